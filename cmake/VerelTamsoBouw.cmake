@@ -1,0 +1,71 @@
+# Build helpers shared by every layer of the tree.
+
+# wxWidgets as one imported target, `wx::wx`, with its headers as system headers
+# so that -Wall -Wextra speaks about our code only.
+function(vt_wxwidgets)
+    find_program(VT_WX_CONFIG wx-config REQUIRED)
+    set(componenten std,richtext,html,net,xml,aui)
+    execute_process(COMMAND ${VT_WX_CONFIG} --cxxflags ${componenten}
+                    OUTPUT_VARIABLE cxxflags OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+    execute_process(COMMAND ${VT_WX_CONFIG} --libs ${componenten}
+                    OUTPUT_VARIABLE libs OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+    separate_arguments(cxxflags UNIX_COMMAND "${cxxflags}")
+    separate_arguments(libs UNIX_COMMAND "${libs}")
+    set(includes)
+    set(defines)
+    set(opties)
+    foreach(vlag IN LISTS cxxflags)
+        if(vlag MATCHES "^-I(.*)")
+            list(APPEND includes ${CMAKE_MATCH_1})
+        elseif(vlag MATCHES "^-D(.*)")
+            list(APPEND defines ${CMAKE_MATCH_1})
+        else()
+            list(APPEND opties ${vlag})
+        endif()
+    endforeach()
+    add_library(vt_wx INTERFACE)
+    target_include_directories(vt_wx SYSTEM INTERFACE ${includes})
+    target_compile_definitions(vt_wx INTERFACE ${defines})
+    target_compile_options(vt_wx INTERFACE ${opties})
+    target_link_libraries(vt_wx INTERFACE ${libs})
+    add_library(wx::wx ALIAS vt_wx)
+endfunction()
+
+# One library per layer: every source in the layer's own folder (not in its
+# sub-folders, which may hold another layer), headers included from the root
+# of the tree as "folder/Class.h".
+function(vt_bibliotheek naam map)
+    file(GLOB bronnen CONFIGURE_DEPENDS ${map}/*.cpp)
+    file(GLOB koppen CONFIGURE_DEPENDS ${map}/*.h)
+    add_library(${naam} STATIC ${bronnen} ${koppen} ${ARGN})
+    set_target_properties(${naam} PROPERTIES LINKER_LANGUAGE CXX)
+    target_include_directories(${naam} PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/gegenereerd)
+endfunction()
+
+# One test program per layer: every *.cpp in the test folder. With GUI the
+# program runs under its own X server (xvfb-run), one at a time because
+# xvfb-run -a picks its display number without a lock.
+function(vt_test naam map)
+    cmake_parse_arguments(T "GUI" "SCHERM" "LIBS" ${ARGN})
+    file(GLOB bronnen CONFIGURE_DEPENDS ${map}/*.cpp ${map}/*.h)
+    add_executable(${naam} ${bronnen})
+    target_link_libraries(${naam} PRIVATE ${T_LIBS})
+    if(T_GUI)
+        target_link_libraries(${naam} PRIVATE testondersteuning_gui)
+        if(NOT T_SCHERM)
+            set(T_SCHERM 1280x1024x24)
+        endif()
+        add_test(NAME ${naam}
+                 COMMAND xvfb-run -a -s "-screen 0 ${T_SCHERM} -nolisten tcp" $<TARGET_FILE:${naam}>)
+        set_tests_properties(${naam} PROPERTIES RESOURCE_LOCK xserver)
+    else()
+        target_link_libraries(${naam} PRIVATE testondersteuning_basis)
+        add_test(NAME ${naam} COMMAND ${naam})
+    endif()
+    set_tests_properties(${naam} PROPERTIES TIMEOUT 900)
+    if(VT_SANITIZE AND T_GUI)
+        # GTK and fontconfig keep caches for the life of the process; their
+        # "leaks" are not ours. Memory errors are still caught.
+        set_tests_properties(${naam} PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0")
+    endif()
+endfunction()

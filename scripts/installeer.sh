@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs with apt-get what building needs (and, with "test", what testing
+# needs) and is not there yet. Quiet when everything is installed.
+set -euo pipefail
+
+pakketten=(cmake g++ make pkg-config gettext python3
+           libwxgtk3.2-dev wx3.2-i18n wx3.2-doc libwxsqlite3-3.2-dev libsqlite3-dev sqlite3
+           famfamfam-flag-png famfamfam-silk tango-icon-theme fonts-dejavu-core)
+if [ "${1:-}" = test ]; then
+    pakketten+=(googletest libgtest-dev libbenchmark-dev xvfb xauth python3-pyftpdlib locales)
+fi
+
+ontbrekend=()
+for pakket in "${pakketten[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$pakket" 2>/dev/null | grep -q 'install ok installed'; then
+        ontbrekend+=("$pakket")
+    fi
+done
+[ ${#ontbrekend[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "These Debian packages are missing: ${ontbrekend[*]}" >&2
+    echo "Run this script as root once (or: sudo apt-get install ${ontbrekend[*]})." >&2
+    exit 1
+fi
+echo "Installing: ${ontbrekend[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${ontbrekend[@]}" >/dev/null

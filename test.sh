@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything twice (plain and with
+# -fsanitize=address,undefined), runs every test in both, and ends with
+# CTest's summary of the plain build. Exits non-zero on any failure.
+set -uo pipefail
+hier="$(cd "$(dirname "$0")" && pwd)"
+cd "$hier"
+banen="$(nproc)"
+
+scripts/installeer.sh test || exit 1
+scripts/locales.sh || exit 1
+
+bouw() {
+    local map=$1
+    shift
+    cmake -S . -B "$map" "$@" >/dev/null && cmake --build "$map" -j "$banen"
+}
+
+bouw build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo || exit 1
+bouw build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVT_SANITIZE=ON || exit 1
+
+echo "== Tests under -fsanitize=address,undefined =="
+(cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --output-on-failure -j "$banen")
+sanitizer=$?
+[ $sanitizer -eq 0 ] && echo "== Sanitizer build: all tests passed ==" || echo "== Sanitizer build: FAILED =="
+
+echo "== Tests =="
+(cd build-test && ctest --output-on-failure -j "$banen")
+gewoon=$?
+
+[ $sanitizer -eq 0 ] && [ $gewoon -eq 0 ]

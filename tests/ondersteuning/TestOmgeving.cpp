@@ -1,0 +1,74 @@
+#include "tests/ondersteuning/TestOmgeving.h"
+
+#include "tests/ondersteuning/LogVanger.h"
+
+#include <wx/debug.h>
+#include <wx/log.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace
+{
+std::filesystem::path huidigeMap;
+LogVanger* huidigeVanger = nullptr;
+wxLog* vorigDoel = nullptr;
+
+std::filesystem::path maakLegeMap(const ::testing::TestInfo& info)
+{
+    const char* basis = std::getenv("VT_TEST_TMP");
+    std::string sjabloon = std::string(basis ? basis : "/tmp") + "/vt-" + info.test_suite_name() + "-XXXXXX";
+    if (!mkdtemp(sjabloon.data()))
+        throw std::runtime_error("cannot make a test folder under " + sjabloon);
+    return sjabloon;
+}
+
+void assertWordtFout(const wxString& file, int line, const wxString& func, const wxString& cond, const wxString& msg)
+{
+    ADD_FAILURE_AT(file.utf8_str(), line) << "wx assert in " << func.utf8_str() << ": " << cond.utf8_str()
+                                          << " " << msg.utf8_str();
+}
+} // namespace
+
+const std::filesystem::path& testMap()
+{
+    return huidigeMap;
+}
+
+LogVanger& logVanger()
+{
+    static LogVanger buitenTest;
+    return huidigeVanger ? *huidigeVanger : buitenTest;
+}
+
+void TestOmgeving::installeer()
+{
+    // The folders of the tests live under the TMPDIR the program was started
+    // with, before any test points TMPDIR elsewhere.
+    const char* tmp = std::getenv("TMPDIR");
+    setenv("VT_TEST_TMP", tmp && *tmp ? tmp : "/tmp", 0);
+    wxSetAssertHandler(assertWordtFout);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new TestOmgeving);
+}
+
+void TestOmgeving::OnTestStart(const ::testing::TestInfo& info)
+{
+    huidigeMap = maakLegeMap(info);
+    setenv("HOME", huidigeMap.c_str(), 1);
+    setenv("TMPDIR", huidigeMap.c_str(), 1);
+    huidigeVanger = new LogVanger;
+    vorigDoel = wxLog::SetActiveTarget(huidigeVanger);
+}
+
+void TestOmgeving::OnTestEnd(const ::testing::TestInfo& info)
+{
+    wxLog::FlushActive();
+    if (info.result()->Failed() && !huidigeVanger->geefRegels().empty())
+        std::cerr << "Log of the failed test:\n" << huidigeVanger->geefAlles().utf8_str() << std::flush;
+    wxLog::SetActiveTarget(vorigDoel);
+    delete huidigeVanger;
+    huidigeVanger = nullptr;
+    std::error_code fout;
+    std::filesystem::remove_all(huidigeMap, fout);
+    huidigeMap.clear();
+}
