@@ -1,0 +1,167 @@
+#ifndef BASE_TRIVANESTRING_H
+#define BASE_TRIVANESTRING_H
+
+#include "base/TrivaneCString.h"
+#include "base/TrivaneDataPakket.h"
+#include "base/TrivaneStringBasis.h"
+#include "base/TrivaneTaal.h"
+
+#include <wx/string.h>
+
+#include <type_traits>
+
+// The base library's narrow byte string: a chain of char packets that owns its
+// buffer or views characters held elsewhere, and ends at its terminator
+// character. Its length is taken in the first packet: up to the first
+// terminator, at most the packet's size.
+//
+// Every write stays inside the string's buffer and every read inside the
+// source's text: a copy that does not fit is cut, a write into a string that
+// may not be written is not done (a copy makes it a view instead).
+class TrivaneString : public TrivaneDataPakket<char>, public TrivaneStringBasis
+{
+public:
+    // What a search returns when it finds nothing.
+    static constexpr unsigned long long nietGevonden = ~0ULL;
+    // How far a scan for a terminator looks when no length is given.
+    static constexpr unsigned long long maxScan = 65535;
+    static const char nulstring[];
+    // Whether printf writes "+" before a non-negative floating-point value
+    // (cleared again after each one).
+    static bool use_leading_plus;
+
+    // A view on a text. Without a length the view ends at the first
+    // terminator (included), or at the text's NUL when the terminator does not
+    // occur before it.
+    TrivaneString(const char* tekst, unsigned long long lengte = 0, char afsluiter = '\0', bool veranderbaar = false);
+    TrivaneString(char* tekst, unsigned long long lengte = 0, char afsluiter = '\0', bool veranderbaar = true);
+    // An owning, writable buffer for `capaciteit` characters and a terminator.
+    template <typename Getal, typename = std::enable_if_t<std::is_integral_v<Getal> && !std::is_same_v<Getal, char> &&
+                                                          !std::is_same_v<Getal, bool>>>
+    explicit TrivaneString(Getal capaciteit)
+        : TrivaneString(MaakBuffer{}, static_cast<unsigned long long>(capaciteit))
+    {
+    }
+    // An owning copy in ASCII: every other character becomes "_".
+    explicit TrivaneString(const wxString& tekst);
+    // The packet's description, never owning.
+    TrivaneString(const TrivaneDataPakket<char>& pakket, char afsluiter);
+    TrivaneString(const TrivaneDataPakket<unsigned char>& pakket, char afsluiter);
+    TrivaneString(const TrivaneCString& tekst);
+    explicit TrivaneString(const char& teken);
+    // A read-only view of `aantal` characters from element `start` of the
+    // other string, never past the end of the packet it lies in.
+    TrivaneString(const TrivaneString& ander, unsigned long long start, unsigned long long aantal);
+    // A copy of an owning string owns a copy of the text.
+    TrivaneString(const TrivaneString& ander);
+    TrivaneString(TrivaneString&& ander) noexcept;
+
+    // Copying into this string (a string that may not be written becomes a
+    // view on the source instead). The terminator follows the copied
+    // characters; when the buffer is full it takes the place of the last one.
+    void kopieerString(const TrivaneString& bron, unsigned long long start, unsigned long long aantal);
+    TrivaneString& operator=(const TrivaneString& bron);
+    TrivaneString& zet(const TrivaneString& bron);
+    void kopieerString(const char* tekst, unsigned long long start);
+    TrivaneString& operator=(const char* tekst);
+    TrivaneString& zet(const char* tekst);
+    TrivaneString& operator=(const TrivaneCString& tekst);
+    TrivaneString& zet(const TrivaneCString& tekst);
+    void kopieerString(const TrivaneString& bron, Uitlijning uitlijning);
+    void kopieerNaarString(char* doel, unsigned long long grootte) const;
+    void kopieerNaarString(TrivaneString& doel, unsigned long long start) const;
+    unsigned long long append(const TrivaneString& ander);
+    unsigned long long append(char teken, unsigned long long aantal);
+    unsigned long long vervangTeken(char oud, char nieuw, bool alle);
+    void zetAfsluiter(char nieuw);
+    void markeerEinde(unsigned long long positie, bool alle);
+    void markeerAllesTotEinde();
+    void markeerEinde();
+
+    // Access.
+    unsigned long long geefLengte() const;
+    char geefAfsluiter() const;
+    unsigned int geefLaatstePrintAantal() const;
+    // The character at that element, counted from packet `pakket` of the chain
+    // (0 the first); null when there is none.
+    char* string(unsigned long long element = 0, unsigned long long pakket = 0) const;
+    unsigned char* ustring(unsigned long long element = 0, unsigned long long pakket = 0) const;
+    TrivaneCString cstring(unsigned long long element = 0, unsigned long long pakket = 0) const;
+    char eersteTeken() const;
+    char laatsteTeken() const;
+    // The text of every packet, translated when the catalogues know it.
+    wxString wxConvert() const;
+    static TrivaneTaal geefTaal();
+    static void zetTaalKeuze(TrivaneTaal taal);
+    static void zetKommaPuntKeuze(KommaPuntKeuze keuze);
+
+    // Search.
+    unsigned long long vindIndex(char teken, Richting richting) const;
+    TrivaneString vind(char teken, Richting richting) const;
+    TrivaneString vindTot(char teken, Richting richting) const;
+    // From `start` up to and including the found character (to the end of
+    // the text when there is none); `positie` receives the found index.
+    TrivaneString vindTot(unsigned long long start, char teken, unsigned long long& positie) const;
+    bool begintMet(const TrivaneString& ander, unsigned long long index) const;
+    bool bevat(char teken) const;
+    bool bevat(const TrivaneString& ander) const;
+    bool bevat(const char* ander) const;
+    bool bevatSlechtsAlfabet() const;
+    bool bevatSlechtsAfdrukbaar() const;
+    bool bevatSlechtsBinair() const;
+    bool bevatSlechtsDecimaal() const;
+    bool bevatSlechtsHexaDecimaal() const;
+
+    // Comparison. Past its length a text counts as ending in NUL.
+    int mstrcmp(const TrivaneString& ander, bool hoofdletterGevoelig) const;
+    bool operator==(const TrivaneString& ander) const;
+    bool operator!=(const TrivaneString& ander) const;
+    bool operator==(const char* ander) const;
+    bool operator!=(const char* ander) const;
+    bool operator==(char teken) const;
+    bool vergelijk(const TrivaneString& ander, bool hoofdletterGevoelig) const;
+    bool vergelijk(const char* ander, bool hoofdletterGevoelig) const;
+
+    // Case and numbers.
+    void allesHoofd();
+    void allesKlein();
+    int digitNaarDecimaal(unsigned long long index) const;
+    unsigned int naarUInt32() const;
+    int naarInt32() const;
+    float naarFloat(char scheidingsTeken) const;
+    void naarUnicode(unsigned int waarde, unsigned long long cijfers, unsigned long long start);
+    // The value in base 2 to 36 into a buffer of `capaciteit` bytes; an empty
+    // text for another base or when the number and its NUL do not fit.
+    static char* itoa(int waarde, char* buffer, int basis, unsigned long long capaciteit);
+    char* itoa(int waarde, int basis);
+
+private:
+    struct MaakBuffer
+    {
+    };
+    struct MaakView
+    {
+    };
+
+    TrivaneString(MaakBuffer, unsigned long long capaciteit);
+    // A view of exactly `grootte` characters.
+    TrivaneString(MaakView, const char* tekst, unsigned long long grootte, char afsluiter, bool veranderbaar);
+
+    static unsigned long long lengteVan(const TrivaneDataPakket<char>& pakket, char afsluiter);
+    static TrivaneString nietGevondenView();
+    // A read-only view from that element to the NUL after it, within the buffer.
+    TrivaneString viewTotNul(unsigned long long index) const;
+    void wordtViewOp(const TrivaneString& bron);
+    void kopieerTekst(const char* tekst, unsigned long long maxLengte, unsigned long long start);
+    bool alleTekens(bool (*voorwaarde)(unsigned char)) const;
+    bool kanSchrijven() const;
+
+    char afsluiter;
+    unsigned int laatstePrintAantal;
+
+    static TrivaneTaal taalkeuze;
+    static KommaPuntKeuze kommaPunt;
+    static const char kommaPuntTeken[3];
+};
+
+#endif
