@@ -1,0 +1,24 @@
+#ifndef BASE_TRIVANEOSMUTEX_H
+#define BASE_TRIVANEOSMUTEX_H
+
+#include "base/SimpelRTOS.h"
+#include "base/TrivaneCString.h"
+#include "base/TrivaneOSElement.h"
+
+// A mutex of the OS. On the desktop there is no OS mutex behind it: every
+// take and give succeeds at once and it is never in use.
+class TrivaneOSMutex : public TrivaneOSElement<SimpelRTOS>
+{
+public:
+    explicit TrivaneOSMutex(const TrivaneCString& naam = TrivaneCString());
+
+    // The OS's own mutex object; none on the desktop.
+    void* geefMutex() const;
+    int neem(unsigned long long timeOut);
+    int neemMilliSecs(unsigned long long milliSecs);
+    int geef();
+    bool inGebruik() const;
+    int check() const;
+};
+
+#endif
