@@ -24,7 +24,7 @@ class wxTranslations;
 class DesktopAppBasis
 {
 public:
-    // The pieces every layer joins translated message parts with.
+    // The texts every layer joins translated message parts with.
     static const wxString tab;
     static const wxString sp;
     static const wxString vr;
