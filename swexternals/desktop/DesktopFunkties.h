@@ -1,0 +1,89 @@
+#ifndef SWEXTERNALS_DESKTOP_DESKTOPFUNKTIES_H
+#define SWEXTERNALS_DESKTOP_DESKTOPFUNKTIES_H
+
+#include <wx/arrstr.h>
+#include <wx/gdicmn.h>
+#include <wx/string.h>
+
+class wxDC;
+class wxFileName;
+class wxFont;
+class wxGrid;
+class wxMemoryOutputStream;
+
+// The helpers every layer uses to put texts together the same way: quoting
+// and bracketing, field markers, wildcards, numbers in and out, clean names,
+// printf-safe logging and showing files to the user. Never instantiated.
+class DesktopFunkties
+{
+public:
+    DesktopFunkties() = delete;
+
+    static const wxString tab;
+    static const wxString sp;
+    static const wxString vr;
+
+    // Quoting and bracketing: with `metSpaties` one blank goes before and
+    // after the result, outside the quotes or brackets.
+    static wxString enkeleQuotes(const wxString& tekst, bool metSpaties = false);
+    static wxString eq(const wxString& tekst, bool metSpaties = false);
+    static wxString dubbeleQuotes(const wxString& tekst, bool metSpaties = false);
+    static wxString dq(const wxString& tekst, bool metSpaties = false);
+    static wxString haken(const wxString& tekst, bool metSpaties = false);
+    static wxString blokhaken(const wxString& tekst, bool metSpaties = false);
+    static wxString spaties(const wxString& tekst);
+
+    // Field markers: what plaatsMarkers frames, leesVerzamelingMarkers reads
+    // back (at most `maxAantal` fields, 0 for all). Markers inside a field are
+    // not escaped: an end marker in the text cuts the field short.
+    static wxString plaatsMarkers(const wxString& tekst, const wxString& beginMarker, const wxString& eindMarker);
+    static wxString omringMarkers(const wxString& tekst, const wxString& marker);
+    static wxArrayString leesVerzamelingMarkers(const wxString& tekst, unsigned long long maxAantal,
+                                                const wxString& beginMarker, const wxString& eindMarker);
+
+    static wxString vrr(unsigned long long aantal);
+    static wxString kommentaar(const wxString& tekst, bool regelKommentaar);
+
+    // One file-dialog wildcard entry, "Description (*.ext) |*.ext"; the
+    // extension is given without its dot.
+    static wxString maakWildCard(const wxString& extensie, const wxString& beschrijving);
+
+    // Numbers: the float printer and the readers follow the current locale,
+    // the integer printers never do.
+    static wxString printFloatFormaat(unsigned long long decimalen);
+    static wxString print(float waarde, unsigned long long decimalen);
+    static wxString print(int waarde);
+    static wxString print(unsigned int waarde);
+    static float leesFloat(const wxString& tekst, bool& geaccepteerd);
+    static float leesFloat(const wxString& tekst);
+    static unsigned int leesInteger(const wxString& tekst);
+    static int leesSignedInteger(const wxString& tekst);
+
+    static wxSize getTextExtent(const wxDC& dc, const wxString& tekst, const wxFont& font);
+    // Every cell followed by the separator, the last of a line included; no
+    // quoting. Result 0, or 2 when the stream cannot be closed.
+    static int exporteerGridNaarCSV(const wxGrid& grid, wxMemoryOutputStream& stroom, const wxString& scheiding,
+                                    bool metKolomTitels);
+
+    static wxString maakSchoonPadNaam(const wxString& tekst);
+    static wxString maakSchoonPrintNaam(const wxString& tekst);
+    static wxString mspn(const wxString& tekst);
+    static wxString verwijderNietAlfaNumeriek(const wxString& tekst);
+
+    // Ready-made texts into the log, "%" included as it stands.
+    static void wxLogVeilig(const wxString& tekst);
+    static void wxWaarschuwingVeilig(const wxString& tekst);
+    static void wxErrorVeilig(const wxString& tekst);
+
+    // Shows a folder (or what the name points at) and a file's folder in the
+    // desktop's file manager. Result 0 when started, 2 when the path does not
+    // exist or nothing could be started.
+    static int openPadInFinder(const wxFileName& pad);
+    static int toonBestandInFinder(const wxFileName& bestand);
+
+private:
+    static wxString omring(const wxString& open, const wxString& tekst, const wxString& sluit, bool metSpaties);
+    static bool leesGetal(const wxString& tekst, long long& waarde);
+};
+
+#endif

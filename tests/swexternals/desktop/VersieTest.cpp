@@ -1,0 +1,60 @@
+#include "swexternals/desktop/DesktopAppBeschrijving.h"
+#include "swexternals/desktop/DesktopVersieNummer.h"
+
+#include <gtest/gtest.h>
+
+TEST(DesktopVersie, LeestEnPrintEenVersieTekst)
+{
+    struct Geval
+    {
+        const char* tekst;
+        const char* geprint;
+    };
+    for (const Geval& geval : {
+             Geval{"1.4.0.b", "1.4.0.b"},
+             Geval{"1.4.0", "1.4.0.a"},
+             Geval{"1.4.0.", "1.4.0.a"},
+             Geval{"2", "2.0.0.a"},
+             Geval{"", "0.0.0.a"},
+             Geval{"1.300.0.a", "1.44.0.a"},
+             Geval{"1..7.c", "1.0.7.c"},
+             Geval{"3.1.2.rc1.9", "3.1.2.r"},
+             Geval{"1.4x.0.a", "1.4.0.a"},
+             Geval{"v1.4.0", "0.4.0.a"},
+             Geval{"1.99999999999999999999999.0", "1.255.0.a"},
+         })
+        EXPECT_EQ(DesktopVersieNummer(geval.tekst).geefVersieString(), geval.geprint) << geval.tekst;
+
+    EXPECT_EQ(DesktopVersieNummer().geefVersieString(), "1.4.0.a");
+}
+
+TEST(DesktopVersie, VergelijktAlsDeVersieVanDeBasisbibliotheek)
+{
+    const DesktopVersieNummer nieuwer("1.4.1.a");
+    const DesktopVersieNummer huidig;
+    EXPECT_TRUE(nieuwer.geefTrivaneVersieNummer() > huidig.geefTrivaneVersieNummer());
+    EXPECT_TRUE(DesktopVersieNummer("1.4.0.z").geefTrivaneVersieNummer() == huidig.geefTrivaneVersieNummer());
+
+    const DesktopVersieNummer terug(TrivaneVersieNummer(2, 7, 1, 'c'));
+    EXPECT_EQ(terug.geefVersieString(), "2.7.1.c");
+    EXPECT_EQ(terug.geefTrivaneVersieNummer().build, 'c');
+}
+
+TEST(DesktopAppBeschrijving, BewaartNaamVersieEnBeschrijvingBinnenHunVelden)
+{
+    const DesktopAppBeschrijving dezeApp;
+    EXPECT_EQ(dezeApp.geefNaam(), "VerelTamso");
+    EXPECT_EQ(dezeApp.geefVersieNummer().geefVersieString(), "1.4.0.a");
+    EXPECT_EQ(dezeApp.geefBeschrijving().length(), 99u);
+    EXPECT_TRUE(dezeApp.geefBeschrijving().StartsWith("Verel Tamso is the dull but indispensable partner"));
+
+    const DesktopAppBeschrijving lang("ABCDEFGHIJKLMNOPQRSTUVWXY", "2.1.3.c", wxString::FromUTF8("Straße → 10 €"));
+    EXPECT_EQ(lang.geefNaam(), "ABCDEFGHIJKLMNOPQRS");
+    EXPECT_EQ(lang.geefVersieNummer().geefVersieString(), "2.1.3.c");
+    EXPECT_EQ(lang.geefBeschrijving(), "Stra_e _ 10 _");
+
+    const DesktopAppBeschrijving leeg("", DesktopVersieNummer(""), "");
+    EXPECT_EQ(leeg.geefNaam(), "");
+    EXPECT_EQ(leeg.geefVersieNummer().geefVersieString(), "0.0.0.a");
+    EXPECT_EQ(leeg.geefBeschrijving(), "");
+}
