@@ -18,9 +18,7 @@ unsigned int begrens32(long long waarde)
 }
 } // namespace
 
-Afteller::Afteller() : bodem(0), grens(1), stand(1), vlaggen(0)
-{
-}
+Afteller::Afteller() : bodem(0), grens(1), stand(1), vlaggen(0) {}
 
 Afteller::Afteller(unsigned int ticks, Aktie aktie, Melding melding)
     : bodem(0), grens(grensVoorTicks(ticks)), stand(grens), vlaggen(0)

@@ -2,9 +2,7 @@
 
 BlijfTijdAktiefAfteller::BlijfTijdAktiefAfteller(unsigned int grens, unsigned int aktiefTicks, Aktie aktie,
                                                  unsigned int bodem)
-    : Afteller(grens, aktie, MeldEenmaal, bodem),
-      toestand(NetGebouwd),
-      aktiefTeller(aktiefTicks, Eenmalig, MeldEenmaal)
+    : Afteller(grens, aktie, MeldEenmaal, bodem), toestand(NetGebouwd), aktiefTeller(aktiefTicks, Eenmalig, MeldEenmaal)
 {
 }
 

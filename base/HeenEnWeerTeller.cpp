@@ -18,9 +18,7 @@ HeenEnWeerTeller::HeenEnWeerTeller(const BegrensdBereik<int>& bereik, unsigned l
     waarde = begrens(static_cast<long long>(std::min(start, grootste)));
 }
 
-HeenEnWeerTeller::HeenEnWeerTeller(int maximum) : HeenEnWeerTeller(BegrensdBereik<int>{0, maximum}, 0)
-{
-}
+HeenEnWeerTeller::HeenEnWeerTeller(int maximum) : HeenEnWeerTeller(BegrensdBereik<int>{0, maximum}, 0) {}
 
 void HeenEnWeerTeller::reset()
 {

@@ -7,12 +7,8 @@ TrivaneRTOS* TrivaneBasisPerif::perifOSPtr = nullptr;
 TrivaneMicrocontroller* TrivaneBasisPerif::perifUCPtr = nullptr;
 
 TrivaneBasisPerif::TrivaneBasisPerif(unsigned long long id, const TrivaneCString& naam, unsigned short toegangTimeOut)
-    : id(id),
-      toegangTimeOut(toegangTimeOut),
-      opStatus(opStatusBegin),
-      funkStatus(funkStatusBegin),
-      interfaceHouder(geenHouder),
-      interfaceMutex(naam)
+    : id(id), toegangTimeOut(toegangTimeOut), opStatus(opStatusBegin), funkStatus(funkStatusBegin),
+      interfaceHouder(geenHouder), interfaceMutex(naam)
 {
 }
 

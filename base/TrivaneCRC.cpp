@@ -14,8 +14,8 @@ constexpr std::array<unsigned int, 256> maakTabel()
     {
         unsigned int registerWaarde = i << 24;
         for (int stap = 0; stap < 8; ++stap)
-            registerWaarde = (registerWaarde & 0x80000000u) ? (registerWaarde << 1) ^ TrivaneCRC::polynoom
-                                                             : registerWaarde << 1;
+            registerWaarde =
+                (registerWaarde & 0x80000000u) ? (registerWaarde << 1) ^ TrivaneCRC::polynoom : registerWaarde << 1;
         tabel[i] = registerWaarde;
     }
     return tabel;
@@ -28,8 +28,8 @@ constexpr std::array<unsigned int, 256> maakGereflecteerdeTabel()
     {
         unsigned int registerWaarde = i;
         for (int stap = 0; stap < 8; ++stap)
-            registerWaarde = (registerWaarde & 1u) ? (registerWaarde >> 1) ^ TrivaneCRC::gereflecteerdPolynoom
-                                                   : registerWaarde >> 1;
+            registerWaarde =
+                (registerWaarde & 1u) ? (registerWaarde >> 1) ^ TrivaneCRC::gereflecteerdPolynoom : registerWaarde >> 1;
         tabel[i] = registerWaarde;
     }
     return tabel;
@@ -72,9 +72,7 @@ const char* const TrivaneCRC::crcNaam = "CRC-32";
 static_assert(TrivaneCRC::crcTable[1] == TrivaneCRC::polynoom, "the table is built from the polynomial");
 static_assert(gereflecteerdeTabel[128] == TrivaneCRC::gereflecteerdPolynoom, "the reflected table mirrors it");
 
-TrivaneCRC::TrivaneCRC(unsigned int waarde) : crc(waarde)
-{
-}
+TrivaneCRC::TrivaneCRC(unsigned int waarde) : crc(waarde) {}
 
 TrivaneCRC::TrivaneCRC(const TrivaneDataBasisPakket& pakket) : crc(0)
 {

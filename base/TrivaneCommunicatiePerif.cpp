@@ -3,9 +3,7 @@
 TrivaneCommunicatiePerif::TrivaneCommunicatiePerif(unsigned long long id, const TrivaneCString& naam,
                                                    unsigned short toegangTimeOut, unsigned short verzendTimeOut,
                                                    unsigned short ontvangTimeOut)
-    : TrivaneBasisPerif(id, naam, toegangTimeOut),
-      verzendTimeOut(verzendTimeOut),
-      ontvangTimeOut(ontvangTimeOut),
+    : TrivaneBasisPerif(id, naam, toegangTimeOut), verzendTimeOut(verzendTimeOut), ontvangTimeOut(ontvangTimeOut),
       maxAantalBytesInTransfer(0)
 {
 }

@@ -8,8 +8,7 @@ namespace
 {
 constexpr unsigned long long maxTekens = TrivaneConfig::naamGrootte - 1;
 
-template <typename Getal>
-unsigned char* schrijfKleinsteEerst(unsigned char* doel, Getal waarde)
+template <typename Getal> unsigned char* schrijfKleinsteEerst(unsigned char* doel, Getal waarde)
 {
     for (unsigned int i = 0; i < sizeof(Getal); ++i)
         *doel++ = static_cast<unsigned char>(waarde >> (8 * i));

@@ -19,9 +19,7 @@ bool vergelijkAlsTijd(const TrivaneTijdStempel& links, const TrivaneTijdStempel&
 }
 } // namespace
 
-TrivaneCryptoTijdStempel::TrivaneCryptoTijdStempel() : woord(beginWaarde)
-{
-}
+TrivaneCryptoTijdStempel::TrivaneCryptoTijdStempel() : woord(beginWaarde) {}
 
 TrivaneCryptoTijdStempel::TrivaneCryptoTijdStempel(const TrivaneTijdStempel& stempel) : woord(beginWaarde)
 {

@@ -8,8 +8,7 @@
 
 // A text of N characters held in place, with a NUL after the last one that
 // nothing overwrites, so that it always ends.
-template <unsigned long long N>
-class TrivaneExtCString
+template <unsigned long long N> class TrivaneExtCString
 {
 public:
     static constexpr unsigned long long capaciteit = N;

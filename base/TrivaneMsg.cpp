@@ -1,16 +1,10 @@
 #include "base/TrivaneMsg.h"
 
-TrivaneMsg::TrivaneMsg()
-{
-}
+TrivaneMsg::TrivaneMsg() {}
 
-TrivaneMsg::TrivaneMsg(const TrivaneMsg&) : TrivaneMsgBericht()
-{
-}
+TrivaneMsg::TrivaneMsg(const TrivaneMsg&) : TrivaneMsgBericht() {}
 
-TrivaneMsg::TrivaneMsg(unsigned long long, unsigned int*, TrivaneMsgType)
-{
-}
+TrivaneMsg::TrivaneMsg(unsigned long long, unsigned int*, TrivaneMsgType) {}
 
 bool TrivaneMsg::kanWordenVerstuurd() const
 {

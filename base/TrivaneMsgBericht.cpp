@@ -5,8 +5,7 @@
 #include <iterator>
 
 TrivaneMsgBericht::TrivaneMsgBericht()
-    : type(MsgTypeLeeg), zender(geenTaak), ontvanger(geenTaak), ruimteGebruikt(0), prioriteit(PrioriteitGeen),
-      ruimte{}
+    : type(MsgTypeLeeg), zender(geenTaak), ontvanger(geenTaak), ruimteGebruikt(0), prioriteit(PrioriteitGeen), ruimte{}
 {
 }
 
@@ -90,8 +89,7 @@ bool TrivaneMsgBericht::kanWordenGebruikt() const
     return zender != geenTaak && type != MsgTypeLeeg;
 }
 
-template <typename Tekst>
-void TrivaneMsgBericht::laadTekst(const Tekst& tekst, unsigned long long lengte)
+template <typename Tekst> void TrivaneMsgBericht::laadTekst(const Tekst& tekst, unsigned long long lengte)
 {
     unsigned long long i = 0;
     for (; i < std::min(lengte, aantalWoorden) && tekst[i] != '\0'; ++i)

@@ -74,8 +74,7 @@ public:
     bool isBroadCast() const;
 
 private:
-    template <typename Tekst>
-    void laadTekst(const Tekst& tekst, unsigned long long lengte);
+    template <typename Tekst> void laadTekst(const Tekst& tekst, unsigned long long lengte);
     unsigned char* pakketBytes() const;
 
     TrivaneMsgType type;

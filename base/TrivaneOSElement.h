@@ -2,8 +2,7 @@
 #define BASE_TRIVANEOSELEMENT_H
 
 // What the synchronisation elements share under the OS they run on.
-template <typename OS>
-class TrivaneOSElement
+template <typename OS> class TrivaneOSElement
 {
 public:
     // How a semaphore starts: nothing to take, or one to take.

@@ -2,9 +2,7 @@
 
 #include "base/TrivaneCode.h"
 
-TrivaneOSMutex::TrivaneOSMutex(const TrivaneCString&)
-{
-}
+TrivaneOSMutex::TrivaneOSMutex(const TrivaneCString&) {}
 
 void* TrivaneOSMutex::geefMutex() const
 {

@@ -2,13 +2,9 @@
 
 #include "base/TrivaneCode.h"
 
-TrivaneOSSemafoor::TrivaneOSSemafoor(unsigned long long, const TrivaneCString&)
-{
-}
+TrivaneOSSemafoor::TrivaneOSSemafoor(unsigned long long, const TrivaneCString&) {}
 
-TrivaneOSSemafoor::TrivaneOSSemafoor(SemafoorStand, const TrivaneCString&)
-{
-}
+TrivaneOSSemafoor::TrivaneOSSemafoor(SemafoorStand, const TrivaneCString&) {}
 
 int TrivaneOSSemafoor::neem(unsigned long long)
 {

@@ -17,8 +17,7 @@ TrivaneOpbergPlek<T>::TrivaneOpbergPlek(const TrivaneDataPakket<unsigned char>& 
 {
 }
 
-template <typename T>
-TrivaneCode TrivaneOpbergPlek<T>::geef(T& tekst) const
+template <typename T> TrivaneCode TrivaneOpbergPlek<T>::geef(T& tekst) const
 {
     // Whatever the text held before must not come back as part of this one.
     tekst.wis();

@@ -8,8 +8,7 @@
 // plain. Whoever fills it scrambles with the inverse of geef: swap each pair
 // of adjacent bits, then XOR with the key bytes in the order 0, 1, 2, 3, 2, 1,
 // and again from 0.
-template <typename T>
-class TrivaneOpbergPlek
+template <typename T> class TrivaneOpbergPlek
 {
 public:
     TrivaneOpbergPlek(const TrivaneDataPakket<unsigned char>& verborgen, unsigned int sleutel);

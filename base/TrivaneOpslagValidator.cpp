@@ -1,8 +1,6 @@
 #include "base/TrivaneOpslagValidator.h"
 
-TrivaneOpslagValidator::TrivaneOpslagValidator(unsigned short woord) : woord(woord)
-{
-}
+TrivaneOpslagValidator::TrivaneOpslagValidator(unsigned short woord) : woord(woord) {}
 
 void TrivaneOpslagValidator::zetGebruikt()
 {

@@ -8,13 +8,8 @@ constexpr unsigned int baudRates[TrivaneUartDevice::AantalBaudRates] = {
 } // namespace
 
 TrivaneUartDevice::TrivaneUartDevice(Eenheid eenheid, BaudRate baudRate, KlokMode klokMode, OpMode opMode)
-    : huidigeEenheid(Uart0),
-      huidigeOpMode(OpModeUit),
-      eenheid(eenheid),
-      baudRate(baudRate),
-      klokMode(klokMode),
-      opMode(opMode),
-      duplex(VolDuplex)
+    : huidigeEenheid(Uart0), huidigeOpMode(OpModeUit), eenheid(eenheid), baudRate(baudRate), klokMode(klokMode),
+      opMode(opMode), duplex(VolDuplex)
 {
 }
 

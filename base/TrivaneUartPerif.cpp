@@ -5,8 +5,7 @@ TrivaneUartPerif::TrivaneUartPerif(TrivaneUartDevice::Eenheid eenheid, TrivaneUa
                                    unsigned short toegangTimeOut, unsigned short verzendTimeOut,
                                    unsigned short ontvangTimeOut)
     : TrivaneCommunicatiePerif(eenheid, TrivaneCString("UART"), toegangTimeOut, verzendTimeOut, ontvangTimeOut),
-      device(eenheid, baudRate, klokMode, opMode),
-      verzendMutex(TrivaneCString("UART send"))
+      device(eenheid, baudRate, klokMode, opMode), verzendMutex(TrivaneCString("UART send"))
 {
 }
 

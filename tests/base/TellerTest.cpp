@@ -5,9 +5,8 @@
 #include "base/MeetTeller.h"
 #include "base/WaarschuwingAfteller.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 #include <vector>
 
@@ -148,8 +147,8 @@ TEST(Afteller, StandenBlijvenBinnenHetBereik)
     };
     // Positions count from the bottom: 4 is 0 %, 10 is 100 %, and the mirror
     // counts down from the top.
-    for (Geval geval : {Geval{0, 4, 6, 0}, Geval{4, 4, 6, 0}, Geval{7, 7, 3, 50}, Geval{10, 10, 0, 100},
-                        Geval{maxU32, 10, 0, 100}})
+    for (Geval geval :
+         {Geval{0, 4, 6, 0}, Geval{4, 4, 6, 0}, Geval{7, 7, 3, 50}, Geval{10, 10, 0, 100}, Geval{maxU32, 10, 0, 100}})
     {
         teller.zetStand(geval.gezet);
         EXPECT_EQ(teller.geefStand(), geval.stand) << "set " << geval.gezet;
@@ -262,8 +261,8 @@ TEST(HeenEnWeerTeller, VooruitKijkenBlijftBinnenHetBereik)
         int vorige;
     };
     for (Geval geval : {Geval{true, 2, 3, 1}, Geval{false, 2, 4, 1}, Geval{true, 4, 1, 1}, Geval{false, 4, 4, 0},
-                        Geval{true, 100, 0, 4}, Geval{false, -2147483647 - 1, 0, 4},
-                        Geval{true, 2147483647, 0, 4}, Geval{true, -2147483647 - 1, 4, 0}})
+                        Geval{true, 100, 0, 4}, Geval{false, -2147483647 - 1, 0, 4}, Geval{true, 2147483647, 0, 4},
+                        Geval{true, -2147483647 - 1, 4, 0}})
     {
         EXPECT_EQ(teller.volgendeWaarde(geval.reflecteer, geval.aantal), geval.volgende)
             << geval.aantal << (geval.reflecteer ? " reflected" : "");

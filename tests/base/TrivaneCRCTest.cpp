@@ -1,10 +1,10 @@
 #include "base/TrivaneCRC.h"
-#include "tests/base/TekstHulp.h"
 
-#include <gtest/gtest.h>
+#include "tests/base/TekstHulp.h"
 
 #include <array>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 

@@ -1,10 +1,10 @@
 #include "base/TrivaneConfig.h"
+
 #include "base/TrivaneCryptoTijdStempel.h"
 #include "tests/base/TekstHulp.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 #include <type_traits>
 
 TEST(TrivaneConfig, NaamTijdStempelEnBeginMarkering)

@@ -1,10 +1,10 @@
 #include "base/TrivaneMsg.h"
+
 #include "base/TrivaneMsgBasis.h"
 #include "base/TrivaneMsgBericht.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 #include <vector>
 
 TEST(TrivaneMsgBericht, AlleenEenEchtBerichtKanWordenGebruikt)

@@ -1,8 +1,8 @@
-#include "base/TrivaneExtCString.h"
 #include "base/TrivaneOpbergPlek.h"
 
-#include <gtest/gtest.h>
+#include "base/TrivaneExtCString.h"
 
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -21,7 +21,8 @@ std::vector<unsigned char> verberg(const std::string& tekst, unsigned int sleute
         const unsigned char byte = static_cast<unsigned char>(tekst[i]);
         unsigned char gewisseld = 0;
         for (int bit = 0; bit < 8; bit += 2)
-            gewisseld |= static_cast<unsigned char>(((byte >> bit) & 1) << (bit + 1) | ((byte >> (bit + 1)) & 1) << bit);
+            gewisseld |=
+                static_cast<unsigned char>(((byte >> bit) & 1) << (bit + 1) | ((byte >> (bit + 1)) & 1) << bit);
         uit.push_back(static_cast<unsigned char>(gewisseld ^ (sleutel >> (8 * volgorde[i % 6]))));
     }
     return uit;
@@ -32,8 +33,8 @@ TEST(TrivaneOpbergPlek, GeeftDeTekstTerugZoalsHijWerdOpgeborgen)
 {
     const unsigned int sleutel = 0x9E3779B9;
     const std::string lang(169, 'z');
-    for (const std::string& tekst : {std::string("geheim wachtwoord"), std::string("x"), lang,
-                                     std::string("\x01\xff tekens \x80 buiten ASCII")})
+    for (const std::string& tekst :
+         {std::string("geheim wachtwoord"), std::string("x"), lang, std::string("\x01\xff tekens \x80 buiten ASCII")})
     {
         const std::vector<unsigned char> bytes = verberg(tekst, sleutel);
         const TrivaneOpbergPlek<Tekst> plek(TrivaneDataPakket<unsigned char>(bytes.data(), bytes.size(), 1, false),
@@ -65,8 +66,7 @@ TEST(TrivaneOpbergPlek, MisluktKopierenGeeftGeenOudeBytes)
     // Too large for the text: nothing is copied, and nothing of the text's
     // old content comes back as if it were the stored one.
     const std::vector<unsigned char> teGroot(170, 'a');
-    const TrivaneOpbergPlek<Tekst> groot(TrivaneDataPakket<unsigned char>(teGroot.data(), teGroot.size(), 1, false),
-                                         1);
+    const TrivaneOpbergPlek<Tekst> groot(TrivaneDataPakket<unsigned char>(teGroot.data(), teGroot.size(), 1, false), 1);
     EXPECT_EQ(groot.geef(vorige), kcWaarschuwing);
     EXPECT_EQ(std::string(vorige.geefTekst()), "");
 

@@ -127,8 +127,8 @@ TEST(TrivaneUartPerif, InstellingenEnBaudTabel)
         unsigned int index;
         unsigned int baud;
     };
-    for (Geval geval : {Geval{0, 1200}, Geval{17, 460800}, Geval{18, 256000}, Geval{21, 1000000}, Geval{22, 0},
-                        Geval{0xFFFFFFFF, 0}})
+    for (Geval geval :
+         {Geval{0, 1200}, Geval{17, 460800}, Geval{18, 256000}, Geval{21, 1000000}, Geval{22, 0}, Geval{0xFFFFFFFF, 0}})
     {
         device.zet(static_cast<TrivaneUartDevice::BaudRate>(geval.index));
         EXPECT_EQ(device.geefBaudRate(), static_cast<TrivaneUartDevice::BaudRate>(geval.index));

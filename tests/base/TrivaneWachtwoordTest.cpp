@@ -1,9 +1,9 @@
-#include "base/TrivaneOpslagValidator.h"
 #include "base/TrivaneWachtwoord.h"
 
-#include <gtest/gtest.h>
+#include "base/TrivaneOpslagValidator.h"
 
 #include <cstring>
+#include <gtest/gtest.h>
 #include <type_traits>
 
 TEST(TrivaneOpslagValidator, MarkeringVanEenOpgeslagenRecord)
