@@ -76,15 +76,6 @@ TEST(TrivaneCRC, BerekenBewaartAlleenOpVerzoek)
     EXPECT_EQ(crc.bereken(pakketOp("123456789"), true), 0xCBF43926u);
     EXPECT_EQ(crc.geefCRC(), 0xCBF43926u);
 
-    TrivaneCRC ander(0xCBF43926u);
-    EXPECT_TRUE(crc == ander);
-    ander.zetCRC(1);
-    EXPECT_TRUE(crc != ander);
-    ander.zetCRC(crc);
-    EXPECT_EQ(ander.geefCRC(), 0xCBF43926u);
-    ander.resetCRC();
-    EXPECT_EQ(ander.geefCRC(), 0u);
-
     EXPECT_TRUE(crc.controleerPolynoom(0x04C11DB7));
     EXPECT_FALSE(crc.controleerPolynoom(0xEDB88320));
     EXPECT_EQ(tekstVan(crc.geefCRCNaam()), "CRC-32");

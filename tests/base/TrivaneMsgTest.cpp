@@ -10,10 +10,7 @@
 TEST(TrivaneMsgBericht, AlleenEenEchtBerichtKanWordenGebruikt)
 {
     TrivaneMsgBericht leeg;
-    EXPECT_EQ(leeg.geefType(), MsgTypeLeeg);
     EXPECT_EQ(leeg.geefZender(), 3);
-    EXPECT_EQ(leeg.geefOntvanger(), 3);
-    EXPECT_EQ(leeg.geefPrioriteit(), TrivaneMsgBericht::PrioriteitGeen);
     EXPECT_FALSE(leeg.isBoodschapRuimteGebruikt());
     EXPECT_FALSE(leeg.kanWordenGebruikt());
 
@@ -21,7 +18,6 @@ TEST(TrivaneMsgBericht, AlleenEenEchtBerichtKanWordenGebruikt)
     EXPECT_TRUE(basis.kanWordenGebruikt());
     EXPECT_EQ(basis.geefZender(), 2);
     EXPECT_EQ(basis.geefOntvanger(), 5);
-    EXPECT_EQ(basis.geefPrioriteit(), TrivaneMsgBericht::PrioriteitNormaal);
     EXPECT_EQ(basis.geefExtraWaarde(), 1000u);
     EXPECT_FALSE(basis.isBroadCast());
 
