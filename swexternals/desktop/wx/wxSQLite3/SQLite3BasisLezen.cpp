@@ -32,6 +32,9 @@ int SQLite3Basis::leesTabelMetQuery(const wxString& opdracht, wxSQLite3Table& ta
     {
         DesktopFunkties::wxLogVeilig("(SQLite3Basis::leesTabelMetQuery) sql kommando = " +
                                      DesktopFunkties::dubbeleQuotes(opdracht, false));
+        // The wrapper's GetTable loses SQLite's message when the statement
+        // fails; a statement that does not prepare fails here instead.
+        PrepareStatement(opdracht).Finalize();
         wxSQLite3Table gelezen = GetTable(opdracht);
         tabel = gelezen;
         if (tabel.IsOk())

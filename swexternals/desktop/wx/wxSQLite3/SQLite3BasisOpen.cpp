@@ -130,6 +130,7 @@ unsigned int SQLite3Basis::openMetVlaggen(const wxString& naam, const wxString& 
     if (gekontroleerd != 0)
         return gekontroleerd;
     dbStatus = DBStatusOpen;
+    wijzigingGeblokkeerd = false;
     return 0;
 }
 
