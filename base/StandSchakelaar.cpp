@@ -8,7 +8,8 @@ StandSchakelaar::StandSchakelaar(Stand stand)
 {
 }
 
-StandSchakelaar::StandSchakelaar(bool waarde, bool omkeren) : huidig(waarde != omkeren ? StandAan : StandUit), geblokkeerd(false)
+StandSchakelaar::StandSchakelaar(bool waarde, bool omkeren)
+    : huidig(waarde != omkeren ? StandAan : StandUit), geblokkeerd(false)
 {
 }
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -167,7 +168,9 @@ TrivaneString::TrivaneString(const TrivaneString& ander)
 }
 
 TrivaneString::TrivaneString(TrivaneString&& ander) noexcept
-    : TrivaneDataPakket<char>(std::move(ander)), afsluiter(ander.afsluiter), laatstePrintAantal(ander.laatstePrintAantal)
+    : TrivaneDataPakket<char>(std::move(ander)),
+      afsluiter(ander.afsluiter),
+      laatstePrintAantal(ander.laatstePrintAantal)
 {
 }
 
@@ -269,8 +272,9 @@ TrivaneString& TrivaneString::operator=(const TrivaneCString& tekst)
         return *this;
     }
     const unsigned int lengte = tekst.geefLengte();
-    kopieerTekst(tekst.geefTekst(),
-                 lengte == TrivaneCString::onbekendeLengte ? std::numeric_limits<unsigned long long>::max() : lengte, 0);
+    const unsigned long long max =
+        lengte == TrivaneCString::onbekendeLengte ? std::numeric_limits<unsigned long long>::max() : lengte;
+    kopieerTekst(tekst.geefTekst(), max, 0);
     return *this;
 }
 
@@ -817,4 +821,334 @@ char* TrivaneString::itoa(int waarde, int basis)
     if (!kanSchrijven())
         return string();
     return itoa(waarde, reinterpret_cast<char*>(data), basis, grootte);
+}
+
+// ---------------------------------------------------------------------------
+// Formatting
+
+const float TrivaneString::round_nums[9] = {0.5f,     0.05f,     0.005f,     0.0005f, 0.00005f,
+                                            0.000005f, 0.0000005f, 0.00000005f, 0.0f};
+
+unsigned int TrivaneString::printf(const char* formaat, ...)
+{
+    va_list argumenten;
+    va_start(argumenten, formaat);
+    const unsigned int aantal = formatteer(0, formaat, argumenten);
+    va_end(argumenten);
+    return aantal;
+}
+
+unsigned int TrivaneString::printf(const char* formaat, va_list argumenten)
+{
+    return formatteer(0, formaat, argumenten);
+}
+
+unsigned int TrivaneString::deelprintf(unsigned long long start, const char* formaat, ...)
+{
+    va_list argumenten;
+    va_start(argumenten, formaat);
+    const unsigned int aantal = formatteer(start, formaat, argumenten);
+    va_end(argumenten);
+    return aantal;
+}
+
+unsigned int TrivaneString::formatteer(unsigned long long start, const char* formaat, va_list argumenten)
+{
+    unsigned long long ruimte = 0;
+    char* plek = kanSchrijven() ? geefElement(start, &ruimte) : nullptr;
+    laatstePrintAantal = print(plek ? &plek : nullptr, ruimte, formaat, argumenten);
+    return laatstePrintAantal;
+}
+
+unsigned int TrivaneString::print(char** uitvoer, unsigned long long ruimte, const char* formaat, va_list argumenten)
+{
+    PrintDoel doel{nullptr, nullptr, 0};
+    if (uitvoer && *uitvoer && ruimte > 0)
+    {
+        doel.positie = *uitvoer;
+        doel.einde = *uitvoer + ruimte - 1;
+    }
+
+    for (const char* f = formaat ? formaat : ""; *f != '\0'; ++f)
+    {
+        if (*f != '%')
+        {
+            printchar(doel, *f);
+            continue;
+        }
+        ++f;
+        if (*f == '\0')
+            break;
+        if (*f == '%')
+        {
+            printchar(doel, '%');
+            continue;
+        }
+
+        int opvulling = 0;
+        if (*f == '-')
+        {
+            opvulling = OpvullingRechts;
+            ++f;
+        }
+        while (*f == '0')
+        {
+            opvulling |= OpvullingNullen;
+            ++f;
+        }
+        // Widths beyond any sensible text are held, not overflowed.
+        int breedte = 0;
+        for (; *f >= '0' && *f <= '9'; ++f)
+            breedte = std::min(breedte * 10 + (*f - '0'), 10000000);
+        unsigned int precisie = 6;
+        while (*f == '.')
+        {
+            precisie = 0;
+            for (++f; *f >= '0' && *f <= '9'; ++f)
+                precisie = std::min(precisie * 10 + static_cast<unsigned int>(*f - '0'), 10000000u);
+        }
+        int lang = 0;
+        while (*f == 'l' && lang < 2)
+        {
+            ++lang;
+            ++f;
+        }
+        if (*f == '\0')
+            break;
+
+        switch (*f)
+        {
+        case 'd':
+        {
+            const long long waarde = lang ? va_arg(argumenten, long) : va_arg(argumenten, int);
+            printi(doel, waarde, 10, true, breedte, opvulling, 'a');
+            break;
+        }
+        case 'u':
+        case 'x':
+        case 'X':
+        {
+            const unsigned long long waarde =
+                lang ? va_arg(argumenten, unsigned long) : va_arg(argumenten, unsigned int);
+            printi(doel, static_cast<long long>(waarde), *f == 'u' ? 10 : 16, false, breedte, opvulling,
+                   *f == 'X' ? 'A' : 'a');
+            break;
+        }
+        case 'c':
+        {
+            const char tekst[2] = {static_cast<char>(va_arg(argumenten, int)), '\0'};
+            prints(doel, tekst, breedte, opvulling);
+            break;
+        }
+        case 's':
+        {
+            const char* tekst = va_arg(argumenten, const char*);
+            prints(doel, tekst ? tekst : "(null)", breedte, opvulling);
+            break;
+        }
+        case 'f':
+            printfloat(doel, va_arg(argumenten, double), std::min(precisie, maxPrecisie), breedte, opvulling);
+            use_leading_plus = false;
+            break;
+        default:
+            // Not a conversion of this printf: nothing is written and no argument taken.
+            break;
+        }
+    }
+
+    if (doel.positie)
+    {
+        *doel.positie = '\0';
+        *uitvoer = doel.positie;
+    }
+    const unsigned long long max = std::numeric_limits<unsigned int>::max();
+    return static_cast<unsigned int>(std::min(doel.aantal, max));
+}
+
+void TrivaneString::printchar(PrintDoel& doel, int teken)
+{
+    if (doel.positie && doel.positie < doel.einde)
+        *doel.positie++ = static_cast<char>(teken);
+    ++doel.aantal;
+}
+
+void TrivaneString::vulAan(PrintDoel& doel, char teken, unsigned long long aantal)
+{
+    if (doel.positie)
+    {
+        const unsigned long long ruimte = static_cast<unsigned long long>(doel.einde - doel.positie);
+        const unsigned long long geschreven = std::min(aantal, ruimte);
+        std::memset(doel.positie, teken, geschreven);
+        doel.positie += geschreven;
+    }
+    doel.aantal += aantal;
+}
+
+unsigned long long TrivaneString::prints(PrintDoel& doel, const char* tekst, int breedte, int opvulling)
+{
+    const unsigned long long lengte = my_strlen(tekst);
+    const unsigned long long opvullen =
+        breedte > 0 && static_cast<unsigned long long>(breedte) > lengte ? breedte - lengte : 0;
+    const char opvulTeken = (opvulling & OpvullingNullen) ? '0' : ' ';
+    if (!(opvulling & OpvullingRechts))
+        vulAan(doel, opvulTeken, opvullen);
+    for (unsigned long long i = 0; i < lengte; ++i)
+        printchar(doel, tekst[i]);
+    if (opvulling & OpvullingRechts)
+        vulAan(doel, opvulTeken, opvullen);
+    return lengte + opvullen;
+}
+
+unsigned long long TrivaneString::printi(PrintDoel& doel, long long waarde, int basis, bool metTeken, int breedte,
+                                         int opvulling, char letterTien)
+{
+    if (waarde == 0)
+        return prints(doel, "0", breedte, opvulling);
+
+    // Unsigned arithmetic, so that the lowest number has a magnitude too.
+    unsigned long long grootte = static_cast<unsigned long long>(waarde);
+    const bool negatief = metTeken && basis == 10 && waarde < 0;
+    if (negatief)
+        grootte = 0ULL - grootte;
+
+    char buffer[24];
+    char* cijfers = buffer + sizeof buffer - 1;
+    *cijfers = '\0';
+    const unsigned long long b = static_cast<unsigned long long>(basis);
+    while (grootte != 0)
+    {
+        const unsigned int cijfer = static_cast<unsigned int>(grootte % b);
+        *--cijfers = static_cast<char>(cijfer >= 10 ? letterTien + (cijfer - 10) : '0' + cijfer);
+        grootte /= b;
+    }
+
+    unsigned long long aantal = 0;
+    if (negatief)
+    {
+        if (breedte > 0 && (opvulling & OpvullingNullen))
+        {
+            // The zeros come between the sign and the digits.
+            printchar(doel, '-');
+            ++aantal;
+            --breedte;
+        }
+        else
+        {
+            *--cijfers = '-';
+        }
+    }
+    return aantal + prints(doel, cijfers, breedte, opvulling);
+}
+
+unsigned long long TrivaneString::printfloat(PrintDoel& doel, double waarde, unsigned int decimalen, int breedte,
+                                             int opvulling)
+{
+    // Single precision, as on the embedded products; a double beyond the
+    // float range is an infinity there.
+    float enkel;
+    if (std::isnan(waarde))
+        enkel = std::numeric_limits<float>::quiet_NaN();
+    else if (waarde > std::numeric_limits<float>::max())
+        enkel = std::numeric_limits<float>::infinity();
+    else if (waarde < -std::numeric_limits<float>::max())
+        enkel = -std::numeric_limits<float>::infinity();
+    else
+        enkel = static_cast<float>(waarde);
+
+    char buffer[64];
+    dbl2stri(buffer, sizeof buffer, enkel, decimalen);
+    const char* tekst = buffer;
+    unsigned long long aantal = 0;
+    if (!std::isfinite(enkel))
+    {
+        opvulling &= ~OpvullingNullen;
+    }
+    else if ((opvulling & OpvullingNullen) && breedte > 0 && (buffer[0] == '-' || buffer[0] == '+'))
+    {
+        printchar(doel, buffer[0]);
+        ++tekst;
+        ++aantal;
+        --breedte;
+    }
+    return aantal + prints(doel, tekst, breedte, opvulling);
+}
+
+unsigned int TrivaneString::dbl2stri(char* buffer, unsigned long long grootte, float waarde, unsigned int decimalen)
+{
+    if (!buffer || grootte == 0)
+        return 0;
+    PrintDoel doel{buffer, buffer + grootte - 1, 0};
+    auto schrijf = [&doel](const char* tekst) {
+        for (; *tekst; ++tekst)
+            printchar(doel, *tekst);
+    };
+
+    if (std::isnan(waarde))
+    {
+        schrijf("nan");
+    }
+    else
+    {
+        if (std::signbit(waarde) && waarde != 0.0f)
+        {
+            printchar(doel, '-');
+            waarde = -waarde;
+        }
+        else if (use_leading_plus)
+        {
+            printchar(doel, '+');
+        }
+
+        if (std::isinf(waarde))
+        {
+            schrijf("inf");
+        }
+        else
+        {
+            decimalen = std::min(decimalen, maxPrecisie);
+            if (decimalen < 8)
+                waarde += round_nums[decimalen];
+
+            // Every finite float's whole part fits in 128 bits.
+            unsigned __int128 geheel = static_cast<unsigned __int128>(waarde);
+            const float fractie = waarde - std::trunc(waarde);
+            char cijfers[48];
+            char* begin = cijfers + sizeof cijfers - 1;
+            *begin = '\0';
+            do
+            {
+                *--begin = static_cast<char>('0' + static_cast<int>(geheel % 10));
+                geheel /= 10;
+            } while (geheel != 0);
+            schrijf(begin);
+
+            if (decimalen > 0)
+            {
+                printchar(doel, kommaPuntTeken[kommaPunt <= KeuzeStandaard ? kommaPunt : KeuzePunt]);
+                double schaal = 1.0;
+                for (unsigned int i = 0; i < decimalen; ++i)
+                    schaal *= 10.0;
+                const unsigned long long breuk =
+                    std::min(static_cast<unsigned long long>(static_cast<double>(fractie) * schaal),
+                             static_cast<unsigned long long>(schaal) - 1);
+                char breukCijfers[maxPrecisie + 1];
+                unsigned long long rest = breuk;
+                for (unsigned int i = decimalen; i > 0; --i)
+                {
+                    breukCijfers[i - 1] = static_cast<char>('0' + rest % 10);
+                    rest /= 10;
+                }
+                breukCijfers[decimalen] = '\0';
+                schrijf(breukCijfers);
+            }
+        }
+    }
+
+    *doel.positie = '\0';
+    return static_cast<unsigned int>(doel.positie - buffer);
+}
+
+unsigned long long TrivaneString::my_strlen(const char* tekst)
+{
+    return tekst ? std::strlen(tekst) : 0;
 }

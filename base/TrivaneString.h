@@ -8,7 +8,14 @@
 
 #include <wx/string.h>
 
+#include <cstdarg>
 #include <type_traits>
+
+#if defined(__GNUC__)
+#define TRIVANE_PRINTF_FORMAAT(formaat, eerste) __attribute__((format(__printf__, formaat, eerste)))
+#else
+#define TRIVANE_PRINTF_FORMAAT(formaat, eerste)
+#endif
 
 // The base library's narrow byte string: a chain of char packets that owns its
 // buffer or views characters held elsewhere, and ends at its terminator
@@ -135,6 +142,25 @@ public:
     static char* itoa(int waarde, char* buffer, int basis, unsigned long long capaciteit);
     char* itoa(int waarde, int basis);
 
+    // The library's own printf, so that it formats without the standard
+    // library: the conversions d, u, x, X, c, s and f, the flags "-" and "0",
+    // a width, and for f a precision (at most maxPrecisie decimals; the
+    // separator is the chosen one, a comma unless set otherwise). "l" and
+    // "ll" read a long. Writes into this string's buffer from its first
+    // element, cut at the end of the buffer and always terminated (a string
+    // that may not be written is only counted). Returns (and keeps) the
+    // number of characters the format produced, which is more than were
+    // written when the text was cut.
+    unsigned int printf(const char* formaat, ...) TRIVANE_PRINTF_FORMAAT(2, 3);
+    unsigned int printf(const char* formaat, va_list argumenten);
+    // The same from element `start` on.
+    unsigned int deelprintf(unsigned long long start, const char* formaat, ...) TRIVANE_PRINTF_FORMAAT(3, 4);
+    // The engine: writes at *uitvoer at most `ruimte` bytes, the NUL included,
+    // and leaves *uitvoer at that NUL; a null uitvoer only counts.
+    static unsigned int print(char** uitvoer, unsigned long long ruimte, const char* formaat, va_list argumenten);
+
+    static constexpr unsigned int maxPrecisie = 16;
+
 private:
     struct MaakBuffer
     {
@@ -156,12 +182,36 @@ private:
     bool alleTekens(bool (*voorwaarde)(unsigned char)) const;
     bool kanSchrijven() const;
 
+    // Where the engine writes: up to `einde`, which stays free for the NUL.
+    struct PrintDoel
+    {
+        char* positie;
+        char* einde;
+        unsigned long long aantal;
+    };
+    enum Opvulling : int
+    {
+        OpvullingRechts = 1,
+        OpvullingNullen = 2
+    };
+    unsigned int formatteer(unsigned long long start, const char* formaat, va_list argumenten);
+    static void printchar(PrintDoel& doel, int teken);
+    static void vulAan(PrintDoel& doel, char teken, unsigned long long aantal);
+    static unsigned long long prints(PrintDoel& doel, const char* tekst, int breedte, int opvulling);
+    static unsigned long long printi(PrintDoel& doel, long long waarde, int basis, bool metTeken, int breedte,
+                                     int opvulling, char letterTien);
+    static unsigned long long printfloat(PrintDoel& doel, double waarde, unsigned int decimalen, int breedte,
+                                         int opvulling);
+    static unsigned int dbl2stri(char* buffer, unsigned long long grootte, float waarde, unsigned int decimalen);
+    static unsigned long long my_strlen(const char* tekst);
+
     char afsluiter;
     unsigned int laatstePrintAantal;
 
     static TrivaneTaal taalkeuze;
     static KommaPuntKeuze kommaPunt;
     static const char kommaPuntTeken[3];
+    static const float round_nums[9];
 };
 
 #endif

@@ -5,7 +5,7 @@ set -euo pipefail
 
 pakketten=(cmake g++ make pkg-config gettext python3
            libwxgtk3.2-dev wx3.2-i18n wx3.2-doc libwxsqlite3-3.2-dev libsqlite3-dev sqlite3
-           famfamfam-flag-png famfamfam-silk tango-icon-theme fonts-dejavu-core)
+           famfamfam-flag-png famfamfam-silk tango-icon-theme fonts-dejavu-core python3-pil)
 if [ "${1:-}" = test ]; then
     pakketten+=(googletest libgtest-dev libbenchmark-dev xvfb xauth python3-pyftpdlib locales)
 fi

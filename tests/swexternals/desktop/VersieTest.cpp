@@ -1,3 +1,4 @@
+#include "swexternals/desktop/DesktopAppBeschrijving.h"
 #include "swexternals/desktop/DesktopVersieNummer.h"
 
 #include <gtest/gtest.h>
@@ -37,4 +38,23 @@ TEST(DesktopVersie, VergelijktAlsDeVersieVanDeBasisbibliotheek)
     const DesktopVersieNummer terug(TrivaneVersieNummer(2, 7, 1, 'c'));
     EXPECT_EQ(terug.geefVersieString(), "2.7.1.c");
     EXPECT_EQ(terug.geefTrivaneVersieNummer().build, 'c');
+}
+
+TEST(DesktopAppBeschrijving, BewaartNaamVersieEnBeschrijvingBinnenHunVelden)
+{
+    const DesktopAppBeschrijving dezeApp;
+    EXPECT_EQ(dezeApp.geefNaam(), "VerelTamso");
+    EXPECT_EQ(dezeApp.geefVersieNummer().geefVersieString(), "1.4.0.a");
+    EXPECT_EQ(dezeApp.geefBeschrijving().length(), 99u);
+    EXPECT_TRUE(dezeApp.geefBeschrijving().StartsWith("Verel Tamso is the dull but indispensable partner"));
+
+    const DesktopAppBeschrijving lang("ABCDEFGHIJKLMNOPQRSTUVWXY", "2.1.3.c", wxString::FromUTF8("Straße → 10 €"));
+    EXPECT_EQ(lang.geefNaam(), "ABCDEFGHIJKLMNOPQRS");
+    EXPECT_EQ(lang.geefVersieNummer().geefVersieString(), "2.1.3.c");
+    EXPECT_EQ(lang.geefBeschrijving(), "Stra_e _ 10 _");
+
+    const DesktopAppBeschrijving leeg("", DesktopVersieNummer(""), "");
+    EXPECT_EQ(leeg.geefNaam(), "");
+    EXPECT_EQ(leeg.geefVersieNummer().geefVersieString(), "0.0.0.a");
+    EXPECT_EQ(leeg.geefBeschrijving(), "");
 }

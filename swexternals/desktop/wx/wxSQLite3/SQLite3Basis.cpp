@@ -1,5 +1,6 @@
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
+#include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 
 #include <wx/fileconf.h>
@@ -63,7 +64,7 @@ SQLite3Basis::SQLite3Basis(const wxFileName& bestand, bool alleenLezenSchakelaar
         extensie = bestand.GetExt();
     }
     if (open(alleenLezen, sleutel) != 0)
-        DesktopFunkties::wxErrorVeilig(_("Database") + DesktopFunkties::dubbeleQuotes(dbPad.GetFullName(), true) +
+        DesktopFunkties::wxErrorVeilig(_("Database") + DesktopAppBasis::dubbeleQuotes(dbPad.GetFullName(), true) +
                                        _("could not be opened properly."));
 }
 
@@ -111,7 +112,7 @@ void SQLite3Basis::openBijStart(const wxString& sleutel)
     if (naam == geheugenNaam)
     {
         if (!alleenLezen)
-            wxLogMessage("%s", _("Your current database is a SQLite3 memory (RAM) database.") + DesktopFunkties::vr +
+            wxLogMessage("%s", _("Your current database is a SQLite3 memory (RAM) database.") + DesktopAppBasis::vr +
                                    _("You will be asked to save to it to a file at closing time."));
     }
     else if (!dbPad.FileExists())
@@ -120,14 +121,14 @@ void SQLite3Basis::openBijStart(const wxString& sleutel)
         dbPad.SetName(geheugenNaam);
     }
     if (open(alleenLezen, sleutel) != 0)
-        DesktopFunkties::wxErrorVeilig(_("Database") + DesktopFunkties::dubbeleQuotes(dbPad.GetFullName(), true) +
+        DesktopFunkties::wxErrorVeilig(_("Database") + DesktopAppBasis::dubbeleQuotes(dbPad.GetFullName(), true) +
                                        _("could not be opened properly."));
 }
 
 void SQLite3Basis::meldPadBestaatNiet(const wxFileName& pad) const
 {
-    wxLogMessage("%s", _("The database path") + DesktopFunkties::dubbeleQuotes(pad.GetFullPath(), true) +
-                           _("does not exist.") + DesktopFunkties::vr +
+    wxLogMessage("%s", _("The database path") + DesktopAppBasis::dubbeleQuotes(pad.GetFullPath(), true) +
+                           _("does not exist.") + DesktopAppBasis::vr +
                            _("The DB path will be reset to a memory path."));
 }
 

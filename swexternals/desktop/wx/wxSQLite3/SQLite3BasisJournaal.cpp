@@ -1,4 +1,5 @@
 // The journal mode and the synchronous setting, read and switched by name.
+#include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
@@ -91,8 +92,8 @@ int SQLite3Basis::zetJournaal(Journaal journaal)
         return 2;
     if (leesHuidigeJournaalMode() == journaal)
         return 0;
-    DesktopFunkties::wxErrorVeilig(_("The journal mode could not be changed to") + DesktopFunkties::sp +
-                                   DesktopFunkties::dubbeleQuotes(journalModesStr[journaal], false) + ".");
+    DesktopFunkties::wxErrorVeilig(_("The journal mode could not be changed to") + DesktopAppBasis::sp +
+                                   DesktopAppBasis::dubbeleQuotes(journalModesStr[journaal], false) + ".");
     return 2;
 }
 
@@ -102,8 +103,8 @@ int SQLite3Basis::zetSynchronisatie(Synchronisatie synchronisatie)
         return 2;
     if (leesHuidigeSynchronisatie() == synchronisatie)
         return 0;
-    DesktopFunkties::wxErrorVeilig(_("The synchronous setting could not be changed to") + DesktopFunkties::sp +
-                                   DesktopFunkties::dubbeleQuotes(synchroModesStr[synchronisatie], false) + ".");
+    DesktopFunkties::wxErrorVeilig(_("The synchronous setting could not be changed to") + DesktopAppBasis::sp +
+                                   DesktopAppBasis::dubbeleQuotes(synchroModesStr[synchronisatie], false) + ".");
     return 2;
 }
 

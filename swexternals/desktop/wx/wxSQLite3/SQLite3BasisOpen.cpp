@@ -1,4 +1,5 @@
 // Opening and closing the database, its path and the names it is shown by.
+#include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/DesktopVraag.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
@@ -26,7 +27,7 @@ const int wachtTijdBijSlotMs = 3000;
 
 wxString dq(const wxString& tekst)
 {
-    return DesktopFunkties::dubbeleQuotes(tekst, true);
+    return DesktopAppBasis::dubbeleQuotes(tekst, true);
 }
 } // namespace
 
@@ -90,7 +91,7 @@ unsigned int SQLite3Basis::open(bool alleenLezenVerzoek, const wxString& sleutel
 // the user wants it on disk; otherwise the result is the open's final answer.
 unsigned int SQLite3Basis::vraagOntbrekendBestand(const wxString& sleutel, int& vlaggen)
 {
-    const wxString vr = DesktopFunkties::vr;
+    const wxString vr = DesktopAppBasis::vr;
     const wxString bericht = _("Database") + dq(dbPad.GetFullPath()) + _("does not exist. What would you like to do?") +
                              vr + vr + _("Yes") + ": " + _("Create a new database on disk") + vr + _("No") + ": " +
                              _("Create a new memory database") + vr + _("Cancel") + ": " + _("Open no database");
@@ -153,8 +154,8 @@ unsigned int SQLite3Basis::controleerDatabaseBestand()
         if (kode == SQLITE_NOTADB || kode == SQLITE_CORRUPT)
         {
             DesktopFunkties::wxErrorVeilig(_("The file") + dq(naam) +
-                                           _("is not a project database, or it is damaged.") + DesktopFunkties::vr +
-                                           _("It was closed and left unchanged.") + DesktopFunkties::vr +
+                                           _("is not a project database, or it is damaged.") + DesktopAppBasis::vr +
+                                           _("It was closed and left unchanged.") + DesktopAppBasis::vr +
                                            _("SQLite3 error:") + dq(fout.GetMessage()));
             // Not again at the next start: the path no longer names it.
             resetDBPad();
@@ -303,7 +304,7 @@ bool SQLite3Basis::isMemoryDB() const
 
 wxString SQLite3Basis::alleenLezenNotitie() const
 {
-    return alleenLezen ? DesktopFunkties::sp + _("[read-only mode]") : wxString();
+    return alleenLezen ? DesktopAppBasis::sp + _("[read-only mode]") : wxString();
 }
 
 wxString SQLite3Basis::geefDBNaam(bool metExtensie, bool metAlleenLezen) const

@@ -1,6 +1,7 @@
 // Commit and one-level undo: in manual mode the newest change stays open
 // until the next change, a commit or an undo; under a savepoint every change
 // collects until the savepoint is released or rolled back to.
+#include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
@@ -54,7 +55,7 @@ int SQLite3Basis::startTransaktie()
     if (isTransaktieOpenInDB() && voerTransaktieUit(commitTransaktie) != 0)
     {
         DesktopFunkties::wxErrorVeilig(
-            _("The previous change could not be committed.") + DesktopFunkties::vr +
+            _("The previous change could not be committed.") + DesktopAppBasis::vr +
             (isTransaktieOpenInDB() ? _("It is still open: commit or undo it.") : _("SQLite has rolled it back.")));
         wijzigingGeblokkeerd = true;
         return 2;
@@ -157,7 +158,7 @@ bool SQLite3Basis::controleerSavePointNaam(const wxString& naam)
 {
     if (isGeldigeSavePointNaam(naam))
         return true;
-    DesktopFunkties::wxErrorVeilig(_("Invalid savepoint name:") + DesktopFunkties::dubbeleQuotes(naam, true));
+    DesktopFunkties::wxErrorVeilig(_("Invalid savepoint name:") + DesktopAppBasis::dubbeleQuotes(naam, true));
     return false;
 }
 

@@ -1,5 +1,6 @@
 // Running statements and queries: the place where the wrapper's exceptions
 // end and become a result code and one error line in the log.
+#include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
@@ -9,10 +10,10 @@
 
 void SQLite3Basis::meldFout(const wxSQLite3Exception& fout) const
 {
-    wxString tekst = _("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(fout.GetMessage(), true);
+    wxString tekst = _("SQLite3 error:") + DesktopAppBasis::dubbeleQuotes(fout.GetMessage(), true);
     const int kode = fout.GetErrorCode();
     if (kode == SQLITE_BUSY || kode == SQLITE_LOCKED)
-        tekst += DesktopFunkties::vr + _("The database is locked by another program. Close it there and try again.");
+        tekst += DesktopAppBasis::vr + _("The database is locked by another program. Close it there and try again.");
     DesktopFunkties::wxLogVeilig(tekst);
     DesktopFunkties::wxErrorVeilig(tekst);
 }
@@ -30,7 +31,7 @@ int SQLite3Basis::executeUpdate(const wxString& opdracht, long long verwacht)
     if (wijzigingGeblokkeerd)
     {
         DesktopFunkties::wxErrorVeilig(_("The previous change could not be committed, so this change was not made.") +
-                                       DesktopFunkties::vr + _("Commit or undo the previous change first."));
+                                       DesktopAppBasis::vr + _("Commit or undo the previous change first."));
         return 2;
     }
     return voerUit(opdracht, verwacht);
@@ -95,7 +96,7 @@ int SQLite3Basis::executeQueryExternResultaat(const wxString& opdracht, wxSQLite
     try
     {
         DesktopFunkties::wxLogVeilig("(SQLite3Basis::executeQueryExternResultaat) sql commando = " +
-                                     DesktopFunkties::dubbeleQuotes(DesktopFunkties::mspn(opdracht), false));
+                                     DesktopAppBasis::dubbeleQuotes(DesktopFunkties::mspn(opdracht), false));
         wxSQLite3ResultSet nieuw = ExecuteQuery(opdracht);
         resultaat = nieuw;
         if (resultaat.IsOk())
@@ -123,7 +124,7 @@ long long SQLite3Basis::executeSkalair(const wxString& opdracht)
         if (!resultaat.NextRow())
         {
             const wxString tekst =
-                _("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(_("The query yielded no value."), true);
+                _("SQLite3 error:") + DesktopAppBasis::dubbeleQuotes(_("The query yielded no value."), true);
             DesktopFunkties::wxLogVeilig(tekst);
             DesktopFunkties::wxErrorVeilig(tekst);
             dbStatus = DBStatusFout;

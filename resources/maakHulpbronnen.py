@@ -1,0 +1,159 @@
+#!/usr/bin/env python3
+"""Compiles the program's images into one C++ source of byte arrays.
+
+Reads the list of resources (one per line: relative name, source, options),
+takes each image from a Debian icon or flag package, pads it to the size it is
+shown at, or draws it here where no package has one, and writes the bytes with
+a table that finds them by their relative name.
+"""
+import io
+import sys
+
+from PIL import Image, ImageDraw, ImageFont
+
+LETTER = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"
+LETTER_GEWOON = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
+PAARS = (128, 0, 128)
+GOUD = (230, 180, 30)
+
+
+def letter(grootte, vet=True):
+    return ImageFont.truetype(LETTER if vet else LETTER_GEWOON, grootte)
+
+
+def verloop(breedte, hoogte, boven, onder):
+    beeld = Image.new("RGB", (breedte, hoogte))
+    teken = ImageDraw.Draw(beeld)
+    for y in range(hoogte):
+        f = y / max(1, hoogte - 1)
+        kleur = tuple(int(boven[i] + (onder[i] - boven[i]) * f) for i in range(3))
+        teken.line([(0, y), (breedte, y)], fill=kleur)
+    return beeld
+
+
+def logo(grootte):
+    """The product's mark: a gold "V" with a tick on a purple tile."""
+    beeld = Image.new("RGB", (grootte, grootte), PAARS)
+    teken = ImageDraw.Draw(beeld)
+    r = grootte // 8
+    teken.rounded_rectangle([r // 2, r // 2, grootte - r // 2, grootte - r // 2], radius=r, outline=GOUD,
+                            width=max(1, grootte // 24))
+    teken.text((grootte / 2, grootte / 2), "V", font=letter(int(grootte * 0.6)), fill=GOUD, anchor="mm")
+    return beeld
+
+
+def plons():
+    """The splash picture: the product name over a calm gradient."""
+    beeld = verloop(480, 300, (70, 0, 90), (170, 60, 190))
+    teken = ImageDraw.Draw(beeld)
+    beeld.paste(logo(96), (40, 40))
+    teken.text((156, 60), "VerelTamso", font=letter(44), fill=GOUD)
+    teken.text((158, 116), "Requirements engineering", font=letter(18, False), fill=(255, 255, 255))
+    teken.line([(40, 170), (440, 170)], fill=GOUD, width=2)
+    teken.text((40, 190), "Trivane Embedded Systemen", font=letter(16, False), fill=(230, 230, 230))
+    return beeld
+
+
+def maker_logo(grootte):
+    beeld = Image.new("RGB", (grootte, grootte), (20, 60, 120))
+    teken = ImageDraw.Draw(beeld)
+    teken.text((grootte / 2, grootte / 2), "T", font=letter(int(grootte * 0.7)), fill=(255, 255, 255), anchor="mm")
+    return beeld
+
+
+def papiergeld():
+    beeld = verloop(200, 90, (120, 170, 110), (60, 110, 60))
+    teken = ImageDraw.Draw(beeld)
+    teken.rectangle([6, 6, 193, 83], outline=(230, 240, 220), width=3)
+    teken.ellipse([70, 15, 130, 75], outline=(230, 240, 220), width=3)
+    teken.text((100, 45), "100", font=letter(20), fill=(240, 250, 230), anchor="mm")
+    return beeld
+
+
+def uil(grootte):
+    beeld = Image.new("RGBA", (grootte, grootte), (0, 0, 0, 0))
+    teken = ImageDraw.Draw(beeld)
+    teken.ellipse([2, 4, grootte - 2, grootte - 1], fill=(140, 100, 60, 255))
+    oog = grootte // 4
+    for x in (grootte // 2 - oog - 1, grootte // 2 + 1):
+        teken.ellipse([x, grootte // 3, x + oog, grootte // 3 + oog], fill=(255, 255, 255, 255))
+    return beeld
+
+
+TEKENINGEN = {
+    "plons": plons,
+    "logo": lambda b, h: logo(b),
+    "makerlogo": lambda b, h: maker_logo(b),
+    "papiergeld": papiergeld,
+    "uil": lambda b, h: uil(b),
+}
+
+
+def opvullen(beeld, breedte, hoogte):
+    """Centres a smaller picture on a transparent canvas of the given size."""
+    beeld = beeld.convert("RGBA")
+    doek = Image.new("RGBA", (breedte, hoogte), (0, 0, 0, 0))
+    doek.paste(beeld, ((breedte - beeld.width) // 2, (hoogte - beeld.height) // 2))
+    return doek
+
+
+def maat(tekst):
+    breedte, hoogte = tekst.lower().split("x")
+    return int(breedte), int(hoogte)
+
+
+def als_bytes(beeld, naam):
+    buffer = io.BytesIO()
+    if naam.lower().endswith((".jpg", ".jpeg")):
+        beeld.convert("RGB").save(buffer, "JPEG", quality=90)
+    else:
+        beeld.save(buffer, "PNG", optimize=True)
+    return buffer.getvalue()
+
+
+def maak(naam, bron, opties):
+    if bron.startswith("teken:"):
+        tekening = TEKENINGEN[bron[len("teken:"):]]
+        if "maat" in opties:
+            return als_bytes(tekening(*maat(opties["maat"])), naam)
+        return als_bytes(tekening(), naam)
+    if "opvullen" in opties:
+        return als_bytes(opvullen(Image.open(bron), *maat(opties["opvullen"])), naam)
+    with open(bron, "rb") as bestand:
+        return bestand.read()
+
+
+def lees_lijst(pad):
+    for regel in open(pad, encoding="utf-8"):
+        regel = regel.split("#", 1)[0].strip()
+        if not regel:
+            continue
+        delen = regel.split()
+        opties = dict(optie.split("=", 1) for optie in delen[2:])
+        yield delen[0], delen[1], opties
+
+
+def schrijf_cpp(items, uit):
+    regels = ["// Generated at build time from resources/hulpbronnen.txt; do not edit.",
+              '#include "resources/Hulpbronnen.h"', "", "namespace", "{"]
+    for index, (_, data) in enumerate(items):
+        regels.append(f"const unsigned char data{index}[] = {{")
+        for begin in range(0, len(data), 24):
+            regels.append("    " + ", ".join(str(b) for b in data[begin:begin + 24]) + ",")
+        regels.append("};")
+    regels += ["} // namespace", "", "extern const Hulpbron hulpbronnen[] = {"]
+    for index, (naam, _) in enumerate(items):
+        regels.append(f'    {{"{naam}", data{index}, sizeof data{index}}},')
+    regels += ["};", f"extern const unsigned long long aantalHulpbronnen = {len(items)};", ""]
+    with open(uit, "w", encoding="utf-8") as bestand:
+        bestand.write("\n".join(regels))
+
+
+def main():
+    lijst, uit = sys.argv[1], sys.argv[2]
+    items = [(naam, maak(naam, bron, opties)) for naam, bron, opties in lees_lijst(lijst)]
+    schrijf_cpp(items, uit)
+
+
+if __name__ == "__main__":
+    main()

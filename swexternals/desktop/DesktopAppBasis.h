@@ -1,0 +1,129 @@
+#ifndef SWEXTERNALS_DESKTOP_DESKTOPAPPBASIS_H
+#define SWEXTERNALS_DESKTOP_DESKTOPAPPBASIS_H
+
+#include "base/IntelProcessor.h"
+#include "base/SimpelRTOS.h"
+#include "swexternals/desktop/TrivaneWxConfig.h"
+
+#include <wx/arrstr.h>
+#include <wx/filename.h>
+#include <wx/intl.h>
+#include <wx/platinfo.h>
+#include <wx/snglinst.h>
+#include <wx/stdpaths.h>
+#include <wx/string.h>
+
+class wxTranslations;
+
+// The part of every desktop application that is not the wxWidgets
+// application itself: the per-user configuration file, the interface
+// language, the platform, the single-instance lock, the last data folder and
+// the registered document types. One per process, living from the
+// construction of the application object to its end; it writes its settings
+// back when it is destroyed.
+class DesktopAppBasis
+{
+public:
+    // The texts every layer joins translated message parts with.
+    static const wxString tab;
+    static const wxString sp;
+    static const wxString vr;
+    static const wxString ls;
+
+    DesktopAppBasis(const wxString& applikatieNaam, const wxString& extensie);
+    virtual ~DesktopAppBasis();
+
+    DesktopAppBasis(const DesktopAppBasis&) = delete;
+    DesktopAppBasis& operator=(const DesktopAppBasis&) = delete;
+
+    virtual void zetTaal(wxLanguage nieuweTaal) = 0;
+    virtual bool isGUIApplikatie() const = 0;
+    // Not the wxWidgets exit hook: the application keeps wxApp's own.
+    virtual int OnExit();
+
+    // Language, last folder, stop date and time and operating system; the
+    // file itself is written when the configuration object goes.
+    void bewaarInstellingen();
+
+    TrivaneWxConfig& geefAppConfigRef() const;
+    // The same object, for callers that take a configuration by pointer.
+    TrivaneWxConfig* geefAppConfig() const;
+    wxStandardPaths& geefStdPaden() const;
+    wxString geefApplikatieNaam() const;
+    wxLanguage geefTaal() const;
+
+    // Interface language. For now the language is remembered (current
+    // language and the stored preference); no message catalogue is loaded.
+    int initLokaliteit(wxLanguage nieuweTaal);
+    int zetLokaliteit(wxLanguage nieuweTaal, bool bewaarDirect);
+
+    // Document types: index 0 is the application's own, described by the
+    // application name. An index beyond the registered types gives "".
+    void voegToeExtensie(const wxString& extensie, const wxString& beschrijving);
+    wxString geefExtensie() const;
+    wxString geefExtensie(unsigned long long index) const;
+    wxArrayString geefExtensies() const;
+    wxString zoekExtensie(const wxString& beschrijving) const;
+    wxString maakWildCard(unsigned long long index) const;
+    static wxString maakWildCard(const wxString& extensie, const wxString& beschrijving);
+    wxString maakWildCard() const;
+    static void voegToeWildCard(wxString& wildCard, const wxString& extensie, const wxString& beschrijving);
+
+    // Who and where we run.
+    wxString geefOSNaam() const;
+    wxOperatingSystemId geefOSID() const;
+    static wxString geefComputerNaam();
+    static wxString geefGebruikerLogin();
+    static wxString geefGebruikerNaam();
+    static unsigned long geefProcesID();
+
+    // The process mark: the operating-system id in bits 20 and up, the
+    // process id in bits 0 to 19. A process id needs more than 20 bits on
+    // Linux; only its low 20 bits are kept, so that the mark always decodes
+    // to the operating system it was made on and a mark this process wrote
+    // always equals the one it makes.
+    static const unsigned int procIDMasker = 0xFFFFF;
+    unsigned int maakOpsProcIDKombi() const;
+    static unsigned int maakOpsProcIDKombi(wxOperatingSystemId os, unsigned long procesID);
+    unsigned int geefOpsIDUitKombi(unsigned int kombi) const;
+    static unsigned int geefProcIDUitKombi(unsigned int kombi);
+
+    // The folder last used for data files; file dialogs start in it.
+    void zetLaatsteAppDataDir(const wxString& map);
+    void zetLaatsteAppDataDir(const wxFileName& naam);
+    wxFileName geefLaatsteAppDataDir(const wxString& bestandsNaam) const;
+
+    static wxString enkeleQuotes(const wxString& tekst, bool metSpaties = false);
+    static wxString dubbeleQuotes(const wxString& tekst, bool metSpaties = false);
+    static wxString haken(const wxString& tekst, bool metSpaties = false);
+    static wxString blokhaken(const wxString& tekst, bool metSpaties = false);
+    static wxString spaties(const wxString& tekst);
+    static wxString kommentaar(const wxString& tekst, bool regelKommentaar);
+
+    // "12.01.2025_1.4.0.a" in the long form, "1.4.0" in the short one.
+    static wxString geefVersie(bool lang);
+    // With the toolkit part it names the wxWidgets version the program runs with.
+    wxString geefPlatformBeschrijving(bool metToolkit) const;
+
+protected:
+    wxString appNaam;
+    mutable TrivaneWxConfig config;
+    bool taalGekozen;
+    wxTranslations* vertalingen;
+    wxLanguage taal;
+    int lokaliteitStatus;
+    wxPlatformInfo platformInfo;
+    wxStandardPaths& stdPaden;
+    SimpelRTOS rtos;
+    IntelProcessor processor;
+    wxString LaatsteDataPad;
+    wxArrayString extensies;
+    wxArrayString extensieBeschrijvingen;
+    wxSingleInstanceChecker eenInstantieKontrole;
+
+private:
+    void zetStartTaal(wxLanguage voorkeur);
+    static wxLanguage geefSysteemTaal();
+};
+
+#endif

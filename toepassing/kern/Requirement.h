@@ -1,0 +1,84 @@
+#ifndef TOEPASSING_KERN_REQUIREMENT_H
+#define TOEPASSING_KERN_REQUIREMENT_H
+
+#include <wx/datetime.h>
+#include <wx/string.h>
+
+class wxFileName;
+
+// One requirement as a value. Its fields carry the names of the columns of
+// the table Requirements, in the order of the exchange file; werkVerricht and
+// laagFruit are computed by the view RekZicht and never stored.
+class Requirement
+{
+public:
+    enum Status
+    {
+        StatusOntwikkeling = 0,
+        StatusGedefinieerd = 1,
+        StatusGeimplementeerd = 2,
+        StatusGetest = 3,
+        StatusKlaar = 4,
+        StatusAlle = 5 // search filter only: no status condition
+    };
+    enum Type
+    {
+        TypeBusiness = 0,
+        TypeGebruiker = 1,
+        TypeSysteem = 2,
+        TypeAlle = 3 // search filter only
+    };
+    enum FunkType
+    {
+        FunkTypeFunktioneel = 0,
+        FunkTypePrestatie = 1,
+        FunkTypeKwaliteit = 2,
+        FunkTypeBeperking = 3,
+        FunkTypeAlle = 4 // search filter only
+    };
+
+    // Today at 00:00 as its date, signed off one year later.
+    Requirement();
+    Requirement(const Requirement&) = default;
+    Requirement(Requirement&&) = default;
+    // A default record filled from an exchange file; a file that cannot be
+    // read leaves the default record.
+    explicit Requirement(const wxFileName& bestand);
+    ~Requirement() = default;
+
+    Requirement& operator=(const Requirement&) = default;
+    // Texts move (the source's become empty); numbers and dates are copied.
+    Requirement& operator=(Requirement&& ander) noexcept;
+
+    // The exchange file: 22 fields, each between "<<##" and "##>>".
+    // 0 read or written; 2 the file could not be opened, read or closed.
+    int leesVanDisk(const wxFileName& bestand);
+    int bewaarOpDisk(const wxFileName& bestand) const;
+
+    wxString naam;
+    wxString auteur;
+    int SR = 0;
+    wxString versie;
+    unsigned int prioriteit = 50;
+    unsigned int totaleKosten = 50;
+    wxString beschrijving;
+    wxString implementatie;
+    wxString implementatieIngenieur;
+    wxString validatie_test;
+    wxString testLogboek;
+    wxString testIngenieur;
+    wxString externeRef;
+    wxString kommentaar;
+    wxString aftekenaar;
+    wxDateTime afgetekendDatum;
+    int SR_ouder = -1;
+    int SR_gerelateerd = -1;
+    Status status = StatusOntwikkeling;
+    Type type = TypeGebruiker;
+    FunkType funkType = FunkTypeFunktioneel;
+    wxDateTime datum;
+    float werkVerricht = 0.0f;
+    float laagFruit = 0.0f;
+};
+
+#endif
