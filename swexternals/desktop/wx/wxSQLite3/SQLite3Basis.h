@@ -5,6 +5,7 @@
 #include "swexternals/desktop/wx/wxSQLite3/FoutMelding.h"
 #include "swexternals/desktop/wx/wxSQLite3/Sortering.h"
 
+#include <functional>
 #include <utility>
 #include <wx/arrstr.h>
 #include <wx/dynarray.h>
@@ -270,7 +271,7 @@ private:
     void openBijStart(const wxString& sleutel);
     void meldPadBestaatNiet(const wxFileName& pad) const;
 
-    unsigned int vraagOntbrekendBestand(const wxString& sleutel, int& vlaggen);
+    unsigned int openOntbrekendBestand(const wxString& naam, const wxString& sleutel);
     unsigned int openMetVlaggen(const wxString& naam, const wxString& sleutel, int vlaggen);
     unsigned int controleerDatabaseBestand();
     bool isSchrijfbaarOpSchijf() const;
@@ -293,6 +294,10 @@ private:
     int zetJournaal(Journaal journaal);
     int zetSynchronisatie(Synchronisatie synchronisatie);
 
+    // Hands every value of the query to `neem`: column 0 of each row, or
+    // every column of the first row. False after an SQLite error (reported).
+    bool leesWaarden(const wxString& opdracht, bool heleEersteRij,
+                     const std::function<void(wxSQLite3ResultSet&, int)>& neem);
     static wxString voegSamen(const wxArrayString& namen, size_t vanaf, const wxString& achter);
     static wxString voorwaardeDeel(const wxString& voorwaarde);
 };

@@ -4,6 +4,7 @@
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
+#include <functional>
 #include <wx/intl.h>
 #include <wx/log.h>
 
@@ -119,24 +120,36 @@ wxString kolomOpdracht(const wxString& tabelNaam, const wxString& kolom, const w
 }
 } // namespace
 
-wxArrayString SQLite3Basis::leesKolomStrings(const wxString& tabelNaam, const wxString& kolom,
-                                             const wxString& voorwaarde, Sortering sortering, bool uniek)
+bool SQLite3Basis::leesWaarden(const wxString& opdracht, bool heleEersteRij,
+                               const std::function<void(wxSQLite3ResultSet&, int)>& neem)
 {
-    wxArrayString waarden;
     wxSQLite3ResultSet rijen;
-    if (executeQueryExternResultaat(kolomOpdracht(tabelNaam, kolom, voorwaardeDeel(voorwaarde), sortering, uniek),
-                                    rijen) != 0)
-        return waarden;
+    if (executeQueryExternResultaat(opdracht, rijen) != 0)
+        return false;
     try
     {
-        while (rijen.NextRow())
-            waarden.Add(rijen.GetString(0, wxString()));
+        if (!heleEersteRij)
+            while (rijen.NextRow())
+                neem(rijen, 0);
+        else if (rijen.NextRow()) // no row: nothing to read, an empty list
+            for (int kolom = 0; kolom < rijen.GetColumnCount(); ++kolom)
+                neem(rijen, kolom);
+        return true;
     }
     catch (const wxSQLite3Exception& fout)
     {
         meldFout(fout);
-        waarden.clear();
+        return false;
     }
+}
+
+wxArrayString SQLite3Basis::leesKolomStrings(const wxString& tabelNaam, const wxString& kolom,
+                                             const wxString& voorwaarde, Sortering sortering, bool uniek)
+{
+    wxArrayString waarden;
+    if (!leesWaarden(kolomOpdracht(tabelNaam, kolom, voorwaardeDeel(voorwaarde), sortering, uniek), false,
+                     [&](wxSQLite3ResultSet& rij, int k) { waarden.Add(rij.GetString(k, wxString())); }))
+        waarden.clear();
     return waarden;
 }
 
@@ -144,20 +157,9 @@ wxArrayInt SQLite3Basis::leesKolomIntegers(const wxString& tabelNaam, const wxSt
                                            Sortering sortering, bool uniek)
 {
     wxArrayInt waarden;
-    wxSQLite3ResultSet rijen;
-    if (executeQueryExternResultaat(kolomOpdracht(tabelNaam, kolom, voorwaardeDeel(voorwaarde), sortering, uniek),
-                                    rijen) != 0)
-        return waarden;
-    try
-    {
-        while (rijen.NextRow())
-            waarden.Add(rijen.GetInt(0, 0));
-    }
-    catch (const wxSQLite3Exception& fout)
-    {
-        meldFout(fout);
+    if (!leesWaarden(kolomOpdracht(tabelNaam, kolom, voorwaardeDeel(voorwaarde), sortering, uniek), false,
+                     [&](wxSQLite3ResultSet& rij, int k) { waarden.Add(rij.GetInt(k, 0)); }))
         waarden.clear();
-    }
     return waarden;
 }
 
@@ -165,22 +167,9 @@ wxArrayString SQLite3Basis::leesRijStrings(const wxString& tabelNaam, const wxSt
                                            const wxString& voorwaarde)
 {
     wxArrayString waarden;
-    wxSQLite3ResultSet rij;
-    if (executeQueryExternResultaat("select " + kolomTekst + " from " + tabelNaam + voorwaardeDeel(voorwaarde), rij) !=
-        0)
-        return waarden;
-    try
-    {
-        // No row: nothing to read, an empty list.
-        if (rij.NextRow())
-            for (int kolom = 0; kolom < rij.GetColumnCount(); ++kolom)
-                waarden.Add(rij.GetString(kolom, wxString()));
-    }
-    catch (const wxSQLite3Exception& fout)
-    {
-        meldFout(fout);
+    if (!leesWaarden("select " + kolomTekst + " from " + tabelNaam + voorwaardeDeel(voorwaarde), true,
+                     [&](wxSQLite3ResultSet& rij, int k) { waarden.Add(rij.GetString(k, wxString())); }))
         waarden.clear();
-    }
     return waarden;
 }
 
@@ -188,20 +177,8 @@ wxArrayInt SQLite3Basis::leesRijIntegers(const wxString& tabelNaam, const wxStri
                                          const wxString& voorwaarde)
 {
     wxArrayInt waarden;
-    wxSQLite3ResultSet rij;
-    if (executeQueryExternResultaat("select " + kolomTekst + " from " + tabelNaam + voorwaardeDeel(voorwaarde), rij) !=
-        0)
-        return waarden;
-    try
-    {
-        if (rij.NextRow())
-            for (int kolom = 0; kolom < rij.GetColumnCount(); ++kolom)
-                waarden.Add(rij.GetInt(kolom, 0));
-    }
-    catch (const wxSQLite3Exception& fout)
-    {
-        meldFout(fout);
+    if (!leesWaarden("select " + kolomTekst + " from " + tabelNaam + voorwaardeDeel(voorwaarde), true,
+                     [&](wxSQLite3ResultSet& rij, int k) { waarden.Add(rij.GetInt(k, 0)); }))
         waarden.clear();
-    }
     return waarden;
 }

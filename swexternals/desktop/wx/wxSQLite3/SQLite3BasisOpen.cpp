@@ -44,40 +44,27 @@ unsigned int SQLite3Basis::open(bool alleenLezenVerzoek, const wxString& sleutel
         const bool bestaat = !inGeheugen && dbPad.FileExists();
         alleenLezen = alleenLezenVerzoek && !inGeheugen;
 
-        int vlaggen = vlagLezenSchrijven;
         if (alleenLezen)
         {
-            if (!bestaat)
-            {
-                DesktopFunkties::wxErrorVeilig(
-                    _("Database") + dq(dbPad.GetFullName()) +
-                    _("does not exist. Therefore, it cannot be opened in read only fashion."));
-                return 2;
-            }
-            vlaggen = vlagAlleenLezen;
+            if (bestaat)
+                return openMetVlaggen(naam, sleutel, vlagAlleenLezen);
+            DesktopFunkties::wxErrorVeilig(_("Database") + dq(dbPad.GetFullName()) +
+                                           _("does not exist. Therefore, it cannot be opened in read only fashion."));
+            return 2;
         }
-        else if (bestaat)
+        if (inGeheugen)
+            return openMetVlaggen(naam, sleutel, vlagMaken);
+        if (!bestaat)
+            return openOntbrekendBestand(naam, sleutel);
+        if (!isSchrijfbaarOpSchijf())
         {
-            if (!isSchrijfbaarOpSchijf())
-            {
-                // Opened writable, every change would fail; say so and open it as it is.
-                alleenLezen = true;
-                vlaggen = vlagAlleenLezen;
-                DesktopFunkties::wxWaarschuwingVeilig(_("The database file") + dq(naam) +
-                                                      _("is write-protected. It is opened in read only mode."));
-            }
+            // Opened writable, every change would fail: say so and open it as it is.
+            alleenLezen = true;
+            DesktopFunkties::wxWaarschuwingVeilig(_("The database file") + dq(naam) +
+                                                  _("is write-protected. It is opened in read only mode."));
+            return openMetVlaggen(naam, sleutel, vlagAlleenLezen);
         }
-        else if (inGeheugen)
-        {
-            vlaggen = vlagMaken;
-        }
-        else
-        {
-            const unsigned int antwoord = vraagOntbrekendBestand(sleutel, vlaggen);
-            if (vlaggen != vlagMaken)
-                return antwoord;
-        }
-        return openMetVlaggen(naam, sleutel, vlaggen);
+        return openMetVlaggen(naam, sleutel, vlagLezenSchrijven);
     }
     catch (const wxSQLite3Exception& fout)
     {
@@ -87,9 +74,8 @@ unsigned int SQLite3Basis::open(bool alleenLezenVerzoek, const wxString& sleutel
     }
 }
 
-// The question about a missing file. Sets `vlaggen` to create the file when
-// the user wants it on disk; otherwise the result is the open's final answer.
-unsigned int SQLite3Basis::vraagOntbrekendBestand(const wxString& sleutel, int& vlaggen)
+// A missing file: the user chooses a new file, a database in memory or none.
+unsigned int SQLite3Basis::openOntbrekendBestand(const wxString& naam, const wxString& sleutel)
 {
     const wxString vr = DesktopAppBasis::vr;
     const wxString bericht = _("Database") + dq(dbPad.GetFullPath()) + _("does not exist. What would you like to do?") +
@@ -101,8 +87,7 @@ unsigned int SQLite3Basis::vraagOntbrekendBestand(const wxString& sleutel, int& 
     switch (antwoord)
     {
     case wxYES:
-        vlaggen = vlagMaken;
-        return 0;
+        return openMetVlaggen(naam, sleutel, vlagMaken);
     case wxNO:
         resetDBPad();
         dbPad.SetName(geheugenNaam);

@@ -4,7 +4,6 @@
 
 #include <fstream>
 #include <sstream>
-#include <wx/wxsqlite3.h>
 
 wxString testPad(const wxString& naam)
 {
@@ -13,9 +12,8 @@ wxString testPad(const wxString& naam)
 
 std::string leesBytes(const wxString& pad)
 {
-    std::ifstream bestand(pad.utf8_string(), std::ios::binary);
     std::stringstream inhoud;
-    inhoud << bestand.rdbuf();
+    inhoud << std::ifstream(pad.utf8_string(), std::ios::binary).rdbuf();
     return inhoud.str();
 }
 
@@ -24,33 +22,29 @@ void schrijfBytes(const wxString& pad, const std::string& inhoud)
     std::ofstream(pad.utf8_string(), std::ios::binary) << inhoud;
 }
 
-void maakProjectBestand(const wxString& pad, std::initializer_list<const char*> namen)
+wxArrayString lijst(std::initializer_list<const char*> teksten)
+{
+    wxArrayString uit;
+    for (const char* tekst : teksten)
+        uit.Add(wxString::FromUTF8(tekst));
+    return uit;
+}
+
+void maakProjectBestand(const wxString& pad, std::initializer_list<const char*> namen,
+                        std::initializer_list<const char*> opdrachten)
 {
     wxSQLite3Database bestand;
     bestand.Open(pad);
     bestand.ExecuteUpdate("create table T (id integer primary key, naam text, getal integer)");
-    int nummer = 0;
+    int getal = 0;
     for (const char* naam : namen)
-        bestand.ExecuteUpdate(wxString::Format("insert into T (naam, getal) values ('%s', %d)", naam, ++nummer));
-    bestand.Close();
-}
-
-void voerUitOp(const wxString& pad, const wxString& opdracht)
-{
-    wxSQLite3Database bestand;
-    bestand.Open(pad);
-    bestand.ExecuteUpdate(opdracht);
-    bestand.Close();
-}
-
-DatabaseTest::DatabaseTest()
-    : konfig(std::make_unique<TrivaneWxConfig>("VerelTamso", "Trivane Embedded Systemen", wxString()))
-{
+        bestand.ExecuteUpdate(wxString::Format("insert into T (naam, getal) values ('%s', %d)", naam, ++getal));
+    for (const char* opdracht : opdrachten)
+        bestand.ExecuteUpdate(opdracht);
 }
 
 void DatabaseTest::zetKonfig(const wxString& dbPad, bool alleenLezen)
 {
-    // The previous run ends first: it writes its own group.
     db.reset();
     konfig->Write("/Configuratie/Database/DBPad", dbPad);
     konfig->Write("/Configuratie/Database/IsAlleenLezenDB", alleenLezen);
@@ -61,17 +55,16 @@ wxString DatabaseTest::leesKonfig(const wxString& sleutel)
     return konfig->Read("/Configuratie/Database/" + sleutel, "(missing)");
 }
 
-SQLite3Basis& DatabaseTest::start(bool alleenLezen)
+SQLite3Basis& DatabaseTest::start()
 {
     db.reset();
-    db = std::make_unique<SQLite3Basis>(*konfig, "vtd", alleenLezen, wxString());
+    db = std::make_unique<SQLite3Basis>(*konfig, "vtd", false, wxString());
     return *db;
 }
 
 void DatabaseTest::stop()
 {
     db.reset();
-    konfig->Flush();
 }
 
 SQLite3Basis& DatabaseTest::geheugen()
@@ -89,4 +82,9 @@ SQLite3Basis& DatabaseTest::openBestand(const wxString& pad, bool alleenLezen)
 long long DatabaseTest::tel(const wxString& voorwaarde)
 {
     return db->executeSkalair("select count(*) from T" + (voorwaarde.empty() ? wxString() : " where " + voorwaarde));
+}
+
+wxString DatabaseTest::naam(int id)
+{
+    return db->leesKolomWaarde("T", "naam", wxString::Format("id==%d", id), SorteringGeen, "");
 }

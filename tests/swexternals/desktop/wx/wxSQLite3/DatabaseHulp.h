@@ -8,45 +8,39 @@
 #include <memory>
 #include <ostream>
 #include <string>
-#include <wx/string.h>
 
 inline void PrintTo(const wxString& tekst, std::ostream* uit)
 {
     *uit << '"' << tekst.utf8_string() << '"';
 }
 
-// A full path in the running test's own folder.
 wxString testPad(const wxString& naam);
 std::string leesBytes(const wxString& pad);
 void schrijfBytes(const wxString& pad, const std::string& inhoud);
-// A project file made with plain SQLite: table T (id, naam, getal) with the
-// given rows "naam" numbered 1, 2, 3 ...
-void maakProjectBestand(const wxString& pad, std::initializer_list<const char*> namen = {});
-// Runs one statement on the file through a connection of its own.
-void voerUitOp(const wxString& pad, const wxString& opdracht);
+wxArrayString lijst(std::initializer_list<const char*> teksten);
+// A project file made with plain SQLite, table T (id, naam, getal), one row
+// per name with getal 1, 2, 3 ...; then each extra statement.
+void maakProjectBestand(const wxString& pad, std::initializer_list<const char*> namen = {},
+                        std::initializer_list<const char*> opdrachten = {});
 
-// The application's configuration file and one connection opened from it, as
-// the application makes them; the connection goes first at the end.
+// The application's configuration file and the connection it opens; the
+// connection ends first and writes its group.
 class DatabaseTest : public ::testing::Test
 {
 protected:
-    std::unique_ptr<TrivaneWxConfig> konfig;
+    std::unique_ptr<TrivaneWxConfig> konfig{
+        std::make_unique<TrivaneWxConfig>("VerelTamso", "Trivane Embedded Systemen", wxString())};
     std::unique_ptr<SQLite3Basis> db;
 
-    DatabaseTest();
-
-    // The group "/Configuratie/Database" as the previous run left it.
+    // Ends the previous run, then stores what it would have left behind.
     void zetKonfig(const wxString& dbPad, bool alleenLezen = false);
     wxString leesKonfig(const wxString& sleutel);
-    // Builds the connection from the configuration (reads, checks, opens).
-    SQLite3Basis& start(bool alleenLezen = false);
-    // Ends the connection (writes the group) and writes the file.
+    SQLite3Basis& start();
     void stop();
     SQLite3Basis& geheugen();
-    // A connection on the given project file, opened read-write.
     SQLite3Basis& openBestand(const wxString& pad, bool alleenLezen = false);
-    // The number of rows of T that the condition selects.
     long long tel(const wxString& voorwaarde = wxString());
+    wxString naam(int id = 1);
 };
 
 #endif
