@@ -1,0 +1,305 @@
+#ifndef SWEXTERNALS_DESKTOP_WX_WXSQLITE3_SQLITE3BASIS_H
+#define SWEXTERNALS_DESKTOP_WX_WXSQLITE3_SQLITE3BASIS_H
+
+#include "base/Stand.h"
+#include "swexternals/desktop/wx/wxSQLite3/FoutMelding.h"
+#include "swexternals/desktop/wx/wxSQLite3/Sortering.h"
+
+#include <functional>
+#include <utility>
+#include <wx/arrstr.h>
+#include <wx/dynarray.h>
+#include <wx/filename.h>
+#include <wx/string.h>
+#include <wx/wxsqlite3.h>
+
+class wxFileConfig;
+
+// One connection to one SQLite database: a project file on disk or a
+// database in memory. It keeps its path and read-only mode in the
+// configuration group "/Configuratie/Database", runs every statement with the
+// layer's error reports (no wrapper exception leaves it), builds SQL text, and
+// runs changes in manual transactions or under savepoints.
+//
+// Results are plain integers with the values of TrivaneCode: 0 done,
+// 1 nothing done, 2 failed (reported), 3 wrong state, 5 no change.
+class SQLite3Basis : public wxSQLite3Database
+{
+public:
+    enum DBStatus : unsigned int
+    {
+        DBStatusOpen = 0,
+        DBStatusGeweigerd = 1,
+        DBStatusFout = 2,
+        DBStatusGesloten = 4
+    };
+
+    enum Journaal : unsigned int
+    {
+        JournaalDelete = 0,
+        JournaalTruncate = 1,
+        JournaalPersist = 2,
+        JournaalMemory = 3,
+        JournaalWAL = 4,
+        JournaalOff = 5
+    };
+
+    enum Synchronisatie : unsigned int
+    {
+        SynchronisatieOff = 0,
+        SynchronisatieNormal = 1,
+        SynchronisatieFull = 2,
+        SynchronisatieExtra = 3
+    };
+
+    enum TransaktieMode : unsigned int
+    {
+        TransaktieAutoCommit = 0,
+        TransaktieHandmatig = 1,
+        TransaktieSavePoint = 2
+    };
+
+    enum QueryStatistiek : unsigned int
+    {
+        StatistiekKleinste = 0,
+        StatistiekGrootste = 1,
+        StatistiekGemiddelde = 2
+    };
+
+    // The path name that means: no database in use, open nothing.
+    static const wxString DatabaseGeslotenNaam;
+    static const wxString journalModesStr[6];
+    static const wxArrayString journalModes;
+    static const wxString synchroModesStr[4];
+    static const wxArrayString synchronisatieModes;
+
+    // Reads the configuration group and opens the configured database (an
+    // in-memory one when the stored path is ":memory:" or its file is gone).
+    SQLite3Basis(wxFileConfig& config, const wxString& extensie, bool alleenLezen, const wxString& sleutel);
+    // Reads the configuration group; opens nothing.
+    SQLite3Basis(wxFileConfig& config, const wxString& extensie, const wxString& sleutel);
+    // Opens the given file; no configuration.
+    SQLite3Basis(const wxFileName& bestand, bool alleenLezen, const wxString& sleutel);
+    // As the previous; the configuration group is written at the end.
+    SQLite3Basis(wxFileConfig& config, const wxFileName& bestand, bool alleenLezen, const wxString& sleutel);
+    ~SQLite3Basis() override;
+
+    SQLite3Basis(const SQLite3Basis&) = delete;
+    SQLite3Basis& operator=(const SQLite3Basis&) = delete;
+
+    void laadConfigGegevens();
+    void bewaarConfigGegevens() const;
+    bool isAlleenLezenDB() const { return alleenLezen; }
+    bool isVersleuteldeDB() const { return versleuteld; }
+    bool isDBVeranderd() const { return dbVeranderd; }
+    void resetDBVeranderd() { dbVeranderd = false; }
+    void zetDBVeranderd() { dbVeranderd = true; }
+    DBStatus geefDBStatus() const { return dbStatus; }
+    void bewaarDBMetaInfo(bool bewaren) { bewaarMetaInfo = bewaren; }
+
+    // --- Opening and closing, path and names ---
+
+    // Opens what dbPad names. 0 opened; 1 nothing opened (no database in use,
+    // a connection still open, or the user cancelled); 2 failed (reported);
+    // 5 the missing-file question got none of its answers.
+    unsigned int open(bool alleenLezenVerzoek, const wxString& sleutel);
+    // The file must carry the path's extension (case-sensitive), else 2.
+    unsigned int open(const wxFileName& bestand, bool alleenLezenVerzoek, const wxString& sleutel);
+    unsigned int nieuweMemDB(const wxString& sleutel);
+    // Commits what is open, closes; nothing happens without a connection.
+    virtual void sluitDB();
+    void sluitAfTransakties();
+    void sluitVoorgoedDB();
+    void resetDBPad();
+    // Readable, and writable unless read-only; the reason is logged.
+    static bool controleerPad(const wxFileName& bestand, bool alleenLezen);
+
+    wxFileName geefDBPad() const;
+    void zetDBPad(const wxFileName& bestand) { dbPad = bestand; }
+    wxString geefBestandExtensie() const;
+    void zetBestandExtensie(const wxString& nieuweExtensie);
+    bool isDBOpen() const { return IsOpen(); }
+    bool isDBOpen(bool schrijfbaar) const;
+    bool isMemoryDB() const;
+    void schakelAlleenLezen(bool waarde) { alleenLezen = waarde; }
+    void schakelVersleuteling(bool waarde) { versleuteld = waarde; }
+    void zetStatus(DBStatus status) { dbStatus = status; }
+    wxString geefDBNaam(bool metExtensie, bool metAlleenLezen) const;
+    wxString geefDBNaamVoorBeschrijving(bool metAlleenLezen) const;
+    wxString geefDBPadString(bool metExtensie) const;
+    wxString geefDBPadVoorBeschrijving() const;
+
+    // --- Statements and queries: every failure is logged here ---
+
+    // 0 done, 2 failed. With `verwacht` other than -1 another number of
+    // changed rows is a failure too (the rows stay changed).
+    int executeUpdate(const wxString& opdracht, long long verwacht = -1);
+    // Not valid (IsOk() false) after a failure.
+    wxSQLite3ResultSet executeQuery(const wxString& opdracht, bool loggen = true);
+    int executeQueryExternResultaat(const wxString& opdracht, wxSQLite3ResultSet& resultaat);
+    // The first column of the first row as a 64-bit integer; -1 after a
+    // failure, a query that yields no row included.
+    long long executeSkalair(const wxString& opdracht);
+    wxArrayString executeStringKolomQuery(const wxString& opdracht, bool loggen = true);
+
+    // --- Journal and synchronisation ---
+
+    Journaal leesHuidigeJournaalMode();
+    Journaal geefHuidigeJournaalMode() const { return huidigeJournaalMode; }
+    Synchronisatie leesHuidigeSynchronisatie();
+    Synchronisatie geefHuidigeSynchronisatie() const { return huidigeSynchronisatie; }
+    // 0 done; 1 the journal cannot change (memory or read-only) and nothing
+    // else had to; 2 a setting failed; 5 nothing to change.
+    int schakelMode(Journaal journaal, Synchronisatie synchronisatie);
+    int zetGoedeSynchronisatieBijJournalling();
+    int doeWALCheckpoint();
+    bool isHandmatigIngeschakeld() const { return transaktieMode == TransaktieHandmatig; }
+
+    // --- Manual transactions and savepoints ---
+
+    // Empty name: manual-transaction mode on or off. With a name: set (on) or
+    // release (off) that savepoint.
+    int schakelHandmatigeTransaktie(Stand stand, const wxString& naam);
+    // Before every change: commits the change left open and opens a new
+    // transaction. Run the change only on 0: after a failure nothing more is
+    // changed until a commit, an undo or the next successful start.
+    int startTransaktie();
+    int stopTransaktie();
+    int rolTerugTransaktie(const wxString& naam);
+    void resetTransaktie();
+    // Taken from SQLite itself, never from a flag of ours.
+    bool handmatigeTransaktieBezig() const;
+    bool rolTerugMogelijk() const;
+    bool isSavePointBezig() const { return transaktieMode == TransaktieSavePoint; }
+
+    // --- Reading tables, columns and rows ---
+
+    // 0 done, 2 no valid table, 3 SQLite error.
+    int leesTabelMetQuery(const wxString& opdracht, wxSQLite3Table& tabel);
+    int leesTabelMetQuery(const wxString& tabelNaam, const wxString& voorwaarde, Sortering sortering,
+                          const wxString& sorteerKolom, wxSQLite3Table& tabel);
+    int leesTabelMetQuery(const wxString& tabelNaam, const wxArrayString& kolommen, const wxString& voorwaarde,
+                          Sortering sortering, const wxString& sorteerKolom, wxSQLite3Table& tabel);
+    int leesTabelMetQuery(const wxString& voorloop, const wxString& tabelNaam, const wxArrayString& kolommen,
+                          const wxString& voorwaarde, Sortering sortering, const wxString& sorteerKolom,
+                          wxSQLite3Table& tabel);
+    int leesTabelMetQuery(const wxString& kolomTekst, const wxString& tabelNaam, const wxString& voorwaarde,
+                          Sortering sortering, const wxString& sorteerKolom, wxSQLite3ResultSet& resultaat,
+                          const wxString& dbNaam = wxString());
+    wxString leesKolomWaarde(const wxString& tabelNaam, const wxString& kolom, const wxString& voorwaarde,
+                             Sortering sortering, const wxString& sorteerKolom);
+    wxArrayString leesKolomStrings(const wxString& tabelNaam, const wxString& kolom, const wxString& voorwaarde,
+                                   Sortering sortering, bool uniek);
+    wxArrayInt leesKolomIntegers(const wxString& tabelNaam, const wxString& kolom, const wxString& voorwaarde,
+                                 Sortering sortering, bool uniek);
+    wxArrayString leesRijStrings(const wxString& tabelNaam, const wxString& kolomTekst, const wxString& voorwaarde);
+    wxArrayInt leesRijIntegers(const wxString& tabelNaam, const wxString& kolomTekst, const wxString& voorwaarde);
+
+    // --- SQL text: every literal from outside goes through a quoting builder ---
+
+    static wxString maakVeilig(const wxString& tekst);
+    static wxString quotes(const wxString& tekst);
+    static wxString plaatsBoodschapQuotes(const wxString& tekst);
+    static wxString verwijderBoodschapQuotes(const wxString& tekst);
+    // A glob pattern that finds the text anywhere, its own *, ? and [ literal.
+    static wxString sterQuotes(const wxString& tekst);
+    // A like pattern that finds the text anywhere, its own %, _ and \ literal.
+    static wxString procentQuotes(const wxString& tekst);
+    static wxString haakjes(const wxString& tekst);
+    static wxString floatWaarde(float waarde, const wxString& formaat);
+    static wxString maakExclusiefOf(const wxString& a, const wxString& b);
+    static wxString sorteer(const wxString& kolom, Sortering sortering);
+    static void maakTabelLijst(const wxArrayString& lijst, wxArrayString& namen, wxArrayString& types);
+    static void maakTabelNaamMaakLijst(wxArrayString& lijst, const wxArrayString& namen, const wxArrayString& types);
+    static wxString maakSelektie(const wxArrayString& namen, bool metEerste, bool metHaakjes);
+    static wxString maakQuery(const wxArrayString& namen, bool metEerste);
+    static wxString maakInsert(const wxArrayString& namen, bool metEerste);
+    static wxString maakInsert(const wxArrayString& namen, const wxArrayString& waarden, bool metEerste);
+    static wxString maakInsert(const wxArrayString& namen, const wxArrayInt& waarden, bool metEerste);
+    static wxString maakUpdate(const wxArrayString& namen, bool metEerste);
+
+    int doeInsert(const wxString& tabelNaam, const wxArrayString& namen, const wxArrayString& waarden);
+    int doeInsert(const wxString& tabelNaam, const wxArrayString& namen, const wxArrayInt& waarden);
+    int doeInsert(const wxString& tabelNaam, const wxArrayString& tekstNamen, const wxArrayString& teksten,
+                  const wxArrayString& getalNamen, const wxArrayInt& getallen);
+    int doeUpdate(const wxString& tabelNaam, const wxArrayString& namen, const wxArrayString& waarden,
+                  const wxString& voorwaarde);
+    int doeUpdate(const wxString& tabelNaam, const wxArrayString& namen, const wxArrayInt& waarden,
+                  const wxString& voorwaarde);
+    int doeUpdate(const wxString& tabelNaam, const wxArrayString& tekstNamen, const wxArrayString& teksten,
+                  const wxArrayString& getalNamen, const wxArrayInt& getallen, const wxString& voorwaarde);
+    long long geefLaatsteInsertNummer();
+    wxArrayString geefKolom(const wxString& tabelNaam, const wxString& kolom, Sortering sortering,
+                            const wxString& sorteerKolom);
+
+    // --- Counts, user version, statistics, versions ---
+
+    long long geefAantalRijen(const wxString& tabelNaam);
+    int zetUserVersion(int waarde);
+    int geefUserVersion();
+    // Smallest and largest value; (-1, 1) when the query failed.
+    std::pair<int, int> geefIntKolomBereik(const wxString& tabelNaam, const wxString& kolom);
+    long long geefKolomVeldLengte(const wxString& tabelNaam, const wxString& kolom, QueryStatistiek statistiek);
+    static wxString sqlite3Versie();
+    static wxString wxSqlite3Versie();
+
+protected:
+    wxFileName dbPad;
+    wxString extensie;
+    wxArrayString aangehaakteDBs;
+    Journaal huidigeJournaalMode;
+    Synchronisatie huidigeSynchronisatie;
+    wxFileConfig* config;
+    unsigned int transaktieMode;
+    DBStatus dbStatus;
+    wxArrayString savePointNamen;
+    bool hoofdletterGevoelig;
+    bool exactOvereenkomen;
+    wxArrayString zoekTermStapel;
+    bool dbVeranderd;
+    bool alleenLezen;
+    bool versleuteld;
+    bool bewaarMetaInfo;
+
+private:
+    // Set when a change could not be started (its predecessor would not
+    // commit); executeUpdate refuses changes until a transaction operation
+    // succeeds, so no change slips into the wrong transaction.
+    bool wijzigingGeblokkeerd;
+
+    void initialiseer(bool alleenLezenSchakelaar);
+    void openBijStart(const wxString& sleutel);
+    void meldPadBestaatNiet(const wxFileName& pad) const;
+
+    unsigned int openOntbrekendBestand(const wxString& naam, const wxString& sleutel);
+    unsigned int openMetVlaggen(const wxString& naam, const wxString& sleutel, int vlaggen);
+    unsigned int controleerDatabaseBestand();
+    bool isSchrijfbaarOpSchijf() const;
+    static bool isSchrijfbaarPad(const wxString& pad);
+    wxString alleenLezenNotitie() const;
+
+    void meldFout(const wxSQLite3Exception& fout) const;
+    void meldFout(const wxString& formaat, FoutMelding fout);
+    int voerUit(const wxString& opdracht, long long verwacht);
+    int voerTransaktieUit(const wxString& opdracht);
+
+    bool isTransaktieOpenInDB() const;
+    static bool isGeldigeSavePointNaam(const wxString& naam);
+    static bool controleerSavePointNaam(const wxString& naam);
+    void vergeetSavePointsNa(const wxString& naam, bool zelfOok);
+    int zetSavePoint(const wxString& naam);
+    int geefSavePointVrij(const wxString& naam);
+
+    Journaal zoekJournaal(const wxString& naam) const;
+    int zetJournaal(Journaal journaal);
+    int zetSynchronisatie(Synchronisatie synchronisatie);
+
+    // Hands every value of the query to `neem`: column 0 of each row, or
+    // every column of the first row. False after an SQLite error (reported).
+    bool leesWaarden(const wxString& opdracht, bool heleEersteRij,
+                     const std::function<void(wxSQLite3ResultSet&, int)>& neem);
+    static wxString voegSamen(const wxArrayString& namen, size_t vanaf, const wxString& achter);
+    static wxString voorwaardeDeel(const wxString& voorwaarde);
+};
+
+#endif

@@ -1,0 +1,210 @@
+// Commit and one-level undo: in manual mode the newest change stays open
+// until the next change, a commit or an undo; under a savepoint every change
+// collects until the savepoint is released or rolled back to.
+#include "swexternals/desktop/DesktopAppBasis.h"
+#include "swexternals/desktop/DesktopFunkties.h"
+#include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
+
+#include <wx/intl.h>
+
+namespace
+{
+const wxString beginTransaktie = "begin transaction";
+const wxString commitTransaktie = "commit transaction";
+const wxString rollback = "rollback";
+} // namespace
+
+// The transaction statements bypass the refusal of executeUpdate: they are
+// the way out of it.
+int SQLite3Basis::voerTransaktieUit(const wxString& opdracht)
+{
+    return voerUit(opdracht, -1);
+}
+
+bool SQLite3Basis::isTransaktieOpenInDB() const
+{
+    if (!IsOpen())
+        return false;
+    try
+    {
+        // The wrapper's query is not marked const but reads only.
+        return !const_cast<SQLite3Basis*>(this)->GetAutoCommit();
+    }
+    catch (const wxSQLite3Exception&)
+    {
+        return false;
+    }
+}
+
+bool SQLite3Basis::handmatigeTransaktieBezig() const
+{
+    return transaktieMode == TransaktieHandmatig && isTransaktieOpenInDB();
+}
+
+bool SQLite3Basis::rolTerugMogelijk() const
+{
+    return handmatigeTransaktieBezig();
+}
+
+int SQLite3Basis::startTransaktie()
+{
+    if (transaktieMode == TransaktieAutoCommit || transaktieMode == TransaktieSavePoint)
+        return 0;
+    if (transaktieMode != TransaktieHandmatig)
+        return 3;
+    if (isTransaktieOpenInDB() && voerTransaktieUit(commitTransaktie) != 0)
+    {
+        DesktopFunkties::wxErrorVeilig(
+            _("The previous change could not be committed.") + DesktopAppBasis::vr +
+            (isTransaktieOpenInDB() ? _("It is still open: commit or undo it.") : _("SQLite has rolled it back.")));
+        wijzigingGeblokkeerd = true;
+        return 2;
+    }
+    const int resultaat = voerTransaktieUit(beginTransaktie);
+    wijzigingGeblokkeerd = resultaat != 0;
+    return resultaat;
+}
+
+int SQLite3Basis::stopTransaktie()
+{
+    if (transaktieMode == TransaktieSavePoint)
+        return 1;
+    if (transaktieMode != TransaktieAutoCommit && transaktieMode != TransaktieHandmatig)
+        return 3;
+    if (!isTransaktieOpenInDB())
+    {
+        wijzigingGeblokkeerd = false;
+        return 0;
+    }
+    const int resultaat = voerTransaktieUit(commitTransaktie);
+    if (resultaat == 0)
+        wijzigingGeblokkeerd = false;
+    return resultaat;
+}
+
+int SQLite3Basis::rolTerugTransaktie(const wxString& naam)
+{
+    if (transaktieMode == TransaktieHandmatig)
+    {
+        if (!isTransaktieOpenInDB())
+            return 2;
+        const int resultaat = voerTransaktieUit(rollback);
+        if (!isTransaktieOpenInDB())
+            wijzigingGeblokkeerd = false;
+        DesktopFunkties::wxLogVeilig("TransaktieStatus : handmatig rollback gedaan.");
+        return resultaat;
+    }
+    if (transaktieMode == TransaktieSavePoint)
+    {
+        if (!controleerSavePointNaam(naam))
+            return 2;
+        const int resultaat = voerTransaktieUit("rollback transaction to " + naam);
+        if (resultaat == 0)
+            vergeetSavePointsNa(naam, false);
+        DesktopFunkties::wxLogVeilig("TransaktieStatus : savepoint rollback [" + naam + "] gedaan.");
+        return resultaat;
+    }
+    return 3;
+}
+
+int SQLite3Basis::schakelHandmatigeTransaktie(Stand stand, const wxString& naam)
+{
+    if (!naam.empty())
+    {
+        if (stand == StandAan)
+            return zetSavePoint(naam);
+        if (stand == StandUit)
+            return transaktieMode == TransaktieSavePoint ? geefSavePointVrij(naam) : 3;
+        return 2;
+    }
+    if (transaktieMode == TransaktieSavePoint)
+        return 2; // release the savepoint first
+    if (stand == StandUit)
+    {
+        const int resultaat = stopTransaktie();
+        transaktieMode = TransaktieAutoCommit;
+        return resultaat;
+    }
+    if (stand == StandAan)
+    {
+        if (transaktieMode == TransaktieHandmatig)
+            stopTransaktie();
+        transaktieMode = TransaktieHandmatig;
+        return 0;
+    }
+    return 3;
+}
+
+// A savepoint name goes into the statement as it is, so only a plain
+// identifier is accepted: nothing else can ride along into the SQL.
+bool SQLite3Basis::isGeldigeSavePointNaam(const wxString& naam)
+{
+    if (naam.empty())
+        return false;
+    bool eerste = true;
+    for (const wxUniChar teken : naam)
+    {
+        const wxUint32 c = teken.GetValue();
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+        const bool cijfer = c >= '0' && c <= '9';
+        if (!letter && !(cijfer && !eerste))
+            return false;
+        eerste = false;
+    }
+    return true;
+}
+
+bool SQLite3Basis::controleerSavePointNaam(const wxString& naam)
+{
+    if (isGeldigeSavePointNaam(naam))
+        return true;
+    DesktopFunkties::wxErrorVeilig(_("Invalid savepoint name:") + DesktopAppBasis::dubbeleQuotes(naam, true));
+    return false;
+}
+
+// Releasing or rolling back to a savepoint ends the ones set after it as well.
+void SQLite3Basis::vergeetSavePointsNa(const wxString& naam, bool zelfOok)
+{
+    const int plaats = savePointNamen.Index(naam);
+    if (plaats == wxNOT_FOUND)
+        return;
+    const size_t vanaf = static_cast<size_t>(plaats) + (zelfOok ? 0 : 1);
+    if (vanaf < savePointNamen.size())
+        savePointNamen.RemoveAt(vanaf, savePointNamen.size() - vanaf);
+}
+
+int SQLite3Basis::zetSavePoint(const wxString& naam)
+{
+    if (!controleerSavePointNaam(naam))
+        return 2;
+    if (transaktieMode == TransaktieHandmatig)
+        stopTransaktie();
+    const int resultaat = voerTransaktieUit("savepoint " + naam);
+    if (resultaat == 0)
+    {
+        savePointNamen.Add(naam);
+        transaktieMode = TransaktieSavePoint;
+    }
+    return resultaat;
+}
+
+int SQLite3Basis::geefSavePointVrij(const wxString& naam)
+{
+    if (!controleerSavePointNaam(naam))
+        return 2;
+    const int resultaat = voerTransaktieUit("release " + naam);
+    if (resultaat != 0)
+        return resultaat;
+    vergeetSavePointsNa(naam, true);
+    if (savePointNamen.empty())
+        transaktieMode = TransaktieAutoCommit;
+    return 0;
+}
+
+void SQLite3Basis::resetTransaktie()
+{
+    if (transaktieMode == TransaktieSavePoint || !isTransaktieOpenInDB())
+        return;
+    voerTransaktieUit(rollback);
+    wijzigingGeblokkeerd = false;
+}

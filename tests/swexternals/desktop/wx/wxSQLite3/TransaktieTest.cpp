@@ -1,0 +1,142 @@
+#include "tests/ondersteuning/LogVanger.h"
+#include "tests/swexternals/desktop/wx/wxSQLite3/DatabaseHulp.h"
+
+namespace
+{
+class Transaktie : public DatabaseTest
+{
+protected:
+    const wxString pad = testPad("p.vtd");
+
+    SQLite3Basis& project(std::initializer_list<const char*> opdrachten = {})
+    {
+        maakProjectBestand(pad, {"een"}, opdrachten);
+        SQLite3Basis& verbinding = openBestand(pad);
+        EXPECT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, ""), 0);
+        return verbinding;
+    }
+
+    // One user command: open the transaction, then change.
+    int verander(const wxString& opdracht)
+    {
+        const int start = db->startTransaktie();
+        return start != 0 ? start : db->executeUpdate(opdracht);
+    }
+
+    int noem(const char* nieuw) { return verander(wxString("update T set naam='") + nieuw + "' where id==1"); }
+};
+} // namespace
+
+TEST_F(Transaktie, DrieWijzigingenEnEenUndoLatenDeTweedeStaan)
+{
+    SQLite3Basis& verbinding = project();
+    EXPECT_EQ(verbinding.stopTransaktie(), 0);
+    EXPECT_EQ(verbinding.rolTerugTransaktie(""), 2);
+    EXPECT_FALSE(verbinding.handmatigeTransaktieBezig());
+
+    ASSERT_EQ(noem("twee"), 0);
+    EXPECT_TRUE(verbinding.handmatigeTransaktieBezig());
+    ASSERT_EQ(noem("drie"), 0);
+    ASSERT_EQ(noem("vier"), 0);
+    EXPECT_TRUE(verbinding.rolTerugMogelijk());
+    EXPECT_EQ(verbinding.rolTerugTransaktie(""), 0);
+    EXPECT_EQ(naam(), "drie");
+    EXPECT_FALSE(verbinding.rolTerugMogelijk());
+    EXPECT_EQ(verbinding.rolTerugTransaktie(""), 2);
+
+    // Commit, and switching manual mode on again, both keep the open change.
+    ASSERT_EQ(noem("vijf"), 0);
+    EXPECT_EQ(verbinding.stopTransaktie(), 0);
+    ASSERT_EQ(noem("zes"), 0);
+    EXPECT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, ""), 0);
+    EXPECT_EQ(verbinding.rolTerugTransaktie(""), 2);
+    EXPECT_EQ(naam(), "zes");
+    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+}
+
+TEST_F(Transaktie, VeiligeModusVerzameltAllesOnderEenSavepoint)
+{
+    SQLite3Basis& verbinding = project();
+    ASSERT_EQ(noem("voor"), 0);
+    EXPECT_EQ(verbinding.schakelHandmatigeTransaktie(StandOm, ""), 3);
+    EXPECT_EQ(verbinding.schakelHandmatigeTransaktie(StandOnbekend, "S"), 2);
+    EXPECT_EQ(verbinding.schakelHandmatigeTransaktie(StandUit, "S"), 3);
+    // A name that is no plain identifier never reaches the SQL.
+    EXPECT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, "x; drop table T"), 2);
+    EXPECT_TRUE(logVanger().bevat("Invalid savepoint name:", wxLOG_Error));
+    EXPECT_TRUE(verbinding.handmatigeTransaktieBezig());
+
+    ASSERT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, "VerelTamsoSafePoint"), 0);
+    EXPECT_TRUE(verbinding.isSavePointBezig());
+    EXPECT_FALSE(verbinding.handmatigeTransaktieBezig());
+    ASSERT_EQ(noem("a"), 0);
+    ASSERT_EQ(verander("insert into T (naam) values ('b')"), 0);
+    EXPECT_EQ(verbinding.stopTransaktie(), 1);
+    EXPECT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, ""), 2);
+    EXPECT_EQ(verbinding.rolTerugTransaktie("VerelTamsoSafePoint"), 0);
+    EXPECT_EQ(naam(), "voor");
+    EXPECT_EQ(tel(), 1);
+    // The savepoint stays: roll back to it again.
+    ASSERT_EQ(noem("c"), 0);
+    EXPECT_EQ(verbinding.rolTerugTransaktie("VerelTamsoSafePoint"), 0);
+    EXPECT_EQ(naam(), "voor");
+
+    ASSERT_EQ(noem("houden"), 0);
+    EXPECT_EQ(verbinding.schakelHandmatigeTransaktie(StandUit, "VerelTamsoSafePoint"), 0);
+    EXPECT_FALSE(verbinding.isSavePointBezig());
+    // Released to autocommit until manual mode is switched on again.
+    EXPECT_EQ(verbinding.startTransaktie(), 0);
+    EXPECT_FALSE(verbinding.handmatigeTransaktieBezig());
+    stop();
+    openBestand(pad);
+    EXPECT_EQ(naam(), "houden");
+}
+
+// A deferred foreign key makes the commit of the previous change fail: the
+// failure is reported, the new change is not made, the open transaction stays
+// visible, and once mended the close commits it.
+TEST_F(Transaktie, EenMislukteCommitWordtNooitVerborgen)
+{
+    SQLite3Basis& verbinding = project({"create table K (t integer references T(id) deferrable initially deferred)"});
+    ASSERT_EQ(verbinding.executeUpdate("pragma foreign_keys=on"), 0);
+    ASSERT_EQ(verander("insert into K values (99)"), 0);
+
+    EXPECT_EQ(verbinding.startTransaktie(), 2);
+    EXPECT_TRUE(logVanger().bevat("FOREIGN KEY constraint failed", wxLOG_Error));
+    EXPECT_TRUE(logVanger().bevat("The previous change could not be committed.", wxLOG_Error));
+    EXPECT_TRUE(verbinding.handmatigeTransaktieBezig());
+    EXPECT_EQ(verbinding.executeUpdate("update T set naam='nieuw' where id==1"), 2);
+    EXPECT_TRUE(logVanger().bevat("this change was not made", wxLOG_Error));
+    EXPECT_EQ(naam(), "een");
+    EXPECT_EQ(verbinding.stopTransaktie(), 2);
+    EXPECT_TRUE(verbinding.handmatigeTransaktieBezig());
+
+    ASSERT_EQ(verbinding.rolTerugTransaktie(""), 0);
+    ASSERT_EQ(verander("insert into K values (1)"), 0);
+    verbinding.sluitDB();
+    openBestand(pad);
+    EXPECT_EQ(db->executeSkalair("select count(*) from K"), 1);
+}
+
+TEST_F(Transaktie, SluitenBewaartAllesWatNogOpenStaat)
+{
+    SQLite3Basis& verbinding = project();
+    ASSERT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, "A"), 0);
+    ASSERT_EQ(verbinding.executeUpdate("update T set naam='a' where id==1"), 0);
+    ASSERT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, "B"), 0);
+    ASSERT_EQ(verbinding.executeUpdate("update T set naam='b' where id==1"), 0);
+    verbinding.sluitDB();
+    EXPECT_FALSE(verbinding.isSavePointBezig());
+    EXPECT_EQ(verbinding.geefDBStatus(), SQLite3Basis::DBStatusGesloten);
+    verbinding.sluitDB();
+    EXPECT_EQ(openBestand(pad).leesKolomWaarde("T", "naam", "", SorteringGeen, ""), "b");
+
+    // Begun by hand, outside manual mode: a commit and the close keep it.
+    ASSERT_EQ(db->executeUpdate("begin transaction; update T set naam='c'"), 0);
+    EXPECT_EQ(db->stopTransaktie(), 0);
+    ASSERT_EQ(db->executeUpdate("begin transaction; update T set naam='d'"), 0);
+    stop();
+    openBestand(pad);
+    EXPECT_EQ(naam(), "d");
+    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+}
