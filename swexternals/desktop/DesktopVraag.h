@@ -12,11 +12,25 @@ class wxWindow;
 class DesktopVraag
 {
 public:
+    // Own texts for the buttons of a question; an empty text keeps the
+    // button's stock label.
+    struct Knoppen
+    {
+        wxString ja;
+        wxString nee;
+        wxString annuleer;
+    };
+
     virtual ~DesktopVraag() = default;
 
     // As wxMessageBox: style with wxYES_NO, wxOK, wxCANCEL and an icon flag;
     // the answer is wxYES, wxNO, wxOK or wxCANCEL.
-    virtual int stelVraag(const wxString& bericht, const wxString& titel, long stijl, wxWindow* ouder) = 0;
+    virtual int stelVraag(const wxString& bericht, const wxString& titel, long stijl, wxWindow* ouder,
+                          const Knoppen& knoppen) = 0;
+    int stelVraag(const wxString& bericht, const wxString& titel, long stijl, wxWindow* ouder)
+    {
+        return stelVraag(bericht, titel, stijl, ouder, Knoppen());
+    }
 
     // As wxFileSelector: the chosen full path, or empty when the user cancelled.
     // Style is wxFD_OPEN or wxFD_SAVE with their modifiers.

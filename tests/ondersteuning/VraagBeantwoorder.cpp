@@ -30,9 +30,14 @@ bool VraagBeantwoorder::isGevraagd(const wxString& deel) const
     return false;
 }
 
-int VraagBeantwoorder::stelVraag(const wxString& bericht, const wxString& titel, long, wxWindow*)
+int VraagBeantwoorder::stelVraag(const wxString& bericht, const wxString& titel, long, wxWindow*,
+                                 const Knoppen& knoppen)
 {
-    m_gesteld.push_back(titel + "\n" + bericht);
+    wxString vraag = titel + "\n" + bericht;
+    for (const wxString& label : {knoppen.ja, knoppen.nee, knoppen.annuleer})
+        if (!label.empty())
+            vraag += "\n[" + label + "]";
+    m_gesteld.push_back(vraag);
     if (m_antwoorden.empty())
     {
         ADD_FAILURE() << "unexpected question: " << bericht.utf8_str();

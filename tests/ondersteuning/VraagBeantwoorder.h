@@ -21,12 +21,15 @@ public:
     // The next file or folder dialog gets this path (empty: cancelled).
     void kies(const wxString& pad);
 
-    // Everything asked so far, questions and dialog messages alike.
+    // Everything asked so far, questions and dialog messages alike; a
+    // question with its own button texts ends with them, one per line.
     const std::vector<wxString>& geefGesteld() const { return m_gesteld; }
     bool isGevraagd(const wxString& deel) const;
     size_t geefOnbeantwoord() const { return m_antwoorden.size() + m_paden.size(); }
 
-    int stelVraag(const wxString& bericht, const wxString& titel, long stijl, wxWindow* ouder) override;
+    using DesktopVraag::stelVraag;
+    int stelVraag(const wxString& bericht, const wxString& titel, long stijl, wxWindow* ouder,
+                  const Knoppen& knoppen) override;
     wxString kiesBestand(const wxString& bericht, const wxString& standaardMap, const wxString& standaardNaam,
                          const wxString& wildcard, long stijl, wxWindow* ouder) override;
     wxString kiesMap(const wxString& bericht, const wxString& standaardMap, wxWindow* ouder) override;

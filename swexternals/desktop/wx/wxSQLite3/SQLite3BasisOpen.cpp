@@ -77,13 +77,13 @@ unsigned int SQLite3Basis::open(bool alleenLezenVerzoek, const wxString& sleutel
 // A missing file: the user chooses a new file, a database in memory or none.
 unsigned int SQLite3Basis::openOntbrekendBestand(const wxString& naam, const wxString& sleutel)
 {
-    const wxString vr = DesktopAppBasis::vr;
-    const wxString bericht = _("Database") + dq(dbPad.GetFullPath()) + _("does not exist. What would you like to do?") +
-                             vr + vr + _("Yes") + ": " + _("Create a new database on disk") + vr + _("No") + ": " +
-                             _("Create a new memory database") + vr + _("Cancel") + ": " + _("Open no database");
+    const wxString bericht = _("Database") + dq(dbPad.GetFullPath()) + _("does not exist. What would you like to do?");
+    const DesktopVraag::Knoppen knoppen{_("Create a new database on disk"), _("Create a new memory database"),
+                                        _("Cancel")};
     const int antwoord =
         DesktopVraag::geef().stelVraag(bericht, _("The database file does not exist."),
-                                       wxCENTRE | wxYES_NO | wxCANCEL | wxNO_DEFAULT | wxICON_EXCLAMATION, nullptr);
+                                       wxCENTRE | wxYES_NO | wxCANCEL | wxNO_DEFAULT | wxICON_EXCLAMATION, nullptr,
+                                       knoppen);
     switch (antwoord)
     {
     case wxYES:
