@@ -66,6 +66,15 @@ public:
         StatistiekGemiddelde = 2
     };
 
+    // How the pieces of a search condition are joined.
+    enum ZTKoppel : unsigned int
+    {
+        KoppelEn = 0,
+        KoppelOf = 1,
+        KoppelEnNiet = 2,
+        KoppelOfNiet = 3
+    };
+
     // The path name that means: no database in use, open nothing.
     static const wxString DatabaseGeslotenNaam;
     static const wxString journalModesStr[6];
@@ -243,6 +252,73 @@ public:
     static wxString sqlite3Versie();
     static wxString wxSqlite3Versie();
 
+    // --- Tables: created, upgraded by adding missing columns, copied, renewed ---
+
+    // Names of tables, views and columns go into the SQL as quoted
+    // identifiers; a table or view name may carry its database before a ".".
+    static wxString naamQuotes(const wxString& naam);
+    static wxString tabelQuotes(const wxString& naam);
+
+    // Creates the table when it is missing, else adds the columns it lacks;
+    // nothing is removed. 0 done, 1 refused (read-only), 2 failed.
+    int maakTabel(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types,
+                  const wxArrayString& constraints, bool tijdelijk, bool eerstVerwijderen, bool alsNietBestaat);
+    int maakTabel(const wxString& tabel, const wxArrayString& lijst, const wxArrayString& constraints,
+                  wxString& insertTekst, bool tijdelijk, bool eerstVerwijderen, bool metEerste);
+    bool bestaatTabel(const wxString& tabel, const wxString& database);
+    wxArrayString geefKolomNamen(const wxString& tabel, bool metEerste);
+    long long geefAantalKolommen(const wxString& tabel, bool metEerste);
+    int geefKolomNummer(const wxString& tabel, const wxString& titel, bool metEerste);
+    int verwijderTabel(const wxString& tabel, bool alsBestaat);
+    int maakTabelLeeg(const wxString& tabel);
+    int kopieerTabel(const wxString& bron, const wxString& doel, bool tijdelijk);
+    int kopieerTabel(const wxString& bron, const wxArrayString& lijst, const wxArrayString& constraints,
+                     const wxString& doel);
+    int kopieerTabel(const wxFileName& bestand, const wxString& bron, const wxArrayString& lijst,
+                     const wxArrayString& constraints, const wxString& doel);
+    int kopieerTabelRijen(const wxString& bron, const wxString& doel, const wxString& voorwaarde);
+    int kopieerTabelAlleRijen(const wxString& bron, const wxString& doel);
+    // All or nothing: a renewal that fails leaves the table as it was.
+    int vernieuwTabel(const wxString& tabel, const wxArrayString& lijst, const wxArrayString& constraints);
+    int vernieuwTabel(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types,
+                      const wxArrayString& constraints);
+    // 0 as many rows, 1 the rows the view leaves out added to `ontbrekend`,
+    // 2 the column counts do not fit, 3 fewer rows in the table.
+    int controleerTabelVersusZicht(const wxString& tabel, const wxString& zicht, const wxString& tabelKolom,
+                                   const wxString& zichtKolom, wxArrayString& ontbrekend, long long extraKolommen);
+
+    // --- Views ---
+
+    bool bestaatZicht(const wxString& naam, bool tijdelijk, const wxString& database);
+    int verwijderZicht(const wxString& naam, bool alsBestaat);
+    int maakStdZicht(const wxString& tabel, const wxString& zicht, const wxArrayString& kolommen,
+                     const wxArrayString& toevoegingen, bool metEerste, bool tijdelijk, bool eerstVerwijderen);
+    int maakZicht(const wxString& zicht, const wxString& select, bool tijdelijk, bool eerstVerwijderen);
+
+    // --- Search terms ---
+
+    void zetHoofdletterGevoeligheid(bool gevoelig) { hoofdletterGevoelig = gevoelig; }
+    bool isHoofdletterGevoelig() const { return hoofdletterGevoelig; }
+    void zetZoektermMoetExactOvereenkomen(bool exact) { exactOvereenkomen = exact; }
+    bool komtZoektermExactOvereen() const { return exactOvereenkomen; }
+    // The operator and literal that follow a column name; empty for an empty term.
+    wxString maakZoekTerm(const wxString& term, bool ontkennen) const;
+    void beginZoekTerm() { zoekTermStapel.clear(); }
+    void voegToeZoekTerm(const wxString& term, ZTKoppel koppel);
+    wxString verwerkZoektermStapel(bool leegMaken);
+    // One condition over several columns, without parentheses.
+    wxString bouwZoekTermStapel(const wxArrayString& kolommen, const wxString& zoekTerm, ZTKoppel koppel);
+
+    // --- Copies, moving, attached databases, vacuum ---
+
+    // 0 copied; 2 refused or failed (reported), the target left as it was.
+    int backup(const wxFileName& doel, const wxString& sleutel);
+    int verplaats(const wxFileName& nieuw, const wxString& sleutel);
+    int haakAan(const wxFileName& bestand, wxString& alias);
+    // 0 detached, 1 not attached here, 2 the detach failed.
+    int laatAangehaaktLos(const wxString& alias);
+    void stofzuig();
+
 protected:
     wxFileName dbPad;
     wxString extensie;
@@ -260,6 +336,24 @@ protected:
     bool alleenLezen;
     bool versleuteld;
     bool bewaarMetaInfo;
+
+    // The copy behind backup, save as and moving: `doel` gets the whole
+    // database through SQLite's online backup. Refuses while a change is
+    // still open, gives up when the source or the target stays locked, and
+    // leaves an existing target as it was and no new file after a failure.
+    int kopieerDatabase(const wxFileName& doel);
+    // What kopieerDatabase checks before it starts: a folder that exists, no
+    // folder of that name, not the open file, and an existing target must be
+    // a database. 0 fit, 2 not (reported).
+    int controleerKopieDoel(const wxFileName& doel);
+    static bool isDatabaseBestand(const wxString& pad);
+    // Opens a copy with a connection of its own and checks it. True when it is sound.
+    static bool isKopieGoed(const wxString& pad);
+    // An open that creates the file when it is missing, with the checks of every open.
+    unsigned int openOfMaak(const wxFileName& bestand, const wxString& sleutel);
+    // The in-use marker of this process, without the application object.
+    static unsigned int geefGebruiksMarker();
+    bool isSchrijfTransaktieOpen() const;
 
 private:
     // Set when a change could not be started (its predecessor would not
@@ -300,6 +394,21 @@ private:
                      const std::function<void(wxSQLite3ResultSet&, int)>& neem);
     static wxString voegSamen(const wxArrayString& namen, size_t vanaf, const wxString& achter);
     static wxString voorwaardeDeel(const wxString& voorwaarde);
+
+    void weigerAlleenLezen(const wxString& reden);
+    int leesKolomNamen(const wxString& tabel, wxArrayString& namen);
+    int voegKolomToe(const wxString& tabel, const wxString& naam, const wxString& type);
+    int maakNieuweTabel(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types,
+                        const wxArrayString& constraints, bool tijdelijk, bool alsNietBestaat);
+    int kopieerTabelInhoud(const wxString& bronDeel, const wxArrayString& lijst, const wxArrayString& constraints,
+                           const wxString& doel);
+    int vulVernieuwdeTabel(const wxString& tabel, const wxArrayString& lijst, const wxArrayString& constraints);
+    long long telZichten(const wxString& bron, const wxString& naam);
+    void verwijderZichtVooraf(const wxString& zicht, bool tijdelijk, bool eerstVerwijderen);
+    wxString maakZichtBegin(bool tijdelijk) const;
+
+    // Registers what the connection needs of its own at every open.
+    void richtVerbindingIn();
 };
 
 #endif

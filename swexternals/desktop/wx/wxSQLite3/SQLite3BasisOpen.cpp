@@ -80,10 +80,9 @@ unsigned int SQLite3Basis::openOntbrekendBestand(const wxString& naam, const wxS
     const wxString bericht = _("Database") + dq(dbPad.GetFullPath()) + _("does not exist. What would you like to do?");
     const DesktopVraag::Knoppen knoppen{_("Create a new database on disk"), _("Create a new memory database"),
                                         _("Cancel")};
-    const int antwoord =
-        DesktopVraag::geef().stelVraag(bericht, _("The database file does not exist."),
-                                       wxCENTRE | wxYES_NO | wxCANCEL | wxNO_DEFAULT | wxICON_EXCLAMATION, nullptr,
-                                       knoppen);
+    const int antwoord = DesktopVraag::geef().stelVraag(
+        bericht, _("The database file does not exist."),
+        wxCENTRE | wxYES_NO | wxCANCEL | wxNO_DEFAULT | wxICON_EXCLAMATION, nullptr, knoppen);
     switch (antwoord)
     {
     case wxYES:
@@ -112,6 +111,7 @@ unsigned int SQLite3Basis::openMetVlaggen(const wxString& naam, const wxString& 
     }
     SetBusyTimeout(wachtTijdBijSlotMs);
     InitializeSQLite();
+    richtVerbindingIn();
     const unsigned int gekontroleerd = controleerDatabaseBestand();
     if (gekontroleerd != 0)
         return gekontroleerd;

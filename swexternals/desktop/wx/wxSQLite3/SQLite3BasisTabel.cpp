@@ -1,0 +1,378 @@
+// Tables: created from their full definition at every start, or upgraded by
+// adding the columns an older file lacks; copied, emptied, dropped, renewed.
+#include "swexternals/desktop/DesktopAppBasis.h"
+#include "swexternals/desktop/DesktopFunkties.h"
+#include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
+
+#include <wx/intl.h>
+#include <wx/log.h>
+
+namespace
+{
+const wxString kopieNaam = "tabelKopie";
+const wxString vernieuwPunt = "VernieuwTabel";
+const wxString aanhakerVoorloop = "TijdelijkeAanhaker_";
+
+wxString leesAlleenHerstel()
+{
+    return DesktopAppBasis::vr +
+           _("Please close and reopen the database in read-write mode in order to accomplish this.");
+}
+
+// The names from the second on (or all), each a quoted identifier, joined by ",".
+wxString gequoteLijst(const wxArrayString& namen, bool metEerste)
+{
+    wxString lijst;
+    for (size_t i = metEerste ? 0 : 1; i < namen.size(); ++i)
+        lijst += (lijst.empty() ? "" : ",") + SQLite3Basis::naamQuotes(namen[i]);
+    return lijst;
+}
+} // namespace
+
+wxString SQLite3Basis::naamQuotes(const wxString& naam)
+{
+    wxString veilig = naam;
+    veilig.Replace("\"", "\"\"");
+    return "\"" + veilig + "\"";
+}
+
+wxString SQLite3Basis::tabelQuotes(const wxString& naam)
+{
+    const int punt = naam.Find('.');
+    if (punt == wxNOT_FOUND)
+        return naamQuotes(naam);
+    return naamQuotes(naam.Left(punt)) + "." + naamQuotes(naam.Mid(punt + 1));
+}
+
+void SQLite3Basis::weigerAlleenLezen(const wxString& reden)
+{
+    wxLogError("%s", _("Database") + DesktopAppBasis::dubbeleQuotes(geefDBNaam(false, true), true) + reden);
+    dbStatus = DBStatusGeweigerd;
+}
+
+int SQLite3Basis::maakTabel(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types,
+                            const wxArrayString& constraints, bool tijdelijk, bool eerstVerwijderen,
+                            bool alsNietBestaat)
+{
+    if (types.size() < namen.size())
+    {
+        DesktopFunkties::wxErrorVeilig(_("The definition of table") + DesktopAppBasis::dubbeleQuotes(tabel, true) +
+                                       _("holds fewer types than columns."));
+        return 2;
+    }
+    if (eerstVerwijderen)
+    {
+        if (!tijdelijk && alleenLezen)
+            weigerAlleenLezen(_("is read-only and cannot be altered."));
+        else
+            executeUpdate("drop table if exists " + tabelQuotes(tabel), -1);
+    }
+    if (!bestaatTabel(tabel, wxString()))
+        return maakNieuweTabel(tabel, namen, types, constraints, tijdelijk, alsNietBestaat);
+
+    wxArrayString opgeslagen;
+    const int gelezen = leesKolomNamen(tabel, opgeslagen);
+    if (gelezen != 0)
+        return gelezen;
+    wxArrayInt ontbrekend;
+    for (size_t i = 0; i < namen.size(); ++i)
+        if (opgeslagen.Index(namen[i], true) == wxNOT_FOUND)
+            ontbrekend.Add(static_cast<int>(i));
+    if (ontbrekend.empty())
+        return 0;
+    if (!tijdelijk && alleenLezen)
+    {
+        weigerAlleenLezen(_("is read-only.") + DesktopAppBasis::vr + _("However, columns must be added to a table.") +
+                          leesAlleenHerstel());
+        return 1;
+    }
+    // Every column is tried; one that fails makes the whole upgrade fail.
+    int resultaat = 0;
+    for (const int i : ontbrekend)
+        if (voegKolomToe(tabel, namen[i], types[i]) != 0)
+            resultaat = 2;
+    dbVeranderd = true;
+    return resultaat;
+}
+
+// SQLite adds no column whose default is a time of the moment: such a column
+// is added bare and its rows get the moment of the upgrade.
+int SQLite3Basis::voegKolomToe(const wxString& tabel, const wxString& naam, const wxString& type)
+{
+    static const wxString momenten[3] = {"current_timestamp", "current_time", "current_date"};
+    const wxString kleinType = type.Lower();
+    const wxString toevoeging = "alter table " + tabelQuotes(tabel) + " add column " + naamQuotes(naam);
+    if (!kleinType.Contains("current_"))
+        return executeUpdate(toevoeging + " " + type, -1);
+    const int toegevoegd = executeUpdate(toevoeging, -1);
+    if (toegevoegd != 0)
+        return toegevoegd;
+    for (const wxString& moment : momenten)
+        if (kleinType.Contains(moment))
+            return executeUpdate("update " + tabelQuotes(tabel) + " set " + naamQuotes(naam) + "=" + moment, -1);
+    return 0;
+}
+
+int SQLite3Basis::maakNieuweTabel(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types,
+                                  const wxArrayString& constraints, bool tijdelijk, bool alsNietBestaat)
+{
+    if (!tijdelijk && alleenLezen)
+    {
+        weigerAlleenLezen(_("is read-only.") + DesktopAppBasis::vr + _("However, a table must be added.") +
+                          leesAlleenHerstel());
+        return 1;
+    }
+    wxString opdracht = tijdelijk ? "create temporary table " : "create table ";
+    if (alsNietBestaat)
+        opdracht += " if not exists ";
+    opdracht += tabelQuotes(tabel) + "(";
+    wxArrayString delen;
+    for (size_t i = 0; i < namen.size(); ++i)
+        delen.Add(naamQuotes(namen[i]) + " " + types[i]);
+    for (const wxString& constraint : constraints)
+        delen.Add(constraint);
+    opdracht += wxJoin(delen, ',', '\0') + ");";
+    const int resultaat = executeUpdate(opdracht, -1);
+    if (resultaat == 0 && !tijdelijk)
+        dbVeranderd = true;
+    return resultaat;
+}
+
+int SQLite3Basis::maakTabel(const wxString& tabel, const wxArrayString& lijst, const wxArrayString& constraints,
+                            wxString& insertTekst, bool tijdelijk, bool eerstVerwijderen, bool metEerste)
+{
+    wxArrayString namen;
+    wxArrayString types;
+    maakTabelLijst(lijst, namen, types);
+    const int resultaat = maakTabel(tabel, namen, types, constraints, tijdelijk, eerstVerwijderen, false);
+    insertTekst = resultaat == 2 ? wxString() : maakInsert(namen, metEerste);
+    return resultaat;
+}
+
+// Compared as SQLite compares table names: without regard to case, and a
+// "_" or "%" in the name is no wildcard.
+bool SQLite3Basis::bestaatTabel(const wxString& tabel, const wxString& database)
+{
+    const wxString bron = database.empty() ? wxString("sqlite_master") : naamQuotes(database) + ".sqlite_master";
+    return executeSkalair("select count(*) from " + bron + " where type='table' and name==" + quotes(tabel) +
+                          " collate nocase") > 0;
+}
+
+// A name with a "." reads the table of the attached database before it.
+int SQLite3Basis::leesKolomNamen(const wxString& tabel, wxArrayString& namen)
+{
+    const int punt = tabel.Find('.');
+    const wxString argumenten =
+        punt == wxNOT_FOUND ? quotes(tabel) : quotes(tabel.Mid(punt + 1)) + "," + quotes(tabel.Left(punt));
+    wxSQLite3ResultSet rijen;
+    const int resultaat = executeQueryExternResultaat("select name from pragma_table_info(" + argumenten + ")", rijen);
+    if (resultaat != 0)
+        return resultaat;
+    try
+    {
+        while (rijen.NextRow())
+            namen.Add(rijen.GetString(0, wxString()));
+        return 0;
+    }
+    catch (const wxSQLite3Exception& fout)
+    {
+        meldFout(fout);
+        dbStatus = DBStatusFout;
+        return 2;
+    }
+}
+
+wxArrayString SQLite3Basis::geefKolomNamen(const wxString& tabel, bool metEerste)
+{
+    wxArrayString namen;
+    leesKolomNamen(tabel, namen);
+    if (!metEerste && !namen.empty())
+        namen.RemoveAt(0);
+    return namen;
+}
+
+long long SQLite3Basis::geefAantalKolommen(const wxString& tabel, bool metEerste)
+{
+    const long long aantal = static_cast<long long>(geefKolomNamen(tabel, metEerste).size());
+    DesktopFunkties::wxLogVeilig("(SQLite3Basis::geefAantalKolommen) " + tabel + " : " +
+                                 wxString::Format("%lld", aantal));
+    return aantal;
+}
+
+int SQLite3Basis::geefKolomNummer(const wxString& tabel, const wxString& titel, bool metEerste)
+{
+    const wxArrayString namen = geefKolomNamen(tabel, metEerste);
+    for (size_t i = 0; i < namen.size(); ++i)
+        if (wxGetTranslation(namen[i]) == titel)
+            return static_cast<int>(i);
+    return -1;
+}
+
+int SQLite3Basis::verwijderTabel(const wxString& tabel, bool alsBestaat)
+{
+    if (!alsBestaat && !bestaatTabel(tabel, wxString()))
+        return 1;
+    const int resultaat =
+        executeUpdate((alsBestaat ? "drop table if exists " : "drop table ") + tabelQuotes(tabel), -1);
+    dbVeranderd = true;
+    return resultaat;
+}
+
+int SQLite3Basis::maakTabelLeeg(const wxString& tabel)
+{
+    const int resultaat = executeUpdate("delete from " + tabelQuotes(tabel), -1);
+    dbVeranderd = true;
+    return resultaat;
+}
+
+int SQLite3Basis::kopieerTabel(const wxString& bron, const wxString& doel, bool tijdelijk)
+{
+    const int resultaat = executeUpdate((tijdelijk ? "create temp table " : "create table ") + tabelQuotes(doel) +
+                                            " as select * from " + tabelQuotes(bron),
+                                        -1);
+    if (!tijdelijk)
+        dbVeranderd = true;
+    return resultaat;
+}
+
+int SQLite3Basis::kopieerTabel(const wxString& bron, const wxArrayString& lijst, const wxArrayString& constraints,
+                               const wxString& doel)
+{
+    return kopieerTabelInhoud(tabelQuotes(bron), lijst, constraints, doel);
+}
+
+int SQLite3Basis::kopieerTabelInhoud(const wxString& bronDeel, const wxArrayString& lijst,
+                                     const wxArrayString& constraints, const wxString& doel)
+{
+    wxString insertTekst;
+    // A doel that cannot be made lets the insert fail, which reports it.
+    maakTabel(doel, lijst, constraints, insertTekst, false, false, false);
+    const int resultaat = executeUpdate("insert into " + tabelQuotes(doel) + " select * from " + bronDeel, -1);
+    dbVeranderd = true;
+    return resultaat;
+}
+
+int SQLite3Basis::kopieerTabel(const wxFileName& bestand, const wxString& bron, const wxArrayString& lijst,
+                               const wxArrayString& constraints, const wxString& doel)
+{
+    wxString alias = aanhakerVoorloop + bestand.GetName();
+    const int aangehaakt = haakAan(bestand, alias);
+    if (aangehaakt == 2)
+        return aangehaakt;
+    return kopieerTabelInhoud(naamQuotes(alias) + "." + naamQuotes(bron), lijst, constraints, doel);
+}
+
+int SQLite3Basis::kopieerTabelRijen(const wxString& bron, const wxString& doel, const wxString& voorwaarde)
+{
+    const wxString kolommen = gequoteLijst(geefKolomNamen(bron, true), false);
+    return executeUpdate("insert into " + tabelQuotes(doel) + " (" + kolommen + ") select " + kolommen + " from " +
+                             tabelQuotes(bron) + voorwaardeDeel(voorwaarde),
+                         -1);
+}
+
+int SQLite3Basis::kopieerTabelAlleRijen(const wxString& bron, const wxString& doel)
+{
+    return kopieerTabelRijen(bron, doel, wxString());
+}
+
+// The renewal runs under a savepoint of its own: once the old table is
+// dropped, a failing re-creation or refill would otherwise leave its rows only
+// in a temporary copy that vanishes with the connection.
+int SQLite3Basis::vernieuwTabel(const wxString& tabel, const wxArrayString& lijst, const wxArrayString& constraints)
+{
+    const int begonnen = startTransaktie();
+    if (begonnen != 0)
+        return begonnen;
+    if (voerTransaktieUit("savepoint " + vernieuwPunt) != 0)
+        return 2;
+    const int gevuld = vulVernieuwdeTabel(tabel, lijst, constraints);
+    if (gevuld != 0)
+    {
+        voerTransaktieUit("rollback transaction to " + vernieuwPunt);
+        voerTransaktieUit("release " + vernieuwPunt);
+        DesktopFunkties::wxErrorVeilig(_("Table") + DesktopAppBasis::dubbeleQuotes(tabel, true) +
+                                       _("could not be renewed; it was left as it was."));
+        return gevuld;
+    }
+    const int vrij = voerTransaktieUit("release " + vernieuwPunt);
+    if (vrij != 0)
+        return vrij;
+    dbVeranderd = true;
+    return transaktieMode == TransaktieHandmatig ? stopTransaktie() : 0;
+}
+
+int SQLite3Basis::vulVernieuwdeTabel(const wxString& tabel, const wxArrayString& lijst,
+                                     const wxArrayString& constraints)
+{
+    const wxString kopie = "temp." + naamQuotes(kopieNaam);
+    int resultaat = kopieerTabel(tabel, kopieNaam, true);
+    if (resultaat == 0)
+        resultaat = verwijderTabel(tabel, false);
+    wxString insertTekst;
+    if (resultaat == 0)
+        resultaat = maakTabel(tabel, lijst, constraints, insertTekst, false, false, false);
+    if (resultaat == 0)
+        resultaat = executeUpdate("insert into " + tabelQuotes(tabel) + " select " +
+                                      gequoteLijst(geefKolomNamen(tabel, true), true) + " from " + kopie,
+                                  -1);
+    if (resultaat == 0)
+        resultaat = executeUpdate("drop table if exists " + kopie, -1);
+    return resultaat;
+}
+
+int SQLite3Basis::vernieuwTabel(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types,
+                                const wxArrayString& constraints)
+{
+    wxArrayString lijst;
+    maakTabelNaamMaakLijst(lijst, namen, types);
+    return vernieuwTabel(tabel, lijst, constraints);
+}
+
+int SQLite3Basis::controleerTabelVersusZicht(const wxString& tabel, const wxString& zicht, const wxString& tabelKolom,
+                                             const wxString& zichtKolom, wxArrayString& ontbrekend,
+                                             long long extraKolommen)
+{
+    if (geefAantalKolommen(zicht, true) + extraKolommen != geefAantalKolommen(tabel, true))
+        return 2;
+    const long long tabelRijen = geefAantalRijen(tabelQuotes(tabel));
+    const long long zichtRijen = geefAantalRijen(tabelQuotes(zicht));
+    if (tabelRijen < 0 || zichtRijen < 0)
+        return 2; // a count that failed says nothing about the rows
+    if (tabelRijen == zichtRijen)
+        return 0;
+    if (tabelRijen < zichtRijen)
+        return 3;
+
+    wxSQLite3Table tabelWaarden;
+    wxSQLite3Table zichtWaarden;
+    int resultaat = leesTabelMetQuery("select " + naamQuotes(tabelKolom) + " from " + tabelQuotes(tabel), tabelWaarden);
+    if (resultaat == 0)
+        resultaat = leesTabelMetQuery("select " + naamQuotes(zichtKolom) + " from " + tabelQuotes(zicht), zichtWaarden);
+    if (resultaat != 0)
+        return resultaat;
+    try
+    {
+        int wijzer = 0;
+        for (int rij = 0; rij < tabelWaarden.GetRowCount(); ++rij)
+        {
+            tabelWaarden.SetRow(rij);
+            const wxString waarde = tabelWaarden.GetString(0, wxString());
+            if (wijzer < zichtWaarden.GetRowCount())
+            {
+                zichtWaarden.SetRow(wijzer);
+                if (zichtWaarden.GetString(0, wxString()) == waarde)
+                {
+                    ++wijzer;
+                    continue;
+                }
+            }
+            ontbrekend.Add(waarde);
+        }
+    }
+    catch (const wxSQLite3Exception& fout)
+    {
+        meldFout(fout);
+        return 2;
+    }
+    return 1;
+}

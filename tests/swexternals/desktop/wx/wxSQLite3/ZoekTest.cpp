@@ -1,0 +1,159 @@
+#include "tests/ondersteuning/LogVanger.h"
+#include "tests/swexternals/desktop/wx/wxSQLite3/DatabaseHulp.h"
+
+#include <vector>
+
+namespace
+{
+class Zoeken : public DatabaseTest
+{
+protected:
+    const wxString pad = testPad("p.vtd");
+
+    // Requirements with every character a user may type literally.
+    void vul()
+    {
+        SQLite3Basis& verbinding = geheugen();
+        ASSERT_EQ(verbinding.executeUpdate("create table R (id integer primary key, titel text, auteur text)"), 0);
+        const std::vector<std::pair<const char*, const char*>> rijen = {{"O'Brien's plan", "jan"},
+                                                                        {"zeg \"hallo\"", "Piet"},
+                                                                        {"50% korting", "kees"},
+                                                                        {"a_b c", "JAN"},
+                                                                        {"pad\\naar", "marie"},
+                                                                        {"ster * veld", "Ümit"},
+                                                                        {"[haak] en ?", "anne"},
+                                                                        {"École Française", "éric"},
+                                                                        {"ecole", "x"},
+                                                                        {"5 korting", "y"},
+                                                                        {"axb c", "z"}};
+        for (const auto& [titel, auteur] : rijen)
+            ASSERT_EQ(verbinding.executeUpdate("insert into R (titel, auteur) values (" +
+                                               SQLite3Basis::quotes(wxString::FromUTF8(titel)) + "," +
+                                               SQLite3Basis::quotes(wxString::FromUTF8(auteur)) + ")"),
+                      0);
+    }
+
+    // The titles found in both columns for what the user typed.
+    wxArrayString zoek(const char* getypt, bool ontkennen = false)
+    {
+        const wxString term = db->maakZoekTerm(wxString::FromUTF8(getypt), ontkennen);
+        const wxString voorwaarde = db->bouwZoekTermStapel(lijst({"titel", "auteur"}), term,
+                                                           ontkennen ? SQLite3Basis::KoppelEn : SQLite3Basis::KoppelOf);
+        return db->leesKolomStrings("R", "titel", voorwaarde, SorteringOplopend, false);
+    }
+};
+} // namespace
+
+TEST_F(Zoeken, ElkGetyptTekenIsLetterlijkInElkeZoekwijze)
+{
+    vul();
+    struct Geval
+    {
+        const char* getypt;
+        bool exact;
+        bool hoofdletters;
+        std::vector<const char*> gevonden;
+    };
+    const std::vector<Geval> gevallen = {
+        {"'", false, false, {"O'Brien's plan"}},
+        {"\"hallo\"", false, true, {"zeg \"hallo\""}},
+        {"%", false, false, {"50% korting"}},
+        {"%", false, true, {"50% korting"}},
+        {"_", false, false, {"a_b c"}},
+        {"a_b", false, true, {"a_b c"}},
+        {"\\n", false, false, {"pad\\naar"}},
+        {"\\", false, true, {"pad\\naar"}},
+        {"*", false, true, {"ster * veld"}},
+        {"*", false, false, {"ster * veld"}},
+        {"[haak]", false, true, {"[haak] en ?"}},
+        {"?", false, true, {"[haak] en ?"}},
+        {"[", false, false, {"[haak] en ?"}},
+        // Case-insensitive also for letters beyond ASCII, in either column.
+        {"école", false, false, {"École Française"}},
+        {"ÜMIT", false, false, {"ster * veld"}},
+        {"JAN", false, false, {"O'Brien's plan", "a_b c"}},
+        {"JAN", false, true, {"a_b c"}},
+        {"école", false, true, {}},
+        {"Ümit", true, false, {"ster * veld"}},
+        {"Ümi", true, false, {}},
+        // Both switches: exact wins.
+        {"jan", true, true, {"O'Brien's plan"}},
+    };
+    for (const Geval& geval : gevallen)
+    {
+        db->zetZoektermMoetExactOvereenkomen(geval.exact);
+        db->zetHoofdletterGevoeligheid(geval.hoofdletters);
+        wxArrayString verwacht;
+        for (const char* titel : geval.gevonden)
+            verwacht.Add(wxString::FromUTF8(titel));
+        verwacht.Sort();
+        EXPECT_EQ(zoek(geval.getypt), verwacht)
+            << geval.getypt << " exact " << geval.exact << " case " << geval.hoofdletters;
+    }
+    // Negated: the rows where neither column holds the text.
+    db->zetZoektermMoetExactOvereenkomen(false);
+    db->zetHoofdletterGevoeligheid(false);
+    EXPECT_EQ(zoek("o", true), lijst({"[haak] en ?", "a_b c", "axb c", "pad\\naar", "ster * veld"}));
+    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+}
+
+TEST_F(Zoeken, DeZoektermStapelVoegtStukkenSamen)
+{
+    SQLite3Basis& verbinding = geheugen();
+    EXPECT_EQ(verbinding.maakZoekTerm("", false), "");
+    EXPECT_EQ(verbinding.bouwZoekTermStapel(lijst({"a"}), "", SQLite3Basis::KoppelOf), "");
+    verbinding.voegToeZoekTerm("a", SQLite3Basis::KoppelEn);
+    verbinding.voegToeZoekTerm("b", SQLite3Basis::KoppelOf);
+    verbinding.voegToeZoekTerm("c", SQLite3Basis::KoppelOfNiet);
+    EXPECT_EQ(verbinding.verwerkZoektermStapel(false), "a or b or not c");
+    EXPECT_EQ(verbinding.verwerkZoektermStapel(true), "a or b or not c");
+    EXPECT_EQ(verbinding.verwerkZoektermStapel(true), "");
+    verbinding.zetHoofdletterGevoeligheid(false);
+    EXPECT_EQ(verbinding.bouwZoekTermStapel(lijst({"auteur", "testIngenieur"}), verbinding.maakZoekTerm("jan", false),
+                                            SQLite3Basis::KoppelOf),
+              "\"auteur\" like '%%jan%%' or \"testIngenieur\" like '%%jan%%'");
+}
+
+TEST_F(Zoeken, ZichtenWordenGemaaktEnVerwijderd)
+{
+    maakProjectBestand(pad, {"een", "twee"});
+    SQLite3Basis& verbinding = openBestand(pad);
+    EXPECT_EQ(verbinding.verwijderZicht("Z", false), 0);
+    EXPECT_FALSE(verbinding.isDBVeranderd());
+
+    EXPECT_EQ(verbinding.maakStdZicht("T", "Z", lijst({"id", "naam"}), lijst({"where getal>1"}), true, false, false),
+              0);
+    EXPECT_TRUE(verbinding.bestaatZicht("Z", false, ""));
+    EXPECT_FALSE(verbinding.bestaatZicht("z", true, "")); // the name compares as it is written
+    EXPECT_EQ(verbinding.geefAantalRijen("Z"), 1);
+    // A view of the same width counts as current and stays as it is.
+    EXPECT_EQ(verbinding.maakStdZicht("T", "Z", lijst({"id", "getal"}), {}, true, false, false), 0);
+    EXPECT_EQ(verbinding.geefAantalRijen("Z"), 1);
+    // Another width renews it.
+    EXPECT_EQ(verbinding.maakStdZicht("T", "Z", lijst({"id", "naam", "getal"}), {}, true, false, false), 0);
+    EXPECT_EQ(verbinding.geefAantalRijen("Z"), 2);
+
+    EXPECT_EQ(verbinding.maakZicht("KonfZicht", "select naam from T", true, false), 0);
+    EXPECT_TRUE(verbinding.bestaatZicht("KonfZicht", true, ""));
+    EXPECT_FALSE(verbinding.bestaatZicht("KonfZicht", false, ""));
+    EXPECT_EQ(verbinding.maakZicht("KonfZicht", "select getal from T", true, false), 0);
+    EXPECT_EQ(verbinding.geefKolomNamen("KonfZicht", true), lijst({"naam"}));
+    EXPECT_EQ(verbinding.maakZicht("KonfZicht", "select getal from T", true, true), 0);
+    EXPECT_EQ(verbinding.geefKolomNamen("KonfZicht", true), lijst({"getal"}));
+
+    EXPECT_EQ(verbinding.verwijderZicht("KonfZicht", false), 0);
+    EXPECT_FALSE(verbinding.bestaatZicht("KonfZicht", true, ""));
+    EXPECT_EQ(verbinding.verwijderZicht("Z", true), 0);
+    EXPECT_FALSE(verbinding.bestaatZicht("Z", true, ""));
+    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+
+    // On a read-only file a stored view becomes temporary instead.
+    stop();
+    SQLite3Basis& lezen = openBestand(pad, true);
+    EXPECT_EQ(lezen.maakZicht("L", "select naam from T", false, false), 0);
+    EXPECT_TRUE(lezen.bestaatZicht("L", true, ""));
+    EXPECT_FALSE(lezen.bestaatZicht("L", false, ""));
+    EXPECT_FALSE(lezen.isDBVeranderd());
+    EXPECT_EQ(lezen.maakStdZicht("T", "L", lijst({"id", "naam"}), {}, true, false, false), 1);
+    EXPECT_TRUE(logVanger().bevat("However, a view must be dropped and renewed", wxLOG_Error));
+}
