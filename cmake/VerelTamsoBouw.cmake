@@ -50,6 +50,12 @@ function(vt_test naam map)
     file(GLOB bronnen CONFIGURE_DEPENDS ${map}/*.cpp ${map}/*.h)
     add_executable(${naam} ${bronnen})
     target_link_libraries(${naam} PRIVATE ${T_LIBS})
+    # In <build>/bin, as an installed program in <prefix>/bin: the message
+    # catalogues of the build tree lie where the program looks for them.
+    set_target_properties(${naam} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+    if(TARGET vertalingen)
+        add_dependencies(${naam} vertalingen)
+    endif()
     if(T_GUI)
         target_link_libraries(${naam} PRIVATE testondersteuning_gui)
         if(NOT T_SCHERM)

@@ -3,11 +3,15 @@
 #include "base/TrivaneBasisPerif.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/DesktopVersieNummer.h"
+#include "swexternals/desktop/platform/Platform.h"
 
+#include <memory>
 #include <vector>
+#include <wx/app.h>
 #include <wx/config.h>
 #include <wx/datetime.h>
 #include <wx/log.h>
+#include <wx/translation.h>
 #include <wx/uilocale.h>
 #include <wx/utils.h>
 
@@ -23,6 +27,10 @@ const wxString releaseDatum = "12.01.2025";
 const wxString sleutelTaal = "/Gebruikersinstellingen/Encoding";
 const wxString sleutelTaalGekozen = "/Operationeel/EersteKeer/TaalGekozen";
 const wxString sleutelDataPad = "/Operationeel/LaatsteDataPad";
+const wxString sleutelEigenHerstart = "/Operationeel/EigenHerstart";
+const wxString makerKatalogus = "Trivanedesktop";
+// The messages name the product, whatever the application object is called.
+const wxString productNaam = "VerelTamso";
 
 // What to say when a language of the start-up fallback cannot be set, one
 // per step: preferred, system, English.
@@ -34,6 +42,28 @@ const wxString taalFoutMeldingen[] = {
     "The application locale could not be set according to the English language! Is your computer configured "
     "properly?",
 };
+
+// Languages whose catalogues are kept under the regional variant.
+struct TaalVervanging
+{
+    wxLanguage gevraagd;
+    wxLanguage geladen;
+};
+const TaalVervanging taalVervangingen[] = {
+    {wxLANGUAGE_CHINESE, wxLANGUAGE_CHINESE_TAIWAN},  {wxLANGUAGE_HEBREW, wxLANGUAGE_HEBREW_ISRAEL},
+    {wxLANGUAGE_JAPANESE, wxLANGUAGE_JAPANESE_JAPAN}, {wxLANGUAGE_KOREAN, wxLANGUAGE_KOREAN_KOREA},
+    {wxLANGUAGE_SWEDISH, wxLANGUAGE_SWEDISH_SWEDEN},
+};
+
+bool isWindows(wxOperatingSystemId os)
+{
+    return (os & wxOS_WINDOWS) != 0;
+}
+
+bool isUnix(wxOperatingSystemId os)
+{
+    return (os & wxOS_UNIX) != 0;
+}
 } // namespace
 
 DesktopAppBasis::DesktopAppBasis(const wxString& applikatieNaam, const wxString& extensie)
@@ -67,6 +97,8 @@ DesktopAppBasis::DesktopAppBasis(const wxString& applikatieNaam, const wxString&
 DesktopAppBasis::~DesktopAppBasis()
 {
     bewaarInstellingen();
+    if (!herstartProgramma.empty())
+        startHerstart();
     // The peripherals must not keep pointing at models that are gone.
     if (TrivaneBasisPerif::geefProcessor() == &processor)
         TrivaneBasisPerif::zetMicroController(nullptr);
@@ -98,12 +130,88 @@ void DesktopAppBasis::zetStartTaal(wxLanguage voorkeur)
     }
 }
 
+wxLanguage DesktopAppBasis::vervangTaal(wxLanguage gevraagd)
+{
+    for (const TaalVervanging& vervanging : taalVervangingen)
+        if (vervanging.gevraagd == gevraagd)
+            return vervanging.geladen;
+    return gevraagd;
+}
+
 int DesktopAppBasis::initLokaliteit(wxLanguage nieuweTaal)
 {
-    return zetLokaliteit(nieuweTaal, false);
+    const wxLanguage geladenTaal = vervangTaal(nieuweTaal);
+    // A number in the file that names no language (a damaged or foreign
+    // setting) is no language to start in.
+    if (!isBekendeTaal(geladenTaal))
+        return 2;
+    auto nieuw = std::make_unique<wxTranslations>();
+    nieuw->SetLanguage(geladenTaal);
+    voegKatalogusPadenToe();
+    if (geladenTaal == wxLANGUAGE_ENGLISH)
+    {
+        // The source texts are English: nothing to load.
+        zetVertalingen(nieuw.release());
+        legTaalVast(geladenTaal, false);
+        return 0;
+    }
+    const int resultaat = laadKatalogen(*nieuw, geladenTaal, true);
+    lokaliteitStatus = resultaat;
+    // A language that does not load is neither put in place nor stored: the
+    // texts and the preference stay with the last language that did.
+    if (resultaat != 0)
+        return resultaat;
+    zetVertalingen(nieuw.release());
+    legTaalVast(geladenTaal, false);
+    return 0;
+}
+
+// wxWidgets knows the language (its "default" stands for the system's).
+bool DesktopAppBasis::isBekendeTaal(wxLanguage taal)
+{
+    return wxLocale::GetLanguageInfo(taal) != nullptr;
 }
 
 int DesktopAppBasis::zetLokaliteit(wxLanguage nieuweTaal, bool bewaarDirect)
+{
+    auto* nieuw = new wxTranslations;
+    nieuw->SetLanguage(nieuweTaal);
+    zetVertalingen(nieuw);
+    legTaalVast(nieuweTaal, bewaarDirect);
+    return 0;
+}
+
+bool DesktopAppBasis::isTaalBeschikbaar(wxLanguage nieuweTaal) const
+{
+    const wxLanguage geladenTaal = vervangTaal(nieuweTaal);
+    if (!isBekendeTaal(geladenTaal))
+        return false;
+    if (geladenTaal == wxLANGUAGE_ENGLISH)
+        return true;
+    wxTranslations proef;
+    proef.SetLanguage(geladenTaal);
+    return laadKatalogen(proef, geladenTaal, false) == 0;
+}
+
+int DesktopAppBasis::geefLokaliteitStatus() const
+{
+    return lokaliteitStatus == 0 ? 0 : 2;
+}
+
+wxString DesktopAppBasis::geefFloatGetalScheiding()
+{
+    return wxLocale::GetInfo(wxLOCALE_DECIMAL_POINT, wxLOCALE_CAT_NUMBER);
+}
+
+// wxWidgets owns the translations object from here on and deletes the one
+// before it.
+void DesktopAppBasis::zetVertalingen(wxTranslations* nieuw)
+{
+    wxTranslations::Set(nieuw);
+    vertalingen = nieuw;
+}
+
+void DesktopAppBasis::legTaalVast(wxLanguage nieuweTaal, bool bewaarDirect)
 {
     if (bewaarDirect)
     {
@@ -112,10 +220,149 @@ int DesktopAppBasis::zetLokaliteit(wxLanguage nieuweTaal, bool bewaarDirect)
     }
     taal = nieuweTaal;
     config.Write(sleutelTaal, static_cast<long>(nieuweTaal));
-    if (bewaarDirect && !config.Flush())
+    if (bewaarDirect)
+        schrijfKonfig();
+}
+
+void DesktopAppBasis::schrijfKonfig()
+{
+    if (!config.Flush())
         DesktopFunkties::wxErrorVeilig(_("The settings could not be written to") +
                                        dubbeleQuotes(wxFileConfig::GetLocalFileName(appNaam), true));
+}
+
+// Where the catalogues are looked for: beside the resources, and on Unix also
+// in an installed tree relative to the executable (<prefix>/bin/program and
+// <prefix>/share/Trivane/<application>/locale; the build tree is laid out the
+// same way). wxWidgets keeps the prefixes for the whole process.
+void DesktopAppBasis::voegKatalogusPadenToe() const
+{
+    const wxString bronnen = stdPaden.GetResourcesDir();
+    const wxString exeMap = wxFileName(stdPaden.GetExecutablePath()).GetPath(wxPATH_GET_VOLUME);
+    wxArrayString prefixen;
+    prefixen.Add(bronnen);
+    const wxOperatingSystemId os = platformInfo.GetOperatingSystemId();
+    if (isWindows(os))
+    {
+        wxFileTranslationsLoader::AddCatalogLookupPathPrefix(exeMap);
+        prefixen.Add(exeMap + "\\share\\locale");
+        prefixen.Add(exeMap + "\\..\\share\\locale");
+    }
+    else if (isUnix(os))
+    {
+        prefixen.Add(bronnen + "/Trivane/" + appNaam + "/locale");
+        prefixen.Add(bronnen + "/../Trivane/" + appNaam + "/locale");
+        prefixen.Add(bronnen + "/locale");
+        prefixen.Add(exeMap + "/../share/Trivane/" + appNaam + "/locale");
+    }
+    for (const wxString& prefix : prefixen)
+        wxFileTranslationsLoader::AddCatalogLookupPathPrefix(prefix);
+}
+
+// The application's catalogue carries its name; "KassaApplikatie" may also
+// use the catalogue of "Kassa".
+wxArrayString DesktopAppBasis::geefKatalogusNamen() const
+{
+    wxArrayString namen;
+    namen.Add(appNaam);
+    const int positie = appNaam.Find("Applikatie");
+    if (positie >= 2)
+        namen.Add(appNaam.Left(positie));
+    return namen;
+}
+
+// Loads the three catalogues of a language into the translations object;
+// each one that is missing is reported when `melden` is set. 0 when all were
+// found, else 2.
+int DesktopAppBasis::laadKatalogen(wxTranslations& doel, wxLanguage nieuweTaal, bool melden) const
+{
+    int resultaat = 0;
+    const wxString taalNaam = dubbeleQuotes(wxLocale::GetLanguageName(nieuweTaal));
+    if (!doel.AddStdCatalog())
+    {
+        if (melden)
+            DesktopFunkties::wxErrorVeilig("Could not add the standard wxWidgets catalog for language " + taalNaam);
+        resultaat = 2;
+    }
+    if (!doel.AddCatalog(makerKatalogus, wxLANGUAGE_ENGLISH_US))
+    {
+        if (melden)
+            DesktopFunkties::wxErrorVeilig("Could not add Trivane catalog for language " + taalNaam);
+        resultaat = 2;
+    }
+    bool applikatieGeladen = false;
+    for (const wxString& naam : geefKatalogusNamen())
+        if (doel.AddCatalog(naam))
+        {
+            applikatieGeladen = true;
+            break;
+        }
+    if (!applikatieGeladen)
+    {
+        if (melden)
+            DesktopFunkties::wxErrorVeilig("Could not add language catalogs for application" +
+                                           dubbeleQuotes(appNaam, true) + "and language" +
+                                           dubbeleQuotes(wxLocale::GetLanguageName(nieuweTaal), true));
+        resultaat = 2;
+    }
+    return resultaat;
+}
+
+int DesktopAppBasis::onInitRoutines(const wxSize& minimaleSchermGrootte, bool weigerTweedeInstantie)
+{
+    const wxString naam = dubbeleQuotes(productNaam, true);
+    const bool eigenHerstart = config.ReadBool(sleutelEigenHerstart, false);
+    if (!eigenHerstart && weigerTweedeInstantie && eenInstantieKontrole.IsAnotherRunning())
+    {
+        DesktopFunkties::wxErrorVeilig(_("A running instance of this application was detected.") + vr +
+                                       _("The starting of") + naam + _("is cancelled."));
+        return 2;
+    }
+    if (eigenHerstart)
+    {
+        config.Write(sleutelEigenHerstart, false);
+        wxLogMessage("%s", _("Application") + naam + _("was restarted successfully."));
+    }
+    if (!isGUIApplikatie())
+        return 0;
+    const wxSize scherm = wxGetDisplaySize();
+    if (scherm.GetWidth() < minimaleSchermGrootte.GetWidth() || scherm.GetHeight() < minimaleSchermGrootte.GetHeight())
+    {
+        DesktopFunkties::wxErrorVeilig(naam +
+                                       wxString::Format(_("requires a minimum screen resolution of %dx%d pixels."),
+                                                        minimaleSchermGrootte.GetWidth(),
+                                                        minimaleSchermGrootte.GetHeight()) +
+                                       vr + _("The starting of") + naam + _("is cancelled."));
+        return 2;
+    }
     return 0;
+}
+
+void DesktopAppBasis::startApplikatieOpnieuw(bool stopHuidige)
+{
+    config.Write(sleutelEigenHerstart, true);
+    schrijfKonfig();
+    herstartProgramma = stdPaden.GetExecutablePath();
+    // Ending the main loop takes the application down in order: windows,
+    // project and settings are written before the new instance starts.
+    // The application object may be a console one: asked as such.
+    wxAppConsole* applikatie = wxAppConsole::GetInstance();
+    if (stopHuidige && applikatie && applikatie->IsMainLoopRunning())
+        applikatie->ExitMainLoop();
+}
+
+// The new instance starts when everything of this one is in the file.
+void DesktopAppBasis::startHerstart()
+{
+    schrijfKonfig();
+    if (!Platform::startOpnieuw(herstartProgramma))
+        DesktopFunkties::wxErrorVeilig(_("The application could not be started again:") +
+                                       dubbeleQuotes(herstartProgramma, true));
+}
+
+wxFileName DesktopAppBasis::geefExePad() const
+{
+    return wxFileName(stdPaden.GetExecutablePath());
 }
 
 int DesktopAppBasis::OnExit()

@@ -7,6 +7,7 @@
 
 #include <wx/arrstr.h>
 #include <wx/filename.h>
+#include <wx/gdicmn.h>
 #include <wx/intl.h>
 #include <wx/platinfo.h>
 #include <wx/snglinst.h>
@@ -52,10 +53,32 @@ public:
     wxString geefApplikatieNaam() const;
     wxLanguage geefTaal() const;
 
-    // Interface language. For now the language is remembered (current
-    // language and the stored preference); no message catalogue is loaded.
+    // Interface language. initLokaliteit loads the wxWidgets catalogue, the
+    // library's "Trivanedesktop" and the application's own for the language;
+    // only a language that loads becomes current and is stored. Result 0, or
+    // 2 when a catalogue is missing (each one reported).
     int initLokaliteit(wxLanguage nieuweTaal);
+    // Makes the language current and stores it; with `bewaarDirect` it is the
+    // user's choice: marked as chosen and written to the file at once. The
+    // catalogues follow at the next start. Always 0.
     int zetLokaliteit(wxLanguage nieuweTaal, bool bewaarDirect);
+    // Whether every catalogue of the language can be found, asked before a
+    // choice is accepted; nothing is reported or changed.
+    bool isTaalBeschikbaar(wxLanguage nieuweTaal) const;
+    // 0 when the last loading found every catalogue, else 2.
+    int geefLokaliteitStatus() const;
+    static wxString geefFloatGetalScheiding();
+
+    // Start-up checks, from the application's OnInit: 0 the start may go on,
+    // 2 refused (a too small display, or with `weigerTweedeInstantie` another
+    // running instance of this application for this user; already reported).
+    int onInitRoutines(const wxSize& minimaleSchermGrootte, bool weigerTweedeInstantie);
+    // Starts the application anew. The new instance is started only once
+    // this one has written its settings, when the application object goes,
+    // so that it never reads a file that is still to change; with
+    // `stopHuidige` this instance ends its main loop now.
+    void startApplikatieOpnieuw(bool stopHuidige);
+    wxFileName geefExePad() const;
 
     // Document types: index 0 is the application's own, described by the
     // application name. An index beyond the registered types gives "".
@@ -124,6 +147,19 @@ protected:
 private:
     void zetStartTaal(wxLanguage voorkeur);
     static wxLanguage geefSysteemTaal();
+    static wxLanguage vervangTaal(wxLanguage gevraagd);
+    static bool isBekendeTaal(wxLanguage taal);
+    void voegKatalogusPadenToe() const;
+    wxArrayString geefKatalogusNamen() const;
+    int laadKatalogen(wxTranslations& doel, wxLanguage nieuweTaal, bool melden) const;
+    void zetVertalingen(wxTranslations* nieuw);
+    void legTaalVast(wxLanguage nieuweTaal, bool bewaarDirect);
+    void schrijfKonfig();
+    void startHerstart();
+
+    // The executable to start once this instance has written its settings;
+    // empty while no restart was asked for.
+    wxString herstartProgramma;
 };
 
 #endif

@@ -2,11 +2,15 @@
 
 #include "swexternals/desktop/platform/Platform.h"
 
+#include <climits>
+#include <cmath>
 #include <vector>
+#include <wx/buffer.h>
 #include <wx/dc.h>
 #include <wx/filename.h>
 #include <wx/font.h>
 #include <wx/grid.h>
+#include <wx/image.h>
 #include <wx/intl.h>
 #include <wx/log.h>
 #include <wx/mstream.h>
@@ -212,6 +216,153 @@ int DesktopFunkties::exporteerGridNaarCSV(const wxGrid& grid, wxMemoryOutputStre
     }
     tekstStroom.Flush();
     return stroom.Close() ? 0 : 2;
+}
+
+int DesktopFunkties::kopieerBeeldNaarBuffer(const wxImage& beeld, wxMemoryBuffer& buffer)
+{
+    if (!beeld.IsOk())
+        return 2;
+    wxMemoryOutputStream stroom;
+    bool gekodeerd = false;
+    if (beeld.GetType() == wxBITMAP_TYPE_INVALID)
+    {
+        wxWaarschuwingVeilig(
+            _("The image was provided in an unknown format. A conversion to PNG format was required."));
+        wxImage kopie = beeld.Copy();
+        kopie.SetType(wxBITMAP_TYPE_PNG);
+        gekodeerd = kopie.SaveFile(stroom, wxBITMAP_TYPE_PNG);
+    }
+    else
+        gekodeerd = beeld.SaveFile(stroom, beeld.GetType());
+
+    const size_t lengte = stroom.GetLength();
+    size_t gekopieerd = 0;
+    if (gekodeerd)
+    {
+        void* doel = buffer.GetWriteBuf(lengte);
+        gekopieerd = doel ? stroom.CopyTo(doel, lengte) : 0;
+        buffer.UngetWriteBuf(gekopieerd);
+    }
+    if (!gekodeerd || gekopieerd < lengte)
+    {
+        wxErrorVeilig(_("Converting image to image buffer was not succesful."));
+        buffer.SetDataLen(0);
+        return 2;
+    }
+    buffer.SetDataLen(lengte);
+    return 0;
+}
+
+int DesktopFunkties::kopieerBufferNaarBeeld(const wxMemoryBuffer& buffer, wxImage& beeld)
+{
+    if (buffer.GetDataLen() == 0)
+        return 2;
+    wxMemoryInputStream stroom(buffer.GetData(), buffer.GetDataLen());
+    wxImage gelezen;
+    if (!gelezen.LoadFile(stroom, wxBITMAP_TYPE_ANY) || !gelezen.IsOk())
+    {
+        beeld = wxImage();
+        return 2;
+    }
+    // Independent of the stream's bytes and of any other image.
+    beeld = gelezen.Copy();
+    beeld.SetType(gelezen.GetType());
+    return beeld.GetType() != wxBITMAP_TYPE_INVALID ? 0 : 2;
+}
+
+// The size to scale to, or false with the result when there is nothing to
+// scale to: 1 when shrinking only and the image is not larger, 2 when a side
+// would come out as 0 or less.
+bool DesktopFunkties::berekenDoelGrootte(const wxSize& huidig, const wxSize& gevraagd, bool alleenVerkleinen,
+                                         wxSize& doel, int& resultaat)
+{
+    const long long w = huidig.GetWidth();
+    const long long h = huidig.GetHeight();
+    const long long W = gevraagd.GetWidth();
+    const long long H = gevraagd.GetHeight();
+    resultaat = 2;
+    if (W < 0 || H < 0 || (W == 0 && H == 0))
+        return false;
+    long long breedte = W;
+    long long hoogte = H;
+    bool groterDanGevraagd = false;
+    if (W != 0 && H != 0)
+        groterDanGevraagd = w > W && h > H;
+    else if (H == 0)
+    {
+        hoogte = h * W / w;
+        groterDanGevraagd = w > W;
+    }
+    else
+    {
+        breedte = w * H / h;
+        groterDanGevraagd = h > H;
+    }
+    if (alleenVerkleinen && !groterDanGevraagd)
+    {
+        resultaat = 1;
+        return false;
+    }
+    if (breedte <= 0 || hoogte <= 0 || breedte > INT_MAX || hoogte > INT_MAX)
+        return false;
+    doel = wxSize(static_cast<int>(breedte), static_cast<int>(hoogte));
+    return true;
+}
+
+int DesktopFunkties::herschaalAfbeelding(wxImage& beeld, const wxSize& grootte, bool alleenVerkleinen)
+{
+    if (!beeld.IsOk())
+        return 2;
+    const wxBitmapType type = beeld.GetType();
+    if (beeld.GetSize() != grootte)
+    {
+        wxSize doel;
+        int resultaat = 0;
+        if (!berekenDoelGrootte(beeld.GetSize(), grootte, alleenVerkleinen, doel, resultaat))
+            return resultaat;
+        beeld.Rescale(doel.GetWidth(), doel.GetHeight(), wxIMAGE_QUALITY_HIGH);
+    }
+    // Rescaling forgets the format the image came in.
+    beeld.SetType(type);
+    return beeld.IsOk() ? 0 : 2;
+}
+
+int DesktopFunkties::herschaalAfbeelding(wxImage& beeld, float factor)
+{
+    if (!beeld.IsOk())
+        return 2;
+    const double breedte = std::round(beeld.GetWidth() * static_cast<double>(factor));
+    const double hoogte = std::round(beeld.GetHeight() * static_cast<double>(factor));
+    // Not a number, or a side beyond what an image can have: nothing to scale to.
+    if (!(breedte >= 0.0 && breedte <= INT_MAX && hoogte >= 0.0 && hoogte <= INT_MAX))
+        return 2;
+    const bool alleenVerkleinen = !(factor > 1.0f);
+    return herschaalAfbeelding(beeld, wxSize(static_cast<int>(breedte), static_cast<int>(hoogte)), alleenVerkleinen);
+}
+
+int DesktopFunkties::berekenAfbeeldingGrootte(const wxImage& beeld, unsigned int& kiloBytes)
+{
+    if (!beeld.IsOk())
+    {
+        wxErrorVeilig(_("The image format is unsupported"));
+        return 2;
+    }
+    wxMemoryOutputStream stroom;
+    if (!beeld.SaveFile(stroom, beeld.GetType()))
+    {
+        wxErrorVeilig(_("Error calculating the bitmap size.\nSetting the image in the collection is aborted."));
+        kiloBytes = 0;
+        return 2;
+    }
+    const wxFileOffset grootte = stroom.GetSize();
+    if (grootte == wxInvalidOffset)
+    {
+        wxErrorVeilig(_("The selected file has a size that cannot be determined."));
+        kiloBytes = 0;
+        return 2;
+    }
+    kiloBytes = static_cast<unsigned int>(grootte / 1000);
+    return 0;
 }
 
 wxString DesktopFunkties::maakSchoonPadNaam(const wxString& tekst)

@@ -9,6 +9,8 @@ class wxDC;
 class wxFileName;
 class wxFont;
 class wxGrid;
+class wxImage;
+class wxMemoryBuffer;
 class wxMemoryOutputStream;
 
 // The helpers every layer uses to put texts together the same way: quoting
@@ -65,6 +67,22 @@ public:
     static int exporteerGridNaarCSV(const wxGrid& grid, wxMemoryOutputStream& stroom, const wxString& scheiding,
                                     bool metKolomTitels);
 
+    // Images in memory, for BLOB columns: encoded in the image's own format
+    // (as PNG, with a warning, when its format is not known) and decoded
+    // from whatever format the bytes hold. 0 done, 2 failed.
+    static int kopieerBeeldNaarBuffer(const wxImage& beeld, wxMemoryBuffer& buffer);
+    static int kopieerBufferNaarBeeld(const wxMemoryBuffer& buffer, wxImage& beeld);
+    // Scales in place with the best resampling, keeping the image's format.
+    // A side given as 0 follows the aspect ratio. With `alleenVerkleinen` an
+    // image that is not larger than the request is left alone. 0 scaled (or
+    // already that size), 1 left alone, 2 failed (an invalid image, or a
+    // request that would give a side of 0 or less; the image is unchanged).
+    static int herschaalAfbeelding(wxImage& beeld, const wxSize& grootte, bool alleenVerkleinen);
+    // By a factor: above 1 enlarges, 1 or less only shrinks.
+    static int herschaalAfbeelding(wxImage& beeld, float factor);
+    // The size of the encoded image in thousands of bytes, rounded down.
+    static int berekenAfbeeldingGrootte(const wxImage& beeld, unsigned int& kiloBytes);
+
     static wxString maakSchoonPadNaam(const wxString& tekst);
     static wxString maakSchoonPrintNaam(const wxString& tekst);
     static wxString mspn(const wxString& tekst);
@@ -84,6 +102,8 @@ public:
 private:
     static wxString omring(const wxString& open, const wxString& tekst, const wxString& sluit, bool metSpaties);
     static bool leesGetal(const wxString& tekst, long long& waarde);
+    static bool berekenDoelGrootte(const wxSize& huidig, const wxSize& gevraagd, bool alleenVerkleinen, wxSize& doel,
+                                   int& resultaat);
 };
 
 #endif

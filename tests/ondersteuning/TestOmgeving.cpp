@@ -4,6 +4,7 @@
 
 #include <wx/debug.h>
 #include <wx/log.h>
+#include <wx/translation.h>
 
 #include <cstdlib>
 #include <string>
@@ -66,6 +67,9 @@ void TestOmgeving::OnTestEnd(const ::testing::TestInfo& info)
     if (info.result()->Failed() && !huidigeVanger->geefRegels().empty())
         std::cerr << "Log of the failed test:\n" << huidigeVanger->geefAlles().utf8_str() << std::flush;
     wxLog::SetActiveTarget(vorigDoel);
+    // The next test starts with the source texts, whatever language this
+    // one switched to.
+    wxTranslations::Set(nullptr);
     delete huidigeVanger;
     huidigeVanger = nullptr;
     std::error_code fout;

@@ -1,6 +1,7 @@
 #include "resources/Hulpbronnen.h"
 
 #include <gtest/gtest.h>
+#include <string>
 #include <wx/image.h>
 #include <wx/mstream.h>
 
@@ -28,4 +29,35 @@ TEST(Hulpbronnen, OnbekendeNaamGeeftNiets)
     EXPECT_EQ(vindHulpbron("afbeeldingen/bestaat-niet.png"), nullptr);
     EXPECT_EQ(vindHulpbron("plons.png"), nullptr);
     EXPECT_EQ(vindHulpbron(nullptr), nullptr);
+}
+
+// The language dialog shows every flag at the 24 x 24 of its image list.
+TEST(Hulpbronnen, ElkeVlagIsOpgevuldTotVierentwintigVierkant)
+{
+    wxInitAllImageHandlers();
+    for (const char* land : {"nl", "de", "gb", "fr", "es", "pt", "il", "it", "se", "jp", "cn", "tw", "kr", "ru"})
+    {
+        const std::string naam = std::string("vlaggen/") + land + ".png";
+        const Hulpbron* bron = vindHulpbron(naam.c_str());
+        ASSERT_NE(bron, nullptr) << naam;
+        wxMemoryInputStream stroom(bron->data, bron->grootte);
+        const wxImage vlag(stroom, wxBITMAP_TYPE_PNG);
+        ASSERT_TRUE(vlag.IsOk()) << naam;
+        EXPECT_EQ(vlag.GetSize(), wxSize(24, 24)) << naam;
+        // The famfamfam flag of 16 x 11 in the middle, the rest transparent.
+        ASSERT_TRUE(vlag.HasAlpha()) << naam;
+        EXPECT_EQ(vlag.GetAlpha(0, 0), wxIMAGE_ALPHA_TRANSPARENT) << naam;
+        EXPECT_EQ(vlag.GetAlpha(12, 12), wxIMAGE_ALPHA_OPAQUE) << naam;
+    }
+}
+
+TEST(Hulpbronnen, DeMakersStaanErZoalsDeCreditsZeNoemen)
+{
+    ASSERT_EQ(geefAantalMakers(), 4u);
+    EXPECT_EQ(std::string(geefMaker(0)), "Flags: \"famfamfam flag icons\" by Mark James (famfamfam.com), from Debian's "
+                                         "package famfamfam-flag-png; free for any use.");
+    // A line that continues in the file is one line here.
+    EXPECT_EQ(std::string(geefMaker(3)), "The product and maker logos, the splash picture and the small pictures of "
+                                         "the currency dialogs are drawn by resources/maakHulpbronnen.py.");
+    EXPECT_EQ(geefMaker(4), nullptr);
 }

@@ -1,8 +1,18 @@
 #include "swexternals/desktop/platform/Platform.h"
 
+#include <spawn.h>
+#include <sys/types.h>
 #include <utility>
 #include <wx/filefn.h>
+#include <wx/toplevel.h>
 #include <wx/utils.h>
+
+extern char** environ;
+
+namespace
+{
+const wxString gewijzigdTeken = "*";
+} // namespace
 
 bool Platform::openInBestandsbeheer(const wxString& pad)
 {
@@ -37,4 +47,51 @@ bool Platform::openMetStandaardProgramma(const wxString& pad)
     const wxScopedCharBuffer argument = pad.fn_str();
     const char* argumenten[] = {programma.data(), argument.data(), nullptr};
     return wxExecute(argumenten, wxEXEC_ASYNC) != 0;
+}
+
+bool Platform::startOpnieuw(const wxString& programma)
+{
+    const Starter& starter = huidigeStarter();
+    return starter ? starter(programma) : startProces(programma);
+}
+
+Platform::Starter Platform::zetStarter(Starter starter)
+{
+    return std::exchange(huidigeStarter(), std::move(starter));
+}
+
+Platform::Starter& Platform::huidigeStarter()
+{
+    static Starter starter;
+    return starter;
+}
+
+bool Platform::startProces(const wxString& programma)
+{
+    if (programma.empty())
+        return false;
+    // The relaunch happens while this process is being taken down, when the
+    // toolkit's process machinery may be gone already: plain posix_spawn,
+    // which needs nothing of it. The new process outlives this one; nobody
+    // waits for it.
+    const wxScopedCharBuffer pad = programma.fn_str();
+    char* const argumenten[] = {const_cast<char*>(pad.data()), nullptr};
+    pid_t proces = 0;
+    return posix_spawn(&proces, pad.data(), nullptr, nullptr, argumenten, environ) == 0;
+}
+
+void Platform::zetVensterGewijzigd(wxTopLevelWindow& venster, bool gewijzigd)
+{
+    venster.OSXSetModified(gewijzigd);
+    const wxString titel = venster.GetTitle();
+    const bool getoond = titel.StartsWith(gewijzigdTeken);
+    if (gewijzigd && !getoond)
+        venster.SetTitle(gewijzigdTeken + titel);
+    else if (!gewijzigd && getoond)
+        venster.SetTitle(titel.Mid(gewijzigdTeken.length()));
+}
+
+bool Platform::isVensterGewijzigd(const wxTopLevelWindow& venster)
+{
+    return venster.OSXIsModified();
 }

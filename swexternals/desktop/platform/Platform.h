@@ -4,6 +4,8 @@
 #include <functional>
 #include <wx/string.h>
 
+class wxTopLevelWindow;
+
 // What the desktop of the original platform offered and Linux does not have
 // in the same form, in one place: one small function per service, so that the
 // rest of the program calls one name on every platform.
@@ -22,9 +24,28 @@ public:
     using Opener = std::function<bool(const wxString& pad)>;
     static Opener zetOpener(Opener opener);
 
+    // Starts the program anew as a process of its own, the executable given
+    // as it stands (no shell, no arguments), without waiting for it. The
+    // original platform's "open -n -a" with the application bundle. True
+    // when the new process was started.
+    static bool startOpnieuw(const wxString& programma);
+
+    // What startOpnieuw runs. Tests record the launch here; an empty
+    // function puts the real start back.
+    using Starter = std::function<bool(const wxString& programma)>;
+    static Starter zetStarter(Starter starter);
+
+    // The mark of a window whose document has unsaved changes. The window
+    // keeps it as its modified state; on Linux it shows as a "*" before the
+    // window's title, as the desktop's own editors do.
+    static void zetVensterGewijzigd(wxTopLevelWindow& venster, bool gewijzigd);
+    static bool isVensterGewijzigd(const wxTopLevelWindow& venster);
+
 private:
     static bool openMetStandaardProgramma(const wxString& pad);
     static Opener& huidigeOpener();
+    static bool startProces(const wxString& programma);
+    static Starter& huidigeStarter();
 };
 
 #endif

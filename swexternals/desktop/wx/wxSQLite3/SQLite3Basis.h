@@ -14,6 +14,7 @@
 #include <wx/wxsqlite3.h>
 
 class wxFileConfig;
+class wxImage;
 
 // One connection to one SQLite database: a project file on disk or a
 // database in memory. It keeps its path and read-only mode in the
@@ -251,6 +252,14 @@ public:
     long long geefKolomVeldLengte(const wxString& tabelNaam, const wxString& kolom, QueryStatistiek statistiek);
     static wxString sqlite3Versie();
     static wxString wxSqlite3Versie();
+
+    // --- Images as BLOBs, in their own file format (PNG when none is set) ---
+
+    // 0 a valid image was read; 2 the column holds no image.
+    static int leesAfbeeldingUitBlob(wxSQLite3ResultSet& rij, const wxString& kolom, wxImage& beeld);
+    // 0 bound; 1 an invalid image, nothing bound; otherwise the parameter is
+    // bound to null and the encoding's failure returned.
+    static int zetAfbeeldingInBlob(wxSQLite3Statement& opdracht, unsigned int index, const wxImage& beeld);
 
     // --- Tables: created, upgraded by adding missing columns, copied, renewed ---
 

@@ -1,0 +1,327 @@
+#include "swexternals/desktop/DesktopApp.h"
+
+#include "resources/Hulpbronnen.h"
+#include "swexternals/desktop/DesktopFunkties.h"
+#include "swexternals/desktop/DesktopVraag.h"
+#include "swexternals/desktop/TrivaneDesktopHTML.h"
+#include "swexternals/desktop/platform/Platform.h"
+
+#include <wx/aboutdlg.h>
+#include <wx/bitmap.h>
+#include <wx/filename.h>
+#include <wx/html/htmprint.h>
+#include <wx/icon.h>
+#include <wx/image.h>
+#include <wx/intl.h>
+#include <wx/sizer.h>
+#include <wx/splash.h>
+#include <wx/statusbr.h>
+#include <wx/tooltip.h>
+#include <wx/txtstrm.h>
+#include <wx/wfstream.h>
+
+const wxString DesktopApp::bedrijfsNaam = "Trivane Embedded Systemen";
+
+namespace
+{
+const wxString sleutelToolTips = "/Gebruikersinstellingen/toonHulptoolTips";
+const wxString sleutelTaalGekozen = "/Operationeel/EersteKeer/TaalGekozen";
+const wxString sleutelSecretStoreGevraagd = "/Operationeel/GebruikSecretStoreAlGevraagd";
+const wxString sleutelSecretStoreToegestaan = "/Gebruikersinstellingen/GebruikSecretStoreToegangToegestaan";
+const wxString vensterGroep = "/Gebruikersinstellingen/Venster";
+const wxString toolkitAdres = "https://www.wxwidgets.org";
+const long toolTipTijdMs = 2000;
+const int kleinsteBewaardeMaat = 101;
+
+void schakelToolTips(bool aan)
+{
+    wxToolTip::Enable(aan);
+    wxToolTip::SetAutoPop(aan ? toolTipTijdMs : 0);
+}
+
+wxArrayString geefMakers()
+{
+    wxArrayString makers;
+    for (std::size_t i = 0; i < geefAantalMakers(); ++i)
+        makers.Add(wxString::FromUTF8(geefMaker(i)));
+    return makers;
+}
+} // namespace
+
+DesktopApp::DesktopApp(const wxString& applikatieNaam, const wxString& extensie)
+    : wxApp(), DesktopAppBasis(applikatieNaam, extensie), hoofdVenster(), toolTips(StandUit), easyPrinting(),
+      secretStoreAlGevraagd(false), secretStoreToegangToegestaan(false)
+{
+    SetAppName(applikatieNaam);
+    SetAppDisplayName(applikatieNaam);
+    SetVendorName(bedrijfsNaam);
+    SetVendorDisplayName(bedrijfsNaam);
+    leesInstellingen();
+}
+
+DesktopApp::~DesktopApp()
+{
+    easyPrinting.reset();
+    config.Write(sleutelToolTips, toolTips == StandAan);
+    config.Write(sleutelSecretStoreGevraagd, secretStoreAlGevraagd);
+    config.Write(sleutelSecretStoreToegestaan, secretStoreToegangToegestaan);
+}
+
+void DesktopApp::leesInstellingen()
+{
+    toolTips = StandSchakelaar(config.ReadBool(sleutelToolTips, true), false).stand();
+    schakelToolTips(toolTips == StandAan);
+    taalGekozen = config.ReadBool(sleutelTaalGekozen, false);
+    secretStoreAlGevraagd = config.ReadBool(sleutelSecretStoreGevraagd, false);
+    secretStoreToegangToegestaan = config.ReadBool(sleutelSecretStoreToegestaan, false);
+}
+
+void DesktopApp::zetToolTips(Stand stand)
+{
+    toolTips = stand;
+    schakelToolTips(toolTips == StandAan);
+}
+
+Stand DesktopApp::moetenTooltips() const
+{
+    return toolTips.stand();
+}
+
+void DesktopApp::zetHoofdVenster(wxTopLevelWindow* venster, bool maakPrinter, bool)
+{
+    if (!venster)
+        return;
+    hoofdVenster = venster;
+    zetHoofdVensterGrootte();
+    SetTopWindow(venster);
+    if (maakPrinter)
+        easyPrinting = std::make_unique<wxHtmlEasyPrinting>("Gemakkelijk Html Easy printen", venster);
+}
+
+wxTopLevelWindow* DesktopApp::geefHoofdVenster() const
+{
+    return hoofdVenster.get();
+}
+
+// Wholly on the display: no negative position or size, and neither the
+// right nor the bottom edge beyond the display's.
+bool DesktopApp::pastOpScherm(long x, long y, long breedte, long hoogte, const wxSize& scherm)
+{
+    return x >= 0 && y >= 0 && breedte >= 0 && hoogte >= 0 && x + breedte <= scherm.GetWidth() &&
+           y + hoogte <= scherm.GetHeight();
+}
+
+void DesktopApp::zetHoofdVensterGrootte()
+{
+    if (!hoofdVenster)
+        return;
+    const wxPoint positie = hoofdVenster->GetScreenPosition();
+    const wxSize grootte = hoofdVenster->GetSize();
+    config.SetPath(vensterGroep);
+    const long x = config.ReadLong("KoordinaatX", positie.x);
+    const long y = config.ReadLong("KoordinaatY", positie.y);
+    const long breedte = config.ReadLong("GrootteX", grootte.GetWidth());
+    const long hoogte = config.ReadLong("GrootteY", grootte.GetHeight());
+    const wxSize scherm = wxGetDisplaySize();
+
+    wxRect gekozen(scherm.GetWidth() / 4, scherm.GetHeight() / 4, scherm.GetWidth() / 2, scherm.GetHeight() / 2);
+    if (pastOpScherm(x, y, breedte, hoogte, scherm))
+        gekozen = wxRect(x, y, breedte, hoogte);
+    else if (pastOpScherm(positie.x, positie.y, grootte.GetWidth(), grootte.GetHeight(), scherm))
+        gekozen = wxRect(positie, grootte);
+    hoofdVenster->SetSize(gekozen.x, gekozen.y, gekozen.width, gekozen.height, wxSIZE_AUTO);
+}
+
+void DesktopApp::bewaarHoofdVensterGrootte()
+{
+    if (!hoofdVenster)
+        return;
+    const wxPoint positie = hoofdVenster->GetScreenPosition();
+    const wxSize grootte = hoofdVenster->GetSize();
+    config.SetPath(vensterGroep);
+    if (grootte.GetWidth() < kleinsteBewaardeMaat || grootte.GetHeight() < kleinsteBewaardeMaat)
+        return;
+    config.Write("KoordinaatX", static_cast<long>(positie.x));
+    config.Write("KoordinaatY", static_cast<long>(positie.y));
+    config.Write("GrootteX", static_cast<long>(grootte.GetWidth()));
+    config.Write("GrootteY", static_cast<long>(grootte.GetHeight()));
+}
+
+void DesktopApp::maakPassendHoofdVenster() const
+{
+    if (!hoofdVenster || !hoofdVenster->GetSizer())
+        return;
+    hoofdVenster->GetSizer()->SetSizeHints(hoofdVenster.get());
+    hoofdVenster->Fit();
+    hoofdVenster->Layout();
+}
+
+bool DesktopApp::isTaalGekozen() const
+{
+    return taalGekozen;
+}
+
+void DesktopApp::zetTaal(wxLanguage nieuweTaal)
+{
+    // Stored, a language without catalogues would be lost at the next start
+    // without the user knowing why.
+    if (!isTaalBeschikbaar(nieuweTaal))
+    {
+        DesktopFunkties::wxErrorVeilig(_("The interface language") +
+                                       dubbeleQuotes(wxLocale::GetLanguageName(nieuweTaal), true) +
+                                       _("cannot be used: its message catalogues were not found."));
+        return;
+    }
+    const wxString bericht = _("A new application language was selected.") + vr +
+                             _("Do you want to proceed (Any unsaved data might be lost) ?") + vr +
+                             _("Please select YES to put the changes into effect and restart the application.") + vr;
+    if (DesktopVraag::geef().stelVraag(bericht, _("Restart the application"), wxYES_NO, hoofdVenster.get()) != wxYES)
+        return;
+    if (hoofdVenster && !hoofdVenster->Close(false))
+        return;
+    zetLokaliteit(nieuweTaal, true);
+    startApplikatieOpnieuw(true);
+}
+
+void DesktopApp::toonOpslagStatusMacOSX(Stand stand)
+{
+    if (!hoofdVenster)
+        return;
+    switch (stand)
+    {
+    case StandUit:
+        Platform::zetVensterGewijzigd(*hoofdVenster, false);
+        break;
+    case StandAan:
+        Platform::zetVensterGewijzigd(*hoofdVenster, true);
+        break;
+    case StandOm:
+        Platform::zetVensterGewijzigd(*hoofdVenster, !Platform::isVensterGewijzigd(*hoofdVenster));
+        break;
+    default:
+        break;
+    }
+}
+
+bool DesktopApp::isGUIApplikatie() const
+{
+    return true;
+}
+
+wxString DesktopApp::geefRechtenNotitie()
+{
+    return _("Copyright (c) 2025 Trivane Embedded Systemen. All rights reserved.");
+}
+
+void DesktopApp::toonCopyright(const wxString& webAdres, const wxIcon& icoon, const wxArrayString& credits) const
+{
+    toonCopyright(
+        "VerelTamso", geefVersie(true),
+        _("Verel Tamso is the dull but indispensable partner you will need to complete your engineering project "
+          "from start to finish.\nVerel Tamso assists in keeping track of requirements, from their initial "
+          "elicitation to checking traceability.\nVerel Tamso is not a complicated or hard to grasp tool!\nUsing it "
+          "is easy and rewarding, you will never miss a customer requirement again.\nVerel Tamso aids in building "
+          "mature and complete products that will satisfy your customers."),
+        geefRechtenNotitie(), webAdres, icoon, credits);
+}
+
+void DesktopApp::toonCopyright(const wxString& naam, const wxString& versie, const wxString& beschrijving,
+                               const wxString& rechten, const wxString& webAdres, const wxIcon& icoon,
+                               const wxArrayString& credits) const
+{
+    wxAboutDialogInfo info;
+    info.SetName(naam);
+    info.SetVersion(versie, wxString());
+    info.SetCopyright(rechten);
+    info.SetIcon(icoon);
+    info.SetWebSite(webAdres, webAdres);
+    toonCopyright(info, beschrijving, credits);
+}
+
+void DesktopApp::toonCopyright(wxAboutDialogInfo& info, const wxString& beschrijving,
+                               const wxArrayString& credits) const
+{
+    info.SetDescription(geefPlatformBeschrijving(true) + "\n\n" + beschrijving);
+    wxArrayString ontwikkelaars;
+    ontwikkelaars.Add(_("The wxWidgets cross-platform GUI toolkit.") + haken(toolkitAdres + " ", true));
+    for (const wxString& regel : credits)
+        ontwikkelaars.Add("\n" + regel);
+    info.SetDevelopers(ontwikkelaars);
+    info.SetArtists(geefMakers());
+    toonAboutBox(info);
+}
+
+void DesktopApp::toonAboutBox(const wxAboutDialogInfo& info) const
+{
+    wxAboutBox(info, hoofdVenster.get());
+}
+
+void DesktopApp::maakPlonsScherm(const wxString& tekst, const wxImage& beeld, unsigned short tijdMs, int stijl) const
+{
+    if (!beeld.IsOk())
+    {
+        DesktopFunkties::wxErrorVeilig(_("The splash screen image could not be shown."));
+        return;
+    }
+    const wxBitmap bitmap(beeld);
+    // Left to the toolkit: with a time-out it closes and destroys itself.
+    auto* plons = new wxSplashScreen(bitmap, stijl, tijdMs, hoofdVenster.get(), wxID_ANY, wxDefaultPosition,
+                                     wxDefaultSize, wxSIMPLE_BORDER | wxSTAY_ON_TOP);
+    auto* balk = new wxStatusBar(plons, wxID_ANY, wxSTB_DEFAULT_STYLE);
+    plons->SetStatusBar(balk);
+    balk->PushStatusText(tekst, 0);
+    // The status line takes its room from the picture: give the picture its
+    // whole size back and centre again.
+    plons->SetClientSize(bitmap.GetSize());
+    if (stijl & wxSPLASH_CENTRE_ON_SCREEN)
+        plons->CentreOnScreen();
+    else if (stijl & wxSPLASH_CENTRE_ON_PARENT)
+        plons->CentreOnParent();
+}
+
+wxHtmlEasyPrinting* DesktopApp::geefEasyPrinting()
+{
+    return easyPrinting.get();
+}
+
+void DesktopApp::printerPageSetup()
+{
+    if (easyPrinting)
+        easyPrinting->PageSetup();
+}
+
+int DesktopApp::printAfbeelding(const wxImage& beeld)
+{
+    if (!easyPrinting)
+        return 2;
+    const wxFileName pagina = schrijfAfbeeldingPagina(beeld);
+    if (!pagina.IsOk())
+        return 2;
+    return easyPrinting->PrintFile(pagina.GetFullPath()) ? 0 : 2;
+}
+
+wxFileName DesktopApp::schrijfAfbeeldingPagina(const wxImage& beeld) const
+{
+    const wxString afbeelding = TrivaneDesktopHTML::plaatsAfbeeldingMetLink(beeld, wxString(), wxString(), wxString());
+    if (afbeelding.empty())
+        return wxFileName();
+    wxFileName pagina;
+    pagina.AssignTempFileName(appNaam + "Afbeelding");
+    if (!pagina.IsOk())
+        return wxFileName();
+    // Only the name was wanted: the page gets its own extension.
+    wxRemoveFile(pagina.GetFullPath());
+    pagina.SetExt("html");
+
+    wxFFileOutputStream bestand(pagina.GetFullPath());
+    if (!bestand.IsOk())
+        return wxFileName();
+    wxTextOutputStream tekst(bestand, wxEOL_NATIVE, wxConvUTF8);
+    tekst << TrivaneDesktopHTML::maakBladzijdeInfo(_("Trivane printed image")) << TrivaneDesktopHTML::eindeHeader
+          << TrivaneDesktopHTML::bodyBegin << afbeelding << TrivaneDesktopHTML::nieuweRegel
+          << TrivaneDesktopHTML::bodyEind << "</html>\n";
+    tekst.Flush();
+    if (!bestand.Close())
+        return wxFileName();
+    return pagina;
+}

@@ -1,0 +1,98 @@
+#ifndef SWEXTERNALS_DESKTOP_DESKTOPAPP_H
+#define SWEXTERNALS_DESKTOP_DESKTOPAPP_H
+
+#include "base/StandSchakelaar.h"
+#include "swexternals/desktop/DesktopAppBasis.h"
+
+#include <memory>
+#include <wx/app.h>
+#include <wx/toplevel.h>
+#include <wx/weakref.h>
+
+class wxAboutDialogInfo;
+class wxHtmlEasyPrinting;
+class wxIcon;
+class wxImage;
+
+// The wxWidgets application of the desktop library: a wxApp that is also the
+// application base (configuration, language, start-up checks). It keeps the
+// main window with its stored geometry, the tool-tip setting and the
+// window's unsaved-changes mark, switches the interface language with a
+// restart, and shows the about box and the splash screen.
+class DesktopApp : public wxApp, public DesktopAppBasis
+{
+public:
+    static const wxString bedrijfsNaam;
+
+    DesktopApp(const wxString& applikatieNaam, const wxString& extensie);
+    ~DesktopApp() override;
+
+    void leesInstellingen();
+    void zetToolTips(Stand stand);
+    Stand moetenTooltips() const;
+
+    // Registers the main window, gives it its stored position and size and
+    // makes it the top window; with `maakPrinter` also an HTML printing
+    // object for it. The last flag has no effect. A null window is ignored.
+    void zetHoofdVenster(wxTopLevelWindow* venster, bool maakPrinter, bool ongebruikt);
+    // Null before zetHoofdVenster and once the window is gone.
+    wxTopLevelWindow* geefHoofdVenster() const;
+    // Restores the stored geometry when it lies wholly on the display, else
+    // keeps the window's own when that does, else takes the middle quarter.
+    void zetHoofdVensterGrootte();
+    // Called by the main window while it still exists; a window of 100
+    // pixels or less in either direction is not stored.
+    void bewaarHoofdVensterGrootte();
+    void maakPassendHoofdVenster() const;
+
+    bool isTaalGekozen() const;
+    // Asks whether to restart in the new language; on yes closes the main
+    // window (which may refuse), stores the language and restarts. A
+    // language whose catalogues are missing is refused with an error.
+    void zetTaal(wxLanguage nieuweTaal) override;
+    // The main window's unsaved-changes mark: off, on, toggle; unknown
+    // leaves it.
+    void toonOpslagStatusMacOSX(Stand stand);
+    bool isGUIApplikatie() const override;
+
+    // The about box of this product: name, long version, rights notice and
+    // description, with the given web address, icon and credit lines.
+    void toonCopyright(const wxString& webAdres, const wxIcon& icoon, const wxArrayString& credits) const;
+    void toonCopyright(const wxString& naam, const wxString& versie, const wxString& beschrijving,
+                       const wxString& rechten, const wxString& webAdres, const wxIcon& icoon,
+                       const wxArrayString& credits) const;
+    // Adds the platform description, the toolkit and the credit lines (as
+    // developers) and the makers of the images (as artists), then shows it.
+    void toonCopyright(wxAboutDialogInfo& info, const wxString& beschrijving, const wxArrayString& credits) const;
+    // A splash screen of the image over the main window (or on its own),
+    // with the text in its status line, closing after `tijdMs`.
+    void maakPlonsScherm(const wxString& tekst, const wxImage& beeld, unsigned short tijdMs, int stijl) const;
+
+    wxHtmlEasyPrinting* geefEasyPrinting();
+    void printerPageSetup();
+    // 0 printed; 2 no printing object, no page could be made, or printing
+    // failed or was cancelled.
+    int printAfbeelding(const wxImage& beeld);
+
+    // The maker's one-line rights notice.
+    static wxString geefRechtenNotitie();
+
+protected:
+    // The one place that puts the about box on the screen.
+    virtual void toonAboutBox(const wxAboutDialogInfo& info) const;
+    // The page printAfbeelding prints, in the temporary folder; an invalid
+    // name when it could not be written.
+    wxFileName schrijfAfbeeldingPagina(const wxImage& beeld) const;
+
+private:
+    static bool pastOpScherm(long x, long y, long breedte, long hoogte, const wxSize& scherm);
+
+    // Weak: the window is owned by the toolkit and may go before we do.
+    wxWeakRef<wxTopLevelWindow> hoofdVenster;
+    StandSchakelaar toolTips;
+    std::unique_ptr<wxHtmlEasyPrinting> easyPrinting;
+    bool secretStoreAlGevraagd;
+    bool secretStoreToegangToegestaan;
+};
+
+#endif
