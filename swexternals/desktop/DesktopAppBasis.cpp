@@ -87,7 +87,7 @@ DesktopAppBasis::DesktopAppBasis(const wxString& applikatieNaam, const wxString&
     config.Write("StartTijd", start.FormatISOTime());
 
     wxUILocale::UseDefault();
-    zetStartTaal(static_cast<wxLanguage>(voorkeur));
+    zetStartTaal(alsTaal(voorkeur));
 
     voegToeExtensie(extensie, appNaam);
     TrivaneBasisPerif::zetMicroController(&processor);
@@ -164,6 +164,14 @@ int DesktopAppBasis::initLokaliteit(wxLanguage nieuweTaal)
     zetVertalingen(nieuw.release());
     legTaalVast(geladenTaal, false);
     return 0;
+}
+
+// A stored number beyond wxWidgets' languages is no language at all.
+wxLanguage DesktopAppBasis::alsTaal(long getal)
+{
+    if (getal < wxLANGUAGE_DEFAULT || getal > wxLANGUAGE_USER_DEFINED)
+        return wxLANGUAGE_UNKNOWN;
+    return static_cast<wxLanguage>(getal);
 }
 
 // wxWidgets knows the language (its "default" stands for the system's).

@@ -148,6 +148,7 @@ private:
     void zetStartTaal(wxLanguage voorkeur);
     static wxLanguage geefSysteemTaal();
     static wxLanguage vervangTaal(wxLanguage gevraagd);
+    static wxLanguage alsTaal(long getal);
     static bool isBekendeTaal(wxLanguage taal);
     void voegKatalogusPadenToe() const;
     wxArrayString geefKatalogusNamen() const;

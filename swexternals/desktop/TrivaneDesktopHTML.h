@@ -8,9 +8,9 @@
 class wxFileName;
 class wxImage;
 
-// Small builders of HTML page pieces, for pages that are printed or shown:
+// Small builders of HTML page fragments, for pages that are printed or shown:
 // each returns a new text (metBreek appends to the one given). Texts are put
-// in as they are, so a caller may nest pieces; nothing is escaped. Only the
+// in as they are, so a caller may nest fragments; nothing is escaped. Only the
 // image builders write files, and only they can fail (they then return "").
 namespace TrivaneDesktopHTML
 {

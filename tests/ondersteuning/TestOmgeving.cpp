@@ -36,6 +36,13 @@ const std::filesystem::path& testMap()
     return huidigeMap;
 }
 
+std::unique_ptr<wxFileConfig> openKonfigBestand(const wxString& appNaam)
+{
+    const std::filesystem::path bestand = huidigeMap / ("." + appNaam).utf8_string();
+    return std::make_unique<wxFileConfig>(wxString(), wxString(), wxString::FromUTF8(bestand.string()), wxString(),
+                                          wxCONFIG_USE_LOCAL_FILE);
+}
+
 LogVanger& logVanger()
 {
     static LogVanger buitenTest;

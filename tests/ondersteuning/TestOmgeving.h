@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
+#include <wx/fileconf.h>
 
 // Gives every test its own empty folder as HOME and TMPDIR (so the per-user
 // configuration file is never a real one), its own log catcher, and turns wx
@@ -19,5 +21,9 @@ public:
 
 // The running test's own folder (HOME and TMPDIR point at it).
 const std::filesystem::path& testMap();
+
+// The application's per-user configuration file in that folder, opened as
+// another program would open it (written back when it goes).
+std::unique_ptr<wxFileConfig> openKonfigBestand(const wxString& appNaam = "VerelTamso");
 
 #endif

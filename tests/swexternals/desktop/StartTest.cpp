@@ -1,6 +1,6 @@
 // The start-up checks of an application and its restart.
 #include "swexternals/desktop/DesktopAppBasis.h"
-#include "swexternals/desktop/platform/Platform.h"
+#include "tests/ondersteuning/HerstartOpnemer.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/TestOmgeving.h"
 
@@ -8,12 +8,9 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <memory>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <vector>
-#include <wx/fileconf.h>
 #include <wx/stdpaths.h>
 #include <wx/utils.h>
 
@@ -23,7 +20,7 @@ namespace fs = std::filesystem;
 
 namespace
 {
-// An application without windows: the display is never its concern.
+// Without windows the display is never a concern.
 class StartApp : public DesktopAppBasis
 {
 public:
@@ -32,20 +29,12 @@ public:
     bool isGUIApplikatie() const override { return false; }
 };
 
-std::unique_ptr<wxFileConfig> leesKonfig(const wxString& naam = "VerelTamso")
-{
-    const fs::path bestand = testMap() / ("." + naam).utf8_string();
-    return std::make_unique<wxFileConfig>(wxString(), wxString(), wxString::FromUTF8(bestand.string()), wxString(),
-                                          wxCONFIG_USE_LOCAL_FILE);
-}
-
-// Another running instance of the application: a live process of its own
-// holding the application's lock file, as wxWidgets writes it.
+// Another running instance: a live process holding the application's lock
+// file as wxWidgets writes it (its process id, readable by its user only).
 class AndereInstantie
 {
 public:
-    explicit AndereInstantie(const wxString& naam)
-        : m_slot(fs::path("/tmp") / (naam + "-" + wxGetUserId()).utf8_string())
+    explicit AndereInstantie(const wxString& naam) : m_slot("/tmp/" + (naam + "-" + wxGetUserId()).utf8_string())
     {
         char programma[] = "sleep";
         char duur[] = "60";
@@ -57,132 +46,75 @@ public:
     }
     ~AndereInstantie()
     {
-        if (m_proces > 0)
-        {
-            kill(m_proces, SIGTERM);
+        if (m_proces > 0 && kill(m_proces, SIGTERM) == 0)
             waitpid(m_proces, nullptr, 0);
-        }
         fs::remove(m_slot);
     }
-    bool loopt() const { return m_proces > 0; }
 
 private:
     fs::path m_slot;
     pid_t m_proces = 0;
 };
-
-// Records the relaunch instead of starting a program, with the settings
-// file as the new instance would find it at that moment.
-class Herstarts
-{
-public:
-    Herstarts()
-    {
-        m_vorige = Platform::zetStarter(
-            [this](const wxString& programma)
-            {
-                m_programmas.push_back(programma);
-                m_konfigBijStart = leesKonfig();
-                return true;
-            });
-    }
-    ~Herstarts() { Platform::zetStarter(m_vorige); }
-    const std::vector<wxString>& programmas() const { return m_programmas; }
-    wxFileConfig& konfigBijStart() const { return *m_konfigBijStart; }
-
-private:
-    Platform::Starter m_vorige;
-    std::vector<wxString> m_programmas;
-    std::unique_ptr<wxFileConfig> m_konfigBijStart;
-};
 } // namespace
 
-TEST(StartControles, EenTweedeInstantieWordtAlleenOpVerzoekGeweigerd)
+TEST(StartControles, EenTweedeInstantieWordtAlleenOpVerzoekEnNietBijEenHerstartGeweigerd)
 {
+    // A name of its own: other test programs may run "VerelTamso" meanwhile.
     const wxString naam = wxString::Format("VerelTamsoTwee%lu", wxGetProcessId());
+    {
+        StartApp alleen(naam);
+        EXPECT_EQ(alleen.onInitRoutines(wxSize(100000, 100000), true), 0);
+    }
     AndereInstantie andere(naam);
-    ASSERT_TRUE(andere.loopt());
     StartApp app(naam);
-    logVanger().wis();
-
     EXPECT_EQ(app.onInitRoutines(wxSize(800, 600), false), 0);
     EXPECT_TRUE(logVanger().geefRegels().empty()) << logVanger().geefAlles();
-
     EXPECT_EQ(app.onInitRoutines(wxSize(800, 600), true), 2);
     EXPECT_TRUE(logVanger().bevat("A running instance of this application was detected.\nThe starting of "
                                   "\"VerelTamso\" is cancelled.",
-                                  wxLOG_Error))
-        << logVanger().geefAlles();
-}
+                                  wxLOG_Error));
 
-TEST(StartControles, NaEenEigenHerstartTeltDeOudeInstantieEenKeerNiet)
-{
-    const wxString naam = wxString::Format("VerelTamsoHerstart%lu", wxGetProcessId());
-    AndereInstantie oude(naam);
-    ASSERT_TRUE(oude.loopt());
-    leesKonfig(naam)->Write("/Operationeel/EigenHerstart", true);
-    StartApp app(naam);
-    logVanger().wis();
-
+    // The instance that restarts itself may meet the old one, once.
+    app.geefAppConfigRef().Write("/Operationeel/EigenHerstart", true);
     EXPECT_EQ(app.onInitRoutines(wxSize(800, 600), true), 0);
-    EXPECT_EQ(logVanger().geefAantal(wxLOG_Message), 1u) << logVanger().geefAlles();
+    EXPECT_EQ(logVanger().geefAantal(wxLOG_Message), 1u);
     EXPECT_TRUE(logVanger().bevat("Application \"VerelTamso\" was restarted successfully.", wxLOG_Message));
-    EXPECT_FALSE(app.geefAppConfigRef().ReadBool("/Operationeel/EigenHerstart", true));
-
-    // The flag is spent: the next check refuses again.
     EXPECT_EQ(app.onInitRoutines(wxSize(800, 600), true), 2);
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Message), 1u);
 }
 
-TEST(StartControles, EenProgrammaZonderVenstersKentGeenSchermEis)
-{
-    StartApp app;
-    EXPECT_EQ(app.onInitRoutines(wxSize(100000, 100000), true), 0);
-    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
-    EXPECT_EQ(app.geefExePad().GetFullPath(), wxStandardPaths::Get().GetExecutablePath());
-}
-
-// The old instance still writes its settings when it ends: the new one may
-// only start when all of them are in the file.
+// The old instance still writes its settings when it ends: the new one only
+// starts when all of them are in the file.
 TEST(Herstart, DeNieuweInstantieStartPasAlsDeOudeAllesHeeftGeschreven)
 {
-    Herstarts herstarts;
+    HerstartOpnemer herstarts;
     {
         StartApp app;
         app.zetLaatsteAppDataDir(wxString("/data/projecten"));
         app.zetTaal(wxLANGUAGE_DUTCH);
         app.startApplikatieOpnieuw(true);
-        EXPECT_TRUE(herstarts.programmas().empty());
-        // The flag is in the file at once.
-        EXPECT_TRUE(leesKonfig()->ReadBool("/Operationeel/EigenHerstart", false));
+        EXPECT_TRUE(herstarts.geefProgrammas().empty());
+        EXPECT_TRUE(openKonfigBestand()->ReadBool("/Operationeel/EigenHerstart", false));
     }
-    ASSERT_EQ(herstarts.programmas().size(), 1u);
-    EXPECT_EQ(herstarts.programmas()[0], wxStandardPaths::Get().GetExecutablePath());
-    wxFileConfig& bijStart = herstarts.konfigBijStart();
-    EXPECT_TRUE(bijStart.ReadBool("/Operationeel/EigenHerstart", false));
+    ASSERT_EQ(herstarts.geefProgrammas().size(), 1u);
+    EXPECT_EQ(herstarts.geefProgrammas()[0], wxStandardPaths::Get().GetExecutablePath());
+    const wxFileConfig& bijStart = herstarts.geefKonfigBijStart();
     EXPECT_EQ(bijStart.Read("/Operationeel/LaatsteDataPad", ""), "/data/projecten");
     EXPECT_EQ(bijStart.ReadLong("/Gebruikersinstellingen/Encoding", -1), wxLANGUAGE_DUTCH);
     EXPECT_TRUE(bijStart.ReadBool("/Operationeel/EersteKeer/TaalGekozen", false));
     EXPECT_TRUE(bijStart.HasEntry("/Statistiek/StopTijd"));
 
-    // The new instance sees its own restart and clears the flag.
     {
         StartApp nieuw;
         EXPECT_EQ(nieuw.geefTaal(), wxLANGUAGE_DUTCH);
         EXPECT_EQ(nieuw.onInitRoutines(wxSize(800, 600), true), 0);
     }
-    EXPECT_FALSE(leesKonfig()->ReadBool("/Operationeel/EigenHerstart", true));
-    EXPECT_EQ(herstarts.programmas().size(), 1u);
-}
+    EXPECT_FALSE(openKonfigBestand()->ReadBool("/Operationeel/EigenHerstart", true));
+    EXPECT_EQ(herstarts.geefProgrammas().size(), 1u);
 
-TEST(Herstart, EenMisluktePogingWordtGemeld)
-{
+    // A relaunch that cannot be started is reported, in the user's language.
     const Platform::Starter vorige = Platform::zetStarter([](const wxString&) { return false; });
-    {
-        StartApp app;
-        app.startApplikatieOpnieuw(false);
-    }
+    StartApp(wxString("VerelTamso")).startApplikatieOpnieuw(false);
     Platform::zetStarter(vorige);
-    EXPECT_TRUE(logVanger().bevat("The application could not be started again:", wxLOG_Error))
-        << logVanger().geefAlles();
+    EXPECT_TRUE(logVanger().bevat("De toepassing kon niet opnieuw worden gestart:", wxLOG_Error));
 }
