@@ -146,7 +146,8 @@ unsigned int SQLite3App::backupDB(const wxString& achtervoegsel, bool alsStandaa
         meldZelfdeBestand(_("You cannot backup the database to the file your current database is based on."));
         return 1;
     }
-    if (geefHuidigeJournaalMode() == JournaalWAL && !vraagNetwerkSchijf())
+    // Read from the file: a project that was never started has no mode yet.
+    if (leesHuidigeJournaalMode() == JournaalWAL && !vraagNetwerkSchijf())
         return 1;
     if (weigerBijVeiligeModus())
         return 2;
@@ -245,13 +246,14 @@ unsigned int SQLite3App::verplaatsDB()
         return 2;
     if (extensieErbij && doel.FileExists() && !vraagOverschrijven(doel))
         return 1;
-    if (geefHuidigeJournaalMode() == JournaalWAL && !vraagNetwerkSchijf())
+    const bool inWAL = leesHuidigeJournaalMode() == JournaalWAL;
+    if (inWAL && !vraagNetwerkSchijf())
         return 1;
 
     // Every committed change goes into the file before it moves.
     const wxFileName oud = dbPad;
     stopTransaktie();
-    if (!wasAlleenLezen && geefHuidigeJournaalMode() == JournaalWAL)
+    if (!wasAlleenLezen && inWAL)
         executeUpdate("pragma wal_checkpoint(TRUNCATE)", -1);
     sluitDB();
     if (!verplaatsBestand(oud, doel))
