@@ -7,15 +7,14 @@
 
 namespace
 {
+using F = DesktopFunkties;
 using Velden = std::vector<std::string>;
 
-const wxString begin = "<<##";
-const wxString eind = "##>>";
-
-Velden lees(const wxString& tekst, unsigned long long max = 0)
+Velden lees(const wxString& tekst, unsigned long long max = 0, const wxString& begin = "<<##",
+            const wxString& eind = "##>>")
 {
     Velden velden;
-    for (const wxString& veld : DesktopFunkties::leesVerzamelingMarkers(tekst, max, begin, eind))
+    for (const wxString& veld : F::leesVerzamelingMarkers(tekst, max, begin, eind))
         velden.push_back(veld.utf8_string());
     return velden;
 }
@@ -23,32 +22,19 @@ Velden lees(const wxString& tekst, unsigned long long max = 0)
 
 TEST(TekstHulp, QuotesEnHakenZettenBlankenBuitenDeTekens)
 {
-    using F = DesktopFunkties;
-    struct Geval
-    {
-        wxString uitkomst;
-        wxString verwacht;
+    const std::vector<std::pair<wxString, wxString>> gevallen = {
+        {F::eq("abc", true), " 'abc' "},
+        {F::dubbeleQuotes(""), "\"\""},
+        {F::dq("", true), " \"\" "},
+        {F::blokhaken("abc", true), " [abc] "},
+        {F::vrr(3), "\n\n\n"},
+        {F::vrr(0), ""},
+        {F::kommentaar("abc", true), "// abc"},
+        {F::kommentaar("abc", false), "/* abc */"},
+        {F::maakWildCard("txt", "Text files"), "Text files (*.txt) |*.txt"},
     };
-    for (const Geval& geval : {
-             Geval{F::enkeleQuotes("abc"), "'abc'"},
-             Geval{F::eq("abc", true), " 'abc' "},
-             Geval{F::dubbeleQuotes("abc"), "\"abc\""},
-             Geval{F::dq("abc", true), " \"abc\" "},
-             Geval{F::dubbeleQuotes(""), "\"\""},
-             Geval{F::dubbeleQuotes("", true), " \"\" "},
-             Geval{F::haken("abc"), "(abc)"},
-             Geval{F::haken("abc", true), " (abc) "},
-             Geval{F::blokhaken("abc"), "[abc]"},
-             Geval{F::blokhaken("abc", true), " [abc] "},
-             Geval{F::spaties("abc"), " abc "},
-             Geval{F::omringMarkers("abc", "|"), "|abc|"},
-             Geval{F::vrr(3), "\n\n\n"},
-             Geval{F::vrr(0), ""},
-             Geval{F::kommentaar("abc", true), "// abc"},
-             Geval{F::kommentaar("abc", false), "/* abc */"},
-             Geval{F::maakWildCard("txt", "Text files"), "Text files (*.txt) |*.txt"},
-         })
-        EXPECT_EQ(geval.uitkomst, geval.verwacht);
+    for (const auto& [uitkomst, verwacht] : gevallen)
+        EXPECT_EQ(uitkomst, verwacht);
 }
 
 TEST(TekstHulp, EenUitwisselingsbestandLeestVeldVoorVeldTerug)
@@ -57,48 +43,38 @@ TEST(TekstHulp, EenUitwisselingsbestandLeestVeldVoorVeldTerug)
     wxString bestand;
     const Velden velden = {"Title", "", "line one\nline two", ">>abc", "Straße €"};
     for (const std::string& veld : velden)
-        bestand += DesktopFunkties::plaatsMarkers(wxString::FromUTF8(veld), begin, eind);
-    EXPECT_EQ(DesktopFunkties::plaatsMarkers("", begin, eind), "<<####>>");
+        bestand += F::plaatsMarkers(wxString::FromUTF8(veld), "<<##", "##>>");
+    EXPECT_EQ(F::plaatsMarkers("", "<<##", "##>>"), "<<####>>");
     EXPECT_EQ(lees(bestand), velden);
 
     // Text around and between the fields is ignored; a limit stops early.
-    const wxString tekst = "x<<##a##>>y<<##b##>>z";
-    EXPECT_EQ(lees(tekst), Velden({"a", "b"}));
-    EXPECT_EQ(lees(tekst, 1), Velden({"a"}));
-
+    EXPECT_EQ(lees("x<<##a##>>y<<##b##>>z"), Velden({"a", "b"}));
+    EXPECT_EQ(lees("x<<##a##>>y<<##b##>>z", 1), Velden({"a"}));
     // A begin marker with no end behind it ends the scan.
     EXPECT_EQ(lees("<<##a##>><<##b"), Velden({"a"}));
     // A begin marker inside a field is part of it; an end marker cuts it short.
     EXPECT_EQ(lees("<<##a<<##b##>>"), Velden({"a<<##b"}));
     EXPECT_EQ(lees("<<##a##>>b##>>"), Velden({"a"}));
-    EXPECT_TRUE(lees("").empty());
     EXPECT_TRUE(lees("no markers at all").empty());
+    // Empty markers give nothing instead of an endless scan.
+    EXPECT_TRUE(lees("abc", 0, "", "").empty());
+    EXPECT_TRUE(lees("abc", 0, "a", "").empty());
 }
 
-TEST(TekstHulp, LegeMarkersLeverenNietsOpInPlaatsVanEindelozeLus)
+TEST(TekstHulp, NamenWordenBruikbaarAlsBestandsnaamEnTekstenGaanOngeschondenInDeLog)
 {
-    EXPECT_TRUE(DesktopFunkties::leesVerzamelingMarkers("abc", 0, "", "").empty());
-    EXPECT_TRUE(DesktopFunkties::leesVerzamelingMarkers("abc", 0, "a", "").empty());
-}
+    EXPECT_EQ(F::maakSchoonPadNaam("a b*c?d&e%f"), "a_b_star_c_qm_d_and_e_percent_f");
+    EXPECT_EQ(F::maakSchoonPadNaam("map/sub:naam"), "map/sub:naam");
+    EXPECT_EQ(F::mspn("100%"), "100%%");
+    EXPECT_EQ(F::maakSchoonPrintNaam("%d%s"), "%%d%%s");
+    EXPECT_EQ(F::verwijderNietAlfaNumeriek("a<b>c"), "abc");
+    EXPECT_EQ(F::verwijderNietAlfaNumeriek("!@#$%^&*(),.`~<>?/:;\"\\|{}[]="), "");
+    const wxString behouden = wxString::FromUTF8("it's 1+1\tok-é_€ x-y_z");
+    EXPECT_EQ(F::verwijderNietAlfaNumeriek(behouden), behouden);
 
-TEST(TekstHulp, NamenWordenBruikbaarAlsBestandsnaam)
-{
-    EXPECT_EQ(DesktopFunkties::maakSchoonPadNaam("a b*c?d&e%f"), "a_b_star_c_qm_d_and_e_percent_f");
-    EXPECT_EQ(DesktopFunkties::maakSchoonPadNaam("map/sub:naam"), "map/sub:naam");
-    EXPECT_EQ(DesktopFunkties::mspn("100%"), "100%%");
-    EXPECT_EQ(DesktopFunkties::maakSchoonPrintNaam("%d%s"), "%%d%%s");
-    EXPECT_EQ(DesktopFunkties::verwijderNietAlfaNumeriek("a<b>c"), "abc");
-    EXPECT_EQ(DesktopFunkties::verwijderNietAlfaNumeriek("x-y_z"), "x-y_z");
-    EXPECT_EQ(DesktopFunkties::verwijderNietAlfaNumeriek("!@#$%^&*(),.`~<>?/:;\"\\|{}[]="), "");
-    const wxString behouden = wxString::FromUTF8("it's 1+1\tok-é_€");
-    EXPECT_EQ(DesktopFunkties::verwijderNietAlfaNumeriek(behouden), behouden);
-}
-
-TEST(TekstHulp, KlaargemaakteTekstenGaanOngeschondenInDeLog)
-{
-    DesktopFunkties::wxErrorVeilig("Disk 100% full: %s %d");
-    DesktopFunkties::wxWaarschuwingVeilig("50% done");
-    DesktopFunkties::wxLogVeilig("select * from x where a like '%b%'");
+    F::wxErrorVeilig("Disk 100% full: %s %d");
+    F::wxWaarschuwingVeilig("50% done");
+    F::wxLogVeilig("select * from x where a like '%b%'");
     ASSERT_EQ(logVanger().geefRegels().size(), 2u) << logVanger().geefAlles();
     EXPECT_EQ(logVanger().geefRegels()[0].tekst, "Disk 100% full: %s %d");
     EXPECT_EQ(logVanger().geefRegels()[0].niveau, wxLOG_Error);

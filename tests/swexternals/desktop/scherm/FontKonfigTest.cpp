@@ -1,29 +1,12 @@
-#include "swexternals/desktop/TrivaneWxConfig.h"
-#include "tests/ondersteuning/TestOmgeving.h"
+// The user's font in the configuration file, read back on a real display.
+#include "tests/swexternals/desktop/DesktopHulp.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <memory>
-#include <sstream>
 #include <wx/font.h>
 #include <wx/fontdata.h>
-#include <wx/settings.h>
 
 namespace
 {
-std::unique_ptr<TrivaneWxConfig> openKonfig()
-{
-    return std::make_unique<TrivaneWxConfig>("VerelTamso", "Trivane Embedded Systemen", wxString());
-}
-
-std::string leesBestand()
-{
-    std::ifstream bestand(testMap() / ".VerelTamso");
-    std::stringstream inhoud;
-    inhoud << bestand.rdbuf();
-    return inhoud.str();
-}
-
 wxFontData fontDataMet(const wxFont& font, const wxColour& kleur)
 {
     wxFontData data;
@@ -43,14 +26,13 @@ TEST(FontKonfiguratie, DeGekozenFontKomtNaEenHerstartTerug)
     openKonfig()->bewaarFontData("/Configuratie", gekozen);
 
     // The description lies one group deeper than the encoding and the colour.
-    const std::string inhoud = leesBestand();
-    EXPECT_NE(inhoud.find("[Configuratie/Font]\nInheemseBeschrijving="), std::string::npos) << inhoud;
-    EXPECT_NE(inhoud.find("[Configuratie]\n"), std::string::npos) << inhoud;
-    EXPECT_NE(inhoud.find("Kleur=33023\n"), std::string::npos) << inhoud;
-    EXPECT_NE(inhoud.find("Kodering=" + std::to_string(wxFONTENCODING_UTF8) + "\n"), std::string::npos) << inhoud;
+    const std::string inhoud = konfigInhoud();
+    for (const std::string& regel :
+         {std::string("[Configuratie/Font]\nInheemseBeschrijving="), std::string("[Configuratie]\n"),
+          std::string("Kleur=33023\n"), "Kodering=" + std::to_string(wxFONTENCODING_UTF8) + "\n"})
+        EXPECT_NE(inhoud.find(regel), std::string::npos) << regel << " in\n" << inhoud;
 
-    const wxFont standaard = *wxNORMAL_FONT;
-    wxFontData gelezen = fontDataMet(standaard, *wxBLUE);
+    wxFontData gelezen = fontDataMet(*wxNORMAL_FONT, *wxBLUE);
     EXPECT_EQ(openKonfig()->leesFontData("/Configuratie", gelezen), 0);
     const wxFont font = gelezen.GetChosenFont();
     EXPECT_EQ(font.GetPointSize(), 15);
@@ -61,7 +43,9 @@ TEST(FontKonfiguratie, DeGekozenFontKomtNaEenHerstartTerug)
     EXPECT_EQ(gelezen.GetColour(), wxColour(255, 128, 0));
 }
 
-TEST(FontKonfiguratie, ZonderOpgeslagenFontGeldtDeBeginfontInHetZwart)
+// Nothing stored: the initial font in black. A description that cannot be
+// used, or no usable initial font, leaves everything as it was.
+TEST(FontKonfiguratie, ZonderBruikbareOpgeslagenFontGeldtWatErAlWas)
 {
     wxFont begin(wxFontInfo(11).Family(wxFONTFAMILY_SWISS));
     wxFontData data = fontDataMet(begin, *wxRED);
@@ -70,11 +54,7 @@ TEST(FontKonfiguratie, ZonderOpgeslagenFontGeldtDeBeginfontInHetZwart)
     EXPECT_EQ(data.GetChosenFont().GetNativeFontInfoDesc(), begin.GetNativeFontInfoDesc());
     EXPECT_EQ(data.GetEncoding(), begin.GetEncoding());
     EXPECT_EQ(data.GetColour(), wxColour(0, 0, 0, wxALPHA_OPAQUE));
-}
 
-TEST(FontKonfiguratie, EenOnbruikbareBeschrijvingOfBeginfontLaatAllesStaan)
-{
-    wxFont begin(wxFontInfo(11));
     const wxFont eerder(wxFontInfo(20).Bold());
     {
         auto konfig = openKonfig();
@@ -82,19 +62,14 @@ TEST(FontKonfiguratie, EenOnbruikbareBeschrijvingOfBeginfontLaatAllesStaan)
         konfig->Write("/Configuratie/Kodering", static_cast<long>(wxFONTENCODING_UTF8));
         konfig->Write("/Configuratie/Kleur", 255L);
     }
-    wxFontData data = fontDataMet(begin, *wxBLUE);
-    data.SetChosenFont(eerder);
-    data.SetEncoding(wxFONTENCODING_ISO8859_2);
-    EXPECT_EQ(openKonfig()->leesFontData("/Configuratie", data), 1);
-    EXPECT_EQ(data.GetChosenFont().GetPointSize(), 20);
-    EXPECT_EQ(data.GetEncoding(), wxFONTENCODING_ISO8859_2);
-    EXPECT_EQ(data.GetColour(), *wxBLUE);
-
-    wxFontData ongeldig;
-    ongeldig.SetInitialFont(wxNullFont);
-    ongeldig.SetChosenFont(eerder);
-    ongeldig.SetColour(*wxBLUE);
-    EXPECT_EQ(openKonfig()->leesFontData("/Configuratie", ongeldig), 2);
-    EXPECT_EQ(ongeldig.GetChosenFont().GetPointSize(), 20);
-    EXPECT_EQ(ongeldig.GetColour(), *wxBLUE);
+    for (const wxFont& beginFont : {begin, wxNullFont})
+    {
+        data = fontDataMet(beginFont, *wxBLUE);
+        data.SetChosenFont(eerder);
+        data.SetEncoding(wxFONTENCODING_ISO8859_2);
+        EXPECT_EQ(openKonfig()->leesFontData("/Configuratie", data), beginFont.IsOk() ? 1 : 2);
+        EXPECT_EQ(data.GetChosenFont().GetPointSize(), 20);
+        EXPECT_EQ(data.GetEncoding(), wxFONTENCODING_ISO8859_2);
+        EXPECT_EQ(data.GetColour(), *wxBLUE);
+    }
 }

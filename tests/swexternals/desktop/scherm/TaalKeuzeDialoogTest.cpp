@@ -2,9 +2,8 @@
 // language, OK only once a language is picked.
 #include "swexternals/desktop/TaalKeuzeDialoog.h"
 
-#include "swexternals/desktop/DesktopAppBasis.h"
 #include "tests/ondersteuning/DialoogBeantwoorder.h"
-#include "tests/ondersteuning/TestOmgeving.h"
+#include "tests/swexternals/desktop/DesktopHulp.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -63,7 +62,7 @@ bool okMogelijk(wxDialog& dialoog)
 }
 } // namespace
 
-TEST(TaalKeuze, ElkeBekendeTaalHeeftZijnNaamEnVlag)
+TEST(TaalKeuze, ElkeBekendeTaalHeeftZijnNaamEnVlagEnOKWachtOpEenKeuze)
 {
     TaalKeuzeDialoog dialoog(nullptr, TaalKeuzeDialoog::geefAlleTalen(), wxID_ANY, "Language");
     EXPECT_EQ(dialoog.geefTaal(), wxLANGUAGE_UNKNOWN);
@@ -73,29 +72,22 @@ TEST(TaalKeuze, ElkeBekendeTaalHeeftZijnNaamEnVlag)
     EXPECT_EQ(vlaggen->GetImageCount(), 14);
     EXPECT_EQ(vlaggen->GetSize(), wxSize(24, 24));
 
+    // In the order of the flags.
+    const wxArrayString namen = wxSplit("Dutch,German,English,French,Spanish,Portuguese,Hebrew,Italian,Swedish,"
+                                        "Japanese,Chinese (China mainland),Chinese (Taiwan),Korean,Russian",
+                                        ',');
     const auto getoond = items(dialoog);
     ASSERT_EQ(getoond.size(), 14u);
-    // In the order of the flags.
-    const char* namen[] = {"Dutch",
-                           "German",
-                           "English",
-                           "French",
-                           "Spanish",
-                           "Portuguese",
-                           "Hebrew",
-                           "Italian",
-                           "Swedish",
-                           "Japanese",
-                           "Chinese (China mainland)",
-                           "Chinese (Taiwan)",
-                           "Korean",
-                           "Russian"};
     for (int vlag = 0; vlag < 14; ++vlag)
-        EXPECT_NE(std::find(getoond.begin(), getoond.end(), std::make_pair(wxString(namen[vlag]), vlag)), getoond.end())
+        EXPECT_NE(std::find(getoond.begin(), getoond.end(), std::make_pair(namen[vlag], vlag)), getoond.end())
             << namen[vlag];
     klik(dialoog, "Hebrew");
     EXPECT_EQ(dialoog.geefTaal(), wxLANGUAGE_HEBREW_ISRAEL);
     EXPECT_TRUE(okMogelijk(dialoog));
+
+    TaalKeuzeDialoog leeg(nullptr, wxArrayInt());
+    EXPECT_EQ(lijstVan(leeg).GetItemCount(), 0);
+    EXPECT_FALSE(okMogelijk(leeg));
 }
 
 TEST(TaalKeuze, GelijkeNamenDelenDeLaatsteTaalEnEenOnbekendeTaalHeeftGeenNaam)
@@ -109,10 +101,6 @@ TEST(TaalKeuze, GelijkeNamenDelenDeLaatsteTaalEnEenOnbekendeTaalHeeftGeenNaam)
     EXPECT_EQ(dialoog.geefTaal(), wxLANGUAGE_ENGLISH_AUSTRALIA);
     klik(dialoog, "");
     EXPECT_EQ(dialoog.geefTaal(), wxLANGUAGE_ICELANDIC);
-
-    TaalKeuzeDialoog leeg(nullptr, wxArrayInt());
-    EXPECT_EQ(lijstVan(leeg).GetItemCount(), 0);
-    EXPECT_FALSE(okMogelijk(leeg));
 }
 
 TEST(TaalKeuze, DubbelklikKiestEnSluit)
@@ -135,15 +123,8 @@ TEST(TaalKeuze, DubbelklikKiestEnSluit)
 
 TEST(TaalKeuze, EenNederlandseGebruikerLeestDeNamenInHetNederlands)
 {
-    class NederlandseApp : public DesktopAppBasis
-    {
-    public:
-        NederlandseApp() : DesktopAppBasis("VerelTamso", "vtd") {}
-        void zetTaal(wxLanguage) override {}
-        bool isGUIApplikatie() const override { return true; }
-    };
     openKonfigBestand()->Write("/Gebruikersinstellingen/Encoding", static_cast<long>(wxLANGUAGE_DUTCH));
-    NederlandseApp app;
+    BasisApp nederlands;
     TaalKeuzeDialoog dialoog(nullptr, talen({wxLANGUAGE_DUTCH, wxLANGUAGE_GERMAN, wxLANGUAGE_CHINESE_SIMPLIFIED}));
     std::vector<wxString> namen;
     for (const auto& item : items(dialoog))
