@@ -1,6 +1,5 @@
-#include "tests/swexternals/desktop/wx/wxSQLite3/DatabaseHulp.h"
-
 #include "tests/ondersteuning/LogVanger.h"
+#include "tests/swexternals/desktop/wx/wxSQLite3/DatabaseHulp.h"
 
 #include <wx/image.h>
 

@@ -1,12 +1,16 @@
 #ifndef TESTS_SWEXTERNALS_DESKTOP_WX_WXSQLITE3_DATABASEHULP_H
 #define TESTS_SWEXTERNALS_DESKTOP_WX_WXSQLITE3_DATABASEHULP_H
 
+// What the database layer's tests share, with and without an application.
 #include "swexternals/desktop/TrivaneWxConfig.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
+#include "tests/ondersteuning/TestOmgeving.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
+#include <sstream>
 #include <string>
 
 inline void PrintTo(const wxString& tekst, std::ostream* uit)
@@ -14,14 +18,61 @@ inline void PrintTo(const wxString& tekst, std::ostream* uit)
     *uit << '"' << tekst.utf8_string() << '"';
 }
 
-wxString testPad(const wxString& naam);
-std::string leesBytes(const wxString& pad);
-void schrijfBytes(const wxString& pad, const std::string& inhoud);
-wxArrayString lijst(std::initializer_list<const char*> teksten);
+inline wxString testPad(const wxString& naam)
+{
+    return wxString::FromUTF8((testMap() / naam.utf8_string()).string());
+}
+
+inline std::string leesBytes(const wxString& pad)
+{
+    std::stringstream inhoud;
+    inhoud << std::ifstream(pad.utf8_string(), std::ios::binary).rdbuf();
+    return inhoud.str();
+}
+
+inline void schrijfBytes(const wxString& pad, const std::string& inhoud)
+{
+    std::ofstream(pad.utf8_string(), std::ios::binary) << inhoud;
+}
+
+inline wxArrayString lijst(std::initializer_list<const char*> teksten)
+{
+    wxArrayString uit;
+    for (const char* tekst : teksten)
+        uit.Add(wxString::FromUTF8(tekst));
+    return uit;
+}
+
+// A statement on a file through plain SQLite, with a writable connection of
+// its own (its close leaves no log files behind); the first value it gives.
+inline wxString inBestand(const wxString& pad, const wxString& opdracht)
+{
+    wxSQLite3Database bestand;
+    bestand.Open(pad, wxString(), WXSQLITE_OPEN_READWRITE);
+    wxSQLite3ResultSet rij = bestand.ExecuteQuery(opdracht);
+    return rij.NextRow() ? rij.GetAsString(0) : wxString();
+}
+
+inline long long rijenIn(const wxString& pad)
+{
+    return std::stoll(inBestand(pad, "select count(*) from T").ToStdString());
+}
+
 // A project file made with plain SQLite, table T (id, naam, getal), one row
 // per name with getal 1, 2, 3 ...; then each extra statement.
-void maakProjectBestand(const wxString& pad, std::initializer_list<const char*> namen = {},
-                        std::initializer_list<const char*> opdrachten = {});
+inline void maakProjectBestand(const wxString& pad, std::initializer_list<const char*> namen = {},
+                               std::initializer_list<const char*> opdrachten = {})
+{
+    wxSQLite3Database bestand;
+    bestand.Open(pad);
+    bestand.ExecuteUpdate("create table T (id integer primary key, naam text, getal integer)");
+    int getal = 0;
+    for (const char* naam : namen)
+        bestand.ExecuteUpdate(wxString::Format("insert into T (naam, getal) values (%s, %d)",
+                                               SQLite3Basis::quotes(wxString::FromUTF8(naam)), ++getal));
+    for (const char* opdracht : opdrachten)
+        bestand.ExecuteUpdate(opdracht);
+}
 
 // The application's configuration file and the connection it opens; the
 // connection ends first and writes its group.
@@ -31,16 +82,45 @@ protected:
     std::unique_ptr<TrivaneWxConfig> konfig{
         std::make_unique<TrivaneWxConfig>("VerelTamso", "Trivane Embedded Systemen", wxString())};
     std::unique_ptr<SQLite3Basis> db;
+    const wxString pad = testPad("p.vtd");
 
     // Ends the previous run, then stores what it would have left behind.
-    void zetKonfig(const wxString& dbPad, bool alleenLezen = false);
-    wxString leesKonfig(const wxString& sleutel);
-    SQLite3Basis& start();
-    void stop();
-    SQLite3Basis& geheugen();
-    SQLite3Basis& openBestand(const wxString& pad, bool alleenLezen = false);
-    long long tel(const wxString& voorwaarde = wxString());
-    wxString naam(int id = 1);
+    void zetKonfig(const wxString& dbPad, bool alleenLezen = false)
+    {
+        db.reset();
+        konfig->Write("/Configuratie/Database/DBPad", dbPad);
+        konfig->Write("/Configuratie/Database/IsAlleenLezenDB", alleenLezen);
+    }
+    wxString leesKonfig(const wxString& sleutel)
+    {
+        return konfig->Read("/Configuratie/Database/" + sleutel, "(missing)");
+    }
+    SQLite3Basis& start()
+    {
+        db.reset();
+        db = std::make_unique<SQLite3Basis>(*konfig, "vtd", false, wxString());
+        return *db;
+    }
+    void stop() { db.reset(); }
+    SQLite3Basis& geheugen()
+    {
+        zetKonfig(":memory:");
+        return start();
+    }
+    SQLite3Basis& openBestand(const wxString& pad, bool alleenLezen = false)
+    {
+        zetKonfig(pad, alleenLezen);
+        return start();
+    }
+    long long tel(const wxString& voorwaarde = wxString())
+    {
+        return db->executeSkalair("select count(*) from T" +
+                                  (voorwaarde.empty() ? wxString() : " where " + voorwaarde));
+    }
+    wxString naam(int id = 1)
+    {
+        return db->leesKolomWaarde("T", "naam", wxString::Format("id==%d", id), SorteringGeen, "");
+    }
 };
 
 #endif

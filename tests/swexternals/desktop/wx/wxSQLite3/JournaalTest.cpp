@@ -4,22 +4,7 @@
 namespace
 {
 using S = SQLite3Basis;
-
-class Journaal : public DatabaseTest
-{
-protected:
-    const wxString pad = testPad("p.vtd");
-
-    // What SQLite itself says, through a connection of its own.
-    wxString modeVanBestand() const
-    {
-        wxSQLite3Database ander;
-        ander.Open(pad);
-        wxSQLite3ResultSet rij = ander.ExecuteQuery("pragma journal_mode");
-        rij.NextRow();
-        return rij.GetString(0);
-    }
-};
+using Journaal = DatabaseTest;
 } // namespace
 
 TEST_F(Journaal, EenProjectbestandGaatOpWALEnHoudtDatBijDeVolgendeStart)
@@ -35,7 +20,7 @@ TEST_F(Journaal, EenProjectbestandGaatOpWALEnHoudtDatBijDeVolgendeStart)
     EXPECT_TRUE(verbinding.isHandmatigIngeschakeld());
     EXPECT_EQ(verbinding.rolTerugTransaktie(""), 2);
     stop();
-    EXPECT_EQ(modeVanBestand(), "wal");
+    EXPECT_EQ(inBestand(pad, "pragma journal_mode"), "wal");
 
     SQLite3Basis& volgende = openBestand(pad);
     EXPECT_EQ(volgende.schakelMode(S::JournaalWAL, S::SynchronisatieFull), 5);
@@ -46,7 +31,7 @@ TEST_F(Journaal, EenProjectbestandGaatOpWALEnHoudtDatBijDeVolgendeStart)
     EXPECT_EQ(volgende.leesHuidigeSynchronisatie(), S::SynchronisatieFull);
     stop();
     EXPECT_FALSE(wxFileExists(pad + "-wal"));
-    EXPECT_EQ(modeVanBestand(), "delete");
+    EXPECT_EQ(inBestand(pad, "pragma journal_mode"), "delete");
     EXPECT_EQ(openBestand(pad).leesKolomWaarde("T", "naam", "", SorteringGeen, ""), "bewaard");
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
 }

@@ -10,15 +10,7 @@ namespace
 class Kopie : public DatabaseTest
 {
 protected:
-    const wxString pad = testPad("p.vtd");
     const wxString doel = testPad("kopie.vtd");
-
-    static long long rijenIn(const wxString& bestand)
-    {
-        wxSQLite3Database ander;
-        ander.Open(bestand, wxString(), WXSQLITE_OPEN_READWRITE);
-        return ander.ExecuteScalar("select count(*) from T");
-    }
 
     // A project in memory of about a megabyte.
     SQLite3Basis& grootGeheugenProject()

@@ -15,16 +15,12 @@ TEST(SQLTekst, ElkeTekstVanDeGebruikerWordtGequoteerdEnElkeLijstGoedGebouwd)
         {S::quotes(""), "''"},
         {S::verwijderBoodschapQuotes("O''Brien"), "O'Brien"},
         {S::procentQuotes(""), "'%%'"},
-        {S::procentQuotes("ab"), "'%%ab%%'"},
         {S::procentQuotes("a_b"), "'%%a\\_b%%' escape '\\'"},
         {S::procentQuotes("50%"), "'%%50\\%%%' escape '\\'"},
-        {S::procentQuotes("it's"), "'%%it''s%%'"},
         // A backslash is only special once the pattern has an escape clause.
         {S::procentQuotes("C:\\map"), "'%%C:\\map%%'"},
         {S::procentQuotes("5%\\x"), "'%%5\\%\\\\x%%' escape '\\'"},
         {S::sterQuotes(""), "'*'"},
-        {S::sterQuotes("ab"), "'*ab*'"},
-        {S::sterQuotes("it's"), "'*it''s*'"},
         {S::sterQuotes("a*b?[c]"), "'*a[*]b[?][[]c]*'"},
         {S::sorteer("naam", SorteringGeen), ""},
         {S::sorteer("", SorteringAflopend), ""},
@@ -52,9 +48,7 @@ TEST(SQLTekst, ElkeTekstVanDeGebruikerWordtGequoteerdEnElkeLijstGoedGebouwd)
     EXPECT_EQ(namen, lijst({"a", "int"}));
 }
 
-class ZoekTekst : public DatabaseTest
-{
-};
+using ZoekTekst = DatabaseTest;
 
 // Every title a user may type is stored as typed and found by exactly the
 // row that holds it, whether searched exactly, with like or with glob. The

@@ -8,8 +8,6 @@ namespace
 class Tabel : public DatabaseTest
 {
 protected:
-    const wxString pad = testPad("p.vtd");
-
     // The full definition a newer program hands over at every start.
     const wxArrayString namen = lijst({"id", "naam", "getal", "status", "valuta", "gemaakt", "dag"});
     const wxArrayString types =

@@ -6,8 +6,6 @@ namespace
 class Transaktie : public DatabaseTest
 {
 protected:
-    const wxString pad = testPad("p.vtd");
-
     SQLite3Basis& project(std::initializer_list<const char*> opdrachten = {})
     {
         maakProjectBestand(pad, {"een"}, opdrachten);

@@ -8,8 +8,8 @@ class Uitvoering : public DatabaseTest
 protected:
     SQLite3Basis& project(std::initializer_list<const char*> namen)
     {
-        maakProjectBestand(testPad("p.vtd"), namen);
-        SQLite3Basis& verbinding = openBestand(testPad("p.vtd"));
+        maakProjectBestand(pad, namen);
+        SQLite3Basis& verbinding = openBestand(pad);
         logVanger().wis();
         return verbinding;
     }

@@ -8,8 +8,6 @@ namespace
 class Zoeken : public DatabaseTest
 {
 protected:
-    const wxString pad = testPad("p.vtd");
-
     // Requirements with every character a user may type literally.
     void vul()
     {

@@ -1,12 +1,9 @@
 // Save as, backup copies, a new database and moving the project file: no
 // work is ever lost, and what fails leaves the project as it was.
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/ondersteuning/TestOmgeving.h"
 #include "tests/ondersteuning/VraagBeantwoorder.h"
 #include "tests/swexternals/desktop/wx/wxSQLite3/app/ProjectApp.h"
 
-#include <fstream>
-#include <sstream>
 #include <wx/filefn.h>
 
 namespace
@@ -34,14 +31,6 @@ protected:
         ASSERT_EQ(app->openDB(wxFileName(pad), alleenLezen, ""), 0u);
         ASSERT_EQ(app->startDatabase(), 0);
     }
-
-    static std::string inhoud(const wxString& bestand)
-    {
-        std::stringstream gelezen;
-        gelezen << std::ifstream(bestand.utf8_string(), std::ios::binary).rdbuf();
-        return gelezen.str();
-    }
-    static void schrijf(const wxString& bestand, const char* tekst) { std::ofstream(bestand.utf8_string()) << tekst; }
 };
 } // namespace
 
@@ -60,7 +49,7 @@ TEST_F(AppBestand, NaOpslaanAlsVanEenGeheugenProjectKomtElkeWijzigingInHetBestan
     EXPECT_EQ(app->stopDatabase(), 0);
     app.beeindig();
     EXPECT_EQ(rijenIn(opgeslagen), 4);
-    EXPECT_EQ(journaalVan(opgeslagen), "wal");
+    EXPECT_EQ(inBestand(opgeslagen, "pragma journal_mode"), "wal");
 
     // The next start opens the saved project.
     App volgende;
@@ -98,56 +87,51 @@ TEST_F(AppBestand, OpslaanAlsVanEenBestandProjectVraagtOfHetVerderGaatInDeKopie)
     EXPECT_EQ(vragen.geefOnbeantwoord(), 0u);
 }
 
-TEST_F(AppBestand, OpslaanVraagtVoordatHetEenBestandOverschrijft)
+// Save as that does not go through: declined over an existing file, a target
+// that cannot be one, the open file itself, or safe operation. Nothing is
+// written and the project goes on as it was, its open change included.
+TEST_F(AppBestand, OpslaanAlsDatNietDoorgaatLaatHetProjectZoalsHetWas)
 {
     maakProjectBestand(opgeslagen, {"ander project"});
-    const std::string voor = inhoud(opgeslagen);
+    const std::string voor = leesBytes(opgeslagen);
+    schrijfBytes(testPad("brief.txt"), "geen project");
+    schrijfBytes(testPad("brief.vtd"), "geen project");
+    wxMkdir(testPad("map.vtd"));
     App app;
     geheugenProject(app);
-    // "opgeslagen.txt" becomes "opgeslagen.vtd", which exists.
+    // "opgeslagen.txt" becomes "opgeslagen.vtd", which exists: asked first.
     vragen.antwoord(wxNO);
     EXPECT_EQ(app->slaOpAls(wxFileName(testPad("opgeslagen.txt")), true), 1u);
     EXPECT_TRUE(vragen.isGevraagd("The file \"" + opgeslagen + "\" already exists."));
-    EXPECT_EQ(inhoud(opgeslagen), voor);
-    EXPECT_TRUE(app->isMemoryDB());
-    EXPECT_EQ(app->tel(), 2);
+    EXPECT_EQ(leesBytes(opgeslagen), voor);
     EXPECT_FALSE(wxFileExists(testPad("opgeslagen.txt")));
+    for (const char* doel : {"nergens/x", "brief.txt/x", "map", "brief"})
+    {
+        logVanger().wis();
+        EXPECT_EQ(app->slaOpAls(wxFileName(testPad(doel)), true), 2u) << doel;
+        EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 1u) << logVanger().geefAlles();
+    }
+    EXPECT_EQ(leesBytes(testPad("brief.vtd")), "geen project");
+    EXPECT_FALSE(wxFileExists(testPad("x.vtd")));
+    EXPECT_TRUE(app->isMemoryDB());
+    EXPECT_TRUE(app->rolTerugMogelijk());
+    EXPECT_EQ(app->tel(), 2);
 
-    // Onto the open file itself: refused with a message.
     maakProjectBestand(pad, {"een"});
     bestandProject(app);
     vragen.antwoord(wxOK);
     EXPECT_EQ(app->slaOpAls(wxFileName(pad), true), 1u);
     EXPECT_TRUE(vragen.isGevraagd("You cannot backup the database to the file your current database is based on."));
     EXPECT_EQ(vragen.geefOnbeantwoord(), 0u);
-}
-
-TEST_F(AppBestand, EenMisluktOpslaanAlsLaatHetProjectZoalsHetWas)
-{
-    schrijf(testPad("brief.txt"), "geen project");
-    schrijf(testPad("brief.vtd"), "geen project");
-    wxMkdir(testPad("map.vtd"));
-    App app;
-    geheugenProject(app);
-    for (const char* doel : {"nergens/x", "brief.txt/x", "map", "brief"})
-    {
-        logVanger().wis();
-        EXPECT_EQ(app->slaOpAls(wxFileName(testPad(doel)), true), 2u) << doel;
-        EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 1u) << logVanger().geefAlles();
-        EXPECT_TRUE(app->isMemoryDB());
-        EXPECT_TRUE(app->rolTerugMogelijk());
-    }
-    EXPECT_EQ(inhoud(testPad("brief.vtd")), "geen project");
-    EXPECT_FALSE(wxFileExists(testPad("x.vtd")));
 
     // Under safe operation: refused at once, never waiting for the savepoint.
     ASSERT_EQ(app->schakelHandmatigeTransaktie(StandAan, "VerelTamsoSafePoint"), 0);
     ASSERT_EQ(app->verander("veilig"), 0);
-    EXPECT_EQ(app->slaOpAls(wxFileName(opgeslagen), true), 2u);
+    EXPECT_EQ(app->slaOpAls(wxFileName(testPad("veilig")), true), 2u);
     EXPECT_TRUE(logVanger().bevat("cannot be saved or moved while safe operation is active.", wxLOG_Error));
-    EXPECT_FALSE(wxFileExists(opgeslagen));
+    EXPECT_FALSE(wxFileExists(testPad("veilig.vtd")));
     EXPECT_EQ(app->rolTerugTransaktie("VerelTamsoSafePoint"), 0);
-    EXPECT_EQ(app->tel(), 2);
+    EXPECT_EQ(app->tel(), 1);
 }
 
 TEST_F(AppBestand, VerplaatsenNeemtOokHetLogMee)
@@ -216,7 +200,7 @@ TEST_F(AppBestand, EenAlleenLezenProjectVerhuistMetWatNogInZijnLogStaat)
 TEST_F(AppBestand, EenMisluktVerplaatsenLaatHetProjectWaarHetWas)
 {
     maakProjectBestand(pad, {"een"});
-    schrijf(testPad("brief.vtd"), "geen project");
+    schrijfBytes(testPad("brief.vtd"), "geen project");
     wxMkdir(testPad("map.vtd"));
     App app;
     bestandProject(app);
@@ -237,7 +221,7 @@ TEST_F(AppBestand, EenMisluktVerplaatsenLaatHetProjectWaarHetWas)
     EXPECT_EQ(app->geefDBPad().GetFullPath(), pad);
     EXPECT_TRUE(app->rolTerugMogelijk());
     EXPECT_EQ(app->tel(), 2);
-    EXPECT_EQ(inhoud(testPad("brief.vtd")), "geen project");
+    EXPECT_EQ(leesBytes(testPad("brief.vtd")), "geen project");
 
     // Nothing to move in memory or without a project.
     app->sluitDB();

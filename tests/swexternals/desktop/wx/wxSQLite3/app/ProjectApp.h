@@ -3,15 +3,7 @@
 
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3App.h"
 #include "tests/ondersteuning/TijdelijkeApp.h"
-
-#include <gtest/gtest.h>
-#include <ostream>
-#include <string>
-
-inline void PrintTo(const wxString& tekst, std::ostream* uit)
-{
-    *uit << '"' << tekst.utf8_string() << '"';
-}
+#include "tests/swexternals/desktop/wx/wxSQLite3/DatabaseHulp.h"
 
 // The application as a program derives it: every started project runs in
 // WAL with its table T and manual transactions, as the requirements tool does.
@@ -20,24 +12,27 @@ class ProjectApp : public SQLite3App
 public:
     ProjectApp() : SQLite3App("VerelTamso", "vtd", false, wxString()) {}
 
-    int startDatabase() override;
+    int startDatabase() override
+    {
+        ++aantalStarts;
+        schakelMode(JournaalWAL, SynchronisatieFull);
+        if (maakTabel("T", lijst({"id", "naam"}), lijst({"integer primary key", "text"}), {}, false, false, true) == 2)
+            return 2;
+        return schakelHandmatigeTransaktie(StandAan, wxString());
+    }
     int stopDatabase() override { return stopTransaktie(); }
 
     // One user command: the change stays open until the next one.
-    int verander(const wxString& naam);
+    int verander(const wxString& naam)
+    {
+        const int begonnen = startTransaktie();
+        return begonnen != 0 ? begonnen : executeUpdate("insert into T (naam) values (" + quotes(naam) + ")", -1);
+    }
     long long tel() { return geefAantalRijen("T"); }
 
     int aantalStarts = 0;
 };
 
 using App = TijdelijkeApp<ProjectApp>;
-
-wxString testPad(const wxString& naam);
-// Read with a writable connection of its own, so that its close leaves no
-// log files behind.
-long long rijenIn(const wxString& pad);
-wxString journaalVan(const wxString& pad);
-// A project file made with plain SQLite, table T with the names as rows.
-void maakProjectBestand(const wxString& pad, std::initializer_list<const char*> namen);
 
 #endif
