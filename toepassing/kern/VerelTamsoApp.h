@@ -107,6 +107,47 @@ public:
     DesktopValuta geefProjektValuta();
     int zetProjektValuta(const DesktopValuta& valuta);
 
+    // --- Reading, search and existence ---
+
+    // The row the table stands on as a record: the eleven list columns, or
+    // with `alle` every column. A column the table lacks keeps the default;
+    // a date that is missing or no "%Y-%m-%d" date reads as no date.
+    Requirement vertaalTabel(wxSQLite3Table& tabel, bool alle);
+    // The whole requirement of that number or title (titles without regard
+    // to case), a default record when none has it. Read from the table by its
+    // index: the two percentages belong to a list query.
+    Requirement geefRequirement(int SR);
+    Requirement geefRequirement(const wxString& naam);
+    // Every requirement with its list columns, in number order.
+    RequirementLijst geefAllen();
+
+    // The list: the requirements that pass the filters (status 5, type 3 and
+    // functional type 4 mean all), with their shares of the passing set,
+    // sorted on the column. An empty list after a failure (reported).
+    RequirementLijst zoek(Kolommen sorteerKolom, Sortering sortering, const wxString& zoekTekst,
+                          const wxString& persoon, Requirement::Status status, Requirement::Type type,
+                          Requirement::FunkType funkType, unsigned int minPrioriteit);
+    // Builds the search condition, unless the criteria and the database
+    // layer's two search switches are as they were at the last build.
+    void maakZoekVelden(const wxString& zoekTekst, const wxString& persoon, Requirement::Status status,
+                        Requirement::Type type, Requirement::FunkType funkType, unsigned int minPrioriteit);
+    // Every person named anywhere in the project, once, sorted.
+    wxArrayString leesAlleWerknemers();
+    // -1 on a database error.
+    long long geefAantalRequirements();
+    // The total cost of the project in 64 bits; needs the view of a search.
+    // -1 on a database error.
+    long long geefTotaleKosten();
+
+    // True when a requirement has the title (or the number); also after an
+    // error, so that nothing is added on a doubt.
+    bool rekBestaat(const wxString& naam);
+    bool rekBestaat(const Requirement& rek);
+    // 0 the number is in use (or the query failed), 1 it is free.
+    int bestaatRequirement(int SR);
+    // The highest number + 1; 0 after an error or when none is left.
+    int geefEerstvolgendeSRNummer();
+
     // The list's font and colours: the font and colour dialog of the main
     // window assigns them directly; they reach the configuration file when
     // the application ends.
@@ -155,6 +196,12 @@ private:
     // True when the view on the connection is the one of the current
     // condition. An undo also takes back a view renewed in its transaction.
     bool isRekZichtActueel();
+    // Runs the select and makes a list of its rows, with the list columns.
+    RequirementLijst leesLijst(const wxString& opdracht);
+    // Runs the select and makes a whole record of its first row.
+    Requirement leesEen(const wxString& opdracht);
+    void voegToeAanZoekVoorwaarde(const wxString& deel);
+
     wxString leesKonfiguratie(const wxString& kolom);
     int zetKonfiguratie(const wxString& kolom, const wxString& waarde);
 };

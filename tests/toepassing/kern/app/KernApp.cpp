@@ -34,3 +34,19 @@ void voegRijenToe(KernApp& app, std::initializer_list<Rij> rijen)
             0);
     ASSERT_EQ(app.stopTransaktie(), 0);
 }
+
+void voerUit(KernApp& app, std::initializer_list<wxString> opdrachten)
+{
+    ASSERT_EQ(app.startTransaktie(), 0);
+    for (const wxString& opdracht : opdrachten)
+        ASSERT_EQ(app.executeUpdate(opdracht), 0) << opdracht.utf8_string();
+    ASSERT_EQ(app.stopTransaktie(), 0);
+}
+
+std::vector<int> nummers(const RequirementLijst& lijst)
+{
+    std::vector<int> uit;
+    for (size_t i = 0; i < lijst.size(); ++i)
+        uit.push_back(lijst[i].SR);
+    return uit;
+}

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <ostream>
+#include <vector>
 
 inline void PrintTo(const wxString& tekst, std::ostream* uit)
 {
@@ -29,6 +30,12 @@ public:
     // startDatabase, or 100 + the open's code.
     int openProject(const wxString& pad, bool alleenLezen = false);
     long long tel(const wxString& opdracht) { return executeSkalair(opdracht); }
+    // The list as the main window first shows it: everything, by number.
+    RequirementLijst zoekAlles(const wxString& zoekTekst = wxString(), const wxString& persoon = wxString())
+    {
+        return zoek(KolomID, SorteringOplopend, zoekTekst, persoon, Requirement::StatusAlle, Requirement::TypeAlle,
+                    Requirement::FunkTypeAlle, 1);
+    }
 };
 
 using App = TijdelijkeApp<KernApp>;
@@ -47,5 +54,9 @@ struct Rij
 };
 // Inserts the rows in one transaction of its own, as a committed project.
 void voegRijenToe(KernApp& app, std::initializer_list<Rij> rijen);
+// Runs the statements in one committed transaction.
+void voerUit(KernApp& app, std::initializer_list<wxString> opdrachten);
+// The numbers of the records, in list order.
+std::vector<int> nummers(const RequirementLijst& lijst);
 
 #endif
