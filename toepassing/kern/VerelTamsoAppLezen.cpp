@@ -3,6 +3,7 @@
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 
+#include <array>
 #include <limits>
 #include <map>
 #include <wx/intl.h>
@@ -15,101 +16,189 @@ const wxString leesFout = wxTRANSLATE("Error reading requirements from the datab
 const wxString lijstKolommenZonderAandeel = "SR,naam,auteur,implementatieIngenieur,testIngenieur,prioriteit,"
                                             "totaleKosten,status,datum";
 
-// Reads the cells of a table by column name, the positions looked up once
-// per table. A column the table lacks, or a NULL, gives the empty value.
-class RijLezer
+// The columns a record is made of.
+enum Veld : size_t
 {
-public:
-    explicit RijLezer(wxSQLite3Table& tabel) : tabel(tabel)
-    {
-        for (int i = 0; i < tabel.GetColumnCount(); ++i)
-            posities.emplace(tabel.GetColumnName(i), i);
-    }
+    VeldNaam,
+    VeldDatum,
+    VeldSR,
+    VeldPrioriteit,
+    VeldKosten,
+    VeldAuteur,
+    VeldImplementatieIngenieur,
+    VeldTestIngenieur,
+    VeldWerkVerricht,
+    VeldLaagFruit,
+    VeldStatus,
+    VeldVersie,
+    VeldBeschrijving,
+    VeldImplementatie,
+    VeldValidatieTest,
+    VeldTestLogboek,
+    VeldExterneRef,
+    VeldKommentaar,
+    VeldAftekenaar,
+    VeldAfgetekendDatum,
+    VeldType,
+    VeldFunkType,
+    VeldOuder,
+    VeldGerelateerd,
+    aantalVelden
+};
 
-    wxString tekst(const wxString& kolom) const
-    {
-        const int i = positie(kolom);
-        return i < 0 ? wxString() : tabel.GetString(i, wxString());
-    }
+const std::array<wxString, aantalVelden>& veldNamen()
+{
+    static const std::array<wxString, aantalVelden> namen = {"naam",
+                                                             "datum",
+                                                             "SR",
+                                                             "prioriteit",
+                                                             "totaleKosten",
+                                                             "auteur",
+                                                             "implementatieIngenieur",
+                                                             "testIngenieur",
+                                                             "werkVerricht",
+                                                             "laagFruit",
+                                                             "status",
+                                                             "versie",
+                                                             "beschrijving",
+                                                             "implementatie",
+                                                             "validatie_test",
+                                                             "testLogboek",
+                                                             "externeRef",
+                                                             "kommentaar",
+                                                             "aftekenaar",
+                                                             "afgetekendDatum",
+                                                             "type",
+                                                             "funkType",
+                                                             "SR_ouder",
+                                                             "SR_gerelateerd"};
+    return namen;
+}
 
-    long long getal(const wxString& kolom) const
-    {
-        const wxString waarde = tekst(kolom);
-        long long geheel = 0;
-        if (waarde.ToLongLong(&geheel))
-            return geheel;
-        double reeel = 0.0;
-        if (!waarde.ToCDouble(&reeel) || !(reeel > std::numeric_limits<long long>::min()) ||
-            !(reeel < std::numeric_limits<long long>::max()))
-            return 0;
-        return static_cast<long long>(reeel);
-    }
+// The text of a cell as a whole number: an integer, or a real number cut
+// to one; anything else is 0, as SQLite reads it.
+long long alsGetal(const wxString& waarde)
+{
+    long long geheel = 0;
+    if (waarde.ToLongLong(&geheel))
+        return geheel;
+    double reeel = 0.0;
+    if (!waarde.ToCDouble(&reeel) || !(reeel > static_cast<double>(std::numeric_limits<long long>::min())) ||
+        !(reeel < static_cast<double>(std::numeric_limits<long long>::max())))
+        return 0;
+    return static_cast<long long>(reeel);
+}
 
-    // Integer columns of 32 bits keep their low 32 bits, as SQLite's own
-    // 32-bit read does; an unsigned field then reads its stored value.
-    int getal32(const wxString& kolom) const { return static_cast<int>(static_cast<unsigned int>(getal(kolom))); }
-
-    float reeel(const wxString& kolom) const
+// The cells of a table: every value is held as text.
+struct TabelCel
+{
+    static wxString tekst(wxSQLite3Table& bron, int i) { return bron.GetString(i, wxString()); }
+    static long long getal(wxSQLite3Table& bron, int i) { return alsGetal(bron.GetString(i, wxString())); }
+    static double reeel(wxSQLite3Table& bron, int i)
     {
         double waarde = 0.0;
-        return tekst(kolom).ToCDouble(&waarde) ? static_cast<float>(waarde) : 0.0f;
+        return bron.GetString(i, wxString()).ToCDouble(&waarde) ? waarde : 0.0;
+    }
+};
+
+// The cells of a row being stepped through: SQLite converts the numbers.
+struct RijCel
+{
+    static wxString tekst(wxSQLite3ResultSet& bron, int i) { return bron.GetString(i, wxString()); }
+    static long long getal(wxSQLite3ResultSet& bron, int i) { return bron.GetInt64(i, 0).GetValue(); }
+    static double reeel(wxSQLite3ResultSet& bron, int i) { return bron.GetDouble(i, 0.0); }
+};
+
+// Reads the cells of the current row by column name, the positions looked
+// up once per query. A column the query lacks, or a NULL, gives the empty
+// value.
+template <class Bron, class Cel> class RijLezer
+{
+public:
+    explicit RijLezer(Bron& bron) : bron(bron)
+    {
+        posities.fill(-1);
+        for (int i = 0; i < bron.GetColumnCount(); ++i)
+        {
+            const wxString naam = bron.GetColumnName(i);
+            for (size_t veld = 0; veld < aantalVelden; ++veld)
+                if (veldNamen()[veld] == naam)
+                    posities[veld] = i;
+        }
+    }
+
+    wxString tekst(Veld veld) const { return posities[veld] < 0 ? wxString() : Cel::tekst(bron, posities[veld]); }
+
+    // Integer fields of 32 bits keep the low 32 bits of the stored value, so
+    // an unsigned field reads the value it stored.
+    int getal32(Veld veld) const
+    {
+        const long long waarde = posities[veld] < 0 ? 0 : Cel::getal(bron, posities[veld]);
+        return static_cast<int>(static_cast<unsigned int>(waarde));
+    }
+
+    float reeel(Veld veld) const
+    {
+        return posities[veld] < 0 ? 0.0f : static_cast<float>(Cel::reeel(bron, posities[veld]));
     }
 
     // The store writes "%Y-%m-%d". Anything else, a missing date included,
     // is no date: a lenient parse would make "today" or "12" a date.
-    wxDateTime datum(const wxString& kolom) const
+    wxDateTime datum(Veld veld) const
     {
-        const wxString waarde = tekst(kolom);
+        const wxString waarde = tekst(veld);
+        if (waarde.empty())
+            return wxInvalidDateTime;
+        // A local date costs a look at the time zone file; a project holds
+        // few different days, so each is made once per query.
+        const auto bekend = datums.find(waarde);
+        if (bekend != datums.end())
+            return bekend->second;
         wxDateTime datum;
         wxString::const_iterator einde;
-        if (waarde.empty() || !datum.ParseFormat(waarde, "%Y-%m-%d", wxDefaultDateTime, &einde) ||
-            einde != waarde.end())
-            return wxInvalidDateTime;
+        if (!datum.ParseFormat(waarde, "%Y-%m-%d", wxDefaultDateTime, &einde) || einde != waarde.end())
+            datum = wxInvalidDateTime;
+        datums.emplace(waarde, datum);
         return datum;
     }
 
-private:
-    int positie(const wxString& kolom) const
+    Requirement vertaal(bool alle, const Requirement& standaard) const
     {
-        const auto gevonden = posities.find(kolom);
-        return gevonden == posities.end() ? -1 : gevonden->second;
+        Requirement rek(standaard);
+        rek.naam = tekst(VeldNaam);
+        rek.datum = datum(VeldDatum);
+        rek.SR = getal32(VeldSR);
+        rek.prioriteit = static_cast<unsigned int>(getal32(VeldPrioriteit));
+        rek.totaleKosten = static_cast<unsigned int>(getal32(VeldKosten));
+        rek.auteur = tekst(VeldAuteur);
+        rek.implementatieIngenieur = tekst(VeldImplementatieIngenieur);
+        rek.testIngenieur = tekst(VeldTestIngenieur);
+        rek.werkVerricht = reeel(VeldWerkVerricht);
+        rek.laagFruit = reeel(VeldLaagFruit);
+        rek.status = static_cast<Requirement::Status>(getal32(VeldStatus));
+        if (!alle)
+            return rek;
+        rek.versie = tekst(VeldVersie);
+        rek.beschrijving = tekst(VeldBeschrijving);
+        rek.implementatie = tekst(VeldImplementatie);
+        rek.validatie_test = tekst(VeldValidatieTest);
+        rek.testLogboek = tekst(VeldTestLogboek);
+        rek.externeRef = tekst(VeldExterneRef);
+        rek.kommentaar = tekst(VeldKommentaar);
+        rek.aftekenaar = tekst(VeldAftekenaar);
+        rek.afgetekendDatum = datum(VeldAfgetekendDatum);
+        rek.type = static_cast<Requirement::Type>(getal32(VeldType));
+        rek.funkType = static_cast<Requirement::FunkType>(getal32(VeldFunkType));
+        rek.SR_ouder = getal32(VeldOuder);
+        rek.SR_gerelateerd = getal32(VeldGerelateerd);
+        return rek;
     }
 
-    wxSQLite3Table& tabel;
-    std::map<wxString, int> posities;
+private:
+    Bron& bron;
+    std::array<int, aantalVelden> posities;
+    mutable std::map<wxString, wxDateTime> datums;
 };
-
-Requirement vertaal(const RijLezer& rij, bool alle, const Requirement& standaard)
-{
-    Requirement rek(standaard);
-    rek.naam = rij.tekst("naam");
-    rek.datum = rij.datum("datum");
-    rek.SR = rij.getal32("SR");
-    rek.prioriteit = static_cast<unsigned int>(rij.getal32("prioriteit"));
-    rek.totaleKosten = static_cast<unsigned int>(rij.getal32("totaleKosten"));
-    rek.auteur = rij.tekst("auteur");
-    rek.implementatieIngenieur = rij.tekst("implementatieIngenieur");
-    rek.testIngenieur = rij.tekst("testIngenieur");
-    rek.werkVerricht = rij.reeel("werkVerricht");
-    rek.laagFruit = rij.reeel("laagFruit");
-    rek.status = static_cast<Requirement::Status>(rij.getal32("status"));
-    if (!alle)
-        return rek;
-    rek.versie = rij.tekst("versie");
-    rek.beschrijving = rij.tekst("beschrijving");
-    rek.implementatie = rij.tekst("implementatie");
-    rek.validatie_test = rij.tekst("validatie_test");
-    rek.testLogboek = rij.tekst("testLogboek");
-    rek.externeRef = rij.tekst("externeRef");
-    rek.kommentaar = rij.tekst("kommentaar");
-    rek.aftekenaar = rij.tekst("aftekenaar");
-    rek.afgetekendDatum = rij.datum("afgetekendDatum");
-    rek.type = static_cast<Requirement::Type>(rij.getal32("type"));
-    rek.funkType = static_cast<Requirement::FunkType>(rij.getal32("funkType"));
-    rek.SR_ouder = rij.getal32("SR_ouder");
-    rek.SR_gerelateerd = rij.getal32("SR_gerelateerd");
-    return rek;
-}
 
 void meldLeesFout()
 {
@@ -119,7 +208,7 @@ void meldLeesFout()
 
 Requirement VerelTamsoApp::vertaalTabel(wxSQLite3Table& tabel, bool alle)
 {
-    return vertaal(RijLezer(tabel), alle, Requirement());
+    return RijLezer<wxSQLite3Table, TabelCel>(tabel).vertaal(alle, Requirement());
 }
 
 Requirement VerelTamsoApp::geefRequirement(int SR)
@@ -155,25 +244,31 @@ Requirement VerelTamsoApp::leesEen(const wxString& opdracht)
     return vertaalTabel(tabel, true);
 }
 
+// The rows are stepped through, not first copied into a table: a list of a
+// large project is made from the query as it comes.
 RequirementLijst VerelTamsoApp::leesLijst(const wxString& opdracht)
 {
     RequirementLijst lijst;
-    wxSQLite3Table tabel;
-    if (leesTabelMetQuery(opdracht, tabel) != 0)
+    wxSQLite3ResultSet rijen;
+    if (executeQueryExternResultaat(opdracht, rijen) != 0)
     {
         meldLeesFout();
         return lijst;
     }
-    const RijLezer rij(tabel);
-    // One default record for the whole list: the fields a list leaves alone
-    // are the same for every row.
-    const Requirement standaard;
-    const int aantal = tabel.GetRowCount();
-    lijst.Alloc(static_cast<size_t>(aantal));
-    for (int i = 0; i < aantal; ++i)
+    try
     {
-        tabel.SetRow(i);
-        lijst.Add(new Requirement(vertaal(rij, false, standaard)));
+        const RijLezer<wxSQLite3ResultSet, RijCel> rij(rijen);
+        // One default record for the whole list: the fields a list leaves
+        // alone are the same for every row.
+        const Requirement standaard;
+        while (rijen.NextRow())
+            lijst.Add(new Requirement(rij.vertaal(false, standaard)));
+    }
+    catch (const wxSQLite3Exception& fout)
+    {
+        DesktopFunkties::wxErrorVeilig(_("SQLite3 error:") + DesktopAppBasis::dubbeleQuotes(fout.GetMessage(), true) +
+                                       DesktopAppBasis::vr + wxGetTranslation(leesFout));
+        lijst.Clear();
     }
     return lijst;
 }
