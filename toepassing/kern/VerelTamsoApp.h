@@ -1,6 +1,8 @@
 #ifndef TOEPASSING_KERN_VERELTAMSOAPP_H
 #define TOEPASSING_KERN_VERELTAMSOAPP_H
 
+#include "base/BegrensdBereik.h"
+#include "base/Stand.h"
 #include "swexternals/desktop/DesktopValuta.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3App.h"
 #include "swexternals/desktop/wx/wxSQLite3/Sortering.h"
@@ -204,6 +206,58 @@ private:
 
     wxString leesKonfiguratie(const wxString& kolom);
     int zetKonfiguratie(const wxString& kolom, const wxString& waarde);
+
+public:
+    // --- Changing, adding, deleting, renumbering, safe operation ---
+    //
+    // Every change to a stored requirement goes through these. Results:
+    // 0 done; 1 refused or nothing to do (read-only, no difference, a title
+    // or number that exists, an empty list), the reason reported except for
+    // an empty list; 2 failed (reported); 5 an empty range. A change whose
+    // transaction cannot start is not made. A stored requirement is found by
+    // its title and number together; a record that no longer matches its
+    // row (it is stale) is reported and gives 2.
+
+    // Writes the columns in which the new record differs from the old one;
+    // `start` opens the change's own transaction first.
+    int verander(const Requirement& oud, const Requirement& nieuw, bool start);
+    // Gives the requirement another number; its SR follows on success.
+    int verander(Requirement& rek, int nummer, bool start);
+    // Swaps two numbers, whole or not at all.
+    int verwisselSR(const Requirement& a, const Requirement& b, bool start);
+    int voegToe(const Requirement& rek);
+    // Elements whose title or number exists are reported and skipped; a
+    // database failure ends the list with 2, the rows before it added.
+    int voegToe(const RequirementLijst& lijst, bool start);
+    int verwijder(const Requirement& rek);
+    // In one transaction; stops at the first failure, the rows before it
+    // deleted.
+    int verwijder(const RequirementLijst& lijst);
+    // Adds `offset` to every number in the range, whole or not at all: 0
+    // when the last number of the walk (the lower bound going up, the upper
+    // going down) was present, 1 when it was not or nothing moved.
+    int schuifRekNummersOp(const BegrensdBereik<unsigned int>& bereik, int offset, bool start);
+    // Renumbers 1, 2, 3 ... in number order, whole or not at all: 0 done,
+    // 1 no gaps (or no requirements).
+    int srStrakTrekken();
+    // On: every change collects under one savepoint; off: keeps them all
+    // and returns to manual transactions. 0 done; 2 failed.
+    int schakelSafePoint(Stand stand);
+    // Drops every change since safe operation began; it stays on.
+    int rollTerugNaarSafePoint();
+
+private:
+    // --- Helpers of changing, adding, deleting and renumbering ---
+
+    static wxString maakRijVoorwaarde(const Requirement& rek);
+    // After a change of one stored requirement: false (reported, with the
+    // consequence) when no row had its title and number any more.
+    bool heeftRijGeraakt(const Requirement& rek, const wxString& gevolg);
+    int verwijderRij(const Requirement& rek);
+    // True when neither the title nor the number exists; else the clash is
+    // reported with one of the two texts, the title first.
+    bool isNieuw(const Requirement& rek, const wxString& titelBestaat, const wxString& nummerBestaat);
+    int hernummerViaVrijeNummers(const wxString& naarVrij, const wxString& naarNieuw);
 };
 
 #endif
