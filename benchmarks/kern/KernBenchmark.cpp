@@ -108,6 +108,19 @@ void BM_LijstSQLAlleen(benchmark::State& state)
 }
 BENCHMARK(BM_LijstSQLAlleen)->Apply(grootteArgumenten);
 
+// What renumbering reads first: every requirement with its list columns.
+void BM_GeefAllen(benchmark::State& state)
+{
+    if (!opent(state))
+        return;
+    for (auto _ : state)
+    {
+        const RequirementLijst alle = BenchProject::app().geefAllen();
+        benchmark::DoNotOptimize(alle.size());
+    }
+}
+BENCHMARK(BM_GeefAllen)->Apply(grootteArgumenten);
+
 void BM_GeefRequirement(benchmark::State& state)
 {
     if (!opent(state))
