@@ -1,8 +1,7 @@
 #include "toepassing/kern/Requirement.h"
 
-#include <wx/filename.h>
-
 #include <utility>
+#include <wx/filename.h>
 
 Requirement::Requirement()
     : versie("1.0.0"), afgetekendDatum(wxDateTime::Today() + wxDateSpan::Year()), datum(wxDateTime::Today())
@@ -20,7 +19,8 @@ Requirement& Requirement::operator=(Requirement&& ander) noexcept
         return *this;
     // Numbers, enumerations, dates and floats are copied as they are; the
     // texts move, leaving the source's empty.
-    auto verhuis = [](wxString& doel, wxString& bron) {
+    auto verhuis = [](wxString& doel, wxString& bron)
+    {
         doel = std::move(bron);
         bron.clear();
     };

@@ -12,7 +12,8 @@ class wxFileName;
 class Requirement
 {
 public:
-    enum Status
+    // Stored as 32-bit integers; a search uses values beyond the last one.
+    enum Status : int
     {
         StatusOntwikkeling = 0,
         StatusGedefinieerd = 1,
@@ -21,14 +22,14 @@ public:
         StatusKlaar = 4,
         StatusAlle = 5 // search filter only: no status condition
     };
-    enum Type
+    enum Type : int
     {
         TypeBusiness = 0,
         TypeGebruiker = 1,
         TypeSysteem = 2,
         TypeAlle = 3 // search filter only
     };
-    enum FunkType
+    enum FunkType : int
     {
         FunkTypeFunktioneel = 0,
         FunkTypePrestatie = 1,

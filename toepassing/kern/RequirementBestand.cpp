@@ -1,16 +1,14 @@
 // The exchange file of one requirement: 22 fields, each between "<<##" and
 // "##>>", in the order of the record, as UTF-8 text on one line unless a
 // field holds line breaks.
+#include "swexternals/desktop/DesktopFunkties.h"
 #include "toepassing/kern/Requirement.h"
 
-#include "swexternals/desktop/DesktopFunkties.h"
-
+#include <vector>
 #include <wx/filename.h>
 #include <wx/log.h>
 #include <wx/txtstrm.h>
 #include <wx/wfstream.h>
-
-#include <vector>
 
 namespace
 {

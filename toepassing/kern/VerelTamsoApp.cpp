@@ -1,0 +1,158 @@
+#include "toepassing/kern/VerelTamsoApp.h"
+
+#include <wx/fontdata.h>
+#include <wx/intl.h>
+#include <wx/settings.h>
+
+const wxString VerelTamsoApp::ConfigTabelNaam = "Configuratie";
+const wxString VerelTamsoApp::ConfigTabelZicht = "KonfZicht";
+const wxString VerelTamsoApp::TamsoTabelNaam = "Requirements";
+const wxString VerelTamsoApp::TamsoTabelZicht = "RekZicht";
+
+const wxString VerelTamsoApp::VasteStatusWaarden[aantalStatusWaarden] = {
+    wxTRANSLATE("Development"), wxTRANSLATE("Defined"), wxTRANSLATE("Implemented"), wxTRANSLATE("Tested"),
+    wxTRANSLATE("Ready")};
+const wxArrayString VerelTamsoApp::vasteStatusWaardenArray(aantalStatusWaarden, VasteStatusWaarden);
+
+const wxString VerelTamsoApp::safepointNaam = "VerelTamsoSafePoint";
+
+const wxString VerelTamsoApp::KolommenNamenVelden[aantalKolommen] = {wxTRANSLATE("I.D"),
+                                                                     wxTRANSLATE("Title"),
+                                                                     wxTRANSLATE("Author"),
+                                                                     wxTRANSLATE("Implementation"),
+                                                                     wxTRANSLATE("Test+Validation"),
+                                                                     wxTRANSLATE("Priority"),
+                                                                     wxTRANSLATE("Cost"),
+                                                                     wxTRANSLATE("Status"),
+                                                                     wxTRANSLATE("Contribution to project (%)"),
+                                                                     wxTRANSLATE("Progress gain (%)"),
+                                                                     wxTRANSLATE("Date")};
+const wxString VerelTamsoApp::KolommenDBNamenVelden[aantalKolommen] = {
+    "SR",         "naam",         "auteur", "implementatieIngenieur", "testIngenieur",
+    "prioriteit", "totaleKosten", "status", "werkVerricht",           "laagFruit",
+    "datum"};
+
+const wxColour VerelTamsoApp::wit(255, 255, 255);
+const wxColour VerelTamsoApp::groen(0, 250, 0);
+const wxColour VerelTamsoApp::lichtblauw(0, 50, 225);
+const wxColour VerelTamsoApp::donkerblauw(0, 0, 200);
+const wxColour VerelTamsoApp::donkerrood(200, 0, 0);
+const wxColour VerelTamsoApp::rood(255, 0, 0);
+const wxColour VerelTamsoApp::geel(255, 232, 31);
+const wxColour VerelTamsoApp::lichtgeel(255, 249, 122);
+const wxColour VerelTamsoApp::veiligRoze(219, 95, 204);
+
+namespace
+{
+const wxString kleurenGroep = "/Configuratie/Kleuren";
+const wxString fontSleutel = "/Configuratie";
+const wxString sleutelTekstKleur = "LijstTekstKleur";
+const wxString sleutelLeesSchrijf = "LeesSchrijfAchtergrondKleur";
+const wxString sleutelSlechtsLees = "SlechtsLeesAchtergrondKleur";
+const wxString sleutelSavePoint = "SavePointAchtergrondKleur";
+
+wxArrayString alsLijst(const wxString (&tabel)[VerelTamsoApp::aantalKolommen])
+{
+    return wxArrayString(VerelTamsoApp::aantalKolommen, tabel);
+}
+
+// The font a rich-text control starts with. Asking a control made without
+// a parent, as other ports allow, crashes GTK; the control takes the
+// system's GUI font, so that is asked directly.
+wxFont standaardRichTekstFont()
+{
+    return wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
+}
+} // namespace
+
+wxArrayString VerelTamsoApp::geefKolomNamen()
+{
+    static const wxArrayString kolomNamen = alsLijst(KolommenNamenVelden);
+    return kolomNamen;
+}
+
+wxString VerelTamsoApp::geefKolomNaam(Kolommen kolom)
+{
+    return kolom < aantalKolommen ? KolommenNamenVelden[kolom] : wxString();
+}
+
+wxArrayString VerelTamsoApp::geefDBKolomNamen()
+{
+    static const wxArrayString kolomNamen = alsLijst(KolommenDBNamenVelden);
+    return kolomNamen;
+}
+
+wxString VerelTamsoApp::geefDBKolomNaam(Kolommen kolom)
+{
+    return kolom < aantalKolommen ? KolommenDBNamenVelden[kolom] : wxString();
+}
+
+wxArrayString VerelTamsoApp::geefAlleStatusAanduidingen()
+{
+    wxArrayString namen;
+    for (const wxString& naam : vasteStatusWaardenArray)
+        namen.Add(wxGetTranslation(naam));
+    return namen;
+}
+
+VerelTamsoApp::VerelTamsoApp()
+    : SQLite3App("VerelTamso", "vtd", false, wxString()), venster(nullptr), vorigeZoekStatus(Requirement::Status(7)),
+      vorigeZoekType(Requirement::Type(5)), vorigeZoekFunkType(Requirement::FunkType(6)), vorigeMinPrioriteit(1),
+      vorigeHoofdletterGevoelig(false), vorigeExactOvereenkomen(false), zoekVoorwaardeVeranderd(false)
+{
+    leesKleuren();
+    leesFont();
+}
+
+VerelTamsoApp::~VerelTamsoApp()
+{
+    bewaarKleuren();
+    bewaarFont();
+}
+
+void VerelTamsoApp::leesKleuren()
+{
+    TrivaneWxConfig& konfig = geefAppConfigRef();
+    // The path stays here: the group of the list settings.
+    konfig.SetPath(kleurenGroep);
+    lijstTekstKleur = konfig.leeskleur(sleutelTekstKleur, donkerblauw);
+    leesSchrijfAchtergrondKleur = konfig.leeskleur(sleutelLeesSchrijf, lichtgeel);
+    slechtsLeesAchtergrondKleur = konfig.leeskleur(sleutelSlechtsLees, veiligRoze);
+    savePointAchtergrondKleur = konfig.leeskleur(sleutelSavePoint, groen);
+}
+
+void VerelTamsoApp::leesFont()
+{
+    const wxFont standaard = standaardRichTekstFont();
+    wxFontData fontData;
+    fontData.SetInitialFont(standaard);
+    fontData.SetColour(leesSchrijfAchtergrondKleur);
+    lijstFont = geefAppConfigRef().leesFontData(fontSleutel, fontData) == 0 ? fontData.GetChosenFont() : standaard;
+}
+
+void VerelTamsoApp::bewaarKleuren()
+{
+    TrivaneWxConfig& konfig = geefAppConfigRef();
+    konfig.SetPath(kleurenGroep);
+    konfig.bewaarKleur(sleutelTekstKleur, lijstTekstKleur);
+    konfig.bewaarKleur(sleutelLeesSchrijf, leesSchrijfAchtergrondKleur);
+    konfig.bewaarKleur(sleutelSlechtsLees, slechtsLeesAchtergrondKleur);
+    konfig.bewaarKleur(sleutelSavePoint, savePointAchtergrondKleur);
+}
+
+void VerelTamsoApp::bewaarFont()
+{
+    wxFontData fontData;
+    fontData.SetChosenFont(lijstFont);
+    fontData.SetColour(leesSchrijfAchtergrondKleur);
+    geefAppConfigRef().bewaarFontData(fontSleutel, fontData);
+}
+
+wxColour VerelTamsoApp::geefAchtergrondKleur() const
+{
+    if (isAlleenLezenDB())
+        return slechtsLeesAchtergrondKleur;
+    if (isSavePointBezig())
+        return savePointAchtergrondKleur;
+    return leesSchrijfAchtergrondKleur;
+}

@@ -1,0 +1,263 @@
+#ifndef TOEPASSING_KERN_VERELTAMSOAPP_H
+#define TOEPASSING_KERN_VERELTAMSOAPP_H
+
+#include "base/BegrensdBereik.h"
+#include "base/Stand.h"
+#include "swexternals/desktop/DesktopValuta.h"
+#include "swexternals/desktop/wx/wxSQLite3/SQLite3App.h"
+#include "swexternals/desktop/wx/wxSQLite3/Sortering.h"
+#include "toepassing/kern/Requirement.h"
+#include "toepassing/kern/RequirementLijst.h"
+
+#include <wx/arrstr.h>
+#include <wx/colour.h>
+#include <wx/font.h>
+#include <wx/string.h>
+#include <wx/wxsqlite3.h>
+
+class VerelTamsoVenster;
+
+// The one application object of the requirements tool: the wxWidgets
+// application, the holder of the configuration file and the connection to
+// the open project, all at once. The windows reach the requirement store,
+// the project settings and the list's colours and font through it.
+class VerelTamsoApp : public SQLite3App
+{
+public:
+    // The columns of the requirement list, in the order the list shows them.
+    enum Kolommen : unsigned int
+    {
+        KolomID = 0,
+        KolomTitel = 1,
+        KolomAuteur = 2,
+        KolomImplementatie = 3,
+        KolomTestValidatie = 4,
+        KolomPrioriteit = 5,
+        KolomKosten = 6,
+        KolomStatus = 7,
+        KolomBijdrage = 8,
+        KolomVoortgang = 9,
+        KolomDatum = 10
+    };
+    static constexpr unsigned int aantalKolommen = 11;
+    static constexpr unsigned int aantalStatusWaarden = 5;
+
+    // --- Shared constants ---
+
+    // Titles as English source texts: whoever shows one translates it then.
+    static const wxString KolommenNamenVelden[aantalKolommen];
+    // The columns of the view RekZicht behind each list column.
+    static const wxString KolommenDBNamenVelden[aantalKolommen];
+    static const wxString VasteStatusWaarden[aantalStatusWaarden];
+    static const wxArrayString vasteStatusWaardenArray;
+
+    static const wxString ConfigTabelNaam;
+    static const wxString ConfigTabelZicht;
+    static const wxString TamsoTabelNaam;
+    static const wxString TamsoTabelZicht;
+    static const wxString safepointNaam;
+
+    static const wxColour wit;
+    static const wxColour groen;
+    static const wxColour lichtblauw;
+    static const wxColour donkerblauw;
+    static const wxColour donkerrood;
+    static const wxColour rood;
+    static const wxColour geel;
+    static const wxColour lichtgeel;
+    static const wxColour veiligRoze;
+
+    static wxArrayString geefKolomNamen();
+    // The database layer's column names of a table stay in reach.
+    using SQLite3Basis::geefKolomNamen;
+    // An empty text for a value outside the columns.
+    static wxString geefKolomNaam(Kolommen kolom);
+    static wxArrayString geefDBKolomNamen();
+    static wxString geefDBKolomNaam(Kolommen kolom);
+    // Translated at the time of the call.
+    static wxArrayString geefAlleStatusAanduidingen();
+
+    // --- The application object: construction and list settings ---
+
+    // Opens the project of the configuration and reads the list's colours
+    // and font; writes them back when it goes.
+    VerelTamsoApp();
+    ~VerelTamsoApp() override;
+
+    wxFont geefFont() const { return lijstFont; }
+    wxColour geefTekstKleur() const { return lijstTekstKleur; }
+    // The list background for the project's state: read-only wins over
+    // safe operation.
+    wxColour geefAchtergrondKleur() const;
+
+    // --- Project schema, views and project settings ---
+
+    // Modes, tables, the view KonfZicht, the configuration row and manual
+    // transactions. 0 done; 1 no database open; 2 a step failed.
+    int startDatabase() override;
+    // Offers to save a project in memory, then commits. 0 done; 1 no
+    // database or cancelled; 5 the save dialog cancelled; 3 another answer;
+    // otherwise the failed save's code.
+    int stopDatabase() override;
+    // Renews the view RekZicht when the search condition changed or the view
+    // does not hold it. 1 nothing to do, else 0 done or 2 failed.
+    int maakRekZicht();
+    // Empty when it cannot be read.
+    wxString geefProjektNaam();
+    // 2 when no change can be started, else the update's 0 or 2.
+    int zetProjektNaam(const wxString& naam);
+    DesktopValuta geefProjektValuta();
+    int zetProjektValuta(const DesktopValuta& valuta);
+
+    // --- Reading, search and existence ---
+
+    // The row the table stands on as a record: the eleven list columns, or
+    // with `alle` every column. A column the table lacks keeps the default;
+    // a date that is missing or no "%Y-%m-%d" date reads as no date.
+    Requirement vertaalTabel(wxSQLite3Table& tabel, bool alle);
+    // The whole requirement of that number or title (titles without regard
+    // to case), a default record when none has it. Read from the table by its
+    // index: the two percentages belong to a list query.
+    Requirement geefRequirement(int SR);
+    Requirement geefRequirement(const wxString& naam);
+    // Every requirement with its list columns, in number order.
+    RequirementLijst geefAllen();
+
+    // The list: the requirements that pass the filters (status 5, type 3 and
+    // functional type 4 mean all), with their shares of the passing set,
+    // sorted on the column. An empty list after a failure (reported).
+    RequirementLijst zoek(Kolommen sorteerKolom, Sortering sortering, const wxString& zoekTekst,
+                          const wxString& persoon, Requirement::Status status, Requirement::Type type,
+                          Requirement::FunkType funkType, unsigned int minPrioriteit);
+    // Builds the search condition, unless the criteria and the database
+    // layer's two search switches are as they were at the last build.
+    void maakZoekVelden(const wxString& zoekTekst, const wxString& persoon, Requirement::Status status,
+                        Requirement::Type type, Requirement::FunkType funkType, unsigned int minPrioriteit);
+    // Every person named anywhere in the project, once, sorted.
+    wxArrayString leesAlleWerknemers();
+    // -1 on a database error.
+    long long geefAantalRequirements();
+    // The total cost of the project in 64 bits; needs the view of a search.
+    // -1 on a database error.
+    long long geefTotaleKosten();
+
+    // True when a requirement has the title (or the number); also after an
+    // error, so that nothing is added on a doubt.
+    bool rekBestaat(const wxString& naam);
+    bool rekBestaat(const Requirement& rek);
+    // 0 the number is in use (or the query failed), 1 it is free.
+    int bestaatRequirement(int SR);
+    // The highest number + 1; 0 after an error or when none is left.
+    int geefEerstvolgendeSRNummer();
+
+    // The list's font and colours: the font and colour dialog of the main
+    // window assigns them directly; they reach the configuration file when
+    // the application ends.
+    wxFont lijstFont;
+    wxColour lijstTekstKleur;
+    wxColour leesSchrijfAchtergrondKleur;
+    wxColour slechtsLeesAchtergrondKleur;
+    wxColour savePointAchtergrondKleur;
+
+protected:
+    // Not owned: the toolkit destroys the frame.
+    VerelTamsoVenster* venster;
+    wxArrayString konfKolomNamen;
+    wxArrayString rekKolomNamen;
+    // " (naam,...,funkType) values (?,...,?)": every column but the row id.
+    wxString rekInsertTekst;
+
+    // The search cache: the criteria the condition was last built from.
+    // The initial status, type and functional type are values no search
+    // passes, so the first search always builds it.
+    wxString vorigeZoekTekst;
+    wxString vorigeZoekPersoon;
+    Requirement::Status vorigeZoekStatus;
+    Requirement::Type vorigeZoekType;
+    Requirement::FunkType vorigeZoekFunkType;
+    unsigned int vorigeMinPrioriteit;
+    // The database layer's two search switches change the comparison the
+    // condition is made of, so they belong to the criteria as well.
+    bool vorigeHoofdletterGevoelig;
+    bool vorigeExactOvereenkomen;
+    // Without the word "where".
+    wxString zoekVoorwaarde;
+    bool zoekVoorwaardeVeranderd;
+
+private:
+    void leesKleuren();
+    void leesFont();
+    void bewaarKleuren();
+    void bewaarFont();
+
+    int maakKonfiguratieTabel();
+    int maakRequirementsTabel();
+    int vraagBewarenVanGeheugenDB();
+    // The statement that makes the view RekZicht for the current condition.
+    wxString maakRekZichtOpdracht() const;
+    // True when the view on the connection is the one of the current
+    // condition. An undo also takes back a view renewed in its transaction.
+    bool isRekZichtActueel();
+    // Runs the select and makes a list of its rows, with the list columns.
+    RequirementLijst leesLijst(const wxString& opdracht);
+    // Runs the select and makes a whole record of its first row.
+    Requirement leesEen(const wxString& opdracht);
+    void voegToeAanZoekVoorwaarde(const wxString& deel);
+
+    wxString leesKonfiguratie(const wxString& kolom);
+    int zetKonfiguratie(const wxString& kolom, const wxString& waarde);
+
+public:
+    // --- Changing, adding, deleting, renumbering, safe operation ---
+    //
+    // Every change to a stored requirement goes through these. Results:
+    // 0 done; 1 refused or nothing to do (read-only, no difference, a title
+    // or number that exists, an empty list), the reason reported except for
+    // an empty list; 2 failed (reported); 5 an empty range. A change whose
+    // transaction cannot start is not made. A stored requirement is found by
+    // its title and number together; a record that no longer matches its
+    // row (it is stale) is reported and gives 2.
+
+    // Writes the columns in which the new record differs from the old one;
+    // `start` opens the change's own transaction first.
+    int verander(const Requirement& oud, const Requirement& nieuw, bool start);
+    // Gives the requirement another number; its SR follows on success.
+    int verander(Requirement& rek, int nummer, bool start);
+    // Swaps two numbers, whole or not at all.
+    int verwisselSR(const Requirement& a, const Requirement& b, bool start);
+    int voegToe(const Requirement& rek);
+    // Elements whose title or number exists are reported and skipped; a
+    // database failure ends the list with 2, the rows before it added.
+    int voegToe(const RequirementLijst& lijst, bool start);
+    int verwijder(const Requirement& rek);
+    // In one transaction; stops at the first failure, the rows before it
+    // deleted.
+    int verwijder(const RequirementLijst& lijst);
+    // Adds `offset` to every number in the range, whole or not at all: 0
+    // when the last number of the walk (the lower bound going up, the upper
+    // going down) was present, 1 when it was not or nothing moved.
+    int schuifRekNummersOp(const BegrensdBereik<unsigned int>& bereik, int offset, bool start);
+    // Renumbers 1, 2, 3 ... in number order, whole or not at all: 0 done,
+    // 1 no gaps (or no requirements).
+    int srStrakTrekken();
+    // On: every change collects under one savepoint; off: keeps them all
+    // and returns to manual transactions. 0 done; 2 failed.
+    int schakelSafePoint(Stand stand);
+    // Drops every change since safe operation began; it stays on.
+    int rollTerugNaarSafePoint();
+
+private:
+    // --- Helpers of changing, adding, deleting and renumbering ---
+
+    static wxString maakRijVoorwaarde(const Requirement& rek);
+    // After a change of one stored requirement: false (reported, with the
+    // consequence) when no row had its title and number any more.
+    bool heeftRijGeraakt(const Requirement& rek, const wxString& gevolg);
+    int verwijderRij(const Requirement& rek);
+    // True when neither the title nor the number exists; else the clash is
+    // reported with one of the two texts, the title first.
+    bool isNieuw(const Requirement& rek, const wxString& titelBestaat, const wxString& nummerBestaat);
+    int hernummerViaVrijeNummers(const wxString& naarVrij, const wxString& naarNieuw);
+};
+
+#endif

@@ -1,0 +1,225 @@
+// The project schema: the tables Configuratie and Requirements made or
+// extended at every start, the views read through, and the project's name
+// and currency.
+#include "swexternals/desktop/DesktopVraag.h"
+#include "toepassing/kern/VerelTamsoApp.h"
+
+#include <wx/filedlg.h>
+#include <wx/intl.h>
+
+namespace
+{
+// Names and definitions side by side, as maakTabel takes them.
+struct TabelDefinitie
+{
+    wxArrayString namen;
+    wxArrayString types;
+    wxArrayString beperkingen;
+
+    void kolom(const wxString& naam, const wxString& type)
+    {
+        namen.Add(naam);
+        types.Add(type);
+    }
+};
+
+// Built at the first start, so the default project name is the one of the
+// language in force then.
+const TabelDefinitie& konfiguratieDefinitie()
+{
+    static const TabelDefinitie definitie = []
+    {
+        const wxString euro =
+            "text default " + SQLite3Basis::quotes(wxString("EUR\t\t European Union Euro \t\t") + wxUniChar(0x20AC));
+        TabelDefinitie d;
+        d.kolom("id", "integer primary key");
+        d.kolom("naam", "text not null collate nocase default " + SQLite3Basis::quotes(_("A new project")));
+        d.kolom("valuta", euro);
+        d.beperkingen.Add("unique(naam)");
+        return d;
+    }();
+    return definitie;
+}
+
+const TabelDefinitie& requirementsDefinitie()
+{
+    static const TabelDefinitie definitie = []
+    {
+        TabelDefinitie d;
+        d.kolom("id", "integer primary key");
+        d.kolom("naam", "text not null collate nocase");
+        d.kolom("datum", "text");
+        d.kolom("auteur", "text");
+        d.kolom("SR", "integer not null");
+        d.kolom("versie", "text not null default '1.0.0'");
+        d.kolom("prioriteit", "integer not null default 1");
+        d.kolom("totaleKosten", "integer not null default 1");
+        d.kolom("beschrijving", "text");
+        d.kolom("implementatie", "text");
+        d.kolom("implementatieIngenieur", "text");
+        d.kolom("validatie_test", "text");
+        d.kolom("testLogboek", "text");
+        d.kolom("testIngenieur", "text");
+        d.kolom("externeRef", "text");
+        d.kolom("kommentaar", "text");
+        d.kolom("aftekenaar", "text");
+        d.kolom("afgetekendDatum", "text");
+        d.kolom("SR_ouder", "integer default -1");
+        d.kolom("SR_gerelateerd", "integer default -1");
+        d.kolom("status", "integer default 0");
+        d.kolom("type", "integer default 0");
+        d.kolom("funkType", "integer default 0");
+        d.beperkingen.Add("unique(naam)");
+        d.beperkingen.Add("unique(SR)");
+        return d;
+    }();
+    return definitie;
+}
+
+// One weight share of a requirement in the filtered set. The sum is taken
+// with total(), in floating point: a sum() of integer weights overflows 64
+// bits on large projects and fails the whole list query.
+wxString percentage(const wxString& deel, const wxString& noemer, const wxString& voorwaarde, const wxString& naam)
+{
+    return "((100.0*" + deel + "*prioriteit*totaleKosten)/(" + noemer +
+           "*(select total(prioriteit*totaleKosten) from " + VerelTamsoApp::TamsoTabelNaam + " where " + voorwaarde +
+           "))) as " + naam;
+}
+
+wxString rekZichtSelect(const wxString& voorwaarde)
+{
+    return "select *," + percentage("(1+status)", "5", voorwaarde, "werkVerricht") + "," +
+           percentage("(4-status)", "4", voorwaarde, "laagFruit") + " from " + VerelTamsoApp::TamsoTabelNaam;
+}
+} // namespace
+
+int VerelTamsoApp::startDatabase()
+{
+    if (!isDBOpen())
+        return 1;
+    if (schakelMode(JournaalWAL, SynchronisatieFull) == 2)
+        return 2;
+    if (maakKonfiguratieTabel() == 2)
+        return 2;
+    if (maakRequirementsTabel() == 2)
+        return 2;
+    return schakelHandmatigeTransaktie(StandAan, wxString());
+}
+
+// The table, its view, and its one row: a new project gets the defaults.
+int VerelTamsoApp::maakKonfiguratieTabel()
+{
+    const TabelDefinitie& definitie = konfiguratieDefinitie();
+    konfKolomNamen = definitie.namen;
+    if (maakTabel(ConfigTabelNaam, definitie.namen, definitie.types, definitie.beperkingen, false, false, true) == 2)
+        return 2;
+    if (executeUpdate("create temporary view if not exists " + ConfigTabelZicht + " as select naam,valuta from " +
+                      ConfigTabelNaam) == 2)
+        return 2;
+    // A failed count (-1) is not an empty table. A read-only project cannot
+    // take the row; its name then reads as empty.
+    if (!isAlleenLezenDB() && executeSkalair("select count(*) from " + ConfigTabelZicht) == 0)
+        executeUpdate("insert into " + ConfigTabelNaam + " (id) values(null)");
+    return 0;
+}
+
+int VerelTamsoApp::maakRequirementsTabel()
+{
+    const TabelDefinitie& definitie = requirementsDefinitie();
+    rekKolomNamen = definitie.namen;
+    // A read-only project that lacks columns is refused (1) and still opens.
+    if (maakTabel(TamsoTabelNaam, definitie.namen, definitie.types, definitie.beperkingen, false, false, true) == 2)
+        return 2;
+    rekInsertTekst = maakInsert(rekKolomNamen, false);
+    return 0;
+}
+
+int VerelTamsoApp::stopDatabase()
+{
+    if (!isDBOpen())
+        return 1;
+    const int bewaard = isMemoryDB() ? vraagBewarenVanGeheugenDB() : 0;
+    if (bewaard != 0)
+        return bewaard;
+    return stopTransaktie();
+}
+
+int VerelTamsoApp::vraagBewarenVanGeheugenDB()
+{
+    const int antwoord = DesktopVraag::geef().stelVraag(
+        _("Your current database is a memory database.\nDo you want to save it in a file?"),
+        _("Database is a memory database"), wxYES_NO | wxCANCEL | wxICON_QUESTION, geefHoofdVenster());
+    if (antwoord == wxNO)
+        return 0;
+    if (antwoord == wxCANCEL)
+        return 1;
+    if (antwoord != wxYES)
+        return 3;
+    // The save itself asks before it overwrites a file.
+    const wxString pad = DesktopVraag::geef().kiesBestand(
+        _("Save the project"), geefLaatsteAppDataDir(wxString()).GetPath(wxPATH_GET_VOLUME), geefProjektNaam(),
+        maakWildCard(), wxFD_SAVE, geefHoofdVenster());
+    if (pad.empty())
+        return 5;
+    return static_cast<int>(slaOpAls(wxFileName(pad), true));
+}
+
+wxString VerelTamsoApp::maakRekZichtOpdracht() const
+{
+    return "create temporary view if not exists " + TamsoTabelZicht + " as " + rekZichtSelect(zoekVoorwaarde);
+}
+
+bool VerelTamsoApp::isRekZichtActueel()
+{
+    const wxArrayString opgeslagen = executeStringKolomQuery(
+        "select sql from sqlite_temp_master where type=='view' and name==" + quotes(TamsoTabelZicht));
+    return opgeslagen.size() == 1 && opgeslagen[0].EndsWith(" as " + rekZichtSelect(zoekVoorwaarde));
+}
+
+int VerelTamsoApp::maakRekZicht()
+{
+    // The flag alone is not enough: an undo or a rollback to the savepoint
+    // also takes back a view renewed in its transaction.
+    if (!zoekVoorwaardeVeranderd && isRekZichtActueel())
+        return 1;
+    const int verwijderd = verwijderZicht(TamsoTabelZicht, false);
+    if (verwijderd != 0)
+        return verwijderd;
+    return executeUpdate(maakRekZichtOpdracht());
+}
+
+wxString VerelTamsoApp::geefProjektNaam()
+{
+    return leesKonfiguratie("naam");
+}
+
+DesktopValuta VerelTamsoApp::geefProjektValuta()
+{
+    return DesktopValuta(leesKonfiguratie("valuta"));
+}
+
+// A project without its row (opened read-only, so it could not get one)
+// reads as empty without an error each time the name is shown.
+wxString VerelTamsoApp::leesKonfiguratie(const wxString& kolom)
+{
+    const wxArrayString waarden = executeStringKolomQuery("select " + kolom + " from " + ConfigTabelZicht + " limit 1");
+    return waarden.empty() ? wxString() : waarden[0];
+}
+
+int VerelTamsoApp::zetProjektNaam(const wxString& naam)
+{
+    return zetKonfiguratie("naam", naam);
+}
+
+int VerelTamsoApp::zetProjektValuta(const DesktopValuta& valuta)
+{
+    return zetKonfiguratie("valuta", valuta.exportTabVersie());
+}
+
+int VerelTamsoApp::zetKonfiguratie(const wxString& kolom, const wxString& waarde)
+{
+    // A change whose transaction did not start would land in the wrong one.
+    if (startTransaktie() != 0)
+        return 2;
+    return executeUpdate("update " + ConfigTabelNaam + " set " + kolom + "=" + quotes(waarde));
+}

@@ -1,0 +1,46 @@
+// Deleting requirements: a row goes only when both its title and its number
+// are still those of the record; all deletes of one command share one
+// transaction, so one undo brings them back together.
+#include "toepassing/kern/VerelTamsoApp.h"
+
+#include <wx/intl.h>
+#include <wx/log.h>
+
+int VerelTamsoApp::verwijderRij(const Requirement& rek)
+{
+    if (executeUpdate("delete from " + TamsoTabelNaam + maakRijVoorwaarde(rek), -1) != 0)
+        return 2;
+    return heeftRijGeraakt(rek, _("Nothing was removed.")) ? 0 : 2;
+}
+
+int VerelTamsoApp::verwijder(const Requirement& rek)
+{
+    if (isAlleenLezenDB())
+    {
+        wxLogWarning("%s", _("You cannot remove this requirement, because the database is read-only."));
+        return 1;
+    }
+    if (startTransaktie() != 0)
+        return 2;
+    return verwijderRij(rek);
+}
+
+int VerelTamsoApp::verwijder(const RequirementLijst& lijst)
+{
+    if (isAlleenLezenDB())
+    {
+        wxLogWarning("%s", _("You cannot remove these requirements, because the database is read-only."));
+        return 1;
+    }
+    if (startTransaktie() != 0)
+        return 2;
+    if (lijst.IsEmpty())
+        return 1;
+    for (size_t i = 0; i < lijst.GetCount(); ++i)
+    {
+        const int resultaat = verwijderRij(lijst[i]);
+        if (resultaat != 0)
+            return resultaat;
+    }
+    return 0;
+}
