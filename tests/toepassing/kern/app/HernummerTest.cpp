@@ -116,3 +116,23 @@ TEST(HernummerAlleenLezen, EenAlleenLezenProjectWeigertMetEenWaarschuwing)
         logVanger().bevat("You cannot modify this requirement, because the database is read-only.", wxLOG_Warning));
     EXPECT_EQ(nummers(*app), "a=1,e=5");
 }
+
+TEST_F(Hernummer, EenFoutHalverwegeLaatAlleNummersZoalsZeWaren)
+{
+    voegRijenToe(*app, {{1, "a"}, {2, "b"}, {5, "e"}, {9, "i"}});
+    // A rule of the project refuses number 4, which both would give out last.
+    ASSERT_EQ(app->executeUpdate("create temporary trigger weiger before update of SR on Requirements "
+                                 "when new.SR==4 begin select raise(abort,'number 4 refused'); end"),
+              0);
+    EXPECT_EQ(app->srStrakTrekken(), 2);
+    EXPECT_EQ(nummers(*app), "a=1,b=2,e=5,i=9");
+    EXPECT_TRUE(logVanger().bevat("number 4 refused", wxLOG_Error));
+    logVanger().wis();
+    EXPECT_EQ(app->schuifRekNummersOp({5, 9}, -5, true), 2);
+    EXPECT_EQ(nummers(*app), "a=1,b=2,e=5,i=9");
+    EXPECT_TRUE(logVanger().bevat("number 4 refused", wxLOG_Error));
+    // The savepoint is gone with the failure: the next renumbering works.
+    ASSERT_EQ(app->executeUpdate("drop trigger weiger"), 0);
+    EXPECT_EQ(app->srStrakTrekken(), 0);
+    EXPECT_EQ(nummers(*app), "a=1,b=2,e=3,i=4");
+}
