@@ -6,6 +6,8 @@
 #include <locale>
 #include <sqlite3.h>
 #include <string>
+#include <utility>
+#include <vector>
 #include <wx/intl.h>
 
 namespace
@@ -46,78 +48,183 @@ const Vouwer& vouwer()
     return eenmalig;
 }
 
-bool gelijk(wchar_t a, wchar_t b)
+// Folds one character: ASCII through a table, the rare others through the
+// locale, so a search over long rich texts stays as fast as SQLite's own.
+char32_t vouw(char32_t teken)
 {
-    return a == b || vouwer().vouw(a) == vouwer().vouw(b);
+    if (teken < 0x80)
+        return teken >= 'A' && teken <= 'Z' ? teken + ('a' - 'A') : teken;
+    return static_cast<char32_t>(vouwer().vouw(static_cast<wchar_t>(teken)));
 }
 
-// SQL like: "%" any run of characters, "_" one character, the escape
-// character makes the next one literal. Backtracks to the last "%" only, which
-// is enough because a "%" matches any run.
-bool pastLike(const std::wstring& patroon, const std::wstring& tekst, bool metEscape, wchar_t escape)
+// The next character of UTF-8 text; a byte that starts no valid sequence
+// stands for itself, so damaged text is still searched, never misread.
+char32_t leesTeken(const unsigned char*& tekst, const unsigned char* eind)
 {
-    size_t p = 0;
-    size_t t = 0;
-    size_t naSter = std::wstring::npos;
-    size_t sterTekst = 0;
-    while (t < tekst.size())
+    const unsigned char eerste = *tekst++;
+    if (eerste < 0x80)
+        return eerste;
+    const int volgBytes = eerste >= 0xF0 ? 3 : eerste >= 0xE0 ? 2 : eerste >= 0xC0 ? 1 : 0;
+    if (volgBytes == 0 || eind - tekst < volgBytes)
+        return eerste;
+    char32_t teken = eerste & (0x3F >> volgBytes);
+    for (int i = 0; i < volgBytes; ++i)
     {
-        if (p < patroon.size())
+        if ((tekst[i] & 0xC0) != 0x80)
+            return eerste;
+        teken = (teken << 6) | (tekst[i] & 0x3F);
+    }
+    tekst += volgBytes;
+    return teken;
+}
+
+// A like pattern read once per statement: its characters folded, the
+// wildcards told apart from characters the escape made literal.
+struct Patroon
+{
+    enum Soort : unsigned char
+    {
+        Letterlijk,
+        EenTeken,
+        Reeks
+    };
+    struct Teken
+    {
+        char32_t teken;
+        Soort soort;
+    };
+    std::vector<Teken> tekens;
+    char32_t escape = 0;
+    bool metEscape = false;
+};
+
+// A character no text holds: an escape at the very end of a pattern matches nothing.
+constexpr char32_t geenTeken = 0xFFFFFFFF;
+
+Patroon leesPatroon(const unsigned char* tekst, const unsigned char* eind, bool metEscape, char32_t escape)
+{
+    Patroon patroon;
+    patroon.metEscape = metEscape;
+    patroon.escape = escape;
+    while (tekst < eind)
+    {
+        const char32_t teken = leesTeken(tekst, eind);
+        if (metEscape && teken == escape)
+            patroon.tekens.push_back({tekst < eind ? vouw(leesTeken(tekst, eind)) : geenTeken, Patroon::Letterlijk});
+        else if (teken == '%')
+            patroon.tekens.push_back({0, Patroon::Reeks});
+        else if (teken == '_')
+            patroon.tekens.push_back({0, Patroon::EenTeken});
+        else
+            patroon.tekens.push_back({vouw(teken), Patroon::Letterlijk});
+    }
+    return patroon;
+}
+
+// Moves past text that cannot begin a match of the given literal: ASCII bytes
+// that fold to another character. Other bytes are left for the full compare.
+const unsigned char* slaOver(const unsigned char* tekst, const unsigned char* eind, const Patroon::Teken& volgende)
+{
+    if (volgende.soort != Patroon::Letterlijk || volgende.teken >= 0x80)
+        return tekst;
+    const unsigned char klein = static_cast<unsigned char>(volgende.teken);
+    const unsigned char groot = klein >= 'a' && klein <= 'z' ? klein - ('a' - 'A') : klein;
+    while (tekst < eind && *tekst != klein && *tekst != groot && *tekst < 0x80)
+        ++tekst;
+    return tekst;
+}
+
+// SQL like: "%" any run of characters, "_" one character. Backtracks to the
+// last "%" only, which is enough because a "%" matches any run.
+bool pastLike(const Patroon& patroon, const unsigned char* tekst, const unsigned char* eind)
+{
+    const std::vector<Patroon::Teken>& tekens = patroon.tekens;
+    const size_t lengte = tekens.size();
+    size_t p = 0;
+    size_t naSter = lengte + 1;
+    const unsigned char* sterTekst = nullptr;
+    while (tekst < eind)
+    {
+        if (p < lengte)
         {
-            const wchar_t teken = patroon[p];
-            if (metEscape && teken == escape)
-            {
-                if (p + 1 < patroon.size() && gelijk(patroon[p + 1], tekst[t]))
-                {
-                    p += 2;
-                    ++t;
-                    continue;
-                }
-            }
-            else if (teken == L'%')
+            const Patroon::Teken& verwacht = tekens[p];
+            if (verwacht.soort == Patroon::Reeks)
             {
                 naSter = ++p;
-                sterTekst = t;
+                if (naSter == lengte)
+                    return true; // a trailing "%" takes the rest of the text
+                sterTekst = tekst = slaOver(tekst, eind, tekens[naSter]);
                 continue;
             }
-            else if (teken == L'_' || gelijk(teken, tekst[t]))
+            const unsigned char* na = tekst;
+            const char32_t teken = leesTeken(na, eind);
+            if (verwacht.soort == Patroon::EenTeken || vouw(teken) == verwacht.teken)
             {
                 ++p;
-                ++t;
+                tekst = na;
                 continue;
             }
         }
-        if (naSter == std::wstring::npos)
+        if (naSter > lengte)
             return false;
         p = naSter;
-        t = ++sterTekst;
+        leesTeken(sterTekst, eind);
+        sterTekst = tekst = slaOver(sterTekst, eind, tekens[naSter]);
     }
-    while (p < patroon.size() && patroon[p] == L'%')
+    while (p < lengte && tekens[p].soort == Patroon::Reeks)
         ++p;
-    return p == patroon.size();
+    return p == lengte;
 }
 
-std::wstring leesTekst(sqlite3_value* waarde)
+std::pair<const unsigned char*, const unsigned char*> bytes(sqlite3_value* waarde)
 {
-    const char* tekst = reinterpret_cast<const char*>(sqlite3_value_text(waarde));
-    return wxString::FromUTF8(tekst != nullptr ? tekst : "").ToStdWstring();
+    const unsigned char* tekst = sqlite3_value_text(waarde);
+    const int lengte = sqlite3_value_bytes(waarde);
+    if (tekst == nullptr)
+        tekst = reinterpret_cast<const unsigned char*>("");
+    return {tekst, tekst + lengte};
+}
+
+void verwijderPatroon(void* patroon)
+{
+    delete static_cast<Patroon*>(patroon);
 }
 
 // like(pattern, text[, escape]), as SQLite calls it for "text like pattern".
+// The pattern stays the same through a statement: it is read once and kept
+// with the statement.
 void likeFunktie(sqlite3_context* context, int aantal, sqlite3_value** argumenten)
 {
     for (int i = 0; i < aantal; ++i)
         if (sqlite3_value_type(argumenten[i]) == SQLITE_NULL)
             return sqlite3_result_null(context);
-    wchar_t escape = 0;
+    char32_t escape = 0;
     if (aantal == 3)
     {
-        const std::wstring teken = leesTekst(argumenten[2]);
-        if (teken.size() != 1)
+        auto [begin, eind] = bytes(argumenten[2]);
+        const char32_t teken = begin < eind ? leesTeken(begin, eind) : 0;
+        if (begin != eind || teken == 0)
             return sqlite3_result_error(context, "ESCAPE expression must be a single character", -1);
-        escape = teken[0];
+        escape = teken;
     }
-    sqlite3_result_int(context, pastLike(leesTekst(argumenten[0]), leesTekst(argumenten[1]), aantal == 3, escape));
+    auto* patroon = static_cast<Patroon*>(sqlite3_get_auxdata(context, 0));
+    if (patroon == nullptr || patroon->metEscape != (aantal == 3) || patroon->escape != escape)
+    {
+        auto [begin, eind] = bytes(argumenten[0]);
+        patroon = new Patroon(leesPatroon(begin, eind, aantal == 3, escape));
+        sqlite3_set_auxdata(context, 0, patroon, verwijderPatroon);
+        // SQLite may drop the data at once when the pattern is no constant.
+        patroon = static_cast<Patroon*>(sqlite3_get_auxdata(context, 0));
+        if (patroon == nullptr)
+        {
+            auto [b, e] = bytes(argumenten[0]);
+            const Patroon tijdelijk = leesPatroon(b, e, aantal == 3, escape);
+            auto [tb, te] = bytes(argumenten[1]);
+            return sqlite3_result_int(context, pastLike(tijdelijk, tb, te));
+        }
+    }
+    auto [begin, eind] = bytes(argumenten[1]);
+    sqlite3_result_int(context, pastLike(*patroon, begin, eind));
 }
 } // namespace
 

@@ -1,6 +1,8 @@
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/swexternals/desktop/wx/wxSQLite3/DatabaseHulp.h"
 
+#include <sqlite3.h>
+#include <string>
 #include <vector>
 
 namespace
@@ -133,4 +135,58 @@ TEST_F(Zoeken, DeStapelVoegtStukkenSamenEnZichtenKomenEnGaan)
     EXPECT_FALSE(lezen.bestaatZicht("L", false, ""));
     EXPECT_TRUE(lezen.bestaatZicht("L", true, ""));
     EXPECT_FALSE(lezen.isDBVeranderd());
+}
+
+namespace
+{
+// What SQLite's own like says of a text and a pattern (ASCII only: there the
+// two must agree).
+int ingebouwdeLike(const std::string& tekst, const std::string& patroon, const char* escape)
+{
+    sqlite3* kaal = nullptr;
+    sqlite3_open(":memory:", &kaal);
+    sqlite3_stmt* opdracht = nullptr;
+    const std::string sql = std::string("select ? like ?") + (escape ? " escape ?" : "");
+    sqlite3_prepare_v2(kaal, sql.c_str(), -1, &opdracht, nullptr);
+    sqlite3_bind_text(opdracht, 1, tekst.c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_bind_text(opdracht, 2, patroon.c_str(), -1, SQLITE_TRANSIENT);
+    if (escape)
+        sqlite3_bind_text(opdracht, 3, escape, -1, SQLITE_TRANSIENT);
+    sqlite3_step(opdracht);
+    const int uitkomst = sqlite3_column_int(opdracht, 0);
+    sqlite3_finalize(opdracht);
+    sqlite3_close(kaal);
+    return uitkomst;
+}
+
+long long onzeLike(SQLite3Basis& verbinding, const std::string& tekst, const std::string& patroon,
+                   const char* escape)
+{
+    return verbinding.executeSkalair("select " + SQLite3Basis::quotes(wxString::FromUTF8(tekst)) + " like " +
+                                     SQLite3Basis::quotes(wxString::FromUTF8(patroon)) +
+                                     (escape ? " escape " + SQLite3Basis::quotes(escape) : wxString()));
+}
+} // namespace
+
+// The connection's own like folds letters beyond ASCII; on ASCII it must say
+// exactly what SQLite's like says, wildcards, escapes and backtracking included.
+TEST_F(Zoeken, EigenLikeZegtHetzelfdeAlsDieVanSQLite)
+{
+    SQLite3Basis& verbinding = geheugen();
+    const std::vector<std::string> teksten = {"", "a", "abc", "ABC", "aXbXc", "abcabc", "ab%c", "a_c", "xabcx",
+                                              "needle in a haystack", "mississippi", "aaaab", "<p>Needle</p>"};
+    const std::vector<std::string> patronen = {"",     "%",   "_",       "a",      "abc",    "%abc",   "abc%",
+                                               "%b%",  "a%c", "a_c",     "%a_c%",  "%%",     "___",    "a%b%c",
+                                               "%ss%ss%", "mis%sip_i", "%aab", "%NEEDLE%", "%x",  "a\\%c", "a\\_c",
+                                               "%\\%%", "ab\\"};
+    for (const std::string& tekst : teksten)
+        for (const std::string& patroon : patronen)
+            for (const char* escape : {static_cast<const char*>(nullptr), "\\"})
+                EXPECT_EQ(onzeLike(verbinding, tekst, patroon, escape), ingebouwdeLike(tekst, patroon, escape))
+                    << "'" << tekst << "' like '" << patroon << "'" << (escape ? " escape '\\'" : "");
+
+    for (const auto& [tekst, patroon] : std::vector<std::pair<std::string, std::string>>{
+             {"école française", "%ÉCOLE%"}, {"ÜMIT", "ümit"}, {"Straße", "_tra_e"}})
+        EXPECT_EQ(onzeLike(verbinding, tekst, patroon, nullptr), 1) << tekst << " like " << patroon;
+    EXPECT_EQ(onzeLike(verbinding, "école", "%ecole%", nullptr), 0);
 }
