@@ -3,6 +3,8 @@
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
+#include <array>
+#include <cstring>
 #include <locale>
 #include <sqlite3.h>
 #include <string>
@@ -121,17 +123,28 @@ Patroon leesPatroon(const unsigned char* tekst, const unsigned char* eind, bool 
     return patroon;
 }
 
-// Moves past text that cannot begin a match of the given literal: ASCII bytes
-// that fold to another character. Other bytes are left for the full compare.
+// Moves past text that cannot begin a match of the given literal. Only its
+// two ASCII cases can begin one, and a character beyond ASCII only when it
+// folds into ASCII (the Turkish dotted capital I, the Kelvin sign), which
+// the letters i and k have to look at.
 const unsigned char* slaOver(const unsigned char* tekst, const unsigned char* eind, const Patroon::Teken& volgende)
 {
     if (volgende.soort != Patroon::Letterlijk || volgende.teken >= 0x80)
         return tekst;
     const unsigned char klein = static_cast<unsigned char>(volgende.teken);
     const unsigned char groot = klein >= 'a' && klein <= 'z' ? klein - ('a' - 'A') : klein;
-    while (tekst < eind && *tekst != klein && *tekst != groot && *tekst < 0x80)
-        ++tekst;
-    return tekst;
+    if (klein == 'i' || klein == 'k')
+    {
+        while (tekst < eind && *tekst != klein && *tekst != groot && *tekst < 0x80)
+            ++tekst;
+        return tekst;
+    }
+    // memchr looks at many bytes at once; the second search stops where the
+    // first found one, so the text is never read more than twice.
+    const auto* kleinGevonden = static_cast<const unsigned char*>(std::memchr(tekst, klein, eind - tekst));
+    const unsigned char* grens = kleinGevonden ? kleinGevonden : eind;
+    const auto* grootGevonden = static_cast<const unsigned char*>(std::memchr(tekst, groot, grens - tekst));
+    return grootGevonden ? grootGevonden : grens;
 }
 
 // SQL like: "%" any run of characters, "_" one character. Backtracks to the
@@ -185,14 +198,36 @@ std::pair<const unsigned char*, const unsigned char*> bytes(sqlite3_value* waard
     return {tekst, tekst + lengte};
 }
 
-void verwijderPatroon(void* patroon)
+// The patterns of the running statements, read once: a search puts the same
+// pattern on every column, so a handful of entries serves every call.
+class PatroonGeheugen
 {
-    delete static_cast<Patroon*>(patroon);
-}
+public:
+    const Patroon& geef(sqlite3_value* waarde, bool metEscape, char32_t escape)
+    {
+        auto [begin, eind] = bytes(waarde);
+        const std::string tekst(reinterpret_cast<const char*>(begin), static_cast<size_t>(eind - begin));
+        for (const Plaats& plaats : plaatsen)
+            if (plaats.tekst == tekst && plaats.patroon.metEscape == metEscape && plaats.patroon.escape == escape)
+                return plaats.patroon;
+        Plaats& vrij = plaatsen[volgende];
+        volgende = (volgende + 1) % plaatsen.size();
+        vrij.tekst = tekst;
+        vrij.patroon = leesPatroon(begin, eind, metEscape, escape);
+        return vrij.patroon;
+    }
+
+private:
+    struct Plaats
+    {
+        std::string tekst;
+        Patroon patroon;
+    };
+    std::array<Plaats, 4> plaatsen;
+    size_t volgende = 0;
+};
 
 // like(pattern, text[, escape]), as SQLite calls it for "text like pattern".
-// The pattern stays the same through a statement: it is read once and kept
-// with the statement.
 void likeFunktie(sqlite3_context* context, int aantal, sqlite3_value** argumenten)
 {
     for (int i = 0; i < aantal; ++i)
@@ -207,24 +242,11 @@ void likeFunktie(sqlite3_context* context, int aantal, sqlite3_value** argumente
             return sqlite3_result_error(context, "ESCAPE expression must be a single character", -1);
         escape = teken;
     }
-    auto* patroon = static_cast<Patroon*>(sqlite3_get_auxdata(context, 0));
-    if (patroon == nullptr || patroon->metEscape != (aantal == 3) || patroon->escape != escape)
-    {
-        auto [begin, eind] = bytes(argumenten[0]);
-        patroon = new Patroon(leesPatroon(begin, eind, aantal == 3, escape));
-        sqlite3_set_auxdata(context, 0, patroon, verwijderPatroon);
-        // SQLite may drop the data at once when the pattern is no constant.
-        patroon = static_cast<Patroon*>(sqlite3_get_auxdata(context, 0));
-        if (patroon == nullptr)
-        {
-            auto [b, e] = bytes(argumenten[0]);
-            const Patroon tijdelijk = leesPatroon(b, e, aantal == 3, escape);
-            auto [tb, te] = bytes(argumenten[1]);
-            return sqlite3_result_int(context, pastLike(tijdelijk, tb, te));
-        }
-    }
+    // Each thread its own, as every connection may run on another.
+    thread_local PatroonGeheugen geheugen;
+    const Patroon& patroon = geheugen.geef(argumenten[0], aantal == 3, escape);
     auto [begin, eind] = bytes(argumenten[1]);
-    sqlite3_result_int(context, pastLike(*patroon, begin, eind));
+    sqlite3_result_int(context, pastLike(patroon, begin, eind));
 }
 } // namespace
 

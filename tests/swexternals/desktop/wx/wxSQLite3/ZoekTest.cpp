@@ -174,11 +174,12 @@ TEST_F(Zoeken, EigenLikeZegtHetzelfdeAlsDieVanSQLite)
 {
     SQLite3Basis& verbinding = geheugen();
     const std::vector<std::string> teksten = {"", "a", "abc", "ABC", "aXbXc", "abcabc", "ab%c", "a_c", "xabcx",
-                                              "needle in a haystack", "mississippi", "aaaab", "<p>Needle</p>"};
+                                              "needle in a haystack", "mississippi", "aaaab", "<p>Needle</p>",
+                                              "Kiwi Island", "nnnnN"};
     const std::vector<std::string> patronen = {"",     "%",   "_",       "a",      "abc",    "%abc",   "abc%",
                                                "%b%",  "a%c", "a_c",     "%a_c%",  "%%",     "___",    "a%b%c",
                                                "%ss%ss%", "mis%sip_i", "%aab", "%NEEDLE%", "%x",  "a\\%c", "a\\_c",
-                                               "%\\%%", "ab\\"};
+                                               "%\\%%", "ab\\", "%KI%", "%i_l%", "%n", "%nN%"};
     for (const std::string& tekst : teksten)
         for (const std::string& patroon : patronen)
             for (const char* escape : {static_cast<const char*>(nullptr), "\\"})
