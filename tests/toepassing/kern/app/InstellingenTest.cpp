@@ -1,90 +1,62 @@
 // The list's colours and font: read from the configuration file when the
-// program starts, written back when it ends, and the background that shows
-// the project's state.
-#include "tests/ondersteuning/LogVanger.h"
+// program starts, written back when it ends; the background that shows the
+// project's state; the status names in the language of the moment.
 #include "tests/ondersteuning/TestOmgeving.h"
 #include "tests/toepassing/kern/app/KernApp.h"
 
-#include <wx/fontdata.h>
-
-namespace
-{
-long kleurGetal(const wxColour& kleur)
-{
-    return kleur.Red() | (kleur.Green() << 8) | (kleur.Blue() << 16);
-}
-} // namespace
-
-TEST(Instellingen, EenEersteStartKrijgtDeStandaardKleurenEnHetLettertypeVanDeRichTekst)
-{
-    App app;
-    EXPECT_EQ(app->geefTekstKleur(), wxColour(0, 0, 200));
-    EXPECT_EQ(app->leesSchrijfAchtergrondKleur, wxColour(255, 249, 122));
-    EXPECT_EQ(app->slechtsLeesAchtergrondKleur, wxColour(219, 95, 204));
-    EXPECT_EQ(app->savePointAchtergrondKleur, wxColour(0, 250, 0));
-    EXPECT_TRUE(app->geefFont().IsOk());
-    EXPECT_EQ(app->geefAppConfigRef().GetPath(), "/Configuratie/Kleuren");
-}
-
 TEST(Instellingen, GekozenKleurenEnLettertypeKomenBijDeVolgendeStartTerug)
 {
-    wxFont gekozen;
+    wxFont standaard, gekozen;
     {
         App app;
+        // A first start has the default colours and a usable font.
+        EXPECT_EQ(app->geefTekstKleur(), wxColour(0, 0, 200));
+        EXPECT_EQ(app->leesSchrijfAchtergrondKleur, wxColour(255, 249, 122));
         app->lijstTekstKleur = wxColour(10, 20, 30);
         app->leesSchrijfAchtergrondKleur = wxColour(200, 210, 220);
-        app->slechtsLeesAchtergrondKleur = wxColour(1, 2, 3);
         app->savePointAchtergrondKleur = wxColour(4, 5, 6);
-        gekozen = app->geefFont();
+        standaard = gekozen = app->geefFont();
+        ASSERT_TRUE(gekozen.IsOk());
         gekozen.SetPointSize(gekozen.GetPointSize() + 5);
-        gekozen.MakeBold();
-        app->lijstFont = gekozen;
+        app->lijstFont = gekozen.MakeBold();
     }
+    // As stored for other versions: the font's colour is the writable background.
+    EXPECT_EQ(openKonfigBestand()->ReadLong("/Configuratie/Kleur", -1), 200 | 210 << 8 | 220 << 16);
     {
-        // As stored: one number per colour; the font's colour is the
-        // writable background.
-        auto konfig = openKonfigBestand();
-        EXPECT_EQ(konfig->ReadLong("/Configuratie/Kleuren/LijstTekstKleur", -1), kleurGetal(wxColour(10, 20, 30)));
-        EXPECT_EQ(konfig->ReadLong("/Configuratie/Kleuren/SavePointAchtergrondKleur", -1),
-                  kleurGetal(wxColour(4, 5, 6)));
-        EXPECT_EQ(konfig->ReadLong("/Configuratie/Kleur", -1), kleurGetal(wxColour(200, 210, 220)));
-        EXPECT_EQ(konfig->Read("/Configuratie/Font/InheemseBeschrijving", ""), gekozen.GetNativeFontInfoDesc());
+        App app;
+        EXPECT_EQ(app->geefTekstKleur(), wxColour(10, 20, 30));
+        EXPECT_EQ(app->leesSchrijfAchtergrondKleur, wxColour(200, 210, 220));
+        EXPECT_EQ(app->savePointAchtergrondKleur, wxColour(4, 5, 6));
+        EXPECT_EQ(app->geefFont().GetNativeFontInfoDesc(), gekozen.GetNativeFontInfoDesc());
     }
-    App app;
-    EXPECT_EQ(app->geefTekstKleur(), wxColour(10, 20, 30));
-    EXPECT_EQ(app->leesSchrijfAchtergrondKleur, wxColour(200, 210, 220));
-    EXPECT_EQ(app->slechtsLeesAchtergrondKleur, wxColour(1, 2, 3));
-    EXPECT_EQ(app->savePointAchtergrondKleur, wxColour(4, 5, 6));
-    EXPECT_EQ(app->geefFont().GetPointSize(), gekozen.GetPointSize());
-    EXPECT_EQ(app->geefFont().GetWeight(), wxFONTWEIGHT_BOLD);
-}
-
-TEST(Instellingen, EenOnleesbaarLettertypeWordtHetStandaardLettertype)
-{
-    const wxFont standaard = App()->geefFont();
-    {
-        auto konfig = openKonfigBestand();
-        konfig->Write("/Configuratie/Font/InheemseBeschrijving", "");
-    }
+    // A font that cannot be read is the default font.
+    openKonfigBestand()->Write("/Configuratie/Font/InheemseBeschrijving", "");
     App app;
     EXPECT_TRUE(app->geefFont().IsOk());
     EXPECT_EQ(app->geefFont().GetNativeFontInfoDesc(), standaard.GetNativeFontInfoDesc());
 }
 
-TEST(Instellingen, DeAchtergrondToontAlleenLezenVoorVeiligWerkenVoorSchrijfbaar)
+using Achtergrond = ProjectTest;
+
+TEST_F(Achtergrond, ToontAlleenLezenVoorVeiligWerkenVoorSchrijfbaar)
 {
-    const wxString pad = projectPad("p.vtd");
-    App app;
-    ASSERT_EQ(app->openProject(pad), 0);
     EXPECT_EQ(app->geefAchtergrondKleur(), VerelTamsoApp::lichtgeel);
-    ASSERT_EQ(app->schakelHandmatigeTransaktie(StandAan, VerelTamsoApp::safepointNaam), 0);
+    ASSERT_EQ(app->schakelSafePoint(StandAan), 0);
     EXPECT_EQ(app->geefAchtergrondKleur(), VerelTamsoApp::groen);
-    // Read-only wins over safe operation.
     app->schakelAlleenLezen(true);
     EXPECT_EQ(app->geefAchtergrondKleur(), VerelTamsoApp::veiligRoze);
     app->schakelAlleenLezen(false);
-    ASSERT_EQ(app->schakelHandmatigeTransaktie(StandUit, VerelTamsoApp::safepointNaam), 0);
-
+    ASSERT_EQ(app->schakelSafePoint(StandUit), 0);
     ASSERT_EQ(app->openProject(pad, true), 0);
     EXPECT_EQ(app->geefAchtergrondKleur(), VerelTamsoApp::veiligRoze);
+}
+
+TEST(Instellingen, DeStatusNamenWordenVertaaldInDeTaalVanHetMoment)
+{
+    App app;
+    EXPECT_EQ(wxJoin(VerelTamsoApp::geefAlleStatusAanduidingen(), ','), "Development,Defined,Implemented,Tested,Ready");
+    ASSERT_EQ(app->initLokaliteit(wxLANGUAGE_DUTCH), 0);
+    const wxArrayString namen = VerelTamsoApp::geefAlleStatusAanduidingen();
+    EXPECT_EQ(namen[Requirement::StatusOntwikkeling], "Ontwikkeling");
+    EXPECT_EQ(namen[Requirement::StatusKlaar], "Klaar");
 }

@@ -2,26 +2,18 @@
 #define TESTS_TOEPASSING_KERN_APP_KERNAPP_H
 
 #include "tests/ondersteuning/TijdelijkeApp.h"
+#include "tests/toepassing/kern/RequirementHulp.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>
-#include <ostream>
 #include <vector>
-
-inline void PrintTo(const wxString& tekst, std::ostream* uit)
-{
-    *uit << '"' << tekst.utf8_string() << '"';
-}
 
 // The application object as the program builds it, with its search state
 // open to the tests.
 class KernApp : public VerelTamsoApp
 {
 public:
-    using VerelTamsoApp::konfKolomNamen;
-    using VerelTamsoApp::rekInsertTekst;
-    using VerelTamsoApp::rekKolomNamen;
     using VerelTamsoApp::zoekVoorwaarde;
     using VerelTamsoApp::zoekVoorwaardeVeranderd;
 
@@ -31,16 +23,22 @@ public:
     int openProject(const wxString& pad, bool alleenLezen = false);
     long long tel(const wxString& opdracht) { return executeSkalair(opdracht); }
     // The list as the main window first shows it: everything, by number.
-    RequirementLijst zoekAlles(const wxString& zoekTekst = wxString(), const wxString& persoon = wxString())
-    {
-        return zoek(KolomID, SorteringOplopend, zoekTekst, persoon, Requirement::StatusAlle, Requirement::TypeAlle,
-                    Requirement::FunkTypeAlle, 1);
-    }
+    RequirementLijst zoekAlles();
 };
 
 using App = TijdelijkeApp<KernApp>;
 
 wxString projectPad(const wxString& naam);
+
+// A test of its own project file, opened and started.
+class ProjectTest : public ::testing::Test
+{
+protected:
+    const wxString pad = projectPad("p.vtd");
+    App app;
+
+    void SetUp() override { ASSERT_EQ(app->openProject(pad), 0); }
+};
 
 // A row of the table Requirements, as another program or an older version
 // may have left it; the columns not named keep their defaults.
@@ -48,15 +46,28 @@ struct Rij
 {
     int SR;
     const char* naam;
-    int prioriteit = 1;
+    unsigned int prioriteit = 1;
     long long totaleKosten = 1;
     int status = 0;
 };
-// Inserts the rows in one transaction of its own, as a committed project.
+// Inserts the rows in one committed transaction of their own.
 void voegRijenToe(KernApp& app, std::initializer_list<Rij> rijen);
 // Runs the statements in one committed transaction.
 void voerUit(KernApp& app, std::initializer_list<wxString> opdrachten);
+
+// What a project holds, read with plain SQL beside the store: the tests of
+// the changing operations check the rows, not the store's own reading.
+// "naam=SR" of every requirement in number order, joined by ",".
+wxString nummers(KernApp& app);
+// Columns ("a,b") of the requirement with this number as text, joined by
+// "|"; "null" for NULL, "-" when no requirement has the number.
+wxString kolommen(KernApp& app, int SR, const char* kolommen);
 // The numbers of the records, in list order.
 std::vector<int> nummers(const RequirementLijst& lijst);
+// A record with the title and number of a stored row, as a read gives it.
+Requirement opgeslagen(const char* naam, int SR);
+// The same with another priority: the edit of a user.
+Requirement metPrioriteit(const char* naam, int SR, unsigned int prioriteit);
+RequirementLijst lijstVan(std::initializer_list<Requirement> records);
 
 #endif

@@ -1,147 +1,73 @@
 // Adding requirements, one by one or as a list, and the whole life of one
 // requirement: added, read, changed, deleted, each step undone.
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/toepassing/kern/app/OpslagHulp.h"
+#include "tests/toepassing/kern/app/KernApp.h"
 
 namespace
 {
-Requirement volledig()
+// The known requirement at the highest cost, with an empty comment.
+Requirement duur()
 {
-    Requirement rek;
-    rek.naam = "O'Brien's 100% pump";
-    rek.datum = wxDateTime(12, wxDateTime::Jan, 2025);
-    rek.auteur = "Ine";
-    rek.SR = 12;
-    rek.versie = "1.2.0";
-    rek.prioriteit = 80;
+    Requirement rek = bekendeRequirement();
     rek.totaleKosten = 4294967295u;
-    rek.beschrijving = "<rich>text with 'quotes'</rich>";
-    rek.implementatie = "ABS";
-    rek.implementatieIngenieur = "Piet";
-    rek.validatie_test = "Track test";
-    rek.testLogboek = "ok";
-    rek.testIngenieur = "Klaas";
-    rek.externeRef = "/docs/brake.pdf";
-    rek.kommentaar = ""; // stored as an empty text, not as NULL
-    rek.aftekenaar = "Jan";
-    rek.afgetekendDatum = wxDateTime(1, wxDateTime::Mar, 2025);
-    rek.SR_ouder = -1;
-    rek.SR_gerelateerd = 7;
-    rek.status = Requirement::StatusKlaar;
-    rek.type = Requirement::TypeSysteem;
-    rek.funkType = Requirement::FunkTypePrestatie;
+    rek.kommentaar = "";
     return rek;
 }
-
-void verwachtGelijk(const Requirement& a, const Requirement& b)
-{
-    EXPECT_EQ(a.naam, b.naam);
-    EXPECT_EQ(a.datum.FormatISODate(), b.datum.FormatISODate());
-    EXPECT_EQ(a.auteur, b.auteur);
-    EXPECT_EQ(a.SR, b.SR);
-    EXPECT_EQ(a.versie, b.versie);
-    EXPECT_EQ(a.prioriteit, b.prioriteit);
-    EXPECT_EQ(a.totaleKosten, b.totaleKosten);
-    EXPECT_EQ(a.beschrijving, b.beschrijving);
-    EXPECT_EQ(a.implementatie, b.implementatie);
-    EXPECT_EQ(a.implementatieIngenieur, b.implementatieIngenieur);
-    EXPECT_EQ(a.validatie_test, b.validatie_test);
-    EXPECT_EQ(a.testLogboek, b.testLogboek);
-    EXPECT_EQ(a.testIngenieur, b.testIngenieur);
-    EXPECT_EQ(a.externeRef, b.externeRef);
-    EXPECT_EQ(a.kommentaar, b.kommentaar);
-    EXPECT_EQ(a.aftekenaar, b.aftekenaar);
-    EXPECT_EQ(a.afgetekendDatum.FormatISODate(), b.afgetekendDatum.FormatISODate());
-    EXPECT_EQ(a.SR_ouder, b.SR_ouder);
-    EXPECT_EQ(a.SR_gerelateerd, b.SR_gerelateerd);
-    EXPECT_EQ(a.status, b.status);
-    EXPECT_EQ(a.type, b.type);
-    EXPECT_EQ(a.funkType, b.funkType);
-}
-
-class Toevoeg : public ::testing::Test
-{
-protected:
-    const wxString pad = projectPad("p.vtd");
-    App app;
-
-    void SetUp() override { ASSERT_EQ(app->openProject(pad), 0); }
-};
 } // namespace
+
+using Toevoeg = ProjectTest;
 
 TEST_F(Toevoeg, EenRequirementLeeftToegevoegdVeranderdVerwijderdEnElkeStapKanTerug)
 {
-    ASSERT_EQ(app->voegToe(volledig()), 0);
+    ASSERT_EQ(app->voegToe(duur()), 0);
     const Requirement gelezen = app->geefRequirement(12);
-    verwachtGelijk(gelezen, volledig());
-    EXPECT_EQ(kolom(*app, 12, "kommentaar"), "");
-    EXPECT_EQ(kolom(*app, 12, "totaleKosten"), "4294967295");
+    EXPECT_EQ(alsTekst(gelezen), alsTekst(duur()));
+    // As stored: the highest cost stays positive, an empty text is no NULL.
+    EXPECT_EQ(kolommen(*app, 12, "totaleKosten,kommentaar"), "4294967295|");
     EXPECT_TRUE(app->rolTerugMogelijk()); // exactly this one change is open
 
+    // A title changed in case only is written, and its row still found.
     Requirement veranderd = gelezen;
     veranderd.prioriteit = 10;
-    veranderd.naam = "o'brien's 100% PUMP";
+    veranderd.naam = "o'brien's 100% BRAKE";
     ASSERT_EQ(app->verander(gelezen, veranderd, true), 0);
-    verwachtGelijk(app->geefRequirement(12), veranderd);
+    EXPECT_EQ(alsTekst(app->geefRequirement(12)), alsTekst(veranderd));
     // Undo takes back the change only: the add was committed by it.
     EXPECT_EQ(app->rolTerugTransaktie(wxString()), 0);
-    verwachtGelijk(app->geefRequirement(12), volledig());
+    EXPECT_EQ(alsTekst(app->geefRequirement(12)), alsTekst(duur()));
 
     ASSERT_EQ(app->verwijder(gelezen), 0);
     EXPECT_EQ(nummers(*app), "");
     EXPECT_EQ(app->rolTerugTransaktie(wxString()), 0);
-    verwachtGelijk(app->geefRequirement(12), volledig());
+    EXPECT_EQ(alsTekst(app->geefRequirement(12)), alsTekst(duur()));
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
 }
 
 TEST_F(Toevoeg, EenBestaandeTitelOfNummerWordtGeweigerdMetDeReden)
 {
-    ASSERT_EQ(app->voegToe(volledig()), 0);
+    ASSERT_EQ(app->voegToe(bekendeRequirement()), 0);
     ASSERT_EQ(app->stopTransaktie(), 0);
-    struct Geval
+    const struct
     {
         const char* naam;
         int SR;
         const char* melding;
-    };
-    const Geval gevallen[] = {
+    } gevallen[] = {
         // Another case is the same title; a title and number both taken name the title.
-        {"O'BRIEN'S 100% PUMP", 13, "An existing requirement has this title already: \"O'BRIEN'S 100% PUMP\" "},
-        {"O'Brien's 100% pump", 12, "An existing requirement has this title already: \"O'Brien's 100% pump\" "},
-        {"New", 12, "An existing requirement has this identification number: 12"},
+        {"O'BRIEN'S 100% BRAKE", 13, "has this title already: \"O'BRIEN'S 100% BRAKE\" "},
+        {"O'Brien's 100% brake", 12, "has this title already: \"O'Brien's 100% brake\" "},
+        {"New", 12, "has this identification number: 12"},
     };
-    for (const Geval& geval : gevallen)
+    for (const auto& geval : gevallen)
     {
         logVanger().wis();
-        Requirement rek = volledig();
-        rek.naam = geval.naam;
-        rek.SR = geval.SR;
-        EXPECT_EQ(app->voegToe(rek), 1) << geval.naam;
-        EXPECT_TRUE(logVanger().bevat(wxString("You cannot add this requirement. ") + geval.melding, wxLOG_Error))
+        EXPECT_EQ(app->voegToe(opgeslagen(geval.naam, geval.SR)), 1) << geval.naam;
+        EXPECT_TRUE(logVanger().bevat(
+            wxString("You cannot add this requirement. An existing requirement ") + geval.melding, wxLOG_Error))
             << logVanger().geefAlles();
         EXPECT_FALSE(app->rolTerugMogelijk()); // refused before any transaction
     }
-    EXPECT_EQ(nummers(*app), "O'Brien's 100% pump=12");
-}
-
-TEST_F(Toevoeg, EenRequirementZonderDatumKrijgtGeenOnzinDatum)
-{
-    Requirement rek = opgeslagen("Undated", 1);
-    rek.datum = wxDateTime();
-    rek.afgetekendDatum = wxDateTime();
-    ASSERT_EQ(app->voegToe(rek), 0);
-    RequirementLijst lijst;
-    lijst.Add(opgeslagen("Undated too", 2));
-    lijst.Add(opgeslagen("Dated", 3));
-    lijst[0].datum = wxDateTime();
-    ASSERT_EQ(app->voegToe(lijst, true), 0);
-    for (const int SR : {1, 2})
-    {
-        EXPECT_EQ(kolom(*app, SR, "datum"), "null") << SR;
-        EXPECT_FALSE(app->geefRequirement(SR).datum.IsValid()) << SR;
-    }
-    EXPECT_EQ(kolom(*app, 3, "datum"), lijst[1].datum.FormatISODate());
-    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+    EXPECT_EQ(nummers(*app), "O'Brien's 100% brake=12");
 }
 
 TEST_F(Toevoeg, EenLijstSlaatBestaandeOverEnIsEenWijziging)
@@ -149,27 +75,32 @@ TEST_F(Toevoeg, EenLijstSlaatBestaandeOverEnIsEenWijziging)
     EXPECT_EQ(app->voegToe(RequirementLijst(), true), 1);
     EXPECT_FALSE(app->rolTerugMogelijk());
 
-    RequirementLijst drie;
-    drie.Add(opgeslagen("a", 1));
-    drie.Add(opgeslagen("A", 2)); // the title of the first, in this same call
-    drie.Add(opgeslagen("c", 3));
-    RequirementLijst nummerBezet;
-    nummerBezet.Add(opgeslagen("d", 1));
-    nummerBezet.Add(opgeslagen("e", 5));
-    EXPECT_EQ(app->voegToe(drie, true), 0);
-    EXPECT_TRUE(logVanger().bevat("You cannot add a requirement. An existing requirement has this title already: \"A\"",
+    // The second has the title of the first, in this same call; the last the number.
+    RequirementLijst vier =
+        lijstVan({duur(), opgeslagen("o'brien's 100% BRAKE", 2), bekendeRequirement(), opgeslagen("d", 12)});
+    vier[2].naam = "Undated";
+    vier[2].SR = 3;
+    vier[2].datum = wxDateTime(); // no date is stored as no date, not as nonsense
+    EXPECT_EQ(app->voegToe(vier, true), 0);
+    EXPECT_TRUE(logVanger().bevat("You cannot add a requirement. An existing requirement has this title already:",
                                   wxLOG_Error));
-    EXPECT_EQ(app->voegToe(nummerBezet, true), 0);
     EXPECT_TRUE(logVanger().bevat(
-        "You cannot add a requirement. An existing requirement has this identification number: 1", wxLOG_Error));
-    EXPECT_EQ(nummers(*app), "a=1,c=3,e=5");
-    // Each call is one change.
+        "You cannot add a requirement. An existing requirement has this identification number: 12", wxLOG_Error));
+    EXPECT_EQ(nummers(*app), "Undated=3,O'Brien's 100% brake=12");
+    // Every field goes into its own column.
+    EXPECT_EQ(alsTekst(app->geefRequirement(12)), alsTekst(duur()));
+    EXPECT_EQ(alsTekst(app->geefRequirement(3)), alsTekst(vier[2]));
+    EXPECT_EQ(kolommen(*app, 3, "datum") + "|" + kolommen(*app, 12, "totaleKosten"), "null|4294967295");
+    // The whole call is one change.
     EXPECT_EQ(app->rolTerugTransaktie(wxString()), 0);
-    EXPECT_EQ(nummers(*app), "a=1,c=3");
+    EXPECT_EQ(nummers(*app), "");
 
     // A list of one is the one-record add, with its wording.
-    RequirementLijst een;
-    een.Add(opgeslagen("c", 9));
+    RequirementLijst een = lijstVan({opgeslagen("c", 9)});
+    een[0].datum = wxDateTime();
+    een[0].afgetekendDatum = wxDateTime();
+    EXPECT_EQ(app->voegToe(een, false), 0);
+    EXPECT_EQ(kolommen(*app, 9, "datum,afgetekendDatum"), "null|null");
     EXPECT_EQ(app->voegToe(een, false), 1);
     EXPECT_TRUE(logVanger().bevat("You cannot add this requirement. An existing requirement has this title already:",
                                   wxLOG_Error));
@@ -183,32 +114,11 @@ TEST_F(Toevoeg, EenGeweigerdeRijIsEenFoutNietEenSukses)
     EXPECT_EQ(app->voegToe(opgeslagen("refused", 1)), 2);
     EXPECT_TRUE(logVanger().bevat("refused by a rule", wxLOG_Error));
 
-    RequirementLijst lijst;
-    lijst.Add(opgeslagen("first", 2));
-    lijst.Add(opgeslagen("refused", 3));
-    lijst.Add(opgeslagen("third", 4));
     logVanger().wis();
-    EXPECT_EQ(app->voegToe(lijst, true), 2);
+    EXPECT_EQ(app->voegToe(lijstVan({opgeslagen("first", 2), opgeslagen("refused", 3), opgeslagen("third", 4)}), true),
+              2);
     EXPECT_TRUE(logVanger().bevat("Error whilst adding data:", wxLOG_Error)) << logVanger().geefAlles();
     EXPECT_TRUE(logVanger().bevat("refused by a rule", wxLOG_Error));
     // The rows before it stay in the open change; the rest is not tried.
     EXPECT_EQ(nummers(*app), "first=2");
-}
-
-TEST(ToevoegAlleenLezen, EenAlleenLezenProjectWeigertMetEenWaarschuwing)
-{
-    const wxString pad = projectPad("p.vtd");
-    App app;
-    ASSERT_EQ(app->openProject(pad), 0);
-    ASSERT_EQ(app->openProject(pad, true), 0);
-    EXPECT_EQ(app->voegToe(opgeslagen("a", 1)), 1);
-    RequirementLijst lijst;
-    lijst.Add(opgeslagen("a", 1));
-    lijst.Add(opgeslagen("b", 2));
-    EXPECT_EQ(app->voegToe(lijst, true), 1);
-    EXPECT_EQ(logVanger().geefAantal(wxLOG_Warning), 2u);
-    EXPECT_TRUE(
-        logVanger().bevat("You cannot add this requirement, because the database is read-only.", wxLOG_Warning));
-    EXPECT_FALSE(app->handmatigeTransaktieBezig());
-    EXPECT_EQ(nummers(*app), "");
 }

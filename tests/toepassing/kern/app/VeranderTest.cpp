@@ -1,28 +1,24 @@
-// Changing a stored requirement: only what differs is written, the row is
-// found by the title and number it was read with, and numbers are swapped
-// without ever sharing one.
+// Changing and deleting a stored requirement: the row is found by the title
+// and number it was read with, only what differs is written, and numbers
+// are swapped without ever sharing one.
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/toepassing/kern/app/OpslagHulp.h"
+#include "tests/toepassing/kern/app/KernApp.h"
 
 namespace
 {
-class Verander : public ::testing::Test
+class Verander : public ProjectTest
 {
 protected:
-    App app;
-
     void SetUp() override
     {
-        ASSERT_EQ(app->openProject(projectPad("p.vtd")), 0);
+        ProjectTest::SetUp();
         voegRijenToe(*app, {{3, "Pump"}, {7, "O'Brien"}, {9, "Valve"}});
-        ASSERT_EQ(app->executeUpdate("update Requirements set datum='2025-01-12',aftekenaar='Jan',"
-                                     "afgetekendDatum='2025-03-01',status=4 where SR==3"),
-                  0);
-        ASSERT_EQ(app->stopTransaktie(), 0);
+        voerUit(*app, {"update Requirements set datum='2025-01-12',aftekenaar='Jan',afgetekendDatum='2025-03-01',"
+                       "status=4,beschrijving='rich' where SR==3"});
     }
 
-    // Pump as it was read.
-    Requirement pomp() const
+    // Pump as a list row gives it: without its rich text.
+    static Requirement pomp()
     {
         Requirement rek = opgeslagen("Pump", 3);
         rek.datum = wxDateTime(12, wxDateTime::Jan, 2025);
@@ -32,97 +28,65 @@ protected:
         return rek;
     }
 };
+using Verwijder = Verander;
 } // namespace
 
 TEST_F(Verander, AlleenWatVerschiltWordtGeschreven)
 {
-    const Requirement oud = pomp();
-    Requirement nieuw = oud;
+    Requirement nieuw = pomp();
     nieuw.funkType = Requirement::FunkTypeBeperking;
-    nieuw.totaleKosten = 4294967295u; // the highest cost stays positive
     nieuw.kommentaar = "100% 'sure'";
-    EXPECT_EQ(app->verander(oud, nieuw, true), 0);
-    EXPECT_EQ(kolom(*app, 3, "funkType"), "3");
-    EXPECT_EQ(kolom(*app, 3, "totaleKosten"), "4294967295");
-    EXPECT_EQ(kolom(*app, 3, "kommentaar"), "100% 'sure'");
-    // Fields that are the same were not written: the stored version stays.
-    EXPECT_EQ(kolom(*app, 3, "versie"), "1.0.0");
-    EXPECT_TRUE(app->rolTerugMogelijk());
+    nieuw.totaleKosten = 4294967295u; // the highest cost stays positive
+    EXPECT_EQ(app->verander(pomp(), nieuw, true), 0);
+    EXPECT_EQ(kolommen(*app, 3, "funkType,kommentaar,totaleKosten"), "3|100% 'sure'|4294967295");
+    // The rest was not written: the rich text the list never read stays.
+    EXPECT_EQ(kolommen(*app, 3, "beschrijving"), "rich");
 
     // Another time of the same day is no change: no statement, no transaction.
     ASSERT_EQ(app->stopTransaktie(), 0);
-    Requirement later = oud;
+    Requirement later = pomp();
     later.datum.SetHour(15);
-    EXPECT_EQ(app->verander(oud, later, true), 1);
+    EXPECT_EQ(app->verander(pomp(), later, true), 1);
     EXPECT_FALSE(app->rolTerugMogelijk());
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
 }
 
 TEST_F(Verander, DeAftekenaarTeltAlleenZolangHetRequirementKlaarIs)
 {
-    Requirement nieuw = pomp();
-    nieuw.status = Requirement::StatusGetest;
-    nieuw.aftekenaar.clear();
-    nieuw.afgetekendDatum = wxDateTime(2, wxDateTime::Mar, 2025);
-    EXPECT_EQ(app->verander(pomp(), nieuw, true), 0);
-    EXPECT_EQ(kolom(*app, 3, "status"), "3");
-    EXPECT_EQ(kolom(*app, 3, "aftekenaar"), "Jan");
-    EXPECT_EQ(kolom(*app, 3, "afgetekendDatum"), "2025-03-01");
+    Requirement getest = pomp();
+    getest.status = Requirement::StatusGetest;
+    getest.aftekenaar.clear();
+    getest.afgetekendDatum = wxDateTime(2, wxDateTime::Mar, 2025);
+    EXPECT_EQ(app->verander(pomp(), getest, true), 0);
+    EXPECT_EQ(kolommen(*app, 3, "status,aftekenaar,afgetekendDatum"), "3|Jan|2025-03-01");
 
-    Requirement weerKlaar = nieuw;
+    Requirement weerKlaar = getest;
     weerKlaar.status = Requirement::StatusKlaar;
     weerKlaar.aftekenaar = "Piet";
     weerKlaar.afgetekendDatum = wxDateTime(3, wxDateTime::Mar, 2025);
-    EXPECT_EQ(app->verander(nieuw, weerKlaar, true), 0);
-    EXPECT_EQ(kolom(*app, 3, "aftekenaar"), "Piet");
-    EXPECT_EQ(kolom(*app, 3, "afgetekendDatum"), "2025-03-03");
-}
-
-TEST_F(Verander, TitelsMetQuotesEnAndereHoofdlettersVindenHunRij)
-{
-    Requirement oud = opgeslagen("o'brien", 7); // read with another case
-    Requirement nieuw = oud;
-    nieuw.naam = "O'BRIEN";
-    EXPECT_EQ(app->verander(oud, nieuw, true), 0);
-    EXPECT_EQ(kolom(*app, 7, "naam"), "O'BRIEN");
-    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
-}
-
-TEST_F(Verander, EenVerouderdRecordWordtGemeldEnVerandertNiets)
-{
-    // Renamed by another change since it was read.
-    Requirement oud = opgeslagen("Pomp", 3);
-    Requirement nieuw = oud;
-    nieuw.prioriteit = 99;
-    EXPECT_EQ(app->verander(oud, nieuw, true), 2);
-    EXPECT_TRUE(logVanger().bevat("no longer in the database", wxLOG_Error)) << logVanger().geefAlles();
-    EXPECT_TRUE(logVanger().bevat("Nothing was changed.", wxLOG_Error));
-    EXPECT_EQ(kolom(*app, 3, "prioriteit"), "1");
+    EXPECT_EQ(app->verander(getest, weerKlaar, true), 0);
+    EXPECT_EQ(kolommen(*app, 3, "aftekenaar,afgetekendDatum"), "Piet|2025-03-03");
 }
 
 TEST_F(Verander, EenOntbrekendeDatumBlijftOntbrekenEnWordtNooitOnzin)
 {
-    // Valve has no date: a read gives no valid date, and an edit of its
-    // priority leaves the date alone.
+    // Valve has no date: an edit of its priority and status leaves the dates alone.
     Requirement oud = opgeslagen("Valve", 9);
-    oud.datum = wxDateTime();
-    oud.afgetekendDatum = wxDateTime();
+    oud.datum = oud.afgetekendDatum = wxDateTime();
     Requirement nieuw = oud;
     nieuw.prioriteit = 5;
     nieuw.status = Requirement::StatusKlaar;
     EXPECT_EQ(app->verander(oud, nieuw, true), 0);
-    EXPECT_EQ(kolom(*app, 9, "datum"), "null");
-    EXPECT_EQ(kolom(*app, 9, "afgetekendDatum"), "null");
-
     // A date taken away is stored as no date.
     Requirement zonder = pomp();
     zonder.datum = wxDateTime();
     EXPECT_EQ(app->verander(pomp(), zonder, true), 0);
-    EXPECT_EQ(kolom(*app, 3, "datum"), "null");
+    EXPECT_EQ(kolommen(*app, 9, "prioriteit,datum,afgetekendDatum") + "|" + kolommen(*app, 3, "datum"),
+              "5|null|null|null");
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
 }
 
-TEST_F(Verander, EenNieuwNummer)
+TEST_F(Verander, EenNieuwNummerEnTweeNummersWisselenHeelOfHelemaalNiet)
 {
     Requirement rek = opgeslagen("Valve", 9);
     EXPECT_EQ(app->verander(rek, 9, true), 1);
@@ -132,37 +96,64 @@ TEST_F(Verander, EenNieuwNummer)
     EXPECT_EQ(app->verander(rek, 7, true), 2);
     EXPECT_EQ(rek.SR, 12);
     EXPECT_EQ(nummers(*app), "Pump=3,O'Brien=7,Valve=12");
+
+    EXPECT_EQ(app->verwisselSR(opgeslagen("Pump", 3), rek, true), 0);
+    EXPECT_EQ(nummers(*app), "Valve=3,O'Brien=7,Pump=12");
+    // One undo takes back the whole swap.
+    EXPECT_EQ(app->rolTerugTransaktie(wxString()), 0);
+    EXPECT_EQ(nummers(*app), "Pump=3,O'Brien=7,Valve=12");
+    // The second is stale: the first does not stay at the free number.
+    EXPECT_EQ(app->verwisselSR(opgeslagen("Pump", 3), opgeslagen("Valve", 8), true), 2);
+    EXPECT_EQ(nummers(*app), "Pump=3,O'Brien=7,Valve=12");
 }
 
-TEST_F(Verander, TweeNummersWisselenHeelOfHelemaalNiet)
+TEST_F(Verander, EenVerouderdRecordWordtGemeldEnVerandertOfVerwijdertNiets)
 {
-    EXPECT_EQ(app->verwisselSR(opgeslagen("Pump", 3), opgeslagen("Valve", 9), true), 0);
-    EXPECT_EQ(nummers(*app), "Valve=3,O'Brien=7,Pump=9");
-    // One undo takes back the whole swap.
+    // Renamed since it was read, the title of one row with the number of another, or gone.
+    for (const char* naam : {"Pomp", "Valve", "Gone"})
+    {
+        const Requirement oud = opgeslagen(naam, 3);
+        logVanger().wis();
+        EXPECT_EQ(app->verander(oud, metPrioriteit(naam, 3, 99), true), 2) << naam;
+        EXPECT_TRUE(logVanger().bevat("no longer in the database as it was read", wxLOG_Error)) << naam;
+        EXPECT_TRUE(logVanger().bevat("Nothing was changed.", wxLOG_Error)) << logVanger().geefAlles();
+        logVanger().wis();
+        EXPECT_EQ(app->verwijder(oud), 2) << naam;
+        EXPECT_TRUE(logVanger().bevat("no longer in the database as it was read", wxLOG_Error)) << naam;
+        EXPECT_TRUE(logVanger().bevat("Nothing was removed.", wxLOG_Error)) << logVanger().geefAlles();
+    }
+    EXPECT_EQ(nummers(*app), "Pump=3,O'Brien=7,Valve=9");
+    EXPECT_EQ(kolommen(*app, 3, "prioriteit"), "1");
+}
+
+TEST_F(Verwijder, EenRequirementGaatOpTitelEnNummerEnElkeKeerIsEenWijziging)
+{
+    // The title matches without regard to case, and its quote is doubled.
+    EXPECT_EQ(app->verwijder(opgeslagen("PUMP", 3)), 0);
+    EXPECT_EQ(app->verwijder(opgeslagen("O'Brien", 7)), 0);
+    EXPECT_EQ(nummers(*app), "Valve=9");
+    // Each delete is its own change: undo brings back the last one only.
+    EXPECT_EQ(app->rolTerugTransaktie(wxString()), 0);
+    EXPECT_EQ(nummers(*app), "O'Brien=7,Valve=9");
+    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+}
+
+TEST_F(Verwijder, EenLijstIsEenWijzigingDieStoptBijDeEersteFout)
+{
+    RequirementLijst lijst = lijstVan({opgeslagen("Pump", 3), opgeslagen("Valve", 9)});
+    EXPECT_EQ(app->verwijder(lijst), 0);
+    EXPECT_EQ(nummers(*app), "O'Brien=7");
     EXPECT_EQ(app->rolTerugTransaktie(wxString()), 0);
     EXPECT_EQ(nummers(*app), "Pump=3,O'Brien=7,Valve=9");
 
-    // The second is stale: the first does not stay at the free number.
-    EXPECT_EQ(app->verwisselSR(opgeslagen("Pump", 3), opgeslagen("Valve", 8), true), 2);
-    EXPECT_EQ(nummers(*app), "Pump=3,O'Brien=7,Valve=9");
-    EXPECT_TRUE(app->rolTerugMogelijk()); // the swap's transaction is open, and empty
-}
+    // The second is stale: the first stays deleted, the third is not tried.
+    lijst[1].SR = 8;
+    lijst.Add(opgeslagen("O'Brien", 7));
+    EXPECT_EQ(app->verwijder(lijst), 2);
+    EXPECT_EQ(nummers(*app), "O'Brien=7,Valve=9");
 
-TEST(VeranderAlleenLezen, EenAlleenLezenProjectWeigertMetEenWaarschuwing)
-{
-    const wxString pad = projectPad("p.vtd");
-    App app;
-    ASSERT_EQ(app->openProject(pad), 0);
-    voegRijenToe(*app, {{1, "Pump"}});
-    ASSERT_EQ(app->openProject(pad, true), 0);
-
-    Requirement oud = opgeslagen("Pump", 1);
-    Requirement nieuw = oud;
-    nieuw.prioriteit = 7;
-    EXPECT_EQ(app->verander(oud, nieuw, true), 1);
-    EXPECT_EQ(app->verwisselSR(oud, oud, true), 1);
-    EXPECT_TRUE(
-        logVanger().bevat("You cannot modify this requirement, because the database is read-only.", wxLOG_Warning));
-    EXPECT_FALSE(app->handmatigeTransaktieBezig());
-    EXPECT_EQ(kolom(*app, 1, "prioriteit"), "1");
+    // An empty list deletes nothing, but the change before it is committed.
+    EXPECT_EQ(app->verwijder(RequirementLijst()), 1);
+    EXPECT_EQ(app->rolTerugTransaktie(wxString()), 0);
+    EXPECT_EQ(nummers(*app), "O'Brien=7,Valve=9");
 }
