@@ -182,3 +182,20 @@ TEST(ZoekZwaar, ZwareGewichtenEnHogeKostenLopenNietOver)
     EXPECT_EQ(app->geefTotaleKosten(), 8589934590LL);
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
 }
+
+// A project of 100,000 requirements each of the highest cost: the total cost
+// and the list's sums must not wrap anywhere.
+TEST(ZoekZwaar, HonderdduizendDuursteRequirementsGevenHetJuisteTotaal)
+{
+    App app;
+    ASSERT_EQ(app->openProject(projectPad("groot.vtd")), 0);
+    voerUit(*app, {"with recursive n(i) as (select 1 union all select i+1 from n where i<100000) "
+                   "insert into Requirements (SR,naam,prioriteit,totaleKosten,status) "
+                   "select i,'r'||i,1,4294967295,0 from n"});
+    const RequirementLijst lijst = app->zoekAlles();
+    EXPECT_EQ(app->geefTotaleKosten(), 429496729500000LL);
+    ASSERT_EQ(lijst.size(), 100000u);
+    EXPECT_EQ(lijst[99999].totaleKosten, 4294967295u);
+    EXPECT_FLOAT_EQ(lijst[0].werkVerricht, 100.0f / 5 / 100000);
+    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+}
