@@ -67,10 +67,20 @@ DesktopApp::~DesktopApp()
     config.Write(sleutelSecretStoreToegestaan, secretStoreToegangToegestaan);
 }
 
+bool DesktopApp::CallOnInit()
+{
+    zetSchermInstellingen();
+    return wxApp::CallOnInit();
+}
+
+void DesktopApp::zetSchermInstellingen()
+{
+    schakelToolTips(toolTips == StandAan);
+}
+
 void DesktopApp::leesInstellingen()
 {
     toolTips = StandSchakelaar(config.ReadBool(sleutelToolTips, true), false).stand();
-    schakelToolTips(toolTips == StandAan);
     taalGekozen = config.ReadBool(sleutelTaalGekozen, false);
     secretStoreAlGevraagd = config.ReadBool(sleutelSecretStoreGevraagd, false);
     secretStoreToegangToegestaan = config.ReadBool(sleutelSecretStoreToegestaan, false);
