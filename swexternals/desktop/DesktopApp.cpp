@@ -178,7 +178,7 @@ void DesktopApp::zetTaal(wxLanguage nieuweTaal)
     if (!isTaalBeschikbaar(nieuweTaal))
     {
         DesktopFunkties::wxErrorVeilig(_("The interface language") +
-                                       dubbeleQuotes(wxLocale::GetLanguageName(nieuweTaal), true) +
+                                       DesktopFunkties::dubbeleQuotes(wxLocale::GetLanguageName(nieuweTaal), true) +
                                        _("cannot be used: its message catalogues were not found."));
         return;
     }
@@ -253,7 +253,8 @@ void DesktopApp::toonCopyright(wxAboutDialogInfo& info, const wxString& beschrij
 {
     info.SetDescription(geefPlatformBeschrijving(true) + "\n\n" + beschrijving);
     wxArrayString ontwikkelaars;
-    ontwikkelaars.Add(_("The wxWidgets cross-platform GUI toolkit.") + haken(toolkitAdres + " ", true));
+    ontwikkelaars.Add(_("The wxWidgets cross-platform GUI toolkit.") +
+                      DesktopFunkties::haken(toolkitAdres + " ", true));
     for (const wxString& regel : credits)
         ontwikkelaars.Add("\n" + regel);
     info.SetDevelopers(ontwikkelaars);
