@@ -1,10 +1,13 @@
 # Build helpers shared by every layer of the tree.
 
 # ccache in front of the compilers when it is installed (and VT_CCACHE is
-# on), also when the launcher was given as plain "ccache". Its sloppiness
-# lets it cache sources built with the precompiled headers: it hashes the
-# header's contents instead of trusting the time stamps and macros, which
-# change with every build of the header.
+# on), also when the launcher was given as plain "ccache".
+# - Its sloppiness lets it cache sources built with the precompiled headers:
+#   it hashes the header's contents instead of trusting the time stamps and
+#   macros, which change with every build of the header.
+# - Paths below the source folder count relative to it, and the debug
+#   information names them so (-fdebug-prefix-map), so that another clone
+#   or worktree on the same machine finds what this one compiled.
 function(vt_ccache)
     if(NOT VT_CCACHE)
         return()
@@ -17,9 +20,10 @@ function(vt_ccache)
         if(NOT CMAKE_${taal}_COMPILER_LAUNCHER OR CMAKE_${taal}_COMPILER_LAUNCHER MATCHES "ccache$")
             set(CMAKE_${taal}_COMPILER_LAUNCHER
                 env CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
-                ${VT_CCACHE_PROGRAMMA} PARENT_SCOPE)
+                CCACHE_BASEDIR=${CMAKE_SOURCE_DIR} ${VT_CCACHE_PROGRAMMA} PARENT_SCOPE)
         endif()
     endforeach()
+    add_compile_options(-fdebug-prefix-map=${CMAKE_SOURCE_DIR}=.)
 endfunction()
 
 # What nearly every source includes, parsed once per build instead of once
