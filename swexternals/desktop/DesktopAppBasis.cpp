@@ -72,7 +72,10 @@ DesktopAppBasis::DesktopAppBasis(const wxString& applikatieNaam, const wxString&
       stdPaden(wxStandardPaths::Get()), rtos(nullptr, 0), processor(&rtos)
 {
     // Whether another instance runs is asked later, by the start-up checks.
-    eenInstantieKontrole.Create(appNaam + "-" + wxGetUserId(), "/tmp");
+    // The lock lies in the user's temporary folder: /tmp, unless TMPDIR
+    // names another, so that programs given a folder of their own (the
+    // tests, run side by side) do not trip over each other's lock files.
+    eenInstantieKontrole.Create(appNaam + "-" + wxGetUserId(), wxFileName::GetTempDir());
 
     const wxDateTime start = wxDateTime::Now();
     wxConfigBase::DontCreateOnDemand();
