@@ -10,6 +10,10 @@ if [ "${1:-}" = test ]; then
     pakketten+=(googletest libgtest-dev libbenchmark-dev xvfb xauth python3-pyftpdlib locales)
 fi
 
+# A quicker build: ccache in front of the compilers (the CMake files use it
+# when it is there; see VT_CCACHE).
+pakketten+=(ccache)
+
 ontbrekend=()
 for pakket in "${pakketten[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$pakket" 2>/dev/null | grep -q 'install ok installed'; then

@@ -55,9 +55,10 @@ public:
     using WebOpener = std::function<bool(const wxString& adres)>;
     static WebOpener zetWebOpener(WebOpener opener);
 
-    // The mark of a window whose document has unsaved changes. The window
-    // keeps it as its modified state; on Linux it shows as a "*" before the
-    // window's title, as the desktop's own editors do.
+    // The mark of a window whose document has unsaved changes: kept here
+    // for as long as the window lives (and given to the window's modified
+    // state too); on Linux it shows as a "*" before the window's title, as
+    // the desktop's own editors do. A window starts without it.
     static void zetVensterGewijzigd(wxTopLevelWindow& venster, bool gewijzigd);
     static bool isVensterGewijzigd(const wxTopLevelWindow& venster);
 
