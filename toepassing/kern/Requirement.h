@@ -48,8 +48,9 @@ public:
     ~Requirement() = default;
 
     Requirement& operator=(const Requirement&) = default;
-    // Texts move (the source's become empty); numbers and dates are copied.
-    Requirement& operator=(Requirement&& ander) noexcept;
+    // Member by member, so no field is ever left out. wxString has no move
+    // of its own: its texts are copied, and the source keeps them.
+    Requirement& operator=(Requirement&&) = default;
 
     // The exchange file: 22 fields, each between "<<##" and "##>>".
     // 0 read or written; 2 the file could not be opened, read or closed.

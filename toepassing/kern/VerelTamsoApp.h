@@ -268,8 +268,6 @@ private:
     // Runs the select and makes a whole record of its first row.
     Requirement leesEen(const wxString& opdracht);
     void voegToeAanZoekVoorwaarde(const wxString& deel);
-    // Whether a column of the table compares texts without regard to case.
-    static bool isZonderHoofdletters(const wxString& kolom);
     static void meldLeesFout();
     static void meldLeesFout(const wxString& sqliteBericht);
     static void meldSQLiteFout(const wxString& sqliteBericht);

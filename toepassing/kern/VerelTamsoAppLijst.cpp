@@ -3,6 +3,7 @@
 // it shows, a page at a time, by their numbers; the project's own figures
 // and the people named in it.
 #include "toepassing/kern/LijstAandeel.h"
+#include "toepassing/kern/RequirementVeld.h"
 #include "toepassing/kern/SorteerSleutels.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 
@@ -147,7 +148,10 @@ int VerelTamsoApp::leesLijstSelektie(const ZoekCriteria& criteria, LijstSelektie
     Regels regels;
     std::unique_ptr<SorteerSleutels> sleutels;
     if (!sorteerKolom.empty())
-        sleutels = std::make_unique<SorteerSleutels>(isZonderHoofdletters(sorteerNaam));
+    {
+        const RequirementVeld* veld = RequirementVeld::geef(sorteerNaam);
+        sleutels = std::make_unique<SorteerSleutels>(veld && veld->isZonderHoofdletters());
+    }
     Som kosten;
     Som gewicht;
     try
@@ -197,12 +201,6 @@ int VerelTamsoApp::leesLijstSelektie(const ZoekCriteria& criteria, LijstSelektie
     return 0;
 }
 
-// Titles are unique without regard to case, and sorted so.
-bool VerelTamsoApp::isZonderHoofdletters(const wxString& kolom)
-{
-    return kolom == "naam";
-}
-
 int VerelTamsoApp::leesLijstPagina(const LijstSelektie& selektie, size_t vanaf, size_t aantal, RequirementLijst& rijen)
 {
     rijen.Clear();
@@ -214,9 +212,9 @@ int VerelTamsoApp::leesLijstPagina(const LijstSelektie& selektie, size_t vanaf, 
     for (size_t i = vanaf; i < tot; ++i)
         plaatsen.emplace(nummers[i], i - vanaf);
 
-    static const wxString kolommen = "select SR,naam,auteur,implementatieIngenieur,testIngenieur,prioriteit,"
-                                     "totaleKosten,status,datum," +
-                                     LijstAandeel::werkVerricht.teller + "," + LijstAandeel::laagFruit.teller +
+    // The two numerators first: the list columns are read by name.
+    static const wxString kolommen = "select " + LijstAandeel::werkVerricht.teller + "," +
+                                     LijstAandeel::laagFruit.teller + "," + RequirementVeld::lijstKolommen() +
                                      " from " + TamsoTabelNaam + " where SR in (";
     std::vector<std::unique_ptr<Requirement>> pagina(tot - vanaf);
     const int gelezen = stapDoorLijstRijen(
@@ -228,8 +226,8 @@ int VerelTamsoApp::leesLijstPagina(const LijstSelektie& selektie, size_t vanaf, 
                 return;
             const double som = selektie.gewichtSom;
             double aandeel = 0.0;
-            const Teller werk = Teller::lees(rij, 9);
-            const Teller fruit = Teller::lees(rij, 10);
+            const Teller werk = Teller::lees(rij, 0);
+            const Teller fruit = Teller::lees(rij, 1);
             rek.werkVerricht = LijstAandeel::werkVerricht.bereken(werk.bestaat, werk.waarde, som, aandeel)
                                    ? static_cast<float>(aandeel)
                                    : 0.0f;

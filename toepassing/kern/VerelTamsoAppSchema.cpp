@@ -3,6 +3,7 @@
 // and currency.
 #include "swexternals/desktop/DesktopVraag.h"
 #include "toepassing/kern/LijstAandeel.h"
+#include "toepassing/kern/RequirementVeld.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 
 #include <wx/filedlg.h>
@@ -48,28 +49,8 @@ const TabelDefinitie& requirementsDefinitie()
     {
         TabelDefinitie d;
         d.kolom("id", "integer primary key");
-        d.kolom("naam", "text not null collate nocase");
-        d.kolom("datum", "text");
-        d.kolom("auteur", "text");
-        d.kolom("SR", "integer not null");
-        d.kolom("versie", "text not null default '1.0.0'");
-        d.kolom("prioriteit", "integer not null default 1");
-        d.kolom("totaleKosten", "integer not null default 1");
-        d.kolom("beschrijving", "text");
-        d.kolom("implementatie", "text");
-        d.kolom("implementatieIngenieur", "text");
-        d.kolom("validatie_test", "text");
-        d.kolom("testLogboek", "text");
-        d.kolom("testIngenieur", "text");
-        d.kolom("externeRef", "text");
-        d.kolom("kommentaar", "text");
-        d.kolom("aftekenaar", "text");
-        d.kolom("afgetekendDatum", "text");
-        d.kolom("SR_ouder", "integer default -1");
-        d.kolom("SR_gerelateerd", "integer default -1");
-        d.kolom("status", "integer default 0");
-        d.kolom("type", "integer default 0");
-        d.kolom("funkType", "integer default 0");
+        for (const RequirementVeld& veld : RequirementVeld::alle())
+            d.kolom(veld.kolom, veld.definitie);
         d.beperkingen.Add("unique(naam)");
         d.beperkingen.Add("unique(SR)");
         return d;

@@ -2,7 +2,7 @@
 // naming which of the two clashes.
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
-#include "toepassing/kern/SQLWaarde.h"
+#include "toepassing/kern/RequirementVeld.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 
 #include <wx/intl.h>
@@ -13,61 +13,17 @@ namespace
 // The 22 stored fields in the column order of the table, after id.
 wxString maakWaarden(const Requirement& rek)
 {
-    const wxString waarden[] = {
-        SQLWaarde::tekst(rek.naam),
-        SQLWaarde::datum(rek.datum),
-        SQLWaarde::tekst(rek.auteur),
-        SQLWaarde::geheel(rek.SR),
-        SQLWaarde::tekst(rek.versie),
-        SQLWaarde::geheel(rek.prioriteit),
-        SQLWaarde::geheel(rek.totaleKosten),
-        SQLWaarde::tekst(rek.beschrijving),
-        SQLWaarde::tekst(rek.implementatie),
-        SQLWaarde::tekst(rek.implementatieIngenieur),
-        SQLWaarde::tekst(rek.validatie_test),
-        SQLWaarde::tekst(rek.testLogboek),
-        SQLWaarde::tekst(rek.testIngenieur),
-        SQLWaarde::tekst(rek.externeRef),
-        SQLWaarde::tekst(rek.kommentaar),
-        SQLWaarde::tekst(rek.aftekenaar),
-        SQLWaarde::datum(rek.afgetekendDatum),
-        SQLWaarde::geheel(rek.SR_ouder),
-        SQLWaarde::geheel(rek.SR_gerelateerd),
-        SQLWaarde::geheel(static_cast<int>(rek.status)),
-        SQLWaarde::geheel(static_cast<int>(rek.type)),
-        SQLWaarde::geheel(static_cast<int>(rek.funkType)),
-    };
     wxString tekst;
-    for (const wxString& waarde : waarden)
-        tekst += (tekst.empty() ? "" : ",") + waarde;
+    for (const RequirementVeld& veld : RequirementVeld::alle())
+        tekst += (tekst.empty() ? "" : ",") + veld.alsSQL(rek);
     return tekst;
 }
 
 void bind(wxSQLite3Statement& opdracht, const Requirement& rek)
 {
     int index = 0;
-    opdracht.Bind(++index, rek.naam);
-    SQLWaarde::bindDatum(opdracht, ++index, rek.datum);
-    opdracht.Bind(++index, rek.auteur);
-    opdracht.Bind(++index, rek.SR);
-    opdracht.Bind(++index, rek.versie);
-    SQLWaarde::bindGeheel(opdracht, ++index, rek.prioriteit);
-    SQLWaarde::bindGeheel(opdracht, ++index, rek.totaleKosten);
-    opdracht.Bind(++index, rek.beschrijving);
-    opdracht.Bind(++index, rek.implementatie);
-    opdracht.Bind(++index, rek.implementatieIngenieur);
-    opdracht.Bind(++index, rek.validatie_test);
-    opdracht.Bind(++index, rek.testLogboek);
-    opdracht.Bind(++index, rek.testIngenieur);
-    opdracht.Bind(++index, rek.externeRef);
-    opdracht.Bind(++index, rek.kommentaar);
-    opdracht.Bind(++index, rek.aftekenaar);
-    SQLWaarde::bindDatum(opdracht, ++index, rek.afgetekendDatum);
-    opdracht.Bind(++index, rek.SR_ouder);
-    opdracht.Bind(++index, rek.SR_gerelateerd);
-    opdracht.Bind(++index, static_cast<int>(rek.status));
-    opdracht.Bind(++index, static_cast<int>(rek.type));
-    opdracht.Bind(++index, static_cast<int>(rek.funkType));
+    for (const RequirementVeld& veld : RequirementVeld::alle())
+        veld.bind(opdracht, ++index, rek);
 }
 } // namespace
 

@@ -2,6 +2,7 @@
 // and the row is found by the title and number it had when it was read.
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
+#include "toepassing/kern/RequirementVeld.h"
 #include "toepassing/kern/SQLWaarde.h"
 #include "toepassing/kern/SavepointBewaker.h"
 #include "toepassing/kern/VerelTamsoApp.h"
@@ -12,55 +13,19 @@
 
 namespace
 {
-void voegToeAlsAnders(wxString& set, const wxString& kolom, const wxString& oud, const wxString& nieuw)
-{
-    if (oud != nieuw)
-        set += kolom + "=" + SQLWaarde::tekst(nieuw) + ",";
-}
-
-template <typename Getal> void voegToeAlsAnders(wxString& set, const wxString& kolom, Getal oud, Getal nieuw)
-{
-    if (oud != nieuw)
-        set += kolom + "=" + SQLWaarde::geheel(nieuw) + ",";
-}
-
-void voegToeAlsAndereDag(wxString& set, const wxString& kolom, const wxDateTime& oud, const wxDateTime& nieuw)
-{
-    if (!SQLWaarde::zelfdeDag(oud, nieuw))
-        set += kolom + "=" + SQLWaarde::datum(nieuw) + ",";
-}
-
 // The assignments of every column in which the records differ, each
 // followed by a comma; the signer and the sign-off date only count while
 // the new record is signed off.
 wxString maakVerschillen(const Requirement& oud, const Requirement& nieuw)
 {
     wxString set;
-    voegToeAlsAnders(set, "naam", oud.naam, nieuw.naam);
-    voegToeAlsAndereDag(set, "datum", oud.datum, nieuw.datum);
-    voegToeAlsAnders(set, "auteur", oud.auteur, nieuw.auteur);
-    voegToeAlsAnders(set, "SR", oud.SR, nieuw.SR);
-    voegToeAlsAnders(set, "versie", oud.versie, nieuw.versie);
-    voegToeAlsAnders(set, "prioriteit", oud.prioriteit, nieuw.prioriteit);
-    voegToeAlsAnders(set, "totaleKosten", oud.totaleKosten, nieuw.totaleKosten);
-    voegToeAlsAnders(set, "beschrijving", oud.beschrijving, nieuw.beschrijving);
-    voegToeAlsAnders(set, "implementatie", oud.implementatie, nieuw.implementatie);
-    voegToeAlsAnders(set, "implementatieIngenieur", oud.implementatieIngenieur, nieuw.implementatieIngenieur);
-    voegToeAlsAnders(set, "validatie_test", oud.validatie_test, nieuw.validatie_test);
-    voegToeAlsAnders(set, "testLogboek", oud.testLogboek, nieuw.testLogboek);
-    voegToeAlsAnders(set, "testIngenieur", oud.testIngenieur, nieuw.testIngenieur);
-    voegToeAlsAnders(set, "externeRef", oud.externeRef, nieuw.externeRef);
-    voegToeAlsAnders(set, "kommentaar", oud.kommentaar, nieuw.kommentaar);
-    if (nieuw.status == Requirement::StatusKlaar)
+    for (const RequirementVeld& veld : RequirementVeld::alle())
     {
-        voegToeAlsAnders(set, "aftekenaar", oud.aftekenaar, nieuw.aftekenaar);
-        voegToeAlsAndereDag(set, "afgetekendDatum", oud.afgetekendDatum, nieuw.afgetekendDatum);
+        if (veld.alleenAfgetekend && nieuw.status != Requirement::StatusKlaar)
+            continue;
+        if (!veld.isGelijk(oud, nieuw))
+            set += wxString(veld.kolom) + "=" + veld.alsSQL(nieuw) + ",";
     }
-    voegToeAlsAnders(set, "SR_ouder", oud.SR_ouder, nieuw.SR_ouder);
-    voegToeAlsAnders(set, "SR_gerelateerd", oud.SR_gerelateerd, nieuw.SR_gerelateerd);
-    voegToeAlsAnders(set, "status", static_cast<int>(oud.status), static_cast<int>(nieuw.status));
-    voegToeAlsAnders(set, "type", static_cast<int>(oud.type), static_cast<int>(nieuw.type));
-    voegToeAlsAnders(set, "funkType", static_cast<int>(oud.funkType), static_cast<int>(nieuw.funkType));
     return set;
 }
 } // namespace
