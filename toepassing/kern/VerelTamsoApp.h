@@ -294,8 +294,9 @@ public:
     // Swaps two numbers, whole or not at all.
     int verwisselSR(const Requirement& a, const Requirement& b, bool start);
     int voegToe(const Requirement& rek);
-    // Elements whose title or number exists are reported and skipped; a
-    // database failure ends the list with 2, the rows before it added.
+    // Elements whose title or number exists are reported and skipped (1
+    // when that leaves none); a database failure ends the list with 2, the
+    // rows before it added.
     int voegToe(const RequirementLijst& lijst, bool start);
     int verwijder(const Requirement& rek);
     // In one transaction; stops at the first failure, the rows before it
@@ -318,13 +319,15 @@ private:
     // --- Helpers of changing, adding, deleting and renumbering ---
 
     static wxString maakRijVoorwaarde(const Requirement& rek);
-    // After a change of one stored requirement: false (reported, with the
-    // consequence) when no row had its title and number any more.
-    bool heeftRijGeraakt(const Requirement& rek, const wxString& gevolg);
-    int verwijderRij(const Requirement& rek);
+    // Before a change of one stored requirement: 0 when a row still has its
+    // title and number; 2 (reported, with the consequence) when none has, or
+    // the project cannot say.
+    [[nodiscard]] int controleerRij(const Requirement& rek, const wxString& gevolg);
     // True when neither the title nor the number exists; else the clash is
     // reported with one of the two texts, the title first.
-    bool isNieuw(const Requirement& rek, const wxString& titelBestaat, const wxString& nummerBestaat);
+    [[nodiscard]] bool isNieuw(const Requirement& rek, const wxString& titelBestaat, const wxString& nummerBestaat);
+    // True when one of the records has neither a title nor a number that exists.
+    bool heeftNieuwe(const RequirementLijst& lijst);
     int hernummerViaVrijeNummers(const wxString& naarVrij, const wxString& naarNieuw);
 };
 

@@ -68,26 +68,38 @@ int VerelTamsoApp::voegToe(const RequirementLijst& lijst, bool start)
         wxLogWarning("%s", _("You cannot add this requirement, because the database is read-only."));
         return 1;
     }
+    const wxString titelBestaat = _("You cannot add a requirement. An existing requirement has this title already:");
+    const wxString nummerBestaat =
+        _("You cannot add a requirement. An existing requirement has this identification number:");
+    // A list of which nothing can be added is refused before anything starts,
+    // so the user's open change stays open.
+    if (!heeftNieuwe(lijst))
+    {
+        for (size_t i = 0; i < lijst.GetCount(); ++i)
+            static_cast<void>(isNieuw(lijst[i], titelBestaat, nummerBestaat));
+        return 1;
+    }
     if (start && startTransaktie() != 0)
         return 2;
-    try
-    {
-        wxSQLite3Statement opdracht = PrepareStatement("insert into " + TamsoTabelNaam + rekInsertTekst);
-        for (size_t i = 0; i < lijst.GetCount(); ++i)
-        {
-            const Requirement& rek = lijst[i];
-            if (!isNieuw(rek, _("You cannot add a requirement. An existing requirement has this title already:"),
-                         _("You cannot add a requirement. An existing requirement has this identification number:")))
-                continue;
-            bind(opdracht, rek);
-            opdracht.ExecuteUpdate();
-        }
-        opdracht.Finalize();
-    }
-    catch (const wxSQLite3Exception& fout)
-    {
-        DesktopFunkties::wxErrorVeilig(_("Error whilst adding data:") + fout.GetMessage());
+    wxSQLite3Statement opdracht;
+    if (bereidVoor("insert into " + TamsoTabelNaam + rekInsertTekst, opdracht) != 0)
         return 2;
+    for (size_t i = 0; i < lijst.GetCount(); ++i)
+    {
+        const Requirement& rek = lijst[i];
+        // Also against the elements added before it in this list.
+        if (!isNieuw(rek, titelBestaat, nummerBestaat))
+            continue;
+        if (executeUpdate(opdracht, [&rek](wxSQLite3Statement& voorbereid) { bind(voorbereid, rek); }) != 0)
+            return 2;
     }
     return 0;
+}
+
+bool VerelTamsoApp::heeftNieuwe(const RequirementLijst& lijst)
+{
+    for (size_t i = 0; i < lijst.GetCount(); ++i)
+        if (!rekBestaat(lijst[i]))
+            return true;
+    return false;
 }

@@ -35,18 +35,18 @@ wxString VerelTamsoApp::maakRijVoorwaarde(const Requirement& rek)
     return " where naam==" + SQLWaarde::tekst(rek.naam) + " and SR==" + SQLWaarde::geheel(rek.SR);
 }
 
-bool VerelTamsoApp::heeftRijGeraakt(const Requirement& rek, const wxString& gevolg)
+int VerelTamsoApp::controleerRij(const Requirement& rek, const wxString& gevolg)
 {
-    const long long aantal = executeSkalair("select changes()");
+    const long long aantal = executeSkalair("select count(*) from " + TamsoTabelNaam + maakRijVoorwaarde(rek));
     if (aantal > 0)
-        return true;
+        return 0;
     if (aantal == 0)
         DesktopFunkties::wxErrorVeilig(
             _("This requirement is no longer in the database as it was read; it was changed or removed meanwhile:") +
             DesktopAppBasis::dubbeleQuotes(rek.naam, true) +
             DesktopAppBasis::haken(_("I.D") + " " + DesktopFunkties::print(rek.SR), false) + DesktopAppBasis::vr +
             gevolg);
-    return false;
+    return 2;
 }
 
 int VerelTamsoApp::verander(const Requirement& oud, const Requirement& nieuw, bool start)
@@ -60,14 +60,15 @@ int VerelTamsoApp::verander(const Requirement& oud, const Requirement& nieuw, bo
     if (set.empty())
         return 1;
     set.RemoveLast();
+    // A stale record changes nothing, so it starts nothing either.
+    if (controleerRij(oud, _("Nothing was changed.")) != 0)
+        return 2;
     if (start && startTransaktie() != 0)
     {
         synchroniseerWindowMetDBTransaktieStatus();
         return 2;
     }
-    int resultaat = executeUpdate("update " + TamsoTabelNaam + " set " + set + maakRijVoorwaarde(oud), -1);
-    if (resultaat == 0 && !heeftRijGeraakt(oud, _("Nothing was changed.")))
-        resultaat = 2;
+    const int resultaat = executeUpdate("update " + TamsoTabelNaam + " set " + set + maakRijVoorwaarde(oud), -1);
     synchroniseerWindowMetDBTransaktieStatus();
     return resultaat;
 }
@@ -93,7 +94,9 @@ int VerelTamsoApp::verwisselSR(const Requirement& a, const Requirement& b, bool 
         wxLogWarning("%s", _("You cannot modify this requirement, because the database is read-only."));
         return 1;
     }
-    if (start && startTransaktie() != 0)
+    if (a.SR == b.SR)
+        return 1;
+    if (controleerRij(a, _("Nothing was changed.")) != 0 || controleerRij(b, _("Nothing was changed.")) != 0)
         return 2;
     // Above every number in use, and never below 1, so a failed read (-1)
     // cannot pass for a free number.
@@ -106,6 +109,8 @@ int VerelTamsoApp::verwisselSR(const Requirement& a, const Requirement& b, bool 
                                        _("No free identification number is left."));
         return 2;
     }
+    if (start && startTransaktie() != 0)
+        return 2;
     const int tijdelijk = static_cast<int>(vrij);
     SavepointBewaker bewaker(*this, "VerelTamsoVerwissel");
     if (!bewaker.isGezet())

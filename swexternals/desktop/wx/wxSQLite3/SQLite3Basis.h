@@ -144,6 +144,14 @@ public:
     // 0 done, 2 failed. With `verwacht` other than -1 another number of
     // changed rows is a failure too (the rows stay changed).
     int executeUpdate(const wxString& opdracht, long long verwacht = -1);
+    // A statement prepared once and run for many rows. 0 done, 2 failed
+    // (reported).
+    int bereidVoor(const wxString& opdracht, wxSQLite3Statement& voorbereid);
+    // Runs a prepared statement with the values that `bind` binds, as the
+    // other form runs a text: refused after a failed commit, every failure
+    // reported. The statement is ready for the next values afterwards.
+    int executeUpdate(wxSQLite3Statement& voorbereid, const std::function<void(wxSQLite3Statement&)>& bind,
+                      long long verwacht = -1);
     // Not valid (IsOk() false) after a failure.
     wxSQLite3ResultSet executeQuery(const wxString& opdracht, bool loggen = true);
     int executeQueryExternResultaat(const wxString& opdracht, wxSQLite3ResultSet& resultaat);
@@ -384,6 +392,11 @@ private:
     void meldFout(const wxSQLite3Exception& fout) const;
     void meldFout(const wxString& formaat, FoutMelding fout);
     int voerUit(const wxString& opdracht, long long verwacht);
+    // Runs `voerDoor`, which gives the number of changed rows, with the
+    // layer's reports.
+    int voerUit(const std::function<long long()>& voerDoor, long long verwacht);
+    // After a failed commit: reported, and true.
+    bool isWijzigingGeweigerd() const;
     int voerTransaktieUit(const wxString& opdracht);
 
     bool isTransaktieOpenInDB() const;

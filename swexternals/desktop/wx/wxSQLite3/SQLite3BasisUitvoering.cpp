@@ -28,20 +28,30 @@ void SQLite3Basis::meldFout(const wxString& formaat, FoutMelding fout)
 
 int SQLite3Basis::executeUpdate(const wxString& opdracht, long long verwacht)
 {
-    if (wijzigingGeblokkeerd)
-    {
-        DesktopFunkties::wxErrorVeilig(_("The previous change could not be committed, so this change was not made.") +
-                                       DesktopAppBasis::vr + _("Commit or undo the previous change first."));
+    if (isWijzigingGeweigerd())
         return 2;
-    }
     return voerUit(opdracht, verwacht);
+}
+
+bool SQLite3Basis::isWijzigingGeweigerd() const
+{
+    if (!wijzigingGeblokkeerd)
+        return false;
+    DesktopFunkties::wxErrorVeilig(_("The previous change could not be committed, so this change was not made.") +
+                                   DesktopAppBasis::vr + _("Commit or undo the previous change first."));
+    return true;
 }
 
 int SQLite3Basis::voerUit(const wxString& opdracht, long long verwacht)
 {
+    return voerUit([&] { return static_cast<long long>(ExecuteUpdate(opdracht)); }, verwacht);
+}
+
+int SQLite3Basis::voerUit(const std::function<long long()>& voerDoor, long long verwacht)
+{
     try
     {
-        const long long veranderd = ExecuteUpdate(opdracht);
+        const long long veranderd = voerDoor();
         if (verwacht != -1 && veranderd != verwacht)
         {
             const wxString tekst = _("Database Execute Error");
@@ -61,6 +71,37 @@ int SQLite3Basis::voerUit(const wxString& opdracht, long long verwacht)
         meldFout(_("SQLite3 errorcode :%d"), fout);
         return 2;
     }
+}
+
+int SQLite3Basis::bereidVoor(const wxString& opdracht, wxSQLite3Statement& voorbereid)
+{
+    try
+    {
+        voorbereid = PrepareStatement(opdracht);
+        return 0;
+    }
+    catch (const wxSQLite3Exception& fout)
+    {
+        meldFout(fout);
+        return 2;
+    }
+}
+
+int SQLite3Basis::executeUpdate(wxSQLite3Statement& voorbereid, const std::function<void(wxSQLite3Statement&)>& bind,
+                                long long verwacht)
+{
+    if (isWijzigingGeweigerd())
+        return 2;
+    // A failed run leaves the statement as it was bound; the next run binds
+    // all its values anew.
+    return voerUit(
+        [&]
+        {
+            voorbereid.Reset();
+            bind(voorbereid);
+            return static_cast<long long>(voorbereid.ExecuteUpdate());
+        },
+        verwacht);
 }
 
 wxSQLite3ResultSet SQLite3Basis::executeQuery(const wxString& opdracht, bool loggen)
