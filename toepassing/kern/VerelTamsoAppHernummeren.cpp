@@ -9,7 +9,7 @@
 // at all.
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
-#include "toepassing/kern/SavepointBewaker.h"
+#include "swexternals/desktop/wx/wxSQLite3/SavepointBewaker.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 
 #include <algorithm>

@@ -2,9 +2,9 @@
 // and the row is found by the title and number it had when it was read.
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
+#include "swexternals/desktop/wx/wxSQLite3/SavepointBewaker.h"
 #include "toepassing/kern/RequirementVeld.h"
 #include "toepassing/kern/SQLWaarde.h"
-#include "toepassing/kern/SavepointBewaker.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 
 #include <climits>

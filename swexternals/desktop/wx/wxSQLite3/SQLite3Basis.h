@@ -184,6 +184,19 @@ public:
     int startTransaktie();
     int stopTransaktie();
     int rolTerugTransaktie(const wxString& naam);
+    // A savepoint nested in what is open (the manual transaction or the
+    // savepoint of safe operation) around one change of several statements,
+    // which then happens whole or not at all; the transaction mode stays as
+    // it is. SavepointBewaker holds one for a scope. 0 set; 2 failed or
+    // refused after a failed commit (reported).
+    int zetGeheelSavePoint(const wxString& naam);
+    // Keeps what ran since it was set. 0 done; 2 failed (reported), and then
+    // it is taken back.
+    int bewaarGeheel(const wxString& naam);
+    // Takes back what ran since it was set, and ends it. 0 done; 2 failed
+    // (reported): half a change may be left, so no further change is made
+    // until the user undoes the open ones.
+    int rolGeheelTerug(const wxString& naam);
     void resetTransaktie();
     // Taken from SQLite itself, never from a flag of ours.
     bool handmatigeTransaktieBezig() const;
