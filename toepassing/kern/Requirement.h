@@ -38,6 +38,14 @@ public:
         FunkTypeAlle = 4 // search filter only
     };
 
+    // A status, type or functional type read from a file may lie outside the
+    // known values (a damaged or foreign file, an exchange file of another
+    // writer). It is kept and stored as it is, but never used to index a
+    // table of names or colours: test it with these first.
+    static bool isBekend(Status status) { return status >= StatusOntwikkeling && status <= StatusKlaar; }
+    static bool isBekend(Type type) { return type >= TypeBusiness && type <= TypeSysteem; }
+    static bool isBekend(FunkType funkType) { return funkType >= FunkTypeFunktioneel && funkType <= FunkTypeBeperking; }
+
     // Today at 00:00 as its date, signed off one year later.
     Requirement();
     Requirement(const Requirement&) = default;

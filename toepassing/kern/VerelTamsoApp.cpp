@@ -95,6 +95,13 @@ wxArrayString VerelTamsoApp::geefAlleStatusAanduidingen()
     return namen;
 }
 
+wxString VerelTamsoApp::geefStatusAanduiding(Requirement::Status status)
+{
+    if (!Requirement::isBekend(status))
+        return wxString::Format("%d", static_cast<int>(status));
+    return wxGetTranslation(VasteStatusWaarden[status]);
+}
+
 VerelTamsoApp::VerelTamsoApp()
     : SQLite3App("VerelTamso", "vtd", false, wxString()), venster(nullptr), vorigeZoekStatus(Requirement::Status(7)),
       vorigeZoekType(Requirement::Type(5)), vorigeZoekFunkType(Requirement::FunkType(6)), vorigeMinPrioriteit(1),

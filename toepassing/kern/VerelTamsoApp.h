@@ -78,6 +78,9 @@ public:
     static wxString geefDBKolomNaam(Kolommen kolom);
     // Translated at the time of the call.
     static wxArrayString geefAlleStatusAanduidingen();
+    // The translated short name of a status; a status the program does not
+    // know (from a damaged or foreign file) shows as its number.
+    static wxString geefStatusAanduiding(Requirement::Status status);
 
     // --- The application object: construction and list settings ---
 

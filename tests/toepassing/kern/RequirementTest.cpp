@@ -3,6 +3,7 @@
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/TestOmgeving.h"
 #include "tests/toepassing/kern/RequirementHulp.h"
+#include "toepassing/kern/VerelTamsoApp.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -98,6 +99,25 @@ TEST(Uitwisselbestand, BestandenVanAnderenBlijvenLeesbaar)
         EXPECT_EQ(rek.kommentaar, geval.kommentaar) << geval.geval;
         EXPECT_EQ(rek.testIngenieur, "11") << geval.geval;
     }
+}
+
+// A status, type or functional type beyond the known ones is kept as it
+// is, read and written, and shown as its number.
+TEST(Uitwisselbestand, OnbekendeStatusTypeEnSoortBlijvenZoalsZeZijn)
+{
+    Requirement rek;
+    ASSERT_EQ(rek.leesVanDisk(schrijfBestand(velden({{18, "9"}, {19, "-1"}, {20, "4"}}))), 0);
+    EXPECT_EQ(static_cast<int>(rek.status) * 100 + static_cast<int>(rek.type) * 10 + rek.funkType, 894);
+    EXPECT_FALSE(Requirement::isBekend(rek.status) || Requirement::isBekend(rek.type) ||
+                 Requirement::isBekend(rek.funkType));
+    const wxFileName pad = bestand("onbekend.txt");
+    ASSERT_EQ(rek.bewaarOpDisk(pad), 0);
+    EXPECT_TRUE(leesBestand(pad).Contains("<<##9##>><<##-1##>><<##4##>>"));
+    EXPECT_EQ(VerelTamsoApp::geefStatusAanduiding(rek.status), "9");
+    EXPECT_EQ(VerelTamsoApp::geefStatusAanduiding(Requirement::Status(-1)), "-1");
+    EXPECT_EQ(VerelTamsoApp::geefStatusAanduiding(Requirement::StatusGetest), "Tested");
+    for (int waarde = -1; waarde <= 5; ++waarde)
+        EXPECT_EQ(Requirement::isBekend(Requirement::Type(waarde)), waarde >= 0 && waarde <= 2) << waarde;
 }
 
 TEST(Uitwisselbestand, OnleesbaarOnvolledigOfNietTeSchrijvenIsEenFout)
