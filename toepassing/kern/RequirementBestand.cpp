@@ -4,6 +4,7 @@
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "toepassing/kern/Requirement.h"
 #include "toepassing/kern/RequirementVeld.h"
+#include "toepassing/kern/VervangendBestand.h"
 
 #include <vector>
 #include <wx/filename.h>
@@ -101,13 +102,16 @@ void zetVelden(const wxArrayString& velden, Requirement& rek)
 }
 } // namespace
 
+// Written beside the target and put in its place only when whole: an export
+// that fails never destroys the file it was to replace.
 int Requirement::bewaarOpDisk(const wxFileName& bestand) const
 {
     // The callers report a failure in their own words.
     wxLogNull geenMeldingen;
-    wxFileOutputStream bestandStroom(bestand.GetFullPath());
-    if (!bestandStroom.IsOk())
+    VervangendBestand nieuw(bestand);
+    if (!nieuw.isOpen())
         return 2;
+    wxFileOutputStream bestandStroom(nieuw.geefBestand());
     {
         wxTextOutputStream tekstStroom(bestandStroom, wxEOL_NATIVE, wxConvAuto());
         for (const wxString& veld : maakVelden(*this))
@@ -115,9 +119,9 @@ int Requirement::bewaarOpDisk(const wxFileName& bestand) const
         tekstStroom.Flush();
     }
     // A full disk shows only here; a half-written file is not a success.
-    if (!bestandStroom.IsOk() || !bestandStroom.Close())
+    if (!bestandStroom.IsOk())
         return 2;
-    return 0;
+    return nieuw.vervang();
 }
 
 int Requirement::leesVanDisk(const wxFileName& bestand)
