@@ -44,7 +44,7 @@ const wxColour VerelTamsoApp::veiligRoze(219, 95, 204);
 
 namespace
 {
-const wxString kleurenGroep = "/Configuratie/Kleuren";
+const wxString kleurenGroep = "/Configuratie/Kleuren/";
 const wxString fontSleutel = "/Configuratie";
 const wxString sleutelTekstKleur = "LijstTekstKleur";
 const wxString sleutelLeesSchrijf = "LeesSchrijfAchtergrondKleur";
@@ -117,15 +117,15 @@ VerelTamsoApp::~VerelTamsoApp()
     bewaarFont();
 }
 
+// The keys are given whole: the configuration's current group stays where
+// it was, so no later reader or writer lands in the colours' group.
 void VerelTamsoApp::leesKleuren()
 {
-    TrivaneWxConfig& konfig = geefAppConfigRef();
-    // The path stays here: the group of the list settings.
-    konfig.SetPath(kleurenGroep);
-    lijstTekstKleur = konfig.leeskleur(sleutelTekstKleur, donkerblauw);
-    leesSchrijfAchtergrondKleur = konfig.leeskleur(sleutelLeesSchrijf, lichtgeel);
-    slechtsLeesAchtergrondKleur = konfig.leeskleur(sleutelSlechtsLees, veiligRoze);
-    savePointAchtergrondKleur = konfig.leeskleur(sleutelSavePoint, groen);
+    const TrivaneWxConfig& konfig = geefAppConfigRef();
+    lijstTekstKleur = konfig.leeskleur(kleurenGroep + sleutelTekstKleur, donkerblauw);
+    leesSchrijfAchtergrondKleur = konfig.leeskleur(kleurenGroep + sleutelLeesSchrijf, lichtgeel);
+    slechtsLeesAchtergrondKleur = konfig.leeskleur(kleurenGroep + sleutelSlechtsLees, veiligRoze);
+    savePointAchtergrondKleur = konfig.leeskleur(kleurenGroep + sleutelSavePoint, groen);
 }
 
 void VerelTamsoApp::leesFont()
@@ -140,11 +140,10 @@ void VerelTamsoApp::leesFont()
 void VerelTamsoApp::bewaarKleuren()
 {
     TrivaneWxConfig& konfig = geefAppConfigRef();
-    konfig.SetPath(kleurenGroep);
-    konfig.bewaarKleur(sleutelTekstKleur, lijstTekstKleur);
-    konfig.bewaarKleur(sleutelLeesSchrijf, leesSchrijfAchtergrondKleur);
-    konfig.bewaarKleur(sleutelSlechtsLees, slechtsLeesAchtergrondKleur);
-    konfig.bewaarKleur(sleutelSavePoint, savePointAchtergrondKleur);
+    konfig.bewaarKleur(kleurenGroep + sleutelTekstKleur, lijstTekstKleur);
+    konfig.bewaarKleur(kleurenGroep + sleutelLeesSchrijf, leesSchrijfAchtergrondKleur);
+    konfig.bewaarKleur(kleurenGroep + sleutelSlechtsLees, slechtsLeesAchtergrondKleur);
+    konfig.bewaarKleur(kleurenGroep + sleutelSavePoint, savePointAchtergrondKleur);
 }
 
 void VerelTamsoApp::bewaarFont()
