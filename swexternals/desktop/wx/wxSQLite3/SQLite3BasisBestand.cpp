@@ -191,7 +191,6 @@ int SQLite3Basis::kopieerDatabase(const wxFileName& doel)
                            DesktopAppBasis::dubbeleQuotes(pad, false) + "." +
                            (bestondAl ? DesktopAppBasis::sp + _("That file was left as it was.") : wxString()) +
                            DesktopAppBasis::vr + _("SQLite3 error:") + DesktopAppBasis::dubbeleQuotes(reden, true);
-    DesktopFunkties::wxLogVeilig(tekst);
     DesktopFunkties::wxErrorVeilig(tekst);
     return 2;
 }

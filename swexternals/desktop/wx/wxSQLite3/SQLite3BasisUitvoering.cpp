@@ -14,14 +14,12 @@ void SQLite3Basis::meldFout(const wxSQLite3Exception& fout) const
     const int kode = fout.GetErrorCode();
     if (kode == SQLITE_BUSY || kode == SQLITE_LOCKED)
         tekst += DesktopAppBasis::vr + _("The database is locked by another program. Close it there and try again.");
-    DesktopFunkties::wxLogVeilig(tekst);
     DesktopFunkties::wxErrorVeilig(tekst);
 }
 
 void SQLite3Basis::meldFout(const wxString& formaat, FoutMelding fout)
 {
     const wxString tekst = wxString::Format(formaat, static_cast<int>(fout));
-    DesktopFunkties::wxLogVeilig(tekst);
     DesktopFunkties::wxErrorVeilig(tekst);
     dbStatus = DBStatusFout;
 }
@@ -55,7 +53,6 @@ int SQLite3Basis::voerUit(const std::function<long long()>& voerDoor, long long 
         if (verwacht != -1 && veranderd != verwacht)
         {
             const wxString tekst = _("Database Execute Error");
-            DesktopFunkties::wxLogVeilig(tekst);
             DesktopFunkties::wxErrorVeilig(tekst);
             return 2;
         }
@@ -115,7 +112,6 @@ wxSQLite3ResultSet SQLite3Basis::executeQuery(const wxString& opdracht, bool log
         if (!resultaat.IsOk())
         {
             const wxString tekst = _("Database Query Error");
-            DesktopFunkties::wxLogVeilig(tekst);
             DesktopFunkties::wxErrorVeilig(tekst);
         }
     }
@@ -143,7 +139,6 @@ int SQLite3Basis::executeQueryExternResultaat(const wxString& opdracht, wxSQLite
         if (resultaat.IsOk())
             return 0;
         const wxString tekst = _("Database Query Error");
-        DesktopFunkties::wxLogVeilig(tekst);
         DesktopFunkties::wxErrorVeilig(tekst);
         return 2;
     }
@@ -166,7 +161,6 @@ long long SQLite3Basis::executeSkalair(const wxString& opdracht)
         {
             const wxString tekst =
                 _("SQLite3 error:") + DesktopAppBasis::dubbeleQuotes(_("The query yielded no value."), true);
-            DesktopFunkties::wxLogVeilig(tekst);
             DesktopFunkties::wxErrorVeilig(tekst);
             dbStatus = DBStatusFout;
             return -1;
