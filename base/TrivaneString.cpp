@@ -2,8 +2,6 @@
 
 #include "base/TrivaneCString.h"
 
-#include <wx/intl.h>
-
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -12,6 +10,7 @@
 #include <limits>
 #include <new>
 #include <string>
+#include <wx/intl.h>
 
 namespace
 {
@@ -91,8 +90,7 @@ const char TrivaneString::kommaPuntTeken[3] = {'.', ',', '.'};
 // Construction
 
 TrivaneString::TrivaneString(const char* tekst, unsigned long long lengte, char afsluiter, bool veranderbaar)
-    : TrivaneString(MaakView{}, tekst, lengte != 0 ? lengte : scanGrootte(tekst, afsluiter), afsluiter,
-                    veranderbaar)
+    : TrivaneString(MaakView{}, tekst, lengte != 0 ? lengte : scanGrootte(tekst, afsluiter), afsluiter, veranderbaar)
 {
 }
 
@@ -111,8 +109,7 @@ TrivaneString::TrivaneString(MaakBuffer, unsigned long long capaciteit)
     std::memset(data, 0, grootte);
 }
 
-TrivaneString::TrivaneString(MaakView, const char* tekst, unsigned long long grootte, char afsluiter,
-                             bool veranderbaar)
+TrivaneString::TrivaneString(MaakView, const char* tekst, unsigned long long grootte, char afsluiter, bool veranderbaar)
     : TrivaneDataPakket<char>(tekst, tekst ? grootte : 0, 1, veranderbaar), afsluiter(afsluiter), laatstePrintAantal(0)
 {
 }
@@ -128,14 +125,13 @@ TrivaneString::TrivaneString(const wxString& tekst) : TrivaneString(MaakBuffer{}
 TrivaneString::TrivaneString(const TrivaneDataPakket<char>& pakket, char afsluiter)
     : TrivaneDataPakket<char>(pakket.geefBasisAdres(), pakket.geefGrootte(), pakket.geefElementGrootte(),
                               pakket.isVeranderbaar(), pakket.geefVolgende()),
-      afsluiter(afsluiter),
-      laatstePrintAantal(0)
+      afsluiter(afsluiter), laatstePrintAantal(0)
 {
 }
 
 TrivaneString::TrivaneString(const TrivaneDataPakket<unsigned char>& pakket, char afsluiter)
-    : TrivaneString(MaakView{}, reinterpret_cast<const char*>(pakket.geefBasisAdres()), pakket.geefGrootte(),
-                    afsluiter, pakket.isVeranderbaar())
+    : TrivaneString(MaakView{}, reinterpret_cast<const char*>(pakket.geefBasisAdres()), pakket.geefGrootte(), afsluiter,
+                    pakket.isVeranderbaar())
 {
 }
 
@@ -147,9 +143,7 @@ TrivaneString::TrivaneString(const TrivaneCString& tekst)
 {
 }
 
-TrivaneString::TrivaneString(const char& teken) : TrivaneString(MaakView{}, &teken, 1, '\0', false)
-{
-}
+TrivaneString::TrivaneString(const char& teken) : TrivaneString(MaakView{}, &teken, 1, '\0', false) {}
 
 TrivaneString::TrivaneString(const TrivaneString& ander, unsigned long long start, unsigned long long aantal)
     : TrivaneString(MaakView{}, nullptr, 0, ander.afsluiter, false)
@@ -168,8 +162,7 @@ TrivaneString::TrivaneString(const TrivaneString& ander)
 }
 
 TrivaneString::TrivaneString(TrivaneString&& ander) noexcept
-    : TrivaneDataPakket<char>(std::move(ander)),
-      afsluiter(ander.afsluiter),
+    : TrivaneDataPakket<char>(std::move(ander)), afsluiter(ander.afsluiter),
       laatstePrintAantal(ander.laatstePrintAantal)
 {
 }
@@ -826,7 +819,7 @@ char* TrivaneString::itoa(int waarde, int basis)
 // ---------------------------------------------------------------------------
 // Formatting
 
-const float TrivaneString::round_nums[9] = {0.5f,     0.05f,     0.005f,     0.0005f, 0.00005f,
+const float TrivaneString::round_nums[9] = {0.5f,      0.05f,      0.005f,      0.0005f, 0.00005f,
                                             0.000005f, 0.0000005f, 0.00000005f, 0.0f};
 
 unsigned int TrivaneString::printf(const char* formaat, ...)
@@ -1078,7 +1071,8 @@ unsigned int TrivaneString::dbl2stri(char* buffer, unsigned long long grootte, f
     if (!buffer || grootte == 0)
         return 0;
     PrintDoel doel{buffer, buffer + grootte - 1, 0};
-    auto schrijf = [&doel](const char* tekst) {
+    auto schrijf = [&doel](const char* tekst)
+    {
         for (; *tekst; ++tekst)
             printchar(doel, *tekst);
     };

@@ -6,10 +6,9 @@
 #include "base/TrivaneStringBasis.h"
 #include "base/TrivaneTaal.h"
 
-#include <wx/string.h>
-
 #include <cstdarg>
 #include <type_traits>
+#include <wx/string.h>
 
 #if defined(__GNUC__)
 #define TRIVANE_PRINTF_FORMAAT(formaat, eerste) __attribute__((format(__printf__, formaat, eerste)))
@@ -45,8 +44,7 @@ public:
     // An owning, writable buffer for `capaciteit` characters and a terminator.
     template <typename Getal, typename = std::enable_if_t<std::is_integral_v<Getal> && !std::is_same_v<Getal, char> &&
                                                           !std::is_same_v<Getal, bool>>>
-    explicit TrivaneString(Getal capaciteit)
-        : TrivaneString(MaakBuffer{}, static_cast<unsigned long long>(capaciteit))
+    explicit TrivaneString(Getal capaciteit) : TrivaneString(MaakBuffer{}, static_cast<unsigned long long>(capaciteit))
     {
     }
     // An owning copy in ASCII: every other character becomes "_".

@@ -9,5 +9,7 @@ Requirement::Requirement()
 
 Requirement::Requirement(const wxFileName& bestand) : Requirement()
 {
-    leesVanDisk(bestand);
+    // A file that cannot be read leaves the default record; the callers
+    // that must know read with leesVanDisk.
+    static_cast<void>(leesVanDisk(bestand));
 }

@@ -62,8 +62,8 @@ public:
 
     // The exchange file: 22 fields, each between "<<##" and "##>>".
     // 0 read or written; 2 the file could not be opened, read or closed.
-    int leesVanDisk(const wxFileName& bestand);
-    int bewaarOpDisk(const wxFileName& bestand) const;
+    [[nodiscard]] int leesVanDisk(const wxFileName& bestand);
+    [[nodiscard]] int bewaarOpDisk(const wxFileName& bestand) const;
 
     wxString naam;
     wxString auteur;

@@ -1,5 +1,8 @@
 #include "toepassing/kern/VerelTamsoApp.h"
 
+#include "swexternals/desktop/DesktopFunkties.h"
+
+#include <utility>
 #include <wx/fontdata.h>
 #include <wx/intl.h>
 #include <wx/settings.h>
@@ -140,10 +143,15 @@ void VerelTamsoApp::leesFont()
 void VerelTamsoApp::bewaarKleuren()
 {
     TrivaneWxConfig& konfig = geefAppConfigRef();
-    konfig.bewaarKleur(kleurenGroep + sleutelTekstKleur, lijstTekstKleur);
-    konfig.bewaarKleur(kleurenGroep + sleutelLeesSchrijf, leesSchrijfAchtergrondKleur);
-    konfig.bewaarKleur(kleurenGroep + sleutelSlechtsLees, slechtsLeesAchtergrondKleur);
-    konfig.bewaarKleur(kleurenGroep + sleutelSavePoint, savePointAchtergrondKleur);
+    const std::pair<wxString, wxColour> kleuren[] = {{sleutelTekstKleur, lijstTekstKleur},
+                                                     {sleutelLeesSchrijf, leesSchrijfAchtergrondKleur},
+                                                     {sleutelSlechtsLees, slechtsLeesAchtergrondKleur},
+                                                     {sleutelSavePoint, savePointAchtergrondKleur}};
+    bool bewaard = true;
+    for (const auto& [sleutel, kleur] : kleuren)
+        bewaard = konfig.bewaarKleur(kleurenGroep + sleutel, kleur) && bewaard;
+    if (!bewaard)
+        DesktopFunkties::wxErrorVeilig(_("The colours of the list could not be written to the configuration file."));
 }
 
 void VerelTamsoApp::bewaarFont()

@@ -100,20 +100,20 @@ public:
     // Modes, tables with the list's index, the views KonfZicht and RekZicht,
     // the configuration row and manual transactions. 0 done; 1 no database
     // open; 2 a step failed.
-    int startDatabase() override;
+    [[nodiscard]] int startDatabase() override;
     // Offers to save a project in memory, then commits. 0 done; 1 no
     // database or cancelled; 5 the save dialog cancelled; 3 another answer;
     // otherwise the failed save's code.
-    int stopDatabase() override;
+    [[nodiscard]] int stopDatabase() override;
     // Renews the view RekZicht when the search condition changed or the view
     // does not hold it. 1 nothing to do, else 0 done or 2 failed.
-    int maakRekZicht();
+    [[nodiscard]] int maakRekZicht();
     // Empty when it cannot be read.
     wxString geefProjektNaam();
     // 2 when no change can be started, else the update's 0 or 2.
-    int zetProjektNaam(const wxString& naam);
+    [[nodiscard]] int zetProjektNaam(const wxString& naam);
     DesktopValuta geefProjektValuta();
-    int zetProjektValuta(const DesktopValuta& valuta);
+    [[nodiscard]] int zetProjektValuta(const DesktopValuta& valuta);
 
     // --- Reading, search and existence ---
 
@@ -207,9 +207,9 @@ public:
     bool rekBestaat(const wxString& naam);
     bool rekBestaat(const Requirement& rek);
     // 0 the number is in use (or the query failed), 1 it is free.
-    int bestaatRequirement(int SR);
+    [[nodiscard]] int bestaatRequirement(int SR);
     // The highest number + 1; 0 after an error or when none is left.
-    int geefEerstvolgendeSRNummer();
+    [[nodiscard]] int geefEerstvolgendeSRNummer();
 
     // The list's font and colours: the font and colour dialog of the main
     // window assigns them directly; they reach the configuration file when
@@ -251,10 +251,10 @@ private:
     void bewaarKleuren();
     void bewaarFont();
 
-    int maakKonfiguratieTabel();
-    int maakRequirementsTabel();
-    int maakLijstIndex();
-    int vraagBewarenVanGeheugenDB();
+    [[nodiscard]] int maakKonfiguratieTabel();
+    [[nodiscard]] int maakRequirementsTabel();
+    [[nodiscard]] int maakLijstIndex();
+    [[nodiscard]] int vraagBewarenVanGeheugenDB();
     // The statement that makes the view RekZicht for the current condition.
     wxString maakRekZichtOpdracht() const;
     wxString geefZichtVoorwaarde() const;
@@ -266,8 +266,8 @@ private:
     // Runs the select and hands each row to `neem` as a record of the list
     // columns, with the row for its other columns. 0 done, 2 failed (the read
     // error reported).
-    int stapDoorLijstRijen(const wxString& opdracht,
-                           const std::function<void(Requirement&, wxSQLite3ResultSet&)>& neem);
+    [[nodiscard]] int stapDoorLijstRijen(const wxString& opdracht,
+                                         const std::function<void(Requirement&, wxSQLite3ResultSet&)>& neem);
     // Runs the select and makes a whole record of its first row.
     Requirement leesEen(const wxString& opdracht);
     void voegToeAanZoekVoorwaarde(const wxString& deel);
@@ -276,7 +276,7 @@ private:
     static void meldSQLiteFout(const wxString& sqliteBericht);
 
     wxString leesKonfiguratie(const wxString& kolom);
-    int zetKonfiguratie(const wxString& kolom, const wxString& waarde);
+    [[nodiscard]] int zetKonfiguratie(const wxString& kolom, const wxString& waarde);
 
 public:
     // --- Changing, adding, deleting, renumbering, safe operation ---
@@ -291,32 +291,32 @@ public:
 
     // Writes the columns in which the new record differs from the old one;
     // `start` opens the change's own transaction first.
-    int verander(const Requirement& oud, const Requirement& nieuw, bool start);
+    [[nodiscard]] int verander(const Requirement& oud, const Requirement& nieuw, bool start);
     // Gives the requirement another number; its SR follows on success.
-    int verander(Requirement& rek, int nummer, bool start);
+    [[nodiscard]] int verander(Requirement& rek, int nummer, bool start);
     // Swaps two numbers, whole or not at all.
-    int verwisselSR(const Requirement& a, const Requirement& b, bool start);
-    int voegToe(const Requirement& rek);
+    [[nodiscard]] int verwisselSR(const Requirement& a, const Requirement& b, bool start);
+    [[nodiscard]] int voegToe(const Requirement& rek);
     // Elements whose title or number exists are reported and skipped (1
     // when that leaves none); a database failure ends the list with 2, the
     // rows before it added.
-    int voegToe(const RequirementLijst& lijst, bool start);
-    int verwijder(const Requirement& rek);
+    [[nodiscard]] int voegToe(const RequirementLijst& lijst, bool start);
+    [[nodiscard]] int verwijder(const Requirement& rek);
     // In one transaction; stops at the first failure, the rows before it
     // deleted.
-    int verwijder(const RequirementLijst& lijst);
+    [[nodiscard]] int verwijder(const RequirementLijst& lijst);
     // Adds `offset` to every number in the range, whole or not at all: 0
     // when the last number of the walk (the lower bound going up, the upper
     // going down) was present, 1 when it was not or nothing moved.
-    int schuifRekNummersOp(const BegrensdBereik<unsigned int>& bereik, int offset, bool start);
+    [[nodiscard]] int schuifRekNummersOp(const BegrensdBereik<unsigned int>& bereik, int offset, bool start);
     // Renumbers 1, 2, 3 ... in number order, whole or not at all: 0 done,
     // 1 no gaps (or no requirements).
-    int srStrakTrekken();
+    [[nodiscard]] int srStrakTrekken();
     // On: every change collects under one savepoint; off: keeps them all
     // and returns to manual transactions. 0 done; 2 failed.
-    int schakelSafePoint(Stand stand);
+    [[nodiscard]] int schakelSafePoint(Stand stand);
     // Drops every change since safe operation began; it stays on.
-    int rollTerugNaarSafePoint();
+    [[nodiscard]] int rollTerugNaarSafePoint();
 
 private:
     // --- Helpers of changing, adding, deleting and renumbering ---
@@ -331,7 +331,7 @@ private:
     [[nodiscard]] bool isNieuw(const Requirement& rek, const wxString& titelBestaat, const wxString& nummerBestaat);
     // True when one of the records has neither a title nor a number that exists.
     bool heeftNieuwe(const RequirementLijst& lijst);
-    int hernummerViaVrijeNummers(const wxString& naarVrij, const wxString& naarNieuw);
+    [[nodiscard]] int hernummerViaVrijeNummers(const wxString& naarVrij, const wxString& naarNieuw);
 };
 
 #endif

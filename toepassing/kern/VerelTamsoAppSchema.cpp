@@ -95,8 +95,9 @@ int VerelTamsoApp::maakKonfiguratieTabel()
         return 2;
     // A failed count (-1) is not an empty table. A read-only project cannot
     // take the row; its name then reads as empty.
-    if (!isAlleenLezenDB() && executeSkalair("select count(*) from " + ConfigTabelZicht) == 0)
-        executeUpdate("insert into " + ConfigTabelNaam + " (id) values(null)");
+    if (!isAlleenLezenDB() && executeSkalair("select count(*) from " + ConfigTabelZicht) == 0 &&
+        executeUpdate("insert into " + ConfigTabelNaam + " (id) values(null)") != 0)
+        return 2;
     return 0;
 }
 

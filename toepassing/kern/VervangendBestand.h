@@ -32,7 +32,7 @@ private:
     wxString tijdelijk;
     wxFile bestand;
 
-    bool maakTijdelijk();
+    [[nodiscard]] bool maakTijdelijk();
 };
 
 #endif

@@ -17,7 +17,7 @@ public:
     // Hands a path (a folder, or a file) to the desktop's default handler,
     // as the Finder's "open" did. The path goes over as one argument of its
     // own, never through a shell. True when a handler was started.
-    static bool openInBestandsbeheer(const wxString& pad);
+    [[nodiscard]] static bool openInBestandsbeheer(const wxString& pad);
 
     // What openInBestandsbeheer runs. Tests put a recorder here so that no
     // file manager opens; an empty function puts the desktop's own back.
@@ -28,7 +28,7 @@ public:
     // as it stands (no shell, no arguments), without waiting for it. The
     // original platform's "open -n -a" with the application bundle. True
     // when the new process was started.
-    static bool startOpnieuw(const wxString& programma);
+    [[nodiscard]] static bool startOpnieuw(const wxString& programma);
 
     // What startOpnieuw runs. Tests record the launch here; an empty
     // function puts the real start back.
@@ -42,9 +42,9 @@ public:
     static bool isVensterGewijzigd(const wxTopLevelWindow& venster);
 
 private:
-    static bool openMetStandaardProgramma(const wxString& pad);
+    [[nodiscard]] static bool openMetStandaardProgramma(const wxString& pad);
     static Opener& huidigeOpener();
-    static bool startProces(const wxString& programma);
+    [[nodiscard]] static bool startProces(const wxString& programma);
     static Starter& huidigeStarter();
 };
 

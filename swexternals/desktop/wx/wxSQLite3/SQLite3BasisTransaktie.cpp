@@ -131,10 +131,10 @@ int SQLite3Basis::schakelHandmatigeTransaktie(Stand stand, const wxString& naam)
     }
     if (stand == StandAan)
     {
-        if (transaktieMode == TransaktieHandmatig)
-            stopTransaktie();
+        // A commit that fails (reported) is the result; the mode stays manual.
+        const int gestopt = transaktieMode == TransaktieHandmatig ? stopTransaktie() : 0;
         transaktieMode = TransaktieHandmatig;
-        return 0;
+        return gestopt;
     }
     return 3;
 }
@@ -181,8 +181,10 @@ int SQLite3Basis::zetSavePoint(const wxString& naam)
 {
     if (!controleerSavePointNaam(naam))
         return 2;
-    if (transaktieMode == TransaktieHandmatig)
-        stopTransaktie();
+    // The change left open is committed first; when that fails (reported),
+    // no savepoint is set, or the change would fall under it.
+    if (transaktieMode == TransaktieHandmatig && stopTransaktie() != 0)
+        return 2;
     const int resultaat = voerTransaktieUit("savepoint " + naam);
     if (resultaat == 0)
     {
@@ -239,6 +241,7 @@ void SQLite3Basis::resetTransaktie()
 {
     if (transaktieMode == TransaktieSavePoint || !isTransaktieOpenInDB())
         return;
-    voerTransaktieUit(rollback);
-    wijzigingGeblokkeerd = false;
+    // A rollback that fails (reported) keeps changes refused.
+    if (voerTransaktieUit(rollback) == 0)
+        wijzigingGeblokkeerd = false;
 }

@@ -109,6 +109,11 @@ TEST_F(Transaktie, EenMislukteCommitWordtNooitVerborgen)
     EXPECT_EQ(naam(), "een");
     EXPECT_EQ(verbinding.stopTransaktie(), 2);
     EXPECT_TRUE(verbinding.handmatigeTransaktieBezig());
+    // Neither safe operation nor manual mode anew may pass over it.
+    EXPECT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, "VerelTamsoSafePoint"), 2);
+    EXPECT_FALSE(verbinding.isSavePointBezig());
+    EXPECT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, ""), 2);
+    EXPECT_TRUE(verbinding.handmatigeTransaktieBezig());
 
     ASSERT_EQ(verbinding.rolTerugTransaktie(""), 0);
     ASSERT_EQ(verander("insert into K values (1)"), 0);

@@ -159,8 +159,7 @@ int ingebouwdeLike(const std::string& tekst, const std::string& patroon, const c
     return uitkomst;
 }
 
-long long onzeLike(SQLite3Basis& verbinding, const std::string& tekst, const std::string& patroon,
-                   const char* escape)
+long long onzeLike(SQLite3Basis& verbinding, const std::string& tekst, const std::string& patroon, const char* escape)
 {
     return verbinding.executeSkalair("select " + SQLite3Basis::quotes(wxString::FromUTF8(tekst)) + " like " +
                                      SQLite3Basis::quotes(wxString::FromUTF8(patroon)) +
@@ -173,13 +172,25 @@ long long onzeLike(SQLite3Basis& verbinding, const std::string& tekst, const std
 TEST_F(Zoeken, EigenLikeZegtHetzelfdeAlsDieVanSQLite)
 {
     SQLite3Basis& verbinding = geheugen();
-    const std::vector<std::string> teksten = {"", "a", "abc", "ABC", "aXbXc", "abcabc", "ab%c", "a_c", "xabcx",
-                                              "needle in a haystack", "mississippi", "aaaab", "<p>Needle</p>",
-                                              "Kiwi Island", "nnnnN"};
-    const std::vector<std::string> patronen = {"",     "%",   "_",       "a",      "abc",    "%abc",   "abc%",
-                                               "%b%",  "a%c", "a_c",     "%a_c%",  "%%",     "___",    "a%b%c",
+    const std::vector<std::string> teksten = {"",
+                                              "a",
+                                              "abc",
+                                              "ABC",
+                                              "aXbXc",
+                                              "abcabc",
+                                              "ab%c",
+                                              "a_c",
+                                              "xabcx",
+                                              "needle in a haystack",
+                                              "mississippi",
+                                              "aaaab",
+                                              "<p>Needle</p>",
+                                              "Kiwi Island",
+                                              "nnnnN"};
+    const std::vector<std::string> patronen = {"",        "%",         "_",    "a",        "abc", "%abc",  "abc%",
+                                               "%b%",     "a%c",       "a_c",  "%a_c%",    "%%",  "___",   "a%b%c",
                                                "%ss%ss%", "mis%sip_i", "%aab", "%NEEDLE%", "%x",  "a\\%c", "a\\_c",
-                                               "%\\%%", "ab\\", "%KI%", "%i_l%", "%n", "%nN%"};
+                                               "%\\%%",   "ab\\",      "%KI%", "%i_l%",    "%n",  "%nN%"};
     for (const std::string& tekst : teksten)
         for (const std::string& patroon : patronen)
             for (const char* escape : {static_cast<const char*>(nullptr), "\\"})
