@@ -34,7 +34,7 @@ bool VerelTamsoApp::isNieuw(const Requirement& rek, const wxString& titelBestaat
     if (!rekBestaat(rek))
         return true;
     if (rekBestaat(rek.naam))
-        DesktopFunkties::wxErrorVeilig(titelBestaat + DesktopAppBasis::dubbeleQuotes(rek.naam, true));
+        DesktopFunkties::wxErrorVeilig(titelBestaat + DesktopFunkties::dubbeleQuotes(rek.naam, true));
     else
         DesktopFunkties::wxErrorVeilig(nummerBestaat + " " + DesktopFunkties::print(rek.SR));
     return false;

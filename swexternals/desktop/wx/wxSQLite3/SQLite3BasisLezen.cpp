@@ -33,7 +33,7 @@ int SQLite3Basis::leesTabelMetQuery(const wxString& opdracht, wxSQLite3Table& ta
     try
     {
         DesktopFunkties::wxLogVeilig("(SQLite3Basis::leesTabelMetQuery) sql kommando = " +
-                                     DesktopAppBasis::dubbeleQuotes(opdracht, false));
+                                     DesktopFunkties::dubbeleQuotes(opdracht, false));
         // The wrapper's GetTable loses SQLite's message when the statement
         // fails; a statement that does not prepare fails here instead.
         PrepareStatement(opdracht).Finalize();

@@ -27,7 +27,7 @@ const int wachtTijdBijSlotMs = 3000;
 
 wxString dq(const wxString& tekst)
 {
-    return DesktopAppBasis::dubbeleQuotes(tekst, true);
+    return DesktopFunkties::dubbeleQuotes(tekst, true);
 }
 } // namespace
 

@@ -10,7 +10,7 @@
 
 void SQLite3Basis::meldFout(const wxSQLite3Exception& fout) const
 {
-    wxString tekst = _("SQLite3 error:") + DesktopAppBasis::dubbeleQuotes(fout.GetMessage(), true);
+    wxString tekst = _("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(fout.GetMessage(), true);
     const int kode = fout.GetErrorCode();
     if (kode == SQLITE_BUSY || kode == SQLITE_LOCKED)
         tekst += DesktopAppBasis::vr + _("The database is locked by another program. Close it there and try again.");
@@ -133,7 +133,7 @@ int SQLite3Basis::executeQueryExternResultaat(const wxString& opdracht, wxSQLite
     try
     {
         DesktopFunkties::wxLogVeilig("(SQLite3Basis::executeQueryExternResultaat) sql commando = " +
-                                     DesktopAppBasis::dubbeleQuotes(DesktopFunkties::mspn(opdracht), false));
+                                     DesktopFunkties::dubbeleQuotes(DesktopFunkties::mspn(opdracht), false));
         wxSQLite3ResultSet nieuw = ExecuteQuery(opdracht);
         resultaat = nieuw;
         if (resultaat.IsOk())
@@ -160,7 +160,7 @@ long long SQLite3Basis::executeSkalair(const wxString& opdracht)
         if (!resultaat.NextRow())
         {
             const wxString tekst =
-                _("SQLite3 error:") + DesktopAppBasis::dubbeleQuotes(_("The query yielded no value."), true);
+                _("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(_("The query yielded no value."), true);
             DesktopFunkties::wxErrorVeilig(tekst);
             dbStatus = DBStatusFout;
             return -1;
