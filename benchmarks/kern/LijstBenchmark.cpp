@@ -195,3 +195,44 @@ void BM_VerversGeheugen(benchmark::State& state)
 }
 BENCHMARK(BM_VerversGeheugen)->Apply(grootteArgumenten);
 } // namespace
+
+namespace
+{
+// The search condition of "needle", as the program builds it: every column.
+wxString zoekScan()
+{
+    VerelTamsoApp& app = BenchProject::app();
+    LijstSelektie uit;
+    if (app.leesLijstSelektie(metSortering(VerelTamsoApp::KolomID, SorteringOplopend, "needle"), uit) != 0)
+        return wxString();
+    return "select count(*) from Requirements where " + app.bouwZoekTermStapel(app.geefKolomNamen("Requirements", true),
+                                                                               app.maakZoekTerm("needle", false),
+                                                                               SQLite3Basis::KoppelOf);
+}
+
+// One scan of the searched columns on the program's connection, with the
+// database layer's own like.
+void BM_ZoekScanEigenLike(benchmark::State& state)
+{
+    if (!opent(state))
+        return;
+    const wxString opdracht = zoekScan();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BenchProject::app().executeSkalair(opdracht));
+}
+BENCHMARK(BM_ZoekScanEigenLike)->Apply(grootteArgumenten);
+
+// The same scan on a plain connection of its own in this process: SQLite's
+// own like, as the sqlite3 command-line tool runs it.
+void BM_ZoekScanSQLiteLike(benchmark::State& state)
+{
+    if (!opent(state))
+        return;
+    const wxString opdracht = zoekScan();
+    wxSQLite3Database gewoon;
+    gewoon.Open(BenchProject::pad(state.range(0), 2048), wxString(), WXSQLITE_OPEN_READONLY);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(gewoon.ExecuteScalar(opdracht));
+}
+BENCHMARK(BM_ZoekScanSQLiteLike)->Apply(grootteArgumenten);
+} // namespace

@@ -3,11 +3,9 @@
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
-#include <array>
 #include <cstring>
 #include <locale>
 #include <sqlite3.h>
-#include <string>
 #include <utility>
 #include <vector>
 #include <wx/intl.h>
@@ -169,8 +167,9 @@ bool pastLike(const Patroon& patroon, const unsigned char* tekst, const unsigned
                 sterTekst = tekst = slaOver(tekst, eind, tekens[naSter]);
                 continue;
             }
+            // Most text is ASCII: its bytes are read here, without a call.
             const unsigned char* na = tekst;
-            const char32_t teken = leesTeken(na, eind);
+            const char32_t teken = *na < 0x80 ? *na++ : leesTeken(na, eind);
             if (verwacht.soort == Patroon::EenTeken || vouw(teken) == verwacht.teken)
             {
                 ++p;
@@ -198,36 +197,9 @@ std::pair<const unsigned char*, const unsigned char*> bytes(sqlite3_value* waard
     return {tekst, tekst + lengte};
 }
 
-// The patterns of the running statements, read once: a search puts the same
-// pattern on every column, so a handful of entries serves every call.
-class PatroonGeheugen
-{
-public:
-    const Patroon& geef(sqlite3_value* waarde, bool metEscape, char32_t escape)
-    {
-        auto [begin, eind] = bytes(waarde);
-        const std::string tekst(reinterpret_cast<const char*>(begin), static_cast<size_t>(eind - begin));
-        for (const Plaats& plaats : plaatsen)
-            if (plaats.tekst == tekst && plaats.patroon.metEscape == metEscape && plaats.patroon.escape == escape)
-                return plaats.patroon;
-        Plaats& vrij = plaatsen[volgende];
-        volgende = (volgende + 1) % plaatsen.size();
-        vrij.tekst = tekst;
-        vrij.patroon = leesPatroon(begin, eind, metEscape, escape);
-        return vrij.patroon;
-    }
-
-private:
-    struct Plaats
-    {
-        std::string tekst;
-        Patroon patroon;
-    };
-    std::array<Plaats, 4> plaatsen;
-    size_t volgende = 0;
-};
-
 // like(pattern, text[, escape]), as SQLite calls it for "text like pattern".
+// A search puts one pattern on every column of every row: it is read once
+// per statement and kept by SQLite beside the statement's constant.
 void likeFunktie(sqlite3_context* context, int aantal, sqlite3_value** argumenten)
 {
     for (int i = 0; i < aantal; ++i)
@@ -242,11 +214,18 @@ void likeFunktie(sqlite3_context* context, int aantal, sqlite3_value** argumente
             return sqlite3_result_error(context, "ESCAPE expression must be a single character", -1);
         escape = teken;
     }
-    // Each thread its own, as every connection may run on another.
-    thread_local PatroonGeheugen geheugen;
-    const Patroon& patroon = geheugen.geef(argumenten[0], aantal == 3, escape);
+    const auto* bewaard = static_cast<const Patroon*>(sqlite3_get_auxdata(context, 0));
+    if (bewaard != nullptr && bewaard->metEscape == (aantal == 3) && bewaard->escape == escape)
+    {
+        auto [begin, eind] = bytes(argumenten[1]);
+        return sqlite3_result_int(context, pastLike(*bewaard, begin, eind));
+    }
+    auto [patroonBegin, patroonEind] = bytes(argumenten[0]);
+    auto* patroon = new Patroon(leesPatroon(patroonBegin, patroonEind, aantal == 3, escape));
     auto [begin, eind] = bytes(argumenten[1]);
-    sqlite3_result_int(context, pastLike(patroon, begin, eind));
+    sqlite3_result_int(context, pastLike(*patroon, begin, eind));
+    // Last: SQLite may let it go at once when the pattern is no constant.
+    sqlite3_set_auxdata(context, 0, patroon, [](void* weg) { delete static_cast<Patroon*>(weg); });
 }
 } // namespace
 
