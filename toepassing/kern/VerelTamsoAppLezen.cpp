@@ -7,7 +7,7 @@
 
 #include <array>
 #include <limits>
-#include <map>
+#include <unordered_map>
 #include <utility>
 #include <wx/intl.h>
 
@@ -48,6 +48,29 @@ struct RijCel
     static long long getal(wxSQLite3ResultSet& bron, int i) { return bron.GetInt64(i, 0).GetValue(); }
     static double reeel(wxSQLite3ResultSet& bron, int i) { return bron.GetDouble(i, 0.0); }
 };
+
+// The store writes "%Y-%m-%d". Anything else, a missing date included, is
+// no date: a lenient parse would make "today" or "12" a date. A local date
+// costs a look at the time zone file; a project holds few different days,
+// so each is made once and kept (the list reads a page at a time).
+wxDateTime leesDatum(const wxString& waarde)
+{
+    if (waarde.empty())
+        return wxInvalidDateTime;
+    static std::unordered_map<wxString, wxDateTime, wxStringHash, wxStringEqual> datums;
+    const auto bekend = datums.find(waarde);
+    if (bekend != datums.end())
+        return bekend->second;
+    wxDateTime datum;
+    wxString::const_iterator einde;
+    if (!datum.ParseFormat(waarde, "%Y-%m-%d", wxDefaultDateTime, &einde) || einde != waarde.end())
+        datum = wxInvalidDateTime;
+    // A project's days are few; texts that are no date could be many.
+    if (datums.size() >= 10000)
+        datums.clear();
+    datums.emplace(waarde, datum);
+    return datum;
+}
 
 // Reads the cells of the current row by column name, the positions looked
 // up once per query. A column the query lacks, or a NULL, gives the empty
@@ -91,7 +114,6 @@ private:
     std::array<int, RequirementVeld::aantal> posities;
     int werkVerricht;
     int laagFruit;
-    mutable std::map<wxString, wxDateTime> datums;
 
     void lees(const RequirementVeld& veld, int positie, Requirement& rek) const
     {
@@ -113,25 +135,7 @@ private:
 
     float reeel(int positie) const { return positie < 0 ? 0.0f : static_cast<float>(Cel::reeel(bron, positie)); }
 
-    // The store writes "%Y-%m-%d". Anything else, a missing date included,
-    // is no date: a lenient parse would make "today" or "12" a date.
-    wxDateTime datum(int positie) const
-    {
-        const wxString waarde = tekst(positie);
-        if (waarde.empty())
-            return wxInvalidDateTime;
-        // A local date costs a look at the time zone file; a project holds
-        // few different days, so each is made once per query.
-        const auto bekend = datums.find(waarde);
-        if (bekend != datums.end())
-            return bekend->second;
-        wxDateTime datum;
-        wxString::const_iterator einde;
-        if (!datum.ParseFormat(waarde, "%Y-%m-%d", wxDefaultDateTime, &einde) || einde != waarde.end())
-            datum = wxInvalidDateTime;
-        datums.emplace(waarde, datum);
-        return datum;
-    }
+    wxDateTime datum(int positie) const { return leesDatum(tekst(positie)); }
 };
 
 } // namespace
