@@ -3,6 +3,7 @@
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
+#include <array>
 #include <cstring>
 #include <locale>
 #include <sqlite3.h>
@@ -121,28 +122,56 @@ Patroon leesPatroon(const unsigned char* tekst, const unsigned char* eind, bool 
     return patroon;
 }
 
-// Moves past text that cannot begin a match of the given literal. Only its
-// two ASCII cases can begin one, and a character beyond ASCII only when it
-// folds into ASCII (the Turkish dotted capital I, the Kelvin sign), which
-// the letters i and k have to look at.
-const unsigned char* slaOver(const unsigned char* tekst, const unsigned char* eind, const Patroon::Teken& volgende)
+// Each byte as a literal of a pattern sees it: ASCII folded, a byte beyond
+// ASCII as no ASCII character at all.
+const std::array<unsigned char, 256>& asciiVouwing()
 {
+    static const std::array<unsigned char, 256> tabel = []
+    {
+        std::array<unsigned char, 256> t{};
+        for (unsigned int b = 0; b < 256; ++b)
+            t[b] = b >= 0x80 ? 0xFF : static_cast<unsigned char>(vouw(b));
+        return t;
+    }();
+    return tabel;
+}
+
+// Whether a pattern character can be found byte by byte: an ASCII literal
+// that no character beyond ASCII folds into. The Turkish dotted capital I
+// and the Kelvin sign fold into i and k.
+bool isAsciiZoekbaar(const Patroon::Teken& teken)
+{
+    return teken.soort == Patroon::Letterlijk && teken.teken < 0x80 && teken.teken != 'i' && teken.teken != 'k';
+}
+
+// Moves past text that cannot begin a match of the pattern from `p` on.
+// Where the pattern goes on with two plain ASCII characters, a place must
+// hold both: in prose the first letter alone comes every few bytes.
+const unsigned char* slaOver(const unsigned char* tekst, const unsigned char* eind,
+                             const std::vector<Patroon::Teken>& tekens, size_t p)
+{
+    const Patroon::Teken& volgende = tekens[p];
     if (volgende.soort != Patroon::Letterlijk || volgende.teken >= 0x80)
         return tekst;
     const unsigned char klein = static_cast<unsigned char>(volgende.teken);
-    const unsigned char groot = klein >= 'a' && klein <= 'z' ? klein - ('a' - 'A') : klein;
-    if (klein == 'i' || klein == 'k')
+    if (!isAsciiZoekbaar(volgende))
     {
+        const unsigned char groot = klein - ('a' - 'A');
         while (tekst < eind && *tekst != klein && *tekst != groot && *tekst < 0x80)
             ++tekst;
         return tekst;
     }
-    // memchr looks at many bytes at once; the second search stops where the
-    // first found one, so the text is never read more than twice.
-    const auto* kleinGevonden = static_cast<const unsigned char*>(std::memchr(tekst, klein, eind - tekst));
-    const unsigned char* grens = kleinGevonden ? kleinGevonden : eind;
-    const auto* grootGevonden = static_cast<const unsigned char*>(std::memchr(tekst, groot, grens - tekst));
-    return grootGevonden ? grootGevonden : grens;
+    const std::array<unsigned char, 256>& gevouwen = asciiVouwing();
+    if (p + 1 < tekens.size() && isAsciiZoekbaar(tekens[p + 1]))
+    {
+        const unsigned char tweede = static_cast<unsigned char>(tekens[p + 1].teken);
+        while (tekst + 1 < eind && (gevouwen[tekst[0]] != klein || gevouwen[tekst[1]] != tweede))
+            ++tekst;
+        return tekst + 1 < eind ? tekst : eind;
+    }
+    while (tekst < eind && gevouwen[*tekst] != klein)
+        ++tekst;
+    return tekst;
 }
 
 // SQL like: "%" any run of characters, "_" one character. Backtracks to the
@@ -164,7 +193,7 @@ bool pastLike(const Patroon& patroon, const unsigned char* tekst, const unsigned
                 naSter = ++p;
                 if (naSter == lengte)
                     return true; // a trailing "%" takes the rest of the text
-                sterTekst = tekst = slaOver(tekst, eind, tekens[naSter]);
+                sterTekst = tekst = slaOver(tekst, eind, tekens, naSter);
                 continue;
             }
             // Most text is ASCII: its bytes are read here, without a call.
@@ -181,7 +210,7 @@ bool pastLike(const Patroon& patroon, const unsigned char* tekst, const unsigned
             return false;
         p = naSter;
         leesTeken(sterTekst, eind);
-        sterTekst = tekst = slaOver(sterTekst, eind, tekens[naSter]);
+        sterTekst = tekst = slaOver(sterTekst, eind, tekens, naSter);
     }
     while (p < lengte && tekens[p].soort == Patroon::Reeks)
         ++p;
