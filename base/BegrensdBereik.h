@@ -3,8 +3,7 @@
 
 // A closed range, both bounds included. A plain value: a lower bound above
 // the upper bound can be stored; whoever uses the range decides what it means.
-template <typename T>
-struct BegrensdBereik
+template <typename T> struct BegrensdBereik
 {
     T min;
     T max;

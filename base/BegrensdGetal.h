@@ -4,8 +4,7 @@
 // A number that stays within its closed range: every assignment clamps the
 // value into [min, max], compared in T's own type. Built as an aggregate
 // ({min, max, waarde}); the initial value is taken as given.
-template <typename T>
-struct BegrensdGetal
+template <typename T> struct BegrensdGetal
 {
     T min;
     T max;

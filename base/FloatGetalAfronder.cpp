@@ -4,7 +4,8 @@
 
 FloatGetalAfronder::FloatGetalAfronder(unsigned long long frakties) : stap(1.0f)
 {
-    zetFrakties(frakties);
+    // Zero fractions keep the whole-number step, as the header says.
+    static_cast<void>(zetFrakties(frakties));
 }
 
 bool FloatGetalAfronder::zetFrakties(unsigned long long frakties)

@@ -11,7 +11,7 @@ public:
     explicit FloatGetalAfronder(unsigned long long frakties);
 
     // False, and the step unchanged, for zero fractions.
-    bool zetFrakties(unsigned long long frakties);
+    [[nodiscard]] bool zetFrakties(unsigned long long frakties);
     unsigned long long geefFrakties() const;
 
     float operator()(float x) const;

@@ -2,9 +2,7 @@
 
 #include <cmath>
 
-IntelProcessor::IntelProcessor(TrivaneRTOS* os) : TrivaneMicrocontroller(os, KlokFrequentie(1000000000u))
-{
-}
+IntelProcessor::IntelProcessor(TrivaneRTOS* os) : TrivaneMicrocontroller(os, KlokFrequentie(1000000000u)) {}
 
 void IntelProcessor::mac(float a, float b, float& accumulator) const
 {
@@ -17,10 +15,6 @@ void IntelProcessor::mac(short a, short b, short& accumulator) const
     accumulator = static_cast<short>(static_cast<unsigned short>(som));
 }
 
-void IntelProcessor::wachtMicroSecs(unsigned short, bool)
-{
-}
+void IntelProcessor::wachtMicroSecs(unsigned short, bool) {}
 
-void IntelProcessor::wachtMilliSecs(unsigned short, bool)
-{
-}
+void IntelProcessor::wachtMilliSecs(unsigned short, bool) {}

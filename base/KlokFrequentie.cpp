@@ -1,8 +1,6 @@
 #include "base/KlokFrequentie.h"
 
-KlokFrequentie::KlokFrequentie(unsigned int hertz) : hertz(hertz)
-{
-}
+KlokFrequentie::KlokFrequentie(unsigned int hertz) : hertz(hertz) {}
 
 unsigned int KlokFrequentie::factor(Bereik bereik)
 {

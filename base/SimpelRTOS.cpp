@@ -2,13 +2,9 @@
 
 unsigned short SimpelRTOS::simpelSem = 0;
 
-SimpelRTOS::SimpelRTOS(unsigned long long* stack, unsigned long long stackGrootte) : TrivaneRTOS(stack, stackGrootte)
-{
-}
+SimpelRTOS::SimpelRTOS(unsigned long long* stack, unsigned long long stackGrootte) : TrivaneRTOS(stack, stackGrootte) {}
 
-void SimpelRTOS::startOS()
-{
-}
+void SimpelRTOS::startOS() {}
 
 bool SimpelRTOS::initGedaan() const
 {
@@ -20,21 +16,13 @@ bool SimpelRTOS::looptOS() const
     return true;
 }
 
-void SimpelRTOS::schedulerOpSlot(Stand)
-{
-}
+void SimpelRTOS::schedulerOpSlot(Stand) {}
 
-void SimpelRTOS::wacht(unsigned long long) const
-{
-}
+void SimpelRTOS::wacht(unsigned long long) const {}
 
-void SimpelRTOS::wachtMilliSecs(unsigned short) const
-{
-}
+void SimpelRTOS::wachtMilliSecs(unsigned short) const {}
 
-void SimpelRTOS::wachtSecs(unsigned int) const
-{
-}
+void SimpelRTOS::wachtSecs(unsigned int) const {}
 
 unsigned long long SimpelRTOS::wachtMinimumTijd() const
 {

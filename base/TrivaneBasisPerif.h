@@ -49,8 +49,8 @@ public:
 
     // Takes the interface for the running task, waiting at most the access
     // time-out; returns the mutex's result.
-    int neemInterface();
-    int geefInterface();
+    [[nodiscard]] int neemInterface();
+    [[nodiscard]] int geefInterface();
     bool interfaceInGebruik() const;
     TaakIndex geefInterfaceHouder() const;
 

@@ -5,13 +5,9 @@
 #include <algorithm>
 #include <cstring>
 
-TrivaneCString::TrivaneCString(const char* tekst) : lengte(onbekendeLengte), tekst(tekst)
-{
-}
+TrivaneCString::TrivaneCString(const char* tekst) : lengte(onbekendeLengte), tekst(tekst) {}
 
-TrivaneCString::TrivaneCString(const char* tekst, unsigned int lengte) : lengte(tekst ? lengte : 0), tekst(tekst)
-{
-}
+TrivaneCString::TrivaneCString(const char* tekst, unsigned int lengte) : lengte(tekst ? lengte : 0), tekst(tekst) {}
 
 TrivaneCString::TrivaneCString(const TrivaneString& tekst)
     : lengte(static_cast<unsigned int>(tekst.geefLengte())), tekst(tekst.string())

@@ -2,19 +2,15 @@
 
 #include "base/TrivaneTaal.h"
 
-const char* const TrivaneCodeStand::strings[7] = {"Ok",       "Waarschuwing", "Fout",           "Ernstig",
-                                                  "Rampzalig", "Onbekend",    "ReserveFoutCode"};
-const char* const TrivaneCodeStand::engelseStrings[7] = {"Ok",      "Warning", "Error",  "Serious Error",
-                                                         "Disastrous Error", "Unknown", "Reserve"};
+const char* const TrivaneCodeStand::strings[7] = {"Ok",        "Waarschuwing", "Fout",           "Ernstig",
+                                                  "Rampzalig", "Onbekend",     "ReserveFoutCode"};
+const char* const TrivaneCodeStand::engelseStrings[7] = {
+    "Ok", "Warning", "Error", "Serious Error", "Disastrous Error", "Unknown", "Reserve"};
 const char* const TrivaneCodeStand::korteStrings[7] = {"Ok", "Warn", "Fout", "Erns", "Ramp", "Obkd", "Res"};
 
-TrivaneCodeStand::TrivaneCodeStand(TrivaneCode code) : code(code)
-{
-}
+TrivaneCodeStand::TrivaneCodeStand(TrivaneCode code) : code(code) {}
 
-TrivaneCodeStand::TrivaneCodeStand(bool gelukt) : code(convertBool(gelukt))
-{
-}
+TrivaneCodeStand::TrivaneCodeStand(bool gelukt) : code(convertBool(gelukt)) {}
 
 TrivaneCode TrivaneCodeStand::convertBool(bool gelukt)
 {

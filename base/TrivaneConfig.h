@@ -30,11 +30,11 @@ public:
     // byte block so that padding never counts.
     void berekenZetCRC();
     // kcOk when the held CRC still fits the contents, else kcFout.
-    TrivaneCode controleerCRC() const;
+    [[nodiscard]] TrivaneCode controleerCRC() const;
     // kcOk when both hold the same CRC, else kcFout.
-    TrivaneCode vergelijkCRC(const TrivaneConfig& ander) const;
+    [[nodiscard]] TrivaneCode vergelijkCRC(const TrivaneConfig& ander) const;
     // kcOk when the start marker is intact, else kcFout.
-    TrivaneCode beginControleIsGoed() const;
+    [[nodiscard]] TrivaneCode beginControleIsGoed() const;
 
 private:
     // Start marker, name field and stamp, least significant byte first.

@@ -21,14 +21,16 @@ bool vergelijkAlsTijd(const TrivaneTijdStempel& links, const TrivaneTijdStempel&
 
 TrivaneCryptoTijdStempel::TrivaneCryptoTijdStempel() : woord(beginWaarde) {}
 
+// A stamp that does not fit leaves the date as it was, as the header says:
+// a construction and an assignment have no result to give.
 TrivaneCryptoTijdStempel::TrivaneCryptoTijdStempel(const TrivaneTijdStempel& stempel) : woord(beginWaarde)
 {
-    zet(stempel);
+    static_cast<void>(zet(stempel));
 }
 
 TrivaneCryptoTijdStempel& TrivaneCryptoTijdStempel::operator=(const TrivaneTijdStempel& stempel)
 {
-    zet(stempel);
+    static_cast<void>(zet(stempel));
     return *this;
 }
 

@@ -20,7 +20,7 @@ public:
 
     // Packs the stamp's date; the time of day is dropped. kcFout, and nothing
     // changed, when a day above 31 or a month above 15 would lose bits.
-    TrivaneCode zet(const TrivaneTijdStempel& stempel);
+    [[nodiscard]] TrivaneCode zet(const TrivaneTijdStempel& stempel);
     // The date at 00:00:00.
     TrivaneTijdStempel converteer() const;
     unsigned int geefWaarde() const;

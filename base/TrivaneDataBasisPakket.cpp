@@ -19,19 +19,13 @@ TrivaneDataBasisPakket::TrivaneDataBasisPakket(unsigned long long aantal, unsign
 
 TrivaneDataBasisPakket::TrivaneDataBasisPakket(const void* data, unsigned long long grootte,
                                                unsigned long long elementGrootte, bool veranderbaar)
-    : data(static_cast<unsigned char*>(const_cast<void*>(data))),
-      grootte(grootte),
-      elementGrootte(elementGrootte),
-      zelfAlloc(false),
-      veranderbaar(veranderbaar)
+    : data(static_cast<unsigned char*>(const_cast<void*>(data))), grootte(grootte), elementGrootte(elementGrootte),
+      zelfAlloc(false), veranderbaar(veranderbaar)
 {
 }
 
 TrivaneDataBasisPakket::TrivaneDataBasisPakket(const TrivaneDataBasisPakket& ander)
-    : data(ander.data),
-      grootte(ander.grootte),
-      elementGrootte(ander.elementGrootte),
-      zelfAlloc(false),
+    : data(ander.data), grootte(ander.grootte), elementGrootte(ander.elementGrootte), zelfAlloc(false),
       veranderbaar(ander.veranderbaar)
 {
     if (ander.zelfAlloc && ander.data)
@@ -44,10 +38,8 @@ TrivaneDataBasisPakket::TrivaneDataBasisPakket(const TrivaneDataBasisPakket& and
 }
 
 TrivaneDataBasisPakket::TrivaneDataBasisPakket(TrivaneDataBasisPakket&& ander) noexcept
-    : data(std::exchange(ander.data, nullptr)),
-      grootte(std::exchange(ander.grootte, 1)),
-      elementGrootte(std::exchange(ander.elementGrootte, 1)),
-      zelfAlloc(std::exchange(ander.zelfAlloc, false)),
+    : data(std::exchange(ander.data, nullptr)), grootte(std::exchange(ander.grootte, 1)),
+      elementGrootte(std::exchange(ander.elementGrootte, 1)), zelfAlloc(std::exchange(ander.zelfAlloc, false)),
       veranderbaar(std::exchange(ander.veranderbaar, false))
 {
 }

@@ -3,10 +3,7 @@
 #include <cstring>
 #include <utility>
 
-template <typename T>
-TrivaneDataPakket<T>::TrivaneDataPakket() : volgende(nullptr)
-{
-}
+template <typename T> TrivaneDataPakket<T>::TrivaneDataPakket() : volgende(nullptr) {}
 
 template <typename T>
 TrivaneDataPakket<T>::TrivaneDataPakket(unsigned long long aantal, unsigned long long elementGrootte)
@@ -15,9 +12,8 @@ TrivaneDataPakket<T>::TrivaneDataPakket(unsigned long long aantal, unsigned long
 }
 
 template <typename T>
-TrivaneDataPakket<T>::TrivaneDataPakket(const void* data, unsigned long long grootte,
-                                        unsigned long long elementGrootte, bool veranderbaar,
-                                        TrivaneDataPakket* volgende)
+TrivaneDataPakket<T>::TrivaneDataPakket(const void* data, unsigned long long grootte, unsigned long long elementGrootte,
+                                        bool veranderbaar, TrivaneDataPakket* volgende)
     : TrivaneDataBasisPakket(data, grootte, elementGrootte, veranderbaar), volgende(volgende)
 {
 }
@@ -34,8 +30,7 @@ TrivaneDataPakket<T>::TrivaneDataPakket(TrivaneDataPakket&& ander) noexcept
 {
 }
 
-template <typename T>
-TrivaneDataPakket<T>& TrivaneDataPakket<T>::operator=(const TrivaneDataPakket& bron)
+template <typename T> TrivaneDataPakket<T>& TrivaneDataPakket<T>::operator=(const TrivaneDataPakket& bron)
 {
     const bool wordtView = !veranderbaar;
     TrivaneDataBasisPakket::operator=(bron);
@@ -44,14 +39,12 @@ TrivaneDataPakket<T>& TrivaneDataPakket<T>::operator=(const TrivaneDataPakket& b
     return *this;
 }
 
-template <typename T>
-TrivaneDataPakket<T>* TrivaneDataPakket<T>::geefVolgende() const
+template <typename T> TrivaneDataPakket<T>* TrivaneDataPakket<T>::geefVolgende() const
 {
     return volgende;
 }
 
-template <typename T>
-void TrivaneDataPakket<T>::zetVolgende(TrivaneDataPakket* nieuw)
+template <typename T> void TrivaneDataPakket<T>::zetVolgende(TrivaneDataPakket* nieuw)
 {
     volgende = nieuw;
 }
@@ -72,8 +65,7 @@ T* TrivaneDataPakket<T>::geefElement(unsigned long long index, unsigned long lon
     return reinterpret_cast<T*>(pakket->data + index);
 }
 
-template <typename T>
-unsigned long long TrivaneDataPakket<T>::geefAantalElementenInKeten() const
+template <typename T> unsigned long long TrivaneDataPakket<T>::geefAantalElementenInKeten() const
 {
     unsigned long long aantal = 0;
     for (const TrivaneDataPakket* pakket = this; pakket; pakket = pakket->volgende)

@@ -8,8 +8,7 @@
 // be spread over several blocks. The links are not owned: whoever builds a
 // chain keeps its packets alive. Built for the one-byte element types (char
 // and unsigned char), whose element index is also their byte offset.
-template <typename T>
-class TrivaneDataPakket : public TrivaneDataBasisPakket
+template <typename T> class TrivaneDataPakket : public TrivaneDataBasisPakket
 {
 public:
     TrivaneDataPakket();
@@ -36,7 +35,7 @@ public:
     // Copies the source's block into this packet from element `start`:
     // kcWaarschuwing when it does not fit, kcFout when the source is this packet
     // or there is nothing to copy from or to; nothing is written then.
-    TrivaneCode kopieer(const TrivaneDataBasisPakket& bron, unsigned long long start) const;
+    [[nodiscard]] TrivaneCode kopieer(const TrivaneDataBasisPakket& bron, unsigned long long start) const;
 
 protected:
     TrivaneDataPakket* volgende;

@@ -30,7 +30,7 @@ public:
 
     // kcFout when the day or month is 0, or, when asked, the year lies
     // before 2000; kcOk otherwise.
-    TrivaneCode isGeldig(bool vanaf2000) const;
+    [[nodiscard]] TrivaneCode isGeldig(bool vanaf2000) const;
 
     TrivaneDatum& operator=(const TrivaneDag& nieuw);
     TrivaneDatum& operator=(const TrivaneMaand& nieuw);

@@ -2,9 +2,7 @@
 
 #include "base/TrivaneRTOS.h"
 
-TrivaneMicrocontroller::TrivaneMicrocontroller(TrivaneRTOS* os, const KlokFrequentie& klok) : os(os), klok(klok)
-{
-}
+TrivaneMicrocontroller::TrivaneMicrocontroller(TrivaneRTOS* os, const KlokFrequentie& klok) : os(os), klok(klok) {}
 
 TrivaneMicrocontroller::~TrivaneMicrocontroller() = default;
 

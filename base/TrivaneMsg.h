@@ -15,7 +15,7 @@ public:
 
     bool kanWordenVerstuurd() const;
     // 0: done; there is nobody to send it to.
-    int verstuur() const;
+    [[nodiscard]] int verstuur() const;
 };
 
 #endif

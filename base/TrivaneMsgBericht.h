@@ -55,7 +55,7 @@ public:
 
     // kcWaarschuwing, and the message unchanged, for a packet of more than
     // 248 bytes; kcFout for a packet without data.
-    TrivaneCode laadPakket(const TrivaneDataPakket<unsigned char>& pakket);
+    [[nodiscard]] TrivaneCode laadPakket(const TrivaneDataPakket<unsigned char>& pakket);
     // A writable view on the packet in the space, of the size in word 0
     // (never more than the space holds).
     TrivaneDataPakket<unsigned char> geefPakket() const;
@@ -64,11 +64,11 @@ public:
 
     // Word indexes run from 0 to 31: a write past them is refused (false),
     // a read past them gives 0.
-    bool zetBoodschap(unsigned long long index, long long waarde);
+    [[nodiscard]] bool zetBoodschap(unsigned long long index, long long waarde);
     unsigned long long geefBoodschap(unsigned long long index) const;
     const unsigned char* geefAdres(unsigned long long index) const;
     unsigned long long operator[](unsigned long long index) const;
-    bool laadAdres(const unsigned char* adres, unsigned long long index);
+    [[nodiscard]] bool laadAdres(const unsigned char* adres, unsigned long long index);
 
     static bool isBroadcastType(TrivaneMsgType type);
     bool isBroadCast() const;

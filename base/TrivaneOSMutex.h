@@ -14,11 +14,11 @@ public:
 
     // The OS's own mutex object; none on the desktop.
     void* geefMutex() const;
-    int neem(unsigned long long timeOut);
-    int neemMilliSecs(unsigned long long milliSecs);
-    int geef();
+    [[nodiscard]] int neem(unsigned long long timeOut);
+    [[nodiscard]] int neemMilliSecs(unsigned long long milliSecs);
+    [[nodiscard]] int geef();
     bool inGebruik() const;
-    int check() const;
+    [[nodiscard]] int check() const;
 };
 
 #endif

@@ -13,9 +13,9 @@ public:
     TrivaneOSSemafoor(unsigned long long aantal, const TrivaneCString& naam);
     TrivaneOSSemafoor(SemafoorStand stand, const TrivaneCString& naam);
 
-    int neem(unsigned long long timeOut);
-    int geef();
-    int check() const;
+    [[nodiscard]] int neem(unsigned long long timeOut);
+    [[nodiscard]] int geef();
+    [[nodiscard]] int check() const;
 };
 
 #endif

@@ -17,7 +17,7 @@ public:
     // (none, or more than the text holds) the text is left empty and the
     // copy's result returned; on success kcOk. Bytes beyond the stored ones
     // stay NUL.
-    TrivaneCode geef(T& tekst) const;
+    [[nodiscard]] TrivaneCode geef(T& tekst) const;
 
 private:
     TrivaneDataPakket<unsigned char> verborgen;

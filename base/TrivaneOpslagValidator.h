@@ -16,7 +16,7 @@ public:
     void zetGebruikt();
     // kcOk for a valid record, kcFout for a used one, kcWaarschuwing for any
     // other word.
-    TrivaneCode doeValidatie() const;
+    [[nodiscard]] TrivaneCode doeValidatie() const;
 
 private:
     unsigned short woord;

@@ -67,7 +67,7 @@ public:
     // With `aanpassen` the clock moves by the difference between the zones,
     // across days when it has to. Returns false, and changes nothing, for a
     // zone outside minimumZone..maximumZone.
-    bool zetTijdZone(signed char zone, bool aanpassen);
+    [[nodiscard]] bool zetTijdZone(signed char zone, bool aanpassen);
     signed char geefTijdZone() const;
 
     TrivaneTijdStempel exportDatumTijdStempel() const;

@@ -21,10 +21,10 @@ public:
     void zet(const TrivaneString& tekst);
     void berekenZetCRC();
     // kcOk when the stored CRC still fits the text, else kcFout.
-    TrivaneCode controleerCRC() const;
-    TrivaneCode valideer(const TrivaneString& tekst) const;
+    [[nodiscard]] TrivaneCode controleerCRC() const;
+    [[nodiscard]] TrivaneCode valideer(const TrivaneString& tekst) const;
     // Both the texts and the CRCs must agree.
-    TrivaneCode valideer(const TrivaneWachtwoord& ander) const;
+    [[nodiscard]] TrivaneCode valideer(const TrivaneWachtwoord& ander) const;
     bool operator==(const TrivaneWachtwoord& ander) const;
     const TrivaneCRC& geefCRC() const;
 

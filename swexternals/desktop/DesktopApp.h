@@ -86,7 +86,7 @@ public:
     void printerPageSetup();
     // 0 printed; 2 no printing object, no page could be made, or printing
     // failed or was cancelled.
-    int printAfbeelding(const wxImage& beeld);
+    [[nodiscard]] int printAfbeelding(const wxImage& beeld);
 
     // The maker's one-line rights notice.
     static wxString geefRechtenNotitie();

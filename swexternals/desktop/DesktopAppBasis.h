@@ -57,7 +57,7 @@ public:
     // library's "Trivanedesktop" and the application's own for the language;
     // only a language that loads becomes current and is stored. Result 0, or
     // 2 when a catalogue is missing (each one reported).
-    int initLokaliteit(wxLanguage nieuweTaal);
+    [[nodiscard]] int initLokaliteit(wxLanguage nieuweTaal);
     // Makes the language current and stores it; with `bewaarDirect` it is the
     // user's choice: marked as chosen and written to the file at once. The
     // catalogues follow at the next start. Always 0.
@@ -66,13 +66,13 @@ public:
     // choice is accepted; nothing is reported or changed.
     bool isTaalBeschikbaar(wxLanguage nieuweTaal) const;
     // 0 when the last loading found every catalogue, else 2.
-    int geefLokaliteitStatus() const;
+    [[nodiscard]] int geefLokaliteitStatus() const;
     static wxString geefFloatGetalScheiding();
 
     // Start-up checks, from the application's OnInit: 0 the start may go on,
     // 2 refused (a too small display, or with `weigerTweedeInstantie` another
     // running instance of this application for this user; already reported).
-    int onInitRoutines(const wxSize& minimaleSchermGrootte, bool weigerTweedeInstantie);
+    [[nodiscard]] int onInitRoutines(const wxSize& minimaleSchermGrootte, bool weigerTweedeInstantie);
     // Starts the application anew. The new instance is started only once
     // this one has written its settings, when the application object goes,
     // so that it never reads a file that is still to change; with
@@ -145,7 +145,7 @@ private:
     static bool isBekendeTaal(wxLanguage taal);
     void voegKatalogusPadenToe() const;
     wxArrayString geefKatalogusNamen() const;
-    int laadKatalogen(wxTranslations& doel, wxLanguage nieuweTaal, bool melden) const;
+    [[nodiscard]] int laadKatalogen(wxTranslations& doel, wxLanguage nieuweTaal, bool melden) const;
     void zetVertalingen(wxTranslations* nieuw);
     void legTaalVast(wxLanguage nieuweTaal, bool bewaarDirect);
     void schrijfKonfig();

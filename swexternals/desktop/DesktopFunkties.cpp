@@ -165,7 +165,8 @@ bool DesktopFunkties::leesGetal(const wxString& tekst, long long& waarde)
 unsigned int DesktopFunkties::leesInteger(const wxString& tekst)
 {
     long long waarde = 0;
-    leesGetal(tekst, waarde);
+    // A text that is no number has been reported and reads as 0.
+    static_cast<void>(leesGetal(tekst, waarde));
     // Outside the 32-bit range only the low bits count.
     return static_cast<unsigned int>(waarde);
 }
@@ -173,7 +174,8 @@ unsigned int DesktopFunkties::leesInteger(const wxString& tekst)
 int DesktopFunkties::leesSignedInteger(const wxString& tekst)
 {
     long long waarde = 0;
-    leesGetal(tekst, waarde);
+    // A text that is no number has been reported and reads as 0.
+    static_cast<void>(leesGetal(tekst, waarde));
     return static_cast<int>(static_cast<unsigned int>(waarde));
 }
 

@@ -63,24 +63,24 @@ public:
     static wxSize getTextExtent(const wxDC& dc, const wxString& tekst, const wxFont& font);
     // Every cell followed by the separator, the last of a line included; no
     // quoting. Result 0, or 2 when the stream cannot be closed.
-    static int exporteerGridNaarCSV(const wxGrid& grid, wxMemoryOutputStream& stroom, const wxString& scheiding,
-                                    bool metKolomTitels);
+    [[nodiscard]] static int exporteerGridNaarCSV(const wxGrid& grid, wxMemoryOutputStream& stroom,
+                                                  const wxString& scheiding, bool metKolomTitels);
 
     // Images in memory, for BLOB columns: encoded in the image's own format
     // (as PNG, with a warning, when its format is not known) and decoded
     // from whatever format the bytes hold. 0 done, 2 failed.
-    static int kopieerBeeldNaarBuffer(const wxImage& beeld, wxMemoryBuffer& buffer);
-    static int kopieerBufferNaarBeeld(const wxMemoryBuffer& buffer, wxImage& beeld);
+    [[nodiscard]] static int kopieerBeeldNaarBuffer(const wxImage& beeld, wxMemoryBuffer& buffer);
+    [[nodiscard]] static int kopieerBufferNaarBeeld(const wxMemoryBuffer& buffer, wxImage& beeld);
     // Scales in place with the best resampling, keeping the image's format.
     // A side given as 0 follows the aspect ratio. With `alleenVerkleinen` an
     // image that is not larger than the request is left alone. 0 scaled (or
     // already that size), 1 left alone, 2 failed (an invalid image, or a
     // request that would give a side of 0 or less; the image is unchanged).
-    static int herschaalAfbeelding(wxImage& beeld, const wxSize& grootte, bool alleenVerkleinen);
+    [[nodiscard]] static int herschaalAfbeelding(wxImage& beeld, const wxSize& grootte, bool alleenVerkleinen);
     // By a factor: above 1 enlarges, 1 or less only shrinks.
-    static int herschaalAfbeelding(wxImage& beeld, float factor);
+    [[nodiscard]] static int herschaalAfbeelding(wxImage& beeld, float factor);
     // The size of the encoded image in thousands of bytes, rounded down.
-    static int berekenAfbeeldingGrootte(const wxImage& beeld, unsigned int& kiloBytes);
+    [[nodiscard]] static int berekenAfbeeldingGrootte(const wxImage& beeld, unsigned int& kiloBytes);
 
     static wxString maakSchoonPadNaam(const wxString& tekst);
     static wxString maakSchoonPrintNaam(const wxString& tekst);
@@ -94,14 +94,14 @@ public:
     // Shows a folder (or what the name points at) and a file's folder in the
     // desktop's file manager. Result 0 when started, 2 when the path does not
     // exist or nothing could be started.
-    static int openPadInFinder(const wxFileName& pad);
-    static int toonBestandInFinder(const wxFileName& bestand);
+    [[nodiscard]] static int openPadInFinder(const wxFileName& pad);
+    [[nodiscard]] static int toonBestandInFinder(const wxFileName& bestand);
 
 private:
     static wxString omring(const wxString& open, const wxString& tekst, const wxString& sluit, bool metSpaties);
-    static bool leesGetal(const wxString& tekst, long long& waarde);
-    static bool berekenDoelGrootte(const wxSize& huidig, const wxSize& gevraagd, bool alleenVerkleinen, wxSize& doel,
-                                   int& resultaat);
+    [[nodiscard]] static bool leesGetal(const wxString& tekst, long long& waarde);
+    [[nodiscard]] static bool berekenDoelGrootte(const wxSize& huidig, const wxSize& gevraagd, bool alleenVerkleinen,
+                                                 wxSize& doel, int& resultaat);
 };
 
 #endif

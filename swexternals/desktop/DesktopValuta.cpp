@@ -21,7 +21,7 @@ DesktopValuta::DesktopValuta()
 DesktopValuta::DesktopValuta(const wxString& tabTekst) : konversieNaarUSD(1.0f)
 {
     // A malformed text still gives what could be read; the caller checks isGeldig.
-    importTabVersie(tabTekst);
+    static_cast<void>(importTabVersie(tabTekst));
 }
 
 DesktopValuta::DesktopValuta(const wxString& kode, const wxString& beschrijving, const wxString& symbool,
@@ -60,13 +60,11 @@ bool DesktopValuta::snijTotTab(wxString& rest, wxString& veld)
 int DesktopValuta::importTabVersie(const wxString& tabTekst)
 {
     wxString rest = tabTekst;
-    snijTotTab(rest, kode);
-    if (kode.length() != kodeLengte || !rest.StartsWith(scheiding))
+    if (!snijTotTab(rest, kode) || kode.length() != kodeLengte || !rest.StartsWith(scheiding))
         return 2;
     rest.erase(0, 1);
 
-    snijTotTab(rest, beschrijving);
-    if (beschrijving.length() > beschrijvingMax || !rest.StartsWith(scheiding))
+    if (!snijTotTab(rest, beschrijving) || beschrijving.length() > beschrijvingMax || !rest.StartsWith(scheiding))
         return 2;
     rest.erase(0, 1);
 

@@ -30,15 +30,15 @@ public:
     // 0 when read whole and every field is within its length, else 2; each
     // field is kept the moment it is cut out, so a bad text fills the
     // fields before the fault.
-    int importTabVersie(const wxString& tabTekst);
+    [[nodiscard]] int importTabVersie(const wxString& tabTekst);
     bool isGeldig() const;
 
-    int importConfigVersie(wxFileConfig& config, const wxString& groep);
-    int exportConfigVersie(wxFileConfig& config, const wxString& groep) const;
+    [[nodiscard]] int importConfigVersie(wxFileConfig& config, const wxString& groep);
+    [[nodiscard]] int exportConfigVersie(wxFileConfig& config, const wxString& groep) const;
 
 private:
     static wxString onbepaaldeBeschrijving();
-    static bool snijTotTab(wxString& rest, wxString& veld);
+    [[nodiscard]] static bool snijTotTab(wxString& rest, wxString& veld);
     static wxString beschrijvingSleutel(const wxString& groep, const wxString& kode);
 
     wxString kode;

@@ -28,14 +28,14 @@ public:
     wxDateTime leesDatum(const wxString& sleutel);
     void bewaarDatum(const wxString& sleutel, const wxDateTime& datum);
 
-    bool bewaarKleur(const wxString& sleutel, const wxColour& kleur);
+    [[nodiscard]] bool bewaarKleur(const wxString& sleutel, const wxColour& kleur);
     wxColour leeskleur(const wxString& sleutel, const wxColour& standaard) const;
 
     void bewaarFontData(const wxString& sleutel, const wxFontData& fontData);
     // 0 the chosen font, encoding and colour were read; 1 the stored
     // description gives no font (nothing changed); 2 the initial font is not
     // valid (nothing changed).
-    int leesFontData(const wxString& sleutel, wxFontData& fontData);
+    [[nodiscard]] int leesFontData(const wxString& sleutel, wxFontData& fontData);
 
     void bewaarBereik(const wxString& sleutel, const BegrensdBereik<float>& bereik);
     BegrensdBereik<float> leesBereik(const wxString& sleutel, const BegrensdBereik<float>& standaard);

@@ -42,14 +42,14 @@ TEST(TrivaneMsgBericht, KopieNeemtDeWoordenAlleenAlsZeInGebruikZijn)
     bron.zetOntvanger(9);
     bron.zetPrioriteit(TrivaneMsgBericht::PrioriteitNormaal);
     TrivaneMsgBericht doel;
-    doel.zetBoodschap(1, 77);
+    ASSERT_TRUE(doel.zetBoodschap(1, 77));
     doel = bron;
     EXPECT_EQ(doel.geefZender(), 4);
     EXPECT_EQ(doel.geefOntvanger(), 9);
     EXPECT_FALSE(doel.isBoodschapRuimteGebruikt());
     EXPECT_EQ(doel[1], 77u);
 
-    bron.zetBoodschap(31, -1);
+    ASSERT_TRUE(bron.zetBoodschap(31, -1));
     doel = bron;
     EXPECT_TRUE(doel.isBoodschapRuimteGebruikt());
     EXPECT_EQ(doel[1], 0u);
@@ -113,7 +113,7 @@ TEST(TrivaneMsgBericht, PakketTotAanDeRandVanDeRuimte)
                         Geval{250, kcWaarschuwing}})
     {
         TrivaneMsgBericht bericht;
-        bericht.zetBoodschap(0, 5);
+        ASSERT_TRUE(bericht.zetBoodschap(0, 5));
         TrivaneDataPakket<unsigned char> pakket(bytes.data(), geval.grootte, 1, false);
         EXPECT_EQ(bericht.laadPakket(pakket), geval.resultaat) << geval.grootte << " bytes";
         const TrivaneDataPakket<unsigned char> terug = bericht.geefPakket();
@@ -135,7 +135,7 @@ TEST(TrivaneMsgBericht, PakketTotAanDeRandVanDeRuimte)
     EXPECT_FALSE(bericht.isBoodschapRuimteGebruikt());
 
     // A size word written by hand never opens a view past the space.
-    bericht.zetBoodschap(0, 100000);
+    ASSERT_TRUE(bericht.zetBoodschap(0, 100000));
     EXPECT_EQ(bericht.geefPakket().geefGrootte(), 248u);
     TrivaneDataPakket<unsigned char> ruimte = bericht.maakBoodschapRuimtePakket();
     EXPECT_EQ(ruimte.geefGrootte(), 248u);

@@ -38,6 +38,14 @@ public:
         FunkTypeAlle = 4 // search filter only
     };
 
+    // A status, type or functional type read from a file may lie outside the
+    // known values (a damaged or foreign file, an exchange file of another
+    // writer). It is kept and stored as it is, but never used to index a
+    // table of names or colours: test it with these first.
+    static bool isBekend(Status status) { return status >= StatusOntwikkeling && status <= StatusKlaar; }
+    static bool isBekend(Type type) { return type >= TypeBusiness && type <= TypeSysteem; }
+    static bool isBekend(FunkType funkType) { return funkType >= FunkTypeFunktioneel && funkType <= FunkTypeBeperking; }
+
     // Today at 00:00 as its date, signed off one year later.
     Requirement();
     Requirement(const Requirement&) = default;
@@ -48,13 +56,14 @@ public:
     ~Requirement() = default;
 
     Requirement& operator=(const Requirement&) = default;
-    // Texts move (the source's become empty); numbers and dates are copied.
-    Requirement& operator=(Requirement&& ander) noexcept;
+    // Member by member, so no field is ever left out. wxString has no move
+    // of its own: its texts are copied, and the source keeps them.
+    Requirement& operator=(Requirement&&) = default;
 
     // The exchange file: 22 fields, each between "<<##" and "##>>".
     // 0 read or written; 2 the file could not be opened, read or closed.
-    int leesVanDisk(const wxFileName& bestand);
-    int bewaarOpDisk(const wxFileName& bestand) const;
+    [[nodiscard]] int leesVanDisk(const wxFileName& bestand);
+    [[nodiscard]] int bewaarOpDisk(const wxFileName& bestand) const;
 
     wxString naam;
     wxString auteur;

@@ -3,6 +3,8 @@
 // field holds line breaks.
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "toepassing/kern/Requirement.h"
+#include "toepassing/kern/RequirementVeld.h"
+#include "toepassing/kern/VervangendBestand.h"
 
 #include <vector>
 #include <wx/filename.h>
@@ -14,7 +16,7 @@ namespace
 {
 const wxString beginMarker = "<<##";
 const wxString eindMarker = "##>>";
-constexpr size_t aantalVelden = 22;
+constexpr size_t aantalVelden = RequirementVeld::aantal;
 
 // A text that holds the end marker would cut the file short. Such a text is
 // written marked by a leading ESC, after which ESC takes the next character
@@ -61,44 +63,17 @@ wxString herstel(const wxString& veld)
     return uit;
 }
 
-wxString datumTekst(const wxDateTime& datum)
-{
-    return datum.IsValid() ? datum.FormatISODate() : wxString();
-}
-
-// A date that does not read as "%Y-%m-%d" leaves the field as it was.
-void leesDatum(const wxString& tekst, wxDateTime& datum)
-{
-    wxDateTime gelezen;
-    if (gelezen.ParseISODate(tekst))
-        datum = gelezen;
-}
-
+// The fields in the order of the file, texts protected against the end
+// marker.
 std::vector<wxString> maakVelden(const Requirement& rek)
 {
-    auto getal = [](int waarde) { return DesktopFunkties::print(waarde); };
-    return {ontsnap(rek.naam),
-            ontsnap(rek.auteur),
-            getal(rek.SR),
-            ontsnap(rek.versie),
-            getal(static_cast<int>(rek.prioriteit)),
-            getal(static_cast<int>(rek.totaleKosten)),
-            ontsnap(rek.beschrijving),
-            ontsnap(rek.implementatie),
-            ontsnap(rek.implementatieIngenieur),
-            ontsnap(rek.validatie_test),
-            ontsnap(rek.testLogboek),
-            ontsnap(rek.testIngenieur),
-            ontsnap(rek.externeRef),
-            ontsnap(rek.kommentaar),
-            ontsnap(rek.aftekenaar),
-            datumTekst(rek.afgetekendDatum),
-            getal(rek.SR_ouder),
-            getal(rek.SR_gerelateerd),
-            getal(rek.status),
-            getal(rek.type),
-            getal(rek.funkType),
-            datumTekst(rek.datum)};
+    std::vector<wxString> velden;
+    for (const RequirementVeld* veld : RequirementVeld::inUitwisselVolgorde())
+    {
+        const wxString waarde = veld->alsTekst(rek);
+        velden.push_back(veld->soort == RequirementVeld::SoortTekst ? ontsnap(waarde) : waarde);
+    }
+    return velden;
 }
 
 // The whole file with every line end made "\n"; false when it cannot be opened.
@@ -117,42 +92,26 @@ bool leesTekst(const wxFileName& bestand, wxString& tekst)
     return true;
 }
 
-void zetVelden(const wxArrayString& veld, Requirement& rek)
+void zetVelden(const wxArrayString& velden, Requirement& rek)
 {
-    auto getal = [](const wxString& tekst) { return DesktopFunkties::leesSignedInteger(tekst); };
-    auto natuurlijk = [](const wxString& tekst) { return DesktopFunkties::leesInteger(tekst); };
-    rek.naam = herstel(veld[0]);
-    rek.auteur = herstel(veld[1]);
-    rek.SR = getal(veld[2]);
-    rek.versie = herstel(veld[3]);
-    rek.prioriteit = natuurlijk(veld[4]);
-    rek.totaleKosten = natuurlijk(veld[5]);
-    rek.beschrijving = herstel(veld[6]);
-    rek.implementatie = herstel(veld[7]);
-    rek.implementatieIngenieur = herstel(veld[8]);
-    rek.validatie_test = herstel(veld[9]);
-    rek.testLogboek = herstel(veld[10]);
-    rek.testIngenieur = herstel(veld[11]);
-    rek.externeRef = herstel(veld[12]);
-    rek.kommentaar = herstel(veld[13]);
-    rek.aftekenaar = herstel(veld[14]);
-    leesDatum(veld[15], rek.afgetekendDatum);
-    rek.SR_ouder = getal(veld[16]);
-    rek.SR_gerelateerd = getal(veld[17]);
-    rek.status = static_cast<Requirement::Status>(natuurlijk(veld[18]));
-    rek.type = static_cast<Requirement::Type>(natuurlijk(veld[19]));
-    rek.funkType = static_cast<Requirement::FunkType>(natuurlijk(veld[20]));
-    leesDatum(veld[21], rek.datum);
+    for (const RequirementVeld* veld : RequirementVeld::inUitwisselVolgorde())
+    {
+        const wxString& waarde = velden[veld->uitwisselPlaats];
+        veld->zetUitTekst(rek, veld->soort == RequirementVeld::SoortTekst ? herstel(waarde) : waarde);
+    }
 }
 } // namespace
 
+// Written beside the target and put in its place only when whole: an export
+// that fails never destroys the file it was to replace.
 int Requirement::bewaarOpDisk(const wxFileName& bestand) const
 {
     // The callers report a failure in their own words.
     wxLogNull geenMeldingen;
-    wxFileOutputStream bestandStroom(bestand.GetFullPath());
-    if (!bestandStroom.IsOk())
+    VervangendBestand nieuw(bestand);
+    if (!nieuw.isOpen())
         return 2;
+    wxFileOutputStream bestandStroom(nieuw.geefBestand());
     {
         wxTextOutputStream tekstStroom(bestandStroom, wxEOL_NATIVE, wxConvAuto());
         for (const wxString& veld : maakVelden(*this))
@@ -160,9 +119,9 @@ int Requirement::bewaarOpDisk(const wxFileName& bestand) const
         tekstStroom.Flush();
     }
     // A full disk shows only here; a half-written file is not a success.
-    if (!bestandStroom.IsOk() || !bestandStroom.Close())
+    if (!bestandStroom.IsOk())
         return 2;
-    return 0;
+    return nieuw.vervang();
 }
 
 int Requirement::leesVanDisk(const wxFileName& bestand)

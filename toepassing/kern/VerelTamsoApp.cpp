@@ -1,5 +1,8 @@
 #include "toepassing/kern/VerelTamsoApp.h"
 
+#include "swexternals/desktop/DesktopFunkties.h"
+
+#include <utility>
 #include <wx/fontdata.h>
 #include <wx/intl.h>
 #include <wx/settings.h>
@@ -44,7 +47,7 @@ const wxColour VerelTamsoApp::veiligRoze(219, 95, 204);
 
 namespace
 {
-const wxString kleurenGroep = "/Configuratie/Kleuren";
+const wxString kleurenGroep = "/Configuratie/Kleuren/";
 const wxString fontSleutel = "/Configuratie";
 const wxString sleutelTekstKleur = "LijstTekstKleur";
 const wxString sleutelLeesSchrijf = "LeesSchrijfAchtergrondKleur";
@@ -95,6 +98,13 @@ wxArrayString VerelTamsoApp::geefAlleStatusAanduidingen()
     return namen;
 }
 
+wxString VerelTamsoApp::geefStatusAanduiding(Requirement::Status status)
+{
+    if (!Requirement::isBekend(status))
+        return wxString::Format("%d", static_cast<int>(status));
+    return wxGetTranslation(VasteStatusWaarden[status]);
+}
+
 VerelTamsoApp::VerelTamsoApp()
     : SQLite3App("VerelTamso", "vtd", false, wxString()), venster(nullptr), vorigeZoekStatus(Requirement::Status(7)),
       vorigeZoekType(Requirement::Type(5)), vorigeZoekFunkType(Requirement::FunkType(6)), vorigeMinPrioriteit(1),
@@ -118,15 +128,15 @@ void VerelTamsoApp::zetSchermInstellingen()
     leesFont();
 }
 
+// The keys are given whole: the configuration's current group stays where
+// it was, so no later reader or writer lands in the colours' group.
 void VerelTamsoApp::leesKleuren()
 {
-    TrivaneWxConfig& konfig = geefAppConfigRef();
-    // The path stays here: the group of the list settings.
-    konfig.SetPath(kleurenGroep);
-    lijstTekstKleur = konfig.leeskleur(sleutelTekstKleur, donkerblauw);
-    leesSchrijfAchtergrondKleur = konfig.leeskleur(sleutelLeesSchrijf, lichtgeel);
-    slechtsLeesAchtergrondKleur = konfig.leeskleur(sleutelSlechtsLees, veiligRoze);
-    savePointAchtergrondKleur = konfig.leeskleur(sleutelSavePoint, groen);
+    const TrivaneWxConfig& konfig = geefAppConfigRef();
+    lijstTekstKleur = konfig.leeskleur(kleurenGroep + sleutelTekstKleur, donkerblauw);
+    leesSchrijfAchtergrondKleur = konfig.leeskleur(kleurenGroep + sleutelLeesSchrijf, lichtgeel);
+    slechtsLeesAchtergrondKleur = konfig.leeskleur(kleurenGroep + sleutelSlechtsLees, veiligRoze);
+    savePointAchtergrondKleur = konfig.leeskleur(kleurenGroep + sleutelSavePoint, groen);
 }
 
 void VerelTamsoApp::leesFont()
@@ -141,11 +151,15 @@ void VerelTamsoApp::leesFont()
 void VerelTamsoApp::bewaarKleuren()
 {
     TrivaneWxConfig& konfig = geefAppConfigRef();
-    konfig.SetPath(kleurenGroep);
-    konfig.bewaarKleur(sleutelTekstKleur, lijstTekstKleur);
-    konfig.bewaarKleur(sleutelLeesSchrijf, leesSchrijfAchtergrondKleur);
-    konfig.bewaarKleur(sleutelSlechtsLees, slechtsLeesAchtergrondKleur);
-    konfig.bewaarKleur(sleutelSavePoint, savePointAchtergrondKleur);
+    const std::pair<wxString, wxColour> kleuren[] = {{sleutelTekstKleur, lijstTekstKleur},
+                                                     {sleutelLeesSchrijf, leesSchrijfAchtergrondKleur},
+                                                     {sleutelSlechtsLees, slechtsLeesAchtergrondKleur},
+                                                     {sleutelSavePoint, savePointAchtergrondKleur}};
+    bool bewaard = true;
+    for (const auto& [sleutel, kleur] : kleuren)
+        bewaard = konfig.bewaarKleur(kleurenGroep + sleutel, kleur) && bewaard;
+    if (!bewaard)
+        DesktopFunkties::wxErrorVeilig(_("The colours of the list could not be written to the configuration file."));
 }
 
 void VerelTamsoApp::bewaarFont()

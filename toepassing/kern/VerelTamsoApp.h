@@ -6,9 +6,11 @@
 #include "swexternals/desktop/DesktopValuta.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3App.h"
 #include "swexternals/desktop/wx/wxSQLite3/Sortering.h"
+#include "toepassing/kern/LijstSelektie.h"
 #include "toepassing/kern/Requirement.h"
 #include "toepassing/kern/RequirementLijst.h"
 
+#include <functional>
 #include <wx/arrstr.h>
 #include <wx/colour.h>
 #include <wx/font.h>
@@ -76,6 +78,9 @@ public:
     static wxString geefDBKolomNaam(Kolommen kolom);
     // Translated at the time of the call.
     static wxArrayString geefAlleStatusAanduidingen();
+    // The translated short name of a status; a status the program does not
+    // know (from a damaged or foreign file) shows as its number.
+    static wxString geefStatusAanduiding(Requirement::Status status);
 
     // --- The application object: construction and list settings ---
 
@@ -97,22 +102,23 @@ public:
 
     // --- Project schema, views and project settings ---
 
-    // Modes, tables, the view KonfZicht, the configuration row and manual
-    // transactions. 0 done; 1 no database open; 2 a step failed.
-    int startDatabase() override;
+    // Modes, tables with the list's index, the views KonfZicht and RekZicht,
+    // the configuration row and manual transactions. 0 done; 1 no database
+    // open; 2 a step failed.
+    [[nodiscard]] int startDatabase() override;
     // Offers to save a project in memory, then commits. 0 done; 1 no
     // database or cancelled; 5 the save dialog cancelled; 3 another answer;
     // otherwise the failed save's code.
-    int stopDatabase() override;
+    [[nodiscard]] int stopDatabase() override;
     // Renews the view RekZicht when the search condition changed or the view
     // does not hold it. 1 nothing to do, else 0 done or 2 failed.
-    int maakRekZicht();
+    [[nodiscard]] int maakRekZicht();
     // Empty when it cannot be read.
     wxString geefProjektNaam();
     // 2 when no change can be started, else the update's 0 or 2.
-    int zetProjektNaam(const wxString& naam);
+    [[nodiscard]] int zetProjektNaam(const wxString& naam);
     DesktopValuta geefProjektValuta();
-    int zetProjektValuta(const DesktopValuta& valuta);
+    [[nodiscard]] int zetProjektValuta(const DesktopValuta& valuta);
 
     // --- Reading, search and existence ---
 
@@ -125,12 +131,68 @@ public:
     // index: the two percentages belong to a list query.
     Requirement geefRequirement(int SR);
     Requirement geefRequirement(const wxString& naam);
-    // Every requirement with its list columns, in number order.
+    // Every requirement with its list columns, in number order; the two
+    // percentages are shares of the set of the last list read (of every
+    // requirement before the first).
     RequirementLijst geefAllen();
 
-    // The list: the requirements that pass the filters (status 5, type 3 and
-    // functional type 4 mean all), with their shares of the passing set,
-    // sorted on the column. An empty list after a failure (reported).
+    // --- The requirement list, page by page ---
+    //
+    // The main window shows the list as a virtual list, which asks only for
+    // the rows it shows. At every refill (a change of the criteria, and after
+    // every command that may have changed the project) it reads the selection
+    // once: leesLijstSelektie gives the I.D numbers in list order with the
+    // number listed, their cost sum and their completion. Then it reads the
+    // rows it shows with leesLijstPagina, by position in that selection, and
+    // the project's own figures with leesProjektTotalen. The database layer's
+    // two search switches (case, exact match) are set before the selection.
+    //
+    // Results: 0 done; 2 the project could not be read (reported: show it as
+    // an error, not as an empty list).
+    //
+    //     LijstSelektie selektie;
+    //     if (app->leesLijstSelektie(criteria, selektie) != 0) ... an error
+    //     lijst->SetItemCount(selektie.geefAantal());
+    //     // the row r the list asks for, in pages of 50:
+    //     app->leesLijstPagina(selektie, r / 50 * 50, 50, pagina) ... pagina[r % 50]
+
+    // The criteria of the list, as the main window's controls give them.
+    // Status 5, type 3 and functional type 4 mean all.
+    struct ZoekCriteria
+    {
+        Kolommen sorteerKolom = KolomID;
+        Sortering sortering = SorteringOplopend;
+        wxString zoekTekst;
+        wxString persoon;
+        Requirement::Status status = Requirement::StatusAlle;
+        Requirement::Type type = Requirement::TypeAlle;
+        Requirement::FunkType funkType = Requirement::FunkTypeAlle;
+        unsigned int minPrioriteit = 1;
+    };
+
+    // The requirements that pass the criteria: a search text found in any
+    // column, a person in any of the four person columns, the three filters
+    // and the minimum priority. Sorted on the column in the direction; equal
+    // values, and the list without a direction, in the order they were added.
+    // One pass over the project, so a search text reads every row once.
+    [[nodiscard]] int leesLijstSelektie(const ZoekCriteria& criteria, LijstSelektie& selektie);
+    // The rows at positions `vanaf` up to `vanaf + aantal` of the selection
+    // (fewer at its end, none beyond it), with the eleven list columns; the
+    // two percentages are shares of the selection's set, exactly as zoek
+    // gives them. Each row is read by its number through the table's unique
+    // index, so a page costs the same anywhere in the list. 1: the selection
+    // is stale (a number of it is no longer in the project): the rows still
+    // there are given, and the list must be refilled.
+    [[nodiscard]] int leesLijstPagina(const LijstSelektie& selektie, size_t vanaf, size_t aantal,
+                                      RequirementLijst& rijen);
+    // The number of requirements of the whole project and their total cost.
+    [[nodiscard]] int leesProjektTotalen(long long& aantal, long long& kosten);
+    // Every person named anywhere in the project, once, sorted.
+    [[nodiscard]] int leesAlleWerknemers(wxArrayString& namen);
+
+    // The whole list at once: the selection and all its pages. The
+    // requirements that pass the filters, with their shares of the passing
+    // set, sorted on the column. An empty list after a failure (reported).
     RequirementLijst zoek(Kolommen sorteerKolom, Sortering sortering, const wxString& zoekTekst,
                           const wxString& persoon, Requirement::Status status, Requirement::Type type,
                           Requirement::FunkType funkType, unsigned int minPrioriteit);
@@ -138,12 +200,11 @@ public:
     // layer's two search switches are as they were at the last build.
     void maakZoekVelden(const wxString& zoekTekst, const wxString& persoon, Requirement::Status status,
                         Requirement::Type type, Requirement::FunkType funkType, unsigned int minPrioriteit);
-    // Every person named anywhere in the project, once, sorted.
+    // As the other form; empty after a failure.
     wxArrayString leesAlleWerknemers();
-    // -1 on a database error.
+    // The project's figures one by one: -1 on a database error.
     long long geefAantalRequirements();
-    // The total cost of the project in 64 bits; needs the view of a search.
-    // -1 on a database error.
+    // The total cost of the project in 64 bits.
     long long geefTotaleKosten();
 
     // True when a requirement has the title (or the number); also after an
@@ -151,9 +212,9 @@ public:
     bool rekBestaat(const wxString& naam);
     bool rekBestaat(const Requirement& rek);
     // 0 the number is in use (or the query failed), 1 it is free.
-    int bestaatRequirement(int SR);
+    [[nodiscard]] int bestaatRequirement(int SR);
     // The highest number + 1; 0 after an error or when none is left.
-    int geefEerstvolgendeSRNummer();
+    [[nodiscard]] int geefEerstvolgendeSRNummer();
 
     // The list's font and colours: the font and colour dialog of the main
     // window assigns them directly; they reach the configuration file when
@@ -195,22 +256,32 @@ private:
     void bewaarKleuren();
     void bewaarFont();
 
-    int maakKonfiguratieTabel();
-    int maakRequirementsTabel();
-    int vraagBewarenVanGeheugenDB();
+    [[nodiscard]] int maakKonfiguratieTabel();
+    [[nodiscard]] int maakRequirementsTabel();
+    [[nodiscard]] int maakLijstIndex();
+    [[nodiscard]] int vraagBewarenVanGeheugenDB();
     // The statement that makes the view RekZicht for the current condition.
     wxString maakRekZichtOpdracht() const;
+    wxString geefZichtVoorwaarde() const;
     // True when the view on the connection is the one of the current
     // condition. An undo also takes back a view renewed in its transaction.
     bool isRekZichtActueel();
     // Runs the select and makes a list of its rows, with the list columns.
     RequirementLijst leesLijst(const wxString& opdracht);
+    // Runs the select and hands each row to `neem` as a record of the list
+    // columns, with the row for its other columns. 0 done, 2 failed (the read
+    // error reported).
+    [[nodiscard]] int stapDoorLijstRijen(const wxString& opdracht,
+                                         const std::function<void(Requirement&, wxSQLite3ResultSet&)>& neem);
     // Runs the select and makes a whole record of its first row.
     Requirement leesEen(const wxString& opdracht);
     void voegToeAanZoekVoorwaarde(const wxString& deel);
+    static void meldLeesFout();
+    static void meldLeesFout(const wxString& sqliteBericht);
+    static void meldSQLiteFout(const wxString& sqliteBericht);
 
     wxString leesKonfiguratie(const wxString& kolom);
-    int zetKonfiguratie(const wxString& kolom, const wxString& waarde);
+    [[nodiscard]] int zetKonfiguratie(const wxString& kolom, const wxString& waarde);
 
 public:
     // --- Changing, adding, deleting, renumbering, safe operation ---
@@ -225,44 +296,47 @@ public:
 
     // Writes the columns in which the new record differs from the old one;
     // `start` opens the change's own transaction first.
-    int verander(const Requirement& oud, const Requirement& nieuw, bool start);
+    [[nodiscard]] int verander(const Requirement& oud, const Requirement& nieuw, bool start);
     // Gives the requirement another number; its SR follows on success.
-    int verander(Requirement& rek, int nummer, bool start);
+    [[nodiscard]] int verander(Requirement& rek, int nummer, bool start);
     // Swaps two numbers, whole or not at all.
-    int verwisselSR(const Requirement& a, const Requirement& b, bool start);
-    int voegToe(const Requirement& rek);
-    // Elements whose title or number exists are reported and skipped; a
-    // database failure ends the list with 2, the rows before it added.
-    int voegToe(const RequirementLijst& lijst, bool start);
-    int verwijder(const Requirement& rek);
+    [[nodiscard]] int verwisselSR(const Requirement& a, const Requirement& b, bool start);
+    [[nodiscard]] int voegToe(const Requirement& rek);
+    // Elements whose title or number exists are reported and skipped (1
+    // when that leaves none); a database failure ends the list with 2, the
+    // rows before it added.
+    [[nodiscard]] int voegToe(const RequirementLijst& lijst, bool start);
+    [[nodiscard]] int verwijder(const Requirement& rek);
     // In one transaction; stops at the first failure, the rows before it
     // deleted.
-    int verwijder(const RequirementLijst& lijst);
+    [[nodiscard]] int verwijder(const RequirementLijst& lijst);
     // Adds `offset` to every number in the range, whole or not at all: 0
     // when the last number of the walk (the lower bound going up, the upper
     // going down) was present, 1 when it was not or nothing moved.
-    int schuifRekNummersOp(const BegrensdBereik<unsigned int>& bereik, int offset, bool start);
+    [[nodiscard]] int schuifRekNummersOp(const BegrensdBereik<unsigned int>& bereik, int offset, bool start);
     // Renumbers 1, 2, 3 ... in number order, whole or not at all: 0 done,
     // 1 no gaps (or no requirements).
-    int srStrakTrekken();
+    [[nodiscard]] int srStrakTrekken();
     // On: every change collects under one savepoint; off: keeps them all
     // and returns to manual transactions. 0 done; 2 failed.
-    int schakelSafePoint(Stand stand);
+    [[nodiscard]] int schakelSafePoint(Stand stand);
     // Drops every change since safe operation began; it stays on.
-    int rollTerugNaarSafePoint();
+    [[nodiscard]] int rollTerugNaarSafePoint();
 
 private:
     // --- Helpers of changing, adding, deleting and renumbering ---
 
     static wxString maakRijVoorwaarde(const Requirement& rek);
-    // After a change of one stored requirement: false (reported, with the
-    // consequence) when no row had its title and number any more.
-    bool heeftRijGeraakt(const Requirement& rek, const wxString& gevolg);
-    int verwijderRij(const Requirement& rek);
+    // Before a change of one stored requirement: 0 when a row still has its
+    // title and number; 2 (reported, with the consequence) when none has, or
+    // the project cannot say.
+    [[nodiscard]] int controleerRij(const Requirement& rek, const wxString& gevolg);
     // True when neither the title nor the number exists; else the clash is
     // reported with one of the two texts, the title first.
-    bool isNieuw(const Requirement& rek, const wxString& titelBestaat, const wxString& nummerBestaat);
-    int hernummerViaVrijeNummers(const wxString& naarVrij, const wxString& naarNieuw);
+    [[nodiscard]] bool isNieuw(const Requirement& rek, const wxString& titelBestaat, const wxString& nummerBestaat);
+    // True when one of the records has neither a title nor a number that exists.
+    bool heeftNieuwe(const RequirementLijst& lijst);
+    [[nodiscard]] int hernummerViaVrijeNummers(const wxString& naarVrij, const wxString& naarNieuw);
 };
 
 #endif

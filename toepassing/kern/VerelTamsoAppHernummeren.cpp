@@ -9,7 +9,7 @@
 // at all.
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
-#include "toepassing/kern/SavepointBewaker.h"
+#include "swexternals/desktop/wx/wxSQLite3/SavepointBewaker.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 
 #include <algorithm>
@@ -40,10 +40,10 @@ int VerelTamsoApp::hernummerViaVrijeNummers(const wxString& naarVrij, const wxSt
     return bewaker.bewaar();
 }
 
+// Everything is checked before the transaction starts: a shift that moves
+// nothing keeps the user's open change.
 int VerelTamsoApp::schuifRekNummersOp(const BegrensdBereik<unsigned int>& bereik, int offset, bool start)
 {
-    if (start && startTransaktie() != 0)
-        return 2;
     if (bereik.min > bereik.max)
         return 5;
     const wxString tabel = TamsoTabelNaam;
@@ -93,6 +93,8 @@ int VerelTamsoApp::schuifRekNummersOp(const BegrensdBereik<unsigned int>& bereik
     const long long hoogste = executeSkalair("select max(SR) from " + tabel);
     if (hoogste < 0)
         return 2;
+    if (start && startTransaktie() != 0)
+        return 2;
     const wxString boven = getal(hoogste + std::max(offset, 0));
     const int resultaat = hernummerViaVrijeNummers(
         "update " + tabel + " set SR=SR-" + laag + "+1+" + boven + " where " + inBereik,
@@ -111,8 +113,6 @@ int VerelTamsoApp::srStrakTrekken()
         return 2;
     if (aantal == 0)
         return 1;
-    if (startTransaktie() != 0)
-        return 2;
     // Every requirement's place in number order: its new number.
     const wxString plaatsen = "(select id as rij,row_number() over (order by SR) as nieuw from " + tabel + ")";
     const long long teVeranderen =
@@ -126,6 +126,9 @@ int VerelTamsoApp::srStrakTrekken()
         wxLogWarning("%s", _("You cannot modify this requirement, because the database is read-only."));
         return 1;
     }
+    // Only now, with gaps to close: closing none keeps the user's open change.
+    if (startTransaktie() != 0)
+        return 2;
     // A failed read (-1) gives too low a stretch: the unique constraint then
     // refuses the move, and the savepoint takes it back.
     const long long hoogste = executeSkalair("select max(SR) from " + tabel);

@@ -1,79 +1,19 @@
 // Requirements read from the project into records: one by number or title,
 // all in number order, or the rows of a list query.
 #include "swexternals/desktop/DesktopFunkties.h"
+#include "toepassing/kern/LijstAandeel.h"
+#include "toepassing/kern/RequirementVeld.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 
 #include <array>
 #include <limits>
-#include <map>
+#include <unordered_map>
+#include <utility>
 #include <wx/intl.h>
 
 namespace
 {
 const wxString leesFout = wxTRANSLATE("Error reading requirements from the database. The operation is abandoned.");
-
-// The eleven list columns, without the two percentages.
-const wxString lijstKolommenZonderAandeel = "SR,naam,auteur,implementatieIngenieur,testIngenieur,prioriteit,"
-                                            "totaleKosten,status,datum";
-
-// The columns a record is made of.
-enum Veld : size_t
-{
-    VeldNaam,
-    VeldDatum,
-    VeldSR,
-    VeldPrioriteit,
-    VeldKosten,
-    VeldAuteur,
-    VeldImplementatieIngenieur,
-    VeldTestIngenieur,
-    VeldWerkVerricht,
-    VeldLaagFruit,
-    VeldStatus,
-    VeldVersie,
-    VeldBeschrijving,
-    VeldImplementatie,
-    VeldValidatieTest,
-    VeldTestLogboek,
-    VeldExterneRef,
-    VeldKommentaar,
-    VeldAftekenaar,
-    VeldAfgetekendDatum,
-    VeldType,
-    VeldFunkType,
-    VeldOuder,
-    VeldGerelateerd,
-    aantalVelden
-};
-
-const std::array<wxString, aantalVelden>& veldNamen()
-{
-    static const std::array<wxString, aantalVelden> namen = {"naam",
-                                                             "datum",
-                                                             "SR",
-                                                             "prioriteit",
-                                                             "totaleKosten",
-                                                             "auteur",
-                                                             "implementatieIngenieur",
-                                                             "testIngenieur",
-                                                             "werkVerricht",
-                                                             "laagFruit",
-                                                             "status",
-                                                             "versie",
-                                                             "beschrijving",
-                                                             "implementatie",
-                                                             "validatie_test",
-                                                             "testLogboek",
-                                                             "externeRef",
-                                                             "kommentaar",
-                                                             "aftekenaar",
-                                                             "afgetekendDatum",
-                                                             "type",
-                                                             "funkType",
-                                                             "SR_ouder",
-                                                             "SR_gerelateerd"};
-    return namen;
-}
 
 // The text of a cell as a whole number: an integer, or a real number cut
 // to one; anything else is 0, as SQLite reads it.
@@ -109,6 +49,29 @@ struct RijCel
     static double reeel(wxSQLite3ResultSet& bron, int i) { return bron.GetDouble(i, 0.0); }
 };
 
+// The store writes "%Y-%m-%d". Anything else, a missing date included, is
+// no date: a lenient parse would make "today" or "12" a date. A local date
+// costs a look at the time zone file; a project holds few different days,
+// so each is made once and kept (the list reads a page at a time).
+wxDateTime leesDatum(const wxString& waarde)
+{
+    if (waarde.empty())
+        return wxInvalidDateTime;
+    static std::unordered_map<wxString, wxDateTime, wxStringHash, wxStringEqual> datums;
+    const auto bekend = datums.find(waarde);
+    if (bekend != datums.end())
+        return bekend->second;
+    wxDateTime datum;
+    wxString::const_iterator einde;
+    if (!datum.ParseFormat(waarde, "%Y-%m-%d", wxDefaultDateTime, &einde) || einde != waarde.end())
+        datum = wxInvalidDateTime;
+    // A project's days are few; texts that are no date could be many.
+    if (datums.size() >= 10000)
+        datums.clear();
+    datums.emplace(waarde, datum);
+    return datum;
+}
+
 // Reads the cells of the current row by column name, the positions looked
 // up once per query. A column the query lacks, or a NULL, gives the empty
 // value.
@@ -118,93 +81,82 @@ public:
     explicit RijLezer(Bron& bron) : bron(bron)
     {
         posities.fill(-1);
+        werkVerricht = -1;
+        laagFruit = -1;
+        const RequirementVeld::Tabel& velden = RequirementVeld::alle();
         for (int i = 0; i < bron.GetColumnCount(); ++i)
         {
             const wxString naam = bron.GetColumnName(i);
-            for (size_t veld = 0; veld < aantalVelden; ++veld)
-                if (veldNamen()[veld] == naam)
+            for (size_t veld = 0; veld < velden.size(); ++veld)
+                if (naam == velden[veld].kolom)
                     posities[veld] = i;
+            if (naam == LijstAandeel::werkVerricht.kolom)
+                werkVerricht = i;
+            if (naam == LijstAandeel::laagFruit.kolom)
+                laagFruit = i;
         }
-    }
-
-    wxString tekst(Veld veld) const { return posities[veld] < 0 ? wxString() : Cel::tekst(bron, posities[veld]); }
-
-    // Integer fields of 32 bits keep the low 32 bits of the stored value, so
-    // an unsigned field reads the value it stored.
-    int getal32(Veld veld) const
-    {
-        const long long waarde = posities[veld] < 0 ? 0 : Cel::getal(bron, posities[veld]);
-        return static_cast<int>(static_cast<unsigned int>(waarde));
-    }
-
-    float reeel(Veld veld) const
-    {
-        return posities[veld] < 0 ? 0.0f : static_cast<float>(Cel::reeel(bron, posities[veld]));
-    }
-
-    // The store writes "%Y-%m-%d". Anything else, a missing date included,
-    // is no date: a lenient parse would make "today" or "12" a date.
-    wxDateTime datum(Veld veld) const
-    {
-        const wxString waarde = tekst(veld);
-        if (waarde.empty())
-            return wxInvalidDateTime;
-        // A local date costs a look at the time zone file; a project holds
-        // few different days, so each is made once per query.
-        const auto bekend = datums.find(waarde);
-        if (bekend != datums.end())
-            return bekend->second;
-        wxDateTime datum;
-        wxString::const_iterator einde;
-        if (!datum.ParseFormat(waarde, "%Y-%m-%d", wxDefaultDateTime, &einde) || einde != waarde.end())
-            datum = wxInvalidDateTime;
-        datums.emplace(waarde, datum);
-        return datum;
     }
 
     Requirement vertaal(bool alle, const Requirement& standaard) const
     {
         Requirement rek(standaard);
-        rek.naam = tekst(VeldNaam);
-        rek.datum = datum(VeldDatum);
-        rek.SR = getal32(VeldSR);
-        rek.prioriteit = static_cast<unsigned int>(getal32(VeldPrioriteit));
-        rek.totaleKosten = static_cast<unsigned int>(getal32(VeldKosten));
-        rek.auteur = tekst(VeldAuteur);
-        rek.implementatieIngenieur = tekst(VeldImplementatieIngenieur);
-        rek.testIngenieur = tekst(VeldTestIngenieur);
-        rek.werkVerricht = reeel(VeldWerkVerricht);
-        rek.laagFruit = reeel(VeldLaagFruit);
-        rek.status = static_cast<Requirement::Status>(getal32(VeldStatus));
-        if (!alle)
-            return rek;
-        rek.versie = tekst(VeldVersie);
-        rek.beschrijving = tekst(VeldBeschrijving);
-        rek.implementatie = tekst(VeldImplementatie);
-        rek.validatie_test = tekst(VeldValidatieTest);
-        rek.testLogboek = tekst(VeldTestLogboek);
-        rek.externeRef = tekst(VeldExterneRef);
-        rek.kommentaar = tekst(VeldKommentaar);
-        rek.aftekenaar = tekst(VeldAftekenaar);
-        rek.afgetekendDatum = datum(VeldAfgetekendDatum);
-        rek.type = static_cast<Requirement::Type>(getal32(VeldType));
-        rek.funkType = static_cast<Requirement::FunkType>(getal32(VeldFunkType));
-        rek.SR_ouder = getal32(VeldOuder);
-        rek.SR_gerelateerd = getal32(VeldGerelateerd);
+        const RequirementVeld::Tabel& velden = RequirementVeld::alle();
+        for (size_t veld = 0; veld < velden.size(); ++veld)
+            if (alle || velden[veld].inLijst)
+                lees(velden[veld], posities[veld], rek);
+        rek.werkVerricht = reeel(werkVerricht);
+        rek.laagFruit = reeel(laagFruit);
         return rek;
     }
 
 private:
     Bron& bron;
-    std::array<int, aantalVelden> posities;
-    mutable std::map<wxString, wxDateTime> datums;
+    std::array<int, RequirementVeld::aantal> posities;
+    int werkVerricht;
+    int laagFruit;
+
+    void lees(const RequirementVeld& veld, int positie, Requirement& rek) const
+    {
+        switch (veld.soort)
+        {
+        case RequirementVeld::SoortTekst:
+            veld.zetTekst(rek, tekst(positie));
+            break;
+        case RequirementVeld::SoortDatum:
+            veld.zetDatum(rek, datum(positie));
+            break;
+        default:
+            veld.zetGetal(rek, positie < 0 ? 0 : Cel::getal(bron, positie));
+            break;
+        }
+    }
+
+    wxString tekst(int positie) const { return positie < 0 ? wxString() : Cel::tekst(bron, positie); }
+
+    float reeel(int positie) const { return positie < 0 ? 0.0f : static_cast<float>(Cel::reeel(bron, positie)); }
+
+    wxDateTime datum(int positie) const { return leesDatum(tekst(positie)); }
 };
 
-void meldLeesFout()
+} // namespace
+
+void VerelTamsoApp::meldLeesFout()
 {
     DesktopFunkties::wxErrorVeilig(wxGetTranslation(leesFout));
 }
-} // namespace
+
+// What the database layer reports of a failure that it did not see: an
+// error while the rows of a query were stepped through.
+void VerelTamsoApp::meldLeesFout(const wxString& sqliteBericht)
+{
+    DesktopFunkties::wxErrorVeilig(_("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(sqliteBericht, true) +
+                                   DesktopAppBasis::vr + wxGetTranslation(leesFout));
+}
+
+void VerelTamsoApp::meldSQLiteFout(const wxString& sqliteBericht)
+{
+    DesktopFunkties::wxErrorVeilig(_("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(sqliteBericht, true));
+}
 
 Requirement VerelTamsoApp::vertaalTabel(wxSQLite3Table& tabel, bool alle)
 {
@@ -225,8 +177,8 @@ RequirementLijst VerelTamsoApp::geefAllen()
 {
     // The rich-text fields stay in the file: renumbering a large project
     // reads only what a list shows.
-    static const wxString opdracht =
-        "select " + lijstKolommenZonderAandeel + ",werkVerricht,laagFruit from " + TamsoTabelZicht + " order by SR asc";
+    static const wxString opdracht = "select " + RequirementVeld::lijstKolommen() + ",werkVerricht,laagFruit from " +
+                                     TamsoTabelZicht + " order by SR asc";
     return leesLijst(opdracht);
 }
 
@@ -249,11 +201,20 @@ Requirement VerelTamsoApp::leesEen(const wxString& opdracht)
 RequirementLijst VerelTamsoApp::leesLijst(const wxString& opdracht)
 {
     RequirementLijst lijst;
+    if (stapDoorLijstRijen(opdracht, [&lijst](Requirement& rek, wxSQLite3ResultSet&)
+                           { lijst.Add(new Requirement(std::move(rek))); }) != 0)
+        lijst.Clear();
+    return lijst;
+}
+
+int VerelTamsoApp::stapDoorLijstRijen(const wxString& opdracht,
+                                      const std::function<void(Requirement&, wxSQLite3ResultSet&)>& neem)
+{
     wxSQLite3ResultSet rijen;
     if (executeQueryExternResultaat(opdracht, rijen) != 0)
     {
         meldLeesFout();
-        return lijst;
+        return 2;
     }
     try
     {
@@ -262,13 +223,15 @@ RequirementLijst VerelTamsoApp::leesLijst(const wxString& opdracht)
         // alone are the same for every row.
         const Requirement standaard;
         while (rijen.NextRow())
-            lijst.Add(new Requirement(rij.vertaal(false, standaard)));
+        {
+            Requirement rek = rij.vertaal(false, standaard);
+            neem(rek, rijen);
+        }
     }
     catch (const wxSQLite3Exception& fout)
     {
-        DesktopFunkties::wxErrorVeilig(_("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(fout.GetMessage(), true) +
-                                       DesktopAppBasis::vr + wxGetTranslation(leesFout));
-        lijst.Clear();
+        meldLeesFout(fout.GetMessage());
+        return 2;
     }
-    return lijst;
+    return 0;
 }

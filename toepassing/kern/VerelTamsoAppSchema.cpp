@@ -2,6 +2,8 @@
 // extended at every start, the views read through, and the project's name
 // and currency.
 #include "swexternals/desktop/DesktopVraag.h"
+#include "toepassing/kern/LijstAandeel.h"
+#include "toepassing/kern/RequirementVeld.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 
 #include <wx/filedlg.h>
@@ -47,28 +49,8 @@ const TabelDefinitie& requirementsDefinitie()
     {
         TabelDefinitie d;
         d.kolom("id", "integer primary key");
-        d.kolom("naam", "text not null collate nocase");
-        d.kolom("datum", "text");
-        d.kolom("auteur", "text");
-        d.kolom("SR", "integer not null");
-        d.kolom("versie", "text not null default '1.0.0'");
-        d.kolom("prioriteit", "integer not null default 1");
-        d.kolom("totaleKosten", "integer not null default 1");
-        d.kolom("beschrijving", "text");
-        d.kolom("implementatie", "text");
-        d.kolom("implementatieIngenieur", "text");
-        d.kolom("validatie_test", "text");
-        d.kolom("testLogboek", "text");
-        d.kolom("testIngenieur", "text");
-        d.kolom("externeRef", "text");
-        d.kolom("kommentaar", "text");
-        d.kolom("aftekenaar", "text");
-        d.kolom("afgetekendDatum", "text");
-        d.kolom("SR_ouder", "integer default -1");
-        d.kolom("SR_gerelateerd", "integer default -1");
-        d.kolom("status", "integer default 0");
-        d.kolom("type", "integer default 0");
-        d.kolom("funkType", "integer default 0");
+        for (const RequirementVeld& veld : RequirementVeld::alle())
+            d.kolom(veld.kolom, veld.definitie);
         d.beperkingen.Add("unique(naam)");
         d.beperkingen.Add("unique(SR)");
         return d;
@@ -76,20 +58,11 @@ const TabelDefinitie& requirementsDefinitie()
     return definitie;
 }
 
-// One weight share of a requirement in the filtered set. The sum is taken
-// with total(), in floating point: a sum() of integer weights overflows 64
-// bits on large projects and fails the whole list query.
-wxString percentage(const wxString& deel, const wxString& noemer, const wxString& voorwaarde, const wxString& naam)
-{
-    return "((100.0*" + deel + "*prioriteit*totaleKosten)/(" + noemer +
-           "*(select total(prioriteit*totaleKosten) from " + VerelTamsoApp::TamsoTabelNaam + " where " + voorwaarde +
-           "))) as " + naam;
-}
-
 wxString rekZichtSelect(const wxString& voorwaarde)
 {
-    return "select *," + percentage("(1+status)", "5", voorwaarde, "werkVerricht") + "," +
-           percentage("(4-status)", "4", voorwaarde, "laagFruit") + " from " + VerelTamsoApp::TamsoTabelNaam;
+    const wxString& tabel = VerelTamsoApp::TamsoTabelNaam;
+    return "select *," + LijstAandeel::werkVerricht.alsZichtKolom(voorwaarde, tabel) + "," +
+           LijstAandeel::laagFruit.alsZichtKolom(voorwaarde, tabel) + " from " + tabel;
 }
 } // namespace
 
@@ -102,6 +75,10 @@ int VerelTamsoApp::startDatabase()
     if (maakKonfiguratieTabel() == 2)
         return 2;
     if (maakRequirementsTabel() == 2)
+        return 2;
+    // Every read through the view works from the start, not only after the
+    // first list.
+    if (maakRekZicht() == 2)
         return 2;
     return schakelHandmatigeTransaktie(StandAan, wxString());
 }
@@ -118,8 +95,9 @@ int VerelTamsoApp::maakKonfiguratieTabel()
         return 2;
     // A failed count (-1) is not an empty table. A read-only project cannot
     // take the row; its name then reads as empty.
-    if (!isAlleenLezenDB() && executeSkalair("select count(*) from " + ConfigTabelZicht) == 0)
-        executeUpdate("insert into " + ConfigTabelNaam + " (id) values(null)");
+    if (!isAlleenLezenDB() && executeSkalair("select count(*) from " + ConfigTabelZicht) == 0 &&
+        executeUpdate("insert into " + ConfigTabelNaam + " (id) values(null)") != 0)
+        return 2;
     return 0;
 }
 
@@ -131,7 +109,22 @@ int VerelTamsoApp::maakRequirementsTabel()
     if (maakTabel(TamsoTabelNaam, definitie.namen, definitie.types, definitie.beperkingen, false, false, true) == 2)
         return 2;
     rekInsertTekst = maakInsert(rekKolomNamen, false);
-    return 0;
+    return maakLijstIndex();
+}
+
+// The list reads its selection, its figures and the people of the project
+// from this index alone, a few per cent of a file whose rows carry their
+// rich text; without it every refill reads the whole table. Leading with
+// the priority, which every list condition holds. A read-only project
+// without it is read from the table: slower, the same rows.
+int VerelTamsoApp::maakLijstIndex()
+{
+    if (isAlleenLezenDB())
+        return 0;
+    static const wxString opdracht = "create index if not exists " + TamsoTabelNaam + "Lijst on " + TamsoTabelNaam +
+                                     " (prioriteit,status,type,funkType,totaleKosten,SR,naam,auteur,"
+                                     "implementatieIngenieur,testIngenieur,aftekenaar,datum)";
+    return executeUpdate(opdracht);
 }
 
 int VerelTamsoApp::stopDatabase()
@@ -166,14 +159,21 @@ int VerelTamsoApp::vraagBewarenVanGeheugenDB()
 
 wxString VerelTamsoApp::maakRekZichtOpdracht() const
 {
-    return "create temporary view if not exists " + TamsoTabelZicht + " as " + rekZichtSelect(zoekVoorwaarde);
+    return "create temporary view if not exists " + TamsoTabelZicht + " as " + rekZichtSelect(geefZichtVoorwaarde());
+}
+
+// Before the first list there is no condition: the shares are then those
+// of every requirement.
+wxString VerelTamsoApp::geefZichtVoorwaarde() const
+{
+    return zoekVoorwaarde.empty() ? wxString("1") : zoekVoorwaarde;
 }
 
 bool VerelTamsoApp::isRekZichtActueel()
 {
     const wxArrayString opgeslagen = executeStringKolomQuery(
         "select sql from sqlite_temp_master where type=='view' and name==" + quotes(TamsoTabelZicht));
-    return opgeslagen.size() == 1 && opgeslagen[0].EndsWith(" as " + rekZichtSelect(zoekVoorwaarde));
+    return opgeslagen.size() == 1 && opgeslagen[0].EndsWith(" as " + rekZichtSelect(geefZichtVoorwaarde()));
 }
 
 int VerelTamsoApp::maakRekZicht()

@@ -1,7 +1,7 @@
 // Adding requirements: a title or number that exists already is refused,
 // naming which of the two clashes.
 #include "swexternals/desktop/DesktopFunkties.h"
-#include "toepassing/kern/SQLWaarde.h"
+#include "toepassing/kern/RequirementVeld.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 
 #include <wx/intl.h>
@@ -12,61 +12,17 @@ namespace
 // The 22 stored fields in the column order of the table, after id.
 wxString maakWaarden(const Requirement& rek)
 {
-    const wxString waarden[] = {
-        SQLWaarde::tekst(rek.naam),
-        SQLWaarde::datum(rek.datum),
-        SQLWaarde::tekst(rek.auteur),
-        SQLWaarde::geheel(rek.SR),
-        SQLWaarde::tekst(rek.versie),
-        SQLWaarde::geheel(rek.prioriteit),
-        SQLWaarde::geheel(rek.totaleKosten),
-        SQLWaarde::tekst(rek.beschrijving),
-        SQLWaarde::tekst(rek.implementatie),
-        SQLWaarde::tekst(rek.implementatieIngenieur),
-        SQLWaarde::tekst(rek.validatie_test),
-        SQLWaarde::tekst(rek.testLogboek),
-        SQLWaarde::tekst(rek.testIngenieur),
-        SQLWaarde::tekst(rek.externeRef),
-        SQLWaarde::tekst(rek.kommentaar),
-        SQLWaarde::tekst(rek.aftekenaar),
-        SQLWaarde::datum(rek.afgetekendDatum),
-        SQLWaarde::geheel(rek.SR_ouder),
-        SQLWaarde::geheel(rek.SR_gerelateerd),
-        SQLWaarde::geheel(static_cast<int>(rek.status)),
-        SQLWaarde::geheel(static_cast<int>(rek.type)),
-        SQLWaarde::geheel(static_cast<int>(rek.funkType)),
-    };
     wxString tekst;
-    for (const wxString& waarde : waarden)
-        tekst += (tekst.empty() ? "" : ",") + waarde;
+    for (const RequirementVeld& veld : RequirementVeld::alle())
+        tekst += (tekst.empty() ? "" : ",") + veld.alsSQL(rek);
     return tekst;
 }
 
 void bind(wxSQLite3Statement& opdracht, const Requirement& rek)
 {
     int index = 0;
-    opdracht.Bind(++index, rek.naam);
-    SQLWaarde::bindDatum(opdracht, ++index, rek.datum);
-    opdracht.Bind(++index, rek.auteur);
-    opdracht.Bind(++index, rek.SR);
-    opdracht.Bind(++index, rek.versie);
-    SQLWaarde::bindGeheel(opdracht, ++index, rek.prioriteit);
-    SQLWaarde::bindGeheel(opdracht, ++index, rek.totaleKosten);
-    opdracht.Bind(++index, rek.beschrijving);
-    opdracht.Bind(++index, rek.implementatie);
-    opdracht.Bind(++index, rek.implementatieIngenieur);
-    opdracht.Bind(++index, rek.validatie_test);
-    opdracht.Bind(++index, rek.testLogboek);
-    opdracht.Bind(++index, rek.testIngenieur);
-    opdracht.Bind(++index, rek.externeRef);
-    opdracht.Bind(++index, rek.kommentaar);
-    opdracht.Bind(++index, rek.aftekenaar);
-    SQLWaarde::bindDatum(opdracht, ++index, rek.afgetekendDatum);
-    opdracht.Bind(++index, rek.SR_ouder);
-    opdracht.Bind(++index, rek.SR_gerelateerd);
-    opdracht.Bind(++index, static_cast<int>(rek.status));
-    opdracht.Bind(++index, static_cast<int>(rek.type));
-    opdracht.Bind(++index, static_cast<int>(rek.funkType));
+    for (const RequirementVeld& veld : RequirementVeld::alle())
+        veld.bind(opdracht, ++index, rek);
 }
 } // namespace
 
@@ -111,26 +67,38 @@ int VerelTamsoApp::voegToe(const RequirementLijst& lijst, bool start)
         wxLogWarning("%s", _("You cannot add this requirement, because the database is read-only."));
         return 1;
     }
+    const wxString titelBestaat = _("You cannot add a requirement. An existing requirement has this title already:");
+    const wxString nummerBestaat =
+        _("You cannot add a requirement. An existing requirement has this identification number:");
+    // A list of which nothing can be added is refused before anything starts,
+    // so the user's open change stays open.
+    if (!heeftNieuwe(lijst))
+    {
+        for (size_t i = 0; i < lijst.GetCount(); ++i)
+            static_cast<void>(isNieuw(lijst[i], titelBestaat, nummerBestaat));
+        return 1;
+    }
     if (start && startTransaktie() != 0)
         return 2;
-    try
-    {
-        wxSQLite3Statement opdracht = PrepareStatement("insert into " + TamsoTabelNaam + rekInsertTekst);
-        for (size_t i = 0; i < lijst.GetCount(); ++i)
-        {
-            const Requirement& rek = lijst[i];
-            if (!isNieuw(rek, _("You cannot add a requirement. An existing requirement has this title already:"),
-                         _("You cannot add a requirement. An existing requirement has this identification number:")))
-                continue;
-            bind(opdracht, rek);
-            opdracht.ExecuteUpdate();
-        }
-        opdracht.Finalize();
-    }
-    catch (const wxSQLite3Exception& fout)
-    {
-        DesktopFunkties::wxErrorVeilig(_("Error whilst adding data:") + fout.GetMessage());
+    wxSQLite3Statement opdracht;
+    if (bereidVoor("insert into " + TamsoTabelNaam + rekInsertTekst, opdracht) != 0)
         return 2;
+    for (size_t i = 0; i < lijst.GetCount(); ++i)
+    {
+        const Requirement& rek = lijst[i];
+        // Also against the elements added before it in this list.
+        if (!isNieuw(rek, titelBestaat, nummerBestaat))
+            continue;
+        if (executeUpdate(opdracht, [&rek](wxSQLite3Statement& voorbereid) { bind(voorbereid, rek); }) != 0)
+            return 2;
     }
     return 0;
+}
+
+bool VerelTamsoApp::heeftNieuwe(const RequirementLijst& lijst)
+{
+    for (size_t i = 0; i < lijst.GetCount(); ++i)
+        if (!rekBestaat(lijst[i]))
+            return true;
+    return false;
 }

@@ -6,13 +6,6 @@
 #include <wx/intl.h>
 #include <wx/log.h>
 
-int VerelTamsoApp::verwijderRij(const Requirement& rek)
-{
-    if (executeUpdate("delete from " + TamsoTabelNaam + maakRijVoorwaarde(rek), -1) != 0)
-        return 2;
-    return heeftRijGeraakt(rek, _("Nothing was removed.")) ? 0 : 2;
-}
-
 int VerelTamsoApp::verwijder(const Requirement& rek)
 {
     if (isAlleenLezenDB())
@@ -20,11 +13,15 @@ int VerelTamsoApp::verwijder(const Requirement& rek)
         wxLogWarning("%s", _("You cannot remove this requirement, because the database is read-only."));
         return 1;
     }
+    if (controleerRij(rek, _("Nothing was removed.")) != 0)
+        return 2;
     if (startTransaktie() != 0)
         return 2;
-    return verwijderRij(rek);
+    return executeUpdate("delete from " + TamsoTabelNaam + maakRijVoorwaarde(rek), -1);
 }
 
+// Every record is checked before the first delete, so a stale one removes
+// nothing at all and keeps the user's open change.
 int VerelTamsoApp::verwijder(const RequirementLijst& lijst)
 {
     if (isAlleenLezenDB())
@@ -32,13 +29,16 @@ int VerelTamsoApp::verwijder(const RequirementLijst& lijst)
         wxLogWarning("%s", _("You cannot remove these requirements, because the database is read-only."));
         return 1;
     }
-    if (startTransaktie() != 0)
-        return 2;
     if (lijst.IsEmpty())
         return 1;
     for (size_t i = 0; i < lijst.GetCount(); ++i)
+        if (controleerRij(lijst[i], _("Nothing was removed.")) != 0)
+            return 2;
+    if (startTransaktie() != 0)
+        return 2;
+    for (size_t i = 0; i < lijst.GetCount(); ++i)
     {
-        const int resultaat = verwijderRij(lijst[i]);
+        const int resultaat = executeUpdate("delete from " + TamsoTabelNaam + maakRijVoorwaarde(lijst[i]), -1);
         if (resultaat != 0)
             return resultaat;
     }

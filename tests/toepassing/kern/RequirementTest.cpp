@@ -3,9 +3,15 @@
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/TestOmgeving.h"
 #include "tests/toepassing/kern/RequirementHulp.h"
+#include "toepassing/kern/VerelTamsoApp.h"
 
 #include <gtest/gtest.h>
 #include <map>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <wx/dir.h>
 #include <wx/ffile.h>
 #include <wx/filename.h>
 
@@ -41,15 +47,14 @@ wxString velden(std::map<int, wxString> anders = {}, int aantal = 22)
 }
 } // namespace
 
-TEST(Requirement, VerhuizenNeemtAllesMeeEnLaatAlleenDeTekstenLeeg)
+TEST(Requirement, VerhuizenNeemtAllesMee)
 {
     Requirement bron = bekendeRequirement();
+    bron.werkVerricht = 12.5f;
     Requirement doel;
     doel = std::move(bron);
     EXPECT_EQ(alsTekst(doel), alsTekst(bekendeRequirement()));
-    EXPECT_TRUE(bron.naam.empty() && bron.versie.empty() && bron.kommentaar.empty());
-    EXPECT_EQ(bron.SR, 12);
-    EXPECT_EQ(bron.datum, bekendeRequirement().datum);
+    EXPECT_EQ(doel.werkVerricht, 12.5f);
 }
 
 TEST(Uitwisselbestand, SchrijftDeBekendeVormByteVoorByteEnLeestHemHeelTerug)
@@ -101,6 +106,25 @@ TEST(Uitwisselbestand, BestandenVanAnderenBlijvenLeesbaar)
     }
 }
 
+// A status, type or functional type beyond the known ones is kept as it
+// is, read and written, and shown as its number.
+TEST(Uitwisselbestand, OnbekendeStatusTypeEnSoortBlijvenZoalsZeZijn)
+{
+    Requirement rek;
+    ASSERT_EQ(rek.leesVanDisk(schrijfBestand(velden({{18, "9"}, {19, "-1"}, {20, "4"}}))), 0);
+    EXPECT_EQ(static_cast<int>(rek.status) * 100 + static_cast<int>(rek.type) * 10 + rek.funkType, 894);
+    EXPECT_FALSE(Requirement::isBekend(rek.status) || Requirement::isBekend(rek.type) ||
+                 Requirement::isBekend(rek.funkType));
+    const wxFileName pad = bestand("onbekend.txt");
+    ASSERT_EQ(rek.bewaarOpDisk(pad), 0);
+    EXPECT_TRUE(leesBestand(pad).Contains("<<##9##>><<##-1##>><<##4##>>"));
+    EXPECT_EQ(VerelTamsoApp::geefStatusAanduiding(rek.status), "9");
+    EXPECT_EQ(VerelTamsoApp::geefStatusAanduiding(Requirement::Status(-1)), "-1");
+    EXPECT_EQ(VerelTamsoApp::geefStatusAanduiding(Requirement::StatusGetest), "Tested");
+    for (int waarde = -1; waarde <= 5; ++waarde)
+        EXPECT_EQ(Requirement::isBekend(Requirement::Type(waarde)), waarde >= 0 && waarde <= 2) << waarde;
+}
+
 TEST(Uitwisselbestand, OnleesbaarOnvolledigOfNietTeSchrijvenIsEenFout)
 {
     const Requirement voor = bekendeRequirement();
@@ -115,10 +139,55 @@ TEST(Uitwisselbestand, OnleesbaarOnvolledigOfNietTeSchrijvenIsEenFout)
     EXPECT_EQ(alsTekst(rek), alsTekst(voor));
     EXPECT_EQ(Requirement(bestand("missing/none.txt")).naam, "");
     EXPECT_EQ(voor.bewaarOpDisk(bestand("missing/none.txt")), 2);
-    // A full disk: the file opens, the text does not fit.
+    // No plain file: not written, and not replaced either.
     EXPECT_EQ(voor.bewaarOpDisk(wxFileName("/dev/full")), 2);
+    EXPECT_TRUE(wxFileName::Exists("/dev/full", wxFILE_EXISTS_DEVICE));
     // The callers report a failure in their own words; no stray message from here.
     EXPECT_TRUE(logVanger().geefRegels().empty()) << logVanger().geefAlles();
+}
+
+// An export replaces the old file only when it is written whole: a disk
+// that fills up half-way leaves the old file as it was, and no other.
+TEST(Uitwisselbestand, EenMislukteExportLaatHetOudeBestandStaan)
+{
+    const wxFileName pad = bestand("export.txt");
+    const wxFileName link = bestand("link.txt");
+    ASSERT_EQ(bekendeRequirement().bewaarOpDisk(pad), 0);
+    const wxString oud = leesBestand(pad);
+    ASSERT_EQ(chmod(pad.GetFullPath().fn_str(), 0640), 0);
+    ASSERT_EQ(symlink(pad.GetFullPath().fn_str(), link.GetFullPath().fn_str()), 0);
+    Requirement groot = bekendeRequirement();
+    groot.beschrijving = wxString('x', 100000);
+
+    // Files of this process may not grow beyond 50,000 bytes.
+    struct sigaction negeer = {};
+    struct sigaction vorige = {};
+    negeer.sa_handler = SIG_IGN;
+    sigaction(SIGXFSZ, &negeer, &vorige);
+    rlimit grens = {};
+    getrlimit(RLIMIT_FSIZE, &grens);
+    const rlimit klein = {50000, grens.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &klein);
+    const int vol = groot.bewaarOpDisk(pad);
+    const int volViaLink = groot.bewaarOpDisk(link);
+    setrlimit(RLIMIT_FSIZE, &grens);
+    sigaction(SIGXFSZ, &vorige, nullptr);
+    EXPECT_EQ(vol, 2);
+    EXPECT_EQ(volViaLink, 2);
+    EXPECT_TRUE(leesBestand(pad) == oud); // the text is too long to show
+
+    // Written whole, through the link too: the new text in the old file's
+    // place, with its permissions, the link still a link.
+    ASSERT_EQ(groot.bewaarOpDisk(link), 0);
+    EXPECT_EQ(alsTekst(Requirement(pad)), alsTekst(groot));
+    EXPECT_TRUE(wxFileName::Exists(link.GetFullPath(), wxFILE_EXISTS_SYMLINK | wxFILE_EXISTS_NO_FOLLOW));
+    struct stat status = {};
+    ASSERT_EQ(stat(pad.GetFullPath().fn_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0640u);
+    // Nothing else is left in the folder.
+    wxArrayString bestanden;
+    wxDir::GetAllFiles(pad.GetPath(), &bestanden, wxEmptyString, wxDIR_FILES | wxDIR_HIDDEN);
+    EXPECT_EQ(bestanden.size(), 2u) << wxJoin(bestanden, ' ');
 }
 
 TEST(Uitwisselbestand, EenOngeldigGetalWordtNulEnGemeldEenOngeldigeDatumBlijftStaan)

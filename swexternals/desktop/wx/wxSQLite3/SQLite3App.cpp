@@ -111,8 +111,10 @@ unsigned int SQLite3App::openGekozen(const wxFileName& bestand, bool alleenLezen
 
 void SQLite3App::sluitDB()
 {
+    // A mark that cannot be cleared (reported) is met by the next open,
+    // which asks what to do; the close goes on.
     if (IsOpen() && !isAlleenLezenDB() && static_cast<unsigned int>(geefUserVersion()) == maakOpsProcIDKombi())
-        zetUserVersion(0);
+        static_cast<void>(zetUserVersion(0));
     SQLite3Basis::sluitDB();
 }
 
@@ -132,9 +134,11 @@ unsigned int SQLite3App::controleerDBGebruikProcesID()
     const unsigned int marker = static_cast<unsigned int>(geefUserVersion());
     // No other process can hold a database in memory; reopening it, as the
     // answer for another's database would, would lose it.
+    // The mark only warns another process; one that cannot be written
+    // (reported) does not stop this one.
     if (marker == 0 || marker == eigen || isMemoryDB())
     {
-        zetUserVersion(static_cast<int>(eigen));
+        static_cast<void>(zetUserVersion(static_cast<int>(eigen)));
         zetStatus(DBStatusOpen);
         return 0;
     }
@@ -161,7 +165,7 @@ unsigned int SQLite3App::controleerDBGebruikProcesID()
     }
     if (antwoord == wxNO)
     {
-        zetUserVersion(static_cast<int>(eigen));
+        static_cast<void>(zetUserVersion(static_cast<int>(eigen)));
         zetStatus(DBStatusOpen);
         return 1;
     }

@@ -31,49 +31,49 @@ public:
     ~SQLite3App() override;
 
     // Asks for a project file and opens it, after closing the open one.
-    unsigned int openDB(bool alleenLezen, const wxString& sleutel);
+    [[nodiscard]] unsigned int openDB(bool alleenLezen, const wxString& sleutel);
     // Opens the file, or asks for one when it is no readable project file.
-    unsigned int openDB(const wxFileName& bestand, bool alleenLezen, const wxString& sleutel);
+    [[nodiscard]] unsigned int openDB(const wxFileName& bestand, bool alleenLezen, const wxString& sleutel);
     // Clears this process's in-use mark, then closes.
     void sluitDB() override;
     // Prepares a database that has just been opened: modes, schema, manual
     // transactions. 0 done.
-    virtual int startDatabase() = 0;
+    [[nodiscard]] virtual int startDatabase() = 0;
     // What must happen before a project closes. 0 done.
-    virtual int stopDatabase() = 0;
+    [[nodiscard]] virtual int stopDatabase() = 0;
 
     void synchroniseerWindowMetDBTransaktieStatus();
     // 0 the database is ours; 1 another process's mark was met and resolved;
     // 2 failed or cancelled.
-    unsigned int controleerDBGebruikProcesID();
+    [[nodiscard]] unsigned int controleerDBGebruikProcesID();
 
     // Copies the project into the file (with the project extension); with
     // `alsStandaard` the project goes on in that file: at once for a project
     // in memory, after a yes for a file project.
-    unsigned int slaOpAls(const wxFileName& bestand, bool alsStandaard);
-    unsigned int slaOpAls(bool alsStandaard);
+    [[nodiscard]] unsigned int slaOpAls(const wxFileName& bestand, bool alsStandaard);
+    [[nodiscard]] unsigned int slaOpAls(bool alsStandaard);
     // 0 copied; 1 declined; 2 failed or not possible.
-    unsigned int backupDB(const wxFileName& bestand);
+    [[nodiscard]] unsigned int backupDB(const wxFileName& bestand);
     // Asks for the file, proposing the project's name with the suffix.
-    unsigned int backupDB(const wxString& achtervoegsel, bool alsStandaard);
-    unsigned int verplaatsDB();
-    unsigned int nieuweDB(const wxString& sleutel);
+    [[nodiscard]] unsigned int backupDB(const wxString& achtervoegsel, bool alsStandaard);
+    [[nodiscard]] unsigned int verplaatsDB();
+    [[nodiscard]] unsigned int nieuweDB(const wxString& sleutel);
 
 private:
     wxWindow* ouder() const;
     wxString geefWildCard() const;
     wxString geefIsAlGeopendTitel() const;
     // After a yes to closing the open project (or with none open): true.
-    bool sluitNaVraag(const wxString& bericht);
-    unsigned int openGekozen(const wxFileName& bestand, bool alleenLezen, const wxString& sleutel);
-    bool vraagNetwerkSchijf();
-    bool vraagOverschrijven(const wxFileName& bestand);
-    bool weigerBijVeiligeModus();
+    [[nodiscard]] bool sluitNaVraag(const wxString& bericht);
+    [[nodiscard]] unsigned int openGekozen(const wxFileName& bestand, bool alleenLezen, const wxString& sleutel);
+    [[nodiscard]] bool vraagNetwerkSchijf();
+    [[nodiscard]] bool vraagOverschrijven(const wxFileName& bestand);
+    [[nodiscard]] bool weigerBijVeiligeModus();
     void meldZelfdeBestand(const wxString& bericht);
     // Closes the project and opens the saved copy as the project, started.
-    unsigned int gaVerderIn(const wxFileName& bestand);
-    unsigned int heropen(const wxFileName& bestand, bool alleenLezen);
-    static bool verplaatsBestand(const wxFileName& van, const wxFileName& naar);
+    [[nodiscard]] unsigned int gaVerderIn(const wxFileName& bestand);
+    [[nodiscard]] unsigned int heropen(const wxFileName& bestand, bool alleenLezen);
+    [[nodiscard]] static bool verplaatsBestand(const wxFileName& van, const wxFileName& naar);
 };
 
 #endif

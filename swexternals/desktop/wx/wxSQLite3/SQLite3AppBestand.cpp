@@ -87,8 +87,10 @@ unsigned int SQLite3App::backupDB(const wxFileName& bestand)
     if (doel.FileExists() && !vraagOverschrijven(doel))
         return 1;
     // The copy holds the newest change; committed only now, so that a
-    // refusal above leaves it open for an undo.
-    stopTransaktie();
+    // refusal above leaves it open for an undo. A commit that fails
+    // (reported) copies nothing.
+    if (stopTransaktie() != 0)
+        return 2;
     return kopieerDatabase(doel) == 0 ? 0 : 2;
 }
 
@@ -153,8 +155,7 @@ unsigned int SQLite3App::backupDB(const wxString& achtervoegsel, bool alsStandaa
         return 1;
     if (weigerBijVeiligeModus())
         return 2;
-    stopTransaktie();
-    if (kopieerDatabase(doel) != 0)
+    if (stopTransaktie() != 0 || kopieerDatabase(doel) != 0)
         return 2;
     zetLaatsteAppDataDir(doel);
     resetDBVeranderd();
@@ -193,8 +194,9 @@ unsigned int SQLite3App::gaVerderIn(const wxFileName& bestand)
                                        _("but could not be opened there.") + vr +
                                        (wasGeheugen ? _("Open that file to go on with the project.")
                                                     : _("The project goes on at its old place.")));
+        // A reopen that fails too has been reported by the open.
         if (!wasGeheugen)
-            heropen(oud, wasAlleenLezen);
+            static_cast<void>(heropen(oud, wasAlleenLezen));
         return 2;
     }
     zetLaatsteAppDataDir(bestand);
@@ -255,16 +257,20 @@ unsigned int SQLite3App::verplaatsDB()
     if (inWAL && !vraagNetwerkSchijf())
         return 1;
 
-    // Every committed change goes into the file before it moves.
+    // Every change goes into the file before it moves. A commit or a
+    // checkpoint that fails (reported) moves nothing: the project stays
+    // open where it is.
     const wxFileName oud = dbPad;
-    stopTransaktie();
-    if (!wasAlleenLezen && inWAL)
-        executeUpdate("pragma wal_checkpoint(TRUNCATE)", -1);
+    if (stopTransaktie() != 0)
+        return 2;
+    if (!wasAlleenLezen && inWAL && executeUpdate("pragma wal_checkpoint(TRUNCATE)", -1) != 0)
+        return 2;
     sluitDB();
+    // A reopen that fails as well has been reported by the open.
     if (!verplaatsBestand(oud, doel))
     {
         wxLogError("%s", _("Moving the database failed. Please check the new location for any obstructions."));
-        heropen(oud, wasAlleenLezen);
+        static_cast<void>(heropen(oud, wasAlleenLezen));
         return 2;
     }
     const unsigned int geopend = openDB(doel, wasAlleenLezen, wxString());
@@ -273,7 +279,7 @@ unsigned int SQLite3App::verplaatsDB()
         wxLogError("%s", _("Opening the database at the new location failed. Please check the new location for any "
                            "obstructions."));
         if (!IsOpen() && verplaatsBestand(doel, oud))
-            heropen(oud, wasAlleenLezen);
+            static_cast<void>(heropen(oud, wasAlleenLezen));
         return geopend;
     }
     zetDBPad(doel);
@@ -316,7 +322,9 @@ unsigned int SQLite3App::nieuweDB(const wxString& sleutel)
     zetLaatsteAppDataDir(bestand);
     if (openOfMaak(bestand, sleutel) != 0)
         return 2; // the open has said why
-    zetUserVersion(static_cast<int>(maakOpsProcIDKombi()));
+    // The mark only warns another process; one that cannot be written
+    // (reported) does not stop this one.
+    static_cast<void>(zetUserVersion(static_cast<int>(maakOpsProcIDKombi())));
     zetStatus(DBStatusOpen);
     return 0;
 }

@@ -136,10 +136,11 @@ void SQLite3Basis::laadConfigGegevens()
 {
     if (config == nullptr)
         return;
-    config->SetPath(configGroep);
-    const wxString pad = config->Read(sleutelPad, geheugenNaam);
-    config->Read(sleutelAlleenLezen, &alleenLezen, alleenLezen);
-    config->Read(sleutelVersleuteld, &versleuteld, versleuteld);
+    // Whole keys: the configuration's current group stays where it was.
+    const wxString groep = configGroep + "/";
+    const wxString pad = config->Read(groep + sleutelPad, geheugenNaam);
+    config->Read(groep + sleutelAlleenLezen, &alleenLezen, alleenLezen);
+    config->Read(groep + sleutelVersleuteld, &versleuteld, versleuteld);
     if (pad != geheugenNaam)
     {
         dbPad = wxFileName(pad);
@@ -153,12 +154,12 @@ void SQLite3Basis::bewaarConfigGegevens() const
 {
     if (config == nullptr || !bewaarMetaInfo)
         return;
-    config->SetPath(configGroep);
-    config->Write(sleutelPad, isMemoryDB() ? dbPad.GetName() : dbPad.GetFullPath());
-    config->Write(sleutelSQLiteVersie, sqlite3Versie());
-    config->Write(sleutelWrapperVersie, wxSqlite3Versie());
-    config->Write(sleutelAlleenLezen, alleenLezen);
-    config->Write(sleutelVersleuteld, versleuteld);
+    const wxString groep = configGroep + "/";
+    config->Write(groep + sleutelPad, isMemoryDB() ? dbPad.GetName() : dbPad.GetFullPath());
+    config->Write(groep + sleutelSQLiteVersie, sqlite3Versie());
+    config->Write(groep + sleutelWrapperVersie, wxSqlite3Versie());
+    config->Write(groep + sleutelAlleenLezen, alleenLezen);
+    config->Write(groep + sleutelVersleuteld, versleuteld);
 }
 
 wxString SQLite3Basis::sqlite3Versie()

@@ -128,17 +128,20 @@ public:
     // Opens what dbPad names. 0 opened; 1 nothing opened (no database in use,
     // a connection still open, or the user cancelled); 2 failed (reported);
     // 5 the missing-file question got none of its answers.
-    unsigned int open(bool alleenLezenVerzoek, const wxString& sleutel);
+    [[nodiscard]] unsigned int open(bool alleenLezenVerzoek, const wxString& sleutel);
     // The file must carry the path's extension (case-sensitive), else 2.
-    unsigned int open(const wxFileName& bestand, bool alleenLezenVerzoek, const wxString& sleutel);
-    unsigned int nieuweMemDB(const wxString& sleutel);
+    [[nodiscard]] unsigned int open(const wxFileName& bestand, bool alleenLezenVerzoek, const wxString& sleutel);
+    [[nodiscard]] unsigned int nieuweMemDB(const wxString& sleutel);
     // Commits what is open, closes; nothing happens without a connection.
     virtual void sluitDB();
-    void sluitAfTransakties();
+    // Commits what is open, releases every savepoint, and leaves the
+    // connection in autocommit mode. 0 done; 2 something could not be
+    // committed or released (reported).
+    [[nodiscard]] int sluitAfTransakties();
     void sluitVoorgoedDB();
     void resetDBPad();
     // Readable, and writable unless read-only; the reason is logged.
-    static bool controleerPad(const wxFileName& bestand, bool alleenLezen);
+    [[nodiscard]] static bool controleerPad(const wxFileName& bestand, bool alleenLezen);
 
     wxFileName geefDBPad() const;
     void zetDBPad(const wxFileName& bestand) { dbPad = bestand; }
@@ -159,13 +162,21 @@ public:
 
     // 0 done, 2 failed. With `verwacht` other than -1 another number of
     // changed rows is a failure too (the rows stay changed).
-    int executeUpdate(const wxString& opdracht, long long verwacht = -1);
+    [[nodiscard]] int executeUpdate(const wxString& opdracht, long long verwacht = -1);
+    // A statement prepared once and run for many rows. 0 done, 2 failed
+    // (reported).
+    [[nodiscard]] int bereidVoor(const wxString& opdracht, wxSQLite3Statement& voorbereid);
+    // Runs a prepared statement with the values that `bind` binds, as the
+    // other form runs a text: refused after a failed commit, every failure
+    // reported. The statement is ready for the next values afterwards.
+    [[nodiscard]] int executeUpdate(wxSQLite3Statement& voorbereid,
+                                    const std::function<void(wxSQLite3Statement&)>& bind, long long verwacht = -1);
     // Not valid (IsOk() false) after a failure.
     wxSQLite3ResultSet executeQuery(const wxString& opdracht, bool loggen = true);
-    int executeQueryExternResultaat(const wxString& opdracht, wxSQLite3ResultSet& resultaat);
+    [[nodiscard]] int executeQueryExternResultaat(const wxString& opdracht, wxSQLite3ResultSet& resultaat);
     // The first column of the first row as a 64-bit integer; -1 after a
     // failure, a query that yields no row included.
-    long long executeSkalair(const wxString& opdracht);
+    [[nodiscard]] long long executeSkalair(const wxString& opdracht);
     wxArrayString executeStringKolomQuery(const wxString& opdracht, bool loggen = true);
 
     // --- Journal and synchronisation ---
@@ -176,22 +187,35 @@ public:
     Synchronisatie geefHuidigeSynchronisatie() const { return huidigeSynchronisatie; }
     // 0 done; 1 the journal cannot change (memory or read-only) and nothing
     // else had to; 2 a setting failed; 5 nothing to change.
-    int schakelMode(Journaal journaal, Synchronisatie synchronisatie);
-    int zetGoedeSynchronisatieBijJournalling();
-    int doeWALCheckpoint();
+    [[nodiscard]] int schakelMode(Journaal journaal, Synchronisatie synchronisatie);
+    [[nodiscard]] int zetGoedeSynchronisatieBijJournalling();
+    [[nodiscard]] int doeWALCheckpoint();
     bool isHandmatigIngeschakeld() const { return transaktieMode == TransaktieHandmatig; }
 
     // --- Manual transactions and savepoints ---
 
     // Empty name: manual-transaction mode on or off. With a name: set (on) or
     // release (off) that savepoint.
-    int schakelHandmatigeTransaktie(Stand stand, const wxString& naam);
+    [[nodiscard]] int schakelHandmatigeTransaktie(Stand stand, const wxString& naam);
     // Before every change: commits the change left open and opens a new
     // transaction. Run the change only on 0: after a failure nothing more is
     // changed until a commit, an undo or the next successful start.
-    int startTransaktie();
-    int stopTransaktie();
-    int rolTerugTransaktie(const wxString& naam);
+    [[nodiscard]] int startTransaktie();
+    [[nodiscard]] int stopTransaktie();
+    [[nodiscard]] int rolTerugTransaktie(const wxString& naam);
+    // A savepoint nested in what is open (the manual transaction or the
+    // savepoint of safe operation) around one change of several statements,
+    // which then happens whole or not at all; the transaction mode stays as
+    // it is. SavepointBewaker holds one for a scope. 0 set; 2 failed or
+    // refused after a failed commit (reported).
+    [[nodiscard]] int zetGeheelSavePoint(const wxString& naam);
+    // Keeps what ran since it was set. 0 done; 2 failed (reported), and then
+    // it is taken back.
+    [[nodiscard]] int bewaarGeheel(const wxString& naam);
+    // Takes back what ran since it was set, and ends it. 0 done; 2 failed
+    // (reported): half a change may be left, so no further change is made
+    // until the user undoes the open ones.
+    [[nodiscard]] int rolGeheelTerug(const wxString& naam);
     void resetTransaktie();
     // Taken from SQLite itself, never from a flag of ours.
     bool handmatigeTransaktieBezig() const;
@@ -201,17 +225,18 @@ public:
     // --- Reading tables, columns and rows ---
 
     // 0 done, 2 no valid table, 3 SQLite error.
-    int leesTabelMetQuery(const wxString& opdracht, wxSQLite3Table& tabel);
-    int leesTabelMetQuery(const wxString& tabelNaam, const wxString& voorwaarde, Sortering sortering,
-                          const wxString& sorteerKolom, wxSQLite3Table& tabel);
-    int leesTabelMetQuery(const wxString& tabelNaam, const wxArrayString& kolommen, const wxString& voorwaarde,
-                          Sortering sortering, const wxString& sorteerKolom, wxSQLite3Table& tabel);
-    int leesTabelMetQuery(const wxString& voorloop, const wxString& tabelNaam, const wxArrayString& kolommen,
-                          const wxString& voorwaarde, Sortering sortering, const wxString& sorteerKolom,
-                          wxSQLite3Table& tabel);
-    int leesTabelMetQuery(const wxString& kolomTekst, const wxString& tabelNaam, const wxString& voorwaarde,
-                          Sortering sortering, const wxString& sorteerKolom, wxSQLite3ResultSet& resultaat,
-                          const wxString& dbNaam = wxString());
+    [[nodiscard]] int leesTabelMetQuery(const wxString& opdracht, wxSQLite3Table& tabel);
+    [[nodiscard]] int leesTabelMetQuery(const wxString& tabelNaam, const wxString& voorwaarde, Sortering sortering,
+                                        const wxString& sorteerKolom, wxSQLite3Table& tabel);
+    [[nodiscard]] int leesTabelMetQuery(const wxString& tabelNaam, const wxArrayString& kolommen,
+                                        const wxString& voorwaarde, Sortering sortering, const wxString& sorteerKolom,
+                                        wxSQLite3Table& tabel);
+    [[nodiscard]] int leesTabelMetQuery(const wxString& voorloop, const wxString& tabelNaam,
+                                        const wxArrayString& kolommen, const wxString& voorwaarde, Sortering sortering,
+                                        const wxString& sorteerKolom, wxSQLite3Table& tabel);
+    [[nodiscard]] int leesTabelMetQuery(const wxString& kolomTekst, const wxString& tabelNaam,
+                                        const wxString& voorwaarde, Sortering sortering, const wxString& sorteerKolom,
+                                        wxSQLite3ResultSet& resultaat, const wxString& dbNaam = wxString());
     wxString leesKolomWaarde(const wxString& tabelNaam, const wxString& kolom, const wxString& voorwaarde,
                              Sortering sortering, const wxString& sorteerKolom);
     wxArrayString leesKolomStrings(const wxString& tabelNaam, const wxString& kolom, const wxString& voorwaarde,
@@ -244,16 +269,18 @@ public:
     static wxString maakInsert(const wxArrayString& namen, const wxArrayInt& waarden, bool metEerste);
     static wxString maakUpdate(const wxArrayString& namen, bool metEerste);
 
-    int doeInsert(const wxString& tabelNaam, const wxArrayString& namen, const wxArrayString& waarden);
-    int doeInsert(const wxString& tabelNaam, const wxArrayString& namen, const wxArrayInt& waarden);
-    int doeInsert(const wxString& tabelNaam, const wxArrayString& tekstNamen, const wxArrayString& teksten,
-                  const wxArrayString& getalNamen, const wxArrayInt& getallen);
-    int doeUpdate(const wxString& tabelNaam, const wxArrayString& namen, const wxArrayString& waarden,
-                  const wxString& voorwaarde);
-    int doeUpdate(const wxString& tabelNaam, const wxArrayString& namen, const wxArrayInt& waarden,
-                  const wxString& voorwaarde);
-    int doeUpdate(const wxString& tabelNaam, const wxArrayString& tekstNamen, const wxArrayString& teksten,
-                  const wxArrayString& getalNamen, const wxArrayInt& getallen, const wxString& voorwaarde);
+    [[nodiscard]] int doeInsert(const wxString& tabelNaam, const wxArrayString& namen, const wxArrayString& waarden);
+    [[nodiscard]] int doeInsert(const wxString& tabelNaam, const wxArrayString& namen, const wxArrayInt& waarden);
+    [[nodiscard]] int doeInsert(const wxString& tabelNaam, const wxArrayString& tekstNamen,
+                                const wxArrayString& teksten, const wxArrayString& getalNamen,
+                                const wxArrayInt& getallen);
+    [[nodiscard]] int doeUpdate(const wxString& tabelNaam, const wxArrayString& namen, const wxArrayString& waarden,
+                                const wxString& voorwaarde);
+    [[nodiscard]] int doeUpdate(const wxString& tabelNaam, const wxArrayString& namen, const wxArrayInt& waarden,
+                                const wxString& voorwaarde);
+    [[nodiscard]] int doeUpdate(const wxString& tabelNaam, const wxArrayString& tekstNamen,
+                                const wxArrayString& teksten, const wxArrayString& getalNamen,
+                                const wxArrayInt& getallen, const wxString& voorwaarde);
     long long geefLaatsteInsertNummer();
     wxArrayString geefKolom(const wxString& tabelNaam, const wxString& kolom, Sortering sortering,
                             const wxString& sorteerKolom);
@@ -261,7 +288,7 @@ public:
     // --- Counts, user version, statistics, versions ---
 
     long long geefAantalRijen(const wxString& tabelNaam);
-    int zetUserVersion(int waarde);
+    [[nodiscard]] int zetUserVersion(int waarde);
     int geefUserVersion();
     // Smallest and largest value; (-1, 1) when the query failed.
     std::pair<int, int> geefIntKolomBereik(const wxString& tabelNaam, const wxString& kolom);
@@ -272,10 +299,11 @@ public:
     // --- Images as BLOBs, in their own file format (PNG when none is set) ---
 
     // 0 a valid image was read; 2 the column holds no image.
-    static int leesAfbeeldingUitBlob(wxSQLite3ResultSet& rij, const wxString& kolom, wxImage& beeld);
+    [[nodiscard]] static int leesAfbeeldingUitBlob(wxSQLite3ResultSet& rij, const wxString& kolom, wxImage& beeld);
     // 0 bound; 1 an invalid image, nothing bound; otherwise the parameter is
     // bound to null and the encoding's failure returned.
-    static int zetAfbeeldingInBlob(wxSQLite3Statement& opdracht, unsigned int index, const wxImage& beeld);
+    [[nodiscard]] static int zetAfbeeldingInBlob(wxSQLite3Statement& opdracht, unsigned int index,
+                                                 const wxImage& beeld);
 
     // --- Tables: created, upgraded by adding missing columns, copied, renewed ---
 
@@ -286,39 +314,43 @@ public:
 
     // Creates the table when it is missing, else adds the columns it lacks;
     // nothing is removed. 0 done, 1 refused (read-only), 2 failed.
-    int maakTabel(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types,
-                  const wxArrayString& constraints, bool tijdelijk, bool eerstVerwijderen, bool alsNietBestaat);
-    int maakTabel(const wxString& tabel, const wxArrayString& lijst, const wxArrayString& constraints,
-                  wxString& insertTekst, bool tijdelijk, bool eerstVerwijderen, bool metEerste);
+    [[nodiscard]] int maakTabel(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types,
+                                const wxArrayString& constraints, bool tijdelijk, bool eerstVerwijderen,
+                                bool alsNietBestaat);
+    [[nodiscard]] int maakTabel(const wxString& tabel, const wxArrayString& lijst, const wxArrayString& constraints,
+                                wxString& insertTekst, bool tijdelijk, bool eerstVerwijderen, bool metEerste);
     bool bestaatTabel(const wxString& tabel, const wxString& database);
     wxArrayString geefKolomNamen(const wxString& tabel, bool metEerste);
     long long geefAantalKolommen(const wxString& tabel, bool metEerste);
     int geefKolomNummer(const wxString& tabel, const wxString& titel, bool metEerste);
-    int verwijderTabel(const wxString& tabel, bool alsBestaat);
-    int maakTabelLeeg(const wxString& tabel);
-    int kopieerTabel(const wxString& bron, const wxString& doel, bool tijdelijk);
-    int kopieerTabel(const wxString& bron, const wxArrayString& lijst, const wxArrayString& constraints,
-                     const wxString& doel);
-    int kopieerTabel(const wxFileName& bestand, const wxString& bron, const wxArrayString& lijst,
-                     const wxArrayString& constraints, const wxString& doel);
-    int kopieerTabelRijen(const wxString& bron, const wxString& doel, const wxString& voorwaarde);
-    int kopieerTabelAlleRijen(const wxString& bron, const wxString& doel);
+    [[nodiscard]] int verwijderTabel(const wxString& tabel, bool alsBestaat);
+    [[nodiscard]] int maakTabelLeeg(const wxString& tabel);
+    [[nodiscard]] int kopieerTabel(const wxString& bron, const wxString& doel, bool tijdelijk);
+    [[nodiscard]] int kopieerTabel(const wxString& bron, const wxArrayString& lijst, const wxArrayString& constraints,
+                                   const wxString& doel);
+    [[nodiscard]] int kopieerTabel(const wxFileName& bestand, const wxString& bron, const wxArrayString& lijst,
+                                   const wxArrayString& constraints, const wxString& doel);
+    [[nodiscard]] int kopieerTabelRijen(const wxString& bron, const wxString& doel, const wxString& voorwaarde);
+    [[nodiscard]] int kopieerTabelAlleRijen(const wxString& bron, const wxString& doel);
     // All or nothing: a renewal that fails leaves the table as it was.
-    int vernieuwTabel(const wxString& tabel, const wxArrayString& lijst, const wxArrayString& constraints);
-    int vernieuwTabel(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types,
-                      const wxArrayString& constraints);
+    [[nodiscard]] int vernieuwTabel(const wxString& tabel, const wxArrayString& lijst,
+                                    const wxArrayString& constraints);
+    [[nodiscard]] int vernieuwTabel(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types,
+                                    const wxArrayString& constraints);
     // 0 as many rows, 1 the rows the view leaves out added to `ontbrekend`,
     // 2 the column counts do not fit, 3 fewer rows in the table.
-    int controleerTabelVersusZicht(const wxString& tabel, const wxString& zicht, const wxString& tabelKolom,
-                                   const wxString& zichtKolom, wxArrayString& ontbrekend, long long extraKolommen);
+    [[nodiscard]] int controleerTabelVersusZicht(const wxString& tabel, const wxString& zicht,
+                                                 const wxString& tabelKolom, const wxString& zichtKolom,
+                                                 wxArrayString& ontbrekend, long long extraKolommen);
 
     // --- Views ---
 
     bool bestaatZicht(const wxString& naam, bool tijdelijk, const wxString& database);
-    int verwijderZicht(const wxString& naam, bool alsBestaat);
-    int maakStdZicht(const wxString& tabel, const wxString& zicht, const wxArrayString& kolommen,
-                     const wxArrayString& toevoegingen, bool metEerste, bool tijdelijk, bool eerstVerwijderen);
-    int maakZicht(const wxString& zicht, const wxString& select, bool tijdelijk, bool eerstVerwijderen);
+    [[nodiscard]] int verwijderZicht(const wxString& naam, bool alsBestaat);
+    [[nodiscard]] int maakStdZicht(const wxString& tabel, const wxString& zicht, const wxArrayString& kolommen,
+                                   const wxArrayString& toevoegingen, bool metEerste, bool tijdelijk,
+                                   bool eerstVerwijderen);
+    [[nodiscard]] int maakZicht(const wxString& zicht, const wxString& select, bool tijdelijk, bool eerstVerwijderen);
 
     // --- Search terms ---
 
@@ -337,11 +369,11 @@ public:
     // --- Copies, moving, attached databases, vacuum ---
 
     // 0 copied; 2 refused or failed (reported), the target left as it was.
-    int backup(const wxFileName& doel, const wxString& sleutel);
-    int verplaats(const wxFileName& nieuw, const wxString& sleutel);
-    int haakAan(const wxFileName& bestand, wxString& alias);
+    [[nodiscard]] int backup(const wxFileName& doel, const wxString& sleutel);
+    [[nodiscard]] int verplaats(const wxFileName& nieuw, const wxString& sleutel);
+    [[nodiscard]] int haakAan(const wxFileName& bestand, wxString& alias);
     // 0 detached, 1 not attached here, 2 the detach failed.
-    int laatAangehaaktLos(const wxString& alias);
+    [[nodiscard]] int laatAangehaaktLos(const wxString& alias);
     void stofzuig();
 
 protected:
@@ -366,16 +398,16 @@ protected:
     // database through SQLite's online backup. Refuses while a change is
     // still open, gives up when the source or the target stays locked, and
     // leaves an existing target as it was and no new file after a failure.
-    int kopieerDatabase(const wxFileName& doel);
+    [[nodiscard]] int kopieerDatabase(const wxFileName& doel);
     // What kopieerDatabase checks before it starts: a folder that exists, no
     // folder of that name, not the open file, and an existing target must be
     // a database. 0 fit, 2 not (reported).
-    int controleerKopieDoel(const wxFileName& doel);
+    [[nodiscard]] int controleerKopieDoel(const wxFileName& doel);
     static bool isDatabaseBestand(const wxString& pad);
     // Opens a copy with a connection of its own and checks it. True when it is sound.
     static bool isKopieGoed(const wxString& pad);
     // An open that creates the file when it is missing, with the checks of every open.
-    unsigned int openOfMaak(const wxFileName& bestand, const wxString& sleutel);
+    [[nodiscard]] unsigned int openOfMaak(const wxFileName& bestand, const wxString& sleutel);
     // The in-use marker of this process, without the application object.
     static unsigned int geefGebruiksMarker();
     bool isSchrijfTransaktieOpen() const;
@@ -390,46 +422,52 @@ private:
     void openBijStart(const wxString& sleutel);
     void meldPadBestaatNiet(const wxFileName& pad) const;
 
-    unsigned int openOntbrekendBestand(const wxString& naam, const wxString& sleutel);
-    unsigned int openMetVlaggen(const wxString& naam, const wxString& sleutel, int vlaggen);
-    unsigned int controleerDatabaseBestand();
+    [[nodiscard]] unsigned int openOntbrekendBestand(const wxString& naam, const wxString& sleutel);
+    [[nodiscard]] unsigned int openMetVlaggen(const wxString& naam, const wxString& sleutel, int vlaggen);
+    [[nodiscard]] unsigned int controleerDatabaseBestand();
     bool isSchrijfbaarOpSchijf() const;
     static bool isSchrijfbaarPad(const wxString& pad);
     wxString alleenLezenNotitie() const;
 
     void meldFout(const wxSQLite3Exception& fout) const;
     void meldFout(const wxString& formaat, FoutMelding fout);
-    int voerUit(const wxString& opdracht, long long verwacht);
-    int voerTransaktieUit(const wxString& opdracht);
+    [[nodiscard]] int voerUit(const wxString& opdracht, long long verwacht);
+    // Runs `voerDoor`, which gives the number of changed rows, with the
+    // layer's reports.
+    [[nodiscard]] int voerUit(const std::function<long long()>& voerDoor, long long verwacht);
+    // After a failed commit: reported, and true.
+    bool isWijzigingGeweigerd() const;
+    [[nodiscard]] int voerTransaktieUit(const wxString& opdracht);
 
     bool isTransaktieOpenInDB() const;
     static bool isGeldigeSavePointNaam(const wxString& naam);
-    static bool controleerSavePointNaam(const wxString& naam);
+    [[nodiscard]] static bool controleerSavePointNaam(const wxString& naam);
     void vergeetSavePointsNa(const wxString& naam, bool zelfOok);
-    int zetSavePoint(const wxString& naam);
-    int geefSavePointVrij(const wxString& naam);
+    [[nodiscard]] int zetSavePoint(const wxString& naam);
+    [[nodiscard]] int geefSavePointVrij(const wxString& naam);
 
     Journaal zoekJournaal(const wxString& naam) const;
-    int zetJournaal(Journaal journaal);
-    int zetSynchronisatie(Synchronisatie synchronisatie);
+    [[nodiscard]] int zetJournaal(Journaal journaal);
+    [[nodiscard]] int zetSynchronisatie(Synchronisatie synchronisatie);
 
     // Hands every value of the query to `neem`: column 0 of each row, or
     // every column of the first row. False after an SQLite error (reported).
-    bool leesWaarden(const wxString& opdracht, bool heleEersteRij,
-                     const std::function<void(wxSQLite3ResultSet&, int)>& neem);
+    [[nodiscard]] bool leesWaarden(const wxString& opdracht, bool heleEersteRij,
+                                   const std::function<void(wxSQLite3ResultSet&, int)>& neem);
     static wxString voegSamen(const wxArrayString& namen, size_t vanaf, const wxString& achter);
     static wxString voorwaardeDeel(const wxString& voorwaarde);
 
     void weigerAlleenLezen(const wxString& reden);
-    int leesKolomNamen(const wxString& tabel, wxArrayString& namen);
-    int voegKolomToe(const wxString& tabel, const wxString& naam, const wxString& type);
-    int maakNieuweTabel(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types,
-                        const wxArrayString& constraints, bool tijdelijk, bool alsNietBestaat);
-    int kopieerTabelInhoud(const wxString& bronDeel, const wxArrayString& lijst, const wxArrayString& constraints,
-                           const wxString& doel);
-    int vulVernieuwdeTabel(const wxString& tabel, const wxArrayString& lijst, const wxArrayString& constraints);
+    [[nodiscard]] int leesKolomNamen(const wxString& tabel, wxArrayString& namen);
+    [[nodiscard]] int voegKolomToe(const wxString& tabel, const wxString& naam, const wxString& type);
+    [[nodiscard]] int maakNieuweTabel(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types,
+                                      const wxArrayString& constraints, bool tijdelijk, bool alsNietBestaat);
+    [[nodiscard]] int kopieerTabelInhoud(const wxString& bronDeel, const wxArrayString& lijst,
+                                         const wxArrayString& constraints, const wxString& doel);
+    [[nodiscard]] int vulVernieuwdeTabel(const wxString& tabel, const wxArrayString& lijst,
+                                         const wxArrayString& constraints);
     long long telZichten(const wxString& bron, const wxString& naam);
-    void verwijderZichtVooraf(const wxString& zicht, bool tijdelijk, bool eerstVerwijderen);
+    [[nodiscard]] int verwijderZichtVooraf(const wxString& zicht, bool tijdelijk, bool eerstVerwijderen);
     wxString maakZichtBegin(bool tijdelijk) const;
 
     // Registers what the connection needs of its own at every open.

@@ -192,7 +192,6 @@ int SQLite3Basis::kopieerDatabase(const wxFileName& doel)
                            DesktopFunkties::dubbeleQuotes(pad, false) + "." +
                            (bestondAl ? DesktopAppBasis::sp + _("That file was left as it was.") : wxString()) +
                            DesktopAppBasis::vr + _("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(reden, true);
-    DesktopFunkties::wxLogVeilig(tekst);
     DesktopFunkties::wxErrorVeilig(tekst);
     return 2;
 }
@@ -242,8 +241,9 @@ int SQLite3Basis::verplaats(const wxFileName& nieuw, const wxString& sleutel)
         return 2;
     }
     // Closing commits the open change anyway; the copy needs it committed.
-    if (transaktieMode == TransaktieHandmatig)
-        stopTransaktie();
+    // A commit that fails (reported) moves nothing.
+    if (transaktieMode == TransaktieHandmatig && stopTransaktie() != 0)
+        return 2;
     if (backup(nieuw, sleutel) != 0)
         return 2;
     const wxString nieuwPad = nieuw.GetFullPath();
@@ -267,8 +267,10 @@ int SQLite3Basis::verplaats(const wxFileName& nieuw, const wxString& sleutel)
         {
             verwijderMetBijBestanden(nieuwPad);
             dbPad = oud;
+            // Switching a freshly opened connection to manual mode cannot
+            // fail; the move's own failure is the result.
             if (open(wasAlleenLezen, sleutel) == 0 && wasHandmatig)
-                schakelHandmatigeTransaktie(StandAan, wxString());
+                static_cast<void>(schakelHandmatigeTransaktie(StandAan, wxString()));
         }
         return static_cast<int>(geopend);
     }
@@ -281,7 +283,7 @@ int SQLite3Basis::verplaats(const wxFileName& nieuw, const wxString& sleutel)
                                  blok(oud.GetPath(wxPATH_GET_VOLUME)));
     }
     if (wasHandmatig)
-        schakelHandmatigeTransaktie(StandAan, wxString());
+        return schakelHandmatigeTransaktie(StandAan, wxString());
     return 0;
 }
 
@@ -331,7 +333,11 @@ void SQLite3Basis::stofzuig()
 {
     if (alleenLezen)
         return;
-    executeUpdate("vacuum", -1);
-    zetUserVersion(static_cast<int>(geefGebruiksMarker()));
+    // A vacuum that fails (reported) has changed nothing.
+    if (executeUpdate("vacuum", -1) != 0)
+        return;
+    // The mark only warns another process; one that cannot be written has
+    // been reported.
+    static_cast<void>(zetUserVersion(static_cast<int>(geefGebruiksMarker())));
     dbVeranderd = true;
 }

@@ -61,33 +61,40 @@ int SQLite3Basis::schakelMode(Journaal journaal, Synchronisatie synchronisatie)
     leesHuidigeSynchronisatie();
     const unsigned int vorigeTransaktieMode = transaktieMode;
     // SQLite keeps its journal mode inside a transaction.
-    if (transaktieMode == TransaktieHandmatig && isTransaktieOpenInDB())
-        sluitAfTransakties();
+    if (transaktieMode == TransaktieHandmatig && isTransaktieOpenInDB() && sluitAfTransakties() != 0)
+        return 2;
 
-    int resultaat = 5;
+    int journaalResultaat = 5;
     if (huidigeJournaalMode != journaal)
     {
         // A database in memory keeps its MEMORY journal, and a read-only one
         // cannot change its file's journal.
         if ((isMemoryDB() && journaal != JournaalMemory) || alleenLezen)
-            resultaat = 1;
+            journaalResultaat = 1;
         else
-            resultaat = zetJournaal(journaal);
+            journaalResultaat = zetJournaal(journaal);
     }
-    if (huidigeSynchronisatie != synchronisatie)
-        resultaat = zetSynchronisatie(synchronisatie);
+    const int synchronisatieResultaat = huidigeSynchronisatie != synchronisatie ? zetSynchronisatie(synchronisatie) : 5;
 
-    if (vorigeTransaktieMode == TransaktieHandmatig && transaktieMode != TransaktieHandmatig)
-        schakelHandmatigeTransaktie(StandAan, wxString());
-    return resultaat;
+    const bool terugNaarHandmatig =
+        vorigeTransaktieMode == TransaktieHandmatig && transaktieMode != TransaktieHandmatig;
+    if (terugNaarHandmatig && schakelHandmatigeTransaktie(StandAan, wxString()) != 0)
+        return 2;
+    // A failed journal switch stays a failure whatever the synchronous
+    // setting did; a refused one counts only when nothing else changed.
+    if (journaalResultaat == 2 || synchronisatieResultaat == 2)
+        return 2;
+    return synchronisatieResultaat == 0 ? 0 : journaalResultaat;
 }
 
 // SQLite answers a journal mode it cannot take with the mode it keeps,
 // without an error: the mode read back decides whether it worked.
 int SQLite3Basis::zetJournaal(Journaal journaal)
 {
-    if (huidigeJournaalMode == JournaalWAL)
-        doeWALCheckpoint();
+    // What the log holds goes into the file first; a checkpoint that fails
+    // (reported) leaves the journal as it is.
+    if (huidigeJournaalMode == JournaalWAL && doeWALCheckpoint() != 0)
+        return 2;
     if (executeUpdate("pragma journal_mode=" + quotes(journalModesStr[journaal]), -1) != 0)
         return 2;
     if (leesHuidigeJournaalMode() == journaal)

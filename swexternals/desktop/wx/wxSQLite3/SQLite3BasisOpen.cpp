@@ -107,7 +107,10 @@ unsigned int SQLite3Basis::openOntbrekendBestand(const wxString& naam, const wxS
 
 unsigned int SQLite3Basis::openMetVlaggen(const wxString& naam, const wxString& sleutel, int vlaggen)
 {
-    Open(naam, sleutel, vlaggen);
+    // The connection is used by one thread only, the GUI thread, so SQLite
+    // need not take its lock at every call: a list of 100,000 rows makes a
+    // million of them.
+    Open(naam, sleutel, vlaggen | WXSQLITE_OPEN_NOMUTEX);
     if (!IsOpen())
     {
         const wxString wat =
@@ -185,7 +188,9 @@ void SQLite3Basis::sluitDB()
 {
     if (!IsOpen())
         return;
-    sluitAfTransakties();
+    // What this could not commit is committed once more below, or reported
+    // as lost.
+    static_cast<void>(sluitAfTransakties());
     // Whatever SQLite still holds (a change whose commit failed before) is
     // committed now or reported as lost; closing would roll it back unseen.
     if (isTransaktieOpenInDB() && voerTransaktieUit("commit transaction") != 0)
@@ -203,19 +208,22 @@ void SQLite3Basis::sluitDB()
     wijzigingGeblokkeerd = false;
 }
 
-void SQLite3Basis::sluitAfTransakties()
+int SQLite3Basis::sluitAfTransakties()
 {
+    int resultaat = 0;
     if (transaktieMode == TransaktieHandmatig)
     {
-        stopTransaktie();
+        resultaat = stopTransaktie();
     }
     else if (transaktieMode == TransaktieAutoCommit || transaktieMode == TransaktieSavePoint)
     {
         for (size_t i = savePointNamen.size(); i > 0; --i)
-            voerTransaktieUit("release " + savePointNamen[i - 1]);
+            if (voerTransaktieUit("release " + savePointNamen[i - 1]) != 0)
+                resultaat = 2;
         savePointNamen.clear();
     }
     transaktieMode = TransaktieAutoCommit;
+    return resultaat;
 }
 
 void SQLite3Basis::sluitVoorgoedDB()

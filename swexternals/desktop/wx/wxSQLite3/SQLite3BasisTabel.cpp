@@ -3,6 +3,7 @@
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
+#include "swexternals/desktop/wx/wxSQLite3/SavepointBewaker.h"
 
 #include <wx/intl.h>
 #include <wx/log.h>
@@ -64,8 +65,8 @@ int SQLite3Basis::maakTabel(const wxString& tabel, const wxArrayString& namen, c
     {
         if (!tijdelijk && alleenLezen)
             weigerAlleenLezen(_("is read-only and cannot be altered."));
-        else
-            executeUpdate("drop table if exists " + tabelQuotes(tabel), -1);
+        else if (executeUpdate("drop table if exists " + tabelQuotes(tabel), -1) != 0)
+            return 2;
     }
     if (!bestaatTabel(tabel, wxString()))
         return maakNieuweTabel(tabel, namen, types, constraints, tijdelijk, alsNietBestaat);
@@ -185,7 +186,9 @@ int SQLite3Basis::leesKolomNamen(const wxString& tabel, wxArrayString& namen)
 wxArrayString SQLite3Basis::geefKolomNamen(const wxString& tabel, bool metEerste)
 {
     wxArrayString namen;
-    leesKolomNamen(tabel, namen);
+    // A table that cannot be read (reported) has no columns to give.
+    if (leesKolomNamen(tabel, namen) != 0)
+        namen.clear();
     if (!metEerste && !namen.empty())
         namen.RemoveAt(0);
     return namen;
@@ -245,8 +248,9 @@ int SQLite3Basis::kopieerTabelInhoud(const wxString& bronDeel, const wxArrayStri
                                      const wxArrayString& constraints, const wxString& doel)
 {
     wxString insertTekst;
-    // A doel that cannot be made lets the insert fail, which reports it.
-    maakTabel(doel, lijst, constraints, insertTekst, false, false, false);
+    const int gemaakt = maakTabel(doel, lijst, constraints, insertTekst, false, false, false);
+    if (gemaakt != 0)
+        return gemaakt;
     const int resultaat = executeUpdate("insert into " + tabelQuotes(doel) + " select * from " + bronDeel, -1);
     dbVeranderd = true;
     return resultaat;
@@ -283,20 +287,25 @@ int SQLite3Basis::vernieuwTabel(const wxString& tabel, const wxArrayString& lijs
     const int begonnen = startTransaktie();
     if (begonnen != 0)
         return begonnen;
-    if (voerTransaktieUit("savepoint " + vernieuwPunt) != 0)
-        return 2;
-    const int gevuld = vulVernieuwdeTabel(tabel, lijst, constraints);
-    if (gevuld != 0)
     {
-        voerTransaktieUit("rollback transaction to " + vernieuwPunt);
-        voerTransaktieUit("release " + vernieuwPunt);
-        DesktopFunkties::wxErrorVeilig(_("Table") + DesktopFunkties::dubbeleQuotes(tabel, true) +
-                                       _("could not be renewed; it was left as it was."));
-        return gevuld;
+        SavepointBewaker bewaker(*this, vernieuwPunt);
+        if (!bewaker.isGezet())
+            return 2;
+        const int gevuld = vulVernieuwdeTabel(tabel, lijst, constraints);
+        if (gevuld == 0)
+        {
+            const int vrij = bewaker.bewaar();
+            if (vrij != 0)
+                return vrij;
+        }
+        else
+        {
+            // Taken back by the savepoint as this scope ends.
+            DesktopFunkties::wxErrorVeilig(_("Table") + DesktopFunkties::dubbeleQuotes(tabel, true) +
+                                           _("could not be renewed; it was left as it was."));
+            return gevuld;
+        }
     }
-    const int vrij = voerTransaktieUit("release " + vernieuwPunt);
-    if (vrij != 0)
-        return vrij;
     dbVeranderd = true;
     return transaktieMode == TransaktieHandmatig ? stopTransaktie() : 0;
 }

@@ -100,7 +100,11 @@ int SQLite3Basis::rolTerugTransaktie(const wxString& naam)
             return 2;
         const int resultaat = voerTransaktieUit("rollback transaction to " + naam);
         if (resultaat == 0)
+        {
             vergeetSavePointsNa(naam, false);
+            // Whatever half a change blocked the connection is gone with it.
+            wijzigingGeblokkeerd = false;
+        }
         DesktopFunkties::wxLogVeilig("TransaktieStatus : savepoint rollback [" + naam + "] gedaan.");
         return resultaat;
     }
@@ -127,10 +131,10 @@ int SQLite3Basis::schakelHandmatigeTransaktie(Stand stand, const wxString& naam)
     }
     if (stand == StandAan)
     {
-        if (transaktieMode == TransaktieHandmatig)
-            stopTransaktie();
+        // A commit that fails (reported) is the result; the mode stays manual.
+        const int gestopt = transaktieMode == TransaktieHandmatig ? stopTransaktie() : 0;
         transaktieMode = TransaktieHandmatig;
-        return 0;
+        return gestopt;
     }
     return 3;
 }
@@ -177,8 +181,10 @@ int SQLite3Basis::zetSavePoint(const wxString& naam)
 {
     if (!controleerSavePointNaam(naam))
         return 2;
-    if (transaktieMode == TransaktieHandmatig)
-        stopTransaktie();
+    // The change left open is committed first; when that fails (reported),
+    // no savepoint is set, or the change would fall under it.
+    if (transaktieMode == TransaktieHandmatig && stopTransaktie() != 0)
+        return 2;
     const int resultaat = voerTransaktieUit("savepoint " + naam);
     if (resultaat == 0)
     {
@@ -201,10 +207,41 @@ int SQLite3Basis::geefSavePointVrij(const wxString& naam)
     return 0;
 }
 
+int SQLite3Basis::zetGeheelSavePoint(const wxString& naam)
+{
+    if (!controleerSavePointNaam(naam) || isWijzigingGeweigerd())
+        return 2;
+    return voerTransaktieUit("savepoint " + naam);
+}
+
+int SQLite3Basis::bewaarGeheel(const wxString& naam)
+{
+    if (voerTransaktieUit("release " + naam) == 0)
+        return 0;
+    static_cast<void>(rolGeheelTerug(naam));
+    return 2;
+}
+
+// A rollback to a savepoint keeps it set; only the release ends it.
+int SQLite3Basis::rolGeheelTerug(const wxString& naam)
+{
+    if (voerTransaktieUit("rollback transaction to " + naam) != 0)
+    {
+        wijzigingGeblokkeerd = true;
+        DesktopFunkties::wxErrorVeilig(_("The change could not be taken back whole.") + DesktopAppBasis::vr +
+                                       _("Undo the open changes before you go on."));
+        return 2;
+    }
+    // Released after its rollback it holds nothing: a failed release leaves
+    // an empty savepoint that the end of the transaction removes.
+    return voerTransaktieUit("release " + naam) == 0 ? 0 : 2;
+}
+
 void SQLite3Basis::resetTransaktie()
 {
     if (transaktieMode == TransaktieSavePoint || !isTransaktieOpenInDB())
         return;
-    voerTransaktieUit(rollback);
-    wijzigingGeblokkeerd = false;
+    // A rollback that fails (reported) keeps changes refused.
+    if (voerTransaktieUit(rollback) == 0)
+        wijzigingGeblokkeerd = false;
 }

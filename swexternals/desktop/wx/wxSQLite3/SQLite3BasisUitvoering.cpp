@@ -14,38 +14,45 @@ void SQLite3Basis::meldFout(const wxSQLite3Exception& fout) const
     const int kode = fout.GetErrorCode();
     if (kode == SQLITE_BUSY || kode == SQLITE_LOCKED)
         tekst += DesktopAppBasis::vr + _("The database is locked by another program. Close it there and try again.");
-    DesktopFunkties::wxLogVeilig(tekst);
     DesktopFunkties::wxErrorVeilig(tekst);
 }
 
 void SQLite3Basis::meldFout(const wxString& formaat, FoutMelding fout)
 {
     const wxString tekst = wxString::Format(formaat, static_cast<int>(fout));
-    DesktopFunkties::wxLogVeilig(tekst);
     DesktopFunkties::wxErrorVeilig(tekst);
     dbStatus = DBStatusFout;
 }
 
 int SQLite3Basis::executeUpdate(const wxString& opdracht, long long verwacht)
 {
-    if (wijzigingGeblokkeerd)
-    {
-        DesktopFunkties::wxErrorVeilig(_("The previous change could not be committed, so this change was not made.") +
-                                       DesktopAppBasis::vr + _("Commit or undo the previous change first."));
+    if (isWijzigingGeweigerd())
         return 2;
-    }
     return voerUit(opdracht, verwacht);
+}
+
+bool SQLite3Basis::isWijzigingGeweigerd() const
+{
+    if (!wijzigingGeblokkeerd)
+        return false;
+    DesktopFunkties::wxErrorVeilig(_("The previous change could not be committed, so this change was not made.") +
+                                   DesktopAppBasis::vr + _("Commit or undo the previous change first."));
+    return true;
 }
 
 int SQLite3Basis::voerUit(const wxString& opdracht, long long verwacht)
 {
+    return voerUit([&] { return static_cast<long long>(ExecuteUpdate(opdracht)); }, verwacht);
+}
+
+int SQLite3Basis::voerUit(const std::function<long long()>& voerDoor, long long verwacht)
+{
     try
     {
-        const long long veranderd = ExecuteUpdate(opdracht);
+        const long long veranderd = voerDoor();
         if (verwacht != -1 && veranderd != verwacht)
         {
             const wxString tekst = _("Database Execute Error");
-            DesktopFunkties::wxLogVeilig(tekst);
             DesktopFunkties::wxErrorVeilig(tekst);
             return 2;
         }
@@ -63,6 +70,37 @@ int SQLite3Basis::voerUit(const wxString& opdracht, long long verwacht)
     }
 }
 
+int SQLite3Basis::bereidVoor(const wxString& opdracht, wxSQLite3Statement& voorbereid)
+{
+    try
+    {
+        voorbereid = PrepareStatement(opdracht);
+        return 0;
+    }
+    catch (const wxSQLite3Exception& fout)
+    {
+        meldFout(fout);
+        return 2;
+    }
+}
+
+int SQLite3Basis::executeUpdate(wxSQLite3Statement& voorbereid, const std::function<void(wxSQLite3Statement&)>& bind,
+                                long long verwacht)
+{
+    if (isWijzigingGeweigerd())
+        return 2;
+    // A failed run leaves the statement as it was bound; the next run binds
+    // all its values anew.
+    return voerUit(
+        [&]
+        {
+            voorbereid.Reset();
+            bind(voorbereid);
+            return static_cast<long long>(voorbereid.ExecuteUpdate());
+        },
+        verwacht);
+}
+
 wxSQLite3ResultSet SQLite3Basis::executeQuery(const wxString& opdracht, bool loggen)
 {
     wxSQLite3ResultSet resultaat;
@@ -74,7 +112,6 @@ wxSQLite3ResultSet SQLite3Basis::executeQuery(const wxString& opdracht, bool log
         if (!resultaat.IsOk())
         {
             const wxString tekst = _("Database Query Error");
-            DesktopFunkties::wxLogVeilig(tekst);
             DesktopFunkties::wxErrorVeilig(tekst);
         }
     }
@@ -103,7 +140,6 @@ int SQLite3Basis::executeQueryExternResultaat(const wxString& opdracht, wxSQLite
         if (resultaat.IsOk())
             return 0;
         const wxString tekst = _("Database Query Error");
-        DesktopFunkties::wxLogVeilig(tekst);
         DesktopFunkties::wxErrorVeilig(tekst);
         return 2;
     }
@@ -126,7 +162,6 @@ long long SQLite3Basis::executeSkalair(const wxString& opdracht)
         {
             const wxString tekst =
                 _("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(_("The query yielded no value."), true);
-            DesktopFunkties::wxLogVeilig(tekst);
             DesktopFunkties::wxErrorVeilig(tekst);
             dbStatus = DBStatusFout;
             return -1;

@@ -35,15 +35,18 @@ int SQLite3Basis::verwijderZicht(const wxString& naam, bool alsBestaat)
 }
 
 // The first step of both builders: drop the view when asked, unless that
-// would alter a read-only file.
-void SQLite3Basis::verwijderZichtVooraf(const wxString& zicht, bool tijdelijk, bool eerstVerwijderen)
+// would alter a read-only file (refused and reported, and the builder goes
+// on). 2 when the drop failed (reported).
+int SQLite3Basis::verwijderZichtVooraf(const wxString& zicht, bool tijdelijk, bool eerstVerwijderen)
 {
     if (!eerstVerwijderen)
-        return;
+        return 0;
     if (!tijdelijk && alleenLezen)
+    {
         weigerAlleenLezen(_("is read-only and cannot be altered."));
-    else
-        executeUpdate("drop view if exists " + tabelQuotes(zicht), -1);
+        return 0;
+    }
+    return executeUpdate("drop view if exists " + tabelQuotes(zicht), -1);
 }
 
 wxString SQLite3Basis::maakZichtBegin(bool tijdelijk) const
@@ -54,7 +57,8 @@ wxString SQLite3Basis::maakZichtBegin(bool tijdelijk) const
 int SQLite3Basis::maakStdZicht(const wxString& tabel, const wxString& zicht, const wxArrayString& kolommen,
                                const wxArrayString& toevoegingen, bool metEerste, bool tijdelijk, bool eerstVerwijderen)
 {
-    verwijderZichtVooraf(zicht, tijdelijk, eerstVerwijderen);
+    if (verwijderZichtVooraf(zicht, tijdelijk, eerstVerwijderen) != 0)
+        return 2;
     if (bestaatZicht(zicht, true, wxString()))
     {
         const size_t vanaf = metEerste ? 0 : 1;
@@ -71,7 +75,8 @@ int SQLite3Basis::maakStdZicht(const wxString& tabel, const wxString& zicht, con
                 _("Please close and reopen the database in read-write mode in order to accomplish this."));
             return 1;
         }
-        executeUpdate("drop view " + tabelQuotes(zicht), -1);
+        if (executeUpdate("drop view " + tabelQuotes(zicht), -1) != 0)
+            return 2;
     }
     wxString opdracht = maakZichtBegin(tijdelijk) + tabelQuotes(zicht) + " as select ";
     for (size_t i = metEerste ? 0 : 1; i < kolommen.size(); ++i)
@@ -87,7 +92,8 @@ int SQLite3Basis::maakStdZicht(const wxString& tabel, const wxString& zicht, con
 
 int SQLite3Basis::maakZicht(const wxString& zicht, const wxString& select, bool tijdelijk, bool eerstVerwijderen)
 {
-    verwijderZichtVooraf(zicht, tijdelijk, eerstVerwijderen);
+    if (verwijderZichtVooraf(zicht, tijdelijk, eerstVerwijderen) != 0)
+        return 2;
     if (bestaatZicht(zicht, true, wxString()))
         return 0;
     const int resultaat = executeUpdate(maakZichtBegin(tijdelijk) + tabelQuotes(zicht) + " as " + select, -1);

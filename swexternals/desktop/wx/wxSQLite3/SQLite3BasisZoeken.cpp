@@ -7,7 +7,6 @@
 #include <cstring>
 #include <locale>
 #include <sqlite3.h>
-#include <string>
 #include <utility>
 #include <vector>
 #include <wx/intl.h>
@@ -123,28 +122,56 @@ Patroon leesPatroon(const unsigned char* tekst, const unsigned char* eind, bool 
     return patroon;
 }
 
-// Moves past text that cannot begin a match of the given literal. Only its
-// two ASCII cases can begin one, and a character beyond ASCII only when it
-// folds into ASCII (the Turkish dotted capital I, the Kelvin sign), which
-// the letters i and k have to look at.
-const unsigned char* slaOver(const unsigned char* tekst, const unsigned char* eind, const Patroon::Teken& volgende)
+// Each byte as a literal of a pattern sees it: ASCII folded, a byte beyond
+// ASCII as no ASCII character at all.
+const std::array<unsigned char, 256>& asciiVouwing()
 {
+    static const std::array<unsigned char, 256> tabel = []
+    {
+        std::array<unsigned char, 256> t{};
+        for (unsigned int b = 0; b < 256; ++b)
+            t[b] = b >= 0x80 ? 0xFF : static_cast<unsigned char>(vouw(b));
+        return t;
+    }();
+    return tabel;
+}
+
+// Whether a pattern character can be found byte by byte: an ASCII literal
+// that no character beyond ASCII folds into. The Turkish dotted capital I
+// and the Kelvin sign fold into i and k.
+bool isAsciiZoekbaar(const Patroon::Teken& teken)
+{
+    return teken.soort == Patroon::Letterlijk && teken.teken < 0x80 && teken.teken != 'i' && teken.teken != 'k';
+}
+
+// Moves past text that cannot begin a match of the pattern from `p` on.
+// Where the pattern goes on with two plain ASCII characters, a place must
+// hold both: in prose the first letter alone comes every few bytes.
+const unsigned char* slaOver(const unsigned char* tekst, const unsigned char* eind,
+                             const std::vector<Patroon::Teken>& tekens, size_t p)
+{
+    const Patroon::Teken& volgende = tekens[p];
     if (volgende.soort != Patroon::Letterlijk || volgende.teken >= 0x80)
         return tekst;
     const unsigned char klein = static_cast<unsigned char>(volgende.teken);
-    const unsigned char groot = klein >= 'a' && klein <= 'z' ? klein - ('a' - 'A') : klein;
-    if (klein == 'i' || klein == 'k')
+    if (!isAsciiZoekbaar(volgende))
     {
+        const unsigned char groot = klein - ('a' - 'A');
         while (tekst < eind && *tekst != klein && *tekst != groot && *tekst < 0x80)
             ++tekst;
         return tekst;
     }
-    // memchr looks at many bytes at once; the second search stops where the
-    // first found one, so the text is never read more than twice.
-    const auto* kleinGevonden = static_cast<const unsigned char*>(std::memchr(tekst, klein, eind - tekst));
-    const unsigned char* grens = kleinGevonden ? kleinGevonden : eind;
-    const auto* grootGevonden = static_cast<const unsigned char*>(std::memchr(tekst, groot, grens - tekst));
-    return grootGevonden ? grootGevonden : grens;
+    const std::array<unsigned char, 256>& gevouwen = asciiVouwing();
+    if (p + 1 < tekens.size() && isAsciiZoekbaar(tekens[p + 1]))
+    {
+        const unsigned char tweede = static_cast<unsigned char>(tekens[p + 1].teken);
+        while (tekst + 1 < eind && (gevouwen[tekst[0]] != klein || gevouwen[tekst[1]] != tweede))
+            ++tekst;
+        return tekst + 1 < eind ? tekst : eind;
+    }
+    while (tekst < eind && gevouwen[*tekst] != klein)
+        ++tekst;
+    return tekst;
 }
 
 // SQL like: "%" any run of characters, "_" one character. Backtracks to the
@@ -166,11 +193,12 @@ bool pastLike(const Patroon& patroon, const unsigned char* tekst, const unsigned
                 naSter = ++p;
                 if (naSter == lengte)
                     return true; // a trailing "%" takes the rest of the text
-                sterTekst = tekst = slaOver(tekst, eind, tekens[naSter]);
+                sterTekst = tekst = slaOver(tekst, eind, tekens, naSter);
                 continue;
             }
+            // Most text is ASCII: its bytes are read here, without a call.
             const unsigned char* na = tekst;
-            const char32_t teken = leesTeken(na, eind);
+            const char32_t teken = *na < 0x80 ? *na++ : leesTeken(na, eind);
             if (verwacht.soort == Patroon::EenTeken || vouw(teken) == verwacht.teken)
             {
                 ++p;
@@ -182,7 +210,7 @@ bool pastLike(const Patroon& patroon, const unsigned char* tekst, const unsigned
             return false;
         p = naSter;
         leesTeken(sterTekst, eind);
-        sterTekst = tekst = slaOver(sterTekst, eind, tekens[naSter]);
+        sterTekst = tekst = slaOver(sterTekst, eind, tekens, naSter);
     }
     while (p < lengte && tekens[p].soort == Patroon::Reeks)
         ++p;
@@ -198,36 +226,9 @@ std::pair<const unsigned char*, const unsigned char*> bytes(sqlite3_value* waard
     return {tekst, tekst + lengte};
 }
 
-// The patterns of the running statements, read once: a search puts the same
-// pattern on every column, so a handful of entries serves every call.
-class PatroonGeheugen
-{
-public:
-    const Patroon& geef(sqlite3_value* waarde, bool metEscape, char32_t escape)
-    {
-        auto [begin, eind] = bytes(waarde);
-        const std::string tekst(reinterpret_cast<const char*>(begin), static_cast<size_t>(eind - begin));
-        for (const Plaats& plaats : plaatsen)
-            if (plaats.tekst == tekst && plaats.patroon.metEscape == metEscape && plaats.patroon.escape == escape)
-                return plaats.patroon;
-        Plaats& vrij = plaatsen[volgende];
-        volgende = (volgende + 1) % plaatsen.size();
-        vrij.tekst = tekst;
-        vrij.patroon = leesPatroon(begin, eind, metEscape, escape);
-        return vrij.patroon;
-    }
-
-private:
-    struct Plaats
-    {
-        std::string tekst;
-        Patroon patroon;
-    };
-    std::array<Plaats, 4> plaatsen;
-    size_t volgende = 0;
-};
-
 // like(pattern, text[, escape]), as SQLite calls it for "text like pattern".
+// A search puts one pattern on every column of every row: it is read once
+// per statement and kept by SQLite beside the statement's constant.
 void likeFunktie(sqlite3_context* context, int aantal, sqlite3_value** argumenten)
 {
     for (int i = 0; i < aantal; ++i)
@@ -242,11 +243,18 @@ void likeFunktie(sqlite3_context* context, int aantal, sqlite3_value** argumente
             return sqlite3_result_error(context, "ESCAPE expression must be a single character", -1);
         escape = teken;
     }
-    // Each thread its own, as every connection may run on another.
-    thread_local PatroonGeheugen geheugen;
-    const Patroon& patroon = geheugen.geef(argumenten[0], aantal == 3, escape);
+    const auto* bewaard = static_cast<const Patroon*>(sqlite3_get_auxdata(context, 0));
+    if (bewaard != nullptr && bewaard->metEscape == (aantal == 3) && bewaard->escape == escape)
+    {
+        auto [begin, eind] = bytes(argumenten[1]);
+        return sqlite3_result_int(context, pastLike(*bewaard, begin, eind));
+    }
+    auto [patroonBegin, patroonEind] = bytes(argumenten[0]);
+    auto* patroon = new Patroon(leesPatroon(patroonBegin, patroonEind, aantal == 3, escape));
     auto [begin, eind] = bytes(argumenten[1]);
-    sqlite3_result_int(context, pastLike(patroon, begin, eind));
+    sqlite3_result_int(context, pastLike(*patroon, begin, eind));
+    // Last: SQLite may let it go at once when the pattern is no constant.
+    sqlite3_set_auxdata(context, 0, patroon, [](void* weg) { delete static_cast<Patroon*>(weg); });
 }
 } // namespace
 

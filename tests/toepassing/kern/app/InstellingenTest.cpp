@@ -9,6 +9,11 @@ TEST(Instellingen, GekozenKleurenEnLettertypeKomenBijDeVolgendeStartTerug)
     wxFont standaard, gekozen;
     {
         App app;
+        // Reading the colours and the database settings leaves the
+        // configuration's group as it was: a key written without a group
+        // after them does not land among them.
+        EXPECT_FALSE(app->geefAppConfigRef().GetPath().StartsWith("/Configuratie"))
+            << app->geefAppConfigRef().GetPath();
         // A first start has the default colours and a usable font.
         EXPECT_EQ(app->geefTekstKleur(), wxColour(0, 0, 200));
         EXPECT_EQ(app->leesSchrijfAchtergrondKleur, wxColour(255, 249, 122));
@@ -22,6 +27,7 @@ TEST(Instellingen, GekozenKleurenEnLettertypeKomenBijDeVolgendeStartTerug)
     }
     // As stored for other versions: the font's colour is the writable background.
     EXPECT_EQ(openKonfigBestand()->ReadLong("/Configuratie/Kleur", -1), 200 | 210 << 8 | 220 << 16);
+    EXPECT_EQ(openKonfigBestand()->ReadLong("/Configuratie/Kleuren/LijstTekstKleur", -1), 10 | 20 << 8 | 30 << 16);
     {
         App app;
         EXPECT_EQ(app->geefTekstKleur(), wxColour(10, 20, 30));

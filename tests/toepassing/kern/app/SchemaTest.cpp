@@ -55,6 +55,23 @@ TEST(SchemaOud, EenOuderProjectKrijgtDeOntbrekendeKolommenMetHunStandaard)
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
 }
 
+// A project whose configuration row cannot be made does not start: its
+// name and currency would be missing without a word.
+TEST(SchemaWeigering, EenGeweigerdeKonfiguratieRijIsEenMislukteStart)
+{
+    const wxString pad = projectPad("weigert.vtd");
+    {
+        wxSQLite3Database oud;
+        oud.Open(pad);
+        oud.ExecuteUpdate("create table Configuratie (id integer primary key, naam text, valuta text)");
+        oud.ExecuteUpdate("create trigger weiger before insert on Configuratie begin select raise(abort,'no rows "
+                          "here'); end");
+    }
+    App app;
+    EXPECT_EQ(app->openProject(pad), 2);
+    EXPECT_TRUE(logVanger().bevat("no rows here", wxLOG_Error)) << logVanger().geefAlles();
+}
+
 TEST_F(Schema, EenProjectZonderKonfiguratieRijOpentAlleenLezenZonderFout)
 {
     ASSERT_EQ(app->startTransaktie(), 0);

@@ -117,7 +117,8 @@ TEST_F(Toevoeg, EenGeweigerdeRijIsEenFoutNietEenSukses)
     logVanger().wis();
     EXPECT_EQ(app->voegToe(lijstVan({opgeslagen("first", 2), opgeslagen("refused", 3), opgeslagen("third", 4)}), true),
               2);
-    EXPECT_TRUE(logVanger().bevat("Error whilst adding data:", wxLOG_Error)) << logVanger().geefAlles();
+    // Reported once, by the database layer.
+    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 1u) << logVanger().geefAlles();
     EXPECT_TRUE(logVanger().bevat("refused by a rule", wxLOG_Error));
     // The rows before it stay in the open change; the rest is not tried.
     EXPECT_EQ(nummers(*app), "first=2");

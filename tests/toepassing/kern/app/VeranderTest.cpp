@@ -146,14 +146,18 @@ TEST_F(Verwijder, EenLijstIsEenWijzigingDieStoptBijDeEersteFout)
     EXPECT_EQ(app->rolTerugTransaktie(wxString()), 0);
     EXPECT_EQ(nummers(*app), "Pump=3,O'Brien=7,Valve=9");
 
-    // The second is stale: the first stays deleted, the third is not tried.
+    // The second is stale: nothing is deleted, not even the first.
     lijst[1].SR = 8;
     lijst.Add(opgeslagen("O'Brien", 7));
     EXPECT_EQ(app->verwijder(lijst), 2);
-    EXPECT_EQ(nummers(*app), "O'Brien=7,Valve=9");
+    EXPECT_EQ(nummers(*app), "Pump=3,O'Brien=7,Valve=9");
 
-    // An empty list deletes nothing, but the change before it is committed.
-    EXPECT_EQ(app->verwijder(RequirementLijst()), 1);
-    EXPECT_EQ(app->rolTerugTransaktie(wxString()), 0);
+    // A delete refused by the project stops the list there: the rows
+    // before it stay deleted in the open change.
+    ASSERT_EQ(app->executeUpdate("create temporary trigger weiger before delete on Requirements "
+                                 "when old.SR==7 begin select raise(abort,'kept by a rule'); end"),
+              0);
+    EXPECT_EQ(app->verwijder(lijstVan({opgeslagen("Pump", 3), opgeslagen("O'Brien", 7), opgeslagen("Valve", 9)})), 2);
     EXPECT_EQ(nummers(*app), "O'Brien=7,Valve=9");
+    EXPECT_TRUE(logVanger().bevat("kept by a rule", wxLOG_Error));
 }

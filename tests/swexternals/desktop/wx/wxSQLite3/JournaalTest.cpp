@@ -62,3 +62,22 @@ TEST_F(Journaal, EenGeweigerdJournaalWordtGemeld)
     EXPECT_EQ(openBestand(pad, true).schakelMode(S::JournaalWAL, S::SynchronisatieFull), 1);
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
 }
+
+// WAL cannot be left while another program reads: that failure stays the
+// result when the synchronous setting, asked in the same call, did change.
+TEST_F(Journaal, EenMislukteJournaalWisselBlijftEenFoutOokAlsDeSynchronisatieLukt)
+{
+    maakProjectBestand(pad);
+    SQLite3Basis& verbinding = openBestand(pad);
+    ASSERT_EQ(verbinding.schakelMode(S::JournaalWAL, S::SynchronisatieFull), 0);
+    wxSQLite3Database lezer;
+    lezer.Open(pad);
+    lezer.Begin();
+    lezer.ExecuteQuery("select * from T").NextRow();
+    verbinding.SetBusyTimeout(10);
+    EXPECT_EQ(verbinding.schakelMode(S::JournaalDelete, S::SynchronisatieNormal), 2);
+    EXPECT_EQ(verbinding.leesHuidigeJournaalMode(), S::JournaalWAL);
+    EXPECT_EQ(verbinding.leesHuidigeSynchronisatie(), S::SynchronisatieNormal);
+    EXPECT_TRUE(logVanger().bevat("database is locked", wxLOG_Error)) << logVanger().geefAlles();
+    lezer.Rollback();
+}

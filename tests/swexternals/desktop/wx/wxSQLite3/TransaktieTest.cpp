@@ -1,3 +1,4 @@
+#include "swexternals/desktop/wx/wxSQLite3/SavepointBewaker.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/swexternals/desktop/wx/wxSQLite3/DatabaseHulp.h"
 
@@ -108,6 +109,11 @@ TEST_F(Transaktie, EenMislukteCommitWordtNooitVerborgen)
     EXPECT_EQ(naam(), "een");
     EXPECT_EQ(verbinding.stopTransaktie(), 2);
     EXPECT_TRUE(verbinding.handmatigeTransaktieBezig());
+    // Neither safe operation nor manual mode anew may pass over it.
+    EXPECT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, "VerelTamsoSafePoint"), 2);
+    EXPECT_FALSE(verbinding.isSavePointBezig());
+    EXPECT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, ""), 2);
+    EXPECT_TRUE(verbinding.handmatigeTransaktieBezig());
 
     ASSERT_EQ(verbinding.rolTerugTransaktie(""), 0);
     ASSERT_EQ(verander("insert into K values (1)"), 0);
@@ -137,4 +143,42 @@ TEST_F(Transaktie, SluitenBewaartAllesWatNogOpenStaat)
     openBestand(pad);
     EXPECT_EQ(naam(), "d");
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+}
+
+// A change of several statements runs under a savepoint of its own: whole
+// or not at all, inside the user's open change or under safe operation,
+// without touching either.
+TEST_F(Transaktie, EenGeheleWijzigingGebeurtHeelOfNietEnLaatDeModusStaan)
+{
+    SQLite3Basis& verbinding = project();
+    for (const bool veilig : {false, true})
+    {
+        if (veilig)
+        {
+            ASSERT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, "VerelTamsoSafePoint"), 0);
+        }
+        ASSERT_EQ(noem("open"), 0);
+        {
+            SavepointBewaker bewaker(verbinding, "Geheel");
+            ASSERT_TRUE(bewaker.isGezet());
+            ASSERT_EQ(verbinding.executeUpdate("update T set naam='half' where id==1"), 0);
+        } // not kept: taken back
+        EXPECT_EQ(naam(), "open");
+        {
+            SavepointBewaker bewaker(verbinding, "Geheel");
+            ASSERT_EQ(verbinding.executeUpdate("update T set naam='heel' where id==1"), 0);
+            EXPECT_EQ(bewaker.bewaar(), 0);
+        }
+        EXPECT_EQ(naam(), "heel");
+        EXPECT_EQ(verbinding.isSavePointBezig(), veilig);
+        EXPECT_EQ(verbinding.isHandmatigIngeschakeld(), !veilig);
+        // The user's undo takes back the open change and the kept one with it.
+        EXPECT_EQ(verbinding.rolTerugTransaktie(veilig ? "VerelTamsoSafePoint" : ""), 0);
+        EXPECT_EQ(naam(), "een");
+    }
+    // A name that is no plain identifier is refused before any SQL.
+    SavepointBewaker fout(verbinding, "x; drop table T");
+    EXPECT_FALSE(fout.isGezet());
+    EXPECT_EQ(fout.bewaar(), 2);
+    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 1u) << logVanger().geefAlles();
 }

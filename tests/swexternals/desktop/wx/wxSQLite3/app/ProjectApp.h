@@ -15,7 +15,9 @@ public:
     int startDatabase() override
     {
         ++aantalStarts;
-        schakelMode(JournaalWAL, SynchronisatieFull);
+        // A project in memory keeps its journal (1); only a failure stops the start.
+        if (schakelMode(JournaalWAL, SynchronisatieFull) == 2)
+            return 2;
         if (maakTabel("T", lijst({"id", "naam"}), lijst({"integer primary key", "text"}), {}, false, false, true) == 2)
             return 2;
         return schakelHandmatigeTransaktie(StandAan, wxString());
