@@ -18,15 +18,15 @@
 #include <wx/panel.h>
 #include <wx/richtext/richtextctrl.h>
 #include <wx/sizer.h>
-#include <wx/stopwatch.h>
 #include <wx/utils.h>
 
 namespace
 {
 using Klok = std::chrono::steady_clock;
 
-// Waits until the condition holds, at most `maxMs`; true when it held.
-bool wachtOp(const std::function<bool()>& voorwaarde, int maxMs)
+// The hand's patience, on its own thread (the toolkit is not touched
+// there): until the condition holds, at most `maxMs`; true when it held.
+bool wachtInDraad(const std::function<bool()>& voorwaarde, int maxMs)
 {
     const auto einde = Klok::now() + std::chrono::milliseconds(maxMs);
     while (!voorwaarde())
@@ -112,19 +112,19 @@ void sleepMetDeHand(XTestMuis& muis, SleepVenster& venster, wxPoint van, wxPoint
     while (!venster.gestart && stap < 200)
     {
         muis.beweeg(van.x + ++stap, van.y);
-        wachtOp([&] { return venster.gestart.load(); }, 20);
+        wachtInDraad([&] { return venster.gestart.load(); }, 20);
     }
     for (int i = 1; i <= 200 && !venster.doel->erboven; ++i)
     {
         const int x = van.x + stap + (naar.x - van.x - stap) * std::min(i, 20) / 20 + (i > 20 ? (i % 3) - 1 : 0);
         const int y = van.y + (naar.y - van.y) * std::min(i, 20) / 20;
         muis.beweeg(x, y);
-        wachtOp([&] { return venster.doel->erboven.load(); }, 20);
+        wachtInDraad([&] { return venster.doel->erboven.load(); }, 20);
     }
     mis = !venster.gestart || !venster.doel->erboven;
     muis.drukLinks(false);
     // The hand keeps Ctrl down until the drop is done.
-    wachtOp([&] { return venster.klaar.load(); }, 10000);
+    wachtInDraad([&] { return venster.klaar.load(); }, 10000);
     if (metCtrl)
         muis.drukCtrl(false);
 }
@@ -140,22 +140,13 @@ TEST(RichSlepen, TekstSlepenNaarHetVeldKomtAchterDeInhoud)
         auto* venster = new SleepVenster;
         venster->veld->WriteText("Al hier, ");
         venster->Show();
-        wxStopWatch klok;
-        while (!venster->veld->IsShownOnScreen() && klok.Time() < 5000)
-            verwerkGebeurtenissen(20);
+        ASSERT_TRUE(wachtOp([&] { return venster->veld->IsShownOnScreen(); }));
 
         std::atomic<bool> mis{false};
         std::thread hand(sleepMetDeHand, std::ref(muis), std::ref(*venster), venster->midden(venster->bron),
                          venster->midden(venster->veld), metCtrl, std::ref(mis));
-        klok.Start();
-        while (!venster->klaar && klok.Time() < 20000)
-        {
-            wxTheApp->ProcessPendingEvents();
-            while (wxTheApp->Pending())
-                wxTheApp->Dispatch();
-            wxYield();
-            wxMilliSleep(1);
-        }
+        // The drag runs its own loop inside the motion handler, until the drop.
+        wachtOp([&] { return venster->klaar.load(); }, 20000);
         hand.join();
         EXPECT_FALSE(mis) << "the drag never reached the field";
         ASSERT_TRUE(venster->klaar) << "the drag did not end";
