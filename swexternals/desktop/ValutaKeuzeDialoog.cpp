@@ -116,10 +116,10 @@ wxIMPLEMENT_DYNAMIC_CLASS(ValutaKeuzeDialoog, wxDialog);
 // clang-format off
 wxBEGIN_EVENT_TABLE(ValutaKeuzeDialoog, wxDialog)
     EVT_BUTTON(wxID_NEW, ValutaKeuzeDialoog::OnNewClick)
-wxEND_EVENT_TABLE()
-    // clang-format on
+wxEND_EVENT_TABLE();
+// clang-format on
 
-    ValutaKeuzeDialoog::ValutaKeuzeDialoog()
+ValutaKeuzeDialoog::ValutaKeuzeDialoog()
 {
     Init();
 }

@@ -49,10 +49,10 @@ wxBEGIN_EVENT_TABLE(VoegValutaToe, wxDialog)
     EVT_BUTTON(wxID_APPLY, VoegValutaToe::OnApplyClick)
     EVT_UPDATE_UI(wxID_APPLY, VoegValutaToe::OnApplyUpdate)
     EVT_BUTTON(ID_VALUTA_OMREKENEN, VoegValutaToe::OnOmrekenenClick)
-wxEND_EVENT_TABLE()
-    // clang-format on
+wxEND_EVENT_TABLE();
+// clang-format on
 
-    VoegValutaToe::VoegValutaToe()
+VoegValutaToe::VoegValutaToe()
 {
     Init();
 }
