@@ -6,6 +6,8 @@
 #include "swexternals/desktop/platform/GeenKluis.h"
 #endif
 
+#include <utility>
+
 namespace
 {
 WachtwoordKluis& systeemKluis()
@@ -28,7 +30,5 @@ WachtwoordKluis& WachtwoordKluis::geef()
 
 WachtwoordKluis* WachtwoordKluis::zet(WachtwoordKluis* nieuw)
 {
-    WachtwoordKluis* vorige = &geef();
-    huidige = nieuw;
-    return vorige;
+    return std::exchange(huidige, nieuw);
 }

@@ -35,8 +35,8 @@ public:
     // The store in use: the system's, unless another was put in place.
     static WachtwoordKluis& geef();
     // Puts another store in place (tests keep theirs in memory); null
-    // restores the system's. Returns the one used before; the caller keeps
-    // ownership.
+    // restores the system's. Returns the one put in place before (null: the
+    // system's); the caller keeps ownership.
     static WachtwoordKluis* zet(WachtwoordKluis* nieuw);
 };
 
