@@ -8,6 +8,7 @@
 #include <wx/ffile.h>
 #include <wx/image.h>
 #include <wx/intl.h>
+#include <wx/log.h>
 #include <wx/msgdlg.h>
 #include <wx/richtext/richtextctrl.h>
 
@@ -74,6 +75,12 @@ bool RichDropVerwerker::voegAfbeeldingIn(const wxImage& beeld, int type)
     const bool ingevoegd = control->WriteImage(blok);
     markeerGewijzigd();
     return ingevoegd;
+}
+
+bool RichDropVerwerker::laadAfbeelding(const wxString& pad, wxImage& beeld)
+{
+    wxLogNull stil;
+    return beeld.LoadFile(pad, wxBITMAP_TYPE_ANY) && beeld.GetType() != wxBITMAP_TYPE_INVALID;
 }
 
 RichDropVerwerker::Bestand RichDropVerwerker::leesTekstBestand(const wxString& pad, wxString& tekst) const

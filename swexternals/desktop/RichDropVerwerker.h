@@ -17,7 +17,7 @@ class RichDropVerwerker
 {
 public:
     // A text file is loaded only up to this size.
-    static const unsigned long maxTekstBestandBytes = 1024 * 1024;
+    static constexpr unsigned long maxTekstBestandBytes = 1024 * 1024;
 
     enum class Bestand
     {
@@ -42,6 +42,9 @@ public:
     // At the caret, as an image block of that type.
     bool voegAfbeeldingIn(const wxImage& beeld, int type);
 
+    // A file that claims to be a picture and does not load is passed over
+    // without a word: false.
+    static bool laadAfbeelding(const wxString& pad, wxImage& beeld);
     // Reads a dropped file as text: UTF-8 or 8-bit, or UTF-16/32 with a
     // byte-order mark.
     Bestand leesTekstBestand(const wxString& pad, wxString& tekst) const;

@@ -24,7 +24,7 @@ void RichTextCtrlBestandDropTarget::verwerkBestand(const wxString& naam, bool& r
     if (wxImage::CanRead(naam))
     {
         wxImage beeld;
-        if (!beeld.LoadFile(naam, wxBITMAP_TYPE_ANY) || beeld.GetType() == wxBITMAP_TYPE_INVALID)
+        if (!RichDropVerwerker::laadAfbeelding(naam, beeld))
             return;
         const wxBitmapType type = beeld.GetType();
         if (!verwerker.pasGrootteAan(beeld, _("Scaling the inserted image was not possible.")))

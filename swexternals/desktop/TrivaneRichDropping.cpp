@@ -109,8 +109,7 @@ void TrivaneRichDropping::verwerkBestand(const wxString& naam, bool& resultaat)
     if (wxImage::CanRead(naam))
     {
         wxImage beeld;
-        // A file that claims to be a picture and does not load is passed over.
-        if (!beeld.LoadFile(naam, wxBITMAP_TYPE_ANY) || beeld.GetType() == wxBITMAP_TYPE_INVALID)
+        if (!RichDropVerwerker::laadAfbeelding(naam, beeld))
             return;
         const wxBitmapType type = beeld.GetType();
         if (verwerker.pasGrootteAan(beeld, _("Scaling of the inserted image was not possible.")))

@@ -41,8 +41,8 @@ public:
 
     // The group of the own currencies' slots "taal0" to "taal4".
     static const wxString stdTalenPad;
-    static const unsigned int aantalEigenValutas = 5;
-    static const unsigned int aantalVasteValutas = 21;
+    static constexpr unsigned int aantalEigenValutas = 5;
+    static constexpr unsigned int aantalVasteValutas = 21;
 
     ValutaKeuzeDialoog();
     // A null configuration keeps the own currencies in the dialog only. An

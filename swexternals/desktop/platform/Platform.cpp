@@ -2,19 +2,49 @@
 
 #include "swexternals/desktop/DesktopFunkties.h"
 
+#include <algorithm>
 #include <spawn.h>
 #include <sys/types.h>
 #include <utility>
+#include <vector>
 #include <wx/filefn.h>
 #include <wx/intl.h>
 #include <wx/toplevel.h>
 #include <wx/utils.h>
+#include <wx/weakref.h>
 
 extern char** environ;
 
 namespace
 {
 const wxString gewijzigdTeken = "*";
+
+// The windows whose mark was ever set. The toolkit keeps the mark in a flag
+// that only macOS initialises: on Linux it holds whatever the memory held
+// until the first OSXSetModified, so it is read for these windows only. The
+// references let go of a window when it is destroyed.
+std::vector<wxWeakRef<wxTopLevelWindow>>& gemarkeerdeVensters()
+{
+    static std::vector<wxWeakRef<wxTopLevelWindow>> vensters;
+    return vensters;
+}
+
+bool isGemarkeerd(const wxTopLevelWindow& venster)
+{
+    for (const wxWeakRef<wxTopLevelWindow>& gemarkeerd : gemarkeerdeVensters())
+        if (gemarkeerd.get() == &venster)
+            return venster.OSXIsModified();
+    return false;
+}
+
+void zetMerk(wxTopLevelWindow& venster, bool gewijzigd)
+{
+    auto& vensters = gemarkeerdeVensters();
+    vensters.erase(std::remove(vensters.begin(), vensters.end(), nullptr), vensters.end());
+    if (std::find(vensters.begin(), vensters.end(), &venster) == vensters.end())
+        vensters.emplace_back(&venster);
+    venster.OSXSetModified(gewijzigd);
+}
 
 // The scheme of an address as RFC 3986 has it: a letter, then letters,
 // digits, "+", "-" and "."; empty when the address has none.
@@ -153,13 +183,13 @@ void Platform::zetVensterGewijzigd(wxTopLevelWindow& venster, bool gewijzigd)
     // The title without the mark, taken while the old state still tells
     // whether a leading "*" is the mark or the title's own.
     const wxString titel = geefVensterTitel(venster);
-    venster.OSXSetModified(gewijzigd);
+    zetMerk(venster, gewijzigd);
     zetVensterTitel(venster, titel);
 }
 
 void Platform::zetVensterTitel(wxTopLevelWindow& venster, const wxString& titel)
 {
-    const wxString getoond = venster.OSXIsModified() ? gewijzigdTeken + titel : titel;
+    const wxString getoond = isGemarkeerd(venster) ? gewijzigdTeken + titel : titel;
     if (venster.GetTitle() != getoond)
         venster.SetTitle(getoond);
 }
@@ -167,12 +197,12 @@ void Platform::zetVensterTitel(wxTopLevelWindow& venster, const wxString& titel)
 wxString Platform::geefVensterTitel(const wxTopLevelWindow& venster)
 {
     const wxString titel = venster.GetTitle();
-    if (venster.OSXIsModified() && titel.StartsWith(gewijzigdTeken))
+    if (isGemarkeerd(venster) && titel.StartsWith(gewijzigdTeken))
         return titel.Mid(gewijzigdTeken.length());
     return titel;
 }
 
 bool Platform::isVensterGewijzigd(const wxTopLevelWindow& venster)
 {
-    return venster.OSXIsModified();
+    return isGemarkeerd(venster);
 }

@@ -34,8 +34,8 @@ template <class Soort> Soort* zoek(wxWindow& venster, int id)
 {
     for (wxWindow* kind : venster.GetChildren())
     {
-        if (kind->GetId() == id && wxDynamicCast(kind, Soort))
-            return wxDynamicCast(kind, Soort);
+        if (auto* gevonden = dynamic_cast<Soort*>(kind); gevonden && kind->GetId() == id)
+            return gevonden;
         if (Soort* dieper = zoek<Soort>(*kind, id))
             return dieper;
     }
