@@ -4,6 +4,7 @@
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <sqlite3.h>
@@ -19,9 +20,8 @@ namespace
 {
 const wxString aanhaakScheiding = "_HA_";
 
-// How long a copy waits for a lock that another connection holds on the
-// source or the target; after that it gives up instead of hanging.
-const std::chrono::milliseconds wachtTijdKopie(5000);
+// How often a copy that waits for a lock (SQLite3Basis::WachtTijden) tries
+// again; after the wait it gives up instead of hanging.
 const std::chrono::milliseconds wachtStap(50);
 
 // What SQLite keeps beside a database file.
@@ -29,7 +29,7 @@ const wxString bijBestanden[3] = {"-journal", "-wal", "-shm"};
 
 wxString blok(const wxString& pad)
 {
-    return DesktopAppBasis::sp + DesktopAppBasis::blokhaken(pad, false);
+    return DesktopAppBasis::sp + DesktopFunkties::blokhaken(pad, false);
 }
 
 // Copies the main database of `bron` into the file, in one transaction on the
@@ -45,7 +45,8 @@ wxString schrijfKopie(sqlite3* bron, const wxString& pad)
         sqlite3_close(doel);
         return reden;
     }
-    sqlite3_busy_timeout(doel, static_cast<int>(wachtTijdKopie.count()));
+    const std::chrono::milliseconds wachtTijd = SQLite3Basis::geefWachtTijden().kopie;
+    sqlite3_busy_timeout(doel, static_cast<int>(wachtTijd.count()));
     sqlite3_backup* kopie = sqlite3_backup_init(doel, "main", bron, "main");
     if (kopie == nullptr)
     {
@@ -53,12 +54,12 @@ wxString schrijfKopie(sqlite3* bron, const wxString& pad)
         sqlite3_close(doel);
         return reden;
     }
-    const auto grens = std::chrono::steady_clock::now() + wachtTijdKopie;
+    const auto grens = std::chrono::steady_clock::now() + wachtTijd;
     do
     {
         kode = sqlite3_backup_step(kopie, -1);
         if (kode == SQLITE_BUSY || kode == SQLITE_LOCKED)
-            std::this_thread::sleep_for(wachtStap);
+            std::this_thread::sleep_for(std::min(wachtStap, wachtTijd));
     } while ((kode == SQLITE_OK || kode == SQLITE_BUSY || kode == SQLITE_LOCKED) &&
              std::chrono::steady_clock::now() < grens);
     const int einde = sqlite3_backup_finish(kopie);
@@ -146,7 +147,7 @@ int SQLite3Basis::controleerKopieDoel(const wxFileName& doel)
     }
     if (wxDirExists(pad))
     {
-        DesktopFunkties::wxErrorVeilig(_("The target") + DesktopAppBasis::dubbeleQuotes(pad, true) +
+        DesktopFunkties::wxErrorVeilig(_("The target") + DesktopFunkties::dubbeleQuotes(pad, true) +
                                        _("is a folder. Please choose a file name."));
         return 2;
     }
@@ -158,7 +159,7 @@ int SQLite3Basis::controleerKopieDoel(const wxFileName& doel)
     }
     if (wxFileName::Exists(pad) && !(wxFileExists(pad) && isDatabaseBestand(pad)))
     {
-        DesktopFunkties::wxErrorVeilig(_("The file") + DesktopAppBasis::dubbeleQuotes(pad, true) +
+        DesktopFunkties::wxErrorVeilig(_("The file") + DesktopFunkties::dubbeleQuotes(pad, true) +
                                        _("exists and is not a project database. It was left unchanged."));
         return 2;
     }
@@ -188,9 +189,9 @@ int SQLite3Basis::kopieerDatabase(const wxFileName& doel)
     if (!bestondAl)
         verwijderMetBijBestanden(pad);
     const wxString tekst = _("The database could not be copied to") + DesktopAppBasis::sp +
-                           DesktopAppBasis::dubbeleQuotes(pad, false) + "." +
+                           DesktopFunkties::dubbeleQuotes(pad, false) + "." +
                            (bestondAl ? DesktopAppBasis::sp + _("That file was left as it was.") : wxString()) +
-                           DesktopAppBasis::vr + _("SQLite3 error:") + DesktopAppBasis::dubbeleQuotes(reden, true);
+                           DesktopAppBasis::vr + _("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(reden, true);
     DesktopFunkties::wxLogVeilig(tekst);
     DesktopFunkties::wxErrorVeilig(tekst);
     return 2;
@@ -236,7 +237,7 @@ int SQLite3Basis::verplaats(const wxFileName& nieuw, const wxString& sleutel)
     if (nieuw.GetExt() != geefBestandExtensie())
     {
         DesktopFunkties::wxErrorVeilig(_("The database can only be moved to a file with the extension") +
-                                       DesktopAppBasis::dubbeleQuotes("." + geefBestandExtensie(), true) +
+                                       DesktopFunkties::dubbeleQuotes("." + geefBestandExtensie(), true) +
                                        blok(nieuw.GetFullPath()));
         return 2;
     }
@@ -289,7 +290,7 @@ int SQLite3Basis::haakAan(const wxFileName& bestand, wxString& alias)
     if (!bestand.FileExists())
     {
         wxLogError("%s", _("This database could not be attached becasue the path is not valid:") +
-                             DesktopAppBasis::dubbeleQuotes(bestand.GetFullName(), true));
+                             DesktopFunkties::dubbeleQuotes(bestand.GetFullName(), true));
         return 2;
     }
     if (bestand.SameAs(geefDBPad()))
