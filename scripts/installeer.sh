@@ -1,12 +1,39 @@
 #!/usr/bin/env bash
 # Installs with apt-get what building needs (and, with "test", what testing
 # needs) and is not there yet. Quiet when everything is installed.
+#
+# Each block below adds its packages to the list with a comment saying why;
+# the one call at the end installs what is missing of all of them at once.
 set -euo pipefail
+
+voorTest=false
+[ "${1:-}" = test ] && voorTest=true
+
+# Installs those of the named packages that are missing.
+installeer() {
+    local ontbrekend=()
+    for pakket in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pakket" 2>/dev/null | grep -q 'install ok installed'; then
+            ontbrekend+=("$pakket")
+        fi
+    done
+    [ ${#ontbrekend[@]} -eq 0 ] && return 0
+
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "These Debian packages are missing: ${ontbrekend[*]}" >&2
+        echo "Run this script as root once (or: sudo apt-get install ${ontbrekend[*]})." >&2
+        exit 1
+    fi
+    echo "Installing: ${ontbrekend[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${ontbrekend[@]}" >/dev/null
+}
 
 pakketten=(cmake g++ make pkg-config gettext python3
            libwxgtk3.2-dev wx3.2-i18n wx3.2-doc libwxsqlite3-3.2-dev libsqlite3-dev sqlite3
            famfamfam-flag-png famfamfam-silk tango-icon-theme fonts-dejavu-core python3-pil)
-if [ "${1:-}" = test ]; then
+if $voorTest; then
     pakketten+=(googletest libgtest-dev libbenchmark-dev xvfb xauth python3-pyftpdlib locales)
 fi
 
@@ -14,20 +41,13 @@ fi
 # when it is there; see VT_CCACHE).
 pakketten+=(ccache)
 
-ontbrekend=()
-for pakket in "${pakketten[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$pakket" 2>/dev/null | grep -q 'install ok installed'; then
-        ontbrekend+=("$pakket")
-    fi
-done
-[ ${#ontbrekend[@]} -eq 0 ] && exit 0
-
-if [ "$(id -u)" -ne 0 ]; then
-    echo "These Debian packages are missing: ${ontbrekend[*]}" >&2
-    echo "Run this script as root once (or: sudo apt-get install ${ontbrekend[*]})." >&2
-    exit 1
+# The desktop library's password store speaks to the Secret Service through
+# libsecret. Its test runs a real keyring (gnome-keyring) in a D-Bus session
+# of its own; the real drag and drop of the rich-text fields moves the mouse
+# through XTest.
+pakketten+=(libsecret-1-dev)
+if $voorTest; then
+    pakketten+=(dbus-daemon gnome-keyring libxtst-dev)
 fi
-echo "Installing: ${ontbrekend[*]}"
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${ontbrekend[@]}" >/dev/null
+
+installeer "${pakketten[@]}"
