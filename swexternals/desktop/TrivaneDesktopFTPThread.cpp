@@ -7,6 +7,7 @@
 #include <wx/intl.h>
 #include <wx/protocol/ftp.h>
 #include <wx/sckstrm.h>
+#include <wx/thread.h>
 
 namespace
 {
@@ -61,6 +62,7 @@ int TrivaneDesktopFTPThread::verbind(Stand stand) const
         }
         wxString host;
         unsigned short poort = 0;
+        wxMutexLocker slot(geefLusSlot());
         if (!leesAdres(login.geefURL(), host, poort) || !verbinding->Connect(host, poort))
         {
             DesktopFunkties::wxErrorVeilig(_("FTP : unable to connect to :") + login.geefURL());
@@ -72,6 +74,7 @@ int TrivaneDesktopFTPThread::verbind(Stand stand) const
     {
         if (!verbinding->IsConnected())
             return 1;
+        wxMutexLocker slot(geefLusSlot());
         verbinding->Abort();
         if (!verbinding->Close())
             DesktopFunkties::wxErrorVeilig(_("FTP : unable to close the connection."));
@@ -99,6 +102,57 @@ bool TrivaneDesktopFTPThread::leesAdres(const wxString& adres, wxString& host, u
     return true;
 }
 
+wxMutex& TrivaneDesktopFTPThread::geefLusSlot()
+{
+    static wxMutex slot;
+    return slot;
+}
+
+void TrivaneDesktopFTPThread::zetTransferStand() const
+{
+    wxMutexLocker slot(geefLusSlot());
+    // A server that refuses the mode refuses the commands after it too, and
+    // those are reported.
+    if (login.geefBinairStand())
+        static_cast<void>(verbinding->SetBinary());
+    else
+        static_cast<void>(verbinding->SetAscii());
+    verbinding->SetPassive(login.geefPassiefStand());
+}
+
+bool TrivaneDesktopFTPThread::wisselMap(const wxString& map) const
+{
+    wxMutexLocker slot(geefLusSlot());
+    return verbinding->ChDir(map);
+}
+
+char TrivaneDesktopFTPThread::stuurOpdracht(const wxString& opdracht, wxString& antwoord) const
+{
+    wxMutexLocker slot(geefLusSlot());
+    const char code = verbinding->SendCommand(opdracht);
+    antwoord = verbinding->GetLastResult();
+    return code;
+}
+
+int TrivaneDesktopFTPThread::vraagGrootte(const wxString& bestand) const
+{
+    wxMutexLocker slot(geefLusSlot());
+    return verbinding->GetFileSize(bestand);
+}
+
+std::unique_ptr<wxInputStream> TrivaneDesktopFTPThread::openOverdracht(const wxString& pad) const
+{
+    wxMutexLocker slot(geefLusSlot());
+    return std::unique_ptr<wxInputStream>(verbinding->GetInputStream(pad));
+}
+
+void TrivaneDesktopFTPThread::sluitOverdracht(std::unique_ptr<wxInputStream>& stroom) const
+{
+    // Deleting the stream reads the server's last reply on the transfer.
+    wxMutexLocker slot(geefLusSlot());
+    stroom.reset();
+}
+
 void TrivaneDesktopFTPThread::stopDownload()
 {
     gestopt = true;
@@ -111,7 +165,10 @@ TrivaneDesktopFTPThread::Ontvangst TrivaneDesktopFTPThread::ontvang(wxInputStrea
     wxSocketBase* socket = socketStroom ? DataSocket::van(*socketStroom) : nullptr;
     if (!socket)
         return Ontvangst::Onleesbaar;
-    socket->SetFlags(wxSOCKET_BLOCK);
+    {
+        wxMutexLocker slot(geefLusSlot());
+        socket->SetFlags(wxSOCKET_BLOCK);
+    }
     using Klok = std::chrono::steady_clock;
     const auto stilMax = std::chrono::seconds(tijdslimiet);
     auto laatsteData = Klok::now();

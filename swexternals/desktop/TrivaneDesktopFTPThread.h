@@ -13,6 +13,7 @@
 
 class wxFTP;
 class wxInputStream;
+class wxMutex;
 
 // A joinable worker thread that owns one FTP connection built from a login.
 // It has no body of its own: a worker derives from it, connects, works and
@@ -43,10 +44,31 @@ public:
     void zetTijdslimiet(unsigned int seconden);
     unsigned int geefTijdslimiet() const { return tijdslimiet; }
 
+    // wxFTP (wxWidgets 3.2) reads every reply of the server through a call
+    // that, for its duration, registers the connection with the GUI thread's
+    // event loop. Were the GUI thread to run its loop meanwhile, the loop
+    // would handle the connection under the worker's hands (and crash on one
+    // the worker has just closed). So every exchange on the connection below
+    // holds this lock, and the GUI thread holds it whenever it lets its event
+    // loop run while a worker may be busy.
+    static wxMutex& geefLusSlot();
+
 protected:
-    wxFTP& geefVerbinding() const { return *verbinding; }
     const TrivaneDesktopFTPLogin& geefLogin() const { return login; }
     TrivaneDesktopDraadKonditie& geefKonditie() const { return konditie; }
+
+    // The exchanges with the server, each under the lock above.
+    // The login's transfer switches: binary or ASCII, passive or not.
+    void zetTransferStand() const;
+    [[nodiscard]] bool wisselMap(const wxString& map) const;
+    // Sends a command; its first reply digit ('2' done), and the reply.
+    char stuurOpdracht(const wxString& opdracht, wxString& antwoord) const;
+    // wxFTP's own size question (SIZE, else the listing); -1 when it fails.
+    int vraagGrootte(const wxString& bestand) const;
+    // A download of a file; null when the server refuses it.
+    std::unique_ptr<wxInputStream> openOverdracht(const wxString& pad) const;
+    // Ends a download, also one that was not read to its end.
+    void sluitOverdracht(std::unique_ptr<wxInputStream>& stroom) const;
 
     enum class Ontvangst
     {
@@ -56,11 +78,10 @@ protected:
         Afgewezen,  // the handler of a piece said stop
         Onleesbaar, // the stream is not a network stream
     };
-    // Reads a transfer opened on the connection and hands every piece that
-    // comes to `verwerk` (which returns false to stop). Pieces are handed as
-    // they come, not when a buffer is full.
+    // Reads a download and hands every piece that comes to `verwerk` (which
+    // returns false to stop). Pieces are handed as they come, not when a
+    // buffer is full; reading the data needs no lock.
     using Verwerker = std::function<bool(const char* data, std::size_t aantal)>;
-    // Deleting the stream ends the transfer, also one left before its end.
     Ontvangst ontvang(wxInputStream& stroom, const Verwerker& verwerk) const;
 
 private:

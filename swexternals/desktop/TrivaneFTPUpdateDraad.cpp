@@ -10,7 +10,6 @@
 #include <wx/file.h>
 #include <wx/filename.h>
 #include <wx/intl.h>
-#include <wx/protocol/ftp.h>
 
 const wxString TrivaneFTPUpdateDraad::PlatformNaam = "_Linux_x86_64.deb";
 const wxString TrivaneFTPUpdateDraad::Arch = "x86_64";
@@ -61,17 +60,6 @@ wxThread::ExitCode TrivaneFTPUpdateDraad::Entry()
     return nullptr;
 }
 
-void TrivaneFTPUpdateDraad::zetTransferStand()
-{
-    // A server that refuses the mode refuses the commands after it too, and
-    // those are reported.
-    if (geefLogin().geefBinairStand())
-        static_cast<void>(geefVerbinding().SetBinary());
-    else
-        static_cast<void>(geefVerbinding().SetAscii());
-    geefVerbinding().SetPassive(geefLogin().geefPassiefStand());
-}
-
 int TrivaneFTPUpdateDraad::meld(TrivaneCode code)
 {
     uitkomst.code = code;
@@ -84,7 +72,7 @@ int TrivaneFTPUpdateDraad::zoekUpdate()
     uitkomst.code = kcOnbekend;
     if (isGestopt())
         return meld(kcWaarschuwing);
-    if (!geefVerbinding().ChDir(serverMap))
+    if (!wisselMap(serverMap))
     {
         if (meldFouten)
             DesktopFunkties::wxErrorVeilig(
@@ -123,7 +111,7 @@ void TrivaneFTPUpdateDraad::meldVersieFout() const
 
 bool TrivaneFTPUpdateDraad::leesEersteRegel(wxString& regel)
 {
-    std::unique_ptr<wxInputStream> stroom(geefVerbinding().GetInputStream(versieBestand));
+    std::unique_ptr<wxInputStream> stroom = openOverdracht(versieBestand);
     if (!stroom)
         return false;
     std::string bytes;
@@ -134,8 +122,7 @@ bool TrivaneFTPUpdateDraad::leesEersteRegel(wxString& regel)
                     bytes.append(data, std::min(aantal, maxRegelLengte - bytes.size()));
                     return bytes.size() < maxRegelLengte && bytes.find('\n') == std::string::npos;
                 });
-    // Ends the transfer, also when the rest of the file was not read.
-    stroom.reset();
+    sluitOverdracht(stroom);
     if (ontvangst != Ontvangst::Einde && ontvangst != Ontvangst::Afgewezen)
         return false;
     wxConvAuto kodering;
@@ -204,7 +191,7 @@ int TrivaneFTPUpdateDraad::zetPaden()
     const wxFileName opServer(serverMap + "/Versie_" + versie, installerNaam, wxPATH_UNIX);
     installerOpServer = opServer.GetFullPath(wxPATH_UNIX);
     versieMapOpServer = opServer.GetPath(wxPATH_GET_VOLUME, wxPATH_UNIX);
-    if (!geefVerbinding().ChDir(versieMapOpServer))
+    if (!wisselMap(versieMapOpServer))
     {
         meldNietGevonden();
         return uitkomst.code = kcFout;
@@ -228,19 +215,19 @@ void TrivaneFTPUpdateDraad::meldNietGevonden() const
 int TrivaneFTPUpdateDraad::bepaalDownloadGrootte()
 {
     uitkomst.code = kcOnbekend;
-    if (!geefVerbinding().ChDir(versieMapOpServer))
+    if (!wisselMap(versieMapOpServer))
     {
         meldNietGevonden();
         return uitkomst.code = kcFout;
     }
     std::uint64_t grootte = 0;
-    if (geefVerbinding().SendCommand("size " + installerNaam) == '2' &&
-        leesGrootte(geefVerbinding().GetLastResult(), grootte))
+    wxString antwoord;
+    if (stuurOpdracht("size " + installerNaam, antwoord) == '2' && leesGrootte(antwoord, grootte))
     {
         uitkomst.grootte = grootte;
         return uitkomst.code = kcOk;
     }
-    const int eigenMeting = geefVerbinding().GetFileSize(installerNaam);
+    const int eigenMeting = vraagGrootte(installerNaam);
     if (eigenMeting < 0)
     {
         meldNietGevonden();
@@ -296,7 +283,7 @@ int TrivaneFTPUpdateDraad::haalInstaller()
         DesktopFunkties::wxErrorVeilig(_("Error writing the installer to disk."));
         return kcFout;
     }
-    std::unique_ptr<wxInputStream> stroom(geefVerbinding().GetInputStream(installerOpServer));
+    std::unique_ptr<wxInputStream> stroom = openOverdracht(installerOpServer);
     if (!stroom)
     {
         DesktopFunkties::wxErrorVeilig(_("The application installer could not be retrieved from the server."));
@@ -324,7 +311,7 @@ int TrivaneFTPUpdateDraad::haalInstaller()
                                             gedeeld->zetOntvangen(ontvangen);
                                             return true;
                                         });
-    stroom.reset();
+    sluitOverdracht(stroom);
     const bool gesloten = bestand.Close();
     switch (ontvangst)
     {

@@ -77,7 +77,6 @@ private:
     static int vergelijkVersies(const wxString& a, const wxString& b);
     static bool leesGrootte(const wxString& antwoord, std::uint64_t& grootte);
 
-    void zetTransferStand();
     [[nodiscard]] bool leesEersteRegel(wxString& regel);
     int haalInstaller();
     void meldVersieFout() const;

@@ -4,12 +4,14 @@
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/DesktopVraag.h"
+#include "swexternals/desktop/TrivaneDesktopFTPThread.h"
 #include "swexternals/desktop/TrivaneFTPUpdateDraad.h"
 #include "swexternals/desktop/platform/Platform.h"
 
 #include <algorithm>
 #include <chrono>
 #include <climits>
+#include <functional>
 #include <optional>
 #include <wx/app.h>
 #include <wx/apptrait.h>
@@ -44,20 +46,35 @@ unsigned int tijdslimietVoor(unsigned short milliSeconden)
     return std::max(1U, static_cast<unsigned int>(milliSeconden) / 2000U);
 }
 
+// Runs what may let the event loop run, only while no worker is in an
+// exchange with its server (see TrivaneDesktopFTPThread::geefLusSlot). With
+// `wachten` it waits until the worker is between exchanges, else it skips
+// and returns false.
+bool metLus(bool wachten, const std::function<void()>& opdracht)
+{
+    wxMutex& slot = TrivaneDesktopFTPThread::geefLusSlot();
+    if ((wachten ? slot.Lock() : slot.TryLock()) != wxMUTEX_NO_ERROR)
+        return false;
+    opdracht();
+    slot.Unlock();
+    return true;
+}
+
 // Lets the windows paint (the busy notice among them) and nothing else:
 // neither the user's input nor timers are handled here.
 void tekenVensters()
 {
     if (!wxTheApp)
         return;
-    if (wxEventLoopBase* lus = wxEventLoopBase::GetActive())
-    {
-        lus->YieldFor(wxEVT_CATEGORY_UI);
-        return;
-    }
-    const std::unique_ptr<wxEventLoopBase> tijdelijk(wxTheApp->GetTraits()->CreateEventLoop());
-    if (tijdelijk)
-        tijdelijk->YieldFor(wxEVT_CATEGORY_UI);
+    metLus(false,
+           []
+           {
+               if (wxEventLoopBase* lus = wxEventLoopBase::GetActive())
+                   lus->YieldFor(wxEVT_CATEGORY_UI);
+               else if (const std::unique_ptr<wxEventLoopBase> tijdelijk(wxTheApp->GetTraits()->CreateEventLoop());
+                        tijdelijk)
+                   tijdelijk->YieldFor(wxEVT_CATEGORY_UI);
+           });
 }
 
 int alsDialoogWaarde(std::uint64_t waarde)
@@ -155,7 +172,11 @@ int TrivaneFTPUpdater::zoekNieuweVersie(unsigned short milliSeconden)
         return gemaakt;
     std::optional<wxBusyInfo> bezig;
     if (!stil)
+    {
         bezig.emplace(_("Connecting to the Trivane FTP server. Please wait..."), geefHoofdVenster());
+        // Shown before the worker starts talking to the server.
+        tekenVensters();
+    }
     if (draad->Run() != wxTHREAD_NO_ERROR)
     {
         draad.reset();
@@ -263,17 +284,21 @@ int TrivaneFTPUpdater::laadInstaller(unsigned short milliSeconden)
     grootte = bekend.grootte;
     maximum = grootte / 1000;
     installer = bekend.installer;
-    int afloop = kcOk;
-    {
-        wxProgressDialog dialoog(_("Download of") + DesktopAppBasis::spaties(TrivaneFTPUpdateDraad::productNaam) +
-                                     _("version") + DesktopAppBasis::spaties(versie),
-                                 _("Progress of the download:"), alsDialoogWaarde(std::max<std::uint64_t>(maximum, 1)),
-                                 geefHoofdVenster(),
-                                 wxPD_CAN_ABORT | wxPD_APP_MODAL | wxPD_AUTO_HIDE | wxPD_ELAPSED_TIME |
-                                     wxPD_ESTIMATED_TIME | wxPD_REMAINING_TIME);
-        dialoog.Show();
-        afloop = volgDownload(dialoog);
-    }
+    // The dialog runs the event loop when it is made, updated and closed.
+    std::optional<wxProgressDialog> dialoog;
+    metLus(true,
+           [&]
+           {
+               dialoog.emplace(_("Download of") + DesktopAppBasis::spaties(TrivaneFTPUpdateDraad::productNaam) +
+                                   _("version") + DesktopAppBasis::spaties(versie),
+                               _("Progress of the download:"), alsDialoogWaarde(std::max<std::uint64_t>(maximum, 1)),
+                               geefHoofdVenster(),
+                               wxPD_CAN_ABORT | wxPD_APP_MODAL | wxPD_AUTO_HIDE | wxPD_ELAPSED_TIME |
+                                   wxPD_ESTIMATED_TIME | wxPD_REMAINING_TIME);
+               dialoog->Show();
+           });
+    const int afloop = volgDownload(*dialoog);
+    metLus(true, [&dialoog] { dialoog.reset(); });
     // The dialog is gone before the worker's end is awaited or anything is
     // asked.
     beeindigDraad();
@@ -295,7 +320,7 @@ int TrivaneFTPUpdater::volgDownload(wxProgressDialog& dialoog)
         const int gewacht = gedeeld->geefKonditie().wacht(voortgangIntervalMs);
         if (gewacht == 0)
         {
-            dialoog.Update(bereik);
+            metLus(true, [&] { dialoog.Update(bereik); });
             return kcOk;
         }
         if (gewacht != 1)
@@ -307,9 +332,15 @@ int TrivaneFTPUpdater::volgDownload(wxProgressDialog& dialoog)
         if (huidig > maximum)
             huidig = 0;
         // The bar stays short of its end until the transfer has ended: at its
-        // end the dialog closes itself.
-        const bool verder = dialoog.Update(std::min(alsDialoogWaarde(huidig), bereik - 1), maakVoortgangTekst(huidig));
-        voortgangBijgewerkt(dialoog);
+        // end the dialog closes itself. While the worker talks to the server
+        // the update waits for the next round.
+        bool verder = true;
+        metLus(false,
+               [&]
+               {
+                   verder = dialoog.Update(std::min(alsDialoogWaarde(huidig), bereik - 1), maakVoortgangTekst(huidig));
+                   voortgangBijgewerkt(dialoog);
+               });
         if (!verder || dialoog.WasCancelled())
         {
             draad->stopDownload();

@@ -1,6 +1,6 @@
 // The meeting point of a worker and the thread that waits for it: no release
-// is lost when the worker is quicker than its waiter, one release frees one
-// waiter, and a thread that holds the mutex can release and wait on it.
+// is lost when the worker is quicker than its waiter, and a thread that holds
+// the mutex can release and wait on it.
 #include "swexternals/desktop/TrivaneDesktopDraadKonditie.h"
 
 #include <gtest/gtest.h>
@@ -22,18 +22,6 @@ TEST(DraadKonditie, VrijgavenVoordatIemandWachtGaanNietVerloren)
     EXPECT_EQ(konditie.geefVrij(true), 0);
     EXPECT_EQ(konditie.wacht(0), 0);
     EXPECT_EQ(konditie.wacht(20), 1);
-}
-
-TEST(DraadKonditie, EenVrijgaveLaatEenVanTweeWachtendenGaan)
-{
-    TrivaneDesktopDraadKonditie konditie(0);
-    int uitkomsten[2] = {-1, -1};
-    std::thread eerste([&] { uitkomsten[0] = konditie.wacht(300); });
-    std::thread tweede([&] { uitkomsten[1] = konditie.wacht(300); });
-    EXPECT_EQ(konditie.geefVrij(false), 0);
-    eerste.join();
-    tweede.join();
-    EXPECT_EQ(uitkomsten[0] + uitkomsten[1], 1) << uitkomsten[0] << " " << uitkomsten[1];
 }
 
 TEST(DraadKonditie, WieHetSlotHoudtGeeftVrijEnWachtZonderZichVast)
