@@ -24,9 +24,22 @@ class DesktopApp : public wxApp, public DesktopAppBasis
 public:
     static const wxString bedrijfsNaam;
 
+    // Reads the settings and nothing else: wxWidgets makes the application
+    // object before it starts the toolkit, so nothing here (nor in the
+    // constructor of a derived class) may need the display.
     DesktopApp(const wxString& applikatieNaam, const wxString& extensie);
     ~DesktopApp() override;
 
+    // wxWidgets calls it to run OnInit, once the toolkit has started (its
+    // OnInitGui comes before GTK starts): zetSchermInstellingen, then
+    // OnInit.
+    bool CallOnInit() override;
+    // What needs the display, once it is there and before OnInit: here the
+    // tool-tip setting. A derived class that adds its own calls this one
+    // first.
+    virtual void zetSchermInstellingen();
+
+    // Only reads: the tool-tip setting is applied by zetSchermInstellingen.
     void leesInstellingen();
     void zetToolTips(Stand stand);
     Stand moetenTooltips() const;
@@ -62,7 +75,8 @@ public:
                        const wxString& rechten, const wxString& webAdres, const wxIcon& icoon,
                        const wxArrayString& credits) const;
     // Adds the platform description, the toolkit and the credit lines (as
-    // developers) and the makers of the images (as artists), then shows it.
+    // developers) and the makers of the images (as artists), then shows it
+    // over the main window through DesktopVraag::toonAboutBox.
     void toonCopyright(wxAboutDialogInfo& info, const wxString& beschrijving, const wxArrayString& credits) const;
     // A splash screen of the image over the main window (or on its own),
     // with the text in its status line, closing after `tijdMs`.
@@ -78,8 +92,6 @@ public:
     static wxString geefRechtenNotitie();
 
 protected:
-    // The one place that puts the about box on the screen.
-    virtual void toonAboutBox(const wxAboutDialogInfo& info) const;
     // The page printAfbeelding prints, in the temporary folder; an invalid
     // name when it could not be written.
     wxFileName schrijfAfbeeldingPagina(const wxImage& beeld) const;

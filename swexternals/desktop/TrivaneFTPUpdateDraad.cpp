@@ -77,7 +77,7 @@ int TrivaneFTPUpdateDraad::zoekUpdate()
         if (meldFouten)
             DesktopFunkties::wxErrorVeilig(
                 _("Logged on to the update server, but its application directory could not be opened for") +
-                DesktopAppBasis::spaties(productNaam));
+                DesktopFunkties::spaties(productNaam));
         return meld(kcFout);
     }
     uitkomst.versie.clear();
@@ -209,7 +209,7 @@ int TrivaneFTPUpdateDraad::zetPaden()
 void TrivaneFTPUpdateDraad::meldNietGevonden() const
 {
     DesktopFunkties::wxErrorVeilig(_("FTP : could not find the requested file") +
-                                   DesktopAppBasis::dubbeleQuotes(installerOpServer, true) + ".");
+                                   DesktopFunkties::dubbeleQuotes(installerOpServer, true) + ".");
 }
 
 int TrivaneFTPUpdateDraad::bepaalDownloadGrootte()

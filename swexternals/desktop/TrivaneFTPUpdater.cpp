@@ -232,13 +232,13 @@ void TrivaneFTPUpdater::meldMislukt(int gewacht) const
 
 int TrivaneFTPUpdater::bespreekUitkomst(int gevonden)
 {
-    const wxString eigen = DesktopAppBasis::haken(TrivaneFTPUpdateDraad::geefEigenVersie(), true);
+    const wxString eigen = DesktopFunkties::haken(TrivaneFTPUpdateDraad::geefEigenVersie(), true);
     const wxString& vr = DesktopAppBasis::vr;
     if (gevonden == kcOk)
     {
         // Always asked, also when silent: a newer version is news.
         const wxString vraag = _("You are using version") + eigen + "." + vr + _("A newer version") +
-                               DesktopAppBasis::haken(versie, true) + _("is available for download.") + vr +
+                               DesktopFunkties::haken(versie, true) + _("is available for download.") + vr +
                                _("Would you like to download it?");
         const int antwoord = DesktopVraag::geef().stelVraag(vraag, _("A newer version is available !"),
                                                             wxYES_NO | wxICON_QUESTION | wxCENTRE, nullptr);
@@ -289,8 +289,8 @@ int TrivaneFTPUpdater::laadInstaller(unsigned short milliSeconden)
     metLus(true,
            [&]
            {
-               dialoog.emplace(_("Download of") + DesktopAppBasis::spaties(TrivaneFTPUpdateDraad::productNaam) +
-                                   _("version") + DesktopAppBasis::spaties(versie),
+               dialoog.emplace(_("Download of") + DesktopFunkties::spaties(TrivaneFTPUpdateDraad::productNaam) +
+                                   _("version") + DesktopFunkties::spaties(versie),
                                _("Progress of the download:"), alsDialoogWaarde(std::max<std::uint64_t>(maximum, 1)),
                                geefHoofdVenster(),
                                wxPD_CAN_ABORT | wxPD_APP_MODAL | wxPD_AUTO_HIDE | wxPD_ELAPSED_TIME |
@@ -381,7 +381,7 @@ void TrivaneFTPUpdater::installeer()
         overgedragen = Platform::installeerPakket(installer);
         if (!overgedragen)
             DesktopFunkties::wxErrorVeilig(_("The installer could not be started:") +
-                                           DesktopAppBasis::dubbeleQuotes(installer, true));
+                                           DesktopFunkties::dubbeleQuotes(installer, true));
         code = overgedragen ? kcOk : kcFout;
         return;
     }
@@ -410,7 +410,7 @@ bool TrivaneFTPUpdater::bewaarInstaller()
     if (wxCopyFile(installer, doel.GetFullPath(), true))
         return true;
     DesktopFunkties::wxErrorVeilig(_("The installer could not be stored in") +
-                                   DesktopAppBasis::dubbeleQuotes(map, true));
+                                   DesktopFunkties::dubbeleQuotes(map, true));
     return false;
 }
 
@@ -419,6 +419,6 @@ bool TrivaneFTPUpdater::verwijderInstaller()
     if (installerMap.verwijder())
         return true;
     DesktopFunkties::wxErrorVeilig(_("The downloaded installer could not be removed:") +
-                                   DesktopAppBasis::dubbeleQuotes(installer, true));
+                                   DesktopFunkties::dubbeleQuotes(installer, true));
     return false;
 }

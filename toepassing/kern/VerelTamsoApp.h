@@ -79,10 +79,15 @@ public:
 
     // --- The application object: construction and list settings ---
 
-    // Opens the project of the configuration and reads the list's colours
-    // and font; writes them back when it goes.
+    // Opens the project of the configuration and reads the list's colours;
+    // writes them and the font back when it goes. Made before the toolkit
+    // starts: nothing here may need the display.
     VerelTamsoApp();
     ~VerelTamsoApp() override;
+
+    // Once the toolkit has started, before OnInit: reads the list font too,
+    // whose default is the display's GUI font.
+    void zetSchermInstellingen() override;
 
     wxFont geefFont() const { return lijstFont; }
     wxColour geefTekstKleur() const { return lijstTekstKleur; }
