@@ -302,12 +302,14 @@ int TrivaneFTPUpdater::laadInstaller(unsigned short milliSeconden)
     // The dialog is gone before the worker's end is awaited or anything is
     // asked.
     beeindigDraad();
-    if (afloop != kcOk)
-        return afloop;
     const TrivaneFTPUpdateGedeeld::Uitkomst eind = gedeeld->lees();
-    if (eind.code != kcOk)
-        return eind.code;
+    // A worker that finished just as it was stopped leaves its folder to us.
     installerMap = DesktopPriveMap::neemOver(eind.installerMap);
+    if (afloop != kcOk || eind.code != kcOk)
+    {
+        static_cast<void>(installerMap.verwijder());
+        return afloop != kcOk ? afloop : static_cast<int>(eind.code);
+    }
     installeer();
     return code;
 }
