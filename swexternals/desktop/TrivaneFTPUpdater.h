@@ -52,8 +52,9 @@ public:
     TrivaneFTPUpdater& operator=(const TrivaneFTPUpdater&) = delete;
 
     // Runs the check. `milliSeconden` bounds the wait for the worker's
-    // first answer in each stage (0: no bound); every wait on the network
-    // is bounded by less than that. Results:
+    // first answer in each stage (0: no bound); every single wait on the
+    // network is bounded by half of that, at least a second, so that a dead
+    // server is reported as such. Results:
     //   0 the installer was handed over (and the program asked to close),
     //   1 nothing to do: up to date, a question declined, timed out,
     //     cancelled, or the installer kept or removed,
@@ -74,7 +75,8 @@ public:
     virtual bool stopHoofdProgramma() = 0;
 
 protected:
-    // After every update of the download's progress dialog. The program
+    // After every update of the download's progress dialog, while the event
+    // loop may run (see TrivaneDesktopFTPThread::geefLusSlot). The program
     // needs nothing here; a test reads the dialog and may press its Cancel.
     virtual void voortgangBijgewerkt(wxProgressDialog& dialoog);
 
