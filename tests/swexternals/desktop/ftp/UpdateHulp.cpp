@@ -13,8 +13,10 @@ std::string InstallatieOpnemer::leesBestand(const std::filesystem::path& pad)
 std::vector<std::filesystem::path> priveMappen()
 {
     std::vector<std::filesystem::path> mappen;
+    // Folders only: the program's single-instance lock, a file, lies in the
+    // same temporary folder under the same prefix.
     for (const auto& deel : std::filesystem::directory_iterator(testMap()))
-        if (deel.path().filename().string().rfind("VerelTamso-", 0) == 0)
+        if (deel.is_directory() && deel.path().filename().string().rfind("VerelTamso-", 0) == 0)
             mappen.push_back(deel.path());
     return mappen;
 }
