@@ -200,7 +200,10 @@ void VerelTamsoApp::MacOpenFiles(const wxArrayString& bestanden)
         DesktopFunkties::wxErrorVeilig(_("The presented path is not a readable file."));
         return;
     }
-    venster->stop();
+    // The user may keep the open project (a project in memory whose save
+    // was cancelled): then the handed-over file waits.
+    if (venster->stop() != 0)
+        return;
     sluitDB();
     if (open(bestand, true, wxString()) != 0)
     {
