@@ -81,8 +81,9 @@ public:
 
     // --- The application object: construction and list settings ---
 
-    // Opens the project of the configuration and reads the list's colours
-    // and font; writes them back when it goes.
+    // Opens the project of the configuration and reads the list's colours;
+    // writes them and the font back when it goes. Made before the toolkit
+    // starts: nothing here may need the display.
     VerelTamsoApp();
     ~VerelTamsoApp() override;
 
@@ -109,6 +110,10 @@ public:
     void MacReopenApp();
     // The main window, or null before OnInit made it.
     VensterKoppeling* geefVenster() const { return venster; }
+
+    // Once the toolkit has started, before OnInit: reads the list font too,
+    // whose default is the display's GUI font.
+    void zetSchermInstellingen() override;
 
     wxFont geefFont() const { return lijstFont; }
     wxColour geefTekstKleur() const { return lijstTekstKleur; }

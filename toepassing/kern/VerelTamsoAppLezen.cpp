@@ -266,7 +266,7 @@ RequirementLijst VerelTamsoApp::leesLijst(const wxString& opdracht)
     }
     catch (const wxSQLite3Exception& fout)
     {
-        DesktopFunkties::wxErrorVeilig(_("SQLite3 error:") + DesktopAppBasis::dubbeleQuotes(fout.GetMessage(), true) +
+        DesktopFunkties::wxErrorVeilig(_("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(fout.GetMessage(), true) +
                                        DesktopAppBasis::vr + wxGetTranslation(leesFout));
         lijst.Clear();
     }

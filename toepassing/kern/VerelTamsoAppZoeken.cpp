@@ -60,7 +60,7 @@ void VerelTamsoApp::maakZoekVelden(const wxString& zoekTekst, const wxString& pe
 
 void VerelTamsoApp::voegToeAanZoekVoorwaarde(const wxString& deel)
 {
-    zoekVoorwaarde = zoekVoorwaarde.empty() ? deel : haken(zoekVoorwaarde, false) + " and " + deel;
+    zoekVoorwaarde = zoekVoorwaarde.empty() ? deel : DesktopFunkties::haken(zoekVoorwaarde, false) + " and " + deel;
 }
 
 wxArrayString VerelTamsoApp::leesAlleWerknemers()
