@@ -97,7 +97,10 @@ unsigned int SQLite3Basis::openOntbrekendBestand(const wxString& naam, const wxS
 
 unsigned int SQLite3Basis::openMetVlaggen(const wxString& naam, const wxString& sleutel, int vlaggen)
 {
-    Open(naam, sleutel, vlaggen);
+    // The connection is used by one thread only, the GUI thread, so SQLite
+    // need not take its lock at every call: a list of 100,000 rows makes a
+    // million of them.
+    Open(naam, sleutel, vlaggen | WXSQLITE_OPEN_NOMUTEX);
     if (!IsOpen())
     {
         const wxString wat =
