@@ -212,13 +212,13 @@ void VerelTamsoApp::meldLeesFout()
 // error while the rows of a query were stepped through.
 void VerelTamsoApp::meldLeesFout(const wxString& sqliteBericht)
 {
-    DesktopFunkties::wxErrorVeilig(_("SQLite3 error:") + DesktopAppBasis::dubbeleQuotes(sqliteBericht, true) +
+    DesktopFunkties::wxErrorVeilig(_("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(sqliteBericht, true) +
                                    DesktopAppBasis::vr + wxGetTranslation(leesFout));
 }
 
 void VerelTamsoApp::meldSQLiteFout(const wxString& sqliteBericht)
 {
-    DesktopFunkties::wxErrorVeilig(_("SQLite3 error:") + DesktopAppBasis::dubbeleQuotes(sqliteBericht, true));
+    DesktopFunkties::wxErrorVeilig(_("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(sqliteBericht, true));
 }
 
 Requirement VerelTamsoApp::vertaalTabel(wxSQLite3Table& tabel, bool alle)

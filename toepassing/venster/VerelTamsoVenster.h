@@ -352,7 +352,9 @@ private:
                         double voltooiing);
     void toonStatistiekTeksten(unsigned long long aantal, long long totaal, long long kosten, long long totaleKosten,
                                double voltooiing);
+    void toonLeesFout(long long totaal, long long totaleKosten);
     void toonGeenProjekt();
+    VerelTamsoApp::ZoekCriteria geefZoekCriteria() const;
 
     std::vector<wxAcceleratorEntry> sneltoetsen;
     bool lijstVerversenGevraagd;
