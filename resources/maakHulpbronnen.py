@@ -136,6 +136,14 @@ def opvullen(beeld, breedte, hoogte):
     return doek
 
 
+def schalen(beeld, breedte, hoogte):
+    """Brings a picture to the size it is shown at: pixel art by a whole
+    factor stays sharp, any other factor is smoothed."""
+    beeld = beeld.convert("RGBA")
+    heel = breedte % beeld.width == 0 and hoogte % beeld.height == 0
+    return beeld.resize((breedte, hoogte), Image.NEAREST if heel else Image.LANCZOS)
+
+
 def maat(tekst):
     breedte, hoogte = tekst.lower().split("x")
     return int(breedte), int(hoogte)
@@ -158,6 +166,8 @@ def maak(naam, bron, opties):
         return als_bytes(tekening(), naam)
     if "opvullen" in opties:
         return als_bytes(opvullen(Image.open(bron), *maat(opties["opvullen"])), naam)
+    if "schaal" in opties:
+        return als_bytes(schalen(Image.open(bron), *maat(opties["schaal"])), naam)
     with open(bron, "rb") as bestand:
         return bestand.read()
 

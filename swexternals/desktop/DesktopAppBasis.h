@@ -78,6 +78,9 @@ public:
     // so that it never reads a file that is still to change; with
     // `stopHuidige` this instance ends its main loop now.
     void startApplikatieOpnieuw(bool stopHuidige);
+    // True once a restart was asked for: a start-up that asks for one before
+    // the main loop runs must end itself, nothing else will.
+    bool isHerstartGevraagd() const { return !herstartProgramma.empty(); }
     wxFileName geefExePad() const;
 
     // Document types: index 0 is the application's own, described by the
