@@ -281,6 +281,16 @@ void VerelTamsoVenster::toonGeenProjekt()
 
 int VerelTamsoVenster::stop()
 {
+    // Nothing open: nothing to keep. Safe operation ends first, with its
+    // question, as for the Close command; its commit would be refused.
+    if (!app->isDBOpen())
+        return 0;
+    if (app->isSavePointBezig())
+    {
+        const int gestopt = schakelSafePoint(StandUit);
+        if (gestopt != 0)
+            return gestopt;
+    }
     const int resultaat = app->stopDatabase();
     if (resultaat == 0)
         verversLijst();
