@@ -7,6 +7,7 @@
 
 #include <wx/icon.h>
 #include <wx/image.h>
+#include <wx/log.h>
 #include <wx/menu.h>
 #include <wx/mstream.h>
 #include <wx/stattext.h>
@@ -69,12 +70,12 @@ void VerelTamsoVenster::OnStrakTrekkenIDClick(wxCommandEvent&)
     switch (app->srStrakTrekken())
     {
     case 0:
-        DesktopFunkties::wxLogVeilig(_("Requirements I.D numbers were reassigned without any gaps in the numbering."));
+        wxLogMessage("%s", _("Requirements I.D numbers were reassigned without any gaps in the numbering."));
         verversLijst();
         break;
     case 1:
-        DesktopFunkties::wxLogVeilig(
-            _("Requirements I.D numbers were not reassigned because there were no gaps in the numbering."));
+        wxLogMessage("%s",
+                     _("Requirements I.D numbers were not reassigned because there were no gaps in the numbering."));
         break;
     default:
         DesktopFunkties::wxErrorVeilig(_("Error reassigning all requirements I.D numbers."));
@@ -152,12 +153,12 @@ int VerelTamsoVenster::stopVeiligeModus()
     {
         // Releasing the savepoint now would keep the very changes the user
         // chose to drop: safe operation stays on.
-        DesktopFunkties::wxLogVeilig(verslag);
+        wxLogMessage("%s", verslag);
         DesktopFunkties::wxErrorVeilig(
             _("Safe operation stays on: its changes could not be undone, and ending it now would keep them."));
         return 2;
     }
-    DesktopFunkties::wxLogVeilig(verslag);
+    wxLogMessage("%s", verslag);
 
     const int resultaat = app->schakelSafePoint(StandUit);
     if (resultaat != 0)

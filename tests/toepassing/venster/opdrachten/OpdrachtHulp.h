@@ -20,6 +20,8 @@ public:
     // The next this many starts fail (reported as the store would).
     int startFouten = 0;
     std::function<void()> naSluiten;
+    // The window the desktop's hand-over of files talks to.
+    using KernApp::venster;
 
     int startDatabase() override;
     void sluitDB() override;

@@ -426,3 +426,31 @@ TEST_F(OpdrachtTest, AReadOnlySwitchThatFailsHalfWayLeavesNoProject)
         EXPECT_EQ(statistiek(), "none") << geval.fout;
     }
 }
+
+TEST_F(OpdrachtTest, AFileHandedOverTakesThePlaceOfTheProjectOnlyWhenThatMayGo)
+{
+    app->venster = venster.get();
+    const wxString a = projectPad("a.vtd");
+    const wxString b = projectPad("b.vtd");
+    maakProjectBestand(a, {{1, "Boil"}});
+    maakProjectBestand(b, {{2, "Pour"}}, "Soup");
+
+    // With no project open there is nothing to keep.
+    app->MacOpenFiles(wxArrayString(1, &a));
+    ASSERT_TRUE(app->isDBOpen());
+    EXPECT_EQ(naamLabel(), "Kettle");
+    EXPECT_EQ(titels(), lijst({"Boil"}));
+
+    // Safe operation ends first, with its question.
+    ASSERT_EQ(app->openProject(a), 0);
+    venster->start();
+    klik(V::ID_STARTSTOPVEILIGEMODUS);
+    ASSERT_EQ(app->voegToe(opgeslagen("Pour", 2)), 0);
+    vragen.antwoord(wxYES); // keep
+    app->MacOpenFiles(wxArrayString(1, &b));
+    EXPECT_EQ(vragen.geefVragen().back().titel, "End of safe mode");
+    EXPECT_EQ(naamLabel(), "Soup");
+    EXPECT_EQ(menuLabel(V::ID_STARTSTOPVEILIGEMODUS), "Start Safe Operation");
+    EXPECT_EQ(rijenInBestand(a), "Boil=1,Pour=2");
+    app->venster = nullptr;
+}
