@@ -265,7 +265,7 @@ void VerelTamsoVenster::start()
         return;
     }
     schakelSlechtsLezenKnoppen(app->isAlleenLezenDB() ? StandAan : StandUit);
-    projektNaamLabel->SetLabel(app->geefProjektNaam());
+    projektNaamLabel->SetLabelText(app->geefProjektNaam());
     zetStatusTekst(app->geefDBPadVoorBeschrijving());
     zetSortering();
     verversLijst();
