@@ -1,6 +1,7 @@
 #include "toepassing/venster/VerelTamsoVenster.h"
 
 #include "resources/Hulpbronnen.h"
+#include "swexternals/desktop/platform/Platform.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 
 #include <wx/bmpbuttn.h>
@@ -367,5 +368,5 @@ void VerelTamsoVenster::OnCloseWindow(wxCloseEvent&)
 void VerelTamsoVenster::OnBezoekTrivaneWebsiteIDClick(wxCommandEvent&)
 {
     static const wxString adres = "https://www.trivane.nl";
-    wxLaunchDefaultBrowser(adres);
+    Platform::openWebAdres(adres);
 }
