@@ -37,7 +37,7 @@ wxIcon leesAboutIcoon()
 
 wxString credit(const wxString& tekst, const wxString& adres)
 {
-    return tekst + DesktopAppBasis::haken(adres, true);
+    return tekst + DesktopFunkties::haken(adres, true);
 }
 } // namespace
 
