@@ -1,6 +1,5 @@
 #include "tests/toepassing/venster/opdrachten/OpdrachtHulp.h"
 
-#include "swexternals/desktop/platform/Platform.h"
 #include "tests/ondersteuning/GuiHulp.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 
@@ -8,8 +7,6 @@
 #include <wx/bmpbuttn.h>
 #include <wx/image.h>
 #include <wx/menu.h>
-#include <wx/stattext.h>
-#include <wx/statusbr.h>
 
 int OpdrachtApp::startDatabase()
 {
@@ -97,26 +94,6 @@ bool OpdrachtTest::isAan(int id)
     return gebeurtenis.GetEnabled();
 }
 
-wxString OpdrachtTest::naamLabel() const
-{
-    return static_cast<wxStaticText*>(venster->FindWindow(VerelTamsoVenster::ID_PROJEKTNAAM_LABEL))->GetLabelText();
-}
-
-wxString OpdrachtTest::statusTekst() const
-{
-    return venster->GetStatusBar()->GetStatusText(1);
-}
-
-wxString OpdrachtTest::menuLabel(int id) const
-{
-    return venster->GetMenuBar()->FindItem(id)->GetItemLabel();
-}
-
-bool OpdrachtTest::isAangevinkt(int id) const
-{
-    return venster->GetMenuBar()->FindItem(id)->IsChecked();
-}
-
 std::vector<wxString> OpdrachtTest::titels() const
 {
     const RekLijstCtrl* lijst = venster->geefRekLijst();
@@ -126,22 +103,12 @@ std::vector<wxString> OpdrachtTest::titels() const
     return uit;
 }
 
-wxString OpdrachtTest::statistiek() const
-{
-    return venster->FindWindow(VerelTamsoVenster::ID_AANTALREK_LABEL)->GetLabel();
-}
-
 std::vector<wxString> OpdrachtTest::geschiedenis() const
 {
     std::vector<wxString> uit;
     for (size_t i = 0; i < venster->bestandGeschiedenis.GetCount(); ++i)
         uit.push_back(venster->bestandGeschiedenis.GetHistoryFile(i));
     return uit;
-}
-
-bool OpdrachtTest::isGewijzigd() const
-{
-    return Platform::isVensterGewijzigd(*venster);
 }
 
 wxString OpdrachtVragen::kiesBestand(const wxString& bericht, const wxString& standaardMap,

@@ -1,6 +1,7 @@
 #ifndef TESTS_TOEPASSING_VENSTER_OPDRACHTEN_OPDRACHTHULP_H
 #define TESTS_TOEPASSING_VENSTER_OPDRACHTEN_OPDRACHTHULP_H
 
+#include "swexternals/desktop/platform/Platform.h"
 #include "tests/ondersteuning/VraagBeantwoorder.h"
 #include "tests/toepassing/kern/app/KernApp.h"
 #include "toepassing/venster/VerelTamsoVenster.h"
@@ -9,6 +10,9 @@
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <vector>
+#include <wx/menu.h>
+#include <wx/stattext.h>
+#include <wx/statusbr.h>
 #include <wx/weakref.h>
 
 // The application object as the program builds it, with two ways to fail
@@ -76,19 +80,23 @@ protected:
     // What the update handler of the command says.
     bool isAan(int id);
 
-    wxString naamLabel() const;
-    wxString statusTekst() const;
-    wxString menuLabel(int id) const;
-    bool isAangevinkt(int id) const;
+    wxString naamLabel() const { return tekstVan(VerelTamsoVenster::ID_PROJEKTNAAM_LABEL); }
+    wxString statistiek() const { return tekstVan(VerelTamsoVenster::ID_AANTALREK_LABEL); }
+    wxString statusTekst() const { return venster->GetStatusBar()->GetStatusText(1); }
+    wxString menuLabel(int id) const { return venster->GetMenuBar()->FindItem(id)->GetItemLabel(); }
+    bool isAangevinkt(int id) const { return venster->GetMenuBar()->FindItem(id)->IsChecked(); }
+    // The window's unsaved-changes mark.
+    bool isGewijzigd() const { return Platform::isVensterGewijzigd(*venster); }
     // The titles the list shows, top to bottom.
     std::vector<wxString> titels() const;
-    wxString statistiek() const;
     std::vector<wxString> geschiedenis() const;
-    // The window's unsaved-changes mark.
-    bool isGewijzigd() const;
     // The picture on the button of the read-only switch is the one of this
     // name.
     bool toontKnopBeeld(const wxString& naam) const;
+
+private:
+    // A label as it reads, an "&" included.
+    wxString tekstVan(int id) const { return static_cast<wxStaticText*>(venster->FindWindow(id))->GetLabelText(); }
 };
 
 #endif
