@@ -3,6 +3,8 @@
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/toepassing/venster/VensterHulp.h"
 
+#include <wx/uiaction.h>
+
 namespace
 {
 void meldSelektie(TestVenster& venster, wxEventType soort, long rij)
@@ -117,4 +119,37 @@ TEST_F(VensterTest, KeysTypedIntoATextFieldStayThere)
     EXPECT_FALSE(houdtVast(*venster, zoeken, 'Z', 0));
     EXPECT_FALSE(houdtVast(*venster, zoeken, 'A', wxMOD_CONTROL));
     EXPECT_FALSE(houdtVast(*venster, *venster->geefRekLijst(), 'Z', wxMOD_CONTROL));
+}
+
+TEST_F(VensterTest, ARealCtrlZInTheSearchFieldStaysThere)
+{
+    // The keys through the X server, as a keyboard gives them: the menu's
+    // accelerator answers in the list, not in the search field.
+    // A change left open: Undo is enabled.
+    ASSERT_EQ(app->startTransaktie(), 0);
+    ASSERT_EQ(app->executeUpdate("update Requirements set prioriteit=81 where SR==10"), 0);
+    venster->GetMenuBar()->Enable(wxID_UNDO, true);
+    int ongedaan = 0;
+    venster->Bind(
+        wxEVT_MENU, [&](wxCommandEvent&) { ++ongedaan; }, wxID_UNDO);
+    venster->Show();
+    venster->Raise();
+    ASSERT_TRUE(wachtOp([&] { return venster->IsShownOnScreen(); }));
+    wxUIActionSimulator toetsen;
+    const auto typCtrlZ = [&](wxWindow& focus)
+    {
+        // Without a window manager the keys go to the window under the
+        // pointer.
+        toetsen.MouseMove(focus.GetScreenRect().GetPosition() + wxPoint(10, 10));
+        verwerkGebeurtenissen(100);
+        focus.SetFocus();
+        wachtOp([&] { return wxWindow::FindFocus() == &focus || focus.IsDescendant(wxWindow::FindFocus()); }, 2000);
+        toetsen.Char('z', wxMOD_CONTROL);
+        verwerkGebeurtenissen(300);
+    };
+    typCtrlZ(*venster->geefRekLijst());
+    if (ongedaan == 0)
+        GTEST_SKIP() << "the X server gave the window no keyboard focus";
+    typCtrlZ(*venster->zoekVeld);
+    EXPECT_EQ(ongedaan, 1);
 }

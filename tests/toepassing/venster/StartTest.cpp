@@ -180,3 +180,25 @@ TEST_F(VensterTest, CommandsThatComeLaterAreDisabled)
     venster->selekteerRequirements(lijstVan({opgeslagen("Pour", 30), opgeslagen("Serve", 40)}), StandAan);
     EXPECT_FALSE(isIngeschakeld(*venster, VerelTamsoVenster::ID_DUBBELKLIKEDITMODE));
 }
+
+TEST(VensterStart, AnOrderlyStopKeepsAProjectInMemoryTheUserWillNotLetGo)
+{
+    VApp app;
+    ASSERT_EQ(app->startDatabase(), 0);
+    TestVenster* venster = maakVenster(*app);
+    venster->start();
+    // The update check ends the program: Cancel at "save it in a file?"
+    // keeps the program, the window and the only copy of the project.
+    VraagBeantwoorder vragen;
+    vragen.antwoord(wxCANCEL);
+    venster->gewoneStop();
+    EXPECT_TRUE(app->isDBOpen());
+    EXPECT_FALSE(wxTheApp->IsScheduledForDestruction(venster));
+    // No: the project is let go and the window goes.
+    vragen.antwoord(wxNO);
+    venster->gewoneStop();
+    EXPECT_FALSE(app->isDBOpen());
+    EXPECT_TRUE(wxTheApp->IsScheduledForDestruction(venster));
+    venster = nullptr;
+    verwerkGebeurtenissen();
+}
