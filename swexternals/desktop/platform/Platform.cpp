@@ -2,6 +2,7 @@
 
 #include "swexternals/desktop/DesktopFunkties.h"
 
+#include <set>
 #include <spawn.h>
 #include <sys/types.h>
 #include <utility>
@@ -15,6 +16,21 @@ extern char** environ;
 namespace
 {
 const wxString gewijzigdTeken = "*";
+
+// wxWidgets keeps the mark in a field that only its macOS port gives a
+// value at creation; elsewhere the first read is undefined. The marked
+// windows are kept here instead, each until it is unmarked or destroyed.
+std::set<const wxObject*>& gemarkeerdeVensters()
+{
+    static std::set<const wxObject*> vensters;
+    return vensters;
+}
+
+void vergeetVenster(wxWindowDestroyEvent& gebeurtenis)
+{
+    gemarkeerdeVensters().erase(gebeurtenis.GetEventObject());
+    gebeurtenis.Skip();
+}
 
 // The scheme of an address as RFC 3986 has it: a letter, then letters,
 // digits, "+", "-" and "."; empty when the address has none.
@@ -153,13 +169,17 @@ void Platform::zetVensterGewijzigd(wxTopLevelWindow& venster, bool gewijzigd)
     // The title without the mark, taken while the old state still tells
     // whether a leading "*" is the mark or the title's own.
     const wxString titel = geefVensterTitel(venster);
+    if (gewijzigd && gemarkeerdeVensters().insert(&venster).second)
+        venster.Bind(wxEVT_DESTROY, &vergeetVenster);
+    else if (!gewijzigd && gemarkeerdeVensters().erase(&venster) != 0)
+        venster.Unbind(wxEVT_DESTROY, &vergeetVenster);
     venster.OSXSetModified(gewijzigd);
     zetVensterTitel(venster, titel);
 }
 
 void Platform::zetVensterTitel(wxTopLevelWindow& venster, const wxString& titel)
 {
-    const wxString getoond = venster.OSXIsModified() ? gewijzigdTeken + titel : titel;
+    const wxString getoond = isVensterGewijzigd(venster) ? gewijzigdTeken + titel : titel;
     if (venster.GetTitle() != getoond)
         venster.SetTitle(getoond);
 }
@@ -167,12 +187,12 @@ void Platform::zetVensterTitel(wxTopLevelWindow& venster, const wxString& titel)
 wxString Platform::geefVensterTitel(const wxTopLevelWindow& venster)
 {
     const wxString titel = venster.GetTitle();
-    if (venster.OSXIsModified() && titel.StartsWith(gewijzigdTeken))
+    if (isVensterGewijzigd(venster) && titel.StartsWith(gewijzigdTeken))
         return titel.Mid(gewijzigdTeken.length());
     return titel;
 }
 
 bool Platform::isVensterGewijzigd(const wxTopLevelWindow& venster)
 {
-    return venster.OSXIsModified();
+    return gemarkeerdeVensters().count(&venster) != 0;
 }
