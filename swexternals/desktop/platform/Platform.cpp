@@ -2,9 +2,9 @@
 
 #include "swexternals/desktop/DesktopFunkties.h"
 
-#include <set>
 #include <spawn.h>
 #include <sys/types.h>
+#include <unordered_set>
 #include <utility>
 #include <wx/filefn.h>
 #include <wx/intl.h>
@@ -16,21 +16,6 @@ extern char** environ;
 namespace
 {
 const wxString gewijzigdTeken = "*";
-
-// wxWidgets keeps the mark in a field that only its macOS port gives a
-// value at creation; elsewhere the first read is undefined. The marked
-// windows are kept here instead, each until it is unmarked or destroyed.
-std::set<const wxObject*>& gemarkeerdeVensters()
-{
-    static std::set<const wxObject*> vensters;
-    return vensters;
-}
-
-void vergeetVenster(wxWindowDestroyEvent& gebeurtenis)
-{
-    gemarkeerdeVensters().erase(gebeurtenis.GetEventObject());
-    gebeurtenis.Skip();
-}
 
 // The scheme of an address as RFC 3986 has it: a letter, then letters,
 // digits, "+", "-" and "."; empty when the address has none.
@@ -164,15 +149,35 @@ Platform::WebOpener& Platform::huidigeWebOpener()
     return opener;
 }
 
+// The marked windows. The toolkit's own flag for the mark is set on every
+// platform but given its first value only on the original one: read before
+// it was set, it is whatever the memory held.
+std::unordered_set<const wxTopLevelWindow*>& Platform::gemarkeerdeVensters()
+{
+    static std::unordered_set<const wxTopLevelWindow*> vensters;
+    return vensters;
+}
+
 void Platform::zetVensterGewijzigd(wxTopLevelWindow& venster, bool gewijzigd)
 {
     // The title without the mark, taken while the old state still tells
     // whether a leading "*" is the mark or the title's own.
     const wxString titel = geefVensterTitel(venster);
-    if (gewijzigd && gemarkeerdeVensters().insert(&venster).second)
-        venster.Bind(wxEVT_DESTROY, &vergeetVenster);
-    else if (!gewijzigd && gemarkeerdeVensters().erase(&venster) != 0)
-        venster.Unbind(wxEVT_DESTROY, &vergeetVenster);
+    if (!gewijzigd)
+        gemarkeerdeVensters().erase(&venster);
+    else if (gemarkeerdeVensters().insert(&venster).second)
+    {
+        // A window that goes takes its mark along, before another may be
+        // made at its address.
+        const wxTopLevelWindow* adres = &venster;
+        venster.Bind(wxEVT_DESTROY,
+                     [adres](wxWindowDestroyEvent& gebeurtenis)
+                     {
+                         if (gebeurtenis.GetEventObject() == adres)
+                             gemarkeerdeVensters().erase(adres);
+                         gebeurtenis.Skip();
+                     });
+    }
     venster.OSXSetModified(gewijzigd);
     zetVensterTitel(venster, titel);
 }
