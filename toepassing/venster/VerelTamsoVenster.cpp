@@ -266,7 +266,7 @@ void VerelTamsoVenster::start()
         return;
     }
     schakelSlechtsLezenKnoppen(app->isAlleenLezenDB() ? StandAan : StandUit);
-    projektNaamLabel->SetLabel(app->geefProjektNaam());
+    projektNaamLabel->SetLabelText(app->geefProjektNaam());
     zetStatusTekst(app->geefDBPadVoorBeschrijving());
     zetSortering();
     verversLijst();
@@ -282,6 +282,16 @@ void VerelTamsoVenster::toonGeenProjekt()
 
 int VerelTamsoVenster::stop()
 {
+    // Nothing open: nothing to keep. Safe operation ends first, with its
+    // question, as for the Close command; its commit would be refused.
+    if (!app->isDBOpen())
+        return 0;
+    if (app->isSavePointBezig())
+    {
+        const int gestopt = schakelSafePoint(StandUit);
+        if (gestopt != 0)
+            return gestopt;
+    }
     const int resultaat = app->stopDatabase();
     if (resultaat == 0)
         verversLijst();

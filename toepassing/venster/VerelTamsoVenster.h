@@ -281,6 +281,24 @@ protected:
     void OnControleerOpUpdatesIDClick(wxCommandEvent& gebeurtenis);
     void OnControleerOpUpdatesIDUpdate(wxUpdateUIEvent& gebeurtenis);
 
+    // --- Helpers of the project and database commands ---
+
+    // The window for a project that was just started: read-only indication,
+    // name, database, list and people.
+    void toonProjekt();
+    // After a command that failed: a project that is no longer open shows
+    // "No project" and an empty list, never the rows of the closed one.
+    void toonNaMislukking();
+    // A project that opened but does not start is closed for good.
+    void sluitOnstartbaarProjekt();
+    void openRecentBestand(size_t index);
+    // The name dialog; the label shows the stored name after it.
+    void vraagProjektNaam();
+    // Label and check mark of the safe-operation item by the mode in force.
+    void toonVeiligeModus();
+    int startVeiligeModus();
+    int stopVeiligeModus();
+
     // --- Controls and menus, created by CreateControls ---
     wxPanel* hoofdPaneel;
     wxStaticText* projektNaamLabel;
