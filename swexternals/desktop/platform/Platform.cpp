@@ -77,6 +77,25 @@ bool Platform::openMetStandaardProgramma(const wxString& pad)
     return wxExecute(argumenten, wxEXEC_ASYNC) != 0;
 }
 
+bool Platform::installeerPakket(const wxString& pakket)
+{
+    const Installeerder& installeerder = huidigeInstalleerder();
+    // The desktop's handler for the package's type is its package
+    // installer (GNOME Software, Discover, GDebi, ...).
+    return installeerder ? installeerder(pakket) : openMetStandaardProgramma(pakket);
+}
+
+Platform::Installeerder Platform::zetInstalleerder(Installeerder installeerder)
+{
+    return std::exchange(huidigeInstalleerder(), std::move(installeerder));
+}
+
+Platform::Installeerder& Platform::huidigeInstalleerder()
+{
+    static Installeerder installeerder;
+    return installeerder;
+}
+
 bool Platform::startOpnieuw(const wxString& programma)
 {
     const Starter& starter = huidigeStarter();

@@ -25,6 +25,18 @@ public:
     using Opener = std::function<bool(const wxString& pad)>;
     static Opener zetOpener(Opener opener);
 
+    // Hands a downloaded package to the desktop's package installer, which
+    // shows the user what it installs and asks before it does so: the
+    // original platform's "open" with the installer. The package goes over
+    // as one argument of its own, never through a shell. True when the
+    // installer was started.
+    static bool installeerPakket(const wxString& pakket);
+
+    // What installeerPakket runs. Tests record the package here; an empty
+    // function puts the desktop's own back.
+    using Installeerder = std::function<bool(const wxString& pakket)>;
+    static Installeerder zetInstalleerder(Installeerder installeerder);
+
     // Starts the program anew as a process of its own, the executable given
     // as it stands (no shell, no arguments), without waiting for it. The
     // original platform's "open -n -a" with the application bundle. True
@@ -76,6 +88,7 @@ private:
     static Opener& huidigeOpener();
     static bool startProces(const wxString& programma);
     static Starter& huidigeStarter();
+    static Installeerder& huidigeInstalleerder();
 };
 
 #endif

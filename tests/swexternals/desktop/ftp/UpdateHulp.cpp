@@ -1,0 +1,20 @@
+#include "tests/swexternals/desktop/ftp/UpdateHulp.h"
+
+#include <fstream>
+#include <sstream>
+
+std::string InstallatieOpnemer::leesBestand(const std::filesystem::path& pad)
+{
+    std::stringstream inhoud;
+    inhoud << std::ifstream(pad, std::ios::binary).rdbuf();
+    return inhoud.str();
+}
+
+std::vector<std::filesystem::path> priveMappen()
+{
+    std::vector<std::filesystem::path> mappen;
+    for (const auto& deel : std::filesystem::directory_iterator(testMap()))
+        if (deel.path().filename().string().rfind("VerelTamso-", 0) == 0)
+            mappen.push_back(deel.path());
+    return mappen;
+}
