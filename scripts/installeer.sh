@@ -41,6 +41,11 @@ fi
 if [ "${1:-}" = test ]; then
     pakketten+=(libx11-dev desktop-file-utils libxml2-utils shared-mime-info)
 fi
+# The program's Debian package (cpack -G DEB), made by a test: dpkg-shlibdeps
+# declares the libraries it needs, file finds the programs among its files.
+if [ "${1:-}" = test ]; then
+    pakketten+=(dpkg-dev file)
+fi
 
 # A quicker build: ccache in front of the compilers (the CMake files use it
 # when it is there; see VT_CCACHE).

@@ -21,7 +21,9 @@ public:
     // project in memory) or it could not be saved, and it stays open.
     [[nodiscard]] virtual int stop() = 0;
     // Ends the program in order: the project closed, the window destroyed.
-    virtual void gewoneStop() = 0;
+    // False when the user kept the project (a cancelled save of a project in
+    // memory) or it could not be closed: the program then goes on.
+    [[nodiscard]] virtual bool gewoneStop() = 0;
 };
 
 #endif

@@ -298,14 +298,15 @@ int VerelTamsoVenster::stop()
     return resultaat;
 }
 
-void VerelTamsoVenster::gewoneStop()
+bool VerelTamsoVenster::gewoneStop()
 {
     // The installer replaces the program: what the user has not saved must
     // be offered first. Only a closed project lets the program go.
     if (app->isDBOpen() && sluitProjekt() != 0)
-        return;
+        return false;
     Destroy();
     app->ExitMainLoop();
+    return true;
 }
 
 void VerelTamsoVenster::zetStatusTekst(const wxString& tekst)

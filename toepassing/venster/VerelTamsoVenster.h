@@ -124,8 +124,9 @@ public:
     // or the commit failed): the list then keeps it.
     [[nodiscard]] int stop() override;
     // Ends the program in order, for the update check. A project the user
-    // will not let go (a cancelled save of a project in memory) keeps it.
-    void gewoneStop() override;
+    // will not let go (a cancelled save of a project in memory) keeps it
+    // running: false. True when the window is gone and the program ends.
+    [[nodiscard]] bool gewoneStop() override;
 
     void zetStatusTekst(const wxString& tekst);
     // On: the read+write label and the locked padlock; else the read-only

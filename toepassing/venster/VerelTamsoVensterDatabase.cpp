@@ -2,6 +2,7 @@
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/DesktopVraag.h"
+#include "toepassing/kern/VerelTamsoFTPUpdater.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 #include "toepassing/venster/VerelTamsoVenster.h"
 
@@ -21,6 +22,8 @@ namespace
 {
 const char* const aboutBeeld = "afbeeldingen/VerelTamso_logo.png";
 const wxString makerAdres = "https://www.trivane.nl";
+// How long the update check waits for the server's first answer.
+const unsigned short updateWachtMs = 10000;
 
 wxIcon leesAboutIcoon()
 {
@@ -206,8 +209,8 @@ void VerelTamsoVenster::OnZetTalenIDClick(wxCommandEvent&)
     app->toonTaalDialoog();
 }
 
-// The project currency, the font and colour choice and the update check come
-// with their dialogs; until then their menu items stay disabled.
+// The project currency and the font and colour choice come with their
+// dialogs; until then their menu items stay disabled.
 
 void VerelTamsoVenster::OnZetProjektValutaIDClick(wxCommandEvent&) {}
 
@@ -223,9 +226,18 @@ void VerelTamsoVenster::OnZetKleurenIDUpdate(wxUpdateUIEvent& gebeurtenis)
     gebeurtenis.Enable(false);
 }
 
-void VerelTamsoVenster::OnControleerOpUpdatesIDClick(wxCommandEvent&) {}
+void VerelTamsoVenster::OnControleerOpUpdatesIDClick(wxCommandEvent&)
+{
+    // The server is a setting with the maker's as its default, so that it can
+    // be pointed elsewhere.
+    VerelTamsoFTPUpdater updater(app, TrivaneFTPUpdater::maakLogin(app->geefAppConfigRef()),
+                                 TrivaneFTPUpdater::updateMap, false, true);
+    // The check tells the user its outcome itself. After a hand-over of the
+    // installer this window may be on its way out: nothing of it is touched.
+    (void)updater.ga(updateWachtMs);
+}
 
 void VerelTamsoVenster::OnControleerOpUpdatesIDUpdate(wxUpdateUIEvent& gebeurtenis)
 {
-    gebeurtenis.Enable(false);
+    gebeurtenis.Enable(true);
 }
