@@ -2,8 +2,6 @@
 
 #include "base/TrivaneCString.h"
 
-#include <wx/intl.h>
-
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -12,6 +10,7 @@
 #include <limits>
 #include <new>
 #include <string>
+#include <wx/intl.h>
 
 namespace
 {
@@ -82,7 +81,6 @@ unsigned char naarHoofd(unsigned char c)
 } // namespace
 
 const char TrivaneString::nulstring[] = "";
-bool TrivaneString::use_leading_plus = false;
 TrivaneTaal TrivaneString::taalkeuze = TaalNederlands;
 TrivaneStringBasis::KommaPuntKeuze TrivaneString::kommaPunt = TrivaneStringBasis::KeuzeKomma;
 const char TrivaneString::kommaPuntTeken[3] = {'.', ',', '.'};
@@ -91,8 +89,7 @@ const char TrivaneString::kommaPuntTeken[3] = {'.', ',', '.'};
 // Construction
 
 TrivaneString::TrivaneString(const char* tekst, unsigned long long lengte, char afsluiter, bool veranderbaar)
-    : TrivaneString(MaakView{}, tekst, lengte != 0 ? lengte : scanGrootte(tekst, afsluiter), afsluiter,
-                    veranderbaar)
+    : TrivaneString(MaakView{}, tekst, lengte != 0 ? lengte : scanGrootte(tekst, afsluiter), afsluiter, veranderbaar)
 {
 }
 
@@ -111,8 +108,7 @@ TrivaneString::TrivaneString(MaakBuffer, unsigned long long capaciteit)
     std::memset(data, 0, grootte);
 }
 
-TrivaneString::TrivaneString(MaakView, const char* tekst, unsigned long long grootte, char afsluiter,
-                             bool veranderbaar)
+TrivaneString::TrivaneString(MaakView, const char* tekst, unsigned long long grootte, char afsluiter, bool veranderbaar)
     : TrivaneDataPakket<char>(tekst, tekst ? grootte : 0, 1, veranderbaar), afsluiter(afsluiter), laatstePrintAantal(0)
 {
 }
@@ -128,14 +124,13 @@ TrivaneString::TrivaneString(const wxString& tekst) : TrivaneString(MaakBuffer{}
 TrivaneString::TrivaneString(const TrivaneDataPakket<char>& pakket, char afsluiter)
     : TrivaneDataPakket<char>(pakket.geefBasisAdres(), pakket.geefGrootte(), pakket.geefElementGrootte(),
                               pakket.isVeranderbaar(), pakket.geefVolgende()),
-      afsluiter(afsluiter),
-      laatstePrintAantal(0)
+      afsluiter(afsluiter), laatstePrintAantal(0)
 {
 }
 
 TrivaneString::TrivaneString(const TrivaneDataPakket<unsigned char>& pakket, char afsluiter)
-    : TrivaneString(MaakView{}, reinterpret_cast<const char*>(pakket.geefBasisAdres()), pakket.geefGrootte(),
-                    afsluiter, pakket.isVeranderbaar())
+    : TrivaneString(MaakView{}, reinterpret_cast<const char*>(pakket.geefBasisAdres()), pakket.geefGrootte(), afsluiter,
+                    pakket.isVeranderbaar())
 {
 }
 
@@ -147,9 +142,7 @@ TrivaneString::TrivaneString(const TrivaneCString& tekst)
 {
 }
 
-TrivaneString::TrivaneString(const char& teken) : TrivaneString(MaakView{}, &teken, 1, '\0', false)
-{
-}
+TrivaneString::TrivaneString(const char& teken) : TrivaneString(MaakView{}, &teken, 1, '\0', false) {}
 
 TrivaneString::TrivaneString(const TrivaneString& ander, unsigned long long start, unsigned long long aantal)
     : TrivaneString(MaakView{}, nullptr, 0, ander.afsluiter, false)
@@ -163,14 +156,14 @@ TrivaneString::TrivaneString(const TrivaneString& ander, unsigned long long star
 }
 
 TrivaneString::TrivaneString(const TrivaneString& ander)
-    : TrivaneDataPakket<char>(ander), afsluiter(ander.afsluiter), laatstePrintAantal(ander.laatstePrintAantal)
+    : TrivaneDataPakket<char>(ander), afsluiter(ander.afsluiter), laatstePrintAantal(ander.laatstePrintAantal),
+      use_leading_plus(ander.use_leading_plus)
 {
 }
 
 TrivaneString::TrivaneString(TrivaneString&& ander) noexcept
-    : TrivaneDataPakket<char>(std::move(ander)),
-      afsluiter(ander.afsluiter),
-      laatstePrintAantal(ander.laatstePrintAantal)
+    : TrivaneDataPakket<char>(std::move(ander)), afsluiter(ander.afsluiter),
+      laatstePrintAantal(ander.laatstePrintAantal), use_leading_plus(ander.use_leading_plus)
 {
 }
 
@@ -826,7 +819,7 @@ char* TrivaneString::itoa(int waarde, int basis)
 // ---------------------------------------------------------------------------
 // Formatting
 
-const float TrivaneString::round_nums[9] = {0.5f,     0.05f,     0.005f,     0.0005f, 0.00005f,
+const float TrivaneString::round_nums[9] = {0.5f,      0.05f,      0.005f,      0.0005f, 0.00005f,
                                             0.000005f, 0.0000005f, 0.00000005f, 0.0f};
 
 unsigned int TrivaneString::printf(const char* formaat, ...)
@@ -856,11 +849,18 @@ unsigned int TrivaneString::formatteer(unsigned long long start, const char* for
 {
     unsigned long long ruimte = 0;
     char* plek = kanSchrijven() ? geefElement(start, &ruimte) : nullptr;
-    laatstePrintAantal = print(plek ? &plek : nullptr, ruimte, formaat, argumenten);
+    laatstePrintAantal = print(plek ? &plek : nullptr, ruimte, formaat, argumenten, use_leading_plus);
     return laatstePrintAantal;
 }
 
 unsigned int TrivaneString::print(char** uitvoer, unsigned long long ruimte, const char* formaat, va_list argumenten)
+{
+    bool leidendPlus = false;
+    return print(uitvoer, ruimte, formaat, argumenten, leidendPlus);
+}
+
+unsigned int TrivaneString::print(char** uitvoer, unsigned long long ruimte, const char* formaat, va_list argumenten,
+                                  bool& leidendPlus)
 {
     PrintDoel doel{nullptr, nullptr, 0};
     if (uitvoer && *uitvoer && ruimte > 0)
@@ -947,8 +947,9 @@ unsigned int TrivaneString::print(char** uitvoer, unsigned long long ruimte, con
             break;
         }
         case 'f':
-            printfloat(doel, va_arg(argumenten, double), std::min(precisie, maxPrecisie), breedte, opvulling);
-            use_leading_plus = false;
+            printfloat(doel, va_arg(argumenten, double), std::min(precisie, maxPrecisie), breedte, opvulling,
+                       leidendPlus);
+            leidendPlus = false;
             break;
         default:
             // Not a conversion of this printf: nothing is written and no argument taken.
@@ -1041,7 +1042,7 @@ unsigned long long TrivaneString::printi(PrintDoel& doel, long long waarde, int 
 }
 
 unsigned long long TrivaneString::printfloat(PrintDoel& doel, double waarde, unsigned int decimalen, int breedte,
-                                             int opvulling)
+                                             int opvulling, bool leidendPlus)
 {
     // Single precision, as on the embedded products; a double beyond the
     // float range is an infinity there.
@@ -1056,7 +1057,7 @@ unsigned long long TrivaneString::printfloat(PrintDoel& doel, double waarde, uns
         enkel = static_cast<float>(waarde);
 
     char buffer[64];
-    dbl2stri(buffer, sizeof buffer, enkel, decimalen);
+    dbl2stri(buffer, sizeof buffer, enkel, decimalen, leidendPlus);
     const char* tekst = buffer;
     unsigned long long aantal = 0;
     if (!std::isfinite(enkel))
@@ -1073,12 +1074,14 @@ unsigned long long TrivaneString::printfloat(PrintDoel& doel, double waarde, uns
     return aantal + prints(doel, tekst, breedte, opvulling);
 }
 
-unsigned int TrivaneString::dbl2stri(char* buffer, unsigned long long grootte, float waarde, unsigned int decimalen)
+unsigned int TrivaneString::dbl2stri(char* buffer, unsigned long long grootte, float waarde, unsigned int decimalen,
+                                     bool leidendPlus)
 {
     if (!buffer || grootte == 0)
         return 0;
     PrintDoel doel{buffer, buffer + grootte - 1, 0};
-    auto schrijf = [&doel](const char* tekst) {
+    auto schrijf = [&doel](const char* tekst)
+    {
         for (; *tekst; ++tekst)
             printchar(doel, *tekst);
     };
@@ -1094,7 +1097,7 @@ unsigned int TrivaneString::dbl2stri(char* buffer, unsigned long long grootte, f
             printchar(doel, '-');
             waarde = -waarde;
         }
-        else if (use_leading_plus)
+        else if (leidendPlus)
         {
             printchar(doel, '+');
         }

@@ -23,8 +23,18 @@ const int vlagMaken = WXSQLITE_OPEN_READWRITE | WXSQLITE_OPEN_CREATE;
 
 // The wrapper waits a minute for a lock; a user should hear sooner that
 // another program holds the project.
-const int wachtTijdBijSlotMs = 3000;
+SQLite3Basis::WachtTijden wachtTijden;
 } // namespace
+
+SQLite3Basis::WachtTijden SQLite3Basis::zetWachtTijden(const WachtTijden& nieuw)
+{
+    return std::exchange(wachtTijden, nieuw);
+}
+
+SQLite3Basis::WachtTijden SQLite3Basis::geefWachtTijden()
+{
+    return wachtTijden;
+}
 
 unsigned int SQLite3Basis::open(bool alleenLezenVerzoek, const wxString& sleutel)
 {
@@ -108,7 +118,7 @@ unsigned int SQLite3Basis::openMetVlaggen(const wxString& naam, const wxString& 
         DesktopFunkties::wxErrorVeilig(wat + DesktopFunkties::dubbeleQuotes(naam, true) + ".");
         return 2;
     }
-    SetBusyTimeout(wachtTijdBijSlotMs);
+    SetBusyTimeout(static_cast<int>(wachtTijden.slot.count()));
     InitializeSQLite();
     richtVerbindingIn();
     const unsigned int gekontroleerd = controleerDatabaseBestand();
