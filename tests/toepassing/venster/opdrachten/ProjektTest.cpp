@@ -24,20 +24,20 @@ TEST_F(OpdrachtTest, EveryCommandIsEnabledByTheStateOfTheProject)
     const int ids[] = {wxID_NEW, wxID_OPEN, V::ID_OPENSLECHTSLEZENDB, V::ID_RECENT_EERSTE, wxID_SAVEAS, wxID_REPLACE,
                        wxID_CLOSE, V::ID_SCHAKELDBOMNAARSLECHTSLEZEN, wxID_UNDO, wxID_SAVE, V::ID_STRAKTREKKEN,
                        V::ID_STARTSTOPVEILIGEMODUS, V::ID_ZETPROJEKTNAAM,
-                       // The currency, the colours and the update check come later.
+                       // The update check comes later.
                        V::ID_ZETPROJEKTVALUTA, V::ID_ZETKLEUREN, V::ID_CONTROLEEROPUPDATES};
     const wxString pad = projectPad("p.vtd");
     // Per state, whether each command above is enabled.
     const std::pair<const char*, std::function<void()>> toestanden[] = {
-        {"1111000000000000", [] {}},
-        {"0000111100011000", [&] { openProject(projectPad("empty.vtd")); }},
-        {"0000111100111000",
+        {"1111000000000010", [] {}},
+        {"0000111100011110", [&] { openProject(projectPad("empty.vtd")); }},
+        {"0000111100111110",
          [&] {
              openProject(pad, {{1, "Boil"}});
          }},
-        {"0000111111111000", [&] { ASSERT_EQ(app->voegToe(opgeslagen("Pour", 2)), 0); }},
-        {"0000111000111000", [&] { klik(V::ID_STARTSTOPVEILIGEMODUS); }},
-        {"0000111100001000",
+        {"0000111111111110", [&] { ASSERT_EQ(app->voegToe(opgeslagen("Pour", 2)), 0); }},
+        {"0000111000111110", [&] { klik(V::ID_STARTSTOPVEILIGEMODUS); }},
+        {"0000111100001110",
          [&]
          {
              vragen.antwoord(wxYES); // safe operation's changes kept
@@ -45,7 +45,7 @@ TEST_F(OpdrachtTest, EveryCommandIsEnabledByTheStateOfTheProject)
              ASSERT_EQ(app->openProject(pad, true), 0);
              venster->start();
          }},
-        {"0000111000011000",
+        {"0000111000011110",
          [&]
          {
              klik(wxID_CLOSE);
