@@ -6,6 +6,7 @@
 #include "toepassing/kern/SavepointBewaker.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 
+#include <climits>
 #include <wx/intl.h>
 #include <wx/log.h>
 
@@ -26,9 +27,21 @@ int RequirementVerplaatsing::verplaats(VerelTamsoApp& app, Requirement& rek, int
         return 2;
     }
     // Reported when there is none.
-    const int vrij = app.geefEerstvolgendeSRNummer();
+    int vrij = app.geefEerstvolgendeSRNummer();
     if (vrij <= 0)
         return 2;
+    // Parked outside the numbers that shift: above a new number beyond the
+    // highest in use too.
+    if (vrij <= naar)
+    {
+        if (naar == INT_MAX)
+        {
+            DesktopFunkties::wxErrorVeilig(_("Error changing the serial number of the requirement.") +
+                                           DesktopAppBasis::vr + _("No free identification number is left."));
+            return 2;
+        }
+        vrij = naar + 1;
+    }
     if (app.startTransaktie() != 0)
     {
         app.synchroniseerWindowMetDBTransaktieStatus();
