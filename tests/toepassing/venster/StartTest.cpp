@@ -170,8 +170,6 @@ TEST_F(VensterTest, CommandsThatComeLaterAreDisabled)
                          wxID_DUPLICATE,
                          wxID_UP,
                          wxID_DOWN,
-                         VerelTamsoVenster::ID_ZETPROJEKTVALUTA,
-                         VerelTamsoVenster::ID_ZETKLEUREN,
                          VerelTamsoVenster::ID_CONTROLEEROPUPDATES};
     for (int id : later)
         EXPECT_FALSE(isIngeschakeld(*venster, id)) << id;
