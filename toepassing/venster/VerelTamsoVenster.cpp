@@ -2,6 +2,7 @@
 
 #include "resources/Hulpbronnen.h"
 #include "swexternals/desktop/platform/Platform.h"
+#include "toepassing/kern/RequirementDropTarget.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 
 #include <wx/bmpbuttn.h>
@@ -79,6 +80,8 @@ VerelTamsoVenster::VerelTamsoVenster(wxWindow* ouder, VerelTamsoApp* app_, int i
 {
     Init();
     Create(ouder, id, titel, positie, grootte, stijl);
+    // Owned by the list.
+    rekLijst->SetDropTarget(new RequirementDropTarget(app, this));
     kolomNamen = VerelTamsoApp::geefKolomNamen();
     leesInstellingen();
     maakKolommen();

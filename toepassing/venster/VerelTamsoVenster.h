@@ -6,6 +6,7 @@
 #include "base/StandSchakelaar.h"
 #include "swexternals/desktop/TrivaneWxConfig.h"
 #include "swexternals/desktop/wx/wxSQLite3/Sortering.h"
+#include "toepassing/kern/LijstKoppeling.h"
 #include "toepassing/kern/Requirement.h"
 #include "toepassing/kern/RequirementLijst.h"
 #include "toepassing/kern/VensterKoppeling.h"
@@ -19,6 +20,7 @@
 #include <wx/frame.h>
 
 class RekLijstCtrl;
+class RequirementDataObjekt;
 class wxBitmapButton;
 class wxBitmapToggleButton;
 class wxChoice;
@@ -47,7 +49,7 @@ class wxStatusBar;
 // commands (VerelTamsoVensterRequirement.cpp), the project commands
 // (VerelTamsoVensterProjekt.cpp), and the database and program commands
 // (VerelTamsoVensterDatabase.cpp).
-class VerelTamsoVenster : public wxFrame, public VensterKoppeling
+class VerelTamsoVenster : public wxFrame, public VensterKoppeling, public LijstKoppeling
 {
     wxDECLARE_CLASS(VerelTamsoVenster);
     wxDECLARE_EVENT_TABLE();
@@ -128,6 +130,9 @@ public:
     // running: false. True when the window is gone and the program ends.
     [[nodiscard]] bool gewoneStop() override;
 
+    // --- What the requirement drop target asks (LijstKoppeling) ---
+    wxWindow& geefVenster() override { return *this; }
+
     void zetStatusTekst(const wxString& tekst);
     // On: the read+write label and the locked padlock; else the read-only
     // label and the unlocked one.
@@ -140,11 +145,11 @@ public:
 
     // Fills list, statistics and gauge from the project with the current
     // filters and sort order. The selection is gone afterwards.
-    void verversLijst();
+    void verversLijst() override;
     // The arrows in the header of the sort column.
     void zetSortering() const;
     // The people of the project in the engineer box, its text kept.
-    void verversWerknemers() const;
+    void verversWerknemers() const override;
 
     // --- Selection and rows (VerelTamsoVensterSelektie.cpp) ---
 
@@ -154,20 +159,20 @@ public:
     // The whole requirement of an existing row.
     Requirement leesRequirement(unsigned long long rij);
     // 0 selected; 1 no row has its number (the selection is left).
-    int selekteerRequirement(const Requirement& rek, Stand stand);
+    int selekteerRequirement(const Requirement& rek, Stand stand) override;
     // 1 for an empty list or when the last one has no row, else 0.
-    int selekteerRequirements(const RequirementLijst& lijst, Stand stand);
+    int selekteerRequirements(const RequirementLijst& lijst, Stand stand) override;
     static int vergelijkInt(int* a, int* b);
-    VerelTamsoApp::Kolommen geefGeselekteerdeKolom() const;
+    VerelTamsoApp::Kolommen geefGeselekteerdeKolom() const override;
     // -1 when no row lies under the point. Points are in the coordinates of
     // the list's rows (below its header), as its drop target receives them.
     long geefLijstIndexOpPunt(const wxPoint& punt) const;
     // -1 when the requirement's number has no row.
     long geefLijstIndexVanRek(const Requirement& rek) const;
     // 0 a row lies under the point; 2 none.
-    int bestaatRequirementOpPunt(const wxPoint& punt) const;
+    int bestaatRequirementOpPunt(const wxPoint& punt) const override;
     // 0 read into `rek`; 2 no row under the point (`rek` unchanged).
-    int leesRequirementOpPunt(const wxPoint& punt, Requirement& rek);
+    int leesRequirementOpPunt(const wxPoint& punt, Requirement& rek) override;
 
     // --- Project and database commands shared with other commands ---
 
@@ -374,6 +379,10 @@ private:
     void toonLeesFout(long long totaal, long long totaleKosten);
     void toonGeenProjekt();
     VerelTamsoApp::ZoekCriteria geefZoekCriteria() const;
+
+    // Runs the drag of the data's `aantal` requirements; false (reported)
+    // when not all of them could be written.
+    bool sleepData(RequirementDataObjekt& data, size_t aantal, int vlaggen);
 
     std::vector<wxAcceleratorEntry> sneltoetsen;
     bool lijstVerversenGevraagd;

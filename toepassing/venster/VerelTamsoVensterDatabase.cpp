@@ -2,7 +2,9 @@
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/DesktopVraag.h"
+#include "swexternals/desktop/ValutaKeuzeDialoog.h"
 #include "toepassing/kern/VerelTamsoFTPUpdater.h"
+#include "toepassing/venster/KleurKiezerDialoog.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 #include "toepassing/venster/VerelTamsoVenster.h"
 
@@ -209,21 +211,39 @@ void VerelTamsoVenster::OnZetTalenIDClick(wxCommandEvent&)
     app->toonTaalDialoog();
 }
 
-// The project currency and the font and colour choice come with their
-// dialogs; until then their menu items stay disabled.
-
-void VerelTamsoVenster::OnZetProjektValutaIDClick(wxCommandEvent&) {}
+void VerelTamsoVenster::OnZetProjektValutaIDClick(wxCommandEvent&)
+{
+    // With the application's configuration, which keeps the user's own
+    // currencies (made with "New") for the next time.
+    ValutaKeuzeDialoog dialoog(this, app->geefProjektValuta(), &app->geefAppConfigRef(),
+                               ValutaKeuzeDialoog::ID_VALUTAKEUZEDIALOOG, _("Currency selection"), wxDefaultPosition,
+                               wxSize(400, 300), wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER | wxTAB_TRAVERSAL);
+    if (dialoog.ShowModal() != wxID_OK)
+        return;
+    // A failure is reported by the store.
+    (void)app->zetProjektValuta(dialoog.geefGekozenValuta());
+    app->synchroniseerWindowMetDBTransaktieStatus();
+}
 
 void VerelTamsoVenster::OnZetProjektValutaIDUpdate(wxUpdateUIEvent& gebeurtenis)
 {
-    gebeurtenis.Enable(false);
+    gebeurtenis.Enable(app->isDBOpen());
 }
 
-void VerelTamsoVenster::OnZetKleurenIDClick(wxCommandEvent&) {}
+void VerelTamsoVenster::OnZetKleurenIDClick(wxCommandEvent&)
+{
+    KleurKiezerDialoog dialoog(this, app, KleurKiezerDialoog::ID_KLEURKIEZERDIALOOG,
+                               _("Choose the standard font and colour settings for Verel Tamso."), wxDefaultPosition,
+                               wxDefaultSize, wxDEFAULT_DIALOG_STYLE);
+    if (dialoog.ShowModal() != wxID_OK)
+        return;
+    // The refill applies the colours.
+    zetFont(true);
+}
 
 void VerelTamsoVenster::OnZetKleurenIDUpdate(wxUpdateUIEvent& gebeurtenis)
 {
-    gebeurtenis.Enable(false);
+    gebeurtenis.Enable(true);
 }
 
 void VerelTamsoVenster::OnControleerOpUpdatesIDClick(wxCommandEvent&)

@@ -1,8 +1,12 @@
 #include "swexternals/desktop/DesktopFunkties.h"
+#include "toepassing/kern/RequirementDataObjekt.h"
+#include "toepassing/kern/RequirementDropTarget.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 #include "toepassing/venster/VerelTamsoVenster.h"
 
 #include <algorithm>
+#include <wx/dnd.h>
+#include <wx/intl.h>
 #include <wx/menu.h>
 
 wxArrayInt VerelTamsoVenster::geefGeselekteerdeRijen() const
@@ -105,8 +109,46 @@ void VerelTamsoVenster::OnRekLijstIDDeselected(wxListEvent& gebeurtenis)
     geselekteerdeRijen.Sort(vergelijkInt);
 }
 
-// Dragging requirements comes with drag and drop: a drag starts nothing yet.
-void VerelTamsoVenster::OnRekLijstIDBeginDrag(wxListEvent&) {}
+void VerelTamsoVenster::OnRekLijstIDBeginDrag(wxListEvent& gebeurtenis)
+{
+    const wxArrayInt rijen = geefGeselekteerdeRijen();
+    if (rijen.IsEmpty())
+        return;
+    const wxString herkomst = RequirementDataObjekt::maakHerkomst(app->geefDBPad().GetFullPath());
+    if (rijen.GetCount() == 1)
+    {
+        const long rij = gebeurtenis.GetIndex() >= 0 ? gebeurtenis.GetIndex() : rijen[0];
+        RequirementDataObjekt data(leesRequirement(static_cast<unsigned long long>(rij)), herkomst);
+        sleepData(data, 1, wxDrag_AllowMove);
+        return;
+    }
+    RequirementLijst lijst;
+    for (const int rij : rijen)
+        lijst.Add(leesRequirement(static_cast<unsigned long long>(rij)));
+    RequirementDataObjekt data(lijst, herkomst);
+    if (sleepData(data, lijst.GetCount(), wxDrag_CopyOnly))
+        (void)selekteerRequirement(lijst[0], StandAan);
+}
+
+// The data object removes its temporary files when it goes, after the drag,
+// however it ended.
+bool VerelTamsoVenster::sleepData(RequirementDataObjekt& data, size_t aantal, int vlaggen)
+{
+    if (data.GetFilenames().GetCount() != aantal)
+    {
+        DesktopFunkties::wxErrorVeilig(_("The requirements could not be written to temporary files for dragging."));
+        return false;
+    }
+    // A drop on this list waits until the drag is over.
+    auto* doel = dynamic_cast<RequirementDropTarget*>(rekLijst->GetDropTarget());
+    if (doel)
+        doel->beginEigenSleep();
+    wxDropSource bron(data, this);
+    bron.DoDragDrop(vlaggen);
+    if (doel)
+        doel->eindigEigenSleep();
+    return true;
+}
 
 void VerelTamsoVenster::OnRekLijstIDItemActivated(wxListEvent&)
 {

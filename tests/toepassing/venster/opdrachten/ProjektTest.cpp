@@ -24,21 +24,20 @@ TEST_F(OpdrachtTest, EveryCommandIsEnabledByTheStateOfTheProject)
     const int ids[] = {wxID_NEW, wxID_OPEN, V::ID_OPENSLECHTSLEZENDB, V::ID_RECENT_EERSTE, wxID_SAVEAS, wxID_REPLACE,
                        wxID_CLOSE, V::ID_SCHAKELDBOMNAARSLECHTSLEZEN, wxID_UNDO, wxID_SAVE, V::ID_STRAKTREKKEN,
                        V::ID_STARTSTOPVEILIGEMODUS, V::ID_ZETPROJEKTNAAM,
-                       // The currency and the colours come later; the update
-                       // check needs no project.
+                       // The colours and the update check need no project.
                        V::ID_ZETPROJEKTVALUTA, V::ID_ZETKLEUREN, V::ID_CONTROLEEROPUPDATES};
     const wxString pad = projectPad("p.vtd");
     // Per state, whether each command above is enabled.
     const std::pair<const char*, std::function<void()>> toestanden[] = {
-        {"1111000000000001", [] {}},
-        {"0000111100011001", [&] { openProject(projectPad("empty.vtd")); }},
-        {"0000111100111001",
+        {"1111000000000011", [] {}},
+        {"0000111100011111", [&] { openProject(projectPad("empty.vtd")); }},
+        {"0000111100111111",
          [&] {
              openProject(pad, {{1, "Boil"}});
          }},
-        {"0000111111111001", [&] { ASSERT_EQ(app->voegToe(opgeslagen("Pour", 2)), 0); }},
-        {"0000111000111001", [&] { klik(V::ID_STARTSTOPVEILIGEMODUS); }},
-        {"0000111100001001",
+        {"0000111111111111", [&] { ASSERT_EQ(app->voegToe(opgeslagen("Pour", 2)), 0); }},
+        {"0000111000111111", [&] { klik(V::ID_STARTSTOPVEILIGEMODUS); }},
+        {"0000111100001111",
          [&]
          {
              vragen.antwoord(wxYES); // safe operation's changes kept
@@ -46,7 +45,7 @@ TEST_F(OpdrachtTest, EveryCommandIsEnabledByTheStateOfTheProject)
              ASSERT_EQ(app->openProject(pad, true), 0);
              venster->start();
          }},
-        {"0000111000011001",
+        {"0000111000011111",
          [&]
          {
              klik(wxID_CLOSE);
