@@ -3,7 +3,7 @@
 #include "base/BegrensdBereik.h"
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
-#include "toepassing/kern/SavepointBewaker.h"
+#include "swexternals/desktop/wx/wxSQLite3/SavepointBewaker.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 
 #include <climits>
