@@ -248,12 +248,7 @@ void DesktopApp::toonCopyright(wxAboutDialogInfo& info, const wxString& beschrij
         ontwikkelaars.Add("\n" + regel);
     info.SetDevelopers(ontwikkelaars);
     info.SetArtists(geefMakers());
-    toonAboutBox(info);
-}
-
-void DesktopApp::toonAboutBox(const wxAboutDialogInfo& info) const
-{
-    wxAboutBox(info, hoofdVenster.get());
+    DesktopVraag::geef().toonAboutBox(info, hoofdVenster.get());
 }
 
 void DesktopApp::maakPlonsScherm(const wxString& tekst, const wxImage& beeld, unsigned short tijdMs, int stijl) const

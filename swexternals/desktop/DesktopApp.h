@@ -62,7 +62,8 @@ public:
                        const wxString& rechten, const wxString& webAdres, const wxIcon& icoon,
                        const wxArrayString& credits) const;
     // Adds the platform description, the toolkit and the credit lines (as
-    // developers) and the makers of the images (as artists), then shows it.
+    // developers) and the makers of the images (as artists), then shows it
+    // over the main window through DesktopVraag::toonAboutBox.
     void toonCopyright(wxAboutDialogInfo& info, const wxString& beschrijving, const wxArrayString& credits) const;
     // A splash screen of the image over the main window (or on its own),
     // with the text in its status line, closing after `tijdMs`.
@@ -78,8 +79,6 @@ public:
     static wxString geefRechtenNotitie();
 
 protected:
-    // The one place that puts the about box on the screen.
-    virtual void toonAboutBox(const wxAboutDialogInfo& info) const;
     // The page printAfbeelding prints, in the temporary folder; an invalid
     // name when it could not be written.
     wxFileName schrijfAfbeeldingPagina(const wxImage& beeld) const;

@@ -1,8 +1,15 @@
 #include "swexternals/desktop/DesktopVraag.h"
 
+#include <wx/aboutdlg.h>
+#include <wx/choicdlg.h>
+#include <wx/colordlg.h>
 #include <wx/dirdlg.h>
 #include <wx/filedlg.h>
+#include <wx/fontdlg.h>
 #include <wx/msgdlg.h>
+#include <wx/numdlg.h>
+#include <wx/richtext/richtextsymboldlg.h>
+#include <wx/textdlg.h>
 
 namespace
 {
@@ -64,6 +71,77 @@ public:
     {
         return wxDirSelector(bericht, standaardMap, wxDD_DEFAULT_STYLE, wxDefaultPosition, ouder);
     }
+
+    std::optional<wxString> vraagTekst(const wxString& bericht, const wxString& titel, const wxString& voorstel,
+                                       wxWindow* ouder) override
+    {
+        wxTextEntryDialog dialoog(ouder, bericht, titel, voorstel, wxTextEntryDialogStyle);
+        if (dialoog.ShowModal() != wxID_OK)
+            return std::nullopt;
+        return dialoog.GetValue();
+    }
+
+    std::optional<long> vraagGetal(const wxString& bericht, const wxString& prompt, const wxString& titel,
+                                   long voorstel, long min, long max, wxWindow* ouder) override
+    {
+        wxNumberEntryDialog dialoog(ouder, bericht, prompt, titel, voorstel, min, max);
+        if (dialoog.ShowModal() != wxID_OK)
+            return std::nullopt;
+        return dialoog.GetValue();
+    }
+
+    std::optional<wxColour> kiesKleur(const wxColour& begin, const wxString& titel, wxWindow* ouder) override
+    {
+        wxColourData gegevens;
+        if (begin.IsOk())
+            gegevens.SetColour(begin);
+        wxColourDialog dialoog(ouder, &gegevens);
+        if (!titel.empty())
+            dialoog.SetTitle(titel);
+        if (dialoog.ShowModal() != wxID_OK)
+            return std::nullopt;
+        return dialoog.GetColourData().GetColour();
+    }
+
+    std::optional<wxFont> kiesFont(const wxFont& begin, const wxString& titel, wxWindow* ouder) override
+    {
+        wxFontData gegevens;
+        if (begin.IsOk())
+            gegevens.SetInitialFont(begin);
+        wxFontDialog dialoog(ouder, gegevens);
+        if (!titel.empty())
+            dialoog.SetTitle(titel);
+        if (dialoog.ShowModal() != wxID_OK)
+            return std::nullopt;
+        const wxFont gekozen = dialoog.GetFontData().GetChosenFont();
+        if (!gekozen.IsOk())
+            return std::nullopt;
+        return gekozen;
+    }
+
+    std::optional<Symbool> kiesSymbool(const wxString& symbool, const wxString& fontNaam, const wxString& normaleFont,
+                                       const wxString& titel, wxWindow* ouder) override
+    {
+        wxSymbolPickerDialog dialoog(symbool, fontNaam, normaleFont, ouder, wxID_ANY,
+                                     titel.empty() ? SYMBOL_WXSYMBOLPICKERDIALOG_TITLE : titel, wxDefaultPosition,
+                                     wxSize(400, 300));
+        if (dialoog.ShowModal() != wxID_OK || !dialoog.HasSelection())
+            return std::nullopt;
+        return Symbool{dialoog.GetSymbol()[0], dialoog.UseNormalFont() ? wxString() : dialoog.GetFontName()};
+    }
+
+    std::optional<int> kiesUitLijst(const wxString& bericht, const wxString& titel, const wxArrayString& keuzes,
+                                    int begin, wxWindow* ouder) override
+    {
+        wxSingleChoiceDialog dialoog(ouder, bericht, titel, keuzes);
+        if (begin >= 0 && static_cast<size_t>(begin) < keuzes.size())
+            dialoog.SetSelection(begin);
+        if (dialoog.ShowModal() != wxID_OK || dialoog.GetSelection() < 0)
+            return std::nullopt;
+        return dialoog.GetSelection();
+    }
+
+    void toonAboutBox(const wxAboutDialogInfo& info, wxWindow* ouder) override { wxAboutBox(info, ouder); }
 };
 
 EchteDialogen echteDialogen;

@@ -2,18 +2,24 @@
 
 #include "tests/ondersteuning/LogVanger.h"
 
+#include <cstdlib>
+#include <string>
+#include <vector>
 #include <wx/debug.h>
 #include <wx/log.h>
 #include <wx/translation.h>
-
-#include <cstdlib>
-#include <string>
 
 namespace
 {
 std::filesystem::path huidigeMap;
 LogVanger* huidigeVanger = nullptr;
 wxLog* vorigDoel = nullptr;
+
+std::vector<std::function<void()>>& eindControles()
+{
+    static std::vector<std::function<void()>> controles;
+    return controles;
+}
 
 std::filesystem::path maakLegeMap(const ::testing::TestInfo& info)
 {
@@ -26,8 +32,8 @@ std::filesystem::path maakLegeMap(const ::testing::TestInfo& info)
 
 void assertWordtFout(const wxString& file, int line, const wxString& func, const wxString& cond, const wxString& msg)
 {
-    ADD_FAILURE_AT(file.utf8_str(), line) << "wx assert in " << func.utf8_str() << ": " << cond.utf8_str()
-                                          << " " << msg.utf8_str();
+    ADD_FAILURE_AT(file.utf8_str(), line)
+        << "wx assert in " << func.utf8_str() << ": " << cond.utf8_str() << " " << msg.utf8_str();
 }
 } // namespace
 
@@ -56,7 +62,15 @@ void TestOmgeving::installeer()
     const char* tmp = std::getenv("TMPDIR");
     setenv("VT_TEST_TMP", tmp && *tmp ? tmp : "/tmp", 0);
     wxSetAssertHandler(assertWordtFout);
+    // After the printer of the results: the ends of a test reach the
+    // listeners in reverse order, so the checks at the end of a test run
+    // before its result is printed and count for it.
     ::testing::UnitTest::GetInstance()->listeners().Append(new TestOmgeving);
+}
+
+void TestOmgeving::voegEindControleToe(std::function<void()> controle)
+{
+    eindControles().push_back(std::move(controle));
 }
 
 void TestOmgeving::OnTestStart(const ::testing::TestInfo& info)
@@ -70,6 +84,8 @@ void TestOmgeving::OnTestStart(const ::testing::TestInfo& info)
 
 void TestOmgeving::OnTestEnd(const ::testing::TestInfo& info)
 {
+    for (const std::function<void()>& controle : eindControles())
+        controle();
     wxLog::FlushActive();
     if (info.result()->Failed() && !huidigeVanger->geefRegels().empty())
         std::cerr << "Log of the failed test:\n" << huidigeVanger->geefAlles().utf8_str() << std::flush;

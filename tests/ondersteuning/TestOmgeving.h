@@ -1,9 +1,9 @@
 #ifndef TESTS_ONDERSTEUNING_TESTOMGEVING_H
 #define TESTS_ONDERSTEUNING_TESTOMGEVING_H
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <wx/fileconf.h>
 
@@ -14,6 +14,10 @@ class TestOmgeving : public ::testing::EmptyTestEventListener
 {
 public:
     static void installeer();
+    // A check that ends every test (a queued answer that was never used):
+    // it runs before the test's result is printed, so what it finds counts
+    // for the test.
+    static void voegEindControleToe(std::function<void()> controle);
 
     void OnTestStart(const ::testing::TestInfo& info) override;
     void OnTestEnd(const ::testing::TestInfo& info) override;

@@ -3,11 +3,10 @@
 #include "tests/ondersteuning/DialoogBeantwoorder.h"
 #include "tests/ondersteuning/TestOmgeving.h"
 
-#include <wx/app.h>
-#include <wx/init.h>
-
 #include <cstdlib>
 #include <iostream>
+#include <wx/app.h>
+#include <wx/init.h>
 
 namespace
 {
@@ -17,11 +16,6 @@ public:
     bool OnInit() override { return true; }
 };
 
-// Every test starts with no answers queued and no dialogs seen.
-class DialoogControle : public ::testing::EmptyTestEventListener
-{
-    void OnTestStart(const ::testing::TestInfo&) override { dialoogBeantwoorder().wis(); }
-};
 } // namespace
 
 int main(int argc, char** argv)
@@ -39,7 +33,8 @@ int main(int argc, char** argv)
         return 2;
     }
     TestOmgeving::installeer();
-    ::testing::UnitTest::GetInstance()->listeners().Append(new DialoogControle);
+    // Every test ends with its answers used; the next starts with none.
+    TestOmgeving::voegEindControleToe([] { dialoogBeantwoorder().sluitTestAf(); });
     dialoogBeantwoorder().Register();
     const int uitkomst = RUN_ALL_TESTS();
     dialoogBeantwoorder().Unregister();

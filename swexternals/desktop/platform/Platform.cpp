@@ -1,9 +1,12 @@
 #include "swexternals/desktop/platform/Platform.h"
 
+#include "swexternals/desktop/DesktopFunkties.h"
+
 #include <spawn.h>
 #include <sys/types.h>
 #include <utility>
 #include <wx/filefn.h>
+#include <wx/intl.h>
 #include <wx/toplevel.h>
 #include <wx/utils.h>
 
@@ -12,6 +15,30 @@ extern char** environ;
 namespace
 {
 const wxString gewijzigdTeken = "*";
+
+// The scheme of an address as RFC 3986 has it: a letter, then letters,
+// digits, "+", "-" and "."; empty when the address has none.
+wxString geefSchema(const wxString& adres)
+{
+    const int dubbelePunt = adres.Find(':');
+    if (dubbelePunt <= 0)
+        return wxString();
+    const wxString schema = adres.Left(dubbelePunt);
+    if (!wxIsalpha(schema[0]))
+        return wxString();
+    for (const wxUniChar teken : schema)
+        if (!teken.IsAscii() || !(wxIsalnum(teken) || teken == '+' || teken == '-' || teken == '.'))
+            return wxString();
+    return schema.Lower();
+}
+
+bool heeftStuurTekens(const wxString& adres)
+{
+    for (const wxUniChar teken : adres)
+        if (teken < 0x20 || teken == 0x7f)
+            return true;
+    return false;
+}
 } // namespace
 
 bool Platform::openInBestandsbeheer(const wxString& pad)
@@ -80,15 +107,69 @@ bool Platform::startProces(const wxString& programma)
     return posix_spawn(&proces, pad.data(), nullptr, nullptr, argumenten, environ) == 0;
 }
 
+bool Platform::isToegestaanWebAdres(const wxString& adres)
+{
+    const wxString schoon = wxString(adres).Trim(false).Trim(true);
+    if (heeftStuurTekens(schoon))
+        return false;
+    const wxString schema = geefSchema(schoon);
+    const wxString rest = schoon.Mid(schema.length() + 1);
+    if (schema == "http" || schema == "https")
+        return rest.StartsWith("//") && rest.length() > 2 && rest[2] != '/';
+    return schema == "mailto" && !rest.empty();
+}
+
+bool Platform::openWebAdres(const wxString& adres)
+{
+    if (!isToegestaanWebAdres(adres))
+    {
+        DesktopFunkties::wxErrorVeilig(_("The address") + DesktopFunkties::dubbeleQuotes(adres, true) +
+                                       _("was not opened: only web addresses (http, https) and mail addresses "
+                                         "(mailto) are opened."));
+        return false;
+    }
+    const wxString schoon = wxString(adres).Trim(false).Trim(true);
+    const WebOpener& opener = huidigeWebOpener();
+    if (opener ? opener(schoon) : openMetStandaardProgramma(schoon))
+        return true;
+    DesktopFunkties::wxErrorVeilig(_("No program could be started to open the address") +
+                                   DesktopFunkties::dubbeleQuotes(schoon, true) + ".");
+    return false;
+}
+
+Platform::WebOpener Platform::zetWebOpener(WebOpener opener)
+{
+    return std::exchange(huidigeWebOpener(), std::move(opener));
+}
+
+Platform::WebOpener& Platform::huidigeWebOpener()
+{
+    static WebOpener opener;
+    return opener;
+}
+
 void Platform::zetVensterGewijzigd(wxTopLevelWindow& venster, bool gewijzigd)
 {
+    // The title without the mark, taken while the old state still tells
+    // whether a leading "*" is the mark or the title's own.
+    const wxString titel = geefVensterTitel(venster);
     venster.OSXSetModified(gewijzigd);
+    zetVensterTitel(venster, titel);
+}
+
+void Platform::zetVensterTitel(wxTopLevelWindow& venster, const wxString& titel)
+{
+    const wxString getoond = venster.OSXIsModified() ? gewijzigdTeken + titel : titel;
+    if (venster.GetTitle() != getoond)
+        venster.SetTitle(getoond);
+}
+
+wxString Platform::geefVensterTitel(const wxTopLevelWindow& venster)
+{
     const wxString titel = venster.GetTitle();
-    const bool getoond = titel.StartsWith(gewijzigdTeken);
-    if (gewijzigd && !getoond)
-        venster.SetTitle(gewijzigdTeken + titel);
-    else if (!gewijzigd && getoond)
-        venster.SetTitle(titel.Mid(gewijzigdTeken.length()));
+    if (venster.OSXIsModified() && titel.StartsWith(gewijzigdTeken))
+        return titel.Mid(gewijzigdTeken.length());
+    return titel;
 }
 
 bool Platform::isVensterGewijzigd(const wxTopLevelWindow& venster)

@@ -35,14 +35,42 @@ public:
     using Starter = std::function<bool(const wxString& programma)>;
     static Starter zetStarter(Starter starter);
 
+    // Hands a web or mail address to the desktop's browser or mail program
+    // (what wxLaunchDefaultBrowser would do). Only "http", "https" and
+    // "mailto" addresses go, letter case aside and with blanks around them
+    // dropped; anything else (file:, ssh:, smb:, javascript:, a made-up
+    // scheme, an address without a scheme, control characters) is refused
+    // with an error in the log, because the address may come from a project
+    // file and the desktop would hand any scheme to whatever program claims
+    // it. A handler that cannot be started is reported too. True when the
+    // address was handed over.
+    static bool openWebAdres(const wxString& adres);
+    // Whether openWebAdres lets the address through.
+    static bool isToegestaanWebAdres(const wxString& adres);
+
+    // What openWebAdres runs for an address it lets through, blanks around
+    // it dropped. Tests record the addresses here
+    // (tests/ondersteuning/WebOpnemer); an empty function puts the desktop's
+    // own back.
+    using WebOpener = std::function<bool(const wxString& adres)>;
+    static WebOpener zetWebOpener(WebOpener opener);
+
     // The mark of a window whose document has unsaved changes. The window
     // keeps it as its modified state; on Linux it shows as a "*" before the
     // window's title, as the desktop's own editors do.
     static void zetVensterGewijzigd(wxTopLevelWindow& venster, bool gewijzigd);
     static bool isVensterGewijzigd(const wxTopLevelWindow& venster);
 
+    // The title of a window that may carry the mark above: set it only
+    // through zetVensterTitel, which keeps the mark in front of the new
+    // title while the window is marked; geefVensterTitel gives the title
+    // without the mark. A title that itself begins with "*" stays whole.
+    static void zetVensterTitel(wxTopLevelWindow& venster, const wxString& titel);
+    static wxString geefVensterTitel(const wxTopLevelWindow& venster);
+
 private:
     static bool openMetStandaardProgramma(const wxString& pad);
+    static WebOpener& huidigeWebOpener();
     static Opener& huidigeOpener();
     static bool startProces(const wxString& programma);
     static Starter& huidigeStarter();
