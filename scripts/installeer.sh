@@ -9,6 +9,11 @@ pakketten=(cmake g++ make pkg-config gettext python3
 if [ "${1:-}" = test ]; then
     pakketten+=(googletest libgtest-dev libbenchmark-dev xvfb xauth python3-pyftpdlib locales)
 fi
+# The program's tests: its windows are closed through Xlib, its desktop
+# entry and file type are checked with the desktop's own validators.
+if [ "${1:-}" = test ]; then
+    pakketten+=(libx11-dev desktop-file-utils libxml2-utils shared-mime-info)
+fi
 
 ontbrekend=()
 for pakket in "${pakketten[@]}"; do

@@ -16,8 +16,10 @@ public:
     virtual wxFrame& geefFrame() = 0;
     // Shows the open project (or that none is open).
     virtual void start() = 0;
-    // Before the open project is closed by someone other than the window.
-    virtual void stop() = 0;
+    // Before the open project is closed by someone other than the window:
+    // 0 when it may be closed; else the user kept it (a cancelled save of a
+    // project in memory) or it could not be saved, and it stays open.
+    [[nodiscard]] virtual int stop() = 0;
     // Ends the program in order: the project closed, the window destroyed.
     virtual void gewoneStop() = 0;
 };

@@ -214,6 +214,7 @@ private:
     // A file named on the command line opens writable, in place of the
     // project of the configuration.
     void openCommandoRegelBestand(wxFileName bestand);
+    void laatGeweigerdBestandLos();
     void leesKleuren();
     void leesFont();
     void bewaarKleuren();

@@ -120,6 +120,11 @@ bool VerelTamsoApp::OnInit()
         return false;
     }
 
+    // What the program reports goes to the window's message boxes and also
+    // to standard error, where a start from a terminal or a desktop
+    // launcher's log keeps it.
+    new wxLogChain(new wxLogStderr(nullptr, wxConvWhateverWorks));
+
     if (onInitRoutines(minGrootte, false) != 0)
         return false;
     voegHandlersToe();
@@ -169,9 +174,19 @@ void VerelTamsoApp::openCommandoRegelBestand(wxFileName bestand)
     }
     sluitDB();
     bestand.MakeAbsolute();
-    if (open(bestand, false, wxString()) != 0)
-        DesktopFunkties::wxErrorVeilig(_("The presented file is not a Verel Tamso DB file.") + vr +
-                                       _("Loading the file was cancelled."));
+    if (open(bestand, false, wxString()) == 0)
+        return;
+    DesktopFunkties::wxErrorVeilig(_("The presented file is not a Verel Tamso DB file.") + vr +
+                                   _("Loading the file was cancelled."));
+    laatGeweigerdBestandLos();
+}
+
+// A file that proved no project may hold the connection the open began, and
+// must not be opened again at the next start as the project of the
+// configuration.
+void VerelTamsoApp::laatGeweigerdBestandLos()
+{
+    sluitVoorgoedDB();
 }
 
 void VerelTamsoApp::toonTaalDialoog()
@@ -200,12 +215,16 @@ void VerelTamsoApp::MacOpenFiles(const wxArrayString& bestanden)
         DesktopFunkties::wxErrorVeilig(_("The presented path is not a readable file."));
         return;
     }
-    venster->stop();
+    // The user may keep the open project (a project in memory whose save
+    // was cancelled): then the handed-over file waits.
+    if (venster->stop() != 0)
+        return;
     sluitDB();
     if (open(bestand, true, wxString()) != 0)
     {
         DesktopFunkties::wxErrorVeilig(_("The presented file is not a VerelTamsoApp DB file.") + vr +
                                        _("Loading the file was cancelled."));
+        laatGeweigerdBestandLos();
         return;
     }
     venster->start();

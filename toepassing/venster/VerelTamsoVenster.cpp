@@ -1,10 +1,12 @@
 #include "toepassing/venster/VerelTamsoVenster.h"
 
 #include "resources/Hulpbronnen.h"
+#include "swexternals/desktop/platform/Platform.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 
 #include <wx/bmpbuttn.h>
 #include <wx/choice.h>
+#include <wx/display.h>
 #include <wx/image.h>
 #include <wx/menu.h>
 #include <wx/mstream.h>
@@ -38,6 +40,7 @@ const long standaardKolom = VerelTamsoApp::KolomID;
 const long standaardRichting = SorteringAflopend;
 const long standaardPrioriteit = 1;
 
+const wxSize standaardGrootte(1200, 800);
 const char* const vensterIcoon = "afbeeldingen/VerelTamso_klein.jpeg";
 
 // A stored value that the control cannot show (a file edited by hand, or
@@ -126,6 +129,15 @@ bool VerelTamsoVenster::Create(wxWindow* ouder, int id, const wxString& titel, c
     SetIcon(GetIconResource(vensterIcoon));
     if (GetSizer())
         GetSizer()->SetSizeHints(this);
+    // The smallest size shows a handful of rows: a first start (no stored
+    // geometry) gets room for the list, within the display.
+    if (grootte == wxDefaultSize)
+    {
+        wxSize maat = GetBestSize();
+        maat.IncTo(FromDIP(standaardGrootte));
+        maat.DecTo(wxGetClientDisplayRect().GetSize());
+        SetSize(maat);
+    }
     Centre();
     return true;
 }
@@ -268,10 +280,12 @@ void VerelTamsoVenster::toonGeenProjekt()
     zetStatusTekst(_("No project is opened."));
 }
 
-void VerelTamsoVenster::stop()
+int VerelTamsoVenster::stop()
 {
-    (void)app->stopDatabase();
-    verversLijst();
+    const int resultaat = app->stopDatabase();
+    if (resultaat == 0)
+        verversLijst();
+    return resultaat;
 }
 
 void VerelTamsoVenster::gewoneStop()
@@ -344,5 +358,5 @@ void VerelTamsoVenster::OnCloseWindow(wxCloseEvent&)
 void VerelTamsoVenster::OnBezoekTrivaneWebsiteIDClick(wxCommandEvent&)
 {
     static const wxString adres = "https://www.trivane.nl";
-    wxLaunchDefaultBrowser(adres);
+    Platform::openWebAdres(adres);
 }

@@ -120,7 +120,9 @@ public:
     // Shows the open project: the read-only indication, name, path, list.
     void start() override;
     // Offers to save a project in memory and commits, then empties the list.
-    void stop() override;
+    // Non-zero when the project stays open (the user cancelled, or the save
+    // or the commit failed): the list then keeps it.
+    [[nodiscard]] int stop() override;
     // Ends the program in order, for the update check. A project the user
     // will not let go (a cancelled save of a project in memory) keeps it.
     void gewoneStop() override;
@@ -347,6 +349,8 @@ private:
     void vraagLijstVerversen();
     void toonStatistiek(unsigned long long aantal, long long totaal, long long kosten, long long totaleKosten,
                         double voltooiing);
+    void toonStatistiekTeksten(unsigned long long aantal, long long totaal, long long kosten, long long totaleKosten,
+                               double voltooiing);
     void toonGeenProjekt();
 
     std::vector<wxAcceleratorEntry> sneltoetsen;

@@ -162,7 +162,9 @@ wxEND_EVENT_TABLE()
                 continue;
             }
             auto* menuItem = new wxMenuItem(&menu, item.id, wxGetTranslation(item.label), wxEmptyString, item.soort);
-            if (*item.plaatje)
+            // GTK draws a check mark or a radio dot where a normal item shows
+            // its picture: such items have only that.
+            if (*item.plaatje && item.soort == wxITEM_NORMAL)
                 menuItem->SetBitmap(venster.GetBitmapResource(map32 + item.plaatje));
             menu.Append(menuItem);
         }

@@ -96,6 +96,14 @@ void VerelTamsoVenster::verversLijst()
 void VerelTamsoVenster::toonStatistiek(unsigned long long aantal, long long totaal, long long kosten,
                                        long long totaleKosten, double voltooiing)
 {
+    toonStatistiekTeksten(aantal, totaal, kosten, totaleKosten, voltooiing);
+    // Longer texts need room the window gave to others.
+    hoofdPaneel->Layout();
+}
+
+void VerelTamsoVenster::toonStatistiekTeksten(unsigned long long aantal, long long totaal, long long kosten,
+                                              long long totaleKosten, double voltooiing)
+{
     const wxString& sp = DesktopAppBasis::sp;
     aantalRekLabel->SetLabel(wxString::Format("%llu", aantal) + sp + _("ouf of a total of") + sp + alsGetal(totaal));
     const wxString symbool = app->geefProjektValuta().geefSymbool();
