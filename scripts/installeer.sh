@@ -3,6 +3,27 @@
 # needs) and is not there yet. Quiet when everything is installed.
 set -euo pipefail
 
+# Installs those of the named packages that are missing.
+installeer() {
+    local ontbrekend=()
+    for pakket in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pakket" 2>/dev/null | grep -q 'install ok installed'; then
+            ontbrekend+=("$pakket")
+        fi
+    done
+    [ ${#ontbrekend[@]} -eq 0 ] && return 0
+
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "These Debian packages are missing: ${ontbrekend[*]}" >&2
+        echo "Run this script as root once (or: sudo apt-get install ${ontbrekend[*]})." >&2
+        exit 1
+    fi
+    echo "Installing: ${ontbrekend[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${ontbrekend[@]}" >/dev/null
+}
+
 pakketten=(cmake g++ make pkg-config gettext python3
            libwxgtk3.2-dev wx3.2-i18n wx3.2-doc libwxsqlite3-3.2-dev libsqlite3-dev sqlite3
            famfamfam-flag-png famfamfam-silk tango-icon-theme fonts-dejavu-core python3-pil)
@@ -14,21 +35,13 @@ fi
 if [ "${1:-}" = test ]; then
     pakketten+=(libx11-dev desktop-file-utils libxml2-utils shared-mime-info)
 fi
+installeer "${pakketten[@]}"
 
-ontbrekend=()
-for pakket in "${pakketten[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$pakket" 2>/dev/null | grep -q 'install ok installed'; then
-        ontbrekend+=("$pakket")
-    fi
-done
-[ ${#ontbrekend[@]} -eq 0 ] && exit 0
-
-if [ "$(id -u)" -ne 0 ]; then
-    echo "These Debian packages are missing: ${ontbrekend[*]}" >&2
-    echo "Run this script as root once (or: sudo apt-get install ${ontbrekend[*]})." >&2
-    exit 1
+# The desktop library's password store speaks to the Secret Service through
+# libsecret. Its test runs a real keyring (gnome-keyring) in a D-Bus session
+# of its own; the real drag and drop of the rich-text fields moves the mouse
+# through XTest.
+installeer libsecret-1-dev
+if [ "${1:-}" = test ]; then
+    installeer dbus-daemon gnome-keyring libxtst-dev
 fi
-echo "Installing: ${ontbrekend[*]}"
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${ontbrekend[@]}" >/dev/null
