@@ -45,3 +45,7 @@ installeer libsecret-1-dev
 if [ "${1:-}" = test ]; then
     installeer dbus-daemon gnome-keyring libxtst-dev
 fi
+
+# The properties dialog packs the tools of its rich-text bar close through
+# GTK's own style, with GTK's headers.
+installeer libgtk-3-dev

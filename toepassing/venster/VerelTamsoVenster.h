@@ -353,6 +353,15 @@ private:
                                double voltooiing);
     void toonGeenProjekt();
 
+    // --- Requirement commands (VerelTamsoVensterRequirement.cpp) ---
+    bool isAutomatischNummer() const;
+    // The names a new requirement may take over from the last one stored.
+    void onthoudPersonen(const Requirement& rek);
+    wxString geefBotsing(const Requirement& kopie, const RequirementLijst& kopieen);
+    // The rows form one block, sorted by number, on a writable project.
+    bool isVerplaatsbaar(const wxArrayInt& rijen) const;
+    void verplaats(const wxArrayInt& rijen, bool omhoog);
+
     std::vector<wxAcceleratorEntry> sneltoetsen;
     bool lijstVerversenGevraagd;
 };
