@@ -46,6 +46,8 @@ public:
     using RekEigenschappenVenster::kostenSpin;
     using RekEigenschappenVenster::naamTekst;
     using RekEigenschappenVenster::prioriteitSchuif;
+    using RekEigenschappenVenster::rijkHeeftFokusEnEdit;
+    using RekEigenschappenVenster::rijkHeeftFokusEnOpmaak;
     using RekEigenschappenVenster::srSpin;
     using RekEigenschappenVenster::standaardNietsTeDoenMelding;
     using RekEigenschappenVenster::statusKeuze;
