@@ -132,15 +132,18 @@ void ToonRequirement::toonVeld(const wxString& tekst)
     (void)RichFunkties::laadTekst(tekst, rijkVeld);
 }
 
-void ToonRequirement::schrijfKop(wxRichTextCtrl& rijk, const wxString& kop)
+void ToonRequirement::schrijfKop(wxRichTextCtrl& rijk, const wxString& kop, bool regelEinde)
 {
-    rijk.BeginBold();
-    rijk.BeginAlignment(wxTEXT_ALIGNMENT_CENTRE);
-    rijk.BeginFontSize(kopGrootte);
-    rijk.WriteText("\n\n" + kop + ":\n");
-    rijk.EndFontSize();
-    rijk.EndAlignment();
-    rijk.EndBold();
+    // New lines take the paragraph style of the one they split, so the
+    // heading gets its own explicitly: bold, centred, large.
+    const long begin = rijk.GetInsertionPoint() + 2;
+    const wxString tekst = kop + ":";
+    rijk.WriteText("\n\n" + tekst + (regelEinde ? "\n" : ""));
+    wxRichTextAttr stijl;
+    stijl.SetFontWeight(wxFONTWEIGHT_BOLD);
+    stijl.SetFontSize(kopGrootte);
+    stijl.SetAlignment(wxTEXT_ALIGNMENT_CENTRE);
+    rijk.SetStyleEx(wxRichTextRange(begin, begin + static_cast<long>(tekst.length()) - 1), stijl);
 }
 
 void ToonRequirement::voegToe(wxRichTextCtrl& doel, wxRichTextCtrl& bron)
@@ -161,13 +164,15 @@ void ToonRequirement::toonAlleDrie()
         new wxRichTextCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxRE_MULTILINE);
     toonVeld(rek.beschrijving);
     rijkVeld->SetInsertionPoint(0);
-    schrijfKop(*rijkVeld, _("Specification"));
+    schrijfKop(*rijkVeld, _("Specification"), true);
+    // At an end the heading is a paragraph of its own already: what is
+    // appended after it starts the next.
     rijkVeld->SetInsertionPointEnd();
-    schrijfKop(*rijkVeld, _("Implementation"));
+    schrijfKop(*rijkVeld, _("Implementation"), false);
 
     (void)RichFunkties::laadTekst(rek.implementatie, implementatie);
     implementatie->SetInsertionPointEnd();
-    schrijfKop(*implementatie, _("Validation"));
+    schrijfKop(*implementatie, _("Validation"), false);
     voegToe(*rijkVeld, *implementatie);
     (void)RichFunkties::laadTekst(rek.validatie_test, validatie);
     voegToe(*rijkVeld, *validatie);
@@ -251,15 +256,16 @@ void ToonRequirement::OnSaveasClick(wxCommandEvent&)
     if (pad.empty())
         return;
     // The name keeps an extension the rich text can be saved as; any other
-    // gets the first format's, so that the saved file is one of them.
+    // gets the rich text's own, which keeps every format.
     wxFileName bestand(pad);
-    if (!wxRichTextBuffer::FindHandler(bestand.GetExt(), wxRICHTEXT_TYPE_ANY) ||
-        !wxRichTextBuffer::FindHandler(bestand.GetExt(), wxRICHTEXT_TYPE_ANY)->CanSave())
+    const wxRichTextFileHandler* gekozen = wxRichTextBuffer::FindHandler(bestand.GetExt(), wxRICHTEXT_TYPE_ANY);
+    if (!gekozen || !gekozen->CanSave())
     {
-        const wxRichTextFileHandler* eerste =
-            soorten.empty() ? nullptr : wxRichTextBuffer::FindHandler(static_cast<wxRichTextFileType>(soorten[0]));
-        if (eerste)
-            bestand = BestandsVoorstel::metExtensie(pad, eerste->GetExtension());
+        const wxRichTextFileHandler* eigen = wxRichTextBuffer::FindHandler(wxRICHTEXT_TYPE_XML);
+        if (!eigen && !soorten.empty())
+            eigen = wxRichTextBuffer::FindHandler(static_cast<wxRichTextFileType>(soorten[0]));
+        if (eigen)
+            bestand = BestandsVoorstel::metExtensie(pad, eigen->GetExtension());
     }
     if (!wxIsWritable(bestand.GetPath(wxPATH_GET_VOLUME)))
     {
@@ -297,4 +303,4 @@ wxBEGIN_EVENT_TABLE(ToonRequirement, wxDialog)
     EVT_BUTTON(wxID_SAVEAS, ToonRequirement::OnSaveasClick)
     EVT_UPDATE_UI(wxID_SAVEAS, ToonRequirement::OnSaveasUpdate)
 wxEND_EVENT_TABLE()
-// clang-format on
+    // clang-format on

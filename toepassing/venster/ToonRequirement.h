@@ -83,7 +83,8 @@ private:
     void toonVeld(const wxString& tekst);
     void toonAlleDrie();
     // A heading of the combined view at the insertion point of the editor.
-    static void schrijfKop(wxRichTextCtrl& rijk, const wxString& kop);
+    // At the start of a text it ends its line, so that the text follows.
+    static void schrijfKop(wxRichTextCtrl& rijk, const wxString& kop, bool regelEinde);
     static void voegToe(wxRichTextCtrl& doel, wxRichTextCtrl& bron);
     wxString maakKopTekst() const;
 };

@@ -1,6 +1,7 @@
 #ifndef TESTS_TOEPASSING_EIGENSCHAPPEN_EIGENSCHAPPENHULP_H
 #define TESTS_TOEPASSING_EIGENSCHAPPEN_EIGENSCHAPPENHULP_H
 
+#include "tests/toepassing/eigenschappen/Bediening.h"
 #include "tests/toepassing/kern/app/KernApp.h"
 #include "toepassing/eigenschappen/RekEigenschappenVenster.h"
 
@@ -74,18 +75,6 @@ protected:
     // Builds the dialog for the requirement (the one before goes first).
     TestDialoog& open(const Requirement& rek);
 };
-
-// What a user does to a control, with the events the control sends.
-void typ(wxTextEntry& veld, const wxString& tekst);
-void typ(wxRichTextCtrl& veld, const wxString& tekst);
-void zet(wxSpinCtrl& spin, int waarde);
-void zet(wxSlider& schuif, int waarde);
-void zet(wxDatePickerCtrl& kiezer, const wxDateTime& datum);
-void kies(wxChoice& keuze, int index);
-void druk(wxBitmapToggleButton& knop);
-void klik(wxWindow& venster, int id);
-// Whether the update handler of the control enables it.
-bool isIngeschakeld(wxWindow& dialoog, int id);
 
 // A rich text as the dialog stores it, from plain text.
 wxString alsRijk(const wxString& tekst);

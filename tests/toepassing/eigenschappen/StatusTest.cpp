@@ -49,7 +49,7 @@ wxString ingeschakeld(TestDialoog& d)
                        RekEigenschappenVenster::ID_REKKOMMENTAAR};
     wxString tekst;
     for (int id : ids)
-        tekst << (isIngeschakeld(d, id) ? "1" : "0");
+        tekst << (isControlIngeschakeld(d, id) ? "1" : "0");
     return tekst;
 }
 } // namespace
@@ -90,7 +90,7 @@ TEST_F(DialoogTest, ElkNiveauZijnToetsenVeldenEnVlag)
     EXPECT_FALSE(d.naamTekst->IsEditable());
     EXPECT_FALSE(d.auteurCombo->IsEditable());
     typ(*d.versieTekst, "9.9");
-    EXPECT_FALSE(isIngeschakeld(d, wxID_OK));
+    EXPECT_FALSE(isControlIngeschakeld(d, wxID_OK));
     for (const wxCollapsiblePane* sektie :
          {d.beschrijvingPaneel, d.implementatiePaneel, d.testPaneel, d.kommentaarPaneel})
         EXPECT_TRUE(sektie->IsCollapsed());
@@ -176,11 +176,11 @@ TEST_F(DialoogTest, AftekenenMetEenNaam)
     Requirement rek = opNiveau(Requirement::StatusGetest);
     rek.datum = jan;
     TestDialoog& d = open(rek);
-    EXPECT_FALSE(isIngeschakeld(d, RekEigenschappenVenster::ID_REKAFTEKENKNOP));
+    EXPECT_FALSE(isControlIngeschakeld(d, RekEigenschappenVenster::ID_REKAFTEKENKNOP));
     typ(*d.aftekenaarCombo, "Jan");
     // Not signed off yet, the name is not part of the requirement.
     EXPECT_EQ(d.leesVelden().aftekenaar, "");
-    ASSERT_TRUE(isIngeschakeld(d, RekEigenschappenVenster::ID_REKAFTEKENKNOP));
+    ASSERT_TRUE(isControlIngeschakeld(d, RekEigenschappenVenster::ID_REKAFTEKENKNOP));
 
     klik(d, RekEigenschappenVenster::ID_REKAFTEKENKNOP);
     EXPECT_TRUE(logVanger().bevat("You signed off on this requirement. Congratulations!", wxLOG_Message));

@@ -271,7 +271,7 @@ TEST_F(DialoogTest, PlaatjesOnderHunNamen)
 TEST_F(DialoogTest, SluitenVraagtAlleenNaEenWijziging)
 {
     TestDialoog& d = open(volledig());
-    EXPECT_FALSE(isIngeschakeld(d, wxID_OK));
+    EXPECT_FALSE(isControlIngeschakeld(d, wxID_OK));
     d.Show();
     {
         VraagBeantwoorder vragen;
@@ -281,7 +281,7 @@ TEST_F(DialoogTest, SluitenVraagtAlleenNaEenWijziging)
 
     d.Show();
     typ(*d.naamTekst, "Drum brake");
-    EXPECT_TRUE(isIngeschakeld(d, wxID_OK));
+    EXPECT_TRUE(isControlIngeschakeld(d, wxID_OK));
     VraagBeantwoorder vragen;
     vragen.antwoord(wxNO);
     EXPECT_FALSE(d.Close());

@@ -59,14 +59,14 @@ TEST_F(DialoogTest, LinksGaanAlleenAlsWebOfMailAdresNaarDeBrowser)
     EXPECT_FALSE(d.isGewijzigd());
 
     d.externeRefKiezer->SetPath("mailto:ine@example.com");
-    ASSERT_TRUE(isIngeschakeld(d, RekEigenschappenVenster::ID_OPENINBROWSER));
+    ASSERT_TRUE(isControlIngeschakeld(d, RekEigenschappenVenster::ID_OPENINBROWSER));
     klik(d, RekEigenschappenVenster::ID_OPENINBROWSER);
     EXPECT_EQ(browser.geefAdressen().back(), "mailto:ine@example.com");
     d.externeRefKiezer->SetPath("/docs/brake.pdf");
     klik(d, RekEigenschappenVenster::ID_OPENINBROWSER);
     EXPECT_EQ(browser.geefAdressen().size(), 6u);
     d.externeRefKiezer->SetPath("");
-    EXPECT_FALSE(isIngeschakeld(d, RekEigenschappenVenster::ID_OPENINBROWSER));
+    EXPECT_FALSE(isControlIngeschakeld(d, RekEigenschappenVenster::ID_OPENINBROWSER));
 }
 
 TEST_F(DialoogTest, BestandsbeheerAlleenVoorWatBestaat)
@@ -85,7 +85,7 @@ TEST_F(DialoogTest, BestandsbeheerAlleenVoorWatBestaat)
                                Geval{wxString::FromUTF8(testMap().string()), false}, Geval{"", false}})
     {
         d.externeRefKiezer->SetPath(geval.pad);
-        EXPECT_EQ(isIngeschakeld(d, RekEigenschappenVenster::ID_OPENINFINDER), geval.aan) << geval.pad;
+        EXPECT_EQ(isControlIngeschakeld(d, RekEigenschappenVenster::ID_OPENINFINDER), geval.aan) << geval.pad;
         klik(d, RekEigenschappenVenster::ID_OPENINFINDER);
     }
     // What exists went, the file and the folder (a command that the
@@ -137,7 +137,7 @@ TEST_F(DialoogTest, WerkbalkVolgtHetVeldMetDeFocus)
     d.kommentaarRijk->SetFocus();
     ASSERT_TRUE(wachtOp([&] { return d.kommentaarRijk->HasFocus(); }));
     for (int id : werktuigen)
-        EXPECT_FALSE(isIngeschakeld(d, id)) << id;
+        EXPECT_FALSE(isControlIngeschakeld(d, id)) << id;
     EXPECT_EQ(d.huidigeRijk, d.kommentaarRijk);
 
     // The tests the tools take once they work: formatting never in the
@@ -164,6 +164,6 @@ TEST_F(DialoogTest, WerkbalkVolgtHetVeldMetDeFocus)
 
     d.naamTekst->SetFocus();
     ASSERT_TRUE(wachtOp([&] { return d.naamTekst->HasFocus(); }));
-    EXPECT_FALSE(isIngeschakeld(d, wxID_BOLD));
+    EXPECT_FALSE(isControlIngeschakeld(d, wxID_BOLD));
     EXPECT_EQ(d.huidigeRijk, nullptr);
 }
