@@ -208,11 +208,12 @@ RekEigenschappenVenster::~RekEigenschappenVenster()
         // that is gone.
         for (int i = 0; i < aantalRijkVelden; ++i)
             geefRijk(i)->GetBuffer().SetStyleSheet(nullptr);
-        if (--levendeDialogen == 0)
-        {
-            wxRichTextBuffer::RemoveFieldType(beginSektie);
-            wxRichTextBuffer::RemoveFieldType(eindSektie);
-        }
+    }
+    // Only the full constructor registered the section fields.
+    if (app && --levendeDialogen == 0)
+    {
+        wxRichTextBuffer::RemoveFieldType(beginSektie);
+        wxRichTextBuffer::RemoveFieldType(eindSektie);
     }
     delete stijlOpslag;
     delete printMotor;
@@ -259,6 +260,9 @@ bool RekEigenschappenVenster::Create(wxWindow* ouder, int id, const wxString& ti
 {
     SetExtraStyle(wxWS_EX_BLOCK_EVENTS);
     wxDialog::Create(ouder, id, titel, positie, grootte, stijl);
+    // wxWidgets 3.2 leaves the modified mark unset until it is first set;
+    // the idle handler reads it.
+    OSXSetModified(false);
     CreateControls();
     SetIcon(GetIconResource(vensterIcoon));
     if (GetSizer())

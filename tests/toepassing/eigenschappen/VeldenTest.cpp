@@ -8,6 +8,8 @@
 #include "tests/toepassing/eigenschappen/EigenschappenHulp.h"
 
 #include <functional>
+#include <set>
+#include <wx/menu.h>
 #include <wx/richtext/richtextbuffer.h>
 
 namespace
@@ -263,6 +265,20 @@ TEST_F(DialoogTest, PlaatjesOnderHunNamen)
     // The main window's pictures are not the dialog's.
     EXPECT_FALSE(d.GetBitmapResource("../../../grafisch/ikonen/32x32/nieuw.png").IsOk());
     EXPECT_TRUE(d.GetIconResource("afbeeldingen/VerelTamso_klein.jpeg").IsOk());
+
+    // Each editor's own pop-up menu ends with the six items, once.
+    std::set<const wxMenu*> menus;
+    for (int i = 0; i < RekEigenschappenVenster::aantalRijkVelden; ++i)
+    {
+        const wxMenu* menu = d.geefRijk(i)->GetContextMenu();
+        ASSERT_TRUE(menu);
+        EXPECT_TRUE(menus.insert(menu).second);
+        EXPECT_EQ(menu->FindItemByPosition(menu->GetMenuItemCount() - 1)->GetId(),
+                  static_cast<int>(RekEigenschappenVenster::ID_VOEGINURL));
+        EXPECT_EQ(menu->FindItemByPosition(menu->GetMenuItemCount() - 7)->GetKind(), wxITEM_SEPARATOR);
+        EXPECT_NE(menu->FindItemByPosition(menu->GetMenuItemCount() - 8)->GetId(),
+                  static_cast<int>(RekEigenschappenVenster::ID_VOEGINURL));
+    }
     EXPECT_FALSE(d.GetIconResource("afbeeldingen/plons.png").IsOk());
 }
 
