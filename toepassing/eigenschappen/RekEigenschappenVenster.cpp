@@ -510,6 +510,14 @@ void RekEigenschappenVenster::markeerBereiken(const Requirement& rek)
             _("(no date)"));
 }
 
+// As it stands in the field: the picker passes its text through a file
+// name, which folds the "//" of a web address.
+wxString RekEigenschappenVenster::geefReferentie() const
+{
+    const wxTextCtrl* tekst = externeRefKiezer->GetTextCtrl();
+    return tekst ? tekst->GetValue() : externeRefKiezer->GetPath();
+}
+
 wxString RekEigenschappenVenster::leesRijk(wxRichTextCtrl* rijk, const wxString& getoond)
 {
     wxString tekst;
@@ -539,9 +547,7 @@ Requirement RekEigenschappenVenster::leesVelden() const
     rek.validatie_test = leesRijk(validatieRijk, getoond.validatie_test);
     rek.testLogboek = leesRijk(testLogboekRijk, getoond.testLogboek);
     rek.testIngenieur = testIngenieurCombo->GetValue();
-    // As typed: a web address must not pass through a file name, which
-    // would fold its "//".
-    rek.externeRef = externeRefKiezer->GetPath();
+    rek.externeRef = geefReferentie();
     rek.kommentaar = kommentaarRijk->GetValue();
     if (isAangeraakt(AangeraaktStatus))
         rek.status = static_cast<Requirement::Status>(statusKeuze->GetSelection());

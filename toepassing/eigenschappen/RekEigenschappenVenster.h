@@ -423,6 +423,7 @@ private:
     void markeerBereiken(const Requirement& rek);
     static void markeer(wxWindow* control, bool buiten, const wxString& opgeslagen);
     static wxString leesRijk(wxRichTextCtrl* rijk, const wxString& getoond);
+    wxString geefReferentie() const;
 
     // --- The windows (RekEigenschappenVensterBesturing.cpp) ---
     int du(int dialoogEenheden) const;

@@ -578,4 +578,4 @@ wxBEGIN_EVENT_TABLE(RekEigenschappenVenster, wxDialog)
     EVT_BUTTON(wxID_OK, RekEigenschappenVenster::OnOkClick)
     EVT_UPDATE_UI(wxID_OK, RekEigenschappenVenster::OnOkUpdate)
 wxEND_EVENT_TABLE()
-// clang-format on
+    // clang-format on

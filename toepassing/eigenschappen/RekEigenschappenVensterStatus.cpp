@@ -355,12 +355,12 @@ void RekEigenschappenVenster::OnGaNaarDokumentenDirIDUpdate(wxUpdateUIEvent& geb
 
 void RekEigenschappenVenster::OnOpenInBrowserIDUpdate(wxUpdateUIEvent& gebeurtenis)
 {
-    gebeurtenis.Enable(!externeRefKiezer->GetPath().empty());
+    gebeurtenis.Enable(!geefReferentie().empty());
 }
 
 void RekEigenschappenVenster::OnOpenInFinderIDUpdate(wxUpdateUIEvent& gebeurtenis)
 {
-    const wxString pad = externeRefKiezer->GetPath();
+    const wxString pad = geefReferentie();
     gebeurtenis.Enable(!pad.empty() && wxFileExists(pad) && wxIsReadable(pad));
 }
 

@@ -218,12 +218,12 @@ void RekEigenschappenVenster::OnGaNaarDokumentenDirIDClick(wxCommandEvent&)
 
 void RekEigenschappenVenster::OnOpenInBrowserIDClick(wxCommandEvent&)
 {
-    openWebAdres(externeRefKiezer->GetPath());
+    openWebAdres(geefReferentie());
 }
 
 void RekEigenschappenVenster::OnOpenInFinderIDClick(wxCommandEvent&)
 {
-    const wxString pad = externeRefKiezer->GetPath();
+    const wxString pad = geefReferentie();
     // Only what exists is shown: the file manager would start on anything.
     if (pad.empty() || (!wxFileExists(pad) && !wxDirExists(pad)))
         return;

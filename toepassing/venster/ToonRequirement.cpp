@@ -179,6 +179,7 @@ void ToonRequirement::toonAlleDrie()
 
     rijkVeld->GetBuffer().Invalidate(wxRICHTEXT_ALL);
     rijkVeld->LayoutContent();
+    rijkVeld->SetInsertionPoint(0);
     rijkVeld->Refresh(true);
     Layout();
     implementatie->Destroy();

@@ -107,6 +107,12 @@ TEST_F(DialoogTest, ThuisDocumentenEnEenLosgelatenBestandZijnWijzigingen)
     EXPECT_EQ(dialoog->externeRefKiezer->GetPath(), wxStandardPaths::Get().GetUserDir(wxStandardPaths::Dir_Documents));
     EXPECT_TRUE(dialoog->isGewijzigd());
 
+    // Typed: a web address is taken as it stands, though no file has it.
+    open(bekendeRequirement());
+    typ(*dialoog->externeRefKiezer->GetTextCtrl(), "https://example.com/a//b");
+    EXPECT_EQ(dialoog->leesVelden().externeRef, "https://example.com/a//b");
+    EXPECT_TRUE(dialoog->isGewijzigd());
+
     // Dropped: the first of the names, whatever it is; nothing for none.
     open(bekendeRequirement());
     FilePickerCtrlDropTarget doel(dialoog->externeRefKiezer);
