@@ -42,9 +42,12 @@ function(vt_bibliotheek naam map)
     target_include_directories(${naam} PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/gegenereerd)
 endfunction()
 
+# Runs a command on an X server of its own; the server picks a free display
+# number itself, so GUI tests run side by side, from several worktrees too.
+set(VT_XSERVER ${CMAKE_SOURCE_DIR}/scripts/eigenXserver.sh CACHE INTERNAL "")
+
 # One test program per layer: every *.cpp in the test folder. With GUI the
-# program runs under its own X server (xvfb-run), one at a time because
-# xvfb-run -a picks its display number without a lock.
+# program runs on an X server of its own, of the size SCHERM.
 function(vt_test naam map)
     cmake_parse_arguments(T "GUI" "SCHERM" "LIBS" ${ARGN})
     file(GLOB bronnen CONFIGURE_DEPENDS ${map}/*.cpp ${map}/*.h)
@@ -61,9 +64,7 @@ function(vt_test naam map)
         if(NOT T_SCHERM)
             set(T_SCHERM 1280x1024x24)
         endif()
-        add_test(NAME ${naam}
-                 COMMAND xvfb-run -a -s "-screen 0 ${T_SCHERM} -nolisten tcp" $<TARGET_FILE:${naam}>)
-        set_tests_properties(${naam} PROPERTIES RESOURCE_LOCK xserver)
+        add_test(NAME ${naam} COMMAND ${VT_XSERVER} --scherm ${T_SCHERM} $<TARGET_FILE:${naam}>)
     else()
         target_link_libraries(${naam} PRIVATE testondersteuning_basis)
         add_test(NAME ${naam} COMMAND ${naam})

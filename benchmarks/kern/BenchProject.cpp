@@ -110,8 +110,6 @@ bool BenchProject::open(long aantal, long richTekst)
         return false;
     db.zetHoofdletterGevoeligheid(false);
     db.zetZoektermMoetExactOvereenkomen(false);
-    db.zoek(VerelTamsoApp::KolomID, SorteringOplopend, wxString(), wxString(), Requirement::StatusAlle,
-            Requirement::TypeAlle, Requirement::FunkTypeAlle, 1);
     openPad = bestand;
     return true;
 }

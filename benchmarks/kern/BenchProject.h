@@ -19,8 +19,8 @@ public:
     static void beeindig();
 
     // Opens the project of `aantal` requirements with about `richTekst`
-    // bytes of rich text each, numbered 1 to `aantal`, and runs one list
-    // query so that the view exists. False when it cannot be made.
+    // bytes of rich text each, numbered 1 to `aantal`, as the main window
+    // starts it. False when it cannot be made.
     static bool open(long aantal, long richTekst = 2048);
     static wxString pad(long aantal, long richTekst);
     // Rich text of about `lengte` bytes in the stored form of the editor;

@@ -68,10 +68,20 @@ DesktopApp::~DesktopApp()
     config.Write(sleutelSecretStoreToegestaan, secretStoreToegangToegestaan);
 }
 
+bool DesktopApp::CallOnInit()
+{
+    zetSchermInstellingen();
+    return wxApp::CallOnInit();
+}
+
+void DesktopApp::zetSchermInstellingen()
+{
+    schakelToolTips(toolTips == StandAan);
+}
+
 void DesktopApp::leesInstellingen()
 {
     toolTips = StandSchakelaar(config.ReadBool(sleutelToolTips, true), false).stand();
-    schakelToolTips(toolTips == StandAan);
     taalGekozen = config.ReadBool(sleutelTaalGekozen, false);
     secretStoreAlGevraagd = config.ReadBool(sleutelSecretStoreGevraagd, false);
     secretStoreToegangToegestaan = config.ReadBool(sleutelSecretStoreToegestaan, false);
@@ -169,7 +179,7 @@ void DesktopApp::zetTaal(wxLanguage nieuweTaal)
     if (!isTaalBeschikbaar(nieuweTaal))
     {
         DesktopFunkties::wxErrorVeilig(_("The interface language") +
-                                       dubbeleQuotes(wxLocale::GetLanguageName(nieuweTaal), true) +
+                                       DesktopFunkties::dubbeleQuotes(wxLocale::GetLanguageName(nieuweTaal), true) +
                                        _("cannot be used: its message catalogues were not found."));
         return;
     }
@@ -244,7 +254,8 @@ void DesktopApp::toonCopyright(wxAboutDialogInfo& info, const wxString& beschrij
 {
     info.SetDescription(geefPlatformBeschrijving(true) + "\n\n" + beschrijving);
     wxArrayString ontwikkelaars;
-    ontwikkelaars.Add(_("The wxWidgets cross-platform GUI toolkit.") + haken(toolkitAdres + " ", true));
+    ontwikkelaars.Add(_("The wxWidgets cross-platform GUI toolkit.") +
+                      DesktopFunkties::haken(toolkitAdres + " ", true));
     for (const wxString& regel : credits)
         ontwikkelaars.Add("\n" + regel);
     info.SetDevelopers(ontwikkelaars);

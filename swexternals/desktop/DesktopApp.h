@@ -25,9 +25,22 @@ class DesktopApp : public wxApp, public DesktopAppBasis
 public:
     static const wxString bedrijfsNaam;
 
+    // Reads the settings and nothing else: wxWidgets makes the application
+    // object before it starts the toolkit, so nothing here (nor in the
+    // constructor of a derived class) may need the display.
     DesktopApp(const wxString& applikatieNaam, const wxString& extensie);
     ~DesktopApp() override;
 
+    // wxWidgets calls it to run OnInit, once the toolkit has started (its
+    // OnInitGui comes before GTK starts): zetSchermInstellingen, then
+    // OnInit.
+    bool CallOnInit() override;
+    // What needs the display, once it is there and before OnInit: here the
+    // tool-tip setting. A derived class that adds its own calls this one
+    // first.
+    virtual void zetSchermInstellingen();
+
+    // Only reads: the tool-tip setting is applied by zetSchermInstellingen.
     void leesInstellingen();
     void zetToolTips(Stand stand);
     Stand moetenTooltips() const;

@@ -119,13 +119,6 @@ public:
     void zetLaatsteAppDataDir(const wxFileName& naam);
     wxFileName geefLaatsteAppDataDir(const wxString& bestandsNaam) const;
 
-    static wxString enkeleQuotes(const wxString& tekst, bool metSpaties = false);
-    static wxString dubbeleQuotes(const wxString& tekst, bool metSpaties = false);
-    static wxString haken(const wxString& tekst, bool metSpaties = false);
-    static wxString blokhaken(const wxString& tekst, bool metSpaties = false);
-    static wxString spaties(const wxString& tekst);
-    static wxString kommentaar(const wxString& tekst, bool regelKommentaar);
-
     // "12.01.2025_1.4.0.a" in the long form, "1.4.0" in the short one.
     static wxString geefVersie(bool lang);
     // With the toolkit part it names the wxWidgets version the program runs with.

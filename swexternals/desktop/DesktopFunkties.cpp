@@ -36,19 +36,9 @@ wxString DesktopFunkties::enkeleQuotes(const wxString& tekst, bool metSpaties)
     return omring("'", tekst, "'", metSpaties);
 }
 
-wxString DesktopFunkties::eq(const wxString& tekst, bool metSpaties)
-{
-    return enkeleQuotes(tekst, metSpaties);
-}
-
 wxString DesktopFunkties::dubbeleQuotes(const wxString& tekst, bool metSpaties)
 {
     return omring("\"", tekst, "\"", metSpaties);
-}
-
-wxString DesktopFunkties::dq(const wxString& tekst, bool metSpaties)
-{
-    return dubbeleQuotes(tekst, metSpaties);
 }
 
 wxString DesktopFunkties::haken(const wxString& tekst, bool metSpaties)
@@ -385,11 +375,6 @@ wxString DesktopFunkties::maakSchoonPrintNaam(const wxString& tekst)
     wxString schoon = tekst;
     schoon.Replace("%", "%%");
     return schoon;
-}
-
-wxString DesktopFunkties::mspn(const wxString& tekst)
-{
-    return maakSchoonPrintNaam(tekst);
 }
 
 wxString DesktopFunkties::verwijderNietAlfaNumeriek(const wxString& tekst)

@@ -26,11 +26,10 @@ public:
     static const wxString vr;
 
     // Quoting and bracketing: with `metSpaties` one blank goes before and
-    // after the result, outside the quotes or brackets.
+    // after the result, outside the quotes or brackets. The one place for
+    // them: every layer calls these.
     static wxString enkeleQuotes(const wxString& tekst, bool metSpaties = false);
-    static wxString eq(const wxString& tekst, bool metSpaties = false);
     static wxString dubbeleQuotes(const wxString& tekst, bool metSpaties = false);
-    static wxString dq(const wxString& tekst, bool metSpaties = false);
     static wxString haken(const wxString& tekst, bool metSpaties = false);
     static wxString blokhaken(const wxString& tekst, bool metSpaties = false);
     static wxString spaties(const wxString& tekst);
@@ -85,7 +84,6 @@ public:
 
     static wxString maakSchoonPadNaam(const wxString& tekst);
     static wxString maakSchoonPrintNaam(const wxString& tekst);
-    static wxString mspn(const wxString& tekst);
     static wxString verwijderNietAlfaNumeriek(const wxString& tekst);
 
     // Ready-made texts into the log, "%" included as it stands.

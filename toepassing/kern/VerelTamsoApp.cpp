@@ -101,13 +101,21 @@ VerelTamsoApp::VerelTamsoApp()
       vorigeHoofdletterGevoelig(false), vorigeExactOvereenkomen(false), zoekVoorwaardeVeranderd(false)
 {
     leesKleuren();
-    leesFont();
 }
 
 VerelTamsoApp::~VerelTamsoApp()
 {
     bewaarKleuren();
-    bewaarFont();
+    // A start that ended before the toolkit was up never read the font:
+    // the stored one stays as it is.
+    if (lijstFont.IsOk())
+        bewaarFont();
+}
+
+void VerelTamsoApp::zetSchermInstellingen()
+{
+    SQLite3App::zetSchermInstellingen();
+    leesFont();
 }
 
 void VerelTamsoApp::leesKleuren()

@@ -6,6 +6,7 @@
 #include "swexternals/desktop/DesktopValuta.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3App.h"
 #include "swexternals/desktop/wx/wxSQLite3/Sortering.h"
+#include "toepassing/kern/LijstSelektie.h"
 #include "toepassing/kern/Requirement.h"
 #include "toepassing/kern/RequirementLijst.h"
 
@@ -81,8 +82,9 @@ public:
 
     // --- The application object: construction and list settings ---
 
-    // Opens the project of the configuration and reads the list's colours
-    // and font; writes them back when it goes.
+    // Opens the project of the configuration and reads the list's colours;
+    // writes them and the font back when it goes. Made before the toolkit
+    // starts: nothing here may need the display.
     VerelTamsoApp();
     ~VerelTamsoApp() override;
 
@@ -110,6 +112,10 @@ public:
     // The main window, or null before OnInit made it.
     VensterKoppeling* geefVenster() const { return venster; }
 
+    // Once the toolkit has started, before OnInit: reads the list font too,
+    // whose default is the display's GUI font.
+    void zetSchermInstellingen() override;
+
     wxFont geefFont() const { return lijstFont; }
     wxColour geefTekstKleur() const { return lijstTekstKleur; }
     // The list background for the project's state: read-only wins over
@@ -118,8 +124,9 @@ public:
 
     // --- Project schema, views and project settings ---
 
-    // Modes, tables, the view KonfZicht, the configuration row and manual
-    // transactions. 0 done; 1 no database open; 2 a step failed.
+    // Modes, tables with the list's index, the views KonfZicht and RekZicht,
+    // the configuration row and manual transactions. 0 done; 1 no database
+    // open; 2 a step failed.
     int startDatabase() override;
     // Offers to save a project in memory, then commits. 0 done; 1 no
     // database or cancelled; 5 the save dialog cancelled; 3 another answer;
@@ -146,12 +153,68 @@ public:
     // index: the two percentages belong to a list query.
     Requirement geefRequirement(int SR);
     Requirement geefRequirement(const wxString& naam);
-    // Every requirement with its list columns, in number order.
+    // Every requirement with its list columns, in number order; the two
+    // percentages are shares of the set of the last list read (of every
+    // requirement before the first).
     RequirementLijst geefAllen();
 
-    // The list: the requirements that pass the filters (status 5, type 3 and
-    // functional type 4 mean all), with their shares of the passing set,
-    // sorted on the column. An empty list after a failure (reported).
+    // --- The requirement list, page by page ---
+    //
+    // The main window shows the list as a virtual list, which asks only for
+    // the rows it shows. At every refill (a change of the criteria, and after
+    // every command that may have changed the project) it reads the selection
+    // once: leesLijstSelektie gives the I.D numbers in list order with the
+    // number listed, their cost sum and their completion. Then it reads the
+    // rows it shows with leesLijstPagina, by position in that selection, and
+    // the project's own figures with leesProjektTotalen. The database layer's
+    // two search switches (case, exact match) are set before the selection.
+    //
+    // Results: 0 done; 2 the project could not be read (reported: show it as
+    // an error, not as an empty list).
+    //
+    //     LijstSelektie selektie;
+    //     if (app->leesLijstSelektie(criteria, selektie) != 0) ... an error
+    //     lijst->SetItemCount(selektie.geefAantal());
+    //     // the row r the list asks for, in pages of 50:
+    //     app->leesLijstPagina(selektie, r / 50 * 50, 50, pagina) ... pagina[r % 50]
+
+    // The criteria of the list, as the main window's controls give them.
+    // Status 5, type 3 and functional type 4 mean all.
+    struct ZoekCriteria
+    {
+        Kolommen sorteerKolom = KolomID;
+        Sortering sortering = SorteringOplopend;
+        wxString zoekTekst;
+        wxString persoon;
+        Requirement::Status status = Requirement::StatusAlle;
+        Requirement::Type type = Requirement::TypeAlle;
+        Requirement::FunkType funkType = Requirement::FunkTypeAlle;
+        unsigned int minPrioriteit = 1;
+    };
+
+    // The requirements that pass the criteria: a search text found in any
+    // column, a person in any of the four person columns, the three filters
+    // and the minimum priority. Sorted on the column in the direction; equal
+    // values, and the list without a direction, in the order they were added.
+    // One pass over the project, so a search text reads every row once.
+    [[nodiscard]] int leesLijstSelektie(const ZoekCriteria& criteria, LijstSelektie& selektie);
+    // The rows at positions `vanaf` up to `vanaf + aantal` of the selection
+    // (fewer at its end, none beyond it), with the eleven list columns; the
+    // two percentages are shares of the selection's set, exactly as zoek
+    // gives them. Each row is read by its number through the table's unique
+    // index, so a page costs the same anywhere in the list. 1: the selection
+    // is stale (a number of it is no longer in the project): the rows still
+    // there are given, and the list must be refilled.
+    [[nodiscard]] int leesLijstPagina(const LijstSelektie& selektie, size_t vanaf, size_t aantal,
+                                      RequirementLijst& rijen);
+    // The number of requirements of the whole project and their total cost.
+    [[nodiscard]] int leesProjektTotalen(long long& aantal, long long& kosten);
+    // Every person named anywhere in the project, once, sorted.
+    [[nodiscard]] int leesAlleWerknemers(wxArrayString& namen);
+
+    // The whole list at once: the selection and all its pages. The
+    // requirements that pass the filters, with their shares of the passing
+    // set, sorted on the column. An empty list after a failure (reported).
     RequirementLijst zoek(Kolommen sorteerKolom, Sortering sortering, const wxString& zoekTekst,
                           const wxString& persoon, Requirement::Status status, Requirement::Type type,
                           Requirement::FunkType funkType, unsigned int minPrioriteit);
@@ -159,12 +222,11 @@ public:
     // layer's two search switches are as they were at the last build.
     void maakZoekVelden(const wxString& zoekTekst, const wxString& persoon, Requirement::Status status,
                         Requirement::Type type, Requirement::FunkType funkType, unsigned int minPrioriteit);
-    // Every person named anywhere in the project, once, sorted.
+    // As the other form; empty after a failure.
     wxArrayString leesAlleWerknemers();
-    // -1 on a database error.
+    // The project's figures one by one: -1 on a database error.
     long long geefAantalRequirements();
-    // The total cost of the project in 64 bits; needs the view of a search.
-    // -1 on a database error.
+    // The total cost of the project in 64 bits.
     long long geefTotaleKosten();
 
     // True when a requirement has the title (or the number); also after an
@@ -222,17 +284,29 @@ private:
 
     int maakKonfiguratieTabel();
     int maakRequirementsTabel();
+    int maakLijstIndex();
     int vraagBewarenVanGeheugenDB();
     // The statement that makes the view RekZicht for the current condition.
     wxString maakRekZichtOpdracht() const;
+    wxString geefZichtVoorwaarde() const;
     // True when the view on the connection is the one of the current
     // condition. An undo also takes back a view renewed in its transaction.
     bool isRekZichtActueel();
     // Runs the select and makes a list of its rows, with the list columns.
     RequirementLijst leesLijst(const wxString& opdracht);
+    // Runs the select and hands each row to `neem` as a record of the list
+    // columns, with the row for its other columns. 0 done, 2 failed (the read
+    // error reported).
+    int stapDoorLijstRijen(const wxString& opdracht,
+                           const std::function<void(Requirement&, wxSQLite3ResultSet&)>& neem);
     // Runs the select and makes a whole record of its first row.
     Requirement leesEen(const wxString& opdracht);
     void voegToeAanZoekVoorwaarde(const wxString& deel);
+    // Whether a column of the table compares texts without regard to case.
+    static bool isZonderHoofdletters(const wxString& kolom);
+    static void meldLeesFout();
+    static void meldLeesFout(const wxString& sqliteBericht);
+    static void meldSQLiteFout(const wxString& sqliteBericht);
 
     wxString leesKonfiguratie(const wxString& kolom);
     int zetKonfiguratie(const wxString& kolom, const wxString& waarde);

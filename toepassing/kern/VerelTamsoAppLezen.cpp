@@ -6,6 +6,7 @@
 #include <array>
 #include <limits>
 #include <map>
+#include <utility>
 #include <wx/intl.h>
 
 namespace
@@ -200,11 +201,25 @@ private:
     mutable std::map<wxString, wxDateTime> datums;
 };
 
-void meldLeesFout()
+} // namespace
+
+void VerelTamsoApp::meldLeesFout()
 {
     DesktopFunkties::wxErrorVeilig(wxGetTranslation(leesFout));
 }
-} // namespace
+
+// What the database layer reports of a failure that it did not see: an
+// error while the rows of a query were stepped through.
+void VerelTamsoApp::meldLeesFout(const wxString& sqliteBericht)
+{
+    DesktopFunkties::wxErrorVeilig(_("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(sqliteBericht, true) +
+                                   DesktopAppBasis::vr + wxGetTranslation(leesFout));
+}
+
+void VerelTamsoApp::meldSQLiteFout(const wxString& sqliteBericht)
+{
+    DesktopFunkties::wxErrorVeilig(_("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(sqliteBericht, true));
+}
 
 Requirement VerelTamsoApp::vertaalTabel(wxSQLite3Table& tabel, bool alle)
 {
@@ -249,11 +264,20 @@ Requirement VerelTamsoApp::leesEen(const wxString& opdracht)
 RequirementLijst VerelTamsoApp::leesLijst(const wxString& opdracht)
 {
     RequirementLijst lijst;
+    if (stapDoorLijstRijen(opdracht, [&lijst](Requirement& rek, wxSQLite3ResultSet&)
+                           { lijst.Add(new Requirement(std::move(rek))); }) != 0)
+        lijst.Clear();
+    return lijst;
+}
+
+int VerelTamsoApp::stapDoorLijstRijen(const wxString& opdracht,
+                                      const std::function<void(Requirement&, wxSQLite3ResultSet&)>& neem)
+{
     wxSQLite3ResultSet rijen;
     if (executeQueryExternResultaat(opdracht, rijen) != 0)
     {
         meldLeesFout();
-        return lijst;
+        return 2;
     }
     try
     {
@@ -262,13 +286,15 @@ RequirementLijst VerelTamsoApp::leesLijst(const wxString& opdracht)
         // alone are the same for every row.
         const Requirement standaard;
         while (rijen.NextRow())
-            lijst.Add(new Requirement(rij.vertaal(false, standaard)));
+        {
+            Requirement rek = rij.vertaal(false, standaard);
+            neem(rek, rijen);
+        }
     }
     catch (const wxSQLite3Exception& fout)
     {
-        DesktopFunkties::wxErrorVeilig(_("SQLite3 error:") + DesktopAppBasis::dubbeleQuotes(fout.GetMessage(), true) +
-                                       DesktopAppBasis::vr + wxGetTranslation(leesFout));
-        lijst.Clear();
+        meldLeesFout(fout.GetMessage());
+        return 2;
     }
-    return lijst;
+    return 0;
 }

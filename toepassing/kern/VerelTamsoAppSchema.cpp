@@ -2,6 +2,7 @@
 // extended at every start, the views read through, and the project's name
 // and currency.
 #include "swexternals/desktop/DesktopVraag.h"
+#include "toepassing/kern/LijstAandeel.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 
 #include <wx/filedlg.h>
@@ -76,20 +77,11 @@ const TabelDefinitie& requirementsDefinitie()
     return definitie;
 }
 
-// One weight share of a requirement in the filtered set. The sum is taken
-// with total(), in floating point: a sum() of integer weights overflows 64
-// bits on large projects and fails the whole list query.
-wxString percentage(const wxString& deel, const wxString& noemer, const wxString& voorwaarde, const wxString& naam)
-{
-    return "((100.0*" + deel + "*prioriteit*totaleKosten)/(" + noemer +
-           "*(select total(prioriteit*totaleKosten) from " + VerelTamsoApp::TamsoTabelNaam + " where " + voorwaarde +
-           "))) as " + naam;
-}
-
 wxString rekZichtSelect(const wxString& voorwaarde)
 {
-    return "select *," + percentage("(1+status)", "5", voorwaarde, "werkVerricht") + "," +
-           percentage("(4-status)", "4", voorwaarde, "laagFruit") + " from " + VerelTamsoApp::TamsoTabelNaam;
+    const wxString& tabel = VerelTamsoApp::TamsoTabelNaam;
+    return "select *," + LijstAandeel::werkVerricht.alsZichtKolom(voorwaarde, tabel) + "," +
+           LijstAandeel::laagFruit.alsZichtKolom(voorwaarde, tabel) + " from " + tabel;
 }
 } // namespace
 
@@ -102,6 +94,10 @@ int VerelTamsoApp::startDatabase()
     if (maakKonfiguratieTabel() == 2)
         return 2;
     if (maakRequirementsTabel() == 2)
+        return 2;
+    // Every read through the view works from the start, not only after the
+    // first list.
+    if (maakRekZicht() == 2)
         return 2;
     return schakelHandmatigeTransaktie(StandAan, wxString());
 }
@@ -131,7 +127,22 @@ int VerelTamsoApp::maakRequirementsTabel()
     if (maakTabel(TamsoTabelNaam, definitie.namen, definitie.types, definitie.beperkingen, false, false, true) == 2)
         return 2;
     rekInsertTekst = maakInsert(rekKolomNamen, false);
-    return 0;
+    return maakLijstIndex();
+}
+
+// The list reads its selection, its figures and the people of the project
+// from this index alone, a few per cent of a file whose rows carry their
+// rich text; without it every refill reads the whole table. Leading with
+// the priority, which every list condition holds. A read-only project
+// without it is read from the table: slower, the same rows.
+int VerelTamsoApp::maakLijstIndex()
+{
+    if (isAlleenLezenDB())
+        return 0;
+    static const wxString opdracht = "create index if not exists " + TamsoTabelNaam + "Lijst on " + TamsoTabelNaam +
+                                     " (prioriteit,status,type,funkType,totaleKosten,SR,naam,auteur,"
+                                     "implementatieIngenieur,testIngenieur,aftekenaar,datum)";
+    return executeUpdate(opdracht);
 }
 
 int VerelTamsoApp::stopDatabase()
@@ -166,14 +177,21 @@ int VerelTamsoApp::vraagBewarenVanGeheugenDB()
 
 wxString VerelTamsoApp::maakRekZichtOpdracht() const
 {
-    return "create temporary view if not exists " + TamsoTabelZicht + " as " + rekZichtSelect(zoekVoorwaarde);
+    return "create temporary view if not exists " + TamsoTabelZicht + " as " + rekZichtSelect(geefZichtVoorwaarde());
+}
+
+// Before the first list there is no condition: the shares are then those
+// of every requirement.
+wxString VerelTamsoApp::geefZichtVoorwaarde() const
+{
+    return zoekVoorwaarde.empty() ? wxString("1") : zoekVoorwaarde;
 }
 
 bool VerelTamsoApp::isRekZichtActueel()
 {
     const wxArrayString opgeslagen = executeStringKolomQuery(
         "select sql from sqlite_temp_master where type=='view' and name==" + quotes(TamsoTabelZicht));
-    return opgeslagen.size() == 1 && opgeslagen[0].EndsWith(" as " + rekZichtSelect(zoekVoorwaarde));
+    return opgeslagen.size() == 1 && opgeslagen[0].EndsWith(" as " + rekZichtSelect(geefZichtVoorwaarde()));
 }
 
 int VerelTamsoApp::maakRekZicht()

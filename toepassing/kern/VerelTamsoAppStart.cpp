@@ -225,6 +225,8 @@ void VerelTamsoApp::MacOpenFiles(const wxArrayString& bestanden)
         DesktopFunkties::wxErrorVeilig(_("The presented file is not a VerelTamsoApp DB file.") + vr +
                                        _("Loading the file was cancelled."));
         laatGeweigerdBestandLos();
+        // The window shows that no project is open, not the closed one's name.
+        venster->start();
         return;
     }
     venster->start();

@@ -1,6 +1,5 @@
 // Adding requirements: a title or number that exists already is refused,
 // naming which of the two clashes.
-#include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "toepassing/kern/SQLWaarde.h"
 #include "toepassing/kern/VerelTamsoApp.h"
@@ -78,7 +77,7 @@ bool VerelTamsoApp::isNieuw(const Requirement& rek, const wxString& titelBestaat
     if (!rekBestaat(rek))
         return true;
     if (rekBestaat(rek.naam))
-        DesktopFunkties::wxErrorVeilig(titelBestaat + DesktopAppBasis::dubbeleQuotes(rek.naam, true));
+        DesktopFunkties::wxErrorVeilig(titelBestaat + DesktopFunkties::dubbeleQuotes(rek.naam, true));
     else
         DesktopFunkties::wxErrorVeilig(nummerBestaat + " " + DesktopFunkties::print(rek.SR));
     return false;

@@ -78,8 +78,8 @@ bool VerelTamsoApp::heeftRijGeraakt(const Requirement& rek, const wxString& gevo
     if (aantal == 0)
         DesktopFunkties::wxErrorVeilig(
             _("This requirement is no longer in the database as it was read; it was changed or removed meanwhile:") +
-            DesktopAppBasis::dubbeleQuotes(rek.naam, true) +
-            DesktopAppBasis::haken(_("I.D") + " " + DesktopFunkties::print(rek.SR), false) + DesktopAppBasis::vr +
+            DesktopFunkties::dubbeleQuotes(rek.naam, true) +
+            DesktopFunkties::haken(_("I.D") + " " + DesktopFunkties::print(rek.SR), false) + DesktopAppBasis::vr +
             gevolg);
     return false;
 }

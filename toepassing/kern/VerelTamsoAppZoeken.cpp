@@ -1,5 +1,5 @@
-// The list query behind the main window's requirement list, with the
-// figures under it and the people named in the project.
+// The list query as one list: the search condition built from the
+// criteria, and the whole list read through the pieces of the paged list.
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 
@@ -9,14 +9,34 @@ RequirementLijst VerelTamsoApp::zoek(Kolommen sorteerKolom, Sortering sortering,
                                      const wxString& persoon, Requirement::Status status, Requirement::Type type,
                                      Requirement::FunkType funkType, unsigned int minPrioriteit)
 {
-    static const wxString kolommen = wxJoin(geefDBKolomNamen(), ',', '\0');
-    const wxString sorteerNaam = geefDBKolomNaam(sorteerKolom);
+    ZoekCriteria criteria;
+    criteria.sorteerKolom = sorteerKolom;
+    criteria.sortering = sortering;
+    criteria.zoekTekst = zoekTekst;
+    criteria.persoon = persoon;
+    criteria.status = status;
+    criteria.type = type;
+    criteria.funkType = funkType;
+    criteria.minPrioriteit = minPrioriteit;
 
-    maakZoekVelden(zoekTekst, persoon, status, type, funkType, minPrioriteit);
-    // A view that cannot be made shows as the failing query below.
-    maakRekZicht();
-    return leesLijst("select " + kolommen + " from " + TamsoTabelZicht + " where " + zoekVoorwaarde +
-                     sorteer(sorteerNaam, sortering));
+    RequirementLijst lijst;
+    LijstSelektie selektie;
+    if (leesLijstSelektie(criteria, selektie) != 0)
+        return lijst;
+    // Pages of a size that keeps the statement short and the lookups few.
+    constexpr size_t paginaGrootte = 500;
+    for (size_t vanaf = 0; vanaf < selektie.geefAantal(); vanaf += paginaGrootte)
+    {
+        RequirementLijst pagina;
+        if (leesLijstPagina(selektie, vanaf, paginaGrootte, pagina) != 0)
+        {
+            lijst.Clear();
+            return lijst;
+        }
+        for (size_t i = 0; i < pagina.size(); ++i)
+            lijst.Add(new Requirement(std::move(pagina[i])));
+    }
+    return lijst;
 }
 
 void VerelTamsoApp::maakZoekVelden(const wxString& zoekTekst, const wxString& persoon, Requirement::Status status,
@@ -60,41 +80,5 @@ void VerelTamsoApp::maakZoekVelden(const wxString& zoekTekst, const wxString& pe
 
 void VerelTamsoApp::voegToeAanZoekVoorwaarde(const wxString& deel)
 {
-    zoekVoorwaarde = zoekVoorwaarde.empty() ? deel : haken(zoekVoorwaarde, false) + " and " + deel;
-}
-
-wxArrayString VerelTamsoApp::leesAlleWerknemers()
-{
-    static const wxString opdracht = []
-    {
-        const wxString kolommen[4] = {"auteur", "aftekenaar", "implementatieIngenieur", "testIngenieur"};
-        wxString tekst;
-        for (const wxString& kolom : kolommen)
-            tekst += (tekst.empty() ? "" : " union ") +
-                     ("select distinct " + kolom + " as a from " + TamsoTabelNaam + " where " + kolom + " is not null");
-        return tekst + " order by a asc";
-    }();
-    wxArrayString namen;
-    wxSQLite3Table tabel;
-    if (leesTabelMetQuery(opdracht, tabel) != 0)
-        return namen;
-    for (int i = 0; i < tabel.GetRowCount(); ++i)
-    {
-        tabel.SetRow(i);
-        const wxString naam = tabel.GetString(0, wxString());
-        if (!naam.empty())
-            namen.Add(naam);
-    }
-    return namen;
-}
-
-long long VerelTamsoApp::geefAantalRequirements()
-{
-    return geefAantalRijen(TamsoTabelNaam);
-}
-
-long long VerelTamsoApp::geefTotaleKosten()
-{
-    // In 64 bits: a project of many expensive requirements passes 2^31 soon.
-    return executeSkalair("select total(totaleKosten) from " + TamsoTabelZicht);
+    zoekVoorwaarde = zoekVoorwaarde.empty() ? deel : DesktopFunkties::haken(zoekVoorwaarde, false) + " and " + deel;
 }

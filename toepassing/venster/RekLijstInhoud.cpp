@@ -1,26 +1,28 @@
 #include "toepassing/venster/RekLijstInhoud.h"
 
 #include <algorithm>
+#include <unordered_map>
 
-RekLijstInhoud::RekLijstInhoud(std::vector<int> nummers_, PaginaLezer lezer_)
-    : nummers(std::move(nummers_)), lezer(std::move(lezer_))
+RekLijstInhoud::RekLijstInhoud(LijstSelektie selektie_, PaginaLezer lezer_)
+    : selektie(std::move(selektie_)), lezer(std::move(lezer_))
 {
-    rijVanNummer.reserve(nummers.size());
-    for (size_t rij = 0; rij < nummers.size(); ++rij)
-        rijVanNummer.emplace(nummers[rij], static_cast<long>(rij));
+    rijVanNummer.reserve(selektie.nummers.size());
+    for (size_t rij = 0; rij < selektie.nummers.size(); ++rij)
+        rijVanNummer.emplace_back(selektie.nummers[rij], static_cast<long>(rij));
+    std::sort(rijVanNummer.begin(), rijVanNummer.end());
 }
 
 int RekLijstInhoud::geefNummer(long rij) const
 {
     if (rij < 0 || rij >= geefAantal())
         return -1;
-    return nummers[static_cast<size_t>(rij)];
+    return selektie.nummers[static_cast<size_t>(rij)];
 }
 
 long RekLijstInhoud::geefRij(int nummer) const
 {
-    const auto gevonden = rijVanNummer.find(nummer);
-    return gevonden == rijVanNummer.end() ? -1 : gevonden->second;
+    const auto gevonden = std::lower_bound(rijVanNummer.begin(), rijVanNummer.end(), std::make_pair(nummer, 0L));
+    return gevonden != rijVanNummer.end() && gevonden->first == nummer ? gevonden->second : -1;
 }
 
 const Requirement* RekLijstInhoud::geefRequirement(long rij)
@@ -31,11 +33,7 @@ const Requirement* RekLijstInhoud::geefRequirement(long rij)
     if (!pagina)
         return nullptr;
     const size_t plaats = static_cast<size_t>(rij % paginaGrootte);
-    if (plaats >= pagina->rijen.size())
-        return nullptr;
-    const Requirement& rek = pagina->rijen[plaats];
-    // A row deleted since the fill would shift the rest of the page.
-    return rek.SR == nummers[static_cast<size_t>(rij)] ? &rek : nullptr;
+    return pagina->aanwezig[plaats] ? &pagina->rijen[plaats] : nullptr;
 }
 
 const RekLijstInhoud::Pagina* RekLijstInhoud::leesPagina(long index)
@@ -46,28 +44,25 @@ const RekLijstInhoud::Pagina* RekLijstInhoud::leesPagina(long index)
         return &*gevonden;
     if (!lezer)
         return nullptr;
-    const size_t begin = static_cast<size_t>(index * paginaGrootte);
-    const size_t eind = std::min(nummers.size(), begin + static_cast<size_t>(paginaGrootte));
-    const std::vector<int> gevraagd(nummers.begin() + static_cast<std::ptrdiff_t>(begin),
-                                    nummers.begin() + static_cast<std::ptrdiff_t>(eind));
-    const RequirementLijst gelezen = lezer(gevraagd);
-    // Placed by number: a number that is gone leaves an empty record whose
-    // number tells the row it is not its own.
-    std::unordered_map<int, const Requirement*> opNummer;
+    const size_t vanaf = static_cast<size_t>(index * paginaGrootte);
+    const size_t aantal = std::min(selektie.geefAantal() - vanaf, static_cast<size_t>(paginaGrootte));
+    RequirementLijst gelezen;
+    const int resultaat = lezer(selektie, vanaf, aantal, gelezen);
+    if (resultaat == 1)
+        verouderd = true;
+    // Placed by number: a row that is gone, or a page that failed (reported
+    // once by the reader and kept empty), shows empty cells.
+    std::unordered_map<int, size_t> opNummer;
     for (size_t i = 0; i < gelezen.size(); ++i)
-        opNummer.emplace(gelezen[i].SR, &gelezen[i]);
-    Pagina pagina{index, {}};
-    pagina.rijen.reserve(gevraagd.size());
-    for (int nummer : gevraagd)
+        opNummer.emplace(gelezen[i].SR, i);
+    Pagina pagina{index, std::vector<Requirement>(aantal), std::vector<bool>(aantal, false)};
+    for (size_t i = 0; i < aantal && (resultaat == 0 || resultaat == 1); ++i)
     {
-        const auto rek = opNummer.find(nummer);
-        if (rek != opNummer.end())
-            pagina.rijen.push_back(*rek->second);
-        else
-        {
-            pagina.rijen.emplace_back();
-            pagina.rijen.back().SR = -1;
-        }
+        const auto rek = opNummer.find(selektie.nummers[vanaf + i]);
+        if (rek == opNummer.end())
+            continue;
+        pagina.rijen[i] = std::move(gelezen[rek->second]);
+        pagina.aanwezig[i] = true;
     }
     if (paginas.size() >= bewaardePaginas)
         paginas.erase(paginas.begin());

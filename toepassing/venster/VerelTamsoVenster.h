@@ -158,7 +158,8 @@ public:
     int selekteerRequirements(const RequirementLijst& lijst, Stand stand);
     static int vergelijkInt(int* a, int* b);
     VerelTamsoApp::Kolommen geefGeselekteerdeKolom() const;
-    // -1 when no row lies under the point (client coordinates of the list).
+    // -1 when no row lies under the point. Points are in the coordinates of
+    // the list's rows (below its header), as its drop target receives them.
     long geefLijstIndexOpPunt(const wxPoint& punt) const;
     // -1 when the requirement's number has no row.
     long geefLijstIndexVanRek(const Requirement& rek) const;
@@ -351,7 +352,9 @@ private:
                         double voltooiing);
     void toonStatistiekTeksten(unsigned long long aantal, long long totaal, long long kosten, long long totaleKosten,
                                double voltooiing);
+    void toonLeesFout(long long totaal, long long totaleKosten);
     void toonGeenProjekt();
+    VerelTamsoApp::ZoekCriteria geefZoekCriteria() const;
 
     // --- Requirement commands (VerelTamsoVensterRequirement.cpp) ---
     bool isAutomatischNummer() const;

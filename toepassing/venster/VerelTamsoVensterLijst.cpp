@@ -53,44 +53,61 @@ void VerelTamsoVenster::verversLijst()
 
     app->zetHoofdletterGevoeligheid(hoofdletterKnop->GetValue());
     app->zetZoektermMoetExactOvereenkomen(exactKnop->GetValue());
-    auto lijst = std::make_shared<RequirementLijst>(
-        app->zoek(static_cast<VerelTamsoApp::Kolommen>(geselekteerdeKolom.waarde), kolomRichting, zoekVeld->GetValue(),
-                  werknemerKeuze->GetValue(), static_cast<Requirement::Status>(statusKeuze->GetSelection()),
-                  static_cast<Requirement::Type>(typeKeuze->GetSelection()),
-                  static_cast<Requirement::FunkType>(funkTypeKeuze->GetSelection()),
-                  static_cast<unsigned int>(prioriteitSchuif->GetValue())));
+    LijstSelektie selektie;
+    const bool gelezen = app->leesLijstSelektie(geefZoekCriteria(), selektie) == 0;
+    long long totaal = -1;
+    long long totaleKosten = -1;
+    if (app->leesProjektTotalen(totaal, totaleKosten) != 0)
+        totaal = totaleKosten = -1;
 
-    std::vector<int> nummers;
-    nummers.reserve(lijst->size());
-    long long kosten = 0;
-    double voltooiing = 0;
-    for (size_t i = 0; i < lijst->size(); ++i)
-    {
-        const Requirement& rek = (*lijst)[i];
-        nummers.push_back(rek.SR);
-        kosten += rek.totaleKosten;
-        voltooiing += rek.werkVerricht;
-    }
-    const auto lezer = [lijst](const std::vector<int>& gevraagd)
-    {
-        RequirementLijst pagina;
-        std::unordered_map<int, size_t> plaats;
-        for (size_t i = 0; i < lijst->size(); ++i)
-            plaats.emplace((*lijst)[i].SR, i);
-        for (int nummer : gevraagd)
-        {
-            const auto gevonden = plaats.find(nummer);
-            if (gevonden != plaats.end())
-                pagina.Add((*lijst)[gevonden->second]);
-        }
-        return pagina;
-    };
-    rekLijst->zetInhoud(RekLijstInhoud(std::move(nummers), lezer));
+    const unsigned long long aantal = selektie.geefAantal();
+    const long long kosten = selektie.kostenSom;
+    const double voltooiing = selektie.voltooiing;
+    rekLijst->zetInhoud(
+        RekLijstInhoud(std::move(selektie),
+                       [this](const LijstSelektie& s, size_t vanaf, size_t aantalRijen, RequirementLijst& rijen)
+                       {
+                           const int resultaat = app->leesLijstPagina(s, vanaf, aantalRijen, rijen);
+                           // Rows that are gone: what the list shows is no longer the project.
+                           if (resultaat == 1)
+                               vraagLijstVerversen();
+                           return resultaat;
+                       }));
     rekLijst->pasKolomBreedtesAan();
 
-    toonStatistiek(static_cast<unsigned long long>(lijst->size()), app->geefAantalRequirements(), kosten,
-                   app->geefTotaleKosten(), voltooiing);
+    if (gelezen)
+        toonStatistiek(aantal, totaal, kosten, totaleKosten, voltooiing);
+    else
+        toonLeesFout(totaal, totaleKosten);
     app->synchroniseerWindowMetDBTransaktieStatus();
+}
+
+VerelTamsoApp::ZoekCriteria VerelTamsoVenster::geefZoekCriteria() const
+{
+    VerelTamsoApp::ZoekCriteria criteria;
+    criteria.sorteerKolom = static_cast<VerelTamsoApp::Kolommen>(geselekteerdeKolom.waarde);
+    criteria.sortering = kolomRichting;
+    criteria.zoekTekst = zoekVeld->GetValue();
+    criteria.persoon = werknemerKeuze->GetValue();
+    criteria.status = static_cast<Requirement::Status>(statusKeuze->GetSelection());
+    criteria.type = static_cast<Requirement::Type>(typeKeuze->GetSelection());
+    criteria.funkType = static_cast<Requirement::FunkType>(funkTypeKeuze->GetSelection());
+    criteria.minPrioriteit = static_cast<unsigned int>(prioriteitSchuif->GetValue());
+    return criteria;
+}
+
+// The store has reported the failure: the figures say it too, rather than
+// an empty list that looks like a project without requirements.
+void VerelTamsoVenster::toonLeesFout(long long totaal, long long totaleKosten)
+{
+    const wxString& sp = DesktopAppBasis::sp;
+    aantalRekLabel->SetLabel(_("error") + sp + _("ouf of a total of") + sp + alsGetal(totaal));
+    const wxString symbool = app->geefProjektValuta().geefSymbool();
+    kostenLabel->SetLabel(symbool + sp + _("error") + sp + _("ouf of a total of") + sp + symbool + sp +
+                          alsGetal(totaleKosten));
+    voltooiingLabel->SetLabel(_("No completion"));
+    voltooiingMeter->SetValue(0);
+    hoofdPaneel->Layout();
 }
 
 void VerelTamsoVenster::toonStatistiek(unsigned long long aantal, long long totaal, long long kosten,
@@ -148,8 +165,9 @@ void VerelTamsoVenster::verversWerknemers() const
 {
     const wxString tekst = werknemerKeuze->GetValue();
     werknemerKeuze->Clear();
-    const wxArrayString namen = app->leesAlleWerknemers();
-    if (!namen.empty())
+    wxArrayString namen;
+    // A failure is reported by the store; the box then offers no names.
+    if (app->leesAlleWerknemers(namen) == 0 && !namen.empty())
         werknemerKeuze->Append(namen);
     werknemerKeuze->ChangeValue(tekst);
 }

@@ -4,6 +4,7 @@
 
 #include <spawn.h>
 #include <sys/types.h>
+#include <unordered_set>
 #include <utility>
 #include <wx/filefn.h>
 #include <wx/intl.h>
@@ -148,18 +149,42 @@ Platform::WebOpener& Platform::huidigeWebOpener()
     return opener;
 }
 
+// The marked windows. The toolkit's own flag for the mark is set on every
+// platform but given its first value only on the original one: read before
+// it was set, it is whatever the memory held.
+std::unordered_set<const wxTopLevelWindow*>& Platform::gemarkeerdeVensters()
+{
+    static std::unordered_set<const wxTopLevelWindow*> vensters;
+    return vensters;
+}
+
 void Platform::zetVensterGewijzigd(wxTopLevelWindow& venster, bool gewijzigd)
 {
     // The title without the mark, taken while the old state still tells
     // whether a leading "*" is the mark or the title's own.
     const wxString titel = geefVensterTitel(venster);
+    if (!gewijzigd)
+        gemarkeerdeVensters().erase(&venster);
+    else if (gemarkeerdeVensters().insert(&venster).second)
+    {
+        // A window that goes takes its mark along, before another may be
+        // made at its address.
+        const wxTopLevelWindow* adres = &venster;
+        venster.Bind(wxEVT_DESTROY,
+                     [adres](wxWindowDestroyEvent& gebeurtenis)
+                     {
+                         if (gebeurtenis.GetEventObject() == adres)
+                             gemarkeerdeVensters().erase(adres);
+                         gebeurtenis.Skip();
+                     });
+    }
     venster.OSXSetModified(gewijzigd);
     zetVensterTitel(venster, titel);
 }
 
 void Platform::zetVensterTitel(wxTopLevelWindow& venster, const wxString& titel)
 {
-    const wxString getoond = venster.OSXIsModified() ? gewijzigdTeken + titel : titel;
+    const wxString getoond = isVensterGewijzigd(venster) ? gewijzigdTeken + titel : titel;
     if (venster.GetTitle() != getoond)
         venster.SetTitle(getoond);
 }
@@ -167,12 +192,12 @@ void Platform::zetVensterTitel(wxTopLevelWindow& venster, const wxString& titel)
 wxString Platform::geefVensterTitel(const wxTopLevelWindow& venster)
 {
     const wxString titel = venster.GetTitle();
-    if (venster.OSXIsModified() && titel.StartsWith(gewijzigdTeken))
+    if (isVensterGewijzigd(venster) && titel.StartsWith(gewijzigdTeken))
         return titel.Mid(gewijzigdTeken.length());
     return titel;
 }
 
 bool Platform::isVensterGewijzigd(const wxTopLevelWindow& venster)
 {
-    return venster.OSXIsModified();
+    return gemarkeerdeVensters().count(&venster) != 0;
 }

@@ -2,6 +2,7 @@
 #define SWEXTERNALS_DESKTOP_PLATFORM_PLATFORM_H
 
 #include <functional>
+#include <unordered_set>
 #include <wx/string.h>
 
 class wxTopLevelWindow;
@@ -69,6 +70,7 @@ public:
     static wxString geefVensterTitel(const wxTopLevelWindow& venster);
 
 private:
+    static std::unordered_set<const wxTopLevelWindow*>& gemarkeerdeVensters();
     static bool openMetStandaardProgramma(const wxString& pad);
     static WebOpener& huidigeWebOpener();
     static Opener& huidigeOpener();

@@ -172,3 +172,17 @@ TEST(Venster, WithoutAProjectTheListIsEmptyAndTheFiltersRest)
         EXPECT_FALSE(isIngeschakeld(*venster, id)) << id;
     sluitVenster(venster);
 }
+
+TEST_F(VensterTest, AListThatCannotBeReadSaysSo)
+{
+    // Taken away behind the program's back: the store reports it, and the
+    // figures do not pretend an empty project.
+    voerUit(*app, {"drop table Requirements"});
+    logVanger().wis();
+    venster->verversLijst();
+    EXPECT_GT(logVanger().geefAantal(wxLOG_Error), 0u);
+    EXPECT_EQ(venster->geefRekLijst()->GetItemCount(), 0);
+    EXPECT_EQ(venster->aantalRekLabel->GetLabel(), "error ouf of a total of error");
+    EXPECT_EQ(venster->kostenLabel->GetLabel(), wxString::FromUTF8("€ error ouf of a total of € error"));
+    EXPECT_EQ(venster->voltooiingMeter->GetValue(), 0);
+}

@@ -64,7 +64,7 @@ SQLite3Basis::SQLite3Basis(const wxFileName& bestand, bool alleenLezenSchakelaar
         extensie = bestand.GetExt();
     }
     if (open(alleenLezen, sleutel) != 0)
-        DesktopFunkties::wxErrorVeilig(_("Database") + DesktopAppBasis::dubbeleQuotes(dbPad.GetFullName(), true) +
+        DesktopFunkties::wxErrorVeilig(_("Database") + DesktopFunkties::dubbeleQuotes(dbPad.GetFullName(), true) +
                                        _("could not be opened properly."));
 }
 
@@ -121,13 +121,13 @@ void SQLite3Basis::openBijStart(const wxString& sleutel)
         dbPad.SetName(geheugenNaam);
     }
     if (open(alleenLezen, sleutel) != 0)
-        DesktopFunkties::wxErrorVeilig(_("Database") + DesktopAppBasis::dubbeleQuotes(dbPad.GetFullName(), true) +
+        DesktopFunkties::wxErrorVeilig(_("Database") + DesktopFunkties::dubbeleQuotes(dbPad.GetFullName(), true) +
                                        _("could not be opened properly."));
 }
 
 void SQLite3Basis::meldPadBestaatNiet(const wxFileName& pad) const
 {
-    wxLogMessage("%s", _("The database path") + DesktopAppBasis::dubbeleQuotes(pad.GetFullPath(), true) +
+    wxLogMessage("%s", _("The database path") + DesktopFunkties::dubbeleQuotes(pad.GetFullPath(), true) +
                            _("does not exist.") + DesktopAppBasis::vr +
                            _("The DB path will be reset to a memory path."));
 }

@@ -1,6 +1,5 @@
 // Images kept in BLOB columns as their encoded file, so any reader can decode
 // them again without knowing how they were made.
-#include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
@@ -18,7 +17,7 @@ int SQLite3Basis::leesAfbeeldingUitBlob(wxSQLite3ResultSet& rij, const wxString&
     }
     catch (const wxSQLite3Exception& fout)
     {
-        DesktopFunkties::wxErrorVeilig(_("SQLite3 error:") + DesktopAppBasis::dubbeleQuotes(fout.GetMessage(), true));
+        DesktopFunkties::wxErrorVeilig(_("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(fout.GetMessage(), true));
         return 2;
     }
     return DesktopFunkties::kopieerBufferNaarBeeld(buffer, beeld);
@@ -41,7 +40,7 @@ int SQLite3Basis::zetAfbeeldingInBlob(wxSQLite3Statement& opdracht, unsigned int
     }
     catch (const wxSQLite3Exception& fout)
     {
-        DesktopFunkties::wxErrorVeilig(_("SQLite3 error:") + DesktopAppBasis::dubbeleQuotes(fout.GetMessage(), true));
+        DesktopFunkties::wxErrorVeilig(_("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(fout.GetMessage(), true));
         return 2;
     }
     wxLogError(_("Error inserting an image as blob into the database."));

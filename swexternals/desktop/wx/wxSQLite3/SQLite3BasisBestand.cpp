@@ -29,7 +29,7 @@ const wxString bijBestanden[3] = {"-journal", "-wal", "-shm"};
 
 wxString blok(const wxString& pad)
 {
-    return DesktopAppBasis::sp + DesktopAppBasis::blokhaken(pad, false);
+    return DesktopAppBasis::sp + DesktopFunkties::blokhaken(pad, false);
 }
 
 // Copies the main database of `bron` into the file, in one transaction on the
@@ -146,7 +146,7 @@ int SQLite3Basis::controleerKopieDoel(const wxFileName& doel)
     }
     if (wxDirExists(pad))
     {
-        DesktopFunkties::wxErrorVeilig(_("The target") + DesktopAppBasis::dubbeleQuotes(pad, true) +
+        DesktopFunkties::wxErrorVeilig(_("The target") + DesktopFunkties::dubbeleQuotes(pad, true) +
                                        _("is a folder. Please choose a file name."));
         return 2;
     }
@@ -158,7 +158,7 @@ int SQLite3Basis::controleerKopieDoel(const wxFileName& doel)
     }
     if (wxFileName::Exists(pad) && !(wxFileExists(pad) && isDatabaseBestand(pad)))
     {
-        DesktopFunkties::wxErrorVeilig(_("The file") + DesktopAppBasis::dubbeleQuotes(pad, true) +
+        DesktopFunkties::wxErrorVeilig(_("The file") + DesktopFunkties::dubbeleQuotes(pad, true) +
                                        _("exists and is not a project database. It was left unchanged."));
         return 2;
     }
@@ -188,9 +188,9 @@ int SQLite3Basis::kopieerDatabase(const wxFileName& doel)
     if (!bestondAl)
         verwijderMetBijBestanden(pad);
     const wxString tekst = _("The database could not be copied to") + DesktopAppBasis::sp +
-                           DesktopAppBasis::dubbeleQuotes(pad, false) + "." +
+                           DesktopFunkties::dubbeleQuotes(pad, false) + "." +
                            (bestondAl ? DesktopAppBasis::sp + _("That file was left as it was.") : wxString()) +
-                           DesktopAppBasis::vr + _("SQLite3 error:") + DesktopAppBasis::dubbeleQuotes(reden, true);
+                           DesktopAppBasis::vr + _("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(reden, true);
     DesktopFunkties::wxLogVeilig(tekst);
     DesktopFunkties::wxErrorVeilig(tekst);
     return 2;
@@ -236,7 +236,7 @@ int SQLite3Basis::verplaats(const wxFileName& nieuw, const wxString& sleutel)
     if (nieuw.GetExt() != geefBestandExtensie())
     {
         DesktopFunkties::wxErrorVeilig(_("The database can only be moved to a file with the extension") +
-                                       DesktopAppBasis::dubbeleQuotes("." + geefBestandExtensie(), true) +
+                                       DesktopFunkties::dubbeleQuotes("." + geefBestandExtensie(), true) +
                                        blok(nieuw.GetFullPath()));
         return 2;
     }
@@ -289,7 +289,7 @@ int SQLite3Basis::haakAan(const wxFileName& bestand, wxString& alias)
     if (!bestand.FileExists())
     {
         wxLogError("%s", _("This database could not be attached becasue the path is not valid:") +
-                             DesktopAppBasis::dubbeleQuotes(bestand.GetFullName(), true));
+                             DesktopFunkties::dubbeleQuotes(bestand.GetFullName(), true));
         return 2;
     }
     if (bestand.SameAs(geefDBPad()))

@@ -93,7 +93,7 @@ int SQLite3Basis::zetJournaal(Journaal journaal)
     if (leesHuidigeJournaalMode() == journaal)
         return 0;
     DesktopFunkties::wxErrorVeilig(_("The journal mode could not be changed to") + DesktopAppBasis::sp +
-                                   DesktopAppBasis::dubbeleQuotes(journalModesStr[journaal], false) + ".");
+                                   DesktopFunkties::dubbeleQuotes(journalModesStr[journaal], false) + ".");
     return 2;
 }
 
@@ -104,7 +104,7 @@ int SQLite3Basis::zetSynchronisatie(Synchronisatie synchronisatie)
     if (leesHuidigeSynchronisatie() == synchronisatie)
         return 0;
     DesktopFunkties::wxErrorVeilig(_("The synchronous setting could not be changed to") + DesktopAppBasis::sp +
-                                   DesktopAppBasis::dubbeleQuotes(synchroModesStr[synchronisatie], false) + ".");
+                                   DesktopFunkties::dubbeleQuotes(synchroModesStr[synchronisatie], false) + ".");
     return 2;
 }
 

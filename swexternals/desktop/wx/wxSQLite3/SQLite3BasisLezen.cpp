@@ -1,6 +1,5 @@
 // Reading tables, column values and rows: the SELECT text is built here from
 // a table, columns, a condition and a sort order.
-#include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
@@ -33,7 +32,7 @@ int SQLite3Basis::leesTabelMetQuery(const wxString& opdracht, wxSQLite3Table& ta
     try
     {
         DesktopFunkties::wxLogVeilig("(SQLite3Basis::leesTabelMetQuery) sql kommando = " +
-                                     DesktopAppBasis::dubbeleQuotes(opdracht, false));
+                                     DesktopFunkties::dubbeleQuotes(opdracht, false));
         // The wrapper's GetTable loses SQLite's message when the statement
         // fails; a statement that does not prepare fails here instead.
         PrepareStatement(opdracht).Finalize();

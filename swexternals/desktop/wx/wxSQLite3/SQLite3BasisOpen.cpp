@@ -24,11 +24,6 @@ const int vlagMaken = WXSQLITE_OPEN_READWRITE | WXSQLITE_OPEN_CREATE;
 // The wrapper waits a minute for a lock; a user should hear sooner that
 // another program holds the project.
 const int wachtTijdBijSlotMs = 3000;
-
-wxString dq(const wxString& tekst)
-{
-    return DesktopAppBasis::dubbeleQuotes(tekst, true);
-}
 } // namespace
 
 unsigned int SQLite3Basis::open(bool alleenLezenVerzoek, const wxString& sleutel)
@@ -48,7 +43,7 @@ unsigned int SQLite3Basis::open(bool alleenLezenVerzoek, const wxString& sleutel
         {
             if (bestaat)
                 return openMetVlaggen(naam, sleutel, vlagAlleenLezen);
-            DesktopFunkties::wxErrorVeilig(_("Database") + dq(dbPad.GetFullName()) +
+            DesktopFunkties::wxErrorVeilig(_("Database") + DesktopFunkties::dubbeleQuotes(dbPad.GetFullName(), true) +
                                            _("does not exist. Therefore, it cannot be opened in read only fashion."));
             return 2;
         }
@@ -60,7 +55,7 @@ unsigned int SQLite3Basis::open(bool alleenLezenVerzoek, const wxString& sleutel
         {
             // Opened writable, every change would fail: say so and open it as it is.
             alleenLezen = true;
-            DesktopFunkties::wxWaarschuwingVeilig(_("The database file") + dq(naam) +
+            DesktopFunkties::wxWaarschuwingVeilig(_("The database file") + DesktopFunkties::dubbeleQuotes(naam, true) +
                                                   _("is write-protected. It is opened in read only mode."));
             return openMetVlaggen(naam, sleutel, vlagAlleenLezen);
         }
@@ -77,7 +72,8 @@ unsigned int SQLite3Basis::open(bool alleenLezenVerzoek, const wxString& sleutel
 // A missing file: the user chooses a new file, a database in memory or none.
 unsigned int SQLite3Basis::openOntbrekendBestand(const wxString& naam, const wxString& sleutel)
 {
-    const wxString bericht = _("Database") + dq(dbPad.GetFullPath()) + _("does not exist. What would you like to do?");
+    const wxString bericht = _("Database") + DesktopFunkties::dubbeleQuotes(dbPad.GetFullPath(), true) +
+                             _("does not exist. What would you like to do?");
     const DesktopVraag::Knoppen knoppen{_("Create a new database on disk"), _("Create a new memory database"),
                                         _("Cancel")};
     const int antwoord = DesktopVraag::geef().stelVraag(
@@ -101,12 +97,15 @@ unsigned int SQLite3Basis::openOntbrekendBestand(const wxString& naam, const wxS
 
 unsigned int SQLite3Basis::openMetVlaggen(const wxString& naam, const wxString& sleutel, int vlaggen)
 {
-    Open(naam, sleutel, vlaggen);
+    // The connection is used by one thread only, the GUI thread, so SQLite
+    // need not take its lock at every call: a list of 100,000 rows makes a
+    // million of them.
+    Open(naam, sleutel, vlaggen | WXSQLITE_OPEN_NOMUTEX);
     if (!IsOpen())
     {
         const wxString wat =
             dbPad.FileExists() ? _("Could not open the database:") : _("Could not create the database:");
-        DesktopFunkties::wxErrorVeilig(wat + dq(naam) + ".");
+        DesktopFunkties::wxErrorVeilig(wat + DesktopFunkties::dubbeleQuotes(naam, true) + ".");
         return 2;
     }
     SetBusyTimeout(wachtTijdBijSlotMs);
@@ -138,17 +137,18 @@ unsigned int SQLite3Basis::controleerDatabaseBestand()
         const int kode = fout.GetErrorCode();
         if (kode == SQLITE_NOTADB || kode == SQLITE_CORRUPT)
         {
-            DesktopFunkties::wxErrorVeilig(_("The file") + dq(naam) +
+            DesktopFunkties::wxErrorVeilig(_("The file") + DesktopFunkties::dubbeleQuotes(naam, true) +
                                            _("is not a project database, or it is damaged.") + DesktopAppBasis::vr +
                                            _("It was closed and left unchanged.") + DesktopAppBasis::vr +
-                                           _("SQLite3 error:") + dq(fout.GetMessage()));
+                                           _("SQLite3 error:") +
+                                           DesktopFunkties::dubbeleQuotes(fout.GetMessage(), true));
             // Not again at the next start: the path no longer names it.
             resetDBPad();
             return 2;
         }
         if (kode == SQLITE_BUSY || kode == SQLITE_LOCKED)
         {
-            DesktopFunkties::wxErrorVeilig(_("The database") + dq(naam) +
+            DesktopFunkties::wxErrorVeilig(_("The database") + DesktopFunkties::dubbeleQuotes(naam, true) +
                                            _("is locked by another program. Close it there and try again."));
             return 2;
         }
@@ -229,12 +229,14 @@ bool SQLite3Basis::controleerPad(const wxFileName& bestand, bool alleenLezenVerz
     const wxString pad = bestand.GetFullPath();
     if (!wxIsReadable(pad))
     {
-        DesktopFunkties::wxErrorVeilig(_("The given DB path:") + dq(pad) + _("is not readable."));
+        DesktopFunkties::wxErrorVeilig(_("The given DB path:") + DesktopFunkties::dubbeleQuotes(pad, true) +
+                                       _("is not readable."));
         return false;
     }
     if (!alleenLezenVerzoek && !isSchrijfbaarPad(pad))
     {
-        DesktopFunkties::wxErrorVeilig(_("The given DB path:") + dq(pad) + _("is not writable."));
+        DesktopFunkties::wxErrorVeilig(_("The given DB path:") + DesktopFunkties::dubbeleQuotes(pad, true) +
+                                       _("is not writable."));
         return false;
     }
     return true;

@@ -1,5 +1,4 @@
 // Row counts, the user version of the file and column statistics.
-#include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
@@ -52,8 +51,8 @@ std::pair<int, int> SQLite3Basis::geefIntKolomBereik(const wxString& tabelNaam, 
         return {-1, 1};
     }
     DesktopFunkties::wxErrorVeilig(_("Error querying min and max values on") +
-                                   DesktopAppBasis::dubbeleQuotes(kolom, true) + _("of table") +
-                                   DesktopAppBasis::dubbeleQuotes(tabelNaam, true));
+                                   DesktopFunkties::dubbeleQuotes(kolom, true) + _("of table") +
+                                   DesktopFunkties::dubbeleQuotes(tabelNaam, true));
     return {-1, 0};
 }
 

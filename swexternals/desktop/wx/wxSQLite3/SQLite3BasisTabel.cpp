@@ -46,7 +46,7 @@ wxString SQLite3Basis::tabelQuotes(const wxString& naam)
 
 void SQLite3Basis::weigerAlleenLezen(const wxString& reden)
 {
-    wxLogError("%s", _("Database") + DesktopAppBasis::dubbeleQuotes(geefDBNaam(false, true), true) + reden);
+    wxLogError("%s", _("Database") + DesktopFunkties::dubbeleQuotes(geefDBNaam(false, true), true) + reden);
     dbStatus = DBStatusGeweigerd;
 }
 
@@ -56,7 +56,7 @@ int SQLite3Basis::maakTabel(const wxString& tabel, const wxArrayString& namen, c
 {
     if (types.size() < namen.size())
     {
-        DesktopFunkties::wxErrorVeilig(_("The definition of table") + DesktopAppBasis::dubbeleQuotes(tabel, true) +
+        DesktopFunkties::wxErrorVeilig(_("The definition of table") + DesktopFunkties::dubbeleQuotes(tabel, true) +
                                        _("holds fewer types than columns."));
         return 2;
     }
@@ -290,7 +290,7 @@ int SQLite3Basis::vernieuwTabel(const wxString& tabel, const wxArrayString& lijs
     {
         voerTransaktieUit("rollback transaction to " + vernieuwPunt);
         voerTransaktieUit("release " + vernieuwPunt);
-        DesktopFunkties::wxErrorVeilig(_("Table") + DesktopAppBasis::dubbeleQuotes(tabel, true) +
+        DesktopFunkties::wxErrorVeilig(_("Table") + DesktopFunkties::dubbeleQuotes(tabel, true) +
                                        _("could not be renewed; it was left as it was."));
         return gevuld;
     }

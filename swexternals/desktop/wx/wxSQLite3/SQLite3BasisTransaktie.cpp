@@ -158,7 +158,7 @@ bool SQLite3Basis::controleerSavePointNaam(const wxString& naam)
 {
     if (isGeldigeSavePointNaam(naam))
         return true;
-    DesktopFunkties::wxErrorVeilig(_("Invalid savepoint name:") + DesktopAppBasis::dubbeleQuotes(naam, true));
+    DesktopFunkties::wxErrorVeilig(_("Invalid savepoint name:") + DesktopFunkties::dubbeleQuotes(naam, true));
     return false;
 }
 

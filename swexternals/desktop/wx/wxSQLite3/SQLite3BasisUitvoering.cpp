@@ -10,7 +10,7 @@
 
 void SQLite3Basis::meldFout(const wxSQLite3Exception& fout) const
 {
-    wxString tekst = _("SQLite3 error:") + DesktopAppBasis::dubbeleQuotes(fout.GetMessage(), true);
+    wxString tekst = _("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(fout.GetMessage(), true);
     const int kode = fout.GetErrorCode();
     if (kode == SQLITE_BUSY || kode == SQLITE_LOCKED)
         tekst += DesktopAppBasis::vr + _("The database is locked by another program. Close it there and try again.");
@@ -95,8 +95,9 @@ int SQLite3Basis::executeQueryExternResultaat(const wxString& opdracht, wxSQLite
 {
     try
     {
-        DesktopFunkties::wxLogVeilig("(SQLite3Basis::executeQueryExternResultaat) sql commando = " +
-                                     DesktopAppBasis::dubbeleQuotes(DesktopFunkties::mspn(opdracht), false));
+        DesktopFunkties::wxLogVeilig(
+            "(SQLite3Basis::executeQueryExternResultaat) sql commando = " +
+            DesktopFunkties::dubbeleQuotes(DesktopFunkties::maakSchoonPrintNaam(opdracht), false));
         wxSQLite3ResultSet nieuw = ExecuteQuery(opdracht);
         resultaat = nieuw;
         if (resultaat.IsOk())
@@ -124,7 +125,7 @@ long long SQLite3Basis::executeSkalair(const wxString& opdracht)
         if (!resultaat.NextRow())
         {
             const wxString tekst =
-                _("SQLite3 error:") + DesktopAppBasis::dubbeleQuotes(_("The query yielded no value."), true);
+                _("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(_("The query yielded no value."), true);
             DesktopFunkties::wxLogVeilig(tekst);
             DesktopFunkties::wxErrorVeilig(tekst);
             dbStatus = DBStatusFout;

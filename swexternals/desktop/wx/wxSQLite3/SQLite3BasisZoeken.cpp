@@ -260,8 +260,9 @@ void SQLite3Basis::richtVerbindingIn()
     for (const int aantal : {2, 3})
         if (sqlite3_create_function_v2(verbinding, "like", aantal, vlaggen, nullptr, likeFunktie, nullptr, nullptr,
                                        nullptr) != SQLITE_OK)
-            DesktopFunkties::wxErrorVeilig(_("Searching without regard to case is limited to ASCII letters:") +
-                                           DesktopFunkties::dq(wxString::FromUTF8(sqlite3_errmsg(verbinding)), true));
+            DesktopFunkties::wxErrorVeilig(
+                _("Searching without regard to case is limited to ASCII letters:") +
+                DesktopFunkties::dubbeleQuotes(wxString::FromUTF8(sqlite3_errmsg(verbinding)), true));
 }
 
 wxString SQLite3Basis::maakZoekTerm(const wxString& term, bool ontkennen) const

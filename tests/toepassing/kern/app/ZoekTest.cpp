@@ -180,6 +180,10 @@ TEST(ZoekZwaar, ZwareGewichtenEnHogeKostenLopenNietOver)
     EXPECT_FLOAT_EQ(lijst[0].werkVerricht, 10.0f);
     EXPECT_FLOAT_EQ(lijst[1].laagFruit, 50.0f);
     EXPECT_EQ(app->geefTotaleKosten(), 8589934590LL);
+    LijstSelektie selektie;
+    ASSERT_EQ(app->leesLijstSelektie(VerelTamsoApp::ZoekCriteria(), selektie), 0);
+    EXPECT_EQ(selektie.kostenSom, 8589934590LL);
+    EXPECT_NEAR(selektie.voltooiing, 20.0, 1e-9);
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
 }
 
@@ -197,5 +201,9 @@ TEST(ZoekZwaar, HonderdduizendDuursteRequirementsGevenHetJuisteTotaal)
     ASSERT_EQ(lijst.size(), 100000u);
     EXPECT_EQ(lijst[99999].totaleKosten, 4294967295u);
     EXPECT_FLOAT_EQ(lijst[0].werkVerricht, 100.0f / 5 / 100000);
+    LijstSelektie selektie;
+    ASSERT_EQ(app->leesLijstSelektie(VerelTamsoApp::ZoekCriteria(), selektie), 0);
+    EXPECT_EQ(selektie.kostenSom, 429496729500000LL);
+    EXPECT_NEAR(selektie.voltooiing, 20.0, 1e-9);
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
 }

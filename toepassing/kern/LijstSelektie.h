@@ -1,0 +1,30 @@
+#ifndef TOEPASSING_KERN_LIJSTSELEKTIE_H
+#define TOEPASSING_KERN_LIJSTSELEKTIE_H
+
+#include <cstddef>
+#include <vector>
+
+// What the requirement list shows for one set of criteria, without the
+// rows themselves: the I.D numbers in list order and the figures under the
+// list. A virtual list keeps one of these per refill and reads the rows it
+// shows, a page at a time, by these numbers (VerelTamsoApp::leesLijstPagina).
+class LijstSelektie
+{
+public:
+    // The I.D numbers of the listed requirements, in list order.
+    std::vector<int> nummers;
+    // The sum of the listed requirements' costs.
+    long long kostenSom = 0;
+    // The sum of the listed requirements' "Contribution to project (%)": the
+    // completion of the listed set, 0 to 100 for priorities and costs of 0
+    // or more.
+    double voltooiing = 0.0;
+    // The sum of priority times cost over the listed set: the base of the two
+    // percentages of every row. 0 when nothing is listed or every weight is
+    // 0, and then no row has a percentage.
+    double gewichtSom = 0.0;
+
+    size_t geefAantal() const { return nummers.size(); }
+};
+
+#endif
