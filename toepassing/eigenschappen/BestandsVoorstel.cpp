@@ -44,7 +44,7 @@ bool BestandsVoorstel::magSchrijven(const wxFileName& bestand, wxWindow* ouder)
     if (!bestand.FileExists())
         return true;
     return DesktopVraag::geef().stelVraag(
-               DesktopAppBasis::dubbeleQuotes(bestand.GetFullPath(), false) + " " + _("already exists.") +
+               DesktopFunkties::dubbeleQuotes(bestand.GetFullPath(), false) + " " + _("already exists.") +
                    DesktopAppBasis::vr + _("Do you want to replace it?"),
                _("The file already exists"), wxYES_NO | wxNO_DEFAULT | wxICON_WARNING, ouder) == wxYES;
 }

@@ -260,9 +260,6 @@ bool RekEigenschappenVenster::Create(wxWindow* ouder, int id, const wxString& ti
 {
     SetExtraStyle(wxWS_EX_BLOCK_EVENTS);
     wxDialog::Create(ouder, id, titel, positie, grootte, stijl);
-    // wxWidgets 3.2 leaves the modified mark unset until it is first set;
-    // the idle handler reads it.
-    OSXSetModified(false);
     CreateControls();
     SetIcon(GetIconResource(vensterIcoon));
     if (GetSizer())

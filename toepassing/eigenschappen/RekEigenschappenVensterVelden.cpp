@@ -229,7 +229,7 @@ void RekEigenschappenVenster::OnOpenInFinderIDClick(wxCommandEvent&)
         return;
     if (DesktopFunkties::openPadInFinder(wxFileName(pad)) != 0)
         DesktopFunkties::wxErrorVeilig(_("The file manager could not be started for:") +
-                                       DesktopAppBasis::dubbeleQuotes(pad, true));
+                                       DesktopFunkties::dubbeleQuotes(pad, true));
 }
 
 // --- Sections ---
@@ -285,7 +285,7 @@ void RekEigenschappenVenster::OnImporteerRekIDClick(wxCommandEvent&)
     if (rek.leesVanDisk(bestand) != 0)
     {
         DesktopFunkties::wxErrorVeilig(_("The requirement could not be read from this file:") +
-                                       DesktopAppBasis::dubbeleQuotes(pad, true));
+                                       DesktopFunkties::dubbeleQuotes(pad, true));
         return;
     }
     vulVelden(rek);
@@ -309,7 +309,7 @@ void RekEigenschappenVenster::OnExporteerRekIDClick(wxCommandEvent&)
     if (leesVelden().bewaarOpDisk(bestand) != 0)
     {
         DesktopFunkties::wxErrorVeilig(_("The requirement could not be written to this file:") +
-                                       DesktopAppBasis::dubbeleQuotes(bestand.GetFullPath(), true));
+                                       DesktopFunkties::dubbeleQuotes(bestand.GetFullPath(), true));
         return;
     }
     app->zetLaatsteAppDataDir(bestand);

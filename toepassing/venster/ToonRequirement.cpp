@@ -225,9 +225,9 @@ void ToonRequirement::OnClearUpdate(wxUpdateUIEvent& gebeurtenis)
 wxString ToonRequirement::maakKopTekst() const
 {
     const wxString gemeen =
-        _("Requirement number") + " " + DesktopFunkties::print(rek.SR) + DesktopAppBasis::dubbeleQuotes(rek.naam, true);
+        _("Requirement number") + " " + DesktopFunkties::print(rek.SR) + DesktopFunkties::dubbeleQuotes(rek.naam, true);
     if (veldKeuze->GetSelection() == VeldAlleDrie)
-        return gemeen + DesktopAppBasis::haken(_("printed on") + " " + wxDateTime::Today().Format("%x"), true);
+        return gemeen + DesktopFunkties::haken(_("printed on") + " " + wxDateTime::Today().Format("%x"), true);
     return veldKeuze->GetStringSelection() + " " + gemeen;
 }
 

@@ -176,7 +176,7 @@ wxString VerelTamsoVenster::geefBotsing(const Requirement& kopie, const Requirem
     }
     if (titel)
         return _("You cannot add this requirement. An existing requirement has this title already:") +
-               DesktopAppBasis::dubbeleQuotes(kopie.naam, true);
+               DesktopFunkties::dubbeleQuotes(kopie.naam, true);
     if (nummer)
         return _("You cannot add this requirement. An existing requirement has this identification number:") + " " +
                DesktopFunkties::print(kopie.SR);
