@@ -117,6 +117,28 @@ def surinaamse_dollar():
     return beeld
 
 
+def pijl_rechts(grootte):
+    """The arrow beside a heading of the properties dialog: a dark triangle
+    pointing at what it names, drawn large and scaled down so its edges are
+    smooth."""
+    groot = grootte * 4
+    beeld = Image.new("RGBA", (groot, groot), (0, 0, 0, 0))
+    teken = ImageDraw.Draw(beeld)
+    links, boven, onder = groot * 0.3, groot * 0.22, groot * 0.78
+    teken.polygon([(links, boven), (groot * 0.78, groot / 2), (links, onder)], fill=(30, 30, 30, 255))
+    return beeld.resize((grootte, grootte), Image.LANCZOS)
+
+
+def dokumenten_map(grootte):
+    """The user's documents folder: Tango's folder with Tango's document in
+    front of it, as no package has the two together."""
+    tango = "/usr/share/icons/Tango/32x32/"
+    beeld = schalen(Image.open(tango + "places/folder.png"), grootte, grootte)
+    blad = schalen(Image.open(tango + "mimetypes/x-office-document.png"), grootte * 5 // 8, grootte * 5 // 8)
+    beeld.alpha_composite(blad, (grootte - blad.width, grootte - blad.height))
+    return beeld
+
+
 TEKENINGEN = {
     "plons": plons,
     "logo": lambda b, h: logo(b),
@@ -125,6 +147,8 @@ TEKENINGEN = {
     "uil": lambda b, h: uil(b),
     "bitcoin": bitcoin,
     "surinaamsedollar": surinaamse_dollar,
+    "pijlrechts": lambda b, h: pijl_rechts(b),
+    "dokumentenmap": lambda b, h: dokumenten_map(b),
 }
 
 

@@ -60,4 +60,8 @@ if $voorTest; then
     pakketten+=(dbus-daemon gnome-keyring libxtst-dev)
 fi
 
+# The properties dialog packs the tools of its rich-text bar close through
+# GTK's own style, with GTK's headers.
+pakketten+=(libgtk-3-dev)
+
 installeer "${pakketten[@]}"

@@ -384,6 +384,15 @@ private:
     // when not all of them could be written.
     bool sleepData(RequirementDataObjekt& data, size_t aantal, int vlaggen);
 
+    // --- Requirement commands (VerelTamsoVensterRequirement.cpp) ---
+    bool isAutomatischNummer() const;
+    // The names a new requirement may take over from the last one stored.
+    void onthoudPersonen(const Requirement& rek);
+    wxString geefBotsing(const Requirement& kopie, const RequirementLijst& kopieen);
+    // The rows form one block, sorted by number, on a writable project.
+    bool isVerplaatsbaar(const wxArrayInt& rijen) const;
+    void verplaats(const wxArrayInt& rijen, bool omhoog);
+
     std::vector<wxAcceleratorEntry> sneltoetsen;
     bool lijstVerversenGevraagd;
 };

@@ -1,0 +1,3 @@
+#include "toepassing/eigenschappen/VerelRichDropping.h"
+
+VerelRichDropping::VerelRichDropping(wxRichTextCtrl* rijk) : TrivaneRichDropping(rijk, wxSize(100, 100)) {}
