@@ -10,6 +10,13 @@
 #include <wx/intl.h>
 #include <wx/log.h>
 
+namespace
+{
+// The number a requirement holds while the others of a turn take theirs:
+// numbers are 0 and more.
+constexpr int tijdelijkNummer = -1;
+} // namespace
+
 int RequirementVerplaatsing::verplaats(VerelTamsoApp& app, Requirement& rek, int naar)
 {
     if (rek.SR == naar)
@@ -42,24 +49,38 @@ int RequirementVerplaatsing::verplaats(VerelTamsoApp& app, Requirement& rek, int
         }
         vrij = naar + 1;
     }
-    if (app.startTransaktie() != 0)
-    {
-        app.synchroniseerWindowMetDBTransaktieStatus();
-        return 2;
-    }
     const int van = rek.SR;
-    const int resultaat = verplaatsOnderSavepoint(app, rek, naar, vrij);
+    const int resultaat = voerGeheelUit(app, [&] { return schuifEnVerplaats(app, rek, naar, vrij); });
     if (resultaat != 0)
         rek.SR = van;
+    return resultaat;
+}
+
+int RequirementVerplaatsing::draai(VerelTamsoApp& app, Requirement buur, RequirementLijst& blok)
+{
+    RequirementLijst gedraaid(blok);
+    const int resultaat = voerGeheelUit(app, [&] { return draaiNummers(app, buur, gedraaid); });
+    if (resultaat == 0)
+        blok = gedraaid;
+    return resultaat;
+}
+
+int RequirementVerplaatsing::voerGeheelUit(VerelTamsoApp& app, const std::function<int()>& stappen)
+{
+    int resultaat = app.startTransaktie();
+    if (resultaat == 0)
+    {
+        SavepointBewaker bewaker(app, "VerelTamsoVerplaats");
+        resultaat = bewaker.isGezet() ? stappen() : 2;
+        if (resultaat == 0)
+            resultaat = bewaker.bewaar();
+    }
     app.synchroniseerWindowMetDBTransaktieStatus();
     return resultaat;
 }
 
-int RequirementVerplaatsing::verplaatsOnderSavepoint(VerelTamsoApp& app, Requirement& rek, int naar, int vrij)
+int RequirementVerplaatsing::schuifEnVerplaats(VerelTamsoApp& app, Requirement& rek, int naar, int vrij)
 {
-    SavepointBewaker bewaker(app, "VerelTamsoVerplaats");
-    if (!bewaker.isGezet())
-        return 2;
     const int van = rek.SR;
     int resultaat = app.verander(rek, vrij, false);
     if (resultaat != 0)
@@ -73,8 +94,20 @@ int RequirementVerplaatsing::verplaatsOnderSavepoint(VerelTamsoApp& app, Require
     const int geschoven = app.schuifRekNummersOp(tussen, omlaag ? 1 : -1, false);
     if (geschoven != 0 && geschoven != 1)
         return 2;
-    resultaat = app.verander(rek, naar, false);
-    if (resultaat != 0)
-        return resultaat;
-    return bewaker.bewaar();
+    return app.verander(rek, naar, false);
+}
+
+int RequirementVerplaatsing::draaiNummers(VerelTamsoApp& app, Requirement& buur, RequirementLijst& blok)
+{
+    // `buur` waits on a number no requirement has while the block takes the
+    // numbers one place along.
+    int nummer = buur.SR;
+    int resultaat = app.verander(buur, tijdelijkNummer, false);
+    for (size_t i = 0; i < blok.size() && resultaat == 0; ++i)
+    {
+        const int oud = blok[i].SR;
+        resultaat = app.verander(blok[i], nummer, false);
+        nummer = oud;
+    }
+    return resultaat == 0 ? app.verander(buur, nummer, false) : resultaat;
 }

@@ -5,7 +5,7 @@
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "toepassing/eigenschappen/RekEigenschappenVenster.h"
-#include "toepassing/kern/SavepointBewaker.h"
+#include "toepassing/kern/RequirementVerplaatsing.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 #include "toepassing/venster/ToonRequirement.h"
 #include "toepassing/venster/VerelTamsoVenster.h"
@@ -17,9 +17,6 @@ namespace
 {
 constexpr long dialoogStijl = wxCAPTION | wxRESIZE_BORDER | wxSYSTEM_MENU | wxCLOSE_BOX | wxTAB_TRAVERSAL |
                               wxBORDER_SIMPLE | wxFULL_REPAINT_ON_RESIZE;
-
-// The number a requirement holds while the others of a move take theirs.
-constexpr int tijdelijkNummer = -1;
 
 wxString geefDialoogTitel()
 {
@@ -234,46 +231,20 @@ bool VerelTamsoVenster::isVerplaatsbaar(const wxArrayInt& rijen) const
 
 // The numbers rotate by one place among the block and the row beside it: the
 // block takes the numbers one place nearer to `buur`, whose requirement gets
-// the number of the block's far end. All of it happens, or none: a failure
-// half-way takes every step back.
+// the number of the block's far end. All of it happens, or none.
 void VerelTamsoVenster::verplaats(const wxArrayInt& rijen, bool omhoog)
 {
     const int buurRij = omhoog ? rijen[0] - 1 : rijen[rijen.size() - 1] + 1;
-    Requirement buur = leesRequirement(static_cast<unsigned long long>(buurRij));
+    const Requirement buur = leesRequirement(static_cast<unsigned long long>(buurRij));
     RequirementLijst blok;
     for (size_t i = 0; i < rijen.size(); ++i)
         blok.Add(leesRequirement(static_cast<unsigned long long>(rijen[omhoog ? i : rijen.size() - 1 - i])));
-    if (app->startTransaktie() != 0)
-        return;
-
-    RequirementLijst verplaatst;
-    int resultaat = 2;
-    {
-        SavepointBewaker bewaker(*app, "VerelTamsoVerplaats");
-        if (bewaker.isGezet())
-        {
-            int nummer = buur.SR;
-            resultaat = app->verander(buur, tijdelijkNummer, false);
-            for (size_t i = 0; i < blok.size() && resultaat == 0; ++i)
-            {
-                Requirement rek = blok[i];
-                const int oud = rek.SR;
-                resultaat = app->verander(rek, nummer, false);
-                verplaatst.Add(rek);
-                nummer = oud;
-            }
-            if (resultaat == 0)
-                resultaat = app->verander(buur, nummer, false);
-            if (resultaat == 0)
-                resultaat = bewaker.bewaar();
-        }
-    }
-    app->synchroniseerWindowMetDBTransaktieStatus();
+    const int resultaat = RequirementVerplaatsing::draai(*app, buur, blok);
     if (resultaat != 0)
         wxLogError("%s", _("Moving the requirement was not possible."));
     verversLijst();
     if (resultaat == 0)
-        (void)selekteerRequirements(verplaatst, StandAan);
+        (void)selekteerRequirements(blok, StandAan);
 }
 
 void VerelTamsoVenster::OnUpClick(wxCommandEvent&)

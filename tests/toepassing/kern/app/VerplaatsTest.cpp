@@ -1,6 +1,6 @@
-// Moving one requirement to another number, the ones in between shifted,
-// whole or not at all. The moves themselves are tested through the list's
-// drop target.
+// Requirements to other numbers, whole or not at all: one moved to another
+// number with the ones in between shifted (the moves themselves are tested
+// through the list's drop target), and a block turned with its neighbour.
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/toepassing/kern/app/KernApp.h"
 #include "toepassing/kern/RequirementVerplaatsing.h"
@@ -41,4 +41,28 @@ TEST_F(Verplaats, EenMisluktStapLaatAllesZoalsHetWas)
     EXPECT_EQ(RequirementVerplaatsing::verplaats(*app, d, 2), 2);
     EXPECT_TRUE(logVanger().bevat("there is no next number", wxLOG_Error)) << logVanger().geefAlles();
     EXPECT_EQ(nummers(*app), nummers1tot5 + ",max=2147483647");
+}
+
+// Up and down in the list: the numbers turn one place round among the block
+// and its neighbour and stay the ones they were, gaps and all; a turn that
+// fails half-way leaves none changed.
+TEST_F(Verplaats, DraaienHoudtDeNummersOokMetGatenEnHeelOfNiet)
+{
+    voegRijenToe(*app, {{1, "a"}, {5, "b"}, {9, "c"}, {12, "d"}});
+    RequirementLijst blok;
+    blok.Add(opgeslagen("b", 5));
+    blok.Add(opgeslagen("c", 9));
+    ASSERT_EQ(RequirementVerplaatsing::draai(*app, opgeslagen("a", 1), blok), 0);
+    EXPECT_EQ(nummers(*app), "b=1,c=5,a=9,d=12");
+    EXPECT_EQ(blok[0].SR, 1);
+    EXPECT_EQ(blok[1].SR, 5);
+
+    voerUit(*app, {"create temp trigger weiger before update of SR on Requirements when new.SR=12 "
+                   "begin select raise(abort, 'refused'); end"});
+    blok.Clear();
+    blok.Add(opgeslagen("a", 9));
+    EXPECT_EQ(RequirementVerplaatsing::draai(*app, opgeslagen("d", 12), blok), 2);
+    EXPECT_EQ(nummers(*app), "b=1,c=5,a=9,d=12");
+    EXPECT_EQ(blok[0].SR, 9);
+    EXPECT_TRUE(logVanger().bevat("refused", wxLOG_Error)) << logVanger().geefAlles();
 }
