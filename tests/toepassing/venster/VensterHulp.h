@@ -1,11 +1,15 @@
 #ifndef TESTS_TOEPASSING_VENSTER_VENSTERHULP_H
 #define TESTS_TOEPASSING_VENSTER_VENSTERHULP_H
 
+#include "swexternals/desktop/platform/Platform.h"
+#include "tests/ondersteuning/VraagBeantwoorder.h"
 #include "tests/toepassing/kern/app/KernApp.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 #include "toepassing/venster/VerelTamsoVenster.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <vector>
 #include <wx/choice.h>
 #include <wx/combobox.h>
@@ -14,13 +18,25 @@
 #include <wx/slider.h>
 #include <wx/srchctrl.h>
 #include <wx/stattext.h>
+#include <wx/statusbr.h>
 #include <wx/tglbtn.h>
+#include <wx/weakref.h>
 
-// The application object with its main window open to the tests.
+// The application object as the program builds it, with its main window
+// open to the tests, and two ways to fail as a disk or a damaged file can:
+// a start of the project that fails, and something done to the file system
+// right after a project was closed.
 class VensterApp : public KernApp
 {
 public:
+    // The window the desktop's hand-over of files talks to.
     using VerelTamsoApp::venster;
+    // The next this many starts fail (reported as the store would).
+    int startFouten = 0;
+    std::function<void()> naSluiten;
+
+    int startDatabase() override;
+    void sluitDB() override;
 };
 using VApp = TijdelijkeApp<VensterApp>;
 
@@ -64,7 +80,9 @@ void sluitVenster(TestVenster*& venster);
 // What the window's event table does with a command of that id (a menu
 // item or a button click alike, as the table routes them).
 void stuurMenu(wxWindow& venster, int id);
-// Whether the update handler of the id enables it.
+// What the update handler of the id says (GetSetEnabled() false: there is
+// none), and whether it enables the id.
+wxUpdateUIEvent vraagUpdate(wxWindow& venster, int id);
 bool isIngeschakeld(wxWindow& venster, int id);
 // A click on a column header; -1 is the header right of the last column.
 void klikKop(TestVenster& venster, int kolom);
@@ -84,7 +102,71 @@ protected:
     TestVenster* venster = nullptr;
 
     void SetUp() override;
-    void TearDown() override { sluitVenster(venster); }
+    void TearDown() override
+    {
+        sluitVenster(venster);
+        app->venster = nullptr;
+    }
+};
+
+// The test's answers, which also note the file name each file dialog
+// proposed.
+class OpdrachtVragen : public VraagBeantwoorder
+{
+public:
+    std::vector<wxString> voorgesteldeNamen;
+
+    wxString kiesBestand(const wxString& bericht, const wxString& standaardMap, const wxString& standaardNaam,
+                         const wxString& wildcard, long stijl, wxWindow* ouder) override;
+};
+
+// A test of the window's commands, starting without a project: the window
+// as the program builds it, every question answered by `vragen`.
+class OpdrachtTest : public ::testing::Test
+{
+protected:
+    VApp app;
+    OpdrachtVragen vragen;
+    wxWeakRef<TestVenster> venster;
+
+    void SetUp() override;
+    void TearDown() override;
+
+    // Opens the project file (made when missing), with these rows and this
+    // name, and starts it in the window as the program does.
+    void openProject(const wxString& pad, std::initializer_list<Rij> rijen = {}, const wxString& naam = "Kettle",
+                     bool alleenLezen = false);
+    // No project, as the program shows it when none could be opened.
+    void zonderProject();
+    // A project file with these rows, made beside the window and closed.
+    void maakProjectBestand(const wxString& pad, std::initializer_list<Rij> rijen, const wxString& naam = "Kettle");
+    // The rows of a project file, read by a connection of its own.
+    static wxString rijenInBestand(const wxString& pad);
+
+    // A menu command, a button click or a close box, as the user gives them.
+    void klik(int id) { stuurMenu(*venster, id); }
+    void klikKnop(int id);
+    void sluitVenster();
+    // What the update handler of the command says; there must be one.
+    bool isAan(int id);
+
+    wxString naamLabel() const { return tekstVan(VerelTamsoVenster::ID_PROJEKTNAAM_LABEL); }
+    wxString statistiek() const { return tekstVan(VerelTamsoVenster::ID_AANTALREK_LABEL); }
+    wxString statusTekst() const { return venster->GetStatusBar()->GetStatusText(1); }
+    wxString menuLabel(int id) const { return venster->GetMenuBar()->FindItem(id)->GetItemLabel(); }
+    bool isAangevinkt(int id) const { return venster->GetMenuBar()->FindItem(id)->IsChecked(); }
+    // The window's unsaved-changes mark.
+    bool isGewijzigd() const { return Platform::isVensterGewijzigd(*venster); }
+    // The titles the list shows, top to bottom.
+    std::vector<wxString> titels() const;
+    std::vector<wxString> geschiedenis() const;
+    // The picture on the button of the read-only switch is the one of this
+    // name.
+    bool toontKnopBeeld(const wxString& naam) const;
+
+private:
+    // A label as it reads, an "&" included.
+    wxString tekstVan(int id) const { return static_cast<wxStaticText*>(venster->FindWindow(id))->GetLabelText(); }
 };
 
 #endif

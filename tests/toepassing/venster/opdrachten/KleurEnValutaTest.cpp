@@ -7,7 +7,7 @@
 #include "tests/ondersteuning/DialoogBeantwoorder.h"
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/TestOmgeving.h"
-#include "tests/toepassing/venster/opdrachten/OpdrachtHulp.h"
+#include "tests/toepassing/venster/VensterHulp.h"
 #include "toepassing/venster/KleurKiezerDialoog.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 

@@ -3,7 +3,7 @@
 // project files.
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/toepassing/venster/opdrachten/OpdrachtHulp.h"
+#include "tests/toepassing/venster/VensterHulp.h"
 
 #include <wx/filefn.h>
 #include <wx/menu.h>
@@ -307,7 +307,6 @@ TEST_F(OpdrachtTest, AReadOnlySwitchThatFailsHalfWayLeavesNoProject)
 
 TEST_F(OpdrachtTest, AFileHandedOverTakesThePlaceOfTheProjectOnlyWhenThatMayGo)
 {
-    app->venster = venster.get();
     const wxString a = projectPad("a.vtd");
     const wxString b = projectPad("b.vtd");
     maakProjectBestand(a, {{1, "Boil"}});
@@ -327,5 +326,4 @@ TEST_F(OpdrachtTest, AFileHandedOverTakesThePlaceOfTheProjectOnlyWhenThatMayGo)
     EXPECT_EQ(naamLabel(), "Soup");
     EXPECT_EQ(menuLabel(V::ID_STARTSTOPVEILIGEMODUS), "Start Safe Operation");
     EXPECT_EQ(rijenInBestand(a), "Boil=1,Pour=2");
-    app->venster = nullptr;
 }

@@ -2,7 +2,7 @@
 // undo the project's newest change, while the same key elsewhere in the
 // window does.
 #include "tests/ondersteuning/GuiHulp.h"
-#include "tests/toepassing/venster/opdrachten/OpdrachtHulp.h"
+#include "tests/toepassing/venster/VensterHulp.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 
 #include <wx/textentry.h>

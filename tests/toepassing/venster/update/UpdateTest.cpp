@@ -7,7 +7,7 @@
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/swexternals/desktop/ftp/FTPTestServer.h"
-#include "tests/toepassing/venster/opdrachten/OpdrachtHulp.h"
+#include "tests/toepassing/venster/VensterHulp.h"
 
 #include <filesystem>
 #include <fstream>
