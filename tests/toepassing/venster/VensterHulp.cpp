@@ -128,7 +128,6 @@ void OpdrachtTest::TearDown()
     if (venster)
         venster->Destroy();
     EXPECT_TRUE(wachtOp([this] { return !venster; }));
-    app->venster = nullptr;
 }
 
 void OpdrachtTest::openProject(const wxString& pad, std::initializer_list<Rij> rijen, const wxString& naam,

@@ -102,11 +102,7 @@ protected:
     TestVenster* venster = nullptr;
 
     void SetUp() override;
-    void TearDown() override
-    {
-        sluitVenster(venster);
-        app->venster = nullptr;
-    }
+    void TearDown() override { sluitVenster(venster); }
 };
 
 // The test's answers, which also note the file name each file dialog
