@@ -2,6 +2,7 @@
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/DesktopVraag.h"
+#include "toepassing/kern/ProjektBestandsNaam.h"
 #include "toepassing/venster/VerelTamsoVenster.h"
 
 #include <wx/filedlg.h>
@@ -16,25 +17,6 @@
 
 namespace
 {
-// A project name may hold anything a user types; as a file name it must not
-// reach into another folder.
-wxString maakBestandsNaam(const wxString& projektNaam)
-{
-    wxString naam = DesktopFunkties::maakSchoonPadNaam(projektNaam);
-    naam.Replace("/", "_");
-    return naam;
-}
-
-// The save dialog leaves the extension to the user. Added, not put in place
-// of what follows the last dot: "Release 1.2" stays "Release 1.2.vtd".
-wxFileName metExtensie(const wxString& pad, const wxString& extensie)
-{
-    const wxFileName bestand(pad);
-    if (bestand.GetExt() == extensie)
-        return bestand;
-    return wxFileName(pad + "." + extensie);
-}
-
 void verwijderUitGeschiedenis(wxFileHistory& geschiedenis, const wxFileName& bestand)
 {
     for (size_t i = geschiedenis.GetCount(); i-- > 0;)
@@ -176,10 +158,10 @@ void VerelTamsoVenster::OnSaveasClick(wxCommandEvent&)
     // also one whose name only got its extension afterwards.
     const wxString gekozen = DesktopVraag::geef().kiesBestand(
         _("Save the project"), app->geefLaatsteAppDataDir(wxString()).GetPath(wxPATH_GET_VOLUME),
-        maakBestandsNaam(app->geefProjektNaam()), app->maakWildCard(), wxFD_SAVE, this);
+        ProjektBestandsNaam::maakVoorstel(app->geefProjektNaam()), app->maakWildCard(), wxFD_SAVE, this);
     if (gekozen.empty())
         return;
-    const wxFileName doel = metExtensie(gekozen, extensie);
+    const wxFileName doel = ProjektBestandsNaam::metExtensie(gekozen, extensie);
     if (app->slaOpAls(doel, true) != 0)
     {
         toonNaMislukking();

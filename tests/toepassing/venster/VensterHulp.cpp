@@ -183,14 +183,6 @@ std::vector<wxString> OpdrachtTest::geschiedenis() const
     return uit;
 }
 
-wxString OpdrachtVragen::kiesBestand(const wxString& bericht, const wxString& standaardMap,
-                                     const wxString& standaardNaam, const wxString& wildcard, long stijl,
-                                     wxWindow* ouder)
-{
-    voorgesteldeNamen.push_back(standaardNaam);
-    return VraagBeantwoorder::kiesBestand(bericht, standaardMap, standaardNaam, wildcard, stijl, ouder);
-}
-
 void OpdrachtTest::maakProjectBestand(const wxString& pad, std::initializer_list<Rij> rijen, const wxString& naam)
 {
     ASSERT_EQ(app->openProject(pad), 0);

@@ -105,24 +105,13 @@ protected:
     void TearDown() override { sluitVenster(venster); }
 };
 
-// The test's answers, which also note the file name each file dialog
-// proposed.
-class OpdrachtVragen : public VraagBeantwoorder
-{
-public:
-    std::vector<wxString> voorgesteldeNamen;
-
-    wxString kiesBestand(const wxString& bericht, const wxString& standaardMap, const wxString& standaardNaam,
-                         const wxString& wildcard, long stijl, wxWindow* ouder) override;
-};
-
 // A test of the window's commands, starting without a project: the window
 // as the program builds it, every question answered by `vragen`.
 class OpdrachtTest : public ::testing::Test
 {
 protected:
     VApp app;
-    OpdrachtVragen vragen;
+    VraagBeantwoorder vragen;
     wxWeakRef<TestVenster> venster;
 
     void SetUp() override;

@@ -179,7 +179,7 @@ TEST_F(OpdrachtTest, SaveAsWritesACleanlyNamedFileAsksBeforeReplacingOneAndGoesO
     const wxString bestand = zonderExtensie + ".vtd";
     vragen.kies(zonderExtensie);
     klik(wxID_SAVEAS);
-    EXPECT_EQ(vragen.voorgesteldeNamen.back(), "Plan_v1.2_draft");
+    EXPECT_EQ(vragen.geefVragen().back().naam, "Plan_v1.2_draft");
     EXPECT_EQ(app->geefDBPad().GetFullPath(), bestand);
     EXPECT_EQ(statusTekst(), bestand);
     EXPECT_EQ(naamLabel(), "Plan_v1.2_draft");
