@@ -172,6 +172,9 @@ void VerelTamsoApp::bewaarFont()
 
 wxColour VerelTamsoApp::geefAchtergrondKleur() const
 {
+    // The read-only flag outlives the project it was set for.
+    if (!isDBOpen())
+        return leesSchrijfAchtergrondKleur;
     if (isAlleenLezenDB())
         return slechtsLeesAchtergrondKleur;
     if (isSavePointBezig())

@@ -122,7 +122,7 @@ public:
     wxFont geefFont() const { return lijstFont; }
     wxColour geefTekstKleur() const { return lijstTekstKleur; }
     // The list background for the project's state: read-only wins over
-    // safe operation.
+    // safe operation; without a project the standard one.
     wxColour geefAchtergrondKleur() const;
 
     // --- Project schema, views and project settings ---

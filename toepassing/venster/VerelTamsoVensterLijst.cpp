@@ -38,6 +38,9 @@ void VerelTamsoVenster::verversLijst()
 {
     wxBusyCursor bezig;
     geselekteerdeRijen.Clear();
+    // Also without a project: the list no longer shows the mode of the one
+    // it showed last.
+    rekLijst->SetBackgroundColour(app->geefAchtergrondKleur());
     if (!app->isDBOpen())
     {
         rekLijst->zetInhoud(RekLijstInhoud());
@@ -47,7 +50,6 @@ void VerelTamsoVenster::verversLijst()
         kostenLabel->SetLabel(_("none"));
         return;
     }
-    rekLijst->SetBackgroundColour(app->geefAchtergrondKleur());
     rekLijst->zetTekstKleur(app->geefTekstKleur());
     rekLijst->zetStatusKleuren(statusKleuren.boolean());
 

@@ -142,8 +142,9 @@ protected:
     bool isAangevinkt(int id) const { return venster->GetMenuBar()->FindItem(id)->IsChecked(); }
     // The window's unsaved-changes mark.
     bool isGewijzigd() const { return Platform::isVensterGewijzigd(*venster); }
-    // The titles the list shows, top to bottom.
+    // The titles the list shows, top to bottom, and its background.
     std::vector<wxString> titels() const;
+    wxColour lijstKleur() const { return venster->geefRekLijst()->GetBackgroundColour(); }
     std::vector<wxString> geschiedenis() const;
     // The picture on the button of the read-only switch is the one of this
     // name.

@@ -268,8 +268,14 @@ TEST_F(OpdrachtTest, TheReadOnlySwitchReopensTheSameFileInTheOtherMode)
         EXPECT_EQ(titels(), Teksten({"Pour", "Boil"}));
         EXPECT_EQ(menuLabel(V::ID_SCHAKELDBOMNAARSLECHTSLEZEN), alleenLezen ? leesSchrijfLabel : alleenLezenLabel);
         EXPECT_TRUE(toontKnopBeeld(alleenLezen ? slotDicht : slotOpen)) << alleenLezen;
+        EXPECT_EQ(lijstKleur(), alleenLezen ? app->slechtsLeesAchtergrondKleur : app->leesSchrijfAchtergrondKleur);
     }
     EXPECT_EQ(rijenInBestand(pad), "Boil=1,Pour=2");
+
+    // Closed, the list no longer shows the mode of the project it showed.
+    klikKnop(V::ID_SCHAKELDBOMNAARSLECHTSLEZEN);
+    klik(wxID_CLOSE);
+    EXPECT_EQ(lijstKleur(), app->leesSchrijfAchtergrondKleur);
 }
 
 TEST_F(OpdrachtTest, AReadOnlySwitchThatFailsHalfWayLeavesNoProject)
