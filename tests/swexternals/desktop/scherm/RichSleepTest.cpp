@@ -7,7 +7,6 @@
 #include "tests/swexternals/desktop/scherm/XTestMuis.h"
 
 #include <atomic>
-#include <chrono>
 #include <functional>
 #include <gtest/gtest.h>
 #include <thread>
@@ -22,22 +21,6 @@
 
 namespace
 {
-using Klok = std::chrono::steady_clock;
-
-// The hand's patience, on its own thread (the toolkit is not touched
-// there): until the condition holds, at most `maxMs`; true when it held.
-bool wachtInDraad(const std::function<bool()>& voorwaarde, int maxMs)
-{
-    const auto einde = Klok::now() + std::chrono::milliseconds(maxMs);
-    while (!voorwaarde())
-    {
-        if (Klok::now() > einde)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
-}
-
 // The target as the field has it, telling the test when the drag is over it.
 class WaakzaamDoel : public TrivaneRichDropping
 {
@@ -112,19 +95,19 @@ void sleepMetDeHand(XTestMuis& muis, SleepVenster& venster, wxPoint van, wxPoint
     while (!venster.gestart && stap < 200)
     {
         muis.beweeg(van.x + ++stap, van.y);
-        wachtInDraad([&] { return venster.gestart.load(); }, 20);
+        XTestMuis::wachtInDraad([&] { return venster.gestart.load(); }, 20);
     }
     for (int i = 1; i <= 200 && !venster.doel->erboven; ++i)
     {
         const int x = van.x + stap + (naar.x - van.x - stap) * std::min(i, 20) / 20 + (i > 20 ? (i % 3) - 1 : 0);
         const int y = van.y + (naar.y - van.y) * std::min(i, 20) / 20;
         muis.beweeg(x, y);
-        wachtInDraad([&] { return venster.doel->erboven.load(); }, 20);
+        XTestMuis::wachtInDraad([&] { return venster.doel->erboven.load(); }, 20);
     }
     mis = !venster.gestart || !venster.doel->erboven;
     muis.drukLinks(false);
     // The hand keeps Ctrl down until the drop is done.
-    wachtInDraad([&] { return venster.klaar.load(); }, 10000);
+    XTestMuis::wachtInDraad([&] { return venster.klaar.load(); }, 10000);
     if (metCtrl)
         muis.drukCtrl(false);
 }

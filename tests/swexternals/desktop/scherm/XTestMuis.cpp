@@ -3,6 +3,8 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
+#include <chrono>
+#include <thread>
 
 struct XTestMuis::Verbinding
 {
@@ -30,6 +32,18 @@ XTestMuis::~XTestMuis()
 bool XTestMuis::isBruikbaar() const
 {
     return verbinding->metXTest;
+}
+
+bool XTestMuis::wachtInDraad(const std::function<bool()>& voorwaarde, int maxMs)
+{
+    const auto einde = std::chrono::steady_clock::now() + std::chrono::milliseconds(maxMs);
+    while (!voorwaarde())
+    {
+        if (std::chrono::steady_clock::now() > einde)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
 }
 
 void XTestMuis::beweeg(int x, int y)

@@ -1,6 +1,7 @@
 #ifndef TESTS_SWEXTERNALS_DESKTOP_SCHERM_XTESTMUIS_H
 #define TESTS_SWEXTERNALS_DESKTOP_SCHERM_XTESTMUIS_H
 
+#include <functional>
 #include <memory>
 
 // A mouse and a Ctrl key driven through the X server's XTest extension, as
@@ -19,6 +20,9 @@ public:
 
     // False when the display cannot be opened or has no XTest.
     bool isBruikbaar() const;
+    // The hand's patience, on its own thread (the toolkit is not touched
+    // there): until the condition holds, at most `maxMs`; true when it held.
+    static bool wachtInDraad(const std::function<bool()>& voorwaarde, int maxMs);
     // Screen coordinates.
     void beweeg(int x, int y);
     void drukLinks(bool omlaag);
