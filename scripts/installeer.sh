@@ -38,12 +38,12 @@ if $voorTest; then
 fi
 # The program's tests: its windows are closed through Xlib, its desktop
 # entry and file type are checked with the desktop's own validators.
-if [ "${1:-}" = test ]; then
+if $voorTest; then
     pakketten+=(libx11-dev desktop-file-utils libxml2-utils shared-mime-info)
 fi
 # The program's Debian package (cpack -G DEB), made by a test: dpkg-shlibdeps
 # declares the libraries it needs, file finds the programs among its files.
-if [ "${1:-}" = test ]; then
+if $voorTest; then
     pakketten+=(dpkg-dev file)
 fi
 
