@@ -35,8 +35,8 @@ public:
     //
     // Turning 3, 4 with 2 beside them in 1..5 gives 1, old 3, old 4, old 2, 5.
     //
-    // All as stored. 0 done, and `blok` carries the new numbers; 2 failed
-    // (the reason reported), nothing changed.
+    // All as stored. 0 done, and `blok` carries the new numbers; otherwise
+    // nothing changed (the reason reported).
     [[nodiscard]] static int draai(VerelTamsoApp& app, Requirement buur, RequirementLijst& blok);
 
 private:
