@@ -131,12 +131,9 @@ void RekEigenschappenVenster::OnVoegToeSymboolIDClick(wxCommandEvent&)
     if (!symbool->fontNaam.empty())
     {
         wxRichTextAttr ander;
-        if (font.IsOk())
-        {
-            wxFont symboolFont = font;
-            symboolFont.SetFaceName(symbool->fontNaam);
+        wxFont symboolFont = font;
+        if (symboolFont.IsOk() && symboolFont.SetFaceName(symbool->fontNaam))
             ander.SetFont(symboolFont);
-        }
         else
             ander.SetFontFaceName(symbool->fontNaam);
         rijk->SetStyle(wxRichTextRange(positie, positie + 1), ander);

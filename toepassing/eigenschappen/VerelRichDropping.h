@@ -24,6 +24,8 @@ public:
     explicit VerelRichDropping(wxRichTextCtrl* rijk, Inhoud inhoud = Inhoud::alles);
     ~VerelRichDropping() override = default;
 
+    Inhoud geefInhoud() const { return inhoud; }
+
     bool OnDrop(wxCoord x, wxCoord y) override;
     wxDragResult OnData(wxCoord x, wxCoord y, wxDragResult voorstel) override;
 

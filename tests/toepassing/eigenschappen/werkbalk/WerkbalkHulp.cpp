@@ -4,6 +4,9 @@
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/TestOmgeving.h"
 
+#include <wx/richtext/richtexthtml.h>
+#include <wx/richtext/richtextxml.h>
+
 void TussendoorBeantwoorder::doeTussendoor() const
 {
     if (tussendoor)
@@ -61,7 +64,17 @@ std::optional<DesktopVraag::Symbool> TussendoorBeantwoorder::kiesSymbool(const w
     return VraagBeantwoorder::kiesSymbool(symbool, fontNaam, normaleFont, titel, ouder);
 }
 
-Requirement WerkbalkTest::inOntwikkeling()
+void WerkbalkTest::SetUp()
+{
+    DialoogTest::SetUp();
+    // The formats of a field's files, as the program's start-up registers them.
+    if (!wxRichTextBuffer::FindHandler(wxRICHTEXT_TYPE_XML))
+        wxRichTextBuffer::AddHandler(new wxRichTextXMLHandler("XML", "xml", wxRICHTEXT_TYPE_XML));
+    if (!wxRichTextBuffer::FindHandler(wxRICHTEXT_TYPE_HTML))
+        wxRichTextBuffer::AddHandler(new wxRichTextHTMLHandler("HTML", "html", wxRICHTEXT_TYPE_HTML));
+}
+
+Requirement inOntwikkeling()
 {
     Requirement rek;
     rek.naam = "Door sensor";
@@ -107,6 +120,9 @@ void WerkbalkTest::klikWerktuig(int id)
 void WerkbalkTest::gebruik(wxRichTextCtrl& rijk, int id)
 {
     geefFocus(rijk);
+    // The passes of every tool, as at idle time: save as and print take
+    // the editor the others chose.
+    d().UpdateWindowUI(wxUPDATE_UI_RECURSE);
     EXPECT_TRUE(isAan(id)) << "tool " << id << " is disabled";
     EXPECT_EQ(d().huidigeRijk, &rijk);
     klikWerktuig(id);

@@ -42,10 +42,10 @@ class WerkbalkTest : public DialoogTest
 protected:
     TussendoorBeantwoorder vragen;
 
+    void SetUp() override;
     TestDialoog& d() { return *dialoog; }
     // A new dialog on the screen for the requirement.
     TestDialoog& toon(const Requirement& rek);
-    static Requirement inOntwikkeling();
 
     void geefFocus(wxWindow& venster);
     // The tool's update pass, as at idle time: whether it enables the tool.
@@ -64,6 +64,9 @@ protected:
     void neemFocusWegBijElkeVraag();
 };
 
+// A requirement in development: its description takes input and
+// formatting, its implementation is read-only.
+Requirement inOntwikkeling();
 // The style of the text at a position of the editor.
 wxRichTextAttr stijlOp(wxRichTextCtrl& rijk, long positie);
 // The paragraph style at a position.
