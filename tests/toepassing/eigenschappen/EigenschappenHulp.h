@@ -48,8 +48,6 @@ public:
     using RekEigenschappenVenster::kostenSpin;
     using RekEigenschappenVenster::naamTekst;
     using RekEigenschappenVenster::prioriteitSchuif;
-    using RekEigenschappenVenster::rijkHeeftFokusEnEdit;
-    using RekEigenschappenVenster::rijkHeeftFokusEnOpmaak;
     using RekEigenschappenVenster::srSpin;
     using RekEigenschappenVenster::standaardMeldingGekozen;
     using RekEigenschappenVenster::standaardNietsTeDoenMelding;

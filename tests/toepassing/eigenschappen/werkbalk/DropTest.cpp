@@ -81,7 +81,7 @@ TEST_F(WerkbalkTest, ElkVeldHeeftEenEigenDoelDatTekstEnAfbeeldingenNeemt)
         doelen.insert(doel);
         // The remarks are stored as plain text.
         EXPECT_EQ(doel->geefInhoud(), d().geefRijk(i) == d().kommentaarRijk ? VerelRichDropping::Inhoud::alleenTekst
-                                                                              : VerelRichDropping::Inhoud::alles);
+                                                                            : VerelRichDropping::Inhoud::alles);
     }
     EXPECT_EQ(doelen.size(), 5u);
 
@@ -96,8 +96,7 @@ TEST_F(WerkbalkTest, ElkVeldHeeftEenEigenDoelDatTekstEnAfbeeldingenNeemt)
 
     // A picture within 100 x 100 without a question; a larger one fitted.
     vragen.antwoord(wxYES);
-    EXPECT_EQ(dropBestanden(doel, {bewaarBeeld("klein.png", 100, 100), bewaarBeeld("breed.png", 300, 50)}),
-              wxDragMove);
+    EXPECT_EQ(dropBestanden(doel, {bewaarBeeld("klein.png", 100, 100), bewaarBeeld("breed.png", 300, 50)}), wxDragMove);
     const std::vector<wxRichTextImage*> afbeeldingen = geefObjekten<wxRichTextImage>(rijk);
     ASSERT_EQ(afbeeldingen.size(), 2u);
     EXPECT_EQ(grootte(afbeeldingen[0]), wxSize(100, 100));
@@ -252,8 +251,8 @@ TEST_F(WerkbalkTest, TekstMetDeMuisOpDeBeschrijvingGesleept)
     verwerkGebeurtenissen();
 
     std::atomic<bool> mis{false};
-    std::thread hand(sleepMetDeHand, std::ref(muis), std::ref(*bron), std::ref(*doel), midden(*bron->paneel), midden(rijk),
-                     std::ref(mis));
+    std::thread hand(sleepMetDeHand, std::ref(muis), std::ref(*bron), std::ref(*doel), midden(*bron->paneel),
+                     midden(rijk), std::ref(mis));
     wachtOp([&] { return bron->klaar.load(); }, 20000);
     hand.join();
     EXPECT_FALSE(mis) << "the drag never reached the field";

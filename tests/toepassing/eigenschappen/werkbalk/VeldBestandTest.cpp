@@ -139,8 +139,7 @@ TEST_F(WerkbalkTest, AfdrukkenMetTitelKopEnVoet)
         wxString kop;
     };
     const Geval gevallen[] = {
-        {d().beschrijvingRijk, "Door sensor",
-         "Requirement description for \"Door sensor\" started on " + datum},
+        {d().beschrijvingRijk, "Door sensor", "Requirement description for \"Door sensor\" started on " + datum},
         {d().kommentaarRijk, "Door & window",
          "Requirement additional remarks for \"Door & window\" started on " + datum}};
     for (const Geval& geval : gevallen)
