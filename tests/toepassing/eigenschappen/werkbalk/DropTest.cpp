@@ -62,12 +62,6 @@ wxString bewaarBeeld(const wxString& naam, int breedte, int hoogte)
     return inMap(naam);
 }
 
-wxSize grootte(wxRichTextImage* afbeelding)
-{
-    wxImage beeld;
-    afbeelding->GetImageBlock().Load(beeld);
-    return beeld.GetSize();
-}
 } // namespace
 
 TEST_F(WerkbalkTest, ElkVeldHeeftEenEigenDoelDatTekstEnAfbeeldingenNeemt)
@@ -93,15 +87,9 @@ TEST_F(WerkbalkTest, ElkVeldHeeftEenEigenDoelDatTekstEnAfbeeldingenNeemt)
     // Nothing to take: refused.
     EXPECT_EQ(dropBestanden(doel, {}), wxDragNone);
     EXPECT_EQ(rijk.GetValue(), "Opens.");
-
-    // A picture within 100 x 100 without a question; a larger one fitted.
-    vragen.antwoord(wxYES);
-    EXPECT_EQ(dropBestanden(doel, {bewaarBeeld("klein.png", 100, 100), bewaarBeeld("breed.png", 300, 50)}), wxDragMove);
-    const std::vector<wxRichTextImage*> afbeeldingen = geefObjekten<wxRichTextImage>(rijk);
-    ASSERT_EQ(afbeeldingen.size(), 2u);
-    EXPECT_EQ(grootte(afbeeldingen[0]), wxSize(100, 100));
-    EXPECT_EQ(grootte(afbeeldingen[1]), wxSize(100, 16));
-    EXPECT_EQ(vragen.geefVragen().size(), 1u);
+    // A picture is welcome here (not in the remarks).
+    EXPECT_EQ(dropBestanden(doel, {bewaarBeeld("foto.png", 20, 20)}), wxDragMove);
+    EXPECT_EQ(geefObjekten<wxRichTextImage>(rijk).size(), 1u);
 }
 
 TEST_F(WerkbalkTest, OpmerkingenNemenGeenAfbeeldingen)
