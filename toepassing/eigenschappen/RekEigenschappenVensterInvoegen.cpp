@@ -44,7 +44,7 @@ wxRichTextImage* geefGeselekteerdeAfbeelding(wxRichTextCtrl& rijk)
     const wxRichTextRange bereik = rijk.GetSelectionRange();
     if (bereik.GetEnd() - bereik.GetStart() != 1)
         return nullptr;
-    return wxDynamicCast(rijk.GetFocusObject()->GetLeafObjectAtPosition(bereik.GetStart()), wxRichTextImage);
+    return dynamic_cast<wxRichTextImage*>(rijk.GetFocusObject()->GetLeafObjectAtPosition(bereik.GetStart()));
 }
 } // namespace
 

@@ -76,9 +76,9 @@ template <class Soort> std::vector<Soort*> geefObjekten(wxRichTextCtrl& rijk)
 {
     std::vector<Soort*> gevonden;
     for (auto* p = rijk.GetBuffer().GetChildren().GetFirst(); p; p = p->GetNext())
-        if (auto* alinea = wxDynamicCast(p->GetData(), wxRichTextParagraph))
+        if (auto* alinea = dynamic_cast<wxRichTextParagraph*>(p->GetData()))
             for (auto* deel = alinea->GetChildren().GetFirst(); deel; deel = deel->GetNext())
-                if (auto* objekt = wxDynamicCast(deel->GetData(), Soort))
+                if (auto* objekt = dynamic_cast<Soort*>(deel->GetData()))
                     gevonden.push_back(objekt);
     return gevonden;
 }
