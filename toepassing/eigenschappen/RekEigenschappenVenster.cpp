@@ -33,6 +33,8 @@ wxIMPLEMENT_DYNAMIC_CLASS(RekEigenschappenVenster, wxDialog);
 
 const wxString RekEigenschappenVenster::nummerlijst = "Numbered List 1";
 const wxString RekEigenschappenVenster::kogellijst = "Bullet List 1";
+const wxString RekEigenschappenVenster::beginSektie = "begin-section";
+const wxString RekEigenschappenVenster::eindSektie = "end-section";
 
 namespace
 {
@@ -113,8 +115,6 @@ const wxString* geefRijkLabels()
 // The section field types are the rich-text buffer's, shared by every
 // editor of the program: the last dialog to go takes them away.
 int levendeDialogen = 0;
-const wxString beginSektie = "begin-section";
-const wxString eindSektie = "end-section";
 
 void voegSektieVeldToe(const wxString& naam, int stijl)
 {
@@ -177,7 +177,9 @@ RekEigenschappenVenster::RekEigenschappenVenster(wxWindow* ouder, const Requirem
     for (int i = 0; i < aantalRijkVelden; ++i)
     {
         wxRichTextCtrl* rijk = geefRijk(i);
-        rijk->SetDropTarget(new VerelRichDropping(rijk));
+        // The remarks are stored as plain text: no pictures there.
+        rijk->SetDropTarget(new VerelRichDropping(rijk, rijk == kommentaarRijk ? VerelRichDropping::Inhoud::alleenTekst
+                                                                               : VerelRichDropping::Inhoud::alles));
         rijk->GetBuffer().SetStyleSheet(stijlOpslag);
         maakContextMenu(rijk);
     }

@@ -7,6 +7,7 @@
 #include <wx/colour.h>
 #include <wx/dialog.h>
 #include <wx/string.h>
+#include <wx/textctrl.h>
 
 class wxBitmapButton;
 class wxBitmapToggleButton;
@@ -18,6 +19,7 @@ class wxDateEvent;
 class wxDatePickerCtrl;
 class wxFileDirPickerEvent;
 class wxFilePickerCtrl;
+class wxImage;
 class wxPanel;
 class wxRichTextCtrl;
 class wxRichTextPrinting;
@@ -47,8 +49,10 @@ class wxToolBar;
 // (RekEigenschappenVenster.cpp), the windows and the event table
 // (RekEigenschappenVensterBesturing.cpp), the status rules
 // (RekEigenschappenVensterStatus.cpp), the field handlers
-// (RekEigenschappenVensterVelden.cpp) and the rich-text tool bar
-// (RekEigenschappenVensterWerkbalk.cpp).
+// (RekEigenschappenVensterVelden.cpp) and the rich-text tool bar: the choice
+// of the editor and formatting (RekEigenschappenVensterWerkbalk.cpp),
+// inserted content (RekEigenschappenVensterInvoegen.cpp), and one field
+// opened, saved and printed (RekEigenschappenVensterVeldBestand.cpp).
 class RekEigenschappenVenster : public wxDialog
 {
     wxDECLARE_DYNAMIC_CLASS(RekEigenschappenVenster);
@@ -128,6 +132,9 @@ public:
     // The paragraph list styles of the list tools.
     static const wxString nummerlijst;
     static const wxString kogellijst;
+    // The field types of a marker section's start and end tags.
+    static const wxString beginSektie;
+    static const wxString eindSektie;
     static constexpr int aantalRijkVelden = 5;
 
     RekEigenschappenVenster();
@@ -250,6 +257,10 @@ protected:
     void OnPrintClick(wxCommandEvent& gebeurtenis);
     void OnPrintUpdate(wxUpdateUIEvent& gebeurtenis);
     void OnSetFocus(wxFocusEvent& gebeurtenis);
+
+    // What the alignment tools and the text effect tools do.
+    void zetUitlijning(wxTextAttrAlignment uitlijning);
+    void zetTekstEffekt(int effekt, bool aan);
 
     // The focus tests of the tools: each makes the editor with the focus
     // the current one (huidigeRijk, null when none has it) and enables the
@@ -454,10 +465,37 @@ private:
 
     // --- Tool bar (RekEigenschappenVensterWerkbalk.cpp) ---
     wxRichTextCtrl* kiesHuidigeRijk();
-    // Tools whose work comes later: the current editor is followed, the
-    // tool stays disabled.
-    void nogNietBeschikbaar(wxUpdateUIEvent& gebeurtenis);
+    // Whether the editor takes formatting: editable, and not the remarks,
+    // which are stored as plain text.
+    bool magOpmaken(const wxRichTextCtrl* rijk) const;
+    // The editor a tool acts on, taken once as the tool starts and used
+    // after any dialog it shows: while a modal dialog has the focus the
+    // update passes go on and make huidigeRijk null. Null when the tool's
+    // rule does not hold (no current editor, not editable, the remarks),
+    // so that a command that comes anyway does nothing.
+    wxRichTextCtrl* neemRijkVoorOpmaak() const;
+    wxRichTextCtrl* neemRijkVoorInvoer() const;
     void zetDrukWerktuigen();
+    void verschuifInspringing(int stap);
+    void zetLijst(const wxString& stijl, int vlaggen);
+    void zetKleur(bool achtergrond);
+    void zetFontVanSelektie(wxRichTextCtrl* rijk);
+    void zetFontVoorInvoer(wxRichTextCtrl* rijk);
+    void veranderFontGrootte(int stap);
+
+    // --- Inserted content (RekEigenschappenVensterInvoegen.cpp) ---
+    void schrijfStempel(const wxString& inhoud);
+    // The text a text box or a marker section gets: the selection, or what
+    // the user types when there is none. The selection stays until the
+    // text is in place (neemSelektieWeg).
+    wxString geefTekstVoorInvoeging(wxRichTextCtrl* rijk, const wxString& vraag);
+    static void neemSelektieWeg(wxRichTextCtrl* rijk);
+    bool bewerkGeselekteerdeAfbeelding(wxRichTextCtrl* rijk);
+    void pasAfbeeldingAan(wxImage& beeld);
+
+    // --- One field to and from a file, and printed (RekEigenschappenVensterVeldBestand.cpp) ---
+    bool heeftHuidigeRijkTekst() const;
+    wxString maakPrintKop(const wxRichTextCtrl* rijk) const;
 
     // The requirement the dialog was last filled with.
     Requirement getoond;

@@ -36,6 +36,7 @@ public:
     using RekEigenschappenVenster::datumKiezer;
     using RekEigenschappenVenster::externeRefKiezer;
     using RekEigenschappenVenster::funkTypeKeuze;
+    using RekEigenschappenVenster::gewijzigd;
     using RekEigenschappenVenster::huidigeRijk;
     using RekEigenschappenVenster::implementatieIngenieurCombo;
     using RekEigenschappenVenster::implementatiePaneel;
@@ -47,11 +48,11 @@ public:
     using RekEigenschappenVenster::kostenSpin;
     using RekEigenschappenVenster::naamTekst;
     using RekEigenschappenVenster::prioriteitSchuif;
-    using RekEigenschappenVenster::rijkHeeftFokusEnEdit;
-    using RekEigenschappenVenster::rijkHeeftFokusEnOpmaak;
     using RekEigenschappenVenster::srSpin;
+    using RekEigenschappenVenster::standaardMeldingGekozen;
     using RekEigenschappenVenster::standaardNietsTeDoenMelding;
     using RekEigenschappenVenster::statusKeuze;
+    using RekEigenschappenVenster::tekstDoosRandKleur;
     using RekEigenschappenVenster::testIngenieurCombo;
     using RekEigenschappenVenster::testLogboekRijk;
     using RekEigenschappenVenster::testPaneel;

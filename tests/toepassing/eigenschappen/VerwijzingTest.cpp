@@ -1,7 +1,6 @@
 // Links in the texts and the requirement's reference: only web and mail
 // addresses go to the browser, only what exists to the file manager; a file
-// dropped on the reference counts as a change. And the tool bar, whose
-// tools are not at work yet, follows the editor with the focus.
+// dropped on the reference counts as a change.
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/TestOmgeving.h"
@@ -124,52 +123,4 @@ TEST_F(DialoogTest, ThuisDocumentenEnEenLosgelatenBestandZijnWijzigingen)
     EXPECT_TRUE(doel.OnDropFiles(0, 0, namen));
     EXPECT_EQ(dialoog->leesVelden().externeRef, "/nowhere/first.txt");
     EXPECT_TRUE(dialoog->isGewijzigd());
-}
-
-TEST_F(DialoogTest, WerkbalkVolgtHetVeldMetDeFocus)
-{
-    Requirement rek = bekendeRequirement();
-    rek.status = Requirement::StatusOntwikkeling;
-    TestDialoog& d = open(rek);
-    d.Show();
-    ASSERT_TRUE(wachtOp([&] { return d.IsShownOnScreen(); }));
-    const int werktuigen[] = {RekEigenschappenVenster::ID_LINKSUITLIJNING,
-                              wxID_BOLD,
-                              RekEigenschappenVenster::ID_VOEGINURL,
-                              wxID_OPEN,
-                              wxID_SAVEAS,
-                              wxID_PRINT};
-
-    d.kommentaarRijk->SetFocus();
-    ASSERT_TRUE(wachtOp([&] { return d.kommentaarRijk->HasFocus(); }));
-    for (int id : werktuigen)
-        EXPECT_FALSE(isControlIngeschakeld(d, id)) << id;
-    EXPECT_EQ(d.huidigeRijk, d.kommentaarRijk);
-
-    // The tests the tools take once they work: formatting never in the
-    // remarks, which are stored plain; nothing in a read-only editor.
-    struct Geval
-    {
-        wxRichTextCtrl* rijk;
-        bool edit;
-        bool opmaak;
-    };
-    for (const Geval& geval : {Geval{d.kommentaarRijk, true, false}, Geval{d.beschrijvingRijk, true, true},
-                               Geval{d.implementatieRijk, false, false}})
-    {
-        geval.rijk->SetFocus();
-        ASSERT_TRUE(wachtOp([&] { return geval.rijk->HasFocus(); }));
-        wxUpdateUIEvent edit(wxID_BOLD);
-        d.rijkHeeftFokusEnEdit(edit);
-        EXPECT_EQ(edit.GetEnabled(), geval.edit) << geval.rijk->GetLabel();
-        wxUpdateUIEvent opmaak(wxID_BOLD);
-        d.rijkHeeftFokusEnOpmaak(opmaak);
-        EXPECT_EQ(opmaak.GetEnabled(), geval.opmaak) << geval.rijk->GetLabel();
-        EXPECT_EQ(d.huidigeRijk, geval.rijk);
-    }
-
-    d.naamTekst->SetFocus();
-    ASSERT_TRUE(wachtOp([&] { return d.naamTekst->HasFocus(); }));
-    EXPECT_FALSE(isControlIngeschakeld(d, wxID_BOLD));
-    EXPECT_EQ(d.huidigeRijk, nullptr);
 }
