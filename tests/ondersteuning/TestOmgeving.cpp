@@ -2,6 +2,7 @@
 
 #include "tests/ondersteuning/LogVanger.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -24,7 +25,10 @@ std::vector<std::function<void()>>& eindControles()
 std::filesystem::path maakLegeMap(const ::testing::TestInfo& info)
 {
     const char* basis = std::getenv("VT_TEST_TMP");
-    std::string sjabloon = std::string(basis ? basis : "/tmp") + "/vt-" + info.test_suite_name() + "-XXXXXX";
+    // A parameterised suite is named "Prefix/Suite": one folder, not two.
+    std::string suite = info.test_suite_name();
+    std::replace(suite.begin(), suite.end(), '/', '-');
+    std::string sjabloon = std::string(basis ? basis : "/tmp") + "/vt-" + suite + "-XXXXXX";
     if (!mkdtemp(sjabloon.data()))
         throw std::runtime_error("cannot make a test folder under " + sjabloon);
     return sjabloon;

@@ -1,0 +1,152 @@
+// Each of the ten interface languages the program offers, started as a
+// user's earlier choice starts it: the stored language setting, then the
+// catalogues of the build tree's locale folder (this program lies in
+// <build>/bin, as an installed one in <prefix>/bin). The main window, the
+// properties dialog and the messages must then show what that language's
+// catalogues say; the expected texts are read from the loaded catalogues,
+// so a catalogue that did not load, or a text it leaves untranslated, fails.
+#include "tests/ondersteuning/DialoogBeantwoorder.h"
+#include "tests/ondersteuning/LogVanger.h"
+#include "tests/ondersteuning/TestOmgeving.h"
+#include "tests/ondersteuning/VraagBeantwoorder.h"
+#include "tests/toepassing/venster/VensterHulp.h"
+#include "toepassing/eigenschappen/RekEigenschappenVenster.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <ostream>
+#include <wx/dialog.h>
+#include <wx/image.h>
+#include <wx/menu.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/translation.h>
+
+namespace
+{
+struct Taal
+{
+    const char* code;
+    wxLanguage taal;
+};
+
+void PrintTo(const Taal& taal, std::ostream* uit)
+{
+    *uit << taal.code;
+}
+
+// The languages of the program's language dialog, as it offers them.
+const Taal aangeboden[] = {{"de", wxLANGUAGE_GERMAN},  {"en", wxLANGUAGE_ENGLISH},  {"nl", wxLANGUAGE_DUTCH},
+                           {"fr", wxLANGUAGE_FRENCH},  {"it", wxLANGUAGE_ITALIAN},  {"es", wxLANGUAGE_SPANISH},
+                           {"sv", wxLANGUAGE_SWEDISH}, {"ja", wxLANGUAGE_JAPANESE}, {"ko", wxLANGUAGE_KOREAN},
+                           {"ru", wxLANGUAGE_RUSSIAN}};
+
+const char* const toepassing = "VerelTamso";
+const char* const bibliotheek = "Trivanedesktop";
+
+// Every label of the window and of the windows in it.
+void verzamelLabels(const wxWindow& venster, wxArrayString& labels)
+{
+    for (const wxWindow* kind : venster.GetChildren())
+    {
+        if (wxDynamicCast(kind, wxStaticText) || wxDynamicCast(kind, wxStaticBox))
+            labels.Add(kind->GetLabel());
+        verzamelLabels(*kind, labels);
+    }
+}
+
+class TaalTest : public ::testing::TestWithParam<Taal>
+{
+protected:
+    bool isEngels() const { return GetParam().taal == wxLANGUAGE_ENGLISH; }
+
+    // What the language's catalogue says for the source text. English shows
+    // the source texts and loads no catalogue at all.
+    wxString vertaling(const wxString& bron, const wxString& katalogus) const
+    {
+        const wxTranslations* vertalingen = wxTranslations::Get();
+        if (isEngels())
+        {
+            EXPECT_FALSE(vertalingen && vertalingen->IsLoaded(katalogus));
+            return bron;
+        }
+        const wxString* vertaald = vertalingen ? vertalingen->GetTranslatedString(bron, katalogus) : nullptr;
+        if (!vertaald)
+        {
+            ADD_FAILURE() << "\"" << bron << "\" has no translation in " << katalogus << " for " << GetParam().code;
+            return "(untranslated) " + bron;
+        }
+        return *vertaald;
+    }
+};
+
+// Goes with the test, also one that stopped half-way.
+void sluitVenster(TestVenster** venster)
+{
+    ::sluitVenster(*venster);
+}
+
+// The choice as an earlier start stored it, then the start.
+void kiesTaal(wxLanguage taal)
+{
+    const auto konfig = openKonfigBestand();
+    konfig->Write("/Gebruikersinstellingen/Encoding", static_cast<long>(taal));
+    konfig->Write("/Operationeel/EersteKeer/TaalGekozen", true);
+}
+} // namespace
+
+TEST_P(TaalTest, HetProgrammaSpreektDeGekozenTaal)
+{
+    // What the program's start-up registers before it makes the window.
+    wxInitAllImageHandlers();
+    kiesTaal(GetParam().taal);
+    VApp app;
+    ASSERT_EQ(app->geefTaal(), GetParam().taal);
+    ASSERT_EQ(app->openProject(projectPad("taal.vtd")), 0);
+    voegRijenToe(*app, {{10, "Boil water"}});
+    TestVenster* venster = maakVenster(*app);
+    const std::unique_ptr<TestVenster*, void (*)(TestVenster**)> sluiter(&venster, sluitVenster);
+    venster->start();
+
+    // The main window: a menu title and a column title.
+    wxMenuBar& balk = *venster->GetMenuBar();
+    const int menu = balk.FindMenu(wxStripMenuCodes(vertaling("Requirements", toepassing)));
+    ASSERT_NE(menu, wxNOT_FOUND);
+    EXPECT_EQ(balk.GetMenu(static_cast<size_t>(menu)), venster->requirementsMenu);
+    EXPECT_EQ(kopTekst(*venster, 1), vertaling("Title", toepassing));
+
+    // The properties dialog of a requirement: its title, a section title
+    // and a label.
+    ASSERT_EQ(venster->selekteerRequirement(opgeslagen("Boil water", 10), StandAan), 0);
+    wxString titel;
+    wxArrayString labels;
+    dialoogBeantwoorder().verwacht(
+        [&](wxDialog& dialoog)
+        {
+            titel = dialoog.GetTitle();
+            verzamelLabels(dialoog, labels);
+            return static_cast<int>(wxID_CANCEL);
+        });
+    stuurMenu(*venster, VerelTamsoVenster::ID_BEWERKITEM);
+    EXPECT_EQ(titel, vertaling("Modify the attributes of the currently selected requirement.", toepassing));
+    for (const char* bron : {"Primary attributes", "Inspection was done by:"})
+        EXPECT_NE(labels.Index(vertaling(bron, toepassing)), wxNOT_FOUND) << bron;
+
+    // Messages: the application's in the log, the database layer's in the
+    // file dialog of Open.
+    const wxString weg = projectPad("weg.vtd");
+    app->MacOpenFiles(wxArrayString{1, &weg});
+    EXPECT_TRUE(logVanger().bevat(vertaling("The presented path is not a readable file.", toepassing), wxLOG_Error))
+        << logVanger().geefAlles();
+    stuurMenu(*venster, wxID_CLOSE);
+    ASSERT_FALSE(app->isDBOpen());
+    VraagBeantwoorder vragen;
+    vragen.kies(wxString());
+    stuurMenu(*venster, wxID_OPEN);
+    ASSERT_EQ(vragen.geefVragen().size(), 1u);
+    EXPECT_EQ(vragen.geefVragen()[0].bericht,
+              vertaling("Open a database file for", bibliotheek) + " " + app->geefApplikatieNaam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Talen, TaalTest, ::testing::ValuesIn(aangeboden),
+                         [](const ::testing::TestParamInfo<Taal>& info) { return std::string(info.param.code); });
