@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # Installs with apt-get what building needs (and, with "test", what testing
-# needs) and is not there yet. Quiet when everything is installed.
+# needs; with "schermafdrukken", what scripts/schermafdrukken.sh needs) and is
+# not there yet. Quiet when everything is installed.
 #
 # Each block below adds its packages to the list with a comment saying why;
 # the one call at the end installs what is missing of all of them at once.
 set -euo pipefail
 
 voorTest=false
-[ "${1:-}" = test ] && voorTest=true
+voorSchermafdrukken=false
+case "${1:-}" in
+test) voorTest=true ;;
+schermafdrukken) voorSchermafdrukken=true ;;
+esac
 
 # Installs those of the named packages that are missing.
 installeer() {
@@ -63,5 +68,12 @@ fi
 # The properties dialog packs the tools of its rich-text bar close through
 # GTK's own style, with GTK's headers.
 pakketten+=(libgtk-3-dev)
+
+# The README's pictures (scripts/schermafdrukken.sh): the program on an X
+# server of its own, driven by xdotool's keys and photographed by
+# ImageMagick's import.
+if $voorSchermafdrukken; then
+    pakketten+=(xvfb xauth xdotool imagemagick)
+fi
 
 installeer "${pakketten[@]}"
