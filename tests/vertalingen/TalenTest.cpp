@@ -49,7 +49,7 @@ void verzamelLabels(const wxWindow& venster, wxArrayString& labels)
 {
     for (const wxWindow* kind : venster.GetChildren())
     {
-        if (wxDynamicCast(kind, wxStaticText) || wxDynamicCast(kind, wxStaticBox))
+        if (kind->IsKindOf(wxCLASSINFO(wxStaticText)) || kind->IsKindOf(wxCLASSINFO(wxStaticBox)))
             labels.Add(kind->GetLabel());
         verzamelLabels(*kind, labels);
     }
