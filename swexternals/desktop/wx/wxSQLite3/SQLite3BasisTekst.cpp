@@ -13,9 +13,21 @@ wxString SQLite3Basis::maakVeilig(const wxString& tekst)
     return veilig;
 }
 
+// A NUL would end the statement where it stands; SQLite's char(0) puts it
+// into the value instead.
 wxString SQLite3Basis::quotes(const wxString& tekst)
 {
-    return "'" + maakVeilig(tekst) + "'";
+    const wxUniChar nul(0);
+    if (tekst.find(nul) == wxString::npos)
+        return "'" + maakVeilig(tekst) + "'";
+    wxString waarde;
+    size_t begin = 0;
+    for (size_t nulPlaats = tekst.find(nul); nulPlaats != wxString::npos; nulPlaats = tekst.find(nul, begin))
+    {
+        waarde += "'" + maakVeilig(tekst.substr(begin, nulPlaats - begin)) + "'||char(0)||";
+        begin = nulPlaats + 1;
+    }
+    return "(" + waarde + "'" + maakVeilig(tekst.substr(begin)) + "')";
 }
 
 wxString SQLite3Basis::plaatsBoodschapQuotes(const wxString& tekst)
@@ -42,8 +54,7 @@ wxString SQLite3Basis::sterQuotes(const wxString& tekst)
         else
             letterlijk << teken;
     }
-    const wxString veilig = maakVeilig(letterlijk);
-    return veilig.empty() ? wxString("'*'") : "'*" + veilig + "*'";
+    return quotes(letterlijk.empty() ? wxString("*") : "*" + letterlijk + "*");
 }
 
 // The escape character itself is escaped too once the pattern uses it, or a
