@@ -2,21 +2,16 @@
 // one project to another.
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/TestOmgeving.h"
+#include "tests/ondersteuning/Waakhond.h"
 #include "tests/toepassing/kern/RequirementHulp.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 
-#include <chrono>
-#include <condition_variable>
-#include <cstdlib>
 #include <gtest/gtest.h>
-#include <iostream>
 #include <map>
-#include <mutex>
 #include <signal.h>
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 #include <vector>
 #include <wx/dir.h>
@@ -209,41 +204,6 @@ TEST(Uitwisselbestand, EenOngeldigGetalWordtNulEnGemeldEenOngeldigeDatumBlijftSt
 
 namespace
 {
-// Ends the test program with a clear word when a read does not return in
-// time: a reader that loops forever fails the test instead of hanging it.
-class Waakhond
-{
-public:
-    explicit Waakhond(const std::string& wat)
-        : m_wacht(
-              [this, wat]
-              {
-                  std::unique_lock<std::mutex> slot(m_slot);
-                  if (!m_klaar.wait_for(slot, std::chrono::seconds(20), [this] { return m_gedaan; }))
-                  {
-                      std::cerr << "Still busy after 20 seconds: " << wat << std::endl;
-                      std::abort();
-                  }
-              })
-    {
-    }
-    ~Waakhond()
-    {
-        {
-            std::lock_guard<std::mutex> slot(m_slot);
-            m_gedaan = true;
-        }
-        m_klaar.notify_one();
-        m_wacht.join();
-    }
-
-private:
-    std::mutex m_slot;
-    std::condition_variable m_klaar;
-    bool m_gedaan = false;
-    std::thread m_wacht;
-};
-
 wxFileName schrijfBytes(const std::string& bytes)
 {
     const wxFileName pad = bestand("bytes.txt");
