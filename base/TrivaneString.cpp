@@ -81,7 +81,6 @@ unsigned char naarHoofd(unsigned char c)
 } // namespace
 
 const char TrivaneString::nulstring[] = "";
-bool TrivaneString::use_leading_plus = false;
 TrivaneTaal TrivaneString::taalkeuze = TaalNederlands;
 TrivaneStringBasis::KommaPuntKeuze TrivaneString::kommaPunt = TrivaneStringBasis::KeuzeKomma;
 const char TrivaneString::kommaPuntTeken[3] = {'.', ',', '.'};
@@ -157,13 +156,14 @@ TrivaneString::TrivaneString(const TrivaneString& ander, unsigned long long star
 }
 
 TrivaneString::TrivaneString(const TrivaneString& ander)
-    : TrivaneDataPakket<char>(ander), afsluiter(ander.afsluiter), laatstePrintAantal(ander.laatstePrintAantal)
+    : TrivaneDataPakket<char>(ander), afsluiter(ander.afsluiter), laatstePrintAantal(ander.laatstePrintAantal),
+      use_leading_plus(ander.use_leading_plus)
 {
 }
 
 TrivaneString::TrivaneString(TrivaneString&& ander) noexcept
     : TrivaneDataPakket<char>(std::move(ander)), afsluiter(ander.afsluiter),
-      laatstePrintAantal(ander.laatstePrintAantal)
+      laatstePrintAantal(ander.laatstePrintAantal), use_leading_plus(ander.use_leading_plus)
 {
 }
 
@@ -849,11 +849,18 @@ unsigned int TrivaneString::formatteer(unsigned long long start, const char* for
 {
     unsigned long long ruimte = 0;
     char* plek = kanSchrijven() ? geefElement(start, &ruimte) : nullptr;
-    laatstePrintAantal = print(plek ? &plek : nullptr, ruimte, formaat, argumenten);
+    laatstePrintAantal = print(plek ? &plek : nullptr, ruimte, formaat, argumenten, use_leading_plus);
     return laatstePrintAantal;
 }
 
 unsigned int TrivaneString::print(char** uitvoer, unsigned long long ruimte, const char* formaat, va_list argumenten)
+{
+    bool leidendPlus = false;
+    return print(uitvoer, ruimte, formaat, argumenten, leidendPlus);
+}
+
+unsigned int TrivaneString::print(char** uitvoer, unsigned long long ruimte, const char* formaat, va_list argumenten,
+                                  bool& leidendPlus)
 {
     PrintDoel doel{nullptr, nullptr, 0};
     if (uitvoer && *uitvoer && ruimte > 0)
@@ -940,8 +947,9 @@ unsigned int TrivaneString::print(char** uitvoer, unsigned long long ruimte, con
             break;
         }
         case 'f':
-            printfloat(doel, va_arg(argumenten, double), std::min(precisie, maxPrecisie), breedte, opvulling);
-            use_leading_plus = false;
+            printfloat(doel, va_arg(argumenten, double), std::min(precisie, maxPrecisie), breedte, opvulling,
+                       leidendPlus);
+            leidendPlus = false;
             break;
         default:
             // Not a conversion of this printf: nothing is written and no argument taken.
@@ -1034,7 +1042,7 @@ unsigned long long TrivaneString::printi(PrintDoel& doel, long long waarde, int 
 }
 
 unsigned long long TrivaneString::printfloat(PrintDoel& doel, double waarde, unsigned int decimalen, int breedte,
-                                             int opvulling)
+                                             int opvulling, bool leidendPlus)
 {
     // Single precision, as on the embedded products; a double beyond the
     // float range is an infinity there.
@@ -1049,7 +1057,7 @@ unsigned long long TrivaneString::printfloat(PrintDoel& doel, double waarde, uns
         enkel = static_cast<float>(waarde);
 
     char buffer[64];
-    dbl2stri(buffer, sizeof buffer, enkel, decimalen);
+    dbl2stri(buffer, sizeof buffer, enkel, decimalen, leidendPlus);
     const char* tekst = buffer;
     unsigned long long aantal = 0;
     if (!std::isfinite(enkel))
@@ -1066,7 +1074,8 @@ unsigned long long TrivaneString::printfloat(PrintDoel& doel, double waarde, uns
     return aantal + prints(doel, tekst, breedte, opvulling);
 }
 
-unsigned int TrivaneString::dbl2stri(char* buffer, unsigned long long grootte, float waarde, unsigned int decimalen)
+unsigned int TrivaneString::dbl2stri(char* buffer, unsigned long long grootte, float waarde, unsigned int decimalen,
+                                     bool leidendPlus)
 {
     if (!buffer || grootte == 0)
         return 0;
@@ -1088,7 +1097,7 @@ unsigned int TrivaneString::dbl2stri(char* buffer, unsigned long long grootte, f
             printchar(doel, '-');
             waarde = -waarde;
         }
-        else if (use_leading_plus)
+        else if (leidendPlus)
         {
             printchar(doel, '+');
         }

@@ -32,9 +32,6 @@ public:
     // How far a scan for a terminator looks when no length is given.
     static constexpr unsigned long long maxScan = 65535;
     static const char nulstring[];
-    // Whether printf writes "+" before a non-negative floating-point value
-    // (cleared again after each one).
-    static bool use_leading_plus;
 
     // A view on a text. Without a length the view ends at the first
     // terminator (included), or at the text's NUL when the terminator does not
@@ -153,9 +150,19 @@ public:
     unsigned int printf(const char* formaat, va_list argumenten);
     // The same from element `start` on.
     unsigned int deelprintf(unsigned long long start, const char* formaat, ...) TRIVANE_PRINTF_FORMAAT(3, 4);
+    // Whether this string's next f conversion writes "+" before a
+    // non-negative value; the flag is cleared by that conversion. It belongs
+    // to the string, not to the library, so that strings formatted on
+    // different threads do not touch each other's.
+    void zetLeidendPlus(bool aan) { use_leading_plus = aan; }
+    bool geefLeidendPlus() const { return use_leading_plus; }
     // The engine: writes at *uitvoer at most `ruimte` bytes, the NUL included,
-    // and leaves *uitvoer at that NUL; a null uitvoer only counts.
+    // and leaves *uitvoer at that NUL; a null uitvoer only counts. With
+    // `leidendPlus` the caller's own leading-plus flag, which the first f
+    // conversion uses and clears; without it no "+" is written.
     static unsigned int print(char** uitvoer, unsigned long long ruimte, const char* formaat, va_list argumenten);
+    static unsigned int print(char** uitvoer, unsigned long long ruimte, const char* formaat, va_list argumenten,
+                              bool& leidendPlus);
 
     static constexpr unsigned int maxPrecisie = 16;
 
@@ -199,12 +206,14 @@ private:
     static unsigned long long printi(PrintDoel& doel, long long waarde, int basis, bool metTeken, int breedte,
                                      int opvulling, char letterTien);
     static unsigned long long printfloat(PrintDoel& doel, double waarde, unsigned int decimalen, int breedte,
-                                         int opvulling);
-    static unsigned int dbl2stri(char* buffer, unsigned long long grootte, float waarde, unsigned int decimalen);
+                                         int opvulling, bool leidendPlus);
+    static unsigned int dbl2stri(char* buffer, unsigned long long grootte, float waarde, unsigned int decimalen,
+                                 bool leidendPlus);
     static unsigned long long my_strlen(const char* tekst);
 
     char afsluiter;
     unsigned int laatstePrintAantal;
+    bool use_leading_plus = false;
 
     static TrivaneTaal taalkeuze;
     static KommaPuntKeuze kommaPunt;

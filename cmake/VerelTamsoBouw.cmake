@@ -1,5 +1,61 @@
 # Build helpers shared by every layer of the tree.
 
+# ccache in front of the compilers when it is installed (and VT_CCACHE is
+# on), also when the launcher was given as plain "ccache".
+# - Its sloppiness lets it cache sources built with the precompiled headers:
+#   it hashes the header's contents instead of trusting the time stamps and
+#   macros, which change with every build of the header.
+# - Paths below the source folder count relative to it, and the debug
+#   information names them so (-fdebug-prefix-map), so that another clone
+#   or worktree on the same machine finds what this one compiled.
+function(vt_ccache)
+    if(NOT VT_CCACHE)
+        return()
+    endif()
+    find_program(VT_CCACHE_PROGRAMMA ccache)
+    if(NOT VT_CCACHE_PROGRAMMA)
+        return()
+    endif()
+    foreach(taal C CXX)
+        if(NOT CMAKE_${taal}_COMPILER_LAUNCHER OR CMAKE_${taal}_COMPILER_LAUNCHER MATCHES "ccache$")
+            set(CMAKE_${taal}_COMPILER_LAUNCHER
+                env CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+                CCACHE_BASEDIR=${CMAKE_SOURCE_DIR} ${VT_CCACHE_PROGRAMMA} PARENT_SCOPE)
+        endif()
+    endforeach()
+    add_compile_options(-fdebug-prefix-map=${CMAKE_SOURCE_DIR}=.)
+endfunction()
+
+# What nearly every source includes, parsed once per build instead of once
+# per source. The libraries get wxBase only, so that a layer without windows
+# still cannot use a GUI class without including it; the tests also get
+# GoogleTest and the GUI headers of the test support.
+set(VT_VOORVERTAALD_WX
+    <algorithm> <functional> <memory> <string> <utility> <vector>
+    <wx/arrstr.h> <wx/datetime.h> <wx/filename.h> <wx/fileconf.h> <wx/intl.h> <wx/log.h> <wx/string.h>)
+set(VT_VOORVERTAALD_TEST ${VT_VOORVERTAALD_WX}
+    <gtest/gtest.h> <wx/app.h> <wx/colour.h> <wx/font.h> <wx/image.h> <wx/toplevel.h> <wx/wxsqlite3.h>)
+
+# A target that only builds precompiled headers, with the libraries it takes
+# its compile flags from; other targets reuse its headers (vt_gebruik_
+# voorvertaald), which is allowed because every target of the tree compiles
+# with the same flags.
+function(vt_voorvertaald naam)
+    cmake_parse_arguments(V "" "" "HEADERS" ${ARGN})
+    if(NOT VT_VOORVERTAALD)
+        return()
+    endif()
+    add_library(${naam} OBJECT ${CMAKE_SOURCE_DIR}/cmake/voorvertaald/leeg.cpp)
+    target_link_libraries(${naam} PRIVATE ${V_UNPARSED_ARGUMENTS})
+    target_precompile_headers(${naam} PRIVATE ${V_HEADERS})
+endfunction()
+
+function(vt_gebruik_voorvertaald doel bron)
+    if(VT_VOORVERTAALD AND TARGET ${bron})
+        target_precompile_headers(${doel} REUSE_FROM ${bron})
+    endif()
+endfunction()
+
 # wxWidgets as one imported target, `wx::wx`, with its headers as system headers
 # so that -Wall -Wextra speaks about our code only.
 function(vt_wxwidgets)
@@ -39,17 +95,22 @@ function(vt_bibliotheek naam map)
     file(GLOB koppen CONFIGURE_DEPENDS ${map}/*.h)
     add_library(${naam} STATIC ${bronnen} ${koppen} ${ARGN})
     set_target_properties(${naam} PROPERTIES LINKER_LANGUAGE CXX)
+    vt_gebruik_voorvertaald(${naam} vt_voorvertaald_wx)
     target_include_directories(${naam} PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/gegenereerd)
 endfunction()
 
+# Runs a command on an X server of its own; the server picks a free display
+# number itself, so GUI tests run side by side, from several worktrees too.
+set(VT_XSERVER ${CMAKE_SOURCE_DIR}/scripts/eigenXserver.sh CACHE INTERNAL "")
+
 # One test program per layer: every *.cpp in the test folder. With GUI the
-# program runs under its own X server (xvfb-run), one at a time because
-# xvfb-run -a picks its display number without a lock.
+# program runs on an X server of its own, of the size SCHERM.
 function(vt_test naam map)
     cmake_parse_arguments(T "GUI" "SCHERM" "LIBS" ${ARGN})
     file(GLOB bronnen CONFIGURE_DEPENDS ${map}/*.cpp ${map}/*.h)
     add_executable(${naam} ${bronnen})
     target_link_libraries(${naam} PRIVATE ${T_LIBS})
+    vt_gebruik_voorvertaald(${naam} vt_voorvertaald_test)
     # In <build>/bin, as an installed program in <prefix>/bin: the message
     # catalogues of the build tree lie where the program looks for them.
     set_target_properties(${naam} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
@@ -61,9 +122,7 @@ function(vt_test naam map)
         if(NOT T_SCHERM)
             set(T_SCHERM 1280x1024x24)
         endif()
-        add_test(NAME ${naam}
-                 COMMAND xvfb-run -a -s "-screen 0 ${T_SCHERM} -nolisten tcp" $<TARGET_FILE:${naam}>)
-        set_tests_properties(${naam} PROPERTIES RESOURCE_LOCK xserver)
+        add_test(NAME ${naam} COMMAND ${VT_XSERVER} --scherm ${T_SCHERM} $<TARGET_FILE:${naam}>)
     else()
         target_link_libraries(${naam} PRIVATE testondersteuning_basis)
         add_test(NAME ${naam} COMMAND ${naam})

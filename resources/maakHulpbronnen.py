@@ -8,6 +8,7 @@ a table that finds them by their relative name. The credit lines of the image
 sets (the items of CREDITS.md) go along, for the about box.
 """
 import io
+import math
 import sys
 
 from PIL import Image, ImageDraw, ImageFont
@@ -72,12 +73,69 @@ def papiergeld():
 
 
 def uil(grootte):
+    """A small owl: brown body with ear tufts, two big eyes and a beak."""
     beeld = Image.new("RGBA", (grootte, grootte), (0, 0, 0, 0))
     teken = ImageDraw.Draw(beeld)
-    teken.ellipse([2, 4, grootte - 2, grootte - 1], fill=(140, 100, 60, 255))
-    oog = grootte // 4
-    for x in (grootte // 2 - oog - 1, grootte // 2 + 1):
-        teken.ellipse([x, grootte // 3, x + oog, grootte // 3 + oog], fill=(255, 255, 255, 255))
+    bruin = (140, 95, 55, 255)
+    g = grootte / 16
+    teken.polygon([(2 * g, 1 * g), (5 * g, 4 * g), (2 * g, 5 * g)], fill=bruin)
+    teken.polygon([(14 * g, 1 * g), (11 * g, 4 * g), (14 * g, 5 * g)], fill=bruin)
+    teken.ellipse([2 * g, 3 * g, 14 * g, 16 * g - 1], fill=bruin)
+    for x in (3 * g, 8.5 * g):
+        teken.ellipse([x, 5 * g, x + 4.5 * g, 9.5 * g], fill=(255, 255, 255, 255))
+        teken.ellipse([x + 1.5 * g, 6.5 * g, x + 3 * g, 8 * g], fill=(0, 0, 0, 255))
+    teken.polygon([(7 * g, 9.5 * g), (9 * g, 9.5 * g), (8 * g, 12 * g)], fill=(240, 160, 30, 255))
+    return beeld
+
+
+def bitcoin(breedte, hoogte):
+    """A flag for the currency that has no country: a white B with its two strokes on bitcoin orange."""
+    beeld = Image.new("RGB", (breedte, hoogte), (247, 147, 26))
+    teken = ImageDraw.Draw(beeld)
+    midden = breedte // 2
+    teken.text((midden, hoogte / 2), "B", font=letter(hoogte - 1), fill=(255, 255, 255), anchor="mm")
+    for x in (midden - 1, midden + 1):
+        teken.line([(x, 0), (x, 1)], fill=(255, 255, 255))
+        teken.line([(x, hoogte - 2), (x, hoogte - 1)], fill=(255, 255, 255))
+    return beeld
+
+
+def surinaamse_dollar():
+    """A Surinamese banknote: the flag's green, white and red bands with its yellow star."""
+    beeld = Image.new("RGB", (200, 90), (55, 125, 60))
+    teken = ImageDraw.Draw(beeld)
+    teken.rectangle([0, 22, 199, 67], fill=(255, 255, 255))
+    teken.rectangle([0, 27, 199, 62], fill=(180, 10, 40))
+    punten = []
+    for i in range(10):
+        straal = 15 if i % 2 == 0 else 6
+        hoek = math.pi / 2 + i * math.pi / 5
+        punten.append((40 + straal * math.cos(hoek), 45 - straal * math.sin(hoek)))
+    teken.polygon(punten, fill=(250, 210, 20))
+    teken.text((130, 45), "SRD 100", font=letter(20), fill=(255, 255, 255), anchor="mm")
+    teken.rectangle([2, 2, 197, 87], outline=(230, 240, 220), width=2)
+    return beeld
+
+
+def pijl_rechts(grootte):
+    """The arrow beside a heading of the properties dialog: a dark triangle
+    pointing at what it names, drawn large and scaled down so its edges are
+    smooth."""
+    groot = grootte * 4
+    beeld = Image.new("RGBA", (groot, groot), (0, 0, 0, 0))
+    teken = ImageDraw.Draw(beeld)
+    links, boven, onder = groot * 0.3, groot * 0.22, groot * 0.78
+    teken.polygon([(links, boven), (groot * 0.78, groot / 2), (links, onder)], fill=(30, 30, 30, 255))
+    return beeld.resize((grootte, grootte), Image.LANCZOS)
+
+
+def dokumenten_map(grootte):
+    """The user's documents folder: Tango's folder with Tango's document in
+    front of it, as no package has the two together."""
+    tango = "/usr/share/icons/Tango/32x32/"
+    beeld = schalen(Image.open(tango + "places/folder.png"), grootte, grootte)
+    blad = schalen(Image.open(tango + "mimetypes/x-office-document.png"), grootte * 5 // 8, grootte * 5 // 8)
+    beeld.alpha_composite(blad, (grootte - blad.width, grootte - blad.height))
     return beeld
 
 
@@ -87,6 +145,10 @@ TEKENINGEN = {
     "makerlogo": lambda b, h: maker_logo(b),
     "papiergeld": papiergeld,
     "uil": lambda b, h: uil(b),
+    "bitcoin": bitcoin,
+    "surinaamsedollar": surinaamse_dollar,
+    "pijlrechts": lambda b, h: pijl_rechts(b),
+    "dokumentenmap": lambda b, h: dokumenten_map(b),
 }
 
 
@@ -96,6 +158,14 @@ def opvullen(beeld, breedte, hoogte):
     doek = Image.new("RGBA", (breedte, hoogte), (0, 0, 0, 0))
     doek.paste(beeld, ((breedte - beeld.width) // 2, (hoogte - beeld.height) // 2))
     return doek
+
+
+def schalen(beeld, breedte, hoogte):
+    """Brings a picture to the size it is shown at: pixel art by a whole
+    factor stays sharp, any other factor is smoothed."""
+    beeld = beeld.convert("RGBA")
+    heel = breedte % beeld.width == 0 and hoogte % beeld.height == 0
+    return beeld.resize((breedte, hoogte), Image.NEAREST if heel else Image.LANCZOS)
 
 
 def maat(tekst):
@@ -120,6 +190,8 @@ def maak(naam, bron, opties):
         return als_bytes(tekening(), naam)
     if "opvullen" in opties:
         return als_bytes(opvullen(Image.open(bron), *maat(opties["opvullen"])), naam)
+    if "schaal" in opties:
+        return als_bytes(schalen(Image.open(bron), *maat(opties["schaal"])), naam)
     with open(bron, "rb") as bestand:
         return bestand.read()
 

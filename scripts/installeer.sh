@@ -1,29 +1,67 @@
 #!/usr/bin/env bash
 # Installs with apt-get what building needs (and, with "test", what testing
 # needs) and is not there yet. Quiet when everything is installed.
+#
+# Each block below adds its packages to the list with a comment saying why;
+# the one call at the end installs what is missing of all of them at once.
 set -euo pipefail
+
+voorTest=false
+[ "${1:-}" = test ] && voorTest=true
+
+# Installs those of the named packages that are missing.
+installeer() {
+    local ontbrekend=()
+    for pakket in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pakket" 2>/dev/null | grep -q 'install ok installed'; then
+            ontbrekend+=("$pakket")
+        fi
+    done
+    [ ${#ontbrekend[@]} -eq 0 ] && return 0
+
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "These Debian packages are missing: ${ontbrekend[*]}" >&2
+        echo "Run this script as root once (or: sudo apt-get install ${ontbrekend[*]})." >&2
+        exit 1
+    fi
+    echo "Installing: ${ontbrekend[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${ontbrekend[@]}" >/dev/null
+}
 
 pakketten=(cmake g++ make pkg-config gettext python3
            libwxgtk3.2-dev wx3.2-i18n wx3.2-doc libwxsqlite3-3.2-dev libsqlite3-dev sqlite3
            famfamfam-flag-png famfamfam-silk tango-icon-theme fonts-dejavu-core python3-pil)
-if [ "${1:-}" = test ]; then
+if $voorTest; then
     pakketten+=(googletest libgtest-dev libbenchmark-dev xvfb xauth python3-pyftpdlib locales)
 fi
-
-ontbrekend=()
-for pakket in "${pakketten[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$pakket" 2>/dev/null | grep -q 'install ok installed'; then
-        ontbrekend+=("$pakket")
-    fi
-done
-[ ${#ontbrekend[@]} -eq 0 ] && exit 0
-
-if [ "$(id -u)" -ne 0 ]; then
-    echo "These Debian packages are missing: ${ontbrekend[*]}" >&2
-    echo "Run this script as root once (or: sudo apt-get install ${ontbrekend[*]})." >&2
-    exit 1
+# The program's tests: its windows are closed through Xlib, its desktop
+# entry and file type are checked with the desktop's own validators.
+if $voorTest; then
+    pakketten+=(libx11-dev desktop-file-utils libxml2-utils shared-mime-info)
 fi
-echo "Installing: ${ontbrekend[*]}"
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${ontbrekend[@]}" >/dev/null
+# The program's Debian package (cpack -G DEB), made by a test: dpkg-shlibdeps
+# declares the libraries it needs, file finds the programs among its files.
+if $voorTest; then
+    pakketten+=(dpkg-dev file)
+fi
+
+# A quicker build: ccache in front of the compilers (the CMake files use it
+# when it is there; see VT_CCACHE).
+pakketten+=(ccache)
+
+# The desktop library's password store speaks to the Secret Service through
+# libsecret. Its test runs a real keyring (gnome-keyring) in a D-Bus session
+# of its own; the real drag and drop of the rich-text fields moves the mouse
+# through XTest.
+pakketten+=(libsecret-1-dev)
+if $voorTest; then
+    pakketten+=(dbus-daemon gnome-keyring libxtst-dev)
+fi
+
+# The properties dialog packs the tools of its rich-text bar close through
+# GTK's own style, with GTK's headers.
+pakketten+=(libgtk-3-dev)
+
+installeer "${pakketten[@]}"

@@ -1,5 +1,6 @@
 // The measurements need the application object, whose list font comes from
-// the display: wxWidgets is started on the display of xvfb-run. HOME points
+// the display: wxWidgets is started on the display the program is given
+// (scripts/eigenXserver.sh gives it an X server of its own). HOME points
 // at a folder of the run, so the user's configuration is never touched.
 #include "benchmarks/kern/BenchProject.h"
 
@@ -37,7 +38,7 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     if (!std::getenv("DISPLAY"))
     {
-        std::cerr << "No X display: run this program under xvfb-run -a\n";
+        std::cerr << "No X display: run this program with scripts/eigenXserver.sh\n";
         return 2;
     }
     const std::string map = maakMap();

@@ -5,6 +5,7 @@
 #include "swexternals/desktop/DesktopVraag.h"
 #include "swexternals/desktop/TrivaneDesktopHTML.h"
 #include "swexternals/desktop/platform/Platform.h"
+#include "swexternals/desktop/platform/WachtwoordKluis.h"
 
 #include <wx/aboutdlg.h>
 #include <wx/bitmap.h>
@@ -67,10 +68,20 @@ DesktopApp::~DesktopApp()
     config.Write(sleutelSecretStoreToegestaan, secretStoreToegangToegestaan);
 }
 
+bool DesktopApp::CallOnInit()
+{
+    zetSchermInstellingen();
+    return wxApp::CallOnInit();
+}
+
+void DesktopApp::zetSchermInstellingen()
+{
+    schakelToolTips(toolTips == StandAan);
+}
+
 void DesktopApp::leesInstellingen()
 {
     toolTips = StandSchakelaar(config.ReadBool(sleutelToolTips, true), false).stand();
-    schakelToolTips(toolTips == StandAan);
     taalGekozen = config.ReadBool(sleutelTaalGekozen, false);
     secretStoreAlGevraagd = config.ReadBool(sleutelSecretStoreGevraagd, false);
     secretStoreToegangToegestaan = config.ReadBool(sleutelSecretStoreToegestaan, false);
@@ -168,7 +179,7 @@ void DesktopApp::zetTaal(wxLanguage nieuweTaal)
     if (!isTaalBeschikbaar(nieuweTaal))
     {
         DesktopFunkties::wxErrorVeilig(_("The interface language") +
-                                       dubbeleQuotes(wxLocale::GetLanguageName(nieuweTaal), true) +
+                                       DesktopFunkties::dubbeleQuotes(wxLocale::GetLanguageName(nieuweTaal), true) +
                                        _("cannot be used: its message catalogues were not found."));
         return;
     }
@@ -243,7 +254,8 @@ void DesktopApp::toonCopyright(wxAboutDialogInfo& info, const wxString& beschrij
 {
     info.SetDescription(geefPlatformBeschrijving(true) + "\n\n" + beschrijving);
     wxArrayString ontwikkelaars;
-    ontwikkelaars.Add(_("The wxWidgets cross-platform GUI toolkit.") + haken(toolkitAdres + " ", true));
+    ontwikkelaars.Add(_("The wxWidgets cross-platform GUI toolkit.") +
+                      DesktopFunkties::haken(toolkitAdres + " ", true));
     for (const wxString& regel : credits)
         ontwikkelaars.Add("\n" + regel);
     info.SetDevelopers(ontwikkelaars);
@@ -319,4 +331,151 @@ wxFileName DesktopApp::schrijfAfbeeldingPagina(const wxImage& beeld) const
     if (!bestand.Close())
         return wxFileName();
     return pagina;
+}
+
+namespace
+{
+enum class PlatformFamilie
+{
+    windows,
+    macOS,
+    ander
+};
+
+PlatformFamilie geefFamilie(wxOperatingSystemId os)
+{
+    switch (static_cast<int>(os))
+    {
+    case 4:
+    case 8:
+    case 16:
+    case 32:
+        return PlatformFamilie::windows;
+    case 1:
+    case 2:
+        return PlatformFamilie::macOS;
+    default:
+        return PlatformFamilie::ander;
+    }
+}
+} // namespace
+
+void DesktopApp::vraagOverSecretStoreGebruikt()
+{
+    if (secretStoreToegangToegestaan || secretStoreAlGevraagd)
+        return;
+    const WachtwoordKluis::Staat staat = WachtwoordKluis::geef().geefStaat();
+    if (staat == WachtwoordKluis::Staat::ontbreekt)
+    {
+        zetSecretStoreToegang(false);
+        return;
+    }
+    // A keyring that is not running now may be there tomorrow: the user
+    // is asked once it is.
+    if (staat != WachtwoordKluis::Staat::bruikbaar)
+        return;
+
+    wxString titel = appNaam + sp;
+    wxString vraag;
+    switch (geefFamilie(geefOSID()))
+    {
+    case PlatformFamilie::windows:
+        titel += _("is able to use Microsoft's WCM to store credentials.");
+        vraag = _("Would you like to use the Windows Credential Manager (WCM) to store authentication data for this "
+                  "application?") +
+                vr + vr +
+                _("Please note that WCM will not request additional authentication after you log on,so don't use WCM "
+                  "in an unsafe environment where multiple people can access your Windows environment.");
+        break;
+    case PlatformFamilie::macOS:
+        titel += _("is able to use Apple's Keychain to store credentials.");
+        vraag = _("Would you like to use the Mac OS X keychain to store authentication data for this application?");
+        break;
+    case PlatformFamilie::ander:
+        titel += _("is able to use the system's password manager to store credentials.");
+        vraag = _("Would you like to use the system's native key chain manager to store authentication data for this "
+                  "application?");
+        break;
+    }
+    const int antwoord = DesktopVraag::geef().stelVraag(vraag, titel, wxYES_NO | wxCANCEL | wxICON_QUESTION | wxCENTRE,
+                                                        hoofdVenster.get());
+    if (antwoord == wxYES)
+        zetSecretStoreToegang(true);
+    else if (antwoord == wxNO)
+        zetSecretStoreToegang(false);
+}
+
+void DesktopApp::zetSecretStoreToegang(bool toegestaan)
+{
+    secretStoreAlGevraagd = true;
+    secretStoreToegangToegestaan = toegestaan;
+}
+
+void DesktopApp::resetSecretStoreOpgeslagenVoorkeuren()
+{
+    secretStoreAlGevraagd = false;
+}
+
+bool DesktopApp::isSecretStoreGebruikToegestaan() const
+{
+    return secretStoreToegangToegestaan;
+}
+
+bool DesktopApp::isOSSleutelBibliotheekBeschikbaar()
+{
+    const bool bruikbaar = WachtwoordKluis::geef().geefStaat() == WachtwoordKluis::Staat::bruikbaar;
+    if (!secretStoreToegangToegestaan && bruikbaar)
+    {
+        vraagOverSecretStoreGebruikt();
+        return secretStoreToegangToegestaan;
+    }
+    return bruikbaar;
+}
+
+bool DesktopApp::isSleutelBibliotheekBruikbaar()
+{
+    WachtwoordKluis& kluis = WachtwoordKluis::geef();
+    if (kluis.geefStaat() == WachtwoordKluis::Staat::bruikbaar)
+        return true;
+    DesktopFunkties::wxErrorVeilig(_("This operating system doesn't support storing passwords securely:") +
+                                   wxString::Format("(%s).", kluis.geefFout()));
+    return false;
+}
+
+int DesktopApp::voegToeAanOSSleutelBibliotheek(const wxSecretString& wachtwoord)
+{
+    vraagOverSecretStoreGebruikt();
+    if (!secretStoreToegangToegestaan || !isSleutelBibliotheekBruikbaar())
+        return 1;
+    if (!WachtwoordKluis::geef().bewaar(appNaam, geefGebruikerLogin(), wachtwoord))
+    {
+        DesktopFunkties::wxErrorVeilig(_("Failed to save credentials to the system secret store."));
+        return 2;
+    }
+    return 0;
+}
+
+int DesktopApp::verwijderUitOSSleutelBibliotheek()
+{
+    vraagOverSecretStoreGebruikt();
+    if (!secretStoreToegangToegestaan || !isSleutelBibliotheekBruikbaar())
+        return 1;
+    if (!WachtwoordKluis::geef().verwijder(appNaam))
+    {
+        DesktopFunkties::wxErrorVeilig(_("Failed to delete credentials from the system secret store."));
+        return 2;
+    }
+    return 0;
+}
+
+wxSecretString DesktopApp::vraagAanOSSleutelBibliotheek()
+{
+    vraagOverSecretStoreGebruikt();
+    // Only with the user's yes: a cancelled question is no permission.
+    if (!secretStoreToegangToegestaan || !isSleutelBibliotheekBruikbaar())
+        return wxSecretString();
+    wxSecretString wachtwoord;
+    if (!WachtwoordKluis::geef().laad(appNaam, wachtwoord))
+        return wxSecretString();
+    return wachtwoord;
 }

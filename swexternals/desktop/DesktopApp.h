@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <wx/app.h>
+#include <wx/secretstore.h>
 #include <wx/toplevel.h>
 #include <wx/weakref.h>
 
@@ -24,9 +25,22 @@ class DesktopApp : public wxApp, public DesktopAppBasis
 public:
     static const wxString bedrijfsNaam;
 
+    // Reads the settings and nothing else: wxWidgets makes the application
+    // object before it starts the toolkit, so nothing here (nor in the
+    // constructor of a derived class) may need the display.
     DesktopApp(const wxString& applikatieNaam, const wxString& extensie);
     ~DesktopApp() override;
 
+    // wxWidgets calls it to run OnInit, once the toolkit has started (its
+    // OnInitGui comes before GTK starts): zetSchermInstellingen, then
+    // OnInit.
+    bool CallOnInit() override;
+    // What needs the display, once it is there and before OnInit: here the
+    // tool-tip setting. A derived class that adds its own calls this one
+    // first.
+    virtual void zetSchermInstellingen();
+
+    // Only reads: the tool-tip setting is applied by zetSchermInstellingen.
     void leesInstellingen();
     void zetToolTips(Stand stand);
     Stand moetenTooltips() const;
@@ -78,12 +92,39 @@ public:
     // The maker's one-line rights notice.
     static wxString geefRechtenNotitie();
 
+    // One password per application and user login in the system's password
+    // store (WachtwoordKluis), for applications that keep a credential. The
+    // user is asked once whether the store may be used; the answer is kept
+    // in the configuration file. A store that cannot be reached at the moment
+    // is not asked about and not taken as a refusal. Questions go through
+    // DesktopVraag.
+    //
+    // Asks unless access is allowed or the user has answered; after Cancel
+    // the question comes again next time.
+    void vraagOverSecretStoreGebruikt();
+    // As if the user had answered.
+    void zetSecretStoreToegang(bool toegestaan);
+    // Marks the question as not asked; the permission stays.
+    void resetSecretStoreOpgeslagenVoorkeuren();
+    bool isSecretStoreGebruikToegestaan() const;
+    // Whether a password can be kept now, asking first when that is still open.
+    bool isOSSleutelBibliotheekBeschikbaar();
+    // 0 saved; 1 not allowed, or no store (reported when allowed); 2 failed (reported).
+    [[nodiscard]] int voegToeAanOSSleutelBibliotheek(const wxSecretString& wachtwoord);
+    // 0 gone; 1 not allowed, or no store (reported when allowed); 2 failed (reported).
+    [[nodiscard]] int verwijderUitOSSleutelBibliotheek();
+    // The stored password; empty when none is stored, access is not allowed
+    // (or not yet answered), or the store cannot be used (reported).
+    wxSecretString vraagAanOSSleutelBibliotheek();
+
 protected:
     // The page printAfbeelding prints, in the temporary folder; an invalid
     // name when it could not be written.
     wxFileName schrijfAfbeeldingPagina(const wxImage& beeld) const;
 
 private:
+    // False, with the user told why, when the store cannot be used.
+    bool isSleutelBibliotheekBruikbaar();
     static bool pastOpScherm(long x, long y, long breedte, long hoogte, const wxSize& scherm);
 
     // Weak: the window is owned by the toolkit and may go before we do.

@@ -72,7 +72,10 @@ DesktopAppBasis::DesktopAppBasis(const wxString& applikatieNaam, const wxString&
       stdPaden(wxStandardPaths::Get()), rtos(nullptr, 0), processor(&rtos)
 {
     // Whether another instance runs is asked later, by the start-up checks.
-    eenInstantieKontrole.Create(appNaam + "-" + wxGetUserId(), "/tmp");
+    // The lock lies in the user's temporary folder: /tmp, unless TMPDIR
+    // names another, so that programs given a folder of their own (the
+    // tests, run side by side) do not trip over each other's lock files.
+    eenInstantieKontrole.Create(appNaam + "-" + wxGetUserId(), wxFileName::GetTempDir());
 
     const wxDateTime start = wxDateTime::Now();
     wxConfigBase::DontCreateOnDemand();
@@ -236,7 +239,7 @@ void DesktopAppBasis::schrijfKonfig()
 {
     if (!config.Flush())
         DesktopFunkties::wxErrorVeilig(_("The settings could not be written to") +
-                                       dubbeleQuotes(wxFileConfig::GetLocalFileName(appNaam), true));
+                                       DesktopFunkties::dubbeleQuotes(wxFileConfig::GetLocalFileName(appNaam), true));
 }
 
 // Where the catalogues are looked for: beside the resources, and on Unix also
@@ -285,7 +288,7 @@ wxArrayString DesktopAppBasis::geefKatalogusNamen() const
 int DesktopAppBasis::laadKatalogen(wxTranslations& doel, wxLanguage nieuweTaal, bool melden) const
 {
     int resultaat = 0;
-    const wxString taalNaam = dubbeleQuotes(wxLocale::GetLanguageName(nieuweTaal));
+    const wxString taalNaam = DesktopFunkties::dubbeleQuotes(wxLocale::GetLanguageName(nieuweTaal));
     if (!doel.AddStdCatalog())
     {
         if (melden)
@@ -309,8 +312,8 @@ int DesktopAppBasis::laadKatalogen(wxTranslations& doel, wxLanguage nieuweTaal, 
     {
         if (melden)
             DesktopFunkties::wxErrorVeilig("Could not add language catalogs for application" +
-                                           dubbeleQuotes(appNaam, true) + "and language" +
-                                           dubbeleQuotes(wxLocale::GetLanguageName(nieuweTaal), true));
+                                           DesktopFunkties::dubbeleQuotes(appNaam, true) + "and language" +
+                                           DesktopFunkties::dubbeleQuotes(wxLocale::GetLanguageName(nieuweTaal), true));
         resultaat = 2;
     }
     return resultaat;
@@ -318,7 +321,7 @@ int DesktopAppBasis::laadKatalogen(wxTranslations& doel, wxLanguage nieuweTaal, 
 
 int DesktopAppBasis::onInitRoutines(const wxSize& minimaleSchermGrootte, bool weigerTweedeInstantie)
 {
-    const wxString naam = dubbeleQuotes(productNaam, true);
+    const wxString naam = DesktopFunkties::dubbeleQuotes(productNaam, true);
     const bool eigenHerstart = config.ReadBool(sleutelEigenHerstart, false);
     if (!eigenHerstart && weigerTweedeInstantie && eenInstantieKontrole.IsAnotherRunning())
     {
@@ -365,7 +368,7 @@ void DesktopAppBasis::startHerstart()
     schrijfKonfig();
     if (!Platform::startOpnieuw(herstartProgramma))
         DesktopFunkties::wxErrorVeilig(_("The application could not be started again:") +
-                                       dubbeleQuotes(herstartProgramma, true));
+                                       DesktopFunkties::dubbeleQuotes(herstartProgramma, true));
 }
 
 wxFileName DesktopAppBasis::geefExePad() const
@@ -538,36 +541,6 @@ wxFileName DesktopAppBasis::geefLaatsteAppDataDir(const wxString& bestandsNaam) 
     return wxFileName(LaatsteDataPad, bestandsNaam, wxPATH_NATIVE);
 }
 
-wxString DesktopAppBasis::enkeleQuotes(const wxString& tekst, bool metSpaties)
-{
-    return DesktopFunkties::enkeleQuotes(tekst, metSpaties);
-}
-
-wxString DesktopAppBasis::dubbeleQuotes(const wxString& tekst, bool metSpaties)
-{
-    return DesktopFunkties::dubbeleQuotes(tekst, metSpaties);
-}
-
-wxString DesktopAppBasis::haken(const wxString& tekst, bool metSpaties)
-{
-    return DesktopFunkties::haken(tekst, metSpaties);
-}
-
-wxString DesktopAppBasis::blokhaken(const wxString& tekst, bool metSpaties)
-{
-    return DesktopFunkties::blokhaken(tekst, metSpaties);
-}
-
-wxString DesktopAppBasis::spaties(const wxString& tekst)
-{
-    return DesktopFunkties::spaties(tekst);
-}
-
-wxString DesktopAppBasis::kommentaar(const wxString& tekst, bool regelKommentaar)
-{
-    return DesktopFunkties::kommentaar(tekst, regelKommentaar);
-}
-
 wxString DesktopAppBasis::geefVersie(bool lang)
 {
     const DesktopVersieNummer versie;
@@ -584,10 +557,11 @@ wxString DesktopAppBasis::geefPlatformBeschrijving(bool metToolkit) const
         const wxVersionInfo wx = wxGetLibraryVersionInfo();
         const wxString poort =
             wxPlatformInfo::GetPortIdName(platformInfo.GetPortId(), platformInfo.IsUsingUniversalWidgets());
-        beschrijving << "wxWidgets" << haken(poort, true)
+        beschrijving << "wxWidgets" << DesktopFunkties::haken(poort, true)
                      << wxString::Format("%d.%d.%d", wx.GetMajor(), wx.GetMinor(), wx.GetMicro()) << sp;
     }
     beschrijving << platformInfo.GetOperatingSystemIdName() << sp << platformInfo.GetOperatingSystemFamilyName() << sp
-                 << haken(platformInfo.GetCpuArchitectureName() + " - " + platformInfo.GetBitnessName());
+                 << DesktopFunkties::haken(platformInfo.GetCpuArchitectureName() + " - " +
+                                           platformInfo.GetBitnessName());
     return beschrijving;
 }

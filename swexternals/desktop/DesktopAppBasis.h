@@ -78,6 +78,9 @@ public:
     // so that it never reads a file that is still to change; with
     // `stopHuidige` this instance ends its main loop now.
     void startApplikatieOpnieuw(bool stopHuidige);
+    // True once a restart was asked for: a start-up that asks for one before
+    // the main loop runs must end itself, nothing else will.
+    bool isHerstartGevraagd() const { return !herstartProgramma.empty(); }
     wxFileName geefExePad() const;
 
     // Document types: index 0 is the application's own, described by the
@@ -115,13 +118,6 @@ public:
     void zetLaatsteAppDataDir(const wxString& map);
     void zetLaatsteAppDataDir(const wxFileName& naam);
     wxFileName geefLaatsteAppDataDir(const wxString& bestandsNaam) const;
-
-    static wxString enkeleQuotes(const wxString& tekst, bool metSpaties = false);
-    static wxString dubbeleQuotes(const wxString& tekst, bool metSpaties = false);
-    static wxString haken(const wxString& tekst, bool metSpaties = false);
-    static wxString blokhaken(const wxString& tekst, bool metSpaties = false);
-    static wxString spaties(const wxString& tekst);
-    static wxString kommentaar(const wxString& tekst, bool regelKommentaar);
 
     // "12.01.2025_1.4.0.a" in the long form, "1.4.0" in the short one.
     static wxString geefVersie(bool lang);

@@ -4,8 +4,11 @@
 
 #include <climits>
 #include <cmath>
+#include <memory>
 #include <vector>
 #include <wx/buffer.h>
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
 #include <wx/dc.h>
 #include <wx/filename.h>
 #include <wx/font.h>
@@ -16,6 +19,7 @@
 #include <wx/mstream.h>
 #include <wx/numformatter.h>
 #include <wx/txtstrm.h>
+#include <wx/utils.h>
 
 const wxString DesktopFunkties::tab = "\t";
 const wxString DesktopFunkties::sp = " ";
@@ -32,19 +36,9 @@ wxString DesktopFunkties::enkeleQuotes(const wxString& tekst, bool metSpaties)
     return omring("'", tekst, "'", metSpaties);
 }
 
-wxString DesktopFunkties::eq(const wxString& tekst, bool metSpaties)
-{
-    return enkeleQuotes(tekst, metSpaties);
-}
-
 wxString DesktopFunkties::dubbeleQuotes(const wxString& tekst, bool metSpaties)
 {
     return omring("\"", tekst, "\"", metSpaties);
-}
-
-wxString DesktopFunkties::dq(const wxString& tekst, bool metSpaties)
-{
-    return dubbeleQuotes(tekst, metSpaties);
 }
 
 wxString DesktopFunkties::haken(const wxString& tekst, bool metSpaties)
@@ -385,11 +379,6 @@ wxString DesktopFunkties::maakSchoonPrintNaam(const wxString& tekst)
     return schoon;
 }
 
-wxString DesktopFunkties::mspn(const wxString& tekst)
-{
-    return maakSchoonPrintNaam(tekst);
-}
-
 wxString DesktopFunkties::verwijderNietAlfaNumeriek(const wxString& tekst)
 {
     static const std::vector<wxString> leestekens = {"!",  "@",  "#", "$", "%", "^", "&", "*", "(", ")",
@@ -433,4 +422,234 @@ int DesktopFunkties::toonBestandInFinder(const wxFileName& bestand)
     absoluut.MakeAbsolute();
     // No file manager on Linux can be relied on to select a file: show its folder.
     return Platform::openInBestandsbeheer(absoluut.GetPath(wxPATH_GET_VOLUME)) ? 0 : 2;
+}
+
+namespace
+{
+// Bitmaps cross the clipboard as PNG.
+void zorgVoorPNG()
+{
+    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
+        wxImage::AddHandler(new wxPNGHandler);
+}
+
+void meldPlakFout(const wxString& reden)
+{
+    DesktopFunkties::wxErrorVeilig(reden + DesktopFunkties::vr + _("The pasting operation is aborted."));
+}
+
+// Closes the clipboard when it goes, whichever way a reader leaves.
+class OpenKlipbord
+{
+public:
+    OpenKlipbord() : klipbord(wxClipboard::Get()), open(klipbord->Open()) {}
+    ~OpenKlipbord()
+    {
+        if (open)
+            klipbord->Close();
+    }
+    OpenKlipbord(const OpenKlipbord&) = delete;
+    OpenKlipbord& operator=(const OpenKlipbord&) = delete;
+    wxClipboard* const klipbord;
+    const bool open;
+};
+
+// Replaces the clipboard's content; the clipboard owns the data object from
+// here on, whatever it answers.
+int zetOpKlipbord(std::unique_ptr<wxDataObject> data)
+{
+    OpenKlipbord klipbord;
+    if (!klipbord.open)
+        return 1;
+    return klipbord.klipbord->SetData(data.release()) ? 0 : 2;
+}
+
+// Reads text of one kind (plain or HTML) from the probed clipboard.
+template <class Data> int leesTekst(Data& data, wxString (Data::*geefTekst)() const, wxString& uit)
+{
+    OpenKlipbord klipbord;
+    if (!klipbord.open)
+        return 1;
+    if (!klipbord.klipbord->GetData(data))
+        return 5;
+    wxBusyCursor bezig;
+    const wxString tekst = (data.*geefTekst)();
+    if (tekst.empty())
+    {
+        meldPlakFout(_("The clipboard contains text data that cannot be processed."));
+        return 3;
+    }
+    uit = tekst;
+    return 0;
+}
+} // namespace
+
+int DesktopFunkties::controleerKlipbord()
+{
+    // Made once: asking whether a format is there needs a format object.
+    static const wxDataFormat bestanden(wxDF_FILENAME);
+    static const wxDataFormat afbeelding(wxDF_BITMAP);
+    static const wxDataFormat html(wxDF_HTML);
+    static const wxDataFormat tekst(wxDF_TEXT);
+    static const wxDataFormat unicodeTekst(wxDF_UNICODETEXT);
+
+    OpenKlipbord klipbord;
+    if (!klipbord.open)
+        return klipbordNietTeLezen;
+    if (klipbord.klipbord->IsSupported(bestanden))
+        return klipbordBestandsNamen;
+    if (klipbord.klipbord->IsSupported(afbeelding))
+        return klipbordAfbeelding;
+    if (klipbord.klipbord->IsSupported(html))
+        return klipbordHTML;
+    if (!klipbord.klipbord->IsSupported(tekst) && !klipbord.klipbord->IsSupported(unicodeTekst))
+        return klipbordOnbekend;
+    wxTextDataObject data;
+    return klipbord.klipbord->GetData(data) && !data.GetText().empty() ? klipbordTekst : klipbordNietTeLezen;
+}
+
+int DesktopFunkties::spoelLeegKlipBord()
+{
+    OpenKlipbord klipbord;
+    if (!klipbord.open)
+        return 2;
+    klipbord.klipbord->Clear();
+    return 0;
+}
+
+int DesktopFunkties::openHetKlipbord()
+{
+    return wxClipboard::Get()->Open() ? 0 : 1;
+}
+
+void DesktopFunkties::sluitHetKlipbord()
+{
+    wxClipboard::Get()->Close();
+}
+
+int DesktopFunkties::kopieerTekstNaarKlipbord(const wxString& tekst)
+{
+    return zetOpKlipbord(std::make_unique<wxTextDataObject>(tekst));
+}
+
+int DesktopFunkties::plakTekstNaarKlipbord(const wxString& tekst)
+{
+    return kopieerTekstNaarKlipbord(tekst);
+}
+
+int DesktopFunkties::kopieerAfbeeldingNaarKlipbord(const wxImage& beeld)
+{
+    if (!beeld.IsOk())
+        return 5;
+    zorgVoorPNG();
+    const wxBitmap bitmap(beeld);
+    if (!bitmap.IsOk())
+        return 5;
+    return zetOpKlipbord(std::make_unique<wxBitmapDataObject>(bitmap));
+}
+
+int DesktopFunkties::kopieerBestandNaamNaarKlipbord(const wxFileName& naam)
+{
+    auto data = std::make_unique<wxFileDataObject>();
+    data->AddFile(naam.GetFullPath());
+    return zetOpKlipbord(std::move(data));
+}
+
+bool DesktopFunkties::klipbordBevatTekst()
+{
+    const int inhoud = controleerKlipbord();
+    return inhoud == klipbordTekst || inhoud == klipbordHTML;
+}
+
+bool DesktopFunkties::klipbordBevatAfbeelding()
+{
+    return controleerKlipbord() == klipbordAfbeelding;
+}
+
+int DesktopFunkties::kopieerTekstVanKlipbord(wxString& tekst, bool altijd)
+{
+    const int inhoud = controleerKlipbord();
+    if (inhoud != klipbordTekst && inhoud != klipbordHTML && !altijd)
+        return 2;
+    wxTextDataObject data;
+    return leesTekst(data, &wxTextDataObject::GetText, tekst);
+}
+
+int DesktopFunkties::kopieerHTMLVanKlipbord(wxString& html, bool altijd)
+{
+    if (controleerKlipbord() != klipbordHTML && !altijd)
+        return 2;
+    wxHTMLDataObject data;
+    return leesTekst(data, &wxHTMLDataObject::GetHTML, html);
+}
+
+int DesktopFunkties::kopieerBestandNaamVanKlipbord(wxFileName& naam)
+{
+    if (controleerKlipbord() != klipbordBestandsNamen)
+        return 2;
+    OpenKlipbord klipbord;
+    if (!klipbord.open)
+        return 1;
+    wxFileDataObject data;
+    // A list without a path has no first path to take.
+    if (!klipbord.klipbord->GetData(data) || data.GetFilenames().empty())
+    {
+        meldPlakFout(_("The clipboard contains a file path that cannot be processed."));
+        return 3;
+    }
+    wxBusyCursor bezig;
+    const wxFileName eerste(data.GetFilenames()[0], wxPATH_NATIVE);
+    if (!eerste.FileExists())
+    {
+        meldPlakFout(_("The clipboard contains a file path that refers to a non-existing file."));
+        return 3;
+    }
+    naam = eerste;
+    return 0;
+}
+
+// An image keeps the format it knows; one without becomes PNG.
+int DesktopFunkties::kopieerAfbeeldingVanKlipbord(wxImage& beeld)
+{
+    zorgVoorPNG();
+    const int inhoud = controleerKlipbord();
+    if (inhoud == klipbordBestandsNamen)
+    {
+        wxFileName bestand;
+        const int gelezen = kopieerBestandNaamVanKlipbord(bestand);
+        if (gelezen != 0)
+            return gelezen;
+        wxBusyCursor bezig;
+        wxImage geladen;
+        if (!geladen.LoadFile(bestand.GetFullPath(), wxBITMAP_TYPE_ANY) || !geladen.IsOk())
+            return 2;
+        if (geladen.GetType() == wxBITMAP_TYPE_INVALID)
+            geladen.SetType(wxBITMAP_TYPE_PNG);
+        beeld = geladen.Copy();
+        beeld.SetType(geladen.GetType());
+        return 0;
+    }
+    if (inhoud != klipbordAfbeelding)
+        return 2;
+    OpenKlipbord klipbord;
+    if (!klipbord.open)
+        return 1;
+    wxBitmapDataObject data;
+    if (!klipbord.klipbord->GetData(data))
+        return 5;
+    wxBusyCursor bezig;
+    wxImage gelezen = data.GetBitmap().IsOk() ? data.GetBitmap().ConvertToImage() : wxImage();
+    if (!gelezen.IsOk())
+    {
+        meldPlakFout(_("The clipboard contains image data that cannot be processed."));
+        return 3;
+    }
+    if (gelezen.GetType() == wxBITMAP_TYPE_INVALID)
+        gelezen.SetType(wxBITMAP_TYPE_PNG);
+    wxImage kopie = gelezen.Copy();
+    kopie.SetType(gelezen.GetType());
+    if (!kopie.IsOk())
+        return 2;
+    beeld = kopie;
+    return 0;
 }

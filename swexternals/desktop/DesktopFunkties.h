@@ -26,11 +26,10 @@ public:
     static const wxString vr;
 
     // Quoting and bracketing: with `metSpaties` one blank goes before and
-    // after the result, outside the quotes or brackets.
+    // after the result, outside the quotes or brackets. The one place for
+    // them: every layer calls these.
     static wxString enkeleQuotes(const wxString& tekst, bool metSpaties = false);
-    static wxString eq(const wxString& tekst, bool metSpaties = false);
     static wxString dubbeleQuotes(const wxString& tekst, bool metSpaties = false);
-    static wxString dq(const wxString& tekst, bool metSpaties = false);
     static wxString haken(const wxString& tekst, bool metSpaties = false);
     static wxString blokhaken(const wxString& tekst, bool metSpaties = false);
     static wxString spaties(const wxString& tekst);
@@ -85,7 +84,6 @@ public:
 
     static wxString maakSchoonPadNaam(const wxString& tekst);
     static wxString maakSchoonPrintNaam(const wxString& tekst);
-    static wxString mspn(const wxString& tekst);
     static wxString verwijderNietAlfaNumeriek(const wxString& tekst);
 
     // Ready-made texts into the log, "%" included as it stands.
@@ -98,6 +96,46 @@ public:
     // exist or nothing could be started.
     [[nodiscard]] static int openPadInFinder(const wxFileName& pad);
     [[nodiscard]] static int toonBestandInFinder(const wxFileName& bestand);
+
+    // The system clipboard, GUI thread only. Each operation opens and closes
+    // it itself, but for openHetKlipbord and sluitHetKlipbord, which serve a
+    // caller that works with the clipboard directly. What the probe finds:
+    enum KlipbordInhoud
+    {
+        klipbordTekst = 0,
+        klipbordAfbeelding = 1,
+        klipbordBestandsNamen = 2,
+        klipbordHTML = 3,
+        klipbordOnbekend = 4,
+        klipbordNietTeLezen = 5 // it cannot be opened, or its text is empty
+    };
+    // File names go before an image, an image before HTML, HTML before text.
+    [[nodiscard]] static int controleerKlipbord();
+    // 0 emptied, 2 not opened.
+    [[nodiscard]] static int spoelLeegKlipBord();
+    // 0 opened (the caller closes it), 1 not opened.
+    [[nodiscard]] static int openHetKlipbord();
+    static void sluitHetKlipbord();
+    // The writers replace what the clipboard held: 0 done, 1 not opened, 2
+    // refused by the clipboard; for an image 5 when it gives no bitmap (the
+    // clipboard keeps what it held).
+    [[nodiscard]] static int kopieerTekstNaarKlipbord(const wxString& tekst);
+    [[nodiscard]] static int plakTekstNaarKlipbord(const wxString& tekst);
+    [[nodiscard]] static int kopieerAfbeeldingNaarKlipbord(const wxImage& beeld);
+    [[nodiscard]] static int kopieerBestandNaamNaarKlipbord(const wxFileName& naam);
+    // Text or HTML on the clipboard; an image (file names do not count).
+    static bool klipbordBevatTekst();
+    static bool klipbordBevatAfbeelding();
+    // The readers: 0 read into the argument; 1 not opened; 2 the clipboard
+    // holds something else (with `altijd` text and HTML are tried anyway);
+    // 3 what it holds cannot be used (reported); 5 nothing could be read.
+    // The argument is untouched unless the result is 0.
+    [[nodiscard]] static int kopieerTekstVanKlipbord(wxString& tekst, bool altijd);
+    [[nodiscard]] static int kopieerHTMLVanKlipbord(wxString& html, bool altijd);
+    // From an image on the clipboard, or from the image file whose name is on it.
+    [[nodiscard]] static int kopieerAfbeeldingVanKlipbord(wxImage& beeld);
+    // The first of the file names on the clipboard, of a file that exists.
+    [[nodiscard]] static int kopieerBestandNaamVanKlipbord(wxFileName& naam);
 
 private:
     static wxString omring(const wxString& open, const wxString& tekst, const wxString& sluit, bool metSpaties);

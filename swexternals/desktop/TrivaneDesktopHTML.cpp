@@ -14,11 +14,6 @@ namespace TrivaneDesktopHTML
 {
 namespace
 {
-wxString dq(const wxString& tekst)
-{
-    return DesktopAppBasis::dubbeleQuotes(tekst, false);
-}
-
 const wxString& doelTekst(InputDoel doel)
 {
     static const wxString teksten[] = {"_blank", "_self", "_parent", "_top"};
@@ -103,7 +98,7 @@ wxString maakMetBreek(const wxString& tekst, unsigned long long aantal)
 
 wxString tabelBegin(const wxString& klasse)
 {
-    return "<table class=" + dq(klasse) + ">\n";
+    return "<table class=" + DesktopFunkties::dubbeleQuotes(klasse) + ">\n";
 }
 
 wxString maakBladzijdeInfo(const wxString& titel)
@@ -146,7 +141,7 @@ wxString paragraaf(const wxString& tekst, unsigned int fontGrootte, const wxStri
 wxString maakLink(const wxString& adres, const wxString& tekst, bool nieuwVenster)
 {
     const bool heeftSchema = adres.StartsWith("http://") || adres.StartsWith("https://");
-    wxString link = "<a href=" + dq(heeftSchema ? adres : "http://" + adres);
+    wxString link = "<a href=" + DesktopFunkties::dubbeleQuotes(heeftSchema ? adres : "http://" + adres);
     if (nieuwVenster)
         link += " target=\"_blank\" rel=\"noopener noreferrer\"";
     return link + ">" + tekst + "</a>\n";
@@ -157,8 +152,9 @@ wxString tabelData(const wxImage& beeld, const wxFileName& bestand, const wxStri
 {
     const wxString schoon = schoneBestandsNaam(bestand.GetFullName());
     const wxFileName afbeelding(bestand.GetPath(wxPATH_GET_VOLUME), schoon);
-    const wxString cel = "<td>" + wxString("<img src=") + dq(mapTekst + "/" + schoon) + " alt=\"\" " +
-                         wxString::Format("border=%u ", rand) + elGrootte(grootte) + "></img>" + "</td>\n";
+    const wxString cel = "<td>" + wxString("<img src=") + DesktopFunkties::dubbeleQuotes(mapTekst + "/" + schoon) +
+                         " alt=\"\" " + wxString::Format("border=%u ", rand) + elGrootte(grootte) + "></img>" +
+                         "</td>\n";
     if (!afbeelding.FileExists() && (!beeld.IsOk() || !beeld.SaveFile(afbeelding.GetFullPath())))
         return wxString();
     return cel;
@@ -182,8 +178,9 @@ wxString plaatsAfbeeldingMetLink(const wxImage& beeld, const wxString& naam, con
             _("An error occurred saving a temporary file containing an embeddable HTML image."));
         return wxString();
     }
-    return "<a href=" + dq(link) + "><img class=\"aligncenter\" src=" + dq("file://" + bestand.GetFullPath()) +
-           " alt=" + dq(alternatief) +
+    return "<a href=" + DesktopFunkties::dubbeleQuotes(link) +
+           "><img class=\"aligncenter\" src=" + DesktopFunkties::dubbeleQuotes("file://" + bestand.GetFullPath()) +
+           " alt=" + DesktopFunkties::dubbeleQuotes(alternatief) +
            wxString::Format(" width=\"%d\" height=\"%d\"", beeld.GetWidth(), beeld.GetHeight()) + "/></a>";
 }
 
@@ -192,40 +189,31 @@ wxString maakInput(const wxString& naam, const wxString& id, InputDoel doel, Inp
 {
     wxString input = "<input ";
     if (!naam.empty())
-        input += "name=" + dq(naam);
-    input += " style=" + dq(stijl);
-    input += " formtarget=" + dq(doelTekst(doel));
-    input += " type=" + dq(typeTekst(type));
-    input += " id=" + dq(id);
+        input += "name=" + DesktopFunkties::dubbeleQuotes(naam);
+    input += " style=" + DesktopFunkties::dubbeleQuotes(stijl);
+    input += " formtarget=" + DesktopFunkties::dubbeleQuotes(doelTekst(doel));
+    input += " type=" + DesktopFunkties::dubbeleQuotes(typeTekst(type));
+    input += " id=" + DesktopFunkties::dubbeleQuotes(id);
     if (!waarde.empty())
-        input += " value=" + dq(waarde);
+        input += " value=" + DesktopFunkties::dubbeleQuotes(waarde);
     if (!onClick.empty())
-        input += " onclick=" + dq(onClick);
+        input += " onclick=" + DesktopFunkties::dubbeleQuotes(onClick);
     return input + " " + attributen + ">" + naTekst + DesktopAppBasis::vr;
 }
 
 wxString maakHTMLChoice(const wxString& naam, const wxArrayString& waarden, const wxArrayString& teksten,
                         const wxString& stijl, unsigned long long gekozen)
 {
-    wxString keuze =
-        "<select " + (stijl.empty() ? wxString() : "style=" + dq(stijl)) + " " + "name=" + dq(naam) + ">\n";
+    wxString keuze = "<select " + (stijl.empty() ? wxString() : "style=" + DesktopFunkties::dubbeleQuotes(stijl)) +
+                     " " + "name=" + DesktopFunkties::dubbeleQuotes(naam) + ">\n";
     for (size_t i = 0; i < waarden.GetCount(); ++i)
     {
         const wxString tekst = i < teksten.GetCount() ? teksten[i] : waarden[i];
         // The empty text would give the catalogue's header.
         const wxString vertaald = tekst.empty() ? tekst : wxString(wxGetTranslation(tekst));
-        keuze += "<option value=" + dq(waarden[i]) + (i == gekozen ? " selected>" : ">") + vertaald + "</option>\n";
+        keuze += "<option value=" + DesktopFunkties::dubbeleQuotes(waarden[i]) + (i == gekozen ? " selected>" : ">") +
+                 vertaald + "</option>\n";
     }
     return keuze + "</select>\n";
 }
 } // namespace TrivaneDesktopHTML
-
-wxString enkeleQuotes(const wxString& tekst)
-{
-    return "'" + tekst + "'";
-}
-
-wxString dubbeleQuotes(const wxString& tekst)
-{
-    return "\"" + tekst + "\"";
-}

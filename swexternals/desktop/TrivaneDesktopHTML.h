@@ -92,8 +92,4 @@ wxString maakHTMLChoice(const wxString& naam, const wxArrayString& waarden, cons
                         const wxString& stijl, unsigned long long gekozen);
 } // namespace TrivaneDesktopHTML
 
-// The text between single or double quotes, without blanks.
-wxString enkeleQuotes(const wxString& tekst);
-wxString dubbeleQuotes(const wxString& tekst);
-
 #endif

@@ -1,12 +1,11 @@
 #include "base/TrivaneString.h"
 #include "tests/base/TekstHulp.h"
 
-#include <gtest/gtest.h>
-
 #include <climits>
 #include <cmath>
 #include <cstdarg>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace
@@ -23,8 +22,7 @@ unsigned int drukIn(TrivaneString& doel, const char* formaat, ...)
 }
 
 // Formats into a fresh string of 64 characters.
-template <typename... Argumenten>
-std::string druk(const char* formaat, Argumenten... argumenten)
+template <typename... Argumenten> std::string druk(const char* formaat, Argumenten... argumenten)
 {
     TrivaneString tekst(64);
     const unsigned int aantal = drukIn(tekst, formaat, argumenten...);
@@ -36,11 +34,7 @@ std::string druk(const char* formaat, Argumenten... argumenten)
 // Puts the decimal separator back to the library's default (a comma).
 struct ScheidingsTekenTerug
 {
-    ~ScheidingsTekenTerug()
-    {
-        TrivaneString::zetKommaPuntKeuze(TrivaneString::KeuzeKomma);
-        TrivaneString::use_leading_plus = false;
-    }
+    ~ScheidingsTekenTerug() { TrivaneString::zetKommaPuntKeuze(TrivaneString::KeuzeKomma); }
 };
 } // namespace
 
@@ -109,9 +103,42 @@ TEST(TrivaneStringPrintf, KommagetallenMetKommaEnPunt)
     EXPECT_EQ(druk("%.2f", 3.14159), "3.14");
     TrivaneString::zetKommaPuntKeuze(TrivaneString::KeuzeStandaard);
     EXPECT_EQ(druk("%.2f", 3.14159), "3.14");
+}
 
-    TrivaneString::use_leading_plus = true;
-    EXPECT_EQ(druk("%.1f %.1f", 1.0, 2.0), "+1.0 2.0");
+TEST(TrivaneStringPrintf, EenPlusHoortBijDeTekstDieHemVraagt)
+{
+    TrivaneString metPlus(32);
+    TrivaneString zonder(32);
+    metPlus.zetLeidendPlus(true);
+    // Another string formats as it would anyway.
+    zonder.printf("%.1f", 2.0);
+    EXPECT_EQ(tekstVan(zonder), "2,0");
+    // Only the first f conversion takes it; integers leave it standing.
+    metPlus.printf("%d %.1f %.1f", 5, 1.0, 2.0);
+    EXPECT_EQ(tekstVan(metPlus), "5 +1,0 2,0");
+    EXPECT_FALSE(metPlus.geefLeidendPlus());
+    metPlus.zetLeidendPlus(true);
+    metPlus.printf("%.1f", -1.0);
+    EXPECT_EQ(tekstVan(metPlus), "-1,0");
+
+    // The engine without a string: the caller's own flag, or none.
+    char buffer[16];
+    bool leidendPlus = true;
+    auto drukLos = [&](bool* vlag, ...)
+    {
+        va_list argumenten;
+        va_start(argumenten, vlag);
+        char* plek = buffer;
+        if (vlag)
+            TrivaneString::print(&plek, sizeof buffer, "%.0f", argumenten, *vlag);
+        else
+            TrivaneString::print(&plek, sizeof buffer, "%.0f", argumenten);
+        va_end(argumenten);
+        return std::string(buffer);
+    };
+    EXPECT_EQ(drukLos(nullptr, 3.0), "3");
+    EXPECT_EQ(drukLos(&leidendPlus, 3.0), "+3");
+    EXPECT_FALSE(leidendPlus);
 }
 
 TEST(TrivaneStringPrintf, GroteEnBijzondereKommagetallen)

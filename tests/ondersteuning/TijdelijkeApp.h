@@ -1,14 +1,19 @@
 #ifndef TESTS_ONDERSTEUNING_TIJDELIJKEAPP_H
 #define TESTS_ONDERSTEUNING_TIJDELIJKEAPP_H
 
+#include "swexternals/desktop/DesktopApp.h"
+
 #include <memory>
+#include <type_traits>
 #include <utility>
 #include <wx/app.h>
 
 // An application object of the test's own beside the runner's. wxWidgets
 // takes every new application object for the current one and forgets it
 // when it goes; the runner's, which runs the event loop and owns its idle
-// handling, is put back both times.
+// handling, is put back both times. As at a real start, a desktop
+// application gets its settings that need the display once it is made (the
+// toolkit is up already).
 template <class App> class TijdelijkeApp
 {
 public:
@@ -17,6 +22,8 @@ public:
         : m_vorige(wxApp::GetInstance()), m_app(std::make_unique<App>(std::forward<Argumenten>(argumenten)...))
     {
         wxApp::SetInstance(m_vorige);
+        if constexpr (std::is_base_of_v<DesktopApp, App>)
+            m_app->zetSchermInstellingen();
     }
     ~TijdelijkeApp() { beeindig(); }
 

@@ -158,12 +158,13 @@ int VraagBeantwoorder::stelVraag(const wxString& bericht, const wxString& titel,
     return antwoord;
 }
 
-wxString VraagBeantwoorder::kiesBestand(const wxString& bericht, const wxString& standaardMap, const wxString&,
-                                        const wxString&, long stijl, wxWindow* ouder)
+wxString VraagBeantwoorder::kiesBestand(const wxString& bericht, const wxString& standaardMap,
+                                        const wxString& standaardNaam, const wxString&, long stijl, wxWindow* ouder)
 {
     Gevraagd gevraagd = maakVraag(Soort::Bestand, wxString(), bericht, ouder);
     gevraagd.stijl = stijl;
     gevraagd.voorstel = standaardMap;
+    gevraagd.naam = standaardNaam;
     noteer(gevraagd, bericht);
     if (m_paden.empty())
     {

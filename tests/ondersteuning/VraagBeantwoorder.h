@@ -52,6 +52,8 @@ public:
         // Tekst: the proposal; Getal: the prompt; Symbool: the symbol;
         // Bestand and Map: the folder the dialog opens in.
         wxString voorstel;
+        // Bestand: the file name proposed.
+        wxString naam;
         // Getal: the proposal and the limits; Keuze: the index selected
         // first (in `getal`).
         long getal = 0;

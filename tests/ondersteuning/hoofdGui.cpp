@@ -1,5 +1,6 @@
-// Main of the test programs with windows. wx's GUI is started on the display
-// that xvfb-run gives; every modal dialog is answered by the test.
+// Main of the test programs with windows. wx's GUI is started on the X
+// server the program runs on (scripts/eigenXserver.sh gives each its own);
+// every modal dialog is answered by the test.
 #include "tests/ondersteuning/DialoogBeantwoorder.h"
 #include "tests/ondersteuning/TestOmgeving.h"
 
@@ -23,7 +24,7 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     if (!std::getenv("DISPLAY"))
     {
-        std::cerr << "No X display: run this test program under xvfb-run -a\n";
+        std::cerr << "No X display: run this test program with scripts/eigenXserver.sh\n";
         return 2;
     }
     wxApp::SetInstance(new TestApplicatie);

@@ -114,13 +114,21 @@ VerelTamsoApp::VerelTamsoApp()
     // that lacks them is not opened as one.
     zetKenmerkTabel(TamsoTabelNaam);
     leesKleuren();
-    leesFont();
 }
 
 VerelTamsoApp::~VerelTamsoApp()
 {
     bewaarKleuren();
-    bewaarFont();
+    // A start that ended before the toolkit was up never read the font:
+    // the stored one stays as it is.
+    if (lijstFont.IsOk())
+        bewaarFont();
+}
+
+void VerelTamsoApp::zetSchermInstellingen()
+{
+    SQLite3App::zetSchermInstellingen();
+    leesFont();
 }
 
 // The keys are given whole: the configuration's current group stays where
@@ -167,6 +175,9 @@ void VerelTamsoApp::bewaarFont()
 
 wxColour VerelTamsoApp::geefAchtergrondKleur() const
 {
+    // The read-only flag outlives the project it was set for.
+    if (!isDBOpen())
+        return leesSchrijfAchtergrondKleur;
     if (isAlleenLezenDB())
         return slechtsLeesAchtergrondKleur;
     if (isSavePointBezig())

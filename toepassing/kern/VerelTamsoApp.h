@@ -11,13 +11,14 @@
 #include "toepassing/kern/RequirementLijst.h"
 
 #include <functional>
+#include <optional>
 #include <wx/arrstr.h>
 #include <wx/colour.h>
 #include <wx/font.h>
 #include <wx/string.h>
 #include <wx/wxsqlite3.h>
 
-class VerelTamsoVenster;
+class VensterKoppeling;
 
 // The one application object of the requirements tool: the wxWidgets
 // application, the holder of the configuration file and the connection to
@@ -84,15 +85,44 @@ public:
 
     // --- The application object: construction and list settings ---
 
-    // Opens the project of the configuration and reads the list's colours
-    // and font; writes them back when it goes.
+    // Opens the project of the configuration and reads the list's colours;
+    // writes them and the font back when it goes. Made before the toolkit
+    // starts: nothing here may need the display.
     VerelTamsoApp();
     ~VerelTamsoApp() override;
+
+    // --- Start-up and the files the desktop hands over ---
+
+    // The main window lives a layer above the application object, so the
+    // program tells it how to make one before the toolkit starts. Without a
+    // maker the start-up ends with an error.
+    using VensterMaker = std::function<VensterKoppeling*(VerelTamsoApp& app)>;
+    static void zetVensterMaker(VensterMaker maker);
+    // Command line, start-up checks, handlers, main window, splash screen,
+    // the file of the command line or the first language choice, start.
+    // False ends the program; geefEindStatus says with what status.
+    bool OnInit() override;
+    // The exit status of a start-up that ended on purpose (version, help, a
+    // restart in another language: 0; a wrong command line: 1), else none.
+    static std::optional<int> geefEindStatus();
+    // The language dialog over the main window; a changed language restarts.
+    void toonTaalDialoog();
+    // The desktop's hand-over of files (the original platform's Finder): the
+    // first one is opened read-only, in place of the open project.
+    void MacOpenFiles(const wxArrayString& bestanden);
+    void MacNewFile();
+    void MacReopenApp();
+    // The main window, or null before OnInit made it.
+    VensterKoppeling* geefVenster() const { return venster; }
+
+    // Once the toolkit has started, before OnInit: reads the list font too,
+    // whose default is the display's GUI font.
+    void zetSchermInstellingen() override;
 
     wxFont geefFont() const { return lijstFont; }
     wxColour geefTekstKleur() const { return lijstTekstKleur; }
     // The list background for the project's state: read-only wins over
-    // safe operation.
+    // safe operation; without a project the standard one.
     wxColour geefAchtergrondKleur() const;
 
     // --- Project schema, views and project settings ---
@@ -222,7 +252,7 @@ public:
 
 protected:
     // Not owned: the toolkit destroys the frame.
-    VerelTamsoVenster* venster;
+    VensterKoppeling* venster;
     wxArrayString konfKolomNamen;
     wxArrayString rekKolomNamen;
     // " (naam,...,funkType) values (?,...,?)": every column but the row id.
@@ -246,6 +276,10 @@ protected:
     bool zoekVoorwaardeVeranderd;
 
 private:
+    // A file named on the command line opens writable, in place of the
+    // project of the configuration.
+    void openCommandoRegelBestand(wxFileName bestand);
+    void laatGeweigerdBestandLos();
     void leesKleuren();
     void leesFont();
     void bewaarKleuren();

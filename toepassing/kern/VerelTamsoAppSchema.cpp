@@ -3,6 +3,7 @@
 // and currency.
 #include "swexternals/desktop/DesktopVraag.h"
 #include "toepassing/kern/LijstAandeel.h"
+#include "toepassing/kern/ProjektBestandsNaam.h"
 #include "toepassing/kern/RequirementVeld.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 
@@ -153,13 +154,14 @@ int VerelTamsoApp::vraagBewarenVanGeheugenDB()
         return 1;
     if (antwoord != wxYES)
         return 3;
-    // The save itself asks before it overwrites a file.
+    // Proposed and completed as Save as does. The save itself asks before
+    // it overwrites a file.
     const wxString pad = DesktopVraag::geef().kiesBestand(
-        _("Save the project"), geefLaatsteAppDataDir(wxString()).GetPath(wxPATH_GET_VOLUME), geefProjektNaam(),
-        maakWildCard(), wxFD_SAVE, geefHoofdVenster());
+        _("Save the project"), geefLaatsteAppDataDir(wxString()).GetPath(wxPATH_GET_VOLUME),
+        ProjektBestandsNaam::maakVoorstel(geefProjektNaam()), maakWildCard(), wxFD_SAVE, geefHoofdVenster());
     if (pad.empty())
         return 5;
-    return static_cast<int>(slaOpAls(wxFileName(pad), true));
+    return static_cast<int>(slaOpAls(ProjektBestandsNaam::metExtensie(pad, geefBestandExtensie()), true));
 }
 
 wxString VerelTamsoApp::maakRekZichtOpdracht() const

@@ -1,6 +1,5 @@
 // Adding requirements: a title or number that exists already is refused,
 // naming which of the two clashes.
-#include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "toepassing/kern/RequirementVeld.h"
 #include "toepassing/kern/VerelTamsoApp.h"

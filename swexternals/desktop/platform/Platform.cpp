@@ -2,9 +2,9 @@
 
 #include "swexternals/desktop/DesktopFunkties.h"
 
+#include <set>
 #include <spawn.h>
 #include <sys/types.h>
-#include <unordered_set>
 #include <utility>
 #include <wx/filefn.h>
 #include <wx/intl.h>
@@ -16,6 +16,25 @@ extern char** environ;
 namespace
 {
 const wxString gewijzigdTeken = "*";
+
+// The windows that carry the mark. Kept here, not read back from the
+// toolkit: off the Mac wxWidgets leaves a window's modified flag unset
+// until someone sets it, so reading it first gives garbage.
+// As plain windows: the destroy event comes when only that part of the
+// window is left.
+std::set<const wxWindow*>& gemarkeerdeVensters()
+{
+    static std::set<const wxWindow*> vensters;
+    return vensters;
+}
+
+// A window that goes takes its mark along; its address may be used again.
+// The event also comes for each of its parts, which are not in the set.
+void vergeetVenster(wxWindowDestroyEvent& gebeurtenis)
+{
+    gemarkeerdeVensters().erase(gebeurtenis.GetWindow());
+    gebeurtenis.Skip();
+}
 
 // The scheme of an address as RFC 3986 has it: a letter, then letters,
 // digits, "+", "-" and "."; empty when the address has none.
@@ -75,6 +94,25 @@ bool Platform::openMetStandaardProgramma(const wxString& pad)
     const wxScopedCharBuffer argument = pad.fn_str();
     const char* argumenten[] = {programma.data(), argument.data(), nullptr};
     return wxExecute(argumenten, wxEXEC_ASYNC) != 0;
+}
+
+bool Platform::installeerPakket(const wxString& pakket)
+{
+    const Installeerder& installeerder = huidigeInstalleerder();
+    // The desktop's handler for the package's type is its package
+    // installer (GNOME Software, Discover, GDebi, ...).
+    return installeerder ? installeerder(pakket) : openMetStandaardProgramma(pakket);
+}
+
+Platform::Installeerder Platform::zetInstalleerder(Installeerder installeerder)
+{
+    return std::exchange(huidigeInstalleerder(), std::move(installeerder));
+}
+
+Platform::Installeerder& Platform::huidigeInstalleerder()
+{
+    static Installeerder installeerder;
+    return installeerder;
 }
 
 bool Platform::startOpnieuw(const wxString& programma)
@@ -149,35 +187,15 @@ Platform::WebOpener& Platform::huidigeWebOpener()
     return opener;
 }
 
-// The marked windows. The toolkit's own flag for the mark is set on every
-// platform but given its first value only on the original one: read before
-// it was set, it is whatever the memory held.
-std::unordered_set<const wxTopLevelWindow*>& Platform::gemarkeerdeVensters()
-{
-    static std::unordered_set<const wxTopLevelWindow*> vensters;
-    return vensters;
-}
-
 void Platform::zetVensterGewijzigd(wxTopLevelWindow& venster, bool gewijzigd)
 {
     // The title without the mark, taken while the old state still tells
     // whether a leading "*" is the mark or the title's own.
     const wxString titel = geefVensterTitel(venster);
-    if (!gewijzigd)
-        gemarkeerdeVensters().erase(&venster);
-    else if (gemarkeerdeVensters().insert(&venster).second)
-    {
-        // A window that goes takes its mark along, before another may be
-        // made at its address.
-        const wxTopLevelWindow* adres = &venster;
-        venster.Bind(wxEVT_DESTROY,
-                     [adres](wxWindowDestroyEvent& gebeurtenis)
-                     {
-                         if (gebeurtenis.GetEventObject() == adres)
-                             gemarkeerdeVensters().erase(adres);
-                         gebeurtenis.Skip();
-                     });
-    }
+    if (gewijzigd && gemarkeerdeVensters().insert(&venster).second)
+        venster.Bind(wxEVT_DESTROY, &vergeetVenster);
+    else if (!gewijzigd && gemarkeerdeVensters().erase(&venster) > 0)
+        venster.Unbind(wxEVT_DESTROY, &vergeetVenster);
     venster.OSXSetModified(gewijzigd);
     zetVensterTitel(venster, titel);
 }
@@ -199,5 +217,5 @@ wxString Platform::geefVensterTitel(const wxTopLevelWindow& venster)
 
 bool Platform::isVensterGewijzigd(const wxTopLevelWindow& venster)
 {
-    return gemarkeerdeVensters().count(&venster) != 0;
+    return gemarkeerdeVensters().count(&venster) > 0;
 }

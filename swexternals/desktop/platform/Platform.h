@@ -2,7 +2,6 @@
 #define SWEXTERNALS_DESKTOP_PLATFORM_PLATFORM_H
 
 #include <functional>
-#include <unordered_set>
 #include <wx/string.h>
 
 class wxTopLevelWindow;
@@ -18,18 +17,30 @@ public:
     // Hands a path (a folder, or a file) to the desktop's default handler,
     // as the Finder's "open" did. The path goes over as one argument of its
     // own, never through a shell. True when a handler was started.
-    [[nodiscard]] static bool openInBestandsbeheer(const wxString& pad);
+    static bool openInBestandsbeheer(const wxString& pad);
 
     // What openInBestandsbeheer runs. Tests put a recorder here so that no
     // file manager opens; an empty function puts the desktop's own back.
     using Opener = std::function<bool(const wxString& pad)>;
     static Opener zetOpener(Opener opener);
 
+    // Hands a downloaded package to the desktop's package installer, which
+    // shows the user what it installs and asks before it does so: the
+    // original platform's "open" with the installer. The package goes over
+    // as one argument of its own, never through a shell. True when the
+    // installer was started.
+    static bool installeerPakket(const wxString& pakket);
+
+    // What installeerPakket runs. Tests record the package here; an empty
+    // function puts the desktop's own back.
+    using Installeerder = std::function<bool(const wxString& pakket)>;
+    static Installeerder zetInstalleerder(Installeerder installeerder);
+
     // Starts the program anew as a process of its own, the executable given
     // as it stands (no shell, no arguments), without waiting for it. The
     // original platform's "open -n -a" with the application bundle. True
     // when the new process was started.
-    [[nodiscard]] static bool startOpnieuw(const wxString& programma);
+    static bool startOpnieuw(const wxString& programma);
 
     // What startOpnieuw runs. Tests record the launch here; an empty
     // function puts the real start back.
@@ -45,7 +56,7 @@ public:
     // file and the desktop would hand any scheme to whatever program claims
     // it. A handler that cannot be started is reported too. True when the
     // address was handed over.
-    [[nodiscard]] static bool openWebAdres(const wxString& adres);
+    static bool openWebAdres(const wxString& adres);
     // Whether openWebAdres lets the address through.
     static bool isToegestaanWebAdres(const wxString& adres);
 
@@ -56,9 +67,10 @@ public:
     using WebOpener = std::function<bool(const wxString& adres)>;
     static WebOpener zetWebOpener(WebOpener opener);
 
-    // The mark of a window whose document has unsaved changes. The window
-    // keeps it as its modified state; on Linux it shows as a "*" before the
-    // window's title, as the desktop's own editors do.
+    // The mark of a window whose document has unsaved changes: kept here
+    // for as long as the window lives (and given to the window's modified
+    // state too); on Linux it shows as a "*" before the window's title, as
+    // the desktop's own editors do. A window starts without it.
     static void zetVensterGewijzigd(wxTopLevelWindow& venster, bool gewijzigd);
     static bool isVensterGewijzigd(const wxTopLevelWindow& venster);
 
@@ -70,12 +82,12 @@ public:
     static wxString geefVensterTitel(const wxTopLevelWindow& venster);
 
 private:
-    static std::unordered_set<const wxTopLevelWindow*>& gemarkeerdeVensters();
-    [[nodiscard]] static bool openMetStandaardProgramma(const wxString& pad);
+    static bool openMetStandaardProgramma(const wxString& pad);
     static WebOpener& huidigeWebOpener();
     static Opener& huidigeOpener();
-    [[nodiscard]] static bool startProces(const wxString& programma);
+    static bool startProces(const wxString& programma);
     static Starter& huidigeStarter();
+    static Installeerder& huidigeInstalleerder();
 };
 
 #endif

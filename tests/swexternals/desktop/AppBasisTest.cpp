@@ -133,7 +133,8 @@ TEST(AppBasis, DePlatformBeschrijvingNoemtDeWxWidgetsWaarmeeHetProgrammaDraait)
 TEST(AppBasis, SlotEnGedeeldeModellenBestaanZolangDeApplicatieBestaat)
 {
     const wxString naam = wxString::Format("VerelTamsoSlot%lu", wxGetProcessId());
-    const fs::path slot = fs::path("/tmp") / (naam + "-" + wxGetUserId()).utf8_string();
+    // In the temporary folder: the test's own, like TMPDIR.
+    const fs::path slot = testMap() / (naam + "-" + wxGetUserId()).utf8_string();
     {
         BasisApp app(naam);
         EXPECT_TRUE(fs::exists(slot)) << slot;

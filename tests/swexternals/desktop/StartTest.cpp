@@ -24,7 +24,7 @@ namespace
 class AndereInstantie
 {
 public:
-    explicit AndereInstantie(const wxString& naam) : m_slot("/tmp/" + (naam + "-" + wxGetUserId()).utf8_string())
+    explicit AndereInstantie(const wxString& naam) : m_slot(testMap() / (naam + "-" + wxGetUserId()).utf8_string())
     {
         char programma[] = "sleep";
         char duur[] = "60";

@@ -23,9 +23,9 @@ Velden lees(const wxString& tekst, unsigned long long max = 0, const wxString& b
 TEST(TekstHulp, QuotesEnHakenZettenBlankenBuitenDeTekens)
 {
     const std::vector<std::pair<wxString, wxString>> gevallen = {
-        {F::eq("abc", true), " 'abc' "},
+        {F::enkeleQuotes("abc", true), " 'abc' "},
         {F::dubbeleQuotes(""), "\"\""},
-        {F::dq("", true), " \"\" "},
+        {F::dubbeleQuotes("", true), " \"\" "},
         {F::blokhaken("abc", true), " [abc] "},
         {F::vrr(3), "\n\n\n"},
         {F::vrr(0), ""},
@@ -65,7 +65,7 @@ TEST(TekstHulp, NamenWordenBruikbaarAlsBestandsnaamEnTekstenGaanOngeschondenInDe
 {
     EXPECT_EQ(F::maakSchoonPadNaam("a b*c?d&e%f"), "a_b_star_c_qm_d_and_e_percent_f");
     EXPECT_EQ(F::maakSchoonPadNaam("map/sub:naam"), "map/sub:naam");
-    EXPECT_EQ(F::mspn("100%"), "100%%");
+    EXPECT_EQ(F::maakSchoonPrintNaam("100%"), "100%%");
     EXPECT_EQ(F::maakSchoonPrintNaam("%d%s"), "%%d%%s");
     EXPECT_EQ(F::verwijderNietAlfaNumeriek("a<b>c"), "abc");
     EXPECT_EQ(F::verwijderNietAlfaNumeriek("!@#$%^&*(),.`~<>?/:;\"\\|{}[]="), "");

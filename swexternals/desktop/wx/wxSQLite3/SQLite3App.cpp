@@ -55,7 +55,7 @@ wxString SQLite3App::geefIsAlGeopendTitel() const
     // A database in memory has no file name to show.
     if (isMemoryDB())
         return _("A memory database is already opened");
-    return _("Database") + dubbeleQuotes(geefDBNaam(true, false), true) + _("is already opened");
+    return _("Database") + DesktopFunkties::dubbeleQuotes(geefDBNaam(true, false), true) + _("is already opened");
 }
 
 bool SQLite3App::sluitNaVraag(const wxString& bericht)
@@ -94,7 +94,7 @@ unsigned int SQLite3App::openDB(const wxFileName& bestand, bool alleenLezenVerzo
         return geopend;
     }
     const wxString gekozen = DesktopVraag::geef().kiesBestand(
-        _("Select the") + dubbeleQuotes(geefApplikatieNaam(), true) + _("database to be opened."),
+        _("Select the") + DesktopFunkties::dubbeleQuotes(geefApplikatieNaam(), true) + _("database to be opened."),
         geefLaatsteAppDataDir(wxString()).GetPath(wxPATH_GET_VOLUME), wxString(), geefWildCard(),
         wxFD_OPEN | wxFD_FILE_MUST_EXIST, ouder());
     if (gekozen.empty())
@@ -150,10 +150,11 @@ unsigned int SQLite3App::controleerDBGebruikProcesID()
     const wxString osNaam = osID == 0
                                 ? _("Unknown operating system")
                                 : wxPlatformInfo::GetOperatingSystemIdName(static_cast<wxOperatingSystemId>(osID));
-    const wxString bericht = _("Database") + dubbeleQuotes(dbPad.GetFullName(), true) +
-                             _("is already opened in read-write mode on another computer running") + spaties(osNaam) +
-                             _("with process ID") + spaties(DesktopFunkties::print(geefProcIDUitKombi(marker))) + "." +
-                             vr + _("This could lead to temporary lock-ups for you or the other process.") + vr + vr +
+    const wxString bericht = _("Database") + DesktopFunkties::dubbeleQuotes(dbPad.GetFullName(), true) +
+                             _("is already opened in read-write mode on another computer running") +
+                             DesktopFunkties::spaties(osNaam) + _("with process ID") +
+                             DesktopFunkties::spaties(DesktopFunkties::print(geefProcIDUitKombi(marker))) + "." + vr +
+                             _("This could lead to temporary lock-ups for you or the other process.") + vr + vr +
                              _("What would you like to do?");
     const DesktopVraag::Knoppen knoppen{_("Prevent lock-ups and open in read-only mode"),
                                         _("Continue opening in read-write mode"), wxString()};

@@ -68,7 +68,7 @@ unsigned int SQLite3App::backupDB(const wxFileName& bestand)
     }
     if (!HasBackupSupport())
     {
-        wxLogError("%s", _("Your SQlite library with version") + spaties(GetVersion()) +
+        wxLogError("%s", _("Your SQlite library with version") + DesktopFunkties::spaties(GetVersion()) +
                              _("does not have backup/restore support.\nStoring the database does not work!"));
         return 2;
     }
@@ -104,7 +104,8 @@ unsigned int SQLite3App::slaOpAls(const wxFileName& bestand, bool alsStandaard)
     if (!isMemoryDB() &&
         DesktopVraag::geef().stelVraag(
             _("Do you want to set this database location as the default database for this application?"),
-            _("Database") + dubbeleQuotes(doel.GetName(), true), wxYES_NO | wxICON_QUESTION, ouder()) != wxYES)
+            _("Database") + DesktopFunkties::dubbeleQuotes(doel.GetName(), true), wxYES_NO | wxICON_QUESTION,
+            ouder()) != wxYES)
         return 0;
     return gaVerderIn(doel);
 }
@@ -123,7 +124,7 @@ unsigned int SQLite3App::backupDB(const wxString& achtervoegsel, bool alsStandaa
     }
     if (!HasBackupSupport())
     {
-        wxLogError("%s", _("Your SQlite library with version") + spaties(GetVersion()) +
+        wxLogError("%s", _("Your SQlite library with version") + DesktopFunkties::spaties(GetVersion()) +
                              _("does not have backup/restore support.\nStoring the database does not work!"));
         return 2;
     }
@@ -133,10 +134,11 @@ unsigned int SQLite3App::backupDB(const wxString& achtervoegsel, bool alsStandaa
         voorstel = DesktopFunkties::maakSchoonPadNaam(geefDBNaam(false, false) +
                                                       (achtervoegsel.empty() ? wxString() : "_" + achtervoegsel))
                        .Left(maxVoorstelLengte);
-    const wxString bericht = inGeheugen ? _("Select the new path for storing the (temporary) database of the") +
-                                              dubbeleQuotes(geefApplikatieNaam(), true) + _("application.")
-                                        : _("Select the path for storing a backup copy of the") +
-                                              dubbeleQuotes(geefApplikatieNaam(), true) + _("database.");
+    const wxString bericht = inGeheugen
+                                 ? _("Select the new path for storing the (temporary) database of the") +
+                                       DesktopFunkties::dubbeleQuotes(geefApplikatieNaam(), true) + _("application.")
+                                 : _("Select the path for storing a backup copy of the") +
+                                       DesktopFunkties::dubbeleQuotes(geefApplikatieNaam(), true) + _("database.");
     const wxString gekozen =
         DesktopVraag::geef().kiesBestand(bericht, geefLaatsteAppDataDir(wxString()).GetPath(wxPATH_GET_VOLUME),
                                          voorstel, geefWildCard(), wxFD_SAVE | wxFD_OVERWRITE_PROMPT, ouder());
@@ -162,8 +164,8 @@ unsigned int SQLite3App::backupDB(const wxString& achtervoegsel, bool alsStandaa
     if (!inGeheugen &&
         DesktopVraag::geef().stelVraag(_("Do you want to set this database location as the default database for this "
                                          "application?"),
-                                       _("Database") + dubbeleQuotes(doel.GetName(), true), wxYES_NO | wxICON_QUESTION,
-                                       ouder()) != wxYES)
+                                       _("Database") + DesktopFunkties::dubbeleQuotes(doel.GetName(), true),
+                                       wxYES_NO | wxICON_QUESTION, ouder()) != wxYES)
         return 0;
     return gaVerderIn(doel);
 }
@@ -178,7 +180,8 @@ unsigned int SQLite3App::gaVerderIn(const wxFileName& bestand)
     const wxFileName oud = dbPad;
     if (!isKopieGoed(bestand.GetFullPath()))
     {
-        DesktopFunkties::wxErrorVeilig(_("The saved file") + dubbeleQuotes(bestand.GetFullPath(), true) +
+        DesktopFunkties::wxErrorVeilig(_("The saved file") +
+                                       DesktopFunkties::dubbeleQuotes(bestand.GetFullPath(), true) +
                                        _("cannot be opened as a project; the project stays where it was."));
         return 2;
     }
@@ -186,7 +189,8 @@ unsigned int SQLite3App::gaVerderIn(const wxFileName& bestand)
     zetDBPad(bestand);
     if (open(wasAlleenLezen, wxString()) != 0)
     {
-        DesktopFunkties::wxErrorVeilig(_("The project was saved to") + dubbeleQuotes(bestand.GetFullPath(), true) +
+        DesktopFunkties::wxErrorVeilig(_("The project was saved to") +
+                                       DesktopFunkties::dubbeleQuotes(bestand.GetFullPath(), true) +
                                        _("but could not be opened there.") + vr +
                                        (wasGeheugen ? _("Open that file to go on with the project.")
                                                     : _("The project goes on at its old place.")));
@@ -225,7 +229,8 @@ unsigned int SQLite3App::verplaatsDB()
         return 2;
     const bool wasAlleenLezen = isAlleenLezenDB();
     const wxString gekozen = DesktopVraag::geef().kiesBestand(
-        _("Select the new directory for moving the") + dubbeleQuotes(geefApplikatieNaam(), true) + _("database."),
+        _("Select the new directory for moving the") + DesktopFunkties::dubbeleQuotes(geefApplikatieNaam(), true) +
+            _("database."),
         dbPad.GetPath(wxPATH_GET_VOLUME), wxString(), geefWildCard(), wxFD_SAVE | wxFD_OVERWRITE_PROMPT, ouder());
     if (gekozen.empty())
         return 1;
@@ -241,7 +246,7 @@ unsigned int SQLite3App::verplaatsDB()
     if (!doel.DirExists())
     {
         wxLogError("%s", _("Moving the database failed. Please check the new location for any obstructions.") + sp +
-                             blokhaken(doel.GetPath(wxPATH_GET_VOLUME)));
+                             DesktopFunkties::blokhaken(doel.GetPath(wxPATH_GET_VOLUME)));
         return 2;
     }
     if (controleerKopieDoel(doel) != 0)
@@ -335,7 +340,7 @@ bool SQLite3App::vraagNetwerkSchijf()
 
 bool SQLite3App::vraagOverschrijven(const wxFileName& bestand)
 {
-    return DesktopVraag::geef().stelVraag(_("The file") + dubbeleQuotes(bestand.GetFullPath(), true) +
+    return DesktopVraag::geef().stelVraag(_("The file") + DesktopFunkties::dubbeleQuotes(bestand.GetFullPath(), true) +
                                               _("already exists.") + vr + _("Do you want to replace it?"),
                                           _("The file already exists"), wxYES_NO | wxNO_DEFAULT | wxICON_WARNING,
                                           ouder()) == wxYES;

@@ -5,6 +5,7 @@
 #include "swexternals/desktop/wx/wxSQLite3/FoutMelding.h"
 #include "swexternals/desktop/wx/wxSQLite3/Sortering.h"
 
+#include <chrono>
 #include <functional>
 #include <utility>
 #include <wx/arrstr.h>
@@ -75,6 +76,21 @@ public:
         KoppelEnNiet = 2,
         KoppelOfNiet = 3
     };
+
+    // How long the layer waits for a lock that another connection holds
+    // before it gives up and says so: a statement (the busy timeout a
+    // connection gets when it opens) and a copy (backup, save as, move) on
+    // its source or target. The program keeps these; tests in which another
+    // connection holds a lock on purpose make them short.
+    struct WachtTijden
+    {
+        std::chrono::milliseconds slot{3000};
+        std::chrono::milliseconds kopie{5000};
+    };
+    // For connections opened and copies started from now on; returns the
+    // times that held before.
+    static WachtTijden zetWachtTijden(const WachtTijden& nieuw);
+    static WachtTijden geefWachtTijden();
 
     // The path name that means: no database in use, open nothing.
     static const wxString DatabaseGeslotenNaam;

@@ -1,6 +1,5 @@
 // Images kept in BLOB columns as their encoded file, so any reader can decode
 // them again without knowing how they were made.
-#include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 

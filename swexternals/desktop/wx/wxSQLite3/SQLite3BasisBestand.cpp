@@ -4,6 +4,7 @@
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <sqlite3.h>
@@ -19,9 +20,8 @@ namespace
 {
 const wxString aanhaakScheiding = "_HA_";
 
-// How long a copy waits for a lock that another connection holds on the
-// source or the target; after that it gives up instead of hanging.
-const std::chrono::milliseconds wachtTijdKopie(5000);
+// How often a copy that waits for a lock (SQLite3Basis::WachtTijden) tries
+// again; after the wait it gives up instead of hanging.
 const std::chrono::milliseconds wachtStap(50);
 
 // What SQLite keeps beside a database file.
@@ -45,7 +45,8 @@ wxString schrijfKopie(sqlite3* bron, const wxString& pad)
         sqlite3_close(doel);
         return reden;
     }
-    sqlite3_busy_timeout(doel, static_cast<int>(wachtTijdKopie.count()));
+    const std::chrono::milliseconds wachtTijd = SQLite3Basis::geefWachtTijden().kopie;
+    sqlite3_busy_timeout(doel, static_cast<int>(wachtTijd.count()));
     sqlite3_backup* kopie = sqlite3_backup_init(doel, "main", bron, "main");
     if (kopie == nullptr)
     {
@@ -53,12 +54,12 @@ wxString schrijfKopie(sqlite3* bron, const wxString& pad)
         sqlite3_close(doel);
         return reden;
     }
-    const auto grens = std::chrono::steady_clock::now() + wachtTijdKopie;
+    const auto grens = std::chrono::steady_clock::now() + wachtTijd;
     do
     {
         kode = sqlite3_backup_step(kopie, -1);
         if (kode == SQLITE_BUSY || kode == SQLITE_LOCKED)
-            std::this_thread::sleep_for(wachtStap);
+            std::this_thread::sleep_for(std::min(wachtStap, wachtTijd));
     } while ((kode == SQLITE_OK || kode == SQLITE_BUSY || kode == SQLITE_LOCKED) &&
              std::chrono::steady_clock::now() < grens);
     const int einde = sqlite3_backup_finish(kopie);

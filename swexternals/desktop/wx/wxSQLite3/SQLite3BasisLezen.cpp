@@ -1,6 +1,5 @@
 // Reading tables, column values and rows: the SELECT text is built here from
 // a table, columns, a condition and a sort order.
-#include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 

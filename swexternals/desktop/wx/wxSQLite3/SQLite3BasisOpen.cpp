@@ -24,12 +24,7 @@ const int vlagMaken = WXSQLITE_OPEN_READWRITE | WXSQLITE_OPEN_CREATE;
 
 // The wrapper waits a minute for a lock; a user should hear sooner that
 // another program holds the project.
-const int wachtTijdBijSlotMs = 3000;
-
-wxString dq(const wxString& tekst)
-{
-    return DesktopFunkties::dubbeleQuotes(tekst, true);
-}
+SQLite3Basis::WachtTijden wachtTijden;
 
 // What SQLite keeps beside a database in WAL mode: the log and the index
 // into it that its connections share.
@@ -82,6 +77,16 @@ wxString alsOnveranderlijk(const wxString& naam)
 }
 } // namespace
 
+SQLite3Basis::WachtTijden SQLite3Basis::zetWachtTijden(const WachtTijden& nieuw)
+{
+    return std::exchange(wachtTijden, nieuw);
+}
+
+SQLite3Basis::WachtTijden SQLite3Basis::geefWachtTijden()
+{
+    return wachtTijden;
+}
+
 unsigned int SQLite3Basis::open(bool alleenLezenVerzoek, const wxString& sleutel)
 {
     if (dbPad.GetName() == DatabaseGeslotenNaam)
@@ -99,7 +104,7 @@ unsigned int SQLite3Basis::open(bool alleenLezenVerzoek, const wxString& sleutel
         {
             if (bestaat)
                 return openAlleenLezen(naam, sleutel);
-            DesktopFunkties::wxErrorVeilig(_("Database") + dq(dbPad.GetFullName()) +
+            DesktopFunkties::wxErrorVeilig(_("Database") + DesktopFunkties::dubbeleQuotes(dbPad.GetFullName(), true) +
                                            _("does not exist. Therefore, it cannot be opened in read only fashion."));
             return 2;
         }
@@ -120,7 +125,8 @@ unsigned int SQLite3Basis::open(bool alleenLezenVerzoek, const wxString& sleutel
 // A missing file: the user chooses a new file, a database in memory or none.
 unsigned int SQLite3Basis::openOntbrekendBestand(const wxString& naam, const wxString& sleutel)
 {
-    const wxString bericht = _("Database") + dq(dbPad.GetFullPath()) + _("does not exist. What would you like to do?");
+    const wxString bericht = _("Database") + DesktopFunkties::dubbeleQuotes(dbPad.GetFullPath(), true) +
+                             _("does not exist. What would you like to do?");
     const DesktopVraag::Knoppen knoppen{_("Create a new database on disk"), _("Create a new memory database"),
                                         _("Cancel")};
     const int antwoord = DesktopVraag::geef().stelVraag(
@@ -150,7 +156,7 @@ unsigned int SQLite3Basis::openSchrijfbaar(const wxString& naam, const wxString&
     if (!isSchrijfbaarOpSchijf())
     {
         alleenLezen = true;
-        DesktopFunkties::wxWaarschuwingVeilig(_("The database file") + dq(naam) +
+        DesktopFunkties::wxWaarschuwingVeilig(_("The database file") + DesktopFunkties::dubbeleQuotes(naam, true) +
                                               _("is write-protected. It is opened in read only mode."));
         return openAlleenLezen(naam, sleutel);
     }
@@ -162,7 +168,7 @@ unsigned int SQLite3Basis::openSchrijfbaar(const wxString& naam, const wxString&
         {
             alleenLezen = true;
             DesktopFunkties::wxWaarschuwingVeilig(
-                _("The file") + dq(bijbestand) +
+                _("The file") + DesktopFunkties::dubbeleQuotes(bijbestand, true) +
                 _("beside the database cannot be written, so the database is opened in read only mode."));
             return openAlleenLezen(naam, sleutel);
         }
@@ -204,10 +210,10 @@ unsigned int SQLite3Basis::openMetVlaggen(const wxString& naam, const wxString& 
     {
         const wxString wat =
             dbPad.FileExists() ? _("Could not open the database:") : _("Could not create the database:");
-        DesktopFunkties::wxErrorVeilig(wat + dq(naam) + ".");
+        DesktopFunkties::wxErrorVeilig(wat + DesktopFunkties::dubbeleQuotes(naam, true) + ".");
         return 2;
     }
-    SetBusyTimeout(wachtTijdBijSlotMs);
+    SetBusyTimeout(static_cast<int>(wachtTijden.slot.count()));
     InitializeSQLite();
     richtVerbindingIn();
     unsigned int gekontroleerd = controleerDatabaseBestand();
@@ -243,7 +249,7 @@ unsigned int SQLite3Basis::controleerDatabaseBestand()
         }
         if (kode == SQLITE_BUSY || kode == SQLITE_LOCKED)
         {
-            DesktopFunkties::wxErrorVeilig(_("The database") + dq(naam) +
+            DesktopFunkties::wxErrorVeilig(_("The database") + DesktopFunkties::dubbeleQuotes(naam, true) +
                                            _("is locked by another program. Close it there and try again."));
             return 2;
         }
@@ -254,10 +260,10 @@ unsigned int SQLite3Basis::controleerDatabaseBestand()
 
 void SQLite3Basis::meldGeenProjekt(const wxString& naam, const wxString& sqliteBericht)
 {
-    wxString tekst = _("The file") + dq(naam) + _("is not a project database, or it is damaged.") +
+    wxString tekst = _("The file") + DesktopFunkties::dubbeleQuotes(naam, true) + _("is not a project database, or it is damaged.") +
                      DesktopAppBasis::vr + _("It was closed and left unchanged.");
     if (!sqliteBericht.empty())
-        tekst += DesktopAppBasis::vr + _("SQLite3 error:") + dq(sqliteBericht);
+        tekst += DesktopAppBasis::vr + _("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(sqliteBericht, true);
     DesktopFunkties::wxErrorVeilig(tekst);
     // Not again at the next start: the path no longer names it.
     resetDBPad();
@@ -368,12 +374,14 @@ bool SQLite3Basis::controleerPad(const wxFileName& bestand, bool alleenLezenVerz
     const wxString pad = bestand.GetFullPath();
     if (!wxIsReadable(pad))
     {
-        DesktopFunkties::wxErrorVeilig(_("The given DB path:") + dq(pad) + _("is not readable."));
+        DesktopFunkties::wxErrorVeilig(_("The given DB path:") + DesktopFunkties::dubbeleQuotes(pad, true) +
+                                       _("is not readable."));
         return false;
     }
     if (!alleenLezenVerzoek && !isSchrijfbaarPad(pad))
     {
-        DesktopFunkties::wxErrorVeilig(_("The given DB path:") + dq(pad) + _("is not writable."));
+        DesktopFunkties::wxErrorVeilig(_("The given DB path:") + DesktopFunkties::dubbeleQuotes(pad, true) +
+                                       _("is not writable."));
         return false;
     }
     return true;

@@ -169,8 +169,9 @@ int SQLite3Basis::executeQueryExternResultaat(const wxString& opdracht, wxSQLite
 {
     try
     {
-        DesktopFunkties::wxLogVeilig("(SQLite3Basis::executeQueryExternResultaat) sql commando = " +
-                                     DesktopFunkties::dubbeleQuotes(DesktopFunkties::mspn(opdracht), false));
+        DesktopFunkties::wxLogVeilig(
+            "(SQLite3Basis::executeQueryExternResultaat) sql commando = " +
+            DesktopFunkties::dubbeleQuotes(DesktopFunkties::maakSchoonPrintNaam(opdracht), false));
         wxSQLite3ResultSet nieuw = ExecuteQuery(opdracht);
         resultaat = nieuw;
         if (resultaat.IsOk())

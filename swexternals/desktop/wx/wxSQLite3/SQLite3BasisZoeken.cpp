@@ -409,11 +409,11 @@ void SQLite3Basis::richtVerbindingIn()
         if (sqlite3_create_function_v2(verbinding, "like", aantal, vlaggen, nullptr, likeFunktie, nullptr, nullptr,
                                        nullptr) != SQLITE_OK)
             DesktopFunkties::wxErrorVeilig(_("Searching without regard to case is limited to ASCII letters:") +
-                                           DesktopFunkties::dq(wxString::FromUTF8(sqlite3_errmsg(verbinding)), true));
+                                           DesktopFunkties::dubbeleQuotes(wxString::FromUTF8(sqlite3_errmsg(verbinding)), true));
     if (sqlite3_create_function_v2(verbinding, "glob", 2, vlaggen, nullptr, globFunktie, nullptr, nullptr, nullptr) !=
         SQLITE_OK)
         DesktopFunkties::wxErrorVeilig(_("A case-sensitive search is limited to 50,000 characters:") +
-                                       DesktopFunkties::dq(wxString::FromUTF8(sqlite3_errmsg(verbinding)), true));
+                                       DesktopFunkties::dubbeleQuotes(wxString::FromUTF8(sqlite3_errmsg(verbinding)), true));
 }
 
 wxString SQLite3Basis::maakZoekTerm(const wxString& term, bool ontkennen) const

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <wx/choicdlg.h>
 #include <wx/frame.h>
+#include <wx/panel.h>
 #include <wx/richtext/richtextsymboldlg.h>
 #include <wx/spinctrl.h>
 #include <wx/textctrl.h>
@@ -196,7 +197,11 @@ TEST(VraagBeantwoorder, EenOnverwachteVraagOfEenOngebruiktAntwoordLaatDeTestFale
 TEST(VensterTitel, HoudtHetMerkVanNietBewaardeWijzigingen)
 {
     wxFrame* venster = new wxFrame(nullptr, wxID_ANY, "VerelTamso - plan.vtd");
+    EXPECT_FALSE(Platform::isVensterGewijzigd(*venster));
     Platform::zetVensterGewijzigd(*venster, true);
+    // A part of the window that goes leaves the mark alone.
+    (new wxPanel(venster))->Destroy();
+    EXPECT_TRUE(Platform::isVensterGewijzigd(*venster));
     Platform::zetVensterTitel(*venster, "VerelTamso - other.vtd");
     EXPECT_EQ(venster->GetTitle(), "*VerelTamso - other.vtd");
     EXPECT_EQ(Platform::geefVensterTitel(*venster), "VerelTamso - other.vtd");

@@ -44,7 +44,7 @@ TEST(Instellingen, GekozenKleurenEnLettertypeKomenBijDeVolgendeStartTerug)
 
 using Achtergrond = ProjectTest;
 
-TEST_F(Achtergrond, ToontAlleenLezenVoorVeiligWerkenVoorSchrijfbaar)
+TEST_F(Achtergrond, ToontAlleenLezenVoorVeiligWerkenVoorSchrijfbaarEnZonderProjektDeGewone)
 {
     EXPECT_EQ(app->geefAchtergrondKleur(), VerelTamsoApp::lichtgeel);
     ASSERT_EQ(app->schakelSafePoint(StandAan), 0);
@@ -55,6 +55,9 @@ TEST_F(Achtergrond, ToontAlleenLezenVoorVeiligWerkenVoorSchrijfbaar)
     ASSERT_EQ(app->schakelSafePoint(StandUit), 0);
     ASSERT_EQ(app->openProject(pad, true), 0);
     EXPECT_EQ(app->geefAchtergrondKleur(), VerelTamsoApp::veiligRoze);
+    // Closed: no mode of a project any more.
+    app->sluitDB();
+    EXPECT_EQ(app->geefAchtergrondKleur(), VerelTamsoApp::lichtgeel);
 }
 
 TEST(Instellingen, DeStatusNamenWordenVertaaldInDeTaalVanHetMoment)

@@ -114,7 +114,7 @@ TEST(SchemaGeheugen, EenProjectInHetGeheugenVraagtBijHetSluitenOfHetBewaardMoetW
     App app;
     ASSERT_TRUE(app->isMemoryDB());
     ASSERT_EQ(app->startDatabase(), 0);
-    ASSERT_EQ(app->zetProjektNaam("Kept"), 0);
+    ASSERT_EQ(app->zetProjektNaam("Kept v1.0/final"), 0);
 
     // Cancel keeps the project open with its change; so does a cancelled file dialog.
     vragen.antwoord(wxCANCEL);
@@ -124,14 +124,17 @@ TEST(SchemaGeheugen, EenProjectInHetGeheugenVraagtBijHetSluitenOfHetBewaardMoetW
     EXPECT_EQ(app->stopDatabase(), 5);
     EXPECT_TRUE(vragen.isGevraagd("Your current database is a memory database."));
     EXPECT_TRUE(app->handmatigeTransaktieBezig());
+    // The name proposed reaches into no other folder.
+    EXPECT_EQ(vragen.geefVragen().back().naam, "Kept_v1.0_final");
 
-    // Yes and a file: the project goes on in that file, change included.
-    const wxString pad = projectPad("Kept.vtd");
+    // Yes and the name proposed: the project goes on in that file, with the
+    // extension added after the dot of the version, change included.
+    const wxString pad = projectPad("Kept_v1.0_final");
     vragen.antwoord(wxYES);
     vragen.kies(pad);
     EXPECT_EQ(app->stopDatabase(), 0);
-    EXPECT_EQ(app->geefDBPad().GetFullPath(), pad);
-    EXPECT_EQ(app->geefProjektNaam(), "Kept");
+    EXPECT_EQ(app->geefDBPad().GetFullPath(), pad + ".vtd");
+    EXPECT_EQ(app->geefProjektNaam(), "Kept v1.0/final");
 
     // No: committed and nothing written anywhere.
     app->sluitDB();

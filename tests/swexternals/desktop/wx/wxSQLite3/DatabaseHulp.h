@@ -6,6 +6,7 @@
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 #include "tests/ondersteuning/TestOmgeving.h"
 
+#include <chrono>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
@@ -73,6 +74,24 @@ inline void maakProjectBestand(const wxString& pad, std::initializer_list<const 
     for (const char* opdracht : opdrachten)
         bestand.ExecuteUpdate(opdracht);
 }
+
+// Lock waits of a fraction of a second, for the tests in which another
+// connection holds a lock on purpose: the layer gives up as it would after
+// its seconds, without the test waiting them out.
+class KorteWachtTijden
+{
+public:
+    KorteWachtTijden()
+        : m_vorige(SQLite3Basis::zetWachtTijden({std::chrono::milliseconds(50), std::chrono::milliseconds(100)}))
+    {
+    }
+    ~KorteWachtTijden() { SQLite3Basis::zetWachtTijden(m_vorige); }
+    KorteWachtTijden(const KorteWachtTijden&) = delete;
+    KorteWachtTijden& operator=(const KorteWachtTijden&) = delete;
+
+private:
+    SQLite3Basis::WachtTijden m_vorige;
+};
 
 // The application's configuration file and the connection it opens; the
 // connection ends first and writes its group.

@@ -1,0 +1,149 @@
+// The main window on projects of 10,000 and 100,000 requirements with about
+// 2 KB of rich text each, shown on the X server: a key typed into the search
+// field until the list has painted its rows again, a click on the sorted
+// column's header (a refill without a search text) until the same, and what
+// the list costs in memory.
+#include "benchmarks/kern/BenchProject.h"
+#include "toepassing/venster/RekLijstCtrl.h"
+#include "toepassing/venster/VerelTamsoVenster.h"
+
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+#include <wx/app.h>
+#include <wx/image.h>
+#include <wx/srchctrl.h>
+#include <wx/utils.h>
+
+namespace
+{
+const long grootten[] = {10000, 100000};
+
+// The window with its search field and list in reach.
+class MeetVenster : public VerelTamsoVenster
+{
+public:
+    using VerelTamsoVenster::VerelTamsoVenster;
+    using VerelTamsoVenster::zoekVeld;
+};
+
+MeetVenster* venster = nullptr;
+long vensterGrootte = 0;
+
+// What the event loop has waiting (the refill after the keys, paint), then
+// the list's rows painted at once.
+void verwerkEnTeken()
+{
+    wxTheApp->ProcessPendingEvents();
+    while (wxTheApp->Pending())
+        wxTheApp->Dispatch();
+    venster->geefRekLijst()->Update();
+    venster->Update();
+}
+
+// The heap in use: what the process holds, whatever pages the allocator
+// keeps mapped from earlier work.
+long heapKiB()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<long>((info.uordblks + info.hblkhd) / 1024);
+}
+
+void sluitVenster()
+{
+    if (!venster)
+        return;
+    delete venster;
+    venster = nullptr;
+    vensterGrootte = 0;
+    wxTheApp->ProcessPendingEvents();
+}
+
+// The window on the project of that size, shown and filled. Memory is
+// measured from the project opened to the list shown.
+bool opent(benchmark::State& state, long* geheugenKiB = nullptr)
+{
+    const long aantal = state.range(0);
+    if (venster && vensterGrootte == aantal)
+        return true;
+    sluitVenster();
+    if (!BenchProject::open(aantal))
+    {
+        state.SkipWithError("the project could not be made or opened");
+        return false;
+    }
+    // The program's start-up registers them; the window's pictures need them.
+    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
+        wxInitAllImageHandlers();
+    const long voor = heapKiB();
+    venster = new MeetVenster(nullptr, &BenchProject::app(), VerelTamsoVenster::ID_VERELTAMSOVENSTER, "Verel Tamso",
+                              wxDefaultPosition, wxSize(1280, 1000));
+    venster->Show();
+    venster->start();
+    verwerkEnTeken();
+    vensterGrootte = aantal;
+    if (geheugenKiB)
+        *geheugenKiB = heapKiB() - voor;
+    return venster->geefRekLijst()->GetItemCount() == aantal;
+}
+
+void typ(const wxString& tekst)
+{
+    venster->zoekVeld->ChangeValue(tekst);
+    wxCommandEvent toets(wxEVT_TEXT, VerelTamsoVenster::ID_ZOEKREKVELD);
+    venster->GetEventHandler()->ProcessEvent(toets);
+    verwerkEnTeken();
+}
+
+// One key at a time, "needle" typed and taken back again: every key a new
+// search over every requirement's texts.
+void BM_ZoekToets(benchmark::State& state)
+{
+    if (!opent(state))
+        return;
+    const wxString woord = "needle";
+    size_t lengte = 0;
+    bool groeit = true;
+    for (auto _ : state)
+    {
+        lengte = groeit ? lengte + 1 : lengte - 1;
+        if (lengte == woord.length() || lengte == 0)
+            groeit = !groeit;
+        typ(woord.Left(lengte));
+    }
+    typ(wxString());
+    state.counters["rijen"] = static_cast<double>(state.range(0));
+}
+BENCHMARK(BM_ZoekToets)->ArgsProduct({{grootten[0], grootten[1]}})->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A click on the header of the sorted column turns the order round: the
+// whole list anew, without a search text.
+void BM_KopKlik(benchmark::State& state)
+{
+    if (!opent(state))
+        return;
+    for (auto _ : state)
+    {
+        wxListEvent klik(wxEVT_LIST_COL_CLICK, VerelTamsoVenster::ID_REKLIJST);
+        klik.SetEventObject(venster->geefRekLijst());
+        klik.m_col = VerelTamsoApp::KolomID;
+        venster->geefRekLijst()->GetEventHandler()->ProcessEvent(klik);
+        verwerkEnTeken();
+    }
+}
+BENCHMARK(BM_KopKlik)->ArgsProduct({{grootten[0], grootten[1]}})->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The window's share of memory: the heap from the open project to the list
+// shown, in MiB. One pass: the window is made once.
+void BM_LijstGeheugen(benchmark::State& state)
+{
+    sluitVenster();
+    long geheugen = 0;
+    if (!opent(state, &geheugen))
+        return;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(venster->geefRekLijst()->GetItemCount());
+    state.counters["MiB"] = static_cast<double>(geheugen) / 1024.0;
+    sluitVenster();
+}
+BENCHMARK(BM_LijstGeheugen)->Arg(grootten[1])->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+} // namespace

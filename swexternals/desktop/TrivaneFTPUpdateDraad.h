@@ -1,0 +1,100 @@
+#ifndef SWEXTERNALS_DESKTOP_TRIVANEFTPUPDATEDRAAD_H
+#define SWEXTERNALS_DESKTOP_TRIVANEFTPUPDATEDRAAD_H
+
+#include "swexternals/desktop/DesktopPriveMap.h"
+#include "swexternals/desktop/TrivaneDesktopFTPThread.h"
+#include "swexternals/desktop/TrivaneFTPUpdateGedeeld.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+#include <wx/string.h>
+
+class DesktopApp;
+
+// The worker of the online update check. It runs one stage against the
+// update server over its own connection: the search reads the newest version
+// the server offers and compares it with the program's own; the download
+// fetches that version's installer into a private temporary folder. It hands
+// its results to the driver through the block they share and releases the
+// driver once per result (the download twice: when the size is known and
+// when the transfer has ended).
+//
+// Whatever the server sends is checked before it is used: the version must
+// be digits and dots before it goes into a path, a name or a command, and the
+// installer must arrive with exactly the size the server announced.
+class TrivaneFTPUpdateDraad : public TrivaneDesktopFTPThread
+{
+public:
+    // The ending of the installer's name, after the product and the version.
+    static const wxString PlatformNaam;
+    static const wxString Arch;
+    static const wxString productNaam;
+    static const wxString versieBestand;
+
+    // An empty version makes a search worker, any other a download worker
+    // for that version.
+    TrivaneFTPUpdateDraad(DesktopApp* app, const TrivaneDesktopFTPLogin& login,
+                          std::shared_ptr<TrivaneFTPUpdateGedeeld> gedeeld, const wxString& serverMap,
+                          const wxString& versie, bool meldFouten);
+    ~TrivaneFTPUpdateDraad() override;
+
+    // Search: 0 the server offers a newer version, 1 it does not, 2 failed.
+    int zoekUpdate();
+    // Download: 0 done, 1 stopped, 2 failed, 5 the installer's size is not
+    // the announced one.
+    int laadUpdate();
+    // The installer's names on the server and on disk, and its private
+    // folder: 0, or 2 when the version's folder or the private one is not
+    // there.
+    int zetPaden();
+    // The installer's size from the server: 0, or 2 when it has none.
+    int bepaalDownloadGrootte();
+
+    wxString geefBeschikbaarVersieNummer();
+    std::uint64_t geefDownloadGrootte();
+    // What is on disk of the installer so far, while it comes in.
+    std::uint64_t geefHuidigeGrootte() const;
+    wxString geefOpslagPad();
+
+    // The version this program is.
+    static wxString geefEigenVersie();
+
+protected:
+    ExitCode Entry() override;
+
+private:
+    enum class Fase
+    {
+        Zoeken,
+        Laden
+    };
+
+    // Digits and dots only, three or four parts of at most nine digits.
+    static bool isGeldigeVersie(const wxString& versie);
+    static std::vector<unsigned long> leesVersieDelen(const wxString& versie);
+    // Below 0, 0 or above 0 as `a` is older than, the same as or newer than `b`.
+    static int vergelijkVersies(const wxString& a, const wxString& b);
+    static bool leesGrootte(const wxString& antwoord, std::uint64_t& grootte);
+
+    [[nodiscard]] bool leesEersteRegel(wxString& regel);
+    int haalInstaller();
+    void meldVersieFout() const;
+    void meldNietGevonden() const;
+    int meld(TrivaneCode code);
+
+    DesktopApp* app;
+    bool meldFouten;
+    wxString serverMap;
+    wxString versie;
+    std::shared_ptr<TrivaneFTPUpdateGedeeld> gedeeld;
+    TrivaneFTPUpdateGedeeld::Uitkomst uitkomst;
+    wxString tijdelijkeMap;
+    wxString installerNaam;
+    wxString installerOpServer;
+    wxString versieMapOpServer;
+    DesktopPriveMap installerMap;
+    Fase fase;
+};
+
+#endif

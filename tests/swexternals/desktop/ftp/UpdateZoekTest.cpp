@@ -1,0 +1,224 @@
+// The search for a newer version against a real FTP server on loopback: the
+// version is compared as numbers, anything but a plain version is refused
+// before it is used, and a dead server never holds the program.
+#include "swexternals/desktop/TrivaneDesktopFTPThread.h"
+#include "tests/ondersteuning/GuiHulp.h"
+#include "tests/ondersteuning/LogVanger.h"
+#include "tests/ondersteuning/VraagBeantwoorder.h"
+#include "tests/swexternals/desktop/ftp/FTPTestServer.h"
+#include "tests/swexternals/desktop/ftp/UpdateHulp.h"
+
+#include <chrono>
+#include <gtest/gtest.h>
+
+namespace
+{
+const wxString nieuwer = "A newer version is available !\nYou are using version (1.4.0) .\nA newer version (";
+const wxString opnieuw = "Would you like to download the installer again?\nYou are already using the latest "
+                         "version: (1.4.0) .\nHowever, you can download the installer again if you want that.";
+const wxString versieOnleesbaar = "The application version information could not be retrieved from the server.";
+const wxString nietGelukt = "Checking for a new version could not be carried out properly.";
+
+class Zoeken : public ::testing::Test
+{
+protected:
+    void TearDown() override
+    {
+        if (!venster->isGesloten())
+            venster->Destroy();
+        verwerkGebeurtenissen(30);
+    }
+
+    int zoek(const wxString& adres, unsigned short milliSeconden = 5000, bool stil = false)
+    {
+        ProefUpdater updater(*app, adres, stil);
+        const int uitkomst = updater.ga(milliSeconden);
+        EXPECT_EQ(updater.stops, 0);
+        return uitkomst;
+    }
+
+    App app;
+    ProjectVenster* venster = new ProjectVenster(*app);
+    VraagBeantwoorder vragen;
+};
+
+class LegeVerbinding : public TrivaneDesktopFTPThread
+{
+public:
+    using TrivaneDesktopFTPThread::TrivaneDesktopFTPThread;
+
+protected:
+    ExitCode Entry() override { return nullptr; }
+};
+} // namespace
+
+TEST_F(Zoeken, DeVersieVanDeServerWordtDeelVoorDeelAlsGetalVergeleken)
+{
+    FTPTestServer server;
+    struct Geval
+    {
+        std::string bestand;
+        bool stil;
+        int uitkomst;
+        wxString vraag; // empty: nothing is asked; asked, it is answered No
+    };
+    for (const Geval& geval : {
+             Geval{"Version:1.4.1\n", false, 1,
+                   nieuwer + "1.4.1) is available for download.\nWould you like to download it?"},
+             Geval{"Version:1.10.0", false, 1, nieuwer + "1.10.0) "},
+             Geval{"Version:1.4.0.1\r\nVersion:0.0.1\r\n", false, 1, nieuwer + "1.4.0.1) "},
+             // A newer version is news, also to a silent check.
+             Geval{"Version:2.0.0\n", true, 1, nieuwer + "2.0.0) "},
+             Geval{"Version:1.4.0\n", false, 1, opnieuw},
+             Geval{"Version:1.4.0.0\n", true, 1, ""},
+             Geval{"Version:1.3.9\n", false, 1, opnieuw},
+             Geval{"Version:0.99.99\n", true, 1, ""},
+             // Everything after the first colon is the version.
+             Geval{"VerelTamso:1.4.1:beta\n", false, 2, ""},
+         })
+    {
+        SCOPED_TRACE(geval.bestand);
+        logVanger().wis();
+        const size_t gesteld = vragen.geefGesteld().size();
+        server.zetVersieBestand(geval.bestand);
+        if (!geval.vraag.empty())
+            vragen.antwoord(wxNO);
+        EXPECT_EQ(zoek(server.geefAdres(), 5000, geval.stil), geval.uitkomst);
+        ASSERT_EQ(vragen.geefGesteld().size(), gesteld + (geval.vraag.empty() ? 0 : 1));
+        if (!geval.vraag.empty())
+        {
+            EXPECT_TRUE(vragen.geefGesteld().back().StartsWith(geval.vraag)) << vragen.geefGesteld().back();
+        }
+        EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), geval.uitkomst == 2 ? 1u : 0u) << logVanger().geefAlles();
+    }
+    EXPECT_TRUE(priveMappen().empty());
+}
+
+TEST_F(Zoeken, AllesBehalveEenGewoneVersieWordtGeweigerdVoordatHetIetsBereikt)
+{
+    FTPTestServer server;
+    for (const std::string& regel : {
+             std::string("Version:../../.."),
+             std::string("Version:1.4.1/../../../etc"),
+             std::string("Version:1.4.1/x"),
+             std::string("Version: 1.4.1"),
+             std::string("Version:1.4.1 "),
+             std::string("Version:1.4.1\t"),
+             std::string("Version:"),
+             std::string("Version1.4.1"),
+             std::string("Version:1.4"),
+             std::string("Version:1.4.1.2.3"),
+             std::string("Version:1..4.1"),
+             std::string("Version:1.4.1."),
+             std::string("Version:-1.4.1"),
+             std::string("Version:+1.4.1"),
+             std::string("Version:1.4.1e3"),
+             std::string("Version:1234567890.0.0"),
+             std::string("Version:\xef\xbc\x91.4.1"), // a full-width digit one
+             std::string("Version:1.4.1\0.9", 16),
+             std::string(""),
+             "Version:1.4." + std::string(1 << 20, '1'),
+         })
+    {
+        SCOPED_TRACE(regel.substr(0, 40));
+        logVanger().wis();
+        server.zetVersieBestand(regel + "\n");
+        EXPECT_EQ(zoek(server.geefAdres()), 2);
+        EXPECT_TRUE(logVanger().bevat(versieOnleesbaar, wxLOG_Error)) << logVanger().geefAlles();
+        EXPECT_TRUE(logVanger().bevat(nietGelukt, wxLOG_Warning));
+    }
+    EXPECT_TRUE(vragen.geefGesteld().empty());
+
+    logVanger().wis();
+    std::filesystem::remove(server.geefUpdateMap() / "LaatsteVersie");
+    EXPECT_EQ(zoek(server.geefAdres()), 2);
+    EXPECT_TRUE(logVanger().bevat(versieOnleesbaar, wxLOG_Error));
+
+    logVanger().wis();
+    std::filesystem::remove_all(server.geefUpdateMap());
+    EXPECT_EQ(zoek(server.geefAdres()), 2);
+    EXPECT_TRUE(logVanger().bevat("Logged on to the update server, but its application directory could not be "
+                                  "opened for VerelTamso ",
+                                  wxLOG_Error))
+        << logVanger().geefAlles();
+}
+
+TEST_F(Zoeken, EenZwijgendeOfAfwezigeServerHoudtHetProgrammaNietVast)
+{
+    FTPTestServer zwijgt(FTPTestServer::Soort::Zwijgt);
+    struct Geval
+    {
+        const char* wat;
+        wxString adres;
+        unsigned short milliSeconden;
+        int uitkomst;
+        wxString fout; // empty: none
+    };
+    for (const Geval& geval : {
+             // The connection gives up (after a second) before the driver does.
+             Geval{"never greets", zwijgt.geefAdres(), 3000, 2, "FTP : unable to connect to :" + zwijgt.geefAdres()},
+             // The driver gives up first, and waits for its worker to end.
+             Geval{"never greets, short wait", zwijgt.geefAdres(), 300, 1, ""},
+             Geval{"nobody listens", "127.0.0.1:1", 3000, 2, "FTP : unable to connect to :127.0.0.1:1"},
+             Geval{"no port", "127.0.0.1:", 3000, 2, "FTP : unable to connect to :127.0.0.1:"},
+             Geval{"port out of range", "127.0.0.1:65536", 3000, 2, "FTP : unable to connect to :127.0.0.1:65536"},
+         })
+    {
+        SCOPED_TRACE(geval.wat);
+        logVanger().wis();
+        const auto begin = std::chrono::steady_clock::now();
+        EXPECT_EQ(zoek(geval.adres, geval.milliSeconden), geval.uitkomst);
+        // Far below wxFTP's own minute: the program is not held.
+        EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::seconds(10));
+        EXPECT_TRUE(logVanger().bevat(nietGelukt, wxLOG_Warning)) << logVanger().geefAlles();
+        if (!geval.fout.empty())
+        {
+            EXPECT_TRUE(logVanger().bevat(geval.fout, wxLOG_Error)) << logVanger().geefAlles();
+        }
+    }
+    EXPECT_TRUE(vragen.geefGesteld().empty());
+}
+
+TEST_F(Zoeken, EenStilleControleMeldtGeenMislukking)
+{
+    FTPTestServer server;
+    EXPECT_EQ(zoek(server.geefAdres(), 5000, true), 2);
+    EXPECT_FALSE(logVanger().bevat(nietGelukt));
+    EXPECT_TRUE(logVanger().bevat(versieOnleesbaar, wxLOG_Error));
+}
+
+TEST(FTPVerbinding, VerbindenEnVerbrekenPassenBijDeToestand)
+{
+    FTPTestServer server;
+    TrivaneDesktopDraadKonditie konditie(0);
+    LegeVerbinding verbinding(TrivaneDesktopFTPLogin(server.geefAdres(), true, true, "anonymous", ""), konditie, true);
+    struct Stap
+    {
+        Stand stand;
+        int uitkomst;
+        const char* melding; // at warning level, empty: nothing
+    };
+    for (const Stap& stap : {Stap{StandAan, 1, "FTP : a connection is already active."}, Stap{StandOm, 5, ""},
+                             Stap{StandOnbekend, 5, ""}, Stap{StandUit, 5, ""}, Stap{StandUit, 1, ""},
+                             Stap{StandOm, 5, ""}, Stap{StandAan, 0, ""}, Stap{StandUit, 5, ""}})
+    {
+        logVanger().wis();
+        EXPECT_EQ(verbinding.verbind(stap.stand), stap.uitkomst) << stap.stand;
+        EXPECT_EQ(logVanger().geefRegels().empty(), *stap.melding == '\0') << logVanger().geefAlles();
+        if (*stap.melding)
+        {
+            EXPECT_TRUE(logVanger().bevat(stap.melding, wxLOG_Warning));
+        }
+    }
+}
+
+TEST(FTPVerbinding, HetServerAdresKomtUitDeKonfiguratie)
+{
+    std::unique_ptr<wxFileConfig> konfig = openKonfigBestand();
+    const TrivaneDesktopFTPLogin standaard = TrivaneFTPUpdater::maakLogin(*konfig);
+    EXPECT_EQ(standaard.geefURL(), TrivaneFTPUpdater::standaardServerAdres);
+    // Written, so that a user finds where to point it elsewhere.
+    EXPECT_EQ(konfig->Read(TrivaneFTPUpdater::serverAdresSleutel), TrivaneFTPUpdater::standaardServerAdres);
+    konfig->Write(TrivaneFTPUpdater::serverAdresSleutel, " 127.0.0.1:2121 ");
+    EXPECT_EQ(TrivaneFTPUpdater::geefServerAdres(*konfig), "127.0.0.1:2121");
+}

@@ -1,0 +1,36 @@
+#ifndef TESTS_SWEXTERNALS_DESKTOP_SCHERM_XTESTMUIS_H
+#define TESTS_SWEXTERNALS_DESKTOP_SCHERM_XTESTMUIS_H
+
+#include <functional>
+#include <memory>
+
+// A mouse and a Ctrl key driven through the X server's XTest extension, as
+// a user's hand would: for a real drag and drop in a test. It has its own
+// connection to the display, so a thread of the test can move it while the
+// toolkit's loop runs on the GUI thread. The X headers stay in the source:
+// their macros would clash with everything else.
+class XTestMuis
+{
+public:
+    XTestMuis();
+    ~XTestMuis();
+
+    XTestMuis(const XTestMuis&) = delete;
+    XTestMuis& operator=(const XTestMuis&) = delete;
+
+    // False when the display cannot be opened or has no XTest.
+    bool isBruikbaar() const;
+    // The hand's patience, on its own thread (the toolkit is not touched
+    // there): until the condition holds, at most `maxMs`; true when it held.
+    static bool wachtInDraad(const std::function<bool()>& voorwaarde, int maxMs);
+    // Screen coordinates.
+    void beweeg(int x, int y);
+    void drukLinks(bool omlaag);
+    void drukCtrl(bool omlaag);
+
+private:
+    struct Verbinding;
+    std::unique_ptr<Verbinding> verbinding;
+};
+
+#endif

@@ -1,0 +1,106 @@
+// The built program, run as a user runs it: from a terminal with switches,
+// and on a project, with its window closed through the close box.
+#include "tests/ondersteuning/TestOmgeving.h"
+#include "tests/toepassing/ProgrammaProces.h"
+#include "tests/toepassing/kern/app/KernApp.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <wx/wxsqlite3.h>
+
+namespace
+{
+const int startTijdMs = 30000;
+const std::string titel = "Verel Tamso";
+
+// A project of three requirements, made with the store as the program makes
+// them, and closed again.
+std::string maakProject()
+{
+    const wxString pad = projectPad("project.vtd");
+    App app;
+    EXPECT_EQ(app->openProject(pad), 0);
+    voegRijenToe(*app, {{1, "Boil"}, {2, "Pour"}, {3, "Serve"}});
+    app->sluitDB();
+    return pad.utf8_string();
+}
+
+// No project of the configuration to fall back on: what the program shows
+// comes from the command line alone.
+void geenProjektInKonfiguratie()
+{
+    auto konfig = openKonfigBestand();
+    konfig->Write("/Configuratie/Database/DBPad", "&^$#@GeslotenGeenBestand@#$^&.vtd");
+    konfig->Write("/Operationeel/EersteKeer/TaalGekozen", true);
+}
+} // namespace
+
+TEST(Programma, SwitchesEndAtOnceWithTheirStatus)
+{
+    struct Geval
+    {
+        std::vector<std::string> argumenten;
+        int status;
+        std::string uitvoer;
+    };
+    const Geval gevallen[] = {
+        {{"-v"}, 0, "Release date and version : 12.01.2025_1.4.0.a"},
+        {{"--version"}, 0, "Release date and version :"},
+        {{"-h"}, 0, "Usage:"},
+        {{"a.vtd", "b.vtd"}, 1, "Usage:"},
+        {{"--onbekend"}, 1, "Usage:"},
+    };
+    for (const Geval& geval : gevallen)
+    {
+        ProgrammaProces programma(geval.argumenten);
+        ASSERT_TRUE(programma.wachtOpEinde(startTijdMs)) << geval.argumenten[0];
+        EXPECT_EQ(programma.geefStatus(), geval.status) << geval.argumenten[0];
+        EXPECT_NE(programma.geefFouten().find(geval.uitvoer), std::string::npos)
+            << geval.argumenten[0] << ": " << programma.geefFouten();
+    }
+}
+
+TEST(Programma, AProjectOnTheCommandLineOpensAndTheSecondCloseEndsTheProgram)
+{
+    const std::string pad = maakProject();
+    geenProjektInKonfiguratie();
+    ProgrammaProces programma({pad});
+    ASSERT_TRUE(programma.wachtOpVenster(titel, startTijdMs)) << programma.geefFouten();
+    // The first close box closes the project, the second ends the program.
+    EXPECT_EQ(programma.sluitTotEinde(titel, startTijdMs), 2) << programma.geefFouten() << programma.geefUitvoer();
+    ASSERT_TRUE(programma.wachtOpEinde(0));
+    EXPECT_EQ(programma.geefStatus(), 0);
+    // Opened writable: the start switched the file to its journal of
+    // changes, which a read-only connection cannot do.
+    wxSQLite3Database project;
+    project.Open(wxString::FromUTF8(pad));
+    EXPECT_EQ(project.ExecuteQuery("pragma journal_mode").GetAsString(0), "wal");
+}
+
+TEST(Programma, AFileThatIsNoProjectLeavesTheWindowWithoutOne)
+{
+    const std::string tekstBestand = (testMap() / "notities.vtd").string();
+    std::ofstream(tekstBestand) << "Not a database, only some notes.\n";
+    struct Geval
+    {
+        std::string pad;
+        std::string melding;
+    };
+    const Geval gevallen[] = {
+        {(testMap() / "ontbreekt.vtd").string(), "The presented path is not a readable file."},
+        {tekstBestand, "The presented file is not a Verel Tamso DB file."},
+    };
+    for (const Geval& geval : gevallen)
+    {
+        geenProjektInKonfiguratie();
+        ProgrammaProces programma({geval.pad});
+        ASSERT_TRUE(programma.wachtOpVenster(titel, startTijdMs)) << programma.geefFouten();
+        // The message box of the error holds the window until it is closed.
+        ASSERT_TRUE(programma.wachtOpVenster("Error", startTijdMs)) << programma.geefFouten();
+        // Without a project one close box ends the program.
+        EXPECT_EQ(programma.sluitTotEinde(titel, startTijdMs), 1) << geval.pad;
+        ASSERT_TRUE(programma.wachtOpEinde(0));
+        EXPECT_EQ(programma.geefStatus(), 0);
+        EXPECT_NE(programma.geefFouten().find(geval.melding), std::string::npos) << programma.geefFouten();
+    }
+}

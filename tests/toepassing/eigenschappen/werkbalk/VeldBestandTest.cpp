@@ -1,0 +1,163 @@
+// One rich-text field opened from a file, saved to one in each format and
+// printed, through real files; the file and print dialogs are answered
+// while the focus is elsewhere, as it is while they are up.
+#include "swexternals/desktop/DesktopApp.h"
+#include "tests/ondersteuning/DialoogBeantwoorder.h"
+#include "tests/ondersteuning/LogVanger.h"
+#include "tests/ondersteuning/TestOmgeving.h"
+#include "tests/toepassing/eigenschappen/werkbalk/WerkbalkHulp.h"
+
+#include <wx/ffile.h>
+#include <wx/filename.h>
+#include <wx/frame.h>
+#include <wx/richtext/richtextprint.h>
+
+namespace
+{
+wxString leesBestand(const wxString& pad)
+{
+    wxString inhoud;
+    wxFFile bestand(pad);
+    if (!bestand.IsOpened() || !bestand.ReadAll(&inhoud))
+        return "(unreadable)";
+    return inhoud;
+}
+
+bool isVet(const wxString& opgeslagen, long positie)
+{
+    wxFrame houder(nullptr, wxID_ANY, "houder");
+    auto* veld = new wxRichTextCtrl(&houder, wxID_ANY);
+    return RekEigenschappenVenster::laadTekst(opgeslagen, veld) == 0 &&
+           stijlOp(*veld, positie).GetFontWeight() == wxFONTWEIGHT_BOLD;
+}
+
+Requirement metDeur()
+{
+    Requirement rek = inOntwikkeling();
+    rek.beschrijving = alsRijk("Reports an open door.");
+    return rek;
+}
+} // namespace
+
+TEST_F(WerkbalkTest, OpenenVervangtDeInhoudVanHetVeldMetDeFocus)
+{
+    // The same text as the field holds, in bold: loaded, it is a change.
+    {
+        wxFrame houder(nullptr, wxID_ANY, "houder");
+        auto* bron = new wxRichTextCtrl(&houder, wxID_ANY);
+        bron->SetValue("Reports an open door.");
+        wxRichTextAttr vet;
+        vet.SetFontWeight(wxFONTWEIGHT_BOLD);
+        bron->SetStyle(wxRichTextRange(0, 7), vet);
+        ASSERT_TRUE(bron->SaveFile(inMap("vet.xml"), wxRICHTEXT_TYPE_XML));
+    }
+    ASSERT_TRUE(wxFFile(inMap("plat.txt"), "w").Write("Reed contact closes."));
+    ASSERT_TRUE(wxFFile(inMap("kapot.xml"), "w").Write("<?xml version=\"1.0\"?><richtext><paragraphlayout><para"));
+    wxRichTextCtrl& rijk = *toon(metDeur()).beschrijvingRijk;
+    neemFocusWegBijElkeVraag();
+
+    vragen.kies(inMap("vet.xml"));
+    gebruik(rijk, wxID_OPEN);
+    EXPECT_EQ(rijk.GetValue(), "Reports an open door.");
+    EXPECT_TRUE(d().gewijzigd);
+    EXPECT_TRUE(isVet(d().leesVelden().beschrijving, 2));
+    const VraagBeantwoorder::Gevraagd& gevraagd = vragen.geefVragen()[0];
+    EXPECT_EQ(gevraagd.bericht, "Choose a filename");
+    EXPECT_TRUE(gevraagd.stijl & wxFD_OPEN);
+    EXPECT_EQ(app->geefLaatsteAppDataDir(wxString()).GetPath(), wxString::FromUTF8(testMap().string()));
+
+    vragen.kies(inMap("plat.txt"));
+    gebruik(rijk, wxID_OPEN);
+    EXPECT_EQ(rijk.GetValue(), "Reed contact closes.");
+
+    // A file that does not load leaves the field as it was.
+    vragen.kies(inMap("kapot.xml"));
+    gebruik(rijk, wxID_OPEN);
+    EXPECT_TRUE(logVanger().bevat("Error opening the file.", wxLOG_Error));
+    EXPECT_EQ(rijk.GetValue(), "Reed contact closes.");
+}
+
+TEST_F(WerkbalkTest, OpslaanAlsInElkFormaatMetZijnExtensie)
+{
+    wxRichTextCtrl& rijk = *toon(metDeur()).beschrijvingRijk;
+    neemFocusWegBijElkeVraag();
+    // Saving leaves what the dialog hands back as it was: formatted.
+    rijk.SetSelection(0, 7);
+    gebruik(rijk, wxID_BOLD);
+    rijk.SelectNone();
+    struct Geval
+    {
+        const char* gekozen;
+        const char* bewaard;
+        const char* bevat;
+    };
+    const Geval gevallen[] = {{"deur.xml", "deur.xml", "<richtext"},
+                              {"deur.html", "deur.html", "<b>Reports</b>"},
+                              {"deur.txt", "deur.txt", "Reports an open door."},
+                              {"veld", "veld.xml", "<richtext"},
+                              {"deur.doc", "deur.doc.xml", "<richtext"}};
+    for (const Geval& geval : gevallen)
+    {
+        vragen.kies(inMap(geval.gekozen));
+        gebruik(rijk, wxID_SAVEAS);
+        EXPECT_TRUE(leesBestand(inMap(geval.bewaard)).Contains(geval.bevat)) << geval.gekozen;
+    }
+    EXPECT_TRUE(vragen.geefVragen()[0].stijl & wxFD_SAVE);
+    EXPECT_EQ(vragen.geefVragen()[0].voorstel, wxString::FromUTF8(testMap().string()));
+    EXPECT_TRUE(isVet(d().leesVelden().beschrijving, 2));
+
+    // An existing file: asked first; No leaves it.
+    rijk.SetValue("Changed.");
+    vragen.kies(inMap("deur.txt"));
+    vragen.antwoord(wxNO);
+    gebruik(rijk, wxID_SAVEAS);
+    EXPECT_TRUE(vragen.isGevraagd("already exists."));
+    EXPECT_EQ(leesBestand(inMap("deur.txt")), "Reports an open door.");
+    // A folder that takes no files.
+    vragen.kies(inMap("gone/deur.txt"));
+    gebruik(rijk, wxID_SAVEAS);
+    EXPECT_TRUE(logVanger().bevat("Error saving the file in the specified directory.", wxLOG_Warning));
+
+    // A read-only field is saved all the same.
+    vragen.kies(inMap("contact.txt"));
+    gebruik(*d().implementatieRijk, wxID_SAVEAS);
+    EXPECT_EQ(leesBestand(inMap("contact.txt")), "Reed contact.");
+}
+
+TEST_F(WerkbalkTest, AfdrukkenMetTitelKopEnVoet)
+{
+    ASSERT_EQ(app->zetProjektNaam("Alarm system"), 0);
+    Requirement rek = metDeur();
+    rek.kommentaar = "Checked.";
+    toon(rek);
+    const wxRichTextPrinting& motor = *d().geefPrintMotor();
+    const wxString datum = wxDateTime(5, wxDateTime::Dec, 2026).Format("%x");
+    struct Geval
+    {
+        wxRichTextCtrl* rijk;
+        const char* titel;
+        wxString kop;
+    };
+    const Geval gevallen[] = {
+        {d().beschrijvingRijk, "Door sensor", "Requirement description for \"Door sensor\" started on " + datum},
+        {d().kommentaarRijk, "Door & window",
+         "Requirement additional remarks for \"Door & window\" started on " + datum}};
+    for (const Geval& geval : gevallen)
+    {
+        d().naamTekst->ChangeValue(geval.titel);
+        dialoogBeantwoorder().verwacht(
+            [this](wxDialog&)
+            {
+                neemFocusWeg();
+                return wxID_CANCEL;
+            });
+        gebruik(*geval.rijk, wxID_PRINT);
+        EXPECT_EQ(dialoogBeantwoorder().geefGetoond().size(), 1u);
+        dialoogBeantwoorder().wis();
+        EXPECT_EQ(motor.GetHeaderText(wxRICHTEXT_PAGE_ODD, wxRICHTEXT_PAGE_CENTRE), geval.kop);
+        EXPECT_EQ(motor.GetHeaderText(wxRICHTEXT_PAGE_EVEN, wxRICHTEXT_PAGE_CENTRE), geval.kop);
+        EXPECT_EQ(motor.GetFooterText(wxRICHTEXT_PAGE_ODD, wxRICHTEXT_PAGE_RIGHT), DesktopApp::geefRechtenNotitie());
+    }
+    EXPECT_EQ(motor.GetTitle(), "Project_Alarm_system _Door__and__window");
+    EXPECT_EQ(d().kommentaarRijk->GetValue(), "Checked.");
+}

@@ -1,0 +1,159 @@
+#include "tests/toepassing/eigenschappen/werkbalk/WerkbalkHulp.h"
+
+#include "tests/ondersteuning/DialoogBeantwoorder.h"
+#include "tests/ondersteuning/GuiHulp.h"
+#include "tests/ondersteuning/TestOmgeving.h"
+
+#include <wx/richtext/richtexthtml.h>
+#include <wx/richtext/richtextxml.h>
+
+void TussendoorBeantwoorder::doeTussendoor() const
+{
+    if (tussendoor)
+        tussendoor();
+}
+
+int TussendoorBeantwoorder::stelVraag(const wxString& bericht, const wxString& titel, long stijl, wxWindow* ouder,
+                                      const Knoppen& knoppen)
+{
+    doeTussendoor();
+    return VraagBeantwoorder::stelVraag(bericht, titel, stijl, ouder, knoppen);
+}
+
+wxString TussendoorBeantwoorder::kiesBestand(const wxString& bericht, const wxString& standaardMap,
+                                             const wxString& standaardNaam, const wxString& wildcard, long stijl,
+                                             wxWindow* ouder)
+{
+    doeTussendoor();
+    return VraagBeantwoorder::kiesBestand(bericht, standaardMap, standaardNaam, wildcard, stijl, ouder);
+}
+
+std::optional<wxString> TussendoorBeantwoorder::vraagTekst(const wxString& bericht, const wxString& titel,
+                                                           const wxString& voorstel, wxWindow* ouder)
+{
+    doeTussendoor();
+    return VraagBeantwoorder::vraagTekst(bericht, titel, voorstel, ouder);
+}
+
+std::optional<long> TussendoorBeantwoorder::vraagGetal(const wxString& bericht, const wxString& prompt,
+                                                       const wxString& titel, long voorstel, long min, long max,
+                                                       wxWindow* ouder)
+{
+    doeTussendoor();
+    return VraagBeantwoorder::vraagGetal(bericht, prompt, titel, voorstel, min, max, ouder);
+}
+
+std::optional<wxColour> TussendoorBeantwoorder::kiesKleur(const wxColour& begin, const wxString& titel, wxWindow* ouder)
+{
+    doeTussendoor();
+    return VraagBeantwoorder::kiesKleur(begin, titel, ouder);
+}
+
+std::optional<wxFont> TussendoorBeantwoorder::kiesFont(const wxFont& begin, const wxString& titel, wxWindow* ouder)
+{
+    doeTussendoor();
+    return VraagBeantwoorder::kiesFont(begin, titel, ouder);
+}
+
+std::optional<DesktopVraag::Symbool> TussendoorBeantwoorder::kiesSymbool(const wxString& symbool,
+                                                                         const wxString& fontNaam,
+                                                                         const wxString& normaleFont,
+                                                                         const wxString& titel, wxWindow* ouder)
+{
+    doeTussendoor();
+    return VraagBeantwoorder::kiesSymbool(symbool, fontNaam, normaleFont, titel, ouder);
+}
+
+void WerkbalkTest::SetUp()
+{
+    DialoogTest::SetUp();
+    // The formats of a field's files, as the program's start-up registers them.
+    if (!wxRichTextBuffer::FindHandler(wxRICHTEXT_TYPE_XML))
+        wxRichTextBuffer::AddHandler(new wxRichTextXMLHandler("XML", "xml", wxRICHTEXT_TYPE_XML));
+    if (!wxRichTextBuffer::FindHandler(wxRICHTEXT_TYPE_HTML))
+        wxRichTextBuffer::AddHandler(new wxRichTextHTMLHandler("HTML", "html", wxRICHTEXT_TYPE_HTML));
+}
+
+Requirement inOntwikkeling()
+{
+    Requirement rek;
+    rek.naam = "Door sensor";
+    rek.SR = 12;
+    rek.versie = "2.1";
+    rek.datum = wxDateTime(5, wxDateTime::Dec, 2026);
+    rek.status = Requirement::StatusOntwikkeling;
+    rek.implementatie = alsRijk("Reed contact.");
+    return rek;
+}
+
+TestDialoog& WerkbalkTest::toon(const Requirement& rek)
+{
+    TestDialoog& dialoog = open(rek);
+    // Every field in view, as a user opens the sections.
+    for (wxCollapsiblePane* sektie :
+         {dialoog.beschrijvingPaneel, dialoog.implementatiePaneel, dialoog.testPaneel, dialoog.kommentaarPaneel})
+        sektie->Expand();
+    dialoog.Fit();
+    dialoog.Show();
+    EXPECT_TRUE(wachtOp([&] { return dialoog.IsShownOnScreen(); }));
+    return dialoog;
+}
+
+void WerkbalkTest::geefFocus(wxWindow& venster)
+{
+    venster.SetFocus();
+    EXPECT_TRUE(wachtOp([&] { return venster.HasFocus(); })) << "no focus for " << venster.GetLabel();
+}
+
+bool WerkbalkTest::isAan(int id)
+{
+    return isControlIngeschakeld(d(), id);
+}
+
+void WerkbalkTest::klikWerktuig(int id)
+{
+    wxCommandEvent klik(wxEVT_TOOL, id);
+    klik.SetEventObject(d().werkBalk);
+    d().werkBalk->GetEventHandler()->ProcessEvent(klik);
+}
+
+void WerkbalkTest::gebruik(wxRichTextCtrl& rijk, int id)
+{
+    geefFocus(rijk);
+    // The passes of every tool, as at idle time: save as and print take
+    // the editor the others chose.
+    d().UpdateWindowUI(wxUPDATE_UI_RECURSE);
+    EXPECT_TRUE(isAan(id)) << "tool " << id << " is disabled";
+    EXPECT_EQ(d().huidigeRijk, &rijk);
+    klikWerktuig(id);
+}
+
+void WerkbalkTest::neemFocusWeg()
+{
+    geefFocus(*d().naamTekst);
+    d().UpdateWindowUI(wxUPDATE_UI_RECURSE);
+    EXPECT_EQ(d().huidigeRijk, nullptr);
+}
+
+void WerkbalkTest::neemFocusWegBijElkeVraag()
+{
+    vragen.tussendoor = [this] { neemFocusWeg(); };
+}
+
+wxRichTextAttr stijlOp(wxRichTextCtrl& rijk, long positie)
+{
+    wxRichTextAttr stijl;
+    EXPECT_TRUE(rijk.GetStyle(positie, stijl)) << positie;
+    return stijl;
+}
+
+wxRichTextAttr alineaStijlOp(wxRichTextCtrl& rijk, long positie)
+{
+    wxRichTextParagraph* alinea = rijk.GetBuffer().GetParagraphAtPosition(positie);
+    return alinea ? alinea->GetAttributes() : wxRichTextAttr();
+}
+
+wxString inMap(const wxString& naam)
+{
+    return wxString::FromUTF8((testMap() / naam.utf8_string()).string());
+}

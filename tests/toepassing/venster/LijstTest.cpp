@@ -1,0 +1,188 @@
+// The requirement list: what a started project shows, sorting by a header
+// click, status colours, statistics, filters and search.
+#include "tests/ondersteuning/GuiHulp.h"
+#include "tests/ondersteuning/LogVanger.h"
+#include "tests/toepassing/venster/VensterHulp.h"
+
+#include <wx/statusbr.h>
+
+using Nummers = std::vector<wxString>;
+
+TEST_F(VensterTest, AStartedProjectShowsItsRowsColoursAndStatistics)
+{
+    EXPECT_EQ(venster->projektNaamLabel->GetLabel(), "Coffee");
+    EXPECT_EQ(venster->statusBalk->GetStatusText(1), pad);
+    // Sorted by I.D, descending, as a first start has it.
+    EXPECT_EQ(kopTekst(*venster, 0), wxString::FromUTF8("\xE2\x86\x92 I.D\xE2\x86\x93 "));
+    EXPECT_EQ(kopTekst(*venster, 1), "Title");
+    EXPECT_EQ(nummersInLijst(*venster), (Nummers{"50", "40", "30", "20", "10"}));
+
+    const std::vector<wxString> rij = rijTeksten(*venster, 4);
+    EXPECT_EQ(std::vector<wxString>(rij.begin(), rij.begin() + 8),
+              (std::vector<wxString>{"10", "Boil water", "", "", "", "80", "300", "Development"}));
+    for (int kolom : {8, 9})
+        EXPECT_TRUE(rij[kolom].Matches("*?.??")) << kolom << ": " << rij[kolom];
+
+    // Red at development to green when ready, whatever the project's state.
+    const wxColour kleuren[] = {{0, 255, 0}, {63, 191, 0}, {127, 127, 0}, {191, 63, 0}, {255, 0, 0}};
+    for (long r = 0; r < 5; ++r)
+        EXPECT_EQ(venster->geefRekLijst()->GetItemBackgroundColour(r), kleuren[r]) << r;
+    EXPECT_EQ(venster->geefRekLijst()->GetBackgroundColour(), VerelTamsoApp::lichtgeel);
+
+    EXPECT_EQ(venster->aantalRekLabel->GetLabel(), "5 ouf of a total of 5");
+    EXPECT_EQ(venster->kostenLabel->GetLabel(), wxString::FromUTF8("€ 675 ouf of a total of € 675"));
+    EXPECT_TRUE(venster->voltooiingLabel->GetLabel().StartsWith("Completion of listed items: "));
+    EXPECT_TRUE(venster->voltooiingLabel->GetLabel().EndsWith(" % "));
+    EXPECT_GT(venster->voltooiingMeter->GetValue(), 0);
+    EXPECT_TRUE(isIngeschakeld(*venster, wxID_REFRESH));
+
+    // Without status colours the rows keep the list's own background.
+    stuurMenu(*venster, VerelTamsoVenster::ID_GEBRUIKKLEURENVOORSTATUS);
+    EXPECT_FALSE(venster->statusKleuren.boolean());
+    for (long r = 0; r < 5; ++r)
+    {
+        const wxColour kleur = venster->geefRekLijst()->GetItemBackgroundColour(r);
+        EXPECT_TRUE(!kleur.IsOk() || kleur == VerelTamsoApp::lichtgeel) << r;
+    }
+}
+
+TEST_F(VensterTest, HeaderClicksSortAndCarryTheArrows)
+{
+    const wxString pijl = wxString::FromUTF8("\xE2\x86\x92 ");
+    const wxString op = wxString::FromUTF8("\xE2\x86\x91 ");
+    const wxString neer = wxString::FromUTF8("\xE2\x86\x93 ");
+
+    // The same column twice: ascending, then back to descending.
+    klikKop(*venster, 0);
+    EXPECT_EQ(kopTekst(*venster, 0), pijl + "I.D" + op);
+    EXPECT_EQ(nummersInLijst(*venster), (Nummers{"10", "20", "30", "40", "50"}));
+    klikKop(*venster, 0);
+    EXPECT_EQ(kopTekst(*venster, 0), pijl + "I.D" + neer);
+
+    // Another column keeps the direction and takes the arrows along.
+    klikKop(*venster, 1);
+    EXPECT_EQ(kopTekst(*venster, 0), "I.D");
+    EXPECT_EQ(kopTekst(*venster, 1), pijl + "Title" + neer);
+    EXPECT_EQ(nummersInLijst(*venster), (Nummers{"40", "30", "20", "50", "10"}));
+
+    // Right of the last column is the last column: the date.
+    klikKop(*venster, -1);
+    EXPECT_EQ(venster->geefGeselekteerdeKolom(), VerelTamsoApp::KolomDatum);
+    EXPECT_EQ(kopTekst(*venster, 1), "Title");
+    EXPECT_EQ(kopTekst(*venster, 10), pijl + "Date" + neer);
+}
+
+TEST_F(VensterTest, FiltersThatLeaveNothingShowNothingAgainstTheTotals)
+{
+    // Only implemented but not tested: one requirement.
+    venster->statusKeuze->SetSelection(Requirement::StatusGeimplementeerd);
+    wxCommandEvent keuze(wxEVT_CHOICE, VerelTamsoVenster::ID_BEPERKREKZOEKENMETSTATUS);
+    venster->GetEventHandler()->ProcessEvent(keuze);
+    EXPECT_EQ(nummersInLijst(*venster), (Nummers{"30"}));
+    EXPECT_EQ(venster->aantalRekLabel->GetLabel(), "1 ouf of a total of 5");
+    EXPECT_EQ(venster->kostenLabel->GetLabel(), wxString::FromUTF8("€ 100 ouf of a total of € 675"));
+
+    // A priority threshold above every requirement.
+    venster->prioriteitSchuif->SetValue(90);
+    wxScrollEvent los(wxEVT_SCROLL_THUMBRELEASE, VerelTamsoVenster::ID_REKPRIORITEIT);
+    venster->GetEventHandler()->ProcessEvent(los);
+    EXPECT_EQ(venster->geefRekLijst()->GetItemCount(), 0);
+    EXPECT_EQ(venster->aantalRekLabel->GetLabel(), "0 ouf of a total of 5");
+    EXPECT_EQ(venster->kostenLabel->GetLabel(), wxString::FromUTF8("€ 0 ouf of a total of € 675"));
+    EXPECT_EQ(venster->voltooiingLabel->GetLabel(), "No completion");
+    EXPECT_EQ(venster->voltooiingMeter->GetValue(), 0);
+    EXPECT_FALSE(isIngeschakeld(*venster, wxID_REFRESH));
+}
+
+TEST_F(VensterTest, KeysTypedFasterThanARefillAreTakenTogether)
+{
+    // Every key is a text event; the list follows the newest text once the
+    // window gets to it.
+    for (const char* tekst : {"B", "Bo", "Boi", "Boil"})
+    {
+        venster->zoekVeld->ChangeValue(tekst);
+        wxCommandEvent toets(wxEVT_TEXT, VerelTamsoVenster::ID_ZOEKREKVELD);
+        venster->GetEventHandler()->ProcessEvent(toets);
+    }
+    EXPECT_EQ(venster->geefRekLijst()->GetItemCount(), 5) << "refilled before the keys were taken together";
+    ASSERT_TRUE(wachtOp([&] { return venster->geefRekLijst()->GetItemCount() == 1; }));
+    EXPECT_EQ(nummersInLijst(*venster), (Nummers{"10"}));
+
+    // The same for a person typed into the engineer box.
+    voerUit(*app, {"update Requirements set testIngenieur='Tess' where SR==40"});
+    venster->zoekVeld->ChangeValue("");
+    for (const char* tekst : {"T", "Te", "Tess"})
+    {
+        venster->werknemerKeuze->ChangeValue(tekst);
+        wxCommandEvent toets(wxEVT_TEXT, VerelTamsoVenster::ID_WERKNEMERKEUZE);
+        venster->GetEventHandler()->ProcessEvent(toets);
+    }
+    ASSERT_TRUE(wachtOp([&] { return nummersInLijst(*venster) == Nummers{"40"}; }));
+
+    // The person list keeps a typed name that no requirement has.
+    venster->werknemerKeuze->ChangeValue("Nobody");
+    venster->verversWerknemers();
+    EXPECT_EQ(venster->werknemerKeuze->GetValue(), "Nobody");
+    EXPECT_EQ(venster->werknemerKeuze->GetCount(), 1u);
+}
+
+TEST_F(VensterTest, LargeCostsAndStrangeValuesStayReadable)
+{
+    // Three requirements of the highest cost add up beyond 32 bits; a
+    // status no version of the program writes shows as its number.
+    voerUit(*app, {"update Requirements set totaleKosten=2147483647 where SR in (10,20,30)",
+                   "update Requirements set status=9 where SR==50"});
+    stuurMenu(*venster, wxID_REFRESH);
+    EXPECT_EQ(venster->kostenLabel->GetLabel(), wxString::FromUTF8("€ 6442451016 ouf of a total of € 6442451016"));
+    const long rij = venster->geefLijstIndexVanRek(opgeslagen("Clean up", 50));
+    ASSERT_GE(rij, 0);
+    EXPECT_EQ(venster->geefRekLijst()->GetItemText(rij, VerelTamsoApp::KolomStatus), "9");
+    EXPECT_FALSE(venster->geefRekLijst()->GetItemBackgroundColour(rij).IsOk());
+    EXPECT_GE(venster->voltooiingMeter->GetValue(), 0);
+    EXPECT_LE(venster->voltooiingMeter->GetValue(), 100);
+}
+
+TEST(Venster, WithoutAProjectTheListIsEmptyAndTheFiltersRest)
+{
+    VApp app;
+    app->sluitDB();
+    TestVenster* venster = maakVenster(*app);
+    // Before a start the window says it is not showing anything yet.
+    EXPECT_EQ(venster->projektNaamLabel->GetLabel(), "A generic project");
+    EXPECT_EQ(venster->aantalRekLabel->GetLabel(), "none");
+    EXPECT_EQ(venster->voltooiingMeter->GetValue(), 50);
+
+    venster->start();
+    EXPECT_EQ(venster->projektNaamLabel->GetLabel(), "No project");
+    EXPECT_EQ(venster->statusBalk->GetStatusText(1), "No project is opened.");
+    venster->verversLijst();
+    EXPECT_EQ(venster->aantalRekLabel->GetLabel(), "none");
+    EXPECT_EQ(venster->kostenLabel->GetLabel(), "none");
+    EXPECT_EQ(venster->voltooiingLabel->GetLabel(), "Project completion");
+    EXPECT_EQ(venster->voltooiingMeter->GetValue(), 0);
+    const int filters[] = {VerelTamsoVenster::ID_BEPERKREKZOEKENMETSTATUS,
+                           VerelTamsoVenster::ID_BEPERKREKZOEKENTYPE,
+                           VerelTamsoVenster::ID_BEPERKREKZOEKENFUNKTIONEELTYPE,
+                           VerelTamsoVenster::ID_REKPRIORITEIT,
+                           VerelTamsoVenster::ID_ZOEKHOOFDLETTERGEVOELIG,
+                           VerelTamsoVenster::ID_ZOEKEXACTEOVEREENKOMST,
+                           VerelTamsoVenster::ID_WERKNEMERKEUZE,
+                           wxID_REFRESH};
+    for (int id : filters)
+        EXPECT_FALSE(isIngeschakeld(*venster, id)) << id;
+    sluitVenster(venster);
+}
+
+TEST_F(VensterTest, AListThatCannotBeReadSaysSo)
+{
+    // Taken away behind the program's back: the store reports it, and the
+    // figures do not pretend an empty project.
+    voerUit(*app, {"drop table Requirements"});
+    logVanger().wis();
+    venster->verversLijst();
+    EXPECT_GT(logVanger().geefAantal(wxLOG_Error), 0u);
+    EXPECT_EQ(venster->geefRekLijst()->GetItemCount(), 0);
+    EXPECT_EQ(venster->aantalRekLabel->GetLabel(), "error ouf of a total of error");
+    EXPECT_EQ(venster->kostenLabel->GetLabel(), wxString::FromUTF8("€ error ouf of a total of € error"));
+    EXPECT_EQ(venster->voltooiingMeter->GetValue(), 0);
+}

@@ -1,0 +1,158 @@
+// The show-requirement dialog: the three texts and the three together,
+// printing answered with Cancel, and saving to a file.
+#include "toepassing/venster/ToonRequirement.h"
+
+#include "swexternals/desktop/DesktopApp.h"
+#include "swexternals/desktop/RichFunkties.h"
+#include "tests/ondersteuning/DialoogBeantwoorder.h"
+#include "tests/ondersteuning/LogVanger.h"
+#include "tests/ondersteuning/TestOmgeving.h"
+#include "tests/ondersteuning/VraagBeantwoorder.h"
+#include "tests/toepassing/eigenschappen/Bediening.h"
+#include "tests/toepassing/kern/app/KernApp.h"
+
+#include <memory>
+#include <wx/choice.h>
+#include <wx/ffile.h>
+#include <wx/frame.h>
+#include <wx/richtext/richtextctrl.h>
+#include <wx/richtext/richtextprint.h>
+#include <wx/richtext/richtextxml.h>
+
+namespace
+{
+class TestToon : public ToonRequirement
+{
+public:
+    using ToonRequirement::rijkVeld;
+    using ToonRequirement::ToonRequirement;
+    using ToonRequirement::veldKeuze;
+};
+
+wxString rijk(const wxString& tekst)
+{
+    wxFrame houder(nullptr, wxID_ANY, "houder");
+    auto* veld = new wxRichTextCtrl(&houder, wxID_ANY);
+    veld->SetValue(tekst);
+    wxString opgeslagen;
+    EXPECT_EQ(RichFunkties::bewaarTekst(opgeslagen, veld), 0);
+    return opgeslagen;
+}
+
+wxString inMap(const wxString& naam)
+{
+    return wxString::FromUTF8((testMap() / naam.utf8_string()).string());
+}
+
+class ToonTest : public ProjectTest
+{
+protected:
+    std::unique_ptr<TestToon> dialoog;
+
+    void SetUp() override
+    {
+        ProjectTest::SetUp();
+        ASSERT_EQ(app->zetProjektNaam("Alarm system"), 0);
+        if (!wxRichTextBuffer::FindHandler(wxRICHTEXT_TYPE_XML))
+            wxRichTextBuffer::AddHandler(new wxRichTextXMLHandler);
+        Requirement rek;
+        rek.naam = "Door sensor";
+        rek.SR = 12;
+        rek.beschrijving = rijk("Reports an open door.");
+        rek.implementatie = rijk("Reed contact.");
+        rek.validatie_test = rijk("Open the door.");
+        dialoog = std::make_unique<TestToon>(nullptr, &*app, rek, ToonRequirement::ID_TOONREQUIREMENT,
+                                             "The currently selected requirement: 12");
+    }
+    void TearDown() override { dialoog.reset(); }
+};
+} // namespace
+
+TEST_F(ToonTest, DeVeldenEnAlleDrieSamen)
+{
+    TestToon& d = *dialoog;
+    EXPECT_EQ(d.veldKeuze->GetSelection(), 0);
+    EXPECT_EQ(d.rijkVeld->GetValue(), "Reports an open door.");
+    kies(*d.veldKeuze, 1);
+    EXPECT_EQ(d.rijkVeld->GetValue(), "Reed contact.");
+    kies(*d.veldKeuze, 2);
+    EXPECT_EQ(d.rijkVeld->GetValue(), "Open the door.");
+
+    kies(*d.veldKeuze, 3);
+    EXPECT_EQ(d.rijkVeld->GetValue(), "\n\nSpecification:\nReports an open door.\n\nImplementation:\nReed contact."
+                                      "\n\nValidation:\nOpen the door.");
+    // The headings stand out: bold, centred, 18 points; the texts keep
+    // their own style.
+    for (const char* kop : {"Specification", "Implementation", "Validation"})
+    {
+        wxRichTextAttr stijl;
+        ASSERT_TRUE(d.rijkVeld->GetStyle(d.rijkVeld->GetValue().Find(kop), stijl));
+        EXPECT_EQ(stijl.GetFontWeight(), wxFONTWEIGHT_BOLD) << kop;
+        EXPECT_EQ(stijl.GetAlignment(), wxTEXT_ALIGNMENT_CENTRE) << kop;
+        EXPECT_EQ(stijl.GetFontSize(), 18) << kop;
+    }
+    for (const char* tekst : {"Reports", "Reed", "Open the"})
+    {
+        wxRichTextAttr stijl;
+        ASSERT_TRUE(d.rijkVeld->GetStyle(d.rijkVeld->GetValue().Find(tekst), stijl));
+        EXPECT_NE(stijl.GetAlignment(), wxTEXT_ALIGNMENT_CENTRE) << tekst;
+        EXPECT_NE(stijl.GetFontSize(), 18) << tekst;
+    }
+
+    // An empty field leaves an empty view, which offers nothing to do.
+    ASSERT_TRUE(isControlIngeschakeld(d, wxID_PRINT));
+    klik(d, wxID_CLEAR);
+    for (int id : {wxID_CLEAR, wxID_PRINT, wxID_SAVEAS})
+        EXPECT_FALSE(isControlIngeschakeld(d, id)) << id;
+    EXPECT_EQ(d.veldKeuze->GetSelection(), 3);
+}
+
+TEST_F(ToonTest, AfdrukkenMetKopEnVoet)
+{
+    TestToon& d = *dialoog;
+    kies(*d.veldKeuze, 1);
+    dialoogBeantwoorder().verwacht(wxID_CANCEL);
+    klik(d, wxID_PRINT);
+    ASSERT_EQ(dialoogBeantwoorder().geefGetoond().size(), 1u);
+    wxRichTextPrinting& motor = *d.geefPrintMotor();
+    EXPECT_EQ(motor.GetTitle(), "Project_Alarm_system _Door_sensor");
+    EXPECT_EQ(motor.GetHeaderText(wxRICHTEXT_PAGE_ODD, wxRICHTEXT_PAGE_CENTRE),
+              "Implementation Requirement number 12 \"Door sensor\" ");
+    EXPECT_EQ(motor.GetHeaderText(wxRICHTEXT_PAGE_EVEN, wxRICHTEXT_PAGE_CENTRE),
+              motor.GetHeaderText(wxRICHTEXT_PAGE_ODD, wxRICHTEXT_PAGE_CENTRE));
+    EXPECT_EQ(motor.GetFooterText(wxRICHTEXT_PAGE_ODD, wxRICHTEXT_PAGE_RIGHT), DesktopApp::geefRechtenNotitie());
+    EXPECT_EQ(d.rijkVeld->GetValue(), "Reed contact.");
+
+    kies(*d.veldKeuze, 3);
+    dialoogBeantwoorder().verwacht(wxID_CANCEL);
+    klik(d, wxID_PRINT);
+    EXPECT_EQ(motor.GetHeaderText(wxRICHTEXT_PAGE_ODD, wxRICHTEXT_PAGE_CENTRE),
+              "Requirement number 12 \"Door sensor\"  (printed on " + wxDateTime::Today().Format("%x") + ") ");
+}
+
+TEST_F(ToonTest, OpslaanAlsMetEigenExtensieEnEenVraagVoorHetVervangen)
+{
+    VraagBeantwoorder vragen;
+    TestToon& d = *dialoog;
+    vragen.kies(inMap("sensor"));
+    klik(d, wxID_SAVEAS);
+    wxString inhoud;
+    ASSERT_TRUE(wxFFile(inMap("sensor.xml")).ReadAll(&inhoud));
+    EXPECT_TRUE(inhoud.Contains("Reports an open door."));
+    EXPECT_EQ(app->geefLaatsteAppDataDir(wxString()).GetPath(), wxString::FromUTF8(testMap().string()));
+
+    vragen.kies(inMap("sensor.xml"));
+    vragen.antwoord(wxNO);
+    kies(*d.veldKeuze, 1);
+    klik(d, wxID_SAVEAS);
+    EXPECT_TRUE(vragen.isGevraagd("already exists."));
+    ASSERT_TRUE(wxFFile(inMap("sensor.xml")).ReadAll(&inhoud));
+    EXPECT_TRUE(inhoud.Contains("Reports an open door."));
+
+    // A folder that takes no files: the warning, nothing written.
+    const wxString weg = inMap("gone/sensor.html");
+    vragen.kies(weg);
+    klik(d, wxID_SAVEAS);
+    EXPECT_TRUE(logVanger().bevat("Error saving the file in the specified directory.", wxLOG_Warning));
+    EXPECT_FALSE(wxFileExists(weg));
+}

@@ -1,0 +1,24 @@
+#ifndef TOEPASSING_KERN_PROJEKTBESTANDSNAAM_H
+#define TOEPASSING_KERN_PROJEKTBESTANDSNAAM_H
+
+#include <wx/filename.h>
+#include <wx/string.h>
+
+// The file of a project as the dialogs that save one propose it and take it
+// back: the main window's Save as, and the question whether a project in
+// memory is kept at its end. Never instantiated.
+class ProjektBestandsNaam
+{
+public:
+    ProjektBestandsNaam() = delete;
+
+    // A project name may hold anything a user types; as a file name it must
+    // not reach into another folder.
+    static wxString maakVoorstel(const wxString& projektNaam);
+    // The save dialog leaves the extension to the user. Added, not put in
+    // place of what follows the last dot: "Release 1.2" stays
+    // "Release 1.2.vtd".
+    static wxFileName metExtensie(const wxString& pad, const wxString& extensie);
+};
+
+#endif

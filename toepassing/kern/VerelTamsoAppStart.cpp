@@ -1,0 +1,243 @@
+#include "resources/Hulpbronnen.h"
+#include "swexternals/desktop/DesktopFunkties.h"
+#include "swexternals/desktop/DesktopVersieNummer.h"
+#include "swexternals/desktop/TaalKeuzeDialoog.h"
+#include "toepassing/kern/VensterKoppeling.h"
+#include "toepassing/kern/VerelTamsoApp.h"
+
+#include <wx/cmdline.h>
+#include <wx/frame.h>
+#include <wx/image.h>
+#include <wx/log.h>
+#include <wx/msgout.h>
+#include <wx/mstream.h>
+#include <wx/richtext/richtexthtml.h>
+#include <wx/richtext/richtextxml.h>
+#include <wx/splash.h>
+
+namespace
+{
+const wxSize minGrootte(800, 600);
+const unsigned short plonsTijdMs = 2000;
+const char* const plonsBeeld = "afbeeldingen/plons.png";
+
+VerelTamsoApp::VensterMaker& vensterMaker()
+{
+    static VerelTamsoApp::VensterMaker maker;
+    return maker;
+}
+
+std::optional<int>& eindStatus()
+{
+    static std::optional<int> status;
+    return status;
+}
+
+// The usage goes to standard error as it stands: a GUI port would otherwise
+// pick a message box, which nobody reads from a terminal.
+void toonGebruik(const wxCmdLineParser& parser)
+{
+    wxMessageOutputStderr().Output(parser.GetUsageString());
+}
+
+void beschrijfCommandoRegel(wxCmdLineParser& parser)
+{
+    parser.AddSwitch("v", "version", _("Show the application copyright and version."));
+    parser.AddSwitch("h", "help", _("Show all command line options."));
+    parser.AddParam(_("Verel Tamso file (*.vtd)"), wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
+}
+
+// The long version without its release date: "1.4.0.a".
+wxString geefKorteVersieMetLetter()
+{
+    return DesktopVersieNummer().geefVersieString();
+}
+
+wxImage leesPlonsBeeld()
+{
+    const Hulpbron* bron = vindHulpbron(plonsBeeld);
+    if (!bron)
+        return wxImage();
+    wxMemoryInputStream stroom(bron->data, bron->grootte);
+    return wxImage(stroom, wxBITMAP_TYPE_ANY);
+}
+
+void voegHandlersToe()
+{
+    if (!wxImage::FindHandler(wxBITMAP_TYPE_JPEG))
+        wxImage::AddHandler(new wxJPEGHandler);
+    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
+        wxImage::AddHandler(new wxPNGHandler);
+    if (!wxRichTextBuffer::FindHandler(wxRICHTEXT_TYPE_XML))
+        wxRichTextBuffer::AddHandler(new wxRichTextXMLHandler("XML", "xml", wxRICHTEXT_TYPE_XML));
+    if (!wxRichTextBuffer::FindHandler(wxRICHTEXT_TYPE_HTML))
+        wxRichTextBuffer::AddHandler(new wxRichTextHTMLHandler("HTML", "html", wxRICHTEXT_TYPE_HTML));
+}
+} // namespace
+
+void VerelTamsoApp::zetVensterMaker(VensterMaker maker)
+{
+    vensterMaker() = std::move(maker);
+}
+
+std::optional<int> VerelTamsoApp::geefEindStatus()
+{
+    return eindStatus();
+}
+
+bool VerelTamsoApp::OnInit()
+{
+    wxCmdLineParser parser(argc, argv);
+    beschrijfCommandoRegel(parser);
+    int parseResultaat;
+    {
+        wxLogNull stil;
+        parseResultaat = parser.Parse(false);
+    }
+    if (parseResultaat != 0)
+    {
+        toonGebruik(parser);
+        eindStatus() = 1;
+        return false;
+    }
+    const bool hulp = parser.Found("h");
+    if (hulp)
+        toonGebruik(parser);
+    if (parser.Found("v"))
+    {
+        wxLogStderr naarStderr(nullptr, wxConvWhateverWorks);
+        wxLog* vorige = wxLog::SetActiveTarget(&naarStderr);
+        wxLogMessage("%s", geefRechtenNotitie());
+        wxLogMessage("%s", _("Release date and version :") + sp + geefVersie(true));
+        wxLog::FlushActive();
+        wxLog::SetActiveTarget(vorige);
+    }
+    // Asked for the usage or the version, the user is answered; ending then
+    // is no failure.
+    if (hulp || parser.Found("v"))
+    {
+        eindStatus() = 0;
+        return false;
+    }
+
+    // What the program reports goes to the window's message boxes and also
+    // to standard error, where a start from a terminal or a desktop
+    // launcher's log keeps it.
+    new wxLogChain(new wxLogStderr(nullptr, wxConvWhateverWorks));
+
+    if (onInitRoutines(minGrootte, false) != 0)
+        return false;
+    voegHandlersToe();
+
+    if (!vensterMaker())
+    {
+        DesktopFunkties::wxErrorVeilig(_("The main window of the application cannot be made."));
+        return false;
+    }
+    venster = vensterMaker()(*this);
+    wxFrame& frame = venster->geefFrame();
+    SafeYield(&frame, true);
+    SetTopWindow(&frame);
+    zetHoofdVenster(&frame, false, false);
+
+    static const wxString kopiemelding =
+        "VerelTamso" + sp + _("version") + sp + geefKorteVersieMetLetter() + ". " + geefRechtenNotitie();
+    maakPlonsScherm(kopiemelding, leesPlonsBeeld(), plonsTijdMs, wxSPLASH_CENTRE_ON_SCREEN | wxSPLASH_TIMEOUT);
+    const bool getoond = frame.Show(true);
+
+    if (parser.GetParamCount() == 1)
+        openCommandoRegelBestand(wxFileName(parser.GetParam(0)));
+    else if (!isTaalGekozen())
+    {
+        toonTaalDialoog();
+        // The new instance starts once this one has gone; a main loop that
+        // has not run yet cannot be asked to end, so the start-up ends here.
+        if (isHerstartGevraagd())
+        {
+            frame.Destroy();
+            eindStatus() = 0;
+            return false;
+        }
+    }
+
+    if (getoond)
+        venster->start();
+    return getoond;
+}
+
+void VerelTamsoApp::openCommandoRegelBestand(wxFileName bestand)
+{
+    if (!bestand.FileExists())
+    {
+        DesktopFunkties::wxErrorVeilig(_("The presented path is not a readable file."));
+        return;
+    }
+    sluitDB();
+    bestand.MakeAbsolute();
+    if (open(bestand, false, wxString()) == 0)
+        return;
+    DesktopFunkties::wxErrorVeilig(_("The presented file is not a Verel Tamso DB file.") + vr +
+                                   _("Loading the file was cancelled."));
+    laatGeweigerdBestandLos();
+}
+
+// A file that proved no project may hold the connection the open began, and
+// must not be opened again at the next start as the project of the
+// configuration.
+void VerelTamsoApp::laatGeweigerdBestandLos()
+{
+    sluitVoorgoedDB();
+}
+
+void VerelTamsoApp::toonTaalDialoog()
+{
+    static const wxLanguage VerelTamsoAppTalen[] = {
+        wxLANGUAGE_GERMAN,  wxLANGUAGE_ENGLISH, wxLANGUAGE_DUTCH,    wxLANGUAGE_FRENCH, wxLANGUAGE_ITALIAN,
+        wxLANGUAGE_SPANISH, wxLANGUAGE_SWEDISH, wxLANGUAGE_JAPANESE, wxLANGUAGE_KOREAN, wxLANGUAGE_RUSSIAN};
+    wxArrayInt talen;
+    for (wxLanguage taal : VerelTamsoAppTalen)
+        talen.Add(taal);
+    wxWindow* ouder = venster ? &venster->geefFrame() : nullptr;
+    TaalKeuzeDialoog dialoog(ouder, talen, wxID_ANY, _("Please select the language for using this application"),
+                             wxDefaultPosition, wxSize(200, 150),
+                             wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxRESIZE_BORDER | wxTAB_TRAVERSAL);
+    if (dialoog.ShowModal() == wxID_OK)
+        zetTaal(dialoog.geefTaal());
+}
+
+void VerelTamsoApp::MacOpenFiles(const wxArrayString& bestanden)
+{
+    if (bestanden.empty() || !venster)
+        return;
+    const wxFileName bestand(bestanden[0]);
+    if (!bestand.FileExists())
+    {
+        DesktopFunkties::wxErrorVeilig(_("The presented path is not a readable file."));
+        return;
+    }
+    // The user may keep the open project (a project in memory whose save
+    // was cancelled): then the handed-over file waits.
+    if (venster->stop() != 0)
+        return;
+    sluitDB();
+    if (open(bestand, true, wxString()) != 0)
+    {
+        DesktopFunkties::wxErrorVeilig(_("The presented file is not a VerelTamsoApp DB file.") + vr +
+                                       _("Loading the file was cancelled."));
+        laatGeweigerdBestandLos();
+        // The window shows that no project is open, not the closed one's name.
+        venster->start();
+        return;
+    }
+    venster->start();
+}
+
+void VerelTamsoApp::MacNewFile() {}
+
+// The toolkit's own answer on the original platform: bring the program's
+// window forward.
+void VerelTamsoApp::MacReopenApp()
+{
+    if (venster)
+        venster->geefFrame().Raise();
+}

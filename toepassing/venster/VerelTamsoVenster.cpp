@@ -1,0 +1,376 @@
+#include "toepassing/venster/VerelTamsoVenster.h"
+
+#include "resources/Hulpbronnen.h"
+#include "swexternals/desktop/platform/Platform.h"
+#include "toepassing/kern/RequirementDropTarget.h"
+#include "toepassing/venster/RekLijstCtrl.h"
+
+#include <wx/bmpbuttn.h>
+#include <wx/choice.h>
+#include <wx/display.h>
+#include <wx/image.h>
+#include <wx/menu.h>
+#include <wx/mstream.h>
+#include <wx/sizer.h>
+#include <wx/slider.h>
+#include <wx/stattext.h>
+#include <wx/statusbr.h>
+#include <wx/textentry.h>
+#include <wx/utils.h>
+
+wxIMPLEMENT_CLASS(VerelTamsoVenster, wxFrame);
+
+namespace
+{
+const wxString groepConfiguratie = "/Configuratie";
+const wxString groepOperationeel = "Operationeel";
+const wxString groepGekozenBestanden = "GekozenBestanden";
+
+const wxString sleutelAutomatischSRNummer = "AutomatischSRNummer";
+const wxString sleutelAutomatischSchrijver = "AutomatischSchrijverInvoeging";
+const wxString sleutelDubbelKlik = "DubbelKlikkenBetekentBewerken";
+const wxString sleutelKolom = "GeselekteerdeKolom";
+const wxString sleutelRichting = "GeselekteerdeKolomRichting";
+const wxString sleutelStatus = "GeselekteerdeRekStatus";
+const wxString sleutelType = "GeselekteerdeRekType";
+const wxString sleutelFunkType = "GeselekteerdeRekFunkType";
+const wxString sleutelPrioriteit = "GeselekteerdeRekPrioriteit";
+const wxString sleutelStatusKleuren = "GebruikKleurenVoorStatusIndikatie";
+
+const long standaardKolom = VerelTamsoApp::KolomID;
+const long standaardRichting = SorteringAflopend;
+const long standaardPrioriteit = 1;
+
+const wxSize standaardGrootte(1200, 800);
+const char* const vensterIcoon = "afbeeldingen/VerelTamso_klein.jpeg";
+
+// A stored value that the control cannot show (a file edited by hand, or
+// written by another version) falls back to the default.
+long binnen(long waarde, long laagste, long hoogste, long standaard)
+{
+    return waarde >= laagste && waarde <= hoogste ? waarde : standaard;
+}
+
+wxImage leesBeeld(const char* naam)
+{
+    const Hulpbron* bron = vindHulpbron(naam);
+    if (!bron)
+        return wxImage();
+    wxMemoryInputStream stroom(bron->data, bron->grootte);
+    return wxImage(stroom, wxBITMAP_TYPE_ANY);
+}
+} // namespace
+
+VerelTamsoVenster::VerelTamsoVenster()
+    : app(nullptr), konfig(nullptr), geselekteerdeKolom{0, VerelTamsoApp::KolomDatum, VerelTamsoApp::KolomTitel},
+      kolomRichting(SorteringAflopend), laatsteType(Requirement::TypeBusiness),
+      laatsteFunkType(Requirement::FunkTypeFunktioneel), bestandGeschiedenis(aantalRecenteBestanden, ID_RECENT_EERSTE),
+      recenteBestandenMenu(nullptr), popupMenu(nullptr), lijstVerversenGevraagd(false)
+{
+    Init();
+}
+
+VerelTamsoVenster::VerelTamsoVenster(wxWindow* ouder, VerelTamsoApp* app_, int id, const wxString& titel,
+                                     const wxPoint& positie, const wxSize& grootte, long stijl)
+    : app(app_),
+      konfig(&app_->geefAppConfigRef()), geselekteerdeKolom{0, VerelTamsoApp::KolomDatum, VerelTamsoApp::KolomTitel},
+      kolomRichting(SorteringAflopend), laatsteType(Requirement::TypeBusiness),
+      laatsteFunkType(Requirement::FunkTypeFunktioneel), bestandGeschiedenis(aantalRecenteBestanden, ID_RECENT_EERSTE),
+      recenteBestandenMenu(nullptr), popupMenu(nullptr), lijstVerversenGevraagd(false)
+{
+    Init();
+    Create(ouder, id, titel, positie, grootte, stijl);
+    // Owned by the list.
+    rekLijst->SetDropTarget(new RequirementDropTarget(app, this));
+    kolomNamen = VerelTamsoApp::geefKolomNamen();
+    leesInstellingen();
+    maakKolommen();
+    maakRecenteBestanden();
+    maakPopupMenu();
+    verzamelSneltoetsen();
+}
+
+VerelTamsoVenster::~VerelTamsoVenster()
+{
+    if (konfig)
+        bewaarInstellingen();
+    delete popupMenu;
+    if (app)
+        app->bewaarHoofdVensterGrootte();
+}
+
+void VerelTamsoVenster::Init()
+{
+    hoofdPaneel = nullptr;
+    projektNaamLabel = nullptr;
+    rekLijst = nullptr;
+    slechtsLezenKnop = nullptr;
+    aantalRekLabel = nullptr;
+    kostenLabel = nullptr;
+    voltooiingLabel = nullptr;
+    voltooiingMeter = nullptr;
+    statusKeuze = nullptr;
+    typeKeuze = nullptr;
+    funkTypeKeuze = nullptr;
+    prioriteitSchuif = nullptr;
+    zoekVeld = nullptr;
+    hoofdletterKnop = nullptr;
+    exactKnop = nullptr;
+    werknemerKeuze = nullptr;
+    bestandMenu = nullptr;
+    gedragMenu = nullptr;
+    databaseMenu = nullptr;
+    requirementsMenu = nullptr;
+    statusBalk = nullptr;
+}
+
+bool VerelTamsoVenster::Create(wxWindow* ouder, int id, const wxString& titel, const wxPoint& positie,
+                               const wxSize& grootte, long stijl)
+{
+    wxFrame::Create(ouder, id, titel, positie, grootte, stijl);
+    CreateControls();
+    SetIcon(GetIconResource(vensterIcoon));
+    if (GetSizer())
+        GetSizer()->SetSizeHints(this);
+    // The smallest size shows a handful of rows: a first start (no stored
+    // geometry) gets room for the list, within the display.
+    if (grootte == wxDefaultSize)
+    {
+        wxSize maat = GetBestSize();
+        maat.IncTo(FromDIP(standaardGrootte));
+        maat.DecTo(wxGetClientDisplayRect().GetSize());
+        SetSize(maat);
+    }
+    Centre();
+    return true;
+}
+
+void VerelTamsoVenster::leesInstellingen()
+{
+    konfig->SetPath(groepConfiguratie);
+    gedragMenu->Check(ID_AUTOMATISCHSRNUMMER, konfig->ReadBool(sleutelAutomatischSRNummer, true));
+    gedragMenu->Check(ID_AUTOMATISCHSCHRIJVER, konfig->ReadBool(sleutelAutomatischSchrijver, true));
+    dubbelKlikBewerkt = konfig->ReadBool(sleutelDubbelKlik, false);
+    if (dubbelKlikBewerkt.boolean())
+        gedragMenu->Check(ID_DUBBELKLIKEDITMODE, true);
+
+    konfig->SetPath(groepOperationeel);
+    geselekteerdeKolom = static_cast<unsigned int>(konfig->ReadLong(sleutelKolom, standaardKolom));
+    kolomRichting = static_cast<Sortering>(binnen(konfig->ReadLong(sleutelRichting, standaardRichting), SorteringGeen,
+                                                  SorteringAflopend, standaardRichting));
+    statusKeuze->SetSelection(static_cast<int>(binnen(konfig->ReadLong(sleutelStatus, Requirement::StatusAlle), 0,
+                                                      Requirement::StatusAlle, Requirement::StatusAlle)));
+    typeKeuze->SetSelection(static_cast<int>(
+        binnen(konfig->ReadLong(sleutelType, Requirement::TypeAlle), 0, Requirement::TypeAlle, Requirement::TypeAlle)));
+    funkTypeKeuze->SetSelection(static_cast<int>(binnen(konfig->ReadLong(sleutelFunkType, Requirement::FunkTypeAlle), 0,
+                                                        Requirement::FunkTypeAlle, Requirement::FunkTypeAlle)));
+    prioriteitSchuif->SetValue(
+        static_cast<int>(binnen(konfig->ReadLong(sleutelPrioriteit, standaardPrioriteit), prioriteitSchuif->GetMin(),
+                                prioriteitSchuif->GetMax(), standaardPrioriteit)));
+    statusKleuren = konfig->ReadBool(sleutelStatusKleuren, true);
+    gedragMenu->Check(ID_GEBRUIKKLEURENVOORSTATUS, statusKleuren.boolean());
+}
+
+void VerelTamsoVenster::bewaarInstellingen()
+{
+    konfig->SetPath(groepConfiguratie);
+    konfig->Write(sleutelAutomatischSRNummer, gedragMenu->IsChecked(ID_AUTOMATISCHSRNUMMER));
+    konfig->Write(sleutelAutomatischSchrijver, gedragMenu->IsChecked(ID_AUTOMATISCHSCHRIJVER));
+    konfig->Write(sleutelDubbelKlik, dubbelKlikBewerkt.boolean());
+
+    konfig->SetPath(groepOperationeel);
+    konfig->Write(sleutelKolom, static_cast<long>(geselekteerdeKolom.waarde));
+    konfig->Write(sleutelRichting, static_cast<long>(kolomRichting));
+    konfig->Write(sleutelStatus, static_cast<long>(statusKeuze->GetSelection()));
+    konfig->Write(sleutelType, static_cast<long>(typeKeuze->GetSelection()));
+    konfig->Write(sleutelFunkType, static_cast<long>(funkTypeKeuze->GetSelection()));
+    konfig->Write(sleutelPrioriteit, static_cast<long>(prioriteitSchuif->GetValue()));
+    konfig->Write(sleutelStatusKleuren, statusKleuren.boolean());
+
+    konfig->SetPath(groepGekozenBestanden);
+    bestandGeschiedenis.Save(*konfig);
+}
+
+void VerelTamsoVenster::maakKolommen()
+{
+    for (size_t kolom = 0; kolom < kolomNamen.size(); ++kolom)
+    {
+        rekLijst->InsertColumn(static_cast<long>(kolom), wxGetTranslation(kolomNamen[kolom]), wxLIST_FORMAT_CENTRE,
+                               wxLIST_AUTOSIZE_USEHEADER);
+        rekLijst->SetColumnWidth(static_cast<int>(kolom), wxLIST_AUTOSIZE_USEHEADER);
+    }
+}
+
+void VerelTamsoVenster::maakRecenteBestanden()
+{
+    konfig->SetPath(groepGekozenBestanden);
+    bestandGeschiedenis.Load(*konfig);
+    bestandGeschiedenis.SetBaseId(ID_RECENT_EERSTE);
+    bestandGeschiedenis.UseMenu(recenteBestandenMenu);
+    Bind(wxEVT_UPDATE_UI, &VerelTamsoVenster::OnOpenUpdate, this, ID_RECENT_EERSTE, ID_RECENT_LAATSTE);
+    Bind(wxEVT_MENU, &VerelTamsoVenster::OnOpenClick, this, ID_RECENT_EERSTE, ID_RECENT_LAATSTE);
+    bestandGeschiedenis.AddFilesToMenu();
+}
+
+void VerelTamsoVenster::maakPopupMenu()
+{
+    popupMenu = new wxMenu;
+    const int ids[] = {wxID_ADD, ID_TOONITEM, ID_BEWERKITEM, wxID_DUPLICATE, wxID_DELETE};
+    for (int id : ids)
+        popupMenu->Append(id, requirementsMenu->GetLabel(id), wxEmptyString);
+}
+
+void VerelTamsoVenster::verzamelSneltoetsen()
+{
+    wxMenuBar* balk = GetMenuBar();
+    for (size_t menu = 0; balk && menu < balk->GetMenuCount(); ++menu)
+        for (const wxMenuItem* item : balk->GetMenu(menu)->GetMenuItems())
+        {
+            std::unique_ptr<wxAcceleratorEntry> toets(item->GetAccel());
+            if (toets)
+                sneltoetsen.push_back(*toets);
+        }
+}
+
+bool VerelTamsoVenster::isSneltoets(const wxKeyEvent& gebeurtenis) const
+{
+    for (const wxAcceleratorEntry& toets : sneltoetsen)
+    {
+        if (toets.GetKeyCode() != gebeurtenis.GetKeyCode())
+            continue;
+        const int vlaggen = (gebeurtenis.RawControlDown() ? wxACCEL_RAW_CTRL : 0) |
+                            (gebeurtenis.ControlDown() ? wxACCEL_CTRL : 0) |
+                            (gebeurtenis.ShiftDown() ? wxACCEL_SHIFT : 0) | (gebeurtenis.AltDown() ? wxACCEL_ALT : 0);
+        if ((toets.GetFlags() & (wxACCEL_CTRL | wxACCEL_SHIFT | wxACCEL_ALT)) ==
+            (vlaggen & (wxACCEL_CTRL | wxACCEL_SHIFT | wxACCEL_ALT)))
+            return true;
+    }
+    return false;
+}
+
+void VerelTamsoVenster::OnCharHook(wxKeyEvent& gebeurtenis)
+{
+    // The field sees the key first and the menu takes what the field leaves:
+    // a field ignores Ctrl+Z and Ctrl+W, which would then undo the project's
+    // change or delete requirements while the user meant the text.
+    if (dynamic_cast<wxTextEntry*>(FindFocus()) && isSneltoets(gebeurtenis))
+    {
+        gebeurtenis.DoAllowNextEvent();
+        return;
+    }
+    gebeurtenis.Skip();
+}
+
+void VerelTamsoVenster::start()
+{
+    if (app->startDatabase() != 0)
+    {
+        toonGeenProjekt();
+        return;
+    }
+    schakelSlechtsLezenKnoppen(app->isAlleenLezenDB() ? StandAan : StandUit);
+    projektNaamLabel->SetLabelText(app->geefProjektNaam());
+    zetStatusTekst(app->geefDBPadVoorBeschrijving());
+    zetSortering();
+    verversLijst();
+    verversWerknemers();
+    Layout();
+}
+
+void VerelTamsoVenster::toonGeenProjekt()
+{
+    projektNaamLabel->SetLabel(_("No project"));
+    zetStatusTekst(_("No project is opened."));
+}
+
+int VerelTamsoVenster::stop()
+{
+    // Nothing open: nothing to keep. Safe operation ends first, with its
+    // question, as for the Close command; its commit would be refused.
+    if (!app->isDBOpen())
+        return 0;
+    if (app->isSavePointBezig())
+    {
+        const int gestopt = schakelSafePoint(StandUit);
+        if (gestopt != 0)
+            return gestopt;
+    }
+    const int resultaat = app->stopDatabase();
+    if (resultaat == 0)
+        verversLijst();
+    return resultaat;
+}
+
+bool VerelTamsoVenster::gewoneStop()
+{
+    // The installer replaces the program: what the user has not saved must
+    // be offered first. Only a closed project lets the program go.
+    if (app->isDBOpen() && sluitProjekt() != 0)
+        return false;
+    Destroy();
+    app->ExitMainLoop();
+    return true;
+}
+
+void VerelTamsoVenster::zetStatusTekst(const wxString& tekst)
+{
+    statusBalk->SetStatusText(tekst, 1);
+}
+
+void VerelTamsoVenster::schakelSlechtsLezenKnoppen(Stand stand)
+{
+    wxMenuItem* item = gedragMenu->FindItem(ID_SCHAKELDBOMNAARSLECHTSLEZEN);
+    if (stand == StandAan)
+    {
+        item->SetItemLabel(_("Switch current database to read+write mode\tCtrl+T"));
+        slechtsLezenKnop->SetBitmapLabel(GetBitmapResource("../../../grafisch/ikonen/48x48/slot-dicht.png"));
+    }
+    else
+    {
+        item->SetItemLabel(_("Switch current database to read-only mode\tCtrl+T"));
+        slechtsLezenKnop->SetBitmapLabel(GetBitmapResource("../../../grafisch/ikonen/48x48/slot-open.png"));
+    }
+    slechtsLezenKnop->SetBitmapPosition(wxLEFT);
+}
+
+void VerelTamsoVenster::zetFont(bool verversen)
+{
+    rekLijst->SetFont(app->geefFont());
+    if (!verversen)
+        return;
+    verversLijst();
+    Layout();
+}
+
+wxIcon VerelTamsoVenster::GetIconResource(const wxString& naam)
+{
+    wxIcon icoon;
+    if (naam == vensterIcoon)
+    {
+        const wxImage beeld = leesBeeld(vensterIcoon);
+        if (beeld.IsOk())
+            icoon.CopyFromBitmap(wxBitmap(beeld));
+    }
+    return icoon;
+}
+
+bool VerelTamsoVenster::ShowToolTips()
+{
+    return true;
+}
+
+void VerelTamsoVenster::OnCloseWindow(wxCloseEvent&)
+{
+    if (!app->isDBOpen())
+    {
+        Destroy();
+        return;
+    }
+    (void)sluitProjekt();
+}
+
+void VerelTamsoVenster::OnBezoekTrivaneWebsiteIDClick(wxCommandEvent&)
+{
+    static const wxString adres = "https://www.trivane.nl";
+    Platform::openWebAdres(adres);
+}

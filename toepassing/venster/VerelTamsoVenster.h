@@ -1,0 +1,400 @@
+#ifndef TOEPASSING_VENSTER_VERELTAMSOVENSTER_H
+#define TOEPASSING_VENSTER_VERELTAMSOVENSTER_H
+
+#include "base/BegrensdGetal.h"
+#include "base/Stand.h"
+#include "base/StandSchakelaar.h"
+#include "swexternals/desktop/TrivaneWxConfig.h"
+#include "swexternals/desktop/wx/wxSQLite3/Sortering.h"
+#include "toepassing/kern/LijstKoppeling.h"
+#include "toepassing/kern/Requirement.h"
+#include "toepassing/kern/RequirementLijst.h"
+#include "toepassing/kern/VensterKoppeling.h"
+#include "toepassing/kern/VerelTamsoApp.h"
+
+#include <vector>
+#include <wx/accel.h>
+#include <wx/datetime.h>
+#include <wx/docview.h>
+#include <wx/dynarray.h>
+#include <wx/frame.h>
+
+class RekLijstCtrl;
+class RequirementDataObjekt;
+class wxBitmapButton;
+class wxBitmapToggleButton;
+class wxChoice;
+class wxComboBox;
+class wxGauge;
+class wxListEvent;
+class wxMenu;
+class wxPanel;
+class wxScrollEvent;
+class wxSearchCtrl;
+class wxSlider;
+class wxStaticText;
+class wxStatusBar;
+
+// The program's one frame: the requirement list of the open project with its
+// filters, search, sorting, status colours and statistics, the menus and the
+// column of picture buttons that carry every command, and the status bar.
+// It is a view: the list asks the application's store for the rows it shows
+// and keeps no copy of the project. Every command is one handler, enabled
+// only by its update handler from the state of the project and the list.
+//
+// The handlers are spread over sources by subject: construction and
+// settings (VerelTamsoVenster.cpp), controls, pictures and the command table
+// (VerelTamsoVensterBesturing.cpp), the list (VerelTamsoVensterLijst.cpp),
+// selection and activation (VerelTamsoVensterSelektie.cpp), the requirement
+// commands (VerelTamsoVensterRequirement.cpp), the project commands
+// (VerelTamsoVensterProjekt.cpp), and the database and program commands
+// (VerelTamsoVensterDatabase.cpp).
+class VerelTamsoVenster : public wxFrame, public VensterKoppeling, public LijstKoppeling
+{
+    wxDECLARE_CLASS(VerelTamsoVenster);
+    wxDECLARE_EVENT_TABLE();
+
+public:
+    // Window ids of the frame's own controls and commands; the others are
+    // the toolkit's stock ids.
+    enum
+    {
+        ID_VERELTAMSOVENSTER = 10000,
+        ID_HOOFDPANEEL = 10001,
+        ID_PROJEKTNAAM_LABEL = 10002,
+        ID_REKLIJST = 10003,
+        ID_BEWERKITEM = 10004,
+        ID_AANTALREK_LABEL = 10005,
+        ID_KOSTEN_LABEL = 10006,
+        ID_VOLTOOIING_LABEL = 10007,
+        ID_VOLTOOIING_METER = 10008,
+        ID_ZOEKREKVELD = 10009,
+        ID_ZOEKHOOFDLETTERGEVOELIG = 10010,
+        ID_ZOEKEXACTEOVEREENKOMST = 10011,
+        ID_WERKNEMERKEUZE = 10012,
+        ID_BEPERKREKZOEKENMETSTATUS = 10013,
+        ID_BEPERKREKZOEKENTYPE = 10014,
+        ID_BEPERKREKZOEKENFUNKTIONEELTYPE = 10015,
+        ID_REKPRIORITEIT = 10016,
+        ID_BEZOEKTRIVANEWEBSITE = 10017,
+        ID_CONTROLEEROPUPDATES = 10018,
+        ID_OPENSLECHTSLEZENDB = 10019,
+        ID_OPENRECENT = 10020,
+        ID_ZETTALEN = 10021,
+        ID_ZETKLEUREN = 10023,
+        ID_ZETPROJEKTNAAM = 10031,
+        ID_ZETPROJEKTVALUTA = 10032,
+        ID_SCHAKELDBOMNAARSLECHTSLEZEN = 10033,
+        ID_AUTOMATISCHSRNUMMER = 10034,
+        ID_AUTOMATISCHSCHRIJVER = 10035,
+        ID_STATUSBALK = 10037,
+        ID_STRAKTREKKEN = 10038,
+        ID_TOONITEM = 10039,
+        ID_DUBBELKLIKTOONMODE = 10041,
+        ID_DUBBELKLIKEDITMODE = 10042,
+        ID_STARTSTOPVEILIGEMODUS = 10064,
+        ID_GEBRUIKKLEURENVOORSTATUS = 10067,
+        // The recent files: entry i has id ID_RECENT_EERSTE + i.
+        ID_RECENT_EERSTE = 5051,
+        ID_RECENT_LAATSTE = 5059
+    };
+    static constexpr unsigned int aantalRecenteBestanden = 9;
+
+    VerelTamsoVenster();
+    VerelTamsoVenster(wxWindow* ouder, VerelTamsoApp* app, int id = ID_VERELTAMSOVENSTER,
+                      const wxString& titel = wxEmptyString, const wxPoint& positie = wxDefaultPosition,
+                      const wxSize& grootte = wxDefaultSize, long stijl = wxDEFAULT_FRAME_STYLE);
+    // Writes the window's settings back.
+    ~VerelTamsoVenster() override;
+
+    bool Create(wxWindow* ouder, int id = ID_VERELTAMSOVENSTER, const wxString& titel = wxEmptyString,
+                const wxPoint& positie = wxDefaultPosition, const wxSize& grootte = wxDefaultSize,
+                long stijl = wxDEFAULT_FRAME_STYLE);
+    void Init();
+    void CreateControls();
+
+    wxBitmap GetBitmapResource(const wxString& naam);
+    wxIcon GetIconResource(const wxString& naam);
+    static bool ShowToolTips();
+
+    // --- What the application object asks (VensterKoppeling) ---
+    wxFrame& geefFrame() override { return *this; }
+    // Shows the open project: the read-only indication, name, path, list.
+    void start() override;
+    // Offers to save a project in memory and commits, then empties the list.
+    // Non-zero when the project stays open (the user cancelled, or the save
+    // or the commit failed): the list then keeps it.
+    [[nodiscard]] int stop() override;
+    // Ends the program in order, for the update check. A project the user
+    // will not let go (a cancelled save of a project in memory) keeps it
+    // running: false. True when the window is gone and the program ends.
+    [[nodiscard]] bool gewoneStop() override;
+
+    // --- What the requirement drop target asks (LijstKoppeling) ---
+    wxWindow& geefVenster() override { return *this; }
+
+    void zetStatusTekst(const wxString& tekst);
+    // On: the read+write label and the locked padlock; else the read-only
+    // label and the unlocked one.
+    void schakelSlechtsLezenKnoppen(Stand stand);
+    // The list gets the application's list font; with `verversen` the list is
+    // filled again and the window laid out.
+    void zetFont(bool verversen);
+
+    // --- The list (VerelTamsoVensterLijst.cpp) ---
+
+    // Fills list, statistics and gauge from the project with the current
+    // filters and sort order. The selection is gone afterwards.
+    void verversLijst() override;
+    // The arrows in the header of the sort column.
+    void zetSortering() const;
+    // The people of the project in the engineer box, its text kept.
+    void verversWerknemers() const override;
+
+    // --- Selection and rows (VerelTamsoVensterSelektie.cpp) ---
+
+    // The selected rows, ascending, read from the list itself (a virtual
+    // list reports no event per row of a Shift range).
+    wxArrayInt geefGeselekteerdeRijen() const;
+    // The whole requirement of an existing row.
+    Requirement leesRequirement(unsigned long long rij);
+    // 0 selected; 1 no row has its number (the selection is left).
+    int selekteerRequirement(const Requirement& rek, Stand stand) override;
+    // 1 for an empty list or when the last one has no row, else 0.
+    int selekteerRequirements(const RequirementLijst& lijst, Stand stand) override;
+    static int vergelijkInt(int* a, int* b);
+    VerelTamsoApp::Kolommen geefGeselekteerdeKolom() const override;
+    // -1 when no row lies under the point. Points are in the coordinates of
+    // the list's rows (below its header), as its drop target receives them.
+    long geefLijstIndexOpPunt(const wxPoint& punt) const;
+    // -1 when the requirement's number has no row.
+    long geefLijstIndexVanRek(const Requirement& rek) const;
+    // 0 a row lies under the point; 2 none.
+    int bestaatRequirementOpPunt(const wxPoint& punt) const override;
+    // 0 read into `rek`; 2 no row under the point (`rek` unchanged).
+    int leesRequirementOpPunt(const wxPoint& punt, Requirement& rek) override;
+
+    // --- Project and database commands shared with other commands ---
+
+    // The Close command: 0 closed, else the result of the step that stopped
+    // it (the project then stays open).
+    [[nodiscard]] int sluitProjekt();
+    // Safe operation on or off (off asks to keep or roll back); 0 done, 2
+    // failed.
+    int schakelSafePoint(Stand stand);
+
+    // The list control itself, for the drop target and the tests.
+    RekLijstCtrl* geefRekLijst() const { return rekLijst; }
+
+protected:
+    // --- Frame (VerelTamsoVenster.cpp) ---
+    void OnCloseWindow(wxCloseEvent& gebeurtenis);
+    void OnBezoekTrivaneWebsiteIDClick(wxCommandEvent& gebeurtenis);
+    // Keys typed into a text field stay in the field: the menu accelerators
+    // do not fire while one has the focus.
+    void OnCharHook(wxKeyEvent& gebeurtenis);
+
+    // --- List, filters and search (VerelTamsoVensterLijst.cpp) ---
+    void OnRekLijstIDColLeftClick(wxListEvent& gebeurtenis);
+    void OnBeperkRekZoekenMetStatusIDSelected(wxCommandEvent& gebeurtenis);
+    void OnBeperkRekZoekenMetStatusIDUpdate(wxUpdateUIEvent& gebeurtenis);
+    void OnBeperkRekZoekenTypeIDSelected(wxCommandEvent& gebeurtenis);
+    void OnBeperkRekZoekenTypeIDUpdate(wxUpdateUIEvent& gebeurtenis);
+    void OnBeperkRekZoekenFunktioneelTypeIDSelected(wxCommandEvent& gebeurtenis);
+    void OnBeperkRekZoekenFunktioneelTypeIDUpdate(wxUpdateUIEvent& gebeurtenis);
+    void OnRekPrioriteitIDScrollLineUp(wxScrollEvent& gebeurtenis);
+    void OnRekPrioriteitIDScrollLineDown(wxScrollEvent& gebeurtenis);
+    void OnRekPrioriteitIDScrollPageUp(wxScrollEvent& gebeurtenis);
+    void OnRekPrioriteitIDScrollPageDown(wxScrollEvent& gebeurtenis);
+    void OnRekPrioriteitIDScrollThumbRelease(wxScrollEvent& gebeurtenis);
+    void OnRekPrioriteitIDUpdate(wxUpdateUIEvent& gebeurtenis);
+    void OnZoekRekVeldIDSearchButtonClick(wxCommandEvent& gebeurtenis);
+    void OnZoekRekVeldIDTextUpdated(wxCommandEvent& gebeurtenis);
+    void OnZoekHoofdletterGevoeligIDClick(wxCommandEvent& gebeurtenis);
+    void OnZoekHoofdletterGevoeligIDUpdate(wxUpdateUIEvent& gebeurtenis);
+    void OnZoekExacteOvereenkomstIDClick(wxCommandEvent& gebeurtenis);
+    void OnZoekExacteOvereenkomstIDUpdate(wxUpdateUIEvent& gebeurtenis);
+    void OnWerknemerKeuzeIDSelected(wxCommandEvent& gebeurtenis);
+    void OnWerknemerKeuzeIDUpdated(wxCommandEvent& gebeurtenis);
+    void OnWerknemerKeuzeIDUpdate(wxUpdateUIEvent& gebeurtenis);
+    void OnRefreshClick(wxCommandEvent& gebeurtenis);
+    void OnRefreshUpdate(wxUpdateUIEvent& gebeurtenis);
+    void OnGebruikKleurenVoorStatusIDClick(wxCommandEvent& gebeurtenis);
+    void OnDubbelKlikBetekentToonModeIDClick(wxCommandEvent& gebeurtenis);
+    void OnDubbelKlikBetekentToonModeIDUpdate(wxUpdateUIEvent& gebeurtenis);
+    void OnDubbelKlikBetekentEditModeIDClick(wxCommandEvent& gebeurtenis);
+    void OnDubbelKlikBetekentEditModeIDUpdate(wxUpdateUIEvent& gebeurtenis);
+
+    // --- Selection, activation, pop-up menu (VerelTamsoVensterSelektie.cpp) ---
+    void OnRekLijstIDSelected(wxListEvent& gebeurtenis);
+    void OnRekLijstIDDeselected(wxListEvent& gebeurtenis);
+    void OnRekLijstIDBeginDrag(wxListEvent& gebeurtenis);
+    void OnRekLijstIDItemActivated(wxListEvent& gebeurtenis);
+    void OnRekLijstIDRightClick(wxListEvent& gebeurtenis);
+    void OnRekLijstIDUpdate(wxUpdateUIEvent& gebeurtenis);
+
+    // --- Requirement commands (VerelTamsoVensterRequirement.cpp) ---
+    void OnAddClick(wxCommandEvent& gebeurtenis);
+    void OnAddUpdate(wxUpdateUIEvent& gebeurtenis);
+    void OnDeleteClick(wxCommandEvent& gebeurtenis);
+    void OnDeleteUpdate(wxUpdateUIEvent& gebeurtenis);
+    void OnToonItemIDClick(wxCommandEvent& gebeurtenis);
+    void OnToonItemIDUpdate(wxUpdateUIEvent& gebeurtenis);
+    void OnBewerkItemIDClick(wxCommandEvent& gebeurtenis);
+    void OnBewerkItemIDUpdate(wxUpdateUIEvent& gebeurtenis);
+    void OnDuplicateClick(wxCommandEvent& gebeurtenis);
+    void OnDuplicateUpdate(wxUpdateUIEvent& gebeurtenis);
+    void OnUpClick(wxCommandEvent& gebeurtenis);
+    void OnUpUpdate(wxUpdateUIEvent& gebeurtenis);
+    void OnDownClick(wxCommandEvent& gebeurtenis);
+    void OnDownUpdate(wxUpdateUIEvent& gebeurtenis);
+
+    // --- Project commands (VerelTamsoVensterProjekt.cpp) ---
+    void OnNewClick(wxCommandEvent& gebeurtenis);
+    void OnNewUpdate(wxUpdateUIEvent& gebeurtenis);
+    // Also the entries of "Open Recent" (ids 5051 to 5059).
+    void OnOpenClick(wxCommandEvent& gebeurtenis);
+    void OnOpenUpdate(wxUpdateUIEvent& gebeurtenis);
+    void OnOpenSlechtsLezenDBIDClick(wxCommandEvent& gebeurtenis);
+    void OnOpenSlechtsLezenDBIDUpdate(wxUpdateUIEvent& gebeurtenis);
+    void OnSaveasClick(wxCommandEvent& gebeurtenis);
+    void OnSaveasUpdate(wxUpdateUIEvent& gebeurtenis);
+    void OnReplaceClick(wxCommandEvent& gebeurtenis);
+    void OnReplaceUpdate(wxUpdateUIEvent& gebeurtenis);
+    void OnCloseClick(wxCommandEvent& gebeurtenis);
+    void OnCloseUpdate(wxUpdateUIEvent& gebeurtenis);
+    void OnExitClick(wxCommandEvent& gebeurtenis);
+    void OnSchakelDBOmNaarSlechtsLezenIDClick(wxCommandEvent& gebeurtenis);
+    void OnSchakelDBOmNaarSlechtsLezenIDUpdate(wxUpdateUIEvent& gebeurtenis);
+
+    // --- Database and program commands (VerelTamsoVensterDatabase.cpp) ---
+    void OnUndoClick(wxCommandEvent& gebeurtenis);
+    void OnUndoUpdate(wxUpdateUIEvent& gebeurtenis);
+    void OnSaveClick(wxCommandEvent& gebeurtenis);
+    void OnSaveUpdate(wxUpdateUIEvent& gebeurtenis);
+    void OnStrakTrekkenIDClick(wxCommandEvent& gebeurtenis);
+    void OnStrakTrekkenIDUpdate(wxUpdateUIEvent& gebeurtenis);
+    void OnStartStopVeiligeModusIDClick(wxCommandEvent& gebeurtenis);
+    void OnStartStopVeiligeModusIDUpdate(wxUpdateUIEvent& gebeurtenis);
+    void OnZetProjektNaamIDClick(wxCommandEvent& gebeurtenis);
+    void OnZetProjektNaamIDUpdate(wxUpdateUIEvent& gebeurtenis);
+    void OnZetProjektValutaIDClick(wxCommandEvent& gebeurtenis);
+    void OnZetProjektValutaIDUpdate(wxUpdateUIEvent& gebeurtenis);
+    void OnAboutClick(wxCommandEvent& gebeurtenis);
+    void OnZetKleurenIDClick(wxCommandEvent& gebeurtenis);
+    void OnZetKleurenIDUpdate(wxUpdateUIEvent& gebeurtenis);
+    void OnZetTalenIDClick(wxCommandEvent& gebeurtenis);
+    void OnControleerOpUpdatesIDClick(wxCommandEvent& gebeurtenis);
+    void OnControleerOpUpdatesIDUpdate(wxUpdateUIEvent& gebeurtenis);
+
+    // --- Helpers of the project and database commands ---
+
+    // The window for a project that was just started: read-only indication,
+    // name, database, list and people.
+    void toonProjekt();
+    // After a command that failed: a project that is no longer open shows
+    // "No project" and an empty list, never the rows of the closed one.
+    void toonNaMislukking();
+    // A project that opened but does not start is closed for good.
+    void sluitOnstartbaarProjekt();
+    void openRecentBestand(size_t index);
+    // The name dialog; the label shows the stored name after it.
+    void vraagProjektNaam();
+    // Label and check mark of the safe-operation item by the mode in force.
+    void toonVeiligeModus();
+    int startVeiligeModus();
+    int stopVeiligeModus();
+
+    // --- Controls and menus, created by CreateControls ---
+    wxPanel* hoofdPaneel;
+    wxStaticText* projektNaamLabel;
+    RekLijstCtrl* rekLijst;
+    wxBitmapButton* slechtsLezenKnop;
+    wxStaticText* aantalRekLabel;
+    wxStaticText* kostenLabel;
+    wxStaticText* voltooiingLabel;
+    wxGauge* voltooiingMeter;
+    wxChoice* statusKeuze;
+    wxChoice* typeKeuze;
+    wxChoice* funkTypeKeuze;
+    wxSlider* prioriteitSchuif;
+    wxSearchCtrl* zoekVeld;
+    wxBitmapToggleButton* hoofdletterKnop;
+    wxBitmapToggleButton* exactKnop;
+    wxComboBox* werknemerKeuze;
+    wxMenu* bestandMenu;
+    wxMenu* gedragMenu;
+    wxMenu* databaseMenu;
+    wxMenu* requirementsMenu;
+    wxStatusBar* statusBalk;
+
+    // Not owned.
+    VerelTamsoApp* app;
+    TrivaneWxConfig* konfig;
+
+    wxArrayString kolomNamen;
+    BegrensdGetal<unsigned int> geselekteerdeKolom;
+    Sortering kolomRichting;
+    // The selected rows as the last selection event left them; commands
+    // read geefGeselekteerdeRijen() instead.
+    wxArrayInt geselekteerdeRijen;
+    wxString laatsteAuteur;
+    wxString laatsteIngenieur;
+    wxString laatsteTester;
+    wxString laatsteAftekenaar;
+    Requirement::Type laatsteType;
+    Requirement::FunkType laatsteFunkType;
+    wxFileHistory bestandGeschiedenis;
+    wxMenu* recenteBestandenMenu;
+    // Owned: deleted by the destructor.
+    wxMenu* popupMenu;
+    StandSchakelaar statusKleuren;
+    StandSchakelaar dubbelKlikBewerkt;
+    wxDateTime veiligeModusStart;
+
+private:
+    void leesInstellingen();
+    void bewaarInstellingen();
+    void maakKolommen();
+    void maakRecenteBestanden();
+    void maakPopupMenu();
+    // The accelerators of the menus, for OnCharHook.
+    void verzamelSneltoetsen();
+    bool isSneltoets(const wxKeyEvent& gebeurtenis) const;
+
+    void maakMenus();
+    void maakTitelRij(wxSizer* doel);
+    void maakKnoppen(wxSizer* doel);
+    void maakStatistiek(wxSizer* doel);
+    void maakFilters(wxSizer* doel);
+    void maakZoeken(wxSizer* doel);
+
+    // Typed keys are taken together: the list is filled once, after the
+    // newest key that came in while a fill was waiting.
+    void vraagLijstVerversen();
+    void toonStatistiek(unsigned long long aantal, long long totaal, long long kosten, long long totaleKosten,
+                        double voltooiing);
+    void toonStatistiekTeksten(unsigned long long aantal, long long totaal, long long kosten, long long totaleKosten,
+                               double voltooiing);
+    void toonLeesFout(long long totaal, long long totaleKosten);
+    void toonGeenProjekt();
+    VerelTamsoApp::ZoekCriteria geefZoekCriteria() const;
+
+    // Runs the drag of the data's `aantal` requirements; false (reported)
+    // when not all of them could be written.
+    bool sleepData(RequirementDataObjekt& data, size_t aantal, int vlaggen);
+
+    // --- Requirement commands (VerelTamsoVensterRequirement.cpp) ---
+    bool isAutomatischNummer() const;
+    // The names a new requirement may take over from the last one stored.
+    void onthoudPersonen(const Requirement& rek);
+    wxString geefBotsing(const Requirement& kopie, const RequirementLijst& kopieen);
+    // The rows form one block, sorted by number, on a writable project.
+    bool isVerplaatsbaar(const wxArrayInt& rijen) const;
+    void verplaats(const wxArrayInt& rijen, bool omhoog);
+
+    std::vector<wxAcceleratorEntry> sneltoetsen;
+    bool lijstVerversenGevraagd;
+};
+
+#endif

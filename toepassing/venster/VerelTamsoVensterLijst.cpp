@@ -1,0 +1,335 @@
+#include "swexternals/desktop/DesktopAppBasis.h"
+#include "swexternals/desktop/DesktopFunkties.h"
+#include "toepassing/venster/RekLijstCtrl.h"
+#include "toepassing/venster/VerelTamsoVenster.h"
+
+#include <memory>
+#include <wx/choice.h>
+#include <wx/combobox.h>
+#include <wx/gauge.h>
+#include <wx/menu.h>
+#include <wx/slider.h>
+#include <wx/srchctrl.h>
+#include <wx/stattext.h>
+#include <wx/tglbtn.h>
+#include <wx/utils.h>
+
+namespace
+{
+const wxString pijlRechts = wxString::FromUTF8("\xE2\x86\x92 ");
+const wxString pijlOmhoog = wxString::FromUTF8("\xE2\x86\x91 ");
+const wxString pijlOmlaag = wxString::FromUTF8("\xE2\x86\x93 ");
+
+// The gauge asserts on a value beyond its range.
+int binnenMeter(double waarde, int bereik)
+{
+    if (!(waarde > 0))
+        return 0;
+    return waarde >= bereik ? bereik : static_cast<int>(waarde);
+}
+
+wxString alsGetal(long long waarde)
+{
+    return waarde < 0 ? _("error") : wxString::Format("%lld", waarde);
+}
+} // namespace
+
+void VerelTamsoVenster::verversLijst()
+{
+    wxBusyCursor bezig;
+    geselekteerdeRijen.Clear();
+    // Also without a project: the list no longer shows the mode of the one
+    // it showed last.
+    rekLijst->SetBackgroundColour(app->geefAchtergrondKleur());
+    if (!app->isDBOpen())
+    {
+        rekLijst->zetInhoud(RekLijstInhoud());
+        voltooiingMeter->SetValue(0);
+        voltooiingLabel->SetLabel(_("Project completion"));
+        aantalRekLabel->SetLabel(_("none"));
+        kostenLabel->SetLabel(_("none"));
+        return;
+    }
+    rekLijst->zetTekstKleur(app->geefTekstKleur());
+    rekLijst->zetStatusKleuren(statusKleuren.boolean());
+
+    app->zetHoofdletterGevoeligheid(hoofdletterKnop->GetValue());
+    app->zetZoektermMoetExactOvereenkomen(exactKnop->GetValue());
+    LijstSelektie selektie;
+    const bool gelezen = app->leesLijstSelektie(geefZoekCriteria(), selektie) == 0;
+    long long totaal = -1;
+    long long totaleKosten = -1;
+    if (app->leesProjektTotalen(totaal, totaleKosten) != 0)
+        totaal = totaleKosten = -1;
+
+    const unsigned long long aantal = selektie.geefAantal();
+    const long long kosten = selektie.kostenSom;
+    const double voltooiing = selektie.voltooiing;
+    rekLijst->zetInhoud(
+        RekLijstInhoud(std::move(selektie),
+                       [this](const LijstSelektie& s, size_t vanaf, size_t aantalRijen, RequirementLijst& rijen)
+                       {
+                           const int resultaat = app->leesLijstPagina(s, vanaf, aantalRijen, rijen);
+                           // Rows that are gone: what the list shows is no longer the project.
+                           if (resultaat == 1)
+                               vraagLijstVerversen();
+                           return resultaat;
+                       }));
+    rekLijst->pasKolomBreedtesAan();
+
+    if (gelezen)
+        toonStatistiek(aantal, totaal, kosten, totaleKosten, voltooiing);
+    else
+        toonLeesFout(totaal, totaleKosten);
+    app->synchroniseerWindowMetDBTransaktieStatus();
+}
+
+VerelTamsoApp::ZoekCriteria VerelTamsoVenster::geefZoekCriteria() const
+{
+    VerelTamsoApp::ZoekCriteria criteria;
+    criteria.sorteerKolom = static_cast<VerelTamsoApp::Kolommen>(geselekteerdeKolom.waarde);
+    criteria.sortering = kolomRichting;
+    criteria.zoekTekst = zoekVeld->GetValue();
+    criteria.persoon = werknemerKeuze->GetValue();
+    criteria.status = static_cast<Requirement::Status>(statusKeuze->GetSelection());
+    criteria.type = static_cast<Requirement::Type>(typeKeuze->GetSelection());
+    criteria.funkType = static_cast<Requirement::FunkType>(funkTypeKeuze->GetSelection());
+    criteria.minPrioriteit = static_cast<unsigned int>(prioriteitSchuif->GetValue());
+    return criteria;
+}
+
+// The store has reported the failure: the figures say it too, rather than
+// an empty list that looks like a project without requirements.
+void VerelTamsoVenster::toonLeesFout(long long totaal, long long totaleKosten)
+{
+    const wxString& sp = DesktopAppBasis::sp;
+    aantalRekLabel->SetLabel(_("error") + sp + _("ouf of a total of") + sp + alsGetal(totaal));
+    const wxString symbool = app->geefProjektValuta().geefSymbool();
+    kostenLabel->SetLabel(symbool + sp + _("error") + sp + _("ouf of a total of") + sp + symbool + sp +
+                          alsGetal(totaleKosten));
+    voltooiingLabel->SetLabel(_("No completion"));
+    voltooiingMeter->SetValue(0);
+    hoofdPaneel->Layout();
+}
+
+void VerelTamsoVenster::toonStatistiek(unsigned long long aantal, long long totaal, long long kosten,
+                                       long long totaleKosten, double voltooiing)
+{
+    toonStatistiekTeksten(aantal, totaal, kosten, totaleKosten, voltooiing);
+    // Longer texts need room the window gave to others.
+    hoofdPaneel->Layout();
+}
+
+void VerelTamsoVenster::toonStatistiekTeksten(unsigned long long aantal, long long totaal, long long kosten,
+                                              long long totaleKosten, double voltooiing)
+{
+    const wxString& sp = DesktopAppBasis::sp;
+    aantalRekLabel->SetLabel(wxString::Format("%llu", aantal) + sp + _("ouf of a total of") + sp + alsGetal(totaal));
+    const wxString symbool = app->geefProjektValuta().geefSymbool();
+    kostenLabel->SetLabel(symbool + sp + alsGetal(kosten) + sp + _("ouf of a total of") + sp + symbool + sp +
+                          alsGetal(totaleKosten));
+    if (voltooiing == 0)
+    {
+        voltooiingLabel->SetLabel(_("No completion"));
+        voltooiingMeter->SetValue(0);
+        return;
+    }
+    voltooiingLabel->SetLabel(_("Completion of listed items") + ": " +
+                              DesktopFunkties::print(static_cast<float>(voltooiing), 2) + " % ");
+    voltooiingMeter->SetValue(binnenMeter(voltooiing, voltooiingMeter->GetRange()));
+}
+
+void VerelTamsoVenster::vraagLijstVerversen()
+{
+    if (lijstVerversenGevraagd)
+        return;
+    lijstVerversenGevraagd = true;
+    CallAfter(
+        [this]
+        {
+            lijstVerversenGevraagd = false;
+            verversLijst();
+        });
+}
+
+void VerelTamsoVenster::zetSortering() const
+{
+    const unsigned int kolom = geselekteerdeKolom.waarde;
+    wxListItem kop;
+    kop.SetMask(wxLIST_MASK_TEXT);
+    kop.SetText(pijlRechts +
+                wxGetTranslation(VerelTamsoApp::geefKolomNaam(static_cast<VerelTamsoApp::Kolommen>(kolom))) +
+                (kolomRichting == SorteringOplopend ? pijlOmhoog : pijlOmlaag));
+    rekLijst->SetColumn(static_cast<int>(kolom), kop);
+}
+
+void VerelTamsoVenster::verversWerknemers() const
+{
+    const wxString tekst = werknemerKeuze->GetValue();
+    werknemerKeuze->Clear();
+    wxArrayString namen;
+    // A failure is reported by the store; the box then offers no names.
+    if (app->leesAlleWerknemers(namen) == 0 && !namen.empty())
+        werknemerKeuze->Append(namen);
+    werknemerKeuze->ChangeValue(tekst);
+}
+
+void VerelTamsoVenster::OnRekLijstIDColLeftClick(wxListEvent& gebeurtenis)
+{
+    const unsigned int kolom = static_cast<unsigned int>(gebeurtenis.GetColumn());
+    if (kolom != geselekteerdeKolom.waarde)
+    {
+        wxListItem kop;
+        kop.SetMask(wxLIST_MASK_TEXT);
+        kop.SetText(wxGetTranslation(
+            VerelTamsoApp::geefKolomNaam(static_cast<VerelTamsoApp::Kolommen>(geselekteerdeKolom.waarde))));
+        rekLijst->SetColumn(static_cast<int>(geselekteerdeKolom.waarde), kop);
+        geselekteerdeKolom = kolom;
+    }
+    else
+        kolomRichting = kolomRichting == SorteringOplopend ? SorteringAflopend : SorteringOplopend;
+    zetSortering();
+    verversLijst();
+}
+
+void VerelTamsoVenster::OnBeperkRekZoekenMetStatusIDSelected(wxCommandEvent&)
+{
+    verversLijst();
+}
+
+void VerelTamsoVenster::OnBeperkRekZoekenTypeIDSelected(wxCommandEvent&)
+{
+    verversLijst();
+}
+
+void VerelTamsoVenster::OnBeperkRekZoekenFunktioneelTypeIDSelected(wxCommandEvent&)
+{
+    verversLijst();
+}
+
+void VerelTamsoVenster::OnRekPrioriteitIDScrollLineUp(wxScrollEvent&)
+{
+    verversLijst();
+}
+
+void VerelTamsoVenster::OnRekPrioriteitIDScrollLineDown(wxScrollEvent&)
+{
+    verversLijst();
+}
+
+void VerelTamsoVenster::OnRekPrioriteitIDScrollPageUp(wxScrollEvent&)
+{
+    verversLijst();
+}
+
+void VerelTamsoVenster::OnRekPrioriteitIDScrollPageDown(wxScrollEvent&)
+{
+    verversLijst();
+}
+
+void VerelTamsoVenster::OnRekPrioriteitIDScrollThumbRelease(wxScrollEvent&)
+{
+    verversLijst();
+}
+
+void VerelTamsoVenster::OnZoekRekVeldIDSearchButtonClick(wxCommandEvent&)
+{
+    verversLijst();
+}
+
+void VerelTamsoVenster::OnZoekRekVeldIDTextUpdated(wxCommandEvent&)
+{
+    vraagLijstVerversen();
+}
+
+void VerelTamsoVenster::OnZoekHoofdletterGevoeligIDClick(wxCommandEvent&)
+{
+    verversLijst();
+}
+
+void VerelTamsoVenster::OnZoekExacteOvereenkomstIDClick(wxCommandEvent&)
+{
+    verversLijst();
+}
+
+void VerelTamsoVenster::OnWerknemerKeuzeIDSelected(wxCommandEvent&)
+{
+    verversLijst();
+}
+
+void VerelTamsoVenster::OnWerknemerKeuzeIDUpdated(wxCommandEvent&)
+{
+    vraagLijstVerversen();
+}
+
+void VerelTamsoVenster::OnBeperkRekZoekenMetStatusIDUpdate(wxUpdateUIEvent& gebeurtenis)
+{
+    gebeurtenis.Enable(app->isDBOpen());
+}
+
+void VerelTamsoVenster::OnBeperkRekZoekenTypeIDUpdate(wxUpdateUIEvent& gebeurtenis)
+{
+    gebeurtenis.Enable(app->isDBOpen());
+}
+
+void VerelTamsoVenster::OnBeperkRekZoekenFunktioneelTypeIDUpdate(wxUpdateUIEvent& gebeurtenis)
+{
+    gebeurtenis.Enable(app->isDBOpen());
+}
+
+void VerelTamsoVenster::OnRekPrioriteitIDUpdate(wxUpdateUIEvent& gebeurtenis)
+{
+    gebeurtenis.Enable(app->isDBOpen());
+}
+
+void VerelTamsoVenster::OnZoekHoofdletterGevoeligIDUpdate(wxUpdateUIEvent& gebeurtenis)
+{
+    gebeurtenis.Enable(app->isDBOpen());
+}
+
+void VerelTamsoVenster::OnZoekExacteOvereenkomstIDUpdate(wxUpdateUIEvent& gebeurtenis)
+{
+    gebeurtenis.Enable(app->isDBOpen());
+}
+
+void VerelTamsoVenster::OnWerknemerKeuzeIDUpdate(wxUpdateUIEvent& gebeurtenis)
+{
+    gebeurtenis.Enable(app->isDBOpen());
+}
+
+void VerelTamsoVenster::OnRefreshClick(wxCommandEvent&)
+{
+    verversLijst();
+    verversWerknemers();
+}
+
+void VerelTamsoVenster::OnRefreshUpdate(wxUpdateUIEvent& gebeurtenis)
+{
+    gebeurtenis.Enable(rekLijst->GetItemCount() > 0);
+}
+
+void VerelTamsoVenster::OnGebruikKleurenVoorStatusIDClick(wxCommandEvent&)
+{
+    statusKleuren.om();
+    verversLijst();
+}
+
+void VerelTamsoVenster::OnDubbelKlikBetekentToonModeIDClick(wxCommandEvent&)
+{
+    dubbelKlikBewerkt.uit();
+}
+
+void VerelTamsoVenster::OnDubbelKlikBetekentToonModeIDUpdate(wxUpdateUIEvent& gebeurtenis)
+{
+    gebeurtenis.Enable(app->isDBOpen() && rekLijst->GetSelectedItemCount() == 1);
+}
+
+void VerelTamsoVenster::OnDubbelKlikBetekentEditModeIDClick(wxCommandEvent&)
+{
+    dubbelKlikBewerkt.aan();
+}
+
+void VerelTamsoVenster::OnDubbelKlikBetekentEditModeIDUpdate(wxUpdateUIEvent& gebeurtenis)
+{
+    gebeurtenis.Enable(app->isDBOpen() && rekLijst->GetSelectedItemCount() == 1);
+}

@@ -1,0 +1,283 @@
+#include "base/StandSchakelaar.h"
+#include "swexternals/desktop/DesktopAppBasis.h"
+#include "swexternals/desktop/DesktopFunkties.h"
+#include "swexternals/desktop/DesktopVraag.h"
+#include "toepassing/kern/ProjektBestandsNaam.h"
+#include "toepassing/venster/VerelTamsoVenster.h"
+
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+#include <wx/stattext.h>
+#include <wx/utils.h>
+
+// The project commands: new, open, open read-only, the recent files, save
+// as, move, close, quit and the read-only switch. Each one ends with the
+// window showing either the project that is open or "No project": never the
+// list of a project that was closed on the way.
+
+namespace
+{
+void verwijderUitGeschiedenis(wxFileHistory& geschiedenis, const wxFileName& bestand)
+{
+    for (size_t i = geschiedenis.GetCount(); i-- > 0;)
+        if (wxFileName(geschiedenis.GetHistoryFile(i)).SameAs(bestand))
+            geschiedenis.RemoveFileFromHistory(i);
+}
+} // namespace
+
+void VerelTamsoVenster::toonProjekt()
+{
+    schakelSlechtsLezenKnoppen(app->isAlleenLezenDB() ? StandAan : StandUit);
+    projektNaamLabel->SetLabelText(app->geefProjektNaam());
+    zetStatusTekst(app->geefDBPadVoorBeschrijving());
+    verversLijst();
+    verversWerknemers();
+    Layout();
+}
+
+void VerelTamsoVenster::toonNaMislukking()
+{
+    if (app->isDBOpen())
+        return;
+    toonGeenProjekt();
+    verversLijst();
+}
+
+void VerelTamsoVenster::sluitOnstartbaarProjekt()
+{
+    // Left open, it would be a project the window cannot show and the next
+    // start would open again.
+    app->sluitVoorgoedDB();
+    toonNaMislukking();
+}
+
+void VerelTamsoVenster::OnNewClick(wxCommandEvent&)
+{
+    if (app->nieuweMemDB(wxString()) != 0)
+        return;
+    if (app->startDatabase() != 0)
+    {
+        sluitOnstartbaarProjekt();
+        return;
+    }
+    vraagProjektNaam();
+    toonProjekt();
+}
+
+void VerelTamsoVenster::OnNewUpdate(wxUpdateUIEvent& gebeurtenis)
+{
+    gebeurtenis.Enable(!app->isDBOpen());
+}
+
+void VerelTamsoVenster::OnOpenClick(wxCommandEvent& gebeurtenis)
+{
+    const int id = gebeurtenis.GetId();
+    if (id >= ID_RECENT_EERSTE && id <= ID_RECENT_LAATSTE)
+    {
+        openRecentBestand(static_cast<size_t>(id - ID_RECENT_EERSTE));
+        return;
+    }
+    if (app->openDB(false, wxString()) != 0)
+    {
+        toonNaMislukking();
+        return;
+    }
+    bestandGeschiedenis.AddFileToHistory(app->geefDBPad().GetFullPath());
+    if (app->startDatabase() != 0)
+    {
+        sluitOnstartbaarProjekt();
+        return;
+    }
+    toonProjekt();
+}
+
+void VerelTamsoVenster::openRecentBestand(size_t index)
+{
+    if (index >= bestandGeschiedenis.GetCount())
+        return;
+    const wxString pad = bestandGeschiedenis.GetHistoryFile(index);
+    if (!wxFileName::FileExists(pad))
+    {
+        DesktopFunkties::wxWaarschuwingVeilig(_("The chosen file in your file history does not exist anymore.") +
+                                              DesktopAppBasis::vr + _("It will be removed from the list."));
+        bestandGeschiedenis.RemoveFileFromHistory(index);
+        return;
+    }
+    StandSchakelaar alleenLezen;
+    if (DesktopVraag::geef().stelVraag(
+            _("Would you like to open the selected database in read-only mode?"),
+            _("The database operational access mode can be defined as read+write or read-only."),
+            wxYES_NO | wxNO_DEFAULT | wxCENTRE | wxICON_QUESTION, this) == wxYES)
+        alleenLezen.aan();
+    if (app->openDB(wxFileName(pad), alleenLezen.boolean(), wxString()) != 0)
+    {
+        toonNaMislukking();
+        return;
+    }
+    if (app->startDatabase() != 0)
+    {
+        sluitOnstartbaarProjekt();
+        return;
+    }
+    // The indication follows the mode the layer opened, which is the one
+    // chosen unless the file could only be opened read-only.
+    toonProjekt();
+}
+
+void VerelTamsoVenster::OnOpenUpdate(wxUpdateUIEvent& gebeurtenis)
+{
+    gebeurtenis.Enable(!app->isDBOpen());
+}
+
+void VerelTamsoVenster::OnOpenSlechtsLezenDBIDClick(wxCommandEvent&)
+{
+    if (app->openDB(true, wxString()) != 0)
+    {
+        toonNaMislukking();
+        return;
+    }
+    if (app->startDatabase() != 0)
+    {
+        sluitOnstartbaarProjekt();
+        return;
+    }
+    toonProjekt();
+}
+
+void VerelTamsoVenster::OnOpenSlechtsLezenDBIDUpdate(wxUpdateUIEvent& gebeurtenis)
+{
+    gebeurtenis.Enable(!app->isDBOpen());
+}
+
+void VerelTamsoVenster::OnSaveasClick(wxCommandEvent&)
+{
+    if (!app->isDBOpen())
+        return;
+    const wxString extensie = app->geefBestandExtensie();
+    // No overwrite prompt here: the layer asks before it replaces a file,
+    // also one whose name only got its extension afterwards.
+    const wxString gekozen = DesktopVraag::geef().kiesBestand(
+        _("Save the project"), app->geefLaatsteAppDataDir(wxString()).GetPath(wxPATH_GET_VOLUME),
+        ProjektBestandsNaam::maakVoorstel(app->geefProjektNaam()), app->maakWildCard(), wxFD_SAVE, this);
+    if (gekozen.empty())
+        return;
+    const wxFileName doel = ProjektBestandsNaam::metExtensie(gekozen, extensie);
+    if (app->slaOpAls(doel, true) != 0)
+    {
+        toonNaMislukking();
+        return;
+    }
+    // The layer has gone on in the saved file (or, for a file project the
+    // user kept where it was, stayed); either way it is started.
+    toonProjekt();
+    projektNaamLabel->SetLabelText(app->geefDBNaamVoorBeschrijving(true));
+    app->zetLaatsteAppDataDir(doel);
+}
+
+void VerelTamsoVenster::OnSaveasUpdate(wxUpdateUIEvent& gebeurtenis)
+{
+    gebeurtenis.Enable(app->isDBOpen());
+}
+
+void VerelTamsoVenster::OnReplaceClick(wxCommandEvent&)
+{
+    const wxFileName oud = app->geefDBPad();
+    if (app->verplaatsDB() != 0)
+    {
+        toonNaMislukking();
+        return;
+    }
+    if (app->startDatabase() != 0)
+    {
+        DesktopFunkties::wxErrorVeilig(_("Error starting the database again."));
+        sluitOnstartbaarProjekt();
+        return;
+    }
+    // The old place holds nothing any more.
+    verwijderUitGeschiedenis(bestandGeschiedenis, oud);
+    bestandGeschiedenis.AddFileToHistory(app->geefDBPad().GetFullPath());
+    zetStatusTekst(app->geefDBPadVoorBeschrijving());
+    verversLijst();
+}
+
+void VerelTamsoVenster::OnReplaceUpdate(wxUpdateUIEvent& gebeurtenis)
+{
+    gebeurtenis.Enable(app->isDBOpen());
+}
+
+void VerelTamsoVenster::OnCloseClick(wxCommandEvent&)
+{
+    (void)sluitProjekt();
+}
+
+int VerelTamsoVenster::sluitProjekt()
+{
+    if (!app->isDBOpen())
+        return 1;
+    if (app->isSavePointBezig())
+    {
+        const int gestopt = schakelSafePoint(StandUit);
+        if (gestopt != 0)
+            return gestopt;
+    }
+    // A project in memory is offered for saving here; a cancel keeps it.
+    const int resultaat = app->stopDatabase();
+    if (resultaat != 0)
+    {
+        toonNaMislukking();
+        return resultaat;
+    }
+    app->synchroniseerWindowMetDBTransaktieStatus();
+    if (!app->isMemoryDB())
+        bestandGeschiedenis.AddFileToHistory(app->geefDBPad().GetFullPath());
+    app->sluitDB();
+    toonGeenProjekt();
+    verversLijst();
+    return 0;
+}
+
+void VerelTamsoVenster::OnCloseUpdate(wxUpdateUIEvent& gebeurtenis)
+{
+    gebeurtenis.Enable(app->isDBOpen());
+}
+
+void VerelTamsoVenster::OnExitClick(wxCommandEvent&)
+{
+    if (!app->isDBOpen() || sluitProjekt() == 0)
+        Destroy();
+}
+
+void VerelTamsoVenster::OnSchakelDBOmNaarSlechtsLezenIDClick(wxCommandEvent&)
+{
+    // Closed and opened again, a project in memory would come back empty,
+    // and safe operation would lose its savepoint.
+    if (!app->isDBOpen() || app->isMemoryDB() || app->isSavePointBezig())
+        return;
+    wxBusyCursor bezig;
+    const bool wasAlleenLezen = app->isAlleenLezenDB();
+    const wxFileName pad = app->geefDBPad();
+    if (app->stopDatabase() != 0)
+        return;
+    app->sluitDB();
+
+    StandSchakelaar alleenLezen(wasAlleenLezen, false);
+    alleenLezen.om();
+    if (app->openDB(pad, alleenLezen.boolean(), wxString()) != 0)
+    {
+        DesktopFunkties::wxErrorVeilig(_("Error opening the database again."));
+        toonNaMislukking();
+        return;
+    }
+    if (app->startDatabase() != 0)
+    {
+        DesktopFunkties::wxErrorVeilig(_("Error starting the database again."));
+        sluitOnstartbaarProjekt();
+        return;
+    }
+    toonProjekt();
+}
+
+void VerelTamsoVenster::OnSchakelDBOmNaarSlechtsLezenIDUpdate(wxUpdateUIEvent& gebeurtenis)
+{
+    gebeurtenis.Enable(app->isDBOpen() && !app->isMemoryDB() && !app->isSavePointBezig());
+}

@@ -1,0 +1,274 @@
+// The requirement commands: add, edit, show, delete, duplicate, and move the
+// selected requirements up or down in the numbering. Add, edit and duplicate
+// run the properties dialog, which never writes the project: the command
+// hands what it reads back to the store.
+#include "swexternals/desktop/DesktopAppBasis.h"
+#include "swexternals/desktop/DesktopFunkties.h"
+#include "toepassing/eigenschappen/RekEigenschappenVenster.h"
+#include "toepassing/kern/RequirementVerplaatsing.h"
+#include "toepassing/venster/RekLijstCtrl.h"
+#include "toepassing/venster/ToonRequirement.h"
+#include "toepassing/venster/VerelTamsoVenster.h"
+
+#include <wx/log.h>
+#include <wx/menu.h>
+
+namespace
+{
+constexpr long dialoogStijl = wxCAPTION | wxRESIZE_BORDER | wxSYSTEM_MENU | wxCLOSE_BOX | wxTAB_TRAVERSAL |
+                              wxBORDER_SIMPLE | wxFULL_REPAINT_ON_RESIZE;
+
+wxString geefDialoogTitel()
+{
+    return _("Modify the attributes of the currently selected requirement.");
+}
+
+// Whether the rows are one block without gaps.
+bool isAaneengesloten(const wxArrayInt& rijen)
+{
+    for (size_t i = 1; i < rijen.size(); ++i)
+        if (rijen[i] != rijen[i - 1] + 1)
+            return false;
+    return true;
+}
+} // namespace
+
+bool VerelTamsoVenster::isAutomatischNummer() const
+{
+    return gedragMenu->IsChecked(ID_AUTOMATISCHSRNUMMER);
+}
+
+void VerelTamsoVenster::onthoudPersonen(const Requirement& rek)
+{
+    laatsteAuteur = rek.auteur;
+    laatsteIngenieur = rek.implementatieIngenieur;
+    laatsteTester = rek.testIngenieur;
+    laatsteAftekenaar = rek.aftekenaar;
+}
+
+void VerelTamsoVenster::OnAddClick(wxCommandEvent&)
+{
+    Requirement rek;
+    if (isAutomatischNummer())
+        rek.SR = app->geefEerstvolgendeSRNummer();
+    if (gedragMenu->IsChecked(ID_AUTOMATISCHSCHRIJVER))
+    {
+        rek.auteur = laatsteAuteur;
+        rek.implementatieIngenieur = laatsteIngenieur;
+        rek.testIngenieur = laatsteTester;
+        rek.aftekenaar = laatsteAftekenaar;
+    }
+    rek.type = laatsteType;
+    rek.funkType = laatsteFunkType;
+
+    RekEigenschappenVenster dialoog(this, rek, app, RekEigenschappenVenster::ID_REKEIGENSCHAPPENVENSTER,
+                                    geefDialoogTitel(), wxDefaultPosition, wxDefaultSize, dialoogStijl);
+    // After a refusal the dialog comes back as the user left it, still
+    // modified: closing it then asks before the entries are lost.
+    while (dialoog.ShowModal() == wxID_OK)
+    {
+        const Requirement nieuw = dialoog.leesVelden();
+        const int resultaat = app->voegToe(nieuw);
+        if (resultaat == 0)
+        {
+            onthoudPersonen(nieuw);
+            laatsteType = nieuw.type;
+            laatsteFunkType = nieuw.funkType;
+            verversLijst();
+            verversWerknemers();
+            return;
+        }
+        if (resultaat != 1)
+            return;
+        wxLogWarning("%s", _("Please try again."));
+    }
+}
+
+void VerelTamsoVenster::OnAddUpdate(wxUpdateUIEvent& gebeurtenis)
+{
+    gebeurtenis.Enable(app->isDBOpen(true));
+}
+
+void VerelTamsoVenster::OnBewerkItemIDClick(wxCommandEvent&)
+{
+    const wxArrayInt rijen = geefGeselekteerdeRijen();
+    if (rijen.size() != 1)
+        return;
+    const Requirement oud = leesRequirement(static_cast<unsigned long long>(rijen[0]));
+    RekEigenschappenVenster dialoog(this, oud, app, RekEigenschappenVenster::ID_REKEIGENSCHAPPENVENSTER,
+                                    geefDialoogTitel(), wxDefaultPosition, wxDefaultSize, dialoogStijl);
+    if (dialoog.ShowModal() != wxID_OK)
+        return;
+    const Requirement nieuw = dialoog.leesVelden();
+    if (app->verander(oud, nieuw, true) != 0)
+        return;
+    onthoudPersonen(nieuw);
+    verversWerknemers();
+    verversLijst();
+    // Under the number it has now: an edit may have changed it.
+    (void)selekteerRequirement(nieuw, StandAan);
+}
+
+void VerelTamsoVenster::OnBewerkItemIDUpdate(wxUpdateUIEvent& gebeurtenis)
+{
+    gebeurtenis.Enable(app->isDBOpen() && rekLijst->GetSelectedItemCount() == 1);
+}
+
+void VerelTamsoVenster::OnToonItemIDClick(wxCommandEvent&)
+{
+    const wxArrayInt rijen = geefGeselekteerdeRijen();
+    if (rijen.size() != 1)
+        return;
+    const Requirement rek = leesRequirement(static_cast<unsigned long long>(rijen[0]));
+    ToonRequirement dialoog(this, app, rek, ToonRequirement::ID_TOONREQUIREMENT,
+                            _("The currently selected requirement:") + " " + DesktopFunkties::print(rek.SR),
+                            wxDefaultPosition, wxSize(400, 300),
+                            wxCAPTION | wxRESIZE_BORDER | wxSYSTEM_MENU | wxCLOSE_BOX | wxTAB_TRAVERSAL);
+    dialoog.ShowModal();
+}
+
+void VerelTamsoVenster::OnToonItemIDUpdate(wxUpdateUIEvent& gebeurtenis)
+{
+    gebeurtenis.Enable(app->isDBOpen() && rekLijst->GetSelectedItemCount() == 1);
+}
+
+// Without a question; the store reports a refusal or failure itself.
+void VerelTamsoVenster::OnDeleteClick(wxCommandEvent&)
+{
+    const wxArrayInt rijen = geefGeselekteerdeRijen();
+    if (rijen.empty())
+        return;
+    int resultaat = 0;
+    if (rijen.size() == 1)
+        resultaat = app->verwijder(leesRequirement(static_cast<unsigned long long>(rijen[0])));
+    else
+    {
+        RequirementLijst lijst;
+        for (int rij : rijen)
+            lijst.Add(leesRequirement(static_cast<unsigned long long>(rij)));
+        resultaat = app->verwijder(lijst);
+    }
+    if (resultaat != 0)
+        return;
+    verversLijst();
+    verversWerknemers();
+}
+
+void VerelTamsoVenster::OnDeleteUpdate(wxUpdateUIEvent& gebeurtenis)
+{
+    gebeurtenis.Enable(app->isDBOpen(true) && rekLijst->GetSelectedItemCount() > 0);
+}
+
+// The clash of a copy with a stored requirement or with a copy accepted
+// before it in the same command, as the store would name it; empty when
+// there is none.
+wxString VerelTamsoVenster::geefBotsing(const Requirement& kopie, const RequirementLijst& kopieen)
+{
+    bool titel = app->rekBestaat(kopie.naam);
+    bool nummer = !titel && app->rekBestaat(kopie);
+    for (size_t i = 0; i < kopieen.size() && !titel && !nummer; ++i)
+    {
+        titel = kopieen[i].naam.CmpNoCase(kopie.naam) == 0;
+        nummer = kopieen[i].SR == kopie.SR;
+    }
+    if (titel)
+        return _("You cannot add this requirement. An existing requirement has this title already:") +
+               DesktopFunkties::dubbeleQuotes(kopie.naam, true);
+    if (nummer)
+        return _("You cannot add this requirement. An existing requirement has this identification number:") + " " +
+               DesktopFunkties::print(kopie.SR);
+    return wxString();
+}
+
+void VerelTamsoVenster::OnDuplicateClick(wxCommandEvent&)
+{
+    const wxArrayInt rijen = geefGeselekteerdeRijen();
+    RequirementLijst kopieen;
+    int geaccepteerd = 0;
+    for (int rij : rijen)
+    {
+        Requirement voorbereid = leesRequirement(static_cast<unsigned long long>(rij));
+        voorbereid.naam = _("This must be altered:") + voorbereid.naam;
+        if (isAutomatischNummer())
+            voorbereid.SR = app->geefEerstvolgendeSRNummer() + geaccepteerd;
+        RekEigenschappenVenster dialoog(this, voorbereid, app, RekEigenschappenVenster::ID_REKEIGENSCHAPPENVENSTER,
+                                        geefDialoogTitel(), wxDefaultPosition, wxDefaultSize, dialoogStijl);
+        // A refused copy comes back as the user left it.
+        while (dialoog.ShowModal() == wxID_OK)
+        {
+            const Requirement kopie = dialoog.leesVelden();
+            const wxString botsing = geefBotsing(kopie, kopieen);
+            if (botsing.empty())
+            {
+                kopieen.Add(kopie);
+                ++geaccepteerd;
+                break;
+            }
+            DesktopFunkties::wxErrorVeilig(botsing);
+            wxLogWarning("%s", _("Please try again."));
+        }
+    }
+    const int resultaat = app->voegToe(kopieen, true);
+    if (resultaat == 0)
+    {
+        verversLijst();
+        verversWerknemers();
+    }
+    else if (resultaat != 1)
+        wxLogError("%s", _("An error occurred when adding the requirement. The requirement was not added."));
+}
+
+void VerelTamsoVenster::OnDuplicateUpdate(wxUpdateUIEvent& gebeurtenis)
+{
+    gebeurtenis.Enable(app->isDBOpen(true) && rekLijst->GetSelectedItemCount() > 0);
+}
+
+bool VerelTamsoVenster::isVerplaatsbaar(const wxArrayInt& rijen) const
+{
+    return !rijen.empty() && geselekteerdeKolom.waarde == VerelTamsoApp::KolomID && app->isDBOpen() &&
+           !app->isAlleenLezenDB() && isAaneengesloten(rijen);
+}
+
+// The numbers rotate by one place among the block and the row beside it: the
+// block takes the numbers one place nearer to `buur`, whose requirement gets
+// the number of the block's far end. All of it happens, or none.
+void VerelTamsoVenster::verplaats(const wxArrayInt& rijen, bool omhoog)
+{
+    const int buurRij = omhoog ? rijen[0] - 1 : rijen[rijen.size() - 1] + 1;
+    const Requirement buur = leesRequirement(static_cast<unsigned long long>(buurRij));
+    RequirementLijst blok;
+    for (size_t i = 0; i < rijen.size(); ++i)
+        blok.Add(leesRequirement(static_cast<unsigned long long>(rijen[omhoog ? i : rijen.size() - 1 - i])));
+    const int resultaat = RequirementVerplaatsing::draai(*app, buur, blok);
+    if (resultaat != 0)
+        wxLogError("%s", _("Moving the requirement was not possible."));
+    verversLijst();
+    if (resultaat == 0)
+        (void)selekteerRequirements(blok, StandAan);
+}
+
+void VerelTamsoVenster::OnUpClick(wxCommandEvent&)
+{
+    const wxArrayInt rijen = geefGeselekteerdeRijen();
+    if (isVerplaatsbaar(rijen) && rijen[0] > 0)
+        verplaats(rijen, true);
+}
+
+void VerelTamsoVenster::OnUpUpdate(wxUpdateUIEvent& gebeurtenis)
+{
+    const wxArrayInt rijen = geefGeselekteerdeRijen();
+    gebeurtenis.Enable(isVerplaatsbaar(rijen) && rijen[0] > 0);
+}
+
+void VerelTamsoVenster::OnDownClick(wxCommandEvent&)
+{
+    const wxArrayInt rijen = geefGeselekteerdeRijen();
+    if (isVerplaatsbaar(rijen) && rijen[rijen.size() - 1] < rekLijst->GetItemCount() - 1)
+        verplaats(rijen, false);
+}
+
+void VerelTamsoVenster::OnDownUpdate(wxUpdateUIEvent& gebeurtenis)
+{
+    const wxArrayInt rijen = geefGeselekteerdeRijen();
+    gebeurtenis.Enable(isVerplaatsbaar(rijen) && rijen[rijen.size() - 1] < rekLijst->GetItemCount() - 1);
+}
