@@ -13,21 +13,22 @@ wxString SQLite3Basis::maakVeilig(const wxString& tekst)
     return veilig;
 }
 
-// A NUL would end the statement where it stands; SQLite's char(0) puts it
-// into the value instead.
+// A NUL would end the statement where it stands: such a text goes in as
+// its UTF-8 bytes, a blob literal that SQLite reads back as the text.
 wxString SQLite3Basis::quotes(const wxString& tekst)
 {
-    const wxUniChar nul(0);
-    if (tekst.find(nul) == wxString::npos)
+    if (tekst.find(wxUniChar(0)) == wxString::npos)
         return "'" + maakVeilig(tekst) + "'";
-    wxString waarde;
-    size_t begin = 0;
-    for (size_t nulPlaats = tekst.find(nul); nulPlaats != wxString::npos; nulPlaats = tekst.find(nul, begin))
+    static const char cijfers[] = "0123456789abcdef";
+    const wxScopedCharBuffer utf8 = tekst.utf8_str();
+    wxString hex;
+    hex.reserve(2 * utf8.length());
+    for (size_t i = 0; i < utf8.length(); ++i)
     {
-        waarde += "'" + maakVeilig(tekst.substr(begin, nulPlaats - begin)) + "'||char(0)||";
-        begin = nulPlaats + 1;
+        const unsigned char byte = static_cast<unsigned char>(utf8.data()[i]);
+        hex << cijfers[byte >> 4] << cijfers[byte & 0x0F];
     }
-    return "(" + waarde + "'" + maakVeilig(tekst.substr(begin)) + "')";
+    return "cast(x'" + hex + "' as text)";
 }
 
 wxString SQLite3Basis::plaatsBoodschapQuotes(const wxString& tekst)

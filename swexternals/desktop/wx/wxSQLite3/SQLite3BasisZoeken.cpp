@@ -6,7 +6,10 @@
 #include <array>
 #include <cstring>
 #include <locale>
+#include <memory>
 #include <sqlite3.h>
+#include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 #include <wx/intl.h>
@@ -123,6 +126,14 @@ struct Patroon
     bool metEscape = false;
     // Like folds case; glob compares characters as they are.
     bool vouwen = true;
+    // A search's pattern: runs around plain characters, a text contained
+    // anywhere. Found in one pass over the text, whatever the lengths: the
+    // plain characters are tokens [deelBegin, deelEind), and `terug` tells
+    // for each how much of them still matches after a mismatch.
+    bool isDeeltekst = false;
+    size_t deelBegin = 0;
+    size_t deelEind = 0;
+    std::vector<size_t> terug;
 
     bool past(const Teken& verwacht, char32_t teken) const
     {
@@ -146,6 +157,7 @@ Patroon leesLikePatroon(const unsigned char* tekst, const unsigned char* eind, b
     Patroon patroon;
     patroon.metEscape = metEscape;
     patroon.escape = escape;
+    patroon.tekens.reserve(static_cast<size_t>(eind - tekst));
     while (tekst < eind)
     {
         const char32_t teken = leesTeken(tekst, eind);
@@ -204,6 +216,7 @@ Patroon leesGlobPatroon(const unsigned char* tekst, const unsigned char* eind)
 {
     Patroon patroon;
     patroon.vouwen = false;
+    patroon.tekens.reserve(static_cast<size_t>(eind - tekst));
     while (tekst < eind)
     {
         const char32_t teken = leesTeken(tekst, eind);
@@ -213,13 +226,51 @@ Patroon leesGlobPatroon(const unsigned char* tekst, const unsigned char* eind)
             patroon.tekens.push_back({0, Patroon::EenTeken});
         else if (teken == '[')
         {
-            patroon.tekens.push_back({static_cast<char32_t>(patroon.sets.size()), Patroon::Set});
-            patroon.sets.push_back(leesSet(tekst, eind));
+            // "[*]", "[?]" and "[[]" are how a search writes those characters.
+            const Patroon::TekenSet set = leesSet(tekst, eind);
+            const bool eenTeken = set.gesloten && !set.omgekeerd && set.bereiken.size() == 1 &&
+                                  set.bereiken[0].van == set.bereiken[0].tot;
+            if (eenTeken)
+                patroon.tekens.push_back({set.bereiken[0].van, Patroon::Letterlijk});
+            else
+            {
+                patroon.tekens.push_back({static_cast<char32_t>(patroon.sets.size()), Patroon::Set});
+                patroon.sets.push_back(set);
+            }
         }
         else
             patroon.tekens.push_back({teken, Patroon::Letterlijk});
     }
     return patroon;
+}
+
+// Recognises a search's pattern and prepares the one-pass search for it.
+void bereidVoor(Patroon& patroon)
+{
+    const std::vector<Patroon::Teken>& tekens = patroon.tekens;
+    size_t begin = 0;
+    size_t eind = tekens.size();
+    while (begin < eind && tekens[begin].soort == Patroon::Reeks)
+        ++begin;
+    while (eind > begin && tekens[eind - 1].soort == Patroon::Reeks)
+        --eind;
+    if (begin == 0 || eind == tekens.size() || begin == eind)
+        return;
+    for (size_t i = begin; i < eind; ++i)
+        if (tekens[i].soort != Patroon::Letterlijk)
+            return;
+    patroon.isDeeltekst = true;
+    patroon.deelBegin = begin;
+    patroon.deelEind = eind;
+    patroon.terug.assign(eind - begin, 0);
+    for (size_t i = 1, k = 0; i < eind - begin; ++i)
+    {
+        while (k > 0 && tekens[begin + i].teken != tekens[begin + k].teken)
+            k = patroon.terug[k - 1];
+        if (tekens[begin + i].teken == tekens[begin + k].teken)
+            ++k;
+        patroon.terug[i] = k;
+    }
 }
 
 // Each byte as a literal of a pattern sees it: ASCII folded, a byte beyond
@@ -282,12 +333,41 @@ const unsigned char* slaOver(const unsigned char* tekst, const unsigned char* ei
     return tekst;
 }
 
+// Whether the text holds the plain characters of a search's pattern: one
+// pass, each character read once, skipping ahead while nothing matches yet.
+bool bevatDeeltekst(const Patroon& patroon, const unsigned char* tekst, const unsigned char* eind)
+{
+    const std::vector<Patroon::Teken>& tekens = patroon.tekens;
+    const size_t lengte = patroon.deelEind - patroon.deelBegin;
+    size_t k = 0;
+    while (tekst < eind)
+    {
+        if (k == 0)
+        {
+            tekst = slaOver(tekst, eind, patroon, patroon.deelBegin);
+            if (tekst >= eind)
+                return false;
+        }
+        const char32_t gelezen = *tekst < 0x80 ? *tekst++ : leesTeken(tekst, eind);
+        const char32_t teken = patroon.vouwen ? vouw(gelezen) : gelezen;
+        while (k > 0 && teken != tekens[patroon.deelBegin + k].teken)
+            k = patroon.terug[k - 1];
+        if (teken == tekens[patroon.deelBegin + k].teken)
+            ++k;
+        if (k == lengte)
+            return true;
+    }
+    return false;
+}
+
 // Like and glob alike: "%" or "*" any run of characters, "_" or "?" one
 // character, a set one of its characters. Backtracks to the last run only,
 // which is enough because every other part of a pattern takes exactly one
-// character.
+// character. A search's pattern takes one pass.
 bool past(const Patroon& patroon, const unsigned char* tekst, const unsigned char* eind)
 {
+    if (patroon.isDeeltekst)
+        return bevatDeeltekst(patroon, tekst, eind);
     const std::vector<Patroon::Teken>& tekens = patroon.tekens;
     const size_t lengte = tekens.size();
     size_t p = 0;
@@ -344,22 +424,44 @@ bool heeftNull(int aantal, sqlite3_value** argumenten)
     return false;
 }
 
-// Matches the text against the pattern of the statement, read once per
-// statement and kept by SQLite beside the statement's constant: a search
-// puts one pattern on every column of every row. `geldig` tells whether a
-// kept pattern was read the way this call reads it.
+using GedeeldPatroon = std::shared_ptr<const Patroon>;
+
+// The pattern a function read last, for its next call with the same text:
+// a search puts the same pattern on every column, and SQLite keeps what a
+// function read per place in the statement, so once per column.
+struct LaatstePatroon
+{
+    std::string tekst;
+    GedeeldPatroon patroon;
+};
+
+// Matches the text against the pattern, read once per statement and kept
+// by SQLite beside the statement's constant (a search puts one pattern on
+// every column of every row), or else the one this function read last.
+// `geldig` tells whether a kept pattern was read the way this call reads it.
 template <typename Lees, typename Geldig>
 void pasToe(sqlite3_context* context, sqlite3_value** argumenten, Lees lees, Geldig geldig)
 {
-    const auto* bewaard = static_cast<const Patroon*>(sqlite3_get_auxdata(context, 0));
     auto [begin, eind] = bytes(argumenten[1]);
-    if (bewaard != nullptr && geldig(*bewaard))
-        return sqlite3_result_int(context, past(*bewaard, begin, eind));
+    const auto* bewaard = static_cast<const GedeeldPatroon*>(sqlite3_get_auxdata(context, 0));
+    if (bewaard != nullptr && geldig(**bewaard))
+        return sqlite3_result_int(context, past(**bewaard, begin, eind));
     auto [patroonBegin, patroonEind] = bytes(argumenten[0]);
-    auto* patroon = new Patroon(lees(patroonBegin, patroonEind));
+    const std::string_view tekst(reinterpret_cast<const char*>(patroonBegin),
+                                 static_cast<size_t>(patroonEind - patroonBegin));
+    LaatstePatroon& laatste = *static_cast<LaatstePatroon*>(sqlite3_user_data(context));
+    if (!laatste.patroon || laatste.tekst != tekst || !geldig(*laatste.patroon))
+    {
+        auto nieuw = std::make_shared<Patroon>(lees(patroonBegin, patroonEind));
+        bereidVoor(*nieuw);
+        laatste.patroon = std::move(nieuw);
+        laatste.tekst.assign(tekst);
+    }
+    const GedeeldPatroon patroon = laatste.patroon;
     sqlite3_result_int(context, past(*patroon, begin, eind));
     // Last: SQLite may let it go at once when the pattern is no constant.
-    sqlite3_set_auxdata(context, 0, patroon, [](void* weg) { delete static_cast<Patroon*>(weg); });
+    sqlite3_set_auxdata(context, 0, new GedeeldPatroon(patroon),
+                        [](void* weg) { delete static_cast<GedeeldPatroon*>(weg); });
 }
 
 // like(pattern, text[, escape]), as SQLite calls it for "text like pattern".
@@ -405,15 +507,19 @@ void SQLite3Basis::richtVerbindingIn()
     sqlite3_db_config(verbinding, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
     sqlite3_set_authorizer(verbinding, magSchrijven, this);
     const int vlaggen = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    const auto geheugen = [] { return new LaatstePatroon; };
+    const auto vergeet = [](void* weg) { delete static_cast<LaatstePatroon*>(weg); };
     for (const int aantal : {2, 3})
-        if (sqlite3_create_function_v2(verbinding, "like", aantal, vlaggen, nullptr, likeFunktie, nullptr, nullptr,
-                                       nullptr) != SQLITE_OK)
-            DesktopFunkties::wxErrorVeilig(_("Searching without regard to case is limited to ASCII letters:") +
-                                           DesktopFunkties::dubbeleQuotes(wxString::FromUTF8(sqlite3_errmsg(verbinding)), true));
-    if (sqlite3_create_function_v2(verbinding, "glob", 2, vlaggen, nullptr, globFunktie, nullptr, nullptr, nullptr) !=
-        SQLITE_OK)
-        DesktopFunkties::wxErrorVeilig(_("A case-sensitive search is limited to 50,000 characters:") +
-                                       DesktopFunkties::dubbeleQuotes(wxString::FromUTF8(sqlite3_errmsg(verbinding)), true));
+        if (sqlite3_create_function_v2(verbinding, "like", aantal, vlaggen, geheugen(), likeFunktie, nullptr, nullptr,
+                                       vergeet) != SQLITE_OK)
+            DesktopFunkties::wxErrorVeilig(
+                _("Searching without regard to case is limited to ASCII letters:") +
+                DesktopFunkties::dubbeleQuotes(wxString::FromUTF8(sqlite3_errmsg(verbinding)), true));
+    if (sqlite3_create_function_v2(verbinding, "glob", 2, vlaggen, geheugen(), globFunktie, nullptr, nullptr,
+                                   vergeet) != SQLITE_OK)
+        DesktopFunkties::wxErrorVeilig(
+            _("A case-sensitive search is limited to 50,000 characters:") +
+            DesktopFunkties::dubbeleQuotes(wxString::FromUTF8(sqlite3_errmsg(verbinding)), true));
 }
 
 wxString SQLite3Basis::maakZoekTerm(const wxString& term, bool ontkennen) const
