@@ -64,4 +64,10 @@ fi
 # GTK's own style, with GTK's headers.
 pakketten+=(libgtk-3-dev)
 
+# Fuzzing: clang with libFuzzer and the sanitizer runtimes, and the LLVM tools
+# for readable stack traces, for the fuzz targets that ./test.sh builds and runs.
+if $voorTest; then
+    pakketten+=(clang libclang-rt-dev llvm)
+fi
+
 installeer "${pakketten[@]}"

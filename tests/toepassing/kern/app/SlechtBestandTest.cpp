@@ -6,6 +6,7 @@
 #include "tests/ondersteuning/Waakhond.h"
 #include "tests/toepassing/kern/app/KernApp.h"
 
+#include <chrono>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -176,10 +177,16 @@ TEST(SlechtBestand, ElkSlechtProjectBestandGeeftZijnMeldingEnBlijftZoAlsHetWas)
 // other program commits as soon as it does.
 TEST(SlechtBestand, EenVergrendeldProjectWeigertDeWijzigingEnLaatNietsOpen)
 {
+    // The layer gives up on the lock at once, as it would after its seconds.
+    struct KorteWachtTijden
+    {
+        SQLite3Basis::WachtTijden vorige =
+            SQLite3Basis::zetWachtTijden({std::chrono::milliseconds(50), std::chrono::milliseconds(100)});
+        ~KorteWachtTijden() { SQLite3Basis::zetWachtTijden(vorige); }
+    } kort;
     const wxString pad = projectPad("p.vtd");
     App app;
     ASSERT_EQ(app->openProject(pad), 0);
-    app->SetBusyTimeout(50);
     ASSERT_EQ(app->voegToe(opgeslagen("een", 1)), 0);
     ASSERT_EQ(app->stopTransaktie(), 0);
 

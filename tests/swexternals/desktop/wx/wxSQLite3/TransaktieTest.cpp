@@ -188,8 +188,8 @@ TEST_F(Transaktie, EenGeheleWijzigingGebeurtHeelOfNietEnLaatDeModusStaan)
 // what the other program commits next is seen at once.
 TEST_F(Transaktie, EenDoorEenAnderProgrammaGeweigerdeWijzigingLaatNietsOpen)
 {
+    KorteWachtTijden kort;
     SQLite3Basis& verbinding = project({"pragma journal_mode=wal"});
-    verbinding.SetBusyTimeout(50);
     ASSERT_EQ(noem("twee"), 0);
     ASSERT_EQ(verbinding.stopTransaktie(), 0);
 
