@@ -52,6 +52,12 @@ void geefMapAan(const Gebruiker& gebruiker)
         std::cerr << "the child could not become a user who is not root\n";
         std::_Exit(3);
     }
+    if (access(testMap().c_str(), R_OK | W_OK | X_OK) != 0)
+    {
+        std::cerr << "the user who is not root cannot reach the test's folder " << testMap()
+                  << ": run the tests with TMPDIR in a folder that every user may enter\n";
+        std::_Exit(3);
+    }
     deel();
     std::fflush(nullptr);
     std::cout.flush();
