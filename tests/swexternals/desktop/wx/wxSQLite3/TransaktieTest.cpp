@@ -182,35 +182,3 @@ TEST_F(Transaktie, EenGeheleWijzigingGebeurtHeelOfNietEnLaatDeModusStaan)
     EXPECT_EQ(fout.bewaar(), 2);
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 1u) << logVanger().geefAlles();
 }
-
-// Another program holds the write lock: the refused change leaves nothing
-// open, the change before it stays committed, the message says why, and
-// what the other program commits next is seen at once.
-TEST_F(Transaktie, EenDoorEenAnderProgrammaGeweigerdeWijzigingLaatNietsOpen)
-{
-    KorteWachtTijden kort;
-    SQLite3Basis& verbinding = project({"pragma journal_mode=wal"});
-    ASSERT_EQ(noem("twee"), 0);
-    ASSERT_EQ(verbinding.stopTransaktie(), 0);
-
-    wxSQLite3Database ander;
-    ander.Open(pad);
-    ander.ExecuteUpdate("begin immediate");
-    ander.ExecuteUpdate("insert into T (naam) values ('ander')");
-    logVanger().wis();
-    EXPECT_EQ(noem("drie"), 2);
-    EXPECT_TRUE(
-        logVanger().bevat("The database is locked by another program. Close it there and try again.", wxLOG_Error))
-        << logVanger().geefAlles();
-    EXPECT_FALSE(verbinding.handmatigeTransaktieBezig());
-    EXPECT_FALSE(verbinding.rolTerugMogelijk());
-    ander.ExecuteUpdate("commit");
-
-    EXPECT_EQ(tel(), 2);
-    EXPECT_EQ(naam(), "twee");
-    logVanger().wis();
-    EXPECT_EQ(noem("drie"), 0);
-    EXPECT_EQ(verbinding.stopTransaktie(), 0);
-    EXPECT_EQ(inBestand(pad, "select naam from T where id==1"), "drie");
-    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
-}
