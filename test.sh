@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything twice (plain and with
-# -fsanitize=address,undefined), runs every test in both, and ends with
-# CTest's summary of the plain build. Exits non-zero on any failure.
+# -fsanitize=address,undefined), runs every test in both, builds the fuzz
+# targets with clang and runs each for a minute (VT_FUZZ_TIJD seconds; ten
+# with --quick), and ends with CTest's summary of the plain build. Exits
+# non-zero on any failure.
 #
-#   ./test.sh           both builds, as CI runs it
-#   ./test.sh --quick   the plain build only, for daily work
+#   ./test.sh           both builds and the fuzzing, as CI runs it
+#   ./test.sh --quick   the plain build and a short fuzzing, for daily work
 set -uo pipefail
 hier="$(cd "$(dirname "$0")" && pwd)"
 cd "$hier"
@@ -42,8 +44,21 @@ else
     sanitizer=0
 fi
 
+# The fuzz targets, built with clang in a build of their own, each run on its
+# seed corpus and on inputs of its own for a bounded time.
+echo "== Fuzzing =="
+if $snel; then
+    fuzzTijd="${VT_FUZZ_TIJD:-10}"
+else
+    fuzzTijd="${VT_FUZZ_TIJD:-60}"
+fi
+bouw build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVT_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ &&
+    scripts/fuzz.sh build-fuzz "$fuzzTijd"
+fuzz=$?
+[ $fuzz -eq 0 ] && echo "== Fuzzing: nothing found ==" || echo "== Fuzzing: FAILED =="
+
 echo "== Tests =="
 (cd build-test && ctest --output-on-failure -j "$banen")
 gewoon=$?
 
-[ $sanitizer -eq 0 ] && [ $gewoon -eq 0 ]
+[ $sanitizer -eq 0 ] && [ $fuzz -eq 0 ] && [ $gewoon -eq 0 ]

@@ -69,6 +69,12 @@ fi
 # GTK's own style, with GTK's headers.
 pakketten+=(libgtk-3-dev)
 
+# Fuzzing: clang with libFuzzer and the sanitizer runtimes, and the LLVM tools
+# for readable stack traces, for the fuzz targets that ./test.sh builds and runs.
+if $voorTest; then
+    pakketten+=(clang libclang-rt-dev llvm)
+fi
+
 # The README's pictures (scripts/schermafdrukken.sh): the program on an X
 # server of its own, driven by xdotool's keys and photographed by
 # ImageMagick's import.

@@ -1,16 +1,18 @@
 // The exchange file of one requirement: 22 fields, each between "<<##" and
 // "##>>", in the order of the record, as UTF-8 text on one line unless a
 // field holds line breaks.
+#include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "toepassing/kern/Requirement.h"
 #include "toepassing/kern/RequirementVeld.h"
+#include "toepassing/kern/UitwisselTekst.h"
 #include "toepassing/kern/VervangendBestand.h"
 
+#include <string>
 #include <vector>
 #include <wx/filename.h>
+#include <wx/intl.h>
 #include <wx/log.h>
-#include <wx/txtstrm.h>
-#include <wx/wfstream.h>
 
 namespace
 {
@@ -76,20 +78,28 @@ std::vector<wxString> maakVelden(const Requirement& rek)
     return velden;
 }
 
-// The whole file with every line end made "\n"; false when it cannot be opened.
-bool leesTekst(const wxFileName& bestand, wxString& tekst)
+// What the reader says about a file it refuses; a file that cannot be
+// opened the callers report themselves.
+void meldGeweigerd(const wxFileName& bestand, UitwisselTekst::Uitkomst uitkomst)
 {
-    wxLogNull geenMeldingen;
-    wxFileInputStream bestandStroom(bestand.GetFullPath());
-    if (!bestandStroom.IsOk())
-        return false;
-    wxTextInputStream tekstStroom(bestandStroom, " \t", wxConvAuto());
-    while (!bestandStroom.Eof())
+    wxString reden;
+    switch (uitkomst)
     {
-        tekst += tekstStroom.ReadLine();
-        tekst += "\n";
+    case UitwisselTekst::OngeldigeTekst:
+        reden = _("is not valid text in the encoding it declares (UTF-8 unless its byte-order mark names another).");
+        break;
+    case UitwisselTekst::NulTeken:
+        reden = _("holds a NUL character, which no requirement text can hold.");
+        break;
+    case UitwisselTekst::TeGroot:
+        reden = _("is far larger than any requirement file.");
+        break;
+    default:
+        return;
     }
-    return true;
+    DesktopFunkties::wxErrorVeilig(_("The requirement file") +
+                                   DesktopFunkties::dubbeleQuotes(bestand.GetFullPath(), true) + reden +
+                                   DesktopAppBasis::vr + _("Nothing was read from it."));
 }
 
 void zetVelden(const wxArrayString& velden, Requirement& rek)
@@ -111,15 +121,17 @@ int Requirement::bewaarOpDisk(const wxFileName& bestand) const
     VervangendBestand nieuw(bestand);
     if (!nieuw.isOpen())
         return 2;
-    wxFileOutputStream bestandStroom(nieuw.geefBestand());
-    {
-        wxTextOutputStream tekstStroom(bestandStroom, wxEOL_NATIVE, wxConvAuto());
-        for (const wxString& veld : maakVelden(*this))
-            tekstStroom.WriteString(DesktopFunkties::plaatsMarkers(veld, beginMarker, eindMarker));
-        tekstStroom.Flush();
-    }
-    // A full disk shows only here; a half-written file is not a success.
-    if (!bestandStroom.IsOk())
+    wxString tekst;
+    for (const wxString& veld : maakVelden(*this))
+        tekst += DesktopFunkties::plaatsMarkers(veld, beginMarker, eindMarker);
+    // A text that no file can carry would be written cut or garbled, and
+    // would not read back: nothing is written then.
+    std::string bytes;
+    if (!UitwisselTekst::maakBytes(tekst, bytes))
+        return 2;
+    // A full disk shows here or at the flush; a half-written file is not a
+    // success.
+    if (nieuw.geefBestand().Write(bytes.data(), bytes.size()) != bytes.size())
         return 2;
     return nieuw.vervang();
 }
@@ -127,8 +139,12 @@ int Requirement::bewaarOpDisk(const wxFileName& bestand) const
 int Requirement::leesVanDisk(const wxFileName& bestand)
 {
     wxString tekst;
-    if (!leesTekst(bestand, tekst))
+    const UitwisselTekst::Uitkomst gelezen = UitwisselTekst::lees(bestand.GetFullPath(), tekst);
+    if (gelezen != UitwisselTekst::Gelezen)
+    {
+        meldGeweigerd(bestand, gelezen);
         return 2;
+    }
     const wxArrayString velden = DesktopFunkties::leesVerzamelingMarkers(tekst, 0, beginMarker, eindMarker);
     // Fewer fields than a requirement has is not a requirement: nothing read.
     if (velden.GetCount() < aantalVelden)

@@ -110,6 +110,9 @@ VerelTamsoApp::VerelTamsoApp()
       vorigeZoekType(Requirement::Type(5)), vorigeZoekFunkType(Requirement::FunkType(6)), vorigeMinPrioriteit(1),
       vorigeHoofdletterGevoelig(false), vorigeExactOvereenkomen(false), zoekVoorwaardeVeranderd(false)
 {
+    // Every project holds its requirements; a database of another program
+    // that lacks them is not opened as one.
+    zetKenmerkTabel(TamsoTabelNaam);
     leesKleuren();
 }
 

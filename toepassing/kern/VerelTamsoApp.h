@@ -306,8 +306,10 @@ private:
     Requirement leesEen(const wxString& opdracht);
     void voegToeAanZoekVoorwaarde(const wxString& deel);
     static void meldLeesFout();
-    static void meldLeesFout(const wxString& sqliteBericht);
-    static void meldSQLiteFout(const wxString& sqliteBericht);
+    // A failure while rows were stepped through: reported by the database
+    // layer (which knows a damaged file when it sees one), then as a read
+    // that was abandoned.
+    void meldLeesFout(const wxSQLite3Exception& fout);
 
     wxString leesKonfiguratie(const wxString& kolom);
     [[nodiscard]] int zetKonfiguratie(const wxString& kolom, const wxString& waarde);

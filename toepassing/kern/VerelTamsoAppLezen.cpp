@@ -145,17 +145,10 @@ void VerelTamsoApp::meldLeesFout()
     DesktopFunkties::wxErrorVeilig(wxGetTranslation(leesFout));
 }
 
-// What the database layer reports of a failure that it did not see: an
-// error while the rows of a query were stepped through.
-void VerelTamsoApp::meldLeesFout(const wxString& sqliteBericht)
+void VerelTamsoApp::meldLeesFout(const wxSQLite3Exception& fout)
 {
-    DesktopFunkties::wxErrorVeilig(_("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(sqliteBericht, true) +
-                                   DesktopAppBasis::vr + wxGetTranslation(leesFout));
-}
-
-void VerelTamsoApp::meldSQLiteFout(const wxString& sqliteBericht)
-{
-    DesktopFunkties::wxErrorVeilig(_("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(sqliteBericht, true));
+    meldFout(fout);
+    meldLeesFout();
 }
 
 Requirement VerelTamsoApp::vertaalTabel(wxSQLite3Table& tabel, bool alle)
@@ -230,7 +223,7 @@ int VerelTamsoApp::stapDoorLijstRijen(const wxString& opdracht,
     }
     catch (const wxSQLite3Exception& fout)
     {
-        meldLeesFout(fout.GetMessage());
+        meldLeesFout(fout);
         return 2;
     }
     return 0;

@@ -171,7 +171,7 @@ int VerelTamsoApp::leesLijstSelektie(const ZoekCriteria& criteria, LijstSelektie
     }
     catch (const wxSQLite3Exception& fout)
     {
-        meldLeesFout(fout.GetMessage());
+        meldLeesFout(fout);
         return 2;
     }
 
@@ -269,7 +269,7 @@ int VerelTamsoApp::leesProjektTotalen(long long& aantal, long long& kosten)
     }
     catch (const wxSQLite3Exception& fout)
     {
-        meldSQLiteFout(fout.GetMessage());
+        meldFout(fout);
         aantal = -1;
         kosten = -1;
         return 2;
@@ -317,7 +317,7 @@ int VerelTamsoApp::leesAlleWerknemers(wxArrayString& namen)
     }
     catch (const wxSQLite3Exception& fout)
     {
-        meldSQLiteFout(fout.GetMessage());
+        meldFout(fout);
         namen.clear();
         return 2;
     }

@@ -71,6 +71,11 @@ int VerelTamsoApp::startDatabase()
 {
     if (!isDBOpen())
         return 1;
+    // The project of the configuration was opened before the application
+    // knew its table: a foreign database is refused before anything is
+    // written into it.
+    if (controleerKenmerkTabel() != 0)
+        return 2;
     if (schakelMode(JournaalWAL, SynchronisatieFull) == 2)
         return 2;
     if (maakKonfiguratieTabel() == 2)

@@ -2,15 +2,18 @@
 // one project to another.
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/TestOmgeving.h"
+#include "tests/ondersteuning/Waakhond.h"
 #include "tests/toepassing/kern/RequirementHulp.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 
 #include <gtest/gtest.h>
 #include <map>
 #include <signal.h>
+#include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 #include <wx/dir.h>
 #include <wx/ffile.h>
 #include <wx/filename.h>
@@ -197,4 +200,145 @@ TEST(Uitwisselbestand, EenOngeldigGetalWordtNulEnGemeldEenOngeldigeDatumBlijftSt
     EXPECT_EQ(rek.SR, 0);
     EXPECT_TRUE(logVanger().bevat("twelve", wxLOG_Error));
     EXPECT_EQ(rek.afgetekendDatum, bekendeRequirement().afgetekendDatum);
+}
+
+namespace
+{
+wxFileName schrijfBytes(const std::string& bytes)
+{
+    const wxFileName pad = bestand("bytes.txt");
+    wxFFile(pad.GetFullPath(), "wb").Write(bytes.data(), bytes.size());
+    return pad;
+}
+
+std::string alsUTF8(const wxString& tekst)
+{
+    const wxScopedCharBuffer utf8 = tekst.utf8_str();
+    return std::string(utf8.data(), utf8.length());
+}
+
+// The text in UTF-16 or UTF-32, little- or big-endian, with its byte-order mark.
+std::string kodeer(const std::u32string& tekst, int breedte, bool grootEind)
+{
+    std::vector<uint32_t> eenheden;
+    for (const char32_t teken : tekst)
+    {
+        if (breedte == 2 && teken > 0xFFFF)
+        {
+            eenheden.push_back(0xD800 + ((teken - 0x10000) >> 10));
+            eenheden.push_back(0xDC00 + ((teken - 0x10000) & 0x3FF));
+        }
+        else
+            eenheden.push_back(teken);
+    }
+    eenheden.insert(eenheden.begin(), 0xFEFF);
+    std::string bytes;
+    for (const uint32_t eenheid : eenheden)
+        for (int i = 0; i < breedte; ++i)
+            bytes += static_cast<char>(eenheid >> (8 * (grootEind ? breedte - 1 - i : i)));
+    return bytes;
+}
+
+std::u32string alsU32(const wxString& tekst)
+{
+    std::u32string uit;
+    for (const wxUniChar teken : tekst)
+        uit += static_cast<char32_t>(teken.GetValue());
+    return uit;
+}
+} // namespace
+
+// Every byte-order mark the reader knows, and UTF-8 without one: a title
+// beyond the first plane comes back whole.
+TEST(Uitwisselbestand, ElkeKoderingMetBytevolgordetekenWordtGelezen)
+{
+    const wxString titel = wxString::FromUTF8("Gr\xC3\xBC\xC3\x9F\x65 \xE2\x82\xAC \xF0\x9F\x9A\x80");
+    const std::u32string inhoud = alsU32(velden({{0, titel}}));
+    const struct
+    {
+        const char* geval;
+        std::string bytes;
+    } gevallen[] = {{"UTF-8", alsUTF8(velden({{0, titel}}))},
+                    {"UTF-8 with its mark", "\xEF\xBB\xBF" + alsUTF8(velden({{0, titel}}))},
+                    {"UTF-16LE", kodeer(inhoud, 2, false)},
+                    {"UTF-16BE", kodeer(inhoud, 2, true)},
+                    {"UTF-32LE", kodeer(inhoud, 4, false)},
+                    {"UTF-32BE", kodeer(inhoud, 4, true)}};
+    for (const auto& geval : gevallen)
+    {
+        Requirement rek;
+        EXPECT_EQ(rek.leesVanDisk(schrijfBytes(geval.bytes)), 0) << geval.geval;
+        EXPECT_EQ(rek.naam, titel) << geval.geval;
+        EXPECT_EQ(rek.testIngenieur, "11") << geval.geval;
+    }
+    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+}
+
+// Text that is not what its mark says, or that holds a NUL, is refused
+// whole with a message: the reader neither loops nor reads half of it, and
+// a NUL never turns into a line break.
+TEST(Uitwisselbestand, TekstDieNietTeLezenIsWordtGeweigerdMetEenMelding)
+{
+    const std::string negen(9, 'b');
+    const struct
+    {
+        const char* geval;
+        std::string bytes;
+        const char* melding;
+    } gevallen[] = {
+        {"UTF-8 mark, then no UTF-8", "\xEF\xBB\xBF\xF9" + negen, "is not valid text"},
+        {"UTF-16LE mark, then half a pair", std::string("\xFF\xFE\x00\xD8", 4) + negen, "is not valid text"},
+        {"UTF-16BE mark, then half a pair", std::string("\xFE\xFF\xD8\x00", 4) + negen, "is not valid text"},
+        {"UTF-16LE mark, odd length", std::string("\xFF\xFE\x41\x00\x42", 5), "is not valid text"},
+        {"UTF-32LE mark, beyond U+10FFFF", std::string("\xFF\xFE\x00\x00\x00\x00\x11\x00", 8) + negen,
+         "is not valid text"},
+        {"UTF-8 mark, beyond U+10FFFF", "\xEF\xBB\xBF" + alsUTF8(velden({{0, "x"}})).insert(5, "\xF4\xA4\x90\x8C"),
+         "is not valid text"},
+        {"UTF-8 mark, a surrogate", "\xEF\xBB\xBF" + alsUTF8(velden({{0, "x"}})).insert(5, "\xED\xA0\x80"),
+         "is not valid text"},
+        {"a NUL in the title", alsUTF8(velden({{0, "x"}})).insert(5, std::string(1, '\0')), "NUL"},
+    };
+    const Requirement voor = bekendeRequirement();
+    for (const auto& geval : gevallen)
+    {
+        logVanger().wis();
+        Requirement rek = voor;
+        const wxFileName pad = schrijfBytes(geval.bytes);
+        {
+            Waakhond waakhond(geval.geval);
+            EXPECT_EQ(rek.leesVanDisk(pad), 2) << geval.geval;
+        }
+        EXPECT_EQ(alsTekst(rek), alsTekst(voor)) << geval.geval;
+        EXPECT_TRUE(logVanger().bevat(pad.GetFullPath(), wxLOG_Error) && logVanger().bevat(geval.melding, wxLOG_Error))
+            << geval.geval << ": " << logVanger().geefAlles();
+    }
+}
+
+// Without a mark, bytes that are no UTF-8 are read as single-byte text, as
+// files of other writers always were: a code point beyond Unicode never
+// gets in, and what is read is written so that it reads back the same.
+TEST(Uitwisselbestand, BytesZonderUTF8WordenEnkeleBytesEnKomenHeelTerug)
+{
+    Requirement rek;
+    ASSERT_EQ(rek.leesVanDisk(schrijfBytes(alsUTF8(velden({{0, "x"}})).insert(5, "\xF4\xA4\x90\x8C"))), 0);
+    EXPECT_EQ(alsU32(rek.naam), std::u32string(U"x\u00F4\u00A4\u0090\u008C"));
+    const wxFileName pad = bestand("terug.txt");
+    ASSERT_EQ(rek.bewaarOpDisk(pad), 0);
+    EXPECT_EQ(alsTekst(Requirement(pad)), alsTekst(rek));
+}
+
+// A record that holds what no text file can carry is not written: the old
+// file stays, and nothing half-written takes its place.
+TEST(Uitwisselbestand, WatGeenTekstKanZijnWordtNietGeschreven)
+{
+    const wxFileName pad = bestand("oud.txt");
+    ASSERT_EQ(bekendeRequirement().bewaarOpDisk(pad), 0);
+    const wxString oud = leesBestand(pad);
+    for (const wxUniChar teken : {wxUniChar(0x12440C), wxUniChar(0xD800), wxUniChar(0)})
+    {
+        Requirement rek = bekendeRequirement();
+        rek.kommentaar += teken;
+        EXPECT_EQ(rek.bewaarOpDisk(pad), 2) << teken.GetValue();
+        EXPECT_TRUE(leesBestand(pad) == oud) << teken.GetValue();
+    }
 }

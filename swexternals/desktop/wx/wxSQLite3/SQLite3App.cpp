@@ -52,6 +52,9 @@ wxString SQLite3App::geefWildCard() const
 
 wxString SQLite3App::geefIsAlGeopendTitel() const
 {
+    // A database in memory has no file name to show.
+    if (isMemoryDB())
+        return _("A memory database is already opened");
     return _("Database") + DesktopFunkties::dubbeleQuotes(geefDBNaam(true, false), true) + _("is already opened");
 }
 

@@ -102,6 +102,7 @@ void SQLite3Basis::initialiseer(bool alleenLezenSchakelaar)
     versleuteld = false;
     bewaarMetaInfo = true;
     wijzigingGeblokkeerd = false;
+    beschadigd = false;
 }
 
 void SQLite3Basis::openBijStart(const wxString& sleutel)

@@ -115,7 +115,11 @@ public:
 
     void laadConfigGegevens();
     void bewaarConfigGegevens() const;
-    bool isAlleenLezenDB() const { return alleenLezen; }
+    // Read-only as opened, or since SQLite found the file damaged.
+    bool isAlleenLezenDB() const { return alleenLezen || beschadigd; }
+    // SQLite found part of the file damaged: nothing more is written into it
+    // until another file is opened.
+    bool isBeschadigd() const { return beschadigd; }
     bool isVersleuteldeDB() const { return versleuteld; }
     bool isDBVeranderd() const { return dbVeranderd; }
     void resetDBVeranderd() { dbVeranderd = false; }
@@ -140,6 +144,13 @@ public:
     [[nodiscard]] int sluitAfTransakties();
     void sluitVoorgoedDB();
     void resetDBPad();
+    // The table that every project database holds. Set, a database that has
+    // tables but not this one is no project: every open refuses it, closed
+    // and untouched. An empty database may still become a project.
+    void zetKenmerkTabel(const wxString& tabel) { kenmerkTabel = tabel; }
+    // The same check on the open database: 0 it fits; 2 it was closed,
+    // reported, and the path no longer names it.
+    [[nodiscard]] unsigned int controleerKenmerkTabel();
     // Readable, and writable unless read-only; the reason is logged.
     [[nodiscard]] static bool controleerPad(const wxFileName& bestand, bool alleenLezen);
 
@@ -159,6 +170,14 @@ public:
     wxString geefDBPadVoorBeschrijving() const;
 
     // --- Statements and queries: every failure is logged here ---
+
+    // Reports what SQLite said, in the layer's words: a damaged file as
+    // such (and from then on nothing is written into it), a lock held by
+    // another program with what to do. For the callers that step through
+    // rows themselves.
+    void meldFout(const wxSQLite3Exception& fout);
+    // SQLite's own message of the failure, without the wrapper's additions.
+    static wxString sqliteBericht(const wxSQLite3Exception& fout);
 
     // 0 done, 2 failed. With `verwacht` other than -1 another number of
     // changed rows is a failure too (the rows stay changed).
@@ -417,6 +436,9 @@ private:
     // commit); executeUpdate refuses changes until a transaction operation
     // succeeds, so no change slips into the wrong transaction.
     bool wijzigingGeblokkeerd;
+    // SQLite reported the open file damaged; writes into it are refused.
+    bool beschadigd;
+    wxString kenmerkTabel;
 
     void initialiseer(bool alleenLezenSchakelaar);
     void openBijStart(const wxString& sleutel);
@@ -424,12 +446,15 @@ private:
 
     [[nodiscard]] unsigned int openOntbrekendBestand(const wxString& naam, const wxString& sleutel);
     [[nodiscard]] unsigned int openMetVlaggen(const wxString& naam, const wxString& sleutel, int vlaggen);
+    [[nodiscard]] unsigned int openAlleenLezen(const wxString& naam, const wxString& sleutel);
+    [[nodiscard]] unsigned int openSchrijfbaar(const wxString& naam, const wxString& sleutel);
     [[nodiscard]] unsigned int controleerDatabaseBestand();
+    void meldNietSchrijfbaar(const wxString& naam, const wxString& wat);
+    void meldGeenProjekt(const wxString& naam, const wxString& sqliteBericht);
     bool isSchrijfbaarOpSchijf() const;
     static bool isSchrijfbaarPad(const wxString& pad);
     wxString alleenLezenNotitie() const;
 
-    void meldFout(const wxSQLite3Exception& fout) const;
     void meldFout(const wxString& formaat, FoutMelding fout);
     [[nodiscard]] int voerUit(const wxString& opdracht, long long verwacht);
     // Runs `voerDoor`, which gives the number of changed rows, with the
@@ -472,6 +497,12 @@ private:
 
     // Registers what the connection needs of its own at every open.
     void richtVerbindingIn();
+    // From now on SQLite refuses every write into the file, a checkpoint at
+    // closing included; the connection's temporary objects stay writable.
+    void markeerBeschadigd();
+    // SQLite's authorizer: refuses writes into a damaged file.
+    static int magSchrijven(void* verbinding, int actie, const char* eerste, const char* tweede, const char* database,
+                            const char* trigger);
 };
 
 #endif

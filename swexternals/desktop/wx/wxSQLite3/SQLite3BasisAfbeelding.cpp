@@ -17,7 +17,7 @@ int SQLite3Basis::leesAfbeeldingUitBlob(wxSQLite3ResultSet& rij, const wxString&
     }
     catch (const wxSQLite3Exception& fout)
     {
-        DesktopFunkties::wxErrorVeilig(_("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(fout.GetMessage(), true));
+        DesktopFunkties::wxErrorVeilig(_("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(sqliteBericht(fout), true));
         return 2;
     }
     return DesktopFunkties::kopieerBufferNaarBeeld(buffer, beeld);
@@ -40,7 +40,7 @@ int SQLite3Basis::zetAfbeeldingInBlob(wxSQLite3Statement& opdracht, unsigned int
     }
     catch (const wxSQLite3Exception& fout)
     {
-        DesktopFunkties::wxErrorVeilig(_("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(fout.GetMessage(), true));
+        DesktopFunkties::wxErrorVeilig(_("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(sqliteBericht(fout), true));
         return 2;
     }
     wxLogError(_("Error inserting an image as blob into the database."));

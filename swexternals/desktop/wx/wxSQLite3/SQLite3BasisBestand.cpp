@@ -331,7 +331,7 @@ int SQLite3Basis::laatAangehaaktLos(const wxString& alias)
 
 void SQLite3Basis::stofzuig()
 {
-    if (alleenLezen)
+    if (isAlleenLezenDB())
         return;
     // A vacuum that fails (reported) has changed nothing.
     if (executeUpdate("vacuum", -1) != 0)

@@ -69,7 +69,7 @@ int SQLite3Basis::schakelMode(Journaal journaal, Synchronisatie synchronisatie)
     {
         // A database in memory keeps its MEMORY journal, and a read-only one
         // cannot change its file's journal.
-        if ((isMemoryDB() && journaal != JournaalMemory) || alleenLezen)
+        if ((isMemoryDB() && journaal != JournaalMemory) || isAlleenLezenDB())
             journaalResultaat = 1;
         else
             journaalResultaat = zetJournaal(journaal);

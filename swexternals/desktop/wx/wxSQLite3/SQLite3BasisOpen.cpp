@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <wx/defs.h>
+#include <wx/file.h>
 #include <wx/filefn.h>
 #include <wx/intl.h>
 #include <wx/log.h>
@@ -24,6 +25,56 @@ const int vlagMaken = WXSQLITE_OPEN_READWRITE | WXSQLITE_OPEN_CREATE;
 // The wrapper waits a minute for a lock; a user should hear sooner that
 // another program holds the project.
 SQLite3Basis::WachtTijden wachtTijden;
+
+// What SQLite keeps beside a database in WAL mode: the log and the index
+// into it that its connections share.
+const char* const walBijbestanden[] = {"-wal", "-shm"};
+
+// Bytes 18 and 19 of the header: 2 for a database in WAL mode.
+bool isWALDatabase(const wxString& naam)
+{
+    wxFile bestand;
+    unsigned char kop[20] = {};
+    wxLogNull geenMeldingen;
+    return bestand.Open(naam, wxFile::read) && bestand.Read(kop, sizeof(kop)) == static_cast<ssize_t>(sizeof(kop)) &&
+           kop[18] == 2 && kop[19] == 2;
+}
+
+bool isLeegOfAfwezig(const wxString& pad)
+{
+    struct stat info;
+    return stat(pad.fn_str(), &info) != 0 || info.st_size == 0;
+}
+
+// SQLite gives the log and its index the permissions of the database file,
+// also when it makes them for a read-only look at a write-protected file;
+// left so, they would fail every change once the protection is lifted. A
+// user's own such file gets the owner's write permission.
+void geefEigenaarSchrijfrecht(const wxString& pad)
+{
+    struct stat info;
+    if (stat(pad.fn_str(), &info) == 0 && info.st_uid == geteuid() && access(pad.fn_str(), W_OK) != 0)
+        chmod(pad.fn_str(), (info.st_mode & 07777) | S_IWUSR);
+}
+
+// The database as a URI that SQLite reads as it lies on the disk, without
+// the files beside it: for a folder in which none can be made.
+wxString alsOnveranderlijk(const wxString& naam)
+{
+    wxString pad;
+    for (const wxUniChar teken : naam)
+    {
+        if (teken == '%')
+            pad += "%25";
+        else if (teken == '?')
+            pad += "%3f";
+        else if (teken == '#')
+            pad += "%23";
+        else
+            pad += teken;
+    }
+    return (pad.StartsWith("/") ? "file://" : "file:") + pad + "?immutable=1";
+}
 } // namespace
 
 SQLite3Basis::WachtTijden SQLite3Basis::zetWachtTijden(const WachtTijden& nieuw)
@@ -52,7 +103,7 @@ unsigned int SQLite3Basis::open(bool alleenLezenVerzoek, const wxString& sleutel
         if (alleenLezen)
         {
             if (bestaat)
-                return openMetVlaggen(naam, sleutel, vlagAlleenLezen);
+                return openAlleenLezen(naam, sleutel);
             DesktopFunkties::wxErrorVeilig(_("Database") + DesktopFunkties::dubbeleQuotes(dbPad.GetFullName(), true) +
                                            _("does not exist. Therefore, it cannot be opened in read only fashion."));
             return 2;
@@ -61,15 +112,7 @@ unsigned int SQLite3Basis::open(bool alleenLezenVerzoek, const wxString& sleutel
             return openMetVlaggen(naam, sleutel, vlagMaken);
         if (!bestaat)
             return openOntbrekendBestand(naam, sleutel);
-        if (!isSchrijfbaarOpSchijf())
-        {
-            // Opened writable, every change would fail: say so and open it as it is.
-            alleenLezen = true;
-            DesktopFunkties::wxWaarschuwingVeilig(_("The database file") + DesktopFunkties::dubbeleQuotes(naam, true) +
-                                                  _("is write-protected. It is opened in read only mode."));
-            return openMetVlaggen(naam, sleutel, vlagAlleenLezen);
-        }
-        return openMetVlaggen(naam, sleutel, vlagLezenSchrijven);
+        return openSchrijfbaar(naam, sleutel);
     }
     catch (const wxSQLite3Exception& fout)
     {
@@ -105,8 +148,60 @@ unsigned int SQLite3Basis::openOntbrekendBestand(const wxString& naam, const wxS
     }
 }
 
+// Writable only when SQLite can write what it writes: the file, its folder
+// (for the journal and the log) and a log left beside it. Otherwise every
+// change would fail: the user hears why, and the database opens as it is.
+unsigned int SQLite3Basis::openSchrijfbaar(const wxString& naam, const wxString& sleutel)
+{
+    if (!isSchrijfbaarOpSchijf())
+    {
+        alleenLezen = true;
+        DesktopFunkties::wxWaarschuwingVeilig(_("The database file") + DesktopFunkties::dubbeleQuotes(naam, true) +
+                                              _("is write-protected. It is opened in read only mode."));
+        return openAlleenLezen(naam, sleutel);
+    }
+    for (const char* achter : walBijbestanden)
+    {
+        const wxString bijbestand = naam + achter;
+        geefEigenaarSchrijfrecht(bijbestand);
+        if (wxFileExists(bijbestand) && access(bijbestand.fn_str(), W_OK) != 0)
+        {
+            alleenLezen = true;
+            DesktopFunkties::wxWaarschuwingVeilig(
+                _("The file") + DesktopFunkties::dubbeleQuotes(bijbestand, true) +
+                _("beside the database cannot be written, so the database is opened in read only mode."));
+            return openAlleenLezen(naam, sleutel);
+        }
+    }
+    return openMetVlaggen(naam, sleutel, vlagLezenSchrijven);
+}
+
+// SQLite reads a WAL database through its log and the log's index, and
+// makes them at the first read when they are missing. In a folder that
+// cannot be written they cannot be made: a database whose log holds nothing
+// is then read as it lies on the disk. Those made here are left writable.
+unsigned int SQLite3Basis::openAlleenLezen(const wxString& naam, const wxString& sleutel)
+{
+    const wxString map = dbPad.GetPath(wxPATH_GET_VOLUME);
+    const bool logBestaat = wxFileExists(naam + "-wal");
+    const bool indexBestaat = wxFileExists(naam + "-shm");
+    if (isWALDatabase(naam) && !isSchrijfbaarPad(map.empty() ? wxString(".") : map) && !(logBestaat && indexBestaat) &&
+        isLeegOfAfwezig(naam + "-wal"))
+        return openMetVlaggen(alsOnveranderlijk(naam), sleutel, vlagAlleenLezen | WXSQLITE_OPEN_URI);
+    const unsigned int geopend = openMetVlaggen(naam, sleutel, vlagAlleenLezen);
+    if (geopend == 0)
+    {
+        if (!logBestaat)
+            geefEigenaarSchrijfrecht(naam + "-wal");
+        if (!indexBestaat)
+            geefEigenaarSchrijfrecht(naam + "-shm");
+    }
+    return geopend;
+}
+
 unsigned int SQLite3Basis::openMetVlaggen(const wxString& naam, const wxString& sleutel, int vlaggen)
 {
+    beschadigd = false;
     // The connection is used by one thread only, the GUI thread, so SQLite
     // need not take its lock at every call: a list of 100,000 rows makes a
     // million of them.
@@ -121,7 +216,9 @@ unsigned int SQLite3Basis::openMetVlaggen(const wxString& naam, const wxString& 
     SetBusyTimeout(static_cast<int>(wachtTijden.slot.count()));
     InitializeSQLite();
     richtVerbindingIn();
-    const unsigned int gekontroleerd = controleerDatabaseBestand();
+    unsigned int gekontroleerd = controleerDatabaseBestand();
+    if (gekontroleerd == 0)
+        gekontroleerd = controleerKenmerkTabel();
     if (gekontroleerd != 0)
         return gekontroleerd;
     dbStatus = DBStatusOpen;
@@ -147,13 +244,7 @@ unsigned int SQLite3Basis::controleerDatabaseBestand()
         const int kode = fout.GetErrorCode();
         if (kode == SQLITE_NOTADB || kode == SQLITE_CORRUPT)
         {
-            DesktopFunkties::wxErrorVeilig(_("The file") + DesktopFunkties::dubbeleQuotes(naam, true) +
-                                           _("is not a project database, or it is damaged.") + DesktopAppBasis::vr +
-                                           _("It was closed and left unchanged.") + DesktopAppBasis::vr +
-                                           _("SQLite3 error:") +
-                                           DesktopFunkties::dubbeleQuotes(fout.GetMessage(), true));
-            // Not again at the next start: the path no longer names it.
-            resetDBPad();
+            meldGeenProjekt(naam, sqliteBericht(fout));
             return 2;
         }
         if (kode == SQLITE_BUSY || kode == SQLITE_LOCKED)
@@ -165,6 +256,44 @@ unsigned int SQLite3Basis::controleerDatabaseBestand()
         meldFout(fout);
         return 2;
     }
+}
+
+void SQLite3Basis::meldGeenProjekt(const wxString& naam, const wxString& sqliteBericht)
+{
+    wxString tekst = _("The file") + DesktopFunkties::dubbeleQuotes(naam, true) + _("is not a project database, or it is damaged.") +
+                     DesktopAppBasis::vr + _("It was closed and left unchanged.");
+    if (!sqliteBericht.empty())
+        tekst += DesktopAppBasis::vr + _("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(sqliteBericht, true);
+    DesktopFunkties::wxErrorVeilig(tekst);
+    // Not again at the next start: the path no longer names it.
+    resetDBPad();
+}
+
+// A database of another program holds tables, but not the project's.
+unsigned int SQLite3Basis::controleerKenmerkTabel()
+{
+    if (kenmerkTabel.empty() || !IsOpen() || isMemoryDB())
+        return 0;
+    const wxString opdracht = "select count(*),coalesce(sum(name==" + quotes(kenmerkTabel) +
+                              " collate nocase),0) from sqlite_master where type=='table' and name not like "
+                              "'sqlite\\_%' escape '\\'";
+    try
+    {
+        wxSQLite3ResultSet rij = ExecuteQuery(opdracht);
+        const bool isProjekt = rij.NextRow() && (rij.GetInt64(0).GetValue() == 0 || rij.GetInt64(1).GetValue() > 0);
+        rij.Finalize();
+        if (isProjekt)
+            return 0;
+    }
+    catch (const wxSQLite3Exception& fout)
+    {
+        meldFout(fout);
+    }
+    const wxString naam = dbPad.GetFullPath();
+    Close();
+    dbStatus = DBStatusFout;
+    meldGeenProjekt(naam, wxString());
+    return 2;
 }
 
 unsigned int SQLite3Basis::open(const wxFileName& bestand, bool alleenLezenVerzoek, const wxString& sleutel)
@@ -206,6 +335,7 @@ void SQLite3Basis::sluitDB()
     dbVeranderd = false;
     dbStatus = DBStatusGesloten;
     wijzigingGeblokkeerd = false;
+    beschadigd = false;
 }
 
 int SQLite3Basis::sluitAfTransakties()
@@ -296,7 +426,7 @@ void SQLite3Basis::zetBestandExtensie(const wxString& nieuweExtensie)
 
 bool SQLite3Basis::isDBOpen(bool schrijfbaar) const
 {
-    return IsOpen() && !(schrijfbaar && alleenLezen);
+    return IsOpen() && !(schrijfbaar && isAlleenLezenDB());
 }
 
 bool SQLite3Basis::isMemoryDB() const
@@ -306,7 +436,7 @@ bool SQLite3Basis::isMemoryDB() const
 
 wxString SQLite3Basis::alleenLezenNotitie() const
 {
-    return alleenLezen ? DesktopAppBasis::sp + _("[read-only mode]") : wxString();
+    return isAlleenLezenDB() ? DesktopAppBasis::sp + _("[read-only mode]") : wxString();
 }
 
 wxString SQLite3Basis::geefDBNaam(bool metExtensie, bool metAlleenLezen) const

@@ -63,7 +63,7 @@ int SQLite3Basis::maakTabel(const wxString& tabel, const wxArrayString& namen, c
     }
     if (eerstVerwijderen)
     {
-        if (!tijdelijk && alleenLezen)
+        if (!tijdelijk && isAlleenLezenDB())
             weigerAlleenLezen(_("is read-only and cannot be altered."));
         else if (executeUpdate("drop table if exists " + tabelQuotes(tabel), -1) != 0)
             return 2;
@@ -81,7 +81,7 @@ int SQLite3Basis::maakTabel(const wxString& tabel, const wxArrayString& namen, c
             ontbrekend.Add(static_cast<int>(i));
     if (ontbrekend.empty())
         return 0;
-    if (!tijdelijk && alleenLezen)
+    if (!tijdelijk && isAlleenLezenDB())
     {
         weigerAlleenLezen(_("is read-only.") + DesktopAppBasis::vr + _("However, columns must be added to a table.") +
                           leesAlleenHerstel());
@@ -117,7 +117,7 @@ int SQLite3Basis::voegKolomToe(const wxString& tabel, const wxString& naam, cons
 int SQLite3Basis::maakNieuweTabel(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types,
                                   const wxArrayString& constraints, bool tijdelijk, bool alsNietBestaat)
 {
-    if (!tijdelijk && alleenLezen)
+    if (!tijdelijk && isAlleenLezenDB())
     {
         weigerAlleenLezen(_("is read-only.") + DesktopAppBasis::vr + _("However, a table must be added.") +
                           leesAlleenHerstel());

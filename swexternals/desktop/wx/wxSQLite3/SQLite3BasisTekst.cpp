@@ -13,9 +13,22 @@ wxString SQLite3Basis::maakVeilig(const wxString& tekst)
     return veilig;
 }
 
+// A NUL would end the statement where it stands: such a text goes in as
+// its UTF-8 bytes, a blob literal that SQLite reads back as the text.
 wxString SQLite3Basis::quotes(const wxString& tekst)
 {
-    return "'" + maakVeilig(tekst) + "'";
+    if (tekst.find(wxUniChar(0)) == wxString::npos)
+        return "'" + maakVeilig(tekst) + "'";
+    static const char cijfers[] = "0123456789abcdef";
+    const wxScopedCharBuffer utf8 = tekst.utf8_str();
+    wxString hex;
+    hex.reserve(2 * utf8.length());
+    for (size_t i = 0; i < utf8.length(); ++i)
+    {
+        const unsigned char byte = static_cast<unsigned char>(utf8.data()[i]);
+        hex << cijfers[byte >> 4] << cijfers[byte & 0x0F];
+    }
+    return "cast(x'" + hex + "' as text)";
 }
 
 wxString SQLite3Basis::plaatsBoodschapQuotes(const wxString& tekst)
@@ -42,8 +55,7 @@ wxString SQLite3Basis::sterQuotes(const wxString& tekst)
         else
             letterlijk << teken;
     }
-    const wxString veilig = maakVeilig(letterlijk);
-    return veilig.empty() ? wxString("'*'") : "'*" + veilig + "*'";
+    return quotes(letterlijk.empty() ? wxString("*") : "*" + letterlijk + "*");
 }
 
 // The escape character itself is escaped too once the pattern uses it, or a

@@ -9,7 +9,11 @@
 
 namespace
 {
-const wxString beginTransaktie = "begin transaction";
+// Immediate: the change holds the write lock from its start, so a lock that
+// another program holds refuses the change here, with nothing left open,
+// and not at its first statement, which would leave a transaction open
+// that holds nothing and keeps the other program's commits out of sight.
+const wxString beginTransaktie = "begin immediate transaction";
 const wxString commitTransaktie = "commit transaction";
 const wxString rollback = "rollback";
 } // namespace
@@ -52,6 +56,14 @@ int SQLite3Basis::startTransaktie()
         return 0;
     if (transaktieMode != TransaktieHandmatig)
         return 3;
+    // Nothing more goes into a damaged file; the open change stays as it is.
+    if (beschadigd)
+    {
+        DesktopFunkties::wxErrorVeilig(_("The database file") +
+                                       DesktopFunkties::dubbeleQuotes(dbPad.GetFullPath(), true) +
+                                       _("is damaged. Nothing more is written into it."));
+        return 2;
+    }
     if (isTransaktieOpenInDB() && voerTransaktieUit(commitTransaktie) != 0)
     {
         DesktopFunkties::wxErrorVeilig(
@@ -60,9 +72,10 @@ int SQLite3Basis::startTransaktie()
         wijzigingGeblokkeerd = true;
         return 2;
     }
-    const int resultaat = voerTransaktieUit(beginTransaktie);
-    wijzigingGeblokkeerd = resultaat != 0;
-    return resultaat;
+    // A begin that fails leaves nothing open and nothing of the user's
+    // behind: the next change may simply try again.
+    wijzigingGeblokkeerd = false;
+    return voerTransaktieUit(beginTransaktie);
 }
 
 int SQLite3Basis::stopTransaktie()

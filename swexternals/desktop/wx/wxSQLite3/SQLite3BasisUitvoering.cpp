@@ -5,13 +5,50 @@
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
 #include <sqlite3.h>
+#include <wx/crt.h>
 #include <wx/intl.h>
 #include <wx/log.h>
 
-void SQLite3Basis::meldFout(const wxSQLite3Exception& fout) const
+// The wrapper puts SQLite's name for the code and the code itself before
+// SQLite's message ("name[code]: message"), and the name is often the
+// message again: the user reads SQLite's message once.
+wxString SQLite3Basis::sqliteBericht(const wxSQLite3Exception& fout)
 {
-    wxString tekst = _("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(fout.GetMessage(), true);
+    const wxString tekst = fout.GetMessage();
+    const size_t einde = tekst.find("]: ");
+    if (einde == wxString::npos)
+        return tekst;
+    const size_t begin = tekst.rfind('[', einde);
+    if (begin == wxString::npos || begin + 1 == einde)
+        return tekst;
+    for (size_t i = begin + 1; i < einde; ++i)
+        if (!wxIsdigit(tekst[i]))
+            return tekst;
+    return tekst.Mid(einde + 3);
+}
+
+void SQLite3Basis::meldFout(const wxSQLite3Exception& fout)
+{
+    const wxString sqlite = _("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(sqliteBericht(fout), true);
+    const wxString naam = DesktopFunkties::dubbeleQuotes(isMemoryDB() ? dbPad.GetName() : dbPad.GetFullPath(), true);
     const int kode = fout.GetErrorCode();
+    if (kode == SQLITE_CORRUPT || kode == SQLITE_NOTADB)
+    {
+        markeerBeschadigd();
+        DesktopFunkties::wxErrorVeilig(_("The database file") + naam + _("is damaged: part of it cannot be read.") +
+                                       DesktopAppBasis::vr +
+                                       _("Nothing more is written into it. Use a backup copy, or copy what can "
+                                         "still be read into a new database.") +
+                                       DesktopAppBasis::vr + sqlite);
+        return;
+    }
+    if (kode == SQLITE_AUTH && beschadigd)
+    {
+        DesktopFunkties::wxErrorVeilig(_("The database file") + naam +
+                                       _("is damaged. Nothing more is written into it."));
+        return;
+    }
+    wxString tekst = sqlite;
     if (kode == SQLITE_BUSY || kode == SQLITE_LOCKED)
         tekst += DesktopAppBasis::vr + _("The database is locked by another program. Close it there and try again.");
     DesktopFunkties::wxErrorVeilig(tekst);

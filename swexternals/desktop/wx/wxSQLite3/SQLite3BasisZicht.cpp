@@ -41,7 +41,7 @@ int SQLite3Basis::verwijderZichtVooraf(const wxString& zicht, bool tijdelijk, bo
 {
     if (!eerstVerwijderen)
         return 0;
-    if (!tijdelijk && alleenLezen)
+    if (!tijdelijk && isAlleenLezenDB())
     {
         weigerAlleenLezen(_("is read-only and cannot be altered."));
         return 0;
@@ -51,7 +51,7 @@ int SQLite3Basis::verwijderZichtVooraf(const wxString& zicht, bool tijdelijk, bo
 
 wxString SQLite3Basis::maakZichtBegin(bool tijdelijk) const
 {
-    return tijdelijk || alleenLezen ? "create temporary view if not exists " : "create view if not exists ";
+    return tijdelijk || isAlleenLezenDB() ? "create temporary view if not exists " : "create view if not exists ";
 }
 
 int SQLite3Basis::maakStdZicht(const wxString& tabel, const wxString& zicht, const wxArrayString& kolommen,
@@ -65,7 +65,7 @@ int SQLite3Basis::maakStdZicht(const wxString& tabel, const wxString& zicht, con
         const long long gevraagd = kolommen.size() > vanaf ? static_cast<long long>(kolommen.size() - vanaf) : 0;
         if (geefAantalKolommen(zicht, true) == gevraagd)
             return 0;
-        if (alleenLezen)
+        if (isAlleenLezenDB())
         {
             weigerAlleenLezen(
                 _("is read-only.") + DesktopAppBasis::vr +
@@ -85,7 +85,7 @@ int SQLite3Basis::maakStdZicht(const wxString& tabel, const wxString& zicht, con
     for (const wxString& toevoeging : toevoegingen)
         opdracht += " " + toevoeging + " ";
     const int resultaat = executeUpdate(opdracht, -1);
-    if (resultaat == 0 && !tijdelijk && !alleenLezen)
+    if (resultaat == 0 && !tijdelijk && !isAlleenLezenDB())
         dbVeranderd = true;
     return resultaat;
 }
@@ -97,7 +97,7 @@ int SQLite3Basis::maakZicht(const wxString& zicht, const wxString& select, bool 
     if (bestaatZicht(zicht, true, wxString()))
         return 0;
     const int resultaat = executeUpdate(maakZichtBegin(tijdelijk) + tabelQuotes(zicht) + " as " + select, -1);
-    if (resultaat == 0 && !tijdelijk && !alleenLezen)
+    if (resultaat == 0 && !tijdelijk && !isAlleenLezenDB())
         dbVeranderd = true;
     return resultaat;
 }

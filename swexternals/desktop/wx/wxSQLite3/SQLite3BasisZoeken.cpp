@@ -6,7 +6,10 @@
 #include <array>
 #include <cstring>
 #include <locale>
+#include <memory>
 #include <sqlite3.h>
+#include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 #include <wx/intl.h>
@@ -79,34 +82,82 @@ char32_t leesTeken(const unsigned char*& tekst, const unsigned char* eind)
     return teken;
 }
 
-// A like pattern read once per statement: its characters folded, the
-// wildcards told apart from characters the escape made literal.
+// A like or glob pattern read once per statement: the wildcards told apart
+// from the characters they stand beside; for like the characters folded.
 struct Patroon
 {
     enum Soort : unsigned char
     {
         Letterlijk,
         EenTeken,
-        Reeks
+        Reeks,
+        // A glob set "[...]": `teken` is its place in `sets`.
+        Set
     };
     struct Teken
     {
         char32_t teken;
         Soort soort;
     };
+    struct Bereik
+    {
+        char32_t van;
+        char32_t tot;
+    };
+    // A set never closed with "]" matches nothing, as in SQLite.
+    struct TekenSet
+    {
+        std::vector<Bereik> bereiken;
+        bool omgekeerd = false;
+        bool gesloten = false;
+
+        bool bevat(char32_t teken) const
+        {
+            bool gezien = false;
+            for (const Bereik& bereik : bereiken)
+                gezien = gezien || (teken >= bereik.van && teken <= bereik.tot);
+            return gesloten && gezien != omgekeerd;
+        }
+    };
+
     std::vector<Teken> tekens;
+    std::vector<TekenSet> sets;
     char32_t escape = 0;
     bool metEscape = false;
+    // Like folds case; glob compares characters as they are.
+    bool vouwen = true;
+    // A search's pattern: runs around plain characters, a text contained
+    // anywhere. Found in one pass over the text, whatever the lengths: the
+    // plain characters are tokens [deelBegin, deelEind), and `terug` tells
+    // for each how much of them still matches after a mismatch.
+    bool isDeeltekst = false;
+    size_t deelBegin = 0;
+    size_t deelEind = 0;
+    std::vector<size_t> terug;
+
+    bool past(const Teken& verwacht, char32_t teken) const
+    {
+        switch (verwacht.soort)
+        {
+        case Letterlijk:
+            return (vouwen ? vouw(teken) : teken) == verwacht.teken;
+        case Set:
+            return sets[verwacht.teken].bevat(teken);
+        default:
+            return true;
+        }
+    }
 };
 
 // A character no text holds: an escape at the very end of a pattern matches nothing.
 constexpr char32_t geenTeken = 0xFFFFFFFF;
 
-Patroon leesPatroon(const unsigned char* tekst, const unsigned char* eind, bool metEscape, char32_t escape)
+Patroon leesLikePatroon(const unsigned char* tekst, const unsigned char* eind, bool metEscape, char32_t escape)
 {
     Patroon patroon;
     patroon.metEscape = metEscape;
     patroon.escape = escape;
+    patroon.tekens.reserve(static_cast<size_t>(eind - tekst));
     while (tekst < eind)
     {
         const char32_t teken = leesTeken(tekst, eind);
@@ -120,6 +171,106 @@ Patroon leesPatroon(const unsigned char* tekst, const unsigned char* eind, bool 
             patroon.tekens.push_back({vouw(teken), Patroon::Letterlijk});
     }
     return patroon;
+}
+
+// "[...]" after its "[": "^" first turns it around, a "]" first is itself,
+// "a-z" is a range unless the "-" stands first or last.
+Patroon::TekenSet leesSet(const unsigned char*& tekst, const unsigned char* eind)
+{
+    Patroon::TekenSet set;
+    if (tekst < eind && *tekst == '^')
+    {
+        set.omgekeerd = true;
+        ++tekst;
+    }
+    if (tekst < eind && *tekst == ']')
+    {
+        set.bereiken.push_back({']', ']'});
+        ++tekst;
+    }
+    bool heeftVorige = false;
+    char32_t vorige = 0;
+    while (tekst < eind)
+    {
+        const char32_t teken = leesTeken(tekst, eind);
+        if (teken == ']')
+        {
+            set.gesloten = true;
+            break;
+        }
+        if (teken == '-' && heeftVorige && tekst < eind && *tekst != ']')
+        {
+            const char32_t tot = leesTeken(tekst, eind);
+            set.bereiken.back() = {vorige, tot};
+            heeftVorige = false;
+            continue;
+        }
+        set.bereiken.push_back({teken, teken});
+        heeftVorige = true;
+        vorige = teken;
+    }
+    return set;
+}
+
+Patroon leesGlobPatroon(const unsigned char* tekst, const unsigned char* eind)
+{
+    Patroon patroon;
+    patroon.vouwen = false;
+    patroon.tekens.reserve(static_cast<size_t>(eind - tekst));
+    while (tekst < eind)
+    {
+        const char32_t teken = leesTeken(tekst, eind);
+        if (teken == '*')
+            patroon.tekens.push_back({0, Patroon::Reeks});
+        else if (teken == '?')
+            patroon.tekens.push_back({0, Patroon::EenTeken});
+        else if (teken == '[')
+        {
+            // "[*]", "[?]" and "[[]" are how a search writes those characters.
+            const Patroon::TekenSet set = leesSet(tekst, eind);
+            const bool eenTeken = set.gesloten && !set.omgekeerd && set.bereiken.size() == 1 &&
+                                  set.bereiken[0].van == set.bereiken[0].tot;
+            if (eenTeken)
+                patroon.tekens.push_back({set.bereiken[0].van, Patroon::Letterlijk});
+            else
+            {
+                patroon.tekens.push_back({static_cast<char32_t>(patroon.sets.size()), Patroon::Set});
+                patroon.sets.push_back(set);
+            }
+        }
+        else
+            patroon.tekens.push_back({teken, Patroon::Letterlijk});
+    }
+    return patroon;
+}
+
+// Recognises a search's pattern and prepares the one-pass search for it.
+void bereidVoor(Patroon& patroon)
+{
+    const std::vector<Patroon::Teken>& tekens = patroon.tekens;
+    size_t begin = 0;
+    size_t eind = tekens.size();
+    while (begin < eind && tekens[begin].soort == Patroon::Reeks)
+        ++begin;
+    while (eind > begin && tekens[eind - 1].soort == Patroon::Reeks)
+        --eind;
+    if (begin == 0 || eind == tekens.size() || begin == eind)
+        return;
+    for (size_t i = begin; i < eind; ++i)
+        if (tekens[i].soort != Patroon::Letterlijk)
+            return;
+    patroon.isDeeltekst = true;
+    patroon.deelBegin = begin;
+    patroon.deelEind = eind;
+    patroon.terug.assign(eind - begin, 0);
+    for (size_t i = 1, k = 0; i < eind - begin; ++i)
+    {
+        while (k > 0 && tekens[begin + i].teken != tekens[begin + k].teken)
+            k = patroon.terug[k - 1];
+        if (tekens[begin + i].teken == tekens[begin + k].teken)
+            ++k;
+        patroon.terug[i] = k;
+    }
 }
 
 // Each byte as a literal of a pattern sees it: ASCII folded, a byte beyond
@@ -139,45 +290,84 @@ const std::array<unsigned char, 256>& asciiVouwing()
 // Whether a pattern character can be found byte by byte: an ASCII literal
 // that no character beyond ASCII folds into. The Turkish dotted capital I
 // and the Kelvin sign fold into i and k.
-bool isAsciiZoekbaar(const Patroon::Teken& teken)
+bool isAsciiZoekbaar(const Patroon& patroon, const Patroon::Teken& teken)
 {
-    return teken.soort == Patroon::Letterlijk && teken.teken < 0x80 && teken.teken != 'i' && teken.teken != 'k';
+    return teken.soort == Patroon::Letterlijk && teken.teken < 0x80 &&
+           (!patroon.vouwen || (teken.teken != 'i' && teken.teken != 'k'));
 }
 
 // Moves past text that cannot begin a match of the pattern from `p` on.
 // Where the pattern goes on with two plain ASCII characters, a place must
 // hold both: in prose the first letter alone comes every few bytes.
-const unsigned char* slaOver(const unsigned char* tekst, const unsigned char* eind,
-                             const std::vector<Patroon::Teken>& tekens, size_t p)
+const unsigned char* slaOver(const unsigned char* tekst, const unsigned char* eind, const Patroon& patroon, size_t p)
 {
+    const std::vector<Patroon::Teken>& tekens = patroon.tekens;
     const Patroon::Teken& volgende = tekens[p];
     if (volgende.soort != Patroon::Letterlijk || volgende.teken >= 0x80)
         return tekst;
     const unsigned char klein = static_cast<unsigned char>(volgende.teken);
-    if (!isAsciiZoekbaar(volgende))
+    if (!isAsciiZoekbaar(patroon, volgende))
     {
         const unsigned char groot = klein - ('a' - 'A');
         while (tekst < eind && *tekst != klein && *tekst != groot && *tekst < 0x80)
             ++tekst;
         return tekst;
     }
-    const std::array<unsigned char, 256>& gevouwen = asciiVouwing();
-    if (p + 1 < tekens.size() && isAsciiZoekbaar(tekens[p + 1]))
+    static const std::array<unsigned char, 256> zelf = []
+    {
+        std::array<unsigned char, 256> t{};
+        for (unsigned int b = 0; b < 256; ++b)
+            t[b] = static_cast<unsigned char>(b);
+        return t;
+    }();
+    const std::array<unsigned char, 256>& gezien = patroon.vouwen ? asciiVouwing() : zelf;
+    if (p + 1 < tekens.size() && isAsciiZoekbaar(patroon, tekens[p + 1]))
     {
         const unsigned char tweede = static_cast<unsigned char>(tekens[p + 1].teken);
-        while (tekst + 1 < eind && (gevouwen[tekst[0]] != klein || gevouwen[tekst[1]] != tweede))
+        while (tekst + 1 < eind && (gezien[tekst[0]] != klein || gezien[tekst[1]] != tweede))
             ++tekst;
         return tekst + 1 < eind ? tekst : eind;
     }
-    while (tekst < eind && gevouwen[*tekst] != klein)
+    while (tekst < eind && gezien[*tekst] != klein)
         ++tekst;
     return tekst;
 }
 
-// SQL like: "%" any run of characters, "_" one character. Backtracks to the
-// last "%" only, which is enough because a "%" matches any run.
-bool pastLike(const Patroon& patroon, const unsigned char* tekst, const unsigned char* eind)
+// Whether the text holds the plain characters of a search's pattern: one
+// pass, each character read once, skipping ahead while nothing matches yet.
+bool bevatDeeltekst(const Patroon& patroon, const unsigned char* tekst, const unsigned char* eind)
 {
+    const std::vector<Patroon::Teken>& tekens = patroon.tekens;
+    const size_t lengte = patroon.deelEind - patroon.deelBegin;
+    size_t k = 0;
+    while (tekst < eind)
+    {
+        if (k == 0)
+        {
+            tekst = slaOver(tekst, eind, patroon, patroon.deelBegin);
+            if (tekst >= eind)
+                return false;
+        }
+        const char32_t gelezen = *tekst < 0x80 ? *tekst++ : leesTeken(tekst, eind);
+        const char32_t teken = patroon.vouwen ? vouw(gelezen) : gelezen;
+        while (k > 0 && teken != tekens[patroon.deelBegin + k].teken)
+            k = patroon.terug[k - 1];
+        if (teken == tekens[patroon.deelBegin + k].teken)
+            ++k;
+        if (k == lengte)
+            return true;
+    }
+    return false;
+}
+
+// Like and glob alike: "%" or "*" any run of characters, "_" or "?" one
+// character, a set one of its characters. Backtracks to the last run only,
+// which is enough because every other part of a pattern takes exactly one
+// character. A search's pattern takes one pass.
+bool past(const Patroon& patroon, const unsigned char* tekst, const unsigned char* eind)
+{
+    if (patroon.isDeeltekst)
+        return bevatDeeltekst(patroon, tekst, eind);
     const std::vector<Patroon::Teken>& tekens = patroon.tekens;
     const size_t lengte = tekens.size();
     size_t p = 0;
@@ -192,14 +382,14 @@ bool pastLike(const Patroon& patroon, const unsigned char* tekst, const unsigned
             {
                 naSter = ++p;
                 if (naSter == lengte)
-                    return true; // a trailing "%" takes the rest of the text
-                sterTekst = tekst = slaOver(tekst, eind, tekens, naSter);
+                    return true; // a trailing run takes the rest of the text
+                sterTekst = tekst = slaOver(tekst, eind, patroon, naSter);
                 continue;
             }
             // Most text is ASCII: its bytes are read here, without a call.
             const unsigned char* na = tekst;
             const char32_t teken = *na < 0x80 ? *na++ : leesTeken(na, eind);
-            if (verwacht.soort == Patroon::EenTeken || vouw(teken) == verwacht.teken)
+            if (patroon.past(verwacht, teken))
             {
                 ++p;
                 tekst = na;
@@ -210,7 +400,7 @@ bool pastLike(const Patroon& patroon, const unsigned char* tekst, const unsigned
             return false;
         p = naSter;
         leesTeken(sterTekst, eind);
-        sterTekst = tekst = slaOver(sterTekst, eind, tekens, naSter);
+        sterTekst = tekst = slaOver(sterTekst, eind, patroon, naSter);
     }
     while (p < lengte && tekens[p].soort == Patroon::Reeks)
         ++p;
@@ -226,14 +416,61 @@ std::pair<const unsigned char*, const unsigned char*> bytes(sqlite3_value* waard
     return {tekst, tekst + lengte};
 }
 
-// like(pattern, text[, escape]), as SQLite calls it for "text like pattern".
-// A search puts one pattern on every column of every row: it is read once
-// per statement and kept by SQLite beside the statement's constant.
-void likeFunktie(sqlite3_context* context, int aantal, sqlite3_value** argumenten)
+bool heeftNull(int aantal, sqlite3_value** argumenten)
 {
     for (int i = 0; i < aantal; ++i)
         if (sqlite3_value_type(argumenten[i]) == SQLITE_NULL)
-            return sqlite3_result_null(context);
+            return true;
+    return false;
+}
+
+using GedeeldPatroon = std::shared_ptr<const Patroon>;
+
+// The pattern a function read last, for its next call with the same text:
+// a search puts the same pattern on every column, and SQLite keeps what a
+// function read per place in the statement, so once per column.
+struct LaatstePatroon
+{
+    std::string tekst;
+    GedeeldPatroon patroon;
+};
+
+// Matches the text against the pattern, read once per statement and kept
+// by SQLite beside the statement's constant (a search puts one pattern on
+// every column of every row), or else the one this function read last.
+// `geldig` tells whether a kept pattern was read the way this call reads it.
+template <typename Lees, typename Geldig>
+void pasToe(sqlite3_context* context, sqlite3_value** argumenten, Lees lees, Geldig geldig)
+{
+    auto [begin, eind] = bytes(argumenten[1]);
+    const auto* bewaard = static_cast<const GedeeldPatroon*>(sqlite3_get_auxdata(context, 0));
+    if (bewaard != nullptr && geldig(**bewaard))
+        return sqlite3_result_int(context, past(**bewaard, begin, eind));
+    auto [patroonBegin, patroonEind] = bytes(argumenten[0]);
+    const std::string_view tekst(reinterpret_cast<const char*>(patroonBegin),
+                                 static_cast<size_t>(patroonEind - patroonBegin));
+    LaatstePatroon& laatste = *static_cast<LaatstePatroon*>(sqlite3_user_data(context));
+    if (!laatste.patroon || laatste.tekst != tekst || !geldig(*laatste.patroon))
+    {
+        auto nieuw = std::make_shared<Patroon>(lees(patroonBegin, patroonEind));
+        bereidVoor(*nieuw);
+        laatste.patroon = std::move(nieuw);
+        laatste.tekst.assign(tekst);
+    }
+    const GedeeldPatroon patroon = laatste.patroon;
+    sqlite3_result_int(context, past(*patroon, begin, eind));
+    // Last: SQLite may let it go at once when the pattern is no constant.
+    sqlite3_set_auxdata(context, 0, new GedeeldPatroon(patroon),
+                        [](void* weg) { delete static_cast<GedeeldPatroon*>(weg); });
+}
+
+// like(pattern, text[, escape]), as SQLite calls it for "text like pattern".
+// SQLite's own folds the case of ASCII letters only; a user who types
+// "école" also means "ÉCOLE".
+void likeFunktie(sqlite3_context* context, int aantal, sqlite3_value** argumenten)
+{
+    if (heeftNull(aantal, argumenten))
+        return sqlite3_result_null(context);
     char32_t escape = 0;
     if (aantal == 3)
     {
@@ -243,18 +480,22 @@ void likeFunktie(sqlite3_context* context, int aantal, sqlite3_value** argumente
             return sqlite3_result_error(context, "ESCAPE expression must be a single character", -1);
         escape = teken;
     }
-    const auto* bewaard = static_cast<const Patroon*>(sqlite3_get_auxdata(context, 0));
-    if (bewaard != nullptr && bewaard->metEscape == (aantal == 3) && bewaard->escape == escape)
-    {
-        auto [begin, eind] = bytes(argumenten[1]);
-        return sqlite3_result_int(context, pastLike(*bewaard, begin, eind));
-    }
-    auto [patroonBegin, patroonEind] = bytes(argumenten[0]);
-    auto* patroon = new Patroon(leesPatroon(patroonBegin, patroonEind, aantal == 3, escape));
-    auto [begin, eind] = bytes(argumenten[1]);
-    sqlite3_result_int(context, pastLike(*patroon, begin, eind));
-    // Last: SQLite may let it go at once when the pattern is no constant.
-    sqlite3_set_auxdata(context, 0, patroon, [](void* weg) { delete static_cast<Patroon*>(weg); });
+    const bool metEscape = aantal == 3;
+    pasToe(
+        context, argumenten,
+        [&](const unsigned char* begin, const unsigned char* eind)
+        { return leesLikePatroon(begin, eind, metEscape, escape); },
+        [&](const Patroon& bewaard) { return bewaard.metEscape == metEscape && bewaard.escape == escape; });
+}
+
+// glob(pattern, text), as SQLite calls it for "text glob pattern". SQLite's
+// own refuses a pattern longer than 50,000 bytes as too complex, and a
+// case-sensitive search puts the user's text into one.
+void globFunktie(sqlite3_context* context, int aantal, sqlite3_value** argumenten)
+{
+    if (heeftNull(aantal, argumenten))
+        return sqlite3_result_null(context);
+    pasToe(context, argumenten, leesGlobPatroon, [](const Patroon&) { return true; });
 }
 } // namespace
 
@@ -264,13 +505,21 @@ void SQLite3Basis::richtVerbindingIn()
     // A quoted name that names no column would silently become a text;
     // names are quoted here, texts never are, so SQLite may refuse it.
     sqlite3_db_config(verbinding, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_set_authorizer(verbinding, magSchrijven, this);
     const int vlaggen = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    const auto geheugen = [] { return new LaatstePatroon; };
+    const auto vergeet = [](void* weg) { delete static_cast<LaatstePatroon*>(weg); };
     for (const int aantal : {2, 3})
-        if (sqlite3_create_function_v2(verbinding, "like", aantal, vlaggen, nullptr, likeFunktie, nullptr, nullptr,
-                                       nullptr) != SQLITE_OK)
+        if (sqlite3_create_function_v2(verbinding, "like", aantal, vlaggen, geheugen(), likeFunktie, nullptr, nullptr,
+                                       vergeet) != SQLITE_OK)
             DesktopFunkties::wxErrorVeilig(
                 _("Searching without regard to case is limited to ASCII letters:") +
                 DesktopFunkties::dubbeleQuotes(wxString::FromUTF8(sqlite3_errmsg(verbinding)), true));
+    if (sqlite3_create_function_v2(verbinding, "glob", 2, vlaggen, geheugen(), globFunktie, nullptr, nullptr,
+                                   vergeet) != SQLITE_OK)
+        DesktopFunkties::wxErrorVeilig(
+            _("A case-sensitive search is limited to 50,000 characters:") +
+            DesktopFunkties::dubbeleQuotes(wxString::FromUTF8(sqlite3_errmsg(verbinding)), true));
 }
 
 wxString SQLite3Basis::maakZoekTerm(const wxString& term, bool ontkennen) const

@@ -63,6 +63,7 @@ TEST(SchemaWeigering, EenGeweigerdeKonfiguratieRijIsEenMislukteStart)
     {
         wxSQLite3Database oud;
         oud.Open(pad);
+        oud.ExecuteUpdate("create table Requirements (id integer primary key)");
         oud.ExecuteUpdate("create table Configuratie (id integer primary key, naam text, valuta text)");
         oud.ExecuteUpdate("create trigger weiger before insert on Configuratie begin select raise(abort,'no rows "
                           "here'); end");

@@ -198,3 +198,79 @@ TEST_F(Zoeken, EigenLikeZegtHetzelfdeAlsDieVanSQLite)
         EXPECT_EQ(onzeLike(verbinding, tekst, patroon, nullptr), 1) << tekst << " like " << patroon;
     EXPECT_EQ(onzeLike(verbinding, "école", "%ecole%", nullptr), 0);
 }
+
+namespace
+{
+int ingebouwdeGlob(const std::string& tekst, const std::string& patroon)
+{
+    sqlite3* kaal = nullptr;
+    sqlite3_open(":memory:", &kaal);
+    sqlite3_stmt* opdracht = nullptr;
+    sqlite3_prepare_v2(kaal, "select ? glob ?", -1, &opdracht, nullptr);
+    sqlite3_bind_text(opdracht, 1, tekst.c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_bind_text(opdracht, 2, patroon.c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_step(opdracht);
+    const int uitkomst = sqlite3_column_int(opdracht, 0);
+    sqlite3_finalize(opdracht);
+    sqlite3_close(kaal);
+    return uitkomst;
+}
+} // namespace
+
+// The connection's own glob has no limit on the pattern's length; in all
+// else it says what SQLite's glob says: sets, ranges, negation, a set left
+// open, characters beyond ASCII.
+TEST_F(Zoeken, EigenGlobZegtHetzelfdeAlsDieVanSQLite)
+{
+    SQLite3Basis& verbinding = geheugen();
+    const std::vector<std::string> teksten = {"",    "a",   "abc",         "ABC", "a*c", "a?c", "a[c", "a]c",
+                                              "a-c", "a^c", "mississippi", "é",   "xéx", "b",   "[",   "]]"};
+    const std::vector<std::string> patronen = {"",         "*",       "?",      "a",      "abc",     "*abc",  "a*",
+                                               "*b*",      "a?c",     "A*",     "a[*]c",  "a[?]c",   "a[[]c", "a[]]c",
+                                               "a[]-]c",   "a[-a]c",  "a[a-]c", "[a-c]*", "[c-a]*",  "[^a]*", "[^]a]*",
+                                               "a[b",      "*[b",     "[]",     "[^]",    "*ss*ss*", "m*?i",  "[é]",
+                                               "x[^a-z]x", "*[à-ê]*", "[",      "]]",     "[]]]",    "*[]]"};
+    for (const std::string& tekst : teksten)
+        for (const std::string& patroon : patronen)
+            EXPECT_EQ(verbinding.executeSkalair("select " + SQLite3Basis::quotes(wxString::FromUTF8(tekst)) + " glob " +
+                                                SQLite3Basis::quotes(wxString::FromUTF8(patroon))),
+                      ingebouwdeGlob(tekst, patroon))
+                << "'" << tekst << "' glob '" << patroon << "'";
+}
+
+// A case-sensitive search for a text of 50,001 characters, beyond SQLite's
+// limit for a glob pattern, finds it; a NUL in a search text is a character
+// like any other, not the end of the statement.
+TEST_F(Zoeken, LangeTekstenEnNulTekensWordenGewoonGezocht)
+{
+    SQLite3Basis& verbinding = geheugen();
+    ASSERT_EQ(verbinding.executeUpdate("create table R (id integer primary key, titel text)"), 0);
+    wxString metNul = "voor";
+    metNul += wxUniChar(0);
+    metNul += "na";
+    const struct
+    {
+        const char* geval;
+        wxString titel;
+        long long bytes;
+    } gevallen[] = {{"50,001 characters", wxString('x', 50000) + "y", 50001}, {"a NUL", metNul, 7}};
+    for (const auto& geval : gevallen)
+    {
+        SCOPED_TRACE(geval.geval);
+        ASSERT_EQ(verbinding.executeUpdate("delete from R"), 0);
+        ASSERT_EQ(verbinding.executeUpdate("insert into R (titel) values (" + SQLite3Basis::quotes(geval.titel) + ")"),
+                  0);
+        EXPECT_EQ(verbinding.executeSkalair("select length(cast(titel as blob)) from R"), geval.bytes);
+        for (const bool hoofdletters : {true, false})
+            for (const bool exact : {true, false})
+            {
+                verbinding.zetHoofdletterGevoeligheid(hoofdletters);
+                verbinding.zetZoektermMoetExactOvereenkomen(exact);
+                EXPECT_EQ(verbinding.executeSkalair("select count(*) from R where titel" +
+                                                    verbinding.maakZoekTerm(geval.titel, false)),
+                          1)
+                    << "case " << hoofdletters << " exact " << exact;
+            }
+    }
+    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+}

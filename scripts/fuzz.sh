@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Runs every fuzz target of a fuzz build (-DVT_FUZZ=ON) side by side for a
+# bounded time, each first on its seed corpus in
+# tests/toepassing/kern/fuzz/korpus/<target> (the inputs that once found
+# faults among them), then on inputs it makes itself. Exits non-zero when a
+# target finds a crash, a hang, a leak of memory without end or a broken
+# property; the input that did it is kept in <build>/fuzz/<target>/.
+#
+#   scripts/fuzz.sh <build folder> <seconds per target>
+set -uo pipefail
+hier="$(cd "$(dirname "$0")/.." && pwd)"
+bouw="$(cd "$1" && pwd)"
+tijd="$2"
+korpus="$hier/tests/toepassing/kern/fuzz/korpus"
+doelen=(uitwisselbestand zoeken)
+
+rm -rf "$bouw/fuzz"
+pids=()
+for doel in "${doelen[@]}"; do
+    uit="$bouw/fuzz/$doel"
+    mkdir -p "$uit/nieuw"
+    # Leaks are the sanitizer build's to find; here they would only be the
+    # toolkit's caches.
+    ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+        "$bouw/bin/fuzz_$doel" -max_total_time="$tijd" -timeout=10 -rss_limit_mb=2048 -detect_leaks=0 \
+        -artifact_prefix="$uit/" "$uit/nieuw" "$korpus/$doel" >"$uit/log.txt" 2>&1 &
+    pids+=($!)
+done
+
+status=0
+for i in "${!doelen[@]}"; do
+    doel=${doelen[$i]}
+    if wait "${pids[$i]}"; then
+        echo "fuzz_$doel: $(grep -Eo 'Done [0-9]+ runs in [0-9]+ second' "$bouw/fuzz/$doel/log.txt" | tail -1)s, nothing found"
+    else
+        status=1
+        echo "fuzz_$doel FAILED; its report ($bouw/fuzz/$doel/log.txt) ends:"
+        tail -40 "$bouw/fuzz/$doel/log.txt"
+    fi
+done
+exit $status

@@ -1,0 +1,124 @@
+#include "tests/toepassing/kern/fuzz/FuzzOmgeving.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+#include <wx/debug.h>
+#include <wx/init.h>
+#include <wx/log.h>
+
+namespace
+{
+// Keeps what is logged instead of showing it.
+class Teller : public wxLog
+{
+public:
+    wxString tekst;
+    size_t aantal = 0;
+
+protected:
+    void DoLogRecord(wxLogLevel niveau, const wxString& bericht, const wxLogRecordInfo&) override
+    {
+        if (niveau > wxLOG_Warning)
+            return;
+        ++aantal;
+        // Enough to say what went wrong; a target that never asks keeps no more.
+        if (tekst.length() < 10000)
+            tekst += bericht + "\n";
+    }
+};
+
+Teller* teller = nullptr;
+std::string map;
+
+// An assertion of the toolkit is a fault of ours that the fuzzer found.
+void assertFaalt(const wxString& bestand, int regel, const wxString& funktie, const wxString& voorwaarde,
+                 const wxString& bericht)
+{
+    FuzzOmgeving::faal(
+        wxString::Format("wx assert in %s (%s:%d): %s %s", funktie, bestand, regel, voorwaarde, bericht));
+}
+} // namespace
+
+namespace FuzzOmgeving
+{
+void start(int* argc, char*** argv)
+{
+    static wxInitializer wx(*argc, *argv);
+    if (!wx.IsOk())
+        faal("wxWidgets could not be started");
+    wxSetAssertHandler(assertFaalt);
+    teller = new Teller;
+    vangLog();
+    const char* basis = std::getenv("TMPDIR");
+    std::string sjabloon = std::string(basis && *basis ? basis : "/tmp") + "/vt-fuzz-XXXXXX";
+    if (!mkdtemp(sjabloon.data()))
+        faal("no folder for the files of the fuzz target");
+    map = sjabloon;
+    setenv("HOME", map.c_str(), 1);
+}
+
+void vangLog()
+{
+    if (wxLog::GetActiveTarget() != teller)
+        wxLog::SetActiveTarget(teller);
+}
+
+wxString pad(const wxString& naam)
+{
+    return wxString::FromUTF8(map) + "/" + naam;
+}
+
+void schrijf(const wxString& bestand, const uint8_t* data, size_t grootte)
+{
+    FILE* uit = std::fopen(bestand.utf8_str(), "wb");
+    if (uit == nullptr || std::fwrite(data, 1, grootte, uit) != grootte || std::fclose(uit) != 0)
+        faal("the input could not be written to " + bestand);
+}
+
+size_t geefMeldingen(wxString& tekst)
+{
+    wxLog::FlushActive();
+    tekst = teller->tekst;
+    const size_t aantal = teller->aantal;
+    teller->tekst.clear();
+    teller->aantal = 0;
+    return aantal;
+}
+
+wxString alsTekst(const uint8_t* data, size_t grootte)
+{
+    const char* bytes = reinterpret_cast<const char*>(data);
+    const wxString utf8 = wxString::FromUTF8(bytes, grootte);
+    if (!utf8.empty() || grootte == 0)
+        return utf8;
+    wxString enkel;
+    for (size_t i = 0; i < grootte; ++i)
+        enkel += wxUniChar(static_cast<int>(static_cast<unsigned char>(bytes[i])));
+    return enkel;
+}
+
+wxString toon(const wxString& tekst)
+{
+    constexpr size_t grootste = 120;
+    wxString uit = "\"";
+    for (const wxUniChar teken : tekst.Left(grootste))
+    {
+        if (teken.GetValue() >= 0x20 && teken.GetValue() < 0x7F)
+            uit += teken;
+        else
+            uit += wxString::Format("\\u{%X}", teken.GetValue());
+    }
+    uit += "\"";
+    if (tekst.length() > grootste)
+        uit += wxString::Format(" (the first %zu of %zu characters)", grootste, tekst.length());
+    return uit;
+}
+
+void faal(const wxString& waarom)
+{
+    std::cerr << "FAILED: " << waarom.utf8_str() << std::endl;
+    std::abort();
+}
+} // namespace FuzzOmgeving
