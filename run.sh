@@ -10,8 +10,8 @@ cmake --build "$hier/build" -j "$(nproc)"
 
 programma="$hier/build/toepassing/VerelTamso"
 if [ ! -x "$programma" ]; then
-    echo "Built the libraries; the program itself is not part of the tree yet."
-    exit 0
+    echo "The build did not make $programma." >&2
+    exit 1
 fi
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display found: VerelTamso is a windowed program." >&2
