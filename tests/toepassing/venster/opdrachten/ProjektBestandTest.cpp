@@ -8,9 +8,13 @@
 #include "tests/ondersteuning/TestOmgeving.h"
 #include "tests/toepassing/venster/VensterHulp.h"
 
+#include <chrono>
 #include <fstream>
+#include <functional>
+#include <iostream>
 #include <sstream>
 #include <string>
+#include <vector>
 #include <wx/filefn.h>
 
 namespace
