@@ -1,11 +1,13 @@
 // The built program, run as a user runs it: from a terminal with switches,
 // and on a project, with its window closed through the close box.
+#include "tests/ondersteuning/KleineSchijf.h"
 #include "tests/ondersteuning/TestOmgeving.h"
 #include "tests/toepassing/ProgrammaProces.h"
 #include "tests/toepassing/kern/app/KernApp.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
+#include <wx/filefn.h>
 #include <wx/wxsqlite3.h>
 
 namespace
@@ -103,4 +105,39 @@ TEST(Programma, AFileThatIsNoProjectLeavesTheWindowWithoutOne)
         EXPECT_EQ(programma.geefStatus(), 0);
         EXPECT_NE(programma.geefFouten().find(geval.melding), std::string::npos) << programma.geefFouten();
     }
+}
+
+// A project on a disk without a byte left, named on the command line: the
+// program says that the disk is full, for that file, and that nothing was
+// lost, not that the file is no project; and nothing stays beside it.
+TEST(Programma, AProjectOnAFullDiskIsNotCalledABadFile)
+{
+    KleineSchijf schijf((testMap() / "schijf").string(), 256 * 1024);
+    if (!schijf.isGekoppeld())
+        GTEST_SKIP() << schijf.waarom();
+    const wxString pad = wxString::FromUTF8(schijf.geefMap()) + "/project.vtd";
+    {
+        App app;
+        ASSERT_EQ(app->openProject(pad), 0);
+        voegRijenToe(*app, {{1, "Boil"}});
+        app->sluitDB();
+    }
+    ASSERT_FALSE(wxFileExists(pad + "-shm"));
+    ASSERT_TRUE(schijf.vul(0));
+    geenProjektInKonfiguratie();
+
+    ProgrammaProces programma({pad.utf8_string()});
+    ASSERT_TRUE(programma.wachtOpVenster(titel, startTijdMs)) << programma.geefFouten();
+    ASSERT_TRUE(programma.wachtOpVenster("Error", startTijdMs)) << programma.geefFouten();
+    EXPECT_EQ(programma.sluitTotEinde(titel, startTijdMs), 1);
+    ASSERT_TRUE(programma.wachtOpEinde(0));
+    const std::string fouten = programma.geefFouten();
+    EXPECT_NE(fouten.find("The disk that holds the database file \"" + pad.utf8_string() +
+                          "\" is full.\nIt cannot be opened: SQLite must write beside it. Nothing in it was "
+                          "changed or lost."),
+              std::string::npos)
+        << fouten;
+    EXPECT_EQ(fouten.find("not a Verel Tamso DB file"), std::string::npos) << fouten;
+    EXPECT_FALSE(wxFileExists(pad + "-wal"));
+    EXPECT_FALSE(wxFileExists(pad + "-shm"));
 }

@@ -210,6 +210,10 @@ public:
     // there are given, and the list must be refilled.
     [[nodiscard]] int leesLijstPagina(const LijstSelektie& selektie, size_t vanaf, size_t aantal,
                                       RequirementLijst& rijen);
+    // A damaged project: only the requirements whose list row can still be
+    // read stay in the selection, in their order. 0 every one; 1 some were
+    // left out.
+    [[nodiscard]] int houdLeesbaar(LijstSelektie& selektie);
     // The number of requirements of the whole project and their total cost.
     [[nodiscard]] int leesProjektTotalen(long long& aantal, long long& kosten);
     // Every person named anywhere in the project, once, sorted.
@@ -305,7 +309,9 @@ private:
     // Runs the select and makes a whole record of its first row.
     Requirement leesEen(const wxString& opdracht);
     void voegToeAanZoekVoorwaarde(const wxString& deel);
-    static void meldLeesFout();
+    // A read that was abandoned, unless the layer's report of its failure
+    // said all there is to say.
+    void meldLeesFout();
     // A failure while rows were stepped through: reported by the database
     // layer (which knows a damaged file when it sees one), then as a read
     // that was abandoned.

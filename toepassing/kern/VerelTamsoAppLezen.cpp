@@ -140,9 +140,13 @@ private:
 
 } // namespace
 
+// After the database layer's report: not when that said in full what
+// happened and what to do (a damaged file, a lock, a full disk), which the
+// user must read first.
 void VerelTamsoApp::meldLeesFout()
 {
-    DesktopFunkties::wxErrorVeilig(wxGetTranslation(leesFout));
+    if (!isFoutUitgelegd())
+        DesktopFunkties::wxErrorVeilig(wxGetTranslation(leesFout));
 }
 
 void VerelTamsoApp::meldLeesFout(const wxSQLite3Exception& fout)

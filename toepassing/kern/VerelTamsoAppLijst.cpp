@@ -249,6 +249,36 @@ int VerelTamsoApp::leesLijstPagina(const LijstSelektie& selektie, size_t vanaf, 
     return resultaat;
 }
 
+// A page at a time, and row by row in a page that cannot be read whole:
+// the damage that stops a page may lie in one row of it. The damage itself
+// has been reported once, at the first read that met it.
+int VerelTamsoApp::houdLeesbaar(LijstSelektie& selektie)
+{
+    const size_t pagina = 64;
+    std::vector<int> leesbaar;
+    leesbaar.reserve(selektie.nummers.size());
+    for (size_t vanaf = 0; vanaf < selektie.nummers.size(); vanaf += pagina)
+    {
+        const size_t tot = std::min(selektie.nummers.size(), vanaf + pagina);
+        RequirementLijst rijen;
+        if (leesLijstPagina(selektie, vanaf, tot - vanaf, rijen) == 0)
+        {
+            leesbaar.insert(leesbaar.end(), selektie.nummers.begin() + static_cast<long>(vanaf),
+                            selektie.nummers.begin() + static_cast<long>(tot));
+            continue;
+        }
+        for (size_t i = vanaf; i < tot; ++i)
+        {
+            RequirementLijst rij;
+            if (leesLijstPagina(selektie, i, 1, rij) == 0)
+                leesbaar.push_back(selektie.nummers[i]);
+        }
+    }
+    const bool volledig = leesbaar.size() == selektie.nummers.size();
+    selektie.nummers = std::move(leesbaar);
+    return volledig ? 0 : 1;
+}
+
 int VerelTamsoApp::leesProjektTotalen(long long& aantal, long long& kosten)
 {
     aantal = -1;

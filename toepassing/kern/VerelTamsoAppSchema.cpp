@@ -59,6 +59,15 @@ const TabelDefinitie& requirementsDefinitie()
     return definitie;
 }
 
+// A read-only project keeps its file as it is: a table it lacks, or lacks
+// columns of, is read through a stand-in with the definition's defaults.
+int maakProjektTabel(VerelTamsoApp& app, const wxString& naam, const TabelDefinitie& definitie)
+{
+    if (app.isAlleenLezenDB())
+        return app.maakVervangendZicht(naam, definitie.namen, definitie.types);
+    return app.maakTabel(naam, definitie.namen, definitie.types, definitie.beperkingen, false, false, true);
+}
+
 wxString rekZichtSelect(const wxString& voorwaarde)
 {
     const wxString& tabel = VerelTamsoApp::TamsoTabelNaam;
@@ -94,7 +103,7 @@ int VerelTamsoApp::maakKonfiguratieTabel()
 {
     const TabelDefinitie& definitie = konfiguratieDefinitie();
     konfKolomNamen = definitie.namen;
-    if (maakTabel(ConfigTabelNaam, definitie.namen, definitie.types, definitie.beperkingen, false, false, true) == 2)
+    if (maakProjektTabel(*this, ConfigTabelNaam, definitie) == 2)
         return 2;
     if (executeUpdate("create temporary view if not exists " + ConfigTabelZicht + " as select naam,valuta from " +
                       ConfigTabelNaam) == 2)
@@ -111,8 +120,7 @@ int VerelTamsoApp::maakRequirementsTabel()
 {
     const TabelDefinitie& definitie = requirementsDefinitie();
     rekKolomNamen = definitie.namen;
-    // A read-only project that lacks columns is refused (1) and still opens.
-    if (maakTabel(TamsoTabelNaam, definitie.namen, definitie.types, definitie.beperkingen, false, false, true) == 2)
+    if (maakProjektTabel(*this, TamsoTabelNaam, definitie) == 2)
         return 2;
     rekInsertTekst = maakInsert(rekKolomNamen, false);
     return maakLijstIndex();

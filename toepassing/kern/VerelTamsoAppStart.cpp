@@ -176,8 +176,10 @@ void VerelTamsoApp::openCommandoRegelBestand(wxFileName bestand)
     bestand.MakeAbsolute();
     if (open(bestand, false, wxString()) == 0)
         return;
-    DesktopFunkties::wxErrorVeilig(_("The presented file is not a Verel Tamso DB file.") + vr +
-                                   _("Loading the file was cancelled."));
+    // A full disk or a lock is no fault of the file, and has been said.
+    if (!isFoutUitgelegd())
+        DesktopFunkties::wxErrorVeilig(_("The presented file is not a Verel Tamso DB file.") + vr +
+                                       _("Loading the file was cancelled."));
     laatGeweigerdBestandLos();
 }
 
@@ -222,8 +224,9 @@ void VerelTamsoApp::MacOpenFiles(const wxArrayString& bestanden)
     sluitDB();
     if (open(bestand, true, wxString()) != 0)
     {
-        DesktopFunkties::wxErrorVeilig(_("The presented file is not a VerelTamsoApp DB file.") + vr +
-                                       _("Loading the file was cancelled."));
+        if (!isFoutUitgelegd())
+            DesktopFunkties::wxErrorVeilig(_("The presented file is not a VerelTamsoApp DB file.") + vr +
+                                           _("Loading the file was cancelled."));
         laatGeweigerdBestandLos();
         // The window shows that no project is open, not the closed one's name.
         venster->start();

@@ -265,7 +265,11 @@ void VerelTamsoVenster::start()
 {
     if (app->startDatabase() != 0)
     {
-        toonGeenProjekt();
+        // Half started, the project would take every change at once, beyond
+        // undo. Closed, not for good: the next start tries it again, as a
+        // lock or a full disk may have passed by then.
+        app->sluitDB();
+        toonNaMislukking();
         return;
     }
     schakelSlechtsLezenKnoppen(app->isAlleenLezenDB() ? StandAan : StandUit);

@@ -19,6 +19,7 @@
 #include <wx/dynarray.h>
 #include <wx/frame.h>
 
+class RekEigenschappenVenster;
 class RekLijstCtrl;
 class RequirementDataObjekt;
 class wxBitmapButton;
@@ -377,6 +378,7 @@ private:
     void toonStatistiekTeksten(unsigned long long aantal, long long totaal, long long kosten, long long totaleKosten,
                                double voltooiing);
     void toonLeesFout(long long totaal, long long totaleKosten);
+    void toonBeschadigd();
     void toonGeenProjekt();
     VerelTamsoApp::ZoekCriteria geefZoekCriteria() const;
 
@@ -389,6 +391,9 @@ private:
     // The names a new requirement may take over from the last one stored.
     void onthoudPersonen(const Requirement& rek);
     wxString geefBotsing(const Requirement& kopie, const RequirementLijst& kopieen);
+    bool bevestigKopie(RekEigenschappenVenster& dialoog, RequirementLijst& kopieen);
+    // After a failure that changed nothing: the project still takes changes.
+    bool kanOpnieuwProberen() const;
     // The rows form one block, sorted by number, on a writable project.
     bool isVerplaatsbaar(const wxArrayInt& rijen) const;
     void verplaats(const wxArrayInt& rijen, bool omhoog);

@@ -56,7 +56,11 @@ void VerelTamsoVenster::verversLijst()
     app->zetHoofdletterGevoeligheid(hoofdletterKnop->GetValue());
     app->zetZoektermMoetExactOvereenkomen(exactKnop->GetValue());
     LijstSelektie selektie;
-    const bool gelezen = app->leesLijstSelektie(geefZoekCriteria(), selektie) == 0;
+    bool gelezen = app->leesLijstSelektie(geefZoekCriteria(), selektie) == 0;
+    // A damaged project lists the rows it can still read, none of them
+    // blank; the figures then say that they are not the project's.
+    if (gelezen && app->isBeschadigd() && app->houdLeesbaar(selektie) != 0)
+        gelezen = false;
     long long totaal = -1;
     long long totaleKosten = -1;
     if (app->leesProjektTotalen(totaal, totaleKosten) != 0)
@@ -70,8 +74,9 @@ void VerelTamsoVenster::verversLijst()
                        [this](const LijstSelektie& s, size_t vanaf, size_t aantalRijen, RequirementLijst& rijen)
                        {
                            const int resultaat = app->leesLijstPagina(s, vanaf, aantalRijen, rijen);
-                           // Rows that are gone: what the list shows is no longer the project.
-                           if (resultaat == 1)
+                           // Rows that are gone, or found damaged: what the list shows is no
+                           // longer the project.
+                           if (resultaat == 1 || (resultaat != 0 && app->isBeschadigd()))
                                vraagLijstVerversen();
                            return resultaat;
                        }));
@@ -81,7 +86,19 @@ void VerelTamsoVenster::verversLijst()
         toonStatistiek(aantal, totaal, kosten, totaleKosten, voltooiing);
     else
         toonLeesFout(totaal, totaleKosten);
+    if (app->isBeschadigd())
+        toonBeschadigd();
     app->synchroniseerWindowMetDBTransaktieStatus();
+}
+
+// Found damaged while it was read: from now on the project is read-only,
+// and the window says so as for a project opened read-only.
+void VerelTamsoVenster::toonBeschadigd()
+{
+    schakelSlechtsLezenKnoppen(StandAan);
+    zetStatusTekst(app->geefDBPadVoorBeschrijving());
+    rekLijst->SetBackgroundColour(app->geefAchtergrondKleur());
+    rekLijst->Refresh();
 }
 
 VerelTamsoApp::ZoekCriteria VerelTamsoVenster::geefZoekCriteria() const

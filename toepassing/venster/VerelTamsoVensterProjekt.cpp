@@ -251,7 +251,7 @@ void VerelTamsoVenster::OnSchakelDBOmNaarSlechtsLezenIDClick(wxCommandEvent&)
 {
     // Closed and opened again, a project in memory would come back empty,
     // and safe operation would lose its savepoint.
-    if (!app->isDBOpen() || app->isMemoryDB() || app->isSavePointBezig())
+    if (!app->isDBOpen() || app->isMemoryDB() || app->isSavePointBezig() || app->isBeschadigd())
         return;
     wxBusyCursor bezig;
     const bool wasAlleenLezen = app->isAlleenLezenDB();
@@ -279,5 +279,6 @@ void VerelTamsoVenster::OnSchakelDBOmNaarSlechtsLezenIDClick(wxCommandEvent&)
 
 void VerelTamsoVenster::OnSchakelDBOmNaarSlechtsLezenIDUpdate(wxUpdateUIEvent& gebeurtenis)
 {
-    gebeurtenis.Enable(app->isDBOpen() && !app->isMemoryDB() && !app->isSavePointBezig());
+    // A damaged file is not made writable again.
+    gebeurtenis.Enable(app->isDBOpen() && !app->isMemoryDB() && !app->isSavePointBezig() && !app->isBeschadigd());
 }

@@ -10,6 +10,7 @@
 #include "toepassing/venster/ToonRequirement.h"
 #include "toepassing/venster/VerelTamsoVenster.h"
 
+#include <memory>
 #include <wx/log.h>
 #include <wx/menu.h>
 
@@ -63,8 +64,10 @@ void VerelTamsoVenster::OnAddClick(wxCommandEvent&)
 
     RekEigenschappenVenster dialoog(this, rek, app, RekEigenschappenVenster::ID_REKEIGENSCHAPPENVENSTER,
                                     geefDialoogTitel(), wxDefaultPosition, wxDefaultSize, dialoogStijl);
-    // After a refusal the dialog comes back as the user left it, still
-    // modified: closing it then asks before the entries are lost.
+    // After a refusal, or a failure that changed nothing (another program
+    // holds the lock, the disk is full), the dialog comes back as the user
+    // left it, still modified: closing it then asks before the entries are
+    // lost.
     while (dialoog.ShowModal() == wxID_OK)
     {
         const Requirement nieuw = dialoog.leesVelden();
@@ -78,10 +81,16 @@ void VerelTamsoVenster::OnAddClick(wxCommandEvent&)
             verversWerknemers();
             return;
         }
-        if (resultaat != 1)
+        if (resultaat == 1)
+            wxLogWarning("%s", _("Please try again."));
+        else if (!kanOpnieuwProberen())
             return;
-        wxLogWarning("%s", _("Please try again."));
     }
+}
+
+bool VerelTamsoVenster::kanOpnieuwProberen() const
+{
+    return app->isDBOpen(true);
 }
 
 void VerelTamsoVenster::OnAddUpdate(wxUpdateUIEvent& gebeurtenis)
@@ -180,41 +189,65 @@ wxString VerelTamsoVenster::geefBotsing(const Requirement& kopie, const Requirem
     return wxString();
 }
 
+// Asks for the copy until it clashes with nothing: true when one was
+// accepted and added to the copies, false when the dialog was cancelled.
+bool VerelTamsoVenster::bevestigKopie(RekEigenschappenVenster& dialoog, RequirementLijst& kopieen)
+{
+    // A refused copy comes back as the user left it.
+    while (dialoog.ShowModal() == wxID_OK)
+    {
+        const Requirement kopie = dialoog.leesVelden();
+        const wxString botsing = geefBotsing(kopie, kopieen);
+        if (botsing.empty())
+        {
+            kopieen.Add(kopie);
+            return true;
+        }
+        DesktopFunkties::wxErrorVeilig(botsing);
+        wxLogWarning("%s", _("Please try again."));
+    }
+    return false;
+}
+
 void VerelTamsoVenster::OnDuplicateClick(wxCommandEvent&)
 {
     const wxArrayInt rijen = geefGeselekteerdeRijen();
     RequirementLijst kopieen;
     int geaccepteerd = 0;
+    // The dialog of the last accepted copy is kept until the copies are
+    // added: when adding them fails without a change, it comes back with
+    // what the user entered.
+    std::unique_ptr<RekEigenschappenVenster> laatste;
     for (int rij : rijen)
     {
         Requirement voorbereid = leesRequirement(static_cast<unsigned long long>(rij));
         voorbereid.naam = _("This must be altered:") + voorbereid.naam;
         if (isAutomatischNummer())
             voorbereid.SR = app->geefEerstvolgendeSRNummer() + geaccepteerd;
-        RekEigenschappenVenster dialoog(this, voorbereid, app, RekEigenschappenVenster::ID_REKEIGENSCHAPPENVENSTER,
-                                        geefDialoogTitel(), wxDefaultPosition, wxDefaultSize, dialoogStijl);
-        // A refused copy comes back as the user left it.
-        while (dialoog.ShowModal() == wxID_OK)
-        {
-            const Requirement kopie = dialoog.leesVelden();
-            const wxString botsing = geefBotsing(kopie, kopieen);
-            if (botsing.empty())
-            {
-                kopieen.Add(kopie);
-                ++geaccepteerd;
-                break;
-            }
-            DesktopFunkties::wxErrorVeilig(botsing);
-            wxLogWarning("%s", _("Please try again."));
-        }
+        auto dialoog = std::make_unique<RekEigenschappenVenster>(
+            this, voorbereid, app, RekEigenschappenVenster::ID_REKEIGENSCHAPPENVENSTER, geefDialoogTitel(),
+            wxDefaultPosition, wxDefaultSize, dialoogStijl);
+        if (!bevestigKopie(*dialoog, kopieen))
+            continue;
+        ++geaccepteerd;
+        laatste = std::move(dialoog);
     }
-    const int resultaat = app->voegToe(kopieen, true);
+    int resultaat = app->voegToe(kopieen, true);
+    while (resultaat != 0 && resultaat != 1 && laatste && kanOpnieuwProberen())
+    {
+        kopieen.RemoveAt(kopieen.size() - 1);
+        if (!bevestigKopie(*laatste, kopieen))
+            return;
+        resultaat = app->voegToe(kopieen, true);
+    }
     if (resultaat == 0)
     {
         verversLijst();
         verversWerknemers();
     }
-    else if (resultaat != 1)
+    // After the layer's own account of a lock or a full disk, this would
+    // be read first.
+    else if (resultaat != 1 && !app->isFoutUitgelegd())
         wxLogError("%s", _("An error occurred when adding the requirement. The requirement was not added."));
 }
 

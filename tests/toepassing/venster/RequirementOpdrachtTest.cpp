@@ -260,3 +260,35 @@ TEST_F(VensterTest, AlleenLezenLaatAlleenBekijken)
     EXPECT_TRUE(isIngeschakeld(*venster, VerelTamsoVenster::ID_BEWERKITEM));
     EXPECT_TRUE(isIngeschakeld(*venster, VerelTamsoVenster::ID_TOONITEM));
 }
+
+// Another program holds the project's lock when the user confirms a new
+// requirement or a copy: the dialog comes back with what was typed, and
+// once the other program lets go, OK adds it.
+TEST_F(VensterTest, EenSlotVanEenAnderHoudtDeInvoerVoorEenNieuwePoging)
+{
+    // The store gives up on the lock at once, as it would after its seconds.
+    app->SetBusyTimeout(50);
+    wxSQLite3Database ander;
+    ander.Open(pad);
+    ander.SetBusyTimeout(1000);
+    const std::pair<wxString, int> opdrachten[] = {{"Kettle added", wxID_ADD}, {"Kettle copied", wxID_DUPLICATE}};
+    for (const auto& [naam, id] : opdrachten)
+    {
+        SCOPED_TRACE(naam.utf8_string());
+        ASSERT_EQ(venster->selekteerRequirement(metNummer(10), StandAan), 0);
+        ander.ExecuteUpdate("begin immediate");
+        logVanger().wis();
+        dialoogBeantwoorder().klikOK([naam = naam](wxDialog& d) { typ(titel(d), naam); });
+        dialoogBeantwoorder().klikOK(
+            [&, naam = naam](wxDialog& d)
+            {
+                EXPECT_EQ(titel(d).GetValue(), naam);
+                ander.ExecuteUpdate("commit");
+            });
+        stuurMenu(*venster, id);
+        EXPECT_TRUE(logVanger().bevat("locked by another program", wxLOG_Error)) << logVanger().geefAlles();
+        EXPECT_FALSE(logVanger().bevat("An error occurred")) << logVanger().geefAlles();
+        EXPECT_EQ(app->tel("select count(*) from Requirements where naam==" + SQLite3Basis::quotes(naam)), 1);
+        ASSERT_EQ(app->stopTransaktie(), 0);
+    }
+}

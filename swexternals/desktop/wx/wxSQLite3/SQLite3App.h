@@ -73,6 +73,9 @@ private:
     // Closes the project and opens the saved copy as the project, started.
     [[nodiscard]] unsigned int gaVerderIn(const wxFileName& bestand);
     [[nodiscard]] unsigned int heropen(const wxFileName& bestand, bool alleenLezen);
+    // Starts the project just opened; one that does not start is closed for
+    // good. 0 started; 2 not (reported).
+    [[nodiscard]] unsigned int startGeopend();
     [[nodiscard]] static bool verplaatsBestand(const wxFileName& van, const wxFileName& naar);
 };
 

@@ -200,7 +200,7 @@ unsigned int SQLite3App::gaVerderIn(const wxFileName& bestand)
         return 2;
     }
     zetLaatsteAppDataDir(bestand);
-    return startDatabase() == 0 ? 0 : 2;
+    return startGeopend();
 }
 
 unsigned int SQLite3App::heropen(const wxFileName& bestand, bool alleenLezenVerzoek)
@@ -209,7 +209,17 @@ unsigned int SQLite3App::heropen(const wxFileName& bestand, bool alleenLezenVerz
     const unsigned int geopend = open(alleenLezenVerzoek, wxString());
     if (geopend != 0)
         return geopend;
-    return startDatabase() == 0 ? 0 : 2;
+    return startGeopend();
+}
+
+// Half started, a project would take every change at once, beyond undo:
+// one that does not start is closed, and not opened again at the next start.
+unsigned int SQLite3App::startGeopend()
+{
+    if (startDatabase() == 0)
+        return 0;
+    sluitVoorgoedDB();
+    return 2;
 }
 
 unsigned int SQLite3App::verplaatsDB()

@@ -63,7 +63,8 @@ SQLite3Basis::SQLite3Basis(const wxFileName& bestand, bool alleenLezenSchakelaar
         dbPad.SetExt(extensie);
         extensie = bestand.GetExt();
     }
-    if (open(alleenLezen, sleutel) != 0)
+    // After a full disk or a lock, said in full, these words would be read first.
+    if (open(alleenLezen, sleutel) != 0 && !isFoutUitgelegd())
         DesktopFunkties::wxErrorVeilig(_("Database") + DesktopFunkties::dubbeleQuotes(dbPad.GetFullName(), true) +
                                        _("could not be opened properly."));
 }
@@ -103,6 +104,9 @@ void SQLite3Basis::initialiseer(bool alleenLezenSchakelaar)
     bewaarMetaInfo = true;
     wijzigingGeblokkeerd = false;
     beschadigd = false;
+    foutUitgelegd = false;
+    logWasEr = true;
+    indexWasEr = true;
 }
 
 void SQLite3Basis::openBijStart(const wxString& sleutel)
@@ -121,7 +125,8 @@ void SQLite3Basis::openBijStart(const wxString& sleutel)
         meldPadBestaatNiet(dbPad);
         dbPad.SetName(geheugenNaam);
     }
-    if (open(alleenLezen, sleutel) != 0)
+    // After a full disk or a lock, said in full, these words would be read first.
+    if (open(alleenLezen, sleutel) != 0 && !isFoutUitgelegd())
         DesktopFunkties::wxErrorVeilig(_("Database") + DesktopFunkties::dubbeleQuotes(dbPad.GetFullName(), true) +
                                        _("could not be opened properly."));
 }

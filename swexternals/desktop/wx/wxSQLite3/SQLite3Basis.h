@@ -178,6 +178,11 @@ public:
     void meldFout(const wxSQLite3Exception& fout);
     // SQLite's own message of the failure, without the wrapper's additions.
     static wxString sqliteBericht(const wxSQLite3Exception& fout);
+    // The last failure reported was one the layer explained in full: what
+    // happened and what the user can do (a damaged file, a lock another
+    // program holds, a full disk). A caller then adds no words of its own:
+    // the message logged last is the one the user reads first.
+    bool isFoutUitgelegd() const { return foutUitgelegd; }
 
     // 0 done, 2 failed. With `verwacht` other than -1 another number of
     // changed rows is a failure too (the rows stay changed).
@@ -365,6 +370,14 @@ public:
     // --- Views ---
 
     bool bestaatZicht(const wxString& naam, bool tijdelijk, const wxString& database);
+    // For a read-only database, which cannot take what an older file lacks:
+    // when the table is missing, or lacks columns of its definition, a
+    // temporary view of its name stands in for it in every read, the missing
+    // columns at the defaults of their definitions (no rows for a missing
+    // table). The file stays as it is. 0 the table is whole or its stand-in
+    // made; 2 failed (reported).
+    [[nodiscard]] int maakVervangendZicht(const wxString& tabel, const wxArrayString& namen,
+                                          const wxArrayString& types);
     [[nodiscard]] int verwijderZicht(const wxString& naam, bool alsBestaat);
     [[nodiscard]] int maakStdZicht(const wxString& tabel, const wxString& zicht, const wxArrayString& kolommen,
                                    const wxArrayString& toevoegingen, bool metEerste, bool tijdelijk,
@@ -438,7 +451,12 @@ private:
     bool wijzigingGeblokkeerd;
     // SQLite reported the open file damaged; writes into it are refused.
     bool beschadigd;
+    bool foutUitgelegd;
     wxString kenmerkTabel;
+    // Whether the log and its index lay beside the file when it was opened:
+    // those made by this connection are its own to take away.
+    bool logWasEr;
+    bool indexWasEr;
 
     void initialiseer(bool alleenLezenSchakelaar);
     void openBijStart(const wxString& sleutel);
@@ -456,6 +474,17 @@ private:
     wxString alleenLezenNotitie() const;
 
     void meldFout(const wxString& formaat, FoutMelding fout);
+    // A failure that SQLite met because the disk has no room left: its own
+    // code, or an I/O error of a full disk.
+    bool isSchijfVol(int kode) const;
+    void meldSchijfVol(const wxString& sqlite, bool bijOpenen);
+    // After an open that failed: the log and index that open made, empty,
+    // go again.
+    void verwijderGemaakteBijbestanden(const wxString& naam) const;
+    // After a read-only look at a database in WAL mode: SQLite made the log
+    // and its index for reading, and only a connection that may write takes
+    // them away at its close.
+    void ruimLeesBijbestandenOp(const wxString& naam) const;
     [[nodiscard]] int voerUit(const wxString& opdracht, long long verwacht);
     // Runs `voerDoor`, which gives the number of changed rows, with the
     // layer's reports.

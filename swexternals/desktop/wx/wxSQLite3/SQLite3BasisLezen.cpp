@@ -41,6 +41,7 @@ int SQLite3Basis::leesTabelMetQuery(const wxString& opdracht, wxSQLite3Table& ta
         if (tabel.IsOk())
             return 0;
         wxLogError("%s", _("Database Table Error"));
+        foutUitgelegd = false;
         return 2;
     }
     catch (const wxSQLite3Exception& fout)

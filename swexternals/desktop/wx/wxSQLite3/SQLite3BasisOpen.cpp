@@ -93,6 +93,7 @@ unsigned int SQLite3Basis::open(bool alleenLezenVerzoek, const wxString& sleutel
         return 1;
     if (IsOpen())
         return 1; // its callers close first; a second connection would orphan the first
+    foutUitgelegd = false;
     try
     {
         const bool inGeheugen = isMemoryDB();
@@ -202,6 +203,10 @@ unsigned int SQLite3Basis::openAlleenLezen(const wxString& naam, const wxString&
 unsigned int SQLite3Basis::openMetVlaggen(const wxString& naam, const wxString& sleutel, int vlaggen)
 {
     beschadigd = false;
+    foutUitgelegd = false;
+    const wxString pad = dbPad.GetFullPath();
+    logWasEr = isMemoryDB() || wxFileExists(pad + "-wal");
+    indexWasEr = isMemoryDB() || wxFileExists(pad + "-shm");
     // The connection is used by one thread only, the GUI thread, so SQLite
     // need not take its lock at every call: a list of 100,000 rows makes a
     // million of them.
@@ -239,9 +244,17 @@ unsigned int SQLite3Basis::controleerDatabaseBestand()
     catch (const wxSQLite3Exception& fout)
     {
         const wxString naam = isMemoryDB() ? geheugenNaam : dbPad.GetFullPath();
+        // Asked while the connection still knows what the system said.
+        const bool schijfVol = isSchijfVol(fout.GetErrorCode());
         Close();
         dbStatus = DBStatusFout;
-        const int kode = fout.GetErrorCode();
+        const int kode = fout.GetErrorCode() & 0xff;
+        if (schijfVol)
+        {
+            verwijderGemaakteBijbestanden(naam);
+            meldSchijfVol(_("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(sqliteBericht(fout), true), true);
+            return 2;
+        }
         if (kode == SQLITE_NOTADB || kode == SQLITE_CORRUPT)
         {
             meldGeenProjekt(naam, sqliteBericht(fout));
@@ -251,6 +264,7 @@ unsigned int SQLite3Basis::controleerDatabaseBestand()
         {
             DesktopFunkties::wxErrorVeilig(_("The database") + DesktopFunkties::dubbeleQuotes(naam, true) +
                                            _("is locked by another program. Close it there and try again."));
+            foutUitgelegd = true;
             return 2;
         }
         meldFout(fout);
@@ -317,6 +331,7 @@ void SQLite3Basis::sluitDB()
 {
     if (!IsOpen())
         return;
+    const bool leesBlik = alleenLezen && !beschadigd && !isMemoryDB() && isSchrijfbaarOpSchijf();
     // What this could not commit is committed once more below, or reported
     // as lost.
     static_cast<void>(sluitAfTransakties());
@@ -332,6 +347,9 @@ void SQLite3Basis::sluitDB()
     {
         meldFout(fout);
     }
+    // Read-only leaves the folder as it was too.
+    if (leesBlik && !IsOpen())
+        ruimLeesBijbestandenOp(dbPad.GetFullPath());
     dbVeranderd = false;
     dbStatus = DBStatusGesloten;
     wijzigingGeblokkeerd = false;

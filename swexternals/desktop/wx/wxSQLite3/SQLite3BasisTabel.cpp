@@ -87,11 +87,18 @@ int SQLite3Basis::maakTabel(const wxString& tabel, const wxArrayString& namen, c
                           leesAlleenHerstel());
         return 1;
     }
-    // Every column is tried; one that fails makes the whole upgrade fail.
+    // Every column is tried; one that fails makes the whole upgrade fail. A
+    // cause outside the column (a lock another program holds, a full disk)
+    // would stop each of the others too, after its wait and with its own
+    // message: the first ends the upgrade.
     int resultaat = 0;
     for (const int i : ontbrekend)
         if (voegKolomToe(tabel, namen[i], types[i]) != 0)
+        {
             resultaat = 2;
+            if (isFoutUitgelegd())
+                break;
+        }
     dbVeranderd = true;
     return resultaat;
 }

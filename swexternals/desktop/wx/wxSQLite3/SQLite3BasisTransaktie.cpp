@@ -66,9 +66,11 @@ int SQLite3Basis::startTransaktie()
     }
     if (isTransaktieOpenInDB() && voerTransaktieUit(commitTransaktie) != 0)
     {
-        DesktopFunkties::wxErrorVeilig(
-            _("The previous change could not be committed.") + DesktopAppBasis::vr +
-            (isTransaktieOpenInDB() ? _("It is still open: commit or undo it.") : _("SQLite has rolled it back.")));
+        // A full disk has been explained with what became of the change.
+        if (!isFoutUitgelegd())
+            DesktopFunkties::wxErrorVeilig(
+                _("The previous change could not be committed.") + DesktopAppBasis::vr +
+                (isTransaktieOpenInDB() ? _("It is still open: commit or undo it.") : _("SQLite has rolled it back.")));
         wijzigingGeblokkeerd = true;
         return 2;
     }

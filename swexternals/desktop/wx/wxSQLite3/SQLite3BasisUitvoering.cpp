@@ -31,10 +31,16 @@ void SQLite3Basis::meldFout(const wxSQLite3Exception& fout)
 {
     const wxString sqlite = _("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(sqliteBericht(fout), true);
     const wxString naam = DesktopFunkties::dubbeleQuotes(isMemoryDB() ? dbPad.GetName() : dbPad.GetFullPath(), true);
-    const int kode = fout.GetErrorCode();
+    const int kode = fout.GetErrorCode() & 0xff;
+    foutUitgelegd = true;
     if (kode == SQLITE_CORRUPT || kode == SQLITE_NOTADB)
     {
+        // Said once: every read that meets the damage again would say it
+        // again, above what the user must read.
+        const bool alGemeld = beschadigd;
         markeerBeschadigd();
+        if (alGemeld)
+            return;
         DesktopFunkties::wxErrorVeilig(_("The database file") + naam + _("is damaged: part of it cannot be read.") +
                                        DesktopAppBasis::vr +
                                        _("Nothing more is written into it. Use a backup copy, or copy what can "
@@ -48,9 +54,16 @@ void SQLite3Basis::meldFout(const wxSQLite3Exception& fout)
                                        _("is damaged. Nothing more is written into it."));
         return;
     }
+    if (isSchijfVol(fout.GetErrorCode()))
+    {
+        meldSchijfVol(sqlite, false);
+        return;
+    }
     wxString tekst = sqlite;
-    if (kode == SQLITE_BUSY || kode == SQLITE_LOCKED)
+    const bool vergrendeld = kode == SQLITE_BUSY || kode == SQLITE_LOCKED;
+    if (vergrendeld)
         tekst += DesktopAppBasis::vr + _("The database is locked by another program. Close it there and try again.");
+    foutUitgelegd = vergrendeld;
     DesktopFunkties::wxErrorVeilig(tekst);
 }
 
@@ -59,6 +72,7 @@ void SQLite3Basis::meldFout(const wxString& formaat, FoutMelding fout)
     const wxString tekst = wxString::Format(formaat, static_cast<int>(fout));
     DesktopFunkties::wxErrorVeilig(tekst);
     dbStatus = DBStatusFout;
+    foutUitgelegd = false;
 }
 
 int SQLite3Basis::executeUpdate(const wxString& opdracht, long long verwacht)
@@ -91,6 +105,7 @@ int SQLite3Basis::voerUit(const std::function<long long()>& voerDoor, long long 
         {
             const wxString tekst = _("Database Execute Error");
             DesktopFunkties::wxErrorVeilig(tekst);
+            foutUitgelegd = false;
             return 2;
         }
         return 0;
@@ -150,6 +165,7 @@ wxSQLite3ResultSet SQLite3Basis::executeQuery(const wxString& opdracht, bool log
         {
             const wxString tekst = _("Database Query Error");
             DesktopFunkties::wxErrorVeilig(tekst);
+            foutUitgelegd = false;
         }
     }
     catch (const wxSQLite3Exception& fout)
@@ -178,6 +194,7 @@ int SQLite3Basis::executeQueryExternResultaat(const wxString& opdracht, wxSQLite
             return 0;
         const wxString tekst = _("Database Query Error");
         DesktopFunkties::wxErrorVeilig(tekst);
+        foutUitgelegd = false;
         return 2;
     }
     catch (const wxSQLite3Exception& fout)
@@ -200,6 +217,7 @@ long long SQLite3Basis::executeSkalair(const wxString& opdracht)
             const wxString tekst =
                 _("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(_("The query yielded no value."), true);
             DesktopFunkties::wxErrorVeilig(tekst);
+            foutUitgelegd = false;
             dbStatus = DBStatusFout;
             return -1;
         }

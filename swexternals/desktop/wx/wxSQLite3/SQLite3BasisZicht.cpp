@@ -5,6 +5,7 @@
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
 #include <wx/intl.h>
+#include <wx/wxcrt.h>
 
 long long SQLite3Basis::telZichten(const wxString& bron, const wxString& naam)
 {
@@ -100,4 +101,54 @@ int SQLite3Basis::maakZicht(const wxString& zicht, const wxString& select, bool 
     if (resultaat == 0 && !tijdelijk && !isAlleenLezenDB())
         dbVeranderd = true;
     return resultaat;
+}
+
+namespace
+{
+// The default of a column definition ("integer default -1", "text not null
+// collate nocase default 'x'"): what follows its first "default"; null
+// without one.
+wxString standaardWaarde(const wxString& type)
+{
+    const wxString klein = type.Lower();
+    const size_t plaats = klein.find("default ");
+    if (plaats == wxString::npos || (plaats > 0 && !wxIsspace(klein[plaats - 1])))
+        return "null";
+    const wxString waarde = type.Mid(plaats + 8).Strip(wxString::both);
+    return waarde.empty() ? wxString("null") : waarde;
+}
+} // namespace
+
+// The view's name comes before the table's in every statement that does
+// not name the database; the table itself is read as "main".
+int SQLite3Basis::maakVervangendZicht(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types)
+{
+    if (types.size() < namen.size())
+    {
+        DesktopFunkties::wxErrorVeilig(_("The definition of table") + DesktopFunkties::dubbeleQuotes(tabel, true) +
+                                       _("holds fewer types than columns."));
+        return 2;
+    }
+    const bool bestaat = bestaatTabel(tabel, "main");
+    wxArrayString opgeslagen;
+    if (bestaat && leesKolomNamen("main." + tabel, opgeslagen) != 0)
+        return 2;
+    wxArrayString kolommen;
+    bool volledig = bestaat;
+    for (size_t i = 0; i < namen.size(); ++i)
+    {
+        if (bestaat && opgeslagen.Index(namen[i], false) != wxNOT_FOUND)
+        {
+            kolommen.Add(naamQuotes(namen[i]));
+            continue;
+        }
+        kolommen.Add(standaardWaarde(types[i]) + " as " + naamQuotes(namen[i]));
+        volledig = false;
+    }
+    if (volledig)
+        return 0;
+    const wxString bron = bestaat ? " from main." + naamQuotes(tabel) : wxString(" where 0");
+    return executeUpdate("create temporary view if not exists " + naamQuotes(tabel) + " as select " +
+                             wxJoin(kolommen, ',', '\0') + bron,
+                         -1);
 }

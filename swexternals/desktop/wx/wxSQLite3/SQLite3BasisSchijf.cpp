@@ -1,0 +1,117 @@
+// The disk beside the database: a disk that is full is said to be full,
+// not taken for a damaged file, and the files SQLite makes beside the
+// database for a look that fails or that may not write do not stay behind.
+#include "swexternals/desktop/DesktopAppBasis.h"
+#include "swexternals/desktop/DesktopFunkties.h"
+#include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
+
+#include <cerrno>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <wx/filefn.h>
+#include <wx/intl.h>
+#include <wx/log.h>
+
+namespace
+{
+// SQLite gives the index of a log its first region before any connection
+// uses it: a smaller one serves nobody.
+const off_t indexRegio = 32768;
+
+bool isKleinerDan(const wxString& pad, off_t grootte)
+{
+    struct stat info;
+    return stat(pad.fn_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size < grootte;
+}
+
+bool isLeegBestand(const wxString& pad)
+{
+    return isKleinerDan(pad, 1);
+}
+
+// No block left for a user: what a write of SQLite found out.
+bool heeftGeenRuimte(const wxString& map)
+{
+    struct statvfs schijf;
+    return statvfs(map.fn_str(), &schijf) == 0 && schijf.f_bavail == 0;
+}
+} // namespace
+
+// SQLite says "database or disk is full" when a write came short, but an
+// I/O error when the disk had no room at all for the index of its log: the
+// system's own error, or the disk itself, tells.
+bool SQLite3Basis::isSchijfVol(int kode) const
+{
+    if ((kode & 0xff) == SQLITE_FULL)
+        return true;
+    if ((kode & 0xff) != SQLITE_IOERR || isMemoryDB())
+        return false;
+    if (IsOpen())
+    {
+        const int oorzaak =
+            sqlite3_system_errno(static_cast<sqlite3*>(const_cast<SQLite3Basis*>(this)->GetDatabaseHandle()));
+        if (oorzaak == ENOSPC || oorzaak == EDQUOT)
+            return true;
+    }
+    const wxString map = dbPad.GetPath(wxPATH_GET_VOLUME);
+    return heeftGeenRuimte(map.empty() ? wxString(".") : map);
+}
+
+void SQLite3Basis::meldSchijfVol(const wxString& sqlite, bool bijOpenen)
+{
+    const wxString& vr = DesktopAppBasis::vr;
+    wxString tekst = _("The disk that holds the database file") +
+                     DesktopFunkties::dubbeleQuotes(dbPad.GetFullPath(), true) + _("is full.") + vr;
+    if (bijOpenen)
+        tekst += _("It cannot be opened: SQLite must write beside it. Nothing in it was changed or lost.") + vr +
+                 _("Make room on the disk, then open it again.");
+    else
+        tekst += (isSchrijfTransaktieOpen() ? _("Nothing was lost: the open changes are kept. Commit them once there "
+                                                "is room on the disk.")
+                                            : _("Nothing stored in the database was lost; only the change that was "
+                                                "being written was taken back.")) +
+                 vr + _("Make room on the disk, then try again.");
+    foutUitgelegd = true;
+    DesktopFunkties::wxErrorVeilig(tekst + vr + sqlite);
+}
+
+// An index in use has its first region, and a log in use that holds
+// nothing has not been started: made by the failed open and so, they serve
+// no connection of anyone.
+void SQLite3Basis::verwijderGemaakteBijbestanden(const wxString& naam) const
+{
+    const wxString log = naam + "-wal";
+    const wxString index = naam + "-shm";
+    if (logWasEr || indexWasEr)
+        return;
+    if ((wxFileExists(log) && !isLeegBestand(log)) || (wxFileExists(index) && !isKleinerDan(index, indexRegio)))
+        return;
+    wxLogNull stil;
+    for (const wxString& bijbestand : {log, index})
+        if (wxFileExists(bijbestand))
+            wxRemoveFile(bijbestand);
+}
+
+// SQLite takes the log and its index away at the close of the last
+// connection that may write, when it can have the file to itself: never
+// while another connection, of any program, still uses them. The log made
+// for reading is empty, so that close writes nothing into the file.
+void SQLite3Basis::ruimLeesBijbestandenOp(const wxString& naam) const
+{
+    const wxString log = naam + "-wal";
+    if ((logWasEr && indexWasEr) || !wxFileExists(log) || !isLeegBestand(log))
+        return;
+    try
+    {
+        wxSQLite3Database opruimer;
+        opruimer.Open(naam, wxString(), WXSQLITE_OPEN_READWRITE | WXSQLITE_OPEN_NOMUTEX);
+        opruimer.SetBusyTimeout(0);
+        opruimer.ExecuteQuery("select count(*) from sqlite_master").NextRow();
+        opruimer.Close();
+    }
+    catch (const wxSQLite3Exception&)
+    {
+        // What cannot be taken away stays, as SQLite would leave it.
+    }
+}

@@ -1,0 +1,25 @@
+#ifndef TESTS_ONDERSTEUNING_VOLLESCHIJFVFS_H
+#define TESTS_ONDERSTEUNING_VOLLESCHIJFVFS_H
+
+// A disk that fills up in the middle of a write, as SQLite's own tests make
+// one: a VFS that wraps the default one, registered as the default for the
+// connections opened while it lives. Once it is limited, a write that would
+// pass the limit of bytes written since fails with SQLITE_FULL, as a full
+// disk's would; unlimited it only passes everything on. One at a time.
+class VolleSchijfVFS
+{
+public:
+    VolleSchijfVFS();
+    ~VolleSchijfVFS();
+
+    VolleSchijfVFS(const VolleSchijfVFS&) = delete;
+    VolleSchijfVFS& operator=(const VolleSchijfVFS&) = delete;
+
+    // From now on at most this many bytes are written; then the disk is full.
+    void beperk(long long bytes);
+    void hefOp();
+    // A write failed for want of room since the last limit.
+    bool isVolGeweest() const;
+};
+
+#endif

@@ -1,0 +1,155 @@
+// A full disk is said to be full, for the file it holds, with what became
+// of the data: never taken for a damaged file, never SQLite's bare words.
+// The disks are real (a small tmpfs of the test, mounted as root) or run
+// out of room in the middle of a commit (a VFS of the test).
+#include "tests/ondersteuning/KleineSchijf.h"
+#include "tests/ondersteuning/LogVanger.h"
+#include "tests/ondersteuning/VolleSchijfVFS.h"
+#include "tests/swexternals/desktop/wx/wxSQLite3/DatabaseHulp.h"
+
+#include <functional>
+#include <wx/filefn.h>
+
+namespace
+{
+using VolleSchijf = DatabaseTest;
+
+// The last error: the headline of the box in which the user reads them.
+wxString kop()
+{
+    const std::vector<LogVanger::Regel> regels = logVanger().geefRegels();
+    for (auto regel = regels.rbegin(); regel != regels.rend(); ++regel)
+        if (regel->niveau == wxLOG_Error)
+            return regel->tekst;
+    return wxString();
+}
+
+wxString volleSchijf(const wxString& pad)
+{
+    return "The disk that holds the database file \"" + pad + "\" is full.\n";
+}
+
+bool laatNietsAchter(const wxString& pad)
+{
+    return !wxFileExists(pad + "-wal") && !wxFileExists(pad + "-shm") && !wxFileExists(pad + "-journal");
+}
+
+const wxString grooteTekst = SQLite3Basis::quotes(wxString('x', 200000));
+} // namespace
+
+// The commit of a change runs out of room after a few pages of its log:
+// SQLite takes the change back, the file keeps every commit before it,
+// sound, and nothing stays beside it after the close. Whether the user
+// commits, or the next change commits it.
+TEST_F(VolleSchijf, EenCommitZonderRuimteNeemtAlleenDieWijzigingTerug)
+{
+    const std::pair<const char*, std::function<int(SQLite3Basis&)>> wegen[] = {
+        {"commit", [](SQLite3Basis& db) { return db.stopTransaktie(); }},
+        {"the next change", [](SQLite3Basis& db) { return db.startTransaktie(); }},
+    };
+    for (const auto& [weg, commit] : wegen)
+    {
+        SCOPED_TRACE(weg);
+        const wxString bestand = testPad(wxString(weg) + ".vtd");
+        VolleSchijfVFS schijf;
+        maakProjectBestand(bestand, {"een", "twee"}, {"pragma journal_mode=wal"});
+        SQLite3Basis& verbinding = openBestand(bestand);
+        ASSERT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, wxString()), 0);
+        ASSERT_EQ(verbinding.startTransaktie(), 0);
+        ASSERT_EQ(verbinding.executeUpdate("insert into T (naam) values ('drie')"), 0);
+        ASSERT_EQ(verbinding.startTransaktie(), 0);
+        ASSERT_EQ(verbinding.executeUpdate("insert into T (naam) values (" + grooteTekst + ")"), 0);
+
+        schijf.beperk(3 * 4096);
+        logVanger().wis();
+        EXPECT_EQ(commit(verbinding), 2);
+        EXPECT_TRUE(schijf.isVolGeweest());
+        EXPECT_TRUE(kop().StartsWith(volleSchijf(bestand) +
+                                     "Nothing stored in the database was lost; only the change that was being "
+                                     "written was taken back.\nMake room on the disk, then try again.\n"
+                                     "SQLite3 error: \"database or disk is full\""))
+            << logVanger().geefAlles();
+        EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 1u) << logVanger().geefAlles();
+        EXPECT_FALSE(verbinding.handmatigeTransaktieBezig());
+
+        schijf.hefOp();
+        stop();
+        EXPECT_TRUE(laatNietsAchter(bestand));
+        EXPECT_EQ(inBestand(bestand, "pragma integrity_check"), "ok");
+        EXPECT_EQ(inBestand(bestand, "select group_concat(naam) from T"), "een,twee,drie");
+    }
+}
+
+// A disk without a byte left: a project in WAL mode cannot even be read,
+// since SQLite must make the index of its log beside it. That is said as it
+// is; the file is no damaged file, stays as it was, and nothing of the
+// attempt stays beside it. At the program's start and when opened.
+TEST_F(VolleSchijf, EenVolleSchijfBijHetOpenenIsGeenBeschadigdBestand)
+{
+    KleineSchijf schijf((testMap() / "schijf").string(), 256 * 1024);
+    if (!schijf.isGekoppeld())
+        GTEST_SKIP() << schijf.waarom();
+    const wxString bestand = wxString::FromUTF8(schijf.geefMap()) + "/p.vtd";
+    maakProjectBestand(bestand, {"een", "twee"}, {"pragma journal_mode=wal"});
+    const std::string bytes = leesBytes(bestand);
+    ASSERT_TRUE(laatNietsAchter(bestand));
+    ASSERT_TRUE(schijf.vul(0));
+
+    const std::pair<const char*, std::function<bool()>> wegen[] = {
+        {"at the start", [&] { return openBestand(bestand).isDBOpen(); }},
+        {"opened",
+         [&]
+         {
+             SQLite3Basis& verbinding = geheugen();
+             verbinding.sluitDB();
+             return verbinding.open(wxFileName(bestand), false, wxString()) == 0;
+         }},
+    };
+    for (const auto& [weg, open] : wegen)
+    {
+        SCOPED_TRACE(weg);
+        logVanger().wis();
+        EXPECT_FALSE(open());
+        EXPECT_TRUE(kop().StartsWith(volleSchijf(bestand) +
+                                     "It cannot be opened: SQLite must write beside it. Nothing in it was changed "
+                                     "or lost.\nMake room on the disk, then open it again."))
+            << logVanger().geefAlles();
+        EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 1u) << logVanger().geefAlles();
+        EXPECT_FALSE(logVanger().bevat("not a project")) << logVanger().geefAlles();
+        EXPECT_TRUE(laatNietsAchter(bestand));
+        EXPECT_TRUE(leesBytes(bestand) == bytes);
+    }
+
+    // With room again it opens as ever.
+    schijf.maakLeeg();
+    EXPECT_TRUE(openBestand(bestand).isDBOpen());
+    EXPECT_EQ(tel(), 2);
+}
+
+// A few bytes left: the project opens, and a change that needs more room
+// than there is gets the words of a full disk, not SQLite's.
+TEST_F(VolleSchijf, EenBijnaVolleSchijfWeigertDeWijzigingMetZijnNaam)
+{
+    KleineSchijf schijf((testMap() / "schijf").string(), 512 * 1024);
+    if (!schijf.isGekoppeld())
+        GTEST_SKIP() << schijf.waarom();
+    const wxString bestand = wxString::FromUTF8(schijf.geefMap()) + "/p.vtd";
+    maakProjectBestand(bestand, {"een", "twee"}, {"pragma journal_mode=wal"});
+    SQLite3Basis& verbinding = openBestand(bestand);
+    ASSERT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, wxString()), 0);
+    ASSERT_EQ(tel(), 2);
+    ASSERT_TRUE(schijf.vul(8192));
+
+    logVanger().wis();
+    ASSERT_EQ(verbinding.startTransaktie(), 0);
+    ASSERT_EQ(verbinding.executeUpdate("insert into T (naam) values (" + grooteTekst + ")"), 0);
+    EXPECT_EQ(verbinding.stopTransaktie(), 2);
+    EXPECT_TRUE(kop().StartsWith(volleSchijf(bestand))) << logVanger().geefAlles();
+    EXPECT_FALSE(kop().StartsWith("SQLite3 error")) << logVanger().geefAlles();
+
+    stop();
+    EXPECT_TRUE(laatNietsAchter(bestand));
+    schijf.maakLeeg();
+    EXPECT_EQ(inBestand(bestand, "pragma integrity_check"), "ok");
+    EXPECT_EQ(rijenIn(bestand), 2);
+}
