@@ -13,8 +13,9 @@ void AssertMelder::installeer()
 void AssertMelder::meld(const wxString& bestand, int regel, const wxString& funktie, const wxString& voorwaarde,
                         const wxString& bericht)
 {
-    // Writing the report may assert in turn; that one is not reported.
-    static bool bezig = false;
+    // Writing the report may assert in turn; that one is not reported. The
+    // update check's worker asserts on its own thread.
+    thread_local bool bezig = false;
     if (bezig)
         return;
     bezig = true;
