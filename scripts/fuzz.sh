@@ -2,7 +2,9 @@
 # Runs every fuzz target of a fuzz build (-DVT_FUZZ=ON) side by side for a
 # bounded time, each first on its seed corpus in
 # tests/toepassing/kern/fuzz/korpus/<target> (the inputs that once found
-# faults among them), then on inputs it makes itself. Exits non-zero when a
+# faults among them), then on inputs it makes itself, with the byte
+# sequences of tests/toepassing/kern/fuzz/woordenboek.dict. The targets run
+# at once, so the time is the time of the whole run. Exits non-zero when a
 # target finds a crash, a hang, a leak of memory without end or a broken
 # property; the input that did it is kept in <build>/fuzz/<target>/.
 #
@@ -12,7 +14,8 @@ hier="$(cd "$(dirname "$0")/.." && pwd)"
 bouw="$(cd "$1" && pwd)"
 tijd="$2"
 korpus="$hier/tests/toepassing/kern/fuzz/korpus"
-doelen=(uitwisselbestand zoeken)
+woordenboek="$hier/tests/toepassing/kern/fuzz/woordenboek.dict"
+doelen=(uitwisselbestand zoeken projekt)
 
 rm -rf "$bouw/fuzz"
 pids=()
@@ -23,7 +26,7 @@ for doel in "${doelen[@]}"; do
     # toolkit's caches.
     ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
         "$bouw/bin/fuzz_$doel" -max_total_time="$tijd" -timeout=10 -rss_limit_mb=2048 -detect_leaks=0 \
-        -artifact_prefix="$uit/" "$uit/nieuw" "$korpus/$doel" >"$uit/log.txt" 2>&1 &
+        -dict="$woordenboek" -artifact_prefix="$uit/" "$uit/nieuw" "$korpus/$doel" >"$uit/log.txt" 2>&1 &
     pids+=($!)
 done
 

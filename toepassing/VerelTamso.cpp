@@ -1,6 +1,7 @@
 // The program: the application object of the requirements tool with its main
 // window. The window lives a layer above the application object, so the
 // program tells the application how to make it before the toolkit starts.
+#include "swexternals/desktop/AssertMelder.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 #include "toepassing/venster/VerelTamsoVenster.h"
 
@@ -19,6 +20,7 @@ VensterKoppeling* maakHoofdVenster(VerelTamsoApp& app)
 
 int main(int argc, char** argv)
 {
+    AssertMelder::installeer();
     VerelTamsoApp::zetVensterMaker(maakHoofdVenster);
     const int status = wxEntry(argc, argv);
     // A start-up that ended on purpose (version, usage, a restart in another

@@ -1,5 +1,7 @@
 #include "swexternals/desktop/DesktopFunkties.h"
 
+#include "swexternals/desktop/ToonbareTekst.h"
+#include "swexternals/desktop/ToonbareTekstDataObjekt.h"
 #include "swexternals/desktop/platform/Platform.h"
 
 #include <climits>
@@ -479,7 +481,7 @@ template <class Data> int leesTekst(Data& data, wxString (Data::*geefTekst)() co
         meldPlakFout(_("The clipboard contains text data that cannot be processed."));
         return 3;
     }
-    uit = tekst;
+    uit = ToonbareTekst::maak(tekst);
     return 0;
 }
 } // namespace
@@ -504,7 +506,7 @@ int DesktopFunkties::controleerKlipbord()
         return klipbordHTML;
     if (!klipbord.klipbord->IsSupported(tekst) && !klipbord.klipbord->IsSupported(unicodeTekst))
         return klipbordOnbekend;
-    wxTextDataObject data;
+    ToonbareTekstDataObjekt data;
     return klipbord.klipbord->GetData(data) && !data.GetText().empty() ? klipbordTekst : klipbordNietTeLezen;
 }
 
@@ -571,8 +573,8 @@ int DesktopFunkties::kopieerTekstVanKlipbord(wxString& tekst, bool altijd)
     const int inhoud = controleerKlipbord();
     if (inhoud != klipbordTekst && inhoud != klipbordHTML && !altijd)
         return 2;
-    wxTextDataObject data;
-    return leesTekst(data, &wxTextDataObject::GetText, tekst);
+    ToonbareTekstDataObjekt data;
+    return leesTekst<wxTextDataObject>(data, &wxTextDataObject::GetText, tekst);
 }
 
 int DesktopFunkties::kopieerHTMLVanKlipbord(wxString& html, bool altijd)

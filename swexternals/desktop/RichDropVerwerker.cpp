@@ -2,6 +2,7 @@
 
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/DesktopVraag.h"
+#include "swexternals/desktop/ToonbareTekst.h"
 
 #include <algorithm>
 #include <wx/convauto.h>
@@ -106,7 +107,8 @@ RichDropVerwerker::Bestand RichDropVerwerker::leesTekstBestand(const wxString& p
     const wxString gelezenTekst(static_cast<const char*>(inhoud.GetData()), wxConvAuto(), gelezen);
     if (gelezenTekst.empty() || !isTekst(gelezenTekst))
         return Bestand::geenTekst;
-    tekst = gelezenTekst;
+    // The converter lets a code point beyond U+10FFFF through.
+    tekst = ToonbareTekst::maak(gelezenTekst);
     return Bestand::tekst;
 }
 

@@ -1,6 +1,7 @@
 #include "swexternals/desktop/TrivaneRichDropping.h"
 
 #include "swexternals/desktop/DesktopFunkties.h"
+#include "swexternals/desktop/ToonbareTekstDataObjekt.h"
 
 #include <wx/dataobj.h>
 #include <wx/filename.h>
@@ -11,8 +12,8 @@
 
 TrivaneRichDropping::TrivaneRichDropping(wxRichTextCtrl* control, const wxSize& maxAfbeelding)
     : wxDropTarget(), control(control), samengesteld(new wxDataObjectComposite), bestanden(new wxFileDataObject),
-      tekst(new wxTextDataObject(wxString())), bitmap(new wxBitmapDataObject),
-      dropInfo(0, 0, false, false, false, false), verwerker(control, maxAfbeelding)
+      tekst(new ToonbareTekstDataObjekt), bitmap(new wxBitmapDataObject), dropInfo(0, 0, false, false, false, false),
+      verwerker(control, maxAfbeelding)
 {
     samengesteld->Add(bestanden, false);
     samengesteld->Add(tekst, true);

@@ -6,7 +6,9 @@
 // One of the two percentages of the requirement list: a requirement's share
 // of the weight (priority times cost) of the listed set, counted by its
 // status: "Contribution to project (%)" weighs the work done, (1 + status)/5,
-// "Progress gain (%)" the work still to do, (4 - status)/4. The view
+// "Progress gain (%)" the work still to do, (4 - status)/4; a status that
+// is none of the five counts as the first. Each share lies within 0 to 100,
+// and so does their sum over the set, the completion. The view
 // RekZicht computes them in SQL; the paged list takes the numerator from
 // SQLite and divides here by the weight of the set it read once, in the same
 // double arithmetic, so both give the same values.

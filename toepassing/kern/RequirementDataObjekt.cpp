@@ -1,5 +1,7 @@
 #include "toepassing/kern/RequirementDataObjekt.h"
 
+#include "swexternals/desktop/ToonbareTekst.h"
+
 #include <cstring>
 #include <wx/filefn.h>
 #include <wx/filename.h>
@@ -105,7 +107,9 @@ bool RequirementDataObjekt::SetData(size_t lengte, const void* buffer)
 {
     m_filenames.Clear();
     herkomst.clear();
-    const wxString lading = wxString::FromUTF8(static_cast<const char*>(buffer), lengte);
+    // Another program's payload may hold a code point beyond U+10FFFF, which
+    // the decoder lets through and a path cannot hold.
+    const wxString lading = ToonbareTekst::maak(wxString::FromUTF8(static_cast<const char*>(buffer), lengte));
     if (lading.empty() && lengte > 0)
         return false;
     wxStringTokenizer regels(lading, "\r\n", wxTOKEN_STRTOK);

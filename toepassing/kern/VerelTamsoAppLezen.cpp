@@ -1,6 +1,7 @@
 // Requirements read from the project into records: one by number or title,
 // all in number order, or the rows of a list query.
 #include "swexternals/desktop/DesktopFunkties.h"
+#include "swexternals/desktop/ToonbareTekst.h"
 #include "toepassing/kern/LijstAandeel.h"
 #include "toepassing/kern/RequirementVeld.h"
 #include "toepassing/kern/VerelTamsoApp.h"
@@ -29,10 +30,11 @@ long long alsGetal(const wxString& waarde)
     return static_cast<long long>(reeel);
 }
 
-// The cells of a table: every value is held as text.
+// The cells of a table: every value is held as text, already decoded by
+// the wrapper (bytes that are no UTF-8 read as an empty text).
 struct TabelCel
 {
-    static wxString tekst(wxSQLite3Table& bron, int i) { return bron.GetString(i, wxString()); }
+    static wxString tekst(wxSQLite3Table& bron, int i) { return ToonbareTekst::maak(bron.GetString(i, wxString())); }
     static long long getal(wxSQLite3Table& bron, int i) { return alsGetal(bron.GetString(i, wxString())); }
     static double reeel(wxSQLite3Table& bron, int i)
     {
@@ -44,7 +46,7 @@ struct TabelCel
 // The cells of a row being stepped through: SQLite converts the numbers.
 struct RijCel
 {
-    static wxString tekst(wxSQLite3ResultSet& bron, int i) { return bron.GetString(i, wxString()); }
+    static wxString tekst(wxSQLite3ResultSet& bron, int i) { return SQLite3Basis::leesTekst(bron, i); }
     static long long getal(wxSQLite3ResultSet& bron, int i) { return bron.GetInt64(i, 0).GetValue(); }
     static double reeel(wxSQLite3ResultSet& bron, int i) { return bron.GetDouble(i, 0.0); }
 };
@@ -179,18 +181,27 @@ RequirementLijst VerelTamsoApp::geefAllen()
     return leesLijst(opdracht);
 }
 
+// Stepped through as the list is, not read into a table: a table holds its
+// texts as the wrapper decoded them, and a title that is no UTF-8 would
+// read as empty.
 Requirement VerelTamsoApp::leesEen(const wxString& opdracht)
 {
-    wxSQLite3Table tabel;
-    if (leesTabelMetQuery(opdracht, tabel) != 0)
+    wxSQLite3ResultSet rijen;
+    if (executeQueryExternResultaat(opdracht, rijen) != 0)
     {
         meldLeesFout();
         return Requirement();
     }
-    if (tabel.GetRowCount() == 0)
-        return Requirement();
-    tabel.SetRow(0);
-    return vertaalTabel(tabel, true);
+    try
+    {
+        if (rijen.NextRow())
+            return RijLezer<wxSQLite3ResultSet, RijCel>(rijen).vertaal(true, Requirement());
+    }
+    catch (const wxSQLite3Exception& fout)
+    {
+        meldLeesFout(fout);
+    }
+    return Requirement();
 }
 
 // The rows are stepped through, not first copied into a table: a list of a

@@ -339,7 +339,7 @@ int VerelTamsoApp::leesAlleWerknemers(wxArrayString& namen)
     {
         while (rij.NextRow())
         {
-            const wxString naam = rij.GetString(0, wxString());
+            const wxString naam = leesTekst(rij, 0);
             if (!naam.empty())
                 namen.Add(naam);
         }

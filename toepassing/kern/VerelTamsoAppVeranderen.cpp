@@ -2,6 +2,7 @@
 // and the row is found by the title and number it had when it was read.
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
+#include "swexternals/desktop/ToonbareTekst.h"
 #include "swexternals/desktop/wx/wxSQLite3/SavepointBewaker.h"
 #include "toepassing/kern/RequirementVeld.h"
 #include "toepassing/kern/SQLWaarde.h"
@@ -28,24 +29,53 @@ wxString maakVerschillen(const Requirement& oud, const Requirement& nieuw)
     }
     return set;
 }
+
+// As the title column compares: without regard to the case of ASCII letters
+// only.
+bool isZelfdeTitel(const wxString& a, const wxString& b)
+{
+    if (a.length() != b.length())
+        return false;
+    const auto klein = [](wxUint32 teken) { return teken >= 'A' && teken <= 'Z' ? teken + ('a' - 'A') : teken; };
+    for (size_t i = 0; i < a.length(); ++i)
+        if (klein(a[i].GetValue()) != klein(b[i].GetValue()))
+            return false;
+    return true;
+}
 } // namespace
 
+// A title that reads with a replacement character may be stored as bytes
+// that are no UTF-8, which no literal matches: that row is found by its
+// number alone, once controleerRij has compared the title as it reads.
 wxString VerelTamsoApp::maakRijVoorwaarde(const Requirement& rek)
 {
-    return " where naam==" + SQLWaarde::tekst(rek.naam) + " and SR==" + SQLWaarde::geheel(rek.SR);
+    const wxString nummer = "SR==" + SQLWaarde::geheel(rek.SR);
+    if (rek.naam.find(ToonbareTekst::vervanging) != wxString::npos)
+        return " where " + nummer;
+    return " where naam==" + SQLWaarde::tekst(rek.naam) + " and " + nummer;
 }
 
+// The stored title is read and compared as the record was read.
 int VerelTamsoApp::controleerRij(const Requirement& rek, const wxString& gevolg)
 {
-    const long long aantal = executeSkalair("select count(*) from " + TamsoTabelNaam + maakRijVoorwaarde(rek));
-    if (aantal > 0)
-        return 0;
-    if (aantal == 0)
-        DesktopFunkties::wxErrorVeilig(
-            _("This requirement is no longer in the database as it was read; it was changed or removed meanwhile:") +
-            DesktopFunkties::dubbeleQuotes(rek.naam, true) +
-            DesktopFunkties::haken(_("I.D") + " " + DesktopFunkties::print(rek.SR), false) + DesktopAppBasis::vr +
-            gevolg);
+    wxSQLite3ResultSet rij;
+    if (executeQueryExternResultaat("select naam from " + TamsoTabelNaam + " where SR==" + SQLWaarde::geheel(rek.SR),
+                                    rij) != 0)
+        return 2;
+    try
+    {
+        if (rij.NextRow() && isZelfdeTitel(leesTekst(rij, 0), rek.naam))
+            return 0;
+    }
+    catch (const wxSQLite3Exception& fout)
+    {
+        meldFout(fout);
+        return 2;
+    }
+    DesktopFunkties::wxErrorVeilig(
+        _("This requirement is no longer in the database as it was read; it was changed or removed meanwhile:") +
+        DesktopFunkties::dubbeleQuotes(rek.naam, true) +
+        DesktopFunkties::haken(_("I.D") + " " + DesktopFunkties::print(rek.SR), false) + DesktopAppBasis::vr + gevolg);
     return 2;
 }
 

@@ -202,6 +202,10 @@ public:
     // failure, a query that yields no row included.
     [[nodiscard]] long long executeSkalair(const wxString& opdracht);
     wxArrayString executeStringKolomQuery(const wxString& opdracht, bool loggen = true);
+    // The text of a column of the row as the program can show and store it
+    // again (ToonbareTekst): a file another tool wrote, or a damaged one, may
+    // hold bytes that are no UTF-8. `leeg` for NULL.
+    static wxString leesTekst(wxSQLite3ResultSet& rij, int kolom, const wxString& leeg = wxString());
 
     // --- Journal and synchronisation ---
 

@@ -1,6 +1,7 @@
 // Reading tables, column values and rows: the SELECT text is built here from
 // a table, columns, a condition and a sort order.
 #include "swexternals/desktop/DesktopFunkties.h"
+#include "swexternals/desktop/ToonbareTekst.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
 #include <functional>
@@ -90,6 +91,17 @@ int SQLite3Basis::leesTabelMetQuery(const wxString& kolomTekst, const wxString& 
                                        resultaat);
 }
 
+wxString SQLite3Basis::leesTekst(wxSQLite3ResultSet& rij, int kolom, const wxString& leeg)
+{
+    if (rij.IsNull(kolom))
+        return leeg;
+    // The bytes as stored: the wrapper's own reading gives an empty text for
+    // bytes that are no UTF-8, and lets a code point beyond Unicode through.
+    int lengte = 0;
+    const unsigned char* bytes = rij.GetBlob(kolom, lengte);
+    return bytes == nullptr ? wxString() : ToonbareTekst::uitUTF8(reinterpret_cast<const char*>(bytes), lengte);
+}
+
 wxString SQLite3Basis::leesKolomWaarde(const wxString& tabelNaam, const wxString& kolom, const wxString& voorwaarde,
                                        Sortering sortering, const wxString& sorteerKolom)
 {
@@ -99,7 +111,7 @@ wxString SQLite3Basis::leesKolomWaarde(const wxString& tabelNaam, const wxString
     try
     {
         tabel.SetRow(0);
-        const wxString waarde = tabel.GetString(0, wxString());
+        const wxString waarde = ToonbareTekst::maak(tabel.GetString(0, wxString()));
         tabel.Finalize();
         return waarde;
     }
@@ -148,7 +160,7 @@ wxArrayString SQLite3Basis::leesKolomStrings(const wxString& tabelNaam, const wx
 {
     wxArrayString waarden;
     if (!leesWaarden(kolomOpdracht(tabelNaam, kolom, voorwaardeDeel(voorwaarde), sortering, uniek), false,
-                     [&](wxSQLite3ResultSet& rij, int k) { waarden.Add(rij.GetString(k, wxString())); }))
+                     [&](wxSQLite3ResultSet& rij, int k) { waarden.Add(leesTekst(rij, k)); }))
         waarden.clear();
     return waarden;
 }
@@ -168,7 +180,7 @@ wxArrayString SQLite3Basis::leesRijStrings(const wxString& tabelNaam, const wxSt
 {
     wxArrayString waarden;
     if (!leesWaarden("select " + kolomTekst + " from " + tabelNaam + voorwaardeDeel(voorwaarde), true,
-                     [&](wxSQLite3ResultSet& rij, int k) { waarden.Add(rij.GetString(k, wxString())); }))
+                     [&](wxSQLite3ResultSet& rij, int k) { waarden.Add(leesTekst(rij, k)); }))
         waarden.clear();
     return waarden;
 }

@@ -2,6 +2,7 @@
 // adding the columns an older file lacks; copied, emptied, dropped, renewed.
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
+#include "swexternals/desktop/ToonbareTekst.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 #include "swexternals/desktop/wx/wxSQLite3/SavepointBewaker.h"
 
@@ -179,7 +180,7 @@ int SQLite3Basis::leesKolomNamen(const wxString& tabel, wxArrayString& namen)
     try
     {
         while (rijen.NextRow())
-            namen.Add(rijen.GetString(0, wxString()));
+            namen.Add(leesTekst(rijen, 0));
         return 0;
     }
     catch (const wxSQLite3Exception& fout)
@@ -372,11 +373,11 @@ int SQLite3Basis::controleerTabelVersusZicht(const wxString& tabel, const wxStri
         for (int rij = 0; rij < tabelWaarden.GetRowCount(); ++rij)
         {
             tabelWaarden.SetRow(rij);
-            const wxString waarde = tabelWaarden.GetString(0, wxString());
+            const wxString waarde = ToonbareTekst::maak(tabelWaarden.GetString(0, wxString()));
             if (wijzer < zichtWaarden.GetRowCount())
             {
                 zichtWaarden.SetRow(wijzer);
-                if (zichtWaarden.GetString(0, wxString()) == waarde)
+                if (ToonbareTekst::maak(zichtWaarden.GetString(0, wxString())) == waarde)
                 {
                     ++wijzer;
                     continue;

@@ -1,6 +1,7 @@
 // Building SQL text: literals, like and glob patterns, sort clause, column
 // lists, insert and update texts. Every value from outside is quoted here.
 #include "swexternals/desktop/DesktopFunkties.h"
+#include "swexternals/desktop/ToonbareTekst.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
 #include <wx/intl.h>
@@ -295,7 +296,7 @@ wxArrayString SQLite3Basis::geefKolom(const wxString& tabelNaam, const wxString&
         for (int rij = 0; rij < tabel.GetRowCount(); ++rij)
         {
             tabel.SetRow(rij);
-            waarden.Add(tabel.GetString(0, wxString()));
+            waarden.Add(ToonbareTekst::maak(tabel.GetString(0, wxString())));
         }
         tabel.Finalize();
     }

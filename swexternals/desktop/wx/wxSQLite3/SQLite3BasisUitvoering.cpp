@@ -240,7 +240,7 @@ wxArrayString SQLite3Basis::executeStringKolomQuery(const wxString& opdracht, bo
     try
     {
         while (resultaat.NextRow())
-            waarden.Add(resultaat.GetString(0, wxString()));
+            waarden.Add(leesTekst(resultaat, 0));
     }
     catch (const wxSQLite3Exception& fout)
     {

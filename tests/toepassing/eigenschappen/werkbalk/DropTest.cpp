@@ -92,6 +92,29 @@ TEST_F(WerkbalkTest, ElkVeldHeeftEenEigenDoelDatTekstEnAfbeeldingenNeemt)
     EXPECT_EQ(geefObjekten<wxRichTextImage>(rijk).size(), 1u);
 }
 
+// Another program's text may be no UTF-8, or hold a code point beyond
+// U+10FFFF: the field shows a replacement character where it cannot be read.
+TEST_F(WerkbalkTest, GedropteTekstDieGeenUTF8IsKrijgtVervangingstekens)
+{
+    wxRichTextCtrl& rijk = *toon(inOntwikkeling()).beschrijvingRijk;
+    ProefDropping& doel = vervangDoel(rijk, VerelRichDropping::Inhoud::alles);
+    const wxString fffd(wxUniChar(0xFFFD));
+    const char ruw[] = "Title \xF4\x95\xBA\x9E, Ti\xC3tle";
+    wxCustomDataObject bytes{wxDataFormat(wxDF_UNICODETEXT)};
+    bytes.SetData(sizeof ruw - 1, ruw);
+    EXPECT_EQ(drop(doel, bytes), wxDragMove);
+    EXPECT_EQ(rijk.GetValue(), "Title " + fffd + fffd + fffd + fffd + ", Ti" + fffd + "tle");
+
+    ASSERT_TRUE(
+        wxFFile(inMap("notitie.txt"), "w").Write(wxString::From8BitData("Seen \xF4\x95\xBA\x9E."), wxConvISO8859_1));
+    vragen.antwoord(wxYES);
+    EXPECT_EQ(dropBestanden(doel, {inMap("notitie.txt")}), wxDragMove);
+    // The file's reader takes the sequence in whole, as one character.
+    EXPECT_EQ(rijk.GetValue(), "Seen " + fffd + ".");
+    rijk.Refresh();
+    rijk.Update();
+}
+
 TEST_F(WerkbalkTest, OpmerkingenNemenGeenAfbeeldingen)
 {
     Requirement rek = inOntwikkeling();

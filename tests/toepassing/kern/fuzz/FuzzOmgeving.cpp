@@ -92,7 +92,14 @@ wxString alsTekst(const uint8_t* data, size_t grootte)
     const char* bytes = reinterpret_cast<const char*>(data);
     const wxString utf8 = wxString::FromUTF8(bytes, grootte);
     if (!utf8.empty() || grootte == 0)
-        return utf8;
+    {
+        // The decoder lets a code point beyond U+10FFFF through; no keyboard
+        // gives one, and the toolkit cannot draw it.
+        wxString getypt;
+        for (const wxUniChar teken : utf8)
+            getypt.append(1, teken.GetValue() <= 0x10FFFF ? teken : wxUniChar(0xFFFD));
+        return getypt;
+    }
     wxString enkel;
     for (size_t i = 0; i < grootte; ++i)
         enkel += wxUniChar(static_cast<int>(static_cast<unsigned char>(bytes[i])));

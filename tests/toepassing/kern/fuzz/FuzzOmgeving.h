@@ -17,7 +17,8 @@ void schrijf(const wxString& pad, const uint8_t* data, size_t grootte);
 void vangLog();
 // Errors and warnings logged since the last call.
 size_t geefMeldingen(wxString& tekst);
-// Any bytes as text: UTF-8 where they are, one character per byte where not.
+// Any bytes as text a user may type: UTF-8 where they are (a code point
+// beyond U+10FFFF as U+FFFD), one character per byte where not.
 wxString alsTekst(const uint8_t* data, size_t grootte);
 // A text for a failure report, with the code of every character beyond ASCII.
 wxString toon(const wxString& tekst);
