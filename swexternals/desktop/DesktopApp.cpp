@@ -29,7 +29,12 @@ const wxString sleutelToolTips = "/Gebruikersinstellingen/toonHulptoolTips";
 const wxString sleutelTaalGekozen = "/Operationeel/EersteKeer/TaalGekozen";
 const wxString sleutelSecretStoreGevraagd = "/Operationeel/GebruikSecretStoreAlGevraagd";
 const wxString sleutelSecretStoreToegestaan = "/Gebruikersinstellingen/GebruikSecretStoreToegangToegestaan";
-const wxString vensterGroep = "/Gebruikersinstellingen/Venster";
+// The window's geometry; whole keys, so the configuration's current group
+// never matters.
+const wxString sleutelVensterX = "/Gebruikersinstellingen/Venster/KoordinaatX";
+const wxString sleutelVensterY = "/Gebruikersinstellingen/Venster/KoordinaatY";
+const wxString sleutelVensterBreedte = "/Gebruikersinstellingen/Venster/GrootteX";
+const wxString sleutelVensterHoogte = "/Gebruikersinstellingen/Venster/GrootteY";
 const wxString toolkitAdres = "https://www.wxwidgets.org";
 const long toolTipTijdMs = 2000;
 const int kleinsteBewaardeMaat = 101;
@@ -128,11 +133,10 @@ void DesktopApp::zetHoofdVensterGrootte()
         return;
     const wxPoint positie = hoofdVenster->GetScreenPosition();
     const wxSize grootte = hoofdVenster->GetSize();
-    config.SetPath(vensterGroep);
-    const long x = config.ReadLong("KoordinaatX", positie.x);
-    const long y = config.ReadLong("KoordinaatY", positie.y);
-    const long breedte = config.ReadLong("GrootteX", grootte.GetWidth());
-    const long hoogte = config.ReadLong("GrootteY", grootte.GetHeight());
+    const long x = config.ReadLong(sleutelVensterX, positie.x);
+    const long y = config.ReadLong(sleutelVensterY, positie.y);
+    const long breedte = config.ReadLong(sleutelVensterBreedte, grootte.GetWidth());
+    const long hoogte = config.ReadLong(sleutelVensterHoogte, grootte.GetHeight());
     const wxSize scherm = wxGetDisplaySize();
 
     wxRect gekozen(scherm.GetWidth() / 4, scherm.GetHeight() / 4, scherm.GetWidth() / 2, scherm.GetHeight() / 2);
@@ -149,13 +153,12 @@ void DesktopApp::bewaarHoofdVensterGrootte()
         return;
     const wxPoint positie = hoofdVenster->GetScreenPosition();
     const wxSize grootte = hoofdVenster->GetSize();
-    config.SetPath(vensterGroep);
     if (grootte.GetWidth() < kleinsteBewaardeMaat || grootte.GetHeight() < kleinsteBewaardeMaat)
         return;
-    config.Write("KoordinaatX", static_cast<long>(positie.x));
-    config.Write("KoordinaatY", static_cast<long>(positie.y));
-    config.Write("GrootteX", static_cast<long>(grootte.GetWidth()));
-    config.Write("GrootteY", static_cast<long>(grootte.GetHeight()));
+    config.Write(sleutelVensterX, static_cast<long>(positie.x));
+    config.Write(sleutelVensterY, static_cast<long>(positie.y));
+    config.Write(sleutelVensterBreedte, static_cast<long>(grootte.GetWidth()));
+    config.Write(sleutelVensterHoogte, static_cast<long>(grootte.GetHeight()));
 }
 
 void DesktopApp::maakPassendHoofdVenster() const

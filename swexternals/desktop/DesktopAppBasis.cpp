@@ -28,6 +28,11 @@ const wxString sleutelTaal = "/Gebruikersinstellingen/Encoding";
 const wxString sleutelTaalGekozen = "/Operationeel/EersteKeer/TaalGekozen";
 const wxString sleutelDataPad = "/Operationeel/LaatsteDataPad";
 const wxString sleutelEigenHerstart = "/Operationeel/EigenHerstart";
+const wxString sleutelStartDatum = "/Statistiek/StartDatum";
+const wxString sleutelStartTijd = "/Statistiek/StartTijd";
+const wxString sleutelStopDatum = "/Statistiek/StopDatum";
+const wxString sleutelStopTijd = "/Statistiek/StopTijd";
+const wxString sleutelOS = "/Statistiek/OS";
 const wxString makerKatalogus = "Trivanedesktop";
 // The messages name the product, whatever the application object is called.
 const wxString productNaam = "VerelTamso";
@@ -85,9 +90,8 @@ DesktopAppBasis::DesktopAppBasis(const wxString& applikatieNaam, const wxString&
     config.Read(sleutelTaal, &voorkeur, static_cast<long>(systeemTaal));
     LaatsteDataPad = config.Read(sleutelDataPad, stdPaden.GetDocumentsDir());
 
-    config.SetPath("/Statistiek");
-    config.Write("StartDatum", start.FormatISODate());
-    config.Write("StartTijd", start.FormatISOTime());
+    config.Write(sleutelStartDatum, start.FormatISODate());
+    config.Write(sleutelStartTijd, start.FormatISOTime());
 
     wxUILocale::UseDefault();
     zetStartTaal(alsTaal(voorkeur));
@@ -383,15 +387,12 @@ int DesktopAppBasis::OnExit()
 
 void DesktopAppBasis::bewaarInstellingen()
 {
-    config.SetPath("/Gebruikersinstellingen");
-    config.Write("Encoding", static_cast<long>(taal));
-    config.SetPath("/Operationeel");
-    config.Write("LaatsteDataPad", LaatsteDataPad);
+    config.Write(sleutelTaal, static_cast<long>(taal));
+    config.Write(sleutelDataPad, LaatsteDataPad);
     const wxDateTime stop = wxDateTime::Now();
-    config.SetPath("/Statistiek");
-    config.Write("StopDatum", stop.FormatISODate());
-    config.Write("StopTijd", stop.FormatISOTime());
-    config.Write("OS", static_cast<long>(platformInfo.GetOperatingSystemId()));
+    config.Write(sleutelStopDatum, stop.FormatISODate());
+    config.Write(sleutelStopTijd, stop.FormatISOTime());
+    config.Write(sleutelOS, static_cast<long>(platformInfo.GetOperatingSystemId()));
 }
 
 TrivaneWxConfig& DesktopAppBasis::geefAppConfigRef() const

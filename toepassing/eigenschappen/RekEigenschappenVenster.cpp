@@ -38,8 +38,7 @@ const wxString RekEigenschappenVenster::eindSektie = "end-section";
 
 namespace
 {
-const wxString groepMeldingen = "/Configuratie/RekEigenschappen/Meldingen";
-const wxString sleutelNietsTeDoen = "StandaardNietsTeDoenMelding";
+const wxString sleutelNietsTeDoen = "/Configuratie/RekEigenschappen/Meldingen/StandaardNietsTeDoenMelding";
 const char* const vensterIcoon = "afbeeldingen/VerelTamso_klein.jpeg";
 const wxString ikonen = "../../../grafisch/ikonen/";
 
@@ -200,9 +199,7 @@ RekEigenschappenVenster::~RekEigenschappenVenster()
 {
     if (app)
     {
-        TrivaneWxConfig& konfig = app->geefAppConfigRef();
-        konfig.SetPath(groepMeldingen);
-        konfig.Write(sleutelNietsTeDoen, standaardNietsTeDoenMelding);
+        app->geefAppConfigRef().Write(sleutelNietsTeDoen, standaardNietsTeDoenMelding);
     }
     if (beschrijvingRijk)
     {
@@ -359,9 +356,7 @@ void RekEigenschappenVenster::bindRunTime()
 
 void RekEigenschappenVenster::leesInstellingen()
 {
-    TrivaneWxConfig& konfig = app->geefAppConfigRef();
-    konfig.SetPath(groepMeldingen);
-    standaardNietsTeDoenMelding = konfig.Read(sleutelNietsTeDoen, wxString());
+    standaardNietsTeDoenMelding = app->geefAppConfigRef().Read(sleutelNietsTeDoen, wxString());
 }
 
 // The section of the requirement's level is open, the others closed; then

@@ -7,6 +7,7 @@
 
 #include <wx/bmpbuttn.h>
 #include <wx/choice.h>
+#include <wx/confbase.h>
 #include <wx/display.h>
 #include <wx/image.h>
 #include <wx/menu.h>
@@ -22,20 +23,20 @@ wxIMPLEMENT_CLASS(VerelTamsoVenster, wxFrame);
 
 namespace
 {
-const wxString groepConfiguratie = "/Configuratie";
-const wxString groepOperationeel = "Operationeel";
-const wxString groepGekozenBestanden = "GekozenBestanden";
-
-const wxString sleutelAutomatischSRNummer = "AutomatischSRNummer";
-const wxString sleutelAutomatischSchrijver = "AutomatischSchrijverInvoeging";
-const wxString sleutelDubbelKlik = "DubbelKlikkenBetekentBewerken";
-const wxString sleutelKolom = "GeselekteerdeKolom";
-const wxString sleutelRichting = "GeselekteerdeKolomRichting";
-const wxString sleutelStatus = "GeselekteerdeRekStatus";
-const wxString sleutelType = "GeselekteerdeRekType";
-const wxString sleutelFunkType = "GeselekteerdeRekFunkType";
-const wxString sleutelPrioriteit = "GeselekteerdeRekPrioriteit";
-const wxString sleutelStatusKleuren = "GebruikKleurenVoorStatusIndikatie";
+// Whole keys: what the window reads and writes does not hang on the group
+// someone left the configuration in, nor on the order of the calls.
+const wxString sleutelAutomatischSRNummer = "/Configuratie/AutomatischSRNummer";
+const wxString sleutelAutomatischSchrijver = "/Configuratie/AutomatischSchrijverInvoeging";
+const wxString sleutelDubbelKlik = "/Configuratie/DubbelKlikkenBetekentBewerken";
+const wxString sleutelKolom = "/Configuratie/Operationeel/GeselekteerdeKolom";
+const wxString sleutelRichting = "/Configuratie/Operationeel/GeselekteerdeKolomRichting";
+const wxString sleutelStatus = "/Configuratie/Operationeel/GeselekteerdeRekStatus";
+const wxString sleutelType = "/Configuratie/Operationeel/GeselekteerdeRekType";
+const wxString sleutelFunkType = "/Configuratie/Operationeel/GeselekteerdeRekFunkType";
+const wxString sleutelPrioriteit = "/Configuratie/Operationeel/GeselekteerdeRekPrioriteit";
+const wxString sleutelStatusKleuren = "/Configuratie/Operationeel/GebruikKleurenVoorStatusIndikatie";
+// The file history writes its own entries in the group it is given.
+const wxString groepGekozenBestanden = "/Configuratie/Operationeel/GekozenBestanden/";
 
 const long standaardKolom = VerelTamsoApp::KolomID;
 const long standaardRichting = SorteringAflopend;
@@ -147,14 +148,12 @@ bool VerelTamsoVenster::Create(wxWindow* ouder, int id, const wxString& titel, c
 
 void VerelTamsoVenster::leesInstellingen()
 {
-    konfig->SetPath(groepConfiguratie);
     gedragMenu->Check(ID_AUTOMATISCHSRNUMMER, konfig->ReadBool(sleutelAutomatischSRNummer, true));
     gedragMenu->Check(ID_AUTOMATISCHSCHRIJVER, konfig->ReadBool(sleutelAutomatischSchrijver, true));
     dubbelKlikBewerkt = konfig->ReadBool(sleutelDubbelKlik, false);
     if (dubbelKlikBewerkt.boolean())
         gedragMenu->Check(ID_DUBBELKLIKEDITMODE, true);
 
-    konfig->SetPath(groepOperationeel);
     geselekteerdeKolom = static_cast<unsigned int>(konfig->ReadLong(sleutelKolom, standaardKolom));
     kolomRichting = static_cast<Sortering>(binnen(konfig->ReadLong(sleutelRichting, standaardRichting), SorteringGeen,
                                                   SorteringAflopend, standaardRichting));
@@ -173,12 +172,10 @@ void VerelTamsoVenster::leesInstellingen()
 
 void VerelTamsoVenster::bewaarInstellingen()
 {
-    konfig->SetPath(groepConfiguratie);
     konfig->Write(sleutelAutomatischSRNummer, gedragMenu->IsChecked(ID_AUTOMATISCHSRNUMMER));
     konfig->Write(sleutelAutomatischSchrijver, gedragMenu->IsChecked(ID_AUTOMATISCHSCHRIJVER));
     konfig->Write(sleutelDubbelKlik, dubbelKlikBewerkt.boolean());
 
-    konfig->SetPath(groepOperationeel);
     konfig->Write(sleutelKolom, static_cast<long>(geselekteerdeKolom.waarde));
     konfig->Write(sleutelRichting, static_cast<long>(kolomRichting));
     konfig->Write(sleutelStatus, static_cast<long>(statusKeuze->GetSelection()));
@@ -187,7 +184,7 @@ void VerelTamsoVenster::bewaarInstellingen()
     konfig->Write(sleutelPrioriteit, static_cast<long>(prioriteitSchuif->GetValue()));
     konfig->Write(sleutelStatusKleuren, statusKleuren.boolean());
 
-    konfig->SetPath(groepGekozenBestanden);
+    const wxConfigPathChanger inGeschiedenis(konfig, groepGekozenBestanden);
     bestandGeschiedenis.Save(*konfig);
 }
 
@@ -203,8 +200,10 @@ void VerelTamsoVenster::maakKolommen()
 
 void VerelTamsoVenster::maakRecenteBestanden()
 {
-    konfig->SetPath(groepGekozenBestanden);
-    bestandGeschiedenis.Load(*konfig);
+    {
+        const wxConfigPathChanger inGeschiedenis(konfig, groepGekozenBestanden);
+        bestandGeschiedenis.Load(*konfig);
+    }
     bestandGeschiedenis.SetBaseId(ID_RECENT_EERSTE);
     bestandGeschiedenis.UseMenu(recenteBestandenMenu);
     Bind(wxEVT_UPDATE_UI, &VerelTamsoVenster::OnOpenUpdate, this, ID_RECENT_EERSTE, ID_RECENT_LAATSTE);
