@@ -112,8 +112,10 @@ public:
     void MacOpenFiles(const wxArrayString& bestanden);
     void MacNewFile();
     void MacReopenApp();
-    // The main window, or null before OnInit made it.
-    VensterKoppeling* geefVenster() const { return venster; }
+    // The main window, or null before OnInit made it and from the moment it
+    // is destroyed: taken from the main window DesktopApp keeps, which
+    // lets go of it by itself.
+    VensterKoppeling* geefVenster() const;
 
     // Once the toolkit has started, before OnInit: reads the list font too,
     // whose default is the display's GUI font.
@@ -255,8 +257,6 @@ public:
     wxColour savePointAchtergrondKleur;
 
 protected:
-    // Not owned: the toolkit destroys the frame.
-    VensterKoppeling* venster;
     wxArrayString konfKolomNamen;
     wxArrayString rekKolomNamen;
     // " (naam,...,funkType) values (?,...,?)": every column but the row id.

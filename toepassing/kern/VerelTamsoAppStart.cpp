@@ -134,8 +134,7 @@ bool VerelTamsoApp::OnInit()
         DesktopFunkties::wxErrorVeilig(_("The main window of the application cannot be made."));
         return false;
     }
-    venster = vensterMaker()(*this);
-    wxFrame& frame = venster->geefFrame();
+    wxFrame& frame = vensterMaker()(*this)->geefFrame();
     SafeYield(&frame, true);
     SetTopWindow(&frame);
     zetHoofdVenster(&frame, false, false);
@@ -160,7 +159,10 @@ bool VerelTamsoApp::OnInit()
         }
     }
 
-    if (getoond)
+    // The language dialog ran an event loop of its own: the window is asked
+    // for anew.
+    VensterKoppeling* venster = geefVenster();
+    if (getoond && venster)
         venster->start();
     return getoond;
 }
@@ -199,6 +201,7 @@ void VerelTamsoApp::toonTaalDialoog()
     wxArrayInt talen;
     for (wxLanguage taal : VerelTamsoAppTalen)
         talen.Add(taal);
+    VensterKoppeling* venster = geefVenster();
     wxWindow* ouder = venster ? &venster->geefFrame() : nullptr;
     TaalKeuzeDialoog dialoog(ouder, talen, wxID_ANY, _("Please select the language for using this application"),
                              wxDefaultPosition, wxSize(200, 150),
@@ -209,6 +212,7 @@ void VerelTamsoApp::toonTaalDialoog()
 
 void VerelTamsoApp::MacOpenFiles(const wxArrayString& bestanden)
 {
+    VensterKoppeling* venster = geefVenster();
     if (bestanden.empty() || !venster)
         return;
     const wxFileName bestand(bestanden[0]);
@@ -241,6 +245,6 @@ void VerelTamsoApp::MacNewFile() {}
 // window forward.
 void VerelTamsoApp::MacReopenApp()
 {
-    if (venster)
+    if (VensterKoppeling* venster = geefVenster())
         venster->geefFrame().Raise();
 }
