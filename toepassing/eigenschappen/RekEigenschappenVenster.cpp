@@ -1,6 +1,6 @@
 #include "toepassing/eigenschappen/RekEigenschappenVenster.h"
 
-#include "resources/Hulpbronnen.h"
+#include "swexternals/desktop/DesktopBeeldLader.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/DesktopVraag.h"
 #include "swexternals/desktop/RichFunkties.h"
@@ -18,7 +18,6 @@
 #include <wx/filepicker.h>
 #include <wx/image.h>
 #include <wx/menu.h>
-#include <wx/mstream.h>
 #include <wx/richtext/richtextctrl.h>
 #include <wx/richtext/richtextprint.h>
 #include <wx/richtext/richtextstyles.h>
@@ -40,7 +39,6 @@ namespace
 {
 const wxString sleutelNietsTeDoen = "/Configuratie/RekEigenschappen/Meldingen/StandaardNietsTeDoenMelding";
 const char* const vensterIcoon = "afbeeldingen/VerelTamso_klein.jpeg";
-const wxString ikonen = "../../../grafisch/ikonen/";
 
 // The pictures of the dialog, by the names its controls ask for.
 const char* const bekendeBeelden[] = {"24x24/align_left.png",
@@ -87,18 +85,9 @@ const char* const bekendeBeelden[] = {"24x24/align_left.png",
 bool isBekendBeeld(const wxString& naam)
 {
     for (const char* beeld : bekendeBeelden)
-        if (naam == ikonen + beeld)
+        if (naam == DesktopBeeldLader::ikoon(beeld))
             return true;
     return false;
-}
-
-wxImage leesBeeld(const wxString& naam)
-{
-    const Hulpbron* bron = vindHulpbron(naam.utf8_str());
-    if (!bron)
-        return wxImage();
-    wxMemoryInputStream stroom(bron->data, bron->grootte);
-    return wxImage(stroom, wxBITMAP_TYPE_ANY);
 }
 
 // The label of each editor, in the editor order; the print header reads it
@@ -331,7 +320,7 @@ void RekEigenschappenVenster::maakContextMenu(wxRichTextCtrl* rijk)
     for (const Item& item : items)
     {
         auto* menuItem = new wxMenuItem(menu, item.id, wxGetTranslation(item.label), wxEmptyString, wxITEM_NORMAL);
-        menuItem->SetBitmap(GetBitmapResource(ikonen + "24x24/" + item.beeld));
+        menuItem->SetBitmap(GetBitmapResource(DesktopBeeldLader::ikoon(24, item.beeld)));
         menu->Append(menuItem);
     }
 }
@@ -581,22 +570,12 @@ void RekEigenschappenVenster::zetFont(bool opnieuwSchikken)
 
 wxBitmap RekEigenschappenVenster::GetBitmapResource(const wxString& naam)
 {
-    if (!isBekendBeeld(naam))
-        return wxNullBitmap;
-    const wxImage beeld = leesBeeld(naam);
-    return beeld.IsOk() ? wxBitmap(beeld) : wxNullBitmap;
+    return isBekendBeeld(naam) ? DesktopBeeldLader::leesBitmap(naam) : wxNullBitmap;
 }
 
 wxIcon RekEigenschappenVenster::GetIconResource(const wxString& naam)
 {
-    wxIcon icoon;
-    if (naam == vensterIcoon)
-    {
-        const wxImage beeld = leesBeeld(naam);
-        if (beeld.IsOk())
-            icoon.CopyFromBitmap(wxBitmap(beeld));
-    }
-    return icoon;
+    return naam == vensterIcoon ? DesktopBeeldLader::leesIcoon(naam) : wxIcon();
 }
 
 bool RekEigenschappenVenster::ShowToolTips()

@@ -1,4 +1,4 @@
-#include "resources/Hulpbronnen.h"
+#include "swexternals/desktop/DesktopBeeldLader.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/DesktopVersieNummer.h"
 #include "swexternals/desktop/TaalKeuzeDialoog.h"
@@ -10,7 +10,6 @@
 #include <wx/image.h>
 #include <wx/log.h>
 #include <wx/msgout.h>
-#include <wx/mstream.h>
 #include <wx/richtext/richtexthtml.h>
 #include <wx/richtext/richtextxml.h>
 #include <wx/splash.h>
@@ -53,21 +52,9 @@ wxString geefKorteVersieMetLetter()
     return DesktopVersieNummer().geefVersieString();
 }
 
-wxImage leesPlonsBeeld()
-{
-    const Hulpbron* bron = vindHulpbron(plonsBeeld);
-    if (!bron)
-        return wxImage();
-    wxMemoryInputStream stroom(bron->data, bron->grootte);
-    return wxImage(stroom, wxBITMAP_TYPE_ANY);
-}
-
 void voegHandlersToe()
 {
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_JPEG))
-        wxImage::AddHandler(new wxJPEGHandler);
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
-        wxImage::AddHandler(new wxPNGHandler);
+    DesktopBeeldLader::zorgVoorHandlers();
     if (!wxRichTextBuffer::FindHandler(wxRICHTEXT_TYPE_XML))
         wxRichTextBuffer::AddHandler(new wxRichTextXMLHandler("XML", "xml", wxRICHTEXT_TYPE_XML));
     if (!wxRichTextBuffer::FindHandler(wxRICHTEXT_TYPE_HTML))
@@ -141,7 +128,8 @@ bool VerelTamsoApp::OnInit()
 
     static const wxString kopiemelding =
         "VerelTamso" + sp + _("version") + sp + geefKorteVersieMetLetter() + ". " + geefRechtenNotitie();
-    maakPlonsScherm(kopiemelding, leesPlonsBeeld(), plonsTijdMs, wxSPLASH_CENTRE_ON_SCREEN | wxSPLASH_TIMEOUT);
+    maakPlonsScherm(kopiemelding, DesktopBeeldLader::leesBeeld(plonsBeeld), plonsTijdMs,
+                    wxSPLASH_CENTRE_ON_SCREEN | wxSPLASH_TIMEOUT);
     const bool getoond = frame.Show(true);
 
     if (parser.GetParamCount() == 1)

@@ -1,6 +1,6 @@
 #include "toepassing/venster/VerelTamsoVenster.h"
 
-#include "resources/Hulpbronnen.h"
+#include "swexternals/desktop/DesktopBeeldLader.h"
 #include "swexternals/desktop/platform/Platform.h"
 #include "toepassing/kern/RequirementDropTarget.h"
 #include "toepassing/venster/RekLijstCtrl.h"
@@ -9,9 +9,7 @@
 #include <wx/choice.h>
 #include <wx/confbase.h>
 #include <wx/display.h>
-#include <wx/image.h>
 #include <wx/menu.h>
-#include <wx/mstream.h>
 #include <wx/sizer.h>
 #include <wx/slider.h>
 #include <wx/stattext.h>
@@ -50,15 +48,6 @@ const char* const vensterIcoon = "afbeeldingen/VerelTamso_klein.jpeg";
 long binnen(long waarde, long laagste, long hoogste, long standaard)
 {
     return waarde >= laagste && waarde <= hoogste ? waarde : standaard;
-}
-
-wxImage leesBeeld(const char* naam)
-{
-    const Hulpbron* bron = vindHulpbron(naam);
-    if (!bron)
-        return wxImage();
-    wxMemoryInputStream stroom(bron->data, bron->grootte);
-    return wxImage(stroom, wxBITMAP_TYPE_ANY);
 }
 } // namespace
 
@@ -326,12 +315,12 @@ void VerelTamsoVenster::schakelSlechtsLezenKnoppen(Stand stand)
     if (stand == StandAan)
     {
         item->SetItemLabel(_("Switch current database to read+write mode\tCtrl+T"));
-        slechtsLezenKnop->SetBitmapLabel(GetBitmapResource("../../../grafisch/ikonen/48x48/slot-dicht.png"));
+        slechtsLezenKnop->SetBitmapLabel(GetBitmapResource(DesktopBeeldLader::ikoon(48, "slot-dicht.png")));
     }
     else
     {
         item->SetItemLabel(_("Switch current database to read-only mode\tCtrl+T"));
-        slechtsLezenKnop->SetBitmapLabel(GetBitmapResource("../../../grafisch/ikonen/48x48/slot-open.png"));
+        slechtsLezenKnop->SetBitmapLabel(GetBitmapResource(DesktopBeeldLader::ikoon(48, "slot-open.png")));
     }
     slechtsLezenKnop->SetBitmapPosition(wxLEFT);
 }
@@ -347,14 +336,7 @@ void VerelTamsoVenster::zetFont(bool verversen)
 
 wxIcon VerelTamsoVenster::GetIconResource(const wxString& naam)
 {
-    wxIcon icoon;
-    if (naam == vensterIcoon)
-    {
-        const wxImage beeld = leesBeeld(vensterIcoon);
-        if (beeld.IsOk())
-            icoon.CopyFromBitmap(wxBitmap(beeld));
-    }
-    return icoon;
+    return naam == vensterIcoon ? DesktopBeeldLader::leesIcoon(naam) : wxIcon();
 }
 
 bool VerelTamsoVenster::ShowToolTips()
