@@ -7,6 +7,7 @@
 #include "swexternals/desktop/platform/Platform.h"
 #include "swexternals/desktop/platform/WachtwoordKluis.h"
 
+#include <algorithm>
 #include <wx/aboutdlg.h>
 #include <wx/bitmap.h>
 #include <wx/filename.h>
@@ -43,6 +44,27 @@ void schakelToolTips(bool aan)
 {
     wxToolTip::Enable(aan);
     wxToolTip::SetAutoPop(aan ? toolTipTijdMs : 0);
+}
+
+// The picture in the middle of a wider one, whose columns at the edges carry
+// on to its sides: a picture whose colours run from top to bottom, as the
+// splash's, looks as if it had been drawn that wide.
+wxImage verbreed(const wxImage& beeld, int breedte)
+{
+    const int links = (breedte - beeld.GetWidth()) / 2;
+    const int rechts = links + beeld.GetWidth() - 1;
+    wxImage breed = beeld.Size(wxSize(breedte, beeld.GetHeight()), wxPoint(links, 0));
+    for (int y = 0; y < beeld.GetHeight(); ++y)
+        for (int x = 0; x < breedte; ++x)
+        {
+            if (x >= links && x <= rechts)
+                continue;
+            const int bron = x < links ? 0 : beeld.GetWidth() - 1;
+            breed.SetRGB(x, y, beeld.GetRed(bron, y), beeld.GetGreen(bron, y), beeld.GetBlue(bron, y));
+            if (beeld.HasAlpha() && breed.HasAlpha())
+                breed.SetAlpha(x, y, beeld.GetAlpha(bron, y));
+        }
+    return breed;
 }
 
 wxArrayString geefMakers()
@@ -273,13 +295,24 @@ void DesktopApp::maakPlonsScherm(const wxString& tekst, const wxImage& beeld, un
         DesktopFunkties::wxErrorVeilig(_("The splash screen image could not be shown."));
         return;
     }
-    const wxBitmap bitmap(beeld);
+    wxBitmap bitmap(beeld);
     // Left to the toolkit: with a time-out it closes and destroys itself.
     auto* plons = new wxSplashScreen(bitmap, stijl, tijdMs, hoofdVenster.get(), wxID_ANY, wxDefaultPosition,
                                      wxDefaultSize, wxSIMPLE_BORDER | wxSTAY_ON_TOP);
     auto* balk = new wxStatusBar(plons, wxID_ANY, wxSTB_DEFAULT_STYLE);
     plons->SetStatusBar(balk);
     balk->PushStatusText(tekst, 0);
+    // The status line is as wide as the picture, and cut short where the
+    // text is longer: the picture is widened until the text fits whole
+    // (room for the line's borders and margins included), within the
+    // display.
+    const int nodig =
+        std::min(balk->GetTextExtent(tekst).GetWidth() + 4 * balk->GetCharWidth(), wxGetClientDisplayRect().GetWidth());
+    if (nodig > bitmap.GetWidth())
+    {
+        bitmap = wxBitmap(verbreed(beeld, nodig));
+        plons->GetSplashWindow()->SetBitmap(bitmap);
+    }
     // The status line takes its room from the picture: give the picture its
     // whole size back and centre again.
     plons->SetClientSize(bitmap.GetSize());
