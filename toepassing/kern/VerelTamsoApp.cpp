@@ -107,7 +107,7 @@ wxString VerelTamsoApp::geefStatusAanduiding(Requirement::Status status)
 }
 
 VerelTamsoApp::VerelTamsoApp()
-    : SQLite3App("VerelTamso", "vtd", false, wxString()), vorigeZoekStatus(Requirement::Status(7)),
+    : SQLite3App(applikatieNaam, "vtd", false, wxString()), vorigeZoekStatus(Requirement::Status(7)),
       vorigeZoekType(Requirement::Type(5)), vorigeZoekFunkType(Requirement::FunkType(6)), vorigeMinPrioriteit(1),
       vorigeHoofdletterGevoelig(false), vorigeExactOvereenkomen(false), zoekVoorwaardeVeranderd(false)
 {

@@ -8,6 +8,7 @@
 #include <wx/cmdline.h>
 #include <wx/frame.h>
 #include <wx/image.h>
+#include <wx/init.h>
 #include <wx/log.h>
 #include <wx/msgout.h>
 #include <wx/richtext/richtexthtml.h>
@@ -32,11 +33,19 @@ std::optional<int>& eindStatus()
     return status;
 }
 
-// The usage goes to standard error as it stands: a GUI port would otherwise
-// pick a message box, which nobody reads from a terminal.
+// The usage and the version go to standard error as they stand: a GUI port
+// would otherwise pick a message box (which nobody reads from a terminal),
+// and a log target would put a time stamp before every line.
 void toonGebruik(const wxCmdLineParser& parser)
 {
     wxMessageOutputStderr().Output(parser.GetUsageString());
+}
+
+void toonVersie()
+{
+    wxMessageOutputStderr uit;
+    uit.Output(DesktopApp::geefRechtenNotitie());
+    uit.Output(_("Release date and version :") + DesktopAppBasis::sp + DesktopAppBasis::geefVersie(true));
 }
 
 void beschrijfCommandoRegel(wxCmdLineParser& parser)
@@ -44,6 +53,54 @@ void beschrijfCommandoRegel(wxCmdLineParser& parser)
     parser.AddSwitch("v", "version", _("Show the application copyright and version."));
     parser.AddSwitch("h", "help", _("Show all command line options."));
     parser.AddParam(_("Verel Tamso file (*.vtd)"), wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
+}
+
+// Says nothing: the first reading of the command line, before anything of
+// the toolkit is set up, only decides whether it is to be answered.
+class StilleUitvoer : public wxMessageOutput
+{
+public:
+    StilleUitvoer() : vorige(wxMessageOutput::Set(this)) {}
+    ~StilleUitvoer() override { wxMessageOutput::Set(vorige); }
+    StilleUitvoer(const StilleUitvoer&) = delete;
+    StilleUitvoer& operator=(const StilleUitvoer&) = delete;
+
+    void Output(const wxString&) override {}
+
+private:
+    wxMessageOutput* vorige;
+};
+
+int leesCommandoRegel(wxCmdLineParser& parser)
+{
+    beschrijfCommandoRegel(parser);
+    // A command line that cannot be read is answered with the usage, not
+    // with the parser's own message.
+    wxLogNull stil;
+    return parser.Parse(false);
+}
+
+// What the command line asks to be answered rather than started: the usage
+// (asked for, or after a command line that cannot be read) and the version.
+// The exit status then; nothing when the program is to start.
+std::optional<int> beantwoordSchakelaars(const wxCmdLineParser& parser, int parseResultaat)
+{
+    if (parseResultaat != 0)
+    {
+        toonGebruik(parser);
+        return 1;
+    }
+    const bool hulp = parser.Found("h");
+    const bool versie = parser.Found("v");
+    if (hulp)
+        toonGebruik(parser);
+    if (versie)
+        toonVersie();
+    // Asked for the usage or the version, the user is answered; ending then
+    // is no failure.
+    if (hulp || versie)
+        return 0;
+    return std::nullopt;
 }
 
 // The long version without its release date: "1.4.0.a".
@@ -62,6 +119,29 @@ void voegHandlersToe()
 }
 } // namespace
 
+std::optional<int> VerelTamsoApp::beantwoordCommandoRegel(int argc, char** argv)
+{
+    {
+        const StilleUitvoer stil;
+        wxCmdLineParser proef(argc, argv);
+        const int resultaat = leesCommandoRegel(proef);
+        if (resultaat == 0 && !proef.Found("h") && !proef.Found("v"))
+            return std::nullopt;
+    }
+    // A console application, which starts no toolkit, only to find the
+    // user's language and its catalogues; it goes with the initializer.
+    wxApp::SetInstance(new wxAppConsole);
+    wxInitializer basis(argc, argv);
+    if (!basis.IsOk())
+        return 1;
+    wxTheApp->SetAppName(applikatieNaam);
+    DesktopAppBasis::zetKonsoleTaal(applikatieNaam);
+    // Anew, now that the descriptions can be translated.
+    wxCmdLineParser parser(argc, argv);
+    const int parseResultaat = leesCommandoRegel(parser);
+    return beantwoordSchakelaars(parser, parseResultaat);
+}
+
 void VerelTamsoApp::zetVensterMaker(VensterMaker maker)
 {
     vensterMaker() = std::move(maker);
@@ -74,36 +154,13 @@ std::optional<int> VerelTamsoApp::geefEindStatus()
 
 bool VerelTamsoApp::OnInit()
 {
+    // The program's main answers these before the toolkit starts; a start
+    // that comes here with them all the same is answered alike.
     wxCmdLineParser parser(argc, argv);
-    beschrijfCommandoRegel(parser);
-    int parseResultaat;
+    const int parseResultaat = leesCommandoRegel(parser);
+    if (const std::optional<int> status = beantwoordSchakelaars(parser, parseResultaat))
     {
-        wxLogNull stil;
-        parseResultaat = parser.Parse(false);
-    }
-    if (parseResultaat != 0)
-    {
-        toonGebruik(parser);
-        eindStatus() = 1;
-        return false;
-    }
-    const bool hulp = parser.Found("h");
-    if (hulp)
-        toonGebruik(parser);
-    if (parser.Found("v"))
-    {
-        wxLogStderr naarStderr(nullptr, wxConvWhateverWorks);
-        wxLog* vorige = wxLog::SetActiveTarget(&naarStderr);
-        wxLogMessage("%s", geefRechtenNotitie());
-        wxLogMessage("%s", _("Release date and version :") + sp + geefVersie(true));
-        wxLog::FlushActive();
-        wxLog::SetActiveTarget(vorige);
-    }
-    // Asked for the usage or the version, the user is answered; ending then
-    // is no failure.
-    if (hulp || parser.Found("v"))
-    {
-        eindStatus() = 0;
+        eindStatus() = status;
         return false;
     }
 
