@@ -2,6 +2,7 @@
 
 #include "resources/Hulpbronnen.h"
 #include "swexternals/desktop/DesktopFunkties.h"
+#include "swexternals/desktop/DesktopLogMelder.h"
 #include "swexternals/desktop/DesktopVraag.h"
 #include "swexternals/desktop/TrivaneDesktopHTML.h"
 #include "swexternals/desktop/platform/Platform.h"
@@ -15,6 +16,7 @@
 #include <wx/icon.h>
 #include <wx/image.h>
 #include <wx/intl.h>
+#include <wx/log.h>
 #include <wx/sizer.h>
 #include <wx/splash.h>
 #include <wx/statusbr.h>
@@ -98,7 +100,14 @@ DesktopApp::~DesktopApp()
 bool DesktopApp::CallOnInit()
 {
     zetSchermInstellingen();
-    return wxApp::CallOnInit();
+    // From here on the program's messages are shown by our own log target.
+    // The toolkit's target of the construction (before the display was
+    // there) is let go once OnInit is done, after what it still holds.
+    const std::unique_ptr<wxLog> vroeg(wxLog::SetActiveTarget(new DesktopLogMelder));
+    const bool gestart = wxApp::CallOnInit();
+    if (vroeg)
+        vroeg->Flush();
+    return gestart;
 }
 
 void DesktopApp::zetSchermInstellingen()
