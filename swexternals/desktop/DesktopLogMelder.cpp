@@ -1,5 +1,6 @@
 #include "swexternals/desktop/DesktopLogMelder.h"
 
+#include <wx/intl.h>
 #include <wx/msgdlg.h>
 
 DesktopLogMelder::Melding DesktopLogMelder::ordenBerichten(const wxArrayString& berichten, const wxArrayInt& niveaus)
@@ -13,14 +14,18 @@ DesktopLogMelder::Melding DesktopLogMelder::ordenBerichten(const wxArrayString& 
     if (berichten.empty())
         return melding;
     melding.kop = berichten[kop];
-    for (size_t i = 0; i < berichten.size(); ++i)
+    size_t getoond = 0;
+    for (size_t i = 0; i < berichten.size() && getoond < maxVerder; ++i)
     {
         if (i == kop)
             continue;
-        if (!melding.rest.empty())
+        if (getoond++ > 0)
             melding.rest += "\n";
         melding.rest += berichten[i];
     }
+    const size_t over = berichten.size() - 1 - getoond;
+    if (over > 0)
+        melding.rest += "\n" + wxString::Format(_("Further messages not shown: %lu"), static_cast<unsigned long>(over));
     return melding;
 }
 

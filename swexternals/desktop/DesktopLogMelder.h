@@ -23,8 +23,13 @@ public:
         wxString rest;
     };
 
+    // The most messages shown below the headline: a box cannot scroll, and
+    // one taller than the display hides its OK button.
+    static constexpr size_t maxVerder = 10;
+
     // The headline and the rest of messages logged at these levels
-    // (wxLOG_Error, wxLOG_Warning, ...), in the order they were logged.
+    // (wxLOG_Error, wxLOG_Warning, ...), in the order they were logged; of
+    // more than maxVerder further messages the rest is counted only.
     static Melding ordenBerichten(const wxArrayString& berichten, const wxArrayInt& niveaus);
 
 private:

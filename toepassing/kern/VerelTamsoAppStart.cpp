@@ -14,6 +14,7 @@
 #include <wx/richtext/richtexthtml.h>
 #include <wx/richtext/richtextxml.h>
 #include <wx/splash.h>
+#include <wx/translation.h>
 
 namespace
 {
@@ -139,7 +140,10 @@ std::optional<int> VerelTamsoApp::beantwoordCommandoRegel(int argc, char** argv)
     // Anew, now that the descriptions can be translated.
     wxCmdLineParser parser(argc, argv);
     const int parseResultaat = leesCommandoRegel(parser);
-    return beantwoordSchakelaars(parser, parseResultaat);
+    const std::optional<int> status = beantwoordSchakelaars(parser, parseResultaat);
+    // The catalogues go with the console application.
+    wxTranslations::Set(nullptr);
+    return status;
 }
 
 void VerelTamsoApp::zetVensterMaker(VensterMaker maker)

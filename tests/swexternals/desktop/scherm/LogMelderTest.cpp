@@ -51,6 +51,19 @@ TEST(LogMelder, DeKopIsHetErnstigsteEnEersteBericht)
         EXPECT_EQ(melding.kop, geval.kop);
         EXPECT_EQ(melding.rest, geval.rest);
     }
+
+    // Many: the box keeps its size, the rest is counted.
+    wxArrayString berichten;
+    wxArrayInt niveaus;
+    for (int i = 0; i < 13; ++i)
+    {
+        berichten.Add(wxString::Format("skipped %d", i));
+        niveaus.Add(i == 5 ? wxLOG_Error : wxLOG_Warning);
+    }
+    const DesktopLogMelder::Melding veel = DesktopLogMelder::ordenBerichten(berichten, niveaus);
+    EXPECT_EQ(veel.kop, "skipped 5");
+    EXPECT_TRUE(veel.rest.StartsWith("skipped 0\nskipped 1\nskipped 2\nskipped 3\nskipped 4\nskipped 6\n"));
+    EXPECT_TRUE(veel.rest.EndsWith("\nskipped 10\nFurther messages not shown: 2")) << veel.rest;
 }
 
 // As a handler logs a refusal: the error, then the warning. The box the
