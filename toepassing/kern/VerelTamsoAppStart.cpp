@@ -131,11 +131,12 @@ std::optional<int> VerelTamsoApp::beantwoordCommandoRegel(int argc, char** argv)
     }
     // A console application, which starts no toolkit, only to find the
     // user's language and its catalogues; it goes with the initializer.
-    wxApp::SetInstance(new wxAppConsole);
+    auto* konsole = new wxAppConsole;
+    wxAppConsole::SetInstance(konsole);
     wxInitializer basis(argc, argv);
     if (!basis.IsOk())
         return 1;
-    wxTheApp->SetAppName(applikatieNaam);
+    konsole->SetAppName(applikatieNaam);
     DesktopAppBasis::zetKonsoleTaal(applikatieNaam);
     // Anew, now that the descriptions can be translated.
     wxCmdLineParser parser(argc, argv);
