@@ -179,7 +179,7 @@ public:
 
     // The Close command: 0 closed, else the result of the step that stopped
     // it (the project then stays open).
-    [[nodiscard]] int sluitProjekt();
+    [[nodiscard]] int sluitProjekt() override;
     // Safe operation on or off (off asks to keep or roll back); 0 done, 2
     // failed.
     int schakelSafePoint(Stand stand);
