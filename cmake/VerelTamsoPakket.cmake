@@ -24,9 +24,10 @@ set(CPACK_DEBIAN_PACKAGE_NAME vereltamso)
 set(CPACK_DEBIAN_FILE_NAME "${CPACK_PACKAGE_FILE_NAME}.deb")
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.trivane.nl")
-# The libraries the program is linked with, as dpkg-shlibdeps finds them;
-# besides them xdg-open, through which the program opens folders, web
-# addresses and the installer of an update.
+# The libraries the program is linked with, as dpkg-shlibdeps finds them
+# (libsodium's runtime among them, with which an update's signature is
+# checked); besides them xdg-open, through which the program opens folders,
+# web addresses and the package of an update.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils")
 # The toolkit's own texts (buttons, standard dialogs) in the languages offered.

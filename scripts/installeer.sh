@@ -82,4 +82,8 @@ if $voorSchermafdrukken; then
     pakketten+=(xvfb xauth xdotool imagemagick)
 fi
 
+# The update check verifies the signature of a downloaded package with
+# libsodium; the tests and scripts/maakRelease.sh sign packages with minisign.
+pakketten+=(libsodium-dev minisign)
+
 installeer "${pakketten[@]}"

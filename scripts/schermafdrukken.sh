@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the README's pictures again, in docs/afbeeldingen/: the main window
-# on a demo project, the properties dialog of one of its requirements, and
-# the main window in German. Run it when a window changed, and look at every
+# on a demo project at the size of a first start, the properties dialog of
+# one of its requirements with every section open, and the main window in
+# German. Run it when a window changed, and look at every
 # picture before committing it:
 #
 #   scripts/schermafdrukken.sh [build folder]      (default: build-test)
@@ -42,17 +43,12 @@ programma=
 pid=
 
 schrijfKonfiguratie() {
-    local taal=$1 breedte=$2 hoogte=$3 richting=$4
-    # What earlier sessions of a user would have left: a language chosen, a
-    # window size, the list sorted on its I.D column.
+    local taal=$1 richting=$2
+    # What earlier sessions of a user would have left: a language chosen and
+    # the list sorted on its I.D column; the window keeps its first size.
     cat >"$HOME/.VerelTamso" <<EOF
 [Gebruikersinstellingen]
 Encoding=$taal
-[Gebruikersinstellingen/Venster]
-KoordinaatX=0
-KoordinaatY=0
-GrootteX=$breedte
-GrootteY=$hoogte
 [Configuratie/Operationeel]
 GeselekteerdeKolom=0
 GeselekteerdeKolomRichting=$richting
@@ -98,8 +94,7 @@ stopt() {
 }
 
 # The list in a picture of the main window: the middle of its title column,
-# the middle of its first row, the row height, the margin right of the list,
-# and the right edges of the columns.
+# the middle of its first row, and the row height.
 meting=()
 lijstGemeten() {
     import -window "$hoofdVenster" "$HOME/meting.png" 2>/dev/null || return 1
@@ -151,31 +146,10 @@ while y < hoogte and px[x, y] == px[x, boven]:
     y += 1
 if y >= hoogte or y - boven < 8:
     sys.exit(1)
-print((naden[0] + naden[1]) // 2, (boven + y) // 2, y - boven, breedte - rechts, *naden)
+print((naden[0] + naden[1]) // 2, (boven + y) // 2, y - boven)
 EOF
 ) || return 1
     read -r -a meting <<<"$uitkomst"
-}
-
-# The window as wide as the columns it shows whole: a column cut off at the
-# right edge would look like a fault.
-pasBreedteAan() {
-    local marge=${meting[3]} laatste=0 naad breedte hoogte
-    eval "$(xdotool getwindowgeometry --shell "$hoofdVenster")"
-    breedte=$WIDTH
-    hoogte=$HEIGHT
-    for naad in "${meting[@]:4}"; do
-        [ "$naad" -lt $((breedte - marge - 1)) ] && laatste=$naad
-    done
-    [ "$laatste" -gt 0 ] || return 0
-    xdotool windowsize "$hoofdVenster" $((laatste + 1 + marge)) "$hoogte"
-    wachtOp heeftBreedte $((laatste + 1 + marge)) || fout "the main window kept its width"
-    wachtOp lijstGemeten || fout "the list of the main window was not found after the resize"
-}
-
-heeftBreedte() {
-    eval "$(xdotool getwindowgeometry --shell "$hoofdVenster")"
-    [ "$WIDTH" -eq "$1" ]
 }
 
 # A picture of the window once two pictures half a second apart are the same
@@ -192,11 +166,11 @@ fotografeer() {
     fout "the window $venster did not come to rest"
 }
 
+# The main window as a first start shows it, at its first size.
 hoofdVensterFoto() {
     local taal=$1 bestand=$2
-    schrijfKonfiguratie "$taal" 1400 860 1
+    schrijfKonfiguratie "$taal" 1
     start
-    pasBreedteAan
     fotografeer "$hoofdVenster" "$bestand"
     stop
 }
@@ -207,19 +181,84 @@ heeftDialoog() {
     [ -n "$dialoog" ]
 }
 
-# The properties dialog of the last requirement (the list sorted downwards
-# shows it first), as the edit command opens it: the section of its level
-# open when the screen has room for it.
+# The sections of the dialog that are closed: the middle of each arrow that
+# points right at a section's heading (a small dark triangle on the panel),
+# the lowest first, "x y" each.
+geslotenSekties() {
+    import -window "$dialoog" "$HOME/sekties.png" 2>/dev/null || return 1
+    "$python" - "$HOME/sekties.png" <<'EOF'
+import sys
+from PIL import Image
+
+beeld = Image.open(sys.argv[1]).convert("RGB")
+breedte, hoogte = beeld.size
+px = beeld.load()
+paneel = (140, 161, 255)
+
+def donker(x, y):
+    return sum(px[x, y]) < 300
+
+gezien = set()
+pijlen = []
+for y in range(hoogte):
+    for x in range(breedte):
+        if (x, y) in gezien or not donker(x, y):
+            continue
+        stapel, deel = [(x, y)], []
+        gezien.add((x, y))
+        while stapel:
+            a, b = stapel.pop()
+            deel.append((a, b))
+            for c, d in ((a + 1, b), (a - 1, b), (a, b + 1), (a, b - 1)):
+                if 0 <= c < breedte and 0 <= d < hoogte and (c, d) not in gezien and donker(c, d):
+                    gezien.add((c, d))
+                    stapel.append((c, d))
+        if len(deel) > 100:
+            continue
+        links, rechts = min(p[0] for p in deel), max(p[0] for p in deel)
+        boven, onder = min(p[1] for p in deel), max(p[1] for p in deel)
+        # Column by column shorter, around one middle: a triangle pointing
+        # right, which no letter is.
+        kolommen = [[p[1] for p in deel if p[0] == k] for k in range(links, rechts + 1)]
+        hoogtes = [len(k) for k in kolommen]
+        midden = [sum(k) / len(k) for k in kolommen]
+        if (len(kolommen) >= 3 and 7 <= hoogtes[0] <= 14 and all(a > b for a, b in zip(hoogtes, hoogtes[1:]))
+                and all(abs(m - midden[0]) <= 1 for m in midden) and links >= 2
+                and px[links - 2, (boven + onder) // 2] == paneel):
+            pijlen.append(((links + rechts) // 2, (boven + onder) // 2))
+for x, y in sorted(pijlen, key=lambda p: -p[1]):
+    print(x, y)
+EOF
+}
+
+# Every section open, the lowest first, so that those above stay in view
+# when the rows begin to scroll.
+openAlleSekties() {
+    local _ sekties
+    for _ in 1 2 3 4; do
+        fotografeer "$dialoog" "$HOME/rust.png"
+        sekties=$(geslotenSekties) || fout "the sections of the dialog were not found"
+        [ -n "$sekties" ] || return 0
+        # shellcheck disable=SC2046
+        xdotool mousemove --window "$dialoog" $(head -1 <<<"$sekties") click 1
+        xdotool mousemove 0 0
+    done
+    fotografeer "$dialoog" "$HOME/rust.png"
+    [ -z "$(geslotenSekties)" ] || fout "a section of the dialog stayed closed"
+}
+
+# The properties dialog of a tested requirement (the third row of the list
+# sorted upwards), as the edit command opens it, with every section open.
 dialoogFoto() {
     local bestand=$1
-    schrijfKonfiguratie "$engels" 1280 860 2
+    schrijfKonfiguratie "$engels" 1
     start
-    xdotool mousemove --window "$hoofdVenster" "${meting[0]}" "${meting[1]}" click 1
+    xdotool mousemove --window "$hoofdVenster" "${meting[0]}" $((meting[1] + 2 * meting[2])) click 1
     xdotool key ctrl+e
     wachtOp heeftDialoog || fout "the properties dialog did not come up"
-    # The dialog stands where the whole of it is on the screen.
     xdotool windowmove "$dialoog" 20 20
     xdotool mousemove 0 0
+    openAlleSekties
     fotografeer "$dialoog" "$bestand"
     stop
 }
@@ -255,7 +294,8 @@ werkMap="${TMPDIR:-/tmp}/VerelTamso-demo"
 [ -e "$werkMap" ] && fout "$werkMap exists: another run is busy, or an earlier one left it (remove it)"
 mkdir "$werkMap"
 trap 'rm -rf "$werkMap"' EXIT
-HOME="$werkMap" "$hier/scripts/eigenXserver.sh" --scherm 1600x1200x24 "$0" --op-scherm "$bouw" ||
+# High enough for the properties dialog with every section open.
+HOME="$werkMap" "$hier/scripts/eigenXserver.sh" --scherm 1600x1600x24 "$0" --op-scherm "$bouw" ||
     { cat "$werkMap/programma.log" >&2; exit 1; }
 echo "Pictures made in $doelMap:"
 ls -l "$doelMap"

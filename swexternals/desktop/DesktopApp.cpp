@@ -224,7 +224,10 @@ void DesktopApp::zetTaal(wxLanguage nieuweTaal)
         return;
     if (hoofdVenster && !hoofdVenster->Close(false))
         return;
-    zetLokaliteit(nieuweTaal, true);
+    // A language that was not recorded would come back as the old one after
+    // the restart.
+    if (zetLokaliteit(nieuweTaal, true) != 0)
+        return;
     startApplikatieOpnieuw(true);
 }
 

@@ -61,7 +61,7 @@ public:
     // Makes the language current and stores it; with `bewaarDirect` it is the
     // user's choice: marked as chosen and written to the file at once. The
     // catalogues follow at the next start. Always 0.
-    int zetLokaliteit(wxLanguage nieuweTaal, bool bewaarDirect);
+    [[nodiscard]] int zetLokaliteit(wxLanguage nieuweTaal, bool bewaarDirect);
     // Whether every catalogue of the language can be found, asked before a
     // choice is accepted; nothing is reported or changed.
     bool isTaalBeschikbaar(wxLanguage nieuweTaal) const;

@@ -23,13 +23,13 @@ public:
     // go; the result is wxMutex's (wxMUTEX_NO_ERROR when it went well). While
     // a thread holds it this way, its wacht and geefVrij use the hold as it
     // is and leave it held.
-    wxMutexError zetOpSlot(Stand stand);
+    [[nodiscard]] wxMutexError zetOpSlot(Stand stand);
     // 0 released, 1 the time limit passed, 2 the condition failed. A limit
     // of 0 waits without limit.
     [[nodiscard]] int wacht(unsigned short milliSeconden);
     // Releases one waiter, or with `iedereen` every thread waiting now (at
     // least one release). 0 done, 2 the condition failed.
-    int geefVrij(bool iedereen);
+    [[nodiscard]] int geefVrij(bool iedereen);
     unsigned int geefID() const { return id; }
 
 private:

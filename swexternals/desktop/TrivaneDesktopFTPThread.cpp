@@ -2,43 +2,29 @@
 
 #include "swexternals/desktop/DesktopFunkties.h"
 
-#include <chrono>
-#include <vector>
+#include <sstream>
+#include <string>
 #include <wx/intl.h>
-#include <wx/protocol/ftp.h>
-#include <wx/sckstrm.h>
-#include <wx/thread.h>
 
 namespace
 {
-// Sixty seconds, as wxFTP's own default, until the owner sets its own.
+// Sixty seconds, as the usual FTP clients wait, until the owner sets its own.
 const unsigned int standaardTijdslimiet = 60;
-// How often a wait for data looks whether a stop was asked.
-const long kijkIntervalMs = 100;
-const std::size_t stukGrootte = 64 * 1024;
+// A listing of one file is one line.
+const std::size_t maxLijstLengte = 8192;
 
-// wxFTP hands out a download as a socket stream. Its socket is needed to
-// wait for data in short steps (so a stop is seen at once) and to read what
-// has come without waiting for a full buffer, which the stream would do
-// without any time limit.
-class DataSocket : public wxSocketInputStream
+std::string alsTekst(const wxString& tekst)
 {
-public:
-    static wxSocketBase* van(wxSocketInputStream& stroom) { return stroom.*(&DataSocket::m_i_socket); }
-};
+    return std::string(tekst.utf8_str());
+}
 } // namespace
 
 TrivaneDesktopFTPThread::TrivaneDesktopFTPThread(const TrivaneDesktopFTPLogin& login,
                                                  TrivaneDesktopDraadKonditie& konditie, bool verbindDirect)
-    : TrivaneDesktopDraad(wxTHREAD_JOINABLE, nullptr), verbinding(std::make_unique<wxFTP>()), login(login),
-      konditie(konditie), tijdslimiet(standaardTijdslimiet)
+    : TrivaneDesktopDraad(wxTHREAD_JOINABLE, nullptr), verbinding(std::make_unique<TrivaneDesktopFTPVerbinding>()),
+      login(login), konditie(konditie), tijdslimiet(standaardTijdslimiet)
 {
-    // Made here, used on the worker: blocking calls with their time limit,
-    // never the event loop of the thread that made it.
-    verbinding->SetFlags(wxSOCKET_BLOCK | wxSOCKET_WAITALL);
-    verbinding->SetTimeout(static_cast<long>(tijdslimiet));
-    verbinding->SetUser(login.geefGebruiker());
-    verbinding->SetPassword(login.geefWachtwoord());
+    verbinding->zetTijdslimiet(tijdslimiet);
     if (verbindDirect)
         static_cast<void>(verbind(StandAan));
 }
@@ -48,36 +34,40 @@ TrivaneDesktopFTPThread::~TrivaneDesktopFTPThread() = default;
 void TrivaneDesktopFTPThread::zetTijdslimiet(unsigned int seconden)
 {
     tijdslimiet = seconden > 0 ? seconden : 1;
-    verbinding->SetTimeout(static_cast<long>(tijdslimiet));
+    verbinding->zetTijdslimiet(tijdslimiet);
 }
 
-int TrivaneDesktopFTPThread::verbind(Stand stand) const
+int TrivaneDesktopFTPThread::verbind(Stand stand)
 {
     if (stand == StandAan)
     {
-        if (verbinding->IsConnected())
+        if (verbinding->isVerbonden())
         {
             DesktopFunkties::wxWaarschuwingVeilig(_("FTP : a connection is already active."));
             return 1;
         }
         wxString host;
         unsigned short poort = 0;
-        wxMutexLocker slot(geefLusSlot());
-        if (!leesAdres(login.geefURL(), host, poort) || !verbinding->Connect(host, poort))
-        {
-            DesktopFunkties::wxErrorVeilig(_("FTP : unable to connect to :") + login.geefURL());
-            return 2;
-        }
-        return 0;
+        using Uitkomst = TrivaneDesktopFTPVerbinding::Uitkomst;
+        Uitkomst uitkomst = Uitkomst::Verbroken;
+        if (leesAdres(login.geefURL(), host, poort))
+            uitkomst = verbinding->verbind(alsTekst(host), poort);
+        if (uitkomst == Uitkomst::Gelukt)
+            uitkomst = verbinding->meldAan(alsTekst(login.geefGebruiker()), alsTekst(login.geefWachtwoord()));
+        if (uitkomst == Uitkomst::Gelukt)
+            return 0;
+        verbinding->sluit();
+        // A stop is the user's wish, not a failure.
+        if (uitkomst == Uitkomst::Gestopt)
+            return 1;
+        DesktopFunkties::wxErrorVeilig(_("FTP : unable to connect to :") + login.geefURL());
+        return 2;
     }
     if (stand == StandUit)
     {
-        if (!verbinding->IsConnected())
+        if (!verbinding->isVerbonden())
             return 1;
-        wxMutexLocker slot(geefLusSlot());
-        verbinding->Abort();
-        if (!verbinding->Close())
-            DesktopFunkties::wxErrorVeilig(_("FTP : unable to close the connection."));
+        verbinding->sluit();
         return 5;
     }
     return 5;
@@ -102,94 +92,95 @@ bool TrivaneDesktopFTPThread::leesAdres(const wxString& adres, wxString& host, u
     return true;
 }
 
-wxMutex& TrivaneDesktopFTPThread::geefLusSlot()
-{
-    static wxMutex slot;
-    return slot;
-}
-
-void TrivaneDesktopFTPThread::zetTransferStand() const
-{
-    wxMutexLocker slot(geefLusSlot());
-    // A server that refuses the mode refuses the commands after it too, and
-    // those are reported.
-    if (login.geefBinairStand())
-        static_cast<void>(verbinding->SetBinary());
-    else
-        static_cast<void>(verbinding->SetAscii());
-    verbinding->SetPassive(login.geefPassiefStand());
-}
-
-bool TrivaneDesktopFTPThread::wisselMap(const wxString& map) const
-{
-    wxMutexLocker slot(geefLusSlot());
-    return verbinding->ChDir(map);
-}
-
-char TrivaneDesktopFTPThread::stuurOpdracht(const wxString& opdracht, wxString& antwoord) const
-{
-    wxMutexLocker slot(geefLusSlot());
-    const char code = verbinding->SendCommand(opdracht);
-    antwoord = verbinding->GetLastResult();
-    return code;
-}
-
-int TrivaneDesktopFTPThread::vraagGrootte(const wxString& bestand) const
-{
-    wxMutexLocker slot(geefLusSlot());
-    return verbinding->GetFileSize(bestand);
-}
-
-std::unique_ptr<wxInputStream> TrivaneDesktopFTPThread::openOverdracht(const wxString& pad) const
-{
-    wxMutexLocker slot(geefLusSlot());
-    return std::unique_ptr<wxInputStream>(verbinding->GetInputStream(pad));
-}
-
-void TrivaneDesktopFTPThread::sluitOverdracht(std::unique_ptr<wxInputStream>& stroom) const
-{
-    // Deleting the stream reads the server's last reply on the transfer.
-    wxMutexLocker slot(geefLusSlot());
-    stroom.reset();
-}
-
 void TrivaneDesktopFTPThread::stopDownload()
 {
-    gestopt = true;
+    verbinding->stop();
 }
 
-TrivaneDesktopFTPThread::Ontvangst TrivaneDesktopFTPThread::ontvang(wxInputStream& stroom,
-                                                                    const Verwerker& verwerk) const
+void TrivaneDesktopFTPThread::zetTransferStand()
 {
-    auto* socketStroom = dynamic_cast<wxSocketInputStream*>(&stroom);
-    wxSocketBase* socket = socketStroom ? DataSocket::van(*socketStroom) : nullptr;
-    if (!socket)
-        return Ontvangst::Onleesbaar;
+    TrivaneDesktopFTPVerbinding::Antwoord antwoord;
+    const auto uitkomst = verbinding->stuur(login.geefBinairStand() ? "TYPE I" : "TYPE A", antwoord);
+    static_cast<void>(uitkomst);
+}
+
+bool TrivaneDesktopFTPThread::wisselMap(const wxString& map)
+{
+    TrivaneDesktopFTPVerbinding::Antwoord antwoord;
+    return verbinding->stuur("CWD " + alsTekst(map), antwoord) == TrivaneDesktopFTPVerbinding::Uitkomst::Gelukt &&
+           antwoord.code / 100 == 2;
+}
+
+char TrivaneDesktopFTPThread::stuurOpdracht(const wxString& opdracht, wxString& antwoord)
+{
+    TrivaneDesktopFTPVerbinding::Antwoord gekregen;
+    if (verbinding->stuur(alsTekst(opdracht), gekregen) != TrivaneDesktopFTPVerbinding::Uitkomst::Gelukt)
     {
-        wxMutexLocker slot(geefLusSlot());
-        socket->SetFlags(wxSOCKET_BLOCK);
+        antwoord.clear();
+        return 0;
     }
-    using Klok = std::chrono::steady_clock;
-    const auto stilMax = std::chrono::seconds(tijdslimiet);
-    auto laatsteData = Klok::now();
-    std::vector<char> buffer(stukGrootte);
-    for (;;)
-    {
-        if (gestopt)
-            return Ontvangst::Gestopt;
-        // Readable also means that the server closed the transfer.
-        if (!socket->WaitForRead(0, kijkIntervalMs))
+    antwoord = wxString::FromUTF8(gekregen.tekst.c_str());
+    return gekregen.tekst.empty() ? 0 : gekregen.tekst[0];
+}
+
+std::int64_t TrivaneDesktopFTPThread::vraagGrootte(const wxString& bestand)
+{
+    if (verbinding->openOverdracht("LIST " + alsTekst(bestand), login.geefPassiefStand()) !=
+        TrivaneDesktopFTPVerbinding::Uitkomst::Gelukt)
+        return -1;
+    std::string lijst;
+    const Ontvangst ontvangst = ontvang(
+        [&lijst](const char* data, std::size_t aantal)
         {
-            if (Klok::now() - laatsteData > stilMax)
-                return Ontvangst::Stil;
+            lijst.append(data, aantal);
+            return lijst.size() <= maxLijstLengte;
+        });
+    if (!sluitOverdracht(ontvangst == Ontvangst::Einde) || ontvangst != Ontvangst::Einde)
+        return -1;
+    // "-rw-r--r-- 1 owner group SIZE month day time name": a plain file's
+    // fifth field.
+    std::istringstream regels(lijst);
+    std::string regel;
+    while (std::getline(regels, regel))
+    {
+        std::istringstream velden(regel);
+        std::string rechten, koppelingen, eigenaar, groep, grootte;
+        if (!(velden >> rechten >> koppelingen >> eigenaar >> groep >> grootte) || rechten.empty() ||
+            rechten[0] != '-' || grootte.empty() || grootte.size() > 18 ||
+            grootte.find_first_not_of("0123456789") != std::string::npos)
             continue;
-        }
-        socket->Read(buffer.data(), static_cast<wxUint32>(buffer.size()));
-        const std::size_t aantal = socket->LastCount();
-        if (aantal == 0)
-            return Ontvangst::Einde;
-        laatsteData = Klok::now();
-        if (!verwerk(buffer.data(), aantal))
-            return Ontvangst::Afgewezen;
+        return std::stoll(grootte);
     }
+    return -1;
+}
+
+bool TrivaneDesktopFTPThread::openOverdracht(const wxString& pad)
+{
+    return verbinding->openOverdracht("RETR " + alsTekst(pad), login.geefPassiefStand()) ==
+           TrivaneDesktopFTPVerbinding::Uitkomst::Gelukt;
+}
+
+bool TrivaneDesktopFTPThread::sluitOverdracht(bool heelGelezen)
+{
+    return verbinding->sluitOverdracht(heelGelezen) == TrivaneDesktopFTPVerbinding::Uitkomst::Gelukt;
+}
+
+TrivaneDesktopFTPThread::Ontvangst
+TrivaneDesktopFTPThread::ontvang(const TrivaneDesktopFTPVerbinding::Verwerker& verwerk)
+{
+    using Uitkomst = TrivaneDesktopFTPVerbinding::Uitkomst;
+    switch (verbinding->ontvang(verwerk))
+    {
+    case Uitkomst::Gelukt:
+        return Ontvangst::Einde;
+    case Uitkomst::Gestopt:
+        return Ontvangst::Gestopt;
+    case Uitkomst::TeLaat:
+        return Ontvangst::Stil;
+    case Uitkomst::Geweigerd:
+        return Ontvangst::Afgewezen;
+    case Uitkomst::Verbroken:
+        break;
+    }
+    return Ontvangst::Verbroken;
 }

@@ -3,9 +3,12 @@
 #include "swexternals/desktop/DesktopApp.h"
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
+#include "swexternals/desktop/platform/DebPakket.h"
 
 #include <algorithm>
+#include <chrono>
 #include <string>
+#include <sys/statvfs.h>
 #include <wx/convauto.h>
 #include <wx/file.h>
 #include <wx/filename.h>
@@ -15,6 +18,9 @@ const wxString TrivaneFTPUpdateDraad::PlatformNaam = "_Linux_x86_64.deb";
 const wxString TrivaneFTPUpdateDraad::Arch = "x86_64";
 const wxString TrivaneFTPUpdateDraad::productNaam = "VerelTamso";
 const wxString TrivaneFTPUpdateDraad::versieBestand = "LaatsteVersie";
+const wxString TrivaneFTPUpdateDraad::handtekeningEinde = ".minisig";
+const wxString TrivaneFTPUpdateDraad::pakketNaam = "vereltamso";
+const std::uint64_t TrivaneFTPUpdateDraad::maxGrootte = 256ULL * 1024 * 1024;
 
 namespace
 {
@@ -22,14 +28,42 @@ namespace
 // read further.
 const std::size_t maxRegelLengte = 256;
 const size_t maxVersieDeelLengte = 9;
+// A signature file is a few hundred bytes.
+const std::size_t maxHandtekeningLengte = 8192;
+// dpkg-deb reads the control data at the start of the package.
+const std::chrono::seconds pakketLeesTijd(30);
+
+// Whatever way the worker ends, the driver hears of it last.
+class EindMelding
+{
+public:
+    explicit EindMelding(TrivaneFTPUpdateGedeeld& gedeeld) : gedeeld(gedeeld) {}
+    ~EindMelding() { gedeeld.meldEinde(); }
+    EindMelding(const EindMelding&) = delete;
+    EindMelding& operator=(const EindMelding&) = delete;
+
+private:
+    TrivaneFTPUpdateGedeeld& gedeeld;
+};
+
+std::uint64_t geefVrijeRuimte(const wxString& map)
+{
+    struct statvfs status
+    {
+    };
+    if (statvfs(static_cast<const char*>(map.fn_str()), &status) != 0)
+        return 0;
+    return static_cast<std::uint64_t>(status.f_bavail) * status.f_frsize;
+}
 } // namespace
 
 TrivaneFTPUpdateDraad::TrivaneFTPUpdateDraad(DesktopApp* app, const TrivaneDesktopFTPLogin& login,
                                              std::shared_ptr<TrivaneFTPUpdateGedeeld> gedeeld,
-                                             const wxString& serverMap, const wxString& versie, bool meldFouten)
-    : TrivaneDesktopFTPThread(login, gedeeld->geefKonditie(), false), app(app), meldFouten(meldFouten),
-      serverMap(serverMap), versie(versie), gedeeld(std::move(gedeeld)),
-      tijdelijkeMap(app ? app->geefStdPaden().GetTempDir() : wxFileName::GetTempDir()),
+                                             const wxString& serverMap, const wxString& versie, bool meldFouten,
+                                             const wxString& publiekeSleutel)
+    : TrivaneDesktopFTPThread(login, gedeeld->geefKonditie(), false), meldFouten(meldFouten), serverMap(serverMap),
+      versie(versie), gedeeld(std::move(gedeeld)),
+      tijdelijkeMap(app ? app->geefStdPaden().GetTempDir() : wxFileName::GetTempDir()), handtekening(publiekeSleutel),
       fase(versie.empty() ? Fase::Zoeken : Fase::Laden)
 {
     uitkomst.code = kcOk;
@@ -45,6 +79,7 @@ wxString TrivaneFTPUpdateDraad::geefEigenVersie()
 
 wxThread::ExitCode TrivaneFTPUpdateDraad::Entry()
 {
+    const EindMelding eind(*gedeeld);
     const int verbonden = verbind(StandAan);
     if (verbonden != 0)
     {
@@ -56,14 +91,16 @@ wxThread::ExitCode TrivaneFTPUpdateDraad::Entry()
         zoekUpdate();
     else
         laadUpdate();
-    verbind(StandUit);
+    // The stage's result went to the driver; closing tells nothing more.
+    static_cast<void>(verbind(StandUit));
     return nullptr;
 }
 
 int TrivaneFTPUpdateDraad::meld(TrivaneCode code)
 {
     uitkomst.code = code;
-    gedeeld->meld(uitkomst);
+    // A condition that failed shows in the driver's wait.
+    static_cast<void>(gedeeld->meld(uitkomst));
     return code;
 }
 
@@ -74,6 +111,8 @@ int TrivaneFTPUpdateDraad::zoekUpdate()
         return meld(kcWaarschuwing);
     if (!wisselMap(serverMap))
     {
+        if (isGestopt())
+            return meld(kcWaarschuwing);
         if (meldFouten)
             DesktopFunkties::wxErrorVeilig(
                 _("Logged on to the update server, but its application directory could not be opened for") +
@@ -111,18 +150,19 @@ void TrivaneFTPUpdateDraad::meldVersieFout() const
 
 bool TrivaneFTPUpdateDraad::leesEersteRegel(wxString& regel)
 {
-    std::unique_ptr<wxInputStream> stroom = openOverdracht(versieBestand);
-    if (!stroom)
+    if (!openOverdracht(versieBestand))
         return false;
     std::string bytes;
-    const Ontvangst ontvangst =
-        ontvang(*stroom,
-                [&bytes](const char* data, std::size_t aantal)
-                {
-                    bytes.append(data, std::min(aantal, maxRegelLengte - bytes.size()));
-                    return bytes.size() < maxRegelLengte && bytes.find('\n') == std::string::npos;
-                });
-    sluitOverdracht(stroom);
+    const Ontvangst ontvangst = ontvang(
+        [&bytes](const char* data, std::size_t aantal)
+        {
+            bytes.append(data, std::min(aantal, maxRegelLengte - bytes.size()));
+            return bytes.size() < maxRegelLengte && bytes.find('\n') == std::string::npos;
+        });
+    // The rest of a longer file is not awaited: the connection is closed
+    // after this.
+    if (!sluitOverdracht(ontvangst == Ontvangst::Einde) && ontvangst == Ontvangst::Einde)
+        return false;
     if (ontvangst != Ontvangst::Einde && ontvangst != Ontvangst::Afgewezen)
         return false;
     wxConvAuto kodering;
@@ -193,7 +233,8 @@ int TrivaneFTPUpdateDraad::zetPaden()
     versieMapOpServer = opServer.GetPath(wxPATH_GET_VOLUME, wxPATH_UNIX);
     if (!wisselMap(versieMapOpServer))
     {
-        meldNietGevonden();
+        if (!isGestopt())
+            meldNietGevonden();
         return uitkomst.code = kcFout;
     }
     installerMap = DesktopPriveMap(tijdelijkeMap, productNaam);
@@ -217,7 +258,8 @@ int TrivaneFTPUpdateDraad::bepaalDownloadGrootte()
     uitkomst.code = kcOnbekend;
     if (!wisselMap(versieMapOpServer))
     {
-        meldNietGevonden();
+        if (!isGestopt())
+            meldNietGevonden();
         return uitkomst.code = kcFout;
     }
     std::uint64_t grootte = 0;
@@ -227,10 +269,11 @@ int TrivaneFTPUpdateDraad::bepaalDownloadGrootte()
         uitkomst.grootte = grootte;
         return uitkomst.code = kcOk;
     }
-    const int eigenMeting = vraagGrootte(installerNaam);
+    const std::int64_t eigenMeting = isGestopt() ? -1 : vraagGrootte(installerNaam);
     if (eigenMeting < 0)
     {
-        meldNietGevonden();
+        if (!isGestopt())
+            meldNietGevonden();
         return uitkomst.code = kcFout;
     }
     uitkomst.grootte = static_cast<std::uint64_t>(eigenMeting);
@@ -261,18 +304,99 @@ int TrivaneFTPUpdateDraad::laadUpdate()
 {
     if (isGestopt())
         return meld(kcWaarschuwing);
-    if (zetPaden() != kcOk || bepaalDownloadGrootte() != kcOk)
-        return meld(uitkomst.code);
+    int code = zetPaden();
+    if (code == kcOk)
+        code = bepaalDownloadGrootte();
+    if (code == kcOk)
+        code = controleerGrootte();
+    if (code != kcOk)
+        return meld(isGestopt() ? kcWaarschuwing : static_cast<TrivaneCode>(code));
     // The size and the place on disk are known: the driver may show progress.
     meld(kcOk);
-    const int code = haalInstaller();
+    code = haalHandtekening();
     if (code == kcOk)
-    {
-        // From here on the driver looks after the installer and its folder.
-        uitkomst.installerMap = installerMap.geefPad();
-        installerMap.behoud();
-    }
+        code = haalInstaller();
+    if (code == kcOk)
+        code = controleerInstaller();
+    if (code != kcOk && isGestopt())
+        code = kcWaarschuwing;
+    if (code == kcOk)
+        // From here on the driver looks after the package and its folder.
+        gedeeld->geefMapOver(std::move(installerMap));
+    else if (!installerMap.verwijder())
+        DesktopFunkties::wxErrorVeilig(_("The downloaded installer could not be removed:") +
+                                       DesktopFunkties::dubbeleQuotes(uitkomst.installer, true));
     return meld(static_cast<TrivaneCode>(code));
+}
+
+int TrivaneFTPUpdateDraad::controleerGrootte()
+{
+    if (uitkomst.grootte > maxGrootte)
+    {
+        DesktopFunkties::wxErrorVeilig(_("The update package is larger than 256 MiB: it was not downloaded."));
+        return kcFout;
+    }
+    // Room for the signature too, which is small.
+    if (geefVrijeRuimte(installerMap.geefPad()) < uitkomst.grootte + maxHandtekeningLengte)
+    {
+        DesktopFunkties::wxErrorVeilig(_("There is not enough free space for the update package in the folder") +
+                                       DesktopFunkties::dubbeleQuotes(tijdelijkeMap, true) +
+                                       _(": it was not downloaded."));
+        return kcFout;
+    }
+    return kcOk;
+}
+
+int TrivaneFTPUpdateDraad::haalKlein(const wxString& pad, std::size_t maxLengte, std::string& inhoud)
+{
+    inhoud.clear();
+    if (!openOverdracht(pad))
+        return isGestopt() ? kcWaarschuwing : kcFout;
+    const Ontvangst ontvangst = ontvang(
+        [&inhoud, maxLengte](const char* data, std::size_t aantal)
+        {
+            inhoud.append(data, std::min(aantal, maxLengte + 1 - inhoud.size()));
+            return inhoud.size() <= maxLengte;
+        });
+    const bool bevestigd = sluitOverdracht(ontvangst == Ontvangst::Einde);
+    if (ontvangst == Ontvangst::Gestopt || isGestopt())
+        return kcWaarschuwing;
+    return ontvangst == Ontvangst::Einde && bevestigd ? kcOk : kcFout;
+}
+
+int TrivaneFTPUpdateDraad::haalHandtekening()
+{
+    std::string tekst;
+    const int gehaald = haalKlein(installerOpServer + handtekeningEinde, maxHandtekeningLengte, tekst);
+    if (gehaald == kcWaarschuwing)
+        return gehaald;
+    if (gehaald != kcOk)
+    {
+        meldGeweigerd(_("The package has no signature on the server."));
+        return kcFout;
+    }
+    switch (handtekening.lees(tekst))
+    {
+    case DesktopPakketHandtekening::Oordeel::Goed:
+        return kcOk;
+    case DesktopPakketHandtekening::Oordeel::GeenSleutel:
+        meldGeweigerd(_("This program has no valid key to check updates with."));
+        break;
+    case DesktopPakketHandtekening::Oordeel::AndereSleutel:
+        meldGeweigerd(_("The package was signed with another key than the maker's."));
+        break;
+    default:
+        meldGeweigerd(_("The package's signature is not readable."));
+        break;
+    }
+    return kcFout;
+}
+
+void TrivaneFTPUpdateDraad::meldGeweigerd(const wxString& reden) const
+{
+    DesktopFunkties::wxErrorVeilig(_("The downloaded update was refused and deleted; nothing was installed. Please "
+                                     "try again later.") +
+                                   DesktopAppBasis::vr + reden);
 }
 
 int TrivaneFTPUpdateDraad::haalInstaller()
@@ -283,9 +407,10 @@ int TrivaneFTPUpdateDraad::haalInstaller()
         DesktopFunkties::wxErrorVeilig(_("Error writing the installer to disk."));
         return kcFout;
     }
-    std::unique_ptr<wxInputStream> stroom = openOverdracht(installerOpServer);
-    if (!stroom)
+    if (!openOverdracht(installerOpServer))
     {
+        if (isGestopt())
+            return kcWaarschuwing;
         DesktopFunkties::wxErrorVeilig(_("The application installer could not be retrieved from the server."));
         return kcFout;
     }
@@ -293,47 +418,83 @@ int TrivaneFTPUpdateDraad::haalInstaller()
     std::uint64_t ontvangen = 0;
     bool teVeel = false;
     bool schrijfFout = false;
-    const Ontvangst ontvangst = ontvang(*stroom,
-                                        [&](const char* data, std::size_t aantal)
-                                        {
-                                            // More than announced is never written.
-                                            if (aantal > verwacht - ontvangen)
-                                            {
-                                                teVeel = true;
-                                                return false;
-                                            }
-                                            if (bestand.Write(data, aantal) != aantal)
-                                            {
-                                                schrijfFout = true;
-                                                return false;
-                                            }
-                                            ontvangen += aantal;
-                                            gedeeld->zetOntvangen(ontvangen);
-                                            return true;
-                                        });
-    sluitOverdracht(stroom);
+    const Ontvangst ontvangst = ontvang(
+        [&](const char* data, std::size_t aantal)
+        {
+            // More than announced is never written: the transfer is cut off.
+            if (aantal > verwacht - ontvangen)
+            {
+                teVeel = true;
+                return false;
+            }
+            if (bestand.Write(data, aantal) != aantal)
+            {
+                schrijfFout = true;
+                return false;
+            }
+            ontvangen += aantal;
+            gedeeld->zetOntvangen(ontvangen);
+            return true;
+        });
+    const bool bevestigd = sluitOverdracht(ontvangst == Ontvangst::Einde);
     const bool gesloten = bestand.Close();
-    switch (ontvangst)
-    {
-    case Ontvangst::Gestopt:
+    if (ontvangst == Ontvangst::Gestopt || isGestopt())
         return kcWaarschuwing;
-    case Ontvangst::Stil:
-    case Ontvangst::Onleesbaar:
-        DesktopFunkties::wxErrorVeilig(_("The application installer could not be retrieved from the server."));
-        return kcFout;
-    case Ontvangst::Afgewezen:
-    case Ontvangst::Einde:
-        break;
-    }
     if (schrijfFout || !gesloten)
     {
         DesktopFunkties::wxErrorVeilig(_("Error writing the installer to disk."));
         return kcFout;
     }
-    if (teVeel || ontvangen != verwacht)
+    if (teVeel || (ontvangst == Ontvangst::Einde && ontvangen != verwacht))
     {
         DesktopFunkties::wxErrorVeilig(_("FTP : The downloaded file size does not match the original size."));
         return kcOnbekend;
+    }
+    if (ontvangst != Ontvangst::Einde || !bevestigd)
+    {
+        DesktopFunkties::wxErrorVeilig(_("The application installer could not be retrieved from the server."));
+        return kcFout;
+    }
+    return kcOk;
+}
+
+int TrivaneFTPUpdateDraad::controleerInstaller()
+{
+    const auto gestopt = [this] { return isGestopt(); };
+    switch (handtekening.controleer(uitkomst.installer, installerNaam, versie, gestopt))
+    {
+    case DesktopPakketHandtekening::Oordeel::Goed:
+        break;
+    case DesktopPakketHandtekening::Oordeel::Gestopt:
+        return kcWaarschuwing;
+    case DesktopPakketHandtekening::Oordeel::AnderPakket:
+        meldGeweigerd(_("Its signature belongs to another version or another file."));
+        return kcFout;
+    case DesktopPakketHandtekening::Oordeel::Onbereikbaar:
+        meldGeweigerd(_("The downloaded package could not be read."));
+        return kcFout;
+    default:
+        meldGeweigerd(_("Its signature does not match the package: the package was not signed by the maker of this "
+                        "program, or it was changed after signing."));
+        return kcFout;
+    }
+    // Signed by the maker: only now is the package itself read.
+    const std::optional<DebPakket::Gegevens> gegevens =
+        DebPakket::leesGegevens(uitkomst.installer, pakketLeesTijd, gestopt);
+    if (isGestopt())
+        return kcWaarschuwing;
+    if (!gegevens)
+    {
+        meldGeweigerd(_("The package's control data could not be read."));
+        return kcFout;
+    }
+    const wxString naam = wxString::FromUTF8(gegevens->naam.c_str());
+    const wxString pakketVersie = wxString::FromUTF8(gegevens->versie.c_str());
+    if (naam != pakketNaam || pakketVersie != versie)
+    {
+        meldGeweigerd(wxString::Format(_("The package calls itself %s version %s, not %s version %s."), naam,
+                                       pakketVersie, pakketNaam, versie));
+        return kcFout;
     }
     return kcOk;
 }

@@ -1,12 +1,14 @@
 #ifndef SWEXTERNALS_DESKTOP_TRIVANEFTPUPDATEDRAAD_H
 #define SWEXTERNALS_DESKTOP_TRIVANEFTPUPDATEDRAAD_H
 
+#include "swexternals/desktop/DesktopPakketHandtekening.h"
 #include "swexternals/desktop/DesktopPriveMap.h"
 #include "swexternals/desktop/TrivaneDesktopFTPThread.h"
 #include "swexternals/desktop/TrivaneFTPUpdateGedeeld.h"
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 #include <wx/string.h>
 
@@ -15,14 +17,18 @@ class DesktopApp;
 // The worker of the online update check. It runs one stage against the
 // update server over its own connection: the search reads the newest version
 // the server offers and compares it with the program's own; the download
-// fetches that version's installer into a private temporary folder. It hands
-// its results to the driver through the block they share and releases the
-// driver once per result (the download twice: when the size is known and
-// when the transfer has ended).
+// fetches that version's package and its signature into a private temporary
+// folder and checks them. It hands its results to the driver through the
+// block they share and releases the driver once per result (the download
+// twice: when the size is known and when the package has been checked), and
+// says so by an event each time.
 //
 // Whatever the server sends is checked before it is used: the version must
-// be digits and dots before it goes into a path, a name or a command, and the
-// installer must arrive with exactly the size the server announced.
+// be digits and dots before it goes into a path, a name or a command; the
+// package must arrive with exactly the size the server announced (at most
+// maxGrootte, and what the private folder has room for), carry the maker's
+// signature naming this version and this file, and name itself vereltamso of
+// this version. Anything else is refused and removed.
 class TrivaneFTPUpdateDraad : public TrivaneDesktopFTPThread
 {
 public:
@@ -31,18 +37,26 @@ public:
     static const wxString Arch;
     static const wxString productNaam;
     static const wxString versieBestand;
+    // The ending of the signature's name, after the package's.
+    static const wxString handtekeningEinde;
+    // The package's name in its control data.
+    static const wxString pakketNaam;
+    // The largest package that is downloaded: 256 MiB.
+    static const std::uint64_t maxGrootte;
 
     // An empty version makes a search worker, any other a download worker
-    // for that version.
+    // for that version. `publiekeSleutel`: the maker's key, against which
+    // the package's signature is checked.
     TrivaneFTPUpdateDraad(DesktopApp* app, const TrivaneDesktopFTPLogin& login,
                           std::shared_ptr<TrivaneFTPUpdateGedeeld> gedeeld, const wxString& serverMap,
-                          const wxString& versie, bool meldFouten);
+                          const wxString& versie, bool meldFouten, const wxString& publiekeSleutel);
     ~TrivaneFTPUpdateDraad() override;
 
-    // Search: 0 the server offers a newer version, 1 it does not, 2 failed.
+    // Search: 0 the server offers a newer version, 1 it does not (or the
+    // search was stopped), 2 failed.
     int zoekUpdate();
-    // Download: 0 done, 1 stopped, 2 failed, 5 the installer's size is not
-    // the announced one.
+    // Download: 0 done and checked, 1 stopped, 2 failed or refused, 5 the
+    // package's size is not the announced one.
     int laadUpdate();
     // The installer's names on the server and on disk, and its private
     // folder: 0, or 2 when the version's folder or the private one is not
@@ -78,12 +92,18 @@ private:
     static bool leesGrootte(const wxString& antwoord, std::uint64_t& grootte);
 
     [[nodiscard]] bool leesEersteRegel(wxString& regel);
+    // The whole of a small file into memory: 0, 1 stopped, 2 not there or
+    // larger than `maxLengte`.
+    int haalKlein(const wxString& pad, std::size_t maxLengte, std::string& inhoud);
+    int controleerGrootte();
+    int haalHandtekening();
     int haalInstaller();
+    int controleerInstaller();
+    void meldGeweigerd(const wxString& reden) const;
     void meldVersieFout() const;
     void meldNietGevonden() const;
     int meld(TrivaneCode code);
 
-    DesktopApp* app;
     bool meldFouten;
     wxString serverMap;
     wxString versie;
@@ -94,6 +114,7 @@ private:
     wxString installerOpServer;
     wxString versieMapOpServer;
     DesktopPriveMap installerMap;
+    DesktopPakketHandtekening handtekening;
     Fase fase;
 };
 

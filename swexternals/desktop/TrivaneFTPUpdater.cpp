@@ -4,26 +4,19 @@
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/DesktopVraag.h"
-#include "swexternals/desktop/TrivaneDesktopFTPThread.h"
 #include "swexternals/desktop/TrivaneFTPUpdateDraad.h"
 #include "swexternals/desktop/platform/Platform.h"
 
 #include <algorithm>
-#include <chrono>
 #include <climits>
-#include <functional>
-#include <optional>
-#include <wx/app.h>
-#include <wx/apptrait.h>
-#include <wx/busyinfo.h>
 #include <wx/config.h>
 #include <wx/evtloop.h>
 #include <wx/filefn.h>
 #include <wx/filename.h>
 #include <wx/log.h>
-#include <wx/msgdlg.h>
 #include <wx/progdlg.h>
-#include <wx/socket.h>
+#include <wx/timer.h>
+#include <wx/utils.h>
 
 const wxString TrivaneFTPUpdater::serverAdresSleutel = "/Configuratie/Update/ServerAdres";
 const wxString TrivaneFTPUpdater::standaardServerAdres = "ftp.trivane.nl";
@@ -31,10 +24,8 @@ const wxString TrivaneFTPUpdater::updateMap = "/pub/VerelTamso";
 
 namespace
 {
-// How often the progress of a download is shown.
-const unsigned short voortgangIntervalMs = 200;
-// How often the windows are repainted while the GUI thread waits.
-const unsigned short tekenIntervalMs = 50;
+// How often the dialogs show progress and look for a Cancel.
+const int voortgangIntervalMs = 200;
 const unsigned int standaardTijdslimiet = 60;
 
 // Each wait on the network is bounded by less than the driver's own wait,
@@ -46,35 +37,11 @@ unsigned int tijdslimietVoor(unsigned short milliSeconden)
     return std::max(1U, static_cast<unsigned int>(milliSeconden) / 2000U);
 }
 
-// Runs what may let the event loop run, only while no worker is in an
-// exchange with its server (see TrivaneDesktopFTPThread::geefLusSlot). With
-// `wachten` it waits until the worker is between exchanges, else it skips
-// and returns false.
-bool metLus(bool wachten, const std::function<void()>& opdracht)
+std::optional<std::chrono::steady_clock::time_point> deadlineVoor(unsigned short milliSeconden)
 {
-    wxMutex& slot = TrivaneDesktopFTPThread::geefLusSlot();
-    if ((wachten ? slot.Lock() : slot.TryLock()) != wxMUTEX_NO_ERROR)
-        return false;
-    opdracht();
-    slot.Unlock();
-    return true;
-}
-
-// Lets the windows paint (the busy notice among them) and nothing else:
-// neither the user's input nor timers are handled here.
-void tekenVensters()
-{
-    if (!wxTheApp)
-        return;
-    metLus(false,
-           []
-           {
-               if (wxEventLoopBase* lus = wxEventLoopBase::GetActive())
-                   lus->YieldFor(wxEVT_CATEGORY_UI);
-               else if (const std::unique_ptr<wxEventLoopBase> tijdelijk(wxTheApp->GetTraits()->CreateEventLoop());
-                        tijdelijk)
-                   tijdelijk->YieldFor(wxEVT_CATEGORY_UI);
-           });
+    if (milliSeconden == 0)
+        return std::nullopt;
+    return std::chrono::steady_clock::now() + std::chrono::milliseconds(milliSeconden);
 }
 
 int alsDialoogWaarde(std::uint64_t waarde)
@@ -99,17 +66,16 @@ TrivaneDesktopFTPLogin TrivaneFTPUpdater::maakLogin(wxConfigBase& konfig)
 }
 
 TrivaneFTPUpdater::TrivaneFTPUpdater(DesktopApp* app, const TrivaneDesktopFTPLogin& login, const wxString& serverMap,
-                                     bool stil, bool meldFouten)
+                                     bool stil, bool meldFouten, const wxString& publiekeSleutel)
     : app(app), login(login), serverMap(serverMap), stil(stil), meldFouten(meldFouten),
-      gedeeld(std::make_shared<TrivaneFTPUpdateGedeeld>()), verbindingsTijdslimiet(standaardTijdslimiet)
+      publiekeSleutel(publiekeSleutel), verbindingsTijdslimiet(standaardTijdslimiet)
 {
-    // Sockets must be set up on the main thread before a worker makes its
-    // first one; wxWidgets would otherwise try it on the worker and fail.
-    wxSocketBase::Initialize();
 }
 
 TrivaneFTPUpdater::~TrivaneFTPUpdater()
 {
+    if (draad)
+        draad->stopDownload();
     beeindigDraad();
 }
 
@@ -120,12 +86,18 @@ wxWindow* TrivaneFTPUpdater::geefHoofdVenster() const
     return app ? app->geefHoofdVenster() : nullptr;
 }
 
+wxString TrivaneFTPUpdater::geefTijdelijkeMap() const
+{
+    return app ? app->geefStdPaden().GetTempDir() : wxFileName::GetTempDir();
+}
+
 int TrivaneFTPUpdater::maakDraad()
 {
     // A block of its own for every worker: whatever a worker leaves behind
     // never reaches the next one.
-    gedeeld = std::make_shared<TrivaneFTPUpdateGedeeld>();
-    draad = std::make_unique<TrivaneFTPUpdateDraad>(app, login, gedeeld, serverMap, versie, meldFouten);
+    gedeeld = std::make_shared<TrivaneFTPUpdateGedeeld>(&ontvanger);
+    draad =
+        std::make_unique<TrivaneFTPUpdateDraad>(app, login, gedeeld, serverMap, versie, meldFouten, publiekeSleutel);
     draad->zetTijdslimiet(verbindingsTijdslimiet);
     if (draad->Create() != wxTHREAD_NO_ERROR)
     {
@@ -139,10 +111,13 @@ void TrivaneFTPUpdater::beeindigDraad()
 {
     if (!draad)
         return;
-    // Only a worker that runs is kept: one that could not be run is deleted
-    // at once. A joinable thread is waited for also when it has ended.
-    draad->stopDownload();
-    draad->Wait();
+    // Only a worker that ended, or was told to stop and so ends at once, is
+    // waited for: nothing it does then waits on the network. A joinable
+    // thread is waited for also when it has ended; one that never ran is
+    // deleted at once.
+    if (draadGestart)
+        draad->Wait();
+    draadGestart = false;
     draad.reset();
     // What the worker logged waits for the GUI thread; it goes before
     // anything that is asked next.
@@ -153,16 +128,99 @@ int TrivaneFTPUpdater::ga(unsigned short milliSeconden)
 {
     overgedragen = false;
     versie.clear();
+    // Packages of earlier checks (handed over, or left in the temporary
+    // folder) are of no use any more.
+    DesktopPriveMap::ruimOp(geefTijdelijkeMap(), TrivaneFTPUpdateDraad::productNaam);
     verbindingsTijdslimiet = tijdslimietVoor(milliSeconden);
     code = static_cast<TrivaneCode>(zoekNieuweVersie(milliSeconden));
     if (code != kcOk || versie.empty())
         return code;
     code = static_cast<TrivaneCode>(laadInstaller(milliSeconden));
-    // Only now: the installer is with the package installer and the
-    // progress dialog is gone. The close may still be refused.
+    // Only now: the package is with the package installer, the progress
+    // dialog is gone and the project was closed.
     if (code == kcOk && overgedragen)
         static_cast<void>(stopHoofdProgramma());
     return code;
+}
+
+TrivaneFTPUpdater::Afloop
+TrivaneFTPUpdater::volgDraad(wxProgressDialog* dialoog,
+                             const std::function<void(const TrivaneFTPUpdateGedeeld::Uitkomst&)>& bijVrijgave)
+{
+    wxGUIEventLoop lus;
+    Afloop afloop = Afloop::Klaar;
+    bool geeindigd = false;
+    wachtFout = 0;
+    const auto stopDraad = [&](Afloop waarom)
+    {
+        if (afloop != Afloop::Klaar)
+            return;
+        afloop = waarom;
+        draad->stopDownload();
+    };
+    const auto opGebeurtenis = [&](wxThreadEvent& gebeurtenis)
+    {
+        if (gebeurtenis.GetId() == TrivaneFTPUpdateGedeeld::Beeindigd)
+        {
+            geeindigd = true;
+            lus.ScheduleExit();
+            return;
+        }
+        // The release was given before the event was sent: the wait ends at
+        // once, unless the condition failed.
+        const int gewacht = gedeeld->geefKonditie().wacht(voortgangIntervalMs);
+        if (gewacht != 0)
+        {
+            if (wachtFout == 0)
+                wachtFout = gewacht;
+            return;
+        }
+        if (bijVrijgave)
+            bijVrijgave(gedeeld->lees());
+    };
+    const auto opKlok = [&](wxTimerEvent&)
+    {
+        if (afloop != Afloop::Klaar)
+            return;
+        if (deadline && std::chrono::steady_clock::now() >= *deadline)
+        {
+            stopDraad(Afloop::Verlopen);
+            return;
+        }
+        if (!dialoog)
+            return;
+        toonVoortgang(*dialoog);
+        voortgangBijgewerkt(*dialoog);
+        if (dialoog->WasCancelled())
+            stopDraad(Afloop::Geannuleerd);
+    };
+    ontvanger.Bind(EVT_TRIVANE_FTP_UPDATE, opGebeurtenis);
+    wxTimer klok(&ontvanger);
+    ontvanger.Bind(wxEVT_TIMER, opKlok);
+    klok.Start(voortgangIntervalMs);
+    if (!geeindigd)
+        lus.Run();
+    klok.Stop();
+    ontvanger.Unbind(wxEVT_TIMER, opKlok);
+    ontvanger.Unbind(EVT_TRIVANE_FTP_UPDATE, opGebeurtenis);
+    return afloop;
+}
+
+void TrivaneFTPUpdater::toonVoortgang(wxProgressDialog& dialoog) const
+{
+    // Before the size is known the bar only shows that something happens.
+    if (maximum == 0 || !gedeeld)
+    {
+        dialoog.Pulse();
+        return;
+    }
+    std::uint64_t huidig = gedeeld->geefOntvangen() / 1000;
+    if (huidig > maximum)
+        huidig = 0;
+    // The bar stays short of its end until the transfer has ended: at its
+    // end the dialog would close itself.
+    const int bereik = dialoog.GetRange();
+    dialoog.Update(std::min(alsDialoogWaarde(huidig), bereik - 1), maakVoortgangTekst(huidig));
 }
 
 int TrivaneFTPUpdater::zoekNieuweVersie(unsigned short milliSeconden)
@@ -170,51 +228,42 @@ int TrivaneFTPUpdater::zoekNieuweVersie(unsigned short milliSeconden)
     const int gemaakt = maakDraad();
     if (gemaakt != kcOk)
         return gemaakt;
-    std::optional<wxBusyInfo> bezig;
-    if (!stil)
-    {
-        bezig.emplace(_("Connecting to the Trivane FTP server. Please wait..."), geefHoofdVenster());
-        // Shown before the worker starts talking to the server.
-        tekenVensters();
-    }
+    std::optional<wxProgressDialog> dialoog;
+    std::optional<wxWindowDisabler> uit;
+    if (stil)
+        uit.emplace();
+    else
+        dialoog.emplace(TrivaneFTPUpdateDraad::productNaam, _("Connecting to the Trivane FTP server. Please wait..."),
+                        100, geefHoofdVenster(), wxPD_CAN_ABORT | wxPD_APP_MODAL | wxPD_AUTO_HIDE);
     if (draad->Run() != wxTHREAD_NO_ERROR)
     {
         draad.reset();
         return kcFout;
     }
-    const int gewacht = wachtOpWerker(milliSeconden);
-    bezig.reset();
-    const TrivaneFTPUpdateGedeeld::Uitkomst gevonden = gedeeld->lees();
+    draadGestart = true;
+    deadline = deadlineVoor(milliSeconden);
+    maximum = 0;
+    bool gemeld = false;
+    TrivaneFTPUpdateGedeeld::Uitkomst gevonden;
+    const Afloop afloop = volgDraad(dialoog ? &*dialoog : nullptr,
+                                    [&](const TrivaneFTPUpdateGedeeld::Uitkomst& uitkomst)
+                                    {
+                                        gemeld = true;
+                                        gevonden = uitkomst;
+                                    });
+    dialoog.reset();
+    uit.reset();
     beeindigDraad();
-    if (gewacht != 0)
+    if (afloop == Afloop::Geannuleerd)
+        return kcWaarschuwing;
+    if (afloop == Afloop::Verlopen || wachtFout != 0 || !gemeld)
     {
+        const int gewacht = afloop == Afloop::Verlopen ? 1 : 2;
         meldMislukt(gewacht);
         return gewacht == 1 ? kcWaarschuwing : kcFout;
     }
     versie = gevonden.versie;
     return bespreekUitkomst(gevonden.code);
-}
-
-int TrivaneFTPUpdater::wachtOpWerker(unsigned short milliSeconden)
-{
-    using Klok = std::chrono::steady_clock;
-    const auto einde = Klok::now() + std::chrono::milliseconds(milliSeconden);
-    for (;;)
-    {
-        // The GUI thread may not go on, but its windows stay painted.
-        tekenVensters();
-        unsigned short stap = tekenIntervalMs;
-        if (milliSeconden != 0)
-        {
-            const auto rest = std::chrono::ceil<std::chrono::milliseconds>(einde - Klok::now()).count();
-            if (rest <= 0)
-                return 1;
-            stap = static_cast<unsigned short>(std::min<long long>(stap, rest));
-        }
-        const int gewacht = gedeeld->geefKonditie().wacht(stap);
-        if (gewacht != 1)
-            return gewacht;
-    }
 }
 
 void TrivaneFTPUpdater::meldMislukt(int gewacht) const
@@ -266,89 +315,54 @@ int TrivaneFTPUpdater::laadInstaller(unsigned short milliSeconden)
     if (gemaakt != kcOk)
         return gemaakt;
     maximum = 0;
+    // Shown from the start: Cancel works while the worker logs on too.
+    std::optional<wxProgressDialog> dialoog;
+    dialoog.emplace(_("Download of") + DesktopFunkties::spaties(TrivaneFTPUpdateDraad::productNaam) + _("version") +
+                        DesktopFunkties::spaties(versie),
+                    _("Progress of the download:"), 100, geefHoofdVenster(),
+                    wxPD_CAN_ABORT | wxPD_APP_MODAL | wxPD_AUTO_HIDE | wxPD_ELAPSED_TIME | wxPD_ESTIMATED_TIME |
+                        wxPD_REMAINING_TIME);
     if (draad->Run() != wxTHREAD_NO_ERROR)
     {
         draad.reset();
         return kcFout;
     }
-    const int gewacht = wachtOpWerker(milliSeconden);
-    const TrivaneFTPUpdateGedeeld::Uitkomst bekend = gedeeld->lees();
-    if (gewacht != 0 || bekend.code != kcOk)
-    {
-        beeindigDraad();
-        if (gewacht == 0)
-            return bekend.code;
-        DesktopFunkties::wxErrorVeilig(_("FTP : Error whilst downloading the installer."));
-        return gewacht == 1 ? kcWaarschuwing : kcFout;
-    }
-    grootte = bekend.grootte;
-    maximum = grootte / 1000;
-    installer = bekend.installer;
-    // The dialog runs the event loop when it is made, updated and closed.
-    std::optional<wxProgressDialog> dialoog;
-    metLus(true,
-           [&]
-           {
-               dialoog.emplace(_("Download of") + DesktopFunkties::spaties(TrivaneFTPUpdateDraad::productNaam) +
-                                   _("version") + DesktopFunkties::spaties(versie),
-                               _("Progress of the download:"), alsDialoogWaarde(std::max<std::uint64_t>(maximum, 1)),
-                               geefHoofdVenster(),
-                               wxPD_CAN_ABORT | wxPD_APP_MODAL | wxPD_AUTO_HIDE | wxPD_ELAPSED_TIME |
-                                   wxPD_ESTIMATED_TIME | wxPD_REMAINING_TIME);
-               dialoog->Show();
-           });
-    const int afloop = volgDownload(*dialoog);
-    metLus(true, [&dialoog] { dialoog.reset(); });
+    draadGestart = true;
+    deadline = deadlineVoor(milliSeconden);
+    int vrijgaven = 0;
+    const Afloop afloop = volgDraad(&*dialoog,
+                                    [&](const TrivaneFTPUpdateGedeeld::Uitkomst& uitkomst)
+                                    {
+                                        // The first release: the size is known and the transfer begins,
+                                        // bounded by its size and by the worker's wait for each piece.
+                                        if (++vrijgaven != 1 || uitkomst.code != kcOk)
+                                            return;
+                                        deadline.reset();
+                                        grootte = uitkomst.grootte;
+                                        maximum = grootte / 1000;
+                                        installer = uitkomst.installer;
+                                        dialoog->SetRange(alsDialoogWaarde(std::max<std::uint64_t>(maximum, 1)));
+                                    });
     // The dialog is gone before the worker's end is awaited or anything is
     // asked.
+    dialoog.reset();
     beeindigDraad();
     const TrivaneFTPUpdateGedeeld::Uitkomst eind = gedeeld->lees();
-    // A worker that finished just as it was stopped leaves its folder to us.
-    installerMap = DesktopPriveMap::neemOver(eind.installerMap);
-    if (afloop != kcOk || eind.code != kcOk)
+    // What a worker that finished just as it was stopped left is removed
+    // with this.
+    DesktopPriveMap map = gedeeld->neemMap();
+    if (afloop == Afloop::Geannuleerd)
+        return kcWaarschuwing;
+    if (afloop == Afloop::Verlopen || wachtFout != 0 || vrijgaven == 0)
     {
-        static_cast<void>(installerMap.verwijder());
-        return afloop != kcOk ? afloop : static_cast<int>(eind.code);
+        DesktopFunkties::wxErrorVeilig(_("FTP : Error whilst downloading the installer."));
+        return afloop == Afloop::Verlopen ? kcWaarschuwing : kcErnstig;
     }
+    if (eind.code != kcOk)
+        return eind.code;
+    installerMap = std::move(map);
     installeer();
     return code;
-}
-
-int TrivaneFTPUpdater::volgDownload(wxProgressDialog& dialoog)
-{
-    const int bereik = dialoog.GetRange();
-    for (;;)
-    {
-        const int gewacht = gedeeld->geefKonditie().wacht(voortgangIntervalMs);
-        if (gewacht == 0)
-        {
-            metLus(true, [&] { dialoog.Update(bereik); });
-            return kcOk;
-        }
-        if (gewacht != 1)
-        {
-            DesktopFunkties::wxErrorVeilig(_("FTP : Error whilst downloading the installer."));
-            return kcErnstig;
-        }
-        std::uint64_t huidig = gedeeld->geefOntvangen() / 1000;
-        if (huidig > maximum)
-            huidig = 0;
-        // The bar stays short of its end until the transfer has ended: at its
-        // end the dialog closes itself. While the worker talks to the server
-        // the update waits for the next round.
-        bool verder = true;
-        metLus(false,
-               [&]
-               {
-                   verder = dialoog.Update(std::min(alsDialoogWaarde(huidig), bereik - 1), maakVoortgangTekst(huidig));
-                   voortgangBijgewerkt(dialoog);
-               });
-        if (!verder || dialoog.WasCancelled())
-        {
-            draad->stopDownload();
-            return kcWaarschuwing;
-        }
-    }
 }
 
 wxString TrivaneFTPUpdater::maakVoortgangTekst(std::uint64_t huidig) const
@@ -377,13 +391,21 @@ void TrivaneFTPUpdater::installeer()
         _("Download completed successfully."), wxYES_NO | wxICON_QUESTION | wxCENTRE, geefHoofdVenster());
     if (uitvoeren == wxYES)
     {
+        // The program's own questions come first: a Cancel there keeps it
+        // running, and then no installer may start beside it.
+        if (!bereidStopVoor())
+        {
+            code = verwijderInstaller() ? kcWaarschuwing : kcFout;
+            return;
+        }
         // The installer reads the package after this program has gone: it
         // stays, whether it was handed over or not (the user may open it).
         installerMap.behoud();
         overgedragen = Platform::installeerPakket(installer);
         if (!overgedragen)
-            DesktopFunkties::wxErrorVeilig(_("The installer could not be started:") +
-                                           DesktopFunkties::dubbeleQuotes(installer, true));
+            DesktopFunkties::wxErrorVeilig(
+                _("The desktop could not open the update package: no package installer took it.") + vr +
+                _("The program keeps running. You can install the package yourself; it is in:") + vr + installer);
         code = overgedragen ? kcOk : kcFout;
         return;
     }
@@ -392,6 +414,7 @@ void TrivaneFTPUpdater::installeer()
                                                        wxYES_NO | wxICON_QUESTION, geefHoofdVenster());
     if (bewaren != wxYES)
     {
+        // Left in the temporary folder until the next check.
         installerMap.behoud();
         code = kcWaarschuwing;
         return;

@@ -6,8 +6,12 @@
 #include "swexternals/desktop/TrivaneDesktopFTPLogin.h"
 #include "swexternals/desktop/TrivaneFTPUpdateGedeeld.h"
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <wx/event.h>
 #include <wx/string.h>
 
 class DesktopApp;
@@ -19,11 +23,16 @@ class wxWindow;
 // The online update check, run on the GUI thread: a worker looks up the
 // newest version on the update server, the user is told and asked whether
 // to download it, the download runs on a worker behind a progress dialog,
-// and the downloaded package is handed to the desktop's package installer
-// or kept. The application supplies how its program closes.
+// and the downloaded package, once its signature and its control data show
+// it to be the maker's package of that version, is handed to the desktop's
+// package installer or kept. The application supplies how its program
+// closes.
 //
-// Made by its caller for one check and destroyed after `ga` returns; `ga`
-// never returns while a worker it started is still running.
+// The window never waits for the network: the worker reports by queued
+// events while the GUI thread runs its event loop, and a Cancel (a dialog
+// offers it at every stage) or the check's deadline stops the worker at
+// once. Made by its caller for one check and destroyed after `ga` returns;
+// `ga` never returns while a worker it started is still running.
 class TrivaneFTPUpdater
 {
 public:
@@ -41,59 +50,76 @@ public:
     static TrivaneDesktopFTPLogin maakLogin(wxConfigBase& konfig);
 
     // `app` must have its main window while `ga` runs (the dialogs are put
-    // over it). Silent: no busy notice, no message when the program is up to
-    // date or the check fails; a newer version is always offered. Report
-    // errors: the search's own failures are logged.
+    // over it). Silent: no dialog while the server is asked, no message when
+    // the program is up to date or the check fails; a newer version is always
+    // offered. Report errors: the search's own failures are logged.
+    // `publiekeSleutel`: the maker's public key (minisign's form), against
+    // which a package's signature is checked.
     TrivaneFTPUpdater(DesktopApp* app, const TrivaneDesktopFTPLogin& login, const wxString& serverMap, bool stil,
-                      bool meldFouten);
+                      bool meldFouten, const wxString& publiekeSleutel);
     virtual ~TrivaneFTPUpdater();
 
     TrivaneFTPUpdater(const TrivaneFTPUpdater&) = delete;
     TrivaneFTPUpdater& operator=(const TrivaneFTPUpdater&) = delete;
 
-    // Runs the check. `milliSeconden` bounds the wait for the worker's
-    // first answer in each stage (0: no bound); every single wait on the
-    // network is bounded by half of that, at least a second, so that a dead
-    // server is reported as such. Results:
-    //   0 the installer was handed over (and the program asked to close),
+    // Runs the check. `milliSeconden` bounds the search as a whole, and the
+    // download until the package's size is known (0: no bound); every single
+    // wait on the network is bounded by half of that, at least a second.
+    // Results:
+    //   0 the package was handed over and the program asked to close,
     //   1 nothing to do: up to date, a question declined, timed out,
-    //     cancelled, or the installer kept or removed,
-    //   2 failed (reported), 3 the wait during the download failed,
-    //   5 the downloaded file's size is not the announced one.
-    int ga(unsigned short milliSeconden);
+    //     cancelled, or the package kept or removed,
+    //   2 failed or refused (reported), 3 the wait during the download
+    //     failed, 5 the downloaded file's size is not the announced one.
+    [[nodiscard]] int ga(unsigned short milliSeconden);
     // The worker of the stage at hand: a search while no version is known,
     // else the version's download. 0, or 2 when it could not be made.
-    int maakDraad();
-    // After a download: checks the size, then hands the installer over or
+    [[nodiscard]] int maakDraad();
+    // After a download: checks the size, then hands the package over or
     // keeps it as the user chooses; sets the result.
     void installeer();
 
-    // Closes the program through its ordinary close, which may offer to save
-    // a project and may be refused. Called only after the installer was
-    // handed over and the progress dialog has closed. True when the program
-    // is closing.
+    // The first half of the program's orderly stop, asked before the
+    // package is handed over: a project is closed, one in memory offered for
+    // saving. False when the user keeps the program running (Cancel): then
+    // nothing is handed over.
+    virtual bool bereidStopVoor() = 0;
+    // The second half, only after the package was handed over and the
+    // progress dialog has closed: the program ends. True when it is closing.
     virtual bool stopHoofdProgramma() = 0;
 
 protected:
-    // After every update of the download's progress dialog, while the event
-    // loop may run (see TrivaneDesktopFTPThread::geefLusSlot). The program
-    // needs nothing here; a test reads the dialog and may press its Cancel.
+    // After every update of a progress dialog (the search's and the
+    // download's). The program needs nothing here; a test reads the dialog
+    // and may press its Cancel.
     virtual void voortgangBijgewerkt(wxProgressDialog& dialoog);
 
 private:
+    // How a worker's run ended, as the GUI thread saw it.
+    enum class Afloop
+    {
+        Klaar,       // the worker ended by itself
+        Geannuleerd, // the user pressed Cancel; the worker was stopped
+        Verlopen,    // the deadline passed; the worker was stopped
+    };
+
     int zoekNieuweVersie(unsigned short milliSeconden);
-    // The worker's next release within the time limit (0 released, 1 timed
-    // out, 2 the wait failed), with the windows kept painted meanwhile.
-    int wachtOpWerker(unsigned short milliSeconden);
     int bespreekUitkomst(int gevonden);
     int laadInstaller(unsigned short milliSeconden);
-    int volgDownload(wxProgressDialog& dialoog);
+    // Runs the event loop until the worker has ended, showing its progress
+    // in the dialog (if any) and stopping it on Cancel or at the deadline.
+    // Each release of the worker is taken and read, and handed to
+    // `bijVrijgave`.
+    Afloop volgDraad(wxProgressDialog* dialoog,
+                     const std::function<void(const TrivaneFTPUpdateGedeeld::Uitkomst&)>& bijVrijgave);
+    void toonVoortgang(wxProgressDialog& dialoog) const;
+    // Waits for the worker that was told to stop or has ended, and deletes it.
+    void beeindigDraad();
     [[nodiscard]] bool bewaarInstaller();
     [[nodiscard]] bool verwijderInstaller();
-    // Asks the worker to stop, waits until it has ended and deletes it.
-    void beeindigDraad();
     void meldMislukt(int gewacht) const;
     wxWindow* geefHoofdVenster() const;
+    wxString geefTijdelijkeMap() const;
     wxString maakVoortgangTekst(std::uint64_t huidig) const;
 
     DesktopApp* app;
@@ -101,11 +127,19 @@ private:
     wxString serverMap;
     bool stil;
     bool meldFouten;
+    wxString publiekeSleutel;
+    // Receives the worker's events.
+    wxEvtHandler ontvanger;
     std::shared_ptr<TrivaneFTPUpdateGedeeld> gedeeld;
     std::unique_ptr<TrivaneFTPUpdateDraad> draad;
+    bool draadGestart = false;
     wxString versie;
     TrivaneCode code = kcOk;
     unsigned int verbindingsTijdslimiet;
+    // Until when the worker may take; none once the download runs.
+    std::optional<std::chrono::steady_clock::time_point> deadline;
+    // The first failed take of a release (1 or 2), else 0.
+    int wachtFout = 0;
     // The installer's size in bytes and, as the dialog counts, in thousands.
     std::uint64_t grootte = 0;
     std::uint64_t maximum = 0;

@@ -38,7 +38,7 @@ buiten=$(grep -v -e '^\./$' -e '^\./usr/' <<<"$paden" || true)
 
 [ "$(dpkg-deb -f "$pakket" Package)" = vereltamso ] || fout "the package is not named vereltamso"
 afhankelijk=$(dpkg-deb -f "$pakket" Depends)
-for nodig in libwxgtk3.2 libwxsqlite3 libsqlite3 xdg-utils; do
+for nodig in libwxgtk3.2 libwxsqlite3 libsqlite3 libsodium xdg-utils; do
     grep -q "$nodig" <<<"$afhankelijk" || fout "the package does not depend on $nodig: $afhankelijk"
 done
 echo "package $naam made and complete"

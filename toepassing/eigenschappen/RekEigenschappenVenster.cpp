@@ -7,7 +7,9 @@
 #include "swexternals/desktop/platform/Platform.h"
 #include "toepassing/eigenschappen/FilePickerCtrlDropTarget.h"
 #include "toepassing/eigenschappen/VerelRichDropping.h"
+#include "toepassing/eigenschappen/WerkBalkStijl.h"
 
+#include <algorithm>
 #include <climits>
 #include <wx/bmpbuttn.h>
 #include <wx/choice.h>
@@ -21,6 +23,7 @@
 #include <wx/richtext/richtextctrl.h>
 #include <wx/richtext/richtextprint.h>
 #include <wx/richtext/richtextstyles.h>
+#include <wx/settings.h>
 #include <wx/slider.h>
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
@@ -156,7 +159,7 @@ RekEigenschappenVenster::RekEigenschappenVenster(wxWindow* ouder, const Requirem
     Create(ouder, id, titel, positie, grootte, stijl);
     if (app->isAlleenLezenDB())
         SetTitle(_("View the attributes of the currently selected requirement (DB is read-only)."));
-    werkBalk->SetBackgroundColour(app->geefAchtergrondKleur());
+    WerkBalkStijl::zetAchtergrond(*werkBalk, app->geefAchtergrondKleur());
     maakLijstStijlen();
     registreerSektieVelden();
     const wxString* labels = geefRijkLabels();
@@ -211,6 +214,7 @@ void RekEigenschappenVenster::Init()
 {
     hoofdPaneel = nullptr;
     werkBalk = nullptr;
+    veldenGebied = nullptr;
     naamTekst = nullptr;
     datumKiezer = nullptr;
     srSpin = nullptr;
@@ -349,7 +353,7 @@ void RekEigenschappenVenster::leesInstellingen()
 }
 
 // The section of the requirement's level is open, the others closed; then
-// sections close, the remarks first, until the dialog fits the display.
+// sections close, the remarks first, until all rows fit the display.
 void RekEigenschappenVenster::klapSektiesIn()
 {
     wxCollapsiblePane* const sekties[] = {beschrijvingPaneel, implementatiePaneel, testPaneel, kommentaarPaneel};
@@ -363,21 +367,57 @@ void RekEigenschappenVenster::klapSektiesIn()
     if (niveau >= Requirement::StatusOntwikkeling && niveau <= Requirement::StatusKlaar)
         for (int i = 0; i < 4; ++i)
             sekties[i]->Collapse(i != niveau);
-    Fit();
-    // Fit stops at the display, so the height the dialog asks for is the
-    // measure, against what the display leaves free.
-    const int schermHoogte = wxDisplay(this).GetClientArea().GetHeight();
-    const auto teHoog = [this, schermHoogte]
-    {
-        InvalidateBestSize();
-        const int rand = GetSize().GetHeight() - GetClientSize().GetHeight();
-        return GetBestSize().GetHeight() + rand > schermHoogte;
-    };
-    for (int i = 3; i >= 0 && teHoog(); --i)
-    {
+    for (int i = 3; i >= 0 && geefVeldenHoogte() > geefVrijeHoogte(); --i)
         sekties[i]->Collapse(true);
-        Fit();
-    }
+    pasInScherm();
+}
+
+int RekEigenschappenVenster::geefVeldenHoogte() const
+{
+    return veldenGebied->GetSizer()->GetMinSize().GetHeight();
+}
+
+// What the display leaves when the tool bar, the bottom row, the borders
+// and the window's frame have theirs.
+int RekEigenschappenVenster::geefVrijeHoogte() const
+{
+    const int velden = veldenGebied->GetMinSize().GetHeight();
+    const int rest = GetSizer()->GetMinSize().GetHeight() - std::max(0, velden);
+    const int rand = GetSize().GetHeight() - GetClientSize().GetHeight();
+    return wxDisplay(this).GetClientArea().GetHeight() - rest - rand;
+}
+
+void RekEigenschappenVenster::pasVeldenAan()
+{
+    const wxSize inhoud = veldenGebied->GetSizer()->GetMinSize();
+    // Measured without the field area's height of before.
+    veldenGebied->SetMinSize(wxSize(inhoud.GetWidth(), 0));
+    veldenGebied->InvalidateBestSize();
+    const int vrij = geefVrijeHoogte();
+    if (inhoud.GetHeight() <= vrij)
+        veldenGebied->SetMinSize(inhoud);
+    else
+        // The scroll bar takes its width beside the rows; a display too low
+        // for even a row keeps one in view.
+        veldenGebied->SetMinSize(wxSize(inhoud.GetWidth() + wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, veldenGebied),
+                                        std::max(vrij, du(20))));
+    veldenGebied->InvalidateBestSize();
+}
+
+void RekEigenschappenVenster::pasInScherm()
+{
+    pasVeldenAan();
+    Fit();
+    Layout();
+    veldenGebied->FitInside();
+    veldenGebied->Layout();
+    // A dialog that grew at its place may reach beyond the display.
+    const wxRect scherm = wxDisplay(this).GetClientArea();
+    const wxRect plaats = GetRect();
+    const int x = std::max(scherm.GetLeft(), std::min(plaats.GetLeft(), scherm.GetRight() + 1 - plaats.GetWidth()));
+    const int y = std::max(scherm.GetTop(), std::min(plaats.GetTop(), scherm.GetBottom() + 1 - plaats.GetHeight()));
+    if (x != plaats.GetLeft() || y != plaats.GetTop())
+        Move(x, y);
 }
 
 void RekEigenschappenVenster::vulVelden(const Requirement& rek)

@@ -6,6 +6,7 @@
 
 #include <wx/colour.h>
 #include <wx/dialog.h>
+#include <wx/scrolwin.h>
 #include <wx/string.h>
 #include <wx/textctrl.h>
 
@@ -358,6 +359,9 @@ protected:
     // --- Controls, created by CreateControls; owned by the windows ---
     wxPanel* hoofdPaneel;
     wxToolBar* werkBalk;
+    // Holds the rows of fields between the tool bar and the bottom row; it
+    // scrolls where the display is too low for them.
+    wxScrolledWindow* veldenGebied;
     wxTextCtrl* naamTekst;
     wxDatePickerCtrl* datumKiezer;
     wxSpinCtrl* srSpin;
@@ -427,6 +431,16 @@ private:
     void maakContextMenu(wxRichTextCtrl* rijk);
     void bindRunTime();
     void klapSektiesIn();
+    // The field area as high as its rows where the display leaves room for
+    // them, else as high as that room (it scrolls): the tool bar, the
+    // status and OK and Cancel stay on the screen.
+    void pasVeldenAan();
+    // The same, then the dialog fitted to it, and wholly on the display.
+    void pasInScherm();
+    // The rows of fields, all of them; and the height the display leaves
+    // for them beside the rest of the dialog.
+    int geefVeldenHoogte() const;
+    int geefVrijeHoogte() const;
     void leesInstellingen();
     void vulPersonen(const wxArrayString& namen);
     void vulRijk(wxRichTextCtrl* rijk, const wxString& tekst);

@@ -147,9 +147,18 @@ void RekEigenschappenVenster::CreateControls()
     hoofdPaneel->SetSizer(paneelSizer);
     maakWerkBalk(paneelSizer);
 
+    // The rows scroll, within the panel's colour; the tool bar and the
+    // bottom row stay where they are.
+    veldenGebied = new wxScrolledWindow(hoofdPaneel, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                        wxVSCROLL | wxTAB_TRAVERSAL | wxBORDER_NONE);
+    veldenGebied->SetBackgroundColour(paneelKleur);
+    veldenGebied->SetScrollRate(0, du(5, 5).GetHeight());
+    paneelSizer->Add(veldenGebied, 1, wxEXPAND);
+    auto* veldenSizer = new wxBoxSizer(wxVERTICAL);
+    veldenGebied->SetSizer(veldenSizer);
     auto* raster = new wxFlexGridSizer(9, 3, du(2, 2).GetHeight(), du(2));
     raster->AddGrowableCol(2);
-    paneelSizer->Add(raster, 0, wxEXPAND | wxALL, du(1));
+    veldenSizer->Add(raster, 0, wxEXPAND | wxALL, du(1));
     maakTitelRij(raster);
     maakAttribuutRij(raster);
     maakKlassifikatieRij(raster);
@@ -159,6 +168,7 @@ void RekEigenschappenVenster::CreateControls()
     maakKommentaarRij(raster);
     maakAftekenRij(raster);
     maakOnderRij(paneelSizer);
+    pasVeldenAan();
 
     // Only the description's focus is followed by a handler of its own.
     beschrijvingRijk->Bind(wxEVT_SET_FOCUS, &RekEigenschappenVenster::OnSetFocus, this);
@@ -200,38 +210,38 @@ wxSizer* RekEigenschappenVenster::maakKop(wxWindow* ouder, const wxString& tekst
 
 void RekEigenschappenVenster::maakTitelRij(wxSizer* raster)
 {
-    raster->Add(maakKop(hoofdPaneel, _("Title and date")), 0, wxALIGN_CENTER | wxLEFT | wxRIGHT, du(3));
+    raster->Add(maakKop(veldenGebied, _("Title and date")), 0, wxALIGN_CENTER | wxLEFT | wxRIGHT, du(3));
     raster->Add(du(5, 5).GetWidth(), du(5, 5).GetHeight());
     auto* rij = new wxBoxSizer(wxHORIZONTAL);
     raster->Add(rij, 0, wxALIGN_CENTER_VERTICAL | wxALL, du(3));
-    naamTekst = new wxTextCtrl(hoofdPaneel, ID_REKTITEL, wxEmptyString, wxDefaultPosition, wxSize(du(240), -1));
+    naamTekst = new wxTextCtrl(veldenGebied, ID_REKTITEL, wxEmptyString, wxDefaultPosition, wxSize(du(240), -1));
     naamTekst->SetFont(wxFont(12, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_BOLD, false, "Tahoma"));
     rij->Add(naamTekst, 0, wxALIGN_CENTER_VERTICAL | wxLEFT, du(3));
-    datumKiezer = new wxDatePickerCtrl(hoofdPaneel, ID_REKDATUM, wxDateTime(), wxDefaultPosition, wxDefaultSize,
+    datumKiezer = new wxDatePickerCtrl(veldenGebied, ID_REKDATUM, wxDateTime(), wxDefaultPosition, wxDefaultSize,
                                        wxDP_DEFAULT, wxDefaultValidator, "datectrl");
     rij->Add(datumKiezer, 0, wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, du(3));
 }
 
 void RekEigenschappenVenster::maakAttribuutRij(wxSizer* raster)
 {
-    raster->Add(maakKop(hoofdPaneel, _("Primary attributes")), 0, wxALIGN_CENTER | wxLEFT | wxRIGHT, du(3));
+    raster->Add(maakKop(veldenGebied, _("Primary attributes")), 0, wxALIGN_CENTER | wxLEFT | wxRIGHT, du(3));
     raster->Add(du(5, 5).GetWidth(), du(5, 5).GetHeight());
     auto* rij = new wxBoxSizer(wxHORIZONTAL);
     raster->Add(rij, 0, wxEXPAND | wxALL, du(3));
 
-    auto* nummerDoos = new wxStaticBoxSizer(wxHORIZONTAL, hoofdPaneel, _("ID number"));
+    auto* nummerDoos = new wxStaticBoxSizer(wxHORIZONTAL, veldenGebied, _("ID number"));
     rij->Add(nummerDoos, 0, wxEXPAND | wxLEFT | wxRIGHT, du(3));
     srSpin = new wxSpinCtrl(nummerDoos->GetStaticBox(), ID_REKNUMMER, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                             wxSP_ARROW_KEYS, 1, 1000000, 1, "wxSpinCtrl");
     nummerDoos->Add(srSpin, 0, wxALIGN_CENTER_VERTICAL);
 
-    auto* versieDoos = new wxStaticBoxSizer(wxHORIZONTAL, hoofdPaneel, _("Current version"));
+    auto* versieDoos = new wxStaticBoxSizer(wxHORIZONTAL, veldenGebied, _("Current version"));
     rij->Add(versieDoos, 0, wxEXPAND | wxLEFT | wxRIGHT, du(3));
     versieTekst = new wxTextCtrl(versieDoos->GetStaticBox(), ID_VERSIEINVOER, _("1.0.0"), wxDefaultPosition,
                                  wxDefaultSize, wxTE_CENTRE);
     versieDoos->Add(versieTekst, 0, wxALIGN_CENTER_VERTICAL);
 
-    auto* prioriteitDoos = new wxStaticBoxSizer(wxVERTICAL, hoofdPaneel, _("Priority (MosCoW prioritization scale)"));
+    auto* prioriteitDoos = new wxStaticBoxSizer(wxVERTICAL, veldenGebied, _("Priority (MosCoW prioritization scale)"));
     rij->Add(prioriteitDoos, 1, wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, du(3));
     prioriteitSchuif =
         new wxSlider(prioriteitDoos->GetStaticBox(), ID_REKPRIORITEIT, 50, 1, 100, wxDefaultPosition, wxDefaultSize,
@@ -241,21 +251,21 @@ void RekEigenschappenVenster::maakAttribuutRij(wxSizer* raster)
 
 void RekEigenschappenVenster::maakKlassifikatieRij(wxSizer* raster)
 {
-    raster->Add(maakKop(hoofdPaneel, _("Classification")), 0, wxALIGN_CENTER | wxLEFT | wxRIGHT, du(3));
+    raster->Add(maakKop(veldenGebied, _("Classification")), 0, wxALIGN_CENTER | wxLEFT | wxRIGHT, du(3));
     raster->Add(du(5, 5).GetWidth(), du(5, 5).GetHeight());
     auto* rij = new wxBoxSizer(wxHORIZONTAL);
     raster->Add(rij, 0, wxALIGN_CENTER_VERTICAL | wxALL, du(3));
 
     const wxString types[] = {_("Business requirement"), _("User requirement"), _("System requirement")};
-    typeKeuze = new wxChoice(hoofdPaneel, ID_REKTYPE, wxDefaultPosition, wxDefaultSize, WXSIZEOF(types), types);
+    typeKeuze = new wxChoice(veldenGebied, ID_REKTYPE, wxDefaultPosition, wxDefaultSize, WXSIZEOF(types), types);
     rij->Add(typeKeuze, 0, wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, du(2));
     const wxString funkTypes[] = {_("Functional requirement"), _("Performance requirement"), _("Quality requirement"),
                                   _("Constraint requirement")};
-    funkTypeKeuze = new wxChoice(hoofdPaneel, ID_REKFUNKTIONEELTYPE, wxDefaultPosition, wxDefaultSize,
+    funkTypeKeuze = new wxChoice(veldenGebied, ID_REKFUNKTIONEELTYPE, wxDefaultPosition, wxDefaultSize,
                                  WXSIZEOF(funkTypes), funkTypes);
     rij->Add(funkTypeKeuze, 0, wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, du(2));
 
-    auto* kostenDoos = new wxStaticBoxSizer(wxHORIZONTAL, hoofdPaneel, _("Estimated total cost"));
+    auto* kostenDoos = new wxStaticBoxSizer(wxHORIZONTAL, veldenGebied, _("Estimated total cost"));
     rij->Add(kostenDoos, 0, wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, du(2));
     kostenLabel = new wxStaticText(kostenDoos->GetStaticBox(), ID_KOSTENLABEL, _("One"));
     kostenDoos->Add(kostenLabel, 0, wxALIGN_CENTER_VERTICAL | wxALL, du(1));
@@ -267,14 +277,14 @@ void RekEigenschappenVenster::maakKlassifikatieRij(wxSizer* raster)
 void RekEigenschappenVenster::maakRolRij(wxSizer* raster, int index)
 {
     const Rol& rol = rollen[index];
-    auto* doos = new wxStaticBoxSizer(wxVERTICAL, hoofdPaneel, wxGetTranslation(rol.titel));
+    auto* doos = new wxStaticBoxSizer(wxVERTICAL, veldenGebied, wxGetTranslation(rol.titel));
     raster->Add(doos, 0, wxEXPAND | wxLEFT | wxRIGHT, du(3));
     wxComboBox* persoon = maakPersoon(doos->GetStaticBox(), rol.persoon);
     doos->Add(persoon, 0, wxEXPAND | wxALL, du(2));
     doos->Add(maakKop(doos->GetStaticBox(), wxGetTranslation(rol.regel)), 0,
               wxALIGN_CENTER_HORIZONTAL | wxLEFT | wxRIGHT, du(3));
 
-    wxPanel* statusPaneel = maakWitPaneel(hoofdPaneel, rol.paneel);
+    wxPanel* statusPaneel = maakWitPaneel(veldenGebied, rol.paneel);
     raster->Add(statusPaneel, 0, wxALIGN_CENTER);
     auto* statusSizer = new wxBoxSizer(wxVERTICAL);
     statusPaneel->SetSizer(statusSizer);
@@ -285,8 +295,9 @@ void RekEigenschappenVenster::maakRolRij(wxSizer* raster, int index)
         knop->SetToolTip(_("Designate the status for this part of the requirements process."));
     statusSizer->Add(knop, 0, wxALIGN_CENTER_HORIZONTAL | wxALL, du(1));
 
-    auto* sektie = new wxCollapsiblePane(hoofdPaneel, rol.sektie, wxGetTranslation(rol.sektieTitel), wxDefaultPosition,
-                                         wxDefaultSize, wxCP_DEFAULT_STYLE | wxTAB_TRAVERSAL | wxBORDER_NONE);
+    auto* sektie =
+        new wxCollapsiblePane(veldenGebied, rol.sektie, wxGetTranslation(rol.sektieTitel), wxDefaultPosition,
+                              wxDefaultSize, wxCP_DEFAULT_STYLE | wxCP_NO_TLW_RESIZE | wxTAB_TRAVERSAL | wxBORDER_NONE);
     raster->Add(sektie, 1, wxEXPAND | wxALL, du(2));
     wxWindow* binnen = sektie->GetPane();
     auto* binnenSizer = new wxBoxSizer(wxHORIZONTAL);
@@ -329,23 +340,23 @@ void RekEigenschappenVenster::maakRolRij(wxSizer* raster, int index)
 
 void RekEigenschappenVenster::maakReferentieRij(wxSizer* raster)
 {
-    raster->Add(maakKop(hoofdPaneel, _("Optional reference")), 0, wxALIGN_CENTER | wxLEFT | wxRIGHT, du(3));
+    raster->Add(maakKop(veldenGebied, _("Optional reference")), 0, wxALIGN_CENTER | wxLEFT | wxRIGHT, du(3));
     raster->Add(du(5, 5).GetWidth(), du(5, 5).GetHeight());
     auto* rij = new wxBoxSizer(wxHORIZONTAL);
     raster->Add(rij, 0, wxEXPAND | wxALL, du(3));
 
-    rij->Add(new wxBitmapButton(hoofdPaneel, wxID_HOME, GetBitmapResource(DesktopBeeldLader::ikoon(48, "home.png"))), 0,
-             wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, du(3));
-    rij->Add(new wxBitmapButton(hoofdPaneel, ID_GANAARDOKUMENTENDIR,
+    rij->Add(new wxBitmapButton(veldenGebied, wxID_HOME, GetBitmapResource(DesktopBeeldLader::ikoon(48, "home.png"))),
+             0, wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, du(3));
+    rij->Add(new wxBitmapButton(veldenGebied, ID_GANAARDOKUMENTENDIR,
                                 GetBitmapResource(DesktopBeeldLader::ikoon(48, "documents_folder.png"))),
              0, wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, du(3));
     externeRefKiezer =
-        new wxFilePickerCtrl(hoofdPaneel, ID_REFERENTIELINK, wxEmptyString, wxEmptyString, wxEmptyString,
+        new wxFilePickerCtrl(veldenGebied, ID_REFERENTIELINK, wxEmptyString, wxEmptyString, wxEmptyString,
                              wxDefaultPosition, wxDefaultSize, wxFLP_OPEN | wxFLP_FILE_MUST_EXIST | wxFLP_USE_TEXTCTRL);
     rij->Add(externeRefKiezer, 1, wxALIGN_CENTER_VERTICAL);
-    auto* browser = new wxBitmapButton(hoofdPaneel, ID_OPENINBROWSER,
+    auto* browser = new wxBitmapButton(veldenGebied, ID_OPENINBROWSER,
                                        GetBitmapResource(DesktopBeeldLader::ikoon(48, "safari.png")));
-    auto* finder = new wxBitmapButton(hoofdPaneel, ID_OPENINFINDER,
+    auto* finder = new wxBitmapButton(veldenGebied, ID_OPENINFINDER,
                                       GetBitmapResource(DesktopBeeldLader::ikoon(48, "search_folder.png")));
     if (ShowToolTips())
     {
@@ -358,11 +369,11 @@ void RekEigenschappenVenster::maakReferentieRij(wxSizer* raster)
 
 void RekEigenschappenVenster::maakKommentaarRij(wxSizer* raster)
 {
-    raster->Add(maakKop(hoofdPaneel, _("Additional remarks")), 0, wxALIGN_CENTER | wxLEFT | wxRIGHT, du(3));
+    raster->Add(maakKop(veldenGebied, _("Additional remarks")), 0, wxALIGN_CENTER | wxLEFT | wxRIGHT, du(3));
     raster->Add(du(5, 5).GetWidth(), du(5, 5).GetHeight());
     kommentaarPaneel =
-        new wxCollapsiblePane(hoofdPaneel, ID_REKKOMMENTAARINKLAP, _("Additional remarks"), wxDefaultPosition,
-                              wxDefaultSize, wxCP_DEFAULT_STYLE | wxTAB_TRAVERSAL | wxBORDER_NONE);
+        new wxCollapsiblePane(veldenGebied, ID_REKKOMMENTAARINKLAP, _("Additional remarks"), wxDefaultPosition,
+                              wxDefaultSize, wxCP_DEFAULT_STYLE | wxCP_NO_TLW_RESIZE | wxTAB_TRAVERSAL | wxBORDER_NONE);
     raster->Add(kommentaarPaneel, 1, wxEXPAND | wxALL, du(2));
     wxWindow* binnen = kommentaarPaneel->GetPane();
     auto* binnenSizer = new wxBoxSizer(wxHORIZONTAL);
@@ -373,8 +384,8 @@ void RekEigenschappenVenster::maakKommentaarRij(wxSizer* raster)
 
 void RekEigenschappenVenster::maakAftekenRij(wxSizer* raster)
 {
-    raster->Add(maakKop(hoofdPaneel, _("Sign off on completion")), 0, wxALIGN_CENTER | wxLEFT | wxRIGHT, du(3));
-    wxPanel* vlagPaneel = maakWitPaneel(hoofdPaneel, ID_VLAGPANEEL);
+    raster->Add(maakKop(veldenGebied, _("Sign off on completion")), 0, wxALIGN_CENTER | wxLEFT | wxRIGHT, du(3));
+    wxPanel* vlagPaneel = maakWitPaneel(veldenGebied, ID_VLAGPANEEL);
     raster->Add(vlagPaneel, 0, wxALIGN_CENTER);
     auto* vlaggen = new wxBoxSizer(wxHORIZONTAL);
     vlagPaneel->SetSizer(vlaggen);
@@ -395,15 +406,16 @@ void RekEigenschappenVenster::maakAftekenRij(wxSizer* raster)
 
     auto* rij = new wxBoxSizer(wxHORIZONTAL);
     raster->Add(rij, 0, wxALL, du(3));
-    rij->Add(new wxStaticText(hoofdPaneel, wxID_STATIC, _("Inspection was done by:")), 0,
+    rij->Add(new wxStaticText(veldenGebied, wxID_STATIC, _("Inspection was done by:")), 0,
              wxALIGN_CENTER_VERTICAL | wxLEFT, du(3));
-    aftekenaarCombo = maakPersoon(hoofdPaneel, ID_REKAFTEKENNAAM);
+    aftekenaarCombo = maakPersoon(veldenGebied, ID_REKAFTEKENNAAM);
     rij->Add(aftekenaarCombo, 0, wxALIGN_CENTER_VERTICAL);
-    rij->Add(new wxStaticText(hoofdPaneel, wxID_STATIC, _("on")), 0, wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, du(3));
-    afgetekendDatumKiezer = new wxDatePickerCtrl(hoofdPaneel, ID_REKAFTEKENDATUM, wxDateTime(), wxDefaultPosition,
+    rij->Add(new wxStaticText(veldenGebied, wxID_STATIC, _("on")), 0, wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT,
+             du(3));
+    afgetekendDatumKiezer = new wxDatePickerCtrl(veldenGebied, ID_REKAFTEKENDATUM, wxDateTime(), wxDefaultPosition,
                                                  wxDefaultSize, wxDP_DEFAULT);
     rij->Add(afgetekendDatumKiezer, 0, wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, du(3));
-    aftekenKnop = new wxBitmapButton(hoofdPaneel, ID_REKAFTEKENKNOP,
+    aftekenKnop = new wxBitmapButton(veldenGebied, ID_REKAFTEKENKNOP,
                                      GetBitmapResource(DesktopBeeldLader::ikoon(48, "hand_with_pen.png")));
     if (ShowToolTips())
         aftekenKnop->SetToolTip(_("Pressing this button signifies that you have inspected the requirement and that "

@@ -236,22 +236,22 @@ void RekEigenschappenVenster::OnOpenInFinderIDClick(wxCommandEvent&)
 
 void RekEigenschappenVenster::OnRekEigenschappenInklapIDPaneChanged(wxCollapsiblePaneEvent&)
 {
-    Fit();
+    pasInScherm();
 }
 
 void RekEigenschappenVenster::OnRekImplementatieInklapIDPaneChanged(wxCollapsiblePaneEvent&)
 {
-    Fit();
+    pasInScherm();
 }
 
 void RekEigenschappenVenster::OnRekTestInklapIDPaneChanged(wxCollapsiblePaneEvent&)
 {
-    Fit();
+    pasInScherm();
 }
 
 void RekEigenschappenVenster::OnRekKommentaarInklapIDPaneChanged(wxCollapsiblePaneEvent&)
 {
-    Fit();
+    pasInScherm();
 }
 
 // --- One requirement to and from an exchange file ---

@@ -20,6 +20,10 @@ public:
     // 0 when it may be closed; else the user kept it (a cancelled save of a
     // project in memory) or it could not be saved, and it stays open.
     [[nodiscard]] virtual int stop() = 0;
+    // Closes the open project as the window's Close command does, with its
+    // questions: 0 closed, 1 none was open, else it stays open (the user
+    // kept it, or it could not be closed).
+    [[nodiscard]] virtual int sluitProjekt() = 0;
     // Ends the program in order: the project closed, the window destroyed.
     // False when the user kept the project (a cancelled save of a project in
     // memory) or it could not be closed: the program then goes on.

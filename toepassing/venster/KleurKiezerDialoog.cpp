@@ -70,6 +70,7 @@ void KleurKiezerDialoog::Init()
 {
     voorbeeld = nullptr;
     app = nullptr;
+    veranderd = 0;
 }
 
 bool KleurKiezerDialoog::Create(wxWindow* ouder, int id, const wxString& titel, const wxPoint& positie,
@@ -149,17 +150,25 @@ bool KleurKiezerDialoog::TransferDataToWindow()
     achtergrondKleur = app->leesSchrijfAchtergrondKleur;
     slechtsLezenAchtergrondKleur = app->slechtsLeesAchtergrondKleur;
     safeModeAchtergrondKleur = app->savePointAchtergrondKleur;
+    veranderd = 0;
     toonVoorbeeld();
     return wxDialog::TransferDataToWindow();
 }
 
 bool KleurKiezerDialoog::TransferDataFromWindow()
 {
-    app->lijstFont = font;
-    app->lijstTekstKleur = tekstKleur;
-    app->leesSchrijfAchtergrondKleur = achtergrondKleur;
-    app->slechtsLeesAchtergrondKleur = slechtsLezenAchtergrondKleur;
-    app->savePointAchtergrondKleur = safeModeAchtergrondKleur;
+    // A value the user left alone is not written at all: a change of colour
+    // never touches the list's font.
+    if (isVeranderd(WaardeFont))
+        app->lijstFont = font;
+    if (isVeranderd(WaardeTekstKleur))
+        app->lijstTekstKleur = tekstKleur;
+    if (isVeranderd(WaardeAchtergrond))
+        app->leesSchrijfAchtergrondKleur = achtergrondKleur;
+    if (isVeranderd(WaardeSlechtsLezen))
+        app->slechtsLeesAchtergrondKleur = slechtsLezenAchtergrondKleur;
+    if (isVeranderd(WaardeSafeMode))
+        app->savePointAchtergrondKleur = safeModeAchtergrondKleur;
     return wxDialog::TransferDataFromWindow();
 }
 
@@ -193,16 +202,19 @@ void KleurKiezerDialoog::OnKiesFontIDClick(wxCommandEvent&)
     if (!gekozen || !gekozen->IsOk())
         return;
     font = *gekozen;
+    veranderd |= WaardeFont;
     pasVoorbeeldAan([this](wxRichTextAttr& stijl) { stijl.SetFont(font); });
     Layout();
 }
 
-void KleurKiezerDialoog::kiesKleur(wxColour& kleur, bool tekst)
+void KleurKiezerDialoog::kiesKleur(wxColour& kleur, Waarde waarde)
 {
     const std::optional<wxColour> gekozen = DesktopVraag::geef().kiesKleur(kleur, wxString(), this);
     if (!gekozen || !gekozen->IsOk())
         return;
     kleur = *gekozen;
+    veranderd |= waarde;
+    const bool tekst = waarde == WaardeTekstKleur;
     pasVoorbeeldAan(
         [&kleur, tekst](wxRichTextAttr& stijl)
         {
@@ -215,23 +227,23 @@ void KleurKiezerDialoog::kiesKleur(wxColour& kleur, bool tekst)
 
 void KleurKiezerDialoog::OnTekstKleurIDClick(wxCommandEvent&)
 {
-    kiesKleur(tekstKleur, true);
+    kiesKleur(tekstKleur, WaardeTekstKleur);
 }
 
 void KleurKiezerDialoog::OnAchtergrondKleurIDClick(wxCommandEvent&)
 {
-    kiesKleur(achtergrondKleur, false);
+    kiesKleur(achtergrondKleur, WaardeAchtergrond);
 }
 
 // The sample shows the last background chosen; the three stay apart.
 void KleurKiezerDialoog::OnSlechtsLezenAchtergrondKleurClick(wxCommandEvent&)
 {
-    kiesKleur(slechtsLezenAchtergrondKleur, false);
+    kiesKleur(slechtsLezenAchtergrondKleur, WaardeSlechtsLezen);
 }
 
 void KleurKiezerDialoog::OnSafeModeAchtergrondKleurClick(wxCommandEvent&)
 {
-    kiesKleur(safeModeAchtergrondKleur, false);
+    kiesKleur(safeModeAchtergrondKleur, WaardeSafeMode);
 }
 
 void KleurKiezerDialoog::OnDefaultClick(wxCommandEvent&)
@@ -241,6 +253,7 @@ void KleurKiezerDialoog::OnDefaultClick(wxCommandEvent&)
     achtergrondKleur = VerelTamsoApp::lichtgeel;
     slechtsLezenAchtergrondKleur = VerelTamsoApp::veiligRoze;
     safeModeAchtergrondKleur = VerelTamsoApp::groen;
+    veranderd = AlleWaarden;
     toonVoorbeeld();
 }
 

@@ -52,7 +52,8 @@ public:
 
     // The application's values into the dialog and the sample.
     bool TransferDataToWindow() override;
-    // The dialog's values into the application (OK).
+    // The values the user changed into the application (OK); the others
+    // stay as the application holds them.
     bool TransferDataFromWindow() override;
 
     // The font of "Reset to default values": the one a new rich-text
@@ -64,6 +65,18 @@ public:
     static bool ShowToolTips();
 
 private:
+    // What the user changed in this run of the dialog, one bit per value.
+    enum Waarde : unsigned int
+    {
+        WaardeFont = 1,
+        WaardeTekstKleur = 2,
+        WaardeAchtergrond = 4,
+        WaardeSlechtsLezen = 8,
+        WaardeSafeMode = 16,
+        AlleWaarden = 31
+    };
+    bool isVeranderd(Waarde waarde) const { return (veranderd & waarde) != 0; }
+
     void OnKiesFontIDClick(wxCommandEvent& gebeurtenis);
     void OnTekstKleurIDClick(wxCommandEvent& gebeurtenis);
     void OnAchtergrondKleurIDClick(wxCommandEvent& gebeurtenis);
@@ -74,8 +87,8 @@ private:
     wxSizer* maakKnoppen(wxWindow* paneel);
     wxSizer* maakVoorbeeld(wxWindow* paneel);
     // Asks for a colour starting at `kleur`; on OK it becomes `kleur` and
-    // the sample's text colour (`tekst`) or background.
-    void kiesKleur(wxColour& kleur, bool tekst);
+    // the sample's text colour (the text colour's `waarde`) or background.
+    void kiesKleur(wxColour& kleur, Waarde waarde);
     // The sample's base style changed by `verander`, and shown.
     void pasVoorbeeldAan(const std::function<void(wxRichTextAttr&)>& verander);
     // The sample in the font, text colour and standard background.
@@ -89,6 +102,7 @@ private:
     wxColour achtergrondKleur;
     wxColour slechtsLezenAchtergrondKleur;
     wxColour safeModeAchtergrondKleur;
+    unsigned int veranderd;
 };
 
 #endif

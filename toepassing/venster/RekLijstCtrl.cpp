@@ -5,11 +5,21 @@
 
 #include <algorithm>
 #include <wx/dcclient.h>
+#include <wx/settings.h>
+
+namespace
+{
+// Room beside a cell's text, and beside a header's (the header's own
+// margins and a border).
+const int celMarge = 12;
+const int kopMarge = 14;
+} // namespace
 
 RekLijstCtrl::RekLijstCtrl(wxWindow* ouder, wxWindowID id, const wxPoint& positie, const wxSize& grootte, long stijl)
     : wxGenericListCtrl(ouder, id, positie, grootte, stijl | wxLC_VIRTUAL | wxLC_REPORT),
       statusNamen(VerelTamsoApp::geefAlleStatusAanduidingen()), statusKleuren(false)
 {
+    Bind(wxEVT_SIZE, &RekLijstCtrl::OnGrootte, this);
 }
 
 void RekLijstCtrl::zetInhoud(RekLijstInhoud nieuw)
@@ -99,18 +109,72 @@ void RekLijstCtrl::pasKolomBreedtesAan()
     // header and the rows in view instead.
     wxClientDC dc(this);
     dc.SetFont(GetFont());
-    const int marge = 16;
     const long eerste = std::max(0L, GetTopItem());
     const long laatste =
         std::min(static_cast<long>(GetItemCount()), eerste + static_cast<long>(std::max(1, GetCountPerPage())) + 1);
+    kolomMaten.assign(static_cast<size_t>(GetColumnCount()), KolomMaat{0, 0, 0});
     for (int kolom = 0; kolom < GetColumnCount(); ++kolom)
     {
         wxListItem kop;
         kop.SetMask(wxLIST_MASK_TEXT);
         GetColumn(kolom, kop);
-        int breedte = dc.GetTextExtent(kop.GetText()).GetWidth() + 2 * marge;
+        int rijen = 0;
         for (long rij = eerste; rij < laatste; ++rij)
-            breedte = std::max(breedte, dc.GetTextExtent(OnGetItemText(rij, kolom)).GetWidth() + marge);
-        SetColumnWidth(kolom, breedte);
+            rijen = std::max(rijen, dc.GetTextExtent(OnGetItemText(rij, kolom)).GetWidth() + celMarge);
+        const int kopBreedte = dc.GetTextExtent(kop.GetText()).GetWidth() + kopMarge;
+        kolomMaten[static_cast<size_t>(kolom)] = {std::max(kopBreedte, rijen), kopBreedte, std::max(rijen, kopMarge)};
     }
+    verdeelBreedte();
+}
+
+void RekLijstCtrl::OnGrootte(wxSizeEvent& gebeurtenis)
+{
+    gebeurtenis.Skip();
+    verdeelBreedte();
+}
+
+// The title is the one column whose text has no bound: it gets what the
+// others leave. Where even its header would not fit, the others give up
+// what their headers need beyond their rows, each the same share, and their
+// headers are cut rather than a column pushed off the window.
+void RekLijstCtrl::verdeelBreedte()
+{
+    const size_t titel = VerelTamsoApp::KolomTitel;
+    const size_t aantal = std::min(static_cast<size_t>(GetColumnCount()), kolomMaten.size());
+    if (aantal <= titel)
+        return;
+    int breedte = GetClientSize().GetWidth() - 1;
+    if (GetItemCount() > GetCountPerPage())
+        breedte -= wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this);
+
+    std::vector<int> breedtes(aantal);
+    long long overig = 0;
+    long long overbodig = 0;
+    for (size_t kolom = 0; kolom < aantal; ++kolom)
+    {
+        if (kolom == titel)
+            continue;
+        const KolomMaat& maat = kolomMaten[kolom];
+        breedtes[kolom] = maat.nodig;
+        overig += maat.nodig;
+        overbodig += maat.nodig - std::min(maat.nodig, maat.inhoud);
+    }
+    const int titelKop = kolomMaten[titel].kop;
+    const long long tekort = std::min(overbodig, titelKop - (breedte - overig));
+    if (tekort > 0)
+        for (size_t kolom = 0; kolom < aantal; ++kolom)
+        {
+            if (kolom == titel)
+                continue;
+            const KolomMaat& maat = kolomMaten[kolom];
+            const long long over = maat.nodig - std::min(maat.nodig, maat.inhoud);
+            const int afstand = static_cast<int>((tekort * over + overbodig - 1) / overbodig);
+            breedtes[kolom] -= afstand;
+            overig -= afstand;
+        }
+    breedtes[titel] = std::max(titelKop, static_cast<int>(breedte - overig));
+
+    for (size_t kolom = 0; kolom < aantal; ++kolom)
+        if (GetColumnWidth(static_cast<int>(kolom)) != breedtes[kolom])
+            SetColumnWidth(static_cast<int>(kolom), breedtes[kolom]);
 }

@@ -3,6 +3,7 @@
 
 #include "toepassing/venster/RekLijstInhoud.h"
 
+#include <vector>
 #include <wx/arrstr.h>
 #include <wx/listbase.h>
 #include <wx/listctrl.h>
@@ -23,7 +24,9 @@ public:
     // Rows in the colour of their status, else in the list's background.
     void zetStatusKleuren(bool aan) { statusKleuren = aan; }
     void zetTekstKleur(const wxColour& kleur);
-    // Fits every column to its header and the rows in view.
+    // Fits every column but the title to its header and the rows in view;
+    // the title takes the width that is left (as the window's width changes
+    // too).
     void pasKolomBreedtesAan();
     // Clears the selection of every row.
     void wisSelektie();
@@ -38,6 +41,20 @@ protected:
     wxItemAttr* OnGetItemAttr(long rij) const override;
 
 private:
+    // What a column needs for its header and the rows in view (`nodig`),
+    // for its header alone (`kop`) and for the rows alone (`inhoud`, all
+    // that it keeps in a narrow window).
+    struct KolomMaat
+    {
+        int nodig;
+        int kop;
+        int inhoud;
+    };
+    void OnGrootte(wxSizeEvent& gebeurtenis);
+    // Shares the list's width out among the measured columns.
+    void verdeelBreedte();
+
+    std::vector<KolomMaat> kolomMaten;
     // The content is read lazily: painting fills its page cache.
     mutable RekLijstInhoud inhoud;
     wxArrayString statusNamen;

@@ -43,6 +43,25 @@ const long standaardPrioriteit = 1;
 const wxSize standaardGrootte(1200, 800);
 const char* const vensterIcoon = "afbeeldingen/VerelTamso_klein.jpeg";
 
+// The keys with which the list moves its own focus and selection.
+bool isLijstToets(int toets)
+{
+    switch (toets)
+    {
+    case WXK_UP:
+    case WXK_DOWN:
+    case WXK_LEFT:
+    case WXK_RIGHT:
+    case WXK_HOME:
+    case WXK_END:
+    case WXK_PAGEUP:
+    case WXK_PAGEDOWN:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // A stored value that the control cannot show (a file edited by hand, or
 // written by another version) falls back to the default.
 long binnen(long waarde, long laagste, long hoogste, long standaard)
@@ -73,6 +92,9 @@ VerelTamsoVenster::VerelTamsoVenster(wxWindow* ouder, VerelTamsoApp* app_, int i
     // Owned by the list.
     rekLijst->SetDropTarget(new RequirementDropTarget(app, this));
     kolomNamen = VerelTamsoApp::geefKolomNamen();
+    // The font the user chose, from the first row on: the colour dialog's
+    // sample shows it too.
+    zetFont(false);
     leesInstellingen();
     maakKolommen();
     maakRecenteBestanden();
@@ -212,15 +234,17 @@ void VerelTamsoVenster::verzamelSneltoetsen()
 {
     wxMenuBar* balk = GetMenuBar();
     for (size_t menu = 0; balk && menu < balk->GetMenuCount(); ++menu)
-        for (const wxMenuItem* item : balk->GetMenu(menu)->GetMenuItems())
+        for (wxMenuItem* item : balk->GetMenu(menu)->GetMenuItems())
         {
             std::unique_ptr<wxAcceleratorEntry> toets(item->GetAccel());
-            if (toets)
-                sneltoetsen.push_back(*toets);
+            if (!toets)
+                continue;
+            toets->Set(toets->GetFlags(), toets->GetKeyCode(), item->GetId(), item);
+            sneltoetsen.push_back(*toets);
         }
 }
 
-bool VerelTamsoVenster::isSneltoets(const wxKeyEvent& gebeurtenis) const
+int VerelTamsoVenster::geefSneltoetsOpdracht(const wxKeyEvent& gebeurtenis) const
 {
     for (const wxAcceleratorEntry& toets : sneltoetsen)
     {
@@ -231,21 +255,50 @@ bool VerelTamsoVenster::isSneltoets(const wxKeyEvent& gebeurtenis) const
                             (gebeurtenis.ShiftDown() ? wxACCEL_SHIFT : 0) | (gebeurtenis.AltDown() ? wxACCEL_ALT : 0);
         if ((toets.GetFlags() & (wxACCEL_CTRL | wxACCEL_SHIFT | wxACCEL_ALT)) ==
             (vlaggen & (wxACCEL_CTRL | wxACCEL_SHIFT | wxACCEL_ALT)))
-            return true;
+            return toets.GetCommand();
     }
+    return wxID_NONE;
+}
+
+bool VerelTamsoVenster::isInLijst(const wxWindow* venster) const
+{
+    for (; venster; venster = venster->GetParent())
+        if (venster == rekLijst)
+            return true;
     return false;
+}
+
+bool VerelTamsoVenster::voerOpdrachtUit(int opdracht)
+{
+    wxUpdateUIEvent toestand(opdracht);
+    toestand.SetEventObject(this);
+    ProcessWindowEvent(toestand);
+    if (toestand.GetSetEnabled() && !toestand.GetEnabled())
+        return false;
+    wxCommandEvent opdrachtGebeurtenis(wxEVT_MENU, opdracht);
+    opdrachtGebeurtenis.SetEventObject(this);
+    ProcessWindowEvent(opdrachtGebeurtenis);
+    return true;
 }
 
 void VerelTamsoVenster::OnCharHook(wxKeyEvent& gebeurtenis)
 {
+    const int opdracht = geefSneltoetsOpdracht(gebeurtenis);
+    wxWindow* focus = FindFocus();
     // The field sees the key first and the menu takes what the field leaves:
     // a field ignores Ctrl+Z and Ctrl+W, which would then undo the project's
     // change or delete requirements while the user meant the text.
-    if (dynamic_cast<wxTextEntry*>(FindFocus()) && isSneltoets(gebeurtenis))
+    if (opdracht != wxID_NONE && dynamic_cast<wxTextEntry*>(focus))
     {
         gebeurtenis.DoAllowNextEvent();
         return;
     }
+    // The list takes the arrow keys itself, with Ctrl too, and would leave
+    // nothing of Ctrl+Up and Ctrl+Down for the menu: after a click on a row,
+    // where the focus then is, they move the selected block.
+    if (opdracht != wxID_NONE && isInLijst(focus) && isLijstToets(gebeurtenis.GetKeyCode()) &&
+        voerOpdrachtUit(opdracht))
+        return;
     gebeurtenis.Skip();
 }
 
@@ -327,7 +380,10 @@ void VerelTamsoVenster::schakelSlechtsLezenKnoppen(Stand stand)
 
 void VerelTamsoVenster::zetFont(bool verversen)
 {
-    rekLijst->SetFont(app->geefFont());
+    // A start that never came to read it leaves the list as it was made.
+    const wxFont font = app->geefFont();
+    if (font.IsOk())
+        rekLijst->SetFont(font);
     if (!verversen)
         return;
     verversLijst();

@@ -179,7 +179,7 @@ public:
 
     // The Close command: 0 closed, else the result of the step that stopped
     // it (the project then stays open).
-    [[nodiscard]] int sluitProjekt();
+    [[nodiscard]] int sluitProjekt() override;
     // Safe operation on or off (off asks to keep or roll back); 0 done, 2
     // failed.
     int schakelSafePoint(Stand stand);
@@ -192,7 +192,9 @@ protected:
     void OnCloseWindow(wxCloseEvent& gebeurtenis);
     void OnBezoekTrivaneWebsiteIDClick(wxCommandEvent& gebeurtenis);
     // Keys typed into a text field stay in the field: the menu accelerators
-    // do not fire while one has the focus.
+    // do not fire while one has the focus. The accelerators on the keys the
+    // list takes itself (Ctrl+Up and Ctrl+Down) are the commands also while
+    // the list has the focus.
     void OnCharHook(wxKeyEvent& gebeurtenis);
 
     // --- List, filters and search (VerelTamsoVensterLijst.cpp) ---
@@ -359,9 +361,14 @@ private:
     void maakKolommen();
     void maakRecenteBestanden();
     void maakPopupMenu();
-    // The accelerators of the menus, for OnCharHook.
+    // The accelerators of the menus, with their commands, for OnCharHook.
     void verzamelSneltoetsen();
-    bool isSneltoets(const wxKeyEvent& gebeurtenis) const;
+    // The command of the accelerator the key is, else wxID_NONE.
+    int geefSneltoetsOpdracht(const wxKeyEvent& gebeurtenis) const;
+    bool isInLijst(const wxWindow* venster) const;
+    // The command as its menu item gives it, when its update handler enables
+    // it: whether it ran.
+    bool voerOpdrachtUit(int opdracht);
 
     void maakMenus();
     void maakTitelRij(wxSizer* doel);

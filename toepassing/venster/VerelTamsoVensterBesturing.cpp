@@ -1,4 +1,5 @@
 #include "swexternals/desktop/DesktopBeeldLader.h"
+#include "toepassing/venster/MenuSneltoets.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 #include "toepassing/venster/VerelTamsoVenster.h"
 
@@ -242,6 +243,8 @@ void VerelTamsoVenster::maakMenus()
              {ID_CONTROLEEROPUPDATES, wxTRANSLATE("Check for updates online"), wxITEM_NORMAL, "download.png"},
              {scheiding, "", wxITEM_NORMAL, ""},
              {wxID_EXIT, wxTRANSLATE("Quit\tCtrl+Q"), wxITEM_NORMAL, ""}});
+    // "Add requirement" is Ctrl+N; a new project has no shortcut.
+    MenuSneltoets::verwijder(*bestandMenu->FindChildItem(wxID_NEW));
     balk->Append(bestandMenu, _("File"));
 
     gedragMenu = new wxMenu;

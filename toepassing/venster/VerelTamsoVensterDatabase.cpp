@@ -237,9 +237,10 @@ void VerelTamsoVenster::OnControleerOpUpdatesIDClick(wxCommandEvent&)
     // be pointed elsewhere.
     VerelTamsoFTPUpdater updater(app, TrivaneFTPUpdater::maakLogin(app->geefAppConfigRef()),
                                  TrivaneFTPUpdater::updateMap, false, true);
-    // The check tells the user its outcome itself. After a hand-over of the
-    // installer this window may be on its way out: nothing of it is touched.
-    (void)updater.ga(updateWachtMs);
+    // The check tells the user its outcome itself, whatever it is. After a
+    // hand-over of the package this window is on its way out: nothing of it
+    // is touched.
+    static_cast<void>(updater.ga(updateWachtMs));
 }
 
 void VerelTamsoVenster::OnControleerOpUpdatesIDUpdate(wxUpdateUIEvent& gebeurtenis)

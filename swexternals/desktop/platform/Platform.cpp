@@ -2,14 +2,19 @@
 
 #include "swexternals/desktop/DesktopFunkties.h"
 
+#include <cerrno>
+#include <chrono>
 #include <set>
 #include <spawn.h>
 #include <sys/types.h>
+#include <sys/wait.h>
 #include <utility>
+#include <wx/evtloop.h>
 #include <wx/filefn.h>
 #include <wx/intl.h>
 #include <wx/toplevel.h>
 #include <wx/utils.h>
+#include <wx/window.h>
 
 extern char** environ;
 
@@ -101,7 +106,45 @@ bool Platform::installeerPakket(const wxString& pakket)
     const Installeerder& installeerder = huidigeInstalleerder();
     // The desktop's handler for the package's type is its package
     // installer (GNOME Software, Discover, GDebi, ...).
-    return installeerder ? installeerder(pakket) : openMetStandaardProgramma(pakket);
+    return installeerder ? installeerder(pakket) : openEnWachtOpOordeel(pakket);
+}
+
+bool Platform::openEnWachtOpOordeel(const wxString& pad)
+{
+    // xdg-open picks the handler the user's desktop has chosen, and ends
+    // with an error when there is none or it fails. Some desktops let it
+    // wait for the handler: one still running after the wait has taken the
+    // package.
+    const std::chrono::seconds wachttijd(5);
+    const std::chrono::milliseconds kijkInterval(20);
+    wxString pathVariabele;
+    wxString xdgOpen;
+    if (pad.empty() || pad.StartsWith("-") || !wxGetEnv("PATH", &pathVariabele) ||
+        !wxFindFileInPath(&xdgOpen, pathVariabele, "xdg-open"))
+        return false;
+    const wxScopedCharBuffer programma = xdgOpen.fn_str();
+    const wxScopedCharBuffer argument = pad.fn_str();
+    char* const argumenten[] = {const_cast<char*>(programma.data()), const_cast<char*>(argument.data()), nullptr};
+    pid_t opener = 0;
+    if (posix_spawn(&opener, programma.data(), nullptr, nullptr, argumenten, environ) != 0)
+        return false;
+    // Meanwhile the windows are painted, and nothing else is done in them.
+    const wxWindowDisabler uit;
+    const auto einde = std::chrono::steady_clock::now() + wachttijd;
+    for (;;)
+    {
+        int status = 0;
+        const pid_t geeindigd = waitpid(opener, &status, WNOHANG);
+        if (geeindigd == opener)
+            return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        if (geeindigd < 0 && errno != EINTR)
+            return false;
+        if (std::chrono::steady_clock::now() >= einde)
+            return true;
+        if (wxEventLoopBase* lus = wxEventLoopBase::GetActive())
+            lus->YieldFor(wxEVT_CATEGORY_UI);
+        wxMilliSleep(static_cast<unsigned long>(kijkInterval.count()));
+    }
 }
 
 Platform::Installeerder Platform::zetInstalleerder(Installeerder installeerder)

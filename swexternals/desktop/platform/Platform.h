@@ -27,8 +27,11 @@ public:
     // Hands a downloaded package to the desktop's package installer, which
     // shows the user what it installs and asks before it does so: the
     // original platform's "open" with the installer. The package goes over
-    // as one argument of its own, never through a shell. True when the
-    // installer was started.
+    // as one argument of its own, never through a shell. The opener is given
+    // a few seconds, with the windows kept painted, to say whether it found
+    // a handler: true when it ended well or is still busy (a handler runs),
+    // false when there is no opener or it ended with an error (no handler
+    // for the package, or the handler failed).
     static bool installeerPakket(const wxString& pakket);
 
     // What installeerPakket runs. Tests record the package here; an empty
@@ -83,6 +86,7 @@ public:
 
 private:
     static bool openMetStandaardProgramma(const wxString& pad);
+    static bool openEnWachtOpOordeel(const wxString& pad);
     static WebOpener& huidigeWebOpener();
     static Opener& huidigeOpener();
     static bool startProces(const wxString& programma);

@@ -18,7 +18,7 @@ class BasisApp : public DesktopAppBasis
 {
 public:
     explicit BasisApp(const wxString& naam = "VerelTamso") : DesktopAppBasis(naam, "vtd") {}
-    void zetTaal(wxLanguage nieuweTaal) override { zetLokaliteit(nieuweTaal, true); }
+    void zetTaal(wxLanguage nieuweTaal) override { EXPECT_EQ(zetLokaliteit(nieuweTaal, true), 0); }
     bool isGUIApplikatie() const override { return false; }
 };
 

@@ -1,6 +1,7 @@
 #include "tests/toepassing/eigenschappen/Bediening.h"
 
 #include <wx/choice.h>
+#include <wx/collpane.h>
 #include <wx/datectrl.h>
 #include <wx/dateevt.h>
 #include <wx/richtext/richtextctrl.h>
@@ -67,6 +68,13 @@ void druk(wxBitmapToggleButton& knop)
     wxCommandEvent gebeurtenis(wxEVT_TOGGLEBUTTON, knop.GetId());
     gebeurtenis.SetInt(knop.GetValue() ? 1 : 0);
     stuur(knop, gebeurtenis);
+}
+
+void klapOpen(wxCollapsiblePane& sektie)
+{
+    sektie.Collapse(false);
+    wxCollapsiblePaneEvent gebeurtenis(&sektie, sektie.GetId(), false);
+    stuur(sektie, gebeurtenis);
 }
 
 void klik(wxWindow& venster, int id)

@@ -5,6 +5,7 @@
 
 class wxBitmapToggleButton;
 class wxChoice;
+class wxCollapsiblePane;
 class wxDateTime;
 class wxDatePickerCtrl;
 class wxRichTextCtrl;
@@ -21,6 +22,8 @@ void zet(wxSlider& schuif, int waarde);
 void zet(wxDatePickerCtrl& kiezer, const wxDateTime& datum);
 void kies(wxChoice& keuze, int index);
 void druk(wxBitmapToggleButton& knop);
+// A click on the section's heading: it opens, and the dialog hears of it.
+void klapOpen(wxCollapsiblePane& sektie);
 void klik(wxWindow& venster, int id);
 // Whether the update handler of the control enables it.
 bool isControlIngeschakeld(wxWindow& dialoog, int id);

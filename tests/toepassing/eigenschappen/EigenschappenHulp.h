@@ -59,6 +59,7 @@ public:
     using RekEigenschappenVenster::testStatusKnop;
     using RekEigenschappenVenster::typeKeuze;
     using RekEigenschappenVenster::validatieRijk;
+    using RekEigenschappenVenster::veldenGebied;
     using RekEigenschappenVenster::versieTekst;
     using RekEigenschappenVenster::werkBalk;
 };

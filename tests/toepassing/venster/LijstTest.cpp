@@ -186,3 +186,43 @@ TEST_F(VensterTest, AListThatCannotBeReadSaysSo)
     EXPECT_EQ(venster->kostenLabel->GetLabel(), wxString::FromUTF8("€ error ouf of a total of € error"));
     EXPECT_EQ(venster->voltooiingMeter->GetValue(), 0);
 }
+
+// At the window's first size every column lies within the list, the title
+// taking the width the others leave; a long title is cut, not the columns
+// right of it.
+TEST_F(VensterTest, EveryColumnLiesWithinTheListAtTheFirstSize)
+{
+    venster->Show();
+    ASSERT_TRUE(wachtOp([this] { return venster->IsShownOnScreen(); }));
+    EXPECT_EQ(venster->GetSize(), venster->FromDIP(wxSize(1200, 800)));
+    RekLijstCtrl& lijst = *venster->geefRekLijst();
+    const auto kolommenBinnen = [&lijst](const char* geval)
+    {
+        verwerkGebeurtenissen();
+        // The rows' own window, below the header, without its scroll bar.
+        wxWindow* rijen = nullptr;
+        for (wxWindow* kind : lijst.GetChildren())
+            if (!rijen || kind->GetSize().y > rijen->GetSize().y)
+                rijen = kind;
+        const int breedte = rijen->GetClientSize().GetWidth();
+        int totaal = 0;
+        for (int kolom = 0; kolom < lijst.GetColumnCount(); ++kolom)
+        {
+            wxRect cel;
+            ASSERT_TRUE(lijst.GetSubItemRect(0, kolom, cel)) << geval << ", " << kolom;
+            EXPECT_GE(cel.GetLeft(), 0) << geval << ", " << kolom;
+            EXPECT_LT(cel.GetRight(), breedte) << geval << ", " << kolom;
+            totaal += lijst.GetColumnWidth(kolom);
+        }
+        EXPECT_GT(totaal, breedte - 8) << geval;
+    };
+    kolommenBinnen("short titles");
+    const int titel = lijst.GetColumnWidth(VerelTamsoApp::KolomTitel);
+
+    ASSERT_EQ(app->startTransaktie(), 0);
+    ASSERT_EQ(app->executeUpdate("update Requirements set naam='" + wxString('x', 400) + "' where SR==50"), 0);
+    stuurMenu(*venster, wxID_REFRESH);
+    ASSERT_EQ(lijst.GetItemText(0, VerelTamsoApp::KolomTitel).length(), 400u);
+    kolommenBinnen("a long title");
+    EXPECT_EQ(lijst.GetColumnWidth(VerelTamsoApp::KolomTitel), titel);
+}

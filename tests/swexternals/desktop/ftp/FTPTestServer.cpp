@@ -8,9 +8,11 @@
 #include <fstream>
 #include <poll.h>
 #include <spawn.h>
+#include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 extern char** environ;
 
@@ -31,6 +33,16 @@ const char* soortNaam(FTPTestServer::Soort soort)
         return "breaking";
     case FTPTestServer::Soort::Zwijgt:
         return "silent";
+    case FTPTestServer::Soort::Vertraagt:
+        return "delay";
+    case FTPTestServer::Soort::Hangt:
+        return "hang";
+    case FTPTestServer::Soort::Stokt:
+        return "stall";
+    case FTPTestServer::Soort::Verbreekt:
+        return "drop";
+    case FTPTestServer::Soort::Eindeloos:
+        return "endless";
     case FTPTestServer::Soort::Gewoon:
         break;
     }
@@ -52,10 +64,48 @@ int leesPoort(int uitvoer)
     }
     return regel.rfind("PORT ", 0) == 0 ? std::stoi(regel.substr(5)) : 0;
 }
+
+// Runs a tool of the test and waits for it; what it says goes to the log.
+void voerUit(const std::vector<std::string>& opdracht)
+{
+    std::vector<char*> argumenten;
+    for (const std::string& deel : opdracht)
+        argumenten.push_back(const_cast<char*>(deel.c_str()));
+    argumenten.push_back(nullptr);
+    const std::string logBestand = (testMap() / "hulpmiddelen.log").string();
+    posix_spawn_file_actions_t acties;
+    posix_spawn_file_actions_init(&acties);
+    posix_spawn_file_actions_addopen(&acties, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&acties, STDOUT_FILENO, logBestand.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
+    posix_spawn_file_actions_adddup2(&acties, STDOUT_FILENO, STDERR_FILENO);
+    pid_t kind = 0;
+    const int fout = posix_spawnp(&kind, argumenten[0], &acties, nullptr, argumenten.data(), environ);
+    posix_spawn_file_actions_destroy(&acties);
+    int status = 0;
+    while (fout == 0 && waitpid(kind, &status, 0) < 0 && errno == EINTR)
+    {
+    }
+    if (fout != 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        throw std::runtime_error(opdracht[0] + " failed; see " + logBestand);
+}
+
+std::string leesBestand(const std::filesystem::path& pad)
+{
+    std::stringstream inhoud;
+    inhoud << std::ifstream(pad, std::ios::binary).rdbuf();
+    return inhoud.str();
+}
+
+std::string pakketNaam(const std::string& versie)
+{
+    return "VerelTamso_" + versie + "_Linux_x86_64.deb";
+}
 } // namespace
 
-FTPTestServer::FTPTestServer(Soort soort, const std::string& waarde) : wortel(testMap() / "ftp")
+FTPTestServer::FTPTestServer(Soort soort, const std::string& waarde)
+    : wortel(testMap() / "ftp"), opdrachten(testMap() / "ftpopdrachten.log")
 {
+    maakSleutel(testMap() / "sleutel");
     std::filesystem::create_directories(geefUpdateMap());
     int naarServer[2];
     int vanServer[2];
@@ -69,8 +119,10 @@ FTPTestServer::FTPTestServer(Soort soort, const std::string& waarde) : wortel(te
     posix_spawn_file_actions_addopen(&acties, STDERR_FILENO, logBestand.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     const std::string wortelTekst = wortel.string();
     const std::string soortTekst = soortNaam(soort);
-    const char* argumenten[] = {python, VT_FTP_SERVER_SCRIPT, wortelTekst.c_str(), soortTekst.c_str(), waarde.c_str(),
-                                nullptr};
+    const std::string opdrachtenTekst = opdrachten.string();
+    const char* argumenten[] = {
+        python, VT_FTP_SERVER_SCRIPT, wortelTekst.c_str(), opdrachtenTekst.c_str(), soortTekst.c_str(), waarde.c_str(),
+        nullptr};
     const int fout = posix_spawn(&proces, python, &acties, nullptr, const_cast<char* const*>(argumenten), environ);
     posix_spawn_file_actions_destroy(&acties);
     close(naarServer[0]);
@@ -122,13 +174,67 @@ void FTPTestServer::zetVersieBestand(const std::string& inhoud) const
     std::ofstream(geefUpdateMap() / "LaatsteVersie", std::ios::binary | std::ios::trunc) << inhoud;
 }
 
-std::string FTPTestServer::zetInstaller(const std::string& versie, std::size_t grootte) const
+void FTPTestServer::maakSleutel(const std::filesystem::path& map) const
 {
+    if (std::filesystem::exists(map / "sleutel.pub"))
+        return;
+    std::filesystem::create_directories(map);
+    voerUit({"minisign", "-G", "-W", "-p", (map / "sleutel.pub").string(), "-s", (map / "sleutel.key").string()});
+}
+
+wxString FTPTestServer::geefPubliekeSleutel() const
+{
+    return wxString::FromUTF8(leesBestand(testMap() / "sleutel" / "sleutel.pub"));
+}
+
+bool FTPTestServer::heeftOntvangen(const std::string& opdracht) const
+{
+    std::ifstream log(opdrachten);
+    std::string regel;
+    while (std::getline(log, regel))
+        if (regel.rfind(opdracht, 0) == 0)
+            return true;
+    return false;
+}
+
+std::string FTPTestServer::zetInstaller(const std::string& versie, const Pakket& pakket) const
+{
+    // A real Debian package: its control data, and content that differs
+    // from byte to byte, stored as it is so that the package's size follows
+    // the content's.
+    const std::filesystem::path bouw = testMap() / ("pakket-" + versie);
+    std::filesystem::remove_all(bouw);
+    std::filesystem::create_directories(bouw / "DEBIAN");
+    std::filesystem::create_directories(bouw / "usr" / "share" / "vereltamso");
+    std::ofstream(bouw / "DEBIAN" / "control")
+        << "Package: " << pakket.naam << "\nVersion: " << (pakket.versie.empty() ? versie : pakket.versie)
+        << "\nArchitecture: amd64\nMaintainer: Test <test@example.org>\nDescription: a package of the tests\n";
+    std::string inhoud(pakket.grootte, '\0');
+    for (std::size_t i = 0; i < inhoud.size(); ++i)
+        inhoud[i] = static_cast<char>((i * 7 + i / 251) & 0xFF);
+    std::ofstream(bouw / "usr" / "share" / "vereltamso" / "inhoud", std::ios::binary) << inhoud;
     const std::filesystem::path map = geefUpdateMap() / ("Versie_" + versie);
     std::filesystem::create_directories(map);
-    std::string inhoud(grootte, '\0');
-    for (std::size_t i = 0; i < grootte; ++i)
-        inhoud[i] = static_cast<char>((i * 7 + i / 251) & 0xFF);
-    std::ofstream(map / ("VerelTamso_" + versie + "_Linux_x86_64.deb"), std::ios::binary) << inhoud;
-    return inhoud;
+    const std::filesystem::path bestand = map / pakketNaam(versie);
+    voerUit({"dpkg-deb", "--root-owner-group", "-Znone", "--build", bouw.string(), bestand.string()});
+    std::filesystem::remove_all(bouw);
+
+    const std::string getekend = pakket.getekendeVersie.empty() ? versie : pakket.getekendeVersie;
+    std::filesystem::path sleutel = testMap() / "sleutel";
+    if (pakket.handtekening == Pakket::Handtekening::Ander)
+    {
+        sleutel = testMap() / "andereSleutel";
+        maakSleutel(sleutel);
+    }
+    std::filesystem::remove(bestand.string() + ".minisig");
+    if (pakket.handtekening != Pakket::Handtekening::Geen)
+        voerUit({"minisign", "-S", "-s", (sleutel / "sleutel.key").string(), "-m", bestand.string(), "-t",
+                 "timestamp:0\tfile:" + pakketNaam(getekend) + "\tversion:" + getekend});
+    std::string bytes = leesBestand(bestand);
+    if (pakket.geknoeid)
+    {
+        bytes[bytes.size() / 2] = static_cast<char>(bytes[bytes.size() / 2] ^ 0x01);
+        std::ofstream(bestand, std::ios::binary | std::ios::trunc) << bytes;
+    }
+    return bytes;
 }

@@ -1,6 +1,7 @@
 #include "tests/swexternals/desktop/ftp/UpdateHulp.h"
 
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 
 std::string InstallatieOpnemer::leesBestand(const std::filesystem::path& pad)
@@ -19,4 +20,13 @@ std::vector<std::filesystem::path> priveMappen()
         if (deel.is_directory() && deel.path().filename().string().rfind("VerelTamso-", 0) == 0)
             mappen.push_back(deel.path());
     return mappen;
+}
+
+void drukAnnuleer(wxProgressDialog& dialoog)
+{
+    wxWindow* knop = dialoog.FindWindow(wxID_CANCEL);
+    ASSERT_NE(knop, nullptr);
+    wxCommandEvent klik(wxEVT_BUTTON, wxID_CANCEL);
+    klik.SetEventObject(knop);
+    knop->GetEventHandler()->ProcessEvent(klik);
 }

@@ -27,24 +27,19 @@ public:
 
 using App = TijdelijkeApp<ProefApp>;
 
-// The main window with a project in memory: its ordinary close offers to
-// save the project, and Cancel keeps it open.
+// The main window with a project in memory: its stop offers to save the
+// project, and Cancel keeps it open.
 class ProjectVenster : public wxFrame
 {
 public:
     explicit ProjectVenster(DesktopApp& app) : wxFrame(nullptr, wxID_ANY, "Project")
     {
-        Bind(wxEVT_CLOSE_WINDOW,
-             [this](wxCloseEvent& sluiten)
-             {
-                 const int antwoord = DesktopVraag::geef().stelVraag("Save the project in memory?", "Project",
-                                                                     wxYES_NO | wxCANCEL, this);
-                 if (antwoord == wxCANCEL && sluiten.CanVeto())
-                     sluiten.Veto();
-                 else
-                     Destroy();
-             });
         app.zetHoofdVenster(this, false, false);
+    }
+    bool stopProject()
+    {
+        return DesktopVraag::geef().stelVraag("Save the project in memory?", "Project", wxYES_NO | wxCANCEL, this) !=
+               wxCANCEL;
     }
     bool isGesloten() { return wxTheApp->IsScheduledForDestruction(this); }
 };
@@ -84,30 +79,43 @@ private:
     Platform::Installeerder vorige;
 };
 
-// The updater as the application derives it; its stop is the main window's
-// ordinary close, and what it saw when it was asked to stop is kept.
+// The updater as the application derives it: the main window's project is
+// stopped first, and its close follows the hand-over. What it saw at each
+// step is kept.
 class ProefUpdater : public TrivaneFTPUpdater
 {
 public:
-    ProefUpdater(DesktopApp& app, const wxString& adres, bool stil = false)
-        : TrivaneFTPUpdater(&app, TrivaneDesktopFTPLogin(adres, true, true, "anonymous", wxString()), updateMap, stil,
-                            true),
+    ProefUpdater(DesktopApp& app, const wxString& adres, const wxString& sleutel, bool stil = false,
+                 bool passief = true)
+        : TrivaneFTPUpdater(&app, TrivaneDesktopFTPLogin(adres, passief, true, "anonymous", wxString()), updateMap,
+                            stil, true, sleutel),
           app(app)
     {
+    }
+
+    bool bereidStopVoor() override
+    {
+        ++voorbereidingen;
+        voortgangOpenBijStop = vindVoortgangDialoog() != nullptr;
+        if (bijVoorbereiding)
+            bijVoorbereiding();
+        auto* venster = dynamic_cast<ProjectVenster*>(app.geefHoofdVenster());
+        return venster && venster->stopProject();
     }
 
     bool stopHoofdProgramma() override
     {
         ++stops;
-        voortgangOpenBijStop = vindVoortgangDialoog() != nullptr;
         if (bijStop)
             bijStop();
         wxWindow* venster = app.geefHoofdVenster();
-        return venster && venster->Close(false);
+        return venster && venster->Destroy();
     }
 
+    int voorbereidingen = 0;
     int stops = 0;
     bool voortgangOpenBijStop = false;
+    std::function<void()> bijVoorbereiding;
     std::function<void()> bijStop;
     std::function<void(wxProgressDialog&)> bijVoortgang;
 
@@ -121,6 +129,9 @@ protected:
 private:
     DesktopApp& app;
 };
+
+// Presses a progress dialog's Cancel button as a click would.
+void drukAnnuleer(wxProgressDialog& dialoog);
 
 // The private folders of downloads in the temporary folder.
 std::vector<std::filesystem::path> priveMappen();

@@ -1,6 +1,7 @@
 // The search for a newer version against a real FTP server on loopback: the
 // version is compared as numbers, anything but a plain version is refused
-// before it is used, and a dead server never holds the program.
+// before it is used, a dead or slow server never holds the program, and
+// Cancel ends the search at every stage.
 #include "swexternals/desktop/TrivaneDesktopFTPThread.h"
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/LogVanger.h"
@@ -29,9 +30,10 @@ protected:
         verwerkGebeurtenissen(30);
     }
 
-    int zoek(const wxString& adres, unsigned short milliSeconden = 5000, bool stil = false)
+    int zoek(const wxString& adres, unsigned short milliSeconden = 5000, bool stil = false, bool passief = true)
     {
-        ProefUpdater updater(*app, adres, stil);
+        // The search checks no package: any key will do.
+        ProefUpdater updater(*app, adres, wxString(), stil, passief);
         const int uitkomst = updater.ga(milliSeconden);
         EXPECT_EQ(updater.stops, 0);
         return uitkomst;
@@ -83,7 +85,9 @@ TEST_F(Zoeken, DeVersieVanDeServerWordtDeelVoorDeelAlsGetalVergeleken)
         server.zetVersieBestand(geval.bestand);
         if (!geval.vraag.empty())
             vragen.antwoord(wxNO);
-        EXPECT_EQ(zoek(server.geefAdres(), 5000, geval.stil), geval.uitkomst);
+        // The server connects to us for the data once, as a login may ask.
+        const bool passief = geval.bestand != "Version:1.4.0\n";
+        EXPECT_EQ(zoek(server.geefAdres(), 5000, geval.stil, passief), geval.uitkomst);
         ASSERT_EQ(vragen.geefGesteld().size(), gesteld + (geval.vraag.empty() ? 0 : 1));
         if (!geval.vraag.empty())
         {
@@ -175,6 +179,56 @@ TEST_F(Zoeken, EenZwijgendeOfAfwezigeServerHoudtHetProgrammaNietVast)
         {
             EXPECT_TRUE(logVanger().bevat(geval.fout, wxLOG_Error)) << logVanger().geefAlles();
         }
+    }
+    EXPECT_TRUE(vragen.geefGesteld().empty());
+}
+
+TEST_F(Zoeken, EenServerDieElkAntwoordLaatGeeftWordtOpTijdOpgegeven)
+{
+    // Each reply comes well within the wait for one reply (a second), but
+    // the search as a whole takes longer than the two seconds it may.
+    FTPTestServer server(FTPTestServer::Soort::Vertraagt, "0.6");
+    server.zetVersieBestand("Version:1.4.1\n");
+    EXPECT_EQ(zoek(server.geefAdres(), 2000), 1);
+    EXPECT_TRUE(logVanger().bevat(nietGelukt, wxLOG_Warning)) << logVanger().geefAlles();
+    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+    EXPECT_TRUE(vragen.geefGesteld().empty());
+}
+
+TEST_F(Zoeken, AnnulerenBeeindigtElkeFaseVanHetZoeken)
+{
+    struct Geval
+    {
+        const char* fase;
+        FTPTestServer::Soort soort;
+        std::string waarde;
+        // The server has received this: the search waits for its answer.
+        std::string ontvangen;
+    };
+    for (const Geval& geval : {
+             Geval{"connecting", FTPTestServer::Soort::Zwijgt, "", "CONNECT"},
+             Geval{"logging on", FTPTestServer::Soort::Hangt, "USER", "USER"},
+             Geval{"reading the version file", FTPTestServer::Soort::Hangt, "RETR", "RETR LaatsteVersie"},
+         })
+    {
+        SCOPED_TRACE(geval.fase);
+        logVanger().wis();
+        FTPTestServer server(geval.soort, geval.waarde);
+        server.zetVersieBestand("Version:1.4.1\n");
+        // Half a minute for each reply, a minute for the search: only a
+        // Cancel that works ends it without the warning of a time-out.
+        ProefUpdater updater(*app, server.geefAdres(), wxString());
+        wxString bericht;
+        updater.bijVoortgang = [&](wxProgressDialog& dialoog)
+        {
+            bericht = dialoog.GetMessage();
+            if (server.heeftOntvangen(geval.ontvangen))
+                drukAnnuleer(dialoog);
+        };
+        EXPECT_EQ(updater.ga(60000), 1);
+        EXPECT_EQ(bericht, "Connecting to the Trivane FTP server. Please wait...");
+        EXPECT_TRUE(logVanger().geefRegels().empty()) << logVanger().geefAlles();
+        EXPECT_EQ(vindVoortgangDialoog(), nullptr);
     }
     EXPECT_TRUE(vragen.geefGesteld().empty());
 }

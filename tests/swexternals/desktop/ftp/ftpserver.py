@@ -2,27 +2,37 @@
 """The update server of the tests: an FTP server on 127.0.0.1 at a port the
 system chooses, serving a folder read-only to anonymous users.
 
-    ftpserver.py FOLDER KIND [VALUE]
+    ftpserver.py FOLDER LOG KIND [VALUE]
 
+It writes every command it receives, one a line, into LOG ("CONNECT" when a
+client connects), so that a test can tell what stage a client has reached.
 KIND is how it behaves:
   normal   an honest server
   slow     sends downloads at VALUE bytes a second
-  lying    answers every SIZE with "213 VALUE"
-  breaking sends only the first half of every download, then reports
-           the transfer complete
+  lying    answers every SIZE with "213 VALUE"; a VALUE of "+N" or "-N"
+           gives the true size that much off
+  breaking sends only the first half of a package, then reports the
+           transfer complete
   silent   accepts connections and never greets
+  delay    sends every reply VALUE seconds late
+  hang     never answers the command VALUE (USER, RETR, ...)
+  stall    sends the first half of a package, then nothing, the
+           transfer kept open
+  drop     sends the first half of a package, then closes the control
+           connection
+  endless  sends a package without end (its SIZE is the true one)
 
 It writes "PORT <number>" on its standard output once it listens and runs
 until it is ended or its standard input closes (the test went away).
 """
 
+import os
 import socket
 import sys
 import threading
-import os
 
 from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
+from pyftpdlib.handlers import DTPHandler, FTPHandler, ThrottledDTPHandler
 from pyftpdlib.servers import FTPServer
 
 
@@ -38,7 +48,12 @@ def announce(port):
     sys.stdout.flush()
 
 
-def silent_server():
+def write_log(log, line):
+    with open(log, "a") as file:
+        file.write(line + "\n")
+
+
+def silent_server(log):
     listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
     listener.bind(("127.0.0.1", 0))
     listener.listen(8)
@@ -47,33 +62,85 @@ def silent_server():
     while True:
         connection, _ = listener.accept()
         held.append(connection)
+        write_log(log, "CONNECT")
 
 
-def ftp_server(folder, kind, value):
+class Endless:
+    """A producer that never runs dry."""
+
+    def more(self):
+        return b"\x5a" * 65536
+
+
+def ftp_server(folder, log, kind, value):
     authorizer = DummyAuthorizer()
     authorizer.add_anonymous(folder, perm="elr")
 
     class Handler(FTPHandler):
+        stalling = False
+
+        def on_connect(self):
+            write_log(log, "CONNECT")
+
+        def pre_process_command(self, line, cmd, arg):
+            write_log(log, line)
+            FTPHandler.pre_process_command(self, line, cmd, arg)
+
+        def process_command(self, cmd, *args, **kwargs):
+            if kind == "hang" and cmd == value:
+                return None
+            return FTPHandler.process_command(self, cmd, *args, **kwargs)
+
+        def respond(self, resp, logfun=None):
+            if kind != "delay":
+                return FTPHandler.respond(self, resp)
+
+            def late():
+                try:
+                    FTPHandler.respond(self, resp)
+                except Exception:
+                    pass
+            self.ioloop.call_later(float(value), late)
+            return None
+
         def ftp_SIZE(self, path):
-            if kind == "lying":
-                self.respond("213 %s" % value)
+            if kind != "lying":
+                return FTPHandler.ftp_SIZE(self, path)
+            # "+N" and "-N": the true size that much off.
+            if value[:1] in "+-" and value[1:].isdigit() and os.path.isfile(path):
+                self.respond("213 %d" % (os.path.getsize(path) + int(value)))
             else:
-                FTPHandler.ftp_SIZE(self, path)
+                self.respond("213 %s" % value)
+            return None
 
         def ftp_RETR(self, file):
-            if kind != "breaking" or not file.endswith(".deb"):
+            odd = kind in ("breaking", "stall", "drop", "endless")
+            if not odd or not file.endswith(".deb"):
                 return FTPHandler.ftp_RETR(self, file)
             try:
-                with open(file, "rb") as bestand:
-                    data = bestand.read()
+                with open(file, "rb") as package:
+                    data = package.read()
             except OSError as err:
                 self.respond("550 %s." % err.strerror)
                 return None
+            if kind == "endless":
+                self.push_dtp_data(Endless(), isproducer=True, cmd="RETR")
+                return file
+            self.stalling = kind == "stall"
             self.push_dtp_data(data[: len(data) // 2], cmd="RETR")
+            if kind == "drop":
+                self.ioloop.call_later(0.1, self.close)
             return file
+
+    class Data(DTPHandler):
+        def close_when_done(self):
+            # A stalled transfer stays open, with nothing more to come.
+            if not self.cmd_channel.stalling:
+                DTPHandler.close_when_done(self)
 
     Handler.authorizer = authorizer
     Handler.banner = "test update server ready."
+    Handler.dtp_handler = Data
     if kind == "slow":
         class Slow(ThrottledDTPHandler):
             write_limit = int(value)
@@ -85,13 +152,13 @@ def ftp_server(folder, kind, value):
 
 
 def main():
-    folder, kind = sys.argv[1], sys.argv[2]
-    value = sys.argv[3] if len(sys.argv) > 3 else "0"
+    folder, log, kind = sys.argv[1], sys.argv[2], sys.argv[3]
+    value = sys.argv[4] if len(sys.argv) > 4 else "0"
     stop_when_stdin_closes()
     if kind == "silent":
-        silent_server()
+        silent_server(log)
     else:
-        ftp_server(folder, kind, value)
+        ftp_server(folder, log, kind, value)
 
 
 if __name__ == "__main__":

@@ -216,6 +216,36 @@ TEST_F(KleurKiezer, StandaardwaardenNaAnnulerenNietsEnNaOKAlles)
     EXPECT_TRUE(vragen.geefVragen().empty());
 }
 
+// The font of an earlier session is the list's from the first row on, and
+// the sample's; OK after a change of colour alone leaves it as it is.
+TEST_F(KleurKiezer, DeBewaardeFontVanafHetBeginEnOKVeranderdAlleenWatGekozenIs)
+{
+    app->lijstFont = gekozen;
+    venster->Destroy();
+    ASSERT_TRUE(wachtOp([&] { return !venster; }));
+    app.beeindig();
+
+    VApp volgende;
+    TestVenster* nieuw = maakVenster(*volgende);
+    RekLijstCtrl& lijst = *nieuw->geefRekLijst();
+    EXPECT_TRUE(zelfdeFont(lijst.GetFont(), gekozen));
+    ASSERT_EQ(volgende->openProject(projectPad("p.vtd")), 0);
+    nieuw->start();
+    const wxString getoond = lijst.GetFont().GetNativeFontInfoDesc();
+    vragen.antwoordKleur(zwart);
+    dialoogBeantwoorder().klikOK(
+        [&](wxDialog& dialoog)
+        {
+            EXPECT_TRUE(zelfdeFont(voorbeeld(dialoog).font, lijst.GetFont()));
+            druk(dialoog, K::ID_TEKSTKLEUR);
+        });
+    stuurMenu(*nieuw, V::ID_ZETKLEUREN);
+    EXPECT_EQ(lijst.GetTextColour(), zwart);
+    EXPECT_EQ(lijst.GetFont().GetNativeFontInfoDesc(), getoond);
+    EXPECT_EQ(volgende->lijstFont.GetNativeFontInfoDesc(), getoond);
+    ::sluitVenster(nieuw);
+}
+
 TEST_F(OpdrachtTest, DeProjektValutaMetEigenValutasDieBlijven)
 {
     const wxString dollar = "USD\t\t United States Dollar \t\tUS$";

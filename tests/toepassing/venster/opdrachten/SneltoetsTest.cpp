@@ -1,12 +1,45 @@
-// Keys typed into a text field stay in the field: Ctrl+Z there must not
-// undo the project's newest change, while the same key elsewhere in the
-// window does.
+// The menus' shortcuts from the keyboard: keys typed into a text field stay
+// in the field, so Ctrl+Z there must not undo the project's newest change,
+// while the same key elsewhere in the window does; the list, which takes the
+// arrow keys itself, leaves Ctrl+Up and Ctrl+Down to the commands; and GTK's
+// stock shortcut of a stock item is no shortcut of ours.
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/toepassing/venster/VensterHulp.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 
+#include <gtk/gtk.h>
+#include <vector>
 #include <wx/textentry.h>
 #include <wx/uiaction.h>
+
+namespace
+{
+gboolean isClosure(GtkAccelKey*, GClosure* closure, gpointer gezocht)
+{
+    return closure == static_cast<GClosure*>(gezocht);
+}
+
+// The shortcuts GTK has bound to the item, as "<Control>n".
+std::vector<wxString> gtkSneltoetsen(const wxMenuItem& item)
+{
+    std::vector<wxString> toetsen;
+    GList* closures = gtk_widget_list_accel_closures(item.GetMenuItem());
+    for (GList* i = closures; i; i = i->next)
+    {
+        auto* closure = static_cast<GClosure*>(i->data);
+        GtkAccelGroup* groep = gtk_accel_group_from_accel_closure(closure);
+        const GtkAccelKey* toets = groep ? gtk_accel_group_find(groep, isClosure, closure) : nullptr;
+        if (toets)
+        {
+            gchar* naam = gtk_accelerator_name(gdk_keyval_to_lower(toets->accel_key), toets->accel_mods);
+            toetsen.push_back(wxString::FromUTF8(naam));
+            g_free(naam);
+        }
+    }
+    g_list_free(closures);
+    return toetsen;
+}
+} // namespace
 
 TEST_F(OpdrachtTest, CtrlZTypedIntoATextFieldStaysInTheField)
 {
@@ -43,4 +76,48 @@ TEST_F(OpdrachtTest, CtrlZTypedIntoATextFieldStaysInTheField)
     EXPECT_TRUE(wachtOp([this] { return !app->rolTerugMogelijk(); }));
     // Only the newest change is undone.
     EXPECT_EQ(app->geefProjektNaam(), wxString::Format("Pot %d", VerelTamsoVenster::ID_ZOEKREKVELD));
+}
+
+TEST_F(OpdrachtTest, CtrlUpAndDownMoveTheBlockWhileTheListHasTheFocus)
+{
+    const wxString pad = projectPad("p.vtd");
+    openProject(pad, {{1, "Boil"}, {2, "Pour"}, {3, "Serve"}});
+    venster->Show();
+    venster->Raise();
+    ASSERT_TRUE(wachtOp([this] { return venster->IsShownOnScreen() && venster->IsActive(); }));
+    // A click on the row of "Pour" (the list runs from the highest number
+    // down) gives the list the focus.
+    RekLijstCtrl& lijst = *venster->geefRekLijst();
+    const long rij = lijst.geefInhoud().geefRij(2);
+    wxRect plaats;
+    ASSERT_TRUE(lijst.GetItemRect(rij, plaats));
+    wxUIActionSimulator simulator;
+    simulator.MouseMove(lijst.ClientToScreen(wxPoint(plaats.x + 20, plaats.y + plaats.height / 2)));
+    simulator.MouseClick();
+    ASSERT_TRUE(wachtOp([&] { return lijst.GetItemState(rij, wxLIST_STATE_SELECTED) != 0; }));
+    ASSERT_TRUE(wachtOp([&] { return lijst.IsDescendant(wxWindow::FindFocus()) || wxWindow::FindFocus() == &lijst; }));
+
+    simulator.Char(WXK_UP, wxMOD_CONTROL);
+    EXPECT_TRUE(wachtOp([this] { return nummers(*app) == "Boil=1,Serve=2,Pour=3"; })) << nummers(*app);
+    simulator.Char(WXK_DOWN, wxMOD_CONTROL);
+    simulator.Char(WXK_DOWN, wxMOD_CONTROL);
+    EXPECT_TRUE(wachtOp([this] { return nummers(*app) == "Pour=1,Boil=2,Serve=3"; })) << nummers(*app);
+    ASSERT_EQ(app->stopTransaktie(), 0);
+    EXPECT_EQ(rijenInBestand(pad), "Pour=1,Boil=2,Serve=3");
+}
+
+TEST_F(OpdrachtTest, OnlyAddRequirementIsCtrlN)
+{
+    wxMenuBar& balk = *venster->GetMenuBar();
+    std::vector<int> metCtrlN;
+    for (size_t menu = 0; menu < balk.GetMenuCount(); ++menu)
+        for (const wxMenuItem* item : balk.GetMenu(menu)->GetMenuItems())
+            for (const wxString& toets : gtkSneltoetsen(*item))
+                if (toets == "<Primary>n" || toets == "<Control>n")
+                    metCtrlN.push_back(item->GetId());
+    EXPECT_EQ(metCtrlN, std::vector<int>{wxID_ADD});
+    const wxMenuItem& nieuw = *balk.FindItem(wxID_NEW);
+    EXPECT_TRUE(gtkSneltoetsen(nieuw).empty());
+    EXPECT_FALSE(std::unique_ptr<wxAcceleratorEntry>(nieuw.GetAccel()));
+    EXPECT_EQ(nieuw.GetItemLabelText(), "Start a new project");
 }

@@ -1,13 +1,14 @@
 // The update check from the main window's menu against a real FTP server on
-// loopback: which versions it offers, the installer handed to the desktop's
-// package installer, and only then the program's orderly stop, which a
-// project in memory may refuse.
+// loopback: which versions it offers, the program's orderly stop (which a
+// project in memory may refuse) and only then the signed package handed to
+// the desktop's package installer.
 #include "swexternals/desktop/TrivaneFTPUpdateDraad.h"
 #include "swexternals/desktop/TrivaneFTPUpdater.h"
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/swexternals/desktop/ftp/FTPTestServer.h"
 #include "tests/toepassing/venster/VensterHulp.h"
+#include "toepassing/kern/VerelTamsoFTPUpdater.h"
 
 #include <filesystem>
 #include <fstream>
@@ -47,23 +48,28 @@ protected:
 
     FTPTestServer server;
     std::vector<Overdracht> overdrachten;
+    // What the desktop's package installer answers.
+    bool installatieLukt = true;
 
     void SetUp() override
     {
         OpdrachtTest::SetUp();
         app->geefAppConfigRef().Write(TrivaneFTPUpdater::serverAdresSleutel, server.geefAdres());
+        // The packages of the test are signed with the test server's key.
+        VerelTamsoFTPUpdater::zetSleutel(server.geefPubliekeSleutel());
         vorige = Platform::zetInstalleerder(
             [this](const wxString& pakket)
             {
                 const std::filesystem::path pad(pakket.utf8_string());
                 overdrachten.push_back({pad, leesBestand(pad), app->isDBOpen()});
-                return true;
+                return installatieLukt;
             });
     }
 
     void TearDown() override
     {
         Platform::zetInstalleerder(vorige);
+        VerelTamsoFTPUpdater::zetSleutel(wxString());
         OpdrachtTest::TearDown();
         EXPECT_EQ(vragen.geefOnbeantwoord(), 0u);
     }
@@ -112,14 +118,14 @@ TEST_F(Update, OnlyAVersionNewerByNumberIsOfferedAsNew)
     EXPECT_TRUE(venster);
 }
 
-TEST_F(Update, TheInstallerIsHandedOverFirstAndThenTheProgramClosesInOrder)
+TEST_F(Update, TheProjectIsClosedInOrderThenThePackageIsHandedOverAndTheProgramEnds)
 {
     const wxString pad = projectPad("p.vtd");
     openProject(pad, {{1, "Boil"}});
     // A change not yet committed: the orderly stop commits it.
     ASSERT_EQ(app->voegToe(opgeslagen("Pour", 2)), 0);
     server.zetVersieBestand("Version:1.4.1\n");
-    const std::string inhoud = server.zetInstaller("1.4.1", 30000);
+    const std::string inhoud = server.zetInstaller("1.4.1");
     vragen.antwoord(wxYES); // download it
     vragen.antwoord(wxYES); // run it now
     controleerOpUpdates();
@@ -127,9 +133,8 @@ TEST_F(Update, TheInstallerIsHandedOverFirstAndThenTheProgramClosesInOrder)
     ASSERT_EQ(overdrachten.size(), 1u);
     EXPECT_EQ(overdrachten[0].pakket.filename(), "VerelTamso_1.4.1_Linux_x86_64.deb");
     EXPECT_TRUE(overdrachten[0].inhoud == inhoud);
-    EXPECT_TRUE(overdrachten[0].projectOpen);
+    EXPECT_FALSE(overdrachten[0].projectOpen);
     EXPECT_EQ(laatsteVraag(), uitvoeren);
-    EXPECT_FALSE(app->isDBOpen());
     EXPECT_EQ(rijenInBestand(pad), "Boil=1,Pour=2");
     EXPECT_TRUE(wachtOp([this] { return !venster; }));
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
@@ -142,7 +147,7 @@ TEST_F(Update, AProjectInMemoryIsOfferedForSavingAndCancelKeepsTheProgramRunning
     ASSERT_EQ(app->voegToe(opgeslagen("Boil", 1)), 0);
     venster->verversLijst();
     server.zetVersieBestand("Version:1.4.1\n");
-    server.zetInstaller("1.4.1", 30000);
+    server.zetInstaller("1.4.1");
     for (const int antwoord : {wxCANCEL, wxNO})
     {
         const bool blijft = antwoord == wxCANCEL;
@@ -152,7 +157,8 @@ TEST_F(Update, AProjectInMemoryIsOfferedForSavingAndCancelKeepsTheProgramRunning
             vragen.antwoord(a);
         const size_t eerder = overdrachten.size();
         controleerOpUpdates();
-        EXPECT_EQ(overdrachten.size(), eerder + 1);
+        // Handed over only when the program may end.
+        EXPECT_EQ(overdrachten.size(), eerder + (blijft ? 0 : 1));
         EXPECT_EQ(laatsteVraag(), opslaan);
         if (!blijft)
             break;
@@ -173,4 +179,25 @@ TEST(UpdatePakket, TheBuildsPackageIsTheInstallerTheCheckLooksFor)
     EXPECT_EQ(TrivaneFTPUpdateDraad::productNaam + "_" + TrivaneFTPUpdateDraad::geefEigenVersie() +
                   TrivaneFTPUpdateDraad::PlatformNaam,
               VT_PAKKET_NAAM);
+}
+
+TEST_F(Update, APackageTheDesktopCannotOpenLeavesTheProgramRunning)
+{
+    openProject(projectPad("p.vtd"), {{1, "Boil"}});
+    server.zetVersieBestand("Version:1.4.1\n");
+    server.zetInstaller("1.4.1");
+    installatieLukt = false;
+    vragen.antwoord(wxYES); // download it
+    vragen.antwoord(wxYES); // run it now
+    controleerOpUpdates();
+    ASSERT_EQ(overdrachten.size(), 1u);
+    verwerkGebeurtenissen();
+    ASSERT_TRUE(venster);
+    EXPECT_TRUE(logVanger().bevat("The program keeps running. You can install the package yourself; it is in:\n" +
+                                      wxString::FromUTF8(overdrachten[0].pakket.string()),
+                                  wxLOG_Error))
+        << logVanger().geefAlles();
+    EXPECT_TRUE(std::filesystem::exists(overdrachten[0].pakket));
+    // The program goes on as after a close of its project.
+    EXPECT_TRUE(isAan(V::ID_CONTROLEEROPUPDATES));
 }
