@@ -5,6 +5,7 @@
 #include "toepassing/kern/VerelTamsoApp.h"
 #include "toepassing/venster/VerelTamsoVenster.h"
 
+#include <optional>
 #include <wx/app.h>
 
 wxIMPLEMENT_APP_NO_MAIN(VerelTamsoApp);
@@ -21,6 +22,8 @@ VensterKoppeling* maakHoofdVenster(VerelTamsoApp& app)
 int main(int argc, char** argv)
 {
     AssertMelder::installeer();
+    if (const std::optional<int> beantwoord = VerelTamsoApp::beantwoordCommandoRegel(argc, argv))
+        return *beantwoord;
     VerelTamsoApp::zetVensterMaker(maakHoofdVenster);
     const int status = wxEntry(argc, argv);
     // A start-up that ended on purpose (version, usage, a restart in another

@@ -2,11 +2,13 @@
 
 #include "resources/Hulpbronnen.h"
 #include "swexternals/desktop/DesktopFunkties.h"
+#include "swexternals/desktop/DesktopLogMelder.h"
 #include "swexternals/desktop/DesktopVraag.h"
 #include "swexternals/desktop/TrivaneDesktopHTML.h"
 #include "swexternals/desktop/platform/Platform.h"
 #include "swexternals/desktop/platform/WachtwoordKluis.h"
 
+#include <algorithm>
 #include <wx/aboutdlg.h>
 #include <wx/bitmap.h>
 #include <wx/filename.h>
@@ -14,6 +16,7 @@
 #include <wx/icon.h>
 #include <wx/image.h>
 #include <wx/intl.h>
+#include <wx/log.h>
 #include <wx/sizer.h>
 #include <wx/splash.h>
 #include <wx/statusbr.h>
@@ -29,7 +32,12 @@ const wxString sleutelToolTips = "/Gebruikersinstellingen/toonHulptoolTips";
 const wxString sleutelTaalGekozen = "/Operationeel/EersteKeer/TaalGekozen";
 const wxString sleutelSecretStoreGevraagd = "/Operationeel/GebruikSecretStoreAlGevraagd";
 const wxString sleutelSecretStoreToegestaan = "/Gebruikersinstellingen/GebruikSecretStoreToegangToegestaan";
-const wxString vensterGroep = "/Gebruikersinstellingen/Venster";
+// The window's geometry; whole keys, so the configuration's current group
+// never matters.
+const wxString sleutelVensterX = "/Gebruikersinstellingen/Venster/KoordinaatX";
+const wxString sleutelVensterY = "/Gebruikersinstellingen/Venster/KoordinaatY";
+const wxString sleutelVensterBreedte = "/Gebruikersinstellingen/Venster/GrootteX";
+const wxString sleutelVensterHoogte = "/Gebruikersinstellingen/Venster/GrootteY";
 const wxString toolkitAdres = "https://www.wxwidgets.org";
 const long toolTipTijdMs = 2000;
 const int kleinsteBewaardeMaat = 101;
@@ -38,6 +46,27 @@ void schakelToolTips(bool aan)
 {
     wxToolTip::Enable(aan);
     wxToolTip::SetAutoPop(aan ? toolTipTijdMs : 0);
+}
+
+// The picture in the middle of a wider one, whose columns at the edges carry
+// on to its sides: a picture whose colours run from top to bottom, as the
+// splash's, looks as if it had been drawn that wide.
+wxImage verbreed(const wxImage& beeld, int breedte)
+{
+    const int links = (breedte - beeld.GetWidth()) / 2;
+    const int rechts = links + beeld.GetWidth() - 1;
+    wxImage breed = beeld.Size(wxSize(breedte, beeld.GetHeight()), wxPoint(links, 0));
+    for (int y = 0; y < beeld.GetHeight(); ++y)
+        for (int x = 0; x < breedte; ++x)
+        {
+            if (x >= links && x <= rechts)
+                continue;
+            const int bron = x < links ? 0 : beeld.GetWidth() - 1;
+            breed.SetRGB(x, y, beeld.GetRed(bron, y), beeld.GetGreen(bron, y), beeld.GetBlue(bron, y));
+            if (beeld.HasAlpha() && breed.HasAlpha())
+                breed.SetAlpha(x, y, beeld.GetAlpha(bron, y));
+        }
+    return breed;
 }
 
 wxArrayString geefMakers()
@@ -71,7 +100,14 @@ DesktopApp::~DesktopApp()
 bool DesktopApp::CallOnInit()
 {
     zetSchermInstellingen();
-    return wxApp::CallOnInit();
+    // From here on the program's messages are shown by our own log target.
+    // The toolkit's target of the construction (before the display was
+    // there) is let go once OnInit is done, after what it still holds.
+    const std::unique_ptr<wxLog> vroeg(wxLog::SetActiveTarget(new DesktopLogMelder));
+    const bool gestart = wxApp::CallOnInit();
+    if (vroeg)
+        vroeg->Flush();
+    return gestart;
 }
 
 void DesktopApp::zetSchermInstellingen()
@@ -128,11 +164,10 @@ void DesktopApp::zetHoofdVensterGrootte()
         return;
     const wxPoint positie = hoofdVenster->GetScreenPosition();
     const wxSize grootte = hoofdVenster->GetSize();
-    config.SetPath(vensterGroep);
-    const long x = config.ReadLong("KoordinaatX", positie.x);
-    const long y = config.ReadLong("KoordinaatY", positie.y);
-    const long breedte = config.ReadLong("GrootteX", grootte.GetWidth());
-    const long hoogte = config.ReadLong("GrootteY", grootte.GetHeight());
+    const long x = config.ReadLong(sleutelVensterX, positie.x);
+    const long y = config.ReadLong(sleutelVensterY, positie.y);
+    const long breedte = config.ReadLong(sleutelVensterBreedte, grootte.GetWidth());
+    const long hoogte = config.ReadLong(sleutelVensterHoogte, grootte.GetHeight());
     const wxSize scherm = wxGetDisplaySize();
 
     wxRect gekozen(scherm.GetWidth() / 4, scherm.GetHeight() / 4, scherm.GetWidth() / 2, scherm.GetHeight() / 2);
@@ -149,13 +184,12 @@ void DesktopApp::bewaarHoofdVensterGrootte()
         return;
     const wxPoint positie = hoofdVenster->GetScreenPosition();
     const wxSize grootte = hoofdVenster->GetSize();
-    config.SetPath(vensterGroep);
     if (grootte.GetWidth() < kleinsteBewaardeMaat || grootte.GetHeight() < kleinsteBewaardeMaat)
         return;
-    config.Write("KoordinaatX", static_cast<long>(positie.x));
-    config.Write("KoordinaatY", static_cast<long>(positie.y));
-    config.Write("GrootteX", static_cast<long>(grootte.GetWidth()));
-    config.Write("GrootteY", static_cast<long>(grootte.GetHeight()));
+    config.Write(sleutelVensterX, static_cast<long>(positie.x));
+    config.Write(sleutelVensterY, static_cast<long>(positie.y));
+    config.Write(sleutelVensterBreedte, static_cast<long>(grootte.GetWidth()));
+    config.Write(sleutelVensterHoogte, static_cast<long>(grootte.GetHeight()));
 }
 
 void DesktopApp::maakPassendHoofdVenster() const
@@ -273,13 +307,24 @@ void DesktopApp::maakPlonsScherm(const wxString& tekst, const wxImage& beeld, un
         DesktopFunkties::wxErrorVeilig(_("The splash screen image could not be shown."));
         return;
     }
-    const wxBitmap bitmap(beeld);
+    wxBitmap bitmap(beeld);
     // Left to the toolkit: with a time-out it closes and destroys itself.
     auto* plons = new wxSplashScreen(bitmap, stijl, tijdMs, hoofdVenster.get(), wxID_ANY, wxDefaultPosition,
                                      wxDefaultSize, wxSIMPLE_BORDER | wxSTAY_ON_TOP);
     auto* balk = new wxStatusBar(plons, wxID_ANY, wxSTB_DEFAULT_STYLE);
     plons->SetStatusBar(balk);
     balk->PushStatusText(tekst, 0);
+    // The status line is as wide as the picture, and cut short where the
+    // text is longer: the picture is widened until the text fits whole
+    // (room for the line's borders and margins included), within the
+    // display.
+    const int nodig =
+        std::min(balk->GetTextExtent(tekst).GetWidth() + 4 * balk->GetCharWidth(), wxGetClientDisplayRect().GetWidth());
+    if (nodig > bitmap.GetWidth())
+    {
+        bitmap = wxBitmap(verbreed(beeld, nodig));
+        plons->GetSplashWindow()->SetBitmap(bitmap);
+    }
     // The status line takes its room from the picture: give the picture its
     // whole size back and centre again.
     plons->SetClientSize(bitmap.GetSize());

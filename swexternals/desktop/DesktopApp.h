@@ -32,8 +32,8 @@ public:
     ~DesktopApp() override;
 
     // wxWidgets calls it to run OnInit, once the toolkit has started (its
-    // OnInitGui comes before GTK starts): zetSchermInstellingen, then
-    // OnInit.
+    // OnInitGui comes before GTK starts): zetSchermInstellingen, our log
+    // target (DesktopLogMelder) in place, then OnInit.
     bool CallOnInit() override;
     // What needs the display, once it is there and before OnInit: here the
     // tool-tip setting. A derived class that adds its own calls this one

@@ -9,7 +9,9 @@
 #include <vector>
 #include <wx/app.h>
 #include <wx/config.h>
+#include <wx/convauto.h>
 #include <wx/datetime.h>
+#include <wx/fileconf.h>
 #include <wx/log.h>
 #include <wx/translation.h>
 #include <wx/uilocale.h>
@@ -28,6 +30,11 @@ const wxString sleutelTaal = "/Gebruikersinstellingen/Encoding";
 const wxString sleutelTaalGekozen = "/Operationeel/EersteKeer/TaalGekozen";
 const wxString sleutelDataPad = "/Operationeel/LaatsteDataPad";
 const wxString sleutelEigenHerstart = "/Operationeel/EigenHerstart";
+const wxString sleutelStartDatum = "/Statistiek/StartDatum";
+const wxString sleutelStartTijd = "/Statistiek/StartTijd";
+const wxString sleutelStopDatum = "/Statistiek/StopDatum";
+const wxString sleutelStopTijd = "/Statistiek/StopTijd";
+const wxString sleutelOS = "/Statistiek/OS";
 const wxString makerKatalogus = "Trivanedesktop";
 // The messages name the product, whatever the application object is called.
 const wxString productNaam = "VerelTamso";
@@ -85,9 +92,8 @@ DesktopAppBasis::DesktopAppBasis(const wxString& applikatieNaam, const wxString&
     config.Read(sleutelTaal, &voorkeur, static_cast<long>(systeemTaal));
     LaatsteDataPad = config.Read(sleutelDataPad, stdPaden.GetDocumentsDir());
 
-    config.SetPath("/Statistiek");
-    config.Write("StartDatum", start.FormatISODate());
-    config.Write("StartTijd", start.FormatISOTime());
+    config.Write(sleutelStartDatum, start.FormatISODate());
+    config.Write(sleutelStartTijd, start.FormatISOTime());
 
     wxUILocale::UseDefault();
     zetStartTaal(alsTaal(voorkeur));
@@ -150,7 +156,7 @@ int DesktopAppBasis::initLokaliteit(wxLanguage nieuweTaal)
         return 2;
     auto nieuw = std::make_unique<wxTranslations>();
     nieuw->SetLanguage(geladenTaal);
-    voegKatalogusPadenToe();
+    voegKatalogusPadenToe(appNaam, platformInfo.GetOperatingSystemId(), stdPaden);
     if (geladenTaal == wxLANGUAGE_ENGLISH)
     {
         // The source texts are English: nothing to load.
@@ -158,7 +164,7 @@ int DesktopAppBasis::initLokaliteit(wxLanguage nieuweTaal)
         legTaalVast(geladenTaal, false);
         return 0;
     }
-    const int resultaat = laadKatalogen(*nieuw, geladenTaal, true);
+    const int resultaat = laadKatalogen(*nieuw, geladenTaal, appNaam, true);
     lokaliteitStatus = resultaat;
     // A language that does not load is neither put in place nor stored: the
     // texts and the preference stay with the last language that did.
@@ -201,7 +207,35 @@ bool DesktopAppBasis::isTaalBeschikbaar(wxLanguage nieuweTaal) const
         return true;
     wxTranslations proef;
     proef.SetLanguage(geladenTaal);
-    return laadKatalogen(proef, geladenTaal, false) == 0;
+    return laadKatalogen(proef, geladenTaal, appNaam, false) == 0;
+}
+
+void DesktopAppBasis::zetKonsoleTaal(const wxString& applikatieNaam)
+{
+    long voorkeur = geefSysteemTaal();
+    {
+        // Read only: a file that is not there is not made.
+        const wxFileConfig konfig(applikatieNaam, leverancier, wxString(), wxString(),
+                                  wxCONFIG_USE_LOCAL_FILE | wxCONFIG_USE_GLOBAL_FILE, wxConvAuto());
+        voorkeur = konfig.ReadLong(sleutelTaal, voorkeur);
+    }
+    const wxOperatingSystemId os = wxPlatformInfo::Get().GetOperatingSystemId();
+    for (const wxLanguage kandidaat : {alsTaal(voorkeur), geefSysteemTaal()})
+    {
+        const wxLanguage geladenTaal = vervangTaal(kandidaat);
+        if (!isBekendeTaal(geladenTaal))
+            continue;
+        if (geladenTaal == wxLANGUAGE_ENGLISH)
+            return;
+        auto nieuw = std::make_unique<wxTranslations>();
+        nieuw->SetLanguage(geladenTaal);
+        voegKatalogusPadenToe(applikatieNaam, os, wxStandardPaths::Get());
+        if (laadKatalogen(*nieuw, geladenTaal, applikatieNaam, false) == 0)
+        {
+            wxTranslations::Set(nieuw.release());
+            return;
+        }
+    }
 }
 
 int DesktopAppBasis::geefLokaliteitStatus() const
@@ -246,13 +280,13 @@ void DesktopAppBasis::schrijfKonfig()
 // in an installed tree relative to the executable (<prefix>/bin/program and
 // <prefix>/share/Trivane/<application>/locale; the build tree is laid out the
 // same way). wxWidgets keeps the prefixes for the whole process.
-void DesktopAppBasis::voegKatalogusPadenToe() const
+void DesktopAppBasis::voegKatalogusPadenToe(const wxString& applikatieNaam, wxOperatingSystemId os,
+                                            wxStandardPaths& paden)
 {
-    const wxString bronnen = stdPaden.GetResourcesDir();
-    const wxString exeMap = wxFileName(stdPaden.GetExecutablePath()).GetPath(wxPATH_GET_VOLUME);
+    const wxString bronnen = paden.GetResourcesDir();
+    const wxString exeMap = wxFileName(paden.GetExecutablePath()).GetPath(wxPATH_GET_VOLUME);
     wxArrayString prefixen;
     prefixen.Add(bronnen);
-    const wxOperatingSystemId os = platformInfo.GetOperatingSystemId();
     if (isWindows(os))
     {
         wxFileTranslationsLoader::AddCatalogLookupPathPrefix(exeMap);
@@ -261,10 +295,10 @@ void DesktopAppBasis::voegKatalogusPadenToe() const
     }
     else if (isUnix(os))
     {
-        prefixen.Add(bronnen + "/Trivane/" + appNaam + "/locale");
-        prefixen.Add(bronnen + "/../Trivane/" + appNaam + "/locale");
+        prefixen.Add(bronnen + "/Trivane/" + applikatieNaam + "/locale");
+        prefixen.Add(bronnen + "/../Trivane/" + applikatieNaam + "/locale");
         prefixen.Add(bronnen + "/locale");
-        prefixen.Add(exeMap + "/../share/Trivane/" + appNaam + "/locale");
+        prefixen.Add(exeMap + "/../share/Trivane/" + applikatieNaam + "/locale");
     }
     for (const wxString& prefix : prefixen)
         wxFileTranslationsLoader::AddCatalogLookupPathPrefix(prefix);
@@ -272,20 +306,21 @@ void DesktopAppBasis::voegKatalogusPadenToe() const
 
 // The application's catalogue carries its name; "KassaApplikatie" may also
 // use the catalogue of "Kassa".
-wxArrayString DesktopAppBasis::geefKatalogusNamen() const
+wxArrayString DesktopAppBasis::geefKatalogusNamen(const wxString& applikatieNaam)
 {
     wxArrayString namen;
-    namen.Add(appNaam);
-    const int positie = appNaam.Find("Applikatie");
+    namen.Add(applikatieNaam);
+    const int positie = applikatieNaam.Find("Applikatie");
     if (positie >= 2)
-        namen.Add(appNaam.Left(positie));
+        namen.Add(applikatieNaam.Left(positie));
     return namen;
 }
 
 // Loads the three catalogues of a language into the translations object;
 // each one that is missing is reported when `melden` is set. 0 when all were
 // found, else 2.
-int DesktopAppBasis::laadKatalogen(wxTranslations& doel, wxLanguage nieuweTaal, bool melden) const
+int DesktopAppBasis::laadKatalogen(wxTranslations& doel, wxLanguage nieuweTaal, const wxString& applikatieNaam,
+                                   bool melden)
 {
     int resultaat = 0;
     const wxString taalNaam = DesktopFunkties::dubbeleQuotes(wxLocale::GetLanguageName(nieuweTaal));
@@ -302,7 +337,7 @@ int DesktopAppBasis::laadKatalogen(wxTranslations& doel, wxLanguage nieuweTaal, 
         resultaat = 2;
     }
     bool applikatieGeladen = false;
-    for (const wxString& naam : geefKatalogusNamen())
+    for (const wxString& naam : geefKatalogusNamen(applikatieNaam))
         if (doel.AddCatalog(naam))
         {
             applikatieGeladen = true;
@@ -312,7 +347,7 @@ int DesktopAppBasis::laadKatalogen(wxTranslations& doel, wxLanguage nieuweTaal, 
     {
         if (melden)
             DesktopFunkties::wxErrorVeilig("Could not add language catalogs for application" +
-                                           DesktopFunkties::dubbeleQuotes(appNaam, true) + "and language" +
+                                           DesktopFunkties::dubbeleQuotes(applikatieNaam, true) + "and language" +
                                            DesktopFunkties::dubbeleQuotes(wxLocale::GetLanguageName(nieuweTaal), true));
         resultaat = 2;
     }
@@ -383,15 +418,12 @@ int DesktopAppBasis::OnExit()
 
 void DesktopAppBasis::bewaarInstellingen()
 {
-    config.SetPath("/Gebruikersinstellingen");
-    config.Write("Encoding", static_cast<long>(taal));
-    config.SetPath("/Operationeel");
-    config.Write("LaatsteDataPad", LaatsteDataPad);
+    config.Write(sleutelTaal, static_cast<long>(taal));
+    config.Write(sleutelDataPad, LaatsteDataPad);
     const wxDateTime stop = wxDateTime::Now();
-    config.SetPath("/Statistiek");
-    config.Write("StopDatum", stop.FormatISODate());
-    config.Write("StopTijd", stop.FormatISOTime());
-    config.Write("OS", static_cast<long>(platformInfo.GetOperatingSystemId()));
+    config.Write(sleutelStopDatum, stop.FormatISODate());
+    config.Write(sleutelStopTijd, stop.FormatISOTime());
+    config.Write(sleutelOS, static_cast<long>(platformInfo.GetOperatingSystemId()));
 }
 
 TrivaneWxConfig& DesktopAppBasis::geefAppConfigRef() const

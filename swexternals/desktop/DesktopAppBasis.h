@@ -67,6 +67,13 @@ public:
     bool isTaalBeschikbaar(wxLanguage nieuweTaal) const;
     // 0 when the last loading found every catalogue, else 2.
     [[nodiscard]] int geefLokaliteitStatus() const;
+    // For an answer on the terminal before the application object is made
+    // (the version, the usage): the texts in the language the user chose,
+    // else the system's, with the catalogues the application would load.
+    // Nothing is written or reported; a language that does not load leaves
+    // the English texts. Needs a (console) application object for the
+    // standard paths.
+    static void zetKonsoleTaal(const wxString& applikatieNaam);
     static wxString geefFloatGetalScheiding();
 
     // Start-up checks, from the application's OnInit: 0 the start may go on,
@@ -146,9 +153,10 @@ private:
     static wxLanguage vervangTaal(wxLanguage gevraagd);
     static wxLanguage alsTaal(long getal);
     static bool isBekendeTaal(wxLanguage taal);
-    void voegKatalogusPadenToe() const;
-    wxArrayString geefKatalogusNamen() const;
-    [[nodiscard]] int laadKatalogen(wxTranslations& doel, wxLanguage nieuweTaal, bool melden) const;
+    static void voegKatalogusPadenToe(const wxString& applikatieNaam, wxOperatingSystemId os, wxStandardPaths& paden);
+    static wxArrayString geefKatalogusNamen(const wxString& applikatieNaam);
+    [[nodiscard]] static int laadKatalogen(wxTranslations& doel, wxLanguage nieuweTaal, const wxString& applikatieNaam,
+                                           bool melden);
     void zetVertalingen(wxTranslations* nieuw);
     void legTaalVast(wxLanguage nieuweTaal, bool bewaarDirect);
     void schrijfKonfig();

@@ -1,5 +1,6 @@
 #include "swexternals/desktop/DesktopFunkties.h"
 
+#include "swexternals/desktop/DesktopBeeldLader.h"
 #include "swexternals/desktop/ToonbareTekst.h"
 #include "swexternals/desktop/ToonbareTekstDataObjekt.h"
 #include "swexternals/desktop/platform/Platform.h"
@@ -428,13 +429,6 @@ int DesktopFunkties::toonBestandInFinder(const wxFileName& bestand)
 
 namespace
 {
-// Bitmaps cross the clipboard as PNG.
-void zorgVoorPNG()
-{
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
-        wxImage::AddHandler(new wxPNGHandler);
-}
-
 void meldPlakFout(const wxString& reden)
 {
     DesktopFunkties::wxErrorVeilig(reden + DesktopFunkties::vr + _("The pasting operation is aborted."));
@@ -543,7 +537,8 @@ int DesktopFunkties::kopieerAfbeeldingNaarKlipbord(const wxImage& beeld)
 {
     if (!beeld.IsOk())
         return 5;
-    zorgVoorPNG();
+    // Bitmaps cross the clipboard as PNG.
+    DesktopBeeldLader::zorgVoorHandlers();
     const wxBitmap bitmap(beeld);
     if (!bitmap.IsOk())
         return 5;
@@ -613,7 +608,8 @@ int DesktopFunkties::kopieerBestandNaamVanKlipbord(wxFileName& naam)
 // An image keeps the format it knows; one without becomes PNG.
 int DesktopFunkties::kopieerAfbeeldingVanKlipbord(wxImage& beeld)
 {
-    zorgVoorPNG();
+    // Bitmaps cross the clipboard as PNG.
+    DesktopBeeldLader::zorgVoorHandlers();
     const int inhoud = controleerKlipbord();
     if (inhoud == klipbordBestandsNamen)
     {

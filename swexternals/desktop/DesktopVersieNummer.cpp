@@ -36,15 +36,27 @@ DesktopVersieNummer::DesktopVersieNummer(const wxString& tekst) : major(0), mino
     minor = leesDeel(snijTotPunt(rest));
     patch = leesDeel(snijTotPunt(rest));
     const wxString letterDeel = snijTotPunt(rest);
-    if (letterDeel.empty())
-        letter = 'a';
-    else if (!letterDeel[0].GetAsChar(&letter))
-        letter = '?';
+    letter = letterDeel.empty() ? 'a' : naar8Bit(letterDeel[0]);
+}
+
+// The letter's byte is its 8-bit (Latin-1) form. The toolkit's own 8-bit
+// conversion of a character goes through the locale, and a UTF-8 locale
+// has no single byte for any character above 127: every such letter would
+// come out as "?". A character beyond Latin-1 has no byte of its own.
+char DesktopVersieNummer::naar8Bit(wxUniChar teken)
+{
+    const wxUniChar::value_type kode = teken.GetValue();
+    return kode <= 0xFF ? static_cast<char>(static_cast<unsigned char>(kode)) : '?';
+}
+
+wxUniChar DesktopVersieNummer::van8Bit(char teken)
+{
+    return wxUniChar(static_cast<unsigned int>(static_cast<unsigned char>(teken)));
 }
 
 wxString DesktopVersieNummer::geefVersieString() const
 {
-    return wxString::Format("%u.%u.%u.", unsigned{major}, unsigned{minor}, unsigned{patch}) + wxUniChar(letter);
+    return wxString::Format("%u.%u.%u.", unsigned{major}, unsigned{minor}, unsigned{patch}) + van8Bit(letter);
 }
 
 TrivaneVersieNummer DesktopVersieNummer::geefTrivaneVersieNummer() const

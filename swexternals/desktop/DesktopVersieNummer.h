@@ -14,7 +14,8 @@ public:
     // The version of this program, 1.4.0 with letter "a".
     DesktopVersieNummer();
     // Up to four parts split at dots; a missing part counts as 0, a missing
-    // letter as "a"; every number is kept in 8 bits.
+    // letter as "a"; every number is kept in 8 bits, the letter as its 8-bit
+    // form (a letter beyond Latin-1 as "?").
     explicit DesktopVersieNummer(const wxString& tekst);
     explicit DesktopVersieNummer(const TrivaneVersieNummer& versie);
 
@@ -29,6 +30,8 @@ public:
 private:
     static std::uint8_t leesDeel(const wxString& deel);
     static wxString snijTotPunt(wxString& rest);
+    static char naar8Bit(wxUniChar teken);
+    static wxUniChar van8Bit(char teken);
 };
 
 #endif

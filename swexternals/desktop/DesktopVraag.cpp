@@ -61,10 +61,14 @@ public:
         return alsBerichtAntwoord(dialoog.ShowModal());
     }
 
-    wxString kiesBestand(const wxString& bericht, const wxString& standaardMap, const wxString& standaardNaam,
-                         const wxString& wildcard, long stijl, wxWindow* ouder) override
+    GekozenBestand kiesBestandEnFilter(const wxString& bericht, const wxString& standaardMap,
+                                       const wxString& standaardNaam, const wxString& wildcard, long stijl,
+                                       wxWindow* ouder) override
     {
-        return wxFileSelector(bericht, standaardMap, standaardNaam, wxEmptyString, wildcard, stijl, ouder);
+        wxFileDialog dialoog(ouder, bericht, standaardMap, standaardNaam, wildcard, stijl);
+        if (dialoog.ShowModal() != wxID_OK)
+            return GekozenBestand();
+        return GekozenBestand{dialoog.GetPath(), dialoog.GetFilterIndex()};
     }
 
     wxString kiesMap(const wxString& bericht, const wxString& standaardMap, wxWindow* ouder) override

@@ -57,10 +57,27 @@ public:
         return stelVraag(bericht, titel, stijl, ouder, Knoppen());
     }
 
-    // As wxFileSelector: the chosen full path, or empty when the user cancelled.
-    // Style is wxFD_OPEN or wxFD_SAVE with their modifiers.
-    virtual wxString kiesBestand(const wxString& bericht, const wxString& standaardMap, const wxString& standaardNaam,
-                                 const wxString& wildcard, long stijl, wxWindow* ouder) = 0;
+    // A file chosen in a file dialog, with the filter the user chose it
+    // under: the index of the format in the wildcard, from 0 (the one the
+    // dialog opens with).
+    struct GekozenBestand
+    {
+        wxString pad;
+        int filter = 0;
+    };
+
+    // As wxFileDialog: the chosen full path (empty when the user cancelled)
+    // and the filter chosen. Style is wxFD_OPEN or wxFD_SAVE with their
+    // modifiers.
+    virtual GekozenBestand kiesBestandEnFilter(const wxString& bericht, const wxString& standaardMap,
+                                               const wxString& standaardNaam, const wxString& wildcard, long stijl,
+                                               wxWindow* ouder) = 0;
+    // The same, for a caller to whom the filter does not matter.
+    wxString kiesBestand(const wxString& bericht, const wxString& standaardMap, const wxString& standaardNaam,
+                         const wxString& wildcard, long stijl, wxWindow* ouder)
+    {
+        return kiesBestandEnFilter(bericht, standaardMap, standaardNaam, wildcard, stijl, ouder).pad;
+    }
 
     // As wxDirSelector: the chosen folder, or empty when the user cancelled.
     virtual wxString kiesMap(const wxString& bericht, const wxString& standaardMap, wxWindow* ouder) = 0;

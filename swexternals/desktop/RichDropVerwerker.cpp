@@ -1,5 +1,6 @@
 #include "swexternals/desktop/RichDropVerwerker.h"
 
+#include "swexternals/desktop/DesktopBeeldLader.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/DesktopVraag.h"
 #include "swexternals/desktop/ToonbareTekst.h"
@@ -18,10 +19,7 @@ RichDropVerwerker::RichDropVerwerker(wxRichTextCtrl* control, const wxSize& maxA
 {
     // Dropped pictures are read by their content and kept in the field as
     // PNG or JPEG.
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
-        wxImage::AddHandler(new wxPNGHandler);
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_JPEG))
-        wxImage::AddHandler(new wxJPEGHandler);
+    DesktopBeeldLader::zorgVoorHandlers();
 }
 
 bool RichDropVerwerker::isBewerkbaar() const

@@ -1,6 +1,6 @@
 #include "swexternals/desktop/TaalKeuzeDialoog.h"
 
-#include "resources/Hulpbronnen.h"
+#include "swexternals/desktop/DesktopBeeldLader.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 
 #include <wx/bitmap.h>
@@ -9,7 +9,6 @@
 #include <wx/image.h>
 #include <wx/imaglist.h>
 #include <wx/listctrl.h>
-#include <wx/mstream.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
@@ -103,13 +102,7 @@ TaalBeschrijving beschrijf(int taal)
 // so that every other flag keeps its index.
 wxBitmap leesVlag(const char* naam)
 {
-    const Hulpbron* bron = vindHulpbron(naam);
-    wxImage beeld;
-    if (bron)
-    {
-        wxMemoryInputStream stroom(bron->data, bron->grootte);
-        beeld.LoadFile(stroom, wxBITMAP_TYPE_PNG);
-    }
+    const wxImage beeld = DesktopBeeldLader::leesBeeld(naam);
     if (beeld.IsOk() && beeld.GetWidth() == vlagMaat && beeld.GetHeight() == vlagMaat)
         return wxBitmap(beeld);
     DesktopFunkties::wxErrorVeilig(_("The flag image could not be read:") + DesktopFunkties::dubbeleQuotes(naam, true));
@@ -204,8 +197,6 @@ void TaalKeuzeDialoog::initTalen()
 {
     if (!vlaggen || !lijst)
         return;
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
-        wxImage::AddHandler(new wxPNGHandler);
     for (const char* vlag : vlagBestanden)
         vlaggen->Add(leesVlag(vlag));
     lijst->SetImageList(vlaggen.get(), wxIMAGE_LIST_NORMAL);
@@ -238,8 +229,13 @@ wxArrayInt TaalKeuzeDialoog::geefAlleTalen()
     return talen;
 }
 
-wxBitmap TaalKeuzeDialoog::GetBitmapResource(const wxString&)
+// The flags, by their names; the list takes them through leesVlag, which
+// keeps the place of one that cannot be read.
+wxBitmap TaalKeuzeDialoog::GetBitmapResource(const wxString& naam)
 {
+    for (const char* vlag : vlagBestanden)
+        if (naam == vlag)
+            return DesktopBeeldLader::leesBitmap(naam);
     return wxNullBitmap;
 }
 

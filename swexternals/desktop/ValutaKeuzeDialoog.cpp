@@ -1,6 +1,6 @@
 #include "swexternals/desktop/ValutaKeuzeDialoog.h"
 
-#include "resources/Hulpbronnen.h"
+#include "swexternals/desktop/DesktopBeeldLader.h"
 #include "swexternals/desktop/VoegValutaToe.h"
 
 #include <algorithm>
@@ -10,7 +10,6 @@
 #include <wx/icon.h>
 #include <wx/image.h>
 #include <wx/intl.h>
-#include <wx/mstream.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
 #include <wx/statbmp.h>
@@ -323,20 +322,7 @@ wxBitmap ValutaKeuzeDialoog::geefUilIkoon()
 
 wxBitmap ValutaKeuzeDialoog::GetBitmapResource(const wxString& naam)
 {
-    if (!isBekendeAfbeelding(naam))
-        return wxNullBitmap;
-    const Hulpbron* bron = vindHulpbron(naam.utf8_str());
-    if (!bron)
-        return wxNullBitmap;
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
-        wxImage::AddHandler(new wxPNGHandler);
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_JPEG))
-        wxImage::AddHandler(new wxJPEGHandler);
-    wxMemoryInputStream stroom(bron->data, bron->grootte);
-    wxImage beeld;
-    if (!beeld.LoadFile(stroom, wxBITMAP_TYPE_ANY))
-        return wxNullBitmap;
-    return wxBitmap(beeld);
+    return isBekendeAfbeelding(naam) ? DesktopBeeldLader::leesBitmap(naam) : wxNullBitmap;
 }
 
 wxIcon ValutaKeuzeDialoog::GetIconResource(const wxString&)

@@ -1,6 +1,6 @@
 #include "swexternals/desktop/VoegValutaToe.h"
 
-#include "resources/Hulpbronnen.h"
+#include "swexternals/desktop/DesktopBeeldLader.h"
 #include "swexternals/desktop/DesktopVraag.h"
 #include "swexternals/desktop/platform/Platform.h"
 
@@ -10,7 +10,6 @@
 #include <wx/image.h>
 #include <wx/listbox.h>
 #include <wx/msgdlg.h>
-#include <wx/mstream.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
 #include <wx/statbmp.h>
@@ -150,18 +149,7 @@ wxBitmap VoegValutaToe::GetBitmapResource(const wxString& naam)
 {
     if (naam != papiergeldNaam && naam != recensentNaam)
         return wxNullBitmap;
-    const Hulpbron* bron = vindHulpbron(naam.utf8_str());
-    if (!bron)
-        return wxNullBitmap;
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
-        wxImage::AddHandler(new wxPNGHandler);
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_JPEG))
-        wxImage::AddHandler(new wxJPEGHandler);
-    wxMemoryInputStream stroom(bron->data, bron->grootte);
-    wxImage beeld;
-    if (!beeld.LoadFile(stroom, wxBITMAP_TYPE_ANY))
-        return wxNullBitmap;
-    return wxBitmap(beeld);
+    return DesktopBeeldLader::leesBitmap(naam);
 }
 
 wxIcon VoegValutaToe::GetIconResource(const wxString&)

@@ -69,9 +69,9 @@ void VraagBeantwoorder::antwoord(int antwoord)
     m_antwoorden.push_back(antwoord);
 }
 
-void VraagBeantwoorder::kies(const wxString& pad)
+void VraagBeantwoorder::kies(const wxString& pad, int filter)
 {
-    m_paden.push_back(pad);
+    m_paden.push_back(GekozenBestand{pad, filter});
 }
 
 void VraagBeantwoorder::antwoordTekst(std::optional<wxString> tekst)
@@ -158,22 +158,26 @@ int VraagBeantwoorder::stelVraag(const wxString& bericht, const wxString& titel,
     return antwoord;
 }
 
-wxString VraagBeantwoorder::kiesBestand(const wxString& bericht, const wxString& standaardMap,
-                                        const wxString& standaardNaam, const wxString&, long stijl, wxWindow* ouder)
+DesktopVraag::GekozenBestand VraagBeantwoorder::kiesBestandEnFilter(const wxString& bericht,
+                                                                    const wxString& standaardMap,
+                                                                    const wxString& standaardNaam,
+                                                                    const wxString& wildcard, long stijl,
+                                                                    wxWindow* ouder)
 {
     Gevraagd gevraagd = maakVraag(Soort::Bestand, wxString(), bericht, ouder);
     gevraagd.stijl = stijl;
     gevraagd.voorstel = standaardMap;
     gevraagd.naam = standaardNaam;
+    gevraagd.wildcard = wildcard;
     noteer(gevraagd, bericht);
     if (m_paden.empty())
     {
         ADD_FAILURE() << "unexpected file dialog: " << bericht.utf8_str();
-        return wxString();
+        return GekozenBestand();
     }
-    const wxString pad = m_paden.front();
+    const GekozenBestand gekozen = m_paden.front();
     m_paden.pop_front();
-    return pad;
+    return gekozen;
 }
 
 wxString VraagBeantwoorder::kiesMap(const wxString& bericht, const wxString& standaardMap, wxWindow* ouder)

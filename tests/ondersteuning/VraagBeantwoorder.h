@@ -52,8 +52,9 @@ public:
         // Tekst: the proposal; Getal: the prompt; Symbool: the symbol;
         // Bestand and Map: the folder the dialog opens in.
         wxString voorstel;
-        // Bestand: the file name proposed.
+        // Bestand: the file name proposed and the wildcard of its filters.
         wxString naam;
+        wxString wildcard;
         // Getal: the proposal and the limits; Keuze: the index selected
         // first (in `getal`).
         long getal = 0;
@@ -77,8 +78,9 @@ public:
 
     // The next question gets this answer (wxYES, wxNO, wxOK, wxCANCEL).
     void antwoord(int antwoord);
-    // The next file or folder dialog gets this path (empty: cancelled).
-    void kies(const wxString& pad);
+    // The next file or folder dialog gets this path (empty: cancelled),
+    // chosen under this filter of the dialog's wildcard.
+    void kies(const wxString& pad, int filter = 0);
     // The next question of the kind gets this value; std::nullopt: the
     // user cancelled.
     void antwoordTekst(std::optional<wxString> tekst);
@@ -104,8 +106,9 @@ public:
     using DesktopVraag::stelVraag;
     int stelVraag(const wxString& bericht, const wxString& titel, long stijl, wxWindow* ouder,
                   const Knoppen& knoppen) override;
-    wxString kiesBestand(const wxString& bericht, const wxString& standaardMap, const wxString& standaardNaam,
-                         const wxString& wildcard, long stijl, wxWindow* ouder) override;
+    GekozenBestand kiesBestandEnFilter(const wxString& bericht, const wxString& standaardMap,
+                                       const wxString& standaardNaam, const wxString& wildcard, long stijl,
+                                       wxWindow* ouder) override;
     wxString kiesMap(const wxString& bericht, const wxString& standaardMap, wxWindow* ouder) override;
     std::optional<wxString> vraagTekst(const wxString& bericht, const wxString& titel, const wxString& voorstel,
                                        wxWindow* ouder) override;
@@ -127,7 +130,7 @@ private:
 
     DesktopVraag* m_vorige;
     std::deque<int> m_antwoorden;
-    std::deque<wxString> m_paden;
+    std::deque<GekozenBestand> m_paden;
     std::deque<std::optional<wxString>> m_teksten;
     std::deque<std::optional<long>> m_getallen;
     std::deque<std::optional<wxColour>> m_kleuren;

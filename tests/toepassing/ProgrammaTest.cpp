@@ -5,9 +5,12 @@
 #include "tests/toepassing/ProgrammaProces.h"
 #include "tests/toepassing/kern/app/KernApp.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <wx/fileconf.h>
 #include <wx/filefn.h>
+#include <wx/language.h>
 #include <wx/wxsqlite3.h>
 
 namespace
@@ -37,29 +40,60 @@ void geenProjektInKonfiguratie()
 }
 } // namespace
 
-TEST(Programma, SwitchesEndAtOnceWithTheirStatus)
+// The version and the usage are answered plainly on standard error, with
+// or without a display (over ssh, in a script), in the user's language, and
+// the program ends at once: no project is opened, no setting written.
+TEST(Programma, SwitchesAreAnsweredPlainlyWithOrWithoutADisplay)
 {
+    const std::string versie = "Copyright (c) 2025 Trivane Embedded Systemen. All rights reserved.\n"
+                               "Release date and version : 12.01.2025_1.4.0.a\n";
     struct Geval
     {
         std::vector<std::string> argumenten;
         int status;
-        std::string uitvoer;
+        std::string begin;
     };
     const Geval gevallen[] = {
-        {{"-v"}, 0, "Release date and version : 12.01.2025_1.4.0.a"},
-        {{"--version"}, 0, "Release date and version :"},
-        {{"-h"}, 0, "Usage:"},
-        {{"a.vtd", "b.vtd"}, 1, "Usage:"},
-        {{"--onbekend"}, 1, "Usage:"},
+        {{"-v"}, 0, versie},
+        {{"--version"}, 0, versie},
+        {{"-h"}, 0, "Usage: VerelTamso [-v] [-h] [Verel Tamso file (*.vtd)]\n"},
+        {{"a.vtd", "b.vtd"}, 1, "Unexpected parameter 'b.vtd'\nUsage:"},
+        {{"--onbekend"}, 1, "Unknown long option 'onbekend'\nUsage:"},
     };
-    for (const Geval& geval : gevallen)
+    const std::string scherm = std::getenv("DISPLAY");
+    for (const bool metScherm : {true, false})
     {
-        ProgrammaProces programma(geval.argumenten);
-        ASSERT_TRUE(programma.wachtOpEinde(startTijdMs)) << geval.argumenten[0];
-        EXPECT_EQ(programma.geefStatus(), geval.status) << geval.argumenten[0];
-        EXPECT_NE(programma.geefFouten().find(geval.uitvoer), std::string::npos)
-            << geval.argumenten[0] << ": " << programma.geefFouten();
+        if (!metScherm)
+            unsetenv("DISPLAY");
+        for (const Geval& geval : gevallen)
+        {
+            ProgrammaProces programma(geval.argumenten);
+            ASSERT_TRUE(programma.wachtOpEinde(startTijdMs)) << geval.argumenten[0];
+            EXPECT_EQ(programma.geefStatus(), geval.status) << geval.argumenten[0] << " " << metScherm;
+            const std::string fouten = programma.geefFouten();
+            EXPECT_EQ(fouten.rfind(geval.begin, 0), 0u) << geval.argumenten[0] << " " << metScherm << ": " << fouten;
+            if (geval.begin == versie)
+            {
+                EXPECT_EQ(fouten, versie);
+            }
+        }
+        setenv("DISPLAY", scherm.c_str(), 1);
     }
+    EXPECT_FALSE(wxFileExists(wxFileConfig::GetLocalFileName("VerelTamso")));
+
+    // German, as the user chose; still without a display.
+    openKonfigBestand()->Write("/Gebruikersinstellingen/Encoding", static_cast<long>(wxLANGUAGE_GERMAN));
+    unsetenv("DISPLAY");
+    ProgrammaProces programma({"-h", "-v"});
+    ASSERT_TRUE(programma.wachtOpEinde(startTijdMs));
+    setenv("DISPLAY", scherm.c_str(), 1);
+    EXPECT_EQ(programma.geefStatus(), 0);
+    const std::string fouten = programma.geefFouten();
+    EXPECT_NE(fouten.find("  -h, --help   \tAlle Befehlszeilenoptionen anzeigen.\n"), std::string::npos) << fouten;
+    EXPECT_NE(fouten.find("Ver\xC3\xB6"
+                          "ffentlichungsdatum und Version : 12.01.2025_1.4.0.a\n"),
+              std::string::npos)
+        << fouten;
 }
 
 TEST(Programma, AProjectOnTheCommandLineOpensAndTheSecondCloseEndsTheProgram)

@@ -4,7 +4,10 @@
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/DesktopVraag.h"
 
+#include <algorithm>
+#include <wx/filedlg.h>
 #include <wx/intl.h>
+#include <wx/richtext/richtextbuffer.h>
 
 namespace
 {
@@ -23,6 +26,12 @@ wxString BestandsVoorstel::maakNaam(const wxString& titel)
     wxString naam = DesktopFunkties::maakSchoonPadNaam(titel);
     naam.Replace("/", "_");
     naam.Replace("\\", "_");
+    return naam;
+}
+
+wxString BestandsVoorstel::maakKorteNaam(const wxString& titel)
+{
+    const wxString naam = maakNaam(titel);
     if (naam.length() <= maxLengte)
         return naam;
     size_t lengte = maxLengte;
@@ -37,6 +46,53 @@ wxFileName BestandsVoorstel::metExtensie(const wxString& pad, const wxString& ex
     if (bestand.GetExt() != extensie)
         bestand.SetFullName(bestand.GetFullName() + "." + extensie);
     return bestand;
+}
+
+wxString BestandsVoorstel::maakRijkFilter(std::vector<wxRichTextFileType>& soorten)
+{
+    wxArrayInt geregistreerd;
+    const wxArrayString delen = wxSplit(wxRichTextBuffer::GetExtWildcard(false, true, &geregistreerd), '|', '\0');
+    // By what they keep: everything, some formatting, none.
+    const auto rang = [&](size_t i)
+    {
+        if (geregistreerd[i] == wxRICHTEXT_TYPE_XML)
+            return 0;
+        return geregistreerd[i] == wxRICHTEXT_TYPE_TEXT ? 2 : 1;
+    };
+    std::vector<size_t> volgorde;
+    for (size_t i = 0; i < geregistreerd.size() && 2 * i + 1 < delen.size(); ++i)
+        volgorde.push_back(i);
+    std::stable_sort(volgorde.begin(), volgorde.end(), [&](size_t a, size_t b) { return rang(a) < rang(b); });
+    wxString filter;
+    soorten.clear();
+    for (size_t i : volgorde)
+    {
+        filter += (filter.empty() ? "" : "|") + delen[2 * i] + "|" + delen[2 * i + 1];
+        soorten.push_back(static_cast<wxRichTextFileType>(geregistreerd[i]));
+    }
+    return filter;
+}
+
+std::optional<BestandsVoorstel::RijkBestand>
+BestandsVoorstel::vraagRijkBewaarBestand(const wxString& titel, const wxString& map, wxWindow* ouder)
+{
+    std::vector<wxRichTextFileType> soorten;
+    const wxString filter = maakRijkFilter(soorten);
+    const DesktopVraag::GekozenBestand gekozen = DesktopVraag::geef().kiesBestandEnFilter(
+        _("Choose a filename"), map, maakNaam(titel), filter, wxFD_SAVE, ouder);
+    if (gekozen.pad.empty() || soorten.empty())
+        return std::nullopt;
+    const wxFileName getypt(gekozen.pad);
+    const wxRichTextFileHandler* handler = wxRichTextBuffer::FindHandler(getypt.GetExt(), wxRICHTEXT_TYPE_ANY);
+    if (!getypt.GetExt().empty() && handler && handler->CanSave())
+        return RijkBestand{getypt, static_cast<wxRichTextFileType>(handler->GetType())};
+    const size_t index = gekozen.filter >= 0 && static_cast<size_t>(gekozen.filter) < soorten.size()
+                             ? static_cast<size_t>(gekozen.filter)
+                             : 0;
+    handler = wxRichTextBuffer::FindHandler(soorten[index]);
+    if (!handler)
+        return std::nullopt;
+    return RijkBestand{metExtensie(gekozen.pad, handler->GetExtension()), soorten[index]};
 }
 
 bool BestandsVoorstel::magSchrijven(const wxFileName& bestand, wxWindow* ouder)

@@ -1,6 +1,6 @@
 #include "toepassing/eigenschappen/RekEigenschappenVenster.h"
 
-#include "resources/Hulpbronnen.h"
+#include "swexternals/desktop/DesktopBeeldLader.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/DesktopVraag.h"
 #include "swexternals/desktop/RichFunkties.h"
@@ -20,7 +20,6 @@
 #include <wx/filepicker.h>
 #include <wx/image.h>
 #include <wx/menu.h>
-#include <wx/mstream.h>
 #include <wx/richtext/richtextctrl.h>
 #include <wx/richtext/richtextprint.h>
 #include <wx/richtext/richtextstyles.h>
@@ -41,10 +40,8 @@ const wxString RekEigenschappenVenster::eindSektie = "end-section";
 
 namespace
 {
-const wxString groepMeldingen = "/Configuratie/RekEigenschappen/Meldingen";
-const wxString sleutelNietsTeDoen = "StandaardNietsTeDoenMelding";
+const wxString sleutelNietsTeDoen = "/Configuratie/RekEigenschappen/Meldingen/StandaardNietsTeDoenMelding";
 const char* const vensterIcoon = "afbeeldingen/VerelTamso_klein.jpeg";
-const wxString ikonen = "../../../grafisch/ikonen/";
 
 // The pictures of the dialog, by the names its controls ask for.
 const char* const bekendeBeelden[] = {"24x24/align_left.png",
@@ -91,18 +88,9 @@ const char* const bekendeBeelden[] = {"24x24/align_left.png",
 bool isBekendBeeld(const wxString& naam)
 {
     for (const char* beeld : bekendeBeelden)
-        if (naam == ikonen + beeld)
+        if (naam == DesktopBeeldLader::ikoon(beeld))
             return true;
     return false;
-}
-
-wxImage leesBeeld(const wxString& naam)
-{
-    const Hulpbron* bron = vindHulpbron(naam.utf8_str());
-    if (!bron)
-        return wxImage();
-    wxMemoryInputStream stroom(bron->data, bron->grootte);
-    return wxImage(stroom, wxBITMAP_TYPE_ANY);
 }
 
 // The label of each editor, in the editor order; the print header reads it
@@ -203,9 +191,7 @@ RekEigenschappenVenster::~RekEigenschappenVenster()
 {
     if (app)
     {
-        TrivaneWxConfig& konfig = app->geefAppConfigRef();
-        konfig.SetPath(groepMeldingen);
-        konfig.Write(sleutelNietsTeDoen, standaardNietsTeDoenMelding);
+        app->geefAppConfigRef().Write(sleutelNietsTeDoen, standaardNietsTeDoenMelding);
     }
     if (beschrijvingRijk)
     {
@@ -338,7 +324,7 @@ void RekEigenschappenVenster::maakContextMenu(wxRichTextCtrl* rijk)
     for (const Item& item : items)
     {
         auto* menuItem = new wxMenuItem(menu, item.id, wxGetTranslation(item.label), wxEmptyString, wxITEM_NORMAL);
-        menuItem->SetBitmap(GetBitmapResource(ikonen + "24x24/" + item.beeld));
+        menuItem->SetBitmap(GetBitmapResource(DesktopBeeldLader::ikoon(24, item.beeld)));
         menu->Append(menuItem);
     }
 }
@@ -363,9 +349,7 @@ void RekEigenschappenVenster::bindRunTime()
 
 void RekEigenschappenVenster::leesInstellingen()
 {
-    TrivaneWxConfig& konfig = app->geefAppConfigRef();
-    konfig.SetPath(groepMeldingen);
-    standaardNietsTeDoenMelding = konfig.Read(sleutelNietsTeDoen, wxString());
+    standaardNietsTeDoenMelding = app->geefAppConfigRef().Read(sleutelNietsTeDoen, wxString());
 }
 
 // The section of the requirement's level is open, the others closed; then
@@ -626,22 +610,12 @@ void RekEigenschappenVenster::zetFont(bool opnieuwSchikken)
 
 wxBitmap RekEigenschappenVenster::GetBitmapResource(const wxString& naam)
 {
-    if (!isBekendBeeld(naam))
-        return wxNullBitmap;
-    const wxImage beeld = leesBeeld(naam);
-    return beeld.IsOk() ? wxBitmap(beeld) : wxNullBitmap;
+    return isBekendBeeld(naam) ? DesktopBeeldLader::leesBitmap(naam) : wxNullBitmap;
 }
 
 wxIcon RekEigenschappenVenster::GetIconResource(const wxString& naam)
 {
-    wxIcon icoon;
-    if (naam == vensterIcoon)
-    {
-        const wxImage beeld = leesBeeld(naam);
-        if (beeld.IsOk())
-            icoon.CopyFromBitmap(wxBitmap(beeld));
-    }
-    return icoon;
+    return naam == vensterIcoon ? DesktopBeeldLader::leesIcoon(naam) : wxIcon();
 }
 
 bool RekEigenschappenVenster::ShowToolTips()

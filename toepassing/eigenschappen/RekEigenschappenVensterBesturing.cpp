@@ -1,4 +1,5 @@
 // The windows of the properties dialog, their layout and the event table.
+#include "swexternals/desktop/DesktopBeeldLader.h"
 #include "toepassing/eigenschappen/RekEigenschappenVenster.h"
 #include "toepassing/eigenschappen/WerkBalkStijl.h"
 
@@ -25,10 +26,7 @@
 
 namespace
 {
-const wxString ikonen24 = "../../../grafisch/ikonen/24x24/";
-const wxString ikonen32 = "../../../grafisch/ikonen/32x32/";
-const wxString ikonen48 = "../../../grafisch/ikonen/48x48/";
-const wxString pijl = ikonen32 + "arrow_right_black.png";
+const wxString pijl = DesktopBeeldLader::ikoon(32, "arrow_right_black.png");
 
 const wxColour paneelKleur(140, 161, 255);
 const wxColour werkBalkKleur(112, 233, 255);
@@ -190,8 +188,9 @@ void RekEigenschappenVenster::maakWerkBalk(wxSizer* doel)
     werkBalk->SetMargins(1, 2);
     for (const Werktuig& werktuig : werktuigen)
     {
-        werkBalk->AddTool(werktuig.id, wxEmptyString, GetBitmapResource(ikonen24 + werktuig.beeld), wxNullBitmap,
-                          werktuig.soort, werktuig.hulp ? wxGetTranslation(werktuig.hulp) : wxString(), wxEmptyString);
+        werkBalk->AddTool(werktuig.id, wxEmptyString, GetBitmapResource(DesktopBeeldLader::ikoon(24, werktuig.beeld)),
+                          wxNullBitmap, werktuig.soort, werktuig.hulp ? wxGetTranslation(werktuig.hulp) : wxString(),
+                          wxEmptyString);
         if (werktuig.scheiding)
             werkBalk->AddSeparator();
     }
@@ -289,8 +288,9 @@ void RekEigenschappenVenster::maakRolRij(wxSizer* raster, int index)
     raster->Add(statusPaneel, 0, wxALIGN_CENTER);
     auto* statusSizer = new wxBoxSizer(wxVERTICAL);
     statusPaneel->SetSizer(statusSizer);
-    auto* knop = new wxBitmapToggleButton(statusPaneel, rol.knop, GetBitmapResource(ikonen32 + "close_window.png"));
-    knop->SetBitmapPressed(GetBitmapResource(ikonen32 + "checkmark.png"));
+    auto* knop = new wxBitmapToggleButton(statusPaneel, rol.knop,
+                                          GetBitmapResource(DesktopBeeldLader::ikoon(32, "close_window.png")));
+    knop->SetBitmapPressed(GetBitmapResource(DesktopBeeldLader::ikoon(32, "checkmark.png")));
     if (ShowToolTips())
         knop->SetToolTip(_("Designate the status for this part of the requirements process."));
     statusSizer->Add(knop, 0, wxALIGN_CENTER_HORIZONTAL | wxALL, du(1));
@@ -345,17 +345,19 @@ void RekEigenschappenVenster::maakReferentieRij(wxSizer* raster)
     auto* rij = new wxBoxSizer(wxHORIZONTAL);
     raster->Add(rij, 0, wxEXPAND | wxALL, du(3));
 
-    rij->Add(new wxBitmapButton(veldenGebied, wxID_HOME, GetBitmapResource(ikonen48 + "home.png")), 0,
-             wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, du(3));
-    rij->Add(
-        new wxBitmapButton(veldenGebied, ID_GANAARDOKUMENTENDIR, GetBitmapResource(ikonen48 + "documents_folder.png")),
-        0, wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, du(3));
+    rij->Add(new wxBitmapButton(veldenGebied, wxID_HOME, GetBitmapResource(DesktopBeeldLader::ikoon(48, "home.png"))),
+             0, wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, du(3));
+    rij->Add(new wxBitmapButton(veldenGebied, ID_GANAARDOKUMENTENDIR,
+                                GetBitmapResource(DesktopBeeldLader::ikoon(48, "documents_folder.png"))),
+             0, wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, du(3));
     externeRefKiezer =
         new wxFilePickerCtrl(veldenGebied, ID_REFERENTIELINK, wxEmptyString, wxEmptyString, wxEmptyString,
                              wxDefaultPosition, wxDefaultSize, wxFLP_OPEN | wxFLP_FILE_MUST_EXIST | wxFLP_USE_TEXTCTRL);
     rij->Add(externeRefKiezer, 1, wxALIGN_CENTER_VERTICAL);
-    auto* browser = new wxBitmapButton(veldenGebied, ID_OPENINBROWSER, GetBitmapResource(ikonen48 + "safari.png"));
-    auto* finder = new wxBitmapButton(veldenGebied, ID_OPENINFINDER, GetBitmapResource(ikonen48 + "search_folder.png"));
+    auto* browser = new wxBitmapButton(veldenGebied, ID_OPENINBROWSER,
+                                       GetBitmapResource(DesktopBeeldLader::ikoon(48, "safari.png")));
+    auto* finder = new wxBitmapButton(veldenGebied, ID_OPENINFINDER,
+                                      GetBitmapResource(DesktopBeeldLader::ikoon(48, "search_folder.png")));
     if (ShowToolTips())
     {
         browser->SetToolTip(_("Attempt to open the link in the default internet web browser."));
@@ -387,10 +389,12 @@ void RekEigenschappenVenster::maakAftekenRij(wxSizer* raster)
     raster->Add(vlagPaneel, 0, wxALIGN_CENTER);
     auto* vlaggen = new wxBoxSizer(wxHORIZONTAL);
     vlagPaneel->SetSizer(vlaggen);
-    auto* niet = new wxStaticBitmap(vlagPaneel, ID_NIETAFGETEKENDVLAG, GetBitmapResource(ikonen32 + "close_window.png"),
+    auto* niet = new wxStaticBitmap(vlagPaneel, ID_NIETAFGETEKENDVLAG,
+                                    GetBitmapResource(DesktopBeeldLader::ikoon(32, "close_window.png")),
                                     wxDefaultPosition, du(16, 17));
-    auto* wel = new wxStaticBitmap(vlagPaneel, ID_AFGETEKENDVLAG, GetBitmapResource(ikonen48 + "ok_48.png"),
-                                   wxDefaultPosition, du(24, 26));
+    auto* wel =
+        new wxStaticBitmap(vlagPaneel, ID_AFGETEKENDVLAG, GetBitmapResource(DesktopBeeldLader::ikoon(48, "ok_48.png")),
+                           wxDefaultPosition, du(24, 26));
     if (ShowToolTips())
     {
         niet->SetToolTip(_("This is not a button. You can sign off on the requirement using the designated button "
@@ -411,8 +415,8 @@ void RekEigenschappenVenster::maakAftekenRij(wxSizer* raster)
     afgetekendDatumKiezer = new wxDatePickerCtrl(veldenGebied, ID_REKAFTEKENDATUM, wxDateTime(), wxDefaultPosition,
                                                  wxDefaultSize, wxDP_DEFAULT);
     rij->Add(afgetekendDatumKiezer, 0, wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, du(3));
-    aftekenKnop =
-        new wxBitmapButton(veldenGebied, ID_REKAFTEKENKNOP, GetBitmapResource(ikonen48 + "hand_with_pen.png"));
+    aftekenKnop = new wxBitmapButton(veldenGebied, ID_REKAFTEKENKNOP,
+                                     GetBitmapResource(DesktopBeeldLader::ikoon(48, "hand_with_pen.png")));
     if (ShowToolTips())
         aftekenKnop->SetToolTip(_("Pressing this button signifies that you have inspected the requirement and that "
                                   "you are satisfied that the requirement has been met to the fullest extent."));
@@ -423,10 +427,12 @@ void RekEigenschappenVenster::maakOnderRij(wxSizer* doel)
 {
     auto* rij = new wxBoxSizer(wxHORIZONTAL);
     doel->Add(rij, 0, wxALIGN_CENTER_HORIZONTAL | wxALL, du(3));
-    rij->Add(new wxBitmapButton(hoofdPaneel, ID_IMPORTEERREK, GetBitmapResource(ikonen48 + "download48.png")), 0,
-             wxALIGN_CENTER_VERTICAL | wxALL, du(3));
-    rij->Add(new wxBitmapButton(hoofdPaneel, ID_EXPORTEERREK, GetBitmapResource(ikonen48 + "upload48.png")), 0,
-             wxALIGN_CENTER_VERTICAL | wxALL, du(3));
+    rij->Add(new wxBitmapButton(hoofdPaneel, ID_IMPORTEERREK,
+                                GetBitmapResource(DesktopBeeldLader::ikoon(48, "download48.png"))),
+             0, wxALIGN_CENTER_VERTICAL | wxALL, du(3));
+    rij->Add(new wxBitmapButton(hoofdPaneel, ID_EXPORTEERREK,
+                                GetBitmapResource(DesktopBeeldLader::ikoon(48, "upload48.png"))),
+             0, wxALIGN_CENTER_VERTICAL | wxALL, du(3));
     rij->Add(new wxStaticLine(hoofdPaneel, wxID_STATIC, wxDefaultPosition, wxDefaultSize, wxLI_VERTICAL), 0, wxEXPAND);
     rij->Add(new wxStaticText(hoofdPaneel, wxID_STATIC, _("Status of this requirement:")), 0,
              wxALIGN_CENTER_VERTICAL | wxALL, du(3));

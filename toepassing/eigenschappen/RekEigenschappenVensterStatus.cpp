@@ -2,6 +2,7 @@
 // what may change; the role toggles, the status choice and the sign-off
 // button move it, after a check of what the new level needs.
 #include "swexternals/desktop/DesktopAppBasis.h"
+#include "swexternals/desktop/DesktopBeeldLader.h"
 #include "swexternals/desktop/DesktopVraag.h"
 #include "toepassing/eigenschappen/RekEigenschappenVenster.h"
 
@@ -19,7 +20,6 @@
 
 namespace
 {
-const wxString ikonen32 = "../../../grafisch/ikonen/32x32/";
 
 bool isLeeg(const wxTextEntry* veld)
 {
@@ -98,8 +98,8 @@ void RekEigenschappenVenster::zetStatusKnoppen(Requirement::Status niveau)
     wxBitmapToggleButton* const knoppen[] = {auteurStatusKnop, implementatieStatusKnop, testStatusKnop};
     if (isNiveau(niveau))
     {
-        const wxBitmap klaar = GetBitmapResource(ikonen32 + "checkmark.png");
-        const wxBitmap open = GetBitmapResource(ikonen32 + "close_window.png");
+        const wxBitmap klaar = GetBitmapResource(DesktopBeeldLader::ikoon(32, "checkmark.png"));
+        const wxBitmap open = GetBitmapResource(DesktopBeeldLader::ikoon(32, "close_window.png"));
         // A role is done once the level has passed it: the analyst's at 1.
         for (int rol = 0; rol < 3; ++rol)
             knoppen[rol]->SetBitmapDisabled(niveau > rol ? klaar : open);

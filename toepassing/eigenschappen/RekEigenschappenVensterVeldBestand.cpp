@@ -17,29 +17,6 @@
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 
-namespace
-{
-// The handler that saves files with this extension, if any.
-bool kanBewarenAls(const wxString& extensie)
-{
-    const wxRichTextFileHandler* handler = wxRichTextBuffer::FindHandler(extensie, wxRICHTEXT_TYPE_ANY);
-    return handler && handler->CanSave();
-}
-
-// The chosen name keeps an extension the field can be saved as; any other
-// name gets the rich text's own, which keeps every format.
-wxFileName geefBewaarBestand(const wxString& pad)
-{
-    const wxFileName bestand(pad);
-    if (kanBewarenAls(bestand.GetExt()))
-        return bestand;
-    const wxRichTextFileHandler* eigen = wxRichTextBuffer::FindHandler(wxRICHTEXT_TYPE_XML);
-    if (!eigen)
-        return bestand;
-    return BestandsVoorstel::metExtensie(pad, eigen->GetExtension());
-}
-} // namespace
-
 bool RekEigenschappenVenster::heeftHuidigeRijkTekst() const
 {
     return huidigeRijk && huidigeRijk->GetLastPosition() > 0;
@@ -97,13 +74,11 @@ void RekEigenschappenVenster::OnSaveasClick(wxCommandEvent&)
     wxRichTextCtrl* rijk = huidigeRijk;
     if (!rijk)
         return;
-    const wxString pad = DesktopVraag::geef().kiesBestand(
-        _("Choose a filename"), app->geefLaatsteAppDataDir(wxString()).GetPath(wxPATH_GET_VOLUME),
-        BestandsVoorstel::maakNaam(naamTekst->GetValue()), wxRichTextBuffer::GetExtWildcard(false, true), wxFD_SAVE,
-        this);
-    if (pad.empty())
+    const std::optional<BestandsVoorstel::RijkBestand> gekozen = BestandsVoorstel::vraagRijkBewaarBestand(
+        naamTekst->GetValue(), app->geefLaatsteAppDataDir(wxString()).GetPath(wxPATH_GET_VOLUME), this);
+    if (!gekozen)
         return;
-    const wxFileName bestand = geefBewaarBestand(pad);
+    const wxFileName& bestand = gekozen->bestand;
     if (!wxIsWritable(bestand.GetPath(wxPATH_GET_VOLUME)))
     {
         wxLogWarning("%s", _("Error saving the file in the specified directory."));
@@ -117,7 +92,7 @@ void RekEigenschappenVenster::OnSaveasClick(wxCommandEvent&)
     bool bewaard = false;
     {
         wxBusyCursor bezig;
-        bewaard = rijk->SaveFile(bestand.GetFullPath(), wxRICHTEXT_TYPE_ANY);
+        bewaard = rijk->SaveFile(bestand.GetFullPath(), gekozen->soort);
     }
     if (veranderd)
         rijk->MarkDirty();

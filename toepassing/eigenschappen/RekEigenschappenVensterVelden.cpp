@@ -298,7 +298,7 @@ void RekEigenschappenVenster::OnExporteerRekIDClick(wxCommandEvent&)
     const wxString pad = DesktopVraag::geef().kiesBestand(
         _("Select the path for storing a backup copy of this requirement"),
         app->geefLaatsteAppDataDir(wxString()).GetPath(wxPATH_GET_VOLUME),
-        BestandsVoorstel::maakNaam(naamTekst->GetValue()), maakUitwisselFilter(), wxFD_SAVE, this);
+        BestandsVoorstel::maakKorteNaam(naamTekst->GetValue()), maakUitwisselFilter(), wxFD_SAVE, this);
     if (pad.empty())
         return;
     // The file is an exchange file whatever name was typed; the question

@@ -1,6 +1,7 @@
 #include "toepassing/kern/VerelTamsoApp.h"
 
 #include "swexternals/desktop/DesktopFunkties.h"
+#include "toepassing/kern/VensterKoppeling.h"
 
 #include <utility>
 #include <wx/fontdata.h>
@@ -106,7 +107,7 @@ wxString VerelTamsoApp::geefStatusAanduiding(Requirement::Status status)
 }
 
 VerelTamsoApp::VerelTamsoApp()
-    : SQLite3App("VerelTamso", "vtd", false, wxString()), venster(nullptr), vorigeZoekStatus(Requirement::Status(7)),
+    : SQLite3App(applikatieNaam, "vtd", false, wxString()), vorigeZoekStatus(Requirement::Status(7)),
       vorigeZoekType(Requirement::Type(5)), vorigeZoekFunkType(Requirement::FunkType(6)), vorigeMinPrioriteit(1),
       vorigeHoofdletterGevoelig(false), vorigeExactOvereenkomen(false), zoekVoorwaardeVeranderd(false)
 {
@@ -123,6 +124,16 @@ VerelTamsoApp::~VerelTamsoApp()
     // the stored one stays as it is.
     if (lijstFont.IsOk())
         bewaarFont();
+}
+
+VensterKoppeling* VerelTamsoApp::geefVenster() const
+{
+    wxTopLevelWindow* hoofd = geefHoofdVenster();
+    // Destroyed, a frame waits for the idle time to be deleted; it is gone
+    // for the program all the same.
+    if (!hoofd || hoofd->IsBeingDeleted() || IsScheduledForDestruction(hoofd))
+        return nullptr;
+    return dynamic_cast<VensterKoppeling*>(hoofd);
 }
 
 void VerelTamsoApp::zetSchermInstellingen()

@@ -42,6 +42,7 @@ public:
         KolomVoortgang = 9,
         KolomDatum = 10
     };
+    static constexpr const char* applikatieNaam = "VerelTamso";
     static constexpr unsigned int aantalKolommen = 11;
     static constexpr unsigned int aantalStatusWaarden = 5;
 
@@ -98,6 +99,11 @@ public:
     // maker the start-up ends with an error.
     using VensterMaker = std::function<VensterKoppeling*(VerelTamsoApp& app)>;
     static void zetVensterMaker(VensterMaker maker);
+    // From the program's main, before the toolkit starts: a command line
+    // that asks for the version or the usage, or cannot be read, is
+    // answered on standard error, with or without a display, and the
+    // program ends with the status returned. Nothing when it is to start.
+    static std::optional<int> beantwoordCommandoRegel(int argc, char** argv);
     // Command line, start-up checks, handlers, main window, splash screen,
     // the file of the command line or the first language choice, start.
     // False ends the program; geefEindStatus says with what status.
@@ -112,8 +118,10 @@ public:
     void MacOpenFiles(const wxArrayString& bestanden);
     void MacNewFile();
     void MacReopenApp();
-    // The main window, or null before OnInit made it.
-    VensterKoppeling* geefVenster() const { return venster; }
+    // The main window, or null before OnInit made it and from the moment it
+    // is destroyed: taken from the main window DesktopApp keeps, which
+    // lets go of it by itself.
+    VensterKoppeling* geefVenster() const;
 
     // Once the toolkit has started, before OnInit: reads the list font too,
     // whose default is the display's GUI font.
@@ -255,8 +263,6 @@ public:
     wxColour savePointAchtergrondKleur;
 
 protected:
-    // Not owned: the toolkit destroys the frame.
-    VensterKoppeling* venster;
     wxArrayString konfKolomNamen;
     wxArrayString rekKolomNamen;
     // " (naam,...,funkType) values (?,...,?)": every column but the row id.

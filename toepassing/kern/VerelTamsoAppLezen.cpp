@@ -143,8 +143,8 @@ private:
 } // namespace
 
 // After the database layer's report: not when that said in full what
-// happened and what to do (a damaged file, a lock, a full disk), which the
-// user must read first.
+// happened and what to do (a damaged file, a lock, a full disk), which this
+// would only repeat, less well.
 void VerelTamsoApp::meldLeesFout()
 {
     if (!isFoutUitgelegd())

@@ -1,4 +1,4 @@
-#include "resources/Hulpbronnen.h"
+#include "swexternals/desktop/DesktopBeeldLader.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/DesktopVersieNummer.h"
 #include "swexternals/desktop/TaalKeuzeDialoog.h"
@@ -8,12 +8,13 @@
 #include <wx/cmdline.h>
 #include <wx/frame.h>
 #include <wx/image.h>
+#include <wx/init.h>
 #include <wx/log.h>
 #include <wx/msgout.h>
-#include <wx/mstream.h>
 #include <wx/richtext/richtexthtml.h>
 #include <wx/richtext/richtextxml.h>
 #include <wx/splash.h>
+#include <wx/translation.h>
 
 namespace
 {
@@ -33,11 +34,19 @@ std::optional<int>& eindStatus()
     return status;
 }
 
-// The usage goes to standard error as it stands: a GUI port would otherwise
-// pick a message box, which nobody reads from a terminal.
+// The usage and the version go to standard error as they stand: a GUI port
+// would otherwise pick a message box (which nobody reads from a terminal),
+// and a log target would put a time stamp before every line.
 void toonGebruik(const wxCmdLineParser& parser)
 {
     wxMessageOutputStderr().Output(parser.GetUsageString());
+}
+
+void toonVersie()
+{
+    wxMessageOutputStderr uit;
+    uit.Output(DesktopApp::geefRechtenNotitie());
+    uit.Output(_("Release date and version :") + DesktopAppBasis::sp + DesktopAppBasis::geefVersie(true));
 }
 
 void beschrijfCommandoRegel(wxCmdLineParser& parser)
@@ -47,33 +56,96 @@ void beschrijfCommandoRegel(wxCmdLineParser& parser)
     parser.AddParam(_("Verel Tamso file (*.vtd)"), wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
 }
 
+// Says nothing: the first reading of the command line, before anything of
+// the toolkit is set up, only decides whether it is to be answered.
+class StilleUitvoer : public wxMessageOutput
+{
+public:
+    StilleUitvoer() : vorige(wxMessageOutput::Set(this)) {}
+    ~StilleUitvoer() override { wxMessageOutput::Set(vorige); }
+    StilleUitvoer(const StilleUitvoer&) = delete;
+    StilleUitvoer& operator=(const StilleUitvoer&) = delete;
+
+    void Output(const wxString&) override {}
+
+private:
+    wxMessageOutput* vorige;
+};
+
+int leesCommandoRegel(wxCmdLineParser& parser)
+{
+    beschrijfCommandoRegel(parser);
+    // A command line that cannot be read is answered with the usage, not
+    // with the parser's own message.
+    wxLogNull stil;
+    return parser.Parse(false);
+}
+
+// What the command line asks to be answered rather than started: the usage
+// (asked for, or after a command line that cannot be read) and the version.
+// The exit status then; nothing when the program is to start.
+std::optional<int> beantwoordSchakelaars(const wxCmdLineParser& parser, int parseResultaat)
+{
+    if (parseResultaat != 0)
+    {
+        toonGebruik(parser);
+        return 1;
+    }
+    const bool hulp = parser.Found("h");
+    const bool versie = parser.Found("v");
+    if (hulp)
+        toonGebruik(parser);
+    if (versie)
+        toonVersie();
+    // Asked for the usage or the version, the user is answered; ending then
+    // is no failure.
+    if (hulp || versie)
+        return 0;
+    return std::nullopt;
+}
+
 // The long version without its release date: "1.4.0.a".
 wxString geefKorteVersieMetLetter()
 {
     return DesktopVersieNummer().geefVersieString();
 }
 
-wxImage leesPlonsBeeld()
-{
-    const Hulpbron* bron = vindHulpbron(plonsBeeld);
-    if (!bron)
-        return wxImage();
-    wxMemoryInputStream stroom(bron->data, bron->grootte);
-    return wxImage(stroom, wxBITMAP_TYPE_ANY);
-}
-
 void voegHandlersToe()
 {
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_JPEG))
-        wxImage::AddHandler(new wxJPEGHandler);
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
-        wxImage::AddHandler(new wxPNGHandler);
+    DesktopBeeldLader::zorgVoorHandlers();
     if (!wxRichTextBuffer::FindHandler(wxRICHTEXT_TYPE_XML))
         wxRichTextBuffer::AddHandler(new wxRichTextXMLHandler("XML", "xml", wxRICHTEXT_TYPE_XML));
     if (!wxRichTextBuffer::FindHandler(wxRICHTEXT_TYPE_HTML))
         wxRichTextBuffer::AddHandler(new wxRichTextHTMLHandler("HTML", "html", wxRICHTEXT_TYPE_HTML));
 }
 } // namespace
+
+std::optional<int> VerelTamsoApp::beantwoordCommandoRegel(int argc, char** argv)
+{
+    {
+        const StilleUitvoer stil;
+        wxCmdLineParser proef(argc, argv);
+        const int resultaat = leesCommandoRegel(proef);
+        if (resultaat == 0 && !proef.Found("h") && !proef.Found("v"))
+            return std::nullopt;
+    }
+    // A console application, which starts no toolkit, only to find the
+    // user's language and its catalogues; it goes with the initializer.
+    auto* konsole = new wxAppConsole;
+    wxAppConsole::SetInstance(konsole);
+    wxInitializer basis(argc, argv);
+    if (!basis.IsOk())
+        return 1;
+    konsole->SetAppName(applikatieNaam);
+    DesktopAppBasis::zetKonsoleTaal(applikatieNaam);
+    // Anew, now that the descriptions can be translated.
+    wxCmdLineParser parser(argc, argv);
+    const int parseResultaat = leesCommandoRegel(parser);
+    const std::optional<int> status = beantwoordSchakelaars(parser, parseResultaat);
+    // The catalogues go with the console application.
+    wxTranslations::Set(nullptr);
+    return status;
+}
 
 void VerelTamsoApp::zetVensterMaker(VensterMaker maker)
 {
@@ -87,36 +159,13 @@ std::optional<int> VerelTamsoApp::geefEindStatus()
 
 bool VerelTamsoApp::OnInit()
 {
+    // The program's main answers these before the toolkit starts; a start
+    // that comes here with them all the same is answered alike.
     wxCmdLineParser parser(argc, argv);
-    beschrijfCommandoRegel(parser);
-    int parseResultaat;
+    const int parseResultaat = leesCommandoRegel(parser);
+    if (const std::optional<int> status = beantwoordSchakelaars(parser, parseResultaat))
     {
-        wxLogNull stil;
-        parseResultaat = parser.Parse(false);
-    }
-    if (parseResultaat != 0)
-    {
-        toonGebruik(parser);
-        eindStatus() = 1;
-        return false;
-    }
-    const bool hulp = parser.Found("h");
-    if (hulp)
-        toonGebruik(parser);
-    if (parser.Found("v"))
-    {
-        wxLogStderr naarStderr(nullptr, wxConvWhateverWorks);
-        wxLog* vorige = wxLog::SetActiveTarget(&naarStderr);
-        wxLogMessage("%s", geefRechtenNotitie());
-        wxLogMessage("%s", _("Release date and version :") + sp + geefVersie(true));
-        wxLog::FlushActive();
-        wxLog::SetActiveTarget(vorige);
-    }
-    // Asked for the usage or the version, the user is answered; ending then
-    // is no failure.
-    if (hulp || parser.Found("v"))
-    {
-        eindStatus() = 0;
+        eindStatus() = status;
         return false;
     }
 
@@ -134,15 +183,15 @@ bool VerelTamsoApp::OnInit()
         DesktopFunkties::wxErrorVeilig(_("The main window of the application cannot be made."));
         return false;
     }
-    venster = vensterMaker()(*this);
-    wxFrame& frame = venster->geefFrame();
+    wxFrame& frame = vensterMaker()(*this)->geefFrame();
     SafeYield(&frame, true);
     SetTopWindow(&frame);
     zetHoofdVenster(&frame, false, false);
 
     static const wxString kopiemelding =
         "VerelTamso" + sp + _("version") + sp + geefKorteVersieMetLetter() + ". " + geefRechtenNotitie();
-    maakPlonsScherm(kopiemelding, leesPlonsBeeld(), plonsTijdMs, wxSPLASH_CENTRE_ON_SCREEN | wxSPLASH_TIMEOUT);
+    maakPlonsScherm(kopiemelding, DesktopBeeldLader::leesBeeld(plonsBeeld), plonsTijdMs,
+                    wxSPLASH_CENTRE_ON_SCREEN | wxSPLASH_TIMEOUT);
     const bool getoond = frame.Show(true);
 
     if (parser.GetParamCount() == 1)
@@ -160,7 +209,10 @@ bool VerelTamsoApp::OnInit()
         }
     }
 
-    if (getoond)
+    // The language dialog ran an event loop of its own: the window is asked
+    // for anew.
+    VensterKoppeling* venster = geefVenster();
+    if (getoond && venster)
         venster->start();
     return getoond;
 }
@@ -199,6 +251,7 @@ void VerelTamsoApp::toonTaalDialoog()
     wxArrayInt talen;
     for (wxLanguage taal : VerelTamsoAppTalen)
         talen.Add(taal);
+    VensterKoppeling* venster = geefVenster();
     wxWindow* ouder = venster ? &venster->geefFrame() : nullptr;
     TaalKeuzeDialoog dialoog(ouder, talen, wxID_ANY, _("Please select the language for using this application"),
                              wxDefaultPosition, wxSize(200, 150),
@@ -209,6 +262,7 @@ void VerelTamsoApp::toonTaalDialoog()
 
 void VerelTamsoApp::MacOpenFiles(const wxArrayString& bestanden)
 {
+    VensterKoppeling* venster = geefVenster();
     if (bestanden.empty() || !venster)
         return;
     const wxFileName bestand(bestanden[0]);
@@ -241,6 +295,6 @@ void VerelTamsoApp::MacNewFile() {}
 // window forward.
 void VerelTamsoApp::MacReopenApp()
 {
-    if (venster)
+    if (VensterKoppeling* venster = geefVenster())
         venster->geefFrame().Raise();
 }

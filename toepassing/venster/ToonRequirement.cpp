@@ -249,25 +249,11 @@ void ToonRequirement::OnPrintUpdate(wxUpdateUIEvent& gebeurtenis)
 
 void ToonRequirement::OnSaveasClick(wxCommandEvent&)
 {
-    wxArrayInt soorten;
-    const wxString filter = wxRichTextBuffer::GetExtWildcard(false, true, &soorten);
-    const wxString pad = DesktopVraag::geef().kiesBestand(
-        _("Choose a filename"), app->geefLaatsteAppDataDir(wxString()).GetPath(wxPATH_GET_VOLUME),
-        BestandsVoorstel::maakNaam(rek.naam), filter, wxFD_SAVE, this);
-    if (pad.empty())
+    const std::optional<BestandsVoorstel::RijkBestand> gekozen = BestandsVoorstel::vraagRijkBewaarBestand(
+        rek.naam, app->geefLaatsteAppDataDir(wxString()).GetPath(wxPATH_GET_VOLUME), this);
+    if (!gekozen)
         return;
-    // The name keeps an extension the rich text can be saved as; any other
-    // gets the rich text's own, which keeps every format.
-    wxFileName bestand(pad);
-    const wxRichTextFileHandler* gekozen = wxRichTextBuffer::FindHandler(bestand.GetExt(), wxRICHTEXT_TYPE_ANY);
-    if (!gekozen || !gekozen->CanSave())
-    {
-        const wxRichTextFileHandler* eigen = wxRichTextBuffer::FindHandler(wxRICHTEXT_TYPE_XML);
-        if (!eigen && !soorten.empty())
-            eigen = wxRichTextBuffer::FindHandler(static_cast<wxRichTextFileType>(soorten[0]));
-        if (eigen)
-            bestand = BestandsVoorstel::metExtensie(pad, eigen->GetExtension());
-    }
+    const wxFileName& bestand = gekozen->bestand;
     if (!wxIsWritable(bestand.GetPath(wxPATH_GET_VOLUME)))
     {
         wxLogWarning("%s", _("Error saving the file in the specified directory."));
@@ -278,7 +264,7 @@ void ToonRequirement::OnSaveasClick(wxCommandEvent&)
     bool bewaard = false;
     {
         wxBusyCursor bezig;
-        bewaard = rijkVeld->SaveFile(bestand.GetFullPath(), wxRICHTEXT_TYPE_ANY);
+        bewaard = rijkVeld->SaveFile(bestand.GetFullPath(), gekozen->soort);
     }
     if (!bewaard)
     {

@@ -1,16 +1,15 @@
 #include "toepassing/venster/VerelTamsoVenster.h"
 
-#include "resources/Hulpbronnen.h"
+#include "swexternals/desktop/DesktopBeeldLader.h"
 #include "swexternals/desktop/platform/Platform.h"
 #include "toepassing/kern/RequirementDropTarget.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 
 #include <wx/bmpbuttn.h>
 #include <wx/choice.h>
+#include <wx/confbase.h>
 #include <wx/display.h>
-#include <wx/image.h>
 #include <wx/menu.h>
-#include <wx/mstream.h>
 #include <wx/sizer.h>
 #include <wx/slider.h>
 #include <wx/stattext.h>
@@ -22,20 +21,20 @@ wxIMPLEMENT_CLASS(VerelTamsoVenster, wxFrame);
 
 namespace
 {
-const wxString groepConfiguratie = "/Configuratie";
-const wxString groepOperationeel = "Operationeel";
-const wxString groepGekozenBestanden = "GekozenBestanden";
-
-const wxString sleutelAutomatischSRNummer = "AutomatischSRNummer";
-const wxString sleutelAutomatischSchrijver = "AutomatischSchrijverInvoeging";
-const wxString sleutelDubbelKlik = "DubbelKlikkenBetekentBewerken";
-const wxString sleutelKolom = "GeselekteerdeKolom";
-const wxString sleutelRichting = "GeselekteerdeKolomRichting";
-const wxString sleutelStatus = "GeselekteerdeRekStatus";
-const wxString sleutelType = "GeselekteerdeRekType";
-const wxString sleutelFunkType = "GeselekteerdeRekFunkType";
-const wxString sleutelPrioriteit = "GeselekteerdeRekPrioriteit";
-const wxString sleutelStatusKleuren = "GebruikKleurenVoorStatusIndikatie";
+// Whole keys: what the window reads and writes does not hang on the group
+// someone left the configuration in, nor on the order of the calls.
+const wxString sleutelAutomatischSRNummer = "/Configuratie/AutomatischSRNummer";
+const wxString sleutelAutomatischSchrijver = "/Configuratie/AutomatischSchrijverInvoeging";
+const wxString sleutelDubbelKlik = "/Configuratie/DubbelKlikkenBetekentBewerken";
+const wxString sleutelKolom = "/Configuratie/Operationeel/GeselekteerdeKolom";
+const wxString sleutelRichting = "/Configuratie/Operationeel/GeselekteerdeKolomRichting";
+const wxString sleutelStatus = "/Configuratie/Operationeel/GeselekteerdeRekStatus";
+const wxString sleutelType = "/Configuratie/Operationeel/GeselekteerdeRekType";
+const wxString sleutelFunkType = "/Configuratie/Operationeel/GeselekteerdeRekFunkType";
+const wxString sleutelPrioriteit = "/Configuratie/Operationeel/GeselekteerdeRekPrioriteit";
+const wxString sleutelStatusKleuren = "/Configuratie/Operationeel/GebruikKleurenVoorStatusIndikatie";
+// The file history writes its own entries in the group it is given.
+const wxString groepGekozenBestanden = "/Configuratie/Operationeel/GekozenBestanden/";
 
 const long standaardKolom = VerelTamsoApp::KolomID;
 const long standaardRichting = SorteringAflopend;
@@ -68,15 +67,6 @@ bool isLijstToets(int toets)
 long binnen(long waarde, long laagste, long hoogste, long standaard)
 {
     return waarde >= laagste && waarde <= hoogste ? waarde : standaard;
-}
-
-wxImage leesBeeld(const char* naam)
-{
-    const Hulpbron* bron = vindHulpbron(naam);
-    if (!bron)
-        return wxImage();
-    wxMemoryInputStream stroom(bron->data, bron->grootte);
-    return wxImage(stroom, wxBITMAP_TYPE_ANY);
 }
 } // namespace
 
@@ -169,14 +159,12 @@ bool VerelTamsoVenster::Create(wxWindow* ouder, int id, const wxString& titel, c
 
 void VerelTamsoVenster::leesInstellingen()
 {
-    konfig->SetPath(groepConfiguratie);
     gedragMenu->Check(ID_AUTOMATISCHSRNUMMER, konfig->ReadBool(sleutelAutomatischSRNummer, true));
     gedragMenu->Check(ID_AUTOMATISCHSCHRIJVER, konfig->ReadBool(sleutelAutomatischSchrijver, true));
     dubbelKlikBewerkt = konfig->ReadBool(sleutelDubbelKlik, false);
     if (dubbelKlikBewerkt.boolean())
         gedragMenu->Check(ID_DUBBELKLIKEDITMODE, true);
 
-    konfig->SetPath(groepOperationeel);
     geselekteerdeKolom = static_cast<unsigned int>(konfig->ReadLong(sleutelKolom, standaardKolom));
     kolomRichting = static_cast<Sortering>(binnen(konfig->ReadLong(sleutelRichting, standaardRichting), SorteringGeen,
                                                   SorteringAflopend, standaardRichting));
@@ -195,12 +183,10 @@ void VerelTamsoVenster::leesInstellingen()
 
 void VerelTamsoVenster::bewaarInstellingen()
 {
-    konfig->SetPath(groepConfiguratie);
     konfig->Write(sleutelAutomatischSRNummer, gedragMenu->IsChecked(ID_AUTOMATISCHSRNUMMER));
     konfig->Write(sleutelAutomatischSchrijver, gedragMenu->IsChecked(ID_AUTOMATISCHSCHRIJVER));
     konfig->Write(sleutelDubbelKlik, dubbelKlikBewerkt.boolean());
 
-    konfig->SetPath(groepOperationeel);
     konfig->Write(sleutelKolom, static_cast<long>(geselekteerdeKolom.waarde));
     konfig->Write(sleutelRichting, static_cast<long>(kolomRichting));
     konfig->Write(sleutelStatus, static_cast<long>(statusKeuze->GetSelection()));
@@ -209,7 +195,7 @@ void VerelTamsoVenster::bewaarInstellingen()
     konfig->Write(sleutelPrioriteit, static_cast<long>(prioriteitSchuif->GetValue()));
     konfig->Write(sleutelStatusKleuren, statusKleuren.boolean());
 
-    konfig->SetPath(groepGekozenBestanden);
+    const wxConfigPathChanger inGeschiedenis(konfig, groepGekozenBestanden);
     bestandGeschiedenis.Save(*konfig);
 }
 
@@ -225,8 +211,10 @@ void VerelTamsoVenster::maakKolommen()
 
 void VerelTamsoVenster::maakRecenteBestanden()
 {
-    konfig->SetPath(groepGekozenBestanden);
-    bestandGeschiedenis.Load(*konfig);
+    {
+        const wxConfigPathChanger inGeschiedenis(konfig, groepGekozenBestanden);
+        bestandGeschiedenis.Load(*konfig);
+    }
     bestandGeschiedenis.SetBaseId(ID_RECENT_EERSTE);
     bestandGeschiedenis.UseMenu(recenteBestandenMenu);
     Bind(wxEVT_UPDATE_UI, &VerelTamsoVenster::OnOpenUpdate, this, ID_RECENT_EERSTE, ID_RECENT_LAATSTE);
@@ -380,12 +368,12 @@ void VerelTamsoVenster::schakelSlechtsLezenKnoppen(Stand stand)
     if (stand == StandAan)
     {
         item->SetItemLabel(_("Switch current database to read+write mode\tCtrl+T"));
-        slechtsLezenKnop->SetBitmapLabel(GetBitmapResource("../../../grafisch/ikonen/48x48/slot-dicht.png"));
+        slechtsLezenKnop->SetBitmapLabel(GetBitmapResource(DesktopBeeldLader::ikoon(48, "slot-dicht.png")));
     }
     else
     {
         item->SetItemLabel(_("Switch current database to read-only mode\tCtrl+T"));
-        slechtsLezenKnop->SetBitmapLabel(GetBitmapResource("../../../grafisch/ikonen/48x48/slot-open.png"));
+        slechtsLezenKnop->SetBitmapLabel(GetBitmapResource(DesktopBeeldLader::ikoon(48, "slot-open.png")));
     }
     slechtsLezenKnop->SetBitmapPosition(wxLEFT);
 }
@@ -404,14 +392,7 @@ void VerelTamsoVenster::zetFont(bool verversen)
 
 wxIcon VerelTamsoVenster::GetIconResource(const wxString& naam)
 {
-    wxIcon icoon;
-    if (naam == vensterIcoon)
-    {
-        const wxImage beeld = leesBeeld(vensterIcoon);
-        if (beeld.IsOk())
-            icoon.CopyFromBitmap(wxBitmap(beeld));
-    }
-    return icoon;
+    return naam == vensterIcoon ? DesktopBeeldLader::leesIcoon(naam) : wxIcon();
 }
 
 bool VerelTamsoVenster::ShowToolTips()

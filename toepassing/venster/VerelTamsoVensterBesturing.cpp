@@ -1,4 +1,4 @@
-#include "resources/Hulpbronnen.h"
+#include "swexternals/desktop/DesktopBeeldLader.h"
 #include "toepassing/venster/MenuSneltoets.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 #include "toepassing/venster/VerelTamsoVenster.h"
@@ -7,9 +7,7 @@
 #include <wx/choice.h>
 #include <wx/combobox.h>
 #include <wx/gauge.h>
-#include <wx/image.h>
 #include <wx/menu.h>
-#include <wx/mstream.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
 #include <wx/slider.h>
@@ -132,8 +130,6 @@ wxEND_EVENT_TABLE()
 
     namespace
 {
-    const wxString map32 = "../../../grafisch/ikonen/32x32/";
-    const wxString map48 = "../../../grafisch/ikonen/48x48/";
     const wxString makerLogo = "../../../grafisch/afbeeldingen/Trivane_zeerklein.jpg";
     const wxString produktLogo = "afbeeldingen/VerelTamso_zeerklein.jpeg";
 
@@ -166,7 +162,7 @@ wxEND_EVENT_TABLE()
             // GTK draws a check mark or a radio dot where a normal item shows
             // its picture: such items have only that.
             if (*item.plaatje && item.soort == wxITEM_NORMAL)
-                menuItem->SetBitmap(venster.GetBitmapResource(map32 + item.plaatje));
+                menuItem->SetBitmap(venster.GetBitmapResource(DesktopBeeldLader::ikoon(32, item.plaatje)));
             menu.Append(menuItem);
         }
     }
@@ -181,12 +177,7 @@ wxEND_EVENT_TABLE()
 
 wxBitmap VerelTamsoVenster::GetBitmapResource(const wxString& naam)
 {
-    const Hulpbron* bron = vindHulpbron(naam.utf8_str());
-    if (!bron)
-        return wxNullBitmap;
-    wxMemoryInputStream stroom(bron->data, bron->grootte);
-    const wxImage beeld(stroom, wxBITMAP_TYPE_ANY);
-    return beeld.IsOk() ? wxBitmap(beeld) : wxNullBitmap;
+    return DesktopBeeldLader::leesBitmap(naam);
 }
 
 void VerelTamsoVenster::CreateControls()
@@ -341,7 +332,8 @@ void VerelTamsoVenster::maakKnoppen(wxSizer* doel)
                           {wxID_EXIT, "afsluiten.png"}};
     for (const Knop& knop : lijst)
     {
-        auto* knopje = new wxBitmapButton(hoofdPaneel, knop.id, GetBitmapResource(map48 + knop.plaatje));
+        auto* knopje =
+            new wxBitmapButton(hoofdPaneel, knop.id, GetBitmapResource(DesktopBeeldLader::ikoon(48, knop.plaatje)));
         if (knop.id == ID_SCHAKELDBOMNAARSLECHTSLEZEN)
             slechtsLezenKnop = knopje;
         knoppen->Add(knopje, 0, wxALIGN_CENTER_HORIZONTAL | wxALIGN_CENTER_VERTICAL | wxALL, 1);
@@ -427,9 +419,9 @@ void VerelTamsoVenster::maakZoeken(wxSizer* doel)
     zoekVeld->ShowCancelButton(true);
     zoekDoos->Add(zoekVeld, 1, wxALIGN_CENTER_VERTICAL | wxALL, 1);
     hoofdletterKnop = new wxBitmapToggleButton(zoekOuder, ID_ZOEKHOOFDLETTERGEVOELIG,
-                                               GetBitmapResource(map32 + "kleine-letters.png"));
-    exactKnop =
-        new wxBitmapToggleButton(zoekOuder, ID_ZOEKEXACTEOVEREENKOMST, GetBitmapResource(map32 + "geheim-agent.png"));
+                                               GetBitmapResource(DesktopBeeldLader::ikoon(32, "kleine-letters.png")));
+    exactKnop = new wxBitmapToggleButton(zoekOuder, ID_ZOEKEXACTEOVEREENKOMST,
+                                         GetBitmapResource(DesktopBeeldLader::ikoon(32, "geheim-agent.png")));
     if (ShowToolTips())
     {
         hoofdletterKnop->SetToolTip(_("Set search mode to case sensitive."));

@@ -1,5 +1,5 @@
-#include "resources/Hulpbronnen.h"
 #include "swexternals/desktop/DesktopAppBasis.h"
+#include "swexternals/desktop/DesktopBeeldLader.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/DesktopVraag.h"
 #include "swexternals/desktop/ValutaKeuzeDialoog.h"
@@ -9,10 +9,8 @@
 #include "toepassing/venster/VerelTamsoVenster.h"
 
 #include <wx/icon.h>
-#include <wx/image.h>
 #include <wx/log.h>
 #include <wx/menu.h>
-#include <wx/mstream.h>
 #include <wx/stattext.h>
 #include <wx/utils.h>
 
@@ -26,19 +24,6 @@ const char* const aboutBeeld = "afbeeldingen/VerelTamso_logo.png";
 const wxString makerAdres = "https://www.trivane.nl";
 // How long the update check waits for the server's first answer.
 const unsigned short updateWachtMs = 10000;
-
-wxIcon leesAboutIcoon()
-{
-    wxIcon icoon;
-    const Hulpbron* bron = vindHulpbron(aboutBeeld);
-    if (!bron)
-        return icoon;
-    wxMemoryInputStream stroom(bron->data, bron->grootte);
-    const wxImage beeld(stroom, wxBITMAP_TYPE_PNG);
-    if (beeld.IsOk())
-        icoon.CopyFromBitmap(wxBitmap(beeld));
-    return icoon;
-}
 
 wxString credit(const wxString& tekst, const wxString& adres)
 {
@@ -203,7 +188,7 @@ void VerelTamsoVenster::OnAboutClick(wxCommandEvent&)
                          "engineering."),
                        "https://www.ireb.org"));
     credits.Add(credit(_("The Pragmatic Bookshelf, for its books on the craft of software."), "https://pragprog.com"));
-    app->toonCopyright(makerAdres, leesAboutIcoon(), credits);
+    app->toonCopyright(makerAdres, DesktopBeeldLader::leesIcoon(aboutBeeld), credits);
 }
 
 void VerelTamsoVenster::OnZetTalenIDClick(wxCommandEvent&)

@@ -246,7 +246,7 @@ void VerelTamsoVenster::OnDuplicateClick(wxCommandEvent&)
         verversWerknemers();
     }
     // After the layer's own account of a lock or a full disk, this would
-    // be read first.
+    // only repeat it, less well.
     else if (resultaat != 1 && !app->isFoutUitgelegd())
         wxLogError("%s", _("An error occurred when adding the requirement. The requirement was not added."));
 }

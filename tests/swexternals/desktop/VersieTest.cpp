@@ -1,7 +1,9 @@
 #include "swexternals/desktop/DesktopAppBeschrijving.h"
 #include "swexternals/desktop/DesktopVersieNummer.h"
 
+#include <clocale>
 #include <gtest/gtest.h>
+#include <string>
 
 TEST(DesktopVersie, LeestEnPrintEenVersieTekst)
 {
@@ -28,6 +30,25 @@ TEST(DesktopVersie, LeestEnPrintEenVersieTekst)
     EXPECT_EQ(DesktopVersieNummer(TrivaneVersieNummer(2, 7, 1, 'c')).geefVersieString(), "2.7.1.c");
     EXPECT_TRUE(DesktopVersieNummer("1.4.1").geefTrivaneVersieNummer() >
                 DesktopVersieNummer().geefTrivaneVersieNummer());
+}
+
+// A letter above 127 keeps its 8-bit form both ways, in whatever locale
+// the program runs; one beyond Latin-1 has none.
+TEST(DesktopVersie, EenLetterBoven127BlijftZichzelf)
+{
+    const std::string vorige = std::setlocale(LC_ALL, nullptr);
+    for (const char* taal : {"C", "C.UTF-8"})
+    {
+        ASSERT_NE(std::setlocale(LC_ALL, taal), nullptr) << taal;
+        const DesktopVersieNummer e(wxString::FromUTF8("1.4.0.\xC3\xA9"));
+        EXPECT_EQ(static_cast<unsigned char>(e.letter), 0xE9u) << taal;
+        EXPECT_EQ(e.geefVersieString(), wxString::FromUTF8("1.4.0.\xC3\xA9")) << taal;
+        EXPECT_EQ(DesktopVersieNummer(TrivaneVersieNummer(2, 0, 1, 0xDF)).geefVersieString(),
+                  wxString::FromUTF8("2.0.1.\xC3\x9F"))
+            << taal;
+        EXPECT_EQ(DesktopVersieNummer(wxString::FromUTF8("1.4.0.\xE2\x82\xAC")).geefVersieString(), "1.4.0.?") << taal;
+    }
+    std::setlocale(LC_ALL, vorige.c_str());
 }
 
 TEST(DesktopAppBeschrijving, BewaartNaamVersieEnBeschrijvingBinnenHunVelden)

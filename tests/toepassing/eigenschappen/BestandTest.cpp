@@ -77,7 +77,7 @@ TEST_F(DialoogTest, ExportStelEenSchoneNaamVoorEnVraagtVoorHetVervangen)
                           {"Caf\xC3\xA9 ordering", "Caf\xC3\xA9_ordering"},
                           {"abcdefghijklmnopqrstuvwe\xCC\x81x", "abcdefghijklmnopqrstuvw"}};
     for (const Naam& naam : namen)
-        EXPECT_EQ(BestandsVoorstel::maakNaam(wxString::FromUTF8(naam.titel)), wxString::FromUTF8(naam.voorstel))
+        EXPECT_EQ(BestandsVoorstel::maakKorteNaam(wxString::FromUTF8(naam.titel)), wxString::FromUTF8(naam.voorstel))
             << naam.titel;
 
     VraagBeantwoorder vragen;

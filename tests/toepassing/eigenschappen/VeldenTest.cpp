@@ -1,6 +1,7 @@
 // Filling the dialog and reading it back: what was shown comes back as it
 // was, what the user changed comes back changed, and what a control cannot
 // hold is never changed behind the user's back.
+#include "swexternals/desktop/DesktopBeeldLader.h"
 #include "swexternals/desktop/platform/Platform.h"
 #include "tests/ondersteuning/DialoogBeantwoorder.h"
 #include "tests/ondersteuning/LogVanger.h"
@@ -258,12 +259,12 @@ TEST_F(DialoogTest, PlaatjesOnderHunNamen)
                                  "48x48/upload48.png"};
     for (const char* naam : namen)
     {
-        const wxBitmap beeld = d.GetBitmapResource(wxString("../../../grafisch/ikonen/") + naam);
+        const wxBitmap beeld = d.GetBitmapResource(DesktopBeeldLader::ikoon(naam));
         ASSERT_TRUE(beeld.IsOk()) << naam;
         EXPECT_EQ(beeld.GetWidth(), wxAtoi(wxString(naam).Left(2))) << naam;
     }
     // The main window's pictures are not the dialog's.
-    EXPECT_FALSE(d.GetBitmapResource("../../../grafisch/ikonen/32x32/nieuw.png").IsOk());
+    EXPECT_FALSE(d.GetBitmapResource(DesktopBeeldLader::ikoon(32, "nieuw.png")).IsOk());
     EXPECT_TRUE(d.GetIconResource("afbeeldingen/VerelTamso_klein.jpeg").IsOk());
 
     // Each editor's own pop-up menu ends with the six items, once.

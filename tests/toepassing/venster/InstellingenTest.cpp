@@ -1,7 +1,12 @@
 // The window's settings: a first start's defaults, stored values checked
 // before they reach a control, and everything written back at the end.
+#include "tests/ondersteuning/DialoogBeantwoorder.h"
 #include "tests/ondersteuning/TestOmgeving.h"
 #include "tests/toepassing/venster/VensterHulp.h"
+
+#include <algorithm>
+#include <string>
+#include <wx/fileconf.h>
 
 namespace
 {
@@ -113,6 +118,8 @@ TEST(VensterInstellingen, WhatTheUserChoseIsThereAtTheNextStart)
     EXPECT_TRUE(konfig->HasEntry("/Gebruikersinstellingen/Venster/GrootteX"));
 
     VApp app;
+    // Wherever another reader left the configuration.
+    app->geefAppConfigRef().SetPath("/Statistiek");
     TestVenster* venster = maakVenster(*app);
     EXPECT_EQ(venster->geselekteerdeKolom.waarde, 2u);
     EXPECT_EQ(venster->kolomRichting, SorteringOplopend);
@@ -122,4 +129,93 @@ TEST(VensterInstellingen, WhatTheUserChoseIsThereAtTheNextStart)
     EXPECT_TRUE(venster->gedragMenu->IsChecked(VerelTamsoVenster::ID_DUBBELKLIKEDITMODE));
     EXPECT_EQ(venster->recenteBestandenMenu->GetMenuItemCount(), 1u);
     sluitVenster(venster);
+}
+
+namespace
+{
+// Every entry of the configuration file by its whole key, sorted.
+std::vector<std::string> alleSleutels(wxFileConfig& konfig, const wxString& groep = "/")
+{
+    std::vector<std::string> sleutels;
+    konfig.SetPath(groep);
+    wxString naam;
+    long index = 0;
+    for (bool meer = konfig.GetFirstEntry(naam, index); meer; meer = konfig.GetNextEntry(naam, index))
+        sleutels.push_back((groep == "/" ? groep : groep + "/").utf8_string() + naam.utf8_string());
+    wxArrayString groepen;
+    index = 0;
+    for (bool meer = konfig.GetFirstGroup(naam, index); meer; meer = konfig.GetNextGroup(naam, index))
+        groepen.Add((groep == "/" ? groep : groep + "/") + naam);
+    for (const wxString& sub : groepen)
+        for (std::string& sleutel : alleSleutels(konfig, sub))
+            sleutels.push_back(std::move(sleutel));
+    std::sort(sleutels.begin(), sleutels.end());
+    return sleutels;
+}
+} // namespace
+
+// A file written by an earlier version must be read the same: the window,
+// the properties dialog and the application write every value under the
+// whole key they always had.
+TEST(VensterInstellingen, TheFileKeepsItsKeys)
+{
+    const wxString pad = projectPad("p.vtd");
+    {
+        VApp app;
+        ASSERT_EQ(app->openProject(pad), 0);
+        TestVenster* venster = maakVenster(*app);
+        venster->start();
+        venster->bestandGeschiedenis.AddFileToHistory(pad);
+        dialoogBeantwoorder().verwacht(wxID_CANCEL);
+        stuurMenu(*venster, wxID_ADD);
+        sluitVenster(venster);
+    }
+    const std::string operationeel = "/Configuratie/Operationeel/";
+    std::vector<std::string> verwacht = {
+        "/Configuratie/AutomatischSRNummer",
+        "/Configuratie/AutomatischSchrijverInvoeging",
+        "/Configuratie/Database/DBPad",
+        "/Configuratie/Database/IsAlleenLezenDB",
+        "/Configuratie/Database/IsVersleuteldeDB",
+        "/Configuratie/Database/SQlite3Versie",
+        "/Configuratie/Database/wxSQlite3Versie",
+        "/Configuratie/DubbelKlikkenBetekentBewerken",
+        "/Configuratie/Font/InheemseBeschrijving",
+        "/Configuratie/Kleur",
+        "/Configuratie/Kleuren/LeesSchrijfAchtergrondKleur",
+        "/Configuratie/Kleuren/LijstTekstKleur",
+        "/Configuratie/Kleuren/SavePointAchtergrondKleur",
+        "/Configuratie/Kleuren/SlechtsLeesAchtergrondKleur",
+        "/Configuratie/Kodering",
+        operationeel + "GebruikKleurenVoorStatusIndikatie",
+        operationeel + "GeselekteerdeKolom",
+        operationeel + "GeselekteerdeKolomRichting",
+        operationeel + "GeselekteerdeRekFunkType",
+        operationeel + "GeselekteerdeRekPrioriteit",
+        operationeel + "GeselekteerdeRekStatus",
+        operationeel + "GeselekteerdeRekType",
+        "/Configuratie/RekEigenschappen/Meldingen/StandaardNietsTeDoenMelding",
+        "/Gebruikersinstellingen/Encoding",
+        "/Gebruikersinstellingen/GebruikSecretStoreToegangToegestaan",
+        "/Gebruikersinstellingen/Venster/GrootteX",
+        "/Gebruikersinstellingen/Venster/GrootteY",
+        "/Gebruikersinstellingen/Venster/KoordinaatX",
+        "/Gebruikersinstellingen/Venster/KoordinaatY",
+        "/Gebruikersinstellingen/toonHulptoolTips",
+        "/Operationeel/GebruikSecretStoreAlGevraagd",
+        "/Operationeel/LaatsteDataPad",
+        "/Statistiek/KonfigAangemaakt",
+        "/Statistiek/OS",
+        "/Statistiek/StartDatum",
+        "/Statistiek/StartTijd",
+        "/Statistiek/StopDatum",
+        "/Statistiek/StopTijd",
+    };
+    // The file history writes all its places.
+    for (int i = 1; i <= 9; ++i)
+        verwacht.push_back(operationeel + "GekozenBestanden/file" + std::to_string(i));
+    std::sort(verwacht.begin(), verwacht.end());
+    auto konfig = openKonfigBestand();
+    EXPECT_EQ(alleSleutels(*konfig), verwacht);
+    EXPECT_EQ(konfig->Read(operationeel + "GekozenBestanden/file1"), pad);
 }

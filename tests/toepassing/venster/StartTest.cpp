@@ -34,8 +34,15 @@ TEST_F(VensterTest, TheFirstCloseBoxClosesTheProjectTheSecondTheWindow)
     EXPECT_EQ(venster->geefRekLijst()->GetItemCount(), 0);
     sluitKnop(*venster);
     EXPECT_TRUE(wxTheApp->IsScheduledForDestruction(venster));
+    // A file handed over now finds no window, before the frame is deleted
+    // and after.
+    const wxArrayString bestanden(1, &pad);
+    EXPECT_EQ(app->geefVenster(), nullptr);
+    app->MacOpenFiles(bestanden);
     venster = nullptr;
     verwerkGebeurtenissen();
+    app->MacOpenFiles(bestanden);
+    EXPECT_FALSE(app->isDBOpen());
 }
 
 TEST_F(VensterTest, AFileHandedOverOpensReadOnlyInPlaceOfTheProject)

@@ -16,6 +16,7 @@
 #include <wx/ffile.h>
 #include <wx/frame.h>
 #include <wx/richtext/richtextctrl.h>
+#include <wx/richtext/richtexthtml.h>
 #include <wx/richtext/richtextprint.h>
 #include <wx/richtext/richtextxml.h>
 
@@ -53,8 +54,11 @@ protected:
     {
         ProjectTest::SetUp();
         ASSERT_EQ(app->zetProjektNaam("Alarm system"), 0);
+        // The formats, as the program's start-up registers them.
         if (!wxRichTextBuffer::FindHandler(wxRICHTEXT_TYPE_XML))
-            wxRichTextBuffer::AddHandler(new wxRichTextXMLHandler);
+            wxRichTextBuffer::AddHandler(new wxRichTextXMLHandler("XML", "xml", wxRICHTEXT_TYPE_XML));
+        if (!wxRichTextBuffer::FindHandler(wxRICHTEXT_TYPE_HTML))
+            wxRichTextBuffer::AddHandler(new wxRichTextHTMLHandler("HTML", "html", wxRICHTEXT_TYPE_HTML));
         Requirement rek;
         rek.naam = "Door sensor";
         rek.SR = 12;
@@ -140,6 +144,12 @@ TEST_F(ToonTest, OpslaanAlsMetEigenExtensieEnEenVraagVoorHetVervangen)
     ASSERT_TRUE(wxFFile(inMap("sensor.xml")).ReadAll(&inhoud));
     EXPECT_TRUE(inhoud.Contains("Reports an open door."));
     EXPECT_EQ(app->geefLaatsteAppDataDir(wxString()).GetPath(), wxString::FromUTF8(testMap().string()));
+    // The filter chosen decides the format: the second one, HTML.
+    EXPECT_TRUE(vragen.geefVragen()[0].wildcard.StartsWith("XML files (*.xml)|*.xml|HTML files (*.html)|*.html"));
+    vragen.kies(inMap("sensor"), 1);
+    klik(d, wxID_SAVEAS);
+    ASSERT_TRUE(wxFFile(inMap("sensor.html")).ReadAll(&inhoud));
+    EXPECT_TRUE(inhoud.Contains("<html>")) << inhoud;
 
     vragen.kies(inMap("sensor.xml"));
     vragen.antwoord(wxNO);

@@ -27,7 +27,6 @@ void VensterApp::sluitDB()
 TestVenster* maakVenster(VensterApp& app)
 {
     auto* venster = new TestVenster(nullptr, &app, VerelTamsoVenster::ID_VERELTAMSOVENSTER, "Verel Tamso");
-    app.venster = venster;
     app.zetHoofdVenster(venster, false, false);
     return venster;
 }

@@ -29,8 +29,6 @@
 class VensterApp : public KernApp
 {
 public:
-    // The window the desktop's hand-over of files talks to.
-    using VerelTamsoApp::venster;
     // The next this many starts fail (reported as the store would).
     int startFouten = 0;
     std::function<void()> naSluiten;

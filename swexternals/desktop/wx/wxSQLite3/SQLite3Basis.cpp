@@ -63,7 +63,7 @@ SQLite3Basis::SQLite3Basis(const wxFileName& bestand, bool alleenLezenSchakelaar
         dbPad.SetExt(extensie);
         extensie = bestand.GetExt();
     }
-    // After a full disk or a lock, said in full, these words would be read first.
+    // After a full disk or a lock, said in full, these words would only repeat it.
     if (open(alleenLezen, sleutel) != 0 && !isFoutUitgelegd())
         DesktopFunkties::wxErrorVeilig(_("Database") + DesktopFunkties::dubbeleQuotes(dbPad.GetFullName(), true) +
                                        _("could not be opened properly."));
@@ -125,7 +125,7 @@ void SQLite3Basis::openBijStart(const wxString& sleutel)
         meldPadBestaatNiet(dbPad);
         dbPad.SetName(geheugenNaam);
     }
-    // After a full disk or a lock, said in full, these words would be read first.
+    // After a full disk or a lock, said in full, these words would only repeat it.
     if (open(alleenLezen, sleutel) != 0 && !isFoutUitgelegd())
         DesktopFunkties::wxErrorVeilig(_("Database") + DesktopFunkties::dubbeleQuotes(dbPad.GetFullName(), true) +
                                        _("could not be opened properly."));

@@ -268,6 +268,29 @@ TEST(PlonsScherm, ToontHetHeleBeeldMetDeTekstEnSluitVanzelf)
     EXPECT_TRUE(plonsSchermVerdwijnt());
     sluit(venster);
 
+    // A text wider than the picture: the picture widens, its edge columns
+    // carried on, and the status line holds the text whole.
+    const wxString lang =
+        "VerelTamso version 1.4.0.a. Copyright (c) 2025 Trivane Embedded Systemen. All rights reserved.";
+    app->maakPlonsScherm(lang, beeld, 150, wxSPLASH_CENTRE_ON_SCREEN | wxSPLASH_TIMEOUT);
+    plons = vindPlonsScherm();
+    ASSERT_NE(plons, nullptr);
+    wxStatusBar* balk = plons->GetStatusBar();
+    EXPECT_TRUE(wachtOp([&] { return balk->GetSize().GetWidth() == plons->GetClientSize().GetWidth(); }));
+    wxRect veld;
+    ASSERT_TRUE(balk->GetFieldRect(0, veld));
+    EXPECT_GE(veld.GetWidth(), balk->GetTextExtent(lang).GetWidth() + 4);
+    const wxImage breed = plons->GetSplashWindow()->GetBitmap().ConvertToImage();
+    EXPECT_GT(breed.GetWidth(), beeld.GetWidth());
+    EXPECT_EQ(breed.GetHeight(), beeld.GetHeight());
+    EXPECT_EQ(plons->GetSplashWindow()->GetSize(), breed.GetSize());
+    for (int y : {0, 80, 159})
+    {
+        EXPECT_EQ(breed.GetRed(0, y), beeld.GetRed(0, y));
+        EXPECT_EQ(breed.GetRed(breed.GetWidth() - 1, y), beeld.GetRed(beeld.GetWidth() - 1, y));
+    }
+    EXPECT_TRUE(plonsSchermVerdwijnt());
+
     app->maakPlonsScherm("zonder beeld", wxImage(), 100, wxSPLASH_TIMEOUT);
     EXPECT_EQ(vindPlonsScherm(), nullptr);
     EXPECT_TRUE(logVanger().bevat("The splash screen image could not be shown.", wxLOG_Error));

@@ -6,7 +6,10 @@
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/TestOmgeving.h"
 #include "tests/toepassing/eigenschappen/werkbalk/WerkbalkHulp.h"
+#include "toepassing/eigenschappen/BestandsVoorstel.h"
 
+#include <algorithm>
+#include <vector>
 #include <wx/ffile.h>
 #include <wx/filename.h>
 #include <wx/frame.h>
@@ -85,25 +88,47 @@ TEST_F(WerkbalkTest, OpslaanAlsInElkFormaatMetZijnExtensie)
     rijk.SetSelection(0, 7);
     gebruik(rijk, wxID_BOLD);
     rijk.SelectNone();
+    // The filters by what they keep: the rich text's own first, plain text last.
+    std::vector<wxRichTextFileType> soorten;
+    BestandsVoorstel::maakRijkFilter(soorten);
+    ASSERT_EQ(soorten.size(), 3u);
+    ASSERT_EQ(soorten[0], wxRICHTEXT_TYPE_XML);
+    EXPECT_EQ(soorten[2], wxRICHTEXT_TYPE_TEXT);
+    const auto filter = [&](wxRichTextFileType soort)
+    { return static_cast<int>(std::find(soorten.begin(), soorten.end(), soort) - soorten.begin()); };
     struct Geval
     {
         const char* gekozen;
+        wxRichTextFileType filter;
         const char* bewaard;
         const char* bevat;
     };
-    const Geval gevallen[] = {{"deur.xml", "deur.xml", "<richtext"},
-                              {"deur.html", "deur.html", "<b>Reports</b>"},
-                              {"deur.txt", "deur.txt", "Reports an open door."},
-                              {"veld", "veld.xml", "<richtext"},
-                              {"deur.doc", "deur.doc.xml", "<richtext"}};
+    // A name without the extension of a format gets the one of the filter
+    // chosen; a name with one keeps it.
+    const Geval gevallen[] = {{"deur.xml", wxRICHTEXT_TYPE_XML, "deur.xml", "<richtext"},
+                              {"deur.html", wxRICHTEXT_TYPE_XML, "deur.html", "<b>Reports</b>"},
+                              {"deur.txt", wxRICHTEXT_TYPE_XML, "deur.txt", "Reports an open door."},
+                              {"veld", wxRICHTEXT_TYPE_XML, "veld.xml", "<richtext"},
+                              {"pagina", wxRICHTEXT_TYPE_HTML, "pagina.html", "<b>Reports</b>"},
+                              {"tekst", wxRICHTEXT_TYPE_TEXT, "tekst.txt", "Reports an open door."},
+                              {"deur.doc", wxRICHTEXT_TYPE_HTML, "deur.doc.html", "<b>Reports</b>"}};
     for (const Geval& geval : gevallen)
     {
-        vragen.kies(inMap(geval.gekozen));
+        vragen.kies(inMap(geval.gekozen), filter(geval.filter));
         gebruik(rijk, wxID_SAVEAS);
         EXPECT_TRUE(leesBestand(inMap(geval.bewaard)).Contains(geval.bevat)) << geval.gekozen;
     }
-    EXPECT_TRUE(vragen.geefVragen()[0].stijl & wxFD_SAVE);
-    EXPECT_EQ(vragen.geefVragen()[0].voorstel, wxString::FromUTF8(testMap().string()));
+    EXPECT_FALSE(wxFileExists(inMap("pagina.xml")));
+    const VraagBeantwoorder::Gevraagd& gevraagd = vragen.geefVragen()[0];
+    EXPECT_TRUE(gevraagd.stijl & wxFD_SAVE);
+    EXPECT_EQ(gevraagd.voorstel, wxString::FromUTF8(testMap().string()));
+    EXPECT_TRUE(gevraagd.wildcard.StartsWith("XML files (*.xml)|*.xml|")) << gevraagd.wildcard;
+    EXPECT_EQ(gevraagd.naam, "Door_sensor");
+    // The title whole, however long.
+    d().naamTekst->ChangeValue("Door sensor of the cellar, reported at once");
+    vragen.kies(wxString());
+    gebruik(rijk, wxID_SAVEAS);
+    EXPECT_EQ(vragen.geefVragen().back().naam, "Door_sensor_of_the_cellar,_reported_at_once");
     EXPECT_TRUE(isVet(d().leesVelden().beschrijving, 2));
 
     // An existing file: asked first; No leaves it.

@@ -20,12 +20,14 @@ int TussendoorBeantwoorder::stelVraag(const wxString& bericht, const wxString& t
     return VraagBeantwoorder::stelVraag(bericht, titel, stijl, ouder, knoppen);
 }
 
-wxString TussendoorBeantwoorder::kiesBestand(const wxString& bericht, const wxString& standaardMap,
-                                             const wxString& standaardNaam, const wxString& wildcard, long stijl,
-                                             wxWindow* ouder)
+DesktopVraag::GekozenBestand TussendoorBeantwoorder::kiesBestandEnFilter(const wxString& bericht,
+                                                                         const wxString& standaardMap,
+                                                                         const wxString& standaardNaam,
+                                                                         const wxString& wildcard, long stijl,
+                                                                         wxWindow* ouder)
 {
     doeTussendoor();
-    return VraagBeantwoorder::kiesBestand(bericht, standaardMap, standaardNaam, wildcard, stijl, ouder);
+    return VraagBeantwoorder::kiesBestandEnFilter(bericht, standaardMap, standaardNaam, wildcard, stijl, ouder);
 }
 
 std::optional<wxString> TussendoorBeantwoorder::vraagTekst(const wxString& bericht, const wxString& titel,

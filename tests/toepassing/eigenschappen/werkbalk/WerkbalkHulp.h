@@ -20,8 +20,9 @@ public:
     using VraagBeantwoorder::stelVraag;
     int stelVraag(const wxString& bericht, const wxString& titel, long stijl, wxWindow* ouder,
                   const Knoppen& knoppen) override;
-    wxString kiesBestand(const wxString& bericht, const wxString& standaardMap, const wxString& standaardNaam,
-                         const wxString& wildcard, long stijl, wxWindow* ouder) override;
+    GekozenBestand kiesBestandEnFilter(const wxString& bericht, const wxString& standaardMap,
+                                       const wxString& standaardNaam, const wxString& wildcard, long stijl,
+                                       wxWindow* ouder) override;
     std::optional<wxString> vraagTekst(const wxString& bericht, const wxString& titel, const wxString& voorstel,
                                        wxWindow* ouder) override;
     std::optional<long> vraagGetal(const wxString& bericht, const wxString& prompt, const wxString& titel,

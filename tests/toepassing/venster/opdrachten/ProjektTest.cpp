@@ -1,6 +1,7 @@
 // The project commands of the main window: new, open, open read-only, the
 // recent files, save as, move, close, quit and the read-only switch, on real
 // project files.
+#include "swexternals/desktop/DesktopBeeldLader.h"
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/toepassing/venster/VensterHulp.h"
@@ -15,8 +16,8 @@ using Teksten = std::vector<wxString>;
 
 const wxString alleenLezenLabel = "Switch current database to read-only mode\tCtrl+T";
 const wxString leesSchrijfLabel = "Switch current database to read+write mode\tCtrl+T";
-const wxString slotOpen = "../../../grafisch/ikonen/48x48/slot-open.png";
-const wxString slotDicht = "../../../grafisch/ikonen/48x48/slot-dicht.png";
+const wxString slotOpen = DesktopBeeldLader::ikoon(48, "slot-open.png");
+const wxString slotDicht = DesktopBeeldLader::ikoon(48, "slot-dicht.png");
 } // namespace
 
 TEST_F(OpdrachtTest, EveryCommandIsEnabledByTheStateOfTheProject)
