@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Makes the README's pictures again, in docs/afbeeldingen/: the main window
 # on a demo project at the size of a first start, the properties dialog of
-# one of its requirements with every section open, and the main window in
-# German. Run it when a window changed, and look at every
-# picture before committing it:
+# one of its requirements with every section open, the main window in
+# German, and in each of the ten languages the properties dialog with the
+# question that closing it after a change asks (eigenschappen-vraag-<ll>.png).
+# Run it when a window changed, and look at every picture before committing
+# it:
 #
 #   scripts/schermafdrukken.sh [build folder]      (default: build-test)
 #
@@ -17,6 +19,8 @@ doelMap="$hier/docs/afbeeldingen"
 # The numbers wxWidgets 3.2 gives the languages in the stored setting.
 engels=175
 duits=373
+# Every language of the program, as "code:number".
+talen=(en:175 de:373 nl:161 fr:301 it:423 es:735 sv:771 ja:428 ko:475 ru:643)
 
 # Python with PIL as Debian installs it, which the build uses too.
 python=/usr/bin/python3
@@ -109,9 +113,10 @@ px = beeld.load()
 wit = (255, 255, 255)
 
 # The list's header: the first band of rows, 15 pixels high or more, that
-# are white over half the window's width or more.
+# are white over a third of the window's width or more (its texts, whole in
+# every language, take much of the rest).
 def isWit(y):
-    return sum(1 for x in range(breedte) if px[x, y] == wit) >= breedte / 2
+    return sum(1 for x in range(breedte) if px[x, y] == wit) >= breedte / 3
 
 band = []
 for y in range(hoogte):
@@ -152,18 +157,19 @@ EOF
     read -r -a meting <<<"$uitkomst"
 }
 
-# A picture of the window once two pictures half a second apart are the same
-# (what was drawing has drawn).
+# A picture, taken by import with the arguments after the file name, once
+# two pictures half a second apart are the same (what was drawing has drawn).
 fotografeer() {
-    local venster=$1 bestand=$2 vorige="$HOME/vorige.png" _
-    import -window "$venster" "$vorige"
+    local bestand=$1 vorige="$HOME/vorige.png" _
+    shift
+    import "$@" "$vorige"
     for _ in $(seq 20); do
         sleep 0.5
-        import -window "$venster" "$bestand"
+        import "$@" "$bestand"
         cmp -s <(convert "$vorige" rgb:-) <(convert "$bestand" rgb:-) && return 0
         cp "$bestand" "$vorige"
     done
-    fout "the window $venster did not come to rest"
+    fout "the picture $bestand did not come to rest"
 }
 
 # The main window as a first start shows it, at its first size.
@@ -171,7 +177,7 @@ hoofdVensterFoto() {
     local taal=$1 bestand=$2
     schrijfKonfiguratie "$taal" 1
     start
-    fotografeer "$hoofdVenster" "$bestand"
+    fotografeer "$bestand" -window "$hoofdVenster"
     stop
 }
 
@@ -236,30 +242,125 @@ EOF
 openAlleSekties() {
     local _ sekties
     for _ in 1 2 3 4; do
-        fotografeer "$dialoog" "$HOME/rust.png"
+        fotografeer "$HOME/rust.png" -window "$dialoog"
         sekties=$(geslotenSekties) || fout "the sections of the dialog were not found"
         [ -n "$sekties" ] || return 0
         # shellcheck disable=SC2046
         xdotool mousemove --window "$dialoog" $(head -1 <<<"$sekties") click 1
         xdotool mousemove 0 0
     done
-    fotografeer "$dialoog" "$HOME/rust.png"
+    fotografeer "$HOME/rust.png" -window "$dialoog"
     [ -z "$(geslotenSekties)" ] || fout "a section of the dialog stayed closed"
 }
 
-# The properties dialog of a tested requirement (the third row of the list
-# sorted upwards), as the edit command opens it, with every section open.
-dialoogFoto() {
-    local bestand=$1
-    schrijfKonfiguratie "$engels" 1
-    start
-    xdotool mousemove --window "$hoofdVenster" "${meting[0]}" $((meting[1] + 2 * meting[2])) click 1
+# The properties dialog of the requirement in that row of the list sorted
+# upwards (1 the first), as the edit command opens it, with every section
+# open.
+openDialoog() {
+    local rij=$1
+    xdotool mousemove --window "$hoofdVenster" "${meting[0]}" $((meting[1] + (rij - 1) * meting[2])) click 1
     xdotool key ctrl+e
     wachtOp heeftDialoog || fout "the properties dialog did not come up"
     xdotool windowmove "$dialoog" 20 20
     xdotool mousemove 0 0
     openAlleSekties
-    fotografeer "$dialoog" "$bestand"
+}
+
+# The properties dialog of a tested requirement (the third row).
+dialoogFoto() {
+    local bestand=$1
+    schrijfKonfiguratie "$engels" 1
+    start
+    openDialoog 3
+    fotografeer "$bestand" -window "$dialoog"
+    stop
+}
+
+# The middle of the dialog's title field, "x y": the first white stretch
+# of a third of the dialog's width or more, from the top.
+titelVeld() {
+    import -window "$dialoog" "$HOME/titel.png" 2>/dev/null || return 1
+    "$python" - "$HOME/titel.png" <<'EOF'
+import sys
+from PIL import Image
+
+beeld = Image.open(sys.argv[1]).convert("RGB")
+breedte, hoogte = beeld.size
+px = beeld.load()
+wit = (255, 255, 255)
+for y in range(hoogte):
+    lengte = 0
+    for x in range(breedte):
+        lengte = lengte + 1 if px[x, y] == wit else 0
+        if lengte >= breedte // 3:
+            print(x - lengte // 2, y + 8)
+            sys.exit(0)
+sys.exit(1)
+EOF
+}
+
+# Asks the window to close, as its close box does (the X server runs no
+# window manager that would draw one).
+vraagSluiten() {
+    "$python" - "$1" <<'EOF'
+import ctypes
+import sys
+
+x = ctypes.cdll.LoadLibrary("libX11.so.6")
+x.XOpenDisplay.restype = ctypes.c_void_p
+x.XInternAtom.restype = ctypes.c_ulong
+x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+
+class Bericht(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
+
+class Gebeurtenis(ctypes.Union):
+    _fields_ = [("xclient", Bericht), ("opvulling", ctypes.c_long * 24)]
+
+x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                         ctypes.POINTER(Gebeurtenis)]
+x.XCloseDisplay.argtypes = [ctypes.c_void_p]
+x.XFlush.argtypes = [ctypes.c_void_p]
+scherm = x.XOpenDisplay(None)
+if not scherm:
+    sys.exit(1)
+venster = int(sys.argv[1])
+gebeurtenis = Gebeurtenis()
+gebeurtenis.xclient.type = 33  # ClientMessage
+gebeurtenis.xclient.window = venster
+gebeurtenis.xclient.message_type = x.XInternAtom(scherm, b"WM_PROTOCOLS", 0)
+gebeurtenis.xclient.format = 32
+gebeurtenis.xclient.data[0] = x.XInternAtom(scherm, b"WM_DELETE_WINDOW", 0)
+x.XSendEvent(scherm, venster, 0, 0, ctypes.byref(gebeurtenis))
+x.XFlush(scherm)
+x.XCloseDisplay(scherm)
+EOF
+}
+
+heeftVraag() {
+    getoondeVensters | awk -v hoofd="$hoofdVenster" -v dialoog="$dialoog" '$1 != hoofd && $1 != dialoog' | grep -q .
+}
+
+# The properties dialog of a requirement in development (row 15), every
+# section open, in the language given, with the question that closing it
+# after a change of its title asks; the picture is the dialog's place on
+# the screen, the question box over it.
+vraagFoto() {
+    local taal=$1 bestand=$2 plek
+    schrijfKonfiguratie "$taal" 1
+    start
+    openDialoog 15
+    plek=$(titelVeld) || fout "the title field of the dialog was not found"
+    # shellcheck disable=SC2086
+    xdotool mousemove --window "$dialoog" $plek click 1
+    xdotool key End type " "
+    xdotool mousemove 0 0
+    vraagSluiten "$dialoog" || fout "the dialog could not be asked to close"
+    wachtOp heeftVraag || fout "closing the changed dialog asked nothing"
+    eval "$(xdotool getwindowgeometry --shell "$dialoog")"
+    fotografeer "$bestand" -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage
     stop
 }
 
@@ -272,6 +373,10 @@ opScherm() {
     hoofdVensterFoto "$engels" "$doelMap/hoofdvenster.png"
     dialoogFoto "$doelMap/eigenschappen.png"
     hoofdVensterFoto "$duits" "$doelMap/hoofdvenster-de.png"
+    local taal
+    for taal in "${talen[@]}"; do
+        vraagFoto "${taal#*:}" "$doelMap/eigenschappen-vraag-${taal%%:*}.png"
+    done
 }
 
 if [ "${1:-}" = --op-scherm ]; then

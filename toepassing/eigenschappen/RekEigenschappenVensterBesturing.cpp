@@ -1,5 +1,6 @@
 // The windows of the properties dialog, their layout and the event table.
 #include "swexternals/desktop/DesktopBeeldLader.h"
+#include "swexternals/desktop/DesktopDoosSizer.h"
 #include "toepassing/eigenschappen/RekEigenschappenVenster.h"
 #include "toepassing/eigenschappen/WerkBalkStijl.h"
 
@@ -229,19 +230,20 @@ void RekEigenschappenVenster::maakAttribuutRij(wxSizer* raster)
     auto* rij = new wxBoxSizer(wxHORIZONTAL);
     raster->Add(rij, 0, wxEXPAND | wxALL, du(3));
 
-    auto* nummerDoos = new wxStaticBoxSizer(wxHORIZONTAL, veldenGebied, _("ID number"));
+    auto* nummerDoos = new DesktopDoosSizer(wxHORIZONTAL, veldenGebied, _("ID number"));
     rij->Add(nummerDoos, 0, wxEXPAND | wxLEFT | wxRIGHT, du(3));
     srSpin = new wxSpinCtrl(nummerDoos->GetStaticBox(), ID_REKNUMMER, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                             wxSP_ARROW_KEYS, 1, 1000000, 1, "wxSpinCtrl");
-    nummerDoos->Add(srSpin, 0, wxALIGN_CENTER_VERTICAL);
+    nummerDoos->Add(srSpin, 1, wxALIGN_CENTER_VERTICAL);
 
-    auto* versieDoos = new wxStaticBoxSizer(wxHORIZONTAL, veldenGebied, _("Current version"));
+    auto* versieDoos = new DesktopDoosSizer(wxHORIZONTAL, veldenGebied, _("Current version"));
     rij->Add(versieDoos, 0, wxEXPAND | wxLEFT | wxRIGHT, du(3));
     versieTekst = new wxTextCtrl(versieDoos->GetStaticBox(), ID_VERSIEINVOER, _("1.0.0"), wxDefaultPosition,
                                  wxDefaultSize, wxTE_CENTRE);
-    versieDoos->Add(versieTekst, 0, wxALIGN_CENTER_VERTICAL);
+    // A caption wider than the field widens the field with it.
+    versieDoos->Add(versieTekst, 1, wxALIGN_CENTER_VERTICAL);
 
-    auto* prioriteitDoos = new wxStaticBoxSizer(wxVERTICAL, veldenGebied, _("Priority (MosCoW prioritization scale)"));
+    auto* prioriteitDoos = new DesktopDoosSizer(wxVERTICAL, veldenGebied, _("Priority (MosCoW prioritization scale)"));
     rij->Add(prioriteitDoos, 1, wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, du(3));
     prioriteitSchuif =
         new wxSlider(prioriteitDoos->GetStaticBox(), ID_REKPRIORITEIT, 50, 1, 100, wxDefaultPosition, wxDefaultSize,
@@ -265,19 +267,19 @@ void RekEigenschappenVenster::maakKlassifikatieRij(wxSizer* raster)
                                  WXSIZEOF(funkTypes), funkTypes);
     rij->Add(funkTypeKeuze, 0, wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, du(2));
 
-    auto* kostenDoos = new wxStaticBoxSizer(wxHORIZONTAL, veldenGebied, _("Estimated total cost"));
+    auto* kostenDoos = new DesktopDoosSizer(wxHORIZONTAL, veldenGebied, _("Estimated total cost"));
     rij->Add(kostenDoos, 0, wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, du(2));
     kostenLabel = new wxStaticText(kostenDoos->GetStaticBox(), ID_KOSTENLABEL, _("One"));
     kostenDoos->Add(kostenLabel, 0, wxALIGN_CENTER_VERTICAL | wxALL, du(1));
     kostenSpin = new wxSpinCtrl(kostenDoos->GetStaticBox(), ID_REKTOTALEKOSTEN, wxEmptyString, wxDefaultPosition,
                                 wxDefaultSize, wxSP_ARROW_KEYS, 0, 1000000, 0, "wxSpinCtrl");
-    kostenDoos->Add(kostenSpin, 0, wxALIGN_CENTER_VERTICAL);
+    kostenDoos->Add(kostenSpin, 1, wxALIGN_CENTER_VERTICAL);
 }
 
 void RekEigenschappenVenster::maakRolRij(wxSizer* raster, int index)
 {
     const Rol& rol = rollen[index];
-    auto* doos = new wxStaticBoxSizer(wxVERTICAL, veldenGebied, wxGetTranslation(rol.titel));
+    auto* doos = new DesktopDoosSizer(wxVERTICAL, veldenGebied, wxGetTranslation(rol.titel));
     raster->Add(doos, 0, wxEXPAND | wxLEFT | wxRIGHT, du(3));
     wxComboBox* persoon = maakPersoon(doos->GetStaticBox(), rol.persoon);
     doos->Add(persoon, 0, wxEXPAND | wxALL, du(2));
@@ -324,12 +326,12 @@ void RekEigenschappenVenster::maakRolRij(wxSizer* raster, int index)
         testIngenieurCombo = persoon;
         testStatusKnop = knop;
         testPaneel = sektie;
-        auto* methodeDoos = new wxStaticBoxSizer(wxHORIZONTAL, binnen, _("Test Method"));
+        auto* methodeDoos = new DesktopDoosSizer(wxHORIZONTAL, binnen, _("Test Method"));
         binnenSizer->Add(methodeDoos, 1, wxEXPAND);
         // Side by side as wide as the other sections' one editor.
         validatieRijk = maakRijk(methodeDoos->GetStaticBox(), ID_REKTESTMETHODE, du(150, 96));
         methodeDoos->Add(validatieRijk, 1, wxEXPAND);
-        auto* logboekDoos = new wxStaticBoxSizer(wxHORIZONTAL, binnen, _("Testing logbook"));
+        auto* logboekDoos = new DesktopDoosSizer(wxHORIZONTAL, binnen, _("Testing logbook"));
         binnenSizer->Add(logboekDoos, 1, wxEXPAND);
         testLogboekRijk = maakRijk(logboekDoos->GetStaticBox(), ID_REKTESTLOGBOEK, du(150, 96));
         logboekDoos->Add(testLogboekRijk, 1, wxEXPAND);

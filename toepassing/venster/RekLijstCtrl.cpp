@@ -112,7 +112,7 @@ void RekLijstCtrl::pasKolomBreedtesAan()
     const long eerste = std::max(0L, GetTopItem());
     const long laatste =
         std::min(static_cast<long>(GetItemCount()), eerste + static_cast<long>(std::max(1, GetCountPerPage())) + 1);
-    kolomMaten.assign(static_cast<size_t>(GetColumnCount()), KolomMaat{0, 0, 0});
+    kolomMaten.assign(static_cast<size_t>(GetColumnCount()), KolomMaat{0, 0});
     for (int kolom = 0; kolom < GetColumnCount(); ++kolom)
     {
         wxListItem kop;
@@ -122,7 +122,7 @@ void RekLijstCtrl::pasKolomBreedtesAan()
         for (long rij = eerste; rij < laatste; ++rij)
             rijen = std::max(rijen, dc.GetTextExtent(OnGetItemText(rij, kolom)).GetWidth() + celMarge);
         const int kopBreedte = dc.GetTextExtent(kop.GetText()).GetWidth() + kopMarge;
-        kolomMaten[static_cast<size_t>(kolom)] = {std::max(kopBreedte, rijen), kopBreedte, std::max(rijen, kopMarge)};
+        kolomMaten[static_cast<size_t>(kolom)] = {std::max(kopBreedte, rijen), kopBreedte};
     }
     verdeelBreedte();
 }
@@ -135,8 +135,9 @@ void RekLijstCtrl::OnGrootte(wxSizeEvent& gebeurtenis)
 
 // The title is the one column whose text has no bound: it gets what the
 // others leave. Where even its header would not fit, the others give up
-// what their headers need beyond their rows, each the same share, and their
-// headers are cut rather than a column pushed off the window.
+// what their rows need beyond their headers, each the same share: a cell is
+// cut, never a header. Headers wider than the list together make it scroll
+// sideways.
 void RekLijstCtrl::verdeelBreedte()
 {
     const size_t titel = VerelTamsoApp::KolomTitel;
@@ -157,7 +158,7 @@ void RekLijstCtrl::verdeelBreedte()
         const KolomMaat& maat = kolomMaten[kolom];
         breedtes[kolom] = maat.nodig;
         overig += maat.nodig;
-        overbodig += maat.nodig - std::min(maat.nodig, maat.inhoud);
+        overbodig += maat.nodig - maat.kop;
     }
     const int titelKop = kolomMaten[titel].kop;
     const long long tekort = std::min(overbodig, titelKop - (breedte - overig));
@@ -167,8 +168,7 @@ void RekLijstCtrl::verdeelBreedte()
             if (kolom == titel)
                 continue;
             const KolomMaat& maat = kolomMaten[kolom];
-            const long long over = maat.nodig - std::min(maat.nodig, maat.inhoud);
-            const int afstand = static_cast<int>((tekort * over + overbodig - 1) / overbodig);
+            const int afstand = static_cast<int>((tekort * (maat.nodig - maat.kop) + overbodig - 1) / overbodig);
             breedtes[kolom] -= afstand;
             overig -= afstand;
         }

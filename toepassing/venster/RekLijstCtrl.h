@@ -42,13 +42,12 @@ protected:
 
 private:
     // What a column needs for its header and the rows in view (`nodig`),
-    // for its header alone (`kop`) and for the rows alone (`inhoud`, all
-    // that it keeps in a narrow window).
+    // and for its header alone (`kop`, all that it keeps in a narrow
+    // window).
     struct KolomMaat
     {
         int nodig;
         int kop;
-        int inhoud;
     };
     void OnGrootte(wxSizeEvent& gebeurtenis);
     // Shares the list's width out among the measured columns.

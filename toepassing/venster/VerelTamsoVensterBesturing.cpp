@@ -1,4 +1,5 @@
 #include "swexternals/desktop/DesktopBeeldLader.h"
+#include "swexternals/desktop/DesktopDoosSizer.h"
 #include "toepassing/venster/MenuSneltoets.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 #include "toepassing/venster/VerelTamsoVenster.h"
@@ -342,7 +343,7 @@ void VerelTamsoVenster::maakKnoppen(wxSizer* doel)
 
 void VerelTamsoVenster::maakStatistiek(wxSizer* doel)
 {
-    auto* doos = new wxStaticBoxSizer(wxHORIZONTAL, hoofdPaneel, _("Statistics of the shown list"));
+    auto* doos = new DesktopDoosSizer(wxHORIZONTAL, hoofdPaneel, _("Statistics of the shown list"));
     doel->Add(doos, 0, wxALIGN_CENTER_HORIZONTAL | wxALIGN_CENTER_VERTICAL | wxALL, 1);
     wxWindow* ouder = doos->GetStaticBox();
     auto* raster = new wxFlexGridSizer(3, 2, 2, 2);
@@ -365,7 +366,7 @@ void VerelTamsoVenster::maakStatistiek(wxSizer* doel)
 
 void VerelTamsoVenster::maakFilters(wxSizer* doel)
 {
-    auto* doos = new wxStaticBoxSizer(wxHORIZONTAL, hoofdPaneel, _("Curb the shown requirements list:"));
+    auto* doos = new DesktopDoosSizer(wxHORIZONTAL, hoofdPaneel, _("Curb the shown requirements list:"));
     doel->Add(doos, 0, wxALIGN_CENTER_HORIZONTAL | wxALL, 1);
     wxWindow* ouder = doos->GetStaticBox();
     auto* kolom = new wxBoxSizer(wxVERTICAL);
@@ -395,7 +396,7 @@ void VerelTamsoVenster::maakFilters(wxSizer* doel)
                                wxTRANSLATE("Only performance requirements"), wxTRANSLATE("Only quality requirements"),
                                wxTRANSLATE("Only contraint requirements"), wxTRANSLATE("Show all functional types")});
 
-    auto* drempel = new wxStaticBoxSizer(wxVERTICAL, ouder, _("Priority threshold"));
+    auto* drempel = new DesktopDoosSizer(wxVERTICAL, ouder, _("Priority threshold"));
     doos->Add(drempel, 0, wxALIGN_CENTER_VERTICAL | wxALL, 1);
     prioriteitSchuif =
         new wxSlider(drempel->GetStaticBox(), ID_REKPRIORITEIT, 1, 1, 100, wxDefaultPosition, wxSize(160, -1),
@@ -411,7 +412,7 @@ void VerelTamsoVenster::maakZoeken(wxSizer* doel)
     auto* kolom = new wxBoxSizer(wxVERTICAL);
     rij->Add(kolom, 1, wxALIGN_CENTER_VERTICAL | wxALL, 1);
 
-    auto* zoekDoos = new wxStaticBoxSizer(wxHORIZONTAL, hoofdPaneel, _("Search for an expression:"));
+    auto* zoekDoos = new DesktopDoosSizer(wxHORIZONTAL, hoofdPaneel, _("Search for an expression:"));
     kolom->Add(zoekDoos, 0, wxEXPAND | wxALL, 1);
     wxWindow* zoekOuder = zoekDoos->GetStaticBox();
     zoekVeld = new wxSearchCtrl(zoekOuder, ID_ZOEKREKVELD, wxEmptyString, wxDefaultPosition,
@@ -430,7 +431,7 @@ void VerelTamsoVenster::maakZoeken(wxSizer* doel)
     zoekDoos->Add(hoofdletterKnop, 0, wxALIGN_CENTER_VERTICAL | wxALL, 1);
     zoekDoos->Add(exactKnop, 0, wxALIGN_CENTER_VERTICAL | wxALL, 1);
 
-    auto* werknemerDoos = new wxStaticBoxSizer(wxHORIZONTAL, hoofdPaneel, _("Search for an engineer:"));
+    auto* werknemerDoos = new DesktopDoosSizer(wxHORIZONTAL, hoofdPaneel, _("Search for an engineer:"));
     kolom->Add(werknemerDoos, 0, wxEXPAND | wxALL, 1);
     werknemerKeuze = new wxComboBox(werknemerDoos->GetStaticBox(), ID_WERKNEMERKEUZE, wxEmptyString, wxDefaultPosition,
                                     wxDefaultSize, wxArrayString(), wxCB_DROPDOWN);

@@ -1,0 +1,241 @@
+// Every label of the main window and of the properties dialog, and every
+// column header of the list, shown whole in each of the ten languages: both
+// windows at the size they open with, the language started as a user's
+// earlier choice starts it. A label that gets less room than it asks for is
+// cut by the toolkit (the first letters of a static box's caption, the end
+// of a header), which no other test would notice.
+#include "tests/ondersteuning/DialoogBeantwoorder.h"
+#include "tests/ondersteuning/GuiHulp.h"
+#include "tests/ondersteuning/TestOmgeving.h"
+#include "tests/toepassing/venster/VensterHulp.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <memory>
+#include <ostream>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/collpane.h>
+#include <wx/combobox.h>
+#include <wx/dialog.h>
+#include <wx/image.h>
+#include <wx/listctrl.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+
+namespace
+{
+struct Taal
+{
+    const char* code;
+    wxLanguage taal;
+};
+
+void PrintTo(const Taal& taal, std::ostream* uit)
+{
+    *uit << taal.code;
+}
+
+const Taal talen[] = {{"en", wxLANGUAGE_ENGLISH}, {"de", wxLANGUAGE_GERMAN},   {"nl", wxLANGUAGE_DUTCH},
+                      {"fr", wxLANGUAGE_FRENCH},  {"it", wxLANGUAGE_ITALIAN},  {"es", wxLANGUAGE_SPANISH},
+                      {"sv", wxLANGUAGE_SWEDISH}, {"ja", wxLANGUAGE_JAPANESE}, {"ko", wxLANGUAGE_KOREAN},
+                      {"ru", wxLANGUAGE_RUSSIAN}};
+
+// The room a column header's text has beside it: the generic list draws it
+// that far from either edge of its column.
+const int kopMarge = 2 * 6;
+// A static box's caption sits that far in from the box's edges.
+const int doosMarge = 2 * 4;
+
+int tekstBreedte(const wxWindow& venster, const wxString& tekst, const wxFont& font)
+{
+    int breedte = 0;
+    venster.GetTextExtent(tekst, &breedte, nullptr, nullptr, nullptr, &font);
+    return breedte;
+}
+
+// What a window needs to show its label whole; nothing when it shows none.
+wxSize geefBesteMaat(const wxWindow& venster)
+{
+    return venster.GetLabel().empty() ? wxSize() : venster.GetBestSize();
+}
+
+// GTK's expander keeps its caption to itself: GetLabel() tells nothing.
+wxSize geefSektieMaat(const wxWindow& venster)
+{
+    return venster.GetBestSize();
+}
+
+wxSize geefDoosMaat(const wxWindow& venster)
+{
+    const wxString tekst = static_cast<const wxStaticBox&>(venster).GetLabelText();
+    return tekst.empty() ? wxSize() : wxSize(tekstBreedte(venster, tekst, venster.GetFont()) + doosMarge, 0);
+}
+
+// A choice shows its current item, with the frame and the arrow that the
+// best size holds beside its widest item.
+wxSize geefKeuzeMaat(const wxWindow& venster)
+{
+    const auto& keuze = static_cast<const wxChoice&>(venster);
+    if (keuze.GetSelection() == wxNOT_FOUND)
+        return wxSize();
+    int breedste = 0;
+    for (unsigned int item = 0; item < keuze.GetCount(); ++item)
+        breedste = std::max(breedste, tekstBreedte(keuze, keuze.GetString(item), keuze.GetFont()));
+    const wxSize beste = keuze.GetBestSize();
+    return wxSize(beste.GetWidth() - breedste + tekstBreedte(keuze, keuze.GetStringSelection(), keuze.GetFont()),
+                  beste.GetHeight());
+}
+
+// What is checked of each kind of window, the most derived kind first.
+struct Soort
+{
+    const wxClassInfo* klasse;
+    // Null: the kind shows nothing to check (a combo box's text is the
+    // user's).
+    wxSize (*nodig)(const wxWindow&);
+};
+
+const Soort soorten[] = {
+    {wxCLASSINFO(wxComboBox), nullptr},
+    {wxCLASSINFO(wxStaticBox), geefDoosMaat},
+    {wxCLASSINFO(wxStaticText), geefBesteMaat},
+    {wxCLASSINFO(wxCheckBox), geefBesteMaat},
+    // Bitmap buttons have no label, and so no need of their own.
+    {wxCLASSINFO(wxButton), geefBesteMaat},
+    {wxCLASSINFO(wxChoice), geefKeuzeMaat},
+    {wxCLASSINFO(wxCollapsiblePane), geefSektieMaat},
+};
+
+wxSize geefNodig(const wxWindow& venster)
+{
+    for (const Soort& soort : soorten)
+        if (venster.IsKindOf(soort.klasse))
+            return soort.nodig ? soort.nodig(venster) : wxSize();
+    return wxSize();
+}
+
+// What the window shows of itself: its own size, as far as its parent does
+// not cut it off at the side (the rows of the dialog scroll up and down).
+wxSize geefGekregen(const wxWindow& venster)
+{
+    const wxWindow* ouder = venster.GetParent();
+    wxSize maat = venster.GetSize();
+    if (!ouder || venster.IsTopLevel())
+        return maat;
+    const int x = venster.GetPosition().x;
+    maat.SetWidth(std::max(0, std::min(x + maat.GetWidth(), ouder->GetClientSize().GetWidth()) - std::max(x, 0)));
+    return maat;
+}
+
+// Every shown window of the tree that gets less room than its label needs.
+void zoekAfgesneden(const wxWindow& venster, wxArrayString& afgesneden)
+{
+    for (const wxWindow* kind : venster.GetChildren())
+    {
+        if (!kind->IsShown() || kind->IsTopLevel())
+            continue;
+        const wxSize nodig = geefNodig(*kind);
+        const wxSize gekregen = geefGekregen(*kind);
+        if (nodig.GetWidth() > gekregen.GetWidth() || nodig.GetHeight() > gekregen.GetHeight())
+            afgesneden.Add(wxString::Format("%s \"%s\" needs %dx%d pixels, gets %dx%d",
+                                            kind->GetClassInfo()->GetClassName(), kind->GetLabel(), nodig.GetWidth(),
+                                            nodig.GetHeight(), gekregen.GetWidth(), gekregen.GetHeight()));
+        zoekAfgesneden(*kind, afgesneden);
+    }
+}
+
+// Every column of the list whose header's text does not fit it. The
+// header is the list's one window beside the rows' window, which it scrolls
+// (the header's class is not registered).
+void zoekAfgesnedenKoppen(const wxGenericListCtrl& lijst, wxArrayString& afgesneden)
+{
+    const wxWindow* kop = nullptr;
+    for (const wxWindow* kind : lijst.GetChildren())
+        if (kind != lijst.GetTargetWindow())
+            kop = kind;
+    ASSERT_NE(kop, nullptr);
+    for (int kolom = 0; kolom < lijst.GetColumnCount(); ++kolom)
+    {
+        wxListItem item;
+        item.SetMask(wxLIST_MASK_TEXT);
+        lijst.GetColumn(kolom, item);
+        const int nodig = tekstBreedte(*kop, item.GetText(), kop->GetFont()) + kopMarge;
+        const int gekregen = lijst.GetColumnWidth(kolom);
+        if (nodig > gekregen)
+            afgesneden.Add(wxString::Format("header \"%s\" needs %d pixels, gets %d", item.GetText(), nodig, gekregen));
+    }
+}
+
+class LabelBreedteTest : public ::testing::TestWithParam<Taal>
+{
+};
+
+void sluitVenster(TestVenster** venster)
+{
+    ::sluitVenster(*venster);
+}
+} // namespace
+
+TEST_P(LabelBreedteTest, ElkLabelEnElkeKopIsHeel)
+{
+    static const bool beeldLezers = []
+    {
+        wxInitAllImageHandlers();
+        return true;
+    }();
+    (void)beeldLezers;
+    {
+        const auto konfig = openKonfigBestand();
+        konfig->Write("/Gebruikersinstellingen/Encoding", static_cast<long>(GetParam().taal));
+        konfig->Write("/Operationeel/EersteKeer/TaalGekozen", true);
+    }
+    VApp app;
+    ASSERT_EQ(app->geefTaal(), GetParam().taal);
+    ASSERT_EQ(app->openProject(projectPad("labels.vtd")), 0);
+    // Implemented: the dialog opens with the test section and its two boxes.
+    const char* const titel = "Open and close the roof vents of every zone";
+    voegRijenToe(*app, {{10, titel, 50, 1200, Requirement::StatusGeimplementeerd}});
+    // Cells as wide as a real project's, which the headers must not give
+    // way to.
+    voerUit(*app, {"update Requirements set auteur='Ingrid Bakker', implementatieIngenieur='Tomás Ruiz', "
+                   "testIngenieur='Jan de Vries'"});
+    TestVenster* venster = maakVenster(*app);
+    const std::unique_ptr<TestVenster*, void (*)(TestVenster**)> sluiter(&venster, sluitVenster);
+    venster->Show();
+    venster->start();
+    ASSERT_TRUE(wachtOp([&] { return venster->IsShownOnScreen(); }));
+    verwerkGebeurtenissen();
+
+    wxArrayString afgesneden;
+    zoekAfgesneden(*venster, afgesneden);
+    const auto* lijst = dynamic_cast<const wxGenericListCtrl*>(venster->FindWindow(VerelTamsoVenster::ID_REKLIJST));
+    ASSERT_NE(lijst, nullptr);
+    zoekAfgesnedenKoppen(*lijst, afgesneden);
+    EXPECT_TRUE(afgesneden.empty()) << "main window at " << venster->GetSize().GetWidth() << "x"
+                                    << venster->GetSize().GetHeight() << ":\n"
+                                    << wxJoin(afgesneden, '\n');
+
+    ASSERT_EQ(venster->selekteerRequirement(opgeslagen(titel, 10), StandAan), 0);
+    afgesneden.clear();
+    bool gezien = false;
+    // Shown for real and left unchanged: OK stays disabled and the dialog
+    // ends without a result.
+    dialoogBeantwoorder().klikOK(
+        [&](wxDialog& dialoog)
+        {
+            gezien = wachtOp([&] { return dialoog.IsShownOnScreen(); });
+            verwerkGebeurtenissen();
+            zoekAfgesneden(dialoog, afgesneden);
+            EXPECT_TRUE(afgesneden.empty()) << "properties dialog at " << dialoog.GetSize().GetWidth() << "x"
+                                            << dialoog.GetSize().GetHeight() << ":\n"
+                                            << wxJoin(afgesneden, '\n');
+        },
+        false);
+    stuurMenu(*venster, VerelTamsoVenster::ID_BEWERKITEM);
+    EXPECT_TRUE(gezien);
+}
+
+INSTANTIATE_TEST_SUITE_P(Talen, LabelBreedteTest, ::testing::ValuesIn(talen),
+                         [](const ::testing::TestParamInfo<Taal>& info) { return std::string(info.param.code); });
