@@ -27,11 +27,14 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.trivane.nl")
 # The libraries the program is linked with, as dpkg-shlibdeps finds them
 # (libsodium's runtime among them, with which an update's signature is
 # checked); besides them xdg-open, through which the program opens folders,
-# web addresses and the package of an update.
+# web addresses and the package of an update, and the locales: the program
+# puts itself into the chosen language's locale, which GTK's own buttons and
+# dialogs follow (locale-gen makes a missing one).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils")
-# The toolkit's own texts (buttons, standard dialogs) in the languages offered.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "wx3.2-i18n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils, locales")
+# The toolkit's own texts (buttons, standard dialogs) in the languages offered,
+# and a font with the Japanese and Korean letters.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "wx3.2-i18n, fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -39,7 +39,7 @@ pakketten=(cmake g++ make pkg-config gettext python3
            libwxgtk3.2-dev wx3.2-i18n wx3.2-doc libwxsqlite3-3.2-dev libsqlite3-dev sqlite3
            famfamfam-flag-png famfamfam-silk tango-icon-theme fonts-dejavu-core python3-pil)
 if $voorTest; then
-    pakketten+=(googletest libgtest-dev libbenchmark-dev xvfb xauth python3-pyftpdlib locales)
+    pakketten+=(googletest libgtest-dev libbenchmark-dev xvfb xauth python3-pyftpdlib)
 fi
 # The program's tests: its windows are closed through Xlib, its desktop
 # entry and file type are checked with the desktop's own validators.
@@ -86,4 +86,15 @@ fi
 # libsodium; the tests and scripts/maakRelease.sh sign packages with minisign.
 pakketten+=(libsodium-dev minisign)
 
+# The interface languages: the program puts itself into the chosen
+# language's UTF-8 locale, so that GTK's own buttons and dialogs speak it;
+# locale-gen (package locales) makes the ten locales (scripts/locales.sh,
+# run below).
+pakketten+=(locales)
+
+# Japanese and Korean letters: a font that has them (Noto CJK), without
+# which they show as boxes.
+pakketten+=(fonts-noto-cjk)
+
 installeer "${pakketten[@]}"
+"$(dirname "$0")/locales.sh"

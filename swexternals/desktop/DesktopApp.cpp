@@ -432,7 +432,7 @@ void DesktopApp::vraagOverSecretStoreGebruikt()
         vraag = _("Would you like to use the Windows Credential Manager (WCM) to store authentication data for this "
                   "application?") +
                 vr + vr +
-                _("Please note that WCM will not request additional authentication after you log on,so don't use WCM "
+                _("Please note that WCM will not request additional authentication after you log on, so don't use WCM "
                   "in an unsafe environment where multiple people can access your Windows environment.");
         break;
     case PlatformFamilie::macOS:

@@ -162,6 +162,7 @@ int DesktopAppBasis::initLokaliteit(wxLanguage nieuweTaal)
         // The source texts are English: nothing to load.
         zetVertalingen(nieuw.release());
         legTaalVast(geladenTaal, false);
+        procesLokaliteit.zet(geladenTaal);
         return 0;
     }
     const int resultaat = laadKatalogen(*nieuw, geladenTaal, appNaam, true);
@@ -172,6 +173,8 @@ int DesktopAppBasis::initLokaliteit(wxLanguage nieuweTaal)
         return resultaat;
     zetVertalingen(nieuw.release());
     legTaalVast(geladenTaal, false);
+    // After the catalogues: a missing locale is reported in the language.
+    procesLokaliteit.zet(geladenTaal);
     return 0;
 }
 

@@ -3,6 +3,7 @@
 
 #include "base/IntelProcessor.h"
 #include "base/SimpelRTOS.h"
+#include "swexternals/desktop/ProcesLokaliteit.h"
 #include "swexternals/desktop/TrivaneWxConfig.h"
 
 #include <wx/arrstr.h>
@@ -55,8 +56,10 @@ public:
 
     // Interface language. initLokaliteit loads the wxWidgets catalogue, the
     // library's "Trivanedesktop" and the application's own for the language;
-    // only a language that loads becomes current and is stored. Result 0, or
-    // 2 when a catalogue is missing (each one reported).
+    // only a language that loads becomes current and is stored, and puts the
+    // process into its locale (a locale the system lacks is reported, the
+    // catalogues stay). Result 0, or 2 when a catalogue is missing (each one
+    // reported).
     [[nodiscard]] int initLokaliteit(wxLanguage nieuweTaal);
     // Makes the language current and stores it; with `bewaarDirect` it is the
     // user's choice: marked as chosen and written to the file at once. The
@@ -146,6 +149,9 @@ protected:
     wxArrayString extensies;
     wxArrayString extensieBeschrijvingen;
     wxSingleInstanceChecker eenInstantieKontrole;
+    // The toolkit's texts follow the language through the locale; the one
+    // the process had comes back when the application goes.
+    ProcesLokaliteit procesLokaliteit;
 
 private:
     void zetStartTaal(wxLanguage voorkeur);

@@ -244,7 +244,7 @@ int DesktopFunkties::kopieerBeeldNaarBuffer(const wxImage& beeld, wxMemoryBuffer
     }
     if (!gekodeerd || gekopieerd < lengte)
     {
-        wxErrorVeilig(_("Converting image to image buffer was not succesful."));
+        wxErrorVeilig(_("Converting image to image buffer was not successful."));
         buffer.SetDataLen(0);
         return 2;
     }

@@ -157,5 +157,5 @@ wxString RichDropVerwerker::geefReden(Bestand bestand)
 {
     if (bestand == Bestand::teGroot)
         return wxString::Format(_("Text files larger than %lu kB are not supported."), maxTekstBestandBytes / 1024);
-    return _("Only image files (png,jpeg) or text files are supported.");
+    return _("Only image files (png, jpeg) or text files are supported.");
 }

@@ -110,7 +110,7 @@ void VoegValutaToe::CreateControls()
     lijstVak = new wxListBox(paneel, ID_EIGEN_VALUTA_SOORTEN, wxDefaultPosition,
                              paneel->ConvertDialogToPixels(wxSize(-1, 50)), 0, nullptr, wxLB_SINGLE);
     if (ShowToolTips())
-        lijstVak->SetToolTip(_("The user-definable currencies. Doubleclick an item to reset it."));
+        lijstVak->SetToolTip(_("The user-definable currencies. Double-click an item to reset it."));
     sizer->Add(lijstVak, 1, wxEXPAND | wxALL, kantlijn);
 
     kodeVeld = new wxTextCtrl(paneel, ID_VALUTA_KODE);

@@ -38,7 +38,11 @@ buiten=$(grep -v -e '^\./$' -e '^\./usr/' <<<"$paden" || true)
 
 [ "$(dpkg-deb -f "$pakket" Package)" = vereltamso ] || fout "the package is not named vereltamso"
 afhankelijk=$(dpkg-deb -f "$pakket" Depends)
-for nodig in libwxgtk3.2 libwxsqlite3 libsqlite3 libsodium xdg-utils; do
+for nodig in libwxgtk3.2 libwxsqlite3 libsqlite3 libsodium xdg-utils locales; do
     grep -q "$nodig" <<<"$afhankelijk" || fout "the package does not depend on $nodig: $afhankelijk"
+done
+aanbevolen=$(dpkg-deb -f "$pakket" Recommends)
+for aanbeveling in wx3.2-i18n fonts-noto-cjk; do
+    grep -q "$aanbeveling" <<<"$aanbevolen" || fout "the package does not recommend $aanbeveling: $aanbevolen"
 done
 echo "package $naam made and complete"

@@ -74,7 +74,7 @@ const Werktuig werktuigen[] = {
     {RekEigenschappenVenster::ID_VERGROOTFONT, "increase_font.png", wxITEM_NORMAL,
      wxTRANSLATE("Enlarge the currently selected text."), false},
     {RekEigenschappenVenster::ID_VERKLEINFONT, "decrease_font.png", wxITEM_NORMAL,
-     wxTRANSLATE("Downsize the currenly selected text."), true},
+     wxTRANSLATE("Downsize the currently selected text."), true},
     {wxID_OPEN, "opened_folder24.png", wxITEM_NORMAL, nullptr, false},
     {wxID_SAVEAS, "save24.png", wxITEM_NORMAL, nullptr, false},
     {wxID_PRINT, "print.png", wxITEM_NORMAL, nullptr, false},
@@ -93,7 +93,7 @@ struct Rol
 };
 
 const Rol rollen[] = {
-    {wxTRANSLATE("The requirements analist"), wxTRANSLATE("provides this requirement:"),
+    {wxTRANSLATE("The requirements analyst"), wxTRANSLATE("provides this requirement:"),
      RekEigenschappenVenster::ID_AUTEURKEUZE, RekEigenschappenVenster::ID_AUTEURSTATUSPANEEL,
      RekEigenschappenVenster::ID_REKEIGENSCHAPPENSTATUS, RekEigenschappenVenster::ID_REKEIGENSCHAPPENINKLAP,
      wxTRANSLATE("Requirement description details")},

@@ -68,7 +68,7 @@ int RekEigenschappenVenster::kontroleerInvoerVelden(Requirement::Status nieuw)
     {
     case Requirement::StatusGedefinieerd:
         vraag(isLeeg(beschrijvingRijk), _("Requirements definition."));
-        vraag(isLeeg(auteurCombo), _("The requirements analist"));
+        vraag(isLeeg(auteurCombo), _("The requirements analyst"));
         break;
     case Requirement::StatusGeimplementeerd:
         vraag(isLeeg(implementatieRijk), _("Implementation definition."));
@@ -83,8 +83,8 @@ int RekEigenschappenVenster::kontroleerInvoerVelden(Requirement::Status nieuw)
     }
     if (ontbreekt.empty())
         return 1;
-    wxString bericht =
-        _("You intend to set the status to a new level,but the associated entry field is empty:") + DesktopAppBasis::vr;
+    wxString bericht = _("You intend to set the status to a new level, but the associated entry field is empty:") +
+                       DesktopAppBasis::vr;
     for (const wxString& regel : ontbreekt)
         bericht += "==> " + regel + DesktopAppBasis::vr;
     bericht += DesktopAppBasis::vr + _("Do you still wish to proceed?");

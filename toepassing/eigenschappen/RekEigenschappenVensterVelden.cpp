@@ -275,7 +275,7 @@ void RekEigenschappenVenster::OnImporteerRekIDClick(wxCommandEvent&)
             _("Unsaved data is present in the dialog"), wxYES_NO | wxNO_DEFAULT | wxICON_WARNING, this) != wxYES)
         return;
     const wxString pad =
-        DesktopVraag::geef().kiesBestand(_("Select the path for of the import copy of this requirement"),
+        DesktopVraag::geef().kiesBestand(_("Select the path of the import copy of this requirement"),
                                          app->geefLaatsteAppDataDir(wxString()).GetPath(wxPATH_GET_VOLUME),
                                          wxEmptyString, maakUitwisselFilter(), wxFD_OPEN | wxFD_FILE_MUST_EXIST, this);
     if (pad.empty())

@@ -118,7 +118,7 @@ wxSizer* KleurKiezerDialoog::maakKnoppen(wxWindow* paneel)
         {ID_KIESFONT, _("Text Font")},
         {ID_TEKSTKLEUR, _("Foreground colour")},
         {ID_ACHTERGRONDKLEUR, _("Standard background colour")},
-        {ID_SLECHTSLEZENACHTERGRONDKLEUR, _("Readonly background colour")},
+        {ID_SLECHTSLEZENACHTERGRONDKLEUR, _("Read-only background colour")},
         {ID_SAFEMODEACHTERGRONDKLEUR, _("Safe mode background colour")},
     };
     for (const auto& [id, label] : knoppen)

@@ -240,7 +240,7 @@ void VerelTamsoVenster::maakMenus()
              {scheiding, "", wxITEM_NORMAL, ""},
              {ID_ZETKLEUREN, wxTRANSLATE("Choose font and colours"), wxITEM_NORMAL, "kleurcirkel.png"},
              {ID_ZETTALEN, wxTRANSLATE("Set language"), wxITEM_NORMAL, "taal.png"},
-             {wxID_ABOUT, wxTRANSLATE("About this programme"), wxITEM_NORMAL, "strand.png"},
+             {wxID_ABOUT, wxTRANSLATE("About this program"), wxITEM_NORMAL, "strand.png"},
              {ID_CONTROLEEROPUPDATES, wxTRANSLATE("Check for updates online"), wxITEM_NORMAL, "download.png"},
              {scheiding, "", wxITEM_NORMAL, ""},
              {wxID_EXIT, wxTRANSLATE("Quit\tCtrl+Q"), wxITEM_NORMAL, ""}});
@@ -285,7 +285,7 @@ void VerelTamsoVenster::maakMenus()
         {{wxID_ADD, wxTRANSLATE("Add requirement\tCtrl+N"), wxITEM_NORMAL, "plus.png"},
          {wxID_DELETE, wxTRANSLATE("Delete requirements\tCtrl+W"), wxITEM_NORMAL, "verboden.png"},
          {ID_TOONITEM, wxTRANSLATE("Show the selected requirement\tCtrl+R"), wxITEM_NORMAL, "oog.png"},
-         {ID_BEWERKITEM, wxTRANSLATE("Edit the selected equirement\tCtrl+E"), wxITEM_NORMAL, "bewerk.png"},
+         {ID_BEWERKITEM, wxTRANSLATE("Edit the selected requirement\tCtrl+E"), wxITEM_NORMAL, "bewerk.png"},
          {wxID_DUPLICATE, wxTRANSLATE("Duplicate requirements\tCtrl+K"), wxITEM_NORMAL, "dupliceer.png"},
          {wxID_UP, wxTRANSLATE("Move this requirement up by I.D number\tCtrl+UP"), wxITEM_NORMAL, "omhoog.png"},
          {wxID_DOWN, wxTRANSLATE("Move this requirement down by I.D number\tCtrl+DOWN"), wxITEM_NORMAL, "omlaag.png"}});
@@ -394,7 +394,7 @@ void VerelTamsoVenster::maakFilters(wxSizer* doel)
     funkTypeKeuze = maakKeuze(ID_BEPERKREKZOEKENFUNKTIONEELTYPE,
                               {wxTRANSLATE("Only functional requirements"),
                                wxTRANSLATE("Only performance requirements"), wxTRANSLATE("Only quality requirements"),
-                               wxTRANSLATE("Only contraint requirements"), wxTRANSLATE("Show all functional types")});
+                               wxTRANSLATE("Only constraint requirements"), wxTRANSLATE("Show all functional types")});
 
     auto* drempel = new DesktopDoosSizer(wxVERTICAL, ouder, _("Priority threshold"));
     doos->Add(drempel, 0, wxALIGN_CENTER_VERTICAL | wxALL, 1);

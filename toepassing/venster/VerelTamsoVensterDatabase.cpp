@@ -123,7 +123,7 @@ int VerelTamsoVenster::stopVeiligeModus()
     const wxString& sp = DesktopAppBasis::sp;
     const wxDateTime nu = wxDateTime::Now();
     const int antwoord = DesktopVraag::geef().stelVraag(
-        _("safe mode stops now.") + vr +
+        _("Safe mode stops now.") + vr +
             _("Would you like to retain (store permanently) all database changes committed since the start of safe "
               "mode?"),
         _("End of safe mode"), wxYES_NO | wxYES_DEFAULT | wxCENTRE | wxICON_QUESTION, this);
@@ -183,7 +183,7 @@ void VerelTamsoVenster::OnZetProjektNaamIDUpdate(wxUpdateUIEvent& gebeurtenis)
 void VerelTamsoVenster::OnAboutClick(wxCommandEvent&)
 {
     wxArrayString credits;
-    credits.Add(credit(_("The SQLite3 self contained embeddable database ."), "https://www.sqlite.org"));
+    credits.Add(credit(_("The SQLite3 self-contained embeddable database."), "https://www.sqlite.org"));
     credits.Add(credit(_("The International Requirements Engineering Board, for its training in requirements "
                          "engineering."),
                        "https://www.ireb.org"));

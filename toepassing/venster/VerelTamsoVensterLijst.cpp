@@ -120,9 +120,9 @@ VerelTamsoApp::ZoekCriteria VerelTamsoVenster::geefZoekCriteria() const
 void VerelTamsoVenster::toonLeesFout(long long totaal, long long totaleKosten)
 {
     const wxString& sp = DesktopAppBasis::sp;
-    aantalRekLabel->SetLabel(_("error") + sp + _("ouf of a total of") + sp + alsGetal(totaal));
+    aantalRekLabel->SetLabel(_("error") + sp + _("out of a total of") + sp + alsGetal(totaal));
     const wxString symbool = app->geefProjektValuta().geefSymbool();
-    kostenLabel->SetLabel(symbool + sp + _("error") + sp + _("ouf of a total of") + sp + symbool + sp +
+    kostenLabel->SetLabel(symbool + sp + _("error") + sp + _("out of a total of") + sp + symbool + sp +
                           alsGetal(totaleKosten));
     voltooiingLabel->SetLabel(_("No completion"));
     voltooiingMeter->SetValue(0);
@@ -141,9 +141,9 @@ void VerelTamsoVenster::toonStatistiekTeksten(unsigned long long aantal, long lo
                                               long long totaleKosten, double voltooiing)
 {
     const wxString& sp = DesktopAppBasis::sp;
-    aantalRekLabel->SetLabel(wxString::Format("%llu", aantal) + sp + _("ouf of a total of") + sp + alsGetal(totaal));
+    aantalRekLabel->SetLabel(wxString::Format("%llu", aantal) + sp + _("out of a total of") + sp + alsGetal(totaal));
     const wxString symbool = app->geefProjektValuta().geefSymbool();
-    kostenLabel->SetLabel(symbool + sp + alsGetal(kosten) + sp + _("ouf of a total of") + sp + symbool + sp +
+    kostenLabel->SetLabel(symbool + sp + alsGetal(kosten) + sp + _("out of a total of") + sp + symbool + sp +
                           alsGetal(totaleKosten));
     if (voltooiing == 0)
     {

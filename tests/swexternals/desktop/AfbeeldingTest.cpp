@@ -44,7 +44,7 @@ TEST(AfbeeldingInGeheugen, GaatNaarDeBufferEnTerug)
     // A format no handler writes leaves nothing half-written.
     EXPECT_EQ(DesktopFunkties::kopieerBeeldNaarBuffer(maakBeeld(4, 4, wxBITMAP_TYPE_MACCURSOR), buffer), 2);
     EXPECT_EQ(buffer.GetDataLen(), 0u);
-    EXPECT_TRUE(logVanger().bevat("Converting image to image buffer was not succesful.", wxLOG_Error));
+    EXPECT_TRUE(logVanger().bevat("Converting image to image buffer was not successful.", wxLOG_Error));
 
     wxImage doel = maakBeeld(5, 5);
     EXPECT_EQ(DesktopFunkties::kopieerBufferNaarBeeld(wxMemoryBuffer(), doel), 2);

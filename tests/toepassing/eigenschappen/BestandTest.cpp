@@ -59,7 +59,7 @@ TEST_F(DialoogTest, ExportEnImportNemenHetHeleRequirementMee)
     EXPECT_EQ(doel.statusKeuze->GetSelection(), Requirement::StatusKlaar);
     EXPECT_TRUE(doel.isGewijzigd());
     EXPECT_EQ(vragen.geefVragen()[1].voorstel, wxString::FromUTF8(testMap().string()));
-    EXPECT_EQ(vragen.geefVragen()[1].bericht, "Select the path for of the import copy of this requirement");
+    EXPECT_EQ(vragen.geefVragen()[1].bericht, "Select the path of the import copy of this requirement");
     EXPECT_EQ(app->geefLaatsteAppDataDir(wxString()).GetPath(), wxString::FromUTF8(testMap().string()));
 }
 

@@ -105,8 +105,8 @@ TEST_F(DialoogTest, RolKnopVraagtWatHetNieuweNiveauMist)
     druk(*d.auteurStatusKnop);
     ASSERT_EQ(vragen.geefVragen().size(), 1u);
     EXPECT_EQ(vragen.geefVragen()[0].bericht,
-              "You intend to set the status to a new level,but the associated entry field is empty:\n"
-              "==> Requirements definition.\n==> The requirements analist\n\nDo you still wish to proceed?");
+              "You intend to set the status to a new level, but the associated entry field is empty:\n"
+              "==> Requirements definition.\n==> The requirements analyst\n\nDo you still wish to proceed?");
     EXPECT_EQ(vragen.geefVragen()[0].stijl & (wxYES_NO | wxNO_DEFAULT), wxYES_NO | wxNO_DEFAULT);
     EXPECT_EQ(staat(d), "--- e--- open");
     EXPECT_EQ(d.statusKeuze->GetSelection(), 0);

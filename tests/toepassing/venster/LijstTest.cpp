@@ -29,8 +29,8 @@ TEST_F(VensterTest, AStartedProjectShowsItsRowsColoursAndStatistics)
         EXPECT_EQ(venster->geefRekLijst()->GetItemBackgroundColour(r), kleuren[r]) << r;
     EXPECT_EQ(venster->geefRekLijst()->GetBackgroundColour(), VerelTamsoApp::lichtgeel);
 
-    EXPECT_EQ(venster->aantalRekLabel->GetLabel(), "5 ouf of a total of 5");
-    EXPECT_EQ(venster->kostenLabel->GetLabel(), wxString::FromUTF8("€ 675 ouf of a total of € 675"));
+    EXPECT_EQ(venster->aantalRekLabel->GetLabel(), "5 out of a total of 5");
+    EXPECT_EQ(venster->kostenLabel->GetLabel(), wxString::FromUTF8("€ 675 out of a total of € 675"));
     EXPECT_TRUE(venster->voltooiingLabel->GetLabel().StartsWith("Completion of listed items: "));
     EXPECT_TRUE(venster->voltooiingLabel->GetLabel().EndsWith(" % "));
     EXPECT_GT(venster->voltooiingMeter->GetValue(), 0);
@@ -79,16 +79,16 @@ TEST_F(VensterTest, FiltersThatLeaveNothingShowNothingAgainstTheTotals)
     wxCommandEvent keuze(wxEVT_CHOICE, VerelTamsoVenster::ID_BEPERKREKZOEKENMETSTATUS);
     venster->GetEventHandler()->ProcessEvent(keuze);
     EXPECT_EQ(nummersInLijst(*venster), (Nummers{"30"}));
-    EXPECT_EQ(venster->aantalRekLabel->GetLabel(), "1 ouf of a total of 5");
-    EXPECT_EQ(venster->kostenLabel->GetLabel(), wxString::FromUTF8("€ 100 ouf of a total of € 675"));
+    EXPECT_EQ(venster->aantalRekLabel->GetLabel(), "1 out of a total of 5");
+    EXPECT_EQ(venster->kostenLabel->GetLabel(), wxString::FromUTF8("€ 100 out of a total of € 675"));
 
     // A priority threshold above every requirement.
     venster->prioriteitSchuif->SetValue(90);
     wxScrollEvent los(wxEVT_SCROLL_THUMBRELEASE, VerelTamsoVenster::ID_REKPRIORITEIT);
     venster->GetEventHandler()->ProcessEvent(los);
     EXPECT_EQ(venster->geefRekLijst()->GetItemCount(), 0);
-    EXPECT_EQ(venster->aantalRekLabel->GetLabel(), "0 ouf of a total of 5");
-    EXPECT_EQ(venster->kostenLabel->GetLabel(), wxString::FromUTF8("€ 0 ouf of a total of € 675"));
+    EXPECT_EQ(venster->aantalRekLabel->GetLabel(), "0 out of a total of 5");
+    EXPECT_EQ(venster->kostenLabel->GetLabel(), wxString::FromUTF8("€ 0 out of a total of € 675"));
     EXPECT_EQ(venster->voltooiingLabel->GetLabel(), "No completion");
     EXPECT_EQ(venster->voltooiingMeter->GetValue(), 0);
     EXPECT_FALSE(isIngeschakeld(*venster, wxID_REFRESH));
@@ -133,7 +133,7 @@ TEST_F(VensterTest, LargeCostsAndStrangeValuesStayReadable)
     voerUit(*app, {"update Requirements set totaleKosten=2147483647 where SR in (10,20,30)",
                    "update Requirements set status=9 where SR==50"});
     stuurMenu(*venster, wxID_REFRESH);
-    EXPECT_EQ(venster->kostenLabel->GetLabel(), wxString::FromUTF8("€ 6442451016 ouf of a total of € 6442451016"));
+    EXPECT_EQ(venster->kostenLabel->GetLabel(), wxString::FromUTF8("€ 6442451016 out of a total of € 6442451016"));
     const long rij = venster->geefLijstIndexVanRek(opgeslagen("Clean up", 50));
     ASSERT_GE(rij, 0);
     EXPECT_EQ(venster->geefRekLijst()->GetItemText(rij, VerelTamsoApp::KolomStatus), "9");
@@ -182,8 +182,8 @@ TEST_F(VensterTest, AListThatCannotBeReadSaysSo)
     venster->verversLijst();
     EXPECT_GT(logVanger().geefAantal(wxLOG_Error), 0u);
     EXPECT_EQ(venster->geefRekLijst()->GetItemCount(), 0);
-    EXPECT_EQ(venster->aantalRekLabel->GetLabel(), "error ouf of a total of error");
-    EXPECT_EQ(venster->kostenLabel->GetLabel(), wxString::FromUTF8("€ error ouf of a total of € error"));
+    EXPECT_EQ(venster->aantalRekLabel->GetLabel(), "error out of a total of error");
+    EXPECT_EQ(venster->kostenLabel->GetLabel(), wxString::FromUTF8("€ error out of a total of € error"));
     EXPECT_EQ(venster->voltooiingMeter->GetValue(), 0);
 }
 

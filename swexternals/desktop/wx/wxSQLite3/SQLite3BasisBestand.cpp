@@ -291,7 +291,7 @@ int SQLite3Basis::haakAan(const wxFileName& bestand, wxString& alias)
 {
     if (!bestand.FileExists())
     {
-        wxLogError("%s", _("This database could not be attached becasue the path is not valid:") +
+        wxLogError("%s", _("This database could not be attached because the path is not valid:") +
                              DesktopFunkties::dubbeleQuotes(bestand.GetFullName(), true));
         return 2;
     }

@@ -167,10 +167,10 @@ TEST(RichDropping, BestandenDieGeenTekstOfAfbeeldingZijnWordenGeweigerd)
         {schrijf("film.mp4", std::string("\0\0\0\x18"
                                          "ftypmp42\0\0\0\0isom",
                                          20)),
-         "Only image files (png,jpeg) or text files are supported."},
+         "Only image files (png, jpeg) or text files are supported."},
         {schrijf("programma", "\x7f"
                               "ELF\x02\x01\x01\0\0\0"),
-         "Only image files (png,jpeg) or text files are supported."},
+         "Only image files (png, jpeg) or text files are supported."},
         {schrijf("groot.txt", std::string(RichDropVerwerker::maxTekstBestandBytes + 1, 'a')),
          "Text files larger than 1024 kB are not supported."},
     };

@@ -220,7 +220,7 @@ TEST_F(OpdrachtTest, AReadOnlyProjectStaysAsItWasAndListsEveryRow)
             logVanger().wis();
             open(pad);
             ASSERT_TRUE(app->isAlleenLezenDB());
-            EXPECT_TRUE(statistiek().StartsWith("2 ouf of a total of 2")) << statistiek();
+            EXPECT_TRUE(statistiek().StartsWith("2 out of a total of 2")) << statistiek();
             EXPECT_EQ(titels(), std::vector<wxString>({"Pour", "Boil"}));
             EXPECT_EQ(rijTeksten(*venster, 0)[VerelTamsoApp::KolomStatus], "-3");
             EXPECT_EQ(rijTeksten(*venster, 1)[VerelTamsoApp::KolomStatus], "99");
