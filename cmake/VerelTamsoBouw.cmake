@@ -102,13 +102,53 @@ function(vt_wx_doel doel componenten)
     target_link_libraries(${doel} INTERFACE ${libs})
 endfunction()
 
+# A target's sources compiled in units of several sources each (a unity
+# build): the headers they share are read, and the inline code and templates
+# they use compiled, once per unit instead of once per source. Only the
+# sources directly in the target's own folder join a unit; on their own
+# compile those taken from elsewhere, which other targets share, those that
+# include Xlib, whose macros (Status, Window, None) would break the sources
+# after them, and those named after the folder: name a source there when it
+# defines a name of its own (in an unnamed namespace) that another source of
+# the folder defines too. Decided at the end of the folder's CMakeLists.txt,
+# when the target has all its sources.
+option(VT_EENHEDEN "Compile the sources of a target in units of several sources (unity build)" ON)
+
+function(vt_eenheden doel map)
+    if(NOT VT_EENHEDEN)
+        return()
+    endif()
+    set_target_properties(${doel} PROPERTIES UNITY_BUILD ON)
+    set(apart)
+    foreach(bron IN LISTS ARGN)
+        cmake_path(ABSOLUTE_PATH bron BASE_DIRECTORY ${map} NORMALIZE OUTPUT_VARIABLE bron)
+        list(APPEND apart ${bron})
+    endforeach()
+    cmake_language(EVAL CODE "cmake_language(DEFER CALL vt_eenheden_afronden [[${doel}]] [[${map}]] [[${apart}]])")
+endfunction()
+
+function(vt_eenheden_afronden doel map apart)
+    get_target_property(bronnen ${doel} SOURCES)
+    foreach(bron IN LISTS bronnen)
+        cmake_path(ABSOLUTE_PATH bron BASE_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR} NORMALIZE OUTPUT_VARIABLE pad)
+        cmake_path(GET pad PARENT_PATH bronMap)
+        set(xlib)
+        if(EXISTS ${pad})
+            file(STRINGS ${pad} xlib REGEX "^[ \t]*#[ \t]*include[ \t]*<X11/" LIMIT_COUNT 1)
+        endif()
+        if(NOT bronMap STREQUAL map OR pad IN_LIST apart OR xlib)
+            set_source_files_properties(${bron} PROPERTIES SKIP_UNITY_BUILD_INCLUSION ON)
+        endif()
+    endforeach()
+endfunction()
+
 # One library per layer: every source in the layer's own folder (not in its
 # sub-folders, which may hold another layer) and the extra sources named,
 # headers included from the root of the tree as "folder/Class.h". With
 # WXBASE the library builds on wxBase alone: it links no GUI library and its
 # sources cannot include a GUI header.
 function(vt_bibliotheek naam map)
-    cmake_parse_arguments(B "WXBASE" "" "" ${ARGN})
+    cmake_parse_arguments(B "WXBASE" "" "APART" ${ARGN})
     file(GLOB bronnen CONFIGURE_DEPENDS ${map}/*.cpp)
     file(GLOB koppen CONFIGURE_DEPENDS ${map}/*.h)
     add_library(${naam} STATIC ${bronnen} ${koppen} ${B_UNPARSED_ARGUMENTS})
@@ -120,6 +160,7 @@ function(vt_bibliotheek naam map)
         vt_gebruik_voorvertaald(${naam} vt_voorvertaald_wx)
     endif()
     target_include_directories(${naam} PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/gegenereerd)
+    vt_eenheden(${naam} ${map} ${B_APART})
 endfunction()
 
 # Runs a command on an X server of its own; the server picks a free display
@@ -130,11 +171,12 @@ set(VT_XSERVER ${CMAKE_SOURCE_DIR}/scripts/eigenXserver.sh CACHE INTERNAL "")
 # program runs on an X server of its own, of the size SCHERM; with more sizes
 # it runs once on each, the later runs named after their size.
 function(vt_test naam map)
-    cmake_parse_arguments(T "GUI" "" "LIBS;SCHERM" ${ARGN})
+    cmake_parse_arguments(T "GUI" "" "LIBS;SCHERM;APART" ${ARGN})
     file(GLOB bronnen CONFIGURE_DEPENDS ${map}/*.cpp ${map}/*.h)
     add_executable(${naam} ${bronnen})
     target_link_libraries(${naam} PRIVATE ${T_LIBS})
     vt_gebruik_voorvertaald(${naam} vt_voorvertaald_test)
+    vt_eenheden(${naam} ${map} ${T_APART})
     # In <build>/bin, as an installed program in <prefix>/bin: the message
     # catalogues of the build tree lie where the program looks for them.
     set_target_properties(${naam} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
