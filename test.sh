@@ -25,6 +25,13 @@ esac
 scripts/installeer.sh test || exit 1
 scripts/locales.sh || exit 1
 
+# Ninja, which installeer.sh installs, compiles the sources of a target while
+# the libraries it links are still being built; Make waits for them. A build
+# folder keeps the generator it was made with.
+if command -v ninja >/dev/null; then
+    export CMAKE_GENERATOR="${CMAKE_GENERATOR:-Ninja}"
+fi
+
 bouw() {
     local map=$1
     shift
