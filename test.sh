@@ -2,8 +2,8 @@
 # Installs what is missing, builds everything twice (plain and with
 # -fsanitize=address,undefined), runs every test in both, builds the fuzz
 # targets with clang and runs each for a minute (VT_FUZZ_TIJD seconds; ten
-# with --quick) beside the tests, and ends with CTest's summary of the plain
-# build and what the fuzzers found. Exits non-zero on any failure.
+# with --quick), and ends with CTest's summary of the plain build and what
+# the fuzzers found. Exits non-zero on any failure.
 #
 #   ./test.sh           both builds and the fuzzing, as CI runs it
 #   ./test.sh --quick   the plain build and a short fuzzing, for daily work
@@ -44,9 +44,9 @@ if ! $snel; then
 fi
 
 # The fuzz targets, built with clang in a build of their own, each run on its
-# seed corpus and on inputs of its own for a bounded time. They run beside
-# the tests, which leave cores free: most test programs wait on their X
-# server or run alone at the end.
+# seed corpus and on inputs of its own for a bounded time. With eight cores
+# or more they run beside the tests, which keep about five busy; on fewer
+# they would take the tests' cores and the tests theirs, so they run after.
 echo "== Fuzz targets =="
 if $snel; then
     fuzzTijd="${VT_FUZZ_TIJD:-10}"
@@ -54,7 +54,10 @@ else
     fuzzTijd="${VT_FUZZ_TIJD:-60}"
 fi
 fuzzer=
-if bouw build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVT_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++; then
+fuzzGebouwd=false
+bouw build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVT_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ &&
+    fuzzGebouwd=true
+if $fuzzGebouwd && [ "$banen" -ge 8 ]; then
     scripts/fuzz.sh build-fuzz "$fuzzTijd" >build-fuzz/fuzz.txt 2>&1 &
     fuzzer=$!
     trap '[ -n "$fuzzer" ] && kill "$fuzzer" 2>/dev/null' EXIT
@@ -74,13 +77,16 @@ echo "== Tests =="
 (cd build-test && ctest --output-on-failure -j "$banen")
 gewoon=$?
 
-echo "== Fuzzing for ${fuzzTijd} seconds a target =="
+echo "== Fuzzing, ${fuzzTijd} seconds a target =="
 fuzz=1
 if [ -n "$fuzzer" ]; then
     wait "$fuzzer"
     fuzz=$?
     fuzzer=
     cat build-fuzz/fuzz.txt
+elif $fuzzGebouwd; then
+    scripts/fuzz.sh build-fuzz "$fuzzTijd"
+    fuzz=$?
 fi
 [ $fuzz -eq 0 ] && echo "== Fuzzing: nothing found ==" || echo "== Fuzzing: FAILED =="
 
