@@ -112,13 +112,15 @@ endfunction()
 # defines a name of its own (in an unnamed namespace) that another source of
 # the folder defines too. Decided at the end of the folder's CMakeLists.txt,
 # when the target has all its sources.
-option(VT_EENHEDEN "Compile the sources of a target in units of several sources (unity build)" ON)
 
 function(vt_eenheden doel map)
     if(NOT VT_EENHEDEN)
         return()
     endif()
     set_target_properties(${doel} PROPERTIES UNITY_BUILD ON)
+    # GCC takes a source in a unit for a header, and a class derived from one
+    # in an unnamed namespace (a test's fixture) for a fault there.
+    target_compile_options(${doel} PRIVATE $<$<CXX_COMPILER_ID:GNU>:-Wno-subobject-linkage>)
     set(apart)
     foreach(bron IN LISTS ARGN)
         cmake_path(ABSOLUTE_PATH bron BASE_DIRECTORY ${map} NORMALIZE OUTPUT_VARIABLE bron)
