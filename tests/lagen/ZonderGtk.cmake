@@ -11,7 +11,7 @@ string(REGEX MATCHALL "lib(gtk|gdk|X11|wx_gtk)[^ \t\n]*" gui "${bibliotheken}")
 if(gui)
     list(REMOVE_DUPLICATES gui)
     list(JOIN gui "\n  " lijst)
-    message(FATAL_ERROR "The layer ${LAAG} must build without windows, but it links\n  ${lijst}\n"
-                        "All that ${PROGRAMMA} loads:\n${bibliotheken}")
+    message(FATAL_ERROR "The layer ${LAAG} must build without windows, but ${PROGRAMMA}, "
+                        "which links nothing but the layer, loads\n  ${lijst}")
 endif()
 message(STATUS "${LAAG} links no GUI library")
