@@ -1,9 +1,9 @@
 // The built program, run as a user runs it: from a terminal with switches,
 // and on a project, with its window closed through the close box.
+#include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/KleineSchijf.h"
 #include "tests/ondersteuning/TestOmgeving.h"
 #include "tests/toepassing/ProgrammaProces.h"
-#include "tests/toepassing/kern/app/KernApp.h"
 
 #include <cstdlib>
 #include <fstream>

@@ -1,8 +1,8 @@
 // The built program on a project that another tool wrote: a title holding a
 // code point beyond U+10FFFF once ended it the moment the row was drawn.
+#include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/TestOmgeving.h"
 #include "tests/toepassing/ProgrammaProces.h"
-#include "tests/toepassing/kern/app/KernApp.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include "tests/ondersteuning/DialoogBeantwoorder.h"
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/TestOmgeving.h"
-#include "tests/toepassing/venster/VensterHulp.h"
+#include "tests/ondersteuning/VensterHulp.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -172,7 +172,7 @@ class LabelBreedteTest : public ::testing::TestWithParam<Taal>
 {
 };
 
-void sluitVenster(TestVenster** venster)
+void sluitVenster(VerelTamsoVenster** venster)
 {
     ::sluitVenster(*venster);
 }
@@ -201,8 +201,8 @@ TEST_P(LabelBreedteTest, ElkLabelEnElkeKopIsHeel)
     // way to.
     voerUit(*app, {"update Requirements set auteur='Ingrid Bakker', implementatieIngenieur='Tomás Ruiz', "
                    "testIngenieur='Jan de Vries'"});
-    TestVenster* venster = maakVenster(*app);
-    const std::unique_ptr<TestVenster*, void (*)(TestVenster**)> sluiter(&venster, sluitVenster);
+    VerelTamsoVenster* venster = maakVenster(*app);
+    const std::unique_ptr<VerelTamsoVenster*, void (*)(VerelTamsoVenster**)> sluiter(&venster, sluitVenster);
     venster->Show();
     venster->start();
     ASSERT_TRUE(wachtOp([&] { return venster->IsShownOnScreen(); }));

@@ -40,7 +40,7 @@ TEST_F(DialoogTest, ExportEnImportNemenHetHeleRequirementMee)
 {
     VraagBeantwoorder vragen;
     const Requirement rek = metLinks();
-    TestDialoog& bron = open(rek);
+    RekEigenschappenVenster& bron = open(rek);
     vragen.kies(inMap("brake"));
     klik(bron, RekEigenschappenVenster::ID_EXPORTEERREK);
     ASSERT_TRUE(wxFileExists(inMap("brake.vtdl")));
@@ -52,11 +52,11 @@ TEST_F(DialoogTest, ExportEnImportNemenHetHeleRequirementMee)
     // Into a new requirement's dialog: nothing was changed there, so no
     // question; afterwards it counts as changed, and the next file dialog
     // opens in the folder just used.
-    TestDialoog& doel = open(Requirement());
+    RekEigenschappenVenster& doel = open(Requirement());
     vragen.kies(inMap("brake.vtdl"));
     klik(doel, RekEigenschappenVenster::ID_IMPORTEERREK);
     EXPECT_EQ(alsTekst(doel.leesVelden()), alsTekst(rek));
-    EXPECT_EQ(doel.statusKeuze->GetSelection(), Requirement::StatusKlaar);
+    EXPECT_EQ(statusKeuze(doel).GetSelection(), Requirement::StatusKlaar);
     EXPECT_TRUE(doel.isGewijzigd());
     EXPECT_EQ(vragen.geefVragen()[1].voorstel, wxString::FromUTF8(testMap().string()));
     EXPECT_EQ(vragen.geefVragen()[1].bericht, "Select the path of the import copy of this requirement");
@@ -83,7 +83,7 @@ TEST_F(DialoogTest, ExportStelEenSchoneNaamVoorEnVraagtVoorHetVervangen)
     VraagBeantwoorder vragen;
     Requirement rek = metLinks();
     rek.naam = "Brake & pedal";
-    TestDialoog& d = open(rek);
+    RekEigenschappenVenster& d = open(rek);
     const wxString pad = inMap("pedal.vtdl");
     ASSERT_TRUE(wxFFile(pad, "w").Write("old"));
 
@@ -103,7 +103,7 @@ TEST_F(DialoogTest, ExportStelEenSchoneNaamVoorEnVraagtVoorHetVervangen)
 TEST_F(DialoogTest, ExportMeldtEenBestandDatNietGeschrevenKanWorden)
 {
     VraagBeantwoorder vragen;
-    TestDialoog& d = open(metLinks());
+    RekEigenschappenVenster& d = open(metLinks());
     vragen.kies(inMap("missing/folder/brake.vtdl"));
     klik(d, RekEigenschappenVenster::ID_EXPORTEERREK);
     EXPECT_TRUE(logVanger().bevat("The requirement could not be written to this file:", wxLOG_Error))
@@ -123,23 +123,23 @@ TEST_F(DialoogTest, ImportVraagtEerstEnMeldtEenOnleesbaarBestand)
 
     Requirement rek;
     rek.naam = "";
-    TestDialoog& d = open(rek);
-    typ(*d.versieTekst, "3.1");
+    RekEigenschappenVenster& d = open(rek);
+    typ(versieTekst(d), "3.1");
     vragen.antwoord(wxNO);
     klik(d, RekEigenschappenVenster::ID_IMPORTEERREK);
     EXPECT_TRUE(vragen.isGevraagd("This requirement is not empty and it contains unsaved data."));
-    EXPECT_EQ(d.versieTekst->GetValue(), "3.1");
+    EXPECT_EQ(versieTekst(d).GetValue(), "3.1");
 
     vragen.antwoord(wxYES);
     vragen.kies(inMap("nothing-here.vtdl"));
     klik(d, RekEigenschappenVenster::ID_IMPORTEERREK);
     EXPECT_TRUE(logVanger().bevat("The requirement could not be read from this file:", wxLOG_Error));
-    EXPECT_EQ(d.versieTekst->GetValue(), "3.1");
+    EXPECT_EQ(versieTekst(d).GetValue(), "3.1");
     EXPECT_TRUE(d.isGewijzigd());
 
     vragen.antwoord(wxYES);
     vragen.kies(pad);
     klik(d, RekEigenschappenVenster::ID_IMPORTEERREK);
-    EXPECT_EQ(d.naamTekst->GetValue(), "Valve seal");
+    EXPECT_EQ(naamTekst(d).GetValue(), "Valve seal");
     EXPECT_EQ(d.leesVelden().SR_gerelateerd, 9);
 }

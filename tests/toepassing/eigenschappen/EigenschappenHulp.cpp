@@ -25,10 +25,10 @@ void DialoogTest::TearDown()
     verwerkGebeurtenissen();
 }
 
-TestDialoog& DialoogTest::open(const Requirement& rek)
+RekEigenschappenVenster& DialoogTest::open(const Requirement& rek)
 {
     dialoog.reset();
-    dialoog = std::make_unique<TestDialoog>(nullptr, rek, &*app);
+    dialoog = std::make_unique<RekEigenschappenVenster>(nullptr, rek, &*app);
     return *dialoog;
 }
 

@@ -4,12 +4,12 @@
 
 #include "swexternals/desktop/DesktopApp.h"
 #include "swexternals/desktop/RichFunkties.h"
+#include "tests/ondersteuning/Bediening.h"
 #include "tests/ondersteuning/DialoogBeantwoorder.h"
+#include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/TestOmgeving.h"
 #include "tests/ondersteuning/VraagBeantwoorder.h"
-#include "tests/toepassing/eigenschappen/Bediening.h"
-#include "tests/toepassing/kern/app/KernApp.h"
 
 #include <memory>
 #include <wx/choice.h>

@@ -4,7 +4,7 @@
 // own while the toolkit's loop runs the drag here.
 #include "swexternals/desktop/TrivaneRichDropping.h"
 #include "tests/ondersteuning/GuiHulp.h"
-#include "tests/swexternals/desktop/scherm/XTestMuis.h"
+#include "tests/ondersteuning/XTestMuis.h"
 
 #include <atomic>
 #include <functional>

@@ -3,7 +3,7 @@
 // came (OnData); one real drag with the mouse, driven through the X server.
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/swexternals/desktop/scherm/XTestMuis.h"
+#include "tests/ondersteuning/XTestMuis.h"
 #include "tests/toepassing/eigenschappen/werkbalk/WerkbalkHulp.h"
 #include "toepassing/eigenschappen/VerelRichDropping.h"
 
@@ -74,16 +74,16 @@ TEST_F(WerkbalkTest, ElkVeldHeeftEenEigenDoelDatTekstEnAfbeeldingenNeemt)
         ASSERT_NE(doel, nullptr) << i;
         doelen.insert(doel);
         // The remarks are stored as plain text.
-        EXPECT_EQ(doel->geefInhoud(), d().geefRijk(i) == d().kommentaarRijk ? VerelRichDropping::Inhoud::alleenTekst
-                                                                            : VerelRichDropping::Inhoud::alles);
+        EXPECT_EQ(doel->geefInhoud(), d().geefRijk(i) == &kommentaarRijk(d()) ? VerelRichDropping::Inhoud::alleenTekst
+                                                                              : VerelRichDropping::Inhoud::alles);
     }
     EXPECT_EQ(doelen.size(), 5u);
 
-    wxRichTextCtrl& rijk = *d().beschrijvingRijk;
+    wxRichTextCtrl& rijk = beschrijvingRijk(d());
     ProefDropping& doel = vervangDoel(rijk, VerelRichDropping::Inhoud::alles);
     EXPECT_EQ(drop(doel, wxTextDataObject("Opens.")), wxDragMove);
     EXPECT_EQ(rijk.GetValue(), "Opens.");
-    EXPECT_TRUE(d().gewijzigd);
+    EXPECT_TRUE(d().isGewijzigd());
     // Nothing to take: refused.
     EXPECT_EQ(dropBestanden(doel, {}), wxDragNone);
     EXPECT_EQ(rijk.GetValue(), "Opens.");
@@ -96,7 +96,7 @@ TEST_F(WerkbalkTest, ElkVeldHeeftEenEigenDoelDatTekstEnAfbeeldingenNeemt)
 // U+10FFFF: the field shows a replacement character where it cannot be read.
 TEST_F(WerkbalkTest, GedropteTekstDieGeenUTF8IsKrijgtVervangingstekens)
 {
-    wxRichTextCtrl& rijk = *toon(inOntwikkeling()).beschrijvingRijk;
+    wxRichTextCtrl& rijk = beschrijvingRijk(toon(inOntwikkeling()));
     ProefDropping& doel = vervangDoel(rijk, VerelRichDropping::Inhoud::alles);
     const wxString fffd(wxUniChar(0xFFFD));
     const char ruw[] = "Title \xF4\x95\xBA\x9E, Ti\xC3tle";
@@ -119,7 +119,7 @@ TEST_F(WerkbalkTest, OpmerkingenNemenGeenAfbeeldingen)
 {
     Requirement rek = inOntwikkeling();
     rek.kommentaar = "Checked.";
-    wxRichTextCtrl& rijk = *toon(rek).kommentaarRijk;
+    wxRichTextCtrl& rijk = kommentaarRijk(toon(rek));
     ProefDropping& doel = vervangDoel(rijk, VerelRichDropping::Inhoud::alleenTekst);
     const wxString beeld = bewaarBeeld("foto.png", 20, 20);
     wxBitmapDataObject bitmap(wxBitmap(wxImage(20, 20)));
@@ -145,19 +145,19 @@ TEST_F(WerkbalkTest, EenVeldZonderInvoerNeemtNiets)
     rek.status = Requirement::StatusKlaar;
     rek.beschrijving = alsRijk("Opens.");
     toon(rek);
-    ProefDropping& beschrijving = vervangDoel(*d().beschrijvingRijk, VerelRichDropping::Inhoud::alles);
+    ProefDropping& beschrijving = vervangDoel(beschrijvingRijk(d()), VerelRichDropping::Inhoud::alles);
     EXPECT_EQ(drop(beschrijving, wxTextDataObject(" And closes.")), wxDragNone);
     EXPECT_EQ(dropBestanden(beschrijving, {bewaarBeeld("foto.png", 20, 20)}), wxDragNone);
     EXPECT_EQ(platteTekst(d().leesVelden().beschrijving), "Opens.");
-    EXPECT_FALSE(d().gewijzigd);
+    EXPECT_FALSE(d().isGewijzigd());
 
     // On a read-only project the remarks take no input either.
     ASSERT_EQ(app->openProject(pad, true), 0);
     toon(inOntwikkeling());
     d().UpdateWindowUI(wxUPDATE_UI_RECURSE);
-    ProefDropping& kommentaar = vervangDoel(*d().kommentaarRijk, VerelRichDropping::Inhoud::alleenTekst);
+    ProefDropping& kommentaar = vervangDoel(kommentaarRijk(d()), VerelRichDropping::Inhoud::alleenTekst);
     EXPECT_EQ(drop(kommentaar, wxTextDataObject("Seen.")), wxDragNone);
-    EXPECT_EQ(d().kommentaarRijk->GetValue(), "");
+    EXPECT_EQ(kommentaarRijk(d()).GetValue(), "");
 }
 
 namespace
@@ -253,7 +253,7 @@ TEST_F(WerkbalkTest, TekstMetDeMuisOpDeBeschrijvingGesleept)
     Requirement rek = inOntwikkeling();
     rek.beschrijving = alsRijk("Reports an open door.");
     toon(rek).Move(300, 10);
-    wxRichTextCtrl& rijk = *d().beschrijvingRijk;
+    wxRichTextCtrl& rijk = beschrijvingRijk(d());
     auto* doel = new WaakzaamDoel(&rijk);
     rijk.SetDropTarget(doel);
     auto* bron = new Bron;
@@ -269,7 +269,7 @@ TEST_F(WerkbalkTest, TekstMetDeMuisOpDeBeschrijvingGesleept)
     EXPECT_FALSE(mis) << "the drag never reached the field";
     ASSERT_TRUE(bron->klaar) << "the drag did not end";
     EXPECT_EQ(rijk.GetValue(), "Reports an open door. Dragged in.");
-    EXPECT_TRUE(d().gewijzigd);
+    EXPECT_TRUE(d().isGewijzigd());
     bron->Destroy();
     verwerkGebeurtenissen(30);
 }

@@ -56,13 +56,13 @@ TEST_F(WerkbalkTest, OpenenVervangtDeInhoudVanHetVeldMetDeFocus)
     }
     ASSERT_TRUE(wxFFile(inMap("plat.txt"), "w").Write("Reed contact closes."));
     ASSERT_TRUE(wxFFile(inMap("kapot.xml"), "w").Write("<?xml version=\"1.0\"?><richtext><paragraphlayout><para"));
-    wxRichTextCtrl& rijk = *toon(metDeur()).beschrijvingRijk;
+    wxRichTextCtrl& rijk = beschrijvingRijk(toon(metDeur()));
     neemFocusWegBijElkeVraag();
 
     vragen.kies(inMap("vet.xml"));
     gebruik(rijk, wxID_OPEN);
     EXPECT_EQ(rijk.GetValue(), "Reports an open door.");
-    EXPECT_TRUE(d().gewijzigd);
+    EXPECT_TRUE(d().isGewijzigd());
     EXPECT_TRUE(isVet(d().leesVelden().beschrijving, 2));
     const VraagBeantwoorder::Gevraagd& gevraagd = vragen.geefVragen()[0];
     EXPECT_EQ(gevraagd.bericht, "Choose a filename");
@@ -82,7 +82,7 @@ TEST_F(WerkbalkTest, OpenenVervangtDeInhoudVanHetVeldMetDeFocus)
 
 TEST_F(WerkbalkTest, OpslaanAlsInElkFormaatMetZijnExtensie)
 {
-    wxRichTextCtrl& rijk = *toon(metDeur()).beschrijvingRijk;
+    wxRichTextCtrl& rijk = beschrijvingRijk(toon(metDeur()));
     neemFocusWegBijElkeVraag();
     // Saving leaves what the dialog hands back as it was: formatted.
     rijk.SetSelection(0, 7);
@@ -125,7 +125,7 @@ TEST_F(WerkbalkTest, OpslaanAlsInElkFormaatMetZijnExtensie)
     EXPECT_TRUE(gevraagd.wildcard.StartsWith("XML files (*.xml)|*.xml|")) << gevraagd.wildcard;
     EXPECT_EQ(gevraagd.naam, "Door_sensor");
     // The title whole, however long.
-    d().naamTekst->ChangeValue("Door sensor of the cellar, reported at once");
+    naamTekst(d()).ChangeValue("Door sensor of the cellar, reported at once");
     vragen.kies(wxString());
     gebruik(rijk, wxID_SAVEAS);
     EXPECT_EQ(vragen.geefVragen().back().naam, "Door_sensor_of_the_cellar,_reported_at_once");
@@ -145,7 +145,7 @@ TEST_F(WerkbalkTest, OpslaanAlsInElkFormaatMetZijnExtensie)
 
     // A read-only field is saved all the same.
     vragen.kies(inMap("contact.txt"));
-    gebruik(*d().implementatieRijk, wxID_SAVEAS);
+    gebruik(implementatieRijk(d()), wxID_SAVEAS);
     EXPECT_EQ(leesBestand(inMap("contact.txt")), "Reed contact.");
 }
 
@@ -164,12 +164,12 @@ TEST_F(WerkbalkTest, AfdrukkenMetTitelKopEnVoet)
         wxString kop;
     };
     const Geval gevallen[] = {
-        {d().beschrijvingRijk, "Door sensor", "Requirement description for \"Door sensor\" started on " + datum},
-        {d().kommentaarRijk, "Door & window",
+        {&beschrijvingRijk(d()), "Door sensor", "Requirement description for \"Door sensor\" started on " + datum},
+        {&kommentaarRijk(d()), "Door & window",
          "Requirement additional remarks for \"Door & window\" started on " + datum}};
     for (const Geval& geval : gevallen)
     {
-        d().naamTekst->ChangeValue(geval.titel);
+        naamTekst(d()).ChangeValue(geval.titel);
         dialoogBeantwoorder().verwacht(
             [this](wxDialog&)
             {
@@ -184,5 +184,5 @@ TEST_F(WerkbalkTest, AfdrukkenMetTitelKopEnVoet)
         EXPECT_EQ(motor.GetFooterText(wxRICHTEXT_PAGE_ODD, wxRICHTEXT_PAGE_RIGHT), DesktopApp::geefRechtenNotitie());
     }
     EXPECT_EQ(motor.GetTitle(), "Project_Alarm_system _Door__and__window");
-    EXPECT_EQ(d().kommentaarRijk->GetValue(), "Checked.");
+    EXPECT_EQ(kommentaarRijk(d()).GetValue(), "Checked.");
 }

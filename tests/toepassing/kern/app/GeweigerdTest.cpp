@@ -1,8 +1,8 @@
 // Every kind of change refused as a whole: on a read-only project, and when
 // its transaction cannot start (the change before it would not commit, and
 // the new one must not slip into that transaction).
+#include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/toepassing/kern/app/KernApp.h"
 
 #include <functional>
 

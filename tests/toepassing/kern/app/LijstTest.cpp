@@ -2,8 +2,8 @@
 // rows by number. It must show exactly what the list showed when it was
 // read whole through the view RekZicht: the same rows, in the same order,
 // with the same two percentages.
+#include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/toepassing/kern/app/KernApp.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 // The newest change stays open for its undo until the next change. A
 // command that changes nothing must leave it open: were it to start its own
 // transaction, the user's change would be committed and its undo lost.
+#include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/toepassing/kern/app/KernApp.h"
 
 #include <functional>
 

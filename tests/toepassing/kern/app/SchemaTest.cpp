@@ -1,9 +1,9 @@
 // Starting a project: its tables made or brought up to date, its one
 // configuration row, its name and currency, and what happens to a project
 // in memory when it closes.
+#include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/VraagBeantwoorder.h"
-#include "tests/toepassing/kern/app/KernApp.h"
 
 using Schema = ProjectTest;
 

@@ -1,10 +1,10 @@
 // Bad project files and a locked project as the user meets them, by every
 // way of opening: each gives its message, none crashes or hangs, and a file
 // that must stay as it was stays so, byte for byte.
+#include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/VraagBeantwoorder.h"
 #include "tests/ondersteuning/Waakhond.h"
-#include "tests/toepassing/kern/app/KernApp.h"
 
 #include <chrono>
 #include <fstream>

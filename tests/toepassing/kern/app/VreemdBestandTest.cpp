@@ -2,8 +2,8 @@
 // are no UTF-8 and values no level or range has. The store shows what it
 // can, works on such a row by its number, and leaves the bytes of every
 // field the user did not edit as they are.
+#include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/toepassing/kern/app/KernApp.h"
 
 #include <wx/filename.h>
 

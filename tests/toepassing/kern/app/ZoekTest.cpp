@@ -1,8 +1,8 @@
 // The list query: the filters of the main window, the sort order, each
 // requirement's share of the weight of the listed set, and the figures
 // shown under the list.
+#include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/toepassing/kern/app/KernApp.h"
 
 namespace
 {

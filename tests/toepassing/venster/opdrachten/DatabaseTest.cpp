@@ -1,7 +1,7 @@
 // The database and program commands of the main window: commit, undo,
 // reassigning numbers, safe operation, the project name and the about box.
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/toepassing/venster/VensterHulp.h"
+#include "tests/ondersteuning/VensterHulp.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 
 #include <wx/regex.h>

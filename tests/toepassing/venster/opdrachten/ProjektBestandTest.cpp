@@ -6,7 +6,7 @@
 #include "tests/ondersteuning/KleineSchijf.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/TestOmgeving.h"
-#include "tests/toepassing/venster/VensterHulp.h"
+#include "tests/ondersteuning/VensterHulp.h"
 
 #include <chrono>
 #include <fstream>
@@ -153,7 +153,7 @@ TEST_F(OpdrachtTest, AFailedStartLeavesNoProjectOpen)
             {"a recent file",
              [&]
              {
-                 venster->bestandGeschiedenis.AddFileToHistory(oorzaak.pad);
+                 zetRecenteBestanden({oorzaak.pad});
                  vragen.antwoord(wxNO); // not read-only
                  klik(V::ID_RECENT_EERSTE);
              }},
@@ -204,7 +204,7 @@ TEST_F(OpdrachtTest, AReadOnlyProjectStaysAsItWasAndListsEveryRow)
         {"a recent file",
          [&](const wxString& pad)
          {
-             venster->bestandGeschiedenis.AddFileToHistory(pad);
+             zetRecenteBestanden({pad});
              vragen.antwoord(wxYES); // read-only
              klik(V::ID_RECENT_EERSTE);
          }},

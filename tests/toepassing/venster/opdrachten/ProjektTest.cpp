@@ -4,7 +4,7 @@
 #include "swexternals/desktop/DesktopBeeldLader.h"
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/toepassing/venster/VensterHulp.h"
+#include "tests/ondersteuning/VensterHulp.h"
 
 #include <wx/filefn.h>
 #include <wx/menu.h>
@@ -102,7 +102,7 @@ TEST_F(OpdrachtTest, OpenAndCloseKeepTheHistoryOfWritableProjects)
     EXPECT_EQ(titels(), Teksten({"Pour", "Boil"}));
     EXPECT_EQ(geschiedenis(), Teksten({a}));
 
-    venster->bestandGeschiedenis.AddFileToHistory(b);
+    zetRecenteBestanden({b, a});
     ASSERT_EQ(app->voegToe(opgeslagen("Serve", 3)), 0);
     venster->verversLijst();
     ASSERT_TRUE(isGewijzigd());
@@ -131,8 +131,7 @@ TEST_F(OpdrachtTest, ARecentFileOpensInTheChosenModeAndAMissingOneLeavesTheList)
     const wxString b = projectPad("b.vtd");
     maakProjectBestand(a, {{1, "Boil"}});
     maakProjectBestand(b, {{2, "Pour"}}, "Soup");
-    for (const wxString& pad : {a, b, projectPad("gone.vtd")})
-        venster->bestandGeschiedenis.AddFileToHistory(pad);
+    zetRecenteBestanden({projectPad("gone.vtd"), b, a});
     wxMenu* recent = venster->GetMenuBar()->FindItem(V::ID_OPENRECENT)->GetSubMenu();
 
     klik(V::ID_RECENT_EERSTE);
@@ -209,7 +208,7 @@ TEST_F(OpdrachtTest, MoveChecksTheStartAtTheNewPlaceAndTheHistoryFollows)
     const wxString oud = projectPad("old.vtd");
     const wxString nieuw = projectPad("new.vtd");
     openProject(oud, {{1, "Boil"}, {2, "Pour"}});
-    venster->bestandGeschiedenis.AddFileToHistory(oud);
+    zetRecenteBestanden({oud});
     vragen.kies(nieuw);
     vragen.antwoord(wxYES); // not a network drive
     klik(wxID_REPLACE);

@@ -4,7 +4,7 @@
 // arrow keys itself, leaves Ctrl+Up and Ctrl+Down to the commands; and GTK's
 // stock shortcut of a stock item is no shortcut of ours.
 #include "tests/ondersteuning/GuiHulp.h"
-#include "tests/toepassing/venster/VensterHulp.h"
+#include "tests/ondersteuning/VensterHulp.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 
 #include <gtk/gtk.h>

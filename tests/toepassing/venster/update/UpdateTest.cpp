@@ -4,10 +4,10 @@
 // the desktop's package installer.
 #include "swexternals/desktop/TrivaneFTPUpdateDraad.h"
 #include "swexternals/desktop/TrivaneFTPUpdater.h"
+#include "tests/ondersteuning/FTPTestServer.h"
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/swexternals/desktop/ftp/FTPTestServer.h"
-#include "tests/toepassing/venster/VensterHulp.h"
+#include "tests/ondersteuning/VensterHulp.h"
 #include "toepassing/kern/VerelTamsoFTPUpdater.h"
 
 #include <filesystem>

@@ -1,8 +1,8 @@
-#ifndef TESTS_TOEPASSING_KERN_APP_KERNAPP_H
-#define TESTS_TOEPASSING_KERN_APP_KERNAPP_H
+#ifndef TESTS_ONDERSTEUNING_KERNAPP_H
+#define TESTS_ONDERSTEUNING_KERNAPP_H
 
+#include "tests/ondersteuning/RequirementHulp.h"
 #include "tests/ondersteuning/TijdelijkeApp.h"
-#include "tests/toepassing/kern/RequirementHulp.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 
 #include <gtest/gtest.h>

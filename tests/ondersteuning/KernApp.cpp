@@ -1,4 +1,4 @@
-#include "tests/toepassing/kern/app/KernApp.h"
+#include "tests/ondersteuning/KernApp.h"
 
 #include "tests/ondersteuning/TestOmgeving.h"
 

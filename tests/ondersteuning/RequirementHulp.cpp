@@ -1,4 +1,4 @@
-#include "tests/toepassing/kern/RequirementHulp.h"
+#include "tests/ondersteuning/RequirementHulp.h"
 
 void PrintTo(const wxString& tekst, std::ostream* uit)
 {
