@@ -34,5 +34,11 @@ template <class Soort> Soort& vind(wxWindow& venster, int id)
         geenVenster(venster, id, typeid(Soort));
     return dynamic_cast<Soort&>(*gevonden);
 }
+// The same as a function of the window, for a name of its own:
+// `inline constexpr auto titel = control<wxTextCtrl, ID_TITEL>;`.
+template <class Soort, int id> Soort& control(wxWindow& venster)
+{
+    return vind<Soort>(venster, id);
+}
 
 #endif

@@ -44,6 +44,14 @@ using VApp = TijdelijkeApp<VensterApp>;
 VerelTamsoVenster* maakVenster(VensterApp& app);
 void sluitVenster(VerelTamsoVenster*& venster);
 
+// The frame's controls, found by their window ids.
+inline constexpr auto statusFilter = control<wxChoice, VerelTamsoVenster::ID_BEPERKREKZOEKENMETSTATUS>;
+inline constexpr auto typeFilter = control<wxChoice, VerelTamsoVenster::ID_BEPERKREKZOEKENTYPE>;
+inline constexpr auto funkTypeFilter = control<wxChoice, VerelTamsoVenster::ID_BEPERKREKZOEKENFUNKTIONEELTYPE>;
+inline constexpr auto prioriteitDrempel = control<wxSlider, VerelTamsoVenster::ID_REKPRIORITEIT>;
+inline constexpr auto zoekVeld = control<wxSearchCtrl, VerelTamsoVenster::ID_ZOEKREKVELD>;
+inline constexpr auto werknemerVeld = control<wxComboBox, VerelTamsoVenster::ID_WERKNEMERKEUZE>;
+inline constexpr auto voltooiingMeter = control<wxGauge, VerelTamsoVenster::ID_VOLTOOIING_METER>;
 // The text of the window's label of that id, as it is set ("&" included).
 wxString labelVan(wxWindow& venster, int id);
 // The submenu of the recent files.

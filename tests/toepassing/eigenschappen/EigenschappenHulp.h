@@ -23,122 +23,40 @@
 #include <wx/toolbar.h>
 
 // The dialog's controls, found by their window ids.
-inline wxTextCtrl& naamTekst(wxWindow& d)
-{
-    return vind<wxTextCtrl>(d, RekEigenschappenVenster::ID_REKTITEL);
-}
-inline wxDatePickerCtrl& datumKiezer(wxWindow& d)
-{
-    return vind<wxDatePickerCtrl>(d, RekEigenschappenVenster::ID_REKDATUM);
-}
-inline wxSpinCtrl& srSpin(wxWindow& d)
-{
-    return vind<wxSpinCtrl>(d, RekEigenschappenVenster::ID_REKNUMMER);
-}
-inline wxTextCtrl& versieTekst(wxWindow& d)
-{
-    return vind<wxTextCtrl>(d, RekEigenschappenVenster::ID_VERSIEINVOER);
-}
-inline wxSlider& prioriteitSchuif(wxWindow& d)
-{
-    return vind<wxSlider>(d, RekEigenschappenVenster::ID_REKPRIORITEIT);
-}
-inline wxChoice& typeKeuze(wxWindow& d)
-{
-    return vind<wxChoice>(d, RekEigenschappenVenster::ID_REKTYPE);
-}
-inline wxChoice& funkTypeKeuze(wxWindow& d)
-{
-    return vind<wxChoice>(d, RekEigenschappenVenster::ID_REKFUNKTIONEELTYPE);
-}
-inline wxStaticText& kostenLabel(wxWindow& d)
-{
-    return vind<wxStaticText>(d, RekEigenschappenVenster::ID_KOSTENLABEL);
-}
-inline wxSpinCtrl& kostenSpin(wxWindow& d)
-{
-    return vind<wxSpinCtrl>(d, RekEigenschappenVenster::ID_REKTOTALEKOSTEN);
-}
-inline wxComboBox& auteurCombo(wxWindow& d)
-{
-    return vind<wxComboBox>(d, RekEigenschappenVenster::ID_AUTEURKEUZE);
-}
-inline wxBitmapToggleButton& auteurStatusKnop(wxWindow& d)
-{
-    return vind<wxBitmapToggleButton>(d, RekEigenschappenVenster::ID_REKEIGENSCHAPPENSTATUS);
-}
-inline wxCollapsiblePane& beschrijvingPaneel(wxWindow& d)
-{
-    return vind<wxCollapsiblePane>(d, RekEigenschappenVenster::ID_REKEIGENSCHAPPENINKLAP);
-}
-inline wxRichTextCtrl& beschrijvingRijk(wxWindow& d)
-{
-    return vind<wxRichTextCtrl>(d, RekEigenschappenVenster::ID_REKEIGENSCHAPPEN);
-}
-inline wxComboBox& implementatieIngenieurCombo(wxWindow& d)
-{
-    return vind<wxComboBox>(d, RekEigenschappenVenster::ID_IMPLEMENTATIEINGENIEURKEUZE);
-}
-inline wxBitmapToggleButton& implementatieStatusKnop(wxWindow& d)
-{
-    return vind<wxBitmapToggleButton>(d, RekEigenschappenVenster::ID_REKIMPLEMENTATIESTATUS);
-}
-inline wxCollapsiblePane& implementatiePaneel(wxWindow& d)
-{
-    return vind<wxCollapsiblePane>(d, RekEigenschappenVenster::ID_REKIMPLEMENTATIEINKLAP);
-}
-inline wxRichTextCtrl& implementatieRijk(wxWindow& d)
-{
-    return vind<wxRichTextCtrl>(d, RekEigenschappenVenster::ID_REKIMPLEMENTATIEMETHODE);
-}
-inline wxComboBox& testIngenieurCombo(wxWindow& d)
-{
-    return vind<wxComboBox>(d, RekEigenschappenVenster::ID_TESTINGENIEURKEUZE);
-}
-inline wxBitmapToggleButton& testStatusKnop(wxWindow& d)
-{
-    return vind<wxBitmapToggleButton>(d, RekEigenschappenVenster::ID_REKTESTSTATUS);
-}
-inline wxCollapsiblePane& testPaneel(wxWindow& d)
-{
-    return vind<wxCollapsiblePane>(d, RekEigenschappenVenster::ID_REKTESTINKLAP);
-}
-inline wxRichTextCtrl& validatieRijk(wxWindow& d)
-{
-    return vind<wxRichTextCtrl>(d, RekEigenschappenVenster::ID_REKTESTMETHODE);
-}
-inline wxRichTextCtrl& testLogboekRijk(wxWindow& d)
-{
-    return vind<wxRichTextCtrl>(d, RekEigenschappenVenster::ID_REKTESTLOGBOEK);
-}
-inline wxFilePickerCtrl& externeRefKiezer(wxWindow& d)
-{
-    return vind<wxFilePickerCtrl>(d, RekEigenschappenVenster::ID_REFERENTIELINK);
-}
-inline wxCollapsiblePane& kommentaarPaneel(wxWindow& d)
-{
-    return vind<wxCollapsiblePane>(d, RekEigenschappenVenster::ID_REKKOMMENTAARINKLAP);
-}
-inline wxRichTextCtrl& kommentaarRijk(wxWindow& d)
-{
-    return vind<wxRichTextCtrl>(d, RekEigenschappenVenster::ID_REKKOMMENTAAR);
-}
-inline wxComboBox& aftekenaarCombo(wxWindow& d)
-{
-    return vind<wxComboBox>(d, RekEigenschappenVenster::ID_REKAFTEKENNAAM);
-}
-inline wxDatePickerCtrl& afgetekendDatumKiezer(wxWindow& d)
-{
-    return vind<wxDatePickerCtrl>(d, RekEigenschappenVenster::ID_REKAFTEKENDATUM);
-}
-inline wxChoice& statusKeuze(wxWindow& d)
-{
-    return vind<wxChoice>(d, RekEigenschappenVenster::ID_REKSTATUS);
-}
-inline wxToolBar& werkBalk(wxWindow& d)
-{
-    return vind<wxToolBar>(d, RekEigenschappenVenster::ID_WERKBALK);
-}
+inline constexpr auto naamTekst = control<wxTextCtrl, RekEigenschappenVenster::ID_REKTITEL>;
+inline constexpr auto datumKiezer = control<wxDatePickerCtrl, RekEigenschappenVenster::ID_REKDATUM>;
+inline constexpr auto srSpin = control<wxSpinCtrl, RekEigenschappenVenster::ID_REKNUMMER>;
+inline constexpr auto versieTekst = control<wxTextCtrl, RekEigenschappenVenster::ID_VERSIEINVOER>;
+inline constexpr auto prioriteitSchuif = control<wxSlider, RekEigenschappenVenster::ID_REKPRIORITEIT>;
+inline constexpr auto typeKeuze = control<wxChoice, RekEigenschappenVenster::ID_REKTYPE>;
+inline constexpr auto funkTypeKeuze = control<wxChoice, RekEigenschappenVenster::ID_REKFUNKTIONEELTYPE>;
+inline constexpr auto kostenLabel = control<wxStaticText, RekEigenschappenVenster::ID_KOSTENLABEL>;
+inline constexpr auto kostenSpin = control<wxSpinCtrl, RekEigenschappenVenster::ID_REKTOTALEKOSTEN>;
+inline constexpr auto auteurCombo = control<wxComboBox, RekEigenschappenVenster::ID_AUTEURKEUZE>;
+inline constexpr auto auteurStatusKnop =
+    control<wxBitmapToggleButton, RekEigenschappenVenster::ID_REKEIGENSCHAPPENSTATUS>;
+inline constexpr auto beschrijvingPaneel =
+    control<wxCollapsiblePane, RekEigenschappenVenster::ID_REKEIGENSCHAPPENINKLAP>;
+inline constexpr auto beschrijvingRijk = control<wxRichTextCtrl, RekEigenschappenVenster::ID_REKEIGENSCHAPPEN>;
+inline constexpr auto implementatieIngenieurCombo =
+    control<wxComboBox, RekEigenschappenVenster::ID_IMPLEMENTATIEINGENIEURKEUZE>;
+inline constexpr auto implementatieStatusKnop =
+    control<wxBitmapToggleButton, RekEigenschappenVenster::ID_REKIMPLEMENTATIESTATUS>;
+inline constexpr auto implementatiePaneel =
+    control<wxCollapsiblePane, RekEigenschappenVenster::ID_REKIMPLEMENTATIEINKLAP>;
+inline constexpr auto implementatieRijk = control<wxRichTextCtrl, RekEigenschappenVenster::ID_REKIMPLEMENTATIEMETHODE>;
+inline constexpr auto testIngenieurCombo = control<wxComboBox, RekEigenschappenVenster::ID_TESTINGENIEURKEUZE>;
+inline constexpr auto testStatusKnop = control<wxBitmapToggleButton, RekEigenschappenVenster::ID_REKTESTSTATUS>;
+inline constexpr auto testPaneel = control<wxCollapsiblePane, RekEigenschappenVenster::ID_REKTESTINKLAP>;
+inline constexpr auto validatieRijk = control<wxRichTextCtrl, RekEigenschappenVenster::ID_REKTESTMETHODE>;
+inline constexpr auto testLogboekRijk = control<wxRichTextCtrl, RekEigenschappenVenster::ID_REKTESTLOGBOEK>;
+inline constexpr auto externeRefKiezer = control<wxFilePickerCtrl, RekEigenschappenVenster::ID_REFERENTIELINK>;
+inline constexpr auto kommentaarPaneel = control<wxCollapsiblePane, RekEigenschappenVenster::ID_REKKOMMENTAARINKLAP>;
+inline constexpr auto kommentaarRijk = control<wxRichTextCtrl, RekEigenschappenVenster::ID_REKKOMMENTAAR>;
+inline constexpr auto aftekenaarCombo = control<wxComboBox, RekEigenschappenVenster::ID_REKAFTEKENNAAM>;
+inline constexpr auto afgetekendDatumKiezer = control<wxDatePickerCtrl, RekEigenschappenVenster::ID_REKAFTEKENDATUM>;
+inline constexpr auto statusKeuze = control<wxChoice, RekEigenschappenVenster::ID_REKSTATUS>;
+inline constexpr auto werkBalk = control<wxToolBar, RekEigenschappenVenster::ID_WERKBALK>;
 
 // A project of its own with two people in it, and a dialog over it.
 class DialoogTest : public ::testing::Test

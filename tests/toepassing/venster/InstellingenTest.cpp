@@ -30,10 +30,10 @@ TEST(VensterInstellingen, AFirstStartHasTheDefaults)
         EXPECT_TRUE(menus.IsChecked(id)) << id;
     EXPECT_FALSE(menus.IsChecked(V::ID_DUBBELKLIKEDITMODE));
     EXPECT_EQ(venster->geefGeselekteerdeKolom(), VerelTamsoApp::KolomID);
-    EXPECT_EQ(vind<wxChoice>(*venster, V::ID_BEPERKREKZOEKENMETSTATUS).GetSelection(), Requirement::StatusAlle);
-    EXPECT_EQ(vind<wxChoice>(*venster, V::ID_BEPERKREKZOEKENTYPE).GetSelection(), Requirement::TypeAlle);
-    EXPECT_EQ(vind<wxChoice>(*venster, V::ID_BEPERKREKZOEKENFUNKTIONEELTYPE).GetSelection(), Requirement::FunkTypeAlle);
-    EXPECT_EQ(vind<wxSlider>(*venster, V::ID_REKPRIORITEIT).GetValue(), 1);
+    EXPECT_EQ(statusFilter(*venster).GetSelection(), Requirement::StatusAlle);
+    EXPECT_EQ(typeFilter(*venster).GetSelection(), Requirement::TypeAlle);
+    EXPECT_EQ(funkTypeFilter(*venster).GetSelection(), Requirement::FunkTypeAlle);
+    EXPECT_EQ(prioriteitDrempel(*venster).GetValue(), 1);
     EXPECT_EQ(recenteBestanden(*venster).GetMenuItemCount(), 0u);
 
     // The pop-up menu of a right click: the same labels, accelerators
@@ -85,13 +85,10 @@ TEST(VensterInstellingen, StoredValuesOutsideTheirRangeFallBackAndAllIsWrittenBa
         VApp app;
         VerelTamsoVenster* venster = maakVenster(*app);
         EXPECT_EQ(static_cast<unsigned int>(venster->geefGeselekteerdeKolom()), geval.verwachtKolom) << geval.kolom;
-        EXPECT_EQ(vind<wxChoice>(*venster, V::ID_BEPERKREKZOEKENMETSTATUS).GetSelection(), geval.verwachtStatus)
-            << geval.status;
-        EXPECT_EQ(vind<wxChoice>(*venster, V::ID_BEPERKREKZOEKENTYPE).GetSelection(), geval.verwachtType) << geval.type;
-        EXPECT_EQ(vind<wxChoice>(*venster, V::ID_BEPERKREKZOEKENFUNKTIONEELTYPE).GetSelection(), geval.verwachtFunkType)
-            << geval.funkType;
-        EXPECT_EQ(vind<wxSlider>(*venster, V::ID_REKPRIORITEIT).GetValue(), geval.verwachtPrioriteit)
-            << geval.prioriteit;
+        EXPECT_EQ(statusFilter(*venster).GetSelection(), geval.verwachtStatus) << geval.status;
+        EXPECT_EQ(typeFilter(*venster).GetSelection(), geval.verwachtType) << geval.type;
+        EXPECT_EQ(funkTypeFilter(*venster).GetSelection(), geval.verwachtFunkType) << geval.funkType;
+        EXPECT_EQ(prioriteitDrempel(*venster).GetValue(), geval.verwachtPrioriteit) << geval.prioriteit;
         sluitVenster(venster);
         app.beeindig();
         EXPECT_EQ(bewaard("GeselekteerdeKolomRichting"), geval.verwachtRichting) << geval.richting;
@@ -108,10 +105,10 @@ TEST(VensterInstellingen, WhatTheUserChoseIsThereAtTheNextStart)
         venster->start();
         klikKop(*venster, 2);
         klikKop(*venster, 2);
-        vind<wxChoice>(*venster, V::ID_BEPERKREKZOEKENMETSTATUS).SetSelection(1);
-        vind<wxChoice>(*venster, V::ID_BEPERKREKZOEKENTYPE).SetSelection(2);
-        vind<wxChoice>(*venster, V::ID_BEPERKREKZOEKENFUNKTIONEELTYPE).SetSelection(3);
-        vind<wxSlider>(*venster, V::ID_REKPRIORITEIT).SetValue(33);
+        statusFilter(*venster).SetSelection(1);
+        typeFilter(*venster).SetSelection(2);
+        funkTypeFilter(*venster).SetSelection(3);
+        prioriteitDrempel(*venster).SetValue(33);
         stuurMenu(*venster, V::ID_GEBRUIKKLEURENVOORSTATUS);
         stuurMenu(*venster, V::ID_DUBBELKLIKEDITMODE);
         venster->GetMenuBar()->Check(V::ID_AUTOMATISCHSRNUMMER, false);
@@ -138,7 +135,7 @@ TEST(VensterInstellingen, WhatTheUserChoseIsThereAtTheNextStart)
     app->geefAppConfigRef().SetPath("/Statistiek");
     VerelTamsoVenster* venster = maakVenster(*app);
     EXPECT_EQ(venster->geefGeselekteerdeKolom(), 2u);
-    EXPECT_EQ(vind<wxSlider>(*venster, V::ID_REKPRIORITEIT).GetValue(), 33);
+    EXPECT_EQ(prioriteitDrempel(*venster).GetValue(), 33);
     EXPECT_FALSE(venster->GetMenuBar()->IsChecked(V::ID_GEBRUIKKLEURENVOORSTATUS));
     EXPECT_TRUE(venster->GetMenuBar()->IsChecked(V::ID_DUBBELKLIKEDITMODE));
     EXPECT_EQ(recenteBestanden(*venster).GetMenuItemCount(), 1u);

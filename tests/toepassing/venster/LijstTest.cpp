@@ -34,7 +34,7 @@ TEST_F(VensterTest, AStartedProjectShowsItsRowsColoursAndStatistics)
     EXPECT_EQ(labelVan(*venster, V::ID_KOSTEN_LABEL), wxString::FromUTF8("€ 675 out of a total of € 675"));
     EXPECT_TRUE(labelVan(*venster, V::ID_VOLTOOIING_LABEL).StartsWith("Completion of listed items: "));
     EXPECT_TRUE(labelVan(*venster, V::ID_VOLTOOIING_LABEL).EndsWith(" % "));
-    EXPECT_GT(vind<wxGauge>(*venster, V::ID_VOLTOOIING_METER).GetValue(), 0);
+    EXPECT_GT(voltooiingMeter(*venster).GetValue(), 0);
     EXPECT_TRUE(isIngeschakeld(*venster, wxID_REFRESH));
 
     // Without status colours the rows keep the list's own background.
@@ -76,7 +76,7 @@ TEST_F(VensterTest, HeaderClicksSortAndCarryTheArrows)
 TEST_F(VensterTest, FiltersThatLeaveNothingShowNothingAgainstTheTotals)
 {
     // Only implemented but not tested: one requirement.
-    vind<wxChoice>(*venster, V::ID_BEPERKREKZOEKENMETSTATUS).SetSelection(Requirement::StatusGeimplementeerd);
+    statusFilter(*venster).SetSelection(Requirement::StatusGeimplementeerd);
     wxCommandEvent keuze(wxEVT_CHOICE, V::ID_BEPERKREKZOEKENMETSTATUS);
     venster->GetEventHandler()->ProcessEvent(keuze);
     EXPECT_EQ(nummersInLijst(*venster), (Nummers{"30"}));
@@ -84,14 +84,14 @@ TEST_F(VensterTest, FiltersThatLeaveNothingShowNothingAgainstTheTotals)
     EXPECT_EQ(labelVan(*venster, V::ID_KOSTEN_LABEL), wxString::FromUTF8("€ 100 out of a total of € 675"));
 
     // A priority threshold above every requirement.
-    vind<wxSlider>(*venster, V::ID_REKPRIORITEIT).SetValue(90);
+    prioriteitDrempel(*venster).SetValue(90);
     wxScrollEvent los(wxEVT_SCROLL_THUMBRELEASE, V::ID_REKPRIORITEIT);
     venster->GetEventHandler()->ProcessEvent(los);
     EXPECT_EQ(venster->geefRekLijst()->GetItemCount(), 0);
     EXPECT_EQ(labelVan(*venster, V::ID_AANTALREK_LABEL), "0 out of a total of 5");
     EXPECT_EQ(labelVan(*venster, V::ID_KOSTEN_LABEL), wxString::FromUTF8("€ 0 out of a total of € 675"));
     EXPECT_EQ(labelVan(*venster, V::ID_VOLTOOIING_LABEL), "No completion");
-    EXPECT_EQ(vind<wxGauge>(*venster, V::ID_VOLTOOIING_METER).GetValue(), 0);
+    EXPECT_EQ(voltooiingMeter(*venster).GetValue(), 0);
     EXPECT_FALSE(isIngeschakeld(*venster, wxID_REFRESH));
 }
 
@@ -101,7 +101,7 @@ TEST_F(VensterTest, KeysTypedFasterThanARefillAreTakenTogether)
     // window gets to it.
     for (const char* tekst : {"B", "Bo", "Boi", "Boil"})
     {
-        vind<wxSearchCtrl>(*venster, V::ID_ZOEKREKVELD).ChangeValue(tekst);
+        zoekVeld(*venster).ChangeValue(tekst);
         wxCommandEvent toets(wxEVT_TEXT, V::ID_ZOEKREKVELD);
         venster->GetEventHandler()->ProcessEvent(toets);
     }
@@ -111,20 +111,20 @@ TEST_F(VensterTest, KeysTypedFasterThanARefillAreTakenTogether)
 
     // The same for a person typed into the engineer box.
     voerUit(*app, {"update Requirements set testIngenieur='Tess' where SR==40"});
-    vind<wxSearchCtrl>(*venster, V::ID_ZOEKREKVELD).ChangeValue("");
+    zoekVeld(*venster).ChangeValue("");
     for (const char* tekst : {"T", "Te", "Tess"})
     {
-        vind<wxComboBox>(*venster, V::ID_WERKNEMERKEUZE).ChangeValue(tekst);
+        werknemerVeld(*venster).ChangeValue(tekst);
         wxCommandEvent toets(wxEVT_TEXT, V::ID_WERKNEMERKEUZE);
         venster->GetEventHandler()->ProcessEvent(toets);
     }
     ASSERT_TRUE(wachtOp([&] { return nummersInLijst(*venster) == Nummers{"40"}; }));
 
     // The person list keeps a typed name that no requirement has.
-    vind<wxComboBox>(*venster, V::ID_WERKNEMERKEUZE).ChangeValue("Nobody");
+    werknemerVeld(*venster).ChangeValue("Nobody");
     venster->verversWerknemers();
-    EXPECT_EQ(vind<wxComboBox>(*venster, V::ID_WERKNEMERKEUZE).GetValue(), "Nobody");
-    EXPECT_EQ(vind<wxComboBox>(*venster, V::ID_WERKNEMERKEUZE).GetCount(), 1u);
+    EXPECT_EQ(werknemerVeld(*venster).GetValue(), "Nobody");
+    EXPECT_EQ(werknemerVeld(*venster).GetCount(), 1u);
 }
 
 TEST_F(VensterTest, LargeCostsAndStrangeValuesStayReadable)
@@ -140,8 +140,8 @@ TEST_F(VensterTest, LargeCostsAndStrangeValuesStayReadable)
     ASSERT_GE(rij, 0);
     EXPECT_EQ(venster->geefRekLijst()->GetItemText(rij, VerelTamsoApp::KolomStatus), "9");
     EXPECT_FALSE(venster->geefRekLijst()->GetItemBackgroundColour(rij).IsOk());
-    EXPECT_GE(vind<wxGauge>(*venster, V::ID_VOLTOOIING_METER).GetValue(), 0);
-    EXPECT_LE(vind<wxGauge>(*venster, V::ID_VOLTOOIING_METER).GetValue(), 100);
+    EXPECT_GE(voltooiingMeter(*venster).GetValue(), 0);
+    EXPECT_LE(voltooiingMeter(*venster).GetValue(), 100);
 }
 
 TEST(Venster, WithoutAProjectTheListIsEmptyAndTheFiltersRest)
@@ -152,7 +152,7 @@ TEST(Venster, WithoutAProjectTheListIsEmptyAndTheFiltersRest)
     // Before a start the window says it is not showing anything yet.
     EXPECT_EQ(labelVan(*venster, V::ID_PROJEKTNAAM_LABEL), "A generic project");
     EXPECT_EQ(labelVan(*venster, V::ID_AANTALREK_LABEL), "none");
-    EXPECT_EQ(vind<wxGauge>(*venster, V::ID_VOLTOOIING_METER).GetValue(), 50);
+    EXPECT_EQ(voltooiingMeter(*venster).GetValue(), 50);
 
     venster->start();
     EXPECT_EQ(labelVan(*venster, V::ID_PROJEKTNAAM_LABEL), "No project");
@@ -161,7 +161,7 @@ TEST(Venster, WithoutAProjectTheListIsEmptyAndTheFiltersRest)
     EXPECT_EQ(labelVan(*venster, V::ID_AANTALREK_LABEL), "none");
     EXPECT_EQ(labelVan(*venster, V::ID_KOSTEN_LABEL), "none");
     EXPECT_EQ(labelVan(*venster, V::ID_VOLTOOIING_LABEL), "Project completion");
-    EXPECT_EQ(vind<wxGauge>(*venster, V::ID_VOLTOOIING_METER).GetValue(), 0);
+    EXPECT_EQ(voltooiingMeter(*venster).GetValue(), 0);
     const int filters[] = {V::ID_BEPERKREKZOEKENMETSTATUS,
                            V::ID_BEPERKREKZOEKENTYPE,
                            V::ID_BEPERKREKZOEKENFUNKTIONEELTYPE,
@@ -186,7 +186,7 @@ TEST_F(VensterTest, AListThatCannotBeReadSaysSo)
     EXPECT_EQ(venster->geefRekLijst()->GetItemCount(), 0);
     EXPECT_EQ(labelVan(*venster, V::ID_AANTALREK_LABEL), "error out of a total of error");
     EXPECT_EQ(labelVan(*venster, V::ID_KOSTEN_LABEL), wxString::FromUTF8("€ error out of a total of € error"));
-    EXPECT_EQ(vind<wxGauge>(*venster, V::ID_VOLTOOIING_METER).GetValue(), 0);
+    EXPECT_EQ(voltooiingMeter(*venster).GetValue(), 0);
 }
 
 // At the window's first size every column lies within the list, the title

@@ -107,8 +107,8 @@ TEST_F(VensterTest, KeysTypedIntoATextFieldStayThere)
 {
     // Undo (Ctrl+Z) and Delete (Ctrl+W) would act on the project while the
     // user meant the text; outside a text field they are the menu's.
-    wxWindow& zoeken = vind<wxSearchCtrl>(*venster, V::ID_ZOEKREKVELD);
-    wxWindow& persoon = vind<wxComboBox>(*venster, V::ID_WERKNEMERKEUZE);
+    wxWindow& zoeken = zoekVeld(*venster);
+    wxWindow& persoon = werknemerVeld(*venster);
     EXPECT_TRUE(houdtVast(*venster, zoeken, 'Z', wxMOD_CONTROL));
     EXPECT_TRUE(houdtVast(*venster, zoeken, 'W', wxMOD_CONTROL));
     EXPECT_TRUE(houdtVast(*venster, persoon, 'S', wxMOD_CONTROL | wxMOD_SHIFT));
@@ -148,6 +148,6 @@ TEST_F(VensterTest, ARealCtrlZInTheSearchFieldStaysThere)
     typCtrlZ(*venster->geefRekLijst());
     if (ongedaan == 0)
         GTEST_SKIP() << "the X server gave the window no keyboard focus";
-    typCtrlZ(vind<wxSearchCtrl>(*venster, V::ID_ZOEKREKVELD));
+    typCtrlZ(zoekVeld(*venster));
     EXPECT_EQ(ongedaan, 1);
 }

@@ -67,7 +67,7 @@ TEST_F(VreemdeTekst, TitelsDieGeenUTF8ZijnWordenGetoondGezochtEnGekopieerd)
 {
     EXPECT_EQ(titels(), (std::vector<wxString>{"Clean up", "Serve", boven, afgebroken, "Boil water"}));
 
-    vind<wxSearchCtrl>(*venster, V::ID_ZOEKREKVELD).ChangeValue("Title");
+    zoekVeld(*venster).ChangeValue("Title");
     wxCommandEvent toets(wxEVT_TEXT, V::ID_ZOEKREKVELD);
     venster->GetEventHandler()->ProcessEvent(toets);
     ASSERT_TRUE(wachtOp([&] { return nummersInLijst(*venster) == std::vector<wxString>{"30"}; }));
