@@ -23,11 +23,6 @@ RequirementLijst KernApp::zoekAlles()
                 Requirement::FunkTypeAlle, 1);
 }
 
-wxString projectPad(const wxString& naam)
-{
-    return wxString::FromUTF8((testMap() / naam.utf8_string()).string());
-}
-
 void voegRijenToe(KernApp& app, std::initializer_list<Rij> rijen)
 {
     ASSERT_EQ(app.startTransaktie(), 0);

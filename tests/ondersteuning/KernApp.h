@@ -28,13 +28,11 @@ public:
 
 using App = TijdelijkeApp<KernApp>;
 
-wxString projectPad(const wxString& naam);
-
 // A test of its own project file, opened and started.
 class ProjectTest : public ::testing::Test
 {
 protected:
-    const wxString pad = projectPad("p.vtd");
+    const wxString pad = testPad("p.vtd");
     App app;
 
     void SetUp() override { ASSERT_EQ(app->openProject(pad), 0); }

@@ -1,10 +1,5 @@
 #include "tests/ondersteuning/RequirementHulp.h"
 
-void PrintTo(const wxString& tekst, std::ostream* uit)
-{
-    *uit << '"' << tekst.utf8_string() << '"';
-}
-
 Requirement bekendeRequirement()
 {
     Requirement rek;

@@ -178,7 +178,7 @@ std::vector<wxString> OpdrachtTest::geschiedenis() const
     {
         // "&1 name", the path only where it is another folder's.
         const wxString naam = item->GetItemLabelText().AfterFirst(' ');
-        uit.push_back(wxFileName(naam).IsAbsolute() ? naam : projectPad(naam));
+        uit.push_back(wxFileName(naam).IsAbsolute() ? naam : testPad(naam));
     }
     return uit;
 }

@@ -69,7 +69,7 @@ std::vector<wxString> nummersInLijst(VerelTamsoVenster& venster);
 class VensterTest : public ::testing::Test
 {
 protected:
-    const wxString pad = projectPad("venster.vtd");
+    const wxString pad = testPad("venster.vtd");
     VApp app;
     VerelTamsoVenster* venster = nullptr;
 

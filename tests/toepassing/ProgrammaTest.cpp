@@ -22,7 +22,7 @@ const std::string titel = "Verel Tamso";
 // them, and closed again.
 std::string maakProject()
 {
-    const wxString pad = projectPad("project.vtd");
+    const wxString pad = testPad("project.vtd");
     App app;
     EXPECT_EQ(app->openProject(pad), 0);
     voegRijenToe(*app, {{1, "Boil"}, {2, "Pour"}, {3, "Serve"}});

@@ -8,7 +8,7 @@
 
 TEST(Programma, ATitleThatIsNoUTF8IsDrawnAndKeptAsItWas)
 {
-    const wxString pad = projectPad("vreemd.vtd");
+    const wxString pad = testPad("vreemd.vtd");
     {
         App app;
         ASSERT_EQ(app->openProject(pad), 0);

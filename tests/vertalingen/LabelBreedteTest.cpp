@@ -193,7 +193,7 @@ TEST_P(LabelBreedteTest, ElkLabelEnElkeKopIsHeel)
     }
     VApp app;
     ASSERT_EQ(app->geefTaal(), GetParam().taal);
-    ASSERT_EQ(app->openProject(projectPad("labels.vtd")), 0);
+    ASSERT_EQ(app->openProject(testPad("labels.vtd")), 0);
     // Implemented: the dialog opens with the test section and its two boxes.
     const char* const titel = "Open and close the roof vents of every zone";
     voegRijenToe(*app, {{10, titel, 50, 1200, Requirement::StatusGeimplementeerd}});

@@ -102,7 +102,7 @@ TEST_P(TaalTest, HetProgrammaSpreektDeGekozenTaal)
     kiesTaal(GetParam().taal);
     VApp app;
     ASSERT_EQ(app->geefTaal(), GetParam().taal);
-    ASSERT_EQ(app->openProject(projectPad("taal.vtd")), 0);
+    ASSERT_EQ(app->openProject(testPad("taal.vtd")), 0);
     voegRijenToe(*app, {{10, "Boil water"}});
     VerelTamsoVenster* venster = maakVenster(*app);
     const std::unique_ptr<VerelTamsoVenster*, void (*)(VerelTamsoVenster**)> sluiter(&venster, sluitVenster);
@@ -134,7 +134,7 @@ TEST_P(TaalTest, HetProgrammaSpreektDeGekozenTaal)
 
     // Messages: the application's in the log, the database layer's in the
     // file dialog of Open.
-    const wxString weg = projectPad("weg.vtd");
+    const wxString weg = testPad("weg.vtd");
     app->MacOpenFiles(wxArrayString{1, &weg});
     EXPECT_TRUE(logVanger().bevat(vertaling("The presented path is not a readable file.", toepassing), wxLOG_Error))
         << logVanger().geefAlles();

@@ -21,11 +21,6 @@ Requirement metLinks()
     return rek;
 }
 
-wxString inMap(const wxString& naam)
-{
-    return wxString::FromUTF8((testMap() / naam.utf8_string()).string());
-}
-
 wxString leesBestand(const wxString& pad)
 {
     wxString inhoud;
@@ -41,9 +36,9 @@ TEST_F(DialoogTest, ExportEnImportNemenHetHeleRequirementMee)
     VraagBeantwoorder vragen;
     const Requirement rek = metLinks();
     RekEigenschappenVenster& bron = open(rek);
-    vragen.kies(inMap("brake"));
+    vragen.kies(testPad("brake"));
     klik(bron, RekEigenschappenVenster::ID_EXPORTEERREK);
-    ASSERT_TRUE(wxFileExists(inMap("brake.vtdl")));
+    ASSERT_TRUE(wxFileExists(testPad("brake.vtdl")));
     EXPECT_FALSE(bron.isGewijzigd());
     const VraagBeantwoorder::Gevraagd& opslaan = vragen.geefVragen()[0];
     EXPECT_EQ(opslaan.bericht, "Select the path for storing a backup copy of this requirement");
@@ -53,7 +48,7 @@ TEST_F(DialoogTest, ExportEnImportNemenHetHeleRequirementMee)
     // question; afterwards it counts as changed, and the next file dialog
     // opens in the folder just used.
     RekEigenschappenVenster& doel = open(Requirement());
-    vragen.kies(inMap("brake.vtdl"));
+    vragen.kies(testPad("brake.vtdl"));
     klik(doel, RekEigenschappenVenster::ID_IMPORTEERREK);
     EXPECT_EQ(alsTekst(doel.leesVelden()), alsTekst(rek));
     EXPECT_EQ(statusKeuze(doel).GetSelection(), Requirement::StatusKlaar);
@@ -84,7 +79,7 @@ TEST_F(DialoogTest, ExportStelEenSchoneNaamVoorEnVraagtVoorHetVervangen)
     Requirement rek = metLinks();
     rek.naam = "Brake & pedal";
     RekEigenschappenVenster& d = open(rek);
-    const wxString pad = inMap("pedal.vtdl");
+    const wxString pad = testPad("pedal.vtdl");
     ASSERT_TRUE(wxFFile(pad, "w").Write("old"));
 
     vragen.kies(pad);
@@ -94,7 +89,7 @@ TEST_F(DialoogTest, ExportStelEenSchoneNaamVoorEnVraagtVoorHetVervangen)
     EXPECT_TRUE(vragen.isGevraagd("already exists.\nDo you want to replace it?"));
     EXPECT_EQ(leesBestand(pad), "old");
 
-    vragen.kies(inMap("pedal"));
+    vragen.kies(testPad("pedal"));
     vragen.antwoord(wxYES);
     klik(d, RekEigenschappenVenster::ID_EXPORTEERREK);
     EXPECT_TRUE(leesBestand(pad).Contains("Brake & pedal"));
@@ -104,11 +99,11 @@ TEST_F(DialoogTest, ExportMeldtEenBestandDatNietGeschrevenKanWorden)
 {
     VraagBeantwoorder vragen;
     RekEigenschappenVenster& d = open(metLinks());
-    vragen.kies(inMap("missing/folder/brake.vtdl"));
+    vragen.kies(testPad("missing/folder/brake.vtdl"));
     klik(d, RekEigenschappenVenster::ID_EXPORTEERREK);
     EXPECT_TRUE(logVanger().bevat("The requirement could not be written to this file:", wxLOG_Error))
         << logVanger().geefAlles();
-    EXPECT_NE(app->geefLaatsteAppDataDir(wxString()).GetPath(), inMap("missing/folder"));
+    EXPECT_NE(app->geefLaatsteAppDataDir(wxString()).GetPath(), testPad("missing/folder"));
 }
 
 // Import asks before it replaces anything the user changed, whichever field
@@ -116,7 +111,7 @@ TEST_F(DialoogTest, ExportMeldtEenBestandDatNietGeschrevenKanWorden)
 TEST_F(DialoogTest, ImportVraagtEerstEnMeldtEenOnleesbaarBestand)
 {
     VraagBeantwoorder vragen;
-    const wxString pad = inMap("valve.vtdl");
+    const wxString pad = testPad("valve.vtdl");
     Requirement ander = metLinks();
     ander.naam = "Valve seal";
     ASSERT_EQ(ander.bewaarOpDisk(wxFileName(pad)), 0);
@@ -131,7 +126,7 @@ TEST_F(DialoogTest, ImportVraagtEerstEnMeldtEenOnleesbaarBestand)
     EXPECT_EQ(versieTekst(d).GetValue(), "3.1");
 
     vragen.antwoord(wxYES);
-    vragen.kies(inMap("nothing-here.vtdl"));
+    vragen.kies(testPad("nothing-here.vtdl"));
     klik(d, RekEigenschappenVenster::ID_IMPORTEERREK);
     EXPECT_TRUE(logVanger().bevat("The requirement could not be read from this file:", wxLOG_Error));
     EXPECT_EQ(versieTekst(d).GetValue(), "3.1");

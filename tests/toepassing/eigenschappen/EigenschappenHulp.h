@@ -62,7 +62,7 @@ inline constexpr auto werkBalk = control<wxToolBar, RekEigenschappenVenster::ID_
 class DialoogTest : public ::testing::Test
 {
 protected:
-    const wxString pad = projectPad("dialoog.vtd");
+    const wxString pad = testPad("dialoog.vtd");
     App app;
     std::unique_ptr<RekEigenschappenVenster> dialoog;
 

@@ -97,7 +97,7 @@ TEST(VensterInstellingen, StoredValuesOutsideTheirRangeFallBackAndAllIsWrittenBa
 
 TEST(VensterInstellingen, WhatTheUserChoseIsThereAtTheNextStart)
 {
-    const wxString pad = projectPad("p.vtd");
+    const wxString pad = testPad("p.vtd");
     {
         VApp app;
         ASSERT_EQ(app->openProject(pad), 0);
@@ -172,7 +172,7 @@ std::vector<std::string> alleSleutels(wxFileConfig& konfig, const wxString& groe
 // whole key they always had.
 TEST(VensterInstellingen, TheFileKeepsItsKeys)
 {
-    const wxString pad = projectPad("p.vtd");
+    const wxString pad = testPad("p.vtd");
     {
         VApp app;
         ASSERT_EQ(app->openProject(pad), 0);

@@ -48,7 +48,7 @@ TEST_F(VensterTest, TheFirstCloseBoxClosesTheProjectTheSecondTheWindow)
 
 TEST_F(VensterTest, AFileHandedOverOpensReadOnlyInPlaceOfTheProject)
 {
-    const wxString ander = projectPad("ander.vtd");
+    const wxString ander = testPad("ander.vtd");
     {
         App tweede;
         ASSERT_EQ(tweede->openProject(ander), 0);
@@ -64,13 +64,13 @@ TEST_F(VensterTest, AFileHandedOverOpensReadOnlyInPlaceOfTheProject)
     EXPECT_EQ(venster->geefRekLijst()->GetBackgroundColour(), VerelTamsoApp::veiligRoze);
 
     // A missing file changes nothing.
-    const wxString weg = projectPad("weg.vtd");
+    const wxString weg = testPad("weg.vtd");
     app->MacOpenFiles(wxArrayString{1, &weg});
     EXPECT_TRUE(logVanger().bevat("The presented path is not a readable file.", wxLOG_Error));
     EXPECT_EQ(app->geefDBPad().GetFullPath(), ander);
 
     // A file that is no project: an error, and no project at all.
-    const wxString tekst = projectPad("tekst.vtd");
+    const wxString tekst = testPad("tekst.vtd");
     std::ofstream(tekst.utf8_string()) << "plain text, no database\n";
     app->MacOpenFiles(wxArrayString{1, &tekst});
     EXPECT_TRUE(logVanger().bevat("The presented file is not a VerelTamsoApp DB file.", wxLOG_Error));
@@ -85,7 +85,7 @@ TEST(VensterStart, AProjectInMemoryThatTheUserKeepsStopsAHandOver)
     ASSERT_EQ(app->startDatabase(), 0);
     VerelTamsoVenster* venster = maakVenster(*app);
     venster->start();
-    const wxString bestand = projectPad("elders.vtd");
+    const wxString bestand = testPad("elders.vtd");
     {
         App tweede;
         ASSERT_EQ(tweede->openProject(bestand), 0);

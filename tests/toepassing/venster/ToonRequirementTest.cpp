@@ -40,11 +40,6 @@ wxString rijk(const wxString& tekst)
     return opgeslagen;
 }
 
-wxString inMap(const wxString& naam)
-{
-    return wxString::FromUTF8((testMap() / naam.utf8_string()).string());
-}
-
 class ToonTest : public ProjectTest
 {
 protected:
@@ -138,29 +133,29 @@ TEST_F(ToonTest, OpslaanAlsMetEigenExtensieEnEenVraagVoorHetVervangen)
 {
     VraagBeantwoorder vragen;
     TestToon& d = *dialoog;
-    vragen.kies(inMap("sensor"));
+    vragen.kies(testPad("sensor"));
     klik(d, wxID_SAVEAS);
     wxString inhoud;
-    ASSERT_TRUE(wxFFile(inMap("sensor.xml")).ReadAll(&inhoud));
+    ASSERT_TRUE(wxFFile(testPad("sensor.xml")).ReadAll(&inhoud));
     EXPECT_TRUE(inhoud.Contains("Reports an open door."));
     EXPECT_EQ(app->geefLaatsteAppDataDir(wxString()).GetPath(), wxString::FromUTF8(testMap().string()));
     // The filter chosen decides the format: the second one, HTML.
     EXPECT_TRUE(vragen.geefVragen()[0].wildcard.StartsWith("XML files (*.xml)|*.xml|HTML files (*.html)|*.html"));
-    vragen.kies(inMap("sensor"), 1);
+    vragen.kies(testPad("sensor"), 1);
     klik(d, wxID_SAVEAS);
-    ASSERT_TRUE(wxFFile(inMap("sensor.html")).ReadAll(&inhoud));
+    ASSERT_TRUE(wxFFile(testPad("sensor.html")).ReadAll(&inhoud));
     EXPECT_TRUE(inhoud.Contains("<html>")) << inhoud;
 
-    vragen.kies(inMap("sensor.xml"));
+    vragen.kies(testPad("sensor.xml"));
     vragen.antwoord(wxNO);
     kies(*d.veldKeuze, 1);
     klik(d, wxID_SAVEAS);
     EXPECT_TRUE(vragen.isGevraagd("already exists."));
-    ASSERT_TRUE(wxFFile(inMap("sensor.xml")).ReadAll(&inhoud));
+    ASSERT_TRUE(wxFFile(testPad("sensor.xml")).ReadAll(&inhoud));
     EXPECT_TRUE(inhoud.Contains("Reports an open door."));
 
     // A folder that takes no files: the warning, nothing written.
-    const wxString weg = inMap("gone/sensor.html");
+    const wxString weg = testPad("gone/sensor.html");
     vragen.kies(weg);
     klik(d, wxID_SAVEAS);
     EXPECT_TRUE(logVanger().bevat("Error saving the file in the specified directory.", wxLOG_Warning));

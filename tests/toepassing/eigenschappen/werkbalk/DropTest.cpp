@@ -58,8 +58,8 @@ wxDragResult dropBestanden(VerelRichDropping& doel, const std::vector<wxString>&
 
 wxString bewaarBeeld(const wxString& naam, int breedte, int hoogte)
 {
-    EXPECT_TRUE(wxImage(breedte, hoogte).SaveFile(inMap(naam), wxBITMAP_TYPE_PNG));
-    return inMap(naam);
+    EXPECT_TRUE(wxImage(breedte, hoogte).SaveFile(testPad(naam), wxBITMAP_TYPE_PNG));
+    return testPad(naam);
 }
 
 } // namespace
@@ -106,9 +106,9 @@ TEST_F(WerkbalkTest, GedropteTekstDieGeenUTF8IsKrijgtVervangingstekens)
     EXPECT_EQ(rijk.GetValue(), "Title " + fffd + fffd + fffd + fffd + ", Ti" + fffd + "tle");
 
     ASSERT_TRUE(
-        wxFFile(inMap("notitie.txt"), "w").Write(wxString::From8BitData("Seen \xF4\x95\xBA\x9E."), wxConvISO8859_1));
+        wxFFile(testPad("notitie.txt"), "w").Write(wxString::From8BitData("Seen \xF4\x95\xBA\x9E."), wxConvISO8859_1));
     vragen.antwoord(wxYES);
-    EXPECT_EQ(dropBestanden(doel, {inMap("notitie.txt")}), wxDragMove);
+    EXPECT_EQ(dropBestanden(doel, {testPad("notitie.txt")}), wxDragMove);
     // The file's reader takes the sequence in whole, as one character.
     EXPECT_EQ(rijk.GetValue(), "Seen " + fffd + ".");
     rijk.Refresh();
@@ -129,9 +129,9 @@ TEST_F(WerkbalkTest, OpmerkingenNemenGeenAfbeeldingen)
     EXPECT_EQ(rijk.GetValue(), "Checked.");
 
     // Of a list, the text is taken and the picture refused.
-    ASSERT_TRUE(wxFFile(inMap("notitie.txt"), "w").Write("Seen by Jan."));
+    ASSERT_TRUE(wxFFile(testPad("notitie.txt"), "w").Write("Seen by Jan."));
     vragen.antwoord(wxYES);
-    EXPECT_EQ(dropBestanden(doel, {beeld, inMap("notitie.txt")}), wxDragMove);
+    EXPECT_EQ(dropBestanden(doel, {beeld, testPad("notitie.txt")}), wxDragMove);
     EXPECT_TRUE(vragen.isGevraagd("Contents will be erased."));
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Warning), 3u);
     EXPECT_EQ(d().leesVelden().kommentaar, "Seen by Jan.");

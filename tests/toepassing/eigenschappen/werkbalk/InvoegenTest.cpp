@@ -27,8 +27,8 @@ wxString bewaarBeeld(const wxString& naam, int breedte, int hoogte, wxBitmapType
 {
     wxImage beeld(breedte, hoogte);
     beeld.SetRGB(wxRect(0, 0, breedte, hoogte), 200, 40, 40);
-    EXPECT_TRUE(beeld.SaveFile(inMap(naam), type));
-    return inMap(naam);
+    EXPECT_TRUE(beeld.SaveFile(testPad(naam), type));
+    return testPad(naam);
 }
 } // namespace
 
@@ -165,8 +165,8 @@ TEST_F(WerkbalkTest, AfbeeldingPastBinnenHonderdBijHonderdMetDezelfdeVerhoudinge
     EXPECT_EQ(app->geefLaatsteAppDataDir(wxString()).GetPath(), wxString::FromUTF8(testMap().string()));
 
     // A file that is no image: nothing. One image selected: its properties.
-    const wxString geenBeeld = inMap("sub/note.png");
-    ASSERT_TRUE(wxFileName::Mkdir(inMap("sub")));
+    const wxString geenBeeld = testPad("sub/note.png");
+    ASSERT_TRUE(wxFileName::Mkdir(testPad("sub")));
     ASSERT_TRUE(wxFFile(geenBeeld, "w").Write("not a picture"));
     vragen.kies(geenBeeld);
     gebruik(rijk, V::ID_VOEGINAFBEELDING);

@@ -52,14 +52,14 @@ TEST_F(WerkbalkTest, OpenenVervangtDeInhoudVanHetVeldMetDeFocus)
         wxRichTextAttr vet;
         vet.SetFontWeight(wxFONTWEIGHT_BOLD);
         bron->SetStyle(wxRichTextRange(0, 7), vet);
-        ASSERT_TRUE(bron->SaveFile(inMap("vet.xml"), wxRICHTEXT_TYPE_XML));
+        ASSERT_TRUE(bron->SaveFile(testPad("vet.xml"), wxRICHTEXT_TYPE_XML));
     }
-    ASSERT_TRUE(wxFFile(inMap("plat.txt"), "w").Write("Reed contact closes."));
-    ASSERT_TRUE(wxFFile(inMap("kapot.xml"), "w").Write("<?xml version=\"1.0\"?><richtext><paragraphlayout><para"));
+    ASSERT_TRUE(wxFFile(testPad("plat.txt"), "w").Write("Reed contact closes."));
+    ASSERT_TRUE(wxFFile(testPad("kapot.xml"), "w").Write("<?xml version=\"1.0\"?><richtext><paragraphlayout><para"));
     wxRichTextCtrl& rijk = beschrijvingRijk(toon(metDeur()));
     neemFocusWegBijElkeVraag();
 
-    vragen.kies(inMap("vet.xml"));
+    vragen.kies(testPad("vet.xml"));
     gebruik(rijk, wxID_OPEN);
     EXPECT_EQ(rijk.GetValue(), "Reports an open door.");
     EXPECT_TRUE(d().isGewijzigd());
@@ -69,12 +69,12 @@ TEST_F(WerkbalkTest, OpenenVervangtDeInhoudVanHetVeldMetDeFocus)
     EXPECT_TRUE(gevraagd.stijl & wxFD_OPEN);
     EXPECT_EQ(app->geefLaatsteAppDataDir(wxString()).GetPath(), wxString::FromUTF8(testMap().string()));
 
-    vragen.kies(inMap("plat.txt"));
+    vragen.kies(testPad("plat.txt"));
     gebruik(rijk, wxID_OPEN);
     EXPECT_EQ(rijk.GetValue(), "Reed contact closes.");
 
     // A file that does not load leaves the field as it was.
-    vragen.kies(inMap("kapot.xml"));
+    vragen.kies(testPad("kapot.xml"));
     gebruik(rijk, wxID_OPEN);
     EXPECT_TRUE(logVanger().bevat("Error opening the file.", wxLOG_Error));
     EXPECT_EQ(rijk.GetValue(), "Reed contact closes.");
@@ -114,11 +114,11 @@ TEST_F(WerkbalkTest, OpslaanAlsInElkFormaatMetZijnExtensie)
                               {"deur.doc", wxRICHTEXT_TYPE_HTML, "deur.doc.html", "<b>Reports</b>"}};
     for (const Geval& geval : gevallen)
     {
-        vragen.kies(inMap(geval.gekozen), filter(geval.filter));
+        vragen.kies(testPad(geval.gekozen), filter(geval.filter));
         gebruik(rijk, wxID_SAVEAS);
-        EXPECT_TRUE(leesBestand(inMap(geval.bewaard)).Contains(geval.bevat)) << geval.gekozen;
+        EXPECT_TRUE(leesBestand(testPad(geval.bewaard)).Contains(geval.bevat)) << geval.gekozen;
     }
-    EXPECT_FALSE(wxFileExists(inMap("pagina.xml")));
+    EXPECT_FALSE(wxFileExists(testPad("pagina.xml")));
     const VraagBeantwoorder::Gevraagd& gevraagd = vragen.geefVragen()[0];
     EXPECT_TRUE(gevraagd.stijl & wxFD_SAVE);
     EXPECT_EQ(gevraagd.voorstel, wxString::FromUTF8(testMap().string()));
@@ -133,20 +133,20 @@ TEST_F(WerkbalkTest, OpslaanAlsInElkFormaatMetZijnExtensie)
 
     // An existing file: asked first; No leaves it.
     rijk.SetValue("Changed.");
-    vragen.kies(inMap("deur.txt"));
+    vragen.kies(testPad("deur.txt"));
     vragen.antwoord(wxNO);
     gebruik(rijk, wxID_SAVEAS);
     EXPECT_TRUE(vragen.isGevraagd("already exists."));
-    EXPECT_EQ(leesBestand(inMap("deur.txt")), "Reports an open door.");
+    EXPECT_EQ(leesBestand(testPad("deur.txt")), "Reports an open door.");
     // A folder that takes no files.
-    vragen.kies(inMap("gone/deur.txt"));
+    vragen.kies(testPad("gone/deur.txt"));
     gebruik(rijk, wxID_SAVEAS);
     EXPECT_TRUE(logVanger().bevat("Error saving the file in the specified directory.", wxLOG_Warning));
 
     // A read-only field is saved all the same.
-    vragen.kies(inMap("contact.txt"));
+    vragen.kies(testPad("contact.txt"));
     gebruik(implementatieRijk(d()), wxID_SAVEAS);
-    EXPECT_EQ(leesBestand(inMap("contact.txt")), "Reed contact.");
+    EXPECT_EQ(leesBestand(testPad("contact.txt")), "Reed contact.");
 }
 
 TEST_F(WerkbalkTest, AfdrukkenMetTitelKopEnVoet)

@@ -154,8 +154,3 @@ wxRichTextAttr alineaStijlOp(wxRichTextCtrl& rijk, long positie)
     wxRichTextParagraph* alinea = rijk.GetBuffer().GetParagraphAtPosition(positie);
     return alinea ? alinea->GetAttributes() : wxRichTextAttr();
 }
-
-wxString inMap(const wxString& naam)
-{
-    return wxString::FromUTF8((testMap() / naam.utf8_string()).string());
-}

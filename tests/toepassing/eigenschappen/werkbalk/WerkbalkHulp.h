@@ -86,7 +86,5 @@ template <class Soort> std::vector<Soort*> geefObjekten(wxRichTextCtrl& rijk)
                     gevonden.push_back(objekt);
     return gevonden;
 }
-// A file in the test's folder.
-wxString inMap(const wxString& naam);
 
 #endif

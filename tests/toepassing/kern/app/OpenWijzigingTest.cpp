@@ -9,7 +9,7 @@
 TEST(OpenWijziging, EenOpdrachtDieNietsDoetLaatDeOpenWijzigingOpen)
 {
     App app;
-    ASSERT_EQ(app->openProject(projectPad("p.vtd")), 0);
+    ASSERT_EQ(app->openProject(testPad("p.vtd")), 0);
     voegRijenToe(*app, {{1, "Pump"}, {2, "Valve"}, {3, "Lamp"}});
     KernApp& a = *app;
     const struct

@@ -14,18 +14,6 @@
 
 namespace
 {
-std::string leesBytes(const wxString& pad)
-{
-    std::stringstream inhoud;
-    inhoud << std::ifstream(pad.utf8_string(), std::ios::binary).rdbuf();
-    return inhoud.str();
-}
-
-void schrijfBytes(const wxString& pad, const std::string& inhoud)
-{
-    std::ofstream(pad.utf8_string(), std::ios::binary) << inhoud;
-}
-
 // A project of three requirements, closed as the program closes it.
 std::string maakProject(const wxString& pad)
 {
@@ -133,7 +121,7 @@ TEST(SlechtBestand, ElkSlechtProjectBestandGeeftZijnMeldingEnBlijftZoAlsHetWas)
         for (const Weg weg : {Weg::Bestand, Weg::OpenDialoog, Weg::Start})
         {
             SCOPED_TRACE(std::string(geval.naam) + ", " + naam(weg));
-            const wxString pad = projectPad(wxString::Format("%s %s.vtd", geval.naam, naam(weg)));
+            const wxString pad = testPad(wxString::Format("%s %s.vtd", geval.naam, naam(weg)));
             const std::string bytes = geval.maak(pad);
             schrijfBytes(pad, bytes);
             std::optional<App> app;
@@ -184,7 +172,7 @@ TEST(SlechtBestand, EenVergrendeldProjectWeigertDeWijzigingEnLaatNietsOpen)
             SQLite3Basis::zetWachtTijden({std::chrono::milliseconds(50), std::chrono::milliseconds(100)});
         ~KorteWachtTijden() { SQLite3Basis::zetWachtTijden(vorige); }
     } kort;
-    const wxString pad = projectPad("p.vtd");
+    const wxString pad = testPad("p.vtd");
     App app;
     ASSERT_EQ(app->openProject(pad), 0);
     ASSERT_EQ(app->voegToe(opgeslagen("een", 1)), 0);

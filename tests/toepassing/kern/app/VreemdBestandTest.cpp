@@ -64,7 +64,7 @@ TEST_F(Vreemd, TekstenDieGeenUTF8ZijnTonenVervangingstekens)
     EXPECT_FALSE(app->rekBestaat("This must be altered:" + boven));
 
     // An exchange file carries what the list shows.
-    const wxFileName bestand(projectPad("titel.txt"));
+    const wxFileName bestand(testPad("titel.txt"));
     ASSERT_EQ(app->geefRequirement(5).bewaarOpDisk(bestand), 0);
     EXPECT_EQ(Requirement(bestand).naam, boven);
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Warning), 0u) << logVanger().geefAlles();

@@ -77,7 +77,7 @@ protected:
     void SetUp() override
     {
         OpdrachtTest::SetUp();
-        openProject(projectPad("p.vtd"), {{1, "Boil"}, {2, "Pour"}});
+        openProject(testPad("p.vtd"), {{1, "Boil"}, {2, "Pour"}});
         standaard = app->geefFont();
         gekozen = wxFont(wxFontInfo(standaard.GetPointSize() + 4).Bold().Italic());
     }
@@ -199,7 +199,7 @@ TEST_F(KleurKiezer, DeBewaardeFontVanafHetBeginEnOKVeranderdAlleenWatGekozenIs)
     VerelTamsoVenster* nieuw = maakVenster(*volgende);
     RekLijstCtrl& lijst = *nieuw->geefRekLijst();
     EXPECT_TRUE(zelfdeFont(lijst.GetFont(), gekozen));
-    ASSERT_EQ(volgende->openProject(projectPad("p.vtd")), 0);
+    ASSERT_EQ(volgende->openProject(testPad("p.vtd")), 0);
     nieuw->start();
     const wxString getoond = lijst.GetFont().GetNativeFontInfoDesc();
     vragen.antwoordKleur(zwart);
@@ -220,7 +220,7 @@ TEST_F(OpdrachtTest, DeProjektValutaMetEigenValutasDieBlijven)
 {
     const wxString dollar = "USD\t\t United States Dollar \t\tUS$";
     const wxString eigen = "ABC\t\t Alfabet \t\tA";
-    const wxString pad = projectPad("p.vtd");
+    const wxString pad = testPad("p.vtd");
     openProject(pad, {{1, "Boil"}});
     EXPECT_TRUE(isAan(V::ID_ZETPROJEKTVALUTA));
     const wxString oud = app->geefProjektValuta().exportTabVersie();

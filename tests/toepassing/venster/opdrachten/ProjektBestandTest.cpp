@@ -5,6 +5,7 @@
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/KleineSchijf.h"
 #include "tests/ondersteuning/LogVanger.h"
+#include "tests/ondersteuning/Melding.h"
 #include "tests/ondersteuning/TestOmgeving.h"
 #include "tests/ondersteuning/VensterHulp.h"
 
@@ -20,28 +21,6 @@
 namespace
 {
 using V = VerelTamsoVenster;
-
-std::string leesBytes(const wxString& pad)
-{
-    std::stringstream inhoud;
-    inhoud << std::ifstream(pad.utf8_string(), std::ios::binary).rdbuf();
-    return inhoud.str();
-}
-
-bool laatNietsAchter(const wxString& pad)
-{
-    return !wxFileExists(pad + "-wal") && !wxFileExists(pad + "-shm") && !wxFileExists(pad + "-journal");
-}
-
-// The last error: the headline of the box in which the user reads them.
-wxString kop()
-{
-    const std::vector<LogVanger::Regel> regels = logVanger().geefRegels();
-    for (auto regel = regels.rbegin(); regel != regels.rend(); ++regel)
-        if (regel->niveau == wxLOG_Error)
-            return regel->tekst;
-    return wxString();
-}
 
 // A project of an older version: fewer columns, no list index, and values
 // that no version of this program writes.
@@ -108,7 +87,7 @@ TEST_F(OpdrachtTest, AFailedStartLeavesNoProjectOpen)
         std::function<void()> einde;
     };
     wxSQLite3Database ander;
-    const wxString vergrendeld = projectPad("locked.vtd");
+    const wxString vergrendeld = testPad("locked.vtd");
     const wxString vol = wxString::FromUTF8(schijf.geefMap()) + "/full.vtd";
     std::vector<Oorzaak> oorzaken = {
         {"a lock", vergrendeld, "is locked by another program",
@@ -169,7 +148,7 @@ TEST_F(OpdrachtTest, AFailedStartLeavesNoProjectOpen)
             for (size_t i = 0; i < std::size(zonderProjectOpdrachten); ++i)
                 EXPECT_EQ(isAan(zonderProjectOpdrachten[i]), aanZonderProject[i] == '1')
                     << "command " << zonderProjectOpdrachten[i];
-            EXPECT_TRUE(kop().Contains(oorzaak.melding)) << logVanger().geefAlles();
+            EXPECT_TRUE(meldingKop().Contains(oorzaak.melding)) << logVanger().geefAlles();
             EXPECT_TRUE(leesBytes(oorzaak.pad) == bytes);
         }
         EXPECT_TRUE(vol != oorzaak.pad || laatNietsAchter(vol));
@@ -213,7 +192,7 @@ TEST_F(OpdrachtTest, AReadOnlyProjectStaysAsItWasAndListsEveryRow)
         for (const auto& [weg, open] : wegen)
         {
             SCOPED_TRACE(std::string(project) + ", " + weg);
-            const wxString pad = projectPad(wxString::Format("%s %s.vtd", project, weg));
+            const wxString pad = testPad(wxString::Format("%s %s.vtd", project, weg));
             maak(pad);
             ASSERT_TRUE(laatNietsAchter(pad));
             const std::string bytes = leesBytes(pad);
@@ -238,7 +217,7 @@ TEST_F(OpdrachtTest, AReadOnlyProjectStaysAsItWasAndListsEveryRow)
 // still be read and no blank ones; the file stays as it was.
 TEST_F(OpdrachtTest, ADamagedProjectIsSaidFirstAndShownReadOnly)
 {
-    const wxString pad = projectPad("damaged.vtd");
+    const wxString pad = testPad("damaged.vtd");
     ASSERT_EQ(app->openProject(pad), 0);
     ASSERT_EQ(app->startTransaktie(), 0);
     for (int SR = 1; SR <= 30; ++SR)
@@ -261,9 +240,9 @@ TEST_F(OpdrachtTest, ADamagedProjectIsSaidFirstAndShownReadOnly)
     klik(wxID_OPEN);
     verwerkGebeurtenissen();
     ASSERT_TRUE(app->isDBOpen());
-    EXPECT_TRUE(kop().StartsWith("The database file \"" + pad +
-                                 "\" is damaged: part of it cannot be read.\n"
-                                 "Nothing more is written into it. Use a backup copy"))
+    EXPECT_TRUE(meldingKop().StartsWith("The database file \"" + pad +
+                                        "\" is damaged: part of it cannot be read.\n"
+                                        "Nothing more is written into it. Use a backup copy"))
         << logVanger().geefAlles();
     EXPECT_FALSE(logVanger().bevat("Error reading requirements")) << logVanger().geefAlles();
 

@@ -43,7 +43,7 @@ std::vector<wxString> gtkSneltoetsen(const wxMenuItem& item)
 
 TEST_F(OpdrachtTest, CtrlZTypedIntoATextFieldStaysInTheField)
 {
-    openProject(projectPad("p.vtd"), {{1, "Boil"}});
+    openProject(testPad("p.vtd"), {{1, "Boil"}});
     venster->Show();
     venster->Raise();
     ASSERT_TRUE(wachtOp([this] { return venster->IsShownOnScreen() && venster->IsActive(); }));
@@ -80,7 +80,7 @@ TEST_F(OpdrachtTest, CtrlZTypedIntoATextFieldStaysInTheField)
 
 TEST_F(OpdrachtTest, CtrlUpAndDownMoveTheBlockWhileTheListHasTheFocus)
 {
-    const wxString pad = projectPad("p.vtd");
+    const wxString pad = testPad("p.vtd");
     openProject(pad, {{1, "Boil"}, {2, "Pour"}, {3, "Serve"}});
     venster->Show();
     venster->Raise();

@@ -120,7 +120,7 @@ TEST_F(Update, OnlyAVersionNewerByNumberIsOfferedAsNew)
 
 TEST_F(Update, TheProjectIsClosedInOrderThenThePackageIsHandedOverAndTheProgramEnds)
 {
-    const wxString pad = projectPad("p.vtd");
+    const wxString pad = testPad("p.vtd");
     openProject(pad, {{1, "Boil"}});
     // A change not yet committed: the orderly stop commits it.
     ASSERT_EQ(app->voegToe(opgeslagen("Pour", 2)), 0);
@@ -183,7 +183,7 @@ TEST(UpdatePakket, TheBuildsPackageIsTheInstallerTheCheckLooksFor)
 
 TEST_F(Update, APackageTheDesktopCannotOpenLeavesTheProgramRunning)
 {
-    openProject(projectPad("p.vtd"), {{1, "Boil"}});
+    openProject(testPad("p.vtd"), {{1, "Boil"}});
     server.zetVersieBestand("Version:1.4.1\n");
     server.zetInstaller("1.4.1");
     installatieLukt = false;

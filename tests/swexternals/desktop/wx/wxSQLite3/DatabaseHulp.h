@@ -7,34 +7,9 @@
 #include "tests/ondersteuning/TestOmgeving.h"
 
 #include <chrono>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
-#include <ostream>
-#include <sstream>
 #include <string>
-
-inline void PrintTo(const wxString& tekst, std::ostream* uit)
-{
-    *uit << '"' << tekst.utf8_string() << '"';
-}
-
-inline wxString testPad(const wxString& naam)
-{
-    return wxString::FromUTF8((testMap() / naam.utf8_string()).string());
-}
-
-inline std::string leesBytes(const wxString& pad)
-{
-    std::stringstream inhoud;
-    inhoud << std::ifstream(pad.utf8_string(), std::ios::binary).rdbuf();
-    return inhoud.str();
-}
-
-inline void schrijfBytes(const wxString& pad, const std::string& inhoud)
-{
-    std::ofstream(pad.utf8_string(), std::ios::binary) << inhoud;
-}
 
 inline wxArrayString lijst(std::initializer_list<const char*> teksten)
 {
