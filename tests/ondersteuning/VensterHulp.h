@@ -43,6 +43,12 @@ using VApp = TijdelijkeApp<VensterApp>;
 // A window of its own for the application object, destroyed with the test.
 VerelTamsoVenster* maakVenster(VensterApp& app);
 void sluitVenster(VerelTamsoVenster*& venster);
+// Closes it when it goes, also when the test stops half-way.
+struct VensterSluiter
+{
+    VerelTamsoVenster*& venster;
+    ~VensterSluiter() { sluitVenster(venster); }
+};
 
 // The frame's controls, found by their window ids.
 inline constexpr auto statusFilter = control<wxChoice, VerelTamsoVenster::ID_BEPERKREKZOEKENMETSTATUS>;

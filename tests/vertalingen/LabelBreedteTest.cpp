@@ -8,11 +8,10 @@
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/TestOmgeving.h"
 #include "tests/ondersteuning/VensterHulp.h"
+#include "tests/vertalingen/Talen.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <memory>
-#include <ostream>
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
@@ -26,22 +25,6 @@
 
 namespace
 {
-struct Taal
-{
-    const char* code;
-    wxLanguage taal;
-};
-
-void PrintTo(const Taal& taal, std::ostream* uit)
-{
-    *uit << taal.code;
-}
-
-const Taal talen[] = {{"en", wxLANGUAGE_ENGLISH}, {"de", wxLANGUAGE_GERMAN},   {"nl", wxLANGUAGE_DUTCH},
-                      {"fr", wxLANGUAGE_FRENCH},  {"it", wxLANGUAGE_ITALIAN},  {"es", wxLANGUAGE_SPANISH},
-                      {"sv", wxLANGUAGE_SWEDISH}, {"ja", wxLANGUAGE_JAPANESE}, {"ko", wxLANGUAGE_KOREAN},
-                      {"ru", wxLANGUAGE_RUSSIAN}};
-
 // The room a column header's text has beside it: the generic list draws it
 // that far from either edge of its column.
 const int kopMarge = 2 * 6;
@@ -171,11 +154,6 @@ void zoekAfgesnedenKoppen(const wxGenericListCtrl& lijst, wxArrayString& afgesne
 class LabelBreedteTest : public ::testing::TestWithParam<Taal>
 {
 };
-
-void sluitVenster(VerelTamsoVenster** venster)
-{
-    ::sluitVenster(*venster);
-}
 } // namespace
 
 TEST_P(LabelBreedteTest, ElkLabelEnElkeKopIsHeel)
@@ -186,11 +164,7 @@ TEST_P(LabelBreedteTest, ElkLabelEnElkeKopIsHeel)
         return true;
     }();
     (void)beeldLezers;
-    {
-        const auto konfig = openKonfigBestand();
-        konfig->Write("/Gebruikersinstellingen/Encoding", static_cast<long>(GetParam().taal));
-        konfig->Write("/Operationeel/EersteKeer/TaalGekozen", true);
-    }
+    kiesTaal(GetParam().taal);
     VApp app;
     ASSERT_EQ(app->geefTaal(), GetParam().taal);
     ASSERT_EQ(app->openProject(testPad("labels.vtd")), 0);
@@ -202,7 +176,7 @@ TEST_P(LabelBreedteTest, ElkLabelEnElkeKopIsHeel)
     voerUit(*app, {"update Requirements set auteur='Ingrid Bakker', implementatieIngenieur='Tomás Ruiz', "
                    "testIngenieur='Jan de Vries'"});
     VerelTamsoVenster* venster = maakVenster(*app);
-    const std::unique_ptr<VerelTamsoVenster*, void (*)(VerelTamsoVenster**)> sluiter(&venster, sluitVenster);
+    const VensterSluiter sluiter{venster};
     venster->Show();
     venster->start();
     ASSERT_TRUE(wachtOp([&] { return venster->IsShownOnScreen(); }));
@@ -237,5 +211,4 @@ TEST_P(LabelBreedteTest, ElkLabelEnElkeKopIsHeel)
     EXPECT_TRUE(gezien);
 }
 
-INSTANTIATE_TEST_SUITE_P(Talen, LabelBreedteTest, ::testing::ValuesIn(talen),
-                         [](const ::testing::TestParamInfo<Taal>& info) { return std::string(info.param.code); });
+INSTANTIATE_TEST_SUITE_P(Talen, LabelBreedteTest, ::testing::ValuesIn(talen), naamVan);

@@ -5,6 +5,8 @@
 // properties dialog and the messages must then show what that language's
 // catalogues say; the expected texts are read from the loaded catalogues,
 // so a catalogue that did not load, or a text it leaves untranslated, fails.
+#include "tests/vertalingen/Talen.h"
+
 #include "tests/ondersteuning/DialoogBeantwoorder.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/TestOmgeving.h"
@@ -13,8 +15,6 @@
 #include "toepassing/eigenschappen/RekEigenschappenVenster.h"
 
 #include <gtest/gtest.h>
-#include <memory>
-#include <ostream>
 #include <wx/dialog.h>
 #include <wx/image.h>
 #include <wx/menu.h>
@@ -24,23 +24,6 @@
 
 namespace
 {
-struct Taal
-{
-    const char* code;
-    wxLanguage taal;
-};
-
-void PrintTo(const Taal& taal, std::ostream* uit)
-{
-    *uit << taal.code;
-}
-
-// The languages of the program's language dialog, as it offers them.
-const Taal aangeboden[] = {{"de", wxLANGUAGE_GERMAN},  {"en", wxLANGUAGE_ENGLISH},  {"nl", wxLANGUAGE_DUTCH},
-                           {"fr", wxLANGUAGE_FRENCH},  {"it", wxLANGUAGE_ITALIAN},  {"es", wxLANGUAGE_SPANISH},
-                           {"sv", wxLANGUAGE_SWEDISH}, {"ja", wxLANGUAGE_JAPANESE}, {"ko", wxLANGUAGE_KOREAN},
-                           {"ru", wxLANGUAGE_RUSSIAN}};
-
 const char* const toepassing = "VerelTamso";
 const char* const bibliotheek = "Trivanedesktop";
 
@@ -79,20 +62,6 @@ protected:
         return *vertaald;
     }
 };
-
-// Goes with the test, also one that stopped half-way.
-void sluitVenster(VerelTamsoVenster** venster)
-{
-    ::sluitVenster(*venster);
-}
-
-// The choice as an earlier start stored it, then the start.
-void kiesTaal(wxLanguage taal)
-{
-    const auto konfig = openKonfigBestand();
-    konfig->Write("/Gebruikersinstellingen/Encoding", static_cast<long>(taal));
-    konfig->Write("/Operationeel/EersteKeer/TaalGekozen", true);
-}
 } // namespace
 
 TEST_P(TaalTest, HetProgrammaSpreektDeGekozenTaal)
@@ -105,7 +74,7 @@ TEST_P(TaalTest, HetProgrammaSpreektDeGekozenTaal)
     ASSERT_EQ(app->openProject(testPad("taal.vtd")), 0);
     voegRijenToe(*app, {{10, "Boil water"}});
     VerelTamsoVenster* venster = maakVenster(*app);
-    const std::unique_ptr<VerelTamsoVenster*, void (*)(VerelTamsoVenster**)> sluiter(&venster, sluitVenster);
+    const VensterSluiter sluiter{venster};
     venster->start();
 
     // The main window: a menu title and a column title.
@@ -148,5 +117,4 @@ TEST_P(TaalTest, HetProgrammaSpreektDeGekozenTaal)
               vertaling("Open a database file for", bibliotheek) + " " + app->geefApplikatieNaam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Talen, TaalTest, ::testing::ValuesIn(aangeboden),
-                         [](const ::testing::TestParamInfo<Taal>& info) { return std::string(info.param.code); });
+INSTANTIATE_TEST_SUITE_P(Talen, TaalTest, ::testing::ValuesIn(talen), naamVan);
