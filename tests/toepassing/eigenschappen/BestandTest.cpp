@@ -20,15 +20,6 @@ Requirement metLinks()
     rek.SR_gerelateerd = 9;
     return rek;
 }
-
-wxString leesBestand(const wxString& pad)
-{
-    wxString inhoud;
-    wxFFile bestand(pad);
-    if (!bestand.IsOpened() || !bestand.ReadAll(&inhoud))
-        return "(unreadable)";
-    return inhoud;
-}
 } // namespace
 
 TEST_F(DialoogTest, ExportEnImportNemenHetHeleRequirementMee)

@@ -1,9 +1,8 @@
 #include "tests/toepassing/eigenschappen/EigenschappenHulp.h"
 
-#include "swexternals/desktop/RichFunkties.h"
 #include "tests/ondersteuning/GuiHulp.h"
 
-#include <wx/frame.h>
+#include <wx/ffile.h>
 #include <wx/image.h>
 
 void DialoogTest::SetUp()
@@ -32,21 +31,11 @@ RekEigenschappenVenster& DialoogTest::open(const Requirement& rek)
     return *dialoog;
 }
 
-wxString alsRijk(const wxString& tekst)
+wxString leesBestand(const wxString& pad)
 {
-    wxFrame houder(nullptr, wxID_ANY, "houder");
-    auto* rijk = new wxRichTextCtrl(&houder, wxID_ANY);
-    rijk->SetValue(tekst);
-    wxString opgeslagen;
-    EXPECT_EQ(RichFunkties::bewaarTekst(opgeslagen, rijk), 0);
-    return opgeslagen;
-}
-
-wxString platteTekst(const wxString& rijk)
-{
-    wxFrame houder(nullptr, wxID_ANY, "houder");
-    auto* veld = new wxRichTextCtrl(&houder, wxID_ANY);
-    if (RichFunkties::laadTekst(rijk, veld) == 2)
+    wxString inhoud;
+    wxFFile bestand(pad);
+    if (!bestand.IsOpened() || !bestand.ReadAll(&inhoud))
         return "(unreadable)";
-    return veld->GetValue();
+    return inhoud;
 }

@@ -4,6 +4,7 @@
 #include "tests/ondersteuning/Bediening.h"
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/KernApp.h"
+#include "tests/ondersteuning/RijkeTekst.h"
 #include "toepassing/eigenschappen/RekEigenschappenVenster.h"
 
 #include <gtest/gtest.h>
@@ -72,9 +73,8 @@ protected:
     RekEigenschappenVenster& open(const Requirement& rek);
 };
 
-// A rich text as the dialog stores it, from plain text.
-wxString alsRijk(const wxString& tekst);
-// The plain text of a stored rich text.
-wxString platteTekst(const wxString& rijk);
+// The plain text of an editor's contents as a file stores it; when the
+// file cannot be read, "(unreadable)".
+wxString leesBestand(const wxString& pad);
 
 #endif

@@ -3,18 +3,18 @@
 #include "toepassing/venster/ToonRequirement.h"
 
 #include "swexternals/desktop/DesktopApp.h"
-#include "swexternals/desktop/RichFunkties.h"
 #include "tests/ondersteuning/Bediening.h"
 #include "tests/ondersteuning/DialoogBeantwoorder.h"
+#include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/LogVanger.h"
+#include "tests/ondersteuning/RijkeTekst.h"
 #include "tests/ondersteuning/TestOmgeving.h"
 #include "tests/ondersteuning/VraagBeantwoorder.h"
 
 #include <memory>
 #include <wx/choice.h>
 #include <wx/ffile.h>
-#include <wx/frame.h>
 #include <wx/richtext/richtextctrl.h>
 #include <wx/richtext/richtexthtml.h>
 #include <wx/richtext/richtextprint.h>
@@ -22,28 +22,13 @@
 
 namespace
 {
-class TestToon : public ToonRequirement
-{
-public:
-    using ToonRequirement::rijkVeld;
-    using ToonRequirement::ToonRequirement;
-    using ToonRequirement::veldKeuze;
-};
-
-wxString rijk(const wxString& tekst)
-{
-    wxFrame houder(nullptr, wxID_ANY, "houder");
-    auto* veld = new wxRichTextCtrl(&houder, wxID_ANY);
-    veld->SetValue(tekst);
-    wxString opgeslagen;
-    EXPECT_EQ(RichFunkties::bewaarTekst(opgeslagen, veld), 0);
-    return opgeslagen;
-}
+inline constexpr auto rijkVeld = control<wxRichTextCtrl, ToonRequirement::ID_RIJKVELD>;
+inline constexpr auto veldKeuze = control<wxChoice, ToonRequirement::ID_KIESREKVELD>;
 
 class ToonTest : public ProjectTest
 {
 protected:
-    std::unique_ptr<TestToon> dialoog;
+    std::unique_ptr<ToonRequirement> dialoog;
 
     void SetUp() override
     {
@@ -57,11 +42,11 @@ protected:
         Requirement rek;
         rek.naam = "Door sensor";
         rek.SR = 12;
-        rek.beschrijving = rijk("Reports an open door.");
-        rek.implementatie = rijk("Reed contact.");
-        rek.validatie_test = rijk("Open the door.");
-        dialoog = std::make_unique<TestToon>(nullptr, &*app, rek, ToonRequirement::ID_TOONREQUIREMENT,
-                                             "The currently selected requirement: 12");
+        rek.beschrijving = alsRijk("Reports an open door.");
+        rek.implementatie = alsRijk("Reed contact.");
+        rek.validatie_test = alsRijk("Open the door.");
+        dialoog = std::make_unique<ToonRequirement>(nullptr, &*app, rek, ToonRequirement::ID_TOONREQUIREMENT,
+                                                    "The currently selected requirement: 12");
     }
     void TearDown() override { dialoog.reset(); }
 };
@@ -69,23 +54,23 @@ protected:
 
 TEST_F(ToonTest, DeVeldenEnAlleDrieSamen)
 {
-    TestToon& d = *dialoog;
-    EXPECT_EQ(d.veldKeuze->GetSelection(), 0);
-    EXPECT_EQ(d.rijkVeld->GetValue(), "Reports an open door.");
-    kies(*d.veldKeuze, 1);
-    EXPECT_EQ(d.rijkVeld->GetValue(), "Reed contact.");
-    kies(*d.veldKeuze, 2);
-    EXPECT_EQ(d.rijkVeld->GetValue(), "Open the door.");
+    ToonRequirement& d = *dialoog;
+    EXPECT_EQ(veldKeuze(d).GetSelection(), 0);
+    EXPECT_EQ(rijkVeld(d).GetValue(), "Reports an open door.");
+    kies(veldKeuze(d), 1);
+    EXPECT_EQ(rijkVeld(d).GetValue(), "Reed contact.");
+    kies(veldKeuze(d), 2);
+    EXPECT_EQ(rijkVeld(d).GetValue(), "Open the door.");
 
-    kies(*d.veldKeuze, 3);
-    EXPECT_EQ(d.rijkVeld->GetValue(), "\n\nSpecification:\nReports an open door.\n\nImplementation:\nReed contact."
+    kies(veldKeuze(d), 3);
+    EXPECT_EQ(rijkVeld(d).GetValue(), "\n\nSpecification:\nReports an open door.\n\nImplementation:\nReed contact."
                                       "\n\nValidation:\nOpen the door.");
     // The headings stand out: bold, centred, 18 points; the texts keep
     // their own style.
     for (const char* kop : {"Specification", "Implementation", "Validation"})
     {
         wxRichTextAttr stijl;
-        ASSERT_TRUE(d.rijkVeld->GetStyle(d.rijkVeld->GetValue().Find(kop), stijl));
+        ASSERT_TRUE(rijkVeld(d).GetStyle(rijkVeld(d).GetValue().Find(kop), stijl));
         EXPECT_EQ(stijl.GetFontWeight(), wxFONTWEIGHT_BOLD) << kop;
         EXPECT_EQ(stijl.GetAlignment(), wxTEXT_ALIGNMENT_CENTRE) << kop;
         EXPECT_EQ(stijl.GetFontSize(), 18) << kop;
@@ -93,7 +78,7 @@ TEST_F(ToonTest, DeVeldenEnAlleDrieSamen)
     for (const char* tekst : {"Reports", "Reed", "Open the"})
     {
         wxRichTextAttr stijl;
-        ASSERT_TRUE(d.rijkVeld->GetStyle(d.rijkVeld->GetValue().Find(tekst), stijl));
+        ASSERT_TRUE(rijkVeld(d).GetStyle(rijkVeld(d).GetValue().Find(tekst), stijl));
         EXPECT_NE(stijl.GetAlignment(), wxTEXT_ALIGNMENT_CENTRE) << tekst;
         EXPECT_NE(stijl.GetFontSize(), 18) << tekst;
     }
@@ -103,13 +88,13 @@ TEST_F(ToonTest, DeVeldenEnAlleDrieSamen)
     klik(d, wxID_CLEAR);
     for (int id : {wxID_CLEAR, wxID_PRINT, wxID_SAVEAS})
         EXPECT_FALSE(isControlIngeschakeld(d, id)) << id;
-    EXPECT_EQ(d.veldKeuze->GetSelection(), 3);
+    EXPECT_EQ(veldKeuze(d).GetSelection(), 3);
 }
 
 TEST_F(ToonTest, AfdrukkenMetKopEnVoet)
 {
-    TestToon& d = *dialoog;
-    kies(*d.veldKeuze, 1);
+    ToonRequirement& d = *dialoog;
+    kies(veldKeuze(d), 1);
     dialoogBeantwoorder().verwacht(wxID_CANCEL);
     klik(d, wxID_PRINT);
     ASSERT_EQ(dialoogBeantwoorder().geefGetoond().size(), 1u);
@@ -120,9 +105,9 @@ TEST_F(ToonTest, AfdrukkenMetKopEnVoet)
     EXPECT_EQ(motor.GetHeaderText(wxRICHTEXT_PAGE_EVEN, wxRICHTEXT_PAGE_CENTRE),
               motor.GetHeaderText(wxRICHTEXT_PAGE_ODD, wxRICHTEXT_PAGE_CENTRE));
     EXPECT_EQ(motor.GetFooterText(wxRICHTEXT_PAGE_ODD, wxRICHTEXT_PAGE_RIGHT), DesktopApp::geefRechtenNotitie());
-    EXPECT_EQ(d.rijkVeld->GetValue(), "Reed contact.");
+    EXPECT_EQ(rijkVeld(d).GetValue(), "Reed contact.");
 
-    kies(*d.veldKeuze, 3);
+    kies(veldKeuze(d), 3);
     dialoogBeantwoorder().verwacht(wxID_CANCEL);
     klik(d, wxID_PRINT);
     EXPECT_EQ(motor.GetHeaderText(wxRICHTEXT_PAGE_ODD, wxRICHTEXT_PAGE_CENTRE),
@@ -132,7 +117,7 @@ TEST_F(ToonTest, AfdrukkenMetKopEnVoet)
 TEST_F(ToonTest, OpslaanAlsMetEigenExtensieEnEenVraagVoorHetVervangen)
 {
     VraagBeantwoorder vragen;
-    TestToon& d = *dialoog;
+    ToonRequirement& d = *dialoog;
     vragen.kies(testPad("sensor"));
     klik(d, wxID_SAVEAS);
     wxString inhoud;
@@ -148,7 +133,7 @@ TEST_F(ToonTest, OpslaanAlsMetEigenExtensieEnEenVraagVoorHetVervangen)
 
     vragen.kies(testPad("sensor.xml"));
     vragen.antwoord(wxNO);
-    kies(*d.veldKeuze, 1);
+    kies(veldKeuze(d), 1);
     klik(d, wxID_SAVEAS);
     EXPECT_TRUE(vragen.isGevraagd("already exists."));
     ASSERT_TRUE(wxFFile(testPad("sensor.xml")).ReadAll(&inhoud));

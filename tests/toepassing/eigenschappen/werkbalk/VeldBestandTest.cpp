@@ -17,15 +17,6 @@
 
 namespace
 {
-wxString leesBestand(const wxString& pad)
-{
-    wxString inhoud;
-    wxFFile bestand(pad);
-    if (!bestand.IsOpened() || !bestand.ReadAll(&inhoud))
-        return "(unreadable)";
-    return inhoud;
-}
-
 bool isVet(const wxString& opgeslagen, long positie)
 {
     wxFrame houder(nullptr, wxID_ANY, "houder");

@@ -1,0 +1,11 @@
+#ifndef TESTS_ONDERSTEUNING_RIJKETEKST_H
+#define TESTS_ONDERSTEUNING_RIJKETEKST_H
+
+#include <wx/string.h>
+
+// A rich text as the program stores it, from plain text.
+wxString alsRijk(const wxString& tekst);
+// The plain text of a stored rich text.
+wxString platteTekst(const wxString& rijk);
+
+#endif
