@@ -2,14 +2,12 @@
 // way of opening: each gives its message, none crashes or hangs, and a file
 // that must stay as it was stays so, byte for byte.
 #include "tests/ondersteuning/KernApp.h"
+#include "tests/ondersteuning/KorteWachtTijden.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/VraagBeantwoorder.h"
 #include "tests/ondersteuning/Waakhond.h"
 
-#include <chrono>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 
 namespace
@@ -165,13 +163,7 @@ TEST(SlechtBestand, ElkSlechtProjectBestandGeeftZijnMeldingEnBlijftZoAlsHetWas)
 // other program commits as soon as it does.
 TEST(SlechtBestand, EenVergrendeldProjectWeigertDeWijzigingEnLaatNietsOpen)
 {
-    // The layer gives up on the lock at once, as it would after its seconds.
-    struct KorteWachtTijden
-    {
-        SQLite3Basis::WachtTijden vorige =
-            SQLite3Basis::zetWachtTijden({std::chrono::milliseconds(50), std::chrono::milliseconds(100)});
-        ~KorteWachtTijden() { SQLite3Basis::zetWachtTijden(vorige); }
-    } kort;
+    const KorteWachtTijden kort;
     const wxString pad = testPad("p.vtd");
     App app;
     ASSERT_EQ(app->openProject(pad), 0);

@@ -4,16 +4,14 @@
 // file is said first and shown read-only, without blank rows.
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/KleineSchijf.h"
+#include "tests/ondersteuning/KorteWachtTijden.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/Melding.h"
 #include "tests/ondersteuning/TestOmgeving.h"
 #include "tests/ondersteuning/VensterHulp.h"
 
-#include <chrono>
-#include <fstream>
 #include <functional>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 #include <wx/filefn.h>
@@ -74,8 +72,7 @@ const char* const aanZonderProject = "11110000000000";
 // cause is gone the project starts.
 TEST_F(OpdrachtTest, AFailedStartLeavesNoProjectOpen)
 {
-    const SQLite3Basis::WachtTijden vorige =
-        SQLite3Basis::zetWachtTijden({std::chrono::milliseconds(50), std::chrono::milliseconds(100)});
+    const KorteWachtTijden kort;
     KleineSchijf schijf((testMap() / "schijf").string(), 256 * 1024);
 
     struct Oorzaak
@@ -160,7 +157,6 @@ TEST_F(OpdrachtTest, AFailedStartLeavesNoProjectOpen)
         EXPECT_EQ(app->tel("select count(*) from sqlite_master where name=='RequirementsLijst'"), 1);
         klik(wxID_CLOSE);
     }
-    SQLite3Basis::zetWachtTijden(vorige);
 }
 
 // Read-only means the file as it was, byte for byte, and nothing left
@@ -233,7 +229,7 @@ TEST_F(OpdrachtTest, ADamagedProjectIsSaidFirstAndShownReadOnly)
     ASSERT_GT(blad, 0);
     std::string bytes = leesBytes(pad);
     bytes.replace(static_cast<size_t>((blad - 1) * grootte), 16, 16, '\xff');
-    std::ofstream(pad.utf8_string(), std::ios::binary) << bytes;
+    schrijfBytes(pad, bytes);
 
     logVanger().wis();
     vragen.kies(pad);
