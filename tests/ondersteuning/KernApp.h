@@ -62,8 +62,13 @@ wxString nummers(KernApp& app);
 wxString kolommen(KernApp& app, int SR, const char* kolommen);
 // The numbers of the records, in list order.
 std::vector<int> nummers(const RequirementLijst& lijst);
-// A record with the title and number of a stored row, as a read gives it.
+// A record with the title and number of a stored row, as a read gives it;
+// with its number alone, what the window finds it by.
 Requirement opgeslagen(const char* naam, int SR);
+inline Requirement metNummer(int SR)
+{
+    return opgeslagen("", SR);
+}
 // The same with another priority: the edit of a user.
 Requirement metPrioriteit(const char* naam, int SR, unsigned int prioriteit);
 RequirementLijst lijstVan(std::initializer_list<Requirement> records);

@@ -26,13 +26,6 @@ void metTitel(const wxString& tekst)
     dialoogBeantwoorder().klikOK([tekst](wxDialog& d) { typ(titel(d), tekst); });
 }
 
-Requirement metNummer(int SR)
-{
-    Requirement rek;
-    rek.SR = SR;
-    return rek;
-}
-
 std::vector<wxString> geselekteerd(VerelTamsoVenster& venster)
 {
     std::vector<wxString> nummers;

@@ -22,13 +22,6 @@ const wxString boven = "Title " + fffd + fffd + fffd + fffd;
 const wxString afgebroken = "Ti" + fffd + "tle";
 const wxString bovenHex = "5469746C6520F495BA9E";
 
-Requirement metNummer(int SR)
-{
-    Requirement rek;
-    rek.SR = SR;
-    return rek;
-}
-
 // The rows 50 (ready) to 10 (development) of the window's project, two of
 // them with titles another tool wrote, drawn on the screen.
 class VreemdeTekst : public VensterTest
