@@ -178,18 +178,7 @@ bool wachtInDraad(const std::function<bool()>& voorwaarde, int maxMs)
     return true;
 }
 
-// The field's own target, telling the test when the drag is over it.
-class WaakzaamDoel : public VerelRichDropping
-{
-public:
-    using VerelRichDropping::VerelRichDropping;
-    wxDragResult OnDragOver(wxCoord x, wxCoord y, wxDragResult voorstel) override
-    {
-        erboven = true;
-        return VerelRichDropping::OnDragOver(x, y, voorstel);
-    }
-    std::atomic<bool> erboven{false};
-};
+using VeldDoel = WaakzaamDoel<VerelRichDropping>;
 
 // A window to drag text from: a drag starts when the pressed mouse moves.
 class Bron : public wxFrame
@@ -223,7 +212,7 @@ wxPoint midden(wxWindow& venster)
 
 // Press on the source, move until the drag has begun, move onto the field
 // until it feels the drag, let go.
-void sleepMetDeHand(XTestMuis& muis, Bron& bron, WaakzaamDoel& doel, wxPoint van, wxPoint naar, std::atomic<bool>& mis)
+void sleepMetDeHand(XTestMuis& muis, Bron& bron, VeldDoel& doel, wxPoint van, wxPoint naar, std::atomic<bool>& mis)
 {
     muis.beweeg(van.x, van.y);
     muis.drukLinks(true);
@@ -254,7 +243,7 @@ TEST_F(WerkbalkTest, TekstMetDeMuisOpDeBeschrijvingGesleept)
     rek.beschrijving = alsRijk("Reports an open door.");
     toon(rek).Move(300, 10);
     wxRichTextCtrl& rijk = beschrijvingRijk(d());
-    auto* doel = new WaakzaamDoel(&rijk);
+    auto* doel = new VeldDoel(&rijk);
     rijk.SetDropTarget(doel);
     auto* bron = new Bron;
     bron->Show();
