@@ -7,5 +7,8 @@
 wxString alsRijk(const wxString& tekst);
 // The plain text of a stored rich text.
 wxString platteTekst(const wxString& rijk);
+// The formats of pictures and of a field's files, as the program's start-up
+// registers them.
+void registreerFormaten();
 
 #endif

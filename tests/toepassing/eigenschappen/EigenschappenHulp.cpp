@@ -1,17 +1,14 @@
 #include "tests/toepassing/eigenschappen/EigenschappenHulp.h"
 
+#include "swexternals/desktop/DesktopBeeldLader.h"
 #include "tests/ondersteuning/GuiHulp.h"
 
 #include <wx/ffile.h>
-#include <wx/image.h>
 
 void DialoogTest::SetUp()
 {
     // As the program's start-up does.
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
-        wxImage::AddHandler(new wxPNGHandler);
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_JPEG))
-        wxImage::AddHandler(new wxJPEGHandler);
+    DesktopBeeldLader::zorgVoorHandlers();
     ASSERT_EQ(app->openProject(pad), 0);
     voegRijenToe(*app, {{3, "Pump"}, {9, "Valve"}});
     voerUit(*app, {"update Requirements set auteur='Ine',implementatieIngenieur='Piet' where SR==3",

@@ -16,9 +16,7 @@
 #include <wx/choice.h>
 #include <wx/ffile.h>
 #include <wx/richtext/richtextctrl.h>
-#include <wx/richtext/richtexthtml.h>
 #include <wx/richtext/richtextprint.h>
-#include <wx/richtext/richtextxml.h>
 
 namespace
 {
@@ -34,11 +32,7 @@ protected:
     {
         ProjectTest::SetUp();
         ASSERT_EQ(app->zetProjektNaam("Alarm system"), 0);
-        // The formats, as the program's start-up registers them.
-        if (!wxRichTextBuffer::FindHandler(wxRICHTEXT_TYPE_XML))
-            wxRichTextBuffer::AddHandler(new wxRichTextXMLHandler("XML", "xml", wxRICHTEXT_TYPE_XML));
-        if (!wxRichTextBuffer::FindHandler(wxRICHTEXT_TYPE_HTML))
-            wxRichTextBuffer::AddHandler(new wxRichTextHTMLHandler("HTML", "html", wxRICHTEXT_TYPE_HTML));
+        registreerFormaten();
         Requirement rek;
         rek.naam = "Door sensor";
         rek.SR = 12;

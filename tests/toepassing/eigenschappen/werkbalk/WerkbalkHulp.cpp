@@ -4,9 +4,6 @@
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/TestOmgeving.h"
 
-#include <wx/richtext/richtexthtml.h>
-#include <wx/richtext/richtextxml.h>
-
 void TussendoorBeantwoorder::doeTussendoor() const
 {
     if (tussendoor)
@@ -69,11 +66,7 @@ std::optional<DesktopVraag::Symbool> TussendoorBeantwoorder::kiesSymbool(const w
 void WerkbalkTest::SetUp()
 {
     DialoogTest::SetUp();
-    // The formats of a field's files, as the program's start-up registers them.
-    if (!wxRichTextBuffer::FindHandler(wxRICHTEXT_TYPE_XML))
-        wxRichTextBuffer::AddHandler(new wxRichTextXMLHandler("XML", "xml", wxRICHTEXT_TYPE_XML));
-    if (!wxRichTextBuffer::FindHandler(wxRICHTEXT_TYPE_HTML))
-        wxRichTextBuffer::AddHandler(new wxRichTextHTMLHandler("HTML", "html", wxRICHTEXT_TYPE_HTML));
+    registreerFormaten();
 }
 
 Requirement inOntwikkeling()
