@@ -136,6 +136,7 @@ std::vector<wxMenuItem*> toonPopupMenu(wxWindow& venster, wxWindow& control, wxE
             return;
         for (wxMenuItem* item : menu->GetMenuItems())
             items.push_back(item);
+        // Taken down as Escape does, once it is up: nothing chosen.
         venster.CallAfter([menu] { gtk_menu_popdown(GTK_MENU(menu->m_menu)); });
     };
     venster.Bind(wxEVT_MENU_OPEN, geopend);

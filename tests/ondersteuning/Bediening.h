@@ -40,9 +40,9 @@ void stuurMenu(wxWindow& venster, int id);
 // none), and whether it enables the id.
 wxUpdateUIEvent vraagUpdate(wxWindow& venster, int id);
 bool isIngeschakeld(wxWindow& venster, int id);
-// The items of the pop-up menu the window shows when the control sends an
-// event of that type (a right click), read while it is up; then it goes as
-// with Escape. None when no menu came up.
+// The items of the pop-up menu the window shows when the list control
+// sends a list event of that type (a right click on a row), read while it is
+// up; then it goes as with Escape. None when no menu came up.
 std::vector<wxMenuItem*> toonPopupMenu(wxWindow& venster, wxWindow& control, wxEventType soort);
 
 #endif

@@ -21,13 +21,11 @@
 #include <wx/srchctrl.h>
 #include <wx/stattext.h>
 #include <wx/statusbr.h>
-#include <wx/tglbtn.h>
 #include <wx/weakref.h>
 
 // The application object as the program builds it, with two ways to fail
-// as a disk or a damaged file can:
-// a start of the project that fails, and something done to the file system
-// right after a project was closed.
+// as a disk or a damaged file can: a start of the project that fails, and
+// something done to the file system right after a project was closed.
 class VensterApp : public KernApp
 {
 public:
