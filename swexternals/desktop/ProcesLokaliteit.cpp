@@ -6,10 +6,28 @@
 #include <clocale>
 #include <cstdlib>
 #include <wx/intl.h>
+#include <wx/uilocale.h>
 
 namespace
 {
 const char* const languageVariabele = "LANGUAGE";
+const char* const lcAllVariabele = "LC_ALL";
+
+void zetOfWis(const char* variabele, bool had, const std::string& waarde)
+{
+    if (had)
+        setenv(variabele, waarde.c_str(), 1);
+    else
+        unsetenv(variabele);
+}
+
+// wxWidgets formats dates in its controls (the date pickers) by its own
+// current locale, which it takes only from the environment: LC_ALL names
+// the language's locale, for it and for the programs this one starts.
+void volgOmgeving()
+{
+    wxUILocale::UseDefault();
+}
 
 // "de_DE.UTF-8" gives "de_DE:de": the region's texts first, then the
 // language's.
@@ -21,17 +39,16 @@ std::string alsLanguage(const wxString& localeNaam)
 }
 } // namespace
 
-ProcesLokaliteit::ProcesLokaliteit() : bewaard(false), hadLanguage(false), gemeld(false) {}
+ProcesLokaliteit::ProcesLokaliteit() : bewaard(false), hadLanguage(false), hadLcAll(false), gemeld(false) {}
 
 ProcesLokaliteit::~ProcesLokaliteit()
 {
     if (!bewaard)
         return;
+    zetOfWis(lcAllVariabele, hadLcAll, vorigeLcAll);
+    zetOfWis(languageVariabele, hadLanguage, vorigeLanguage);
+    volgOmgeving();
     std::setlocale(LC_ALL, vorigeLocale.c_str());
-    if (hadLanguage)
-        setenv(languageVariabele, vorigeLanguage.c_str(), 1);
-    else
-        unsetenv(languageVariabele);
 }
 
 // What the process had before the first change, to be put back.
@@ -45,6 +62,9 @@ void ProcesLokaliteit::bewaarVorige()
     const char* language = std::getenv(languageVariabele);
     hadLanguage = language != nullptr;
     vorigeLanguage = language ? language : "";
+    const char* lcAll = std::getenv(lcAllVariabele);
+    hadLcAll = lcAll != nullptr;
+    vorigeLcAll = lcAll ? lcAll : "";
 }
 
 wxString ProcesLokaliteit::geefLocaleNaam(wxLanguage taal)
@@ -72,7 +92,11 @@ bool ProcesLokaliteit::zet(wxLanguage taal, const wxString& localeNaam)
     bewaarVorige();
     setenv(languageVariabele, alsLanguage(eigenNaam).c_str(), 1);
     if (std::setlocale(LC_ALL, localeNaam.utf8_str()))
+    {
+        setenv(lcAllVariabele, localeNaam.utf8_str(), 1);
+        volgOmgeving();
         return true;
+    }
     meldOntbrekend(localeNaam);
     return false;
 }

@@ -11,9 +11,10 @@
 // colour and print dialogs) by the C locale of the process and by gettext's
 // LANGUAGE, which outranks it. So the language's UTF-8 locale is put in place
 // for everything (numbers and dates follow the language too) and LANGUAGE
-// names the language.
+// names the language; LC_ALL names the locale too, as wxWidgets' own date
+// controls format by the locale the environment names.
 //
-// The locale and LANGUAGE as they were before the first change are put back
+// The locale, LANGUAGE and LC_ALL as they were before the first change are put back
 // when the object goes.
 class ProcesLokaliteit
 {
@@ -45,6 +46,8 @@ private:
     std::string vorigeLocale;
     bool hadLanguage;
     std::string vorigeLanguage;
+    bool hadLcAll;
+    std::string vorigeLcAll;
     bool gemeld;
 };
 

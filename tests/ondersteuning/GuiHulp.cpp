@@ -1,9 +1,15 @@
 #include "tests/ondersteuning/GuiHulp.h"
 
+#include <cstdlib>
+#include <cxxabi.h>
 #include <glib.h>
+#include <gtest/gtest.h>
+#include <memory>
+#include <stdexcept>
 #include <wx/app.h>
 #include <wx/stopwatch.h>
 #include <wx/utils.h>
+#include <wx/window.h>
 
 void verwerkGebeurtenissen(int millisecondenMax)
 {
@@ -43,4 +49,31 @@ bool wachtOp(const std::function<bool()>& voorwaarde, int millisecondenMax)
         wxMilliSleep(1);
     }
     return true;
+}
+
+wxWindow* zoekVenster(wxWindow& venster, int id, const std::function<bool(wxWindow&)>& isSoort)
+{
+    for (wxWindow* kind : venster.GetChildren())
+    {
+        if (kind->IsTopLevel())
+            continue;
+        if ((id == wxID_ANY || kind->GetId() == id) && isSoort(*kind))
+            return kind;
+        if (wxWindow* dieper = zoekVenster(*kind, id, isSoort))
+            return dieper;
+    }
+    return nullptr;
+}
+
+void geenVenster(wxWindow& venster, int id, const std::type_info& soort)
+{
+    int fout = 0;
+    const std::unique_ptr<char, void (*)(void*)> naam(abi::__cxa_demangle(soort.name(), nullptr, nullptr, &fout),
+                                                      std::free);
+    const wxWindow* anders = zoekVenster(venster, id, [](wxWindow&) { return true; });
+    const wxString waarom =
+        wxString::Format("\"%s\" has no %s of id %d", venster.GetLabel(), naam ? naam.get() : soort.name(), id) +
+        (anders ? wxString::Format(" (it is a %s)", anders->GetClassInfo()->GetClassName()) : wxString());
+    ADD_FAILURE() << waarom.utf8_string();
+    throw std::runtime_error(waarom.utf8_string());
 }

@@ -4,9 +4,12 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 #include <wx/debug.h>
+#include <wx/filefn.h>
 #include <wx/log.h>
 #include <wx/translation.h>
 
@@ -102,4 +105,31 @@ void TestOmgeving::OnTestEnd(const ::testing::TestInfo& info)
     std::error_code fout;
     std::filesystem::remove_all(huidigeMap, fout);
     huidigeMap.clear();
+}
+
+wxString testPad(const wxString& naam)
+{
+    return wxString::FromUTF8((testMap() / naam.utf8_string()).string());
+}
+
+std::string leesBytes(const wxString& pad)
+{
+    std::stringstream inhoud;
+    inhoud << std::ifstream(pad.utf8_string(), std::ios::binary).rdbuf();
+    return inhoud.str();
+}
+
+void schrijfBytes(const wxString& pad, const std::string& inhoud)
+{
+    std::ofstream(pad.utf8_string(), std::ios::binary) << inhoud;
+}
+
+bool laatNietsAchter(const wxString& pad)
+{
+    return !wxFileExists(pad + "-wal") && !wxFileExists(pad + "-shm") && !wxFileExists(pad + "-journal");
+}
+
+void PrintTo(const wxString& tekst, std::ostream* uit)
+{
+    *uit << '"' << tekst.utf8_string() << '"';
 }

@@ -5,6 +5,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
+#include <string>
 #include <wx/fileconf.h>
 
 // Gives every test its own empty folder as HOME and TMPDIR (so the per-user
@@ -29,5 +31,17 @@ const std::filesystem::path& testMap();
 // The application's per-user configuration file in that folder, opened as
 // another program would open it (written back when it goes).
 std::unique_ptr<wxFileConfig> openKonfigBestand(const wxString& appNaam = "VerelTamso");
+
+// A file in that folder.
+wxString testPad(const wxString& naam);
+// A file's bytes as another program reads and writes them.
+std::string leesBytes(const wxString& pad);
+void schrijfBytes(const wxString& pad, const std::string& inhoud);
+// Nothing of SQLite beside a database file: no log, no index of the log,
+// no journal.
+bool laatNietsAchter(const wxString& pad);
+
+// A failed comparison shows the text, not its bytes.
+void PrintTo(const wxString& tekst, std::ostream* uit);
 
 #endif

@@ -1,9 +1,9 @@
 // The built program, run as a user runs it: from a terminal with switches,
 // and on a project, with its window closed through the close box.
+#include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/KleineSchijf.h"
 #include "tests/ondersteuning/TestOmgeving.h"
 #include "tests/toepassing/ProgrammaProces.h"
-#include "tests/toepassing/kern/app/KernApp.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -22,7 +22,7 @@ const std::string titel = "Verel Tamso";
 // them, and closed again.
 std::string maakProject()
 {
-    const wxString pad = projectPad("project.vtd");
+    const wxString pad = testPad("project.vtd");
     App app;
     EXPECT_EQ(app->openProject(pad), 0);
     voegRijenToe(*app, {{1, "Boil"}, {2, "Pour"}, {3, "Serve"}});

@@ -1,14 +1,14 @@
 // The built program on a project that another tool wrote: a title holding a
 // code point beyond U+10FFFF once ended it the moment the row was drawn.
+#include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/TestOmgeving.h"
 #include "tests/toepassing/ProgrammaProces.h"
-#include "tests/toepassing/kern/app/KernApp.h"
 
 #include <gtest/gtest.h>
 
 TEST(Programma, ATitleThatIsNoUTF8IsDrawnAndKeptAsItWas)
 {
-    const wxString pad = projectPad("vreemd.vtd");
+    const wxString pad = testPad("vreemd.vtd");
     {
         App app;
         ASSERT_EQ(app->openProject(pad), 0);

@@ -7,12 +7,11 @@
 #include "tests/ondersteuning/DialoogBeantwoorder.h"
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/TestOmgeving.h"
-#include "tests/toepassing/venster/VensterHulp.h"
+#include "tests/ondersteuning/VensterHulp.h"
+#include "tests/vertalingen/Talen.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <memory>
-#include <ostream>
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
@@ -26,22 +25,6 @@
 
 namespace
 {
-struct Taal
-{
-    const char* code;
-    wxLanguage taal;
-};
-
-void PrintTo(const Taal& taal, std::ostream* uit)
-{
-    *uit << taal.code;
-}
-
-const Taal talen[] = {{"en", wxLANGUAGE_ENGLISH}, {"de", wxLANGUAGE_GERMAN},   {"nl", wxLANGUAGE_DUTCH},
-                      {"fr", wxLANGUAGE_FRENCH},  {"it", wxLANGUAGE_ITALIAN},  {"es", wxLANGUAGE_SPANISH},
-                      {"sv", wxLANGUAGE_SWEDISH}, {"ja", wxLANGUAGE_JAPANESE}, {"ko", wxLANGUAGE_KOREAN},
-                      {"ru", wxLANGUAGE_RUSSIAN}};
-
 // The room a column header's text has beside it: the generic list draws it
 // that far from either edge of its column.
 const int kopMarge = 2 * 6;
@@ -171,11 +154,6 @@ void zoekAfgesnedenKoppen(const wxGenericListCtrl& lijst, wxArrayString& afgesne
 class LabelBreedteTest : public ::testing::TestWithParam<Taal>
 {
 };
-
-void sluitVenster(TestVenster** venster)
-{
-    ::sluitVenster(*venster);
-}
 } // namespace
 
 TEST_P(LabelBreedteTest, ElkLabelEnElkeKopIsHeel)
@@ -186,14 +164,10 @@ TEST_P(LabelBreedteTest, ElkLabelEnElkeKopIsHeel)
         return true;
     }();
     (void)beeldLezers;
-    {
-        const auto konfig = openKonfigBestand();
-        konfig->Write("/Gebruikersinstellingen/Encoding", static_cast<long>(GetParam().taal));
-        konfig->Write("/Operationeel/EersteKeer/TaalGekozen", true);
-    }
+    kiesTaal(GetParam().taal);
     VApp app;
     ASSERT_EQ(app->geefTaal(), GetParam().taal);
-    ASSERT_EQ(app->openProject(projectPad("labels.vtd")), 0);
+    ASSERT_EQ(app->openProject(testPad("labels.vtd")), 0);
     // Implemented: the dialog opens with the test section and its two boxes.
     const char* const titel = "Open and close the roof vents of every zone";
     voegRijenToe(*app, {{10, titel, 50, 1200, Requirement::StatusGeimplementeerd}});
@@ -201,8 +175,8 @@ TEST_P(LabelBreedteTest, ElkLabelEnElkeKopIsHeel)
     // way to.
     voerUit(*app, {"update Requirements set auteur='Ingrid Bakker', implementatieIngenieur='Tomás Ruiz', "
                    "testIngenieur='Jan de Vries'"});
-    TestVenster* venster = maakVenster(*app);
-    const std::unique_ptr<TestVenster*, void (*)(TestVenster**)> sluiter(&venster, sluitVenster);
+    VerelTamsoVenster* venster = maakVenster(*app);
+    const VensterSluiter sluiter{venster};
     venster->Show();
     venster->start();
     ASSERT_TRUE(wachtOp([&] { return venster->IsShownOnScreen(); }));
@@ -237,5 +211,4 @@ TEST_P(LabelBreedteTest, ElkLabelEnElkeKopIsHeel)
     EXPECT_TRUE(gezien);
 }
 
-INSTANTIATE_TEST_SUITE_P(Talen, LabelBreedteTest, ::testing::ValuesIn(talen),
-                         [](const ::testing::TestParamInfo<Taal>& info) { return std::string(info.param.code); });
+INSTANTIATE_TEST_SUITE_P(Talen, LabelBreedteTest, ::testing::ValuesIn(talen), naamVan);

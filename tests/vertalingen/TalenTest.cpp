@@ -5,16 +5,16 @@
 // properties dialog and the messages must then show what that language's
 // catalogues say; the expected texts are read from the loaded catalogues,
 // so a catalogue that did not load, or a text it leaves untranslated, fails.
+#include "tests/vertalingen/Talen.h"
+
 #include "tests/ondersteuning/DialoogBeantwoorder.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/TestOmgeving.h"
+#include "tests/ondersteuning/VensterHulp.h"
 #include "tests/ondersteuning/VraagBeantwoorder.h"
-#include "tests/toepassing/venster/VensterHulp.h"
 #include "toepassing/eigenschappen/RekEigenschappenVenster.h"
 
 #include <gtest/gtest.h>
-#include <memory>
-#include <ostream>
 #include <wx/dialog.h>
 #include <wx/image.h>
 #include <wx/menu.h>
@@ -24,23 +24,6 @@
 
 namespace
 {
-struct Taal
-{
-    const char* code;
-    wxLanguage taal;
-};
-
-void PrintTo(const Taal& taal, std::ostream* uit)
-{
-    *uit << taal.code;
-}
-
-// The languages of the program's language dialog, as it offers them.
-const Taal aangeboden[] = {{"de", wxLANGUAGE_GERMAN},  {"en", wxLANGUAGE_ENGLISH},  {"nl", wxLANGUAGE_DUTCH},
-                           {"fr", wxLANGUAGE_FRENCH},  {"it", wxLANGUAGE_ITALIAN},  {"es", wxLANGUAGE_SPANISH},
-                           {"sv", wxLANGUAGE_SWEDISH}, {"ja", wxLANGUAGE_JAPANESE}, {"ko", wxLANGUAGE_KOREAN},
-                           {"ru", wxLANGUAGE_RUSSIAN}};
-
 const char* const toepassing = "VerelTamso";
 const char* const bibliotheek = "Trivanedesktop";
 
@@ -79,20 +62,6 @@ protected:
         return *vertaald;
     }
 };
-
-// Goes with the test, also one that stopped half-way.
-void sluitVenster(TestVenster** venster)
-{
-    ::sluitVenster(*venster);
-}
-
-// The choice as an earlier start stored it, then the start.
-void kiesTaal(wxLanguage taal)
-{
-    const auto konfig = openKonfigBestand();
-    konfig->Write("/Gebruikersinstellingen/Encoding", static_cast<long>(taal));
-    konfig->Write("/Operationeel/EersteKeer/TaalGekozen", true);
-}
 } // namespace
 
 TEST_P(TaalTest, HetProgrammaSpreektDeGekozenTaal)
@@ -102,17 +71,17 @@ TEST_P(TaalTest, HetProgrammaSpreektDeGekozenTaal)
     kiesTaal(GetParam().taal);
     VApp app;
     ASSERT_EQ(app->geefTaal(), GetParam().taal);
-    ASSERT_EQ(app->openProject(projectPad("taal.vtd")), 0);
+    ASSERT_EQ(app->openProject(testPad("taal.vtd")), 0);
     voegRijenToe(*app, {{10, "Boil water"}});
-    TestVenster* venster = maakVenster(*app);
-    const std::unique_ptr<TestVenster*, void (*)(TestVenster**)> sluiter(&venster, sluitVenster);
+    VerelTamsoVenster* venster = maakVenster(*app);
+    const VensterSluiter sluiter{venster};
     venster->start();
 
     // The main window: a menu title and a column title.
     wxMenuBar& balk = *venster->GetMenuBar();
     const int menu = balk.FindMenu(wxStripMenuCodes(vertaling("Requirements", toepassing)));
     ASSERT_NE(menu, wxNOT_FOUND);
-    EXPECT_EQ(balk.GetMenu(static_cast<size_t>(menu)), venster->requirementsMenu);
+    EXPECT_NE(balk.GetMenu(static_cast<size_t>(menu))->FindItem(VerelTamsoVenster::ID_BEWERKITEM), nullptr);
     EXPECT_EQ(kopTekst(*venster, 1), vertaling("Title", toepassing));
 
     // The properties dialog of a requirement: its title, a section title
@@ -134,7 +103,7 @@ TEST_P(TaalTest, HetProgrammaSpreektDeGekozenTaal)
 
     // Messages: the application's in the log, the database layer's in the
     // file dialog of Open.
-    const wxString weg = projectPad("weg.vtd");
+    const wxString weg = testPad("weg.vtd");
     app->MacOpenFiles(wxArrayString{1, &weg});
     EXPECT_TRUE(logVanger().bevat(vertaling("The presented path is not a readable file.", toepassing), wxLOG_Error))
         << logVanger().geefAlles();
@@ -148,5 +117,4 @@ TEST_P(TaalTest, HetProgrammaSpreektDeGekozenTaal)
               vertaling("Open a database file for", bibliotheek) + " " + app->geefApplikatieNaam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Talen, TaalTest, ::testing::ValuesIn(aangeboden),
-                         [](const ::testing::TestParamInfo<Taal>& info) { return std::string(info.param.code); });
+INSTANTIATE_TEST_SUITE_P(Talen, TaalTest, ::testing::ValuesIn(talen), naamVan);

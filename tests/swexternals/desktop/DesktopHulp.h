@@ -6,11 +6,13 @@
 #include "swexternals/desktop/TrivaneWxConfig.h"
 #include "tests/ondersteuning/TestOmgeving.h"
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <wx/image.h>
 
 // An application without windows, as the library's users derive it.
@@ -39,6 +41,29 @@ inline std::string leesTekst(const std::filesystem::path& pad)
 inline std::unique_ptr<TrivaneWxConfig> openKonfig()
 {
     return std::make_unique<TrivaneWxConfig>("VerelTamso", "Trivane Embedded Systemen", wxString());
+}
+
+// A stand-in xdg-open in the folder "bin" of the test's folder that writes
+// the arguments it was given, one per line in brackets; the folder.
+inline std::filesystem::path maakXdgOpen()
+{
+    const std::filesystem::path bin = testMap() / "bin";
+    const std::string verslag = (testMap() / "arguments.txt").string();
+    std::filesystem::create_directories(bin);
+    std::ofstream(bin / "xdg-open") << "#!/bin/sh\nfor a in \"$@\"; do printf '[%s]\\n' \"$a\"; done > '" << verslag
+                                    << ".tmp'\nmv '" << verslag << ".tmp' '" << verslag << "'\n";
+    std::filesystem::permissions(bin / "xdg-open", std::filesystem::perms::owner_all);
+    return bin;
+}
+
+// What the stand-in wrote down once it has run (it runs on its own);
+// nothing when it did not within five seconds.
+inline std::string xdgOpenArgumenten()
+{
+    const std::filesystem::path verslag = testMap() / "arguments.txt";
+    for (int poging = 0; poging < 500 && !std::filesystem::exists(verslag); ++poging)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return leesTekst(verslag);
 }
 
 inline std::string konfigInhoud()

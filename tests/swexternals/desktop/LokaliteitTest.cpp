@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
+#include <wx/datetime.h>
+#include <wx/uilocale.h>
 
 namespace
 {
@@ -60,6 +62,8 @@ TEST_F(MetEngelseLanguage, ElkeTaalZetZijnLocaleEnDeVorigeKomtTerug)
             EXPECT_EQ(language(), geval.language);
             // Numbers follow the language as well.
             EXPECT_STREQ(std::localeconv()->decimal_point, geval.komma);
+            // And the toolkit's date controls, which format by its own locale.
+            EXPECT_EQ(wxUILocale::GetCurrent().GetName(), geval.locale);
         }
         EXPECT_EQ(huidigeLocale(), ervoor);
         EXPECT_EQ(language(), "en");

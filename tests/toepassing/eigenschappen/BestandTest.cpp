@@ -20,30 +20,16 @@ Requirement metLinks()
     rek.SR_gerelateerd = 9;
     return rek;
 }
-
-wxString inMap(const wxString& naam)
-{
-    return wxString::FromUTF8((testMap() / naam.utf8_string()).string());
-}
-
-wxString leesBestand(const wxString& pad)
-{
-    wxString inhoud;
-    wxFFile bestand(pad);
-    if (!bestand.IsOpened() || !bestand.ReadAll(&inhoud))
-        return "(unreadable)";
-    return inhoud;
-}
 } // namespace
 
 TEST_F(DialoogTest, ExportEnImportNemenHetHeleRequirementMee)
 {
     VraagBeantwoorder vragen;
     const Requirement rek = metLinks();
-    TestDialoog& bron = open(rek);
-    vragen.kies(inMap("brake"));
+    RekEigenschappenVenster& bron = open(rek);
+    vragen.kies(testPad("brake"));
     klik(bron, RekEigenschappenVenster::ID_EXPORTEERREK);
-    ASSERT_TRUE(wxFileExists(inMap("brake.vtdl")));
+    ASSERT_TRUE(wxFileExists(testPad("brake.vtdl")));
     EXPECT_FALSE(bron.isGewijzigd());
     const VraagBeantwoorder::Gevraagd& opslaan = vragen.geefVragen()[0];
     EXPECT_EQ(opslaan.bericht, "Select the path for storing a backup copy of this requirement");
@@ -52,11 +38,11 @@ TEST_F(DialoogTest, ExportEnImportNemenHetHeleRequirementMee)
     // Into a new requirement's dialog: nothing was changed there, so no
     // question; afterwards it counts as changed, and the next file dialog
     // opens in the folder just used.
-    TestDialoog& doel = open(Requirement());
-    vragen.kies(inMap("brake.vtdl"));
+    RekEigenschappenVenster& doel = open(Requirement());
+    vragen.kies(testPad("brake.vtdl"));
     klik(doel, RekEigenschappenVenster::ID_IMPORTEERREK);
     EXPECT_EQ(alsTekst(doel.leesVelden()), alsTekst(rek));
-    EXPECT_EQ(doel.statusKeuze->GetSelection(), Requirement::StatusKlaar);
+    EXPECT_EQ(statusKeuze(doel).GetSelection(), Requirement::StatusKlaar);
     EXPECT_TRUE(doel.isGewijzigd());
     EXPECT_EQ(vragen.geefVragen()[1].voorstel, wxString::FromUTF8(testMap().string()));
     EXPECT_EQ(vragen.geefVragen()[1].bericht, "Select the path of the import copy of this requirement");
@@ -83,8 +69,8 @@ TEST_F(DialoogTest, ExportStelEenSchoneNaamVoorEnVraagtVoorHetVervangen)
     VraagBeantwoorder vragen;
     Requirement rek = metLinks();
     rek.naam = "Brake & pedal";
-    TestDialoog& d = open(rek);
-    const wxString pad = inMap("pedal.vtdl");
+    RekEigenschappenVenster& d = open(rek);
+    const wxString pad = testPad("pedal.vtdl");
     ASSERT_TRUE(wxFFile(pad, "w").Write("old"));
 
     vragen.kies(pad);
@@ -94,7 +80,7 @@ TEST_F(DialoogTest, ExportStelEenSchoneNaamVoorEnVraagtVoorHetVervangen)
     EXPECT_TRUE(vragen.isGevraagd("already exists.\nDo you want to replace it?"));
     EXPECT_EQ(leesBestand(pad), "old");
 
-    vragen.kies(inMap("pedal"));
+    vragen.kies(testPad("pedal"));
     vragen.antwoord(wxYES);
     klik(d, RekEigenschappenVenster::ID_EXPORTEERREK);
     EXPECT_TRUE(leesBestand(pad).Contains("Brake & pedal"));
@@ -103,12 +89,12 @@ TEST_F(DialoogTest, ExportStelEenSchoneNaamVoorEnVraagtVoorHetVervangen)
 TEST_F(DialoogTest, ExportMeldtEenBestandDatNietGeschrevenKanWorden)
 {
     VraagBeantwoorder vragen;
-    TestDialoog& d = open(metLinks());
-    vragen.kies(inMap("missing/folder/brake.vtdl"));
+    RekEigenschappenVenster& d = open(metLinks());
+    vragen.kies(testPad("missing/folder/brake.vtdl"));
     klik(d, RekEigenschappenVenster::ID_EXPORTEERREK);
     EXPECT_TRUE(logVanger().bevat("The requirement could not be written to this file:", wxLOG_Error))
         << logVanger().geefAlles();
-    EXPECT_NE(app->geefLaatsteAppDataDir(wxString()).GetPath(), inMap("missing/folder"));
+    EXPECT_NE(app->geefLaatsteAppDataDir(wxString()).GetPath(), testPad("missing/folder"));
 }
 
 // Import asks before it replaces anything the user changed, whichever field
@@ -116,30 +102,30 @@ TEST_F(DialoogTest, ExportMeldtEenBestandDatNietGeschrevenKanWorden)
 TEST_F(DialoogTest, ImportVraagtEerstEnMeldtEenOnleesbaarBestand)
 {
     VraagBeantwoorder vragen;
-    const wxString pad = inMap("valve.vtdl");
+    const wxString pad = testPad("valve.vtdl");
     Requirement ander = metLinks();
     ander.naam = "Valve seal";
     ASSERT_EQ(ander.bewaarOpDisk(wxFileName(pad)), 0);
 
     Requirement rek;
     rek.naam = "";
-    TestDialoog& d = open(rek);
-    typ(*d.versieTekst, "3.1");
+    RekEigenschappenVenster& d = open(rek);
+    typ(versieTekst(d), "3.1");
     vragen.antwoord(wxNO);
     klik(d, RekEigenschappenVenster::ID_IMPORTEERREK);
     EXPECT_TRUE(vragen.isGevraagd("This requirement is not empty and it contains unsaved data."));
-    EXPECT_EQ(d.versieTekst->GetValue(), "3.1");
+    EXPECT_EQ(versieTekst(d).GetValue(), "3.1");
 
     vragen.antwoord(wxYES);
-    vragen.kies(inMap("nothing-here.vtdl"));
+    vragen.kies(testPad("nothing-here.vtdl"));
     klik(d, RekEigenschappenVenster::ID_IMPORTEERREK);
     EXPECT_TRUE(logVanger().bevat("The requirement could not be read from this file:", wxLOG_Error));
-    EXPECT_EQ(d.versieTekst->GetValue(), "3.1");
+    EXPECT_EQ(versieTekst(d).GetValue(), "3.1");
     EXPECT_TRUE(d.isGewijzigd());
 
     vragen.antwoord(wxYES);
     vragen.kies(pad);
     klik(d, RekEigenschappenVenster::ID_IMPORTEERREK);
-    EXPECT_EQ(d.naamTekst->GetValue(), "Valve seal");
+    EXPECT_EQ(naamTekst(d).GetValue(), "Valve seal");
     EXPECT_EQ(d.leesVelden().SR_gerelateerd, 9);
 }

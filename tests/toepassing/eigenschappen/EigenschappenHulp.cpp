@@ -1,18 +1,14 @@
 #include "tests/toepassing/eigenschappen/EigenschappenHulp.h"
 
-#include "swexternals/desktop/RichFunkties.h"
+#include "swexternals/desktop/DesktopBeeldLader.h"
 #include "tests/ondersteuning/GuiHulp.h"
 
-#include <wx/frame.h>
-#include <wx/image.h>
+#include <wx/ffile.h>
 
 void DialoogTest::SetUp()
 {
     // As the program's start-up does.
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
-        wxImage::AddHandler(new wxPNGHandler);
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_JPEG))
-        wxImage::AddHandler(new wxJPEGHandler);
+    DesktopBeeldLader::zorgVoorHandlers();
     ASSERT_EQ(app->openProject(pad), 0);
     voegRijenToe(*app, {{3, "Pump"}, {9, "Valve"}});
     voerUit(*app, {"update Requirements set auteur='Ine',implementatieIngenieur='Piet' where SR==3",
@@ -25,28 +21,18 @@ void DialoogTest::TearDown()
     verwerkGebeurtenissen();
 }
 
-TestDialoog& DialoogTest::open(const Requirement& rek)
+RekEigenschappenVenster& DialoogTest::open(const Requirement& rek)
 {
     dialoog.reset();
-    dialoog = std::make_unique<TestDialoog>(nullptr, rek, &*app);
+    dialoog = std::make_unique<RekEigenschappenVenster>(nullptr, rek, &*app);
     return *dialoog;
 }
 
-wxString alsRijk(const wxString& tekst)
+wxString leesBestand(const wxString& pad)
 {
-    wxFrame houder(nullptr, wxID_ANY, "houder");
-    auto* rijk = new wxRichTextCtrl(&houder, wxID_ANY);
-    rijk->SetValue(tekst);
-    wxString opgeslagen;
-    EXPECT_EQ(RichFunkties::bewaarTekst(opgeslagen, rijk), 0);
-    return opgeslagen;
-}
-
-wxString platteTekst(const wxString& rijk)
-{
-    wxFrame houder(nullptr, wxID_ANY, "houder");
-    auto* veld = new wxRichTextCtrl(&houder, wxID_ANY);
-    if (RichFunkties::laadTekst(rijk, veld) == 2)
+    wxString inhoud;
+    wxFFile bestand(pad);
+    if (!bestand.IsOpened() || !bestand.ReadAll(&inhoud))
         return "(unreadable)";
-    return veld->GetValue();
+    return inhoud;
 }

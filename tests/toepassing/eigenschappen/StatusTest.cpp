@@ -19,20 +19,20 @@ Requirement opNiveau(Requirement::Status status)
 }
 
 // The state of the dialog that the level decides, as one text.
-wxString staat(TestDialoog& d)
+wxString staat(RekEigenschappenVenster& d)
 {
     wxString tekst;
-    for (wxBitmapToggleButton* knop : {d.auteurStatusKnop, d.implementatieStatusKnop, d.testStatusKnop})
+    for (wxBitmapToggleButton* knop : {&auteurStatusKnop(d), &implementatieStatusKnop(d), &testStatusKnop(d)})
         tekst << (knop->GetValue() ? "v" : "-");
     tekst << " ";
-    for (wxRichTextCtrl* rijk : {d.beschrijvingRijk, d.implementatieRijk, d.validatieRijk, d.testLogboekRijk})
+    for (wxRichTextCtrl* rijk : {&beschrijvingRijk(d), &implementatieRijk(d), &validatieRijk(d), &testLogboekRijk(d)})
         tekst << (rijk->IsEditable() ? "e" : "-");
     tekst << " " << (d.FindWindow(RekEigenschappenVenster::ID_AFGETEKENDVLAG)->IsShown() ? "klaar" : "open");
     return tekst;
 }
 
 // Which controls the update handlers enable, as one text.
-wxString ingeschakeld(TestDialoog& d)
+wxString ingeschakeld(RekEigenschappenVenster& d)
 {
     const int ids[] = {RekEigenschappenVenster::ID_REKTITEL,
                        RekEigenschappenVenster::ID_REKDATUM,
@@ -76,7 +76,7 @@ TEST_F(DialoogTest, ElkNiveauZijnToetsenVeldenEnVlag)
         SCOPED_TRACE(geval.status);
         Requirement rek = opNiveau(geval.status);
         rek.aftekenaar = "Jan";
-        TestDialoog& d = open(rek);
+        RekEigenschappenVenster& d = open(rek);
         EXPECT_EQ(staat(d), geval.staat);
         EXPECT_EQ(ingeschakeld(d), geval.ingeschakeld);
     }
@@ -84,51 +84,51 @@ TEST_F(DialoogTest, ElkNiveauZijnToetsenVeldenEnVlag)
     // Read-only: nothing moves the level, nothing takes input, OK stays off
     // whatever is changed; the title and analyst show but take no typing.
     ASSERT_EQ(app->openProject(pad, true), 0);
-    TestDialoog& d = open(opNiveau(Requirement::StatusOntwikkeling));
+    RekEigenschappenVenster& d = open(opNiveau(Requirement::StatusOntwikkeling));
     EXPECT_EQ(staat(d), "--- ---- open");
     EXPECT_EQ(ingeschakeld(d), "1011000000000");
-    EXPECT_FALSE(d.naamTekst->IsEditable());
-    EXPECT_FALSE(d.auteurCombo->IsEditable());
-    typ(*d.versieTekst, "9.9");
+    EXPECT_FALSE(naamTekst(d).IsEditable());
+    EXPECT_FALSE(auteurCombo(d).IsEditable());
+    typ(versieTekst(d), "9.9");
     EXPECT_FALSE(isControlIngeschakeld(d, wxID_OK));
     for (const wxCollapsiblePane* sektie :
-         {d.beschrijvingPaneel, d.implementatiePaneel, d.testPaneel, d.kommentaarPaneel})
+         {&beschrijvingPaneel(d), &implementatiePaneel(d), &testPaneel(d), &kommentaarPaneel(d)})
         EXPECT_TRUE(sektie->IsCollapsed());
 }
 
 TEST_F(DialoogTest, RolKnopVraagtWatHetNieuweNiveauMist)
 {
     VraagBeantwoorder vragen;
-    TestDialoog& d = open(opNiveau(Requirement::StatusOntwikkeling));
+    RekEigenschappenVenster& d = open(opNiveau(Requirement::StatusOntwikkeling));
 
     vragen.antwoord(wxNO);
-    druk(*d.auteurStatusKnop);
+    druk(auteurStatusKnop(d));
     ASSERT_EQ(vragen.geefVragen().size(), 1u);
     EXPECT_EQ(vragen.geefVragen()[0].bericht,
               "You intend to set the status to a new level, but the associated entry field is empty:\n"
               "==> Requirements definition.\n==> The requirements analyst\n\nDo you still wish to proceed?");
     EXPECT_EQ(vragen.geefVragen()[0].stijl & (wxYES_NO | wxNO_DEFAULT), wxYES_NO | wxNO_DEFAULT);
     EXPECT_EQ(staat(d), "--- e--- open");
-    EXPECT_EQ(d.statusKeuze->GetSelection(), 0);
+    EXPECT_EQ(statusKeuze(d).GetSelection(), 0);
     EXPECT_FALSE(d.isGewijzigd());
 
     vragen.antwoord(wxYES);
-    druk(*d.auteurStatusKnop);
+    druk(auteurStatusKnop(d));
     EXPECT_EQ(staat(d), "v-- -e-- open");
-    EXPECT_EQ(d.statusKeuze->GetSelection(), 1);
+    EXPECT_EQ(statusKeuze(d).GetSelection(), 1);
     EXPECT_TRUE(d.isGewijzigd());
 
     // Back down needs nothing; the engineer's release checks level 1.
-    druk(*d.auteurStatusKnop);
-    EXPECT_EQ(d.statusKeuze->GetSelection(), 0);
-    typ(*d.beschrijvingRijk, "Stops the car.");
-    typ(*d.auteurCombo, "Ine");
-    druk(*d.auteurStatusKnop);
-    typ(*d.implementatieRijk, "ABS");
-    typ(*d.implementatieIngenieurCombo, "Piet");
-    druk(*d.implementatieStatusKnop);
+    druk(auteurStatusKnop(d));
+    EXPECT_EQ(statusKeuze(d).GetSelection(), 0);
+    typ(beschrijvingRijk(d), "Stops the car.");
+    typ(auteurCombo(d), "Ine");
+    druk(auteurStatusKnop(d));
+    typ(implementatieRijk(d), "ABS");
+    typ(implementatieIngenieurCombo(d), "Piet");
+    druk(implementatieStatusKnop(d));
     EXPECT_EQ(staat(d), "vv- --ee open");
-    druk(*d.implementatieStatusKnop);
+    druk(implementatieStatusKnop(d));
     EXPECT_EQ(staat(d), "v-- -e-- open");
     EXPECT_EQ(vragen.geefVragen().size(), 2u);
     EXPECT_EQ(d.leesVelden().status, Requirement::StatusGedefinieerd);
@@ -142,30 +142,30 @@ TEST_F(DialoogTest, StatusKeuzeControleertEnGaatTerugNaarHetVorigeNiveau)
     Requirement rek = opNiveau(Requirement::StatusOntwikkeling);
     rek.beschrijving = alsRijk("Stops the car.");
     rek.auteur = "Ine";
-    TestDialoog& d = open(rek);
+    RekEigenschappenVenster& d = open(rek);
 
     vragen.antwoord(wxNO);
-    kies(*d.statusKeuze, Requirement::StatusGetest);
+    kies(statusKeuze(d), Requirement::StatusGetest);
     EXPECT_TRUE(vragen.isGevraagd("==> Test and validation definition.\n==> The testing specialist\n"));
-    EXPECT_EQ(d.statusKeuze->GetSelection(), 0);
+    EXPECT_EQ(statusKeuze(d).GetSelection(), 0);
     EXPECT_EQ(staat(d), "--- e--- open");
     EXPECT_FALSE(d.isGewijzigd());
 
     // "Signed off" is the button's: the choice takes "tested", with its check.
     vragen.antwoord(wxNO);
-    kies(*d.statusKeuze, Requirement::StatusKlaar);
+    kies(statusKeuze(d), Requirement::StatusKlaar);
     EXPECT_TRUE(
         logVanger().bevat("The requirement must be signed off and completed using the field above.", wxLOG_Warning));
-    EXPECT_EQ(d.statusKeuze->GetSelection(), 0);
+    EXPECT_EQ(statusKeuze(d).GetSelection(), 0);
     EXPECT_EQ(staat(d), "--- e--- open");
     vragen.antwoord(wxYES);
-    kies(*d.statusKeuze, Requirement::StatusKlaar);
-    EXPECT_EQ(d.statusKeuze->GetSelection(), Requirement::StatusGetest);
+    kies(statusKeuze(d), Requirement::StatusKlaar);
+    EXPECT_EQ(statusKeuze(d).GetSelection(), Requirement::StatusGetest);
     EXPECT_EQ(staat(d), "vvv ---- open");
     EXPECT_TRUE(d.isGewijzigd());
 
     // Down to a level whose fields are filled: no question.
-    kies(*d.statusKeuze, Requirement::StatusGedefinieerd);
+    kies(statusKeuze(d), Requirement::StatusGedefinieerd);
     EXPECT_EQ(staat(d), "v-- -e-- open");
     EXPECT_EQ(vragen.geefVragen().size(), 3u);
 }
@@ -175,9 +175,9 @@ TEST_F(DialoogTest, AftekenenMetEenNaam)
     const wxDateTime jan(10, wxDateTime::Jan, 2024);
     Requirement rek = opNiveau(Requirement::StatusGetest);
     rek.datum = jan;
-    TestDialoog& d = open(rek);
+    RekEigenschappenVenster& d = open(rek);
     EXPECT_FALSE(isControlIngeschakeld(d, RekEigenschappenVenster::ID_REKAFTEKENKNOP));
-    typ(*d.aftekenaarCombo, "Jan");
+    typ(aftekenaarCombo(d), "Jan");
     // Not signed off yet, the name is not part of the requirement.
     EXPECT_EQ(d.leesVelden().aftekenaar, "");
     ASSERT_TRUE(isControlIngeschakeld(d, RekEigenschappenVenster::ID_REKAFTEKENKNOP));
@@ -194,7 +194,7 @@ TEST_F(DialoogTest, AftekenenMetEenNaam)
     // Back to "tested": the sign-off goes with it.
     VraagBeantwoorder vragen;
     vragen.antwoord(wxYES);
-    kies(*d.statusKeuze, Requirement::StatusGetest);
+    kies(statusKeuze(d), Requirement::StatusGetest);
     EXPECT_EQ(staat(d), "vvv ---- open");
     EXPECT_EQ(d.leesVelden().aftekenaar, "");
 }

@@ -53,53 +53,57 @@ TEST_F(DialoogTest, ElkVeldVolgtZijnControl)
     struct Geval
     {
         const char* veld;
-        std::function<void(TestDialoog&)> wijzig;
+        std::function<void(RekEigenschappenVenster&)> wijzig;
         std::function<void(Requirement&)> verwacht;
     };
     const wxDateTime dag(3, wxDateTime::Feb, 2024);
     const std::vector<Geval> gevallen = {
-        {"naam", [](TestDialoog& d) { typ(*d.naamTekst, "Disc brake"); },
+        {"naam", [](RekEigenschappenVenster& d) { typ(naamTekst(d), "Disc brake"); },
          [](Requirement& r) { r.naam = "Disc brake"; }},
-        {"datum", [&](TestDialoog& d) { zet(*d.datumKiezer, dag); }, [&](Requirement& r) { r.datum = dag; }},
-        {"SR", [](TestDialoog& d) { zet(*d.srSpin, 44); }, [](Requirement& r) { r.SR = 44; }},
-        {"versie", [](TestDialoog& d) { typ(*d.versieTekst, "2.0"); }, [](Requirement& r) { r.versie = "2.0"; }},
-        {"prioriteit", [](TestDialoog& d) { zet(*d.prioriteitSchuif, 3); }, [](Requirement& r) { r.prioriteit = 3; }},
-        {"kosten", [](TestDialoog& d) { zet(*d.kostenSpin, 999); }, [](Requirement& r) { r.totaleKosten = 999; }},
-        {"auteur", [](TestDialoog& d) { typ(*d.auteurCombo, "Ann"); }, [](Requirement& r) { r.auteur = "Ann"; }},
-        {"ingenieur", [](TestDialoog& d) { typ(*d.implementatieIngenieurCombo, "Bob"); },
+        {"datum", [&](RekEigenschappenVenster& d) { zet(datumKiezer(d), dag); },
+         [&](Requirement& r) { r.datum = dag; }},
+        {"SR", [](RekEigenschappenVenster& d) { zet(srSpin(d), 44); }, [](Requirement& r) { r.SR = 44; }},
+        {"versie", [](RekEigenschappenVenster& d) { typ(versieTekst(d), "2.0"); },
+         [](Requirement& r) { r.versie = "2.0"; }},
+        {"prioriteit", [](RekEigenschappenVenster& d) { zet(prioriteitSchuif(d), 3); },
+         [](Requirement& r) { r.prioriteit = 3; }},
+        {"kosten", [](RekEigenschappenVenster& d) { zet(kostenSpin(d), 999); },
+         [](Requirement& r) { r.totaleKosten = 999; }},
+        {"auteur", [](RekEigenschappenVenster& d) { typ(auteurCombo(d), "Ann"); },
+         [](Requirement& r) { r.auteur = "Ann"; }},
+        {"ingenieur", [](RekEigenschappenVenster& d) { typ(implementatieIngenieurCombo(d), "Bob"); },
          [](Requirement& r) { r.implementatieIngenieur = "Bob"; }},
-        {"tester", [](TestDialoog& d) { typ(*d.testIngenieurCombo, "Cas"); },
+        {"tester", [](RekEigenschappenVenster& d) { typ(testIngenieurCombo(d), "Cas"); },
          [](Requirement& r) { r.testIngenieur = "Cas"; }},
-        {"aftekenaar", [](TestDialoog& d) { typ(*d.aftekenaarCombo, "Dirk"); },
+        {"aftekenaar", [](RekEigenschappenVenster& d) { typ(aftekenaarCombo(d), "Dirk"); },
          [](Requirement& r) { r.aftekenaar = "Dirk"; }},
-        {"afgetekend", [&](TestDialoog& d) { zet(*d.afgetekendDatumKiezer, dag); },
+        {"afgetekend", [&](RekEigenschappenVenster& d) { zet(afgetekendDatumKiezer(d), dag); },
          [&](Requirement& r) { r.afgetekendDatum = dag; }},
-        {"referentie", [](TestDialoog& d) { d.externeRefKiezer->SetPath("/tmp/x.pdf"); },
+        {"referentie", [](RekEigenschappenVenster& d) { externeRefKiezer(d).SetPath("/tmp/x.pdf"); },
          [](Requirement& r) { r.externeRef = "/tmp/x.pdf"; }},
-        {"kommentaar", [](TestDialoog& d) { typ(*d.kommentaarRijk, "Later"); },
+        {"kommentaar", [](RekEigenschappenVenster& d) { typ(kommentaarRijk(d), "Later"); },
          [](Requirement& r) { r.kommentaar = "Later"; }},
-        {"type", [](TestDialoog& d) { kies(*d.typeKeuze, 0); },
+        {"type", [](RekEigenschappenVenster& d) { kies(typeKeuze(d), 0); },
          [](Requirement& r) { r.type = Requirement::TypeBusiness; }},
-        {"funkType", [](TestDialoog& d) { kies(*d.funkTypeKeuze, 3); },
+        {"funkType", [](RekEigenschappenVenster& d) { kies(funkTypeKeuze(d), 3); },
          [](Requirement& r) { r.funkType = Requirement::FunkTypeBeperking; }},
     };
     for (const Geval& geval : gevallen)
     {
         SCOPED_TRACE(geval.veld);
         Requirement verwacht = volledig();
-        TestDialoog& d = open(verwacht);
+        RekEigenschappenVenster& d = open(verwacht);
         geval.wijzig(d);
         geval.verwacht(verwacht);
         EXPECT_EQ(alsTekst(d.leesVelden()), alsTekst(verwacht));
     }
 
-    // The rich texts: what is typed is stored as rich text again.
-    wxRichTextCtrl* TestDialoog::*const rijken[] = {&TestDialoog::beschrijvingRijk, &TestDialoog::implementatieRijk,
-                                                    &TestDialoog::validatieRijk, &TestDialoog::testLogboekRijk};
-    for (auto rijk : rijken)
+    // The rich texts (description, implementation, test method, test log):
+    // what is typed is stored as rich text again.
+    for (int rijk = 0; rijk < 4; ++rijk)
     {
-        TestDialoog& d = open(volledig());
-        typ(*(d.*rijk), "Typed anew");
+        RekEigenschappenVenster& d = open(volledig());
+        typ(*d.geefRijk(rijk), "Typed anew");
         const Requirement gelezen = d.leesVelden();
         const wxString velden[] = {gelezen.beschrijving, gelezen.implementatie, gelezen.validatie_test,
                                    gelezen.testLogboek};
@@ -123,8 +127,8 @@ TEST_F(DialoogTest, WaardenBuitenBereikBlijvenTotDeGebruikerZeWijzigt)
     vreemd.type = static_cast<Requirement::Type>(5);
     vreemd.funkType = static_cast<Requirement::FunkType>(-1);
     vreemd.datum = wxDateTime();
-    TestDialoog& d = open(vreemd);
-    typ(*d.versieTekst, "1.3");
+    RekEigenschappenVenster& d = open(vreemd);
+    typ(versieTekst(d), "1.3");
     Requirement verwacht = vreemd;
     verwacht.versie = "1.3";
     // A status that is not "signed off" carries no sign-off.
@@ -138,20 +142,20 @@ TEST_F(DialoogTest, WaardenBuitenBereikBlijvenTotDeGebruikerZeWijzigt)
         const char* waarde;
     };
     for (const Markering& m :
-         {Markering{d.srSpin, "1500000"}, Markering{d.prioriteitSchuif, "0"}, Markering{d.kostenSpin, "4000000000"},
-          Markering{d.statusKeuze, "7"}, Markering{d.typeKeuze, "5"}, Markering{d.funkTypeKeuze, "-1"},
-          Markering{d.datumKiezer, "(no date)"}})
+         {Markering{&srSpin(d), "1500000"}, Markering{&prioriteitSchuif(d), "0"},
+          Markering{&kostenSpin(d), "4000000000"}, Markering{&statusKeuze(d), "7"}, Markering{&typeKeuze(d), "5"},
+          Markering{&funkTypeKeuze(d), "-1"}, Markering{&datumKiezer(d), "(no date)"}})
     {
         SCOPED_TRACE(m.waarde);
         ASSERT_TRUE(m.control->GetToolTip());
         EXPECT_TRUE(m.control->GetToolTipText().Contains(m.waarde)) << m.control->GetToolTipText();
     }
-    EXPECT_FALSE(d.naamTekst->GetToolTip());
+    EXPECT_FALSE(naamTekst(d).GetToolTip());
 
     // Changed by the user, the control's value counts.
-    zet(*d.srSpin, 12);
-    zet(*d.prioriteitSchuif, 60);
-    kies(*d.typeKeuze, 2);
+    zet(srSpin(d), 12);
+    zet(prioriteitSchuif(d), 60);
+    kies(typeKeuze(d), 2);
     const Requirement gelezen = d.leesVelden();
     EXPECT_EQ(gelezen.SR, 12);
     EXPECT_EQ(gelezen.prioriteit, 60u);
@@ -160,8 +164,8 @@ TEST_F(DialoogTest, WaardenBuitenBereikBlijvenTotDeGebruikerZeWijzigt)
 
     // A requirement within every range carries no mark.
     open(volledig());
-    for (wxWindow* control : {static_cast<wxWindow*>(dialoog->srSpin), static_cast<wxWindow*>(dialoog->statusKeuze),
-                              static_cast<wxWindow*>(dialoog->datumKiezer)})
+    for (wxWindow* control : {static_cast<wxWindow*>(&srSpin(*dialoog)), static_cast<wxWindow*>(&statusKeuze(*dialoog)),
+                              static_cast<wxWindow*>(&datumKiezer(*dialoog))})
         EXPECT_FALSE(control->GetToolTip());
 }
 
@@ -193,10 +197,10 @@ TEST_F(DialoogTest, AftekenDatumBinnenBereikVanDatumTotVandaagMetDeOpgeslagen)
         Requirement rek = volledig();
         rek.datum = geval.datum;
         rek.afgetekendDatum = geval.afgetekend;
-        TestDialoog& d = open(rek);
-        EXPECT_EQ(d.afgetekendDatumKiezer->GetValue().FormatISODate(), geval.getoond.FormatISODate());
+        RekEigenschappenVenster& d = open(rek);
+        EXPECT_EQ(afgetekendDatumKiezer(d).GetValue().FormatISODate(), geval.getoond.FormatISODate());
         wxDateTime van, tot;
-        ASSERT_TRUE(d.afgetekendDatumKiezer->GetRange(&van, &tot));
+        ASSERT_TRUE(afgetekendDatumKiezer(d).GetRange(&van, &tot));
         EXPECT_EQ(van.FormatISODate(), geval.van.FormatISODate());
         EXPECT_EQ(tot.FormatISODate(), geval.tot.FormatISODate());
         // Not touched: the stored date comes back, also when there is none.
@@ -206,20 +210,21 @@ TEST_F(DialoogTest, AftekenDatumBinnenBereikVanDatumTotVandaagMetDeOpgeslagen)
 
 TEST_F(DialoogTest, PersonenMuntEnOpmerkingen)
 {
-    TestDialoog& d = open(volledig());
-    for (wxComboBox* persoon : {d.auteurCombo, d.implementatieIngenieurCombo, d.testIngenieurCombo, d.aftekenaarCombo})
+    RekEigenschappenVenster& d = open(volledig());
+    for (wxComboBox* persoon :
+         {&auteurCombo(d), &implementatieIngenieurCombo(d), &testIngenieurCombo(d), &aftekenaarCombo(d)})
     {
         ASSERT_EQ(persoon->GetCount(), 4u);
         EXPECT_EQ(persoon->GetString(0), "Ine");
         EXPECT_EQ(persoon->GetString(3), "Piet");
     }
-    EXPECT_EQ(d.aftekenaarCombo->GetValue(), "Jan");
-    EXPECT_EQ(d.kostenLabel->GetLabel(), app->geefProjektValuta().geefSymbool() + ":");
+    EXPECT_EQ(aftekenaarCombo(d).GetValue(), "Jan");
+    EXPECT_EQ(kostenLabel(d).GetLabel(), app->geefProjektValuta().geefSymbool() + ":");
 
     // The remarks are plain text: formatting there does not come back.
     wxRichTextAttr vet;
     vet.SetFontWeight(wxFONTWEIGHT_BOLD);
-    d.kommentaarRijk->SetStyle(0, 4, vet);
+    kommentaarRijk(d).SetStyle(0, 4, vet);
     EXPECT_EQ(d.leesVelden().kommentaar, "100% sure");
 }
 
@@ -240,9 +245,9 @@ TEST_F(DialoogTest, SektiesVolgenDeStatus)
         SCOPED_TRACE(geval.status);
         Requirement rek = volledig();
         rek.status = geval.status;
-        TestDialoog& d = open(rek);
-        const wxCollapsiblePane* sekties[] = {d.beschrijvingPaneel, d.implementatiePaneel, d.testPaneel,
-                                              d.kommentaarPaneel};
+        RekEigenschappenVenster& d = open(rek);
+        const wxCollapsiblePane* sekties[] = {&beschrijvingPaneel(d), &implementatiePaneel(d), &testPaneel(d),
+                                              &kommentaarPaneel(d)};
         for (int i = 0; i < 4; ++i)
             EXPECT_EQ(sekties[i]->IsExpanded(), geval.open[i]) << "section " << i;
     }
@@ -250,7 +255,7 @@ TEST_F(DialoogTest, SektiesVolgenDeStatus)
 
 TEST_F(DialoogTest, PlaatjesOnderHunNamen)
 {
-    TestDialoog& d = open(volledig());
+    RekEigenschappenVenster& d = open(volledig());
     const char* const namen[] = {"24x24/bold.png",
                                  "24x24/print.png",
                                  "32x32/arrow_right_black.png",
@@ -287,7 +292,7 @@ TEST_F(DialoogTest, PlaatjesOnderHunNamen)
 // After a change it asks first, and No keeps the dialog with the change.
 TEST_F(DialoogTest, SluitenVraagtAlleenNaEenWijziging)
 {
-    TestDialoog& d = open(volledig());
+    RekEigenschappenVenster& d = open(volledig());
     EXPECT_FALSE(isControlIngeschakeld(d, wxID_OK));
     d.Show();
     {
@@ -297,13 +302,13 @@ TEST_F(DialoogTest, SluitenVraagtAlleenNaEenWijziging)
     }
 
     d.Show();
-    typ(*d.naamTekst, "Drum brake");
+    typ(naamTekst(d), "Drum brake");
     EXPECT_TRUE(isControlIngeschakeld(d, wxID_OK));
     VraagBeantwoorder vragen;
     vragen.antwoord(wxNO);
     EXPECT_FALSE(d.Close());
     EXPECT_TRUE(d.IsShown());
-    EXPECT_EQ(d.naamTekst->GetValue(), "Drum brake");
+    EXPECT_EQ(naamTekst(d).GetValue(), "Drum brake");
     vragen.antwoord(wxYES);
     EXPECT_TRUE(d.Close());
     EXPECT_FALSE(d.IsShown());
@@ -316,18 +321,15 @@ TEST_F(DialoogTest, OKAlleenMetEenWijzigingEnEenTitel)
 {
     EXPECT_EQ(toonEnKlikOK(open(volledig()), {}, false), wxID_NONE);
     EXPECT_EQ(toonEnKlikOK(
-                  open(volledig()), [](wxDialog& d) { typ(*static_cast<TestDialoog&>(d).naamTekst, ""); }, false),
+                  open(volledig()), [](wxDialog& d) { typ(naamTekst(d), ""); }, false),
               wxID_NONE);
-    EXPECT_EQ(
-        toonEnKlikOK(open(volledig()), [](wxDialog& d) { zet(*static_cast<TestDialoog&>(d).prioriteitSchuif, 20); }),
-        wxID_OK);
+    EXPECT_EQ(toonEnKlikOK(open(volledig()), [](wxDialog& d) { zet(prioriteitSchuif(d), 20); }), wxID_OK);
     EXPECT_EQ(dialoog->leesVelden().prioriteit, 20u);
 
     ASSERT_EQ(app->openProject(pad, true), 0);
-    EXPECT_EQ(
-        toonEnKlikOK(
-            open(volledig()), [](wxDialog& d) { zet(*static_cast<TestDialoog&>(d).prioriteitSchuif, 20); }, false),
-        wxID_NONE);
+    EXPECT_EQ(toonEnKlikOK(
+                  open(volledig()), [](wxDialog& d) { zet(prioriteitSchuif(d), 20); }, false),
+              wxID_NONE);
     EXPECT_EQ(Platform::geefVensterTitel(*dialoog),
               "View the attributes of the currently selected requirement (DB is read-only).");
 }

@@ -47,24 +47,24 @@ private:
 TEST_F(DialoogTest, LinksGaanAlleenAlsWebOfMailAdresNaarDeBrowser)
 {
     WebOpnemer browser;
-    TestDialoog& d = open(bekendeRequirement());
+    RekEigenschappenVenster& d = open(bekendeRequirement());
     // Read-only editors pass their links on all the same.
     for (int i = 0; i < RekEigenschappenVenster::aantalRijkVelden; ++i)
         klikLink(*d.geefRijk(i), wxString::Format("https://example.com/%d", i));
-    klikLink(*d.beschrijvingRijk, "file:///etc/passwd");
+    klikLink(beschrijvingRijk(d), "file:///etc/passwd");
     ASSERT_EQ(browser.geefAdressen().size(), 5u);
     EXPECT_EQ(browser.geefAdressen()[4], "https://example.com/4");
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 1u);
     EXPECT_FALSE(d.isGewijzigd());
 
-    d.externeRefKiezer->SetPath("mailto:ine@example.com");
+    externeRefKiezer(d).SetPath("mailto:ine@example.com");
     ASSERT_TRUE(isControlIngeschakeld(d, RekEigenschappenVenster::ID_OPENINBROWSER));
     klik(d, RekEigenschappenVenster::ID_OPENINBROWSER);
     EXPECT_EQ(browser.geefAdressen().back(), "mailto:ine@example.com");
-    d.externeRefKiezer->SetPath("/docs/brake.pdf");
+    externeRefKiezer(d).SetPath("/docs/brake.pdf");
     klik(d, RekEigenschappenVenster::ID_OPENINBROWSER);
     EXPECT_EQ(browser.geefAdressen().size(), 6u);
-    d.externeRefKiezer->SetPath("");
+    externeRefKiezer(d).SetPath("");
     EXPECT_FALSE(isControlIngeschakeld(d, RekEigenschappenVenster::ID_OPENINBROWSER));
 }
 
@@ -73,7 +73,7 @@ TEST_F(DialoogTest, BestandsbeheerAlleenVoorWatBestaat)
     FinderOpnemer finder;
     const wxString bestand = wxString::FromUTF8((testMap() / "spec.pdf").string());
     ASSERT_TRUE(wxFFile(bestand, "w").Write("%PDF"));
-    TestDialoog& d = open(bekendeRequirement());
+    RekEigenschappenVenster& d = open(bekendeRequirement());
 
     struct Geval
     {
@@ -83,7 +83,7 @@ TEST_F(DialoogTest, BestandsbeheerAlleenVoorWatBestaat)
     for (const Geval& geval : {Geval{bestand, true}, Geval{bestand + ".gone", false},
                                Geval{wxString::FromUTF8(testMap().string()), false}, Geval{"", false}})
     {
-        d.externeRefKiezer->SetPath(geval.pad);
+        externeRefKiezer(d).SetPath(geval.pad);
         EXPECT_EQ(isControlIngeschakeld(d, RekEigenschappenVenster::ID_OPENINFINDER), geval.aan) << geval.pad;
         klik(d, RekEigenschappenVenster::ID_OPENINFINDER);
     }
@@ -96,25 +96,25 @@ TEST_F(DialoogTest, BestandsbeheerAlleenVoorWatBestaat)
 
 TEST_F(DialoogTest, ThuisDocumentenEnEenLosgelatenBestandZijnWijzigingen)
 {
-    TestDialoog& d = open(bekendeRequirement());
+    RekEigenschappenVenster& d = open(bekendeRequirement());
     klik(d, wxID_HOME);
-    EXPECT_EQ(d.externeRefKiezer->GetPath(), wxGetHomeDir());
+    EXPECT_EQ(externeRefKiezer(d).GetPath(), wxGetHomeDir());
     EXPECT_TRUE(d.isGewijzigd());
 
     open(bekendeRequirement());
     klik(*dialoog, RekEigenschappenVenster::ID_GANAARDOKUMENTENDIR);
-    EXPECT_EQ(dialoog->externeRefKiezer->GetPath(), wxStandardPaths::Get().GetUserDir(wxStandardPaths::Dir_Documents));
+    EXPECT_EQ(externeRefKiezer(*dialoog).GetPath(), wxStandardPaths::Get().GetUserDir(wxStandardPaths::Dir_Documents));
     EXPECT_TRUE(dialoog->isGewijzigd());
 
     // Typed: a web address is taken as it stands, though no file has it.
     open(bekendeRequirement());
-    typ(*dialoog->externeRefKiezer->GetTextCtrl(), "https://example.com/a//b");
+    typ(*externeRefKiezer(*dialoog).GetTextCtrl(), "https://example.com/a//b");
     EXPECT_EQ(dialoog->leesVelden().externeRef, "https://example.com/a//b");
     EXPECT_TRUE(dialoog->isGewijzigd());
 
     // Dropped: the first of the names, whatever it is; nothing for none.
     open(bekendeRequirement());
-    FilePickerCtrlDropTarget doel(dialoog->externeRefKiezer);
+    FilePickerCtrlDropTarget doel(&externeRefKiezer(*dialoog));
     EXPECT_FALSE(doel.OnDropFiles(0, 0, wxArrayString()));
     EXPECT_FALSE(dialoog->isGewijzigd());
     wxArrayString namen;

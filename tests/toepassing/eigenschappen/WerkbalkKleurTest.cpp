@@ -38,11 +38,11 @@ TEST_F(DialoogTest, DeWerkbalkToontDeToestandVanHetProject)
 {
     const auto toont = [this](const wxColour& kleur)
     {
-        TestDialoog& d = open(bekendeRequirement());
+        RekEigenschappenVenster& d = open(bekendeRequirement());
         d.Show();
-        EXPECT_EQ(d.werkBalk->GetBackgroundColour(), kleur);
+        EXPECT_EQ(werkBalk(d).GetBackgroundColour(), kleur);
         // Between and around the tools, most of the bar.
-        return wachtOp([&] { return aandeelInKleur(*d.werkBalk, kleur) > 0.4; });
+        return wachtOp([&] { return aandeelInKleur(werkBalk(d), kleur) > 0.4; });
     };
     EXPECT_TRUE(toont(VerelTamsoApp::lichtgeel));
     ASSERT_EQ(app->schakelSafePoint(StandAan), 0);

@@ -1,7 +1,7 @@
 // The data of a drag of requirements, without a display: its one format,
 // its temporary files, and its payload as the other end of a drag gets it.
+#include "tests/ondersteuning/RequirementHulp.h"
 #include "tests/ondersteuning/TestOmgeving.h"
-#include "tests/toepassing/kern/RequirementHulp.h"
 #include "toepassing/kern/RequirementDataObjekt.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // One requirement as a record, and the exchange file that carries it from
 // one project to another.
 #include "tests/ondersteuning/LogVanger.h"
+#include "tests/ondersteuning/RequirementHulp.h"
 #include "tests/ondersteuning/TestOmgeving.h"
 #include "tests/ondersteuning/Waakhond.h"
-#include "tests/toepassing/kern/RequirementHulp.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 
 #include <gtest/gtest.h>

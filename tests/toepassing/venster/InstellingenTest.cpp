@@ -2,7 +2,7 @@
 // before they reach a control, and everything written back at the end.
 #include "tests/ondersteuning/DialoogBeantwoorder.h"
 #include "tests/ondersteuning/TestOmgeving.h"
-#include "tests/toepassing/venster/VensterHulp.h"
+#include "tests/ondersteuning/VensterHulp.h"
 
 #include <algorithm>
 #include <string>
@@ -10,38 +10,49 @@
 
 namespace
 {
+using V = VerelTamsoVenster;
 const wxString operationeel = "/Configuratie/Operationeel/";
+
+// What the window of an application that has ended wrote back.
+long bewaard(const wxString& sleutel)
+{
+    return openKonfigBestand()->ReadLong(operationeel + sleutel, -1);
+}
 } // namespace
 
 TEST(VensterInstellingen, AFirstStartHasTheDefaults)
 {
     VApp app;
-    TestVenster* venster = maakVenster(*app);
-    for (int id : {VerelTamsoVenster::ID_AUTOMATISCHSRNUMMER, VerelTamsoVenster::ID_AUTOMATISCHSCHRIJVER,
-                   VerelTamsoVenster::ID_DUBBELKLIKTOONMODE, VerelTamsoVenster::ID_GEBRUIKKLEURENVOORSTATUS})
-        EXPECT_TRUE(venster->gedragMenu->IsChecked(id)) << id;
-    EXPECT_FALSE(venster->gedragMenu->IsChecked(VerelTamsoVenster::ID_DUBBELKLIKEDITMODE));
+    VerelTamsoVenster* venster = maakVenster(*app);
+    wxMenuBar& menus = *venster->GetMenuBar();
+    for (int id : {V::ID_AUTOMATISCHSRNUMMER, V::ID_AUTOMATISCHSCHRIJVER, V::ID_DUBBELKLIKTOONMODE,
+                   V::ID_GEBRUIKKLEURENVOORSTATUS})
+        EXPECT_TRUE(menus.IsChecked(id)) << id;
+    EXPECT_FALSE(menus.IsChecked(V::ID_DUBBELKLIKEDITMODE));
     EXPECT_EQ(venster->geefGeselekteerdeKolom(), VerelTamsoApp::KolomID);
-    EXPECT_EQ(venster->kolomRichting, SorteringAflopend);
-    EXPECT_EQ(venster->statusKeuze->GetSelection(), Requirement::StatusAlle);
-    EXPECT_EQ(venster->typeKeuze->GetSelection(), Requirement::TypeAlle);
-    EXPECT_EQ(venster->funkTypeKeuze->GetSelection(), Requirement::FunkTypeAlle);
-    EXPECT_EQ(venster->prioriteitSchuif->GetValue(), 1);
-    EXPECT_EQ(venster->recenteBestandenMenu->GetMenuItemCount(), 0u);
+    EXPECT_EQ(statusFilter(*venster).GetSelection(), Requirement::StatusAlle);
+    EXPECT_EQ(typeFilter(*venster).GetSelection(), Requirement::TypeAlle);
+    EXPECT_EQ(funkTypeFilter(*venster).GetSelection(), Requirement::FunkTypeAlle);
+    EXPECT_EQ(prioriteitDrempel(*venster).GetValue(), 1);
+    EXPECT_EQ(recenteBestanden(*venster).GetMenuItemCount(), 0u);
 
-    // The pop-up menu: the same labels, accelerators included, as the
-    // requirement menu, in the order add, show, edit, duplicate, delete.
-    const int volgorde[] = {wxID_ADD, VerelTamsoVenster::ID_TOONITEM, VerelTamsoVenster::ID_BEWERKITEM, wxID_DUPLICATE,
-                            wxID_DELETE};
-    ASSERT_EQ(venster->popupMenu->GetMenuItemCount(), 5u);
+    // The pop-up menu of a right click: the same labels, accelerators
+    // included, as the requirement menu, in the order add, show, edit,
+    // duplicate, delete.
+    const int volgorde[] = {wxID_ADD, V::ID_TOONITEM, V::ID_BEWERKITEM, wxID_DUPLICATE, wxID_DELETE};
+    const std::vector<wxMenuItem*> items =
+        toonPopupMenu(*venster, *venster->geefRekLijst(), wxEVT_LIST_ITEM_RIGHT_CLICK);
+    ASSERT_EQ(items.size(), 5u);
     for (size_t i = 0; i < 5; ++i)
     {
-        const wxMenuItem* item = venster->popupMenu->FindItemByPosition(i);
-        EXPECT_EQ(item->GetId(), volgorde[i]);
-        EXPECT_EQ(item->GetItemLabel(), venster->requirementsMenu->GetLabel(volgorde[i]));
+        EXPECT_EQ(items[i]->GetId(), volgorde[i]);
+        EXPECT_EQ(items[i]->GetItemLabel(), menus.GetLabel(volgorde[i]));
     }
-    EXPECT_TRUE(venster->popupMenu->GetLabel(wxID_ADD).EndsWith("\tCtrl+N"));
+    EXPECT_TRUE(items[0]->GetItemLabel().EndsWith("\tCtrl+N"));
     sluitVenster(venster);
+    // Sorted by I.D, descending.
+    app.beeindig();
+    EXPECT_EQ(bewaard("GeselekteerdeKolomRichting"), SorteringAflopend);
 }
 
 TEST(VensterInstellingen, StoredValuesOutsideTheirRangeFallBackAndAllIsWrittenBack)
@@ -72,35 +83,37 @@ TEST(VensterInstellingen, StoredValuesOutsideTheirRangeFallBackAndAllIsWrittenBa
             konfig->Write(operationeel + "GeselekteerdeRekPrioriteit", geval.prioriteit);
         }
         VApp app;
-        TestVenster* venster = maakVenster(*app);
-        EXPECT_EQ(venster->geselekteerdeKolom.waarde, geval.verwachtKolom) << geval.kolom;
-        EXPECT_EQ(static_cast<long>(venster->kolomRichting), geval.verwachtRichting) << geval.richting;
-        EXPECT_EQ(venster->statusKeuze->GetSelection(), geval.verwachtStatus) << geval.status;
-        EXPECT_EQ(venster->typeKeuze->GetSelection(), geval.verwachtType) << geval.type;
-        EXPECT_EQ(venster->funkTypeKeuze->GetSelection(), geval.verwachtFunkType) << geval.funkType;
-        EXPECT_EQ(venster->prioriteitSchuif->GetValue(), geval.verwachtPrioriteit) << geval.prioriteit;
+        VerelTamsoVenster* venster = maakVenster(*app);
+        EXPECT_EQ(static_cast<unsigned int>(venster->geefGeselekteerdeKolom()), geval.verwachtKolom) << geval.kolom;
+        EXPECT_EQ(statusFilter(*venster).GetSelection(), geval.verwachtStatus) << geval.status;
+        EXPECT_EQ(typeFilter(*venster).GetSelection(), geval.verwachtType) << geval.type;
+        EXPECT_EQ(funkTypeFilter(*venster).GetSelection(), geval.verwachtFunkType) << geval.funkType;
+        EXPECT_EQ(prioriteitDrempel(*venster).GetValue(), geval.verwachtPrioriteit) << geval.prioriteit;
         sluitVenster(venster);
+        app.beeindig();
+        EXPECT_EQ(bewaard("GeselekteerdeKolomRichting"), geval.verwachtRichting) << geval.richting;
     }
 }
 
 TEST(VensterInstellingen, WhatTheUserChoseIsThereAtTheNextStart)
 {
-    const wxString pad = projectPad("p.vtd");
+    const wxString pad = testPad("p.vtd");
     {
         VApp app;
         ASSERT_EQ(app->openProject(pad), 0);
-        TestVenster* venster = maakVenster(*app);
+        VerelTamsoVenster* venster = maakVenster(*app);
         venster->start();
         klikKop(*venster, 2);
         klikKop(*venster, 2);
-        venster->statusKeuze->SetSelection(1);
-        venster->typeKeuze->SetSelection(2);
-        venster->funkTypeKeuze->SetSelection(3);
-        venster->prioriteitSchuif->SetValue(33);
-        stuurMenu(*venster, VerelTamsoVenster::ID_GEBRUIKKLEURENVOORSTATUS);
-        stuurMenu(*venster, VerelTamsoVenster::ID_DUBBELKLIKEDITMODE);
-        venster->gedragMenu->Check(VerelTamsoVenster::ID_AUTOMATISCHSRNUMMER, false);
-        venster->bestandGeschiedenis.AddFileToHistory(pad);
+        statusFilter(*venster).SetSelection(1);
+        typeFilter(*venster).SetSelection(2);
+        funkTypeFilter(*venster).SetSelection(3);
+        prioriteitDrempel(*venster).SetValue(33);
+        stuurMenu(*venster, V::ID_GEBRUIKKLEURENVOORSTATUS);
+        stuurMenu(*venster, V::ID_DUBBELKLIKEDITMODE);
+        venster->GetMenuBar()->Check(V::ID_AUTOMATISCHSRNUMMER, false);
+        // Closed, the project joins the recent files.
+        stuurMenu(*venster, wxID_CLOSE);
         sluitVenster(venster);
     }
     auto konfig = openKonfigBestand();
@@ -120,15 +133,15 @@ TEST(VensterInstellingen, WhatTheUserChoseIsThereAtTheNextStart)
     VApp app;
     // Wherever another reader left the configuration.
     app->geefAppConfigRef().SetPath("/Statistiek");
-    TestVenster* venster = maakVenster(*app);
-    EXPECT_EQ(venster->geselekteerdeKolom.waarde, 2u);
-    EXPECT_EQ(venster->kolomRichting, SorteringOplopend);
-    EXPECT_EQ(venster->prioriteitSchuif->GetValue(), 33);
-    EXPECT_FALSE(venster->statusKleuren.boolean());
-    EXPECT_TRUE(venster->dubbelKlikBewerkt.boolean());
-    EXPECT_TRUE(venster->gedragMenu->IsChecked(VerelTamsoVenster::ID_DUBBELKLIKEDITMODE));
-    EXPECT_EQ(venster->recenteBestandenMenu->GetMenuItemCount(), 1u);
+    VerelTamsoVenster* venster = maakVenster(*app);
+    EXPECT_EQ(venster->geefGeselekteerdeKolom(), 2u);
+    EXPECT_EQ(prioriteitDrempel(*venster).GetValue(), 33);
+    EXPECT_FALSE(venster->GetMenuBar()->IsChecked(V::ID_GEBRUIKKLEURENVOORSTATUS));
+    EXPECT_TRUE(venster->GetMenuBar()->IsChecked(V::ID_DUBBELKLIKEDITMODE));
+    EXPECT_EQ(recenteBestanden(*venster).GetMenuItemCount(), 1u);
     sluitVenster(venster);
+    app.beeindig();
+    EXPECT_EQ(bewaard("GeselekteerdeKolomRichting"), SorteringOplopend);
 }
 
 namespace
@@ -159,15 +172,15 @@ std::vector<std::string> alleSleutels(wxFileConfig& konfig, const wxString& groe
 // whole key they always had.
 TEST(VensterInstellingen, TheFileKeepsItsKeys)
 {
-    const wxString pad = projectPad("p.vtd");
+    const wxString pad = testPad("p.vtd");
     {
         VApp app;
         ASSERT_EQ(app->openProject(pad), 0);
-        TestVenster* venster = maakVenster(*app);
+        VerelTamsoVenster* venster = maakVenster(*app);
         venster->start();
-        venster->bestandGeschiedenis.AddFileToHistory(pad);
         dialoogBeantwoorder().verwacht(wxID_CANCEL);
         stuurMenu(*venster, wxID_ADD);
+        stuurMenu(*venster, wxID_CLOSE);
         sluitVenster(venster);
     }
     const std::string operationeel = "/Configuratie/Operationeel/";

@@ -2,16 +2,17 @@
 // click, status colours, statistics, filters and search.
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/toepassing/venster/VensterHulp.h"
+#include "tests/ondersteuning/VensterHulp.h"
 
 #include <wx/statusbr.h>
 
 using Nummers = std::vector<wxString>;
+using V = VerelTamsoVenster;
 
 TEST_F(VensterTest, AStartedProjectShowsItsRowsColoursAndStatistics)
 {
-    EXPECT_EQ(venster->projektNaamLabel->GetLabel(), "Coffee");
-    EXPECT_EQ(venster->statusBalk->GetStatusText(1), pad);
+    EXPECT_EQ(labelVan(*venster, V::ID_PROJEKTNAAM_LABEL), "Coffee");
+    EXPECT_EQ(venster->GetStatusBar()->GetStatusText(1), pad);
     // Sorted by I.D, descending, as a first start has it.
     EXPECT_EQ(kopTekst(*venster, 0), wxString::FromUTF8("\xE2\x86\x92 I.D\xE2\x86\x93 "));
     EXPECT_EQ(kopTekst(*venster, 1), "Title");
@@ -29,16 +30,16 @@ TEST_F(VensterTest, AStartedProjectShowsItsRowsColoursAndStatistics)
         EXPECT_EQ(venster->geefRekLijst()->GetItemBackgroundColour(r), kleuren[r]) << r;
     EXPECT_EQ(venster->geefRekLijst()->GetBackgroundColour(), VerelTamsoApp::lichtgeel);
 
-    EXPECT_EQ(venster->aantalRekLabel->GetLabel(), "5 out of a total of 5");
-    EXPECT_EQ(venster->kostenLabel->GetLabel(), wxString::FromUTF8("€ 675 out of a total of € 675"));
-    EXPECT_TRUE(venster->voltooiingLabel->GetLabel().StartsWith("Completion of listed items: "));
-    EXPECT_TRUE(venster->voltooiingLabel->GetLabel().EndsWith(" % "));
-    EXPECT_GT(venster->voltooiingMeter->GetValue(), 0);
+    EXPECT_EQ(labelVan(*venster, V::ID_AANTALREK_LABEL), "5 out of a total of 5");
+    EXPECT_EQ(labelVan(*venster, V::ID_KOSTEN_LABEL), wxString::FromUTF8("€ 675 out of a total of € 675"));
+    EXPECT_TRUE(labelVan(*venster, V::ID_VOLTOOIING_LABEL).StartsWith("Completion of listed items: "));
+    EXPECT_TRUE(labelVan(*venster, V::ID_VOLTOOIING_LABEL).EndsWith(" % "));
+    EXPECT_GT(voltooiingMeter(*venster).GetValue(), 0);
     EXPECT_TRUE(isIngeschakeld(*venster, wxID_REFRESH));
 
     // Without status colours the rows keep the list's own background.
-    stuurMenu(*venster, VerelTamsoVenster::ID_GEBRUIKKLEURENVOORSTATUS);
-    EXPECT_FALSE(venster->statusKleuren.boolean());
+    stuurMenu(*venster, V::ID_GEBRUIKKLEURENVOORSTATUS);
+    EXPECT_FALSE(venster->GetMenuBar()->IsChecked(V::ID_GEBRUIKKLEURENVOORSTATUS));
     for (long r = 0; r < 5; ++r)
     {
         const wxColour kleur = venster->geefRekLijst()->GetItemBackgroundColour(r);
@@ -75,22 +76,22 @@ TEST_F(VensterTest, HeaderClicksSortAndCarryTheArrows)
 TEST_F(VensterTest, FiltersThatLeaveNothingShowNothingAgainstTheTotals)
 {
     // Only implemented but not tested: one requirement.
-    venster->statusKeuze->SetSelection(Requirement::StatusGeimplementeerd);
-    wxCommandEvent keuze(wxEVT_CHOICE, VerelTamsoVenster::ID_BEPERKREKZOEKENMETSTATUS);
+    statusFilter(*venster).SetSelection(Requirement::StatusGeimplementeerd);
+    wxCommandEvent keuze(wxEVT_CHOICE, V::ID_BEPERKREKZOEKENMETSTATUS);
     venster->GetEventHandler()->ProcessEvent(keuze);
     EXPECT_EQ(nummersInLijst(*venster), (Nummers{"30"}));
-    EXPECT_EQ(venster->aantalRekLabel->GetLabel(), "1 out of a total of 5");
-    EXPECT_EQ(venster->kostenLabel->GetLabel(), wxString::FromUTF8("€ 100 out of a total of € 675"));
+    EXPECT_EQ(labelVan(*venster, V::ID_AANTALREK_LABEL), "1 out of a total of 5");
+    EXPECT_EQ(labelVan(*venster, V::ID_KOSTEN_LABEL), wxString::FromUTF8("€ 100 out of a total of € 675"));
 
     // A priority threshold above every requirement.
-    venster->prioriteitSchuif->SetValue(90);
-    wxScrollEvent los(wxEVT_SCROLL_THUMBRELEASE, VerelTamsoVenster::ID_REKPRIORITEIT);
+    prioriteitDrempel(*venster).SetValue(90);
+    wxScrollEvent los(wxEVT_SCROLL_THUMBRELEASE, V::ID_REKPRIORITEIT);
     venster->GetEventHandler()->ProcessEvent(los);
     EXPECT_EQ(venster->geefRekLijst()->GetItemCount(), 0);
-    EXPECT_EQ(venster->aantalRekLabel->GetLabel(), "0 out of a total of 5");
-    EXPECT_EQ(venster->kostenLabel->GetLabel(), wxString::FromUTF8("€ 0 out of a total of € 675"));
-    EXPECT_EQ(venster->voltooiingLabel->GetLabel(), "No completion");
-    EXPECT_EQ(venster->voltooiingMeter->GetValue(), 0);
+    EXPECT_EQ(labelVan(*venster, V::ID_AANTALREK_LABEL), "0 out of a total of 5");
+    EXPECT_EQ(labelVan(*venster, V::ID_KOSTEN_LABEL), wxString::FromUTF8("€ 0 out of a total of € 675"));
+    EXPECT_EQ(labelVan(*venster, V::ID_VOLTOOIING_LABEL), "No completion");
+    EXPECT_EQ(voltooiingMeter(*venster).GetValue(), 0);
     EXPECT_FALSE(isIngeschakeld(*venster, wxID_REFRESH));
 }
 
@@ -100,8 +101,8 @@ TEST_F(VensterTest, KeysTypedFasterThanARefillAreTakenTogether)
     // window gets to it.
     for (const char* tekst : {"B", "Bo", "Boi", "Boil"})
     {
-        venster->zoekVeld->ChangeValue(tekst);
-        wxCommandEvent toets(wxEVT_TEXT, VerelTamsoVenster::ID_ZOEKREKVELD);
+        zoekVeld(*venster).ChangeValue(tekst);
+        wxCommandEvent toets(wxEVT_TEXT, V::ID_ZOEKREKVELD);
         venster->GetEventHandler()->ProcessEvent(toets);
     }
     EXPECT_EQ(venster->geefRekLijst()->GetItemCount(), 5) << "refilled before the keys were taken together";
@@ -110,20 +111,20 @@ TEST_F(VensterTest, KeysTypedFasterThanARefillAreTakenTogether)
 
     // The same for a person typed into the engineer box.
     voerUit(*app, {"update Requirements set testIngenieur='Tess' where SR==40"});
-    venster->zoekVeld->ChangeValue("");
+    zoekVeld(*venster).ChangeValue("");
     for (const char* tekst : {"T", "Te", "Tess"})
     {
-        venster->werknemerKeuze->ChangeValue(tekst);
-        wxCommandEvent toets(wxEVT_TEXT, VerelTamsoVenster::ID_WERKNEMERKEUZE);
+        werknemerVeld(*venster).ChangeValue(tekst);
+        wxCommandEvent toets(wxEVT_TEXT, V::ID_WERKNEMERKEUZE);
         venster->GetEventHandler()->ProcessEvent(toets);
     }
     ASSERT_TRUE(wachtOp([&] { return nummersInLijst(*venster) == Nummers{"40"}; }));
 
     // The person list keeps a typed name that no requirement has.
-    venster->werknemerKeuze->ChangeValue("Nobody");
+    werknemerVeld(*venster).ChangeValue("Nobody");
     venster->verversWerknemers();
-    EXPECT_EQ(venster->werknemerKeuze->GetValue(), "Nobody");
-    EXPECT_EQ(venster->werknemerKeuze->GetCount(), 1u);
+    EXPECT_EQ(werknemerVeld(*venster).GetValue(), "Nobody");
+    EXPECT_EQ(werknemerVeld(*venster).GetCount(), 1u);
 }
 
 TEST_F(VensterTest, LargeCostsAndStrangeValuesStayReadable)
@@ -133,40 +134,41 @@ TEST_F(VensterTest, LargeCostsAndStrangeValuesStayReadable)
     voerUit(*app, {"update Requirements set totaleKosten=2147483647 where SR in (10,20,30)",
                    "update Requirements set status=9 where SR==50"});
     stuurMenu(*venster, wxID_REFRESH);
-    EXPECT_EQ(venster->kostenLabel->GetLabel(), wxString::FromUTF8("€ 6442451016 out of a total of € 6442451016"));
+    EXPECT_EQ(labelVan(*venster, V::ID_KOSTEN_LABEL),
+              wxString::FromUTF8("€ 6442451016 out of a total of € 6442451016"));
     const long rij = venster->geefLijstIndexVanRek(opgeslagen("Clean up", 50));
     ASSERT_GE(rij, 0);
     EXPECT_EQ(venster->geefRekLijst()->GetItemText(rij, VerelTamsoApp::KolomStatus), "9");
     EXPECT_FALSE(venster->geefRekLijst()->GetItemBackgroundColour(rij).IsOk());
-    EXPECT_GE(venster->voltooiingMeter->GetValue(), 0);
-    EXPECT_LE(venster->voltooiingMeter->GetValue(), 100);
+    EXPECT_GE(voltooiingMeter(*venster).GetValue(), 0);
+    EXPECT_LE(voltooiingMeter(*venster).GetValue(), 100);
 }
 
 TEST(Venster, WithoutAProjectTheListIsEmptyAndTheFiltersRest)
 {
     VApp app;
     app->sluitDB();
-    TestVenster* venster = maakVenster(*app);
+    VerelTamsoVenster* venster = maakVenster(*app);
     // Before a start the window says it is not showing anything yet.
-    EXPECT_EQ(venster->projektNaamLabel->GetLabel(), "A generic project");
-    EXPECT_EQ(venster->aantalRekLabel->GetLabel(), "none");
-    EXPECT_EQ(venster->voltooiingMeter->GetValue(), 50);
+    EXPECT_EQ(labelVan(*venster, V::ID_PROJEKTNAAM_LABEL), "A generic project");
+    EXPECT_EQ(labelVan(*venster, V::ID_AANTALREK_LABEL), "none");
+    EXPECT_EQ(voltooiingMeter(*venster).GetValue(), 50);
 
     venster->start();
-    EXPECT_EQ(venster->projektNaamLabel->GetLabel(), "No project");
-    EXPECT_EQ(venster->statusBalk->GetStatusText(1), "No project is opened.");
+    EXPECT_EQ(labelVan(*venster, V::ID_PROJEKTNAAM_LABEL), "No project");
+    EXPECT_EQ(venster->GetStatusBar()->GetStatusText(1), "No project is opened.");
     venster->verversLijst();
-    EXPECT_EQ(venster->aantalRekLabel->GetLabel(), "none");
-    EXPECT_EQ(venster->kostenLabel->GetLabel(), "none");
-    EXPECT_EQ(venster->voltooiingLabel->GetLabel(), "Project completion");
-    EXPECT_EQ(venster->voltooiingMeter->GetValue(), 0);
-    const int filters[] = {VerelTamsoVenster::ID_BEPERKREKZOEKENMETSTATUS,
-                           VerelTamsoVenster::ID_BEPERKREKZOEKENTYPE,
-                           VerelTamsoVenster::ID_BEPERKREKZOEKENFUNKTIONEELTYPE,
-                           VerelTamsoVenster::ID_REKPRIORITEIT,
-                           VerelTamsoVenster::ID_ZOEKHOOFDLETTERGEVOELIG,
-                           VerelTamsoVenster::ID_ZOEKEXACTEOVEREENKOMST,
-                           VerelTamsoVenster::ID_WERKNEMERKEUZE,
+    EXPECT_EQ(labelVan(*venster, V::ID_AANTALREK_LABEL), "none");
+    EXPECT_EQ(labelVan(*venster, V::ID_KOSTEN_LABEL), "none");
+    EXPECT_EQ(labelVan(*venster, V::ID_VOLTOOIING_LABEL), "Project completion");
+    EXPECT_EQ(voltooiingMeter(*venster).GetValue(), 0);
+    const int filters[] = {V::ID_BEPERKREKZOEKENMETSTATUS,
+                           V::ID_BEPERKREKZOEKENTYPE,
+                           V::ID_BEPERKREKZOEKENFUNKTIONEELTYPE,
+                           V::ID_REKPRIORITEIT,
+                           V::ID_ZOEKHOOFDLETTERGEVOELIG,
+                           V::ID_ZOEKEXACTEOVEREENKOMST,
+                           V::ID_WERKNEMERKEUZE,
                            wxID_REFRESH};
     for (int id : filters)
         EXPECT_FALSE(isIngeschakeld(*venster, id)) << id;
@@ -182,9 +184,9 @@ TEST_F(VensterTest, AListThatCannotBeReadSaysSo)
     venster->verversLijst();
     EXPECT_GT(logVanger().geefAantal(wxLOG_Error), 0u);
     EXPECT_EQ(venster->geefRekLijst()->GetItemCount(), 0);
-    EXPECT_EQ(venster->aantalRekLabel->GetLabel(), "error out of a total of error");
-    EXPECT_EQ(venster->kostenLabel->GetLabel(), wxString::FromUTF8("€ error out of a total of € error"));
-    EXPECT_EQ(venster->voltooiingMeter->GetValue(), 0);
+    EXPECT_EQ(labelVan(*venster, V::ID_AANTALREK_LABEL), "error out of a total of error");
+    EXPECT_EQ(labelVan(*venster, V::ID_KOSTEN_LABEL), wxString::FromUTF8("€ error out of a total of € error"));
+    EXPECT_EQ(voltooiingMeter(*venster).GetValue(), 0);
 }
 
 // At the window's first size every column lies within the list, the title

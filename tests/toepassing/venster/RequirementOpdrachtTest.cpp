@@ -2,11 +2,11 @@
 // properties dialog shown for real and its OK clicked, every other question
 // answered through the seams, the project checked with plain SQL.
 #include "swexternals/desktop/DesktopLogMelder.h"
+#include "tests/ondersteuning/Bediening.h"
 #include "tests/ondersteuning/DialoogBeantwoorder.h"
 #include "tests/ondersteuning/LogVanger.h"
+#include "tests/ondersteuning/VensterHulp.h"
 #include "tests/ondersteuning/VraagBeantwoorder.h"
-#include "tests/toepassing/eigenschappen/Bediening.h"
-#include "tests/toepassing/venster/VensterHulp.h"
 #include "toepassing/eigenschappen/RekEigenschappenVenster.h"
 
 #include <wx/spinctrl.h>
@@ -15,17 +15,9 @@ namespace
 {
 using Dialoog = RekEigenschappenVenster;
 
-template <class Control> Control& veld(wxDialog& dialoog, int id)
-{
-    auto* control = dynamic_cast<Control*>(dialoog.FindWindow(id));
-    if (!control)
-        throw std::runtime_error("no such control in the dialog");
-    return *control;
-}
-
 wxTextCtrl& titel(wxDialog& dialoog)
 {
-    return veld<wxTextCtrl>(dialoog, Dialoog::ID_REKTITEL);
+    return vind<wxTextCtrl>(dialoog, Dialoog::ID_REKTITEL);
 }
 
 // The next properties dialog gets this title and OK.
@@ -34,14 +26,7 @@ void metTitel(const wxString& tekst)
     dialoogBeantwoorder().klikOK([tekst](wxDialog& d) { typ(titel(d), tekst); });
 }
 
-Requirement metNummer(int SR)
-{
-    Requirement rek;
-    rek.SR = SR;
-    return rek;
-}
-
-std::vector<wxString> geselekteerd(TestVenster& venster)
+std::vector<wxString> geselekteerd(VerelTamsoVenster& venster)
 {
     std::vector<wxString> nummers;
     for (int rij : venster.geefGeselekteerdeRijen())
@@ -49,7 +34,7 @@ std::vector<wxString> geselekteerd(TestVenster& venster)
     return nummers;
 }
 
-void activeer(TestVenster& venster)
+void activeer(VerelTamsoVenster& venster)
 {
     wxListEvent gebeurtenis(wxEVT_LIST_ITEM_ACTIVATED, VerelTamsoVenster::ID_REKLIJST);
     gebeurtenis.SetEventObject(venster.geefRekLijst());
@@ -71,10 +56,10 @@ TEST_F(VensterTest, ToevoegenMetHetVolgendeNummerEnDeSoortVanDeVorige)
     dialoogBeantwoorder().klikOK(
         [](wxDialog& d)
         {
-            EXPECT_EQ(veld<wxSpinCtrl>(d, Dialoog::ID_REKNUMMER).GetValue(), 51);
+            EXPECT_EQ(vind<wxSpinCtrl>(d, Dialoog::ID_REKNUMMER).GetValue(), 51);
             typ(titel(d), "Filter");
-            kies(veld<wxChoice>(d, Dialoog::ID_REKTYPE), Requirement::TypeSysteem);
-            typ(veld<wxComboBox>(d, Dialoog::ID_AUTEURKEUZE), "Ine");
+            kies(vind<wxChoice>(d, Dialoog::ID_REKTYPE), Requirement::TypeSysteem);
+            typ(vind<wxComboBox>(d, Dialoog::ID_AUTEURKEUZE), "Ine");
         });
     stuurMenu(*venster, wxID_ADD);
     EXPECT_EQ(kolommen(*app, 51, "naam,type,auteur"), "Filter|2|Ine");
@@ -84,8 +69,8 @@ TEST_F(VensterTest, ToevoegenMetHetVolgendeNummerEnDeSoortVanDeVorige)
     dialoogBeantwoorder().klikOK(
         [](wxDialog& d)
         {
-            EXPECT_EQ(veld<wxChoice>(d, Dialoog::ID_REKTYPE).GetSelection(), Requirement::TypeSysteem);
-            EXPECT_EQ(veld<wxComboBox>(d, Dialoog::ID_AUTEURKEUZE).GetValue(), "Ine");
+            EXPECT_EQ(vind<wxChoice>(d, Dialoog::ID_REKTYPE).GetSelection(), Requirement::TypeSysteem);
+            EXPECT_EQ(vind<wxComboBox>(d, Dialoog::ID_AUTEURKEUZE).GetValue(), "Ine");
             typ(titel(d), "Strainer");
         });
     stuurMenu(*venster, wxID_ADD);
@@ -101,13 +86,13 @@ TEST_F(VensterTest, GeweigerdToevoegenHoudtDeInvoerEnVraagtVoorHetSluiten)
         [](wxDialog& d)
         {
             typ(titel(d), "Pour");
-            typ(veld<wxTextCtrl>(d, Dialoog::ID_VERSIEINVOER), "2.5");
+            typ(vind<wxTextCtrl>(d, Dialoog::ID_VERSIEINVOER), "2.5");
         });
     dialoogBeantwoorder().verwacht(
         [&vragen](wxDialog& d)
         {
             EXPECT_EQ(titel(d).GetValue(), "Pour");
-            EXPECT_EQ(veld<wxTextCtrl>(d, Dialoog::ID_VERSIEINVOER).GetValue(), "2.5");
+            EXPECT_EQ(vind<wxTextCtrl>(d, Dialoog::ID_VERSIEINVOER).GetValue(), "2.5");
             vragen.antwoord(wxNO);
             EXPECT_FALSE(d.Close());
             return wxID_CANCEL;
@@ -138,12 +123,12 @@ TEST_F(VensterTest, BewerkenHoudtOuderEnVerwanteEnSelekteertHetNieuweNummer)
     voerUit(*app, {"update Requirements set SR_ouder=7,SR_gerelateerd=9 where SR==10"});
     ASSERT_EQ(venster->selekteerRequirement(metNummer(10), StandAan), 0);
     ASSERT_TRUE(isIngeschakeld(*venster, VerelTamsoVenster::ID_BEWERKITEM));
-    dialoogBeantwoorder().klikOK([](wxDialog& d) { zet(veld<wxSlider>(d, Dialoog::ID_REKPRIORITEIT), 5); });
+    dialoogBeantwoorder().klikOK([](wxDialog& d) { zet(vind<wxSlider>(d, Dialoog::ID_REKPRIORITEIT), 5); });
     stuurMenu(*venster, VerelTamsoVenster::ID_BEWERKITEM);
     EXPECT_EQ(kolommen(*app, 10, "prioriteit,SR_ouder,SR_gerelateerd"), "5|7|9");
     EXPECT_EQ(geselekteerd(*venster), std::vector<wxString>{"10"});
 
-    dialoogBeantwoorder().klikOK([](wxDialog& d) { zet(veld<wxSpinCtrl>(d, Dialoog::ID_REKNUMMER), 15); });
+    dialoogBeantwoorder().klikOK([](wxDialog& d) { zet(vind<wxSpinCtrl>(d, Dialoog::ID_REKNUMMER), 15); });
     stuurMenu(*venster, VerelTamsoVenster::ID_BEWERKITEM);
     EXPECT_EQ(kolommen(*app, 15, "naam,SR_ouder,SR_gerelateerd"), "Boil water|7|9");
     EXPECT_EQ(geselekteerd(*venster), std::vector<wxString>{"15"});
@@ -161,7 +146,7 @@ TEST_F(VensterTest, DupliceerDrieMetEenBotsing)
         [](wxDialog& d)
         {
             EXPECT_EQ(titel(d).GetValue(), "This must be altered:Pour");
-            EXPECT_EQ(veld<wxSpinCtrl>(d, Dialoog::ID_REKNUMMER).GetValue(), 51);
+            EXPECT_EQ(vind<wxSpinCtrl>(d, Dialoog::ID_REKNUMMER).GetValue(), 51);
             typ(titel(d), "Pour copy");
         });
     metTitel("pour COPY");
@@ -169,7 +154,7 @@ TEST_F(VensterTest, DupliceerDrieMetEenBotsing)
         [](wxDialog& d)
         {
             EXPECT_EQ(titel(d).GetValue(), "pour COPY");
-            EXPECT_EQ(veld<wxSpinCtrl>(d, Dialoog::ID_REKNUMMER).GetValue(), 52);
+            EXPECT_EQ(vind<wxSpinCtrl>(d, Dialoog::ID_REKNUMMER).GetValue(), 52);
             typ(titel(d), "Grind copy");
         });
     metTitel("Serve");
@@ -245,7 +230,7 @@ TEST_F(VensterTest, DubbelklikToontOfBewerkt)
     ASSERT_EQ(dialoogBeantwoorder().geefGetoond().size(), 1u);
     EXPECT_EQ(dialoogBeantwoorder().geefGetoond()[0].titel, "The currently selected requirement: 30");
 
-    venster->dubbelKlikBewerkt.aan();
+    stuurMenu(*venster, VerelTamsoVenster::ID_DUBBELKLIKEDITMODE);
     dialoogBeantwoorder().verwacht(wxID_CANCEL);
     activeer(*venster);
     EXPECT_EQ(dialoogBeantwoorder().geefGetoond()[1].titel,

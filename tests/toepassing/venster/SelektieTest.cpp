@@ -1,18 +1,19 @@
 // Selection, the rows of requirements and points, and the keys a text field
 // keeps.
 #include "tests/ondersteuning/GuiHulp.h"
-#include "tests/toepassing/venster/VensterHulp.h"
+#include "tests/ondersteuning/VensterHulp.h"
 
 #include <wx/uiaction.h>
 
 namespace
 {
-void meldSelektie(TestVenster& venster, wxEventType soort, long rij)
+using V = VerelTamsoVenster;
+// A click with Ctrl on the row: its selection turns over.
+void klikMetCtrl(VerelTamsoVenster& venster, long rij)
 {
-    wxListEvent gebeurtenis(soort, VerelTamsoVenster::ID_REKLIJST);
-    gebeurtenis.SetEventObject(venster.geefRekLijst());
-    gebeurtenis.m_itemIndex = rij;
-    venster.GetEventHandler()->ProcessEvent(gebeurtenis);
+    RekLijstCtrl& lijst = *venster.geefRekLijst();
+    const bool aan = lijst.GetItemState(rij, wxLIST_STATE_SELECTED) == 0;
+    lijst.SetItemState(rij, aan ? wxLIST_STATE_SELECTED : 0, wxLIST_STATE_SELECTED);
 }
 
 std::vector<int> alsVector(const wxArrayInt& rijen)
@@ -20,7 +21,7 @@ std::vector<int> alsVector(const wxArrayInt& rijen)
     return std::vector<int>(rijen.begin(), rijen.end());
 }
 
-bool houdtVast(TestVenster& venster, wxWindow& focus, int toets, int modifiers)
+bool houdtVast(VerelTamsoVenster& venster, wxWindow& focus, int toets, int modifiers)
 {
     focus.SetFocus();
     wxKeyEvent gebeurtenis(wxEVT_CHAR_HOOK);
@@ -33,19 +34,16 @@ bool houdtVast(TestVenster& venster, wxWindow& focus, int toets, int modifiers)
 }
 } // namespace
 
-TEST_F(VensterTest, SelectionEventsKeepTheRowsInOrder)
+TEST_F(VensterTest, TheSelectedRowsAreInOrder)
 {
-    meldSelektie(*venster, wxEVT_LIST_ITEM_SELECTED, 4);
-    meldSelektie(*venster, wxEVT_LIST_ITEM_SELECTED, 1);
-    meldSelektie(*venster, wxEVT_LIST_ITEM_SELECTED, 3);
-    meldSelektie(*venster, wxEVT_LIST_ITEM_SELECTED, 4);
-    EXPECT_EQ(alsVector(venster->geselekteerdeRijen), (std::vector<int>{1, 3, 4}));
-    meldSelektie(*venster, wxEVT_LIST_ITEM_DESELECTED, 2);
-    meldSelektie(*venster, wxEVT_LIST_ITEM_DESELECTED, 3);
-    EXPECT_EQ(alsVector(venster->geselekteerdeRijen), (std::vector<int>{1, 4}));
+    for (const long rij : {4, 1, 3})
+        klikMetCtrl(*venster, rij);
+    EXPECT_EQ(alsVector(venster->geefGeselekteerdeRijen()), (std::vector<int>{1, 3, 4}));
+    klikMetCtrl(*venster, 3);
+    EXPECT_EQ(alsVector(venster->geefGeselekteerdeRijen()), (std::vector<int>{1, 4}));
     // A refill forgets them.
     venster->verversLijst();
-    EXPECT_TRUE(venster->geselekteerdeRijen.empty());
+    EXPECT_TRUE(venster->geefGeselekteerdeRijen().empty());
 }
 
 TEST_F(VensterTest, RequirementsAreFoundAndSelectedByTheirNumber)
@@ -109,8 +107,8 @@ TEST_F(VensterTest, KeysTypedIntoATextFieldStayThere)
 {
     // Undo (Ctrl+Z) and Delete (Ctrl+W) would act on the project while the
     // user meant the text; outside a text field they are the menu's.
-    wxWindow& zoeken = *venster->zoekVeld;
-    wxWindow& persoon = *venster->werknemerKeuze;
+    wxWindow& zoeken = zoekVeld(*venster);
+    wxWindow& persoon = werknemerVeld(*venster);
     EXPECT_TRUE(houdtVast(*venster, zoeken, 'Z', wxMOD_CONTROL));
     EXPECT_TRUE(houdtVast(*venster, zoeken, 'W', wxMOD_CONTROL));
     EXPECT_TRUE(houdtVast(*venster, persoon, 'S', wxMOD_CONTROL | wxMOD_SHIFT));
@@ -150,6 +148,6 @@ TEST_F(VensterTest, ARealCtrlZInTheSearchFieldStaysThere)
     typCtrlZ(*venster->geefRekLijst());
     if (ongedaan == 0)
         GTEST_SKIP() << "the X server gave the window no keyboard focus";
-    typCtrlZ(*venster->zoekVeld);
+    typCtrlZ(zoekVeld(*venster));
     EXPECT_EQ(ongedaan, 1);
 }

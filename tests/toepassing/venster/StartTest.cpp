@@ -6,8 +6,8 @@
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/HerstartOpnemer.h"
 #include "tests/ondersteuning/LogVanger.h"
+#include "tests/ondersteuning/VensterHulp.h"
 #include "tests/ondersteuning/VraagBeantwoorder.h"
-#include "tests/toepassing/venster/VensterHulp.h"
 
 #include <fstream>
 #include <wx/bmpbuttn.h>
@@ -16,7 +16,8 @@
 
 namespace
 {
-void sluitKnop(TestVenster& venster)
+using V = VerelTamsoVenster;
+void sluitKnop(VerelTamsoVenster& venster)
 {
     wxCloseEvent gebeurtenis(wxEVT_CLOSE_WINDOW, venster.GetId());
     gebeurtenis.SetEventObject(&venster);
@@ -30,7 +31,7 @@ TEST_F(VensterTest, TheFirstCloseBoxClosesTheProjectTheSecondTheWindow)
     sluitKnop(*venster);
     EXPECT_FALSE(app->isDBOpen());
     EXPECT_FALSE(wxTheApp->IsScheduledForDestruction(venster));
-    EXPECT_EQ(venster->projektNaamLabel->GetLabel(), "No project");
+    EXPECT_EQ(labelVan(*venster, V::ID_PROJEKTNAAM_LABEL), "No project");
     EXPECT_EQ(venster->geefRekLijst()->GetItemCount(), 0);
     sluitKnop(*venster);
     EXPECT_TRUE(wxTheApp->IsScheduledForDestruction(venster));
@@ -47,7 +48,7 @@ TEST_F(VensterTest, TheFirstCloseBoxClosesTheProjectTheSecondTheWindow)
 
 TEST_F(VensterTest, AFileHandedOverOpensReadOnlyInPlaceOfTheProject)
 {
-    const wxString ander = projectPad("ander.vtd");
+    const wxString ander = testPad("ander.vtd");
     {
         App tweede;
         ASSERT_EQ(tweede->openProject(ander), 0);
@@ -58,23 +59,23 @@ TEST_F(VensterTest, AFileHandedOverOpensReadOnlyInPlaceOfTheProject)
     EXPECT_TRUE(app->isAlleenLezenDB());
     EXPECT_EQ(app->geefDBPad().GetFullPath(), ander);
     EXPECT_EQ(nummersInLijst(*venster), std::vector<wxString>{"7"});
-    EXPECT_EQ(venster->gedragMenu->GetLabel(VerelTamsoVenster::ID_SCHAKELDBOMNAARSLECHTSLEZEN),
+    EXPECT_EQ(venster->GetMenuBar()->GetLabel(V::ID_SCHAKELDBOMNAARSLECHTSLEZEN),
               "Switch current database to read+write mode\tCtrl+T");
     EXPECT_EQ(venster->geefRekLijst()->GetBackgroundColour(), VerelTamsoApp::veiligRoze);
 
     // A missing file changes nothing.
-    const wxString weg = projectPad("weg.vtd");
+    const wxString weg = testPad("weg.vtd");
     app->MacOpenFiles(wxArrayString{1, &weg});
     EXPECT_TRUE(logVanger().bevat("The presented path is not a readable file.", wxLOG_Error));
     EXPECT_EQ(app->geefDBPad().GetFullPath(), ander);
 
     // A file that is no project: an error, and no project at all.
-    const wxString tekst = projectPad("tekst.vtd");
+    const wxString tekst = testPad("tekst.vtd");
     std::ofstream(tekst.utf8_string()) << "plain text, no database\n";
     app->MacOpenFiles(wxArrayString{1, &tekst});
     EXPECT_TRUE(logVanger().bevat("The presented file is not a VerelTamsoApp DB file.", wxLOG_Error));
     EXPECT_FALSE(app->isDBOpen());
-    EXPECT_EQ(venster->projektNaamLabel->GetLabel(), "No project");
+    EXPECT_EQ(labelVan(*venster, V::ID_PROJEKTNAAM_LABEL), "No project");
 }
 
 TEST(VensterStart, AProjectInMemoryThatTheUserKeepsStopsAHandOver)
@@ -82,9 +83,9 @@ TEST(VensterStart, AProjectInMemoryThatTheUserKeepsStopsAHandOver)
     VApp app;
     ASSERT_TRUE(app->isMemoryDB());
     ASSERT_EQ(app->startDatabase(), 0);
-    TestVenster* venster = maakVenster(*app);
+    VerelTamsoVenster* venster = maakVenster(*app);
     venster->start();
-    const wxString bestand = projectPad("elders.vtd");
+    const wxString bestand = testPad("elders.vtd");
     {
         App tweede;
         ASSERT_EQ(tweede->openProject(bestand), 0);
@@ -107,7 +108,7 @@ TEST(VensterStart, TheFirstLanguageChoiceRestartsWithoutStartingTheWindow)
     bool gestart = false;
     {
         VApp app;
-        TestVenster* venster = nullptr;
+        VerelTamsoVenster* venster = nullptr;
         VerelTamsoApp::zetVensterMaker(
             [&](VerelTamsoApp& a) -> VensterKoppeling*
             {
@@ -135,7 +136,7 @@ TEST(VensterStart, TheFirstLanguageChoiceRestartsWithoutStartingTheWindow)
         ASSERT_TRUE(venster);
         EXPECT_TRUE(wxTheApp->IsScheduledForDestruction(venster));
         // Not started: the window was never filled from a project.
-        gestart = venster->aantalRekLabel->GetLabel() != "none";
+        gestart = labelVan(*venster, V::ID_AANTALREK_LABEL) != "none";
         verwerkGebeurtenissen();
         VerelTamsoApp::zetVensterMaker({});
     }
@@ -149,7 +150,7 @@ TEST_F(VensterTest, TheReadOnlyIndicationFollowsTheStand)
 {
     const wxString slechtsLezen = "Switch current database to read-only mode\tCtrl+T";
     const wxString lezenSchrijven = "Switch current database to read+write mode\tCtrl+T";
-    EXPECT_EQ(venster->gedragMenu->GetLabel(VerelTamsoVenster::ID_SCHAKELDBOMNAARSLECHTSLEZEN), slechtsLezen);
+    EXPECT_EQ(venster->GetMenuBar()->GetLabel(V::ID_SCHAKELDBOMNAARSLECHTSLEZEN), slechtsLezen);
     const struct
     {
         Stand stand;
@@ -162,8 +163,7 @@ TEST_F(VensterTest, TheReadOnlyIndicationFollowsTheStand)
     for (const auto& geval : gevallen)
     {
         venster->schakelSlechtsLezenKnoppen(geval.stand);
-        EXPECT_EQ(venster->gedragMenu->GetLabel(VerelTamsoVenster::ID_SCHAKELDBOMNAARSLECHTSLEZEN), geval.label)
-            << geval.stand;
+        EXPECT_EQ(venster->GetMenuBar()->GetLabel(V::ID_SCHAKELDBOMNAARSLECHTSLEZEN), geval.label) << geval.stand;
     }
 }
 
@@ -172,16 +172,16 @@ TEST_F(VensterTest, TheDoubleClickChoiceNeedsOneSelectedRow)
     // Every command of the window has its work now; only the choice of what
     // a double click does depends on the selection.
     venster->selekteerRequirement(opgeslagen("Pour", 30), StandAan);
-    EXPECT_TRUE(isIngeschakeld(*venster, VerelTamsoVenster::ID_DUBBELKLIKTOONMODE));
+    EXPECT_TRUE(isIngeschakeld(*venster, V::ID_DUBBELKLIKTOONMODE));
     venster->selekteerRequirements(lijstVan({opgeslagen("Pour", 30), opgeslagen("Serve", 40)}), StandAan);
-    EXPECT_FALSE(isIngeschakeld(*venster, VerelTamsoVenster::ID_DUBBELKLIKEDITMODE));
+    EXPECT_FALSE(isIngeschakeld(*venster, V::ID_DUBBELKLIKEDITMODE));
 }
 
 TEST(VensterStart, AnOrderlyStopKeepsAProjectInMemoryTheUserWillNotLetGo)
 {
     VApp app;
     ASSERT_EQ(app->startDatabase(), 0);
-    TestVenster* venster = maakVenster(*app);
+    VerelTamsoVenster* venster = maakVenster(*app);
     venster->start();
     // The update check ends the program: Cancel at "save it in a file?"
     // keeps the program, the window and the only copy of the project.

@@ -3,70 +3,44 @@
 #include "toepassing/venster/ToonRequirement.h"
 
 #include "swexternals/desktop/DesktopApp.h"
-#include "swexternals/desktop/RichFunkties.h"
+#include "tests/ondersteuning/Bediening.h"
 #include "tests/ondersteuning/DialoogBeantwoorder.h"
+#include "tests/ondersteuning/GuiHulp.h"
+#include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/LogVanger.h"
+#include "tests/ondersteuning/RijkeTekst.h"
 #include "tests/ondersteuning/TestOmgeving.h"
 #include "tests/ondersteuning/VraagBeantwoorder.h"
-#include "tests/toepassing/eigenschappen/Bediening.h"
-#include "tests/toepassing/kern/app/KernApp.h"
 
 #include <memory>
 #include <wx/choice.h>
 #include <wx/ffile.h>
-#include <wx/frame.h>
 #include <wx/richtext/richtextctrl.h>
-#include <wx/richtext/richtexthtml.h>
 #include <wx/richtext/richtextprint.h>
-#include <wx/richtext/richtextxml.h>
 
 namespace
 {
-class TestToon : public ToonRequirement
-{
-public:
-    using ToonRequirement::rijkVeld;
-    using ToonRequirement::ToonRequirement;
-    using ToonRequirement::veldKeuze;
-};
-
-wxString rijk(const wxString& tekst)
-{
-    wxFrame houder(nullptr, wxID_ANY, "houder");
-    auto* veld = new wxRichTextCtrl(&houder, wxID_ANY);
-    veld->SetValue(tekst);
-    wxString opgeslagen;
-    EXPECT_EQ(RichFunkties::bewaarTekst(opgeslagen, veld), 0);
-    return opgeslagen;
-}
-
-wxString inMap(const wxString& naam)
-{
-    return wxString::FromUTF8((testMap() / naam.utf8_string()).string());
-}
+inline constexpr auto rijkVeld = control<wxRichTextCtrl, ToonRequirement::ID_RIJKVELD>;
+inline constexpr auto veldKeuze = control<wxChoice, ToonRequirement::ID_KIESREKVELD>;
 
 class ToonTest : public ProjectTest
 {
 protected:
-    std::unique_ptr<TestToon> dialoog;
+    std::unique_ptr<ToonRequirement> dialoog;
 
     void SetUp() override
     {
         ProjectTest::SetUp();
         ASSERT_EQ(app->zetProjektNaam("Alarm system"), 0);
-        // The formats, as the program's start-up registers them.
-        if (!wxRichTextBuffer::FindHandler(wxRICHTEXT_TYPE_XML))
-            wxRichTextBuffer::AddHandler(new wxRichTextXMLHandler("XML", "xml", wxRICHTEXT_TYPE_XML));
-        if (!wxRichTextBuffer::FindHandler(wxRICHTEXT_TYPE_HTML))
-            wxRichTextBuffer::AddHandler(new wxRichTextHTMLHandler("HTML", "html", wxRICHTEXT_TYPE_HTML));
+        registreerFormaten();
         Requirement rek;
         rek.naam = "Door sensor";
         rek.SR = 12;
-        rek.beschrijving = rijk("Reports an open door.");
-        rek.implementatie = rijk("Reed contact.");
-        rek.validatie_test = rijk("Open the door.");
-        dialoog = std::make_unique<TestToon>(nullptr, &*app, rek, ToonRequirement::ID_TOONREQUIREMENT,
-                                             "The currently selected requirement: 12");
+        rek.beschrijving = alsRijk("Reports an open door.");
+        rek.implementatie = alsRijk("Reed contact.");
+        rek.validatie_test = alsRijk("Open the door.");
+        dialoog = std::make_unique<ToonRequirement>(nullptr, &*app, rek, ToonRequirement::ID_TOONREQUIREMENT,
+                                                    "The currently selected requirement: 12");
     }
     void TearDown() override { dialoog.reset(); }
 };
@@ -74,23 +48,23 @@ protected:
 
 TEST_F(ToonTest, DeVeldenEnAlleDrieSamen)
 {
-    TestToon& d = *dialoog;
-    EXPECT_EQ(d.veldKeuze->GetSelection(), 0);
-    EXPECT_EQ(d.rijkVeld->GetValue(), "Reports an open door.");
-    kies(*d.veldKeuze, 1);
-    EXPECT_EQ(d.rijkVeld->GetValue(), "Reed contact.");
-    kies(*d.veldKeuze, 2);
-    EXPECT_EQ(d.rijkVeld->GetValue(), "Open the door.");
+    ToonRequirement& d = *dialoog;
+    EXPECT_EQ(veldKeuze(d).GetSelection(), 0);
+    EXPECT_EQ(rijkVeld(d).GetValue(), "Reports an open door.");
+    kies(veldKeuze(d), 1);
+    EXPECT_EQ(rijkVeld(d).GetValue(), "Reed contact.");
+    kies(veldKeuze(d), 2);
+    EXPECT_EQ(rijkVeld(d).GetValue(), "Open the door.");
 
-    kies(*d.veldKeuze, 3);
-    EXPECT_EQ(d.rijkVeld->GetValue(), "\n\nSpecification:\nReports an open door.\n\nImplementation:\nReed contact."
+    kies(veldKeuze(d), 3);
+    EXPECT_EQ(rijkVeld(d).GetValue(), "\n\nSpecification:\nReports an open door.\n\nImplementation:\nReed contact."
                                       "\n\nValidation:\nOpen the door.");
     // The headings stand out: bold, centred, 18 points; the texts keep
     // their own style.
     for (const char* kop : {"Specification", "Implementation", "Validation"})
     {
         wxRichTextAttr stijl;
-        ASSERT_TRUE(d.rijkVeld->GetStyle(d.rijkVeld->GetValue().Find(kop), stijl));
+        ASSERT_TRUE(rijkVeld(d).GetStyle(rijkVeld(d).GetValue().Find(kop), stijl));
         EXPECT_EQ(stijl.GetFontWeight(), wxFONTWEIGHT_BOLD) << kop;
         EXPECT_EQ(stijl.GetAlignment(), wxTEXT_ALIGNMENT_CENTRE) << kop;
         EXPECT_EQ(stijl.GetFontSize(), 18) << kop;
@@ -98,7 +72,7 @@ TEST_F(ToonTest, DeVeldenEnAlleDrieSamen)
     for (const char* tekst : {"Reports", "Reed", "Open the"})
     {
         wxRichTextAttr stijl;
-        ASSERT_TRUE(d.rijkVeld->GetStyle(d.rijkVeld->GetValue().Find(tekst), stijl));
+        ASSERT_TRUE(rijkVeld(d).GetStyle(rijkVeld(d).GetValue().Find(tekst), stijl));
         EXPECT_NE(stijl.GetAlignment(), wxTEXT_ALIGNMENT_CENTRE) << tekst;
         EXPECT_NE(stijl.GetFontSize(), 18) << tekst;
     }
@@ -108,13 +82,13 @@ TEST_F(ToonTest, DeVeldenEnAlleDrieSamen)
     klik(d, wxID_CLEAR);
     for (int id : {wxID_CLEAR, wxID_PRINT, wxID_SAVEAS})
         EXPECT_FALSE(isControlIngeschakeld(d, id)) << id;
-    EXPECT_EQ(d.veldKeuze->GetSelection(), 3);
+    EXPECT_EQ(veldKeuze(d).GetSelection(), 3);
 }
 
 TEST_F(ToonTest, AfdrukkenMetKopEnVoet)
 {
-    TestToon& d = *dialoog;
-    kies(*d.veldKeuze, 1);
+    ToonRequirement& d = *dialoog;
+    kies(veldKeuze(d), 1);
     dialoogBeantwoorder().verwacht(wxID_CANCEL);
     klik(d, wxID_PRINT);
     ASSERT_EQ(dialoogBeantwoorder().geefGetoond().size(), 1u);
@@ -125,9 +99,9 @@ TEST_F(ToonTest, AfdrukkenMetKopEnVoet)
     EXPECT_EQ(motor.GetHeaderText(wxRICHTEXT_PAGE_EVEN, wxRICHTEXT_PAGE_CENTRE),
               motor.GetHeaderText(wxRICHTEXT_PAGE_ODD, wxRICHTEXT_PAGE_CENTRE));
     EXPECT_EQ(motor.GetFooterText(wxRICHTEXT_PAGE_ODD, wxRICHTEXT_PAGE_RIGHT), DesktopApp::geefRechtenNotitie());
-    EXPECT_EQ(d.rijkVeld->GetValue(), "Reed contact.");
+    EXPECT_EQ(rijkVeld(d).GetValue(), "Reed contact.");
 
-    kies(*d.veldKeuze, 3);
+    kies(veldKeuze(d), 3);
     dialoogBeantwoorder().verwacht(wxID_CANCEL);
     klik(d, wxID_PRINT);
     EXPECT_EQ(motor.GetHeaderText(wxRICHTEXT_PAGE_ODD, wxRICHTEXT_PAGE_CENTRE),
@@ -137,30 +111,30 @@ TEST_F(ToonTest, AfdrukkenMetKopEnVoet)
 TEST_F(ToonTest, OpslaanAlsMetEigenExtensieEnEenVraagVoorHetVervangen)
 {
     VraagBeantwoorder vragen;
-    TestToon& d = *dialoog;
-    vragen.kies(inMap("sensor"));
+    ToonRequirement& d = *dialoog;
+    vragen.kies(testPad("sensor"));
     klik(d, wxID_SAVEAS);
     wxString inhoud;
-    ASSERT_TRUE(wxFFile(inMap("sensor.xml")).ReadAll(&inhoud));
+    ASSERT_TRUE(wxFFile(testPad("sensor.xml")).ReadAll(&inhoud));
     EXPECT_TRUE(inhoud.Contains("Reports an open door."));
     EXPECT_EQ(app->geefLaatsteAppDataDir(wxString()).GetPath(), wxString::FromUTF8(testMap().string()));
     // The filter chosen decides the format: the second one, HTML.
     EXPECT_TRUE(vragen.geefVragen()[0].wildcard.StartsWith("XML files (*.xml)|*.xml|HTML files (*.html)|*.html"));
-    vragen.kies(inMap("sensor"), 1);
+    vragen.kies(testPad("sensor"), 1);
     klik(d, wxID_SAVEAS);
-    ASSERT_TRUE(wxFFile(inMap("sensor.html")).ReadAll(&inhoud));
+    ASSERT_TRUE(wxFFile(testPad("sensor.html")).ReadAll(&inhoud));
     EXPECT_TRUE(inhoud.Contains("<html>")) << inhoud;
 
-    vragen.kies(inMap("sensor.xml"));
+    vragen.kies(testPad("sensor.xml"));
     vragen.antwoord(wxNO);
-    kies(*d.veldKeuze, 1);
+    kies(veldKeuze(d), 1);
     klik(d, wxID_SAVEAS);
     EXPECT_TRUE(vragen.isGevraagd("already exists."));
-    ASSERT_TRUE(wxFFile(inMap("sensor.xml")).ReadAll(&inhoud));
+    ASSERT_TRUE(wxFFile(testPad("sensor.xml")).ReadAll(&inhoud));
     EXPECT_TRUE(inhoud.Contains("Reports an open door."));
 
     // A folder that takes no files: the warning, nothing written.
-    const wxString weg = inMap("gone/sensor.html");
+    const wxString weg = testPad("gone/sensor.html");
     vragen.kies(weg);
     klik(d, wxID_SAVEAS);
     EXPECT_TRUE(logVanger().bevat("Error saving the file in the specified directory.", wxLOG_Warning));

@@ -3,11 +3,11 @@
 // copied, edited, moved, renumbered and committed without the toolkit
 // giving up on them, and their bytes stay as they are until the user edits
 // the title itself. A status no level has counts as the lowest.
+#include "tests/ondersteuning/Bediening.h"
 #include "tests/ondersteuning/DialoogBeantwoorder.h"
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/toepassing/eigenschappen/Bediening.h"
-#include "tests/toepassing/venster/VensterHulp.h"
+#include "tests/ondersteuning/VensterHulp.h"
 #include "toepassing/eigenschappen/RekEigenschappenVenster.h"
 
 #include <wx/slider.h>
@@ -15,26 +15,12 @@
 namespace
 {
 using Dialoog = RekEigenschappenVenster;
+using V = VerelTamsoVenster;
 
 const wxString fffd(wxUniChar(0xFFFD));
 const wxString boven = "Title " + fffd + fffd + fffd + fffd;
 const wxString afgebroken = "Ti" + fffd + "tle";
 const wxString bovenHex = "5469746C6520F495BA9E";
-
-Requirement metNummer(int SR)
-{
-    Requirement rek;
-    rek.SR = SR;
-    return rek;
-}
-
-template <class Control> Control& veld(wxDialog& dialoog, int id)
-{
-    auto* control = dynamic_cast<Control*>(dialoog.FindWindow(id));
-    if (!control)
-        throw std::runtime_error("no such control in the dialog");
-    return *control;
-}
 
 // The rows 50 (ready) to 10 (development) of the window's project, two of
 // them with titles another tool wrote, drawn on the screen.
@@ -74,8 +60,8 @@ TEST_F(VreemdeTekst, TitelsDieGeenUTF8ZijnWordenGetoondGezochtEnGekopieerd)
 {
     EXPECT_EQ(titels(), (std::vector<wxString>{"Clean up", "Serve", boven, afgebroken, "Boil water"}));
 
-    venster->zoekVeld->ChangeValue("Title");
-    wxCommandEvent toets(wxEVT_TEXT, VerelTamsoVenster::ID_ZOEKREKVELD);
+    zoekVeld(*venster).ChangeValue("Title");
+    wxCommandEvent toets(wxEVT_TEXT, V::ID_ZOEKREKVELD);
     venster->GetEventHandler()->ProcessEvent(toets);
     ASSERT_TRUE(wachtOp([&] { return nummersInLijst(*venster) == std::vector<wxString>{"30"}; }));
     toon();
@@ -85,8 +71,8 @@ TEST_F(VreemdeTekst, TitelsDieGeenUTF8ZijnWordenGetoondGezochtEnGekopieerd)
     dialoogBeantwoorder().klikOK(
         [](wxDialog& d)
         {
-            EXPECT_EQ(veld<wxTextCtrl>(d, Dialoog::ID_REKTITEL).GetValue(), "This must be altered:" + boven);
-            zet(veld<wxSlider>(d, Dialoog::ID_REKPRIORITEIT), 5);
+            EXPECT_EQ(vind<wxTextCtrl>(d, Dialoog::ID_REKTITEL).GetValue(), "This must be altered:" + boven);
+            zet(vind<wxSlider>(d, Dialoog::ID_REKPRIORITEIT), 5);
         });
     stuurMenu(*venster, wxID_DUPLICATE);
     EXPECT_EQ(kolommen(*app, 51, "naam"), "This must be altered:" + boven);
@@ -97,15 +83,15 @@ TEST_F(VreemdeTekst, TitelsDieGeenUTF8ZijnWordenGetoondGezochtEnGekopieerd)
 TEST_F(VreemdeTekst, BewerkenVerplaatsenEnHernummerenLatenDeBytesVanDeTitelStaan)
 {
     ASSERT_EQ(venster->selekteerRequirement(metNummer(30), StandAan), 0);
-    dialoogBeantwoorder().klikOK([](wxDialog& d) { zet(veld<wxSlider>(d, Dialoog::ID_REKPRIORITEIT), 5); });
-    stuurMenu(*venster, VerelTamsoVenster::ID_BEWERKITEM);
+    dialoogBeantwoorder().klikOK([](wxDialog& d) { zet(vind<wxSlider>(d, Dialoog::ID_REKPRIORITEIT), 5); });
+    stuurMenu(*venster, V::ID_BEWERKITEM);
     EXPECT_EQ(kolommen(*app, 30, "prioriteit,hex(naam)"), "5|" + bovenHex);
 
     // Up one place: 30 and 40 swap their numbers.
     ASSERT_EQ(venster->selekteerRequirement(metNummer(30), StandAan), 0);
     stuurMenu(*venster, wxID_UP);
     EXPECT_EQ(hexTitel(40), bovenHex);
-    stuurMenu(*venster, VerelTamsoVenster::ID_STRAKTREKKEN);
+    stuurMenu(*venster, V::ID_STRAKTREKKEN);
     stuurMenu(*venster, wxID_SAVE);
     toon();
     EXPECT_EQ(hexTitel(4), bovenHex);
@@ -119,10 +105,10 @@ TEST_F(VreemdeTekst, EenTitelDieGeenUTF8IsWordtBijZijnNummerBewerktEnVerwijderd)
     dialoogBeantwoorder().klikOK(
         [](wxDialog& d)
         {
-            EXPECT_EQ(veld<wxTextCtrl>(d, Dialoog::ID_REKTITEL).GetValue(), afgebroken);
-            typ(veld<wxTextCtrl>(d, Dialoog::ID_REKTITEL), "Grind beans");
+            EXPECT_EQ(vind<wxTextCtrl>(d, Dialoog::ID_REKTITEL).GetValue(), afgebroken);
+            typ(vind<wxTextCtrl>(d, Dialoog::ID_REKTITEL), "Grind beans");
         });
-    stuurMenu(*venster, VerelTamsoVenster::ID_BEWERKITEM);
+    stuurMenu(*venster, V::ID_BEWERKITEM);
     EXPECT_EQ(kolommen(*app, 20, "naam"), "Grind beans");
 
     ASSERT_EQ(venster->selekteerRequirement(metNummer(30), StandAan), 0);
@@ -135,13 +121,13 @@ TEST_F(VreemdeTekst, EenTitelDieGeenUTF8IsWordtBijZijnNummerBewerktEnVerwijderd)
 // another tool left at 99 counts as in development.
 TEST_F(VreemdeTekst, EenOnbekendeStatusTiltDeVoltooiingNietBovenHonderd)
 {
-    const wxString voor = venster->voltooiingLabel->GetLabel();
+    const wxString voor = labelVan(*venster, V::ID_VOLTOOIING_LABEL);
     voerUit(*app, {"update Requirements set status=0 where SR=50"});
     toon();
-    const wxString alsOntwikkeling = venster->voltooiingLabel->GetLabel();
+    const wxString alsOntwikkeling = labelVan(*venster, V::ID_VOLTOOIING_LABEL);
     ASSERT_NE(alsOntwikkeling, voor);
     voerUit(*app, {"update Requirements set status=99 where SR=50"});
     toon();
-    EXPECT_EQ(venster->voltooiingLabel->GetLabel(), alsOntwikkeling);
+    EXPECT_EQ(labelVan(*venster, V::ID_VOLTOOIING_LABEL), alsOntwikkeling);
     EXPECT_EQ(rijTeksten(*venster, 0)[VerelTamsoApp::KolomStatus], "99");
 }

@@ -4,10 +4,10 @@
 // progress dialog; handed to the package installer only once the program's
 // own questions allow it to end, and checked.
 #include "swexternals/desktop/DesktopPriveMap.h"
+#include "tests/ondersteuning/FTPTestServer.h"
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/VraagBeantwoorder.h"
-#include "tests/swexternals/desktop/ftp/FTPTestServer.h"
 #include "tests/swexternals/desktop/ftp/UpdateHulp.h"
 
 #include <cstdlib>

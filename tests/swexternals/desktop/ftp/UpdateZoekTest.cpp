@@ -3,10 +3,10 @@
 // before it is used, a dead or slow server never holds the program, and
 // Cancel ends the search at every stage.
 #include "swexternals/desktop/TrivaneDesktopFTPThread.h"
+#include "tests/ondersteuning/FTPTestServer.h"
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/VraagBeantwoorder.h"
-#include "tests/swexternals/desktop/ftp/FTPTestServer.h"
 #include "tests/swexternals/desktop/ftp/UpdateHulp.h"
 
 #include <chrono>

@@ -4,7 +4,7 @@
 // own while the toolkit's loop runs the drag here.
 #include "swexternals/desktop/TrivaneRichDropping.h"
 #include "tests/ondersteuning/GuiHulp.h"
-#include "tests/swexternals/desktop/scherm/XTestMuis.h"
+#include "tests/ondersteuning/XTestMuis.h"
 
 #include <atomic>
 #include <functional>
@@ -21,22 +21,16 @@
 
 namespace
 {
-// The target as the field has it, telling the test when the drag is over it.
-class WaakzaamDoel : public TrivaneRichDropping
+// The target as the field has it, telling the test what the drop gave.
+class VeldDoel : public WaakzaamDoel<TrivaneRichDropping>
 {
 public:
-    using TrivaneRichDropping::TrivaneRichDropping;
-    wxDragResult OnDragOver(wxCoord x, wxCoord y, wxDragResult voorstel) override
-    {
-        erboven = true;
-        return TrivaneRichDropping::OnDragOver(x, y, voorstel);
-    }
+    using WaakzaamDoel::WaakzaamDoel;
     wxDragResult OnData(wxCoord x, wxCoord y, wxDragResult voorstel) override
     {
         gemeld = TrivaneRichDropping::OnData(x, y, voorstel);
         return gemeld;
     }
-    std::atomic<bool> erboven{false};
     wxDragResult gemeld = wxDragError;
 };
 
@@ -50,7 +44,7 @@ public:
         bron = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxSize(200, 200));
         bron->SetBackgroundColour(*wxBLUE);
         veld = new wxRichTextCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(260, 200));
-        doel = new WaakzaamDoel(veld, wxSize(100, 100));
+        doel = new VeldDoel(veld, wxSize(100, 100));
         veld->SetDropTarget(doel);
         rij->Add(bron, 0, wxALL, 5);
         rij->Add(veld, 1, wxALL, 5);
@@ -76,7 +70,7 @@ public:
 
     wxPanel* bron;
     wxRichTextCtrl* veld;
-    WaakzaamDoel* doel;
+    VeldDoel* doel;
     std::atomic<bool> gestart{false};
     std::atomic<bool> klaar{false};
 };

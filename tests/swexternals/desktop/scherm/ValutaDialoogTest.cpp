@@ -5,12 +5,12 @@
 #include "swexternals/desktop/ValutaKeuzeDialoog.h"
 #include "swexternals/desktop/VoegValutaToe.h"
 #include "tests/ondersteuning/DialoogBeantwoorder.h"
+#include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/VraagBeantwoorder.h"
 #include "tests/ondersteuning/WebOpnemer.h"
 #include "tests/swexternals/desktop/DesktopHulp.h"
 
 #include <gtest/gtest.h>
-#include <stdexcept>
 #include <vector>
 #include <wx/bmpcbox.h>
 #include <wx/button.h>
@@ -26,27 +26,6 @@ const wxString sranan = "SRD\t\t Surinamese Dollar \t\tSRD";
 wxString leeg()
 {
     return DesktopValuta().exportTabVersie();
-}
-
-// The control of that kind and id (the converter button and the name field
-// share theirs).
-template <class Soort> Soort* zoek(wxWindow& venster, int id)
-{
-    for (wxWindow* kind : venster.GetChildren())
-    {
-        if (auto* gevonden = dynamic_cast<Soort*>(kind); gevonden && kind->GetId() == id)
-            return gevonden;
-        if (Soort* dieper = zoek<Soort>(*kind, id))
-            return dieper;
-    }
-    return nullptr;
-}
-
-template <class Soort> Soort& vind(wxWindow& venster, int id)
-{
-    if (Soort* gevonden = zoek<Soort>(venster, id))
-        return *gevonden;
-    throw std::runtime_error("the dialog has no such control");
 }
 
 void klik(wxWindow& knop, wxEventType soort = wxEVT_BUTTON, int regel = 0)

@@ -11,9 +11,9 @@ TEST_F(DialoogTest, SektiesSluitenEnDeRijenSchuivenBinnenHetScherm)
 {
     Requirement rek = bekendeRequirement();
     rek.status = Requirement::StatusOntwikkeling;
-    TestDialoog& d = open(rek);
-    wxCollapsiblePane* const sekties[] = {d.beschrijvingPaneel, d.implementatiePaneel, d.testPaneel,
-                                          d.kommentaarPaneel};
+    RekEigenschappenVenster& d = open(rek);
+    wxCollapsiblePane* const sekties[] = {&beschrijvingPaneel(d), &implementatiePaneel(d), &testPaneel(d),
+                                          &kommentaarPaneel(d)};
     for (const wxCollapsiblePane* sektie : sekties)
         EXPECT_TRUE(sektie->IsCollapsed());
 
@@ -30,8 +30,9 @@ TEST_F(DialoogTest, SektiesSluitenEnDeRijenSchuivenBinnenHetScherm)
                              static_cast<int>(RekEigenschappenVenster::ID_REKSTATUS)})
             EXPECT_TRUE(dialoog.Contains(d.FindWindow(id)->GetScreenRect())) << sektie->GetLabel() << ", " << id;
     }
-    // All four open: the rows scroll, down to the sign-off.
-    wxScrolledWindow& rijen = *d.veldenGebied;
+    // All four open: the rows (the title's parent) scroll, down to the
+    // sign-off.
+    auto& rijen = dynamic_cast<wxScrolledWindow&>(*naamTekst(d).GetParent());
     EXPECT_GT(rijen.GetVirtualSize().GetHeight(), rijen.GetClientSize().GetHeight());
     rijen.Scroll(0, rijen.GetVirtualSize().GetHeight());
     verwerkGebeurtenissen();

@@ -3,7 +3,7 @@
 // came (OnData); one real drag with the mouse, driven through the X server.
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/swexternals/desktop/scherm/XTestMuis.h"
+#include "tests/ondersteuning/XTestMuis.h"
 #include "tests/toepassing/eigenschappen/werkbalk/WerkbalkHulp.h"
 #include "toepassing/eigenschappen/VerelRichDropping.h"
 
@@ -58,8 +58,8 @@ wxDragResult dropBestanden(VerelRichDropping& doel, const std::vector<wxString>&
 
 wxString bewaarBeeld(const wxString& naam, int breedte, int hoogte)
 {
-    EXPECT_TRUE(wxImage(breedte, hoogte).SaveFile(inMap(naam), wxBITMAP_TYPE_PNG));
-    return inMap(naam);
+    EXPECT_TRUE(wxImage(breedte, hoogte).SaveFile(testPad(naam), wxBITMAP_TYPE_PNG));
+    return testPad(naam);
 }
 
 } // namespace
@@ -74,16 +74,16 @@ TEST_F(WerkbalkTest, ElkVeldHeeftEenEigenDoelDatTekstEnAfbeeldingenNeemt)
         ASSERT_NE(doel, nullptr) << i;
         doelen.insert(doel);
         // The remarks are stored as plain text.
-        EXPECT_EQ(doel->geefInhoud(), d().geefRijk(i) == d().kommentaarRijk ? VerelRichDropping::Inhoud::alleenTekst
-                                                                            : VerelRichDropping::Inhoud::alles);
+        EXPECT_EQ(doel->geefInhoud(), d().geefRijk(i) == &kommentaarRijk(d()) ? VerelRichDropping::Inhoud::alleenTekst
+                                                                              : VerelRichDropping::Inhoud::alles);
     }
     EXPECT_EQ(doelen.size(), 5u);
 
-    wxRichTextCtrl& rijk = *d().beschrijvingRijk;
+    wxRichTextCtrl& rijk = beschrijvingRijk(d());
     ProefDropping& doel = vervangDoel(rijk, VerelRichDropping::Inhoud::alles);
     EXPECT_EQ(drop(doel, wxTextDataObject("Opens.")), wxDragMove);
     EXPECT_EQ(rijk.GetValue(), "Opens.");
-    EXPECT_TRUE(d().gewijzigd);
+    EXPECT_TRUE(d().isGewijzigd());
     // Nothing to take: refused.
     EXPECT_EQ(dropBestanden(doel, {}), wxDragNone);
     EXPECT_EQ(rijk.GetValue(), "Opens.");
@@ -96,7 +96,7 @@ TEST_F(WerkbalkTest, ElkVeldHeeftEenEigenDoelDatTekstEnAfbeeldingenNeemt)
 // U+10FFFF: the field shows a replacement character where it cannot be read.
 TEST_F(WerkbalkTest, GedropteTekstDieGeenUTF8IsKrijgtVervangingstekens)
 {
-    wxRichTextCtrl& rijk = *toon(inOntwikkeling()).beschrijvingRijk;
+    wxRichTextCtrl& rijk = beschrijvingRijk(toon(inOntwikkeling()));
     ProefDropping& doel = vervangDoel(rijk, VerelRichDropping::Inhoud::alles);
     const wxString fffd(wxUniChar(0xFFFD));
     const char ruw[] = "Title \xF4\x95\xBA\x9E, Ti\xC3tle";
@@ -106,9 +106,9 @@ TEST_F(WerkbalkTest, GedropteTekstDieGeenUTF8IsKrijgtVervangingstekens)
     EXPECT_EQ(rijk.GetValue(), "Title " + fffd + fffd + fffd + fffd + ", Ti" + fffd + "tle");
 
     ASSERT_TRUE(
-        wxFFile(inMap("notitie.txt"), "w").Write(wxString::From8BitData("Seen \xF4\x95\xBA\x9E."), wxConvISO8859_1));
+        wxFFile(testPad("notitie.txt"), "w").Write(wxString::From8BitData("Seen \xF4\x95\xBA\x9E."), wxConvISO8859_1));
     vragen.antwoord(wxYES);
-    EXPECT_EQ(dropBestanden(doel, {inMap("notitie.txt")}), wxDragMove);
+    EXPECT_EQ(dropBestanden(doel, {testPad("notitie.txt")}), wxDragMove);
     // The file's reader takes the sequence in whole, as one character.
     EXPECT_EQ(rijk.GetValue(), "Seen " + fffd + ".");
     rijk.Refresh();
@@ -119,7 +119,7 @@ TEST_F(WerkbalkTest, OpmerkingenNemenGeenAfbeeldingen)
 {
     Requirement rek = inOntwikkeling();
     rek.kommentaar = "Checked.";
-    wxRichTextCtrl& rijk = *toon(rek).kommentaarRijk;
+    wxRichTextCtrl& rijk = kommentaarRijk(toon(rek));
     ProefDropping& doel = vervangDoel(rijk, VerelRichDropping::Inhoud::alleenTekst);
     const wxString beeld = bewaarBeeld("foto.png", 20, 20);
     wxBitmapDataObject bitmap(wxBitmap(wxImage(20, 20)));
@@ -129,9 +129,9 @@ TEST_F(WerkbalkTest, OpmerkingenNemenGeenAfbeeldingen)
     EXPECT_EQ(rijk.GetValue(), "Checked.");
 
     // Of a list, the text is taken and the picture refused.
-    ASSERT_TRUE(wxFFile(inMap("notitie.txt"), "w").Write("Seen by Jan."));
+    ASSERT_TRUE(wxFFile(testPad("notitie.txt"), "w").Write("Seen by Jan."));
     vragen.antwoord(wxYES);
-    EXPECT_EQ(dropBestanden(doel, {beeld, inMap("notitie.txt")}), wxDragMove);
+    EXPECT_EQ(dropBestanden(doel, {beeld, testPad("notitie.txt")}), wxDragMove);
     EXPECT_TRUE(vragen.isGevraagd("Contents will be erased."));
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Warning), 3u);
     EXPECT_EQ(d().leesVelden().kommentaar, "Seen by Jan.");
@@ -145,19 +145,19 @@ TEST_F(WerkbalkTest, EenVeldZonderInvoerNeemtNiets)
     rek.status = Requirement::StatusKlaar;
     rek.beschrijving = alsRijk("Opens.");
     toon(rek);
-    ProefDropping& beschrijving = vervangDoel(*d().beschrijvingRijk, VerelRichDropping::Inhoud::alles);
+    ProefDropping& beschrijving = vervangDoel(beschrijvingRijk(d()), VerelRichDropping::Inhoud::alles);
     EXPECT_EQ(drop(beschrijving, wxTextDataObject(" And closes.")), wxDragNone);
     EXPECT_EQ(dropBestanden(beschrijving, {bewaarBeeld("foto.png", 20, 20)}), wxDragNone);
     EXPECT_EQ(platteTekst(d().leesVelden().beschrijving), "Opens.");
-    EXPECT_FALSE(d().gewijzigd);
+    EXPECT_FALSE(d().isGewijzigd());
 
     // On a read-only project the remarks take no input either.
     ASSERT_EQ(app->openProject(pad, true), 0);
     toon(inOntwikkeling());
     d().UpdateWindowUI(wxUPDATE_UI_RECURSE);
-    ProefDropping& kommentaar = vervangDoel(*d().kommentaarRijk, VerelRichDropping::Inhoud::alleenTekst);
+    ProefDropping& kommentaar = vervangDoel(kommentaarRijk(d()), VerelRichDropping::Inhoud::alleenTekst);
     EXPECT_EQ(drop(kommentaar, wxTextDataObject("Seen.")), wxDragNone);
-    EXPECT_EQ(d().kommentaarRijk->GetValue(), "");
+    EXPECT_EQ(kommentaarRijk(d()).GetValue(), "");
 }
 
 namespace
@@ -178,18 +178,7 @@ bool wachtInDraad(const std::function<bool()>& voorwaarde, int maxMs)
     return true;
 }
 
-// The field's own target, telling the test when the drag is over it.
-class WaakzaamDoel : public VerelRichDropping
-{
-public:
-    using VerelRichDropping::VerelRichDropping;
-    wxDragResult OnDragOver(wxCoord x, wxCoord y, wxDragResult voorstel) override
-    {
-        erboven = true;
-        return VerelRichDropping::OnDragOver(x, y, voorstel);
-    }
-    std::atomic<bool> erboven{false};
-};
+using VeldDoel = WaakzaamDoel<VerelRichDropping>;
 
 // A window to drag text from: a drag starts when the pressed mouse moves.
 class Bron : public wxFrame
@@ -223,7 +212,7 @@ wxPoint midden(wxWindow& venster)
 
 // Press on the source, move until the drag has begun, move onto the field
 // until it feels the drag, let go.
-void sleepMetDeHand(XTestMuis& muis, Bron& bron, WaakzaamDoel& doel, wxPoint van, wxPoint naar, std::atomic<bool>& mis)
+void sleepMetDeHand(XTestMuis& muis, Bron& bron, VeldDoel& doel, wxPoint van, wxPoint naar, std::atomic<bool>& mis)
 {
     muis.beweeg(van.x, van.y);
     muis.drukLinks(true);
@@ -253,8 +242,8 @@ TEST_F(WerkbalkTest, TekstMetDeMuisOpDeBeschrijvingGesleept)
     Requirement rek = inOntwikkeling();
     rek.beschrijving = alsRijk("Reports an open door.");
     toon(rek).Move(300, 10);
-    wxRichTextCtrl& rijk = *d().beschrijvingRijk;
-    auto* doel = new WaakzaamDoel(&rijk);
+    wxRichTextCtrl& rijk = beschrijvingRijk(d());
+    auto* doel = new VeldDoel(&rijk);
     rijk.SetDropTarget(doel);
     auto* bron = new Bron;
     bron->Show();
@@ -269,7 +258,7 @@ TEST_F(WerkbalkTest, TekstMetDeMuisOpDeBeschrijvingGesleept)
     EXPECT_FALSE(mis) << "the drag never reached the field";
     ASSERT_TRUE(bron->klaar) << "the drag did not end";
     EXPECT_EQ(rijk.GetValue(), "Reports an open door. Dragged in.");
-    EXPECT_TRUE(d().gewijzigd);
+    EXPECT_TRUE(d().isGewijzigd());
     bron->Destroy();
     verwerkGebeurtenissen(30);
 }

@@ -27,14 +27,14 @@ wxString bewaarBeeld(const wxString& naam, int breedte, int hoogte, wxBitmapType
 {
     wxImage beeld(breedte, hoogte);
     beeld.SetRGB(wxRect(0, 0, breedte, hoogte), 200, 40, 40);
-    EXPECT_TRUE(beeld.SaveFile(inMap(naam), type));
-    return inMap(naam);
+    EXPECT_TRUE(beeld.SaveFile(testPad(naam), type));
+    return testPad(naam);
 }
 } // namespace
 
 TEST_F(WerkbalkTest, StempelsBijDeCursorEnDeStandaardTekstNaEenBevestiging)
 {
-    wxRichTextCtrl& rijk = *toon(metBeschrijving("Open.")).beschrijvingRijk;
+    wxRichTextCtrl& rijk = beschrijvingRijk(toon(metBeschrijving("Open.")));
     neemFocusWegBijElkeVraag();
     // A selection is not replaced: the stamp goes in at the caret.
     rijk.SetSelection(0, 4);
@@ -43,9 +43,9 @@ TEST_F(WerkbalkTest, StempelsBijDeCursorEnDeStandaardTekstNaEenBevestiging)
     EXPECT_EQ(wxRegEx(R"(\[Version 2\.1 written on date \d{4}-\d\d-\d\d \d\d:\d\d:\d\d\] :)").Replace(&rest, ""), 1)
         << rijk.GetValue();
     EXPECT_EQ(rest, "Open.");
-    EXPECT_TRUE(d().gewijzigd);
+    EXPECT_TRUE(d().isGewijzigd());
     rijk.SetValue("");
-    d().versieTekst->ChangeValue("");
+    versieTekst(d()).ChangeValue("");
     gebruik(rijk, V::ID_VERSIEDATUMSTEMPEL);
     gebruik(rijk, V::ID_DATUMTIJDSTEMPEL);
     EXPECT_TRUE(wxRegEx(R"(^\[Version  written on date [-0-9: ]{19}\] :\[[-0-9: ]{19}\] :$)").Matches(rijk.GetValue()))
@@ -64,7 +64,7 @@ TEST_F(WerkbalkTest, StempelsBijDeCursorEnDeStandaardTekstNaEenBevestiging)
     EXPECT_EQ(vragen.geefVragen().size(), 2u);
 
     // The next dialog proposes it; an empty one writes nothing, ever.
-    wxRichTextCtrl& volgende = *toon(metBeschrijving("")).beschrijvingRijk;
+    wxRichTextCtrl& volgende = beschrijvingRijk(toon(metBeschrijving("")));
     vragen.antwoordTekst("");
     gebruik(volgende, V::ID_VOERSTDGEENIMPLANTWOORDUIT);
     gebruik(volgende, V::ID_VOERSTDGEENIMPLANTWOORDUIT);
@@ -75,7 +75,7 @@ TEST_F(WerkbalkTest, StempelsBijDeCursorEnDeStandaardTekstNaEenBevestiging)
 
 TEST_F(WerkbalkTest, SymboolInDeFontVanDeTekstOfInZijnEigen)
 {
-    wxRichTextCtrl& rijk = *toon(metBeschrijving("Ohm")).beschrijvingRijk;
+    wxRichTextCtrl& rijk = beschrijvingRijk(toon(metBeschrijving("Ohm")));
     neemFocusWegBijElkeVraag();
     rijk.SetInsertionPointEnd();
     const wxString normaal = stijlOp(rijk, 1).GetFontFaceName();
@@ -91,12 +91,12 @@ TEST_F(WerkbalkTest, SymboolInDeFontVanDeTekstOfInZijnEigen)
     EXPECT_EQ(vragen.geefVragen()[0].normaleFont, normaal);
     EXPECT_EQ(stijlOp(rijk, 3).GetFontFaceName(), normaal);
     EXPECT_EQ(stijlOp(rijk, 4).GetFontFaceName(), "DejaVu Serif");
-    EXPECT_TRUE(d().gewijzigd);
+    EXPECT_TRUE(d().isGewijzigd());
 }
 
 TEST_F(WerkbalkTest, LinkAlleenNaarWebOfMailAdres)
 {
-    wxRichTextCtrl& rijk = *toon(metBeschrijving("See the manual.")).beschrijvingRijk;
+    wxRichTextCtrl& rijk = beschrijvingRijk(toon(metBeschrijving("See the manual.")));
     neemFocusWegBijElkeVraag();
     // The selected text becomes the link; nothing is added.
     rijk.SetSelection(8, 14);
@@ -117,19 +117,19 @@ TEST_F(WerkbalkTest, LinkAlleenNaarWebOfMailAdres)
     EXPECT_FALSE(rijk.GetDefaultStyleEx().HasURL());
 
     // Any other kind of address is refused; a cancel inserts nothing.
-    d().gewijzigd = false;
+    vulOpnieuw();
     vragen.antwoordTekst("file:///etc/passwd");
     gebruik(rijk, V::ID_VOEGINURL);
     EXPECT_TRUE(logVanger().bevat("file:///etc/passwd", wxLOG_Warning));
     vragen.antwoordTekst(std::nullopt);
     gebruik(rijk, V::ID_VOEGINURL);
     EXPECT_EQ(rijk.GetValue(), "See the manual.mailto:ine@example.com");
-    EXPECT_TRUE(d().gewijzigd);
+    EXPECT_TRUE(d().isGewijzigd());
 }
 
 TEST_F(WerkbalkTest, AfbeeldingPastBinnenHonderdBijHonderdMetDezelfdeVerhoudingen)
 {
-    wxRichTextCtrl& rijk = *toon(metBeschrijving("")).beschrijvingRijk;
+    wxRichTextCtrl& rijk = beschrijvingRijk(toon(metBeschrijving("")));
     neemFocusWegBijElkeVraag();
     struct Geval
     {
@@ -161,12 +161,12 @@ TEST_F(WerkbalkTest, AfbeeldingPastBinnenHonderdBijHonderdMetDezelfdeVerhoudinge
         EXPECT_EQ(beeld.GetSize(), wxSize(gevallen[i].verwachtBreedte, gevallen[i].verwachtHoogte)) << i;
         EXPECT_EQ(ingevoegd[i]->GetImageBlock().GetImageType(), gevallen[i].type) << i;
     }
-    EXPECT_TRUE(d().gewijzigd);
+    EXPECT_TRUE(d().isGewijzigd());
     EXPECT_EQ(app->geefLaatsteAppDataDir(wxString()).GetPath(), wxString::FromUTF8(testMap().string()));
 
     // A file that is no image: nothing. One image selected: its properties.
-    const wxString geenBeeld = inMap("sub/note.png");
-    ASSERT_TRUE(wxFileName::Mkdir(inMap("sub")));
+    const wxString geenBeeld = testPad("sub/note.png");
+    ASSERT_TRUE(wxFileName::Mkdir(testPad("sub")));
     ASSERT_TRUE(wxFFile(geenBeeld, "w").Write("not a picture"));
     vragen.kies(geenBeeld);
     gebruik(rijk, V::ID_VOEGINAFBEELDING);
@@ -186,7 +186,7 @@ TEST_F(WerkbalkTest, AfbeeldingPastBinnenHonderdBijHonderdMetDezelfdeVerhoudinge
 
 TEST_F(WerkbalkTest, TekstKaderMetMargeEnRandKleur)
 {
-    wxRichTextCtrl& rijk = *toon(metBeschrijving("Keep the door shut.")).beschrijvingRijk;
+    wxRichTextCtrl& rijk = beschrijvingRijk(toon(metBeschrijving("Keep the door shut.")));
     neemFocusWegBijElkeVraag();
     // Cancelled margin: nothing else asked, nothing changed.
     vragen.antwoordGetal(std::nullopt);
@@ -195,31 +195,30 @@ TEST_F(WerkbalkTest, TekstKaderMetMargeEnRandKleur)
     EXPECT_EQ(vragen.geefVragen()[0].getal, 12);
     EXPECT_EQ(vragen.geefVragen()[0].max, 100);
 
+    // Without a selection the text is asked; none, and nothing is inserted,
+    // but the colour is remembered.
+    vragen.antwoordGetal(0);
+    vragen.antwoordKleur(*wxRED);
+    vragen.antwoordTekst(std::nullopt);
+    gebruik(rijk, V::ID_PLAATSTEKSTDOOS);
+    EXPECT_TRUE(geefObjekten<wxRichTextBox>(rijk).empty());
+
     // The selected text moves into the box; a cancelled colour keeps the
     // one remembered.
-    d().tekstDoosRandKleur = *wxRED;
     rijk.SetSelection(9, 13);
     vragen.antwoordGetal(8);
     vragen.antwoordKleur(std::nullopt);
     gebruik(rijk, V::ID_PLAATSTEKSTDOOS);
+    EXPECT_EQ(vragen.geefVragen().back().kleur, *wxRED);
     std::vector<wxRichTextBox*> kaders = geefObjekten<wxRichTextBox>(rijk);
     ASSERT_EQ(kaders.size(), 1u);
     EXPECT_EQ(kaders[0]->GetText(), "door");
     const wxTextBoxAttr& kader = kaders[0]->GetAttributes().GetTextBoxAttr();
     EXPECT_EQ(kader.GetMargins().GetLeft().GetValue(), 8);
     EXPECT_EQ(wxColour(kader.GetBorder().GetTop().GetColour()), *wxRED);
-    EXPECT_EQ(d().tekstDoosRandKleur, *wxRED);
     EXPECT_FALSE(rijk.GetValue().Contains("the door shut")) << "the selected text stayed";
     EXPECT_EQ(rijk.GetInsertionPoint(), rijk.GetLastPosition());
-    EXPECT_TRUE(d().gewijzigd);
-
-    // Without a selection the text is asked; none, and nothing is inserted.
-    vragen.antwoordGetal(0);
-    vragen.antwoordKleur(*wxGREEN);
-    vragen.antwoordTekst(std::nullopt);
-    gebruik(rijk, V::ID_PLAATSTEKSTDOOS);
-    EXPECT_EQ(geefObjekten<wxRichTextBox>(rijk).size(), 1u);
-    EXPECT_EQ(d().tekstDoosRandKleur, *wxGREEN);
+    EXPECT_TRUE(d().isGewijzigd());
 
     // A selected image is no text for a box: it stays, and stays selected.
     rijk.SetInsertionPoint(0);
@@ -235,7 +234,7 @@ TEST_F(WerkbalkTest, TekstKaderMetMargeEnRandKleur)
 
 TEST_F(WerkbalkTest, MarkerSektieOmDeSelektieOfEenGetypteTekst)
 {
-    wxRichTextCtrl& rijk = *toon(metBeschrijving("Alarm when open.")).beschrijvingRijk;
+    wxRichTextCtrl& rijk = beschrijvingRijk(toon(metBeschrijving("Alarm when open.")));
     neemFocusWegBijElkeVraag();
     rijk.SetSelection(11, 15);
     gebruik(rijk, V::ID_VOEGMARKERSEKTIETOE);

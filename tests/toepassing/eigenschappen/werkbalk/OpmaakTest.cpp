@@ -35,18 +35,18 @@ TEST_F(WerkbalkTest, WerktuigenVolgenHetVeldMetDeFocus)
     // The description empty, then with a selection; the remarks are stored
     // plain, so no formatting there; the implementation is read-only at this
     // level; the title is no rich text.
-    const Geval gevallen[] = {{d().beschrijvingRijk, true, false, true, false},
-                              {d().beschrijvingRijk, true, true, true, true},
-                              {d().kommentaarRijk, false, false, true, true},
-                              {d().implementatieRijk, false, false, false, true},
-                              {d().naamTekst, false, false, false, false}};
+    const Geval gevallen[] = {{&beschrijvingRijk(d()), true, false, true, false},
+                              {&beschrijvingRijk(d()), true, true, true, true},
+                              {&kommentaarRijk(d()), false, false, true, true},
+                              {&implementatieRijk(d()), false, false, false, true},
+                              {&naamTekst(d()), false, false, false, false}};
     bool eerste = true;
     for (const Geval& geval : gevallen)
     {
         auto* rijk = dynamic_cast<wxRichTextCtrl*>(geval.focus);
         if (rijk && !eerste)
         {
-            if (rijk == d().beschrijvingRijk)
+            if (rijk == &beschrijvingRijk(d()))
                 rijk->SetValue("Opens.");
             rijk->SetSelection(0, 3);
         }
@@ -61,7 +61,6 @@ TEST_F(WerkbalkTest, WerktuigenVolgenHetVeldMetDeFocus)
         controleer(metSelektie, geval.metSelektie);
         controleer(invoer, geval.invoer);
         controleer(uitvoer, geval.uitvoer);
-        EXPECT_EQ(d().huidigeRijk, rijk);
     }
 }
 
@@ -69,14 +68,14 @@ TEST_F(WerkbalkTest, InspringenVeranderdAlleenDeInspringing)
 {
     Requirement rek = inOntwikkeling();
     rek.beschrijving = alsRijk("Alpha beta\nGamma");
-    wxRichTextCtrl& rijk = *toon(rek).beschrijvingRijk;
+    wxRichTextCtrl& rijk = beschrijvingRijk(toon(rek));
     wxRichTextAttr vet;
     vet.SetFontWeight(wxFONTWEIGHT_BOLD);
     rijk.SetStyle(wxRichTextRange(6, 10), vet);
     wxRichTextAttr ingesprongen;
     ingesprongen.SetLeftIndent(100, 10);
     rijk.SetStyle(wxRichTextRange(0, 1), ingesprongen);
-    d().gewijzigd = false;
+    vulOpnieuw();
 
     // The caret in "Alpha", which is not bold: "beta" stays bold.
     rijk.SetInsertionPoint(2);
@@ -94,7 +93,7 @@ TEST_F(WerkbalkTest, InspringenVeranderdAlleenDeInspringing)
         EXPECT_NE(stijlOp(rijk, 2).GetFontWeight(), wxFONTWEIGHT_BOLD);
     }
     EXPECT_EQ(alineaStijlOp(rijk, 12).GetLeftIndent(), 0) << "the next paragraph moved";
-    EXPECT_TRUE(d().gewijzigd);
+    EXPECT_TRUE(d().isGewijzigd());
 
     // A list item moves a level instead, numbered anew.
     rijk.SetInsertionPoint(12);
@@ -121,7 +120,7 @@ TEST_F(WerkbalkTest, LijstenOpDeAlineaVanDeCursor)
 {
     Requirement rek = inOntwikkeling();
     rek.beschrijving = alsRijk("One\nTwo\nThree");
-    wxRichTextCtrl& rijk = *toon(rek).beschrijvingRijk;
+    wxRichTextCtrl& rijk = beschrijvingRijk(toon(rek));
     const auto alineas = [&] { return rijk.GetBuffer().GetChildCount(); };
     const size_t aantal = alineas();
 
@@ -133,7 +132,7 @@ TEST_F(WerkbalkTest, LijstenOpDeAlineaVanDeCursor)
     EXPECT_EQ(alineaStijlOp(rijk, 9).GetListStyleName(), "");
     EXPECT_EQ(alineas(), aantal);
     EXPECT_EQ(rijk.GetValue(), "One\nTwo\nThree");
-    EXPECT_TRUE(d().gewijzigd);
+    EXPECT_TRUE(d().isGewijzigd());
     // The other kind of list takes the list away; it does not convert it.
     gebruik(rijk, V::ID_KOGELLIJST);
     EXPECT_EQ(alineaStijlOp(rijk, 5).GetBulletStyle(), wxTEXT_ATTR_BULLET_STYLE_NONE);
@@ -153,7 +152,7 @@ TEST_F(WerkbalkTest, TekenOpmaakOpDeSelektieOfVoorDeVolgendeTekst)
 {
     Requirement rek = inOntwikkeling();
     rek.beschrijving = alsRijk("Reports an open door.");
-    wxRichTextCtrl& rijk = *toon(rek).beschrijvingRijk;
+    wxRichTextCtrl& rijk = beschrijvingRijk(toon(rek));
     struct Geval
     {
         int id;
@@ -172,28 +171,28 @@ TEST_F(WerkbalkTest, TekenOpmaakOpDeSelektieOfVoorDeVolgendeTekst)
     for (const Geval& geval : gevallen)
     {
         // Without a selection the text typed next; no change yet.
+        vulOpnieuw();
         rijk.SelectNone();
         rijk.SetInsertionPoint(3);
         geefFocus(rijk);
         ASSERT_EQ(isAan(geval.id), geval.zonderSelektie) << geval.id;
         if (geval.zonderSelektie)
         {
-            d().gewijzigd = false;
             klikWerktuig(geval.id);
             EXPECT_TRUE(geval.heeft(rijk.GetDefaultStyleEx())) << geval.id;
-            EXPECT_FALSE(d().gewijzigd) << geval.id;
+            EXPECT_FALSE(d().isGewijzigd()) << geval.id;
             verwerkGebeurtenissen();
-            EXPECT_TRUE(d().werkBalk->GetToolState(geval.id)) << geval.id;
+            EXPECT_TRUE(werkBalk(d()).GetToolState(geval.id)) << geval.id;
             klikWerktuig(geval.id);
             verwerkGebeurtenissen();
-            EXPECT_FALSE(d().werkBalk->GetToolState(geval.id)) << geval.id;
+            EXPECT_FALSE(werkBalk(d()).GetToolState(geval.id)) << geval.id;
         }
-        d().gewijzigd = false;
+        vulOpnieuw();
         rijk.SetSelection(10, 14);
         gebruik(rijk, geval.id);
         EXPECT_TRUE(geval.heeft(stijlOp(rijk, 11))) << geval.id;
         EXPECT_FALSE(geval.heeft(stijlOp(rijk, 5))) << geval.id;
-        EXPECT_TRUE(d().gewijzigd) << geval.id;
+        EXPECT_TRUE(d().isGewijzigd()) << geval.id;
     }
     // What the dialog hands back keeps it.
     rijk.SelectNone();
@@ -208,7 +207,7 @@ TEST_F(WerkbalkTest, KleurenInHetVeldDatDeFocusHad)
 {
     Requirement rek = inOntwikkeling();
     rek.beschrijving = alsRijk("Reports an open door.");
-    wxRichTextCtrl& rijk = *toon(rek).beschrijvingRijk;
+    wxRichTextCtrl& rijk = beschrijvingRijk(toon(rek));
     neemFocusWegBijElkeVraag();
     for (const bool achtergrond : {false, true})
     {
@@ -216,12 +215,12 @@ TEST_F(WerkbalkTest, KleurenInHetVeldDatDeFocusHad)
         const int id = achtergrond ? V::ID_ACHTERGRONDKLEUR : V::ID_TEKSTKLEUR;
         const auto kleurOp = [&](long positie)
         { return achtergrond ? stijlOp(rijk, positie).GetBackgroundColour() : stijlOp(rijk, positie).GetTextColour(); };
-        d().gewijzigd = false;
+        vulOpnieuw();
         rijk.SetSelection(10, 14);
         vragen.antwoordKleur(std::nullopt);
         gebruik(rijk, id);
         EXPECT_NE(kleurOp(11), *wxRED);
-        EXPECT_FALSE(d().gewijzigd);
+        EXPECT_FALSE(d().isGewijzigd());
         EXPECT_TRUE(wachtOp([&] { return rijk.HasFocus(); })) << "the focus did not come back";
 
         vragen.antwoordKleur(*wxRED);
@@ -230,10 +229,10 @@ TEST_F(WerkbalkTest, KleurenInHetVeldDatDeFocusHad)
         EXPECT_EQ(kleurOp(11), *wxRED);
         EXPECT_NE(kleurOp(5), *wxRED);
         EXPECT_FALSE(rijk.HasSelection());
-        EXPECT_TRUE(d().gewijzigd);
+        EXPECT_TRUE(d().isGewijzigd());
 
         // Without a selection: the text typed next, from its colour now.
-        d().gewijzigd = false;
+        vulOpnieuw();
         vragen.antwoordKleur(*wxGREEN);
         gebruik(rijk, id);
         vragen.antwoordKleur(*wxBLUE);
@@ -241,7 +240,7 @@ TEST_F(WerkbalkTest, KleurenInHetVeldDatDeFocusHad)
         EXPECT_EQ(vragen.geefVragen().back().kleur, *wxGREEN);
         const wxRichTextAttr volgende = rijk.GetDefaultStyleEx();
         EXPECT_EQ(achtergrond ? volgende.GetBackgroundColour() : volgende.GetTextColour(), *wxBLUE);
-        EXPECT_FALSE(d().gewijzigd);
+        EXPECT_FALSE(d().isGewijzigd());
     }
 }
 
@@ -249,7 +248,7 @@ TEST_F(WerkbalkTest, FontVanDeSelektieOfVoorDeVolgendeTekst)
 {
     Requirement rek = inOntwikkeling();
     rek.beschrijving = alsRijk("Reports an open door.");
-    wxRichTextCtrl& rijk = *toon(rek).beschrijvingRijk;
+    wxRichTextCtrl& rijk = beschrijvingRijk(toon(rek));
     neemFocusWegBijElkeVraag();
 
     // A selection: the formatting dialog with its font page only.
@@ -267,10 +266,10 @@ TEST_F(WerkbalkTest, FontVanDeSelektieOfVoorDeVolgendeTekst)
     gebruik(rijk, V::ID_ZETFONT);
     EXPECT_EQ(stijlOp(rijk, 11).GetFontSize(), 19);
     EXPECT_NE(stijlOp(rijk, 5).GetFontSize(), 19);
-    EXPECT_TRUE(d().gewijzigd);
+    EXPECT_TRUE(d().isGewijzigd());
 
     // Without one: the system's font dialog, from the editor's font.
-    d().gewijzigd = false;
+    vulOpnieuw();
     rijk.SetInsertionPoint(2);
     const wxFont gekozen(wxFontInfo(23).FaceName("DejaVu Serif").Bold());
     vragen.antwoordFont(gekozen);
@@ -280,14 +279,14 @@ TEST_F(WerkbalkTest, FontVanDeSelektieOfVoorDeVolgendeTekst)
     EXPECT_EQ(volgende.GetFontSize(), 23);
     EXPECT_EQ(volgende.GetFontFaceName(), "DejaVu Serif");
     EXPECT_EQ(volgende.GetFontWeight(), wxFONTWEIGHT_BOLD);
-    EXPECT_FALSE(d().gewijzigd);
+    EXPECT_FALSE(d().isGewijzigd());
 }
 
 TEST_F(WerkbalkTest, GrootteStaptEenPuntMetZevenAlsBodem)
 {
     Requirement rek = inOntwikkeling();
     rek.beschrijving = alsRijk("Reports an open door.");
-    wxRichTextCtrl& rijk = *toon(rek).beschrijvingRijk;
+    wxRichTextCtrl& rijk = beschrijvingRijk(toon(rek));
     wxRichTextAttr acht;
     acht.SetFontPointSize(8);
     rijk.SetStyle(wxRichTextRange(0, 21), acht);

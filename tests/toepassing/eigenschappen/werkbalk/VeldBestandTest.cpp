@@ -17,15 +17,6 @@
 
 namespace
 {
-wxString leesBestand(const wxString& pad)
-{
-    wxString inhoud;
-    wxFFile bestand(pad);
-    if (!bestand.IsOpened() || !bestand.ReadAll(&inhoud))
-        return "(unreadable)";
-    return inhoud;
-}
-
 bool isVet(const wxString& opgeslagen, long positie)
 {
     wxFrame houder(nullptr, wxID_ANY, "houder");
@@ -52,29 +43,29 @@ TEST_F(WerkbalkTest, OpenenVervangtDeInhoudVanHetVeldMetDeFocus)
         wxRichTextAttr vet;
         vet.SetFontWeight(wxFONTWEIGHT_BOLD);
         bron->SetStyle(wxRichTextRange(0, 7), vet);
-        ASSERT_TRUE(bron->SaveFile(inMap("vet.xml"), wxRICHTEXT_TYPE_XML));
+        ASSERT_TRUE(bron->SaveFile(testPad("vet.xml"), wxRICHTEXT_TYPE_XML));
     }
-    ASSERT_TRUE(wxFFile(inMap("plat.txt"), "w").Write("Reed contact closes."));
-    ASSERT_TRUE(wxFFile(inMap("kapot.xml"), "w").Write("<?xml version=\"1.0\"?><richtext><paragraphlayout><para"));
-    wxRichTextCtrl& rijk = *toon(metDeur()).beschrijvingRijk;
+    ASSERT_TRUE(wxFFile(testPad("plat.txt"), "w").Write("Reed contact closes."));
+    ASSERT_TRUE(wxFFile(testPad("kapot.xml"), "w").Write("<?xml version=\"1.0\"?><richtext><paragraphlayout><para"));
+    wxRichTextCtrl& rijk = beschrijvingRijk(toon(metDeur()));
     neemFocusWegBijElkeVraag();
 
-    vragen.kies(inMap("vet.xml"));
+    vragen.kies(testPad("vet.xml"));
     gebruik(rijk, wxID_OPEN);
     EXPECT_EQ(rijk.GetValue(), "Reports an open door.");
-    EXPECT_TRUE(d().gewijzigd);
+    EXPECT_TRUE(d().isGewijzigd());
     EXPECT_TRUE(isVet(d().leesVelden().beschrijving, 2));
     const VraagBeantwoorder::Gevraagd& gevraagd = vragen.geefVragen()[0];
     EXPECT_EQ(gevraagd.bericht, "Choose a filename");
     EXPECT_TRUE(gevraagd.stijl & wxFD_OPEN);
     EXPECT_EQ(app->geefLaatsteAppDataDir(wxString()).GetPath(), wxString::FromUTF8(testMap().string()));
 
-    vragen.kies(inMap("plat.txt"));
+    vragen.kies(testPad("plat.txt"));
     gebruik(rijk, wxID_OPEN);
     EXPECT_EQ(rijk.GetValue(), "Reed contact closes.");
 
     // A file that does not load leaves the field as it was.
-    vragen.kies(inMap("kapot.xml"));
+    vragen.kies(testPad("kapot.xml"));
     gebruik(rijk, wxID_OPEN);
     EXPECT_TRUE(logVanger().bevat("Error opening the file.", wxLOG_Error));
     EXPECT_EQ(rijk.GetValue(), "Reed contact closes.");
@@ -82,7 +73,7 @@ TEST_F(WerkbalkTest, OpenenVervangtDeInhoudVanHetVeldMetDeFocus)
 
 TEST_F(WerkbalkTest, OpslaanAlsInElkFormaatMetZijnExtensie)
 {
-    wxRichTextCtrl& rijk = *toon(metDeur()).beschrijvingRijk;
+    wxRichTextCtrl& rijk = beschrijvingRijk(toon(metDeur()));
     neemFocusWegBijElkeVraag();
     // Saving leaves what the dialog hands back as it was: formatted.
     rijk.SetSelection(0, 7);
@@ -114,18 +105,18 @@ TEST_F(WerkbalkTest, OpslaanAlsInElkFormaatMetZijnExtensie)
                               {"deur.doc", wxRICHTEXT_TYPE_HTML, "deur.doc.html", "<b>Reports</b>"}};
     for (const Geval& geval : gevallen)
     {
-        vragen.kies(inMap(geval.gekozen), filter(geval.filter));
+        vragen.kies(testPad(geval.gekozen), filter(geval.filter));
         gebruik(rijk, wxID_SAVEAS);
-        EXPECT_TRUE(leesBestand(inMap(geval.bewaard)).Contains(geval.bevat)) << geval.gekozen;
+        EXPECT_TRUE(leesBestand(testPad(geval.bewaard)).Contains(geval.bevat)) << geval.gekozen;
     }
-    EXPECT_FALSE(wxFileExists(inMap("pagina.xml")));
+    EXPECT_FALSE(wxFileExists(testPad("pagina.xml")));
     const VraagBeantwoorder::Gevraagd& gevraagd = vragen.geefVragen()[0];
     EXPECT_TRUE(gevraagd.stijl & wxFD_SAVE);
     EXPECT_EQ(gevraagd.voorstel, wxString::FromUTF8(testMap().string()));
     EXPECT_TRUE(gevraagd.wildcard.StartsWith("XML files (*.xml)|*.xml|")) << gevraagd.wildcard;
     EXPECT_EQ(gevraagd.naam, "Door_sensor");
     // The title whole, however long.
-    d().naamTekst->ChangeValue("Door sensor of the cellar, reported at once");
+    naamTekst(d()).ChangeValue("Door sensor of the cellar, reported at once");
     vragen.kies(wxString());
     gebruik(rijk, wxID_SAVEAS);
     EXPECT_EQ(vragen.geefVragen().back().naam, "Door_sensor_of_the_cellar,_reported_at_once");
@@ -133,20 +124,20 @@ TEST_F(WerkbalkTest, OpslaanAlsInElkFormaatMetZijnExtensie)
 
     // An existing file: asked first; No leaves it.
     rijk.SetValue("Changed.");
-    vragen.kies(inMap("deur.txt"));
+    vragen.kies(testPad("deur.txt"));
     vragen.antwoord(wxNO);
     gebruik(rijk, wxID_SAVEAS);
     EXPECT_TRUE(vragen.isGevraagd("already exists."));
-    EXPECT_EQ(leesBestand(inMap("deur.txt")), "Reports an open door.");
+    EXPECT_EQ(leesBestand(testPad("deur.txt")), "Reports an open door.");
     // A folder that takes no files.
-    vragen.kies(inMap("gone/deur.txt"));
+    vragen.kies(testPad("gone/deur.txt"));
     gebruik(rijk, wxID_SAVEAS);
     EXPECT_TRUE(logVanger().bevat("Error saving the file in the specified directory.", wxLOG_Warning));
 
     // A read-only field is saved all the same.
-    vragen.kies(inMap("contact.txt"));
-    gebruik(*d().implementatieRijk, wxID_SAVEAS);
-    EXPECT_EQ(leesBestand(inMap("contact.txt")), "Reed contact.");
+    vragen.kies(testPad("contact.txt"));
+    gebruik(implementatieRijk(d()), wxID_SAVEAS);
+    EXPECT_EQ(leesBestand(testPad("contact.txt")), "Reed contact.");
 }
 
 TEST_F(WerkbalkTest, AfdrukkenMetTitelKopEnVoet)
@@ -164,12 +155,12 @@ TEST_F(WerkbalkTest, AfdrukkenMetTitelKopEnVoet)
         wxString kop;
     };
     const Geval gevallen[] = {
-        {d().beschrijvingRijk, "Door sensor", "Requirement description for \"Door sensor\" started on " + datum},
-        {d().kommentaarRijk, "Door & window",
+        {&beschrijvingRijk(d()), "Door sensor", "Requirement description for \"Door sensor\" started on " + datum},
+        {&kommentaarRijk(d()), "Door & window",
          "Requirement additional remarks for \"Door & window\" started on " + datum}};
     for (const Geval& geval : gevallen)
     {
-        d().naamTekst->ChangeValue(geval.titel);
+        naamTekst(d()).ChangeValue(geval.titel);
         dialoogBeantwoorder().verwacht(
             [this](wxDialog&)
             {
@@ -184,5 +175,5 @@ TEST_F(WerkbalkTest, AfdrukkenMetTitelKopEnVoet)
         EXPECT_EQ(motor.GetFooterText(wxRICHTEXT_PAGE_ODD, wxRICHTEXT_PAGE_RIGHT), DesktopApp::geefRechtenNotitie());
     }
     EXPECT_EQ(motor.GetTitle(), "Project_Alarm_system _Door__and__window");
-    EXPECT_EQ(d().kommentaarRijk->GetValue(), "Checked.");
+    EXPECT_EQ(kommentaarRijk(d()).GetValue(), "Checked.");
 }

@@ -44,9 +44,12 @@ protected:
     TussendoorBeantwoorder vragen;
 
     void SetUp() override;
-    TestDialoog& d() { return *dialoog; }
+    RekEigenschappenVenster& d() { return *dialoog; }
     // A new dialog on the screen for the requirement.
-    TestDialoog& toon(const Requirement& rek);
+    RekEigenschappenVenster& toon(const Requirement& rek);
+    // The dialog filled anew with what it holds: unmodified, as it opened
+    // (the caret and the selection are gone).
+    void vulOpnieuw() { d().vulVelden(d().leesVelden()); }
 
     void geefFocus(wxWindow& venster);
     // The tool's update pass, as at idle time: whether it enables the tool.
@@ -83,7 +86,5 @@ template <class Soort> std::vector<Soort*> geefObjekten(wxRichTextCtrl& rijk)
                     gevonden.push_back(objekt);
     return gevonden;
 }
-// A file in the test's folder.
-wxString inMap(const wxString& naam);
 
 #endif

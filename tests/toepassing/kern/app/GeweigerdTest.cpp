@@ -1,8 +1,8 @@
 // Every kind of change refused as a whole: on a read-only project, and when
 // its transaction cannot start (the change before it would not commit, and
 // the new one must not slip into that transaction).
+#include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/toepassing/kern/app/KernApp.h"
 
 #include <functional>
 
@@ -55,7 +55,7 @@ const Wijziging wijzigingen[] = {
 
 TEST(Geweigerd, EenAlleenLezenProjectWeigertElkeWijzigingMetEenWaarschuwing)
 {
-    const wxString pad = projectPad("p.vtd");
+    const wxString pad = testPad("p.vtd");
     App app;
     ASSERT_EQ(app->openProject(pad), 0);
     voegRijenToe(*app, {{1, "a"}, {2, "b"}, {5, "e"}});
@@ -83,7 +83,7 @@ TEST(Geweigerd, GeenWijzigingZonderEigenTransaktie)
     for (const Wijziging& wijziging : wijzigingen)
     {
         App app;
-        ASSERT_EQ(app->openProject(projectPad(wxString(wijziging.naam) + ".vtd")), 0);
+        ASSERT_EQ(app->openProject(testPad(wxString(wijziging.naam) + ".vtd")), 0);
         voegRijenToe(*app, {{1, "a"}, {2, "b"}, {5, "e"}});
         blokkeerVolgendeStart(*app);
         logVanger().wis();

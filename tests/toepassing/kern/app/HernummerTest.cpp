@@ -1,7 +1,7 @@
 // Renumbering: a range of numbers shifted, and the gaps closed, each whole
 // or not at all and taken back by one undo.
+#include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/toepassing/kern/app/KernApp.h"
 
 #include <climits>
 

@@ -1,8 +1,8 @@
 // The list's colours and font: read from the configuration file when the
 // program starts, written back when it ends; the background that shows the
 // project's state; the status names in the language of the moment.
+#include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/TestOmgeving.h"
-#include "tests/toepassing/kern/app/KernApp.h"
 
 TEST(Instellingen, GekozenKleurenEnLettertypeKomenBijDeVolgendeStartTerug)
 {

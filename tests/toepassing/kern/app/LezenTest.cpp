@@ -1,8 +1,8 @@
 // Reading requirements back from a project, and the questions asked before
 // one is added or renumbered: is its title or number taken, which number
 // comes next.
+#include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/toepassing/kern/app/KernApp.h"
 
 #include <climits>
 

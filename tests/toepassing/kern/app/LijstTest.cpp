@@ -2,8 +2,8 @@
 // rows by number. It must show exactly what the list showed when it was
 // read whole through the view RekZicht: the same rows, in the same order,
 // with the same two percentages.
+#include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/toepassing/kern/app/KernApp.h"
 
 #include <cmath>
 
@@ -206,7 +206,7 @@ TEST_F(Lijst, EenPaginaBuitenDeLijstIsLeegEnEenVerouderdeSelektieWordtGemeld)
 TEST_F(Lijst, EenFoutIsGeenLegeLijst)
 {
     // An empty project is an empty list, and no error.
-    ASSERT_EQ(app->openProject(projectPad("leeg.vtd")), 0);
+    ASSERT_EQ(app->openProject(testPad("leeg.vtd")), 0);
     LijstSelektie uit;
     long long aantal = -1;
     long long kosten = -1;
@@ -269,7 +269,7 @@ TEST_F(Lijst, HetZichtBestaatVanafDeStart)
 TEST(LijstOud, EenProjectZonderIndexGeeftDezelfdeLijst)
 {
     App app;
-    const wxString pad = projectPad("p.vtd");
+    const wxString pad = testPad("p.vtd");
     ASSERT_EQ(app->openProject(pad), 0);
     voegRijenToe(*app, {{3, "c", 10, 5, 2}, {1, "a", 20, 5, 4}, {2, "b", 10, 5, 0}});
     Criteria criteria;

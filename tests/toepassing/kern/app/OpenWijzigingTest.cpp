@@ -1,15 +1,15 @@
 // The newest change stays open for its undo until the next change. A
 // command that changes nothing must leave it open: were it to start its own
 // transaction, the user's change would be committed and its undo lost.
+#include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/toepassing/kern/app/KernApp.h"
 
 #include <functional>
 
 TEST(OpenWijziging, EenOpdrachtDieNietsDoetLaatDeOpenWijzigingOpen)
 {
     App app;
-    ASSERT_EQ(app->openProject(projectPad("p.vtd")), 0);
+    ASSERT_EQ(app->openProject(testPad("p.vtd")), 0);
     voegRijenToe(*app, {{1, "Pump"}, {2, "Valve"}, {3, "Lamp"}});
     KernApp& a = *app;
     const struct

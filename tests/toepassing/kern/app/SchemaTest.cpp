@@ -1,9 +1,9 @@
 // Starting a project: its tables made or brought up to date, its one
 // configuration row, its name and currency, and what happens to a project
 // in memory when it closes.
+#include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/VraagBeantwoorder.h"
-#include "tests/toepassing/kern/app/KernApp.h"
 
 using Schema = ProjectTest;
 
@@ -34,7 +34,7 @@ TEST_F(Schema, EenNieuwProjectKrijgtBeideTabellenEnEenKonfiguratieRij)
 
 TEST(SchemaOud, EenOuderProjectKrijgtDeOntbrekendeKolommenMetHunStandaard)
 {
-    const wxString pad = projectPad("oud.vtd");
+    const wxString pad = testPad("oud.vtd");
     {
         wxSQLite3Database oud;
         oud.Open(pad);
@@ -59,7 +59,7 @@ TEST(SchemaOud, EenOuderProjectKrijgtDeOntbrekendeKolommenMetHunStandaard)
 // name and currency would be missing without a word.
 TEST(SchemaWeigering, EenGeweigerdeKonfiguratieRijIsEenMislukteStart)
 {
-    const wxString pad = projectPad("weigert.vtd");
+    const wxString pad = testPad("weigert.vtd");
     {
         wxSQLite3Database oud;
         oud.Open(pad);
@@ -129,7 +129,7 @@ TEST(SchemaGeheugen, EenProjectInHetGeheugenVraagtBijHetSluitenOfHetBewaardMoetW
 
     // Yes and the name proposed: the project goes on in that file, with the
     // extension added after the dot of the version, change included.
-    const wxString pad = projectPad("Kept_v1.0_final");
+    const wxString pad = testPad("Kept_v1.0_final");
     vragen.antwoord(wxYES);
     vragen.kies(pad);
     EXPECT_EQ(app->stopDatabase(), 0);

@@ -1,31 +1,17 @@
 // Bad project files and a locked project as the user meets them, by every
 // way of opening: each gives its message, none crashes or hangs, and a file
 // that must stay as it was stays so, byte for byte.
+#include "tests/ondersteuning/KernApp.h"
+#include "tests/ondersteuning/KorteWachtTijden.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/VraagBeantwoorder.h"
 #include "tests/ondersteuning/Waakhond.h"
-#include "tests/toepassing/kern/app/KernApp.h"
 
-#include <chrono>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 
 namespace
 {
-std::string leesBytes(const wxString& pad)
-{
-    std::stringstream inhoud;
-    inhoud << std::ifstream(pad.utf8_string(), std::ios::binary).rdbuf();
-    return inhoud.str();
-}
-
-void schrijfBytes(const wxString& pad, const std::string& inhoud)
-{
-    std::ofstream(pad.utf8_string(), std::ios::binary) << inhoud;
-}
-
 // A project of three requirements, closed as the program closes it.
 std::string maakProject(const wxString& pad)
 {
@@ -133,7 +119,7 @@ TEST(SlechtBestand, ElkSlechtProjectBestandGeeftZijnMeldingEnBlijftZoAlsHetWas)
         for (const Weg weg : {Weg::Bestand, Weg::OpenDialoog, Weg::Start})
         {
             SCOPED_TRACE(std::string(geval.naam) + ", " + naam(weg));
-            const wxString pad = projectPad(wxString::Format("%s %s.vtd", geval.naam, naam(weg)));
+            const wxString pad = testPad(wxString::Format("%s %s.vtd", geval.naam, naam(weg)));
             const std::string bytes = geval.maak(pad);
             schrijfBytes(pad, bytes);
             std::optional<App> app;
@@ -177,14 +163,8 @@ TEST(SlechtBestand, ElkSlechtProjectBestandGeeftZijnMeldingEnBlijftZoAlsHetWas)
 // other program commits as soon as it does.
 TEST(SlechtBestand, EenVergrendeldProjectWeigertDeWijzigingEnLaatNietsOpen)
 {
-    // The layer gives up on the lock at once, as it would after its seconds.
-    struct KorteWachtTijden
-    {
-        SQLite3Basis::WachtTijden vorige =
-            SQLite3Basis::zetWachtTijden({std::chrono::milliseconds(50), std::chrono::milliseconds(100)});
-        ~KorteWachtTijden() { SQLite3Basis::zetWachtTijden(vorige); }
-    } kort;
-    const wxString pad = projectPad("p.vtd");
+    const KorteWachtTijden kort;
+    const wxString pad = testPad("p.vtd");
     App app;
     ASSERT_EQ(app->openProject(pad), 0);
     ASSERT_EQ(app->voegToe(opgeslagen("een", 1)), 0);

@@ -1,7 +1,7 @@
 // Adding requirements, one by one or as a list, and the whole life of one
 // requirement: added, read, changed, deleted, each step undone.
+#include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/toepassing/kern/app/KernApp.h"
 
 namespace
 {

@@ -1,7 +1,7 @@
 // Safe operation: a series of changes under one savepoint, kept or dropped
 // as a whole.
+#include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/toepassing/kern/app/KernApp.h"
 
 #include <wx/regex.h>
 

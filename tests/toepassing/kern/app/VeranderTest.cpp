@@ -1,8 +1,8 @@
 // Changing and deleting a stored requirement: the row is found by the title
 // and number it was read with, only what differs is written, and numbers
 // are swapped without ever sharing one.
+#include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/toepassing/kern/app/KernApp.h"
 
 namespace
 {

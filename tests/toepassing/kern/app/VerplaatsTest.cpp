@@ -1,8 +1,8 @@
 // Requirements to other numbers, whole or not at all: one moved to another
 // number with the ones in between shifted (the moves themselves are tested
 // through the list's drop target), and a block turned with its neighbour.
+#include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/toepassing/kern/app/KernApp.h"
 #include "toepassing/kern/RequirementVerplaatsing.h"
 
 #include <climits>

@@ -2,8 +2,8 @@
 // are no UTF-8 and values no level or range has. The store shows what it
 // can, works on such a row by its number, and leaves the bytes of every
 // field the user did not edit as they are.
+#include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/toepassing/kern/app/KernApp.h"
 
 #include <wx/filename.h>
 
@@ -64,7 +64,7 @@ TEST_F(Vreemd, TekstenDieGeenUTF8ZijnTonenVervangingstekens)
     EXPECT_FALSE(app->rekBestaat("This must be altered:" + boven));
 
     // An exchange file carries what the list shows.
-    const wxFileName bestand(projectPad("titel.txt"));
+    const wxFileName bestand(testPad("titel.txt"));
     ASSERT_EQ(app->geefRequirement(5).bewaarOpDisk(bestand), 0);
     EXPECT_EQ(Requirement(bestand).naam, boven);
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Warning), 0u) << logVanger().geefAlles();

@@ -1,8 +1,8 @@
 // The list query: the filters of the main window, the sort order, each
 // requirement's share of the weight of the listed set, and the figures
 // shown under the list.
+#include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/toepassing/kern/app/KernApp.h"
 
 namespace
 {
@@ -171,7 +171,7 @@ TEST_F(Zoek, EenUndoNeemtOokHetVernieuwdeZichtTerug)
 TEST(ZoekZwaar, ZwareGewichtenEnHogeKostenLopenNietOver)
 {
     App app;
-    ASSERT_EQ(app->openProject(projectPad("p.vtd")), 0);
+    ASSERT_EQ(app->openProject(testPad("p.vtd")), 0);
     // Each weight just fits 64 bits, their sum does not; the total cost does not fit 32.
     voegRijenToe(*app, {{1, "a", 2147483647, 4294967295LL}, {2, "b", 2147483647, 4294967295LL}});
     const RequirementLijst lijst = app->zoekAlles();
@@ -192,7 +192,7 @@ TEST(ZoekZwaar, ZwareGewichtenEnHogeKostenLopenNietOver)
 TEST(ZoekZwaar, HonderdduizendDuursteRequirementsGevenHetJuisteTotaal)
 {
     App app;
-    ASSERT_EQ(app->openProject(projectPad("groot.vtd")), 0);
+    ASSERT_EQ(app->openProject(testPad("groot.vtd")), 0);
     voerUit(*app, {"with recursive n(i) as (select 1 union all select i+1 from n where i<100000) "
                    "insert into Requirements (SR,naam,prioriteit,totaleKosten,status) "
                    "select i,'r'||i,1,4294967295,0 from n"});

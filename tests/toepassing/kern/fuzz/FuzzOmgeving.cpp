@@ -1,5 +1,6 @@
 #include "tests/toepassing/kern/fuzz/FuzzOmgeving.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -104,6 +105,34 @@ wxString alsTekst(const uint8_t* data, size_t grootte)
     for (size_t i = 0; i < grootte; ++i)
         enkel += wxUniChar(static_cast<int>(static_cast<unsigned char>(bytes[i])));
     return enkel;
+}
+
+std::string zetUit(std::string_view invoer, size_t grootste)
+{
+    std::string bytes;
+    for (size_t i = 0; i < invoer.size(); ++i)
+    {
+        const auto byte = static_cast<unsigned char>(invoer[i]);
+        if (byte == 0xFF && i + 2 < invoer.size() && static_cast<unsigned char>(invoer[i + 1]) == 0xFE &&
+            !bytes.empty())
+        {
+            i += 2;
+            const size_t herhaald =
+                std::min<size_t>(size_t(static_cast<unsigned char>(invoer[i])) * 256, grootste - bytes.size());
+            bytes.append(herhaald, bytes.back());
+        }
+        else if (bytes.size() < grootste)
+            bytes += invoer[i];
+    }
+    return bytes;
+}
+
+wxString toon(const std::vector<int>& nummers)
+{
+    wxString tekst;
+    for (const int nummer : nummers)
+        tekst += wxString::Format(" %d", nummer);
+    return tekst;
 }
 
 wxString toon(const wxString& tekst)

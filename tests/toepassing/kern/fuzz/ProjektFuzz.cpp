@@ -30,7 +30,6 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
-#include <wx/app.h>
 #include <wx/filename.h>
 
 namespace
@@ -41,21 +40,6 @@ class ProjektApp : public VerelTamsoApp
 public:
     using VerelTamsoApp::zoekVoorwaarde;
 };
-
-ProjektApp& app()
-{
-    static ProjektApp* eenmalig = []
-    {
-        auto* nieuw = new ProjektApp;
-        FuzzOmgeving::vangLog();
-        // It lives as long as the process; the toolkit's end does not end it.
-        wxApp::SetInstance(nullptr);
-        if (!nieuw->isDBOpen() || nieuw->startDatabase() != 0)
-            FuzzOmgeving::faal("the project in memory did not start");
-        return nieuw;
-    }();
-    return *eenmalig;
-}
 
 const char* const tekstKolommen[] = {"naam",          "auteur",     "beschrijving", "implementatieIngenieur",
                                      "testIngenieur", "aftekenaar", "kommentaar"};
@@ -74,26 +58,6 @@ std::vector<std::string> splits(const std::string& bytes, char scheiding)
             delen.back() += byte;
     }
     return delen;
-}
-
-std::string zetUit(const std::string& invoer, size_t grootste)
-{
-    std::string bytes;
-    for (size_t i = 0; i < invoer.size(); ++i)
-    {
-        const auto byte = static_cast<unsigned char>(invoer[i]);
-        if (byte == 0xFF && i + 2 < invoer.size() && static_cast<unsigned char>(invoer[i + 1]) == 0xFE &&
-            !bytes.empty())
-        {
-            i += 2;
-            const size_t herhaald =
-                std::min<size_t>(size_t(static_cast<unsigned char>(invoer[i])) * 256, grootste - bytes.size());
-            bytes.append(herhaald, bytes.back());
-        }
-        else if (bytes.size() < grootste)
-            bytes += invoer[i];
-    }
-    return bytes;
 }
 
 // The bytes as they are, NUL and all.
@@ -151,7 +115,7 @@ Rij maakRij(const std::vector<std::string>& velden, size_t plaats, size_t groots
     for (size_t i = 0; i < aantalTekstKolommen; ++i)
     {
         kolommen += wxString(",") + tekstKolommen[i];
-        waarden += "," + alsSQLTekst(zetUit(veld(i), grootsteTekst));
+        waarden += "," + alsSQLTekst(FuzzOmgeving::zetUit(veld(i), grootsteTekst));
     }
     for (size_t i = 1; i < aantalGetalKolommen; ++i)
         if (aantalTekstKolommen + i < velden.size())
@@ -197,14 +161,6 @@ std::vector<int> leesNummers(ProjektApp& project, const wxString& opdracht)
     return nummers;
 }
 
-wxString alsTekst(const std::vector<int>& nummers)
-{
-    wxString tekst;
-    for (const int nummer : nummers)
-        tekst += wxString::Format(" %d", nummer);
-    return tekst;
-}
-
 // What the list draws of a text: the toolkit converts it to UTF-8 and gives
 // up on anything it cannot (with an assertion, which fails the run).
 void controleerToonbaar(const wxString& tekst, const wxString& veld)
@@ -248,7 +204,7 @@ void controleerSelektie(ProjektApp& project, const VerelTamsoApp::ZoekCriteria& 
         FuzzOmgeving::faal(wxString::Format("sorted on column %u, direction %u, the list holds",
                                             static_cast<unsigned int>(criteria.sorteerKolom),
                                             static_cast<unsigned int>(criteria.sortering)) +
-                           alsTekst(selektie.nummers) + " where SQLite gives" + alsTekst(verwacht));
+                           FuzzOmgeving::toon(selektie.nummers) + " where SQLite gives" + FuzzOmgeving::toon(verwacht));
     controleerAandeel(selektie.voltooiing, "the completion");
 }
 
@@ -333,7 +289,7 @@ void veranderEnVerwijder(ProjektApp& project, int SR)
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     FuzzOmgeving::start(argc, argv);
-    app();
+    FuzzOmgeving::app<ProjektApp>();
     return 0;
 }
 
@@ -341,7 +297,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t grootte)
 {
     if (grootte == 0)
         return 0;
-    ProjektApp& project = app();
+    ProjektApp& project = FuzzOmgeving::app<ProjektApp>();
     const size_t grootsteTekst = (data[0] & 4) != 0 ? 60000 : 1000;
     const std::vector<std::string> delen =
         splits(std::string(reinterpret_cast<const char*>(data + 1), grootte - 1), '\x1E');

@@ -21,27 +21,9 @@
 #include <string>
 #include <utility>
 #include <vector>
-#include <wx/app.h>
 
 namespace
 {
-// The application object once, with a project in memory started as the
-// main window starts one.
-VerelTamsoApp& app()
-{
-    static VerelTamsoApp* eenmalig = []
-    {
-        auto* nieuw = new VerelTamsoApp;
-        FuzzOmgeving::vangLog();
-        // It lives as long as the process; the toolkit's end does not end it.
-        wxApp::SetInstance(nullptr);
-        if (!nieuw->isDBOpen() || nieuw->startDatabase() != 0)
-            FuzzOmgeving::faal("the project in memory did not start");
-        return nieuw;
-    }();
-    return *eenmalig;
-}
-
 wxString zonderNul(const wxString& tekst)
 {
     wxString uit;
@@ -51,23 +33,6 @@ wxString zonderNul(const wxString& tekst)
     return uit;
 }
 
-std::string zetUit(const uint8_t* data, size_t grootte, size_t grootsteTekst)
-{
-    std::string bytes;
-    for (size_t i = 0; i < grootte; ++i)
-    {
-        if (data[i] == 0xFF && i + 2 < grootte && data[i + 1] == 0xFE && !bytes.empty())
-        {
-            i += 2;
-            const size_t herhaald = std::min<size_t>(size_t(data[i]) * 256, grootsteTekst - bytes.size());
-            bytes.append(herhaald, bytes.back());
-        }
-        else if (bytes.size() < grootsteTekst)
-            bytes += static_cast<char>(data[i]);
-    }
-    return bytes;
-}
-
 std::vector<wxString> splits(const uint8_t* data, size_t grootte, size_t grootsteTekst)
 {
     std::vector<wxString> delen;
@@ -75,9 +40,8 @@ std::vector<wxString> splits(const uint8_t* data, size_t grootte, size_t grootst
     for (size_t i = 0; i <= grootte; ++i)
         if (i == grootte || data[i] == '\n')
         {
-            const std::string deel = delen.empty()
-                                         ? zetUit(data + begin, i - begin, grootsteTekst)
-                                         : std::string(reinterpret_cast<const char*>(data + begin), i - begin);
+            const std::string_view bytes(reinterpret_cast<const char*>(data + begin), i - begin);
+            const std::string deel = delen.empty() ? FuzzOmgeving::zetUit(bytes, grootsteTekst) : std::string(bytes);
             delen.push_back(FuzzOmgeving::alsTekst(reinterpret_cast<const uint8_t*>(deel.data()), deel.size()));
             begin = i + 1;
         }
@@ -241,14 +205,6 @@ std::vector<int> berekenLijst(VerelTamsoApp& project, const Zoeken& zoeken)
     return nummers;
 }
 
-wxString alsTekst(const std::vector<int>& nummers)
-{
-    wxString tekst;
-    for (const int nummer : nummers)
-        tekst += wxString::Format(" %d", nummer);
-    return tekst;
-}
-
 void leegProject(VerelTamsoApp& project)
 {
     if (project.startTransaktie() != 0 || project.executeUpdate("delete from Requirements") != 0 ||
@@ -260,7 +216,7 @@ void leegProject(VerelTamsoApp& project)
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     FuzzOmgeving::start(argc, argv);
-    app();
+    FuzzOmgeving::app<VerelTamsoApp>();
     return 0;
 }
 
@@ -268,7 +224,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t grootte)
 {
     if (grootte == 0)
         return 0;
-    VerelTamsoApp& project = app();
+    VerelTamsoApp& project = FuzzOmgeving::app<VerelTamsoApp>();
     Zoeken zoeken;
     zoeken.hoofdletters = (data[0] & 1) != 0;
     zoeken.exact = (data[0] & 2) != 0;
@@ -322,6 +278,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t grootte)
     if (lijst != berekend)
         FuzzOmgeving::faal("the search for " + FuzzOmgeving::toon(zoeken.term) + " (case " +
                            (zoeken.hoofdletters ? "sensitive" : "blind") + (zoeken.exact ? ", exact" : "") + ") lists" +
-                           alsTekst(lijst) + " where the rows say" + alsTekst(berekend));
+                           FuzzOmgeving::toon(lijst) + " where the rows say" + FuzzOmgeving::toon(berekend));
     return 0;
 }

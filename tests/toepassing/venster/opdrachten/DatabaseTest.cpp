@@ -1,7 +1,7 @@
 // The database and program commands of the main window: commit, undo,
 // reassigning numbers, safe operation, the project name and the about box.
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/toepassing/venster/VensterHulp.h"
+#include "tests/ondersteuning/VensterHulp.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 
 #include <wx/regex.h>
@@ -40,7 +40,7 @@ protected:
 
     void begin(const wxString& naam)
     {
-        pad = projectPad(naam);
+        pad = testPad(naam);
         openProject(pad, {{1, "Boil"}, {2, "Pour"}});
         klik(V::ID_STARTSTOPVEILIGEMODUS);
         ASSERT_TRUE(toontVeiligeModus(true));
@@ -63,7 +63,7 @@ protected:
 
 TEST_F(OpdrachtTest, UndoTakesBackTheNewestChangeAndCommitKeepsIt)
 {
-    const wxString pad = projectPad("p.vtd");
+    const wxString pad = testPad("p.vtd");
     openProject(pad, {{1, "Boil"}, {2, "Pour"}});
     for (const int id : {static_cast<int>(wxID_UNDO), static_cast<int>(wxID_SAVE)})
     {
@@ -81,7 +81,7 @@ TEST_F(OpdrachtTest, UndoTakesBackTheNewestChangeAndCommitKeepsIt)
 
 TEST_F(OpdrachtTest, ReassigningNumbersClosesTheGapsOnceAndSaysSo)
 {
-    openProject(projectPad("p.vtd"), {{2, "Boil"}, {5, "Pour"}, {9, "Serve"}});
+    openProject(testPad("p.vtd"), {{2, "Boil"}, {5, "Pour"}, {9, "Serve"}});
     klik(V::ID_STRAKTREKKEN);
     EXPECT_TRUE(logVanger().bevat("reassigned without any gaps", wxLOG_Message)) << logVanger().geefAlles();
     EXPECT_EQ(nummers(*app), "Boil=1,Pour=2,Serve=3");
@@ -156,7 +156,7 @@ TEST_F(Veilig, ARollbackThatFailsKeepsSafeOperationOnAndItsChangesUndecided)
 
 TEST_F(OpdrachtTest, TheProjectNameLabelShowsTheNameTheProjectHolds)
 {
-    const wxString pad = projectPad("p.vtd");
+    const wxString pad = testPad("p.vtd");
     openProject(pad, {}, "Pots & pans"); // an "&" is no mnemonic
     EXPECT_EQ(naamLabel(), "Pots & pans");
     for (const auto& [antwoord, naam] : {std::pair<std::optional<wxString>, wxString>{wxString("R&D"), "R&D"},

@@ -7,11 +7,10 @@
 #include "tests/ondersteuning/DialoogBeantwoorder.h"
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/TestOmgeving.h"
-#include "tests/toepassing/venster/VensterHulp.h"
+#include "tests/ondersteuning/VensterHulp.h"
 #include "toepassing/venster/KleurKiezerDialoog.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 
-#include <stdexcept>
 #include <wx/bmpcbox.h>
 #include <wx/listbox.h>
 #include <wx/richtext/richtextctrl.h>
@@ -21,35 +20,6 @@ namespace
 {
 using V = VerelTamsoVenster;
 using K = KleurKiezerDialoog;
-
-template <class Soort> Soort* zoek(wxWindow& venster, int id)
-{
-    for (wxWindow* kind : venster.GetChildren())
-    {
-        if (auto* gevonden = dynamic_cast<Soort*>(kind); gevonden && kind->GetId() == id)
-            return gevonden;
-        if (Soort* dieper = zoek<Soort>(*kind, id))
-            return dieper;
-    }
-    return nullptr;
-}
-
-template <class Soort> Soort& vind(wxWindow& venster, int id)
-{
-    if (Soort* gevonden = zoek<Soort>(venster, id))
-        return *gevonden;
-    throw std::runtime_error("the dialog has no such control");
-}
-
-// A click on a button of the dialog.
-void druk(wxWindow& dialoog, int id)
-{
-    wxWindow* knop = dialoog.FindWindow(id);
-    ASSERT_TRUE(knop);
-    wxCommandEvent klik(wxEVT_BUTTON, id);
-    klik.SetEventObject(knop);
-    knop->GetEventHandler()->ProcessEvent(klik);
-}
 
 // The next dialog is shown, filled in, and left with its Cancel button.
 void klikAnnuleer(DialoogBeantwoorder::Invuller vulIn)
@@ -61,7 +31,7 @@ void klikAnnuleer(DialoogBeantwoorder::Invuller vulIn)
                 [&dialoog, vulIn]
                 {
                     vulIn(dialoog);
-                    druk(dialoog, wxID_CANCEL);
+                    ::klik(dialoog, wxID_CANCEL);
                 });
             return static_cast<int>(wxID_NONE);
         });
@@ -107,7 +77,7 @@ protected:
     void SetUp() override
     {
         OpdrachtTest::SetUp();
-        openProject(projectPad("p.vtd"), {{1, "Boil"}, {2, "Pour"}});
+        openProject(testPad("p.vtd"), {{1, "Boil"}, {2, "Pour"}});
         standaard = app->geefFont();
         gekozen = wxFont(wxFontInfo(standaard.GetPointSize() + 4).Bold().Italic());
     }
@@ -132,16 +102,16 @@ TEST_F(KleurKiezer, DeKeuzeKomtInDeLijstEnBijHetVolgendeBeginTerug)
             EXPECT_EQ(getoond.tekst, VerelTamsoApp::donkerblauw);
             EXPECT_EQ(getoond.achtergrond, VerelTamsoApp::lichtgeel);
 
-            druk(dialoog, K::ID_KIESFONT);
+            ::klik(dialoog, K::ID_KIESFONT);
             EXPECT_TRUE(zelfdeFont(voorbeeld(dialoog).font, gekozen));
-            druk(dialoog, K::ID_TEKSTKLEUR);
+            ::klik(dialoog, K::ID_TEKSTKLEUR);
             EXPECT_EQ(voorbeeld(dialoog).tekst, zwart);
-            druk(dialoog, K::ID_ACHTERGRONDKLEUR);
+            ::klik(dialoog, K::ID_ACHTERGRONDKLEUR);
             EXPECT_EQ(voorbeeld(dialoog).achtergrond, wit);
             // The sample shows the last background chosen.
-            druk(dialoog, K::ID_SLECHTSLEZENACHTERGRONDKLEUR);
+            ::klik(dialoog, K::ID_SLECHTSLEZENACHTERGRONDKLEUR);
             EXPECT_EQ(voorbeeld(dialoog).achtergrond, grijs);
-            druk(dialoog, K::ID_SAFEMODEACHTERGRONDKLEUR);
+            ::klik(dialoog, K::ID_SAFEMODEACHTERGRONDKLEUR);
             getoond = voorbeeld(dialoog);
             EXPECT_EQ(getoond.achtergrond, grijs);
             EXPECT_EQ(getoond.tekst, zwart);
@@ -192,7 +162,7 @@ TEST_F(KleurKiezer, StandaardwaardenNaAnnulerenNietsEnNaOKAlles)
     app->savePointAchtergrondKleur = grijs;
     const auto herstel = [](wxDialog& dialoog)
     {
-        druk(dialoog, wxID_DEFAULT);
+        ::klik(dialoog, wxID_DEFAULT);
         const Voorbeeld getoond = voorbeeld(dialoog);
         EXPECT_TRUE(zelfdeFont(getoond.font, KleurKiezerDialoog::geefStandaardFont()));
         EXPECT_EQ(getoond.tekst, VerelTamsoApp::donkerblauw);
@@ -226,10 +196,10 @@ TEST_F(KleurKiezer, DeBewaardeFontVanafHetBeginEnOKVeranderdAlleenWatGekozenIs)
     app.beeindig();
 
     VApp volgende;
-    TestVenster* nieuw = maakVenster(*volgende);
+    VerelTamsoVenster* nieuw = maakVenster(*volgende);
     RekLijstCtrl& lijst = *nieuw->geefRekLijst();
     EXPECT_TRUE(zelfdeFont(lijst.GetFont(), gekozen));
-    ASSERT_EQ(volgende->openProject(projectPad("p.vtd")), 0);
+    ASSERT_EQ(volgende->openProject(testPad("p.vtd")), 0);
     nieuw->start();
     const wxString getoond = lijst.GetFont().GetNativeFontInfoDesc();
     vragen.antwoordKleur(zwart);
@@ -237,7 +207,7 @@ TEST_F(KleurKiezer, DeBewaardeFontVanafHetBeginEnOKVeranderdAlleenWatGekozenIs)
         [&](wxDialog& dialoog)
         {
             EXPECT_TRUE(zelfdeFont(voorbeeld(dialoog).font, lijst.GetFont()));
-            druk(dialoog, K::ID_TEKSTKLEUR);
+            ::klik(dialoog, K::ID_TEKSTKLEUR);
         });
     stuurMenu(*nieuw, V::ID_ZETKLEUREN);
     EXPECT_EQ(lijst.GetTextColour(), zwart);
@@ -250,7 +220,7 @@ TEST_F(OpdrachtTest, DeProjektValutaMetEigenValutasDieBlijven)
 {
     const wxString dollar = "USD\t\t United States Dollar \t\tUS$";
     const wxString eigen = "ABC\t\t Alfabet \t\tA";
-    const wxString pad = projectPad("p.vtd");
+    const wxString pad = testPad("p.vtd");
     openProject(pad, {{1, "Boil"}});
     EXPECT_TRUE(isAan(V::ID_ZETPROJEKTVALUTA));
     const wxString oud = app->geefProjektValuta().exportTabVersie();
@@ -278,9 +248,9 @@ TEST_F(OpdrachtTest, DeProjektValutaMetEigenValutasDieBlijven)
                     vind<wxTextCtrl>(eigenValutas, VoegValutaToe::ID_VALUTA_KODE).SetValue("ABC");
                     vind<wxTextCtrl>(eigenValutas, VoegValutaToe::ID_VALUTA_NAAM).SetValue(" Alfabet ");
                     vind<wxTextCtrl>(eigenValutas, VoegValutaToe::ID_VALUTA_SYMBOOL).SetValue("A");
-                    druk(eigenValutas, wxID_APPLY);
+                    ::klik(eigenValutas, wxID_APPLY);
                 });
-            druk(dialoog, wxID_NEW);
+            ::klik(dialoog, wxID_NEW);
             auto& keuze = vind<wxBitmapComboBox>(dialoog, ValutaKeuzeDialoog::ID_VALUTA_KEUZE);
             const int regel = keuze.FindString(eigen, true);
             ASSERT_NE(regel, wxNOT_FOUND);

@@ -4,15 +4,14 @@
 // file is said first and shown read-only, without blank rows.
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/KleineSchijf.h"
+#include "tests/ondersteuning/KorteWachtTijden.h"
 #include "tests/ondersteuning/LogVanger.h"
+#include "tests/ondersteuning/Melding.h"
 #include "tests/ondersteuning/TestOmgeving.h"
-#include "tests/toepassing/venster/VensterHulp.h"
+#include "tests/ondersteuning/VensterHulp.h"
 
-#include <chrono>
-#include <fstream>
 #include <functional>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 #include <wx/filefn.h>
@@ -20,28 +19,6 @@
 namespace
 {
 using V = VerelTamsoVenster;
-
-std::string leesBytes(const wxString& pad)
-{
-    std::stringstream inhoud;
-    inhoud << std::ifstream(pad.utf8_string(), std::ios::binary).rdbuf();
-    return inhoud.str();
-}
-
-bool laatNietsAchter(const wxString& pad)
-{
-    return !wxFileExists(pad + "-wal") && !wxFileExists(pad + "-shm") && !wxFileExists(pad + "-journal");
-}
-
-// The last error: the headline of the box in which the user reads them.
-wxString kop()
-{
-    const std::vector<LogVanger::Regel> regels = logVanger().geefRegels();
-    for (auto regel = regels.rbegin(); regel != regels.rend(); ++regel)
-        if (regel->niveau == wxLOG_Error)
-            return regel->tekst;
-    return wxString();
-}
 
 // A project of an older version: fewer columns, no list index, and values
 // that no version of this program writes.
@@ -95,8 +72,7 @@ const char* const aanZonderProject = "11110000000000";
 // cause is gone the project starts.
 TEST_F(OpdrachtTest, AFailedStartLeavesNoProjectOpen)
 {
-    const SQLite3Basis::WachtTijden vorige =
-        SQLite3Basis::zetWachtTijden({std::chrono::milliseconds(50), std::chrono::milliseconds(100)});
+    const KorteWachtTijden kort;
     KleineSchijf schijf((testMap() / "schijf").string(), 256 * 1024);
 
     struct Oorzaak
@@ -108,7 +84,7 @@ TEST_F(OpdrachtTest, AFailedStartLeavesNoProjectOpen)
         std::function<void()> einde;
     };
     wxSQLite3Database ander;
-    const wxString vergrendeld = projectPad("locked.vtd");
+    const wxString vergrendeld = testPad("locked.vtd");
     const wxString vol = wxString::FromUTF8(schijf.geefMap()) + "/full.vtd";
     std::vector<Oorzaak> oorzaken = {
         {"a lock", vergrendeld, "is locked by another program",
@@ -153,7 +129,7 @@ TEST_F(OpdrachtTest, AFailedStartLeavesNoProjectOpen)
             {"a recent file",
              [&]
              {
-                 venster->bestandGeschiedenis.AddFileToHistory(oorzaak.pad);
+                 zetRecenteBestanden({oorzaak.pad});
                  vragen.antwoord(wxNO); // not read-only
                  klik(V::ID_RECENT_EERSTE);
              }},
@@ -169,7 +145,7 @@ TEST_F(OpdrachtTest, AFailedStartLeavesNoProjectOpen)
             for (size_t i = 0; i < std::size(zonderProjectOpdrachten); ++i)
                 EXPECT_EQ(isAan(zonderProjectOpdrachten[i]), aanZonderProject[i] == '1')
                     << "command " << zonderProjectOpdrachten[i];
-            EXPECT_TRUE(kop().Contains(oorzaak.melding)) << logVanger().geefAlles();
+            EXPECT_TRUE(meldingKop().Contains(oorzaak.melding)) << logVanger().geefAlles();
             EXPECT_TRUE(leesBytes(oorzaak.pad) == bytes);
         }
         EXPECT_TRUE(vol != oorzaak.pad || laatNietsAchter(vol));
@@ -181,7 +157,6 @@ TEST_F(OpdrachtTest, AFailedStartLeavesNoProjectOpen)
         EXPECT_EQ(app->tel("select count(*) from sqlite_master where name=='RequirementsLijst'"), 1);
         klik(wxID_CLOSE);
     }
-    SQLite3Basis::zetWachtTijden(vorige);
 }
 
 // Read-only means the file as it was, byte for byte, and nothing left
@@ -204,7 +179,7 @@ TEST_F(OpdrachtTest, AReadOnlyProjectStaysAsItWasAndListsEveryRow)
         {"a recent file",
          [&](const wxString& pad)
          {
-             venster->bestandGeschiedenis.AddFileToHistory(pad);
+             zetRecenteBestanden({pad});
              vragen.antwoord(wxYES); // read-only
              klik(V::ID_RECENT_EERSTE);
          }},
@@ -213,7 +188,7 @@ TEST_F(OpdrachtTest, AReadOnlyProjectStaysAsItWasAndListsEveryRow)
         for (const auto& [weg, open] : wegen)
         {
             SCOPED_TRACE(std::string(project) + ", " + weg);
-            const wxString pad = projectPad(wxString::Format("%s %s.vtd", project, weg));
+            const wxString pad = testPad(wxString::Format("%s %s.vtd", project, weg));
             maak(pad);
             ASSERT_TRUE(laatNietsAchter(pad));
             const std::string bytes = leesBytes(pad);
@@ -238,7 +213,7 @@ TEST_F(OpdrachtTest, AReadOnlyProjectStaysAsItWasAndListsEveryRow)
 // still be read and no blank ones; the file stays as it was.
 TEST_F(OpdrachtTest, ADamagedProjectIsSaidFirstAndShownReadOnly)
 {
-    const wxString pad = projectPad("damaged.vtd");
+    const wxString pad = testPad("damaged.vtd");
     ASSERT_EQ(app->openProject(pad), 0);
     ASSERT_EQ(app->startTransaktie(), 0);
     for (int SR = 1; SR <= 30; ++SR)
@@ -254,16 +229,16 @@ TEST_F(OpdrachtTest, ADamagedProjectIsSaidFirstAndShownReadOnly)
     ASSERT_GT(blad, 0);
     std::string bytes = leesBytes(pad);
     bytes.replace(static_cast<size_t>((blad - 1) * grootte), 16, 16, '\xff');
-    std::ofstream(pad.utf8_string(), std::ios::binary) << bytes;
+    schrijfBytes(pad, bytes);
 
     logVanger().wis();
     vragen.kies(pad);
     klik(wxID_OPEN);
     verwerkGebeurtenissen();
     ASSERT_TRUE(app->isDBOpen());
-    EXPECT_TRUE(kop().StartsWith("The database file \"" + pad +
-                                 "\" is damaged: part of it cannot be read.\n"
-                                 "Nothing more is written into it. Use a backup copy"))
+    EXPECT_TRUE(meldingKop().StartsWith("The database file \"" + pad +
+                                        "\" is damaged: part of it cannot be read.\n"
+                                        "Nothing more is written into it. Use a backup copy"))
         << logVanger().geefAlles();
     EXPECT_FALSE(logVanger().bevat("Error reading requirements")) << logVanger().geefAlles();
 

@@ -4,7 +4,7 @@
 #include "swexternals/desktop/DesktopBeeldLader.h"
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/toepassing/venster/VensterHulp.h"
+#include "tests/ondersteuning/VensterHulp.h"
 
 #include <wx/filefn.h>
 #include <wx/menu.h>
@@ -27,11 +27,11 @@ TEST_F(OpdrachtTest, EveryCommandIsEnabledByTheStateOfTheProject)
                        V::ID_STARTSTOPVEILIGEMODUS, V::ID_ZETPROJEKTNAAM,
                        // The colours and the update check need no project.
                        V::ID_ZETPROJEKTVALUTA, V::ID_ZETKLEUREN, V::ID_CONTROLEEROPUPDATES};
-    const wxString pad = projectPad("p.vtd");
+    const wxString pad = testPad("p.vtd");
     // Per state, whether each command above is enabled.
     const std::pair<const char*, std::function<void()>> toestanden[] = {
         {"1111000000000011", [] {}},
-        {"0000111100011111", [&] { openProject(projectPad("empty.vtd")); }},
+        {"0000111100011111", [&] { openProject(testPad("empty.vtd")); }},
         {"0000111100111111",
          [&] {
              openProject(pad, {{1, "Boil"}});
@@ -85,8 +85,8 @@ TEST_F(OpdrachtTest, NewStartsAProjectInMemoryNamedByTheUserAndShowsIt)
 
 TEST_F(OpdrachtTest, OpenAndCloseKeepTheHistoryOfWritableProjects)
 {
-    const wxString a = projectPad("a.vtd");
-    const wxString b = projectPad("b.vtd");
+    const wxString a = testPad("a.vtd");
+    const wxString b = testPad("b.vtd");
     maakProjectBestand(a, {{1, "Boil"}, {2, "Pour"}});
     maakProjectBestand(b, {{7, "Stir"}}, "Soup");
 
@@ -102,7 +102,7 @@ TEST_F(OpdrachtTest, OpenAndCloseKeepTheHistoryOfWritableProjects)
     EXPECT_EQ(titels(), Teksten({"Pour", "Boil"}));
     EXPECT_EQ(geschiedenis(), Teksten({a}));
 
-    venster->bestandGeschiedenis.AddFileToHistory(b);
+    zetRecenteBestanden({b, a});
     ASSERT_EQ(app->voegToe(opgeslagen("Serve", 3)), 0);
     venster->verversLijst();
     ASSERT_TRUE(isGewijzigd());
@@ -127,12 +127,11 @@ TEST_F(OpdrachtTest, OpenAndCloseKeepTheHistoryOfWritableProjects)
 
 TEST_F(OpdrachtTest, ARecentFileOpensInTheChosenModeAndAMissingOneLeavesTheList)
 {
-    const wxString a = projectPad("a.vtd");
-    const wxString b = projectPad("b.vtd");
+    const wxString a = testPad("a.vtd");
+    const wxString b = testPad("b.vtd");
     maakProjectBestand(a, {{1, "Boil"}});
     maakProjectBestand(b, {{2, "Pour"}}, "Soup");
-    for (const wxString& pad : {a, b, projectPad("gone.vtd")})
-        venster->bestandGeschiedenis.AddFileToHistory(pad);
+    zetRecenteBestanden({testPad("gone.vtd"), b, a});
     wxMenu* recent = venster->GetMenuBar()->FindItem(V::ID_OPENRECENT)->GetSubMenu();
 
     klik(V::ID_RECENT_EERSTE);
@@ -176,7 +175,7 @@ TEST_F(OpdrachtTest, SaveAsWritesACleanlyNamedFileAsksBeforeReplacingOneAndGoesO
 
     // The user takes the proposed name: no folder taken from the project
     // name, and the extension added after the dot of the version.
-    const wxString zonderExtensie = projectPad("Plan_v1.2_draft");
+    const wxString zonderExtensie = testPad("Plan_v1.2_draft");
     const wxString bestand = zonderExtensie + ".vtd";
     vragen.kies(zonderExtensie);
     klik(wxID_SAVEAS);
@@ -206,10 +205,10 @@ TEST_F(OpdrachtTest, SaveAsWritesACleanlyNamedFileAsksBeforeReplacingOneAndGoesO
 
 TEST_F(OpdrachtTest, MoveChecksTheStartAtTheNewPlaceAndTheHistoryFollows)
 {
-    const wxString oud = projectPad("old.vtd");
-    const wxString nieuw = projectPad("new.vtd");
+    const wxString oud = testPad("old.vtd");
+    const wxString nieuw = testPad("new.vtd");
     openProject(oud, {{1, "Boil"}, {2, "Pour"}});
-    venster->bestandGeschiedenis.AddFileToHistory(oud);
+    zetRecenteBestanden({oud});
     vragen.kies(nieuw);
     vragen.antwoord(wxYES); // not a network drive
     klik(wxID_REPLACE);
@@ -257,7 +256,7 @@ TEST_F(OpdrachtTest, ACancelledSaveOfAProjectInMemoryKeepsProgramWindowAndProjec
 
 TEST_F(OpdrachtTest, TheReadOnlySwitchReopensTheSameFileInTheOtherMode)
 {
-    const wxString pad = projectPad("p.vtd");
+    const wxString pad = testPad("p.vtd");
     openProject(pad, {{1, "Boil"}});
     ASSERT_TRUE(toontKnopBeeld(slotOpen));
     ASSERT_EQ(app->voegToe(opgeslagen("Pour", 2)), 0); // committed by the switch
@@ -300,7 +299,7 @@ TEST_F(OpdrachtTest, AReadOnlySwitchThatFailsHalfWayLeavesNoProject)
     };
     for (const auto& [fout, bereidVoor] : gevallen)
     {
-        pad = projectPad(wxString(fout).Left(14) + ".vtd");
+        pad = testPad(wxString(fout).Left(14) + ".vtd");
         openProject(pad, {{1, "Boil"}});
         bereidVoor();
         klik(V::ID_SCHAKELDBOMNAARSLECHTSLEZEN);
@@ -314,8 +313,8 @@ TEST_F(OpdrachtTest, AReadOnlySwitchThatFailsHalfWayLeavesNoProject)
 
 TEST_F(OpdrachtTest, AFileHandedOverTakesThePlaceOfTheProjectOnlyWhenThatMayGo)
 {
-    const wxString a = projectPad("a.vtd");
-    const wxString b = projectPad("b.vtd");
+    const wxString a = testPad("a.vtd");
+    const wxString b = testPad("b.vtd");
     maakProjectBestand(a, {{1, "Boil"}});
     maakProjectBestand(b, {}, "Soup");
 

@@ -4,7 +4,7 @@
 // arrow keys itself, leaves Ctrl+Up and Ctrl+Down to the commands; and GTK's
 // stock shortcut of a stock item is no shortcut of ours.
 #include "tests/ondersteuning/GuiHulp.h"
-#include "tests/toepassing/venster/VensterHulp.h"
+#include "tests/ondersteuning/VensterHulp.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 
 #include <gtk/gtk.h>
@@ -43,7 +43,7 @@ std::vector<wxString> gtkSneltoetsen(const wxMenuItem& item)
 
 TEST_F(OpdrachtTest, CtrlZTypedIntoATextFieldStaysInTheField)
 {
-    openProject(projectPad("p.vtd"), {{1, "Boil"}});
+    openProject(testPad("p.vtd"), {{1, "Boil"}});
     venster->Show();
     venster->Raise();
     ASSERT_TRUE(wachtOp([this] { return venster->IsShownOnScreen() && venster->IsActive(); }));
@@ -80,7 +80,7 @@ TEST_F(OpdrachtTest, CtrlZTypedIntoATextFieldStaysInTheField)
 
 TEST_F(OpdrachtTest, CtrlUpAndDownMoveTheBlockWhileTheListHasTheFocus)
 {
-    const wxString pad = projectPad("p.vtd");
+    const wxString pad = testPad("p.vtd");
     openProject(pad, {{1, "Boil"}, {2, "Pour"}, {3, "Serve"}});
     venster->Show();
     venster->Raise();

@@ -4,10 +4,10 @@
 // the desktop's package installer.
 #include "swexternals/desktop/TrivaneFTPUpdateDraad.h"
 #include "swexternals/desktop/TrivaneFTPUpdater.h"
+#include "tests/ondersteuning/FTPTestServer.h"
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/LogVanger.h"
-#include "tests/swexternals/desktop/ftp/FTPTestServer.h"
-#include "tests/toepassing/venster/VensterHulp.h"
+#include "tests/ondersteuning/VensterHulp.h"
 #include "toepassing/kern/VerelTamsoFTPUpdater.h"
 
 #include <filesystem>
@@ -120,7 +120,7 @@ TEST_F(Update, OnlyAVersionNewerByNumberIsOfferedAsNew)
 
 TEST_F(Update, TheProjectIsClosedInOrderThenThePackageIsHandedOverAndTheProgramEnds)
 {
-    const wxString pad = projectPad("p.vtd");
+    const wxString pad = testPad("p.vtd");
     openProject(pad, {{1, "Boil"}});
     // A change not yet committed: the orderly stop commits it.
     ASSERT_EQ(app->voegToe(opgeslagen("Pour", 2)), 0);
@@ -183,7 +183,7 @@ TEST(UpdatePakket, TheBuildsPackageIsTheInstallerTheCheckLooksFor)
 
 TEST_F(Update, APackageTheDesktopCannotOpenLeavesTheProgramRunning)
 {
-    openProject(projectPad("p.vtd"), {{1, "Boil"}});
+    openProject(testPad("p.vtd"), {{1, "Boil"}});
     server.zetVersieBestand("Version:1.4.1\n");
     server.zetInstaller("1.4.1");
     installatieLukt = false;

@@ -4,37 +4,12 @@
 // What the database layer's tests share, with and without an application.
 #include "swexternals/desktop/TrivaneWxConfig.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
+#include "tests/ondersteuning/KorteWachtTijden.h"
 #include "tests/ondersteuning/TestOmgeving.h"
 
-#include <chrono>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
-#include <ostream>
-#include <sstream>
 #include <string>
-
-inline void PrintTo(const wxString& tekst, std::ostream* uit)
-{
-    *uit << '"' << tekst.utf8_string() << '"';
-}
-
-inline wxString testPad(const wxString& naam)
-{
-    return wxString::FromUTF8((testMap() / naam.utf8_string()).string());
-}
-
-inline std::string leesBytes(const wxString& pad)
-{
-    std::stringstream inhoud;
-    inhoud << std::ifstream(pad.utf8_string(), std::ios::binary).rdbuf();
-    return inhoud.str();
-}
-
-inline void schrijfBytes(const wxString& pad, const std::string& inhoud)
-{
-    std::ofstream(pad.utf8_string(), std::ios::binary) << inhoud;
-}
 
 inline wxArrayString lijst(std::initializer_list<const char*> teksten)
 {
@@ -74,24 +49,6 @@ inline void maakProjectBestand(const wxString& pad, std::initializer_list<const 
     for (const char* opdracht : opdrachten)
         bestand.ExecuteUpdate(opdracht);
 }
-
-// Lock waits of a fraction of a second, for the tests in which another
-// connection holds a lock on purpose: the layer gives up as it would after
-// its seconds, without the test waiting them out.
-class KorteWachtTijden
-{
-public:
-    KorteWachtTijden()
-        : m_vorige(SQLite3Basis::zetWachtTijden({std::chrono::milliseconds(50), std::chrono::milliseconds(100)}))
-    {
-    }
-    ~KorteWachtTijden() { SQLite3Basis::zetWachtTijden(m_vorige); }
-    KorteWachtTijden(const KorteWachtTijden&) = delete;
-    KorteWachtTijden& operator=(const KorteWachtTijden&) = delete;
-
-private:
-    SQLite3Basis::WachtTijden m_vorige;
-};
 
 // The application's configuration file and the connection it opens; the
 // connection ends first and writes its group.

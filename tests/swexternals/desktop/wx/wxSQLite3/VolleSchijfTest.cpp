@@ -4,6 +4,7 @@
 // out of room in the middle of a commit (a VFS of the test).
 #include "tests/ondersteuning/KleineSchijf.h"
 #include "tests/ondersteuning/LogVanger.h"
+#include "tests/ondersteuning/Melding.h"
 #include "tests/ondersteuning/VolleSchijfVFS.h"
 #include "tests/swexternals/desktop/wx/wxSQLite3/DatabaseHulp.h"
 
@@ -14,24 +15,9 @@ namespace
 {
 using VolleSchijf = DatabaseTest;
 
-// The last error: the headline of the box in which the user reads them.
-wxString kop()
-{
-    const std::vector<LogVanger::Regel> regels = logVanger().geefRegels();
-    for (auto regel = regels.rbegin(); regel != regels.rend(); ++regel)
-        if (regel->niveau == wxLOG_Error)
-            return regel->tekst;
-    return wxString();
-}
-
 wxString volleSchijf(const wxString& pad)
 {
     return "The disk that holds the database file \"" + pad + "\" is full.\n";
-}
-
-bool laatNietsAchter(const wxString& pad)
-{
-    return !wxFileExists(pad + "-wal") && !wxFileExists(pad + "-shm") && !wxFileExists(pad + "-journal");
 }
 
 const wxString grooteTekst = SQLite3Basis::quotes(wxString('x', 200000));
@@ -64,10 +50,10 @@ TEST_F(VolleSchijf, EenCommitZonderRuimteNeemtAlleenDieWijzigingTerug)
         logVanger().wis();
         EXPECT_EQ(commit(verbinding), 2);
         EXPECT_TRUE(schijf.isVolGeweest());
-        EXPECT_TRUE(kop().StartsWith(volleSchijf(bestand) +
-                                     "Nothing stored in the database was lost; only the change that was being "
-                                     "written was taken back.\nMake room on the disk, then try again.\n"
-                                     "SQLite3 error: \"database or disk is full\""))
+        EXPECT_TRUE(meldingKop().StartsWith(volleSchijf(bestand) +
+                                            "Nothing stored in the database was lost; only the change that was being "
+                                            "written was taken back.\nMake room on the disk, then try again.\n"
+                                            "SQLite3 error: \"database or disk is full\""))
             << logVanger().geefAlles();
         EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 1u) << logVanger().geefAlles();
         EXPECT_FALSE(verbinding.handmatigeTransaktieBezig());
@@ -110,9 +96,9 @@ TEST_F(VolleSchijf, EenVolleSchijfBijHetOpenenIsGeenBeschadigdBestand)
         SCOPED_TRACE(weg);
         logVanger().wis();
         EXPECT_FALSE(open());
-        EXPECT_TRUE(kop().StartsWith(volleSchijf(bestand) +
-                                     "It cannot be opened: SQLite must write beside it. Nothing in it was changed "
-                                     "or lost.\nMake room on the disk, then open it again."))
+        EXPECT_TRUE(meldingKop().StartsWith(
+            volleSchijf(bestand) + "It cannot be opened: SQLite must write beside it. Nothing in it was changed "
+                                   "or lost.\nMake room on the disk, then open it again."))
             << logVanger().geefAlles();
         EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 1u) << logVanger().geefAlles();
         EXPECT_FALSE(logVanger().bevat("not a project")) << logVanger().geefAlles();
@@ -144,8 +130,8 @@ TEST_F(VolleSchijf, EenBijnaVolleSchijfWeigertDeWijzigingMetZijnNaam)
     ASSERT_EQ(verbinding.startTransaktie(), 0);
     ASSERT_EQ(verbinding.executeUpdate("insert into T (naam) values (" + grooteTekst + ")"), 0);
     EXPECT_EQ(verbinding.stopTransaktie(), 2);
-    EXPECT_TRUE(kop().StartsWith(volleSchijf(bestand))) << logVanger().geefAlles();
-    EXPECT_FALSE(kop().StartsWith("SQLite3 error")) << logVanger().geefAlles();
+    EXPECT_TRUE(meldingKop().StartsWith(volleSchijf(bestand))) << logVanger().geefAlles();
+    EXPECT_FALSE(meldingKop().StartsWith("SQLite3 error")) << logVanger().geefAlles();
 
     stop();
     EXPECT_TRUE(laatNietsAchter(bestand));

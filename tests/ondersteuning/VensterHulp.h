@@ -1,9 +1,11 @@
-#ifndef TESTS_TOEPASSING_VENSTER_VENSTERHULP_H
-#define TESTS_TOEPASSING_VENSTER_VENSTERHULP_H
+#ifndef TESTS_ONDERSTEUNING_VENSTERHULP_H
+#define TESTS_ONDERSTEUNING_VENSTERHULP_H
 
 #include "swexternals/desktop/platform/Platform.h"
+#include "tests/ondersteuning/Bediening.h"
+#include "tests/ondersteuning/GuiHulp.h"
+#include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/VraagBeantwoorder.h"
-#include "tests/toepassing/kern/app/KernApp.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 #include "toepassing/venster/VerelTamsoVenster.h"
 
@@ -19,13 +21,11 @@
 #include <wx/srchctrl.h>
 #include <wx/stattext.h>
 #include <wx/statusbr.h>
-#include <wx/tglbtn.h>
 #include <wx/weakref.h>
 
-// The application object as the program builds it, with its main window
-// open to the tests, and two ways to fail as a disk or a damaged file can:
-// a start of the project that fails, and something done to the file system
-// right after a project was closed.
+// The application object as the program builds it, with two ways to fail
+// as a disk or a damaged file can: a start of the project that fails, and
+// something done to the file system right after a project was closed.
 class VensterApp : public KernApp
 {
 public:
@@ -38,66 +38,44 @@ public:
 };
 using VApp = TijdelijkeApp<VensterApp>;
 
-// The main window with its controls, state and handlers open to the tests.
-class TestVenster : public VerelTamsoVenster
+// A window of its own for the application object, destroyed with the test.
+VerelTamsoVenster* maakVenster(VensterApp& app);
+void sluitVenster(VerelTamsoVenster*& venster);
+// Closes it when it goes, also when the test stops half-way.
+struct VensterSluiter
 {
-public:
-    using VerelTamsoVenster::VerelTamsoVenster;
-
-    using VerelTamsoVenster::aantalRekLabel;
-    using VerelTamsoVenster::bestandGeschiedenis;
-    using VerelTamsoVenster::dubbelKlikBewerkt;
-    using VerelTamsoVenster::exactKnop;
-    using VerelTamsoVenster::funkTypeKeuze;
-    using VerelTamsoVenster::gedragMenu;
-    using VerelTamsoVenster::geselekteerdeKolom;
-    using VerelTamsoVenster::geselekteerdeRijen;
-    using VerelTamsoVenster::hoofdletterKnop;
-    using VerelTamsoVenster::kolomRichting;
-    using VerelTamsoVenster::kostenLabel;
-    using VerelTamsoVenster::popupMenu;
-    using VerelTamsoVenster::prioriteitSchuif;
-    using VerelTamsoVenster::projektNaamLabel;
-    using VerelTamsoVenster::recenteBestandenMenu;
-    using VerelTamsoVenster::requirementsMenu;
-    using VerelTamsoVenster::slechtsLezenKnop;
-    using VerelTamsoVenster::statusBalk;
-    using VerelTamsoVenster::statusKeuze;
-    using VerelTamsoVenster::statusKleuren;
-    using VerelTamsoVenster::typeKeuze;
-    using VerelTamsoVenster::voltooiingLabel;
-    using VerelTamsoVenster::voltooiingMeter;
-    using VerelTamsoVenster::werknemerKeuze;
-    using VerelTamsoVenster::zoekVeld;
+    VerelTamsoVenster*& venster;
+    ~VensterSluiter() { sluitVenster(venster); }
 };
 
-// A window of its own for the application object, destroyed with the test.
-TestVenster* maakVenster(VensterApp& app);
-void sluitVenster(TestVenster*& venster);
-
-// What the window's event table does with a command of that id (a menu
-// item or a button click alike, as the table routes them).
-void stuurMenu(wxWindow& venster, int id);
-// What the update handler of the id says (GetSetEnabled() false: there is
-// none), and whether it enables the id.
-wxUpdateUIEvent vraagUpdate(wxWindow& venster, int id);
-bool isIngeschakeld(wxWindow& venster, int id);
+// The frame's controls, found by their window ids.
+inline constexpr auto statusFilter = control<wxChoice, VerelTamsoVenster::ID_BEPERKREKZOEKENMETSTATUS>;
+inline constexpr auto typeFilter = control<wxChoice, VerelTamsoVenster::ID_BEPERKREKZOEKENTYPE>;
+inline constexpr auto funkTypeFilter = control<wxChoice, VerelTamsoVenster::ID_BEPERKREKZOEKENFUNKTIONEELTYPE>;
+inline constexpr auto prioriteitDrempel = control<wxSlider, VerelTamsoVenster::ID_REKPRIORITEIT>;
+inline constexpr auto zoekVeld = control<wxSearchCtrl, VerelTamsoVenster::ID_ZOEKREKVELD>;
+inline constexpr auto werknemerVeld = control<wxComboBox, VerelTamsoVenster::ID_WERKNEMERKEUZE>;
+inline constexpr auto voltooiingMeter = control<wxGauge, VerelTamsoVenster::ID_VOLTOOIING_METER>;
+// The text of the window's label of that id, as it is set ("&" included).
+wxString labelVan(wxWindow& venster, int id);
+// The submenu of the recent files.
+wxMenu& recenteBestanden(wxFrame& venster);
 // A click on a column header; -1 is the header right of the last column.
-void klikKop(TestVenster& venster, int kolom);
-wxString kopTekst(TestVenster& venster, int kolom);
+void klikKop(VerelTamsoVenster& venster, int kolom);
+wxString kopTekst(VerelTamsoVenster& venster, int kolom);
 // The texts of one row, columns 0 to 10.
-std::vector<wxString> rijTeksten(TestVenster& venster, long rij);
+std::vector<wxString> rijTeksten(VerelTamsoVenster& venster, long rij);
 // Column 0 of every row.
-std::vector<wxString> nummersInLijst(TestVenster& venster);
+std::vector<wxString> nummersInLijst(VerelTamsoVenster& venster);
 
 // A project of its own with a few requirements at every status, started in
 // a window.
 class VensterTest : public ::testing::Test
 {
 protected:
-    const wxString pad = projectPad("venster.vtd");
+    const wxString pad = testPad("venster.vtd");
     VApp app;
-    TestVenster* venster = nullptr;
+    VerelTamsoVenster* venster = nullptr;
 
     void SetUp() override;
     void TearDown() override { sluitVenster(venster); }
@@ -110,7 +88,7 @@ class OpdrachtTest : public ::testing::Test
 protected:
     VApp app;
     VraagBeantwoorder vragen;
-    wxWeakRef<TestVenster> venster;
+    wxWeakRef<VerelTamsoVenster> venster;
 
     void SetUp() override;
     void TearDown() override;
@@ -121,6 +99,9 @@ protected:
                      bool alleenLezen = false);
     // No project, as the program shows it when none could be opened.
     void zonderProject();
+    // The window made anew, as the program makes it after a session that
+    // left these recent files (the newest first); what is open stays open.
+    void zetRecenteBestanden(std::initializer_list<wxString> paden);
     // A project file with these rows, made beside the window and closed.
     void maakProjectBestand(const wxString& pad, std::initializer_list<Rij> rijen, const wxString& naam = "Kettle");
     // The rows of a project file, read by a connection of its own.
@@ -128,7 +109,7 @@ protected:
 
     // A menu command, a button click or a close box, as the user gives them.
     void klik(int id) { stuurMenu(*venster, id); }
-    void klikKnop(int id);
+    void klikKnop(int id) { ::klik(*venster, id); }
     void sluitVenster();
     // What the update handler of the command says; there must be one.
     bool isAan(int id);
@@ -143,6 +124,8 @@ protected:
     // The titles the list shows, top to bottom, and its background.
     std::vector<wxString> titels() const;
     wxColour lijstKleur() const { return venster->geefRekLijst()->GetBackgroundColour(); }
+    // The recent files as the menu names them, the newest first: paths in
+    // the test's folder, where the menu leaves them out.
     std::vector<wxString> geschiedenis() const;
     // The picture on the button of the read-only switch is the one of this
     // name.
@@ -150,7 +133,7 @@ protected:
 
 private:
     // A label as it reads, an "&" included.
-    wxString tekstVan(int id) const { return static_cast<wxStaticText*>(venster->FindWindow(id))->GetLabelText(); }
+    wxString tekstVan(int id) const { return vind<wxStaticText>(*venster, id).GetLabelText(); }
 };
 
 #endif

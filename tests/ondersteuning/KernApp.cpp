@@ -1,4 +1,4 @@
-#include "tests/toepassing/kern/app/KernApp.h"
+#include "tests/ondersteuning/KernApp.h"
 
 #include "tests/ondersteuning/TestOmgeving.h"
 
@@ -21,11 +21,6 @@ RequirementLijst KernApp::zoekAlles()
 {
     return zoek(KolomID, SorteringOplopend, wxString(), wxString(), Requirement::StatusAlle, Requirement::TypeAlle,
                 Requirement::FunkTypeAlle, 1);
-}
-
-wxString projectPad(const wxString& naam)
-{
-    return wxString::FromUTF8((testMap() / naam.utf8_string()).string());
 }
 
 void voegRijenToe(KernApp& app, std::initializer_list<Rij> rijen)

@@ -1,9 +1,4 @@
-#include "tests/toepassing/kern/RequirementHulp.h"
-
-void PrintTo(const wxString& tekst, std::ostream* uit)
-{
-    *uit << '"' << tekst.utf8_string() << '"';
-}
+#include "tests/ondersteuning/RequirementHulp.h"
 
 Requirement bekendeRequirement()
 {

@@ -1,9 +1,9 @@
-#include "tests/toepassing/venster/VensterHulp.h"
-
-#include "tests/ondersteuning/GuiHulp.h"
+#include "tests/ondersteuning/VensterHulp.h"
 
 #include <algorithm>
 #include <wx/bmpbuttn.h>
+#include <wx/confbase.h>
+#include <wx/filename.h>
 #include <wx/image.h>
 
 int VensterApp::startDatabase()
@@ -24,14 +24,14 @@ void VensterApp::sluitDB()
         naSluiten();
 }
 
-TestVenster* maakVenster(VensterApp& app)
+VerelTamsoVenster* maakVenster(VensterApp& app)
 {
-    auto* venster = new TestVenster(nullptr, &app, VerelTamsoVenster::ID_VERELTAMSOVENSTER, "Verel Tamso");
+    auto* venster = new VerelTamsoVenster(nullptr, &app, VerelTamsoVenster::ID_VERELTAMSOVENSTER, "Verel Tamso");
     app.zetHoofdVenster(venster, false, false);
     return venster;
 }
 
-void sluitVenster(TestVenster*& venster)
+void sluitVenster(VerelTamsoVenster*& venster)
 {
     if (!venster)
         return;
@@ -40,28 +40,17 @@ void sluitVenster(TestVenster*& venster)
     verwerkGebeurtenissen();
 }
 
-void stuurMenu(wxWindow& venster, int id)
+wxString labelVan(wxWindow& venster, int id)
 {
-    wxCommandEvent gebeurtenis(wxEVT_MENU, id);
-    gebeurtenis.SetEventObject(&venster);
-    venster.GetEventHandler()->ProcessEvent(gebeurtenis);
+    return vind<wxStaticText>(venster, id).GetLabel();
 }
 
-wxUpdateUIEvent vraagUpdate(wxWindow& venster, int id)
+wxMenu& recenteBestanden(wxFrame& venster)
 {
-    wxUpdateUIEvent gebeurtenis(id);
-    gebeurtenis.SetEventObject(&venster);
-    venster.GetEventHandler()->ProcessEvent(gebeurtenis);
-    return gebeurtenis;
+    return *venster.GetMenuBar()->FindItem(VerelTamsoVenster::ID_OPENRECENT)->GetSubMenu();
 }
 
-bool isIngeschakeld(wxWindow& venster, int id)
-{
-    const wxUpdateUIEvent gebeurtenis = vraagUpdate(venster, id);
-    return !gebeurtenis.GetSetEnabled() || gebeurtenis.GetEnabled();
-}
-
-void klikKop(TestVenster& venster, int kolom)
+void klikKop(VerelTamsoVenster& venster, int kolom)
 {
     wxListEvent gebeurtenis(wxEVT_LIST_COL_CLICK, VerelTamsoVenster::ID_REKLIJST);
     gebeurtenis.SetEventObject(venster.geefRekLijst());
@@ -69,7 +58,7 @@ void klikKop(TestVenster& venster, int kolom)
     venster.geefRekLijst()->GetEventHandler()->ProcessEvent(gebeurtenis);
 }
 
-wxString kopTekst(TestVenster& venster, int kolom)
+wxString kopTekst(VerelTamsoVenster& venster, int kolom)
 {
     wxListItem kop;
     kop.SetMask(wxLIST_MASK_TEXT);
@@ -77,7 +66,7 @@ wxString kopTekst(TestVenster& venster, int kolom)
     return kop.GetText();
 }
 
-std::vector<wxString> rijTeksten(TestVenster& venster, long rij)
+std::vector<wxString> rijTeksten(VerelTamsoVenster& venster, long rij)
 {
     std::vector<wxString> teksten;
     for (unsigned int kolom = 0; kolom < VerelTamsoApp::aantalKolommen; ++kolom)
@@ -85,7 +74,7 @@ std::vector<wxString> rijTeksten(TestVenster& venster, long rij)
     return teksten;
 }
 
-std::vector<wxString> nummersInLijst(TestVenster& venster)
+std::vector<wxString> nummersInLijst(VerelTamsoVenster& venster)
 {
     std::vector<wxString> nummers;
     for (long rij = 0; rij < venster.geefRekLijst()->GetItemCount(); ++rij)
@@ -143,11 +132,19 @@ void OpdrachtTest::zonderProject()
     venster->start();
 }
 
-void OpdrachtTest::klikKnop(int id)
+void OpdrachtTest::zetRecenteBestanden(std::initializer_list<wxString> paden)
 {
-    wxCommandEvent gebeurtenis(wxEVT_BUTTON, id);
-    gebeurtenis.SetEventObject(venster->FindWindow(id));
-    venster->ProcessWindowEvent(gebeurtenis);
+    venster->Destroy();
+    ASSERT_TRUE(wachtOp([this] { return !venster; }));
+    // Where the window keeps them between sessions.
+    const wxString groep = "/Configuratie/Operationeel/GekozenBestanden";
+    wxConfigBase& konfig = app->geefAppConfigRef();
+    konfig.DeleteGroup(groep);
+    int nummer = 0;
+    for (const wxString& pad : paden)
+        konfig.Write(wxString::Format("%s/file%d", groep, ++nummer), pad);
+    venster = maakVenster(*app);
+    venster->start();
 }
 
 void OpdrachtTest::sluitVenster()
@@ -177,8 +174,12 @@ std::vector<wxString> OpdrachtTest::titels() const
 std::vector<wxString> OpdrachtTest::geschiedenis() const
 {
     std::vector<wxString> uit;
-    for (size_t i = 0; i < venster->bestandGeschiedenis.GetCount(); ++i)
-        uit.push_back(venster->bestandGeschiedenis.GetHistoryFile(i));
+    for (const wxMenuItem* item : recenteBestanden(*venster).GetMenuItems())
+    {
+        // "&1 name", the path only where it is another folder's.
+        const wxString naam = item->GetItemLabelText().AfterFirst(' ');
+        uit.push_back(wxFileName(naam).IsAbsolute() ? naam : testPad(naam));
+    }
     return uit;
 }
 
@@ -204,9 +205,9 @@ wxString OpdrachtTest::rijenInBestand(const wxString& pad)
 
 bool OpdrachtTest::toontKnopBeeld(const wxString& naam) const
 {
-    const auto* knop =
-        static_cast<wxBitmapButton*>(venster->FindWindow(VerelTamsoVenster::ID_SCHAKELDBOMNAARSLECHTSLEZEN));
-    const wxImage getoond = knop->GetBitmapLabel().ConvertToImage();
+    const wxImage getoond = vind<wxBitmapButton>(*venster, VerelTamsoVenster::ID_SCHAKELDBOMNAARSLECHTSLEZEN)
+                                .GetBitmapLabel()
+                                .ConvertToImage();
     const wxImage verwacht = venster->GetBitmapResource(naam).ConvertToImage();
     return getoond.IsOk() && verwacht.IsOk() && getoond.GetSize() == verwacht.GetSize() &&
            std::equal(getoond.GetData(), getoond.GetData() + getoond.GetWidth() * getoond.GetHeight() * 3,

@@ -1,8 +1,10 @@
-#ifndef TESTS_SWEXTERNALS_DESKTOP_SCHERM_XTESTMUIS_H
-#define TESTS_SWEXTERNALS_DESKTOP_SCHERM_XTESTMUIS_H
+#ifndef TESTS_ONDERSTEUNING_XTESTMUIS_H
+#define TESTS_ONDERSTEUNING_XTESTMUIS_H
 
+#include <atomic>
 #include <functional>
 #include <memory>
+#include <wx/dnd.h>
 
 // A mouse and a Ctrl key driven through the X server's XTest extension, as
 // a user's hand would: for a real drag and drop in a test. It has its own
@@ -31,6 +33,20 @@ public:
 private:
     struct Verbinding;
     std::unique_ptr<Verbinding> verbinding;
+};
+
+// A drop target of the program's that tells the hand when a drag is over
+// it.
+template <class Doel> class WaakzaamDoel : public Doel
+{
+public:
+    using Doel::Doel;
+    wxDragResult OnDragOver(wxCoord x, wxCoord y, wxDragResult voorstel) override
+    {
+        erboven = true;
+        return Doel::OnDragOver(x, y, voorstel);
+    }
+    std::atomic<bool> erboven{false};
 };
 
 #endif

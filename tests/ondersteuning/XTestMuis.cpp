@@ -1,4 +1,4 @@
-#include "tests/swexternals/desktop/scherm/XTestMuis.h"
+#include "tests/ondersteuning/XTestMuis.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>

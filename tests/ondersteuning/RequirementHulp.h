@@ -1,13 +1,10 @@
-#ifndef TESTS_TOEPASSING_KERN_REQUIREMENTHULP_H
-#define TESTS_TOEPASSING_KERN_REQUIREMENTHULP_H
+#ifndef TESTS_ONDERSTEUNING_REQUIREMENTHULP_H
+#define TESTS_ONDERSTEUNING_REQUIREMENTHULP_H
 
+#include "tests/ondersteuning/TestOmgeving.h"
 #include "toepassing/kern/Requirement.h"
 
-#include <ostream>
 #include <wx/string.h>
-
-// A failed comparison shows the text, not its bytes.
-void PrintTo(const wxString& tekst, std::ostream* uit);
 
 // A requirement with every stored field set; its title holds a quote and a
 // percent sign.

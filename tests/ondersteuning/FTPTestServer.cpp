@@ -1,4 +1,4 @@
-#include "tests/swexternals/desktop/ftp/FTPTestServer.h"
+#include "tests/ondersteuning/FTPTestServer.h"
 
 #include "tests/ondersteuning/TestOmgeving.h"
 

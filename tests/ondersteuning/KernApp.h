@@ -1,8 +1,8 @@
-#ifndef TESTS_TOEPASSING_KERN_APP_KERNAPP_H
-#define TESTS_TOEPASSING_KERN_APP_KERNAPP_H
+#ifndef TESTS_ONDERSTEUNING_KERNAPP_H
+#define TESTS_ONDERSTEUNING_KERNAPP_H
 
+#include "tests/ondersteuning/RequirementHulp.h"
 #include "tests/ondersteuning/TijdelijkeApp.h"
-#include "tests/toepassing/kern/RequirementHulp.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 
 #include <gtest/gtest.h>
@@ -28,13 +28,11 @@ public:
 
 using App = TijdelijkeApp<KernApp>;
 
-wxString projectPad(const wxString& naam);
-
 // A test of its own project file, opened and started.
 class ProjectTest : public ::testing::Test
 {
 protected:
-    const wxString pad = projectPad("p.vtd");
+    const wxString pad = testPad("p.vtd");
     App app;
 
     void SetUp() override { ASSERT_EQ(app->openProject(pad), 0); }
@@ -64,8 +62,13 @@ wxString nummers(KernApp& app);
 wxString kolommen(KernApp& app, int SR, const char* kolommen);
 // The numbers of the records, in list order.
 std::vector<int> nummers(const RequirementLijst& lijst);
-// A record with the title and number of a stored row, as a read gives it.
+// A record with the title and number of a stored row, as a read gives it;
+// with its number alone, what the window finds it by.
 Requirement opgeslagen(const char* naam, int SR);
+inline Requirement metNummer(int SR)
+{
+    return opgeslagen("", SR);
+}
 // The same with another priority: the edit of a user.
 Requirement metPrioriteit(const char* naam, int SR, unsigned int prioriteit);
 RequirementLijst lijstVan(std::initializer_list<Requirement> records);

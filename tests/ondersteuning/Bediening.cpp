@@ -1,9 +1,13 @@
-#include "tests/toepassing/eigenschappen/Bediening.h"
+#include "tests/ondersteuning/Bediening.h"
 
+#include <gtk/gtk.h>
 #include <wx/choice.h>
 #include <wx/collpane.h>
 #include <wx/datectrl.h>
 #include <wx/dateevt.h>
+#include <wx/frame.h>
+#include <wx/listctrl.h>
+#include <wx/menu.h>
 #include <wx/richtext/richtextctrl.h>
 #include <wx/slider.h>
 #include <wx/spinctrl.h>
@@ -92,4 +96,52 @@ bool isControlIngeschakeld(wxWindow& dialoog, int id)
     if (gebeurtenis.GetSetEnabled())
         return gebeurtenis.GetEnabled();
     return !control || control->IsEnabled();
+}
+
+void stuurMenu(wxWindow& venster, int id)
+{
+    wxCommandEvent gebeurtenis(wxEVT_MENU, id);
+    // A check or radio item turns before its command, as with a click.
+    const auto* frame = dynamic_cast<wxFrame*>(&venster);
+    if (wxMenuItem* item = frame && frame->GetMenuBar() ? frame->GetMenuBar()->FindItem(id) : nullptr;
+        item && item->IsCheckable())
+    {
+        item->Check(item->IsRadio() || !item->IsChecked());
+        gebeurtenis.SetInt(item->IsChecked() ? 1 : 0);
+    }
+    stuur(venster, gebeurtenis);
+}
+
+wxUpdateUIEvent vraagUpdate(wxWindow& venster, int id)
+{
+    wxUpdateUIEvent gebeurtenis(id);
+    stuur(venster, gebeurtenis);
+    return gebeurtenis;
+}
+
+bool isIngeschakeld(wxWindow& venster, int id)
+{
+    const wxUpdateUIEvent gebeurtenis = vraagUpdate(venster, id);
+    return !gebeurtenis.GetSetEnabled() || gebeurtenis.GetEnabled();
+}
+
+std::vector<wxMenuItem*> toonPopupMenu(wxWindow& venster, wxWindow& control, wxEventType soort)
+{
+    std::vector<wxMenuItem*> items;
+    const auto geopend = [&items, &venster](wxMenuEvent& gebeurtenis)
+    {
+        gebeurtenis.Skip();
+        wxMenu* menu = gebeurtenis.GetMenu();
+        if (!gebeurtenis.IsPopup() || !menu)
+            return;
+        for (wxMenuItem* item : menu->GetMenuItems())
+            items.push_back(item);
+        // Taken down as Escape does, once it is up: nothing chosen.
+        venster.CallAfter([menu] { gtk_menu_popdown(GTK_MENU(menu->m_menu)); });
+    };
+    venster.Bind(wxEVT_MENU_OPEN, geopend);
+    wxListEvent klik(soort, control.GetId());
+    stuur(control, klik);
+    venster.Unbind(wxEVT_MENU_OPEN, geopend);
+    return items;
 }
