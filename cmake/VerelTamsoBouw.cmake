@@ -56,11 +56,25 @@ function(vt_gebruik_voorvertaald doel bron)
     endif()
 endfunction()
 
-# wxWidgets as one imported target, `wx::wx`, with its headers as system headers
-# so that -Wall -Wextra speaks about our code only.
+# wxWidgets as two targets with their headers as system headers, so that
+# -Wall -Wextra speaks about our code only: `wx::base`, wxBase alone (strings,
+# dates, files, configuration, the log), and `wx::wx`, wxBase with the GUI
+# libraries on GTK. Both compile with the same flags, so that one precompiled
+# header serves targets of either.
 function(vt_wxwidgets)
     find_program(VT_WX_CONFIG wx-config REQUIRED)
-    set(componenten std,richtext,html,net,xml,aui)
+    vt_wx_doel(vt_wxbase base)
+    vt_wx_doel(vt_wx std,richtext,html,net,xml,aui)
+    add_library(wx::base ALIAS vt_wxbase)
+    add_library(wx::wx ALIAS vt_wx)
+    # A library on wxBase alone compiles its own sources as wxBase's own are
+    # compiled: a GUI header does not compile there. Its users, which may
+    # have windows, do not get the setting.
+    add_library(vt_alleen_wxbase INTERFACE)
+    target_compile_definitions(vt_alleen_wxbase INTERFACE wxUSE_GUI=0)
+endfunction()
+
+function(vt_wx_doel doel componenten)
     execute_process(COMMAND ${VT_WX_CONFIG} --cxxflags ${componenten}
                     OUTPUT_VARIABLE cxxflags OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
     execute_process(COMMAND ${VT_WX_CONFIG} --libs ${componenten}
@@ -73,30 +87,82 @@ function(vt_wxwidgets)
     foreach(vlag IN LISTS cxxflags)
         if(vlag MATCHES "^-I(.*)")
             list(APPEND includes ${CMAKE_MATCH_1})
+        elseif(vlag STREQUAL "-DwxUSE_GUI=0")
+            # vt_alleen_wxbase's, for the library's own sources only.
         elseif(vlag MATCHES "^-D(.*)")
             list(APPEND defines ${CMAKE_MATCH_1})
         else()
             list(APPEND opties ${vlag})
         endif()
     endforeach()
-    add_library(vt_wx INTERFACE)
-    target_include_directories(vt_wx SYSTEM INTERFACE ${includes})
-    target_compile_definitions(vt_wx INTERFACE ${defines})
-    target_compile_options(vt_wx INTERFACE ${opties})
-    target_link_libraries(vt_wx INTERFACE ${libs})
-    add_library(wx::wx ALIAS vt_wx)
+    add_library(${doel} INTERFACE)
+    target_include_directories(${doel} SYSTEM INTERFACE ${includes})
+    target_compile_definitions(${doel} INTERFACE ${defines})
+    target_compile_options(${doel} INTERFACE ${opties})
+    target_link_libraries(${doel} INTERFACE ${libs})
+endfunction()
+
+# A target's sources compiled in units of several sources each (a unity
+# build): the headers they share are read, and the inline code and templates
+# they use compiled, once per unit instead of once per source. Only the
+# sources directly in the target's own folder join a unit; on their own
+# compile those taken from elsewhere, which other targets share, those that
+# include Xlib, whose macros (Status, Window, None) would break the sources
+# after them, and those named after the folder: name a source there when it
+# defines a name of its own (in an unnamed namespace) that another source of
+# the folder defines too. Decided at the end of the folder's CMakeLists.txt,
+# when the target has all its sources.
+
+function(vt_eenheden doel map)
+    if(NOT VT_EENHEDEN)
+        return()
+    endif()
+    set_target_properties(${doel} PROPERTIES UNITY_BUILD ON)
+    # GCC takes a source in a unit for a header, and a class derived from one
+    # in an unnamed namespace (a test's fixture) for a fault there.
+    target_compile_options(${doel} PRIVATE $<$<CXX_COMPILER_ID:GNU>:-Wno-subobject-linkage>)
+    set(apart)
+    foreach(bron IN LISTS ARGN)
+        cmake_path(ABSOLUTE_PATH bron BASE_DIRECTORY ${map} NORMALIZE OUTPUT_VARIABLE bron)
+        list(APPEND apart ${bron})
+    endforeach()
+    cmake_language(EVAL CODE "cmake_language(DEFER CALL vt_eenheden_afronden [[${doel}]] [[${map}]] [[${apart}]])")
+endfunction()
+
+function(vt_eenheden_afronden doel map apart)
+    get_target_property(bronnen ${doel} SOURCES)
+    foreach(bron IN LISTS bronnen)
+        cmake_path(ABSOLUTE_PATH bron BASE_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR} NORMALIZE OUTPUT_VARIABLE pad)
+        cmake_path(GET pad PARENT_PATH bronMap)
+        set(xlib)
+        if(EXISTS ${pad})
+            file(STRINGS ${pad} xlib REGEX "^[ \t]*#[ \t]*include[ \t]*<X11/" LIMIT_COUNT 1)
+        endif()
+        if(NOT bronMap STREQUAL map OR pad IN_LIST apart OR xlib)
+            set_source_files_properties(${bron} PROPERTIES SKIP_UNITY_BUILD_INCLUSION ON)
+        endif()
+    endforeach()
 endfunction()
 
 # One library per layer: every source in the layer's own folder (not in its
-# sub-folders, which may hold another layer), headers included from the root
-# of the tree as "folder/Class.h".
+# sub-folders, which may hold another layer) and the extra sources named,
+# headers included from the root of the tree as "folder/Class.h". With
+# WXBASE the library builds on wxBase alone: it links no GUI library and its
+# sources cannot include a GUI header.
 function(vt_bibliotheek naam map)
+    cmake_parse_arguments(B "WXBASE" "" "APART" ${ARGN})
     file(GLOB bronnen CONFIGURE_DEPENDS ${map}/*.cpp)
     file(GLOB koppen CONFIGURE_DEPENDS ${map}/*.h)
-    add_library(${naam} STATIC ${bronnen} ${koppen} ${ARGN})
+    add_library(${naam} STATIC ${bronnen} ${koppen} ${B_UNPARSED_ARGUMENTS})
     set_target_properties(${naam} PROPERTIES LINKER_LANGUAGE CXX)
-    vt_gebruik_voorvertaald(${naam} vt_voorvertaald_wx)
+    if(B_WXBASE)
+        target_link_libraries(${naam} PUBLIC wx::base PRIVATE vt_alleen_wxbase)
+        vt_gebruik_voorvertaald(${naam} vt_voorvertaald_wxbase)
+    else()
+        vt_gebruik_voorvertaald(${naam} vt_voorvertaald_wx)
+    endif()
     target_include_directories(${naam} PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/gegenereerd)
+    vt_eenheden(${naam} ${map} ${B_APART})
 endfunction()
 
 # Runs a command on an X server of its own; the server picks a free display
@@ -107,11 +173,12 @@ set(VT_XSERVER ${CMAKE_SOURCE_DIR}/scripts/eigenXserver.sh CACHE INTERNAL "")
 # program runs on an X server of its own, of the size SCHERM; with more sizes
 # it runs once on each, the later runs named after their size.
 function(vt_test naam map)
-    cmake_parse_arguments(T "GUI" "" "LIBS;SCHERM" ${ARGN})
+    cmake_parse_arguments(T "GUI" "" "LIBS;SCHERM;APART" ${ARGN})
     file(GLOB bronnen CONFIGURE_DEPENDS ${map}/*.cpp ${map}/*.h)
     add_executable(${naam} ${bronnen})
     target_link_libraries(${naam} PRIVATE ${T_LIBS})
     vt_gebruik_voorvertaald(${naam} vt_voorvertaald_test)
+    vt_eenheden(${naam} ${map} ${T_APART})
     # In <build>/bin, as an installed program in <prefix>/bin: the message
     # catalogues of the build tree lie where the program looks for them.
     set_target_properties(${naam} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
@@ -138,6 +205,9 @@ function(vt_test naam map)
         target_link_libraries(${naam} PRIVATE testondersteuning_basis)
         add_test(NAME ${naam} COMMAND ${naam})
         set(testNamen ${naam})
+        # Without windows means without a display: one the caller has must
+        # not make a test pass that needs it.
+        set_tests_properties(${naam} PROPERTIES ENVIRONMENT_MODIFICATION "DISPLAY=unset:;WAYLAND_DISPLAY=unset:")
     endif()
     set_tests_properties(${testNamen} PROPERTIES TIMEOUT 900)
     if(VT_SANITIZE AND T_GUI)

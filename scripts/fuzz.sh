@@ -30,6 +30,9 @@ for doel in "${doelen[@]}"; do
     pids+=($!)
 done
 
+# Stopped, it stops its fuzzers too.
+trap 'kill "${pids[@]}" 2>/dev/null; exit 143' TERM
+
 status=0
 for i in "${!doelen[@]}"; do
     doel=${doelen[$i]}

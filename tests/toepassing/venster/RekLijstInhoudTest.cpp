@@ -123,7 +123,9 @@ TEST(RekLijstInhoud, NummersRijenEnCijfersZonderTeLezen)
     {
         EXPECT_EQ(inhoud.geefNummer(rij), nummer) << rij;
         if (nummer >= 0)
+        {
             EXPECT_EQ(inhoud.geefRij(nummer), rij) << nummer;
+        }
     }
     for (const int nummer : {999, 700, 1003, 0})
         EXPECT_EQ(inhoud.geefRij(nummer), -1) << nummer;
