@@ -89,6 +89,14 @@ void BM_SelektieMetZoekTekst(benchmark::State& state)
 }
 BENCHMARK(BM_SelektieMetZoekTekst)->Apply(grootteArgumenten);
 
+// The first key typed: "n" is in every requirement's title, so every one
+// is listed.
+void BM_SelektieEersteToets(benchmark::State& state)
+{
+    selektie(state, metSortering(VerelTamsoApp::KolomID, SorteringOplopend, "n"));
+}
+BENCHMARK(BM_SelektieEersteToets)->Apply(grootteArgumenten);
+
 // A key that makes the search text longer: "nee" (one requirement in a
 // hundred) becomes "need", and only the requirements listed are searched.
 void BM_SelektieVernauwd(benchmark::State& state)
