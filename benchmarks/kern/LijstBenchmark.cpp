@@ -42,7 +42,8 @@ Criteria metSortering(VerelTamsoApp::Kolommen kolom, Sortering richting, const w
 }
 
 // One refill's selection with the given criteria, measured as the window
-// makes it after a change of the project: the condition is the same.
+// makes it after a change of the project: the condition is the same, and
+// the whole project is searched.
 void selektie(benchmark::State& state, const Criteria& criteria)
 {
     if (!opent(state))
@@ -51,6 +52,7 @@ void selektie(benchmark::State& state, const Criteria& criteria)
     LijstSelektie uit;
     for (auto _ : state)
     {
+        app.vergeetVorigeLijst();
         if (app.leesLijstSelektie(criteria, uit) != 0)
         {
             state.SkipWithError("the selection failed");
@@ -86,6 +88,41 @@ void BM_SelektieMetZoekTekst(benchmark::State& state)
     selektie(state, metSortering(VerelTamsoApp::KolomID, SorteringOplopend, "needle"));
 }
 BENCHMARK(BM_SelektieMetZoekTekst)->Apply(grootteArgumenten);
+
+// The first key typed: "n" is in every requirement's title, so every one
+// is listed.
+void BM_SelektieEersteToets(benchmark::State& state)
+{
+    selektie(state, metSortering(VerelTamsoApp::KolomID, SorteringOplopend, "n"));
+}
+BENCHMARK(BM_SelektieEersteToets)->Apply(grootteArgumenten);
+
+// A key that makes the search text longer: "nee" (one requirement in a
+// hundred) becomes "need", and only the requirements listed are searched.
+void BM_SelektieVernauwd(benchmark::State& state)
+{
+    if (!opent(state))
+        return;
+    VerelTamsoApp& app = BenchProject::app();
+    LijstSelektie uit;
+    for (auto _ : state)
+    {
+        state.PauseTiming();
+        app.vergeetVorigeLijst();
+        const int vorige = app.leesLijstSelektie(metSortering(VerelTamsoApp::KolomID, SorteringAflopend, "nee"), uit);
+        state.ResumeTiming();
+        if (vorige != 0 ||
+            app.leesLijstSelektie(metSortering(VerelTamsoApp::KolomID, SorteringAflopend, "need"), uit) != 0 ||
+            !app.isLaatsteSelektieVernauwd())
+        {
+            state.SkipWithError("the narrowed selection failed");
+            break;
+        }
+        benchmark::DoNotOptimize(uit.nummers.data());
+    }
+    state.counters["rijen"] = static_cast<double>(uit.geefAantal());
+}
+BENCHMARK(BM_SelektieVernauwd)->Apply(grootteArgumenten)->Iterations(10);
 
 // One page of 50 rows at a random place of a list sorted on the title, so
 // that the numbers of a page lie anywhere in the file.

@@ -11,6 +11,7 @@
 #include <wx/app.h>
 #include <wx/init.h>
 #include <wx/log.h>
+#include <wx/toplevel.h>
 
 namespace
 {
@@ -60,6 +61,10 @@ int main(int argc, char** argv)
     std::cerr << "Projects in " << map << "\n";
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    // A window left open goes before the project it shows: its end writes
+    // the settings of that project's application object.
+    while (!wxTopLevelWindows.empty())
+        delete wxTopLevelWindows.GetFirst()->GetData();
     BenchProject::beeindig();
     wxTheApp->OnExit();
     wxEntryCleanup();

@@ -94,8 +94,9 @@ void typ(const wxString& tekst)
     verwerkEnTeken();
 }
 
-// One key at a time, "needle" typed and taken back again: every key a new
-// search over every requirement's texts.
+// One key at a time, "needle" typed and taken back again: a key that makes
+// the text longer searches what the list held, one that takes a letter back
+// the whole project.
 void BM_ZoekToets(benchmark::State& state)
 {
     if (!opent(state))
@@ -114,6 +115,66 @@ void BM_ZoekToets(benchmark::State& state)
     state.counters["rijen"] = static_cast<double>(state.range(0));
 }
 BENCHMARK(BM_ZoekToets)->ArgsProduct({{grootten[0], grootten[1]}})->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The k-th key of "needle" (the word of one requirement in a hundred),
+// the first k - 1 typed before it, until the list has painted its rows
+// again. The first keys find a letter pair in every requirement and search
+// the whole project; from the fourth on the list held one requirement in a
+// hundred, and only those are searched.
+void BM_TypWoord(benchmark::State& state)
+{
+    if (!opent(state))
+        return;
+    const wxString woord = "needle";
+    const size_t toets = static_cast<size_t>(state.range(1));
+    size_t vorige = 0;
+    for (auto _ : state)
+    {
+        state.PauseTiming();
+        typ(wxString());
+        typ(woord.Left(toets - 1));
+        vorige = static_cast<size_t>(venster->geefRekLijst()->GetItemCount());
+        state.ResumeTiming();
+        typ(woord.Left(toets));
+    }
+    state.counters["vorige"] = static_cast<double>(vorige);
+    state.counters["rijen"] = static_cast<double>(venster->geefRekLijst()->GetItemCount());
+    state.counters["vernauwd"] = BenchProject::app().isLaatsteSelektieVernauwd() ? 1 : 0;
+    typ(wxString());
+}
+BENCHMARK(BM_TypWoord)
+    ->ArgsProduct({{grootten[0], grootten[1]}, {1, 2, 3, 4, 5, 6}})
+    ->Iterations(8)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// A key that narrows a list of a tenth of the project: "ent 9" finds the
+// requirements whose number starts with 9 (11,111 of 100,000), "ent 99"
+// a tenth of those.
+void BM_TypVernauwdTiende(benchmark::State& state)
+{
+    if (!opent(state))
+        return;
+    size_t vorige = 0;
+    for (auto _ : state)
+    {
+        state.PauseTiming();
+        typ(wxString());
+        typ("ent 9");
+        vorige = static_cast<size_t>(venster->geefRekLijst()->GetItemCount());
+        state.ResumeTiming();
+        typ("ent 99");
+    }
+    state.counters["vorige"] = static_cast<double>(vorige);
+    state.counters["rijen"] = static_cast<double>(venster->geefRekLijst()->GetItemCount());
+    state.counters["vernauwd"] = BenchProject::app().isLaatsteSelektieVernauwd() ? 1 : 0;
+    typ(wxString());
+}
+BENCHMARK(BM_TypVernauwdTiende)
+    ->ArgsProduct({{grootten[0], grootten[1]}})
+    ->Iterations(8)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // A click on the header of the sorted column turns the order round: the
 // whole list anew, without a search text.

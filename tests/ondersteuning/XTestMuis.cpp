@@ -64,3 +64,11 @@ void XTestMuis::drukCtrl(bool omlaag)
     XTestFakeKeyEvent(verbinding->scherm, ctrl, omlaag ? True : False, CurrentTime);
     XFlush(verbinding->scherm);
 }
+
+void XTestMuis::tik(unsigned long toets)
+{
+    const KeyCode code = XKeysymToKeycode(verbinding->scherm, toets);
+    XTestFakeKeyEvent(verbinding->scherm, code, True, CurrentTime);
+    XTestFakeKeyEvent(verbinding->scherm, code, False, CurrentTime);
+    XSync(verbinding->scherm, False);
+}

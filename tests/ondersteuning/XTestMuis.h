@@ -6,7 +6,7 @@
 #include <memory>
 #include <wx/dnd.h>
 
-// A mouse and a Ctrl key driven through the X server's XTest extension, as
+// A mouse and keys driven through the X server's XTest extension, as
 // a user's hand would: for a real drag and drop in a test. It has its own
 // connection to the display, so a thread of the test can move it while the
 // toolkit's loop runs on the GUI thread. The X headers stay in the source:
@@ -29,6 +29,10 @@ public:
     void beweeg(int x, int y);
     void drukLinks(bool omlaag);
     void drukCtrl(bool omlaag);
+    // A key pressed and let go (an X keysym; a Latin-1 character is its
+    // own), delivered by the server to
+    // whoever has the focus before this returns.
+    void tik(unsigned long toets);
 
 private:
     struct Verbinding;

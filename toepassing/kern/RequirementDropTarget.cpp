@@ -44,6 +44,9 @@ wxDragResult RequirementDropTarget::OnEnter(wxCoord x, wxCoord y, wxDragResult v
 
 wxDragResult RequirementDropTarget::OnDragOver(wxCoord x, wxCoord y, wxDragResult)
 {
+    // A search holds the project while the window paints.
+    if (app->isTussendoorBezig())
+        return wxDragNone;
     if (venster->geefGeselekteerdeKolom() != VerelTamsoApp::KolomID)
     {
         if (!kolomGemeld)
@@ -58,7 +61,8 @@ wxDragResult RequirementDropTarget::OnDragOver(wxCoord x, wxCoord y, wxDragResul
 
 bool RequirementDropTarget::isDropMogelijk() const
 {
-    return venster->geefGeselekteerdeKolom() == VerelTamsoApp::KolomID && app->isDBOpen(true);
+    return !app->isTussendoorBezig() && venster->geefGeselekteerdeKolom() == VerelTamsoApp::KolomID &&
+           app->isDBOpen(true);
 }
 
 bool RequirementDropTarget::isVanDitProjekt() const

@@ -1,5 +1,7 @@
 #include "toepassing/kern/SorteerSleutels.h"
 
+#include "swexternals/desktop/wx/wxSQLite3/SQLite3Lezing.h"
+
 #include <algorithm>
 #include <cstring>
 #include <wx/wxsqlite3.h>
@@ -46,36 +48,62 @@ SorteerSleutels::Waarde SorteerSleutels::nieuweWaarde(Klasse klasse, long long r
 void SorteerSleutels::voegToe(wxSQLite3ResultSet& rij, int kolom, long long rijNummer)
 {
     const int type = rij.GetColumnType(kolom);
-    Waarde waarde = nieuweWaarde(KlasseNiets, rijNummer);
     if (type == WXSQLITE_INTEGER)
+        return voegToeGeheel(rij.GetInt64(kolom).GetValue(), rijNummer);
+    if (type == WXSQLITE_FLOAT)
+        return voegToeGetal(rij.GetDouble(kolom), rijNummer);
+    if (type != WXSQLITE_TEXT && type != WXSQLITE_BLOB)
+        return voegToeNiets(rijNummer);
+    int lengte = 0;
+    const unsigned char* inhoud = rij.GetBlob(kolom, lengte);
+    voegToeBytes(type == WXSQLITE_TEXT ? KlasseTekst : KlasseBlob, inhoud, static_cast<size_t>(std::max(lengte, 0)),
+                 rijNummer);
+}
+
+void SorteerSleutels::voegToe(const SQLite3Lezing& rij, int kolom, long long rijNummer)
+{
+    switch (rij.geefSoort(kolom))
     {
-        waarde.klasse = KlasseGetal;
-        waarde.geheel = true;
-        // Shifted by 2^63, so that the integers compare as unsigned numbers.
-        waarde.voor = static_cast<uint64_t>(rij.GetInt64(kolom).GetValue()) ^ (uint64_t(1) << 63);
-    }
-    else if (type == WXSQLITE_FLOAT)
+    case SQLite3Lezing::SoortGeheel:
+        return voegToeGeheel(rij.geefGeheel(kolom), rijNummer);
+    case SQLite3Lezing::SoortReeel:
+        return voegToeGetal(rij.geefReeel(kolom), rijNummer);
+    case SQLite3Lezing::SoortTekst:
+    case SQLite3Lezing::SoortBlob:
     {
-        waarde.klasse = KlasseGetal;
-        waarde.reeel = rij.GetDouble(kolom);
+        size_t lengte = 0;
+        const unsigned char* inhoud = rij.geefBytes(kolom, lengte);
+        return voegToeBytes(rij.geefSoort(kolom) == SQLite3Lezing::SoortTekst ? KlasseTekst : KlasseBlob, inhoud,
+                            lengte, rijNummer);
     }
-    else if (type == WXSQLITE_TEXT || type == WXSQLITE_BLOB)
-    {
-        waarde.klasse = type == WXSQLITE_TEXT ? KlasseTekst : KlasseBlob;
-        int lengte = 0;
-        const unsigned char* inhoud = rij.GetBlob(kolom, lengte);
-        waarde.begin = static_cast<uint32_t>(bytes.size());
-        waarde.lengte = static_cast<uint32_t>(std::max(lengte, 0));
-        if (inhoud && lengte > 0)
-            bytes.append(reinterpret_cast<const char*>(inhoud), static_cast<size_t>(lengte));
-        if (zonderHoofdletters && waarde.klasse == KlasseTekst)
-            for (size_t k = waarde.begin; k < bytes.size(); ++k)
-            {
-                waarde.heeftNul = waarde.heeftNul || bytes[k] == '\0';
-                bytes[k] = static_cast<char>(klein(static_cast<unsigned char>(bytes[k])));
-            }
-        zetVoorvoegsel(waarde);
+    default:
+        return voegToeNiets(rijNummer);
     }
+}
+
+void SorteerSleutels::voegToeGeheel(long long getal, long long rijNummer)
+{
+    Waarde waarde = nieuweWaarde(KlasseGetal, rijNummer);
+    waarde.geheel = true;
+    // Shifted by 2^63, so that the integers compare as unsigned numbers.
+    waarde.voor = static_cast<uint64_t>(getal) ^ (uint64_t(1) << 63);
+    waarden.push_back(waarde);
+}
+
+void SorteerSleutels::voegToeBytes(Klasse klasse, const unsigned char* inhoud, size_t lengte, long long rijNummer)
+{
+    Waarde waarde = nieuweWaarde(klasse, rijNummer);
+    waarde.begin = static_cast<uint32_t>(bytes.size());
+    waarde.lengte = static_cast<uint32_t>(lengte);
+    if (inhoud && lengte > 0)
+        bytes.append(reinterpret_cast<const char*>(inhoud), lengte);
+    if (zonderHoofdletters && klasse == KlasseTekst)
+        for (size_t k = waarde.begin; k < bytes.size(); ++k)
+        {
+            waarde.heeftNul = waarde.heeftNul || bytes[k] == '\0';
+            bytes[k] = static_cast<char>(klein(static_cast<unsigned char>(bytes[k])));
+        }
+    zetVoorvoegsel(waarde);
     waarden.push_back(waarde);
 }
 

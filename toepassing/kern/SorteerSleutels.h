@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+class SQLite3Lezing;
 class wxSQLite3ResultSet;
 
 // The values of one column, collected row by row, and the order SQLite's
@@ -22,6 +23,8 @@ public:
     // The value of the column in the row the result set stands on, with the
     // row's id: equal values keep the order of their row ids.
     void voegToe(wxSQLite3ResultSet& rij, int kolom, long long rijNummer);
+    void voegToe(const SQLite3Lezing& rij, int kolom, long long rijNummer);
+    void voegToeGeheel(long long waarde, long long rijNummer);
     void voegToeGetal(double waarde, long long rijNummer);
     void voegToeNiets(long long rijNummer);
 
@@ -64,6 +67,7 @@ private:
     std::string bytes;
 
     Waarde nieuweWaarde(Klasse klasse, long long rijNummer) const;
+    void voegToeBytes(Klasse klasse, const unsigned char* inhoud, size_t lengte, long long rijNummer);
     void zetVoorvoegsel(Waarde& waarde) const;
     int vergelijk(const Waarde& a, const Waarde& b) const;
     static int vergelijkGetallen(const Waarde& a, const Waarde& b);

@@ -5,6 +5,7 @@
 #include "base/Stand.h"
 #include "swexternals/desktop/DesktopValuta.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3App.h"
+#include "swexternals/desktop/wx/wxSQLite3/SQLite3Lezing.h"
 #include "swexternals/desktop/wx/wxSQLite3/Sortering.h"
 #include "toepassing/kern/LijstSelektie.h"
 #include "toepassing/kern/Requirement.h"
@@ -12,6 +13,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 #include <wx/arrstr.h>
 #include <wx/colour.h>
 #include <wx/font.h>
@@ -207,8 +209,17 @@ public:
     // column, a person in any of the four person columns, the three filters
     // and the minimum priority. Sorted on the column in the direction; equal
     // values, and the list without a direction, in the order they were added.
-    // One pass over the project, so a search text reads every row once.
+    // One pass over the project, so a search text reads every row once; but
+    // while the project is as it was, a search text that contains the one
+    // of the list before, with the other criteria as they were, is looked
+    // for only in the requirements that list held (the same rows, figures
+    // and order). A window's hand-over (zetTussendoor) runs while it lasts.
     [[nodiscard]] int leesLijstSelektie(const ZoekCriteria& criteria, LijstSelektie& selektie);
+    // Whether the last selection searched only the rows of the one before.
+    bool isLaatsteSelektieVernauwd() const { return laatsteSelektieVernauwd; }
+    // The next selection searches the whole project, whatever the one
+    // before held: to compare the two, and to measure either.
+    void vergeetVorigeLijst() { vorigeLijst = VorigeLijst(); }
     // The rows at positions `vanaf` up to `vanaf + aantal` of the selection
     // (fewer at its end, none beyond it), with the eleven list columns; the
     // two percentages are shares of the selection's set, exactly as zoek
@@ -222,7 +233,8 @@ public:
     // read stay in the selection, in their order. 0 every one; 1 some were
     // left out.
     [[nodiscard]] int houdLeesbaar(LijstSelektie& selektie);
-    // The number of requirements of the whole project and their total cost.
+    // The number of requirements of the whole project and their total cost,
+    // counted again only after the project changed.
     [[nodiscard]] int leesProjektTotalen(long long& aantal, long long& kosten);
     // Every person named anywhere in the project, once, sorted.
     [[nodiscard]] int leesAlleWerknemers(wxArrayString& namen);
@@ -286,6 +298,42 @@ protected:
     bool zoekVoorwaardeVeranderd;
 
 private:
+    // The requirements a list listed, by row id in ascending order, with
+    // what it was made of and the version of the project it was read in: a
+    // next list whose search text holds this one's, with the same other
+    // criteria in the same project, needs to look at these rows only. Kept
+    // only while they are fewer than half the project: searching more of
+    // them row by row costs more than one pass over the table.
+    struct VorigeLijst
+    {
+        bool geldig = false;
+        ZoekCriteria criteria;
+        bool hoofdletterGevoelig = false;
+        bool exact = false;
+        InhoudVersie versie;
+        std::vector<long long> rijNummers;
+    };
+    VorigeLijst vorigeLijst;
+    bool laatsteSelektieVernauwd = false;
+    // The project's own figures, and the version of the project they were
+    // counted in.
+    InhoudVersie totalenVersie;
+    long long totaalAantal = -1;
+    long long totaalKosten = -1;
+    // The list index leads with the I.D number: the list without a search
+    // text is read in number order and needs no sort.
+    bool lijstIndexOpNummer = false;
+
+    // Whether a list with these criteria may search only the rows of the
+    // list before, in the project of this version.
+    bool kanVernauwen(const ZoekCriteria& criteria, const InhoudVersie& versie) const;
+    void onthoudLijst(const ZoekCriteria& criteria, const InhoudVersie& versie, std::vector<long long> rijNummers);
+    // The list columns of the requirements with these numbers, in pages
+    // of a statement prepared once; `neem` gets each row found with the two
+    // numerators (the columns 0 and 1). 0 done, 2 failed (reported).
+    [[nodiscard]] int leesLijstRijen(const std::vector<int>& nummers, size_t vanaf, size_t tot,
+                                     const std::function<void(Requirement&, SQLite3Lezing&)>& neem);
+
     // A file named on the command line opens writable, in place of the
     // project of the configuration.
     void openCommandoRegelBestand(wxFileName bestand);

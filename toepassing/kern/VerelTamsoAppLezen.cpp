@@ -6,6 +6,7 @@
 #include "toepassing/kern/RequirementVeld.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <unordered_map>
@@ -34,6 +35,8 @@ long long alsGetal(const wxString& waarde)
 // the wrapper (bytes that are no UTF-8 read as an empty text).
 struct TabelCel
 {
+    static int aantal(wxSQLite3Table& bron) { return bron.GetColumnCount(); }
+    static wxString naam(wxSQLite3Table& bron, int i) { return bron.GetColumnName(i); }
     static wxString tekst(wxSQLite3Table& bron, int i) { return ToonbareTekst::maak(bron.GetString(i, wxString())); }
     static long long getal(wxSQLite3Table& bron, int i) { return alsGetal(bron.GetString(i, wxString())); }
     static double reeel(wxSQLite3Table& bron, int i)
@@ -46,9 +49,21 @@ struct TabelCel
 // The cells of a row being stepped through: SQLite converts the numbers.
 struct RijCel
 {
+    static int aantal(wxSQLite3ResultSet& bron) { return bron.GetColumnCount(); }
+    static wxString naam(wxSQLite3ResultSet& bron, int i) { return bron.GetColumnName(i); }
     static wxString tekst(wxSQLite3ResultSet& bron, int i) { return SQLite3Basis::leesTekst(bron, i); }
     static long long getal(wxSQLite3ResultSet& bron, int i) { return bron.GetInt64(i, 0).GetValue(); }
     static double reeel(wxSQLite3ResultSet& bron, int i) { return bron.GetDouble(i, 0.0); }
+};
+
+// The same, stepped through SQLite's own interface: NULL reads as 0.
+struct LezingCel
+{
+    static int aantal(SQLite3Lezing& bron) { return bron.geefAantalKolommen(); }
+    static wxString naam(SQLite3Lezing& bron, int i) { return bron.geefKolomNaam(i); }
+    static wxString tekst(SQLite3Lezing& bron, int i) { return bron.geefTekst(i); }
+    static long long getal(SQLite3Lezing& bron, int i) { return bron.geefGeheel(i); }
+    static double reeel(SQLite3Lezing& bron, int i) { return bron.geefReeel(i); }
 };
 
 // The store writes "%Y-%m-%d". Anything else, a missing date included, is
@@ -77,27 +92,40 @@ wxDateTime leesDatum(const wxString& waarde)
 // Reads the cells of the current row by column name, the positions looked
 // up once per query. A column the query lacks, or a NULL, gives the empty
 // value.
+// Where the fields and the two percentages stand among a query's columns,
+// found by their names; -1 for one the query lacks.
+struct KolomPlaatsen
+{
+    std::array<int, RequirementVeld::aantal> velden;
+    int werkVerricht = -1;
+    int laagFruit = -1;
+
+    template <class Cel, class Bron> static KolomPlaatsen zoek(Bron& bron)
+    {
+        KolomPlaatsen plaatsen;
+        plaatsen.velden.fill(-1);
+        const RequirementVeld::Tabel& velden = RequirementVeld::alle();
+        for (int i = 0; i < Cel::aantal(bron); ++i)
+        {
+            const wxString naam = Cel::naam(bron, i);
+            for (size_t veld = 0; veld < velden.size(); ++veld)
+                if (naam == velden[veld].kolom)
+                    plaatsen.velden[veld] = i;
+            if (naam == LijstAandeel::werkVerricht.kolom)
+                plaatsen.werkVerricht = i;
+            if (naam == LijstAandeel::laagFruit.kolom)
+                plaatsen.laagFruit = i;
+        }
+        return plaatsen;
+    }
+};
+
 template <class Bron, class Cel> class RijLezer
 {
 public:
-    explicit RijLezer(Bron& bron) : bron(bron)
-    {
-        posities.fill(-1);
-        werkVerricht = -1;
-        laagFruit = -1;
-        const RequirementVeld::Tabel& velden = RequirementVeld::alle();
-        for (int i = 0; i < bron.GetColumnCount(); ++i)
-        {
-            const wxString naam = bron.GetColumnName(i);
-            for (size_t veld = 0; veld < velden.size(); ++veld)
-                if (naam == velden[veld].kolom)
-                    posities[veld] = i;
-            if (naam == LijstAandeel::werkVerricht.kolom)
-                werkVerricht = i;
-            if (naam == LijstAandeel::laagFruit.kolom)
-                laagFruit = i;
-        }
-    }
+    explicit RijLezer(Bron& bron) : bron(bron), plaatsen(KolomPlaatsen::zoek<Cel>(bron)) {}
+    // For a statement that is run many times: its columns looked up once.
+    RijLezer(Bron& bron, const KolomPlaatsen& plaatsen) : bron(bron), plaatsen(plaatsen) {}
 
     Requirement vertaal(bool alle, const Requirement& standaard) const
     {
@@ -105,17 +133,15 @@ public:
         const RequirementVeld::Tabel& velden = RequirementVeld::alle();
         for (size_t veld = 0; veld < velden.size(); ++veld)
             if (alle || velden[veld].inLijst)
-                lees(velden[veld], posities[veld], rek);
-        rek.werkVerricht = reeel(werkVerricht);
-        rek.laagFruit = reeel(laagFruit);
+                lees(velden[veld], plaatsen.velden[veld], rek);
+        rek.werkVerricht = reeel(plaatsen.werkVerricht);
+        rek.laagFruit = reeel(plaatsen.laagFruit);
         return rek;
     }
 
 private:
     Bron& bron;
-    std::array<int, RequirementVeld::aantal> posities;
-    int werkVerricht;
-    int laagFruit;
+    KolomPlaatsen plaatsen;
 
     void lees(const RequirementVeld& veld, int positie, Requirement& rek) const
     {
@@ -240,6 +266,67 @@ int VerelTamsoApp::stapDoorLijstRijen(const wxString& opdracht,
     {
         meldLeesFout(fout);
         return 2;
+    }
+    return 0;
+}
+
+namespace
+{
+// The page query: the two numerators first, then the list columns, of the
+// requirements whose numbers are bound. A fixed number of them, so that one
+// statement prepared once serves every page; the places a page leaves
+// empty are bound to NULL, which no number equals.
+constexpr int paginaPlaatsen = 64;
+
+const wxString& paginaOpdracht()
+{
+    static const wxString opdracht = []
+    {
+        wxString plaatsen;
+        for (int i = 1; i <= paginaPlaatsen; ++i)
+            plaatsen += wxString::Format(i == 1 ? "?%d" : ",?%d", i);
+        return "select " + LijstAandeel::werkVerricht.teller + "," + LijstAandeel::laagFruit.teller + "," +
+               RequirementVeld::lijstKolommen() + " from " + VerelTamsoApp::TamsoTabelNaam + " where SR in (" +
+               plaatsen + ")";
+    }();
+    return opdracht;
+}
+} // namespace
+
+int VerelTamsoApp::leesLijstRijen(const std::vector<int>& nummers, size_t vanaf, size_t tot,
+                                  const std::function<void(Requirement&, SQLite3Lezing&)>& neem)
+{
+    const Requirement standaard;
+    for (size_t begin = vanaf; begin < tot; begin += paginaPlaatsen)
+    {
+        SQLite3Lezing rijen(*this, paginaOpdracht(), true);
+        if (!rijen.isOk())
+        {
+            meldLeesFout();
+            return 2;
+        }
+        const size_t eind = std::min(tot, begin + paginaPlaatsen);
+        for (int plaats = 1; plaats <= paginaPlaatsen; ++plaats)
+        {
+            const size_t i = begin + static_cast<size_t>(plaats) - 1;
+            if (i < eind)
+                rijen.bind(plaats, nummers[i]);
+            else
+                rijen.bindNull(plaats);
+        }
+        // The places of the columns by their names, once for the statement.
+        static const KolomPlaatsen plaatsen = KolomPlaatsen::zoek<LezingCel>(rijen);
+        const RijLezer<SQLite3Lezing, LezingCel> rij(rijen, plaatsen);
+        while (rijen.volgende())
+        {
+            Requirement rek = rij.vertaal(false, standaard);
+            neem(rek, rijen);
+        }
+        if (rijen.isMislukt())
+        {
+            meldLeesFout();
+            return 2;
+        }
     }
     return 0;
 }

@@ -2,6 +2,8 @@
 // extended at every start, the views read through, and the project's name
 // and currency.
 #include "swexternals/desktop/DesktopVraag.h"
+#include "swexternals/desktop/wx/wxSQLite3/SavepointBewaker.h"
+#include "swexternals/desktop/wx/wxSQLite3/TijdelijkeWijziging.h"
 #include "toepassing/kern/LijstAandeel.h"
 #include "toepassing/kern/ProjektBestandsNaam.h"
 #include "toepassing/kern/RequirementVeld.h"
@@ -129,16 +131,32 @@ int VerelTamsoApp::maakRequirementsTabel()
 // The list reads its selection, its figures and the people of the project
 // from this index alone, a few per cent of a file whose rows carry their
 // rich text; without it every refill reads the whole table. Leading with
-// the priority, which every list condition holds. A read-only project
-// without it is read from the table: slower, the same rows.
+// the I.D number, the list's default order: the list without a search text
+// is read in its order and needs no sort. An older project's index, which
+// led with the priority, is replaced at its first writable start, whole or
+// not at all. A read-only project is read as it is: through its older index
+// sorted in the program, without one from the table; slower, the same rows.
 int VerelTamsoApp::maakLijstIndex()
 {
-    if (isAlleenLezenDB())
+    static const wxString naam = TamsoTabelNaam + "Lijst";
+    static const wxString kolommen = "SR,prioriteit,status,type,funkType,totaleKosten,naam,auteur,"
+                                     "implementatieIngenieur,testIngenieur,aftekenaar,datum";
+    const auto isInOrde = [this]
+    {
+        return wxJoin(executeStringKolomQuery("select name from pragma_index_info(" + quotes(naam) + ") order by seqno",
+                                              false),
+                      ',') == kolommen;
+    };
+    lijstIndexOpNummer = isInOrde();
+    if (lijstIndexOpNummer || isAlleenLezenDB())
         return 0;
-    static const wxString opdracht = "create index if not exists " + TamsoTabelNaam + "Lijst on " + TamsoTabelNaam +
-                                     " (prioriteit,status,type,funkType,totaleKosten,SR,naam,auteur,"
-                                     "implementatieIngenieur,testIngenieur,aftekenaar,datum)";
-    return executeUpdate(opdracht);
+    SavepointBewaker vervanging(*this, "lijstIndex");
+    if (!vervanging.isGezet() || executeUpdate("drop index if exists " + naam) != 0 ||
+        executeUpdate("create index " + naam + " on " + TamsoTabelNaam + " (" + kolommen + ")") != 0 ||
+        vervanging.bewaar() != 0)
+        return 2;
+    lijstIndexOpNummer = isInOrde();
+    return 0;
 }
 
 int VerelTamsoApp::stopDatabase()
@@ -197,6 +215,8 @@ int VerelTamsoApp::maakRekZicht()
     // also takes back a view renewed in its transaction.
     if (!zoekVoorwaardeVeranderd && isRekZichtActueel())
         return 1;
+    // The view is the connection's own: the project stays as it was.
+    const TijdelijkeWijziging alleenTijdelijk(*this);
     const int verwijderd = verwijderZicht(TamsoTabelZicht, false);
     if (verwijderd != 0)
         return verwijderd;

@@ -6,10 +6,6 @@
 RekLijstInhoud::RekLijstInhoud(LijstSelektie selektie_, PaginaLezer lezer_)
     : selektie(std::move(selektie_)), lezer(std::move(lezer_))
 {
-    rijVanNummer.reserve(selektie.nummers.size());
-    for (size_t rij = 0; rij < selektie.nummers.size(); ++rij)
-        rijVanNummer.emplace_back(selektie.nummers[rij], static_cast<long>(rij));
-    std::sort(rijVanNummer.begin(), rijVanNummer.end());
 }
 
 int RekLijstInhoud::geefNummer(long rij) const
@@ -21,6 +17,14 @@ int RekLijstInhoud::geefNummer(long rij) const
 
 long RekLijstInhoud::geefRij(int nummer) const
 {
+    if (!rijVanNummerGemaakt)
+    {
+        rijVanNummer.reserve(selektie.nummers.size());
+        for (size_t rij = 0; rij < selektie.nummers.size(); ++rij)
+            rijVanNummer.emplace_back(selektie.nummers[rij], static_cast<long>(rij));
+        std::sort(rijVanNummer.begin(), rijVanNummer.end());
+        rijVanNummerGemaakt = true;
+    }
     const auto gevonden = std::lower_bound(rijVanNummer.begin(), rijVanNummer.end(), std::make_pair(nummer, 0L));
     return gevonden != rijVanNummer.end() && gevonden->first == nummer ? gevonden->second : -1;
 }
@@ -42,7 +46,7 @@ const RekLijstInhoud::Pagina* RekLijstInhoud::leesPagina(long index)
         std::find_if(paginas.begin(), paginas.end(), [index](const Pagina& p) { return p.index == index; });
     if (gevonden != paginas.end())
         return &*gevonden;
-    if (!lezer)
+    if (!lezer || alleenBewaard)
         return nullptr;
     const size_t vanaf = static_cast<size_t>(index * paginaGrootte);
     const size_t aantal = std::min(selektie.geefAantal() - vanaf, static_cast<size_t>(paginaGrootte));

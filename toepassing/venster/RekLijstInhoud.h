@@ -40,6 +40,10 @@ public:
     const Requirement* geefRequirement(long rij);
     // A page met rows that are gone: the list no longer shows the project.
     bool isVerouderd() const { return verouderd; }
+    // While set, the rows come from the pages kept, and nothing is read: a
+    // search holds the connection while the window paints meanwhile. A row
+    // of a page not kept is then empty, and its page is read once this ends.
+    void zetAlleenBewaard(bool aan) { alleenBewaard = aan; }
 
 private:
     struct Pagina
@@ -53,12 +57,14 @@ private:
 
     LijstSelektie selektie;
     // (number, row), sorted by number: the row of a requirement without a
-    // search through the list.
-    std::vector<std::pair<int, long>> rijVanNummer;
+    // search through the list. Made when first asked: most refills are not.
+    mutable std::vector<std::pair<int, long>> rijVanNummer;
+    mutable bool rijVanNummerGemaakt = false;
     PaginaLezer lezer;
     // The newest at the back.
     std::vector<Pagina> paginas;
     bool verouderd = false;
+    bool alleenBewaard = false;
 };
 
 #endif

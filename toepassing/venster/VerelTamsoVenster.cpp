@@ -74,7 +74,7 @@ VerelTamsoVenster::VerelTamsoVenster()
     : app(nullptr), konfig(nullptr), geselekteerdeKolom{0, VerelTamsoApp::KolomDatum, VerelTamsoApp::KolomTitel},
       kolomRichting(SorteringAflopend), laatsteType(Requirement::TypeBusiness),
       laatsteFunkType(Requirement::FunkTypeFunktioneel), bestandGeschiedenis(aantalRecenteBestanden, ID_RECENT_EERSTE),
-      recenteBestandenMenu(nullptr), popupMenu(nullptr), lijstVerversenGevraagd(false)
+      recenteBestandenMenu(nullptr), popupMenu(nullptr), lijstVerversenGevraagd(false), lijstWordtGelezen(false)
 {
     Init();
 }
@@ -85,7 +85,7 @@ VerelTamsoVenster::VerelTamsoVenster(wxWindow* ouder, VerelTamsoApp* app_, int i
       konfig(&app_->geefAppConfigRef()), geselekteerdeKolom{0, VerelTamsoApp::KolomDatum, VerelTamsoApp::KolomTitel},
       kolomRichting(SorteringAflopend), laatsteType(Requirement::TypeBusiness),
       laatsteFunkType(Requirement::FunkTypeFunktioneel), bestandGeschiedenis(aantalRecenteBestanden, ID_RECENT_EERSTE),
-      recenteBestandenMenu(nullptr), popupMenu(nullptr), lijstVerversenGevraagd(false)
+      recenteBestandenMenu(nullptr), popupMenu(nullptr), lijstVerversenGevraagd(false), lijstWordtGelezen(false)
 {
     Init();
     Create(ouder, id, titel, positie, grootte, stijl);
@@ -400,8 +400,17 @@ bool VerelTamsoVenster::ShowToolTips()
     return true;
 }
 
-void VerelTamsoVenster::OnCloseWindow(wxCloseEvent&)
+void VerelTamsoVenster::OnCloseWindow(wxCloseEvent& gebeurtenis)
 {
+    // Asked while a search let the window paint: the project is closed once
+    // the search is done.
+    if (lijstWordtGelezen)
+    {
+        if (gebeurtenis.CanVeto())
+            gebeurtenis.Veto();
+        CallAfter([this] { Close(); });
+        return;
+    }
     if (!app->isDBOpen())
     {
         Destroy();

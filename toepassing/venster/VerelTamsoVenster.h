@@ -407,6 +407,13 @@ private:
 
     std::vector<wxAcceleratorEntry> sneltoetsen;
     bool lijstVerversenGevraagd;
+    // The list's selection is being read: the connection is busy, and what
+    // runs while the search lets the window paint touches no project.
+    bool lijstWordtGelezen;
+    // The hand-over of a search that lasts: the window paints, sizes and
+    // shows what its list keeps; GTK keeps the keys and clicks of the user
+    // for after the search, in their order.
+    void laatSchilderen();
 };
 
 #endif

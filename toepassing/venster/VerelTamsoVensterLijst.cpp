@@ -3,9 +3,12 @@
 #include "toepassing/venster/RekLijstCtrl.h"
 #include "toepassing/venster/VerelTamsoVenster.h"
 
+#include <functional>
 #include <memory>
+#include <utility>
 #include <wx/choice.h>
 #include <wx/combobox.h>
+#include <wx/evtloop.h>
 #include <wx/gauge.h>
 #include <wx/menu.h>
 #include <wx/slider.h>
@@ -32,10 +35,55 @@ wxString alsGetal(long long waarde)
 {
     return waarde < 0 ? _("error") : wxString::Format("%lld", waarde);
 }
+
+// While the selection is read: the window knows it, the list shows only
+// what it keeps, and the search may hand over to the window.
+class LijstLezing
+{
+public:
+    LijstLezing(bool& bezig_, RekLijstInhoud& inhoud_, SQLite3Basis& db_, std::function<void()> tussendoor)
+        : bezig(bezig_), inhoud(inhoud_), db(db_)
+    {
+        bezig = true;
+        inhoud.zetAlleenBewaard(true);
+        db.zetTussendoor(std::move(tussendoor));
+    }
+    ~LijstLezing()
+    {
+        db.zetTussendoor(nullptr);
+        inhoud.zetAlleenBewaard(false);
+        bezig = false;
+    }
+    LijstLezing(const LijstLezing&) = delete;
+    LijstLezing& operator=(const LijstLezing&) = delete;
+
+private:
+    bool& bezig;
+    RekLijstInhoud& inhoud;
+    SQLite3Basis& db;
+};
 } // namespace
+
+void VerelTamsoVenster::laatSchilderen()
+{
+    // The program's own loop, or one for the moment when none runs yet.
+    wxEventLoopBase* lus = wxEventLoopBase::GetActive();
+    wxEventLoop tijdelijk;
+    if (lus == nullptr)
+        lus = &tijdelijk;
+    if (!lus->IsYielding())
+        lus->YieldFor(wxEVT_CATEGORY_UI);
+}
 
 void VerelTamsoVenster::verversLijst()
 {
+    // A refill asked for by what ran while a search let the window paint:
+    // after that search, with the criteria as they are then.
+    if (lijstWordtGelezen)
+    {
+        vraagLijstVerversen();
+        return;
+    }
     wxBusyCursor bezig;
     geselekteerdeRijen.Clear();
     // Also without a project: the list no longer shows the mode of the one
@@ -56,7 +104,11 @@ void VerelTamsoVenster::verversLijst()
     app->zetHoofdletterGevoeligheid(hoofdletterKnop->GetValue());
     app->zetZoektermMoetExactOvereenkomen(exactKnop->GetValue());
     LijstSelektie selektie;
-    bool gelezen = app->leesLijstSelektie(geefZoekCriteria(), selektie) == 0;
+    bool gelezen = false;
+    {
+        const LijstLezing lezing(lijstWordtGelezen, rekLijst->geefInhoud(), *app, [this] { laatSchilderen(); });
+        gelezen = app->leesLijstSelektie(geefZoekCriteria(), selektie) == 0;
+    }
     // A damaged project lists the rows it can still read, none of them
     // blank; the figures then say that they are not the project's.
     if (gelezen && app->isBeschadigd() && app->houdLeesbaar(selektie) != 0)

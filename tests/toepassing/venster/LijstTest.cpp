@@ -3,6 +3,7 @@
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/VensterHulp.h"
+#include "tests/ondersteuning/XTestMuis.h"
 
 #include <wx/statusbr.h>
 
@@ -227,4 +228,40 @@ TEST_F(VensterTest, EveryColumnLiesWithinTheListAtTheFirstSize)
     ASSERT_EQ(lijst.GetItemText(0, VerelTamsoApp::KolomTitel).length(), 400u);
     kolommenBinnen("a long title");
     EXPECT_EQ(lijst.GetColumnWidth(VerelTamsoApp::KolomTitel), titel);
+}
+
+// A search that lasts lets the window paint; a key typed meanwhile, and a
+// refill asked before it, follow the search, and the list ends with the
+// newest text's rows.
+TEST_F(VensterTest, EenToetsTijdensEenLangeZoektochtGaatNietVerloren)
+{
+    XTestMuis hand;
+    ASSERT_TRUE(hand.isBruikbaar());
+    voerUit(*app, {"with recursive n(i) as (select 1 union all select i+1 from n where i<3000) insert into "
+                   "Requirements (SR,naam,prioriteit,totaleKosten) select 1000+i,'Vessel '||i,1,1 from n"});
+    // The hand-over at every chance SQLite gives.
+    struct Tijden
+    {
+        SQLite3Basis::TussendoorTijden vorige =
+            SQLite3Basis::zetTussendoorTijden({std::chrono::milliseconds(0), std::chrono::milliseconds(0)});
+        ~Tijden() { SQLite3Basis::zetTussendoorTijden(vorige); }
+    } tijden;
+    wxSearchCtrl& veld = zoekVeld(*venster);
+    venster->Raise();
+    veld.SetFocus();
+    ASSERT_TRUE(wachtOp([&] { return venster->IsActive() && wxWindow::FindFocus() == &veld; }));
+    veld.ChangeValue("Vessel 1");
+    veld.SetInsertionPointEnd();
+    wxCommandEvent toets(wxEVT_TEXT, V::ID_ZOEKREKVELD);
+    venster->GetEventHandler()->ProcessEvent(toets);
+
+    hand.tik('2');
+    venster->verversLijst();
+    // Vessel 12, 120 to 129 and 1200 to 1299.
+    EXPECT_TRUE(
+        wachtOp([&] { return veld.GetValue() == "Vessel 12" && venster->geefRekLijst()->GetItemCount() == 111; }))
+        << veld.GetValue() << ": " << venster->geefRekLijst()->GetItemCount();
+    verwerkGebeurtenissen();
+    EXPECT_EQ(venster->geefRekLijst()->GetItemCount(), 111);
+    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
 }

@@ -7,6 +7,8 @@
 
 #include <chrono>
 #include <functional>
+#include <string>
+#include <unordered_map>
 #include <utility>
 #include <wx/arrstr.h>
 #include <wx/dynarray.h>
@@ -16,6 +18,7 @@
 
 class wxFileConfig;
 class wxImage;
+struct sqlite3_stmt;
 
 // One connection to one SQLite database: a project file on disk or a
 // database in memory. It keeps its path and read-only mode in the
@@ -92,6 +95,34 @@ public:
     static WachtTijden zetWachtTijden(const WachtTijden& nieuw);
     static WachtTijden geefWachtTijden();
 
+    // When a long read (LangeLezing) hands over to the program: first once
+    // it has lasted `eerste`, then at most every `daarna`. Tests make them
+    // short. Returns the times that held before.
+    struct TussendoorTijden
+    {
+        std::chrono::milliseconds eerste{100};
+        std::chrono::milliseconds daarna{50};
+    };
+    static TussendoorTijden zetTussendoorTijden(const TussendoorTijden& nieuw);
+
+    // What the open database holds as this connection sees it, at one
+    // moment. Two equal versions hold the same rows: every change run
+    // through this layer (a transaction's end or undo included), every row
+    // this connection changed in any other way, every commit of another
+    // connection and every other open gives another version. Unknown (equal
+    // to none) without a database.
+    struct InhoudVersie
+    {
+        const void* verbinding = nullptr;
+        unsigned long long opening = 0;
+        unsigned long long eigenWijzigingen = 0;
+        long long rijWijzigingen = -1;
+        long long dataVersie = -1;
+
+        bool operator==(const InhoudVersie& ander) const;
+        bool operator!=(const InhoudVersie& ander) const { return !(*this == ander); }
+    };
+
     // The path name that means: no database in use, open nothing.
     static const wxString DatabaseGeslotenNaam;
     static const wxString journalModesStr[6];
@@ -138,6 +169,9 @@ public:
     [[nodiscard]] unsigned int nieuweMemDB(const wxString& sleutel);
     // Commits what is open, closes; nothing happens without a connection.
     virtual void sluitDB();
+    // Closes the connection as the wrapper does, after the statements the
+    // layer keeps: SQLite keeps a connection with statements open.
+    void Close();
     // Commits what is open, releases every savepoint, and leaves the
     // connection in autocommit mode. 0 done; 2 something could not be
     // committed or released (reported).
@@ -206,6 +240,17 @@ public:
     // again (ToonbareTekst): a file another tool wrote, or a damaged one, may
     // hold bytes that are no UTF-8. `leeg` for NULL.
     static wxString leesTekst(wxSQLite3ResultSet& rij, int kolom, const wxString& leeg = wxString());
+    // The version of what the database holds now.
+    InhoudVersie geefInhoudVersie();
+
+    // --- Long reads: the program's window stays alive ---
+
+    // What a long read runs now and then (LangeLezing): the program lets its
+    // window paint. It must not use this connection, nor start anything
+    // that does: SQLite forbids that while a statement runs. Empty: nothing.
+    void zetTussendoor(std::function<void()> nieuw) { tussendoor = std::move(nieuw); }
+    // True while the hand-over runs: no handler may touch the project then.
+    bool isTussendoorBezig() const { return tussendoorBezig; }
 
     // --- Journal and synchronisation ---
 
@@ -401,6 +446,12 @@ public:
     wxString verwerkZoektermStapel(bool leegMaken);
     // One condition over several columns, without parentheses.
     wxString bouwZoekTermStapel(const wxArrayString& kolommen, const wxString& zoekTerm, ZTKoppel koppel);
+    // Whether every value that the term for `nauw` finds is found by the
+    // term for `ruim` as well, in the way of matching in force: a text
+    // contained in another, with or without regard to case (folded as the
+    // search folds), and any text within the empty one. An exact match
+    // finds another set for another text.
+    bool omvatZoekTerm(const wxString& ruim, const wxString& nauw) const;
 
     // --- Copies, moving, attached databases, vacuum ---
 
@@ -449,6 +500,35 @@ protected:
     bool isSchrijfTransaktieOpen() const;
 
 private:
+    friend class SQLite3Lezing;
+    friend class LangeLezing;
+    friend class GeheugenLezing;
+    friend class TijdelijkeWijziging;
+
+    // Statements prepared once and kept until the connection closes, by text.
+    std::unordered_map<std::string, sqlite3_stmt*> bewaardeOpdrachten;
+    // Every open counts, so that a connection opened anew is never taken
+    // for the one before it.
+    unsigned long long openingen = 0;
+    // The changes run through this layer, but for those of temporary objects.
+    unsigned long long eigenWijzigingen = 0;
+    int tijdelijkeWijzigingen = 0;
+    std::function<void()> tussendoor;
+    bool tussendoorBezig = false;
+    bool langeLezingBezig = false;
+    std::chrono::steady_clock::time_point volgendeTussendoor;
+
+    // For SQLite3Lezing: a statement for one run (finalized by the caller),
+    // or one kept; null after a failure (reported).
+    sqlite3_stmt* bereidRuwVoor(const wxString& opdracht);
+    sqlite3_stmt* geefBewaardeOpdracht(const wxString& opdracht);
+    void vergeetBewaardeOpdrachten();
+    // For LangeLezing: false when there is nothing to hand over to.
+    bool beginLangeLezing();
+    void eindigLangeLezing();
+    // SQLite's progress handler during a long read.
+    static int opVoortgang(void* verbinding);
+
     // Set when a change could not be started (its predecessor would not
     // commit); executeUpdate refuses changes until a transaction operation
     // succeeds, so no change slips into the wrong transaction.

@@ -98,6 +98,9 @@ int SQLite3Basis::voerUit(const wxString& opdracht, long long verwacht)
 
 int SQLite3Basis::voerUit(const std::function<long long()>& voerDoor, long long verwacht)
 {
+    // Counted before it runs: one that fails may have changed something.
+    if (tijdelijkeWijzigingen == 0)
+        ++eigenWijzigingen;
     try
     {
         const long long veranderd = voerDoor();

@@ -5,6 +5,9 @@
 
 #include <array>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <locale>
 #include <memory>
 #include <sqlite3.h>
@@ -273,20 +276,6 @@ void bereidVoor(Patroon& patroon)
     }
 }
 
-// Each byte as a literal of a pattern sees it: ASCII folded, a byte beyond
-// ASCII as no ASCII character at all.
-const std::array<unsigned char, 256>& asciiVouwing()
-{
-    static const std::array<unsigned char, 256> tabel = []
-    {
-        std::array<unsigned char, 256> t{};
-        for (unsigned int b = 0; b < 256; ++b)
-            t[b] = b >= 0x80 ? 0xFF : static_cast<unsigned char>(vouw(b));
-        return t;
-    }();
-    return tabel;
-}
-
 // Whether a pattern character can be found byte by byte: an ASCII literal
 // that no character beyond ASCII folds into. The Turkish dotted capital I
 // and the Kelvin sign fold into i and k.
@@ -294,6 +283,62 @@ bool isAsciiZoekbaar(const Patroon& patroon, const Patroon::Teken& teken)
 {
     return teken.soort == Patroon::Letterlijk && teken.teken < 0x80 &&
            (!patroon.vouwen || (teken.teken != 'i' && teken.teken != 'k'));
+}
+
+// Where a byte of {a, A} stands followed by one of {b, B}, from `tekst` on;
+// `eind` when nowhere. Sixteen places at a time where the processor can.
+const unsigned char* vindPaar(const unsigned char* tekst, const unsigned char* eind, unsigned char a, unsigned char A,
+                              unsigned char b, unsigned char B)
+{
+#if defined(__SSE2__)
+    const __m128i a1 = _mm_set1_epi8(static_cast<char>(a));
+    const __m128i a2 = _mm_set1_epi8(static_cast<char>(A));
+    const __m128i b1 = _mm_set1_epi8(static_cast<char>(b));
+    const __m128i b2 = _mm_set1_epi8(static_cast<char>(B));
+    while (eind - tekst > 16)
+    {
+        const __m128i hier = _mm_loadu_si128(reinterpret_cast<const __m128i*>(tekst));
+        const __m128i daarna = _mm_loadu_si128(reinterpret_cast<const __m128i*>(tekst + 1));
+        const __m128i eerste = _mm_or_si128(_mm_cmpeq_epi8(hier, a1), _mm_cmpeq_epi8(hier, a2));
+        const __m128i tweede = _mm_or_si128(_mm_cmpeq_epi8(daarna, b1), _mm_cmpeq_epi8(daarna, b2));
+        const int gevonden = _mm_movemask_epi8(_mm_and_si128(eerste, tweede));
+        if (gevonden != 0)
+            return tekst + __builtin_ctz(static_cast<unsigned int>(gevonden));
+        tekst += 16;
+    }
+#endif
+    for (; tekst + 1 < eind; ++tekst)
+        if ((tekst[0] == a || tekst[0] == A) && (tekst[1] == b || tekst[1] == B))
+            return tekst;
+    return eind;
+}
+
+// Where a byte of {a, A} stands, from `tekst` on; `eind` when nowhere.
+const unsigned char* vindByte(const unsigned char* tekst, const unsigned char* eind, unsigned char a, unsigned char A)
+{
+#if defined(__SSE2__)
+    const __m128i a1 = _mm_set1_epi8(static_cast<char>(a));
+    const __m128i a2 = _mm_set1_epi8(static_cast<char>(A));
+    while (eind - tekst >= 16)
+    {
+        const __m128i hier = _mm_loadu_si128(reinterpret_cast<const __m128i*>(tekst));
+        const int gevonden = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(hier, a1), _mm_cmpeq_epi8(hier, a2)));
+        if (gevonden != 0)
+            return tekst + __builtin_ctz(static_cast<unsigned int>(gevonden));
+        tekst += 16;
+    }
+#endif
+    for (; tekst < eind; ++tekst)
+        if (*tekst == a || *tekst == A)
+            return tekst;
+    return eind;
+}
+
+// The bytes a pattern's ASCII literal stands for: for like a letter in
+// either case, else the byte itself.
+unsigned char inHoofdletter(const Patroon& patroon, unsigned char klein)
+{
+    return patroon.vouwen && klein >= 'a' && klein <= 'z' ? static_cast<unsigned char>(klein - ('a' - 'A')) : klein;
 }
 
 // Moves past text that cannot begin a match of the pattern from `p` on.
@@ -313,24 +358,15 @@ const unsigned char* slaOver(const unsigned char* tekst, const unsigned char* ei
             ++tekst;
         return tekst;
     }
-    static const std::array<unsigned char, 256> zelf = []
-    {
-        std::array<unsigned char, 256> t{};
-        for (unsigned int b = 0; b < 256; ++b)
-            t[b] = static_cast<unsigned char>(b);
-        return t;
-    }();
-    const std::array<unsigned char, 256>& gezien = patroon.vouwen ? asciiVouwing() : zelf;
+    // A byte beyond ASCII is never one of these: it is part of a character
+    // that no ASCII letter matches.
+    const unsigned char groot = inHoofdletter(patroon, klein);
     if (p + 1 < tekens.size() && isAsciiZoekbaar(patroon, tekens[p + 1]))
     {
         const unsigned char tweede = static_cast<unsigned char>(tekens[p + 1].teken);
-        while (tekst + 1 < eind && (gezien[tekst[0]] != klein || gezien[tekst[1]] != tweede))
-            ++tekst;
-        return tekst + 1 < eind ? tekst : eind;
+        return vindPaar(tekst, eind, klein, groot, tweede, inHoofdletter(patroon, tweede));
     }
-    while (tekst < eind && gezien[*tekst] != klein)
-        ++tekst;
-    return tekst;
+    return vindByte(tekst, eind, klein, groot);
 }
 
 // Whether the text holds the plain characters of a search's pattern: one
@@ -435,28 +471,34 @@ struct LaatstePatroon
     GedeeldPatroon patroon;
 };
 
-// Matches the text against the pattern, read once per statement and kept
-// by SQLite beside the statement's constant (a search puts one pattern on
-// every column of every row), or else the one this function read last.
+// Matches the text against the pattern: the one this function read last
+// when the pattern is the same text (a search puts one pattern on every
+// column of every row), else the one SQLite keeps beside the statement's
+// constant (a statement with a second pattern, a person's, switches between
+// the two every row), else read anew. The last one is asked first: SQLite
+// looks its own up in a list of every call place of the statement.
 // `geldig` tells whether a kept pattern was read the way this call reads it.
 template <typename Lees, typename Geldig>
 void pasToe(sqlite3_context* context, sqlite3_value** argumenten, Lees lees, Geldig geldig)
 {
     auto [begin, eind] = bytes(argumenten[1]);
-    const auto* bewaard = static_cast<const GedeeldPatroon*>(sqlite3_get_auxdata(context, 0));
-    if (bewaard != nullptr && geldig(**bewaard))
-        return sqlite3_result_int(context, past(**bewaard, begin, eind));
     auto [patroonBegin, patroonEind] = bytes(argumenten[0]);
     const std::string_view tekst(reinterpret_cast<const char*>(patroonBegin),
                                  static_cast<size_t>(patroonEind - patroonBegin));
     LaatstePatroon& laatste = *static_cast<LaatstePatroon*>(sqlite3_user_data(context));
-    if (!laatste.patroon || laatste.tekst != tekst || !geldig(*laatste.patroon))
+    if (laatste.patroon && laatste.tekst == tekst && geldig(*laatste.patroon))
+        return sqlite3_result_int(context, past(*laatste.patroon, begin, eind));
+    const auto* bewaard = static_cast<const GedeeldPatroon*>(sqlite3_get_auxdata(context, 0));
+    if (bewaard != nullptr && geldig(**bewaard))
     {
-        auto nieuw = std::make_shared<Patroon>(lees(patroonBegin, patroonEind));
-        bereidVoor(*nieuw);
-        laatste.patroon = std::move(nieuw);
+        laatste.patroon = *bewaard;
         laatste.tekst.assign(tekst);
+        return sqlite3_result_int(context, past(**bewaard, begin, eind));
     }
+    auto nieuw = std::make_shared<Patroon>(lees(patroonBegin, patroonEind));
+    bereidVoor(*nieuw);
+    laatste.patroon = std::move(nieuw);
+    laatste.tekst.assign(tekst);
     const GedeeldPatroon patroon = laatste.patroon;
     sqlite3_result_int(context, past(*patroon, begin, eind));
     // Last: SQLite may let it go at once when the pattern is no constant.
@@ -501,6 +543,7 @@ void globFunktie(sqlite3_context* context, int aantal, sqlite3_value** argumente
 
 void SQLite3Basis::richtVerbindingIn()
 {
+    ++openingen;
     sqlite3* verbinding = static_cast<sqlite3*>(GetDatabaseHandle());
     // A quoted name that names no column would silently become a text;
     // names are quoted here, texts never are, so SQLite may refuse it.
@@ -559,4 +602,42 @@ wxString SQLite3Basis::bouwZoekTermStapel(const wxArrayString& kolommen, const w
     for (const wxString& kolom : kolommen)
         voegToeZoekTerm(tabelQuotes(kolom) + zoekTerm, koppel);
     return verwerkZoektermStapel(true);
+}
+
+namespace
+{
+// The characters a term's literal is made of, as the search reads them; false
+// for a text that does not reach SQLite as it stands: a NUL ends the literal,
+// and what UTF-8 cannot carry is not what the search looks for.
+bool alsTekens(const wxString& tekst, bool vouwen, std::u32string& tekens)
+{
+    tekens.clear();
+    tekens.reserve(tekst.length());
+    for (const wxUniChar teken : tekst)
+    {
+        const char32_t c = static_cast<char32_t>(teken.GetValue());
+        if (c == 0 || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+            return false;
+        tekens.push_back(vouwen ? vouw(c) : c);
+    }
+    return true;
+}
+} // namespace
+
+bool SQLite3Basis::omvatZoekTerm(const wxString& ruim, const wxString& nauw) const
+{
+    // No text, no condition: everything.
+    if (ruim.empty())
+        return true;
+    if (exactOvereenkomen)
+        return ruim == nauw;
+    // Case-sensitive the characters as they are, else folded one by one as
+    // the like function folds text and pattern alike: a text that holds the
+    // longer one holds the shorter one too.
+    const bool vouwen = !hoofdletterGevoelig;
+    std::u32string ruimTekens;
+    std::u32string nauwTekens;
+    if (!alsTekens(ruim, vouwen, ruimTekens) || !alsTekens(nauw, vouwen, nauwTekens))
+        return false;
+    return nauwTekens.find(ruimTekens) != std::u32string::npos;
 }

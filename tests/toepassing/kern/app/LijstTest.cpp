@@ -6,6 +6,7 @@
 #include "tests/ondersteuning/LogVanger.h"
 
 #include <cmath>
+#include <filesystem>
 
 namespace
 {
@@ -290,4 +291,72 @@ TEST(LijstOud, EenProjectZonderIndexGeeftDezelfdeLijst)
     // Written again, it gets its index back.
     ASSERT_EQ(app->openProject(pad), 0);
     EXPECT_EQ(app->tel("select count(*) from sqlite_master where type=='index' and name=='RequirementsLijst'"), 1);
+}
+
+// The totals are counted again after every change: the program's own, its
+// undo, a row changed past the layer, another program's commit.
+TEST_F(Lijst, DeProjektTotalenVolgenElkeWijziging)
+{
+    const auto totalen = [this]
+    {
+        long long aantal = 0;
+        long long kosten = 0;
+        EXPECT_EQ(app->leesProjektTotalen(aantal, kosten), 0);
+        EXPECT_EQ(kosten, app->tel("select total(totaleKosten) from Requirements"));
+        return aantal;
+    };
+    EXPECT_EQ(totalen(), 40);
+    voegRijenToe(*app, {{100, "new", 1, 7000}});
+    EXPECT_EQ(totalen(), 41);
+    ASSERT_EQ(app->startTransaktie(), 0);
+    ASSERT_EQ(app->executeUpdate("delete from Requirements where SR==100"), 0);
+    EXPECT_EQ(totalen(), 40);
+    ASSERT_EQ(app->rolTerugTransaktie(wxString()), 0);
+    EXPECT_EQ(totalen(), 41);
+    ASSERT_EQ(app->stopTransaktie(), 0);
+    wxSQLite3Database ander;
+    ander.Open(pad);
+    ander.ExecuteUpdate("update Requirements set totaleKosten=5 where SR==100");
+    EXPECT_EQ(totalen(), 41);
+    ander.ExecuteUpdate("delete from Requirements where SR<10");
+    ander.Close();
+    EXPECT_EQ(totalen(), 41 - 9);
+}
+
+// A project whose list index led with the priority: opened read-only it
+// lists the same rows and its file stays as it was to the byte; its first
+// writable start puts the one index led by the number in its place.
+TEST(LijstOud, DeOudeIndexWordtVervangenMaarNietAlleenLezend)
+{
+    App app;
+    const wxString pad = testPad("p.vtd");
+    ASSERT_EQ(app->openProject(pad), 0);
+    voegRijenToe(*app, {{3, "c", 10, 5, 2}, {1, "a", 20, 5, 4}, {2, "b", 10, 5, 0}});
+    const wxString indexen = "select count(*) from sqlite_master where type=='index'";
+    const wxString eerste = "select count(*) from pragma_index_info('RequirementsLijst') where seqno==0 and name==";
+    const long long aantalIndexen = app->tel(indexen);
+    EXPECT_EQ(app->tel(eerste + "'SR'"), 1);
+    voerUit(*app, {"drop index RequirementsLijst",
+                   "create index RequirementsLijst on Requirements (prioriteit,status,type,funkType,totaleKosten,SR,"
+                   "naam,auteur,implementatieIngenieur,testIngenieur,aftekenaar,datum)"});
+    app->sluitDB();
+    const std::string bytes = leesBytes(pad);
+    const auto tijd = std::filesystem::last_write_time(pad.utf8_string());
+
+    Criteria criteria;
+    criteria.sortering = SorteringAflopend;
+    ASSERT_EQ(app->openProject(pad, true), 0);
+    LijstSelektie uit;
+    ASSERT_EQ(app->leesLijstSelektie(criteria, uit), 0);
+    EXPECT_EQ(uit.nummers, (std::vector<int>{3, 2, 1}));
+    EXPECT_EQ(app->tel(eerste + "'prioriteit'"), 1);
+    app->sluitDB();
+    EXPECT_EQ(leesBytes(pad), bytes);
+    EXPECT_EQ(std::filesystem::last_write_time(pad.utf8_string()), tijd);
+
+    ASSERT_EQ(app->openProject(pad), 0);
+    EXPECT_EQ(app->tel(eerste + "'SR'"), 1);
+    EXPECT_EQ(app->tel(indexen), aantalIndexen);
+    ASSERT_EQ(app->leesLijstSelektie(criteria, uit), 0);
+    EXPECT_EQ(uit.nummers, (std::vector<int>{3, 2, 1}));
 }

@@ -1,0 +1,11 @@
+#include "swexternals/desktop/wx/wxSQLite3/LangeLezing.h"
+
+#include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
+
+LangeLezing::LangeLezing(SQLite3Basis& db_) : db(db_), actief(db.beginLangeLezing()) {}
+
+LangeLezing::~LangeLezing()
+{
+    if (actief)
+        db.eindigLangeLezing();
+}

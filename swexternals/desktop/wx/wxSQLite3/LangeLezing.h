@@ -1,0 +1,25 @@
+#ifndef SWEXTERNALS_DESKTOP_WX_WXSQLITE3_LANGELEZING_H
+#define SWEXTERNALS_DESKTOP_WX_WXSQLITE3_LANGELEZING_H
+
+class SQLite3Basis;
+
+// A read that may last: while it lives, the connection's hand-over
+// (SQLite3Basis::zetTussendoor) runs now and then once the read has taken
+// longer than the first wait, so that the program's window can paint. Its
+// end takes the hand-over off the connection again; without one set it
+// does nothing at all.
+class LangeLezing
+{
+public:
+    explicit LangeLezing(SQLite3Basis& db);
+    ~LangeLezing();
+
+    LangeLezing(const LangeLezing&) = delete;
+    LangeLezing& operator=(const LangeLezing&) = delete;
+
+private:
+    SQLite3Basis& db;
+    bool actief;
+};
+
+#endif
