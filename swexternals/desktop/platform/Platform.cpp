@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
+#include <gtk/gtk.h>
 #include <memory>
 #include <set>
 #include <sys/stat.h>
@@ -58,6 +59,12 @@ wxString geefSchema(const wxString& adres)
         if (!teken.IsAscii() || !(wxIsalnum(teken) || teken == '+' || teken == '-' || teken == '.'))
             return wxString();
     return schema.Lower();
+}
+
+gboolean openAboutLink(GtkAboutDialog*, const gchar* adres, gpointer)
+{
+    static_cast<void>(Platform::openWebAdres(wxString::FromUTF8(adres)));
+    return TRUE;
 }
 
 bool heeftStuurTekens(const wxString& adres)
@@ -209,6 +216,32 @@ int Platform::sluitBijProgrammaStart(const wxString& bestand)
             ++gemarkeerd;
     }
     return gemarkeerd;
+}
+
+bool Platform::leidAboutLinksOm()
+{
+    // The toolkit connects its own handler each time it shows the box, with
+    // the box as its data: it goes, and this program's takes its place.
+    const guint signaal = g_signal_lookup("activate-link", GTK_TYPE_ABOUT_DIALOG);
+    bool gevonden = false;
+    GList* vensters = gtk_window_list_toplevels();
+    for (GList* deel = vensters; deel; deel = deel->next)
+    {
+        if (!GTK_IS_ABOUT_DIALOG(deel->data))
+            continue;
+        // The toolkit's handler knows the box by its data; this program's
+        // own, of an earlier showing, by its function.
+        g_signal_handlers_disconnect_matched(deel->data,
+                                             static_cast<GSignalMatchType>(G_SIGNAL_MATCH_ID | G_SIGNAL_MATCH_DATA),
+                                             signaal, 0, nullptr, nullptr, deel->data);
+        g_signal_handlers_disconnect_matched(deel->data,
+                                             static_cast<GSignalMatchType>(G_SIGNAL_MATCH_ID | G_SIGNAL_MATCH_FUNC),
+                                             signaal, 0, nullptr, reinterpret_cast<gpointer>(openAboutLink), nullptr);
+        g_signal_connect(deel->data, "activate-link", G_CALLBACK(openAboutLink), nullptr);
+        gevonden = true;
+    }
+    g_list_free(vensters);
+    return gevonden;
 }
 
 bool Platform::isToegestaanWebAdres(const wxString& adres)

@@ -56,6 +56,12 @@ public:
     // program this one starts. The number of descriptors marked.
     static int sluitBijProgrammaStart(const wxString& bestand);
 
+    // The desktop's about box opens its links by itself, through the
+    // toolkit's own browser start, which gives the browser this program's
+    // language settings: once it is shown, its links go through openWebAdres
+    // instead. True when an about box was found.
+    static bool leidAboutLinksOm();
+
     // Hands a web or mail address to the desktop's browser or mail program
     // (what wxLaunchDefaultBrowser would do). Only "http", "https" and
     // "mailto" addresses go, letter case aside and with blanks around them
