@@ -82,7 +82,11 @@ DesktopAppBasis::DesktopAppBasis(const wxString& applikatieNaam, const wxString&
     // The lock lies in the user's temporary folder: /tmp, unless TMPDIR
     // names another, so that programs given a folder of their own (the
     // tests, run side by side) do not trip over each other's lock files.
-    eenInstantieKontrole.Create(appNaam + "-" + wxGetUserId(), wxFileName::GetTempDir());
+    const wxString slotNaam = appNaam + "-" + wxGetUserId();
+    eenInstantieKontrole.Create(slotNaam, wxFileName::GetTempDir());
+    // The toolkit opens the lock without close-on-exec; the programs this
+    // one starts (an installer, a browser) must not hold it.
+    Platform::sluitBijProgrammaStart(wxFileName(wxFileName::GetTempDir(), slotNaam).GetFullPath());
 
     const wxDateTime start = wxDateTime::Now();
     wxConfigBase::DontCreateOnDemand();

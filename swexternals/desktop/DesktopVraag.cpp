@@ -1,5 +1,7 @@
 #include "swexternals/desktop/DesktopVraag.h"
 
+#include "swexternals/desktop/platform/Platform.h"
+
 #include <wx/aboutdlg.h>
 #include <wx/choicdlg.h>
 #include <wx/colordlg.h>
@@ -145,7 +147,11 @@ public:
         return dialoog.GetSelection();
     }
 
-    void toonAboutBox(const wxAboutDialogInfo& info, wxWindow* ouder) override { wxAboutBox(info, ouder); }
+    void toonAboutBox(const wxAboutDialogInfo& info, wxWindow* ouder) override
+    {
+        wxAboutBox(info, ouder);
+        static_cast<void>(Platform::leidAboutLinksOm());
+    }
 };
 
 EchteDialogen echteDialogen;

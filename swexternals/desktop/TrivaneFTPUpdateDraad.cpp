@@ -304,6 +304,16 @@ int TrivaneFTPUpdateDraad::laadUpdate()
 {
     if (isGestopt())
         return meld(kcWaarschuwing);
+    // Over plain FTP anybody on the way can announce an older release,
+    // signed by the maker, with the faults it is known for: whoever asks,
+    // nothing older than this program is fetched.
+    if (isGeldigeVersie(versie) && vergelijkVersies(versie, geefEigenVersie()) < 0)
+    {
+        DesktopFunkties::wxErrorVeilig(
+            wxString::Format(_("Version %s is older than the version you are using (%s): it was not downloaded."),
+                             versie, geefEigenVersie()));
+        return meld(kcFout);
+    }
     int code = zetPaden();
     if (code == kcOk)
         code = bepaalDownloadGrootte();

@@ -55,8 +55,9 @@ public:
     // Search: 0 the server offers a newer version, 1 it does not (or the
     // search was stopped), 2 failed.
     int zoekUpdate();
-    // Download: 0 done and checked, 1 stopped, 2 failed or refused, 5 the
-    // package's size is not the announced one.
+    // Download: 0 done and checked, 1 stopped, 2 failed or refused (also a
+    // version older than this program's), 5 the package's size is not the
+    // announced one.
     int laadUpdate();
     // The installer's names on the server and on disk, and its private
     // folder: 0, or 2 when the version's folder or the private one is not
@@ -73,6 +74,9 @@ public:
 
     // The version this program is.
     static wxString geefEigenVersie();
+    // Below 0, 0 or above 0 as `a` is older than, the same as or newer than
+    // `b`, part by part as numbers; both must be plain versions.
+    static int vergelijkVersies(const wxString& a, const wxString& b);
 
 protected:
     ExitCode Entry() override;
@@ -87,8 +91,6 @@ private:
     // Digits and dots only, three or four parts of at most nine digits.
     static bool isGeldigeVersie(const wxString& versie);
     static std::vector<unsigned long> leesVersieDelen(const wxString& versie);
-    // Below 0, 0 or above 0 as `a` is older than, the same as or newer than `b`.
-    static int vergelijkVersies(const wxString& a, const wxString& b);
     static bool leesGrootte(const wxString& antwoord, std::uint64_t& grootte);
 
     [[nodiscard]] bool leesEersteRegel(wxString& regel);

@@ -9,12 +9,14 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 #include <wx/config.h>
 #include <wx/evtloop.h>
 #include <wx/filefn.h>
 #include <wx/filename.h>
 #include <wx/log.h>
 #include <wx/progdlg.h>
+#include <wx/stdpaths.h>
 #include <wx/timer.h>
 #include <wx/utils.h>
 
@@ -44,6 +46,22 @@ std::optional<std::chrono::steady_clock::time_point> deadlineVoor(unsigned short
     return std::chrono::steady_clock::now() + std::chrono::milliseconds(milliSeconden);
 }
 
+// Half a minute, and the package at 10 KiB a second: a slow line makes it,
+// a server that trickles does not.
+TrivaneFTPUpdater::DownloadTermijn& huidigeTermijn()
+{
+    static TrivaneFTPUpdater::DownloadTermijn termijn{std::chrono::seconds(30), 10 * 1024};
+    return termijn;
+}
+
+std::chrono::steady_clock::time_point deadlineVoorOverdracht(std::uint64_t grootte)
+{
+    const TrivaneFTPUpdater::DownloadTermijn& termijn = huidigeTermijn();
+    const std::uint64_t snelheid = std::max<std::uint64_t>(termijn.laagsteSnelheid, 1);
+    return std::chrono::steady_clock::now() + termijn.basis +
+           std::chrono::milliseconds(grootte / snelheid * 1000 + grootte % snelheid * 1000 / snelheid);
+}
+
 int alsDialoogWaarde(std::uint64_t waarde)
 {
     return static_cast<int>(std::min<std::uint64_t>(waarde, INT_MAX));
@@ -58,6 +76,11 @@ wxString TrivaneFTPUpdater::geefServerAdres(wxConfigBase& konfig)
     if (!konfig.Exists(serverAdresSleutel))
         konfig.Write(serverAdresSleutel, standaardServerAdres);
     return standaardServerAdres;
+}
+
+TrivaneFTPUpdater::DownloadTermijn TrivaneFTPUpdater::zetDownloadTermijn(DownloadTermijn termijn)
+{
+    return std::exchange(huidigeTermijn(), termijn);
 }
 
 TrivaneDesktopFTPLogin TrivaneFTPUpdater::maakLogin(wxConfigBase& konfig)
@@ -295,6 +318,19 @@ int TrivaneFTPUpdater::bespreekUitkomst(int gevonden)
     }
     if (gevonden == kcWaarschuwing)
     {
+        const wxString eigenVersie = TrivaneFTPUpdateDraad::geefEigenVersie();
+        // An older version is never offered: over plain FTP anybody on the
+        // way can announce an old release with its known faults.
+        if (TrivaneFTPUpdateDraad::vergelijkVersies(versie, eigenVersie) < 0)
+        {
+            if (!stil)
+                wxLogMessage("%s", wxString::Format(_("The update server offers nothing newer than the version you "
+                                                      "are using (%s): the version it offers (%s) is older."),
+                                                    eigenVersie, versie) +
+                                       vr + _("Nothing was downloaded."));
+            versie.clear();
+            return kcWaarschuwing;
+        }
         if (stil)
             return kcWaarschuwing;
         const wxString vraag = _("You are already using the latest version:") + eigen + "." + vr +
@@ -302,6 +338,9 @@ int TrivaneFTPUpdater::bespreekUitkomst(int gevonden)
         const int antwoord =
             DesktopVraag::geef().stelVraag(vraag, _("Would you like to download the installer again?"),
                                            wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION | wxCENTRE, geefHoofdVenster());
+        // Fetched again is the running version itself, as this program
+        // names it, whatever form the server gave the same number.
+        versie = eigenVersie;
         return antwoord == wxYES ? kcOk : kcWaarschuwing;
     }
     // The worker has reported what failed.
@@ -337,7 +376,7 @@ int TrivaneFTPUpdater::laadInstaller(unsigned short milliSeconden)
                                         // bounded by its size and by the worker's wait for each piece.
                                         if (++vrijgaven != 1 || uitkomst.code != kcOk)
                                             return;
-                                        deadline.reset();
+                                        deadline = deadlineVoorOverdracht(uitkomst.grootte);
                                         grootte = uitkomst.grootte;
                                         maximum = grootte / 1000;
                                         installer = uitkomst.installer;
@@ -353,6 +392,12 @@ int TrivaneFTPUpdater::laadInstaller(unsigned short milliSeconden)
     DesktopPriveMap map = gedeeld->neemMap();
     if (afloop == Afloop::Geannuleerd)
         return kcWaarschuwing;
+    if (afloop == Afloop::Verlopen && vrijgaven > 0)
+    {
+        DesktopFunkties::wxErrorVeilig(_("The download of the update was stopped: the server sent it too slowly.") +
+                                       DesktopAppBasis::vr + _("Please try again later."));
+        return kcWaarschuwing;
+    }
     if (afloop == Afloop::Verlopen || wachtFout != 0 || vrijgaven == 0)
     {
         DesktopFunkties::wxErrorVeilig(_("FTP : Error whilst downloading the installer."));
@@ -398,15 +443,21 @@ void TrivaneFTPUpdater::installeer()
             code = verwijderInstaller() ? kcWaarschuwing : kcFout;
             return;
         }
-        // The installer reads the package after this program has gone: it
-        // stays, whether it was handed over or not (the user may open it).
-        installerMap.behoud();
         overgedragen = Platform::installeerPakket(installer);
-        if (!overgedragen)
-            DesktopFunkties::wxErrorVeilig(
-                _("The desktop could not open the update package: no package installer took it.") + vr +
-                _("The program keeps running. You can install the package yourself; it is in:") + vr + installer);
-        code = overgedragen ? kcOk : kcFout;
+        if (overgedragen)
+        {
+            // The installer reads the package after this program has gone.
+            installerMap.behoud();
+            code = kcOk;
+            return;
+        }
+        // The user is to install it: where the next check's clean-up does
+        // not reach.
+        const wxString bewaard = bewaarVoorGebruiker();
+        DesktopFunkties::wxErrorVeilig(
+            _("The desktop could not open the update package: no package installer took it.") + vr +
+            _("The program keeps running. You can install the package yourself; it is in:") + vr + bewaard);
+        code = kcFout;
         return;
     }
     const int bewaren = DesktopVraag::geef().stelVraag(_("Would you like to retain your installer?"),
@@ -437,6 +488,31 @@ bool TrivaneFTPUpdater::bewaarInstaller()
     DesktopFunkties::wxErrorVeilig(_("The installer could not be stored in") +
                                    DesktopFunkties::dubbeleQuotes(map, true));
     return false;
+}
+
+wxString TrivaneFTPUpdater::bewaarVoorGebruiker()
+{
+    const wxStandardPaths& paden = app ? app->geefStdPaden() : wxStandardPaths::Get();
+    wxString map;
+    for (const wxString& kandidaat :
+         {paden.GetUserDir(wxStandardPaths::Dir_Downloads), paden.GetDocumentsDir(), wxGetHomeDir()})
+        if (map.empty() && !kandidaat.empty() && wxDirExists(kandidaat))
+            map = kandidaat;
+    // Another file of that name is the user's: the package gets a number.
+    const wxFileName bron(installer);
+    wxFileName doel(map, bron.GetFullName());
+    for (int nummer = 2; doel.Exists() && nummer < 100; ++nummer)
+        doel.SetName(bron.GetName() + wxString::Format("-%d", nummer));
+    if (!map.empty() && !doel.Exists() && wxCopyFile(installer, doel.GetFullPath(), false))
+    {
+        static_cast<void>(verwijderInstaller());
+        return doel.GetFullPath();
+    }
+    DesktopFunkties::wxErrorVeilig(_("The installer could not be stored in") +
+                                   DesktopFunkties::dubbeleQuotes(map, true));
+    // Better where it is than nowhere.
+    installerMap.behoud();
+    return installer;
 }
 
 bool TrivaneFTPUpdater::verwijderInstaller()

@@ -49,6 +49,17 @@ public:
     // anonymous, no password.
     static TrivaneDesktopFTPLogin maakLogin(wxConfigBase& konfig);
 
+    // How long a download may take once its size is known: `basis` and the
+    // size at `laagsteSnelheid` bytes a second. A server that sends each
+    // piece just within the wait for one (a byte now and then) is given up
+    // then. Tests shorten it; the previous one is returned.
+    struct DownloadTermijn
+    {
+        std::chrono::milliseconds basis;
+        std::uint64_t laagsteSnelheid;
+    };
+    static DownloadTermijn zetDownloadTermijn(DownloadTermijn termijn);
+
     // `app` must have its main window while `ga` runs (the dialogs are put
     // over it). Silent: no dialog while the server is asked, no message when
     // the program is up to date or the check fails; a newer version is always
@@ -63,8 +74,10 @@ public:
     TrivaneFTPUpdater& operator=(const TrivaneFTPUpdater&) = delete;
 
     // Runs the check. `milliSeconden` bounds the search as a whole, and the
-    // download until the package's size is known (0: no bound); every single
-    // wait on the network is bounded by half of that, at least a second.
+    // download until the package's size is known (0: no bound), the
+    // transfer after that its download term; every single wait on the
+    // network is bounded by half of that, at least a second. An older
+    // version than this program's is never offered or fetched.
     // Results:
     //   0 the package was handed over and the program asked to close,
     //   1 nothing to do: up to date, a question declined, timed out,
@@ -116,6 +129,9 @@ private:
     // Waits for the worker that was told to stop or has ended, and deletes it.
     void beeindigDraad();
     [[nodiscard]] bool bewaarInstaller();
+    // Moves the package the user is to install to the user's download
+    // folder; where it is then.
+    wxString bewaarVoorGebruiker();
     [[nodiscard]] bool verwijderInstaller();
     void meldMislukt(int gewacht) const;
     wxWindow* geefHoofdVenster() const;
@@ -136,7 +152,8 @@ private:
     wxString versie;
     TrivaneCode code = kcOk;
     unsigned int verbindingsTijdslimiet;
-    // Until when the worker may take; none once the download runs.
+    // Until when the worker may take: the search and the download's start
+    // by the caller's time, the transfer by its size.
     std::optional<std::chrono::steady_clock::time_point> deadline;
     // The first failed take of a release (1 or 2), else 0.
     int wachtFout = 0;

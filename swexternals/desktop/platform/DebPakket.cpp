@@ -1,16 +1,14 @@
 #include "swexternals/desktop/platform/DebPakket.h"
 
+#include "swexternals/desktop/platform/KindProces.h"
+
 #include <cerrno>
-#include <csignal>
-#include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
-#include <spawn.h>
 #include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
+#include <utility>
 
 namespace
 {
@@ -18,59 +16,56 @@ const int kijkIntervalMs = 100;
 // Two short fields.
 const std::size_t maxUitvoer = 4096;
 
-// dpkg-deb as the PATH finds it; empty when it does not.
-std::string vindDpkgDeb()
+// The system's own dpkg-deb, never one that a PATH of the user's or of an
+// intruder puts first: it says which version a package is.
+std::string& huidigProgramma()
 {
-    const char* pad = std::getenv("PATH");
-    std::istringstream mappen(pad ? pad : "");
-    std::string map;
-    while (std::getline(mappen, map, ':'))
-    {
-        const std::string programma = (map.empty() ? std::string(".") : map) + "/dpkg-deb";
-        if (access(programma.c_str(), X_OK) == 0)
-            return programma;
-    }
-    return std::string();
+    static std::string programma = "/usr/bin/dpkg-deb";
+    return programma;
 }
 
-// Waits for the child; ends it first unless it ended by itself. True when
-// it ended by itself with 0.
+// Waits for the child that ended by itself; one that did not is ended with
+// everything it started (dpkg-deb unpacks through tar and a decompressor).
+// True when it ended by itself with 0.
 bool beeindig(pid_t kind, bool vanzelf)
 {
     if (!vanzelf)
-        kill(kind, SIGKILL);
+    {
+        static_cast<void>(KindProces::beeindigGroep(kind));
+        return false;
+    }
     int status = 0;
     while (waitpid(kind, &status, 0) < 0)
         if (errno != EINTR)
             return false;
-    return vanzelf && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 } // namespace
+
+std::string DebPakket::zetProgramma(std::string programma)
+{
+    return std::exchange(huidigProgramma(), std::move(programma));
+}
 
 std::optional<DebPakket::Gegevens> DebPakket::leesGegevens(const wxString& pakket,
                                                            std::chrono::milliseconds tijdslimiet,
                                                            const std::function<bool()>& gestopt)
 {
-    const std::string programma = vindDpkgDeb();
+    const std::string programma = huidigProgramma();
     const std::string bestand(pakket.fn_str());
     // A name that starts with "-" would be read as an option.
-    if (programma.empty() || bestand.empty() || bestand[0] == '-')
+    if (access(programma.c_str(), X_OK) != 0 || bestand.empty() || bestand[0] == '-')
         return std::nullopt;
     int uitvoer[2];
     if (pipe2(uitvoer, O_CLOEXEC) != 0)
         return std::nullopt;
-    posix_spawn_file_actions_t acties;
-    posix_spawn_file_actions_init(&acties);
-    posix_spawn_file_actions_addopen(&acties, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&acties, uitvoer[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addopen(&acties, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    const char* argumenten[] = {programma.c_str(), "-f", bestand.c_str(), "Package", "Version", nullptr};
-    pid_t kind = 0;
-    const int fout =
-        posix_spawn(&kind, programma.c_str(), &acties, nullptr, const_cast<char* const*>(argumenten), environ);
-    posix_spawn_file_actions_destroy(&acties);
+    KindProces::Opties opties;
+    opties.uitvoer = uitvoer[1];
+    opties.stil = true;
+    opties.eigenGroep = true;
+    const pid_t kind = KindProces::start({programma, "-f", bestand, "Package", "Version"}, opties);
     close(uitvoer[1]);
-    if (fout != 0)
+    if (kind == 0)
     {
         close(uitvoer[0]);
         return std::nullopt;

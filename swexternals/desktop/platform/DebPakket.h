@@ -21,11 +21,16 @@ public:
 
     DebPakket() = delete;
 
-    // The package's name and version (dpkg-deb -f). Nothing when dpkg-deb is
-    // not there, fails, takes longer than `tijdslimiet`, or `gestopt` says
-    // stop (asked every tenth of a second); it is then ended.
+    // The package's name and version (the system's /usr/bin/dpkg-deb -f).
+    // Nothing when dpkg-deb is not there, fails, takes longer than
+    // `tijdslimiet`, or `gestopt` says stop (asked every tenth of a second);
+    // it is then ended together with whatever it started.
     static std::optional<Gegevens> leesGegevens(const wxString& pakket, std::chrono::milliseconds tijdslimiet,
                                                 const std::function<bool()>& gestopt);
+
+    // Tests put a stand-in for dpkg-deb here (a full path); the previous one
+    // is returned.
+    static std::string zetProgramma(std::string programma);
 };
 
 #endif

@@ -1,11 +1,17 @@
 #include "swexternals/desktop/platform/Platform.h"
 
 #include "swexternals/desktop/DesktopFunkties.h"
+#include "swexternals/desktop/platform/KindProces.h"
 
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
+#include <dirent.h>
+#include <fcntl.h>
+#include <gtk/gtk.h>
+#include <memory>
 #include <set>
-#include <spawn.h>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
 #include <utility>
@@ -15,8 +21,6 @@
 #include <wx/toplevel.h>
 #include <wx/utils.h>
 #include <wx/window.h>
-
-extern char** environ;
 
 namespace
 {
@@ -57,6 +61,12 @@ wxString geefSchema(const wxString& adres)
     return schema.Lower();
 }
 
+gboolean openAboutLink(GtkAboutDialog*, const gchar* adres, gpointer)
+{
+    static_cast<void>(Platform::openWebAdres(wxString::FromUTF8(adres)));
+    return TRUE;
+}
+
 bool heeftStuurTekens(const wxString& adres)
 {
     for (const wxUniChar teken : adres)
@@ -95,10 +105,7 @@ bool Platform::openMetStandaardProgramma(const wxString& pad)
     wxString xdgOpen;
     if (!wxGetEnv("PATH", &pathVariabele) || !wxFindFileInPath(&xdgOpen, pathVariabele, "xdg-open"))
         return false;
-    const wxScopedCharBuffer programma = xdgOpen.fn_str();
-    const wxScopedCharBuffer argument = pad.fn_str();
-    const char* argumenten[] = {programma.data(), argument.data(), nullptr};
-    return wxExecute(argumenten, wxEXEC_ASYNC) != 0;
+    return KindProces::startLos({std::string(xdgOpen.fn_str()), std::string(pad.fn_str())});
 }
 
 bool Platform::installeerPakket(const wxString& pakket)
@@ -122,11 +129,8 @@ bool Platform::openEnWachtOpOordeel(const wxString& pad)
     if (pad.empty() || pad.StartsWith("-") || !wxGetEnv("PATH", &pathVariabele) ||
         !wxFindFileInPath(&xdgOpen, pathVariabele, "xdg-open"))
         return false;
-    const wxScopedCharBuffer programma = xdgOpen.fn_str();
-    const wxScopedCharBuffer argument = pad.fn_str();
-    char* const argumenten[] = {const_cast<char*>(programma.data()), const_cast<char*>(argument.data()), nullptr};
-    pid_t opener = 0;
-    if (posix_spawn(&opener, programma.data(), nullptr, nullptr, argumenten, environ) != 0)
+    const pid_t opener = KindProces::start({std::string(xdgOpen.fn_str()), std::string(pad.fn_str())}, {});
+    if (opener == 0)
         return false;
     // Meanwhile the windows are painted, and nothing else is done in them.
     const wxWindowDisabler uit;
@@ -180,13 +184,64 @@ bool Platform::startProces(const wxString& programma)
     if (programma.empty())
         return false;
     // The relaunch happens while this process is being taken down, when the
-    // toolkit's process machinery may be gone already: plain posix_spawn,
-    // which needs nothing of it. The new process outlives this one; nobody
-    // waits for it.
-    const wxScopedCharBuffer pad = programma.fn_str();
-    char* const argumenten[] = {const_cast<char*>(pad.data()), nullptr};
-    pid_t proces = 0;
-    return posix_spawn(&proces, pad.data(), nullptr, nullptr, argumenten, environ) == 0;
+    // toolkit's process machinery may be gone already: a start that needs
+    // nothing of it. The new process outlives this one.
+    return KindProces::startLos({std::string(programma.fn_str())});
+}
+
+int Platform::sluitBijProgrammaStart(const wxString& bestand)
+{
+    struct stat doel
+    {
+    };
+    if (stat(bestand.fn_str(), &doel) != 0)
+        return 0;
+    std::unique_ptr<DIR, int (*)(DIR*)> map(opendir("/proc/self/fd"), closedir);
+    if (!map)
+        return 0;
+    int gemarkeerd = 0;
+    while (const dirent* deel = readdir(map.get()))
+    {
+        char* einde = nullptr;
+        const long nummer = std::strtol(deel->d_name, &einde, 10);
+        struct stat status
+        {
+        };
+        if (einde == deel->d_name || *einde != '\0' || nummer < 0 || nummer == dirfd(map.get()) ||
+            fstat(static_cast<int>(nummer), &status) != 0 || status.st_dev != doel.st_dev ||
+            status.st_ino != doel.st_ino)
+            continue;
+        const int vlaggen = fcntl(static_cast<int>(nummer), F_GETFD);
+        if (vlaggen >= 0 && fcntl(static_cast<int>(nummer), F_SETFD, vlaggen | FD_CLOEXEC) == 0)
+            ++gemarkeerd;
+    }
+    return gemarkeerd;
+}
+
+bool Platform::leidAboutLinksOm()
+{
+    // The toolkit connects its own handler each time it shows the box, with
+    // the box as its data: it goes, and this program's takes its place.
+    const guint signaal = g_signal_lookup("activate-link", GTK_TYPE_ABOUT_DIALOG);
+    bool gevonden = false;
+    GList* vensters = gtk_window_list_toplevels();
+    for (GList* deel = vensters; deel; deel = deel->next)
+    {
+        if (!GTK_IS_ABOUT_DIALOG(deel->data))
+            continue;
+        // The toolkit's handler knows the box by its data; this program's
+        // own, of an earlier showing, by its function.
+        g_signal_handlers_disconnect_matched(deel->data,
+                                             static_cast<GSignalMatchType>(G_SIGNAL_MATCH_ID | G_SIGNAL_MATCH_DATA),
+                                             signaal, 0, nullptr, nullptr, deel->data);
+        g_signal_handlers_disconnect_matched(deel->data,
+                                             static_cast<GSignalMatchType>(G_SIGNAL_MATCH_ID | G_SIGNAL_MATCH_FUNC),
+                                             signaal, 0, nullptr, reinterpret_cast<gpointer>(openAboutLink), nullptr);
+        g_signal_connect(deel->data, "activate-link", G_CALLBACK(openAboutLink), nullptr);
+        gevonden = true;
+    }
+    g_list_free(vensters);
+    return gevonden;
 }
 
 bool Platform::isToegestaanWebAdres(const wxString& adres)

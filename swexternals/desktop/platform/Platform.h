@@ -50,6 +50,18 @@ public:
     using Starter = std::function<bool(const wxString& programma)>;
     static Starter zetStarter(Starter starter);
 
+    // Marks every descriptor this process holds open on the file `bestand`
+    // close-on-exec: a library that opened it without (the toolkit's
+    // single-instance lock) would otherwise hand it, writable, to every
+    // program this one starts. The number of descriptors marked.
+    static int sluitBijProgrammaStart(const wxString& bestand);
+
+    // The desktop's about box opens its links by itself, through the
+    // toolkit's own browser start, which gives the browser this program's
+    // language settings: once it is shown, its links go through openWebAdres
+    // instead. True when an about box was found.
+    static bool leidAboutLinksOm();
+
     // Hands a web or mail address to the desktop's browser or mail program
     // (what wxLaunchDefaultBrowser would do). Only "http", "https" and
     // "mailto" addresses go, letter case aside and with blanks around them

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <wx/regex.h>
+#include <wx/stdpaths.h>
 
 namespace
 {
@@ -193,13 +194,14 @@ TEST_F(Laden, EenInstallerDieNietWordtGestartWordtBewaardOfOpgeruimd)
                    2,
                    0,
                    "The installer could not be stored in \"/nonexistent/folder\""},
-             // The program goes on, and says where the package is.
+             // The program goes on, and says where the package is: out of
+             // reach of the next check's clean-up.
              Geval{"the package installer does not take it",
                    {wxYES, wxNO},
                    "-",
                    false,
                    2,
-                   1,
+                   0,
                    "The desktop could not open the update package: no package installer took it.\nThe program keeps "
                    "running. You can install the package yourself; it is in:\n"},
          })
@@ -225,14 +227,39 @@ TEST_F(Laden, EenInstallerDieNietWordtGestartWordtBewaardOfOpgeruimd)
         }
         if (!geval.installatieLukt)
         {
-            const std::filesystem::path pakket = priveMappen().at(0) / "VerelTamso_1.4.0_Linux_x86_64.deb";
-            EXPECT_TRUE(logVanger().bevat(wxString::FromUTF8(pakket.string()), wxLOG_Error));
+            const std::filesystem::path pakket =
+                std::filesystem::path(wxStandardPaths::Get().GetUserDir(wxStandardPaths::Dir_Downloads).utf8_string()) /
+                "VerelTamso_1.4.0_Linux_x86_64.deb";
+            EXPECT_TRUE(logVanger().bevat(wxString::FromUTF8(pakket.string()), wxLOG_Error)) << logVanger().geefAlles();
+            DesktopPriveMap::ruimOp(alsWx(testMap()), "VerelTamso");
             EXPECT_TRUE(InstallatieOpnemer::leesBestand(pakket) == inhoud);
         }
     }
     EXPECT_TRUE(InstallatieOpnemer::leesBestand(documenten / "VerelTamso_1.4.0_Linux_x86_64.deb") == inhoud);
     EXPECT_TRUE(vragen.isGevraagd(bewaren));
     EXPECT_FALSE(venster->isGesloten());
+}
+
+TEST_F(Laden, EenServerDieDruppeltWordtNaDeTermijnVanDeDownloadOpgegeven)
+{
+    // About a kilobyte a second, each piece well within the wait for one;
+    // the term: half a second and the package at 100 KB a second.
+    FTPTestServer server(FTPTestServer::Soort::Traag, "1000");
+    server.zetVersieBestand("Version:1.4.1\n");
+    server.zetInstaller("1.4.1", FTPTestServer::Pakket::metGrootte(30000));
+    const TrivaneFTPUpdater::DownloadTermijn vorige =
+        TrivaneFTPUpdater::zetDownloadTermijn({std::chrono::milliseconds(500), 100000});
+    vragen.antwoord(wxYES);
+    ProefUpdater updater(*app, server.geefAdres(), server.geefPubliekeSleutel());
+    const int uitkomst = updater.ga(10000);
+    TrivaneFTPUpdater::zetDownloadTermijn(vorige);
+    EXPECT_EQ(uitkomst, 1);
+    EXPECT_TRUE(logVanger().bevat("The download of the update was stopped: the server sent it too slowly.\nPlease "
+                                  "try again later.",
+                                  wxLOG_Error))
+        << logVanger().geefAlles();
+    EXPECT_TRUE(installaties.paden.empty());
+    EXPECT_TRUE(priveMappen().empty());
 }
 
 TEST_F(Laden, EenOntbrekendeInstallerWordtGemeld)

@@ -3,6 +3,7 @@
 // before it is used, a dead or slow server never holds the program, and
 // Cancel ends the search at every stage.
 #include "swexternals/desktop/TrivaneDesktopFTPThread.h"
+#include "swexternals/desktop/TrivaneFTPUpdateDraad.h"
 #include "tests/ondersteuning/FTPTestServer.h"
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/LogVanger.h"
@@ -73,7 +74,8 @@ TEST_F(Zoeken, DeVersieVanDeServerWordtDeelVoorDeelAlsGetalVergeleken)
              Geval{"Version:2.0.0\n", true, 1, nieuwer + "2.0.0) "},
              Geval{"Version:1.4.0\n", false, 1, opnieuw},
              Geval{"Version:1.4.0.0\n", true, 1, ""},
-             Geval{"Version:1.3.9\n", false, 1, opnieuw},
+             // An older version is not offered at all.
+             Geval{"Version:1.3.9\n", false, 1, ""},
              Geval{"Version:0.99.99\n", true, 1, ""},
              // Everything after the first colon is the version.
              Geval{"VerelTamso:1.4.1:beta\n", false, 2, ""},
@@ -95,6 +97,33 @@ TEST_F(Zoeken, DeVersieVanDeServerWordtDeelVoorDeelAlsGetalVergeleken)
         }
         EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), geval.uitkomst == 2 ? 1u : 0u) << logVanger().geefAlles();
     }
+    EXPECT_TRUE(priveMappen().empty());
+}
+
+TEST_F(Zoeken, EenOudereVersieWordtNietAangebodenEnNietOpgehaald)
+{
+    FTPTestServer server;
+    server.zetVersieBestand("Version:1.3.9\n");
+    server.zetInstaller("1.3.9");
+    EXPECT_EQ(zoek(server.geefAdres()), 1);
+    EXPECT_TRUE(vragen.geefGesteld().empty());
+    EXPECT_TRUE(logVanger().bevat("The update server offers nothing newer than the version you are using (1.4.0): "
+                                  "the version it offers (1.3.9) is older.\nNothing was downloaded.",
+                                  wxLOG_Message))
+        << logVanger().geefAlles();
+
+    // Nor does a download worker fetch it when asked.
+    auto gedeeld = std::make_shared<TrivaneFTPUpdateGedeeld>(nullptr);
+    TrivaneFTPUpdateDraad draad(&*app, TrivaneDesktopFTPLogin(server.geefAdres(), true, true, "anonymous", ""), gedeeld,
+                                TrivaneFTPUpdater::updateMap, "1.3.9", true, server.geefPubliekeSleutel());
+    ASSERT_EQ(draad.Run(), wxTHREAD_NO_ERROR);
+    draad.Wait();
+    wxLog::FlushActive();
+    EXPECT_EQ(gedeeld->lees().code, kcFout);
+    EXPECT_TRUE(logVanger().bevat("Version 1.3.9 is older than the version you are using (1.4.0): it was not "
+                                  "downloaded.",
+                                  wxLOG_Error));
+    EXPECT_FALSE(server.heeftOntvangen("CWD /pub/VerelTamso/Versie_1.3.9"));
     EXPECT_TRUE(priveMappen().empty());
 }
 
