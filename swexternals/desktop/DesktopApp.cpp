@@ -218,7 +218,7 @@ void DesktopApp::zetTaal(wxLanguage nieuweTaal)
         return;
     }
     const wxString bericht = _("A new application language was selected.") + vr +
-                             _("Do you want to proceed (Any unsaved data might be lost) ?") + vr +
+                             _("Do you want to proceed (any unsaved data might be lost)?") + vr +
                              _("Please select YES to put the changes into effect and restart the application.") + vr;
     if (DesktopVraag::geef().stelVraag(bericht, _("Restart the application"), wxYES_NO, hoofdVenster.get()) != wxYES)
         return;
@@ -267,8 +267,8 @@ void DesktopApp::toonCopyright(const wxString& webAdres, const wxIcon& icoon, co
         "VerelTamso", geefVersie(true),
         _("Verel Tamso is the dull but indispensable partner you will need to complete your engineering project "
           "from start to finish.\nVerel Tamso assists in keeping track of requirements, from their initial "
-          "elicitation to checking traceability.\nVerel Tamso is not a complicated or hard to grasp tool!\nUsing it "
-          "is easy and rewarding, you will never miss a customer requirement again.\nVerel Tamso aids in building "
+          "elicitation to checking traceability.\nVerel Tamso is not a complicated or hard-to-grasp tool!\nUsing it "
+          "is easy and rewarding; you will never miss a customer requirement again.\nVerel Tamso aids in building "
           "mature and complete products that will satisfy your customers."),
         geefRechtenNotitie(), webAdres, icoon, credits);
 }

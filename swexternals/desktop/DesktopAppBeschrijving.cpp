@@ -7,8 +7,8 @@ DesktopAppBeschrijving::DesktopAppBeschrijving()
           "VerelTamso", DesktopVersieNummer(),
           _("Verel Tamso is the dull but indispensable partner you will need to complete your engineering project "
             "from start to finish.\nVerel Tamso assists in keeping track of requirements, from their initial "
-            "elicitation to checking traceability.\nVerel Tamso is not a complicated or hard to grasp tool!\nUsing it "
-            "is easy and rewarding, you will never miss a customer requirement again.\nVerel Tamso aids in building "
+            "elicitation to checking traceability.\nVerel Tamso is not a complicated or hard-to-grasp tool!\nUsing it "
+            "is easy and rewarding; you will never miss a customer requirement again.\nVerel Tamso aids in building "
             "mature and complete products that will satisfy your customers."))
 {
 }

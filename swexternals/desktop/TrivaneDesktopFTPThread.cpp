@@ -43,7 +43,7 @@ int TrivaneDesktopFTPThread::verbind(Stand stand)
     {
         if (verbinding->isVerbonden())
         {
-            DesktopFunkties::wxWaarschuwingVeilig(_("FTP : a connection is already active."));
+            DesktopFunkties::wxWaarschuwingVeilig(_("FTP: a connection is already active."));
             return 1;
         }
         wxString host;
@@ -60,7 +60,7 @@ int TrivaneDesktopFTPThread::verbind(Stand stand)
         // A stop is the user's wish, not a failure.
         if (uitkomst == Uitkomst::Gestopt)
             return 1;
-        DesktopFunkties::wxErrorVeilig(_("FTP : unable to connect to :") + login.geefURL());
+        DesktopFunkties::wxErrorVeilig(_("FTP: unable to connect to: ") + login.geefURL());
         return 2;
     }
     if (stand == StandUit)

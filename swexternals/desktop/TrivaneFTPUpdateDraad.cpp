@@ -249,7 +249,7 @@ int TrivaneFTPUpdateDraad::zetPaden()
 
 void TrivaneFTPUpdateDraad::meldNietGevonden() const
 {
-    DesktopFunkties::wxErrorVeilig(_("FTP : could not find the requested file") +
+    DesktopFunkties::wxErrorVeilig(_("FTP: could not find the requested file") +
                                    DesktopFunkties::dubbeleQuotes(installerOpServer, true) + ".");
 }
 
@@ -457,7 +457,7 @@ int TrivaneFTPUpdateDraad::haalInstaller()
     }
     if (teVeel || (ontvangst == Ontvangst::Einde && ontvangen != verwacht))
     {
-        DesktopFunkties::wxErrorVeilig(_("FTP : The downloaded file size does not match the original size."));
+        DesktopFunkties::wxErrorVeilig(_("FTP: The downloaded file size does not match the original size."));
         return kcOnbekend;
     }
     if (ontvangst != Ontvangst::Einde || !bevestigd)

@@ -312,7 +312,7 @@ int TrivaneFTPUpdater::bespreekUitkomst(int gevonden)
         const wxString vraag = _("You are using version") + eigen + "." + vr + _("A newer version") +
                                DesktopFunkties::haken(versie, true) + _("is available for download.") + vr +
                                _("Would you like to download it?");
-        const int antwoord = DesktopVraag::geef().stelVraag(vraag, _("A newer version is available !"),
+        const int antwoord = DesktopVraag::geef().stelVraag(vraag, _("A newer version is available!"),
                                                             wxYES_NO | wxICON_QUESTION | wxCENTRE, nullptr);
         return antwoord == wxYES ? kcOk : kcWaarschuwing;
     }
@@ -400,7 +400,7 @@ int TrivaneFTPUpdater::laadInstaller(unsigned short milliSeconden)
     }
     if (afloop == Afloop::Verlopen || wachtFout != 0 || vrijgaven == 0)
     {
-        DesktopFunkties::wxErrorVeilig(_("FTP : Error whilst downloading the installer."));
+        DesktopFunkties::wxErrorVeilig(_("FTP: Error whilst downloading the installer."));
         return afloop == Afloop::Verlopen ? kcWaarschuwing : kcErnstig;
     }
     if (eind.code != kcOk)
@@ -423,7 +423,7 @@ void TrivaneFTPUpdater::installeer()
     const wxULongLong opSchijf = bestand.GetSize();
     if (opSchijf == wxInvalidSize || opSchijf.GetValue() != grootte)
     {
-        DesktopFunkties::wxErrorVeilig(_("FTP : The downloaded file size does not match the original size."));
+        DesktopFunkties::wxErrorVeilig(_("FTP: The downloaded file size does not match the original size."));
         static_cast<void>(verwijderInstaller());
         return;
     }

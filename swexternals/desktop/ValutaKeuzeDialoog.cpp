@@ -37,7 +37,7 @@ struct VasteValuta
 const VasteValuta vasteValutas[ValutaKeuzeDialoog::aantalVasteValutas] = {
     {wxTRANSLATE(L"EUR\t\t European Union Euro \t\t\u20AC "), "flag_of_europe"},
     {wxTRANSLATE(L"USD\t\t United States Dollar \t\tUS$"), "usa"},
-    {wxTRANSLATE(L"GBP\t\t Great Britain Pound \t\tGB\u00A3"), "great_britain"},
+    {wxTRANSLATE(L"GBP\t\t British Pound \t\tGB\u00A3"), "great_britain"},
     {wxTRANSLATE(L"CAD\t\t Canadian Dollar \t\tCA$"), "canada"},
     {wxTRANSLATE(L"AUD\t\t Australian Dollar \t\tAUS$"), "australia_flag"},
     {wxTRANSLATE(L"NZD\t\t New Zealand Dollar \t\tNZ$"), "new_zealand"},
@@ -46,16 +46,16 @@ const VasteValuta vasteValutas[ValutaKeuzeDialoog::aantalVasteValutas] = {
     {wxTRANSLATE(L"TWD\t\t Taiwanese Dollar \t\tNT$"), "taiwan"},
     {wxTRANSLATE(L"JPY\t\t Japanese Yen \t\t\u00A5"), "japan"},
     {wxTRANSLATE(L"RUB\t\t Russian Rouble \t\t\u20BD"), "russian_federation"},
-    {wxTRANSLATE(L"SEK\t\t Swedish Kronor \t\tSEK"), "sweden"},
-    {wxTRANSLATE(L"NOK\t\t Norwegian Kronor \t\tNOK"), "norway"},
-    {wxTRANSLATE(L"DKK\t\t Danish Kronor \t\tDKK"), "denmark"},
+    {wxTRANSLATE(L"SEK\t\t Swedish Krona \t\tSEK"), "sweden"},
+    {wxTRANSLATE(L"NOK\t\t Norwegian Krone \t\tNOK"), "norway"},
+    {wxTRANSLATE(L"DKK\t\t Danish Krone \t\tDKK"), "denmark"},
     {wxTRANSLATE(L"PLN\t\t Polish Zloty \t\tz\u0142"), "poland"},
     {wxTRANSLATE(L"ZAR\t\t South African Rand \t\tR"), "south_africa"},
     {wxTRANSLATE(L"KRW\t\t South Korean Won \t\t\uC6D0"), "south_korea"},
     {wxTRANSLATE(L"BTC\t\t Bitcoin \t\t\u0E3F"), "bitcoin"},
     {wxTRANSLATE(L"CLP\t\t Chilean Peso \t\t$"), "chile"},
     {wxTRANSLATE(L"BRL\t\t Brazilian Real \t\tR$"), "brazil"},
-    {wxTRANSLATE(L"ILS\t\t Israel New Shekel \t\t\u20AA"), nullptr},
+    {wxTRANSLATE(L"ILS\t\t Israeli New Shekel \t\t\u20AA"), nullptr},
 };
 
 struct Vlag

@@ -119,7 +119,7 @@ void VoegValutaToe::CreateControls()
     naamVeld->SetMaxLength(48);
     symboolVeld = new wxTextCtrl(paneel, ID_VALUTA_SYMBOOL);
     symboolVeld->SetMaxLength(5);
-    voegRijToe(paneel, sizer, _("Currency denominator (three letter code)"), kodeVeld);
+    voegRijToe(paneel, sizer, _("Currency denominator (three-letter code)"), kodeVeld);
     voegRijToe(paneel, sizer, _("Currency name"), naamVeld);
     voegRijToe(paneel, sizer, _("Currency symbol"), symboolVeld);
 

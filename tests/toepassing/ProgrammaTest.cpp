@@ -46,7 +46,7 @@ void geenProjektInKonfiguratie()
 TEST(Programma, SwitchesAreAnsweredPlainlyWithOrWithoutADisplay)
 {
     const std::string versie = "Copyright (c) 2025 Trivane Embedded Systemen. All rights reserved.\n"
-                               "Release date and version : 12.01.2025_1.4.0.a\n";
+                               "Release date and version: 12.01.2025_1.4.0.a\n";
     struct Geval
     {
         std::vector<std::string> argumenten;
@@ -91,7 +91,7 @@ TEST(Programma, SwitchesAreAnsweredPlainlyWithOrWithoutADisplay)
     const std::string fouten = programma.geefFouten();
     EXPECT_NE(fouten.find("  -h, --help   \tAlle Befehlszeilenoptionen anzeigen.\n"), std::string::npos) << fouten;
     EXPECT_NE(fouten.find("Ver\xC3\xB6"
-                          "ffentlichungsdatum und Version : 12.01.2025_1.4.0.a\n"),
+                          "ffentlichungsdatum und Version: 12.01.2025_1.4.0.a\n"),
               std::string::npos)
         << fouten;
 }

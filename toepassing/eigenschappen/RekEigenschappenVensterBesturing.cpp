@@ -243,7 +243,7 @@ void RekEigenschappenVenster::maakAttribuutRij(wxSizer* raster)
     // A caption wider than the field widens the field with it.
     versieDoos->Add(versieTekst, 1, wxALIGN_CENTER_VERTICAL);
 
-    auto* prioriteitDoos = new DesktopDoosSizer(wxVERTICAL, veldenGebied, _("Priority (MosCoW prioritization scale)"));
+    auto* prioriteitDoos = new DesktopDoosSizer(wxVERTICAL, veldenGebied, _("Priority (MoSCoW prioritization scale)"));
     rij->Add(prioriteitDoos, 1, wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, du(3));
     prioriteitSchuif =
         new wxSlider(prioriteitDoos->GetStaticBox(), ID_REKPRIORITEIT, 50, 1, 100, wxDefaultPosition, wxDefaultSize,

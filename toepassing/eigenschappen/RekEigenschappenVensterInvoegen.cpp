@@ -218,7 +218,7 @@ void RekEigenschappenVenster::pasAfbeeldingAan(wxImage& beeld)
         return;
     if (DesktopVraag::geef().stelVraag(_("Your image is larger than 100x100 pixels. It is recommended to scale the "
                                          "image to this size. Do you want to do this?"),
-                                       _("The insert image is large."), wxYES_NO | wxICON_QUESTION | wxCENTRE,
+                                       _("The inserted image is large."), wxYES_NO | wxICON_QUESTION | wxCENTRE,
                                        this) != wxYES)
         return;
     if (DesktopFunkties::herschaalAfbeelding(beeld, pasBinnen(beeld.GetSize(), maxAfbeelding), false) != 0)
@@ -262,7 +262,7 @@ wxString RekEigenschappenVenster::geefTekstVoorInvoeging(wxRichTextCtrl* rijk, c
 {
     if (rijk->HasSelection())
         return rijk->GetStringSelection();
-    return DesktopVraag::geef().vraagTekst(vraag, _("Text :"), wxEmptyString, this).value_or(wxString());
+    return DesktopVraag::geef().vraagTekst(vraag, _("Text:"), wxEmptyString, this).value_or(wxString());
 }
 
 // The selected text moves into what is inserted: it goes, and the caret
@@ -284,7 +284,7 @@ void RekEigenschappenVenster::OnPlaatsTekstDoosIDClick(wxCommandEvent&)
     wxRichTextCtrl* rijk = neemRijkVoorOpmaak();
     if (!rijk)
         return;
-    const std::optional<long> marge = DesktopVraag::geef().vraagGetal(_("Please enter the margin:"), _("Value :"),
+    const std::optional<long> marge = DesktopVraag::geef().vraagGetal(_("Please enter the margin:"), _("Value:"),
                                                                       _("Set the text box margins"), 12, 0, 100, this);
     if (!marge)
         return;

@@ -46,7 +46,7 @@ void toonVersie()
 {
     wxMessageOutputStderr uit;
     uit.Output(DesktopApp::geefRechtenNotitie());
-    uit.Output(_("Release date and version :") + DesktopAppBasis::sp + DesktopAppBasis::geefVersie(true));
+    uit.Output(_("Release date and version:") + DesktopAppBasis::sp + DesktopAppBasis::geefVersie(true));
 }
 
 void beschrijfCommandoRegel(wxCmdLineParser& parser)

@@ -60,15 +60,15 @@ void VerelTamsoVenster::OnStrakTrekkenIDClick(wxCommandEvent&)
     switch (app->srStrakTrekken())
     {
     case 0:
-        wxLogMessage("%s", _("Requirements I.D numbers were reassigned without any gaps in the numbering."));
+        wxLogMessage("%s", _("Requirement I.D numbers were reassigned without any gaps in the numbering."));
         verversLijst();
         break;
     case 1:
         wxLogMessage("%s",
-                     _("Requirements I.D numbers were not reassigned because there were no gaps in the numbering."));
+                     _("Requirement I.D numbers were not reassigned because there were no gaps in the numbering."));
         break;
     default:
-        DesktopFunkties::wxErrorVeilig(_("Error reassigning all requirements I.D numbers."));
+        DesktopFunkties::wxErrorVeilig(_("Error reassigning all requirement I.D numbers."));
         break;
     }
 }
@@ -153,7 +153,7 @@ int VerelTamsoVenster::stopVeiligeModus()
     const int resultaat = app->schakelSafePoint(StandUit);
     if (resultaat != 0)
         DesktopFunkties::wxErrorVeilig(
-            _("Error disabling safe mode. Your database may have error preventing a return to normal operations."));
+            _("Error disabling safe mode. Your database may have errors preventing a return to normal operations."));
     return resultaat;
 }
 

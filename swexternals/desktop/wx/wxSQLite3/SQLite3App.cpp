@@ -84,7 +84,7 @@ unsigned int SQLite3App::openDB(bool alleenLezenVerzoek, const wxString& sleutel
 
 unsigned int SQLite3App::openDB(const wxFileName& bestand, bool alleenLezenVerzoek, const wxString& sleutel)
 {
-    if (!sluitNaVraag(_("A Database file is already opened and in use.\nDo you want to close it and proceed?")))
+    if (!sluitNaVraag(_("A database file is already opened and in use.\nDo you want to close it and proceed?")))
         return 1;
     if (bestand.GetExt() == geefBestandExtensie() && wxIsReadable(bestand.GetFullPath()))
     {

@@ -63,12 +63,12 @@ unsigned int SQLite3App::backupDB(const wxFileName& bestand)
 {
     if (!isDBOpen())
     {
-        wxLogError("%s", _("You cannot backup the database, because no database is active."));
+        wxLogError("%s", _("You cannot back up the database, because no database is active."));
         return 2;
     }
     if (!HasBackupSupport())
     {
-        wxLogError("%s", _("Your SQlite library with version") + DesktopFunkties::spaties(GetVersion()) +
+        wxLogError("%s", _("Your SQLite library with version") + DesktopFunkties::spaties(GetVersion()) +
                              _("does not have backup/restore support.\nStoring the database does not work!"));
         return 2;
     }
@@ -78,7 +78,7 @@ unsigned int SQLite3App::backupDB(const wxFileName& bestand)
     doel.SetExt(geefBestandExtensie());
     if (!isMemoryDB() && doel.SameAs(dbPad))
     {
-        meldZelfdeBestand(_("You cannot backup the database to the file your current database is based on."));
+        meldZelfdeBestand(_("You cannot back up the database to the file your current database is based on."));
         return 1;
     }
     if (controleerKopieDoel(doel) != 0)
@@ -119,12 +119,12 @@ unsigned int SQLite3App::backupDB(const wxString& achtervoegsel, bool alsStandaa
 {
     if (!isDBOpen())
     {
-        wxLogError("%s", _("You cannot backup the database, because no database is active."));
+        wxLogError("%s", _("You cannot back up the database, because no database is active."));
         return 2;
     }
     if (!HasBackupSupport())
     {
-        wxLogError("%s", _("Your SQlite library with version") + DesktopFunkties::spaties(GetVersion()) +
+        wxLogError("%s", _("Your SQLite library with version") + DesktopFunkties::spaties(GetVersion()) +
                              _("does not have backup/restore support.\nStoring the database does not work!"));
         return 2;
     }
@@ -147,7 +147,7 @@ unsigned int SQLite3App::backupDB(const wxString& achtervoegsel, bool alsStandaa
     const wxFileName doel(gekozen);
     if (!inGeheugen && doel.SameAs(dbPad))
     {
-        meldZelfdeBestand(_("You cannot backup the database to the file your current database is based on."));
+        meldZelfdeBestand(_("You cannot back up the database to the file your current database is based on."));
         return 1;
     }
     // Read from the file: a project that was never started has no mode yet.
@@ -320,7 +320,7 @@ bool SQLite3App::verplaatsBestand(const wxFileName& van, const wxFileName& naar)
 
 unsigned int SQLite3App::nieuweDB(const wxString& sleutel)
 {
-    if (!sluitNaVraag(_("A Database file is already opened and in use.\nDo you want to close it and proceed?")))
+    if (!sluitNaVraag(_("A database file is already opened and in use.\nDo you want to close it and proceed?")))
         return 1;
     const wxString gekozen =
         DesktopVraag::geef().kiesBestand(_("Please choose the storage path where the new database will be stored."),
@@ -342,7 +342,7 @@ unsigned int SQLite3App::nieuweDB(const wxString& sleutel)
 bool SQLite3App::vraagNetwerkSchijf()
 {
     return DesktopVraag::geef().stelVraag(
-               _("Your database is using an journalling mechanism that does not work on a network drive.") + vr +
+               _("Your database is using a journalling mechanism that does not work on a network drive.") + vr +
                    _("In case you just selected a network path, you should break off this action!") + vr +
                    _("Do you wish to proceed?"),
                _("Network drive storage will not work."), wxYES_NO | wxICON_WARNING, ouder()) == wxYES;
@@ -367,7 +367,7 @@ bool SQLite3App::weigerBijVeiligeModus()
 
 void SQLite3App::meldZelfdeBestand(const wxString& bericht)
 {
-    DesktopVraag::geef().stelVraag(bericht + vr + _("Please select an other file."),
+    DesktopVraag::geef().stelVraag(bericht + vr + _("Please select another file."),
                                    _("Error writing a backup copy to current DB location"), wxOK | wxICON_ERROR,
                                    ouder());
 }

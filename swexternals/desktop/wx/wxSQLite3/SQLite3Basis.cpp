@@ -118,7 +118,7 @@ void SQLite3Basis::openBijStart(const wxString& sleutel)
     {
         if (!alleenLezen)
             wxLogMessage("%s", _("Your current database is a SQLite3 memory (RAM) database.") + DesktopAppBasis::vr +
-                                   _("You will be asked to save to it to a file at closing time."));
+                                   _("You will be asked to save it to a file at closing time."));
     }
     else if (!dbPad.FileExists())
     {

@@ -154,7 +154,7 @@ int SQLite3Basis::controleerKopieDoel(const wxFileName& doel)
     if (IsOpen() && !isMemoryDB() && doel.SameAs(dbPad))
     {
         DesktopFunkties::wxErrorVeilig(
-            _("You cannot backup the database to the file your current database is based on."));
+            _("You cannot back up the database to the file your current database is based on."));
         return 2;
     }
     if (wxFileName::Exists(pad) && !(wxFileExists(pad) && isDatabaseBestand(pad)))
@@ -170,7 +170,7 @@ int SQLite3Basis::kopieerDatabase(const wxFileName& doel)
 {
     if (!IsOpen())
     {
-        DesktopFunkties::wxErrorVeilig(_("You cannot backup the database, because no database is active."));
+        DesktopFunkties::wxErrorVeilig(_("You cannot back up the database, because no database is active."));
         return 2;
     }
     if (controleerKopieDoel(doel) != 0)

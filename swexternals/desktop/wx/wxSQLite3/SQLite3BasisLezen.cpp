@@ -53,7 +53,7 @@ int SQLite3Basis::leesTabelMetQuery(const wxString& opdracht, wxSQLite3Table& ta
     }
     catch (FoutMelding fout)
     {
-        meldFout(_("SQLite3 errorcode :%d"), fout);
+        meldFout(_("SQLite3 errorcode: %d"), fout);
         return 3;
     }
 }

@@ -106,7 +106,7 @@ unsigned int SQLite3Basis::open(bool alleenLezenVerzoek, const wxString& sleutel
             if (bestaat)
                 return openAlleenLezen(naam, sleutel);
             DesktopFunkties::wxErrorVeilig(_("Database") + DesktopFunkties::dubbeleQuotes(dbPad.GetFullName(), true) +
-                                           _("does not exist. Therefore, it cannot be opened in read only fashion."));
+                                           _("does not exist. Therefore, it cannot be opened in read-only fashion."));
             return 2;
         }
         if (inGeheugen)
@@ -158,7 +158,7 @@ unsigned int SQLite3Basis::openSchrijfbaar(const wxString& naam, const wxString&
     {
         alleenLezen = true;
         DesktopFunkties::wxWaarschuwingVeilig(_("The database file") + DesktopFunkties::dubbeleQuotes(naam, true) +
-                                              _("is write-protected. It is opened in read only mode."));
+                                              _("is write-protected. It is opened in read-only mode."));
         return openAlleenLezen(naam, sleutel);
     }
     for (const char* achter : walBijbestanden)
@@ -170,7 +170,7 @@ unsigned int SQLite3Basis::openSchrijfbaar(const wxString& naam, const wxString&
             alleenLezen = true;
             DesktopFunkties::wxWaarschuwingVeilig(
                 _("The file") + DesktopFunkties::dubbeleQuotes(bijbestand, true) +
-                _("beside the database cannot be written, so the database is opened in read only mode."));
+                _("beside the database cannot be written, so the database is opened in read-only mode."));
             return openAlleenLezen(naam, sleutel);
         }
     }

@@ -120,7 +120,7 @@ int SQLite3Basis::voerUit(const std::function<long long()>& voerDoor, long long 
     }
     catch (FoutMelding fout)
     {
-        meldFout(_("SQLite3 errorcode :%d"), fout);
+        meldFout(_("SQLite3 errorcode: %d"), fout);
         return 2;
     }
 }
@@ -178,7 +178,7 @@ wxSQLite3ResultSet SQLite3Basis::executeQuery(const wxString& opdracht, bool log
     }
     catch (FoutMelding fout)
     {
-        meldFout(_("SQLite3 errorcode : %d"), fout);
+        meldFout(_("SQLite3 errorcode: %d"), fout);
         resultaat = wxSQLite3ResultSet();
     }
     return resultaat;

@@ -25,7 +25,7 @@ const wxString uitvoeren = "Download completed successfully.\nThe installer was 
                            "installation begins.";
 const wxString bewaren = "Retain the installer executable.\nWould you like to retain your installer?";
 const wxString opslaan = "Project\nSave the project in memory?";
-const wxString verkeerdeGrootte = "FTP : The downloaded file size does not match the original size.";
+const wxString verkeerdeGrootte = "FTP: The downloaded file size does not match the original size.";
 const wxString geweigerd = "The downloaded update was refused and deleted; nothing was installed. Please try again "
                            "later.\n";
 
@@ -276,7 +276,7 @@ TEST_F(Laden, EenOntbrekendeInstallerWordtGemeld)
         vragen.antwoord(wxYES);
         ProefUpdater updater(*app, server.geefAdres(), server.geefPubliekeSleutel());
         EXPECT_EQ(updater.ga(5000), 2);
-        EXPECT_TRUE(logVanger().bevat("FTP : could not find the requested file "
+        EXPECT_TRUE(logVanger().bevat("FTP: could not find the requested file "
                                       "\"/pub/VerelTamso/Versie_1.4.1/VerelTamso_1.4.1_Linux_x86_64.deb\" .",
                                       wxLOG_Error))
             << logVanger().geefAlles();

@@ -15,7 +15,7 @@
 
 namespace
 {
-const wxString nieuwer = "A newer version is available !\nYou are using version (1.4.0) .\nA newer version (";
+const wxString nieuwer = "A newer version is available!\nYou are using version (1.4.0) .\nA newer version (";
 const wxString opnieuw = "Would you like to download the installer again?\nYou are already using the latest "
                          "version: (1.4.0) .\nHowever, you can download the installer again if you want that.";
 const wxString versieOnleesbaar = "The application version information could not be retrieved from the server.";
@@ -189,12 +189,12 @@ TEST_F(Zoeken, EenZwijgendeOfAfwezigeServerHoudtHetProgrammaNietVast)
     };
     for (const Geval& geval : {
              // The connection gives up (after a second) before the driver does.
-             Geval{"never greets", zwijgt.geefAdres(), 3000, 2, "FTP : unable to connect to :" + zwijgt.geefAdres()},
+             Geval{"never greets", zwijgt.geefAdres(), 3000, 2, "FTP: unable to connect to: " + zwijgt.geefAdres()},
              // The driver gives up first, and waits for its worker to end.
              Geval{"never greets, short wait", zwijgt.geefAdres(), 300, 1, ""},
-             Geval{"nobody listens", "127.0.0.1:1", 3000, 2, "FTP : unable to connect to :127.0.0.1:1"},
-             Geval{"no port", "127.0.0.1:", 3000, 2, "FTP : unable to connect to :127.0.0.1:"},
-             Geval{"port out of range", "127.0.0.1:65536", 3000, 2, "FTP : unable to connect to :127.0.0.1:65536"},
+             Geval{"nobody listens", "127.0.0.1:1", 3000, 2, "FTP: unable to connect to: 127.0.0.1:1"},
+             Geval{"no port", "127.0.0.1:", 3000, 2, "FTP: unable to connect to: 127.0.0.1:"},
+             Geval{"port out of range", "127.0.0.1:65536", 3000, 2, "FTP: unable to connect to: 127.0.0.1:65536"},
          })
     {
         SCOPED_TRACE(geval.wat);
@@ -281,7 +281,7 @@ TEST(FTPVerbinding, VerbindenEnVerbrekenPassenBijDeToestand)
         int uitkomst;
         const char* melding; // at warning level, empty: nothing
     };
-    for (const Stap& stap : {Stap{StandAan, 1, "FTP : a connection is already active."}, Stap{StandOm, 5, ""},
+    for (const Stap& stap : {Stap{StandAan, 1, "FTP: a connection is already active."}, Stap{StandOm, 5, ""},
                              Stap{StandOnbekend, 5, ""}, Stap{StandUit, 5, ""}, Stap{StandUit, 1, ""},
                              Stap{StandOm, 5, ""}, Stap{StandAan, 0, ""}, Stap{StandUit, 5, ""}})
     {

@@ -173,7 +173,7 @@ TEST(Taalwissel, NeeEenWeigerendVensterOfEenOnbruikbareTaalLatenAllesZoalsHetWas
         vragen.antwoord(wxNO);
         app->zetTaal(wxLANGUAGE_DUTCH);
         EXPECT_TRUE(vragen.isGevraagd("Restart the application\nA new application language was selected.\nDo you "
-                                      "want to proceed (Any unsaved data might be lost) ?\nPlease select YES to put "
+                                      "want to proceed (any unsaved data might be lost)?\nPlease select YES to put "
                                       "the changes into effect and restart the application.\n"));
         venster->m_weiger = true;
         vragen.antwoord(wxYES);

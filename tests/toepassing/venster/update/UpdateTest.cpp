@@ -21,7 +21,7 @@ namespace
 using V = VerelTamsoVenster;
 using Teksten = std::vector<wxString>;
 
-const wxString nieuwer = "A newer version is available !";
+const wxString nieuwer = "A newer version is available!";
 const wxString opnieuw = "Would you like to download the installer again?";
 const wxString uitvoeren = "Download completed successfully.";
 const wxString opslaan = "Database is a memory database";

@@ -63,7 +63,7 @@ TEST_F(Beschermd, EenWALProjectDatNietGeschrevenMagWordenOpentAlleenLezen)
                     EXPECT_TRUE(verbinding.isDBOpen()) << logVanger().geefAlles();
                     EXPECT_TRUE(verbinding.isAlleenLezenDB());
                     EXPECT_TRUE(
-                        logVanger().bevat("is write-protected. It is opened in read only mode.", wxLOG_Warning));
+                        logVanger().bevat("is write-protected. It is opened in read-only mode.", wxLOG_Warning));
                     EXPECT_EQ(naam(2), "twee");
                     EXPECT_EQ(tel(), 2);
                     EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();

@@ -121,7 +121,7 @@ TEST_F(AppBestand, OpslaanAlsDatNietDoorgaatLaatHetProjectZoalsHetWas)
     bestandProject(app);
     vragen.antwoord(wxOK);
     EXPECT_EQ(app->slaOpAls(wxFileName(pad), true), 1u);
-    EXPECT_TRUE(vragen.isGevraagd("You cannot backup the database to the file your current database is based on."));
+    EXPECT_TRUE(vragen.isGevraagd("You cannot back up the database to the file your current database is based on."));
     EXPECT_EQ(vragen.geefOnbeantwoord(), 0u);
 
     // Under safe operation: refused at once, never waiting for the savepoint.
@@ -149,7 +149,7 @@ TEST_F(AppBestand, VerplaatsenNeemtOokHetLogMee)
     vragen.kies(testPad("verplaatst"));
     vragen.antwoord(wxNO);
     EXPECT_EQ(app->verplaatsDB(), 1u);
-    EXPECT_TRUE(vragen.isGevraagd("Your database is using an journalling mechanism that does not work on a network"));
+    EXPECT_TRUE(vragen.isGevraagd("Your database is using a journalling mechanism that does not work on a network"));
     EXPECT_TRUE(wxFileExists(pad));
 
     vragen.kies(testPad("verplaatst"));
