@@ -349,8 +349,8 @@ int TrivaneFTPUpdateDraad::controleerGrootte()
     // Room for the signature too, which is small.
     if (geefVrijeRuimte(installerMap.geefPad()) < uitkomst.grootte + maxHandtekeningLengte)
     {
-        DesktopFunkties::wxErrorVeilig(_("There is not enough free space for the update package in the folder") +
-                                       DesktopFunkties::dubbeleQuotes(tijdelijkeMap, true) +
+        DesktopFunkties::wxErrorVeilig(_("There is not enough free space for the update package in the folder") + " " +
+                                       DesktopFunkties::dubbeleQuotes(tijdelijkeMap) +
                                        _(": it was not downloaded."));
         return kcFout;
     }
