@@ -210,6 +210,7 @@ protected:
     void OnRekPrioriteitIDScrollPageUp(wxScrollEvent& gebeurtenis);
     void OnRekPrioriteitIDScrollPageDown(wxScrollEvent& gebeurtenis);
     void OnRekPrioriteitIDScrollThumbRelease(wxScrollEvent& gebeurtenis);
+    void OnRekPrioriteitIDScrollChanged(wxScrollEvent& gebeurtenis);
     void OnRekPrioriteitIDUpdate(wxUpdateUIEvent& gebeurtenis);
     void OnZoekRekVeldIDSearchButtonClick(wxCommandEvent& gebeurtenis);
     void OnZoekRekVeldIDTextUpdated(wxCommandEvent& gebeurtenis);
@@ -380,6 +381,10 @@ private:
     // Typed keys are taken together: the list is filled once, after the
     // newest key that came in while a fill was waiting.
     void vraagLijstVerversen();
+    // The slider tells one change by several events (the key, then that its
+    // value changed): the list follows the value once.
+    void volgPrioriteit();
+    int gevolgdePrioriteit = -1;
     void toonStatistiek(unsigned long long aantal, long long totaal, long long kosten, long long totaleKosten,
                         double voltooiing);
     void toonStatistiekTeksten(unsigned long long aantal, long long totaal, long long kosten, long long totaleKosten,
