@@ -159,7 +159,10 @@ int VerelTamsoVenster::stopVeiligeModus()
 
 void VerelTamsoVenster::OnZetProjektNaamIDClick(wxCommandEvent&)
 {
-    vraagProjektNaam();
+    // A write refused by a read-only project would leave a change open that
+    // holds nothing, for the user to commit or undo.
+    if (app->isDBOpen(true))
+        vraagProjektNaam();
 }
 
 void VerelTamsoVenster::vraagProjektNaam()
@@ -177,7 +180,7 @@ void VerelTamsoVenster::vraagProjektNaam()
 
 void VerelTamsoVenster::OnZetProjektNaamIDUpdate(wxUpdateUIEvent& gebeurtenis)
 {
-    gebeurtenis.Enable(app->isDBOpen());
+    gebeurtenis.Enable(app->isDBOpen(true));
 }
 
 void VerelTamsoVenster::OnAboutClick(wxCommandEvent&)
@@ -198,6 +201,8 @@ void VerelTamsoVenster::OnZetTalenIDClick(wxCommandEvent&)
 
 void VerelTamsoVenster::OnZetProjektValutaIDClick(wxCommandEvent&)
 {
+    if (!app->isDBOpen(true))
+        return;
     // With the application's configuration, which keeps the user's own
     // currencies (made with "New") for the next time.
     ValutaKeuzeDialoog dialoog(this, app->geefProjektValuta(), &app->geefAppConfigRef(),
@@ -212,7 +217,7 @@ void VerelTamsoVenster::OnZetProjektValutaIDClick(wxCommandEvent&)
 
 void VerelTamsoVenster::OnZetProjektValutaIDUpdate(wxUpdateUIEvent& gebeurtenis)
 {
-    gebeurtenis.Enable(app->isDBOpen());
+    gebeurtenis.Enable(app->isDBOpen(true));
 }
 
 void VerelTamsoVenster::OnZetKleurenIDClick(wxCommandEvent&)
