@@ -191,10 +191,9 @@ protected:
     // --- Frame (VerelTamsoVenster.cpp) ---
     void OnCloseWindow(wxCloseEvent& gebeurtenis);
     void OnBezoekTrivaneWebsiteIDClick(wxCommandEvent& gebeurtenis);
-    // Keys typed into a text field stay in the field: the menu accelerators
-    // do not fire while one has the focus. The accelerators on the keys the
-    // list takes itself (Ctrl+Up and Ctrl+Down) are the commands also while
-    // the list has the focus.
+    // Every accelerator is its command wherever the focus is: also in a text
+    // field, which keeps only the keys it uses itself (MenuSneltoets), and
+    // in the list, which takes Ctrl+Up and Ctrl+Down itself otherwise.
     void OnCharHook(wxKeyEvent& gebeurtenis);
 
     // --- List, filters and search (VerelTamsoVensterLijst.cpp) ---
