@@ -151,3 +151,26 @@ TEST_F(VensterTest, ARealCtrlZInTheSearchFieldStaysThere)
     typCtrlZ(zoekVeld(*venster));
     EXPECT_EQ(ongedaan, 1);
 }
+
+// A right click selects the row under it first, as list views do, so that
+// the pop-up's commands act on that row; a row of the selection keeps it.
+TEST_F(VensterTest, ARightClickSelectsTheRowUnderItFirst)
+{
+    const auto klikRechts = [this](long rij)
+    {
+        std::vector<bool> aan;
+        for (const wxMenuItem* item :
+             toonPopupMenu(*venster, *venster->geefRekLijst(), wxEVT_LIST_ITEM_RIGHT_CLICK, rij))
+            aan.push_back(item->IsEnabled());
+        return aan;
+    };
+    const std::vector<bool> allesAan(5, true);
+    EXPECT_EQ(klikRechts(3), allesAan);
+    EXPECT_EQ(alsVector(venster->geefGeselekteerdeRijen()), (std::vector<int>{3}));
+
+    klikMetCtrl(*venster, 1);
+    EXPECT_EQ(klikRechts(1), (std::vector<bool>{true, false, false, true, true}));
+    EXPECT_EQ(alsVector(venster->geefGeselekteerdeRijen()), (std::vector<int>{1, 3}));
+    EXPECT_EQ(klikRechts(4), allesAan);
+    EXPECT_EQ(alsVector(venster->geefGeselekteerdeRijen()), (std::vector<int>{4}));
+}
