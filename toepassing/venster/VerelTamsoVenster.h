@@ -11,7 +11,9 @@
 #include "toepassing/kern/RequirementLijst.h"
 #include "toepassing/kern/VensterKoppeling.h"
 #include "toepassing/kern/VerelTamsoApp.h"
+#include "toepassing/venster/WerkVoortgang.h"
 
+#include <memory>
 #include <vector>
 #include <wx/accel.h>
 #include <wx/datetime.h>
@@ -354,6 +356,8 @@ protected:
     StandSchakelaar statusKleuren;
     StandSchakelaar dubbelKlikBewerkt;
     wxDateTime veiligeModusStart;
+    // Shows the application's long work over the window.
+    std::unique_ptr<WerkVoortgang> werkVoortgang;
 
 private:
     void leesInstellingen();

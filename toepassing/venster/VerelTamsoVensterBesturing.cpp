@@ -219,6 +219,9 @@ void VerelTamsoVenster::CreateControls()
     const int breedtes[] = {0, -1};
     statusBalk->SetStatusWidths(2, breedtes);
     SetStatusBar(statusBalk);
+
+    if (app)
+        werkVoortgang = std::make_unique<WerkVoortgang>(*this, *app, *rekLijst);
 }
 
 void VerelTamsoVenster::maakMenus()

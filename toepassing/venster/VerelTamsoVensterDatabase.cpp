@@ -3,6 +3,7 @@
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/DesktopVraag.h"
 #include "swexternals/desktop/ValutaKeuzeDialoog.h"
+#include "toepassing/kern/LangWerk.h"
 #include "toepassing/kern/VerelTamsoFTPUpdater.h"
 #include "toepassing/venster/KleurKiezerDialoog.h"
 #include "toepassing/venster/RekLijstCtrl.h"
@@ -45,7 +46,10 @@ void VerelTamsoVenster::OnUndoUpdate(wxUpdateUIEvent& gebeurtenis)
 
 void VerelTamsoVenster::OnSaveClick(wxCommandEvent&)
 {
-    (void)app->stopTransaktie();
+    {
+        const LangWerk werk(*app, _("Committing changes..."));
+        (void)app->stopTransaktie();
+    }
     app->synchroniseerWindowMetDBTransaktieStatus();
 }
 
