@@ -125,7 +125,7 @@ bool isIngeschakeld(wxWindow& venster, int id)
     return !gebeurtenis.GetSetEnabled() || gebeurtenis.GetEnabled();
 }
 
-std::vector<wxMenuItem*> toonPopupMenu(wxWindow& venster, wxWindow& control, wxEventType soort)
+std::vector<wxMenuItem*> toonPopupMenu(wxWindow& venster, wxWindow& control, wxEventType soort, long rij)
 {
     std::vector<wxMenuItem*> items;
     const auto geopend = [&items, &venster](wxMenuEvent& gebeurtenis)
@@ -141,6 +141,7 @@ std::vector<wxMenuItem*> toonPopupMenu(wxWindow& venster, wxWindow& control, wxE
     };
     venster.Bind(wxEVT_MENU_OPEN, geopend);
     wxListEvent klik(soort, control.GetId());
+    klik.m_itemIndex = rij;
     stuur(control, klik);
     venster.Unbind(wxEVT_MENU_OPEN, geopend);
     return items;

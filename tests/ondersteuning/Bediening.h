@@ -41,8 +41,8 @@ void stuurMenu(wxWindow& venster, int id);
 wxUpdateUIEvent vraagUpdate(wxWindow& venster, int id);
 bool isIngeschakeld(wxWindow& venster, int id);
 // The items of the pop-up menu the window shows when the list control
-// sends a list event of that type (a right click on a row), read while it is
-// up; then it goes as with Escape. None when no menu came up.
-std::vector<wxMenuItem*> toonPopupMenu(wxWindow& venster, wxWindow& control, wxEventType soort);
+// sends a list event of that type (a right click on row `rij`), read while
+// it is up; then it goes as with Escape. None when no menu came up.
+std::vector<wxMenuItem*> toonPopupMenu(wxWindow& venster, wxWindow& control, wxEventType soort, long rij = -1);
 
 #endif

@@ -58,6 +58,15 @@ void XTestMuis::drukLinks(bool omlaag)
     XFlush(verbinding->scherm);
 }
 
+void XTestMuis::rol(bool omhoog)
+{
+    // The X server's wheel is buttons 4 (up) and 5 (down).
+    const unsigned int knop = omhoog ? 4 : 5;
+    XTestFakeButtonEvent(verbinding->scherm, knop, True, CurrentTime);
+    XTestFakeButtonEvent(verbinding->scherm, knop, False, CurrentTime);
+    XSync(verbinding->scherm, False);
+}
+
 void XTestMuis::drukCtrl(bool omlaag)
 {
     const KeyCode ctrl = XKeysymToKeycode(verbinding->scherm, XK_Control_L);

@@ -29,6 +29,8 @@ public:
     void beweeg(int x, int y);
     void drukLinks(bool omlaag);
     void drukCtrl(bool omlaag);
+    // One notch of the wheel, away from the user (up) or towards.
+    void rol(bool omhoog);
     // A key pressed and let go (an X keysym; a Latin-1 character is its
     // own), delivered by the server to
     // whoever has the focus before this returns.

@@ -4,6 +4,7 @@
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/wx/wxSQLite3/SavepointBewaker.h"
+#include "toepassing/kern/LangWerk.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 
 #include <climits>
@@ -67,6 +68,9 @@ int RequirementVerplaatsing::draai(VerelTamsoApp& app, Requirement buur, Require
 
 int RequirementVerplaatsing::voerGeheelUit(VerelTamsoApp& app, const std::function<int()>& stappen)
 {
+    // A block as long as the list, or a move across all of it, takes a while;
+    // and the open change is committed first.
+    const LangWerk werk(app, _("Moving requirements..."));
     int resultaat = app.startTransaktie();
     if (resultaat == 0)
     {
@@ -94,6 +98,7 @@ int RequirementVerplaatsing::schuifEnVerplaats(VerelTamsoApp& app, Requirement& 
     const int geschoven = app.schuifRekNummersOp(tussen, omlaag ? 1 : -1, false);
     if (geschoven != 0 && geschoven != 1)
         return 2;
+    LangWerk::meld(app);
     return app.verander(rek, naar, false);
 }
 
@@ -108,6 +113,7 @@ int RequirementVerplaatsing::draaiNummers(VerelTamsoApp& app, Requirement& buur,
         const int oud = blok[i].SR;
         resultaat = app.verander(blok[i], nummer, false);
         nummer = oud;
+        LangWerk::meld(app);
     }
     return resultaat == 0 ? app.verander(buur, nummer, false) : resultaat;
 }

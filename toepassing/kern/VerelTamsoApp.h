@@ -21,6 +21,7 @@
 #include <wx/wxsqlite3.h>
 
 class VensterKoppeling;
+class Voortgang;
 
 // The one application object of the requirements tool: the wxWidgets
 // application, the holder of the configuration file and the connection to
@@ -414,6 +415,10 @@ public:
     // Drops every change since safe operation began; it stays on.
     [[nodiscard]] int rollTerugNaarSafePoint();
 
+    // Who hears of work that may last (LangWerk); not owned, null: nobody.
+    void zetVoortgang(Voortgang* volger) { voortgang = volger; }
+    Voortgang* geefVoortgang() const { return voortgang; }
+
 private:
     // --- Helpers of changing, adding, deleting and renumbering ---
 
@@ -428,6 +433,7 @@ private:
     // True when one of the records has neither a title nor a number that exists.
     bool heeftNieuwe(const RequirementLijst& lijst);
     [[nodiscard]] int hernummerViaVrijeNummers(const wxString& naarVrij, const wxString& naarNieuw);
+    Voortgang* voortgang = nullptr;
 };
 
 #endif

@@ -10,6 +10,7 @@
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/wx/wxSQLite3/SavepointBewaker.h"
+#include "toepassing/kern/LangWerk.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 
 #include <algorithm>
@@ -35,7 +36,10 @@ int VerelTamsoApp::hernummerViaVrijeNummers(const wxString& naarVrij, const wxSt
     SavepointBewaker bewaker(*this, "VerelTamsoHernummer");
     if (!bewaker.isGezet())
         return 2;
-    if (executeUpdate(naarVrij, -1) != 0 || executeUpdate(naarNieuw, -1) != 0)
+    if (executeUpdate(naarVrij, -1) != 0)
+        return 2;
+    LangWerk::meld(*this);
+    if (executeUpdate(naarNieuw, -1) != 0)
         return 2;
     return bewaker.bewaar();
 }
@@ -46,6 +50,7 @@ int VerelTamsoApp::schuifRekNummersOp(const BegrensdBereik<unsigned int>& bereik
 {
     if (bereik.min > bereik.max)
         return 5;
+    const LangWerk werk(*this, _("Moving requirements..."));
     const wxString tabel = TamsoTabelNaam;
     const wxString laag = getal(bereik.min);
     const wxString hoog = getal(bereik.max);
@@ -107,6 +112,8 @@ int VerelTamsoApp::schuifRekNummersOp(const BegrensdBereik<unsigned int>& bereik
 
 int VerelTamsoApp::srStrakTrekken()
 {
+    // Its counts alone read the whole project.
+    const LangWerk werk(*this, _("Reassigning the I.D numbers of the requirements..."));
     const wxString tabel = TamsoTabelNaam;
     const long long aantal = executeSkalair("select count(*) from " + tabel);
     if (aantal < 0)

@@ -1,5 +1,6 @@
 #include "toepassing/venster/MenuSneltoets.h"
 
+#include <wx/event.h>
 #include <wx/menu.h>
 
 #ifdef __WXGTK__
@@ -39,4 +40,21 @@ void MenuSneltoets::verwijder(wxMenuItem& item)
 #else
     (void)item;
 #endif
+}
+
+bool MenuSneltoets::isVeldToets(const wxKeyEvent& toets)
+{
+    if (!toets.ControlDown() || toets.AltDown())
+        return false;
+    switch (toets.GetKeyCode())
+    {
+    case 'A':
+    case 'C':
+    case 'V':
+    case 'X':
+    case 'Z':
+        return true;
+    default:
+        return false;
+    }
 }

@@ -3,6 +3,7 @@
 #include "swexternals/desktop/DesktopBeeldLader.h"
 #include "swexternals/desktop/platform/Platform.h"
 #include "toepassing/kern/RequirementDropTarget.h"
+#include "toepassing/venster/MenuSneltoets.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 
 #include <wx/bmpbuttn.h>
@@ -285,12 +286,14 @@ void VerelTamsoVenster::OnCharHook(wxKeyEvent& gebeurtenis)
 {
     const int opdracht = geefSneltoetsOpdracht(gebeurtenis);
     wxWindow* focus = FindFocus();
-    // The field sees the key first and the menu takes what the field leaves:
-    // a field ignores Ctrl+Z and Ctrl+W, which would then undo the project's
-    // change or delete requirements while the user meant the text.
+    // A text field takes every key it is given, the shortcuts too, and GTK
+    // then runs no command: the window runs it first. The keys the field
+    // uses itself stay in it (Ctrl+Z there must not undo the project's
+    // change), and so does a shortcut whose command is off.
     if (opdracht != wxID_NONE && dynamic_cast<wxTextEntry*>(focus))
     {
-        gebeurtenis.DoAllowNextEvent();
+        if (MenuSneltoets::isVeldToets(gebeurtenis) || !voerOpdrachtUit(opdracht))
+            gebeurtenis.DoAllowNextEvent();
         return;
     }
     // The list takes the arrow keys itself, with Ctrl too, and would leave

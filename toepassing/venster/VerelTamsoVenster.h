@@ -11,7 +11,9 @@
 #include "toepassing/kern/RequirementLijst.h"
 #include "toepassing/kern/VensterKoppeling.h"
 #include "toepassing/kern/VerelTamsoApp.h"
+#include "toepassing/venster/WerkVoortgang.h"
 
+#include <memory>
 #include <vector>
 #include <wx/accel.h>
 #include <wx/datetime.h>
@@ -191,10 +193,9 @@ protected:
     // --- Frame (VerelTamsoVenster.cpp) ---
     void OnCloseWindow(wxCloseEvent& gebeurtenis);
     void OnBezoekTrivaneWebsiteIDClick(wxCommandEvent& gebeurtenis);
-    // Keys typed into a text field stay in the field: the menu accelerators
-    // do not fire while one has the focus. The accelerators on the keys the
-    // list takes itself (Ctrl+Up and Ctrl+Down) are the commands also while
-    // the list has the focus.
+    // Every accelerator is its command wherever the focus is: also in a text
+    // field, which keeps only the keys it uses itself (MenuSneltoets), and
+    // in the list, which takes Ctrl+Up and Ctrl+Down itself otherwise.
     void OnCharHook(wxKeyEvent& gebeurtenis);
 
     // --- List, filters and search (VerelTamsoVensterLijst.cpp) ---
@@ -210,6 +211,7 @@ protected:
     void OnRekPrioriteitIDScrollPageUp(wxScrollEvent& gebeurtenis);
     void OnRekPrioriteitIDScrollPageDown(wxScrollEvent& gebeurtenis);
     void OnRekPrioriteitIDScrollThumbRelease(wxScrollEvent& gebeurtenis);
+    void OnRekPrioriteitIDScrollChanged(wxScrollEvent& gebeurtenis);
     void OnRekPrioriteitIDUpdate(wxUpdateUIEvent& gebeurtenis);
     void OnZoekRekVeldIDSearchButtonClick(wxCommandEvent& gebeurtenis);
     void OnZoekRekVeldIDTextUpdated(wxCommandEvent& gebeurtenis);
@@ -354,6 +356,8 @@ protected:
     StandSchakelaar statusKleuren;
     StandSchakelaar dubbelKlikBewerkt;
     wxDateTime veiligeModusStart;
+    // Shows the application's long work over the window.
+    std::unique_ptr<WerkVoortgang> werkVoortgang;
 
 private:
     void leesInstellingen();
@@ -380,6 +384,10 @@ private:
     // Typed keys are taken together: the list is filled once, after the
     // newest key that came in while a fill was waiting.
     void vraagLijstVerversen();
+    // The slider tells one change by several events (the key, then that its
+    // value changed): the list follows the value once.
+    void volgPrioriteit();
+    int gevolgdePrioriteit = -1;
     void toonStatistiek(unsigned long long aantal, long long totaal, long long kosten, long long totaleKosten,
                         double voltooiing);
     void toonStatistiekTeksten(unsigned long long aantal, long long totaal, long long kosten, long long totaleKosten,

@@ -115,6 +115,9 @@ wxBEGIN_EVENT_TABLE(VerelTamsoVenster, wxFrame)
     EVT_COMMAND_SCROLL_PAGEUP(ID_REKPRIORITEIT, VerelTamsoVenster::OnRekPrioriteitIDScrollPageUp)
     EVT_COMMAND_SCROLL_PAGEDOWN(ID_REKPRIORITEIT, VerelTamsoVenster::OnRekPrioriteitIDScrollPageDown)
     EVT_COMMAND_SCROLL_THUMBRELEASE(ID_REKPRIORITEIT, VerelTamsoVenster::OnRekPrioriteitIDScrollThumbRelease)
+    // Whatever changed the value (the keys Home and End, the wheel), but
+    // not while the thumb is dragged.
+    EVT_COMMAND_SCROLL_CHANGED(ID_REKPRIORITEIT, VerelTamsoVenster::OnRekPrioriteitIDScrollChanged)
     EVT_UPDATE_UI(ID_REKPRIORITEIT, VerelTamsoVenster::OnRekPrioriteitIDUpdate)
     EVT_SEARCH(ID_ZOEKREKVELD, VerelTamsoVenster::OnZoekRekVeldIDSearchButtonClick)
     EVT_SEARCH_CANCEL(ID_ZOEKREKVELD, VerelTamsoVenster::OnZoekRekVeldIDSearchButtonClick)
@@ -216,6 +219,9 @@ void VerelTamsoVenster::CreateControls()
     const int breedtes[] = {0, -1};
     statusBalk->SetStatusWidths(2, breedtes);
     SetStatusBar(statusBalk);
+
+    if (app)
+        werkVoortgang = std::make_unique<WerkVoortgang>(*this, *app, *rekLijst);
 }
 
 void VerelTamsoVenster::maakMenus()

@@ -3,6 +3,7 @@
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/DesktopVraag.h"
 #include "swexternals/desktop/ValutaKeuzeDialoog.h"
+#include "toepassing/kern/LangWerk.h"
 #include "toepassing/kern/VerelTamsoFTPUpdater.h"
 #include "toepassing/venster/KleurKiezerDialoog.h"
 #include "toepassing/venster/RekLijstCtrl.h"
@@ -45,7 +46,10 @@ void VerelTamsoVenster::OnUndoUpdate(wxUpdateUIEvent& gebeurtenis)
 
 void VerelTamsoVenster::OnSaveClick(wxCommandEvent&)
 {
-    (void)app->stopTransaktie();
+    {
+        const LangWerk werk(*app, _("Committing changes..."));
+        (void)app->stopTransaktie();
+    }
     app->synchroniseerWindowMetDBTransaktieStatus();
 }
 
@@ -159,7 +163,10 @@ int VerelTamsoVenster::stopVeiligeModus()
 
 void VerelTamsoVenster::OnZetProjektNaamIDClick(wxCommandEvent&)
 {
-    vraagProjektNaam();
+    // A write refused by a read-only project would leave a change open that
+    // holds nothing, for the user to commit or undo.
+    if (app->isDBOpen(true))
+        vraagProjektNaam();
 }
 
 void VerelTamsoVenster::vraagProjektNaam()
@@ -177,7 +184,7 @@ void VerelTamsoVenster::vraagProjektNaam()
 
 void VerelTamsoVenster::OnZetProjektNaamIDUpdate(wxUpdateUIEvent& gebeurtenis)
 {
-    gebeurtenis.Enable(app->isDBOpen());
+    gebeurtenis.Enable(app->isDBOpen(true));
 }
 
 void VerelTamsoVenster::OnAboutClick(wxCommandEvent&)
@@ -198,6 +205,8 @@ void VerelTamsoVenster::OnZetTalenIDClick(wxCommandEvent&)
 
 void VerelTamsoVenster::OnZetProjektValutaIDClick(wxCommandEvent&)
 {
+    if (!app->isDBOpen(true))
+        return;
     // With the application's configuration, which keeps the user's own
     // currencies (made with "New") for the next time.
     ValutaKeuzeDialoog dialoog(this, app->geefProjektValuta(), &app->geefAppConfigRef(),
@@ -212,7 +221,7 @@ void VerelTamsoVenster::OnZetProjektValutaIDClick(wxCommandEvent&)
 
 void VerelTamsoVenster::OnZetProjektValutaIDUpdate(wxUpdateUIEvent& gebeurtenis)
 {
-    gebeurtenis.Enable(app->isDBOpen());
+    gebeurtenis.Enable(app->isDBOpen(true));
 }
 
 void VerelTamsoVenster::OnZetKleurenIDClick(wxCommandEvent&)

@@ -278,26 +278,39 @@ void VerelTamsoVenster::OnBeperkRekZoekenFunktioneelTypeIDSelected(wxCommandEven
 
 void VerelTamsoVenster::OnRekPrioriteitIDScrollLineUp(wxScrollEvent&)
 {
-    verversLijst();
+    volgPrioriteit();
 }
 
 void VerelTamsoVenster::OnRekPrioriteitIDScrollLineDown(wxScrollEvent&)
 {
-    verversLijst();
+    volgPrioriteit();
 }
 
 void VerelTamsoVenster::OnRekPrioriteitIDScrollPageUp(wxScrollEvent&)
 {
-    verversLijst();
+    volgPrioriteit();
 }
 
 void VerelTamsoVenster::OnRekPrioriteitIDScrollPageDown(wxScrollEvent&)
 {
-    verversLijst();
+    volgPrioriteit();
 }
 
 void VerelTamsoVenster::OnRekPrioriteitIDScrollThumbRelease(wxScrollEvent&)
 {
+    volgPrioriteit();
+}
+
+void VerelTamsoVenster::OnRekPrioriteitIDScrollChanged(wxScrollEvent&)
+{
+    volgPrioriteit();
+}
+
+void VerelTamsoVenster::volgPrioriteit()
+{
+    if (prioriteitSchuif->GetValue() == gevolgdePrioriteit)
+        return;
+    gevolgdePrioriteit = prioriteitSchuif->GetValue();
     verversLijst();
 }
 

@@ -161,8 +161,17 @@ void VerelTamsoVenster::OnRekLijstIDItemActivated(wxListEvent&)
         OnToonItemIDClick(leeg);
 }
 
-void VerelTamsoVenster::OnRekLijstIDRightClick(wxListEvent&)
+void VerelTamsoVenster::OnRekLijstIDRightClick(wxListEvent& gebeurtenis)
 {
+    // As in list views: the menu is about the row under the pointer, and
+    // about the rows selected with it when it is one of them.
+    const long rij = gebeurtenis.GetIndex();
+    if (rij >= 0 && rij < rekLijst->GetItemCount() && rekLijst->GetItemState(rij, wxLIST_STATE_SELECTED) == 0)
+    {
+        rekLijst->wisSelektie();
+        rekLijst->SetItemState(rij, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
+                               wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
+    }
     PopupMenu(popupMenu, wxDefaultPosition);
 }
 

@@ -5,10 +5,46 @@
 #include "tests/ondersteuning/VensterHulp.h"
 #include "tests/ondersteuning/XTestMuis.h"
 
+#include <cstring>
+#include <sqlite3.h>
 #include <wx/statusbr.h>
 
 using Nummers = std::vector<wxString>;
 using V = VerelTamsoVenster;
+
+namespace
+{
+// Counts the list selections the project's connection runs: one per refill.
+class SelektieTeller
+{
+public:
+    explicit SelektieTeller(KernApp& db) : verbinding(static_cast<sqlite3*>(db.GetDatabaseHandle()))
+    {
+        sqlite3_trace_v2(verbinding, SQLITE_TRACE_STMT, &tel, this);
+    }
+    ~SelektieTeller() { sqlite3_trace_v2(verbinding, 0, nullptr, nullptr); }
+    SelektieTeller(const SelektieTeller&) = delete;
+    SelektieTeller& operator=(const SelektieTeller&) = delete;
+
+    int aantal = 0;
+
+private:
+    static int tel(unsigned int, void* teller, void*, void* sql)
+    {
+        static const char selektie[] = "select id,SR,";
+        if (std::strncmp(static_cast<const char*>(sql), selektie, sizeof selektie - 1) == 0)
+            ++static_cast<SelektieTeller*>(teller)->aantal;
+        return 0;
+    }
+    sqlite3* verbinding;
+};
+
+// Keys as the X server names them.
+constexpr unsigned long xHome = 0xff50;
+constexpr unsigned long xRechts = 0xff53;
+constexpr unsigned long xPaginaOmhoog = 0xff55;
+constexpr unsigned long xEnd = 0xff57;
+} // namespace
 
 TEST_F(VensterTest, AStartedProjectShowsItsRowsColoursAndStatistics)
 {
@@ -94,6 +130,47 @@ TEST_F(VensterTest, FiltersThatLeaveNothingShowNothingAgainstTheTotals)
     EXPECT_EQ(labelVan(*venster, V::ID_VOLTOOIING_LABEL), "No completion");
     EXPECT_EQ(voltooiingMeter(*venster).GetValue(), 0);
     EXPECT_FALSE(isIngeschakeld(*venster, wxID_REFRESH));
+}
+
+// Every change of the priority threshold refills the list, once: the keys
+// and the wheel as well as the clicks.
+TEST_F(VensterTest, EveryChangeOfThePriorityThresholdRefillsTheListOnce)
+{
+    XTestMuis hand;
+    ASSERT_TRUE(hand.isBruikbaar());
+    wxSlider& schuif = prioriteitDrempel(*venster);
+    venster->Show();
+    venster->Raise();
+    ASSERT_TRUE(wachtOp([&] { return schuif.IsShownOnScreen(); }));
+    // Without a window manager the keys go to the window under the pointer.
+    const wxRect plaats = schuif.GetScreenRect();
+    hand.beweeg(plaats.x + plaats.width / 2, plaats.y + plaats.height / 2);
+    schuif.SetFocus();
+    ASSERT_TRUE(wachtOp([&] { return venster->IsActive() && wxWindow::FindFocus() == &schuif; }));
+
+    // Priorities 80, 60, 40, 20 and 10.
+    const auto getoond = [&schuif]
+    {
+        int aantal = 0;
+        for (const int prioriteit : {80, 60, 40, 20, 10})
+            aantal += prioriteit >= schuif.GetValue() ? 1 : 0;
+        return aantal;
+    };
+    SelektieTeller selekties(*app);
+    const std::pair<const char*, std::function<void()>> handelingen[] = {
+        {"End", [&] { hand.tik(xEnd); }},      {"Home", [&] { hand.tik(xHome); }},
+        {"wheel", [&] { hand.rol(true); }},    {"wheel back", [&] { hand.rol(false); }},
+        {"Right", [&] { hand.tik(xRechts); }}, {"Page Up", [&] { hand.tik(xPaginaOmhoog); }}};
+    for (const auto& [naam, handeling] : handelingen)
+    {
+        const int waarde = schuif.GetValue();
+        const int voor = selekties.aantal;
+        handeling();
+        EXPECT_TRUE(wachtOp([&] { return schuif.GetValue() != waarde && selekties.aantal > voor; })) << naam;
+        verwerkGebeurtenissen();
+        EXPECT_EQ(selekties.aantal, voor + 1) << naam;
+        EXPECT_EQ(venster->geefRekLijst()->GetItemCount(), getoond()) << naam << " to " << schuif.GetValue();
+    }
 }
 
 TEST_F(VensterTest, KeysTypedFasterThanARefillAreTakenTogether)

@@ -105,13 +105,13 @@ TEST_F(VensterTest, ThePointsOfTheListTellTheirRows)
 
 TEST_F(VensterTest, KeysTypedIntoATextFieldStayThere)
 {
-    // Undo (Ctrl+Z) and Delete (Ctrl+W) would act on the project while the
-    // user meant the text; outside a text field they are the menu's.
+    // Undo (Ctrl+Z) would act on the project while the user meant the
+    // text; outside a text field it is the menu's. A shortcut whose command
+    // is off (no row is selected) stays in the field as well.
     wxWindow& zoeken = zoekVeld(*venster);
     wxWindow& persoon = werknemerVeld(*venster);
     EXPECT_TRUE(houdtVast(*venster, zoeken, 'Z', wxMOD_CONTROL));
     EXPECT_TRUE(houdtVast(*venster, zoeken, 'W', wxMOD_CONTROL));
-    EXPECT_TRUE(houdtVast(*venster, persoon, 'S', wxMOD_CONTROL | wxMOD_SHIFT));
     EXPECT_TRUE(houdtVast(*venster, persoon, WXK_UP, wxMOD_CONTROL));
     // Keys that are no accelerator go their own way.
     EXPECT_FALSE(houdtVast(*venster, zoeken, 'Z', 0));
@@ -150,4 +150,27 @@ TEST_F(VensterTest, ARealCtrlZInTheSearchFieldStaysThere)
         GTEST_SKIP() << "the X server gave the window no keyboard focus";
     typCtrlZ(zoekVeld(*venster));
     EXPECT_EQ(ongedaan, 1);
+}
+
+// A right click selects the row under it first, as list views do, so that
+// the pop-up's commands act on that row; a row of the selection keeps it.
+TEST_F(VensterTest, ARightClickSelectsTheRowUnderItFirst)
+{
+    const auto klikRechts = [this](long rij)
+    {
+        std::vector<bool> aan;
+        for (const wxMenuItem* item :
+             toonPopupMenu(*venster, *venster->geefRekLijst(), wxEVT_LIST_ITEM_RIGHT_CLICK, rij))
+            aan.push_back(item->IsEnabled());
+        return aan;
+    };
+    const std::vector<bool> allesAan(5, true);
+    EXPECT_EQ(klikRechts(3), allesAan);
+    EXPECT_EQ(alsVector(venster->geefGeselekteerdeRijen()), (std::vector<int>{3}));
+
+    klikMetCtrl(*venster, 1);
+    EXPECT_EQ(klikRechts(1), (std::vector<bool>{true, false, false, true, true}));
+    EXPECT_EQ(alsVector(venster->geefGeselekteerdeRijen()), (std::vector<int>{1, 3}));
+    EXPECT_EQ(klikRechts(4), allesAan);
+    EXPECT_EQ(alsVector(venster->geefGeselekteerdeRijen()), (std::vector<int>{4}));
 }

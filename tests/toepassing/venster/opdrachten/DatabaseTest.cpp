@@ -168,12 +168,21 @@ TEST_F(OpdrachtTest, TheProjectNameLabelShowsTheNameTheProjectHolds)
         EXPECT_EQ(app->geefProjektNaam(), naam);
         EXPECT_EQ(naamLabel(), naam);
     }
-    // A read-only project cannot store it: the label keeps the stored name.
+    // A read-only project cannot store it: the command is off, and even
+    // given it asks nothing and writes nothing, so nothing waits to be
+    // committed or undone.
     openProject(pad, {}, "Kettle", true);
-    vragen.antwoordTekst(wxString("Pan"));
-    klik(V::ID_ZETPROJEKTNAAM);
-    EXPECT_EQ(vragen.geefVragen().back().voorstel, "Kettle");
+    const size_t gevraagd = vragen.geefVragen().size();
+    for (const int id : {V::ID_ZETPROJEKTNAAM, V::ID_ZETPROJEKTVALUTA})
+    {
+        EXPECT_FALSE(isAan(id)) << id;
+        klik(id);
+    }
+    EXPECT_EQ(vragen.geefVragen().size(), gevraagd);
     EXPECT_EQ(naamLabel(), "Kettle");
+    EXPECT_FALSE(isGewijzigd());
+    EXPECT_FALSE(isAan(wxID_UNDO));
+    EXPECT_FALSE(isAan(wxID_SAVE));
 }
 
 TEST_F(OpdrachtTest, TheAboutBoxComesFromTheMenuAndTheButton)

@@ -38,7 +38,8 @@ TEST_F(OpdrachtTest, EveryCommandIsEnabledByTheStateOfTheProject)
          }},
         {"0000111111111111", [&] { ASSERT_EQ(app->voegToe(opgeslagen("Pour", 2)), 0); }},
         {"0000111000111111", [&] { klik(V::ID_STARTSTOPVEILIGEMODUS); }},
-        {"0000111100001111",
+        // Read-only: nothing that writes, the name and currency included.
+        {"0000111100000011",
          [&]
          {
              vragen.antwoord(wxYES); // safe operation's changes kept

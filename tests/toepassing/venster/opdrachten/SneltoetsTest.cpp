@@ -121,3 +121,62 @@ TEST_F(OpdrachtTest, OnlyAddRequirementIsCtrlN)
     EXPECT_FALSE(std::unique_ptr<wxAcceleratorEntry>(nieuw.GetAccel()));
     EXPECT_EQ(nieuw.GetItemLabelText(), "Start a new project");
 }
+
+// Every shortcut is its command wherever the focus is in the window; a text
+// field keeps only the keys it uses itself.
+TEST_F(OpdrachtTest, EveryShortcutIsItsCommandWhereverTheFocusIs)
+{
+    openProject(testPad("p.vtd"), {{1, "Boil"}});
+    ASSERT_EQ(app->zetProjektNaam("Pot"), 0); // a change to commit
+    venster->Show();
+    venster->Raise();
+    ASSERT_TRUE(wachtOp([this] { return venster->IsShownOnScreen() && venster->IsActive(); }));
+    // The commands stop here: the window stays as it is for the next key.
+    std::vector<int> opdrachten;
+    venster->Bind(wxEVT_MENU, [&opdrachten](wxCommandEvent& opdracht) { opdrachten.push_back(opdracht.GetId()); });
+    struct Sneltoets
+    {
+        int toets;
+        int modifiers;
+        int opdracht;
+    };
+    const Sneltoets sneltoetsen[] = {{'q', wxMOD_CONTROL, wxID_EXIT},
+                                     {'s', wxMOD_CONTROL, wxID_SAVE},
+                                     {'n', wxMOD_CONTROL, wxID_ADD},
+                                     {'d', wxMOD_CONTROL, wxID_CLOSE},
+                                     {'t', wxMOD_CONTROL, VerelTamsoVenster::ID_SCHAKELDBOMNAARSLECHTSLEZEN},
+                                     {'s', wxMOD_CONTROL | wxMOD_SHIFT, wxID_SAVEAS}};
+    wxUIActionSimulator simulator;
+    wxWindow* velden[] = {venster->FindWindow(VerelTamsoVenster::ID_ZOEKREKVELD),
+                          venster->FindWindow(VerelTamsoVenster::ID_WERKNEMERKEUZE), venster->geefRekLijst()};
+    for (wxWindow* veld : velden)
+    {
+        veld->SetFocus();
+        ASSERT_TRUE(wachtOp([veld] { return veld->IsDescendant(wxWindow::FindFocus()); })) << veld->GetId();
+        for (const Sneltoets& sneltoets : sneltoetsen)
+        {
+            const size_t voor = opdrachten.size();
+            simulator.Char(sneltoets.toets, sneltoets.modifiers);
+            const bool aangekomen = wachtOp([&] { return opdrachten.size() > voor; }, 2000);
+            EXPECT_TRUE(aangekomen) << veld->GetId() << ": " << static_cast<char>(sneltoets.toets);
+            EXPECT_EQ(aangekomen ? opdrachten.back() : wxID_NONE, sneltoets.opdracht) << veld->GetId();
+        }
+    }
+
+    // Select all, copy, cut, paste and undo act on the text, not the window.
+    auto& zoeken = dynamic_cast<wxTextEntry&>(*velden[0]);
+    velden[0]->SetFocus();
+    ASSERT_TRUE(wachtOp([&] { return velden[0]->IsDescendant(wxWindow::FindFocus()); }));
+    zoeken.ChangeValue("Boil");
+    zoeken.SetInsertionPointEnd();
+    opdrachten.clear();
+    for (const int toets : {'a', 'c', 'x'})
+        simulator.Char(toets, wxMOD_CONTROL);
+    EXPECT_TRUE(wachtOp([&] { return zoeken.GetValue().empty(); })) << zoeken.GetValue();
+    simulator.Char('v', wxMOD_CONTROL);
+    simulator.Char('v', wxMOD_CONTROL);
+    simulator.Char('z', wxMOD_CONTROL);
+    simulator.Char('k');
+    EXPECT_TRUE(wachtOp([&] { return zoeken.GetValue() == "BoilBoilk"; })) << zoeken.GetValue();
+    EXPECT_TRUE(opdrachten.empty()) << opdrachten.front();
+}

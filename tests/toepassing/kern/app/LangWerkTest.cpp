@@ -1,0 +1,66 @@
+// Work that may last tells whoever follows it that it begins and what it
+// does, that it goes on, also in the middle of one long statement, and that
+// it ends; work within work is part of the outer work.
+#include "tests/ondersteuning/KernApp.h"
+#include "toepassing/kern/RequirementVerplaatsing.h"
+#include "toepassing/kern/Voortgang.h"
+
+#include <chrono>
+#include <functional>
+#include <tuple>
+#include <vector>
+
+namespace
+{
+struct Volger : Voortgang
+{
+    std::vector<wxString> begonnen;
+    int meldingen = 0;
+    int geeindigd = 0;
+
+    void begin(const wxString& wat) override { begonnen.push_back(wat); }
+    void meld() override { ++meldingen; }
+    void eind() override { ++geeindigd; }
+};
+} // namespace
+
+TEST_F(ProjectTest, LongWorkTellsItsFollowerThatItBeginsGoesOnAndEnds)
+{
+    // Numbers 2, 4, 6, ... 1000.
+    voerUit(*app, {"with recursive n(i) as (select 1 union all select i+1 from n where i<500) insert into "
+                   "Requirements (SR,naam) select 2*i,'Vessel '||i from n"});
+    // The hand-over at every chance SQLite gives.
+    struct Tijden
+    {
+        SQLite3Basis::TussendoorTijden vorige =
+            SQLite3Basis::zetTussendoorTijden({std::chrono::milliseconds(0), std::chrono::milliseconds(0)});
+        ~Tijden() { SQLite3Basis::zetTussendoorTijden(vorige); }
+    } tijden;
+    Volger volger;
+    app->zetVoortgang(&volger);
+
+    Requirement eerste = opgeslagen("Vessel 1", 1);
+    // What the work does, how often at least it tells that it goes on (the
+    // renumberings of many rows in few statements mostly while a statement
+    // runs, the turn between its steps), and the work.
+    const std::tuple<const char*, int, std::function<int()>> werken[] = {
+        {"Reassigning the I.D numbers of the requirements...", 10, [&] { return app->srStrakTrekken(); }},
+        // A shift of the numbers in between within the move.
+        {"Moving requirements...", 10, [&] { return RequirementVerplaatsing::verplaats(*app, eerste, 400); }},
+        {"Moving requirements...", 2,
+         [&]
+         {
+             // The move gave Vessel 2 to 4 the numbers 1 to 3.
+             RequirementLijst blok = lijstVan({opgeslagen("Vessel 3", 2), opgeslagen("Vessel 4", 3)});
+             return RequirementVerplaatsing::draai(*app, opgeslagen("Vessel 2", 1), blok);
+         }}};
+    for (const auto& [wat, minstens, werk] : werken)
+    {
+        volger = Volger();
+        EXPECT_EQ(werk(), 0) << wat;
+        EXPECT_EQ(volger.begonnen, std::vector<wxString>{wat});
+        EXPECT_GE(volger.meldingen, minstens) << wat;
+        EXPECT_EQ(volger.geeindigd, 1) << wat;
+    }
+    app->zetVoortgang(nullptr);
+}

@@ -1,0 +1,40 @@
+#include "toepassing/kern/LangWerk.h"
+
+#include "toepassing/kern/VerelTamsoApp.h"
+#include "toepassing/kern/Voortgang.h"
+
+namespace
+{
+// The work of the one GUI thread that is running, the outer one included.
+int lopend = 0;
+} // namespace
+
+LangWerk::LangWerk(VerelTamsoApp& app_, const wxString& wat)
+    : app(app_), voortgang(lopend == 0 ? app_.geefVoortgang() : nullptr)
+{
+    if (voortgang)
+        voortgang->begin(wat);
+    ++lopend;
+    if (!voortgang)
+        return;
+    // The hand-over that lets a long read paint the window serves a long
+    // write as well: SQLite's progress handler runs in any statement.
+    app.zetTussendoor([volger = voortgang] { volger->meld(); });
+    lezing.emplace(app);
+}
+
+LangWerk::~LangWerk()
+{
+    --lopend;
+    if (!voortgang)
+        return;
+    lezing.reset();
+    app.zetTussendoor(nullptr);
+    voortgang->eind();
+}
+
+void LangWerk::meld(VerelTamsoApp& app)
+{
+    if (lopend > 0 && app.geefVoortgang())
+        app.geefVoortgang()->meld();
+}

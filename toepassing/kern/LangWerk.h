@@ -1,0 +1,37 @@
+#ifndef TOEPASSING_KERN_LANGWERK_H
+#define TOEPASSING_KERN_LANGWERK_H
+
+#include "swexternals/desktop/wx/wxSQLite3/LangeLezing.h"
+
+#include <optional>
+#include <wx/string.h>
+
+class Voortgang;
+class VerelTamsoApp;
+
+// Work on the project that may last: while it lives, the application's
+// Voortgang (VerelTamsoApp::zetVoortgang) hears that it began, that it goes
+// on (between its steps through meld, and while one of its statements runs
+// long through the database's hand-over) and, when it goes, that it ended.
+// Work within work is part of the outer work. Without a Voortgang it does
+// nothing.
+class LangWerk
+{
+public:
+    LangWerk(VerelTamsoApp& app, const wxString& wat);
+    ~LangWerk();
+
+    LangWerk(const LangWerk&) = delete;
+    LangWerk& operator=(const LangWerk&) = delete;
+
+    // Between two steps of the work that runs.
+    static void meld(VerelTamsoApp& app);
+
+private:
+    VerelTamsoApp& app;
+    // Null for work within work.
+    Voortgang* voortgang;
+    std::optional<LangeLezing> lezing;
+};
+
+#endif

@@ -1,0 +1,55 @@
+#ifndef TOEPASSING_VENSTER_WERKVOORTGANG_H
+#define TOEPASSING_VENSTER_WERKVOORTGANG_H
+
+#include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
+#include "toepassing/kern/Voortgang.h"
+
+#include <chrono>
+#include <memory>
+#include <wx/string.h>
+
+class RekLijstCtrl;
+class VerelTamsoApp;
+class wxProgressDialog;
+class wxWindow;
+
+// Shows the application's long work in the main window: once work has gone
+// on for longer than a moment (the threshold), a dialog over the window with
+// a moving bar says what it does, until it ends. Meanwhile the list shows
+// only the rows it keeps: the work holds the project's connection while the
+// window paints. Registered with the application for its own life.
+class WerkVoortgang : public Voortgang
+{
+public:
+    WerkVoortgang(wxWindow& venster, VerelTamsoApp& app, RekLijstCtrl& lijst);
+    ~WerkVoortgang() override;
+
+    WerkVoortgang(const WerkVoortgang&) = delete;
+    WerkVoortgang& operator=(const WerkVoortgang&) = delete;
+
+    void begin(const wxString& wat) override;
+    void meld() override;
+    void eind() override;
+
+    // How long work goes on before it is shown: tests make it 0. Returns the
+    // threshold that held before.
+    static std::chrono::milliseconds zetDrempel(std::chrono::milliseconds nieuw);
+
+private:
+    void toon();
+    // The change left open is the one of work that lasted: committing it
+    // (by itself, or first thing in the next change) takes long as well.
+    bool isLangeWijzigingOpen();
+
+    wxWindow& venster;
+    VerelTamsoApp& app;
+    RekLijstCtrl& lijst;
+    wxString wat;
+    std::chrono::steady_clock::time_point begonnen;
+    std::chrono::steady_clock::time_point laatstGemeld;
+    std::unique_ptr<wxProgressDialog> dialoog;
+    // What the project held after the last work that was shown.
+    SQLite3Basis::InhoudVersie naLangWerk;
+};
+
+#endif
