@@ -14,6 +14,7 @@
 #include <wx/bmpbuttn.h>
 #include <wx/choice.h>
 #include <wx/collpane.h>
+#include <wx/combo.h>
 #include <wx/combobox.h>
 #include <wx/datectrl.h>
 #include <wx/display.h>
@@ -345,6 +346,7 @@ void RekEigenschappenVenster::bindRunTime()
     Bind(wxEVT_TOGGLEBUTTON, &RekEigenschappenVenster::OnRekImplementatieStatusIDClick, this,
          ID_REKIMPLEMENTATIESTATUS);
     Bind(wxEVT_TOGGLEBUTTON, &RekEigenschappenVenster::OnRekTestStatusIDClick, this, ID_REKTESTSTATUS);
+    Bind(wxEVT_CHAR_HOOK, &RekEigenschappenVenster::OnCharHook, this);
 }
 
 void RekEigenschappenVenster::leesInstellingen()
@@ -638,6 +640,25 @@ void RekEigenschappenVenster::OnIdle(wxIdleEvent& gebeurtenis)
     zetDrukWerktuigen();
     Platform::zetVensterGewijzigd(*this, gewijzigd);
     gebeurtenis.Skip();
+}
+
+// A key pressed in a pop-up comes here too, as in any window of the dialog:
+// the dialog's own Escape would end it with Cancel, every entry lost and
+// the pop-up left standing. The calendar of a date picker takes no Escape
+// of its own, so its pop-up is closed here; any other pop-up gets the key.
+void RekEigenschappenVenster::OnCharHook(wxKeyEvent& gebeurtenis)
+{
+    auto* bron = wxDynamicCast(gebeurtenis.GetEventObject(), wxWindow);
+    wxWindow* popup = bron ? wxGetTopLevelParent(bron) : nullptr;
+    if (gebeurtenis.GetKeyCode() != WXK_ESCAPE || !popup || popup == this)
+    {
+        gebeurtenis.Skip();
+        return;
+    }
+    if (auto* combo = wxDynamicCast(popup->GetParent(), wxComboCtrl))
+        combo->Dismiss();
+    else
+        gebeurtenis.DoAllowNextEvent();
 }
 
 void RekEigenschappenVenster::OnCloseWindow(wxCloseEvent& gebeurtenis)

@@ -197,6 +197,9 @@ protected:
     // --- Construction and closing (RekEigenschappenVenster.cpp) ---
     void OnCloseWindow(wxCloseEvent& gebeurtenis);
     void OnIdle(wxIdleEvent& gebeurtenis);
+    // Escape in a pop-up of the dialog (the calendar of a date picker)
+    // closes that pop-up only, never the dialog.
+    void OnCharHook(wxKeyEvent& gebeurtenis);
 
     // --- Tool bar (RekEigenschappenVensterWerkbalk.cpp) ---
     void OnLinksUitlijningIDClick(wxCommandEvent& gebeurtenis);
