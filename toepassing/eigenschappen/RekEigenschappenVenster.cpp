@@ -145,7 +145,8 @@ const wxColour buitenBereikKleur(255, 214, 214);
 
 RekEigenschappenVenster::RekEigenschappenVenster()
     : stijlOpslag(new wxRichTextStyleSheet), printMotor(new wxRichTextPrinting(_("Printing"), nullptr)), app(nullptr),
-      gewijzigd(false), tekstDoosRandKleur(*wxBLACK), standaardMeldingGekozen(false), aangeraakt(0), vorigNiveau(-1)
+      gewijzigd(false), geweigerdGetoond(false), tekstDoosRandKleur(*wxBLACK), standaardMeldingGekozen(false),
+      aangeraakt(0), vorigNiveau(-1)
 {
     Init();
 }
@@ -154,7 +155,8 @@ RekEigenschappenVenster::RekEigenschappenVenster(wxWindow* ouder, const Requirem
                                                  const wxString& titel, const wxPoint& positie, const wxSize& grootte,
                                                  long stijl)
     : stijlOpslag(new wxRichTextStyleSheet), printMotor(new wxRichTextPrinting(_("Printing"), nullptr)), app(app_),
-      gewijzigd(false), tekstDoosRandKleur(*wxBLACK), standaardMeldingGekozen(false), aangeraakt(0), vorigNiveau(-1)
+      gewijzigd(false), geweigerdGetoond(false), tekstDoosRandKleur(*wxBLACK), standaardMeldingGekozen(false),
+      aangeraakt(0), vorigNiveau(-1)
 {
     Init();
     Create(ouder, id, titel, positie, grootte, stijl);
@@ -463,6 +465,13 @@ void RekEigenschappenVenster::vulVelden(const Requirement& rek)
     // change of the user's.
     aangeraakt = 0;
     gewijzigd = false;
+    geweigerdGetoond = false;
+}
+
+void RekEigenschappenVenster::toonGeweigerd(const Requirement& rek)
+{
+    vulVelden(rek);
+    geweigerdGetoond = true;
 }
 
 void RekEigenschappenVenster::vulPersonen(const wxArrayString& namen)
@@ -663,7 +672,7 @@ void RekEigenschappenVenster::OnCharHook(wxKeyEvent& gebeurtenis)
 
 void RekEigenschappenVenster::OnCloseWindow(wxCloseEvent& gebeurtenis)
 {
-    if (gewijzigd && gebeurtenis.CanVeto() &&
+    if ((gewijzigd || geweigerdGetoond) && gebeurtenis.CanVeto() &&
         DesktopVraag::geef().stelVraag(
             _("You will lose all modifications to this requirement. Do you wish to proceed?"),
             _("Modifications will be lost"), wxYES_NO | wxICON_WARNING | wxCENTRE, this) != wxYES)
