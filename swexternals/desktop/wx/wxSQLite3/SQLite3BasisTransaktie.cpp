@@ -5,6 +5,7 @@
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
+#include <sqlite3.h>
 #include <wx/intl.h>
 
 namespace
@@ -23,6 +24,67 @@ const wxString rollback = "rollback";
 int SQLite3Basis::voerTransaktieUit(const wxString& opdracht)
 {
     return voerUit(opdracht, -1);
+}
+
+void SQLite3Basis::onthoudOpdracht(const std::function<wxString()>& tekst, bool wasOpen)
+{
+    if (isTransaktieOpenInDB())
+        transaktieVerslag.neemOp(tekst(), !wasOpen, openingen);
+    else
+        transaktieVerslag.wis();
+}
+
+// SQLite takes back the whole transaction when its commit fails for want of
+// room (and after some failures of a statement in it): the user's open
+// changes would be gone, the newest before the user could commit it. A
+// release that commits leaves a transaction open that holds nothing. A file
+// found damaged gets nothing written into it again.
+void SQLite3Basis::herstelNaFout(bool wasOpen, const wxSQLite3Exception& fout)
+{
+    const int kode = fout.GetErrorCode() & 0xff;
+    if (!wasOpen || houdtWijzigingen() || kode == SQLITE_CORRUPT || kode == SQLITE_NOTADB)
+        return;
+    herstelTransaktie();
+}
+
+bool SQLite3Basis::houdtWijzigingen()
+{
+    return IsOpen() && sqlite3_txn_state(static_cast<sqlite3*>(GetDatabaseHandle()), nullptr) == SQLITE_TXN_WRITE;
+}
+
+// The statements run again in memory, in SQLite's cache, without writing:
+// the room the disk lacks is needed only at the commit. Half put back is
+// worse than not at all: a statement that fails now takes all of it back.
+void SQLite3Basis::herstelTransaktie()
+{
+    const std::vector<wxString> opdrachten = transaktieVerslag.geefOpdrachten(openingen);
+    transaktieVerslag.wis();
+    if (opdrachten.empty())
+        return;
+    try
+    {
+        if (isTransaktieOpenInDB())
+            ExecuteUpdate(rollback);
+        for (const wxString& opdracht : opdrachten)
+            ExecuteUpdate(opdracht);
+    }
+    catch (const wxSQLite3Exception&)
+    {
+        if (isTransaktieOpenInDB())
+        {
+            try
+            {
+                ExecuteUpdate(rollback);
+            }
+            catch (const wxSQLite3Exception&)
+            {
+                // Closing the connection takes back what is left.
+            }
+        }
+        return;
+    }
+    for (size_t i = 0; i < opdrachten.size(); ++i)
+        transaktieVerslag.neemOp(opdrachten[i], i == 0, openingen);
 }
 
 bool SQLite3Basis::isTransaktieOpenInDB() const
@@ -66,11 +128,15 @@ int SQLite3Basis::startTransaktie()
     }
     if (isTransaktieOpenInDB() && voerTransaktieUit(commitTransaktie) != 0)
     {
-        // A full disk has been explained with what became of the change.
-        if (!isFoutUitgelegd())
+        // The failure has been reported, a full disk with what became of the
+        // previous change; the new one is refused in so many words.
+        if (isTransaktieOpenInDB())
             DesktopFunkties::wxErrorVeilig(
-                _("The previous change could not be committed.") + DesktopAppBasis::vr +
-                (isTransaktieOpenInDB() ? _("It is still open: commit or undo it.") : _("SQLite has rolled it back.")));
+                _("The previous change could not be committed, so this change was not made.") + DesktopAppBasis::vr +
+                _("It is still open: commit or undo it."));
+        else if (!isFoutUitgelegd())
+            DesktopFunkties::wxErrorVeilig(_("The previous change could not be committed.") + DesktopAppBasis::vr +
+                                           _("SQLite has rolled it back."));
         wijzigingGeblokkeerd = true;
         return 2;
     }
@@ -116,6 +182,7 @@ int SQLite3Basis::rolTerugTransaktie(const wxString& naam)
         const int resultaat = voerTransaktieUit("rollback transaction to " + naam);
         if (resultaat == 0)
         {
+            transaktieVerslag.rolTerugNaar(naam);
             vergeetSavePointsNa(naam, false);
             // Whatever half a change blocked the connection is gone with it.
             wijzigingGeblokkeerd = false;
@@ -247,6 +314,7 @@ int SQLite3Basis::rolGeheelTerug(const wxString& naam)
                                        _("Undo the open changes before you go on."));
         return 2;
     }
+    transaktieVerslag.rolTerugNaar(naam);
     // Released after its rollback it holds nothing: a failed release leaves
     // an empty savepoint that the end of the transaction removes.
     return voerTransaktieUit("release " + naam) == 0 ? 0 : 2;
