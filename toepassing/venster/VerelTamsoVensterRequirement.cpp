@@ -213,7 +213,8 @@ wxString VerelTamsoVenster::geefBotsing(const Requirement& kopie, const Requirem
 // accepted and added to the copies, false when the dialog was cancelled.
 bool VerelTamsoVenster::bevestigKopie(RekEigenschappenVenster& dialoog, RequirementLijst& kopieen)
 {
-    // A refused copy comes back as the user left it.
+    // A refused copy comes back with what the user entered, unmodified
+    // until the user changes something, as a refused addition does.
     while (dialoog.ShowModal() == wxID_OK)
     {
         const Requirement kopie = dialoog.leesVelden();
@@ -225,6 +226,7 @@ bool VerelTamsoVenster::bevestigKopie(RekEigenschappenVenster& dialoog, Requirem
         }
         DesktopFunkties::wxErrorVeilig(botsing);
         wxLogWarning("%s", _("Please try again."));
+        dialoog.toonGeweigerd(kopie);
     }
     return false;
 }

@@ -174,6 +174,7 @@ TEST_F(VensterTest, DupliceerDrieMetEenBotsing)
     dialoogBeantwoorder().klikOK(
         [](wxDialog& d)
         {
+            EXPECT_FALSE(isControlIngeschakeld(d, wxID_OK));
             EXPECT_EQ(titel(d).GetValue(), "pour COPY");
             EXPECT_EQ(vind<wxSpinCtrl>(d, Dialoog::ID_REKNUMMER).GetValue(), 52);
             typ(titel(d), "Grind copy");
