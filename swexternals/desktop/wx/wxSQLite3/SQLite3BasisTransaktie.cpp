@@ -5,6 +5,7 @@
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
+#include <climits>
 #include <sqlite3.h>
 #include <wx/intl.h>
 
@@ -53,38 +54,43 @@ bool SQLite3Basis::houdtWijzigingen()
 }
 
 // The statements run again in memory, in SQLite's cache, without writing:
-// the room the disk lacks is needed only at the commit. Half put back is
-// worse than not at all: a statement that fails now takes all of it back.
+// the room the disk lacks is needed only at the commit. A change larger than
+// the cache would spill into the log on the way, so the cache takes it whole
+// for once. Half put back is worse than not at all: a statement that fails
+// now takes all of it back.
 void SQLite3Basis::herstelTransaktie()
 {
     const std::vector<wxString> opdrachten = transaktieVerslag.geefOpdrachten(openingen);
     transaktieVerslag.wis();
     if (opdrachten.empty())
         return;
+    bool hersteld = false;
     try
     {
-        if (isTransaktieOpenInDB())
-            ExecuteUpdate(rollback);
-        for (const wxString& opdracht : opdrachten)
-            ExecuteUpdate(opdracht);
+        const int overloop = ExecuteScalar("pragma cache_spill");
+        ExecuteUpdate(wxString::Format("pragma cache_spill=%d", INT_MAX));
+        try
+        {
+            if (isTransaktieOpenInDB())
+                ExecuteUpdate(rollback);
+            for (const wxString& opdracht : opdrachten)
+                ExecuteUpdate(opdracht);
+            hersteld = true;
+        }
+        catch (const wxSQLite3Exception&)
+        {
+            if (isTransaktieOpenInDB())
+                ExecuteUpdate(rollback);
+        }
+        ExecuteUpdate(wxString::Format("pragma cache_spill=%d", overloop));
     }
     catch (const wxSQLite3Exception&)
     {
-        if (isTransaktieOpenInDB())
-        {
-            try
-            {
-                ExecuteUpdate(rollback);
-            }
-            catch (const wxSQLite3Exception&)
-            {
-                // Closing the connection takes back what is left.
-            }
-        }
-        return;
+        // Closing the connection takes back what is left.
     }
-    for (size_t i = 0; i < opdrachten.size(); ++i)
-        transaktieVerslag.neemOp(opdrachten[i], i == 0, openingen);
+    if (hersteld)
+        for (size_t i = 0; i < opdrachten.size(); ++i)
+            transaktieVerslag.neemOp(opdrachten[i], i == 0, openingen);
 }
 
 bool SQLite3Basis::isTransaktieOpenInDB() const

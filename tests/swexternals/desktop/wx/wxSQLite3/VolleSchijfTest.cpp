@@ -53,6 +53,8 @@ TEST_F(VolleSchijf, EenCommitZonderRuimteHoudtDeWijzigingOpen)
         VolleSchijfVFS schijf;
         maakProjectBestand(bestand, {"een", "twee"}, {"pragma journal_mode=wal"});
         SQLite3Basis& verbinding = openBestand(bestand);
+        // A change larger than SQLite's cache, which spills it into the log.
+        ASSERT_EQ(verbinding.executeUpdate("pragma cache_size=8"), 0);
         ASSERT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, wxString()), 0);
         ASSERT_EQ(verbinding.startTransaktie(), 0);
         ASSERT_EQ(verbinding.executeUpdate("insert into T (naam) values ('drie')"), 0);
