@@ -591,6 +591,7 @@ private:
     void herstelTransaktie();
     // SQLite holds changes of a transaction that is open (in any schema).
     bool houdtWijzigingen();
+    [[nodiscard]] int rolTerugNaarSavePoint(const wxString& naam);
     static bool isGeldigeSavePointNaam(const wxString& naam);
     [[nodiscard]] static bool controleerSavePointNaam(const wxString& naam);
     void vergeetSavePointsNa(const wxString& naam, bool zelfOok);

@@ -175,6 +175,9 @@ int SQLite3Basis::rolTerugTransaktie(const wxString& naam)
     {
         if (!isTransaktieOpenInDB())
             return 2;
+        // What the user takes back is never put back, not even when the
+        // rollback itself fails.
+        transaktieVerslag.wis();
         const int resultaat = voerTransaktieUit(rollback);
         if (!isTransaktieOpenInDB())
             wijzigingGeblokkeerd = false;
@@ -185,10 +188,9 @@ int SQLite3Basis::rolTerugTransaktie(const wxString& naam)
     {
         if (!controleerSavePointNaam(naam))
             return 2;
-        const int resultaat = voerTransaktieUit("rollback transaction to " + naam);
+        const int resultaat = rolTerugNaarSavePoint(naam);
         if (resultaat == 0)
         {
-            transaktieVerslag.rolTerugNaar(naam);
             vergeetSavePointsNa(naam, false);
             // Whatever half a change blocked the connection is gone with it.
             wijzigingGeblokkeerd = false;
@@ -313,23 +315,33 @@ int SQLite3Basis::bewaarGeheel(const wxString& naam)
 // A rollback to a savepoint keeps it set; only the release ends it.
 int SQLite3Basis::rolGeheelTerug(const wxString& naam)
 {
-    if (voerTransaktieUit("rollback transaction to " + naam) != 0)
+    if (rolTerugNaarSavePoint(naam) != 0)
     {
         wijzigingGeblokkeerd = true;
         DesktopFunkties::wxErrorVeilig(_("The change could not be taken back whole.") + DesktopAppBasis::vr +
                                        _("Undo the open changes before you go on."));
         return 2;
     }
-    transaktieVerslag.rolTerugNaar(naam);
     // Released after its rollback it holds nothing: a failed release leaves
     // an empty savepoint that the end of the transaction removes.
     return voerTransaktieUit("release " + naam) == 0 ? 0 : 2;
+}
+
+// What is taken back is never put back, not even when the rollback itself
+// fails and SQLite takes back the whole transaction.
+int SQLite3Basis::rolTerugNaarSavePoint(const wxString& naam)
+{
+    transaktieVerslag.rolTerugNaar(naam);
+    const int resultaat = voerTransaktieUit("rollback transaction to " + naam);
+    transaktieVerslag.rolTerugNaar(naam);
+    return resultaat;
 }
 
 void SQLite3Basis::resetTransaktie()
 {
     if (transaktieMode == TransaktieSavePoint || !isTransaktieOpenInDB())
         return;
+    transaktieVerslag.wis();
     // A rollback that fails (reported) keeps changes refused.
     if (voerTransaktieUit(rollback) == 0)
         wijzigingGeblokkeerd = false;
