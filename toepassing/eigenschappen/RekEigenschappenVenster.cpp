@@ -14,6 +14,7 @@
 #include <wx/bmpbuttn.h>
 #include <wx/choice.h>
 #include <wx/collpane.h>
+#include <wx/combo.h>
 #include <wx/combobox.h>
 #include <wx/datectrl.h>
 #include <wx/display.h>
@@ -144,7 +145,8 @@ const wxColour buitenBereikKleur(255, 214, 214);
 
 RekEigenschappenVenster::RekEigenschappenVenster()
     : stijlOpslag(new wxRichTextStyleSheet), printMotor(new wxRichTextPrinting(_("Printing"), nullptr)), app(nullptr),
-      gewijzigd(false), tekstDoosRandKleur(*wxBLACK), standaardMeldingGekozen(false), aangeraakt(0), vorigNiveau(-1)
+      gewijzigd(false), geweigerdGetoond(false), tekstDoosRandKleur(*wxBLACK), standaardMeldingGekozen(false),
+      aangeraakt(0), vorigNiveau(-1)
 {
     Init();
 }
@@ -153,7 +155,8 @@ RekEigenschappenVenster::RekEigenschappenVenster(wxWindow* ouder, const Requirem
                                                  const wxString& titel, const wxPoint& positie, const wxSize& grootte,
                                                  long stijl)
     : stijlOpslag(new wxRichTextStyleSheet), printMotor(new wxRichTextPrinting(_("Printing"), nullptr)), app(app_),
-      gewijzigd(false), tekstDoosRandKleur(*wxBLACK), standaardMeldingGekozen(false), aangeraakt(0), vorigNiveau(-1)
+      gewijzigd(false), geweigerdGetoond(false), tekstDoosRandKleur(*wxBLACK), standaardMeldingGekozen(false),
+      aangeraakt(0), vorigNiveau(-1)
 {
     Init();
     Create(ouder, id, titel, positie, grootte, stijl);
@@ -345,6 +348,7 @@ void RekEigenschappenVenster::bindRunTime()
     Bind(wxEVT_TOGGLEBUTTON, &RekEigenschappenVenster::OnRekImplementatieStatusIDClick, this,
          ID_REKIMPLEMENTATIESTATUS);
     Bind(wxEVT_TOGGLEBUTTON, &RekEigenschappenVenster::OnRekTestStatusIDClick, this, ID_REKTESTSTATUS);
+    Bind(wxEVT_CHAR_HOOK, &RekEigenschappenVenster::OnCharHook, this);
 }
 
 void RekEigenschappenVenster::leesInstellingen()
@@ -461,6 +465,13 @@ void RekEigenschappenVenster::vulVelden(const Requirement& rek)
     // change of the user's.
     aangeraakt = 0;
     gewijzigd = false;
+    geweigerdGetoond = false;
+}
+
+void RekEigenschappenVenster::toonGeweigerd(const Requirement& rek)
+{
+    vulVelden(rek);
+    geweigerdGetoond = true;
 }
 
 void RekEigenschappenVenster::vulPersonen(const wxArrayString& namen)
@@ -640,9 +651,28 @@ void RekEigenschappenVenster::OnIdle(wxIdleEvent& gebeurtenis)
     gebeurtenis.Skip();
 }
 
+// A key pressed in a pop-up comes here too, as in any window of the dialog:
+// the dialog's own Escape would end it with Cancel, every entry lost and
+// the pop-up left standing. The calendar of a date picker takes no Escape
+// of its own, so its pop-up is closed here; any other pop-up gets the key.
+void RekEigenschappenVenster::OnCharHook(wxKeyEvent& gebeurtenis)
+{
+    auto* bron = wxDynamicCast(gebeurtenis.GetEventObject(), wxWindow);
+    wxWindow* popup = bron ? wxGetTopLevelParent(bron) : nullptr;
+    if (gebeurtenis.GetKeyCode() != WXK_ESCAPE || !popup || popup == this)
+    {
+        gebeurtenis.Skip();
+        return;
+    }
+    if (auto* combo = wxDynamicCast(popup->GetParent(), wxComboCtrl))
+        combo->Dismiss();
+    else
+        gebeurtenis.DoAllowNextEvent();
+}
+
 void RekEigenschappenVenster::OnCloseWindow(wxCloseEvent& gebeurtenis)
 {
-    if (gewijzigd && gebeurtenis.CanVeto() &&
+    if ((gewijzigd || geweigerdGetoond) && gebeurtenis.CanVeto() &&
         DesktopVraag::geef().stelVraag(
             _("You will lose all modifications to this requirement. Do you wish to proceed?"),
             _("Modifications will be lost"), wxYES_NO | wxICON_WARNING | wxCENTRE, this) != wxYES)

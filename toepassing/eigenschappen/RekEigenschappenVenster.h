@@ -137,6 +137,9 @@ public:
     static const wxString beginSektie;
     static const wxString eindSektie;
     static constexpr int aantalRijkVelden = 5;
+    // The I.D numbers the dialog offers.
+    static constexpr int laagsteNummer = 1;
+    static constexpr int hoogsteNummer = 1000000;
 
     RekEigenschappenVenster();
     RekEigenschappenVenster(wxWindow* ouder, const Requirement& rek, VerelTamsoApp* app,
@@ -160,6 +163,10 @@ public:
     // Shows the requirement in every control, with the rules of its status;
     // afterwards the dialog counts as unmodified.
     void vulVelden(const Requirement& rek);
+    // Shows again what the user entered and the store refused: unmodified
+    // until the user changes something, as after vulVelden, but the entries
+    // were never stored, so closing asks before they go.
+    void toonGeweigerd(const Requirement& rek);
     // The shown requirement with what the controls hold now.
     Requirement leesVelden() const;
     // The editors get the application's list font.
@@ -197,6 +204,9 @@ protected:
     // --- Construction and closing (RekEigenschappenVenster.cpp) ---
     void OnCloseWindow(wxCloseEvent& gebeurtenis);
     void OnIdle(wxIdleEvent& gebeurtenis);
+    // Escape in a pop-up of the dialog (the calendar of a date picker)
+    // closes that pop-up only, never the dialog.
+    void OnCharHook(wxKeyEvent& gebeurtenis);
 
     // --- Tool bar (RekEigenschappenVensterWerkbalk.cpp) ---
     void OnLinksUitlijningIDClick(wxCommandEvent& gebeurtenis);
@@ -402,6 +412,8 @@ protected:
     VerelTamsoApp* app;
     // The user changed something since the dialog was last filled.
     bool gewijzigd;
+    // The dialog shows entries of the user's that the store refused.
+    bool geweigerdGetoond;
     wxColour tekstDoosRandKleur;
     wxString standaardNietsTeDoenMelding;
     bool standaardMeldingGekozen;

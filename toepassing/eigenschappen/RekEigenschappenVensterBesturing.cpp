@@ -233,7 +233,7 @@ void RekEigenschappenVenster::maakAttribuutRij(wxSizer* raster)
     auto* nummerDoos = new DesktopDoosSizer(wxHORIZONTAL, veldenGebied, _("ID number"));
     rij->Add(nummerDoos, 0, wxEXPAND | wxLEFT | wxRIGHT, du(3));
     srSpin = new wxSpinCtrl(nummerDoos->GetStaticBox(), ID_REKNUMMER, wxEmptyString, wxDefaultPosition, wxDefaultSize,
-                            wxSP_ARROW_KEYS, 1, 1000000, 1, "wxSpinCtrl");
+                            wxSP_ARROW_KEYS, laagsteNummer, hoogsteNummer, laagsteNummer, "wxSpinCtrl");
     nummerDoos->Add(srSpin, 1, wxALIGN_CENTER_VERTICAL);
 
     auto* versieDoos = new DesktopDoosSizer(wxHORIZONTAL, veldenGebied, _("Current version"));

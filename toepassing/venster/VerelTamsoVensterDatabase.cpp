@@ -46,10 +46,15 @@ void VerelTamsoVenster::OnUndoUpdate(wxUpdateUIEvent& gebeurtenis)
 
 void VerelTamsoVenster::OnSaveClick(wxCommandEvent&)
 {
+    int resultaat = 0;
     {
         const LangWerk werk(*app, _("Committing changes..."));
-        (void)app->stopTransaktie();
+        resultaat = app->stopTransaktie();
     }
+    // A commit that failed keeps the change open where the layer could put
+    // it back; where it could not, the list must not show it any more.
+    if (resultaat != 0)
+        verversLijst();
     app->synchroniseerWindowMetDBTransaktieStatus();
 }
 
@@ -136,14 +141,13 @@ int VerelTamsoVenster::stopVeiligeModus()
                        _("The mode was active for a period of:") + sp + periode.Format() + " .";
 
     // Only a clear "No" drops the changes; a box closed otherwise keeps them.
-    if (antwoord != wxNO)
-        verslag += vr + _("All database changes since the start of safe mode were committed to the database.");
-    else if (app->rollTerugNaarSafePoint() == 0)
+    const bool houden = antwoord != wxNO;
+    if (!houden && app->rollTerugNaarSafePoint() == 0)
     {
         zetStatusTekst(_("Roll back action executed on") + sp + app->geefDBNaam(false, false) + ".");
         verslag += vr + _("All database changes since the start of safe mode were nullified.");
     }
-    else
+    else if (!houden)
     {
         // Releasing the savepoint now would keep the very changes the user
         // chose to drop: safe operation stays on.
@@ -152,9 +156,12 @@ int VerelTamsoVenster::stopVeiligeModus()
             _("Safe operation stays on: its changes could not be undone, and ending it now would keep them."));
         return 2;
     }
-    wxLogMessage("%s", verslag);
-
+    // Said to be kept once they are: a full disk refuses the commit of the
+    // release, and safe operation goes on with every change.
     const int resultaat = app->schakelSafePoint(StandUit);
+    if (houden && resultaat == 0)
+        verslag += vr + _("All database changes since the start of safe mode were committed to the database.");
+    wxLogMessage("%s", verslag);
     if (resultaat != 0)
         DesktopFunkties::wxErrorVeilig(
             _("Error disabling safe mode. Your database may have errors preventing a return to normal operations."));

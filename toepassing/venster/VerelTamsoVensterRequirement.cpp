@@ -10,6 +10,7 @@
 #include "toepassing/venster/ToonRequirement.h"
 #include "toepassing/venster/VerelTamsoVenster.h"
 
+#include <algorithm>
 #include <memory>
 #include <wx/log.h>
 #include <wx/menu.h>
@@ -22,6 +23,13 @@ constexpr long dialoogStijl = wxCAPTION | wxRESIZE_BORDER | wxSYSTEM_MENU | wxCL
 wxString geefDialoogTitel()
 {
     return _("Modify the attributes of the currently selected requirement.");
+}
+
+// A new requirement's number as the dialog can show it, and so as it is
+// stored: a number the dialog cannot show would be stored unseen.
+int geefToonbaarNummer(int nummer)
+{
+    return std::clamp(nummer, RekEigenschappenVenster::laagsteNummer, RekEigenschappenVenster::hoogsteNummer);
 }
 
 // Whether the rows are one block without gaps.
@@ -50,8 +58,7 @@ void VerelTamsoVenster::onthoudPersonen(const Requirement& rek)
 void VerelTamsoVenster::OnAddClick(wxCommandEvent&)
 {
     Requirement rek;
-    if (isAutomatischNummer())
-        rek.SR = app->geefEerstvolgendeSRNummer();
+    rek.SR = geefToonbaarNummer(isAutomatischNummer() ? app->geefEerstvolgendeSRNummer() : rek.SR);
     if (gedragMenu->IsChecked(ID_AUTOMATISCHSCHRIJVER))
     {
         rek.auteur = laatsteAuteur;
@@ -64,10 +71,10 @@ void VerelTamsoVenster::OnAddClick(wxCommandEvent&)
 
     RekEigenschappenVenster dialoog(this, rek, app, RekEigenschappenVenster::ID_REKEIGENSCHAPPENVENSTER,
                                     geefDialoogTitel(), wxDefaultPosition, wxDefaultSize, dialoogStijl);
-    // After a refusal, or a failure that changed nothing (another program
-    // holds the lock, the disk is full), the dialog comes back as the user
-    // left it, still modified: closing it then asks before the entries are
-    // lost.
+    // A refusal brings the entries back unmodified: the same OK would only be
+    // refused again. A failure that changed nothing (another program holds
+    // the lock, the disk is full) leaves the dialog as the user left it, so
+    // that OK tries again. Either way closing it asks before the entries go.
     while (dialoog.ShowModal() == wxID_OK)
     {
         const Requirement nieuw = dialoog.leesVelden();
@@ -82,7 +89,10 @@ void VerelTamsoVenster::OnAddClick(wxCommandEvent&)
             return;
         }
         if (resultaat == 1)
+        {
             wxLogWarning("%s", _("Please try again."));
+            dialoog.toonGeweigerd(nieuw);
+        }
         else if (!kanOpnieuwProberen())
             return;
     }
@@ -106,16 +116,26 @@ void VerelTamsoVenster::OnBewerkItemIDClick(wxCommandEvent&)
     const Requirement oud = leesRequirement(static_cast<unsigned long long>(rijen[0]));
     RekEigenschappenVenster dialoog(this, oud, app, RekEigenschappenVenster::ID_REKEIGENSCHAPPENVENSTER,
                                     geefDialoogTitel(), wxDefaultPosition, wxDefaultSize, dialoogStijl);
-    if (dialoog.ShowModal() != wxID_OK)
-        return;
-    const Requirement nieuw = dialoog.leesVelden();
-    if (app->verander(oud, nieuw, true) != 0)
-        return;
-    onthoudPersonen(nieuw);
-    verversWerknemers();
-    verversLijst();
-    // Under the number it has now: an edit may have changed it.
-    (void)selekteerRequirement(nieuw, StandAan);
+    // A failure that changed nothing (another program holds the lock, the
+    // database refused the change) brings the dialog back as the user left
+    // it, as for an addition: OK tries again, closing asks first.
+    while (dialoog.ShowModal() == wxID_OK)
+    {
+        const Requirement nieuw = dialoog.leesVelden();
+        const int resultaat = app->verander(oud, nieuw, true);
+        if (resultaat == 0)
+        {
+            onthoudPersonen(nieuw);
+            verversWerknemers();
+            verversLijst();
+            // Under the number it has now: an edit may have changed it.
+            (void)selekteerRequirement(nieuw, StandAan);
+            return;
+        }
+        // Nothing to store, or a project that cannot store it.
+        if (resultaat == 1 || !kanOpnieuwProberen())
+            return;
+    }
 }
 
 void VerelTamsoVenster::OnBewerkItemIDUpdate(wxUpdateUIEvent& gebeurtenis)
@@ -193,7 +213,8 @@ wxString VerelTamsoVenster::geefBotsing(const Requirement& kopie, const Requirem
 // accepted and added to the copies, false when the dialog was cancelled.
 bool VerelTamsoVenster::bevestigKopie(RekEigenschappenVenster& dialoog, RequirementLijst& kopieen)
 {
-    // A refused copy comes back as the user left it.
+    // A refused copy comes back with what the user entered, unmodified
+    // until the user changes something, as a refused addition does.
     while (dialoog.ShowModal() == wxID_OK)
     {
         const Requirement kopie = dialoog.leesVelden();
@@ -205,6 +226,7 @@ bool VerelTamsoVenster::bevestigKopie(RekEigenschappenVenster& dialoog, Requirem
         }
         DesktopFunkties::wxErrorVeilig(botsing);
         wxLogWarning("%s", _("Please try again."));
+        dialoog.toonGeweigerd(kopie);
     }
     return false;
 }
@@ -223,7 +245,7 @@ void VerelTamsoVenster::OnDuplicateClick(wxCommandEvent&)
         Requirement voorbereid = leesRequirement(static_cast<unsigned long long>(rij));
         voorbereid.naam = _("This must be altered:") + voorbereid.naam;
         if (isAutomatischNummer())
-            voorbereid.SR = app->geefEerstvolgendeSRNummer() + geaccepteerd;
+            voorbereid.SR = geefToonbaarNummer(app->geefEerstvolgendeSRNummer() + geaccepteerd);
         auto dialoog = std::make_unique<RekEigenschappenVenster>(
             this, voorbereid, app, RekEigenschappenVenster::ID_REKEIGENSCHAPPENVENSTER, geefDialoogTitel(),
             wxDefaultPosition, wxDefaultSize, dialoogStijl);

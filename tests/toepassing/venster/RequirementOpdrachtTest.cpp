@@ -77,8 +77,9 @@ TEST_F(VensterTest, ToevoegenMetHetVolgendeNummerEnDeSoortVanDeVorige)
     EXPECT_EQ(kolommen(*app, 52, "naam,type,auteur"), "Strainer|2|Ine");
 }
 
-// A refused addition brings the dialog back as the user left it, still
-// modified: the close box asks before the entries go.
+// A refused addition brings the dialog back with what the user entered,
+// unchanged until the user changes something (OK disabled, no modified
+// mark), and yet the close box asks before the entries go.
 TEST_F(VensterTest, GeweigerdToevoegenHoudtDeInvoerEnVraagtVoorHetSluiten)
 {
     VraagBeantwoorder vragen;
@@ -89,10 +90,15 @@ TEST_F(VensterTest, GeweigerdToevoegenHoudtDeInvoerEnVraagtVoorHetSluiten)
             typ(vind<wxTextCtrl>(d, Dialoog::ID_VERSIEINVOER), "2.5");
         });
     dialoogBeantwoorder().verwacht(
-        [&vragen](wxDialog& d)
+        [&vragen, this](wxDialog& d)
         {
             EXPECT_EQ(titel(d).GetValue(), "Pour");
             EXPECT_EQ(vind<wxTextCtrl>(d, Dialoog::ID_VERSIEINVOER).GetValue(), "2.5");
+            EXPECT_FALSE(isControlIngeschakeld(d, wxID_OK));
+            wxIdleEvent rust;
+            d.ProcessWindowEvent(rust);
+            EXPECT_FALSE(Platform::isVensterGewijzigd(d));
+            EXPECT_FALSE(Platform::isVensterGewijzigd(*venster));
             vragen.antwoord(wxNO);
             EXPECT_FALSE(d.Close());
             return wxID_CANCEL;
@@ -118,6 +124,21 @@ TEST_F(VensterTest, GeweigerdToevoegenHoudtDeInvoerEnVraagtVoorHetSluiten)
 }
 
 // The dialog shows the links of neither; an edit keeps both.
+// Without automatic numbers a new requirement gets the number its dialog
+// shows, the lowest it offers: never 0.
+TEST_F(VensterTest, ZonderAutomatischeNummersHetNummerDatDeDialoogToont)
+{
+    venster->GetMenuBar()->Check(VerelTamsoVenster::ID_AUTOMATISCHSRNUMMER, false);
+    dialoogBeantwoorder().klikOK(
+        [](wxDialog& d)
+        {
+            EXPECT_EQ(vind<wxSpinCtrl>(d, Dialoog::ID_REKNUMMER).GetValue(), 1);
+            typ(titel(d), "Filter");
+        });
+    stuurMenu(*venster, wxID_ADD);
+    EXPECT_EQ(app->tel("select SR from Requirements where naam=='Filter'"), 1);
+}
+
 TEST_F(VensterTest, BewerkenHoudtOuderEnVerwanteEnSelekteertHetNieuweNummer)
 {
     voerUit(*app, {"update Requirements set SR_ouder=7,SR_gerelateerd=9 where SR==10"});
@@ -153,6 +174,7 @@ TEST_F(VensterTest, DupliceerDrieMetEenBotsing)
     dialoogBeantwoorder().klikOK(
         [](wxDialog& d)
         {
+            EXPECT_FALSE(isControlIngeschakeld(d, wxID_OK));
             EXPECT_EQ(titel(d).GetValue(), "pour COPY");
             EXPECT_EQ(vind<wxSpinCtrl>(d, Dialoog::ID_REKNUMMER).GetValue(), 52);
             typ(titel(d), "Grind copy");
@@ -255,8 +277,8 @@ TEST_F(VensterTest, AlleenLezenLaatAlleenBekijken)
 }
 
 // Another program holds the project's lock when the user confirms a new
-// requirement or a copy: the dialog comes back with what was typed, and
-// once the other program lets go, OK adds it.
+// requirement, a copy or an edit: the dialog comes back with what was
+// typed, and once the other program lets go, OK stores it.
 TEST_F(VensterTest, EenSlotVanEenAnderHoudtDeInvoerVoorEenNieuwePoging)
 {
     // The store gives up on the lock at once, as it would after its seconds.
@@ -264,7 +286,9 @@ TEST_F(VensterTest, EenSlotVanEenAnderHoudtDeInvoerVoorEenNieuwePoging)
     wxSQLite3Database ander;
     ander.Open(pad);
     ander.SetBusyTimeout(1000);
-    const std::pair<wxString, int> opdrachten[] = {{"Kettle added", wxID_ADD}, {"Kettle copied", wxID_DUPLICATE}};
+    const std::pair<wxString, int> opdrachten[] = {{"Kettle added", wxID_ADD},
+                                                   {"Kettle copied", wxID_DUPLICATE},
+                                                   {"Kettle edited", VerelTamsoVenster::ID_BEWERKITEM}};
     for (const auto& [naam, id] : opdrachten)
     {
         SCOPED_TRACE(naam.utf8_string());

@@ -4,6 +4,7 @@
 #include "base/Stand.h"
 #include "swexternals/desktop/wx/wxSQLite3/FoutMelding.h"
 #include "swexternals/desktop/wx/wxSQLite3/Sortering.h"
+#include "swexternals/desktop/wx/wxSQLite3/TransaktieVerslag.h"
 
 #include <chrono>
 #include <functional>
@@ -571,13 +572,26 @@ private:
     void ruimLeesBijbestandenOp(const wxString& naam) const;
     [[nodiscard]] int voerUit(const wxString& opdracht, long long verwacht);
     // Runs `voerDoor`, which gives the number of changed rows, with the
-    // layer's reports.
-    [[nodiscard]] int voerUit(const std::function<long long()>& voerDoor, long long verwacht);
+    // layer's reports; `geefTekst` gives the statement as it ran.
+    [[nodiscard]] int voerUit(const std::function<long long()>& voerDoor, const std::function<wxString()>& geefTekst,
+                              long long verwacht);
     // After a failed commit: reported, and true.
     bool isWijzigingGeweigerd() const;
     [[nodiscard]] int voerTransaktieUit(const wxString& opdracht);
 
     bool isTransaktieOpenInDB() const;
+    // What ran in the open transaction, to open it again after SQLite took
+    // it back whole at a failure (a commit on a full disk).
+    TransaktieVerslag transaktieVerslag;
+    void onthoudOpdracht(const std::function<wxString()>& tekst, bool wasOpen);
+    // After a failed statement: when SQLite took back the transaction that
+    // was open before it, that transaction is opened again as it stood, so
+    // that the message about the failure can say what became of it.
+    void herstelNaFout(bool wasOpen, const wxSQLite3Exception& fout);
+    void herstelTransaktie();
+    // SQLite holds changes of a transaction that is open (in any schema).
+    bool houdtWijzigingen();
+    [[nodiscard]] int rolTerugNaarSavePoint(const wxString& naam);
     static bool isGeldigeSavePointNaam(const wxString& naam);
     [[nodiscard]] static bool controleerSavePointNaam(const wxString& naam);
     void vergeetSavePointsNa(const wxString& naam, bool zelfOok);

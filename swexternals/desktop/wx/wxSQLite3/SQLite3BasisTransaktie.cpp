@@ -5,6 +5,8 @@
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
+#include <climits>
+#include <sqlite3.h>
 #include <wx/intl.h>
 
 namespace
@@ -23,6 +25,72 @@ const wxString rollback = "rollback";
 int SQLite3Basis::voerTransaktieUit(const wxString& opdracht)
 {
     return voerUit(opdracht, -1);
+}
+
+void SQLite3Basis::onthoudOpdracht(const std::function<wxString()>& tekst, bool wasOpen)
+{
+    if (isTransaktieOpenInDB())
+        transaktieVerslag.neemOp(tekst(), !wasOpen, openingen);
+    else
+        transaktieVerslag.wis();
+}
+
+// SQLite takes back the whole transaction when its commit fails for want of
+// room (and after some failures of a statement in it): the user's open
+// changes would be gone, the newest before the user could commit it. A
+// release that commits leaves a transaction open that holds nothing. A file
+// found damaged gets nothing written into it again.
+void SQLite3Basis::herstelNaFout(bool wasOpen, const wxSQLite3Exception& fout)
+{
+    const int kode = fout.GetErrorCode() & 0xff;
+    if (!wasOpen || houdtWijzigingen() || kode == SQLITE_CORRUPT || kode == SQLITE_NOTADB)
+        return;
+    herstelTransaktie();
+}
+
+bool SQLite3Basis::houdtWijzigingen()
+{
+    return IsOpen() && sqlite3_txn_state(static_cast<sqlite3*>(GetDatabaseHandle()), nullptr) == SQLITE_TXN_WRITE;
+}
+
+// The statements run again in memory, in SQLite's cache, without writing:
+// the room the disk lacks is needed only at the commit. A change larger than
+// the cache would spill into the log on the way, so the cache takes it whole
+// for once. Half put back is worse than not at all: a statement that fails
+// now takes all of it back.
+void SQLite3Basis::herstelTransaktie()
+{
+    const std::vector<wxString> opdrachten = transaktieVerslag.geefOpdrachten(openingen);
+    transaktieVerslag.wis();
+    if (opdrachten.empty())
+        return;
+    bool hersteld = false;
+    try
+    {
+        const int overloop = ExecuteScalar("pragma cache_spill");
+        ExecuteUpdate(wxString::Format("pragma cache_spill=%d", INT_MAX));
+        try
+        {
+            if (isTransaktieOpenInDB())
+                ExecuteUpdate(rollback);
+            for (const wxString& opdracht : opdrachten)
+                ExecuteUpdate(opdracht);
+            hersteld = true;
+        }
+        catch (const wxSQLite3Exception&)
+        {
+            if (isTransaktieOpenInDB())
+                ExecuteUpdate(rollback);
+        }
+        ExecuteUpdate(wxString::Format("pragma cache_spill=%d", overloop));
+    }
+    catch (const wxSQLite3Exception&)
+    {
+        // Closing the connection takes back what is left.
+    }
+    if (hersteld)
+        for (size_t i = 0; i < opdrachten.size(); ++i)
+            transaktieVerslag.neemOp(opdrachten[i], i == 0, openingen);
 }
 
 bool SQLite3Basis::isTransaktieOpenInDB() const
@@ -66,11 +134,15 @@ int SQLite3Basis::startTransaktie()
     }
     if (isTransaktieOpenInDB() && voerTransaktieUit(commitTransaktie) != 0)
     {
-        // A full disk has been explained with what became of the change.
-        if (!isFoutUitgelegd())
+        // The failure has been reported, a full disk with what became of the
+        // previous change; the new one is refused in so many words.
+        if (isTransaktieOpenInDB())
             DesktopFunkties::wxErrorVeilig(
-                _("The previous change could not be committed.") + DesktopAppBasis::vr +
-                (isTransaktieOpenInDB() ? _("It is still open: commit or undo it.") : _("SQLite has rolled it back.")));
+                _("The previous change could not be committed, so this change was not made.") + DesktopAppBasis::vr +
+                _("It is still open: commit or undo it."));
+        else if (!isFoutUitgelegd())
+            DesktopFunkties::wxErrorVeilig(_("The previous change could not be committed.") + DesktopAppBasis::vr +
+                                           _("SQLite has rolled it back."));
         wijzigingGeblokkeerd = true;
         return 2;
     }
@@ -103,6 +175,9 @@ int SQLite3Basis::rolTerugTransaktie(const wxString& naam)
     {
         if (!isTransaktieOpenInDB())
             return 2;
+        // What the user takes back is never put back, not even when the
+        // rollback itself fails.
+        transaktieVerslag.wis();
         const int resultaat = voerTransaktieUit(rollback);
         if (!isTransaktieOpenInDB())
             wijzigingGeblokkeerd = false;
@@ -113,7 +188,7 @@ int SQLite3Basis::rolTerugTransaktie(const wxString& naam)
     {
         if (!controleerSavePointNaam(naam))
             return 2;
-        const int resultaat = voerTransaktieUit("rollback transaction to " + naam);
+        const int resultaat = rolTerugNaarSavePoint(naam);
         if (resultaat == 0)
         {
             vergeetSavePointsNa(naam, false);
@@ -240,7 +315,7 @@ int SQLite3Basis::bewaarGeheel(const wxString& naam)
 // A rollback to a savepoint keeps it set; only the release ends it.
 int SQLite3Basis::rolGeheelTerug(const wxString& naam)
 {
-    if (voerTransaktieUit("rollback transaction to " + naam) != 0)
+    if (rolTerugNaarSavePoint(naam) != 0)
     {
         wijzigingGeblokkeerd = true;
         DesktopFunkties::wxErrorVeilig(_("The change could not be taken back whole.") + DesktopAppBasis::vr +
@@ -252,10 +327,21 @@ int SQLite3Basis::rolGeheelTerug(const wxString& naam)
     return voerTransaktieUit("release " + naam) == 0 ? 0 : 2;
 }
 
+// What is taken back is never put back, not even when the rollback itself
+// fails and SQLite takes back the whole transaction.
+int SQLite3Basis::rolTerugNaarSavePoint(const wxString& naam)
+{
+    transaktieVerslag.rolTerugNaar(naam);
+    const int resultaat = voerTransaktieUit("rollback transaction to " + naam);
+    transaktieVerslag.rolTerugNaar(naam);
+    return resultaat;
+}
+
 void SQLite3Basis::resetTransaktie()
 {
     if (transaktieMode == TransaktieSavePoint || !isTransaktieOpenInDB())
         return;
+    transaktieVerslag.wis();
     // A rollback that fails (reported) keeps changes refused.
     if (voerTransaktieUit(rollback) == 0)
         wijzigingGeblokkeerd = false;

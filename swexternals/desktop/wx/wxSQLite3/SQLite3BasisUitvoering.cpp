@@ -93,17 +93,20 @@ bool SQLite3Basis::isWijzigingGeweigerd() const
 
 int SQLite3Basis::voerUit(const wxString& opdracht, long long verwacht)
 {
-    return voerUit([&] { return static_cast<long long>(ExecuteUpdate(opdracht)); }, verwacht);
+    return voerUit([&] { return static_cast<long long>(ExecuteUpdate(opdracht)); }, [&] { return opdracht; }, verwacht);
 }
 
-int SQLite3Basis::voerUit(const std::function<long long()>& voerDoor, long long verwacht)
+int SQLite3Basis::voerUit(const std::function<long long()>& voerDoor, const std::function<wxString()>& geefTekst,
+                          long long verwacht)
 {
     // Counted before it runs: one that fails may have changed something.
     if (tijdelijkeWijzigingen == 0)
         ++eigenWijzigingen;
+    const bool wasOpen = isTransaktieOpenInDB();
     try
     {
         const long long veranderd = voerDoor();
+        onthoudOpdracht(geefTekst, wasOpen);
         if (verwacht != -1 && veranderd != verwacht)
         {
             const wxString tekst = _("Database Execute Error");
@@ -115,6 +118,7 @@ int SQLite3Basis::voerUit(const std::function<long long()>& voerDoor, long long 
     }
     catch (const wxSQLite3Exception& fout)
     {
+        herstelNaFout(wasOpen, fout);
         meldFout(fout);
         return 2;
     }
@@ -153,7 +157,7 @@ int SQLite3Basis::executeUpdate(wxSQLite3Statement& voorbereid, const std::funct
             bind(voorbereid);
             return static_cast<long long>(voorbereid.ExecuteUpdate());
         },
-        verwacht);
+        [&] { return voorbereid.GetExpandedSQL(); }, verwacht);
 }
 
 wxSQLite3ResultSet SQLite3Basis::executeQuery(const wxString& opdracht, bool loggen)

@@ -89,9 +89,11 @@ TEST(Geweigerd, GeenWijzigingZonderEigenTransaktie)
         logVanger().wis();
 
         EXPECT_EQ(wijziging.doe(*app), 2) << wijziging.naam;
-        EXPECT_TRUE(logVanger().bevat("The previous change could not be committed.", wxLOG_Error)) << wijziging.naam;
+        EXPECT_TRUE(
+            logVanger().bevat("The previous change could not be committed, so this change was not made.", wxLOG_Error))
+            << wijziging.naam;
         // Refused before any statement is tried, so with that one message.
-        EXPECT_FALSE(logVanger().bevat("so this change was not made")) << wijziging.naam;
+        EXPECT_FALSE(logVanger().bevat("Commit or undo the previous change first.")) << wijziging.naam;
         EXPECT_EQ(nummers(*app), "a=1,b=2,e=5") << wijziging.naam;
         EXPECT_EQ(kolommen(*app, 2, "prioriteit"), "1") << wijziging.naam;
         EXPECT_EQ(app->geefProjektNaam(), "A new project") << wijziging.naam;

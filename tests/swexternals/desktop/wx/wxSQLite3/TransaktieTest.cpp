@@ -102,7 +102,7 @@ TEST_F(Transaktie, EenMislukteCommitWordtNooitVerborgen)
 
     EXPECT_EQ(verbinding.startTransaktie(), 2);
     EXPECT_TRUE(logVanger().bevat("FOREIGN KEY constraint failed", wxLOG_Error));
-    EXPECT_TRUE(logVanger().bevat("The previous change could not be committed.", wxLOG_Error));
+    EXPECT_TRUE(logVanger().bevat("It is still open: commit or undo it.", wxLOG_Error));
     EXPECT_TRUE(verbinding.handmatigeTransaktieBezig());
     EXPECT_EQ(verbinding.executeUpdate("update T set naam='nieuw' where id==1"), 2);
     EXPECT_TRUE(logVanger().bevat("this change was not made", wxLOG_Error));

@@ -23,46 +23,72 @@ wxString volleSchijf(const wxString& pad)
 const wxString grooteTekst = SQLite3Basis::quotes(wxString('x', 200000));
 } // namespace
 
-// The commit of a change runs out of room after a few pages of its log:
-// SQLite takes the change back, the file keeps every commit before it,
-// sound, and nothing stays beside it after the close. Whether the user
-// commits, or the next change commits it.
-TEST_F(VolleSchijf, EenCommitZonderRuimteNeemtAlleenDieWijzigingTerug)
+// The commit of a change runs out of room after a few pages of its log, and
+// SQLite takes the change back: it is put back open, as it was, and says so;
+// nothing committed before it is touched. Once there is room, committing it
+// stores it. Whether the user commits, the next change commits it (and is
+// refused), or the end of safe operation keeps its changes.
+TEST_F(VolleSchijf, EenCommitZonderRuimteHoudtDeWijzigingOpen)
 {
-    const std::pair<const char*, std::function<int(SQLite3Basis&)>> wegen[] = {
-        {"commit", [](SQLite3Basis& db) { return db.stopTransaktie(); }},
-        {"the next change", [](SQLite3Basis& db) { return db.startTransaktie(); }},
-    };
-    for (const auto& [weg, commit] : wegen)
+    const wxString veilig = "VerelTamsoSafePoint";
+    struct Weg
     {
-        SCOPED_TRACE(weg);
-        const wxString bestand = testPad(wxString(weg) + ".vtd");
+        const char* naam;
+        bool veilig;
+        std::function<int(SQLite3Basis&)> commit;
+        const char* daarna;
+    };
+    const Weg wegen[] = {
+        {"commit", false, [](SQLite3Basis& db) { return db.stopTransaktie(); }, ""},
+        {"the next change", false, [](SQLite3Basis& db) { return db.startTransaktie(); },
+         "The previous change could not be committed, so this change was not made.\nIt is still open: commit or "
+         "undo it."},
+        {"the end of safe operation", true,
+         [&](SQLite3Basis& db) { return db.schakelHandmatigeTransaktie(StandUit, veilig); }, ""},
+    };
+    for (const Weg& weg : wegen)
+    {
+        SCOPED_TRACE(weg.naam);
+        const wxString bestand = testPad(wxString(weg.naam) + ".vtd");
         VolleSchijfVFS schijf;
         maakProjectBestand(bestand, {"een", "twee"}, {"pragma journal_mode=wal"});
         SQLite3Basis& verbinding = openBestand(bestand);
+        // A change larger than SQLite's cache, which spills it into the log.
+        ASSERT_EQ(verbinding.executeUpdate("pragma cache_size=8"), 0);
         ASSERT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, wxString()), 0);
         ASSERT_EQ(verbinding.startTransaktie(), 0);
         ASSERT_EQ(verbinding.executeUpdate("insert into T (naam) values ('drie')"), 0);
+        if (weg.veilig)
+        {
+            ASSERT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, veilig), 0);
+        }
         ASSERT_EQ(verbinding.startTransaktie(), 0);
         ASSERT_EQ(verbinding.executeUpdate("insert into T (naam) values (" + grooteTekst + ")"), 0);
 
         schijf.beperk(3 * 4096);
         logVanger().wis();
-        EXPECT_EQ(commit(verbinding), 2);
+        EXPECT_EQ(weg.commit(verbinding), 2);
         EXPECT_TRUE(schijf.isVolGeweest());
         EXPECT_TRUE(meldingKop().StartsWith(volleSchijf(bestand) +
-                                            "Nothing stored in the database was lost; only the change that was being "
-                                            "written was taken back.\nMake room on the disk, then try again.\n"
+                                            "Nothing was lost: the open changes are kept. Commit them once there is "
+                                            "room on the disk.\nMake room on the disk, then try again.\n"
                                             "SQLite3 error: \"database or disk is full\""))
             << logVanger().geefAlles();
-        EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 1u) << logVanger().geefAlles();
-        EXPECT_FALSE(verbinding.handmatigeTransaktieBezig());
+        if (*weg.daarna)
+            EXPECT_TRUE(logVanger().bevat(weg.daarna, wxLOG_Error)) << logVanger().geefAlles();
+        else
+            EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 1u) << logVanger().geefAlles();
+        EXPECT_TRUE(weg.veilig ? verbinding.isSavePointBezig() : verbinding.rolTerugMogelijk());
+        EXPECT_EQ(tel(), 4);
 
         schijf.hefOp();
+        EXPECT_EQ(weg.commit(verbinding), 0);
+        EXPECT_EQ(verbinding.stopTransaktie(), 0);
         stop();
         EXPECT_TRUE(laatNietsAchter(bestand));
         EXPECT_EQ(inBestand(bestand, "pragma integrity_check"), "ok");
-        EXPECT_EQ(inBestand(bestand, "select group_concat(naam) from T"), "een,twee,drie");
+        EXPECT_EQ(inBestand(bestand, "select count(*) from T where length(naam)==200000"), "1");
+        EXPECT_EQ(rijenIn(bestand), 4);
     }
 }
 

@@ -1,0 +1,95 @@
+// A project on a disk that is nearly full: a requirement with a long pasted
+// description fits in the open change, but not on the disk when it is
+// committed. Nothing the user entered is lost: the change stays open, the
+// messages say so, and once there is room Commit stores it.
+#include "tests/ondersteuning/KleineSchijf.h"
+#include "tests/ondersteuning/LogVanger.h"
+#include "tests/ondersteuning/Melding.h"
+#include "tests/ondersteuning/TestOmgeving.h"
+#include "tests/ondersteuning/VensterHulp.h"
+
+namespace
+{
+using V = VerelTamsoVenster;
+
+// A project of one requirement on a disk of its own.
+class VolleSchijf : public OpdrachtTest
+{
+protected:
+    KleineSchijf schijf{(testMap() / "schijf").string(), 1024 * 1024};
+    const wxString pad = wxString::FromUTF8(schijf.geefMap()) + "/p.vtd";
+
+    void SetUp() override
+    {
+        OpdrachtTest::SetUp();
+        if (!schijf.isGekoppeld())
+            GTEST_SKIP() << schijf.waarom();
+        openProject(pad, {{1, "Boil"}});
+    }
+
+    // The disk fills up; then the user adds a requirement with a long
+    // description, which fits into the open change.
+    void voegLangToe()
+    {
+        ASSERT_TRUE(schijf.vul(64 * 1024));
+        Requirement lang = opgeslagen("Filter", 2);
+        lang.beschrijving = wxString('x', 400 * 1024);
+        ASSERT_EQ(app->voegToe(lang), 0);
+        venster->verversLijst();
+        logVanger().wis();
+    }
+};
+} // namespace
+
+TEST_F(VolleSchijf, EenCommitHoudtDeWijzigingOpen)
+{
+    voegLangToe();
+
+    // Committed by the user, by the next change, by closing the project.
+    const std::pair<int, const char*> commits[] = {
+        {wxID_SAVE, "Nothing was lost: the open changes are kept."},
+        {wxID_ADD, "The previous change could not be committed, so this change was not made."},
+        {wxID_CLOSE, "Nothing was lost: the open changes are kept."}};
+    for (const auto& [id, melding] : commits)
+    {
+        if (id == wxID_ADD)
+            EXPECT_EQ(app->voegToe(opgeslagen("Pour", 3)), 2);
+        else
+            klik(id);
+        EXPECT_TRUE(meldingKop().StartsWith("The disk that holds the database file")) << logVanger().geefAlles();
+        EXPECT_TRUE(logVanger().bevat(melding, wxLOG_Error)) << logVanger().geefAlles();
+        EXPECT_FALSE(logVanger().bevat("taken back")) << logVanger().geefAlles();
+        ASSERT_TRUE(app->isDBOpen()) << id;
+        EXPECT_TRUE(isGewijzigd()) << id;
+        EXPECT_TRUE(isAan(wxID_SAVE) && isAan(wxID_UNDO)) << id;
+        EXPECT_EQ(titels(), (std::vector<wxString>{"Filter", "Boil"})) << id;
+        logVanger().wis();
+    }
+
+    schijf.maakLeeg();
+    klik(wxID_SAVE);
+    EXPECT_FALSE(isGewijzigd());
+    EXPECT_EQ(rijenInBestand(pad), "Boil=1,Filter=2");
+}
+
+// Safe operation kept at its end: on the full disk it goes on with every
+// change, and the report does not call them committed.
+TEST_F(VolleSchijf, HetEindeVanVeiligWerkenHoudtDeWijzigingen)
+{
+    klik(V::ID_STARTSTOPVEILIGEMODUS);
+    voegLangToe();
+    vragen.antwoord(wxYES);
+    klik(V::ID_STARTSTOPVEILIGEMODUS);
+    EXPECT_TRUE(meldingKop().StartsWith("The disk that holds the database file")) << logVanger().geefAlles();
+    EXPECT_FALSE(logVanger().bevat("committed to the database")) << logVanger().geefAlles();
+    EXPECT_TRUE(app->isSavePointBezig());
+    EXPECT_EQ(menuLabel(V::ID_STARTSTOPVEILIGEMODUS), "Stop Safe Operation");
+    EXPECT_EQ(titels(), (std::vector<wxString>{"Filter", "Boil"}));
+
+    schijf.maakLeeg();
+    vragen.antwoord(wxYES);
+    klik(V::ID_STARTSTOPVEILIGEMODUS);
+    EXPECT_TRUE(logVanger().bevat("committed to the database", wxLOG_Message)) << logVanger().geefAlles();
+    EXPECT_FALSE(app->isSavePointBezig());
+    EXPECT_EQ(rijenInBestand(pad), "Boil=1,Filter=2");
+}
