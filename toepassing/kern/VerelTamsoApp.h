@@ -346,6 +346,12 @@ private:
     [[nodiscard]] int maakKonfiguratieTabel();
     [[nodiscard]] int maakRequirementsTabel();
     [[nodiscard]] int maakLijstIndex();
+    bool isLijstIndexInOrde();
+    // Whether a writable start adds a table, columns or the list index.
+    bool moetSchemaVeranderen();
+    // A table of another tool may give one I.D number to several
+    // requirements: such a project is damaged, and said to be.
+    void controleerHerhaaldeNummers();
     [[nodiscard]] int vraagBewarenVanGeheugenDB();
     // The statement that makes the view RekZicht for the current condition.
     wxString maakRekZichtOpdracht() const;

@@ -1,16 +1,27 @@
 // A damaged file: once SQLite reports damage, nothing more is written into
 // it, so what can still be read stays as it is. SQLite itself refuses the
 // writes, whoever asks for them.
+#include "swexternals/desktop/DesktopAppBasis.h"
+#include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
 #include <cstring>
 #include <sqlite3.h>
+#include <wx/intl.h>
 
 namespace
 {
 bool isHoofdDatabase(const char* database)
 {
     return database != nullptr && std::strcmp(database, "main") == 0;
+}
+
+// SQLite asks leave to change its schema table when it declares a table of
+// its own, such as those of the pragma functions; nobody else may change it.
+bool isSchemaTabel(const char* tabel)
+{
+    return tabel != nullptr &&
+           (sqlite3_stricmp(tabel, "sqlite_master") == 0 || sqlite3_stricmp(tabel, "sqlite_schema") == 0);
 }
 
 // Pragmas that write into the file; the others set the connection, or read.
@@ -38,8 +49,11 @@ int SQLite3Basis::magSchrijven(void* verbinding, int actie, const char* eerste, 
         return SQLITE_OK;
     switch (actie)
     {
-    case SQLITE_INSERT:
     case SQLITE_UPDATE:
+        if (isSchemaTabel(eerste))
+            return SQLITE_OK;
+        [[fallthrough]];
+    case SQLITE_INSERT:
     case SQLITE_DELETE:
     case SQLITE_CREATE_INDEX:
     case SQLITE_CREATE_TABLE:
@@ -59,8 +73,9 @@ int SQLite3Basis::magSchrijven(void* verbinding, int actie, const char* eerste, 
     }
 }
 
-void SQLite3Basis::markeerBeschadigd()
+void SQLite3Basis::markeerBeschadigd(bool onleesbaarDeel)
 {
+    onleesbaar = onleesbaar || onleesbaarDeel;
     if (beschadigd || !IsOpen())
         return;
     beschadigd = true;
@@ -69,4 +84,55 @@ void SQLite3Basis::markeerBeschadigd()
     // could spread the damage, so they stay in the log.
     sqlite3_wal_autocheckpoint(verbinding, 0);
     sqlite3_db_config(verbinding, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+}
+
+void SQLite3Basis::meldBeschadigd(const wxString& reden)
+{
+    zegBeschadigd(_("is damaged:") + DesktopAppBasis::sp + reden, wxString(), false);
+}
+
+void SQLite3Basis::zegBeschadigd(const wxString& wat, const wxString& details, bool onleesbaarDeel)
+{
+    // Said once: every read that meets the damage again would say it again,
+    // above what the user must read.
+    const bool alGezegd = beschadigd;
+    markeerBeschadigd(onleesbaarDeel);
+    foutUitgelegd = true;
+    if (alGezegd)
+        return;
+    const wxString naam = isMemoryDB() ? dbPad.GetName() : dbPad.GetFullPath();
+    wxString tekst = _("The database file") + DesktopFunkties::dubbeleQuotes(naam, true) + wat + DesktopAppBasis::vr +
+                     _("Nothing more is written into it. Use a backup copy, or copy what can still be read into a "
+                       "new database.");
+    if (!details.empty())
+        tekst += DesktopAppBasis::vr + details;
+    DesktopFunkties::wxErrorVeilig(tekst);
+}
+
+// A page that no read of the program happens to meet is found here, before
+// the open writes anything into the file; a read of every page, so not at
+// every start.
+int SQLite3Basis::controleerBestand()
+{
+    if (!IsOpen() || isMemoryDB() || bestandGekontroleerd)
+        return beschadigd ? 2 : 0;
+    bestandGekontroleerd = true;
+    try
+    {
+        wxSQLite3ResultSet rij = ExecuteQuery("pragma main.quick_check(1)");
+        wxString uitkomst = rij.NextRow() ? rij.GetAsString(0) : wxString();
+        rij.Finalize();
+        if (uitkomst == "ok")
+            return 0;
+        // Its first line names the database that was checked.
+        if (uitkomst.StartsWith("*** "))
+            uitkomst = uitkomst.AfterFirst('\n');
+        zegBeschadigd(_("is damaged: part of it cannot be read."),
+                      _("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(uitkomst, true), true);
+    }
+    catch (const wxSQLite3Exception& fout)
+    {
+        meldFout(fout);
+    }
+    return 2;
 }

@@ -203,6 +203,8 @@ unsigned int SQLite3Basis::openAlleenLezen(const wxString& naam, const wxString&
 unsigned int SQLite3Basis::openMetVlaggen(const wxString& naam, const wxString& sleutel, int vlaggen)
 {
     beschadigd = false;
+    onleesbaar = false;
+    bestandGekontroleerd = false;
     foutUitgelegd = false;
     const wxString pad = dbPad.GetFullPath();
     logWasEr = isMemoryDB() || wxFileExists(pad + "-wal");
@@ -354,6 +356,7 @@ void SQLite3Basis::sluitDB()
     dbStatus = DBStatusGesloten;
     wijzigingGeblokkeerd = false;
     beschadigd = false;
+    onleesbaar = false;
 }
 
 int SQLite3Basis::sluitAfTransakties()

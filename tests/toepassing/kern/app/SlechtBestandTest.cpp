@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -35,6 +36,55 @@ std::string maakBeschadigd(const wxString& pad)
     return bytes;
 }
 
+// A project of this version whose index of titles is damaged: one still to
+// get its list index, as an older version left it, or one up to date.
+std::function<std::string(const wxString&)> metBeschadigdeIndex(bool metLijstIndex)
+{
+    return [metLijstIndex](const wxString& pad)
+    {
+        {
+            App app;
+            EXPECT_EQ(app->openProject(pad), 0);
+            voegRijenToe(*app, {{1, "een"}, {2, "twee"}, {3, "drie"}});
+            if (!metLijstIndex)
+                voerUit(*app, {"drop index RequirementsLijst"});
+            app->sluitDB();
+        }
+        std::string bytes = leesBytes(pad);
+        wxSQLite3Database bestand;
+        bestand.Open(pad, wxString(), WXSQLITE_OPEN_READONLY);
+        const int pagina = bestand.ExecuteScalar("select rootpage from sqlite_master where type=='index' and "
+                                                 "tbl_name=='Requirements' and sql is null order by name limit 1");
+        const int grootte = bestand.ExecuteScalar("pragma page_size");
+        bestand.Close();
+        bytes.replace(static_cast<size_t>(pagina - 1) * grootte, 16, 16, '\xff');
+        return bytes;
+    };
+}
+
+// Another tool's project, without the rule that an I.D number is unique:
+// each number of the list stands in one row per time it is named.
+std::function<std::string(const wxString&)> metNummers(std::vector<int> nummers)
+{
+    return [nummers](const wxString& pad)
+    {
+        {
+            wxSQLite3Database ander;
+            ander.Open(pad);
+            ander.ExecuteUpdate("create table Configuratie (id integer primary key, naam text not null collate nocase, "
+                                "valuta text, unique(naam))");
+            ander.ExecuteUpdate("create table Requirements (id integer primary key, naam text not null collate nocase, "
+                                "SR integer not null, prioriteit integer not null default 1, totaleKosten integer not "
+                                "null default 1, status integer default 0, unique(naam))");
+            int rij = 0;
+            for (const int SR : nummers)
+                ander.ExecuteUpdate(
+                    wxString::Format("insert into Requirements (naam,SR) values ('Step %d',%d)", ++rij, SR));
+        }
+        return leesBytes(pad);
+    };
+}
+
 std::string maakVreemd(const wxString& pad)
 {
     {
@@ -52,12 +102,16 @@ enum class Weg
     Bestand,
     OpenDialoog,
     // The project of the configuration, at the program's start.
-    Start
+    Start,
+    AlleenLezen
 };
 
 const char* naam(Weg weg)
 {
-    return weg == Weg::Bestand ? "by name" : weg == Weg::OpenDialoog ? "open dialog" : "at start";
+    return weg == Weg::Bestand       ? "by name"
+           : weg == Weg::OpenDialoog ? "open dialog"
+           : weg == Weg::Start       ? "at start"
+                                     : "read-only";
 }
 
 // Opens the file the way the user did, and starts it as the main window
@@ -81,7 +135,7 @@ int openEnStart(std::optional<App>& app, VraagBeantwoorder& vragen, Weg weg, con
     else
     {
         vragen.kies(pad);
-        geopend = (*app)->openDB(false, wxString());
+        geopend = (*app)->openDB(weg == Weg::AlleenLezen, wxString());
     }
     return geopend != 0 ? 100 + static_cast<int>(geopend) : (*app)->startDatabase();
 }
@@ -97,10 +151,18 @@ TEST(SlechtBestand, ElkSlechtProjectBestandGeeftZijnMeldingEnBlijftZoAlsHetWas)
         const char* melding; // an error that says what is wrong
         int toevoegen;       // what adding a requirement gives
         bool onveranderd;    // the file stays byte for byte as it was
+        bool alleenLezen;    // opened read-only too: it starts, says the same and refuses the add
     };
     const Geval gevallen[] = {
-        {"damaged page", maakBeschadigd, true, "is damaged: part of it cannot be read.", 1, true},
-        {"foreign database", maakVreemd, false, "is not a project database", 0, true},
+        {"damaged page", maakBeschadigd, true, "is damaged: part of it cannot be read.", 1, true, true},
+        {"damaged index, older project", metBeschadigdeIndex(false), true, "is damaged: part of it cannot be read.", 1,
+         true, false},
+        {"damaged index", metBeschadigdeIndex(true), true, "is damaged: part of it cannot be read.", 1, true, false},
+        {"numbers used twice", metNummers({1, 3, 3, 5, 7, 7, 7}), true,
+         "is damaged: these I.D numbers are used more than once: 3, 7\n", 1, true, true},
+        {"many numbers used twice", metNummers({1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7}), true,
+         "is damaged: these I.D numbers are used more than once: 1, 2, 3, 4, 5, \u2026\n", 1, true, false},
+        {"foreign database", maakVreemd, false, "is not a project database", 0, true, false},
         {"random bytes",
          [](const wxString&)
          {
@@ -109,15 +171,17 @@ TEST(SlechtBestand, ElkSlechtProjectBestandGeeftZijnMeldingEnBlijftZoAlsHetWas)
                  rommel += static_cast<char>((i * 7919 + 13) % 256);
              return rommel;
          },
-         false, "is not a project database", 0, true},
+         false, "is not a project database", 0, true, false},
         {"text", [](const wxString&) { return std::string("Requirements of the new project\n"); }, false,
-         "is not a project database", 0, true},
-        {"empty file", [](const wxString&) { return std::string(); }, true, nullptr, 0, false},
+         "is not a project database", 0, true, false},
+        {"empty file", [](const wxString&) { return std::string(); }, true, nullptr, 0, false, false},
     };
     VraagBeantwoorder vragen;
     for (const Geval& geval : gevallen)
-        for (const Weg weg : {Weg::Bestand, Weg::OpenDialoog, Weg::Start})
+        for (const Weg weg : {Weg::Bestand, Weg::OpenDialoog, Weg::Start, Weg::AlleenLezen})
         {
+            if (weg == Weg::AlleenLezen && !geval.alleenLezen)
+                continue;
             SCOPED_TRACE(std::string(geval.naam) + ", " + naam(weg));
             const wxString pad = testPad(wxString::Format("%s %s.vtd", geval.naam, naam(weg)));
             const std::string bytes = geval.maak(pad);
@@ -131,7 +195,8 @@ TEST(SlechtBestand, ElkSlechtProjectBestandGeeftZijnMeldingEnBlijftZoAlsHetWas)
             {
                 // The list shows what can be read, or nothing.
                 static_cast<void>((*app)->zoekAlles());
-                EXPECT_EQ((*app)->voegToe(opgeslagen("nieuw", 99)), geval.toevoegen) << logVanger().geefAlles();
+                EXPECT_EQ((*app)->voegToe(opgeslagen("nieuw", 99)), weg == Weg::AlleenLezen ? 1 : geval.toevoegen)
+                    << logVanger().geefAlles();
             }
             else
             {
@@ -141,7 +206,14 @@ TEST(SlechtBestand, ElkSlechtProjectBestandGeeftZijnMeldingEnBlijftZoAlsHetWas)
             }
             if (geval.melding)
             {
-                EXPECT_TRUE(logVanger().bevat("\"" + pad + "\" " + geval.melding, wxLOG_Error))
+                EXPECT_TRUE(logVanger().bevat("\"" + pad + "\" " + wxString::FromUTF8(geval.melding), wxLOG_Error))
+                    << logVanger().geefAlles();
+                // Once, and damage is no clash of titles.
+                size_t beschadigd = 0;
+                for (const LogVanger::Regel& regel : logVanger().geefRegels())
+                    beschadigd += regel.tekst.Contains("is damaged") ? 1 : 0;
+                EXPECT_LE(beschadigd, 1u) << logVanger().geefAlles();
+                EXPECT_FALSE(logVanger().bevat("An existing requirement has this title already"))
                     << logVanger().geefAlles();
             }
             else
@@ -149,7 +221,7 @@ TEST(SlechtBestand, ElkSlechtProjectBestandGeeftZijnMeldingEnBlijftZoAlsHetWas)
                 EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
             }
             app.reset();
-            if (geval.onveranderd)
+            if (geval.onveranderd || weg == Weg::AlleenLezen)
             {
                 EXPECT_TRUE(leesBytes(pad) == bytes);
             }
