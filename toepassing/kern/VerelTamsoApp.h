@@ -148,6 +148,10 @@ public:
     // Renews the view RekZicht when the search condition changed or the view
     // does not hold it. 1 nothing to do, else 0 done or 2 failed.
     [[nodiscard]] int maakRekZicht();
+    // A project in which SQLite found part unreadable is read from what can
+    // still be read of its tables, from now on. 0 made now; 1 nothing to do
+    // (not damaged so, or made already); 2 failed (reported).
+    [[nodiscard]] int maakLeesbaarDeel();
     // Empty when it cannot be read.
     wxString geefProjektNaam();
     // 2 when no change can be started, else the update's 0 or 2.

@@ -121,6 +121,8 @@ int VerelTamsoApp::startDatabase()
         return 2;
     if (maakRequirementsTabel() == 2)
         return 2;
+    if (maakLeesbaarDeel() == 2)
+        return 2;
     // Every read through the view works from the start, not only after the
     // first list.
     if (maakRekZicht() == 2)
@@ -138,6 +140,20 @@ bool VerelTamsoApp::moetSchemaVeranderen()
                 return true;
     }
     return !isLijstIndexInOrde();
+}
+
+int VerelTamsoApp::maakLeesbaarDeel()
+{
+    int resultaat = 1;
+    for (const ProjektTabel& tabel : projektTabellen())
+    {
+        const int gemaakt = maakLeesbareKopie(tabel.naam, tabel.definitie.namen, tabel.definitie.types);
+        if (gemaakt == 2)
+            return 2;
+        if (gemaakt == 0)
+            resultaat = 0;
+    }
+    return resultaat;
 }
 
 // The table, its view, and its one row: a new project gets the defaults.

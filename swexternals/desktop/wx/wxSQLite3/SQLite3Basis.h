@@ -10,6 +10,7 @@
 #include <string>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 #include <wx/arrstr.h>
 #include <wx/dynarray.h>
 #include <wx/filename.h>
@@ -158,6 +159,12 @@ public:
     // writes into a file it did not write before. 0 sound; 2 damaged (said,
     // as meldBeschadigd) or the check failed (reported).
     [[nodiscard]] int controleerBestand();
+    // For a file in which SQLite found part unreadable: a temporary table of
+    // the table's name stands in for it in every read, with the rows that
+    // can still be read, the columns of the definition that it lacks at
+    // their defaults. The file stays as it is. 0 made; 1 nothing to do (not
+    // damaged so, made already, or no such table); 2 failed (reported).
+    [[nodiscard]] int maakLeesbareKopie(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types);
     bool isVersleuteldeDB() const { return versleuteld; }
     bool isDBVeranderd() const { return dbVeranderd; }
     void resetDBVeranderd() { dbVeranderd = false; }
@@ -628,6 +635,10 @@ private:
     // Marks the file damaged and says so, once: what is damaged, what to do,
     // then `details` (SQLite's own words) when there are any.
     void zegBeschadigd(const wxString& wat, const wxString& details, bool onleesbaarDeel);
+    // The row ids of the table that a scan reaches, from its start up to the
+    // damage and from its end back to it.
+    std::vector<long long> leesBereikbareRijen(const wxString& bron);
+    void kopieerLeesbareRijen(const wxString& tabel, const wxArrayString& kolommen);
     // SQLite's authorizer: refuses writes into a damaged file.
     static int magSchrijven(void* verbinding, int actie, const char* eerste, const char* tweede, const char* database,
                             const char* trigger);
