@@ -13,48 +13,30 @@
 
 namespace
 {
-// A project of three requirements, closed as the program closes it.
-std::string maakProject(const wxString& pad)
+// A project of three requirements, closed as the program closes it; as an
+// older version left it, without its list index, or up to date.
+std::string maakProject(const wxString& pad, bool metLijstIndex = true)
 {
     App app;
     EXPECT_EQ(app->openProject(pad), 0);
     voegRijenToe(*app, {{1, "een"}, {2, "twee"}, {3, "drie"}});
+    if (!metLijstIndex)
+        voerUit(*app, {"drop index RequirementsLijst"});
     app->sluitDB();
     return leesBytes(pad);
 }
 
-// The same project with the first page of its requirements overwritten.
-std::string maakBeschadigd(const wxString& pad)
+// The same project with the first page of a table or index overwritten:
+// the requirements, or the index of their titles.
+std::function<std::string(const wxString&)> metBeschadigdePagina(const char* naam, bool metLijstIndex = true)
 {
-    std::string bytes = maakProject(pad);
-    wxSQLite3Database bestand;
-    bestand.Open(pad, wxString(), WXSQLITE_OPEN_READONLY);
-    const int pagina = bestand.ExecuteScalar("select rootpage from sqlite_master where name=='Requirements'");
-    const int grootte = bestand.ExecuteScalar("pragma page_size");
-    bestand.Close();
-    bytes.replace(static_cast<size_t>(pagina - 1) * grootte, 16, 16, '\xff');
-    return bytes;
-}
-
-// A project of this version whose index of titles is damaged: one still to
-// get its list index, as an older version left it, or one up to date.
-std::function<std::string(const wxString&)> metBeschadigdeIndex(bool metLijstIndex)
-{
-    return [metLijstIndex](const wxString& pad)
+    return [=](const wxString& pad)
     {
-        {
-            App app;
-            EXPECT_EQ(app->openProject(pad), 0);
-            voegRijenToe(*app, {{1, "een"}, {2, "twee"}, {3, "drie"}});
-            if (!metLijstIndex)
-                voerUit(*app, {"drop index RequirementsLijst"});
-            app->sluitDB();
-        }
-        std::string bytes = leesBytes(pad);
+        std::string bytes = maakProject(pad, metLijstIndex);
         wxSQLite3Database bestand;
         bestand.Open(pad, wxString(), WXSQLITE_OPEN_READONLY);
-        const int pagina = bestand.ExecuteScalar("select rootpage from sqlite_master where type=='index' and "
-                                                 "tbl_name=='Requirements' and sql is null order by name limit 1");
+        const int pagina =
+            bestand.ExecuteScalar(wxString("select rootpage from sqlite_master where name=='") + naam + "'");
         const int grootte = bestand.ExecuteScalar("pragma page_size");
         bestand.Close();
         bytes.replace(static_cast<size_t>(pagina - 1) * grootte, 16, 16, '\xff');
@@ -154,10 +136,12 @@ TEST(SlechtBestand, ElkSlechtProjectBestandGeeftZijnMeldingEnBlijftZoAlsHetWas)
         bool alleenLezen;    // opened read-only too: it starts, says the same and refuses the add
     };
     const Geval gevallen[] = {
-        {"damaged page", maakBeschadigd, true, "is damaged: part of it cannot be read.", 1, true, true},
-        {"damaged index, older project", metBeschadigdeIndex(false), true, "is damaged: part of it cannot be read.", 1,
-         true, false},
-        {"damaged index", metBeschadigdeIndex(true), true, "is damaged: part of it cannot be read.", 1, true, false},
+        {"damaged page", metBeschadigdePagina("Requirements"), true, "is damaged: part of it cannot be read.", 1, true,
+         true},
+        {"damaged index, older project", metBeschadigdePagina("sqlite_autoindex_Requirements_1", false), true,
+         "is damaged: part of it cannot be read.", 1, true, false},
+        {"damaged index", metBeschadigdePagina("sqlite_autoindex_Requirements_1"), true,
+         "is damaged: part of it cannot be read.", 1, true, false},
         {"numbers used twice", metNummers({1, 3, 3, 5, 7, 7, 7}), true,
          "is damaged: these I.D numbers are used more than once: 3, 7\n", 1, true, true},
         {"many numbers used twice", metNummers({1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7}), true,
@@ -224,6 +208,8 @@ TEST(SlechtBestand, ElkSlechtProjectBestandGeeftZijnMeldingEnBlijftZoAlsHetWas)
             if (geval.onveranderd || weg == Weg::AlleenLezen)
             {
                 EXPECT_TRUE(leesBytes(pad) == bytes);
+                // Nor in a log beside it.
+                EXPECT_TRUE(laatNietsAchter(pad));
             }
         }
     EXPECT_EQ(vragen.geefOnbeantwoord(), 0u);
