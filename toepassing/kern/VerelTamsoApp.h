@@ -149,6 +149,10 @@ public:
     // Renews the view RekZicht when the search condition changed or the view
     // does not hold it. 1 nothing to do, else 0 done or 2 failed.
     [[nodiscard]] int maakRekZicht();
+    // A project in which SQLite found part unreadable is read from what can
+    // still be read of its tables, from now on. 0 made now; 1 nothing to do
+    // (not damaged so, or made already); 2 failed (reported).
+    [[nodiscard]] int maakLeesbaarDeel();
     // Empty when it cannot be read.
     wxString geefProjektNaam();
     // 2 when no change can be started, else the update's 0 or 2.
@@ -347,6 +351,12 @@ private:
     [[nodiscard]] int maakKonfiguratieTabel();
     [[nodiscard]] int maakRequirementsTabel();
     [[nodiscard]] int maakLijstIndex();
+    bool isLijstIndexInOrde();
+    // Whether a writable start adds a table, columns or the list index.
+    bool moetSchemaVeranderen();
+    // A table of another tool may give one I.D number to several
+    // requirements: such a project is damaged, and said to be.
+    void controleerHerhaaldeNummers();
     [[nodiscard]] int vraagBewarenVanGeheugenDB();
     // The statement that makes the view RekZicht for the current condition.
     wxString maakRekZichtOpdracht() const;

@@ -9,6 +9,7 @@
 #include "toepassing/kern/RequirementVeld.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 
+#include <vector>
 #include <wx/filedlg.h>
 #include <wx/intl.h>
 
@@ -61,6 +62,18 @@ const TabelDefinitie& requirementsDefinitie()
     return definitie;
 }
 
+struct ProjektTabel
+{
+    const wxString& naam;
+    const TabelDefinitie& definitie;
+};
+
+std::vector<ProjektTabel> projektTabellen()
+{
+    return {{VerelTamsoApp::ConfigTabelNaam, konfiguratieDefinitie()},
+            {VerelTamsoApp::TamsoTabelNaam, requirementsDefinitie()}};
+}
+
 // A read-only project keeps its file as it is: a table it lacks, or lacks
 // columns of, is read through a stand-in with the definition's defaults.
 int maakProjektTabel(VerelTamsoApp& app, const wxString& naam, const TabelDefinitie& definitie)
@@ -69,6 +82,15 @@ int maakProjektTabel(VerelTamsoApp& app, const wxString& naam, const TabelDefini
         return app.maakVervangendZicht(naam, definitie.namen, definitie.types);
     return app.maakTabel(naam, definitie.namen, definitie.types, definitie.beperkingen, false, false, true);
 }
+
+const wxString& lijstIndexNaam()
+{
+    static const wxString naam = VerelTamsoApp::TamsoTabelNaam + "Lijst";
+    return naam;
+}
+
+const char* const lijstIndexKolommen = "SR,prioriteit,status,type,funkType,totaleKosten,naam,auteur,"
+                                       "implementatieIngenieur,testIngenieur,aftekenaar,datum";
 
 wxString rekZichtSelect(const wxString& voorwaarde)
 {
@@ -87,17 +109,51 @@ int VerelTamsoApp::startDatabase()
     // written into it.
     if (controleerKenmerkTabel() != 0)
         return 2;
+    // A damaged project is said first and shown read-only; nothing is
+    // written into it. A file the program is about to change for the first
+    // time is checked whole; one it changed before, not again.
+    controleerHerhaaldeNummers();
+    if (!isAlleenLezenDB() && !isMemoryDB() && moetSchemaVeranderen() && controleerBestand() != 0 && !isBeschadigd())
+        return 2;
     if (schakelMode(JournaalWAL, SynchronisatieFull) == 2)
         return 2;
     if (maakKonfiguratieTabel() == 2)
         return 2;
     if (maakRequirementsTabel() == 2)
         return 2;
+    if (maakLeesbaarDeel() == 2)
+        return 2;
     // Every read through the view works from the start, not only after the
     // first list.
     if (maakRekZicht() == 2)
         return 2;
     return schakelHandmatigeTransaktie(StandAan, wxString());
+}
+
+bool VerelTamsoApp::moetSchemaVeranderen()
+{
+    for (const ProjektTabel& tabel : projektTabellen())
+    {
+        const wxArrayString kolommen = geefKolomNamen("main." + tabel.naam, true);
+        for (const wxString& naam : tabel.definitie.namen)
+            if (kolommen.Index(naam, true) == wxNOT_FOUND)
+                return true;
+    }
+    return !isLijstIndexInOrde();
+}
+
+int VerelTamsoApp::maakLeesbaarDeel()
+{
+    int resultaat = 1;
+    for (const ProjektTabel& tabel : projektTabellen())
+    {
+        const int gemaakt = maakLeesbareKopie(tabel.naam, tabel.definitie.namen, tabel.definitie.types);
+        if (gemaakt == 2)
+            return 2;
+        if (gemaakt == 0)
+            resultaat = 0;
+    }
+    return resultaat;
 }
 
 // The table, its view, and its one row: a new project gets the defaults.
@@ -138,25 +194,24 @@ int VerelTamsoApp::maakRequirementsTabel()
 // sorted in the program, without one from the table; slower, the same rows.
 int VerelTamsoApp::maakLijstIndex()
 {
-    static const wxString naam = TamsoTabelNaam + "Lijst";
-    static const wxString kolommen = "SR,prioriteit,status,type,funkType,totaleKosten,naam,auteur,"
-                                     "implementatieIngenieur,testIngenieur,aftekenaar,datum";
-    const auto isInOrde = [this]
-    {
-        return wxJoin(executeStringKolomQuery("select name from pragma_index_info(" + quotes(naam) + ") order by seqno",
-                                              false),
-                      ',') == kolommen;
-    };
-    lijstIndexOpNummer = isInOrde();
+    lijstIndexOpNummer = isLijstIndexInOrde();
     if (lijstIndexOpNummer || isAlleenLezenDB())
         return 0;
+    const wxString maak =
+        "create index " + lijstIndexNaam() + " on " + TamsoTabelNaam + " (" + lijstIndexKolommen + ")";
     SavepointBewaker vervanging(*this, "lijstIndex");
-    if (!vervanging.isGezet() || executeUpdate("drop index if exists " + naam) != 0 ||
-        executeUpdate("create index " + naam + " on " + TamsoTabelNaam + " (" + kolommen + ")") != 0 ||
-        vervanging.bewaar() != 0)
+    if (!vervanging.isGezet() || executeUpdate("drop index if exists " + lijstIndexNaam()) != 0 ||
+        executeUpdate(maak) != 0 || vervanging.bewaar() != 0)
         return 2;
-    lijstIndexOpNummer = isInOrde();
+    lijstIndexOpNummer = isLijstIndexInOrde();
     return 0;
+}
+
+bool VerelTamsoApp::isLijstIndexInOrde()
+{
+    return wxJoin(executeStringKolomQuery(
+                      "select name from pragma_index_info(" + quotes(lijstIndexNaam()) + ") order by seqno", false),
+                  ',') == lijstIndexKolommen;
 }
 
 int VerelTamsoApp::stopDatabase()

@@ -32,6 +32,9 @@ bool VerelTamsoApp::isNieuw(const Requirement& rek, const wxString& titelBestaat
 {
     if (!rekBestaat(rek))
         return true;
+    // The question met a damaged file, which is said: no clash.
+    if (isBeschadigd())
+        return false;
     if (rekBestaat(rek.naam))
         DesktopFunkties::wxErrorVeilig(titelBestaat + DesktopFunkties::dubbeleQuotes(rek.naam, true));
     else

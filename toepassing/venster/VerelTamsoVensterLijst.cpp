@@ -113,6 +113,13 @@ void VerelTamsoVenster::verversLijst()
     // blank; the figures then say that they are not the project's.
     if (gelezen && app->isBeschadigd() && app->houdLeesbaar(selektie) != 0)
         gelezen = false;
+    // Found damaged: from now on the list reads what can still be read of
+    // the project, with the figures of that; this refill too.
+    if (app->isBeschadigd() && app->maakLeesbaarDeel() == 0)
+    {
+        verversLijst();
+        return;
+    }
     long long totaal = -1;
     long long totaleKosten = -1;
     if (app->leesProjektTotalen(totaal, totaleKosten) != 0)

@@ -11,6 +11,7 @@
 #include <string>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 #include <wx/arrstr.h>
 #include <wx/dynarray.h>
 #include <wx/filename.h>
@@ -152,6 +153,19 @@ public:
     // SQLite found part of the file damaged: nothing more is written into it
     // until another file is opened.
     bool isBeschadigd() const { return beschadigd; }
+    // Says that the open file is damaged, for the reason given, unless that
+    // was said already: from now on nothing more is written into it.
+    void meldBeschadigd(const wxString& reden);
+    // SQLite's quick check of the whole file, once per open: before an open
+    // writes into a file it did not write before. 0 sound; 2 damaged (said,
+    // as meldBeschadigd) or the check failed (reported).
+    [[nodiscard]] int controleerBestand();
+    // For a file in which SQLite found part unreadable: a temporary table of
+    // the table's name stands in for it in every read, with the rows that
+    // can still be read, the columns of the definition that it lacks at
+    // their defaults. The file stays as it is. 0 made; 1 nothing to do (not
+    // damaged so, made already, or no such table); 2 failed (reported).
+    [[nodiscard]] int maakLeesbareKopie(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types);
     bool isVersleuteldeDB() const { return versleuteld; }
     bool isDBVeranderd() const { return dbVeranderd; }
     void resetDBVeranderd() { dbVeranderd = false; }
@@ -536,6 +550,10 @@ private:
     bool wijzigingGeblokkeerd;
     // SQLite reported the open file damaged; writes into it are refused.
     bool beschadigd;
+    // Part of it cannot be read, as SQLite found.
+    bool onleesbaar = false;
+    // The quick check of this open has run.
+    bool bestandGekontroleerd = false;
     bool foutUitgelegd;
     wxString kenmerkTabel;
     // Whether the log and its index lay beside the file when it was opened:
@@ -626,7 +644,15 @@ private:
     void richtVerbindingIn();
     // From now on SQLite refuses every write into the file, a checkpoint at
     // closing included; the connection's temporary objects stay writable.
-    void markeerBeschadigd();
+    // `onleesbaarDeel`: SQLite found part of it unreadable.
+    void markeerBeschadigd(bool onleesbaarDeel = true);
+    // Marks the file damaged and says so, once: what is damaged, what to do,
+    // then `details` (SQLite's own words) when there are any.
+    void zegBeschadigd(const wxString& wat, const wxString& details, bool onleesbaarDeel);
+    // The row ids of the table that a scan reaches, from its start up to the
+    // damage and from its end back to it.
+    std::vector<long long> leesBereikbareRijen(const wxString& bron);
+    void kopieerLeesbareRijen(const wxString& tabel, const wxArrayString& kolommen);
     // SQLite's authorizer: refuses writes into a damaged file.
     static int magSchrijven(void* verbinding, int actie, const char* eerste, const char* tweede, const char* database,
                             const char* trigger);

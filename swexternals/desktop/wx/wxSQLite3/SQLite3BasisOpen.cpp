@@ -40,6 +40,13 @@ bool isWALDatabase(const wxString& naam)
            kop[18] == 2 && kop[19] == 2;
 }
 
+// Nobody may write it: no write permission bit at all.
+bool isSchrijfBeveiligd(const wxString& pad)
+{
+    struct stat info;
+    return stat(pad.fn_str(), &info) == 0 && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
 bool isLeegOfAfwezig(const wxString& pad)
 {
     struct stat info;
@@ -180,14 +187,16 @@ unsigned int SQLite3Basis::openSchrijfbaar(const wxString& naam, const wxString&
 // SQLite reads a WAL database through its log and the log's index, and
 // makes them at the first read when they are missing. In a folder that
 // cannot be written they cannot be made: a database whose log holds nothing
-// is then read as it lies on the disk. Those made here are left writable.
+// is then read as it lies on the disk. So is a file that nobody may write:
+// the files SQLite would make beside it for reading, only a connection that
+// may write it takes away again. Those made here are left writable.
 unsigned int SQLite3Basis::openAlleenLezen(const wxString& naam, const wxString& sleutel)
 {
     const wxString map = dbPad.GetPath(wxPATH_GET_VOLUME);
     const bool logBestaat = wxFileExists(naam + "-wal");
     const bool indexBestaat = wxFileExists(naam + "-shm");
-    if (isWALDatabase(naam) && !isSchrijfbaarPad(map.empty() ? wxString(".") : map) && !(logBestaat && indexBestaat) &&
-        isLeegOfAfwezig(naam + "-wal"))
+    const bool nietTeMaken = !isSchrijfbaarPad(map.empty() ? wxString(".") : map) || isSchrijfBeveiligd(naam);
+    if (isWALDatabase(naam) && nietTeMaken && !(logBestaat && indexBestaat) && isLeegOfAfwezig(naam + "-wal"))
         return openMetVlaggen(alsOnveranderlijk(naam), sleutel, vlagAlleenLezen | WXSQLITE_OPEN_URI);
     const unsigned int geopend = openMetVlaggen(naam, sleutel, vlagAlleenLezen);
     if (geopend == 0)
@@ -203,6 +212,8 @@ unsigned int SQLite3Basis::openAlleenLezen(const wxString& naam, const wxString&
 unsigned int SQLite3Basis::openMetVlaggen(const wxString& naam, const wxString& sleutel, int vlaggen)
 {
     beschadigd = false;
+    onleesbaar = false;
+    bestandGekontroleerd = false;
     foutUitgelegd = false;
     const wxString pad = dbPad.GetFullPath();
     logWasEr = isMemoryDB() || wxFileExists(pad + "-wal");
@@ -331,7 +342,9 @@ void SQLite3Basis::sluitDB()
 {
     if (!IsOpen())
         return;
-    const bool leesBlik = alleenLezen && !beschadigd && !isMemoryDB() && isSchrijfbaarOpSchijf();
+    // A damaged file is closed as after a look: the log and its index that
+    // this connection made, empty, go.
+    const bool leesBlik = (alleenLezen || beschadigd) && !isMemoryDB() && isSchrijfbaarOpSchijf();
     // What this could not commit is committed once more below, or reported
     // as lost.
     static_cast<void>(sluitAfTransakties());
@@ -354,6 +367,7 @@ void SQLite3Basis::sluitDB()
     dbStatus = DBStatusGesloten;
     wijzigingGeblokkeerd = false;
     beschadigd = false;
+    onleesbaar = false;
 }
 
 int SQLite3Basis::sluitAfTransakties()

@@ -9,30 +9,62 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace
 {
-// A project of three requirements, closed as the program closes it.
-std::string maakProject(const wxString& pad)
+// A project of three requirements, closed as the program closes it; as an
+// older version left it, without its list index, or up to date.
+std::string maakProject(const wxString& pad, bool metLijstIndex = true)
 {
     App app;
     EXPECT_EQ(app->openProject(pad), 0);
     voegRijenToe(*app, {{1, "een"}, {2, "twee"}, {3, "drie"}});
+    if (!metLijstIndex)
+        voerUit(*app, {"drop index RequirementsLijst"});
     app->sluitDB();
     return leesBytes(pad);
 }
 
-// The same project with the first page of its requirements overwritten.
-std::string maakBeschadigd(const wxString& pad)
+// The same project with the first page of a table or index overwritten:
+// the requirements, or the index of their titles.
+std::function<std::string(const wxString&)> metBeschadigdePagina(const char* naam, bool metLijstIndex = true)
 {
-    std::string bytes = maakProject(pad);
-    wxSQLite3Database bestand;
-    bestand.Open(pad, wxString(), WXSQLITE_OPEN_READONLY);
-    const int pagina = bestand.ExecuteScalar("select rootpage from sqlite_master where name=='Requirements'");
-    const int grootte = bestand.ExecuteScalar("pragma page_size");
-    bestand.Close();
-    bytes.replace(static_cast<size_t>(pagina - 1) * grootte, 16, 16, '\xff');
-    return bytes;
+    return [=](const wxString& pad)
+    {
+        std::string bytes = maakProject(pad, metLijstIndex);
+        wxSQLite3Database bestand;
+        bestand.Open(pad, wxString(), WXSQLITE_OPEN_READONLY);
+        const int pagina =
+            bestand.ExecuteScalar(wxString("select rootpage from sqlite_master where name=='") + naam + "'");
+        const int grootte = bestand.ExecuteScalar("pragma page_size");
+        bestand.Close();
+        bytes.replace(static_cast<size_t>(pagina - 1) * grootte, 16, 16, '\xff');
+        return bytes;
+    };
+}
+
+// Another tool's project, without the rule that an I.D number is unique:
+// each number of the list stands in one row per time it is named.
+std::function<std::string(const wxString&)> metNummers(std::vector<int> nummers)
+{
+    return [nummers](const wxString& pad)
+    {
+        {
+            wxSQLite3Database ander;
+            ander.Open(pad);
+            ander.ExecuteUpdate("create table Configuratie (id integer primary key, naam text not null collate nocase, "
+                                "valuta text, unique(naam))");
+            ander.ExecuteUpdate("create table Requirements (id integer primary key, naam text not null collate nocase, "
+                                "SR integer not null, prioriteit integer not null default 1, totaleKosten integer not "
+                                "null default 1, status integer default 0, unique(naam))");
+            int rij = 0;
+            for (const int SR : nummers)
+                ander.ExecuteUpdate(
+                    wxString::Format("insert into Requirements (naam,SR) values ('Step %d',%d)", ++rij, SR));
+        }
+        return leesBytes(pad);
+    };
 }
 
 std::string maakVreemd(const wxString& pad)
@@ -52,12 +84,16 @@ enum class Weg
     Bestand,
     OpenDialoog,
     // The project of the configuration, at the program's start.
-    Start
+    Start,
+    AlleenLezen
 };
 
 const char* naam(Weg weg)
 {
-    return weg == Weg::Bestand ? "by name" : weg == Weg::OpenDialoog ? "open dialog" : "at start";
+    return weg == Weg::Bestand       ? "by name"
+           : weg == Weg::OpenDialoog ? "open dialog"
+           : weg == Weg::Start       ? "at start"
+                                     : "read-only";
 }
 
 // Opens the file the way the user did, and starts it as the main window
@@ -81,7 +117,7 @@ int openEnStart(std::optional<App>& app, VraagBeantwoorder& vragen, Weg weg, con
     else
     {
         vragen.kies(pad);
-        geopend = (*app)->openDB(false, wxString());
+        geopend = (*app)->openDB(weg == Weg::AlleenLezen, wxString());
     }
     return geopend != 0 ? 100 + static_cast<int>(geopend) : (*app)->startDatabase();
 }
@@ -97,10 +133,20 @@ TEST(SlechtBestand, ElkSlechtProjectBestandGeeftZijnMeldingEnBlijftZoAlsHetWas)
         const char* melding; // an error that says what is wrong
         int toevoegen;       // what adding a requirement gives
         bool onveranderd;    // the file stays byte for byte as it was
+        bool alleenLezen;    // opened read-only too: it starts, says the same and refuses the add
     };
     const Geval gevallen[] = {
-        {"damaged page", maakBeschadigd, true, "is damaged: part of it cannot be read.", 1, true},
-        {"foreign database", maakVreemd, false, "is not a project database", 0, true},
+        {"damaged page", metBeschadigdePagina("Requirements"), true, "is damaged: part of it cannot be read.", 1, true,
+         true},
+        {"damaged index, older project", metBeschadigdePagina("sqlite_autoindex_Requirements_1", false), true,
+         "is damaged: part of it cannot be read.", 1, true, false},
+        {"damaged index", metBeschadigdePagina("sqlite_autoindex_Requirements_1"), true,
+         "is damaged: part of it cannot be read.", 1, true, false},
+        {"numbers used twice", metNummers({1, 3, 3, 5, 7, 7, 7}), true,
+         "is damaged: these I.D numbers are used more than once: 3, 7\n", 1, true, true},
+        {"many numbers used twice", metNummers({1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7}), true,
+         "is damaged: these I.D numbers are used more than once: 1, 2, 3, 4, 5, \u2026\n", 1, true, false},
+        {"foreign database", maakVreemd, false, "is not a project database", 0, true, false},
         {"random bytes",
          [](const wxString&)
          {
@@ -109,15 +155,17 @@ TEST(SlechtBestand, ElkSlechtProjectBestandGeeftZijnMeldingEnBlijftZoAlsHetWas)
                  rommel += static_cast<char>((i * 7919 + 13) % 256);
              return rommel;
          },
-         false, "is not a project database", 0, true},
+         false, "is not a project database", 0, true, false},
         {"text", [](const wxString&) { return std::string("Requirements of the new project\n"); }, false,
-         "is not a project database", 0, true},
-        {"empty file", [](const wxString&) { return std::string(); }, true, nullptr, 0, false},
+         "is not a project database", 0, true, false},
+        {"empty file", [](const wxString&) { return std::string(); }, true, nullptr, 0, false, false},
     };
     VraagBeantwoorder vragen;
     for (const Geval& geval : gevallen)
-        for (const Weg weg : {Weg::Bestand, Weg::OpenDialoog, Weg::Start})
+        for (const Weg weg : {Weg::Bestand, Weg::OpenDialoog, Weg::Start, Weg::AlleenLezen})
         {
+            if (weg == Weg::AlleenLezen && !geval.alleenLezen)
+                continue;
             SCOPED_TRACE(std::string(geval.naam) + ", " + naam(weg));
             const wxString pad = testPad(wxString::Format("%s %s.vtd", geval.naam, naam(weg)));
             const std::string bytes = geval.maak(pad);
@@ -131,7 +179,8 @@ TEST(SlechtBestand, ElkSlechtProjectBestandGeeftZijnMeldingEnBlijftZoAlsHetWas)
             {
                 // The list shows what can be read, or nothing.
                 static_cast<void>((*app)->zoekAlles());
-                EXPECT_EQ((*app)->voegToe(opgeslagen("nieuw", 99)), geval.toevoegen) << logVanger().geefAlles();
+                EXPECT_EQ((*app)->voegToe(opgeslagen("nieuw", 99)), weg == Weg::AlleenLezen ? 1 : geval.toevoegen)
+                    << logVanger().geefAlles();
             }
             else
             {
@@ -141,7 +190,14 @@ TEST(SlechtBestand, ElkSlechtProjectBestandGeeftZijnMeldingEnBlijftZoAlsHetWas)
             }
             if (geval.melding)
             {
-                EXPECT_TRUE(logVanger().bevat("\"" + pad + "\" " + geval.melding, wxLOG_Error))
+                EXPECT_TRUE(logVanger().bevat("\"" + pad + "\" " + wxString::FromUTF8(geval.melding), wxLOG_Error))
+                    << logVanger().geefAlles();
+                // Once, and damage is no clash of titles.
+                size_t beschadigd = 0;
+                for (const LogVanger::Regel& regel : logVanger().geefRegels())
+                    beschadigd += regel.tekst.Contains("is damaged") ? 1 : 0;
+                EXPECT_LE(beschadigd, 1u) << logVanger().geefAlles();
+                EXPECT_FALSE(logVanger().bevat("An existing requirement has this title already"))
                     << logVanger().geefAlles();
             }
             else
@@ -149,9 +205,11 @@ TEST(SlechtBestand, ElkSlechtProjectBestandGeeftZijnMeldingEnBlijftZoAlsHetWas)
                 EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
             }
             app.reset();
-            if (geval.onveranderd)
+            if (geval.onveranderd || weg == Weg::AlleenLezen)
             {
                 EXPECT_TRUE(leesBytes(pad) == bytes);
+                // Nor in a log beside it.
+                EXPECT_TRUE(laatNietsAchter(pad));
             }
         }
     EXPECT_EQ(vragen.geefOnbeantwoord(), 0u);

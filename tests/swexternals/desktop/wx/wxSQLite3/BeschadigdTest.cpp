@@ -28,7 +28,8 @@ size_t telVoorkomens(const wxString& tekst, const wxString& deel)
 // A damaged page: the file opens (a full check would take seconds on a
 // large project); the first read that meets the damage says so, and from
 // then on nothing more is written into the file: not a change, not a
-// checkpoint at closing. The connection's own temporary views still work.
+// checkpoint at closing. The connection's own temporary views and SQLite's
+// pragma functions still work.
 TEST_F(Beschadigd, EenBeschadigdePaginaWordtGemeldEnHetBestandBlijftZoAlsHetWas)
 {
     maakProjectBestand(pad, {"een", "twee"},
@@ -58,6 +59,8 @@ TEST_F(Beschadigd, EenBeschadigdePaginaWordtGemeldEnHetBestandBlijftZoAlsHetWas)
     EXPECT_EQ(verbinding.executeUpdate("pragma user_version=7"), 2);
     EXPECT_EQ(verbinding.executeUpdate("create temporary view V as select x from Heel"), 0);
     EXPECT_EQ(verbinding.executeSkalair("select count(*) from V"), 1);
+    // SQLite's pragma functions declare a table of their own at their first use.
+    EXPECT_EQ(verbinding.executeStringKolomQuery("select name from pragma_table_info('Heel')"), lijst({"x"}));
     stop();
     EXPECT_TRUE(leesBytes(pad) == bytes);
 

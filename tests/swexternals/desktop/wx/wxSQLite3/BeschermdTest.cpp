@@ -33,7 +33,8 @@ bool isSchrijfbaar(const wxString& pad)
 } // namespace
 
 // Protected on the file, on the folder or on both: the project opens
-// read-only and shows what it holds, at every start, and is left as it was.
+// read-only and shows what it holds, at every start, and is left as it was,
+// with nothing beside it.
 TEST_F(Beschermd, EenWALProjectDatNietGeschrevenMagWordenOpentAlleenLezen)
 {
     struct Geval
@@ -69,6 +70,7 @@ TEST_F(Beschermd, EenWALProjectDatNietGeschrevenMagWordenOpentAlleenLezen)
                     EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
                     stop();
                     EXPECT_EQ(leesKonfig("DBPad"), bestand);
+                    EXPECT_TRUE(laatNietsAchter(bestand));
                 }
                 EXPECT_TRUE(leesBytes(bestand) == voor);
                 fs::permissions(map, fs::perms::owner_all);
