@@ -2,7 +2,6 @@
 // the numbers in list order and the figures under the list, then the rows
 // it shows, a page at a time, by their numbers; the project's own figures
 // and the people named in it.
-#include "swexternals/desktop/wx/wxSQLite3/GeheugenLezing.h"
 #include "swexternals/desktop/wx/wxSQLite3/LangeLezing.h"
 #include "toepassing/kern/LijstAandeel.h"
 #include "toepassing/kern/RequirementVeld.h"
@@ -13,7 +12,6 @@
 #include <limits>
 #include <memory>
 #include <numeric>
-#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -275,10 +273,6 @@ int VerelTamsoApp::leesLijstSelektie(const ZoekCriteria& criteria, LijstSelektie
     {
         // A search that lasts lets the window paint meanwhile.
         const LangeLezing lang(*this);
-        // A pass over the whole table reads the file mapped into memory.
-        std::optional<GeheugenLezing> inGeheugen;
-        if (!criteria.zoekTekst.empty() && !laatsteSelektieVernauwd)
-            inGeheugen.emplace(*this);
         SQLite3Lezing rijen(*this, opdracht, false);
         while (rijen.volgende())
         {

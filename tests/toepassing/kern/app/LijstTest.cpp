@@ -5,6 +5,7 @@
 #include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/LogVanger.h"
 
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 
@@ -359,4 +360,36 @@ TEST(LijstOud, DeOudeIndexWordtVervangenMaarNietAlleenLezend)
     EXPECT_EQ(app->tel(indexen), aantalIndexen);
     ASSERT_EQ(app->leesLijstSelektie(criteria, uit), 0);
     EXPECT_EQ(uit.nummers, (std::vector<int>{3, 2, 1}));
+}
+
+// Another program truncates the file in place while a search reads it, as
+// a copy over it does: the search fails and says so, and the program lives
+// on (a file read mapped into memory ends it).
+TEST(LijstAfgekapt, EenBestandDatTijdensEenZoektochtKrimptLaatHetProgrammaLeven)
+{
+    App app;
+    const wxString pad = testPad("groot.vtd");
+    ASSERT_EQ(app->openProject(pad), 0);
+    voerUit(*app, {"with recursive n(i) as (select 1 union all select i+1 from n where i<4000) insert into "
+                   "Requirements (SR,naam,beschrijving) select i,'Req '||i,hex(randomblob(1500)) from n"});
+    EXPECT_EQ(app->tel("pragma wal_checkpoint(truncate)"), 0);
+    const std::string kop = leesBytes(pad).substr(0, 8192);
+    const SQLite3Basis::TussendoorTijden tijden =
+        SQLite3Basis::zetTussendoorTijden({std::chrono::milliseconds(0), std::chrono::milliseconds(0)});
+    bool afgekapt = false;
+    app->zetTussendoor(
+        [&]
+        {
+            if (!afgekapt)
+                schrijfBytes(pad, kop);
+            afgekapt = true;
+        });
+    Criteria criteria;
+    criteria.zoekTekst = "needle";
+    LijstSelektie uit;
+    EXPECT_EQ(app->leesLijstSelektie(criteria, uit), 2);
+    app->zetTussendoor(nullptr);
+    SQLite3Basis::zetTussendoorTijden(tijden);
+    EXPECT_TRUE(afgekapt);
+    EXPECT_GT(logVanger().geefAantal(wxLOG_Error), 0u);
 }
