@@ -380,6 +380,10 @@ private:
     // Typed keys are taken together: the list is filled once, after the
     // newest key that came in while a fill was waiting.
     void vraagLijstVerversen();
+    // A page of the list that could not be read asks for one refill, unless
+    // the list was read from the project as it is now: a refill would meet
+    // the same failure, and ask again without end.
+    void meldPaginaFout(int resultaat);
     void toonStatistiek(unsigned long long aantal, long long totaal, long long kosten, long long totaleKosten,
                         double voltooiing);
     void toonStatistiekTeksten(unsigned long long aantal, long long totaal, long long kosten, long long totaleKosten,
@@ -410,6 +414,10 @@ private:
     // The list's selection is being read: the connection is busy, and what
     // runs while the search lets the window paint touches no project.
     bool lijstWordtGelezen;
+    // The project as the list shown was read from it, and whether it was
+    // known damaged then.
+    SQLite3Basis::InhoudVersie lijstVersie;
+    bool lijstBeschadigd = false;
     // The hand-over of a search that lasts: the window paints, sizes and
     // shows what its list keeps; GTK keeps the keys and clicks of the user
     // for after the search, in their order.
