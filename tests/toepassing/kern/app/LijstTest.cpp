@@ -446,4 +446,6 @@ TEST(LijstAfgekapt, EenBestandDatTijdensEenZoektochtKrimptLaatHetProgrammaLeven)
     SQLite3Basis::zetTussendoorTijden(tijden);
     EXPECT_TRUE(afgekapt);
     EXPECT_GT(logVanger().geefAantal(wxLOG_Error), 0u);
+    // Nor is any other read mapped.
+    EXPECT_EQ(app->tel("pragma mmap_size"), 0);
 }
