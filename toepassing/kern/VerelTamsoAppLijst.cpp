@@ -176,8 +176,9 @@ wxString alsLijst(const std::vector<long long>& getallen)
 
 namespace
 {
-// What the lists kept may hold in all: a few dozen lists of 100,000 rows.
-constexpr size_t onthoudenGrens = size_t{32} << 20;
+// What the lists kept may hold in all: a dozen lists of 100,000 rows, and
+// with the list shown the window stays within its 30 MiB.
+constexpr size_t onthoudenGrens = size_t{16} << 20;
 
 // The criteria that decide which requirements pass, the order aside.
 bool zelfdeFilters(const VerelTamsoApp::ZoekCriteria& a, const VerelTamsoApp::ZoekCriteria& b)
