@@ -211,6 +211,7 @@ void BM_VerversGeheugen(benchmark::State& state)
     for (auto _ : state)
     {
         state.PauseTiming();
+        app.vergeetVorigeLijst();
         std::ofstream("/proc/self/clear_refs") << "5";
         const long voor = geheugen("VmRSS:");
         state.ResumeTiming();

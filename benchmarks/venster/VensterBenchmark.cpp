@@ -1,8 +1,8 @@
 // The main window on projects of 10,000 and 100,000 requirements with about
 // 2 KB of rich text each, shown on the X server: a key typed into the search
-// field until the list has painted its rows again, a click on the sorted
-// column's header (a refill without a search text) until the same, and what
-// the list costs in memory.
+// field, or taken back, until the list has painted its rows again, a click
+// on the sorted column's header (a refill without a search text) until the
+// same, and what the list costs in memory.
 #include "benchmarks/kern/BenchProject.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 #include "toepassing/venster/VerelTamsoVenster.h"
@@ -94,9 +94,10 @@ void typ(const wxString& tekst)
     verwerkEnTeken();
 }
 
-// One key at a time, "needle" typed and taken back again: a key that makes
-// the text longer searches what the list held, one that takes a letter back
-// the whole project.
+// One key at a time, "needle" typed and taken back again, the twelve keys
+// on average: a key that makes the text longer searches the whole project
+// or what a list kept held, one that takes a letter back finds its list
+// kept.
 void BM_ZoekToets(benchmark::State& state)
 {
     if (!opent(state))
@@ -104,6 +105,8 @@ void BM_ZoekToets(benchmark::State& state)
     const wxString woord = "needle";
     size_t lengte = 0;
     bool groeit = true;
+    typ(wxString());
+    BenchProject::app().vergeetVorigeLijst();
     for (auto _ : state)
     {
         lengte = groeit ? lengte + 1 : lengte - 1;
@@ -114,7 +117,11 @@ void BM_ZoekToets(benchmark::State& state)
     typ(wxString());
     state.counters["rijen"] = static_cast<double>(state.range(0));
 }
-BENCHMARK(BM_ZoekToets)->ArgsProduct({{grootten[0], grootten[1]}})->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ZoekToets)
+    ->ArgsProduct({{grootten[0], grootten[1]}})
+    ->Iterations(12)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // The k-th key of "needle" (the word of one requirement in a hundred),
 // the first k - 1 typed before it, until the list has painted its rows
@@ -131,6 +138,8 @@ void BM_TypWoord(benchmark::State& state)
     for (auto _ : state)
     {
         state.PauseTiming();
+        // Typed for the first time since the project was opened or changed.
+        BenchProject::app().vergeetVorigeLijst();
         typ(wxString());
         typ(woord.Left(toets - 1));
         vorige = static_cast<size_t>(venster->geefRekLijst()->GetItemCount());
@@ -148,6 +157,34 @@ BENCHMARK(BM_TypWoord)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
+// Backspace after the k-th key of "needle", typed key by key before it:
+// the list of the text before comes back from the lists kept, without a
+// search.
+void BM_TerugToets(benchmark::State& state)
+{
+    if (!opent(state))
+        return;
+    const wxString woord = "needle";
+    const size_t toets = static_cast<size_t>(state.range(1));
+    for (auto _ : state)
+    {
+        state.PauseTiming();
+        BenchProject::app().vergeetVorigeLijst();
+        for (size_t lengte = 0; lengte <= toets; ++lengte)
+            typ(woord.Left(lengte));
+        state.ResumeTiming();
+        typ(woord.Left(toets - 1));
+    }
+    state.counters["rijen"] = static_cast<double>(venster->geefRekLijst()->GetItemCount());
+    state.counters["onthouden"] = BenchProject::app().isLaatsteSelektieOnthouden() ? 1 : 0;
+    typ(wxString());
+}
+BENCHMARK(BM_TerugToets)
+    ->ArgsProduct({{grootten[0], grootten[1]}, {1, 2, 3, 4, 5, 6}})
+    ->Iterations(8)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
 // A key that narrows a list of a tenth of the project: "ent 9" finds the
 // requirements whose number starts with 9 (11,111 of 100,000), "ent 99"
 // a tenth of those.
@@ -159,6 +196,7 @@ void BM_TypVernauwdTiende(benchmark::State& state)
     for (auto _ : state)
     {
         state.PauseTiming();
+        BenchProject::app().vergeetVorigeLijst();
         typ(wxString());
         typ("ent 9");
         vorige = static_cast<size_t>(venster->geefRekLijst()->GetItemCount());
@@ -184,6 +222,8 @@ void BM_KopKlik(benchmark::State& state)
         return;
     for (auto _ : state)
     {
+        // Each order read anew, not found among the lists kept.
+        BenchProject::app().vergeetVorigeLijst();
         wxListEvent klik(wxEVT_LIST_COL_CLICK, VerelTamsoVenster::ID_REKLIJST);
         klik.SetEventObject(venster->geefRekLijst());
         klik.m_col = VerelTamsoApp::KolomID;

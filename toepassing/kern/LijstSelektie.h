@@ -7,12 +7,17 @@
 // What the requirement list shows for one set of criteria, without the
 // rows themselves: the I.D numbers in list order and the figures under the
 // list. A virtual list keeps one of these per refill and reads the rows it
-// shows, a page at a time, by these numbers (VerelTamsoApp::leesLijstPagina).
+// shows, a page at a time, by their positions (VerelTamsoApp::leesLijstPagina).
 class LijstSelektie
 {
 public:
-    // The I.D numbers of the listed requirements, in list order.
+    // The I.D numbers of the listed requirements, in list order. A file of
+    // another tool may give two rows one number.
     std::vector<int> nummers;
+    // SQLite's row ids of the same rows, in the same order: what a page
+    // finds each row by. Empty where the rows have none to trust (a table
+    // read through a stand-in that lacks it); the pages then go by number.
+    std::vector<long long> rijIds;
     // The sum of the listed requirements' costs.
     long long kostenSom = 0;
     // The sum of the listed requirements' "Contribution to project (%)": the

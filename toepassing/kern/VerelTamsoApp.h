@@ -12,6 +12,7 @@
 #include "toepassing/kern/RequirementLijst.h"
 
 #include <functional>
+#include <list>
 #include <optional>
 #include <vector>
 #include <wx/arrstr.h>
@@ -215,23 +216,28 @@ public:
     // and the minimum priority. Sorted on the column in the direction; equal
     // values, and the list without a direction, in the order they were added.
     // One pass over the project, so a search text reads every row once; but
-    // while the project is as it was, a search text that contains the one
-    // of the list before, with the other criteria as they were, is looked
-    // for only in the requirements that list held (the same rows, figures
-    // and order). A window's hand-over (zetTussendoor) runs while it lasts.
+    // while the project is as it was, the lists read last are kept: the same
+    // criteria again (a key taken back, a text typed again) give the list
+    // kept at once, and a search text that contains the one of a list kept,
+    // with the other criteria as they were, is looked for only in the
+    // requirements that list held (the same rows, figures and order). A
+    // window's hand-over (zetTussendoor) runs while it lasts.
     [[nodiscard]] int leesLijstSelektie(const ZoekCriteria& criteria, LijstSelektie& selektie);
-    // Whether the last selection searched only the rows of the one before.
+    // Whether the last selection searched only the rows of a list kept.
     bool isLaatsteSelektieVernauwd() const { return laatsteSelektieVernauwd; }
-    // The next selection searches the whole project, whatever the one
+    // Whether the last selection was a list kept, given again unread.
+    bool isLaatsteSelektieOnthouden() const { return laatsteSelektieOnthouden; }
+    // The next selection searches the whole project, whatever the lists
     // before held: to compare the two, and to measure either.
-    void vergeetVorigeLijst() { vorigeLijst = VorigeLijst(); }
+    void vergeetVorigeLijst();
     // The rows at positions `vanaf` up to `vanaf + aantal` of the selection
     // (fewer at its end, none beyond it), with the eleven list columns; the
     // two percentages are shares of the selection's set, exactly as zoek
-    // gives them. Each row is read by its number through the table's unique
-    // index, so a page costs the same anywhere in the list. 1: the selection
-    // is stale (a number of it is no longer in the project): the rows still
-    // there are given, and the list must be refilled.
+    // gives them. Each row is read by its row id (by its number where the
+    // selection has none), so a page costs the same anywhere in the list,
+    // and two rows of one number are two rows. 1: the selection is stale (a
+    // row of it is no longer in the project as it was): the rows still there
+    // are given, and the list must be refilled.
     [[nodiscard]] int leesLijstPagina(const LijstSelektie& selektie, size_t vanaf, size_t aantal,
                                       RequirementLijst& rijen);
     // A damaged project: only the requirements whose list row can still be
@@ -303,23 +309,27 @@ protected:
     bool zoekVoorwaardeVeranderd;
 
 private:
-    // The requirements a list listed, by row id in ascending order, with
-    // what it was made of and the version of the project it was read in: a
-    // next list whose search text holds this one's, with the same other
-    // criteria in the same project, needs to look at these rows only. Kept
-    // only while they are fewer than half the project: searching more of
-    // them row by row costs more than one pass over the table.
-    struct VorigeLijst
+    // A list read, with what it was made of. Every list kept belongs to the
+    // version of the project in `onthoudenVersie`; they go at any change.
+    struct OnthoudenLijst
     {
-        bool geldig = false;
         ZoekCriteria criteria;
         bool hoofdletterGevoelig = false;
         bool exact = false;
-        InhoudVersie versie;
-        std::vector<long long> rijNummers;
+        LijstSelektie selektie;
+        // Its rows may be searched in place of the project's: it has row ids
+        // to trust, and holds at most half the project (searching more of
+        // them row by row costs more than one pass over the table).
+        bool vernauwbaar = false;
+
+        size_t geefGrootte() const;
     };
-    VorigeLijst vorigeLijst;
+    // The newest first; at most `onthoudenGrens` bytes in all.
+    std::list<OnthoudenLijst> onthoudenLijsten;
+    InhoudVersie onthoudenVersie;
+    size_t onthoudenGrootte = 0;
     bool laatsteSelektieVernauwd = false;
+    bool laatsteSelektieOnthouden = false;
     // The project's own figures, and the version of the project they were
     // counted in.
     InhoudVersie totalenVersie;
@@ -329,14 +339,20 @@ private:
     // text is read in number order and needs no sort.
     bool lijstIndexOpNummer = false;
 
-    // Whether a list with these criteria may search only the rows of the
-    // list before, in the project of this version.
-    bool kanVernauwen(const ZoekCriteria& criteria, const InhoudVersie& versie) const;
-    void onthoudLijst(const ZoekCriteria& criteria, const InhoudVersie& versie, std::vector<long long> rijNummers);
-    // The list columns of the requirements with these numbers, in pages
-    // of a statement prepared once; `neem` gets each row found with the two
-    // numerators (the columns 0 and 1). 0 done, 2 failed (reported).
-    [[nodiscard]] int leesLijstRijen(const std::vector<int>& nummers, size_t vanaf, size_t tot,
+    // A list kept of exactly these criteria, or null.
+    const OnthoudenLijst* zoekOnthouden(const ZoekCriteria& criteria);
+    // The smallest list kept whose rows hold every requirement these
+    // criteria can list, or null.
+    const OnthoudenLijst* zoekRuimer(const ZoekCriteria& criteria) const;
+    // The selection read from the project; of the rows of `ruimer` only, when
+    // given. 0 done, 2 failed (reported).
+    [[nodiscard]] int leesSelektie(const ZoekCriteria& criteria, const OnthoudenLijst* ruimer, LijstSelektie& selektie);
+    void onthoudLijst(const ZoekCriteria& criteria, const LijstSelektie& selektie);
+    // The list columns of the requirements with these keys (row ids, or
+    // with `opRijId` false I.D numbers), in pages of a statement prepared
+    // once; `neem` gets each row found with the two numerators (the columns
+    // 0 and 1) and, last, its row id. 0 done, 2 failed (reported).
+    [[nodiscard]] int leesLijstRijen(const std::vector<long long>& sleutels, bool opRijId,
                                      const std::function<void(Requirement&, SQLite3Lezing&)>& neem);
 
     // A file named on the command line opens writable, in place of the

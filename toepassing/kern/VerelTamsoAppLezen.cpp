@@ -272,49 +272,53 @@ int VerelTamsoApp::stapDoorLijstRijen(const wxString& opdracht,
 
 namespace
 {
-// The page query: the two numerators first, then the list columns, of the
-// requirements whose numbers are bound. A fixed number of them, so that one
-// statement prepared once serves every page; the places a page leaves
-// empty are bound to NULL, which no number equals.
+// The page query: the two numerators first, then the list columns and the
+// row id, of the requirements whose row ids (or numbers) are bound. A fixed
+// number of them, so that one statement prepared once serves every page;
+// the places a page leaves empty are bound to NULL, which no key equals.
 constexpr int paginaPlaatsen = 64;
 
-const wxString& paginaOpdracht()
+wxString maakPaginaOpdracht(const wxString& sleutel)
 {
-    static const wxString opdracht = []
-    {
-        wxString plaatsen;
-        for (int i = 1; i <= paginaPlaatsen; ++i)
-            plaatsen += wxString::Format(i == 1 ? "?%d" : ",?%d", i);
-        return "select " + LijstAandeel::werkVerricht.teller + "," + LijstAandeel::laagFruit.teller + "," +
-               RequirementVeld::lijstKolommen() + " from " + VerelTamsoApp::TamsoTabelNaam + " where SR in (" +
-               plaatsen + ")";
-    }();
-    return opdracht;
+    wxString plaatsen;
+    for (int i = 1; i <= paginaPlaatsen; ++i)
+        plaatsen += wxString::Format(i == 1 ? "?%d" : ",?%d", i);
+    return "select " + LijstAandeel::werkVerricht.teller + "," + LijstAandeel::laagFruit.teller + "," +
+           RequirementVeld::lijstKolommen() + ",rowid from " + VerelTamsoApp::TamsoTabelNaam + " where " + sleutel +
+           " in (" + plaatsen + ")";
+}
+
+const wxString& paginaOpdracht(bool opRijId)
+{
+    static const wxString opRijIds = maakPaginaOpdracht("rowid");
+    static const wxString opNummers = maakPaginaOpdracht("SR");
+    return opRijId ? opRijIds : opNummers;
 }
 } // namespace
 
-int VerelTamsoApp::leesLijstRijen(const std::vector<int>& nummers, size_t vanaf, size_t tot,
+int VerelTamsoApp::leesLijstRijen(const std::vector<long long>& sleutels, bool opRijId,
                                   const std::function<void(Requirement&, SQLite3Lezing&)>& neem)
 {
     const Requirement standaard;
-    for (size_t begin = vanaf; begin < tot; begin += paginaPlaatsen)
+    for (size_t begin = 0; begin < sleutels.size(); begin += paginaPlaatsen)
     {
-        SQLite3Lezing rijen(*this, paginaOpdracht(), true);
+        SQLite3Lezing rijen(*this, paginaOpdracht(opRijId), true);
         if (!rijen.isOk())
         {
             meldLeesFout();
             return 2;
         }
-        const size_t eind = std::min(tot, begin + paginaPlaatsen);
+        const size_t eind = std::min(sleutels.size(), begin + paginaPlaatsen);
         for (int plaats = 1; plaats <= paginaPlaatsen; ++plaats)
         {
             const size_t i = begin + static_cast<size_t>(plaats) - 1;
             if (i < eind)
-                rijen.bind(plaats, nummers[i]);
+                rijen.bind(plaats, sleutels[i]);
             else
                 rijen.bindNull(plaats);
         }
-        // The places of the columns by their names, once for the statement.
+        // The places of the columns by their names, once: both statements
+        // have them in the same places.
         static const KolomPlaatsen plaatsen = KolomPlaatsen::zoek<LezingCel>(rijen);
         const RijLezer<SQLite3Lezing, LezingCel> rij(rijen, plaatsen);
         while (rijen.volgende())

@@ -1,8 +1,8 @@
 // The requirement list as a virtual list reads it: per refill one pass for
-// the numbers in list order and the figures under the list, then the rows
-// it shows, a page at a time, by their numbers; the project's own figures
-// and the people named in it.
-#include "swexternals/desktop/wx/wxSQLite3/GeheugenLezing.h"
+// the numbers in list order and the figures under the list (or a list kept
+// from before, while the project is as it was), then the rows it shows, a
+// page at a time, by their row ids; the project's own figures and the
+// people named in it.
 #include "swexternals/desktop/wx/wxSQLite3/LangeLezing.h"
 #include "toepassing/kern/LijstAandeel.h"
 #include "toepassing/kern/RequirementVeld.h"
@@ -13,7 +13,6 @@
 #include <limits>
 #include <memory>
 #include <numeric>
-#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -175,52 +174,106 @@ wxString alsLijst(const std::vector<long long>& getallen)
 }
 } // namespace
 
-bool VerelTamsoApp::kanVernauwen(const ZoekCriteria& criteria, const InhoudVersie& versie) const
+namespace
 {
-    const VorigeLijst& vorige = vorigeLijst;
-    if (!vorige.geldig || vorige.versie != versie || isBeschadigd() || criteria.zoekTekst.empty())
-        return false;
-    const ZoekCriteria& toen = vorige.criteria;
-    // The order does not change which requirements pass.
-    if (toen.persoon != criteria.persoon || toen.status != criteria.status || toen.type != criteria.type ||
-        toen.funkType != criteria.funkType || toen.minPrioriteit != criteria.minPrioriteit ||
-        vorige.hoofdletterGevoelig != isHoofdletterGevoelig() || vorige.exact != komtZoektermExactOvereen())
-        return false;
-    return omvatZoekTerm(toen.zoekTekst, criteria.zoekTekst);
+// What the lists kept may hold in all: a dozen lists of 100,000 rows, and
+// with the list shown the window stays within its 30 MiB.
+constexpr size_t onthoudenGrens = size_t{16} << 20;
+
+// The criteria that decide which requirements pass, the order aside.
+bool zelfdeFilters(const VerelTamsoApp::ZoekCriteria& a, const VerelTamsoApp::ZoekCriteria& b)
+{
+    return a.persoon == b.persoon && a.status == b.status && a.type == b.type && a.funkType == b.funkType &&
+           a.minPrioriteit == b.minPrioriteit;
 }
 
-void VerelTamsoApp::onthoudLijst(const ZoekCriteria& criteria, const InhoudVersie& versie,
-                                 std::vector<long long> rijNummers)
+bool zelfdeCriteria(const VerelTamsoApp::ZoekCriteria& a, const VerelTamsoApp::ZoekCriteria& b)
 {
-    vorigeLijst.geldig = false;
-    vorigeLijst.rijNummers.clear();
+    return zelfdeFilters(a, b) && a.zoekTekst == b.zoekTekst && a.sorteerKolom == b.sorteerKolom &&
+           a.sortering == b.sortering;
+}
+} // namespace
+
+size_t VerelTamsoApp::OnthoudenLijst::geefGrootte() const
+{
+    return sizeof(OnthoudenLijst) + selektie.nummers.capacity() * sizeof(int) +
+           selektie.rijIds.capacity() * sizeof(long long) +
+           (criteria.zoekTekst.length() + criteria.persoon.length()) * sizeof(wxUniChar);
+}
+
+void VerelTamsoApp::vergeetVorigeLijst()
+{
+    onthoudenLijsten.clear();
+    onthoudenGrootte = 0;
+    onthoudenVersie = InhoudVersie();
+}
+
+const VerelTamsoApp::OnthoudenLijst* VerelTamsoApp::zoekOnthouden(const ZoekCriteria& criteria)
+{
+    for (auto lijst = onthoudenLijsten.begin(); lijst != onthoudenLijsten.end(); ++lijst)
+        if (zelfdeCriteria(lijst->criteria, criteria) && lijst->hoofdletterGevoelig == isHoofdletterGevoelig() &&
+            lijst->exact == komtZoektermExactOvereen())
+        {
+            // Used again: the last to go.
+            onthoudenLijsten.splice(onthoudenLijsten.begin(), onthoudenLijsten, lijst);
+            return &onthoudenLijsten.front();
+        }
+    return nullptr;
+}
+
+const VerelTamsoApp::OnthoudenLijst* VerelTamsoApp::zoekRuimer(const ZoekCriteria& criteria) const
+{
+    // Without a search text the list index is quicker than any lookup.
+    if (criteria.zoekTekst.empty())
+        return nullptr;
+    const OnthoudenLijst* kleinste = nullptr;
+    for (const OnthoudenLijst& lijst : onthoudenLijsten)
+        if (lijst.vernauwbaar && zelfdeFilters(lijst.criteria, criteria) &&
+            lijst.hoofdletterGevoelig == isHoofdletterGevoelig() && lijst.exact == komtZoektermExactOvereen() &&
+            (!kleinste || lijst.selektie.geefAantal() < kleinste->selektie.geefAantal()) &&
+            omvatZoekTerm(lijst.criteria.zoekTekst, criteria.zoekTekst))
+            kleinste = &lijst;
+    return kleinste;
+}
+
+void VerelTamsoApp::onthoudLijst(const ZoekCriteria& criteria, const LijstSelektie& selektie)
+{
     long long aantal = 0;
     long long kosten = 0;
-    if (isBeschadigd() || leesProjektTotalen(aantal, kosten) != 0 ||
-        static_cast<long long>(rijNummers.size()) * 2 > aantal)
+    if (isBeschadigd() || leesProjektTotalen(aantal, kosten) != 0)
         return;
-    if (!std::is_sorted(rijNummers.begin(), rijNummers.end()))
-        std::sort(rijNummers.begin(), rijNummers.end());
-    vorigeLijst.criteria = criteria;
-    vorigeLijst.hoofdletterGevoelig = isHoofdletterGevoelig();
-    vorigeLijst.exact = komtZoektermExactOvereen();
-    vorigeLijst.versie = versie;
-    vorigeLijst.rijNummers = std::move(rijNummers);
-    vorigeLijst.rijNummers.shrink_to_fit();
-    vorigeLijst.geldig = true;
+    OnthoudenLijst lijst;
+    lijst.criteria = criteria;
+    lijst.hoofdletterGevoelig = isHoofdletterGevoelig();
+    lijst.exact = komtZoektermExactOvereen();
+    lijst.selektie = selektie;
+    lijst.vernauwbaar = lijst.selektie.rijIds.size() == lijst.selektie.nummers.size() &&
+                        static_cast<long long>(lijst.selektie.geefAantal()) * 2 <= aantal;
+    const size_t grootte = lijst.geefGrootte();
+    if (grootte > onthoudenGrens)
+        return;
+    onthoudenLijsten.push_front(std::move(lijst));
+    onthoudenGrootte += grootte;
+    while (onthoudenGrootte > onthoudenGrens)
+    {
+        onthoudenGrootte -= onthoudenLijsten.back().geefGrootte();
+        onthoudenLijsten.pop_back();
+    }
 }
 
 int VerelTamsoApp::leesLijstSelektie(const ZoekCriteria& criteria, LijstSelektie& selektie)
 {
     selektie = LijstSelektie();
-    // Before anything of this selection runs: the version the previous one
-    // was read in, when nothing changed since.
+    laatsteSelektieVernauwd = false;
+    laatsteSelektieOnthouden = false;
+    // Before anything of this selection runs: the lists kept belong to the
+    // project as it was when they were read, and to nothing else.
     const InhoudVersie versie = geefInhoudVersie();
-    laatsteSelektieVernauwd = kanVernauwen(criteria, versie);
-    // Whatever goes wrong below, the rows of the list before are of no use
-    // to the next one.
-    VorigeLijst vorige = std::move(vorigeLijst);
-    vorigeLijst = VorigeLijst();
+    if (versie != onthoudenVersie || isBeschadigd())
+    {
+        vergeetVorigeLijst();
+        onthoudenVersie = versie;
+    }
     maakZoekVelden(criteria.zoekTekst, criteria.persoon, criteria.status, criteria.type, criteria.funkType,
                    criteria.minPrioriteit);
     // The view serves the whole-record reads with the shares of this set;
@@ -228,6 +281,26 @@ int VerelTamsoApp::leesLijstSelektie(const ZoekCriteria& criteria, LijstSelektie
     // leaves the list as it is.
     static_cast<void>(maakRekZicht());
 
+    if (const OnthoudenLijst* bekend = zoekOnthouden(criteria))
+    {
+        selektie = bekend->selektie;
+        laatsteSelektieOnthouden = true;
+        return 0;
+    }
+    const OnthoudenLijst* ruimer = zoekRuimer(criteria);
+    laatsteSelektieVernauwd = ruimer != nullptr;
+    if (leesSelektie(criteria, ruimer, selektie) != 0)
+    {
+        // Whatever went wrong, the lists before are of no use to the next.
+        vergeetVorigeLijst();
+        return 2;
+    }
+    onthoudLijst(criteria, selektie);
+    return 0;
+}
+
+int VerelTamsoApp::leesSelektie(const ZoekCriteria& criteria, const OnthoudenLijst* ruimer, LijstSelektie& selektie)
+{
     // The sort column, or the share sorted on once the weight of the set
     // is known, or nothing: the order of addition.
     const wxString sorteerNaam =
@@ -238,24 +311,25 @@ int VerelTamsoApp::leesLijstSelektie(const ZoekCriteria& criteria, LijstSelektie
     // Without a search text the list index holds every column read here, in
     // number order. A search text is looked for in every column, the rich
     // text included: one pass over the table beats a walk through an index
-    // that looks every row up again; or, narrowing the list before, a
-    // lookup of its rows by row id. Both give the rows in the order they
-    // were added, so the sums are taken in the same order too.
+    // that looks every row up again; or, narrowing a list kept, a lookup of
+    // its rows by SQLite's row id (a column "id" of another tool's file may
+    // hold anything). Both give the rows in the order they were added, so
+    // the sums are taken in the same order too.
     wxString bron = " from " + TamsoTabelNaam;
     wxString voorwaarde = zoekVoorwaarde;
-    if (laatsteSelektieVernauwd)
-        voorwaarde = "id in (" + alsLijst(vorige.rijNummers) + ") and (" + zoekVoorwaarde + ")";
+    if (ruimer)
+        voorwaarde = "rowid in (" + alsLijst(ruimer->selektie.rijIds) + ") and (" + zoekVoorwaarde + ")";
     else if (!criteria.zoekTekst.empty())
         bron += " not indexed";
     const bool inNummerVolgorde = criteria.zoekTekst.empty() && lijstIndexOpNummer;
-    const wxString opdracht = "select id,SR,totaleKosten," + LijstAandeel::gewicht + "," +
+    const wxString opdracht = "select rowid,SR,totaleKosten," + LijstAandeel::gewicht + "," +
                               LijstAandeel::werkVerricht.teller +
                               (sorteerKolom.empty() || opNummer ? wxString() : "," + sorteerKolom) + bron + " where " +
                               voorwaarde + (inNummerVolgorde ? " order by SR" : "");
 
     Regels regels;
     // Without a search text most of the project is listed, as a rule.
-    if (criteria.zoekTekst.empty() && totaalAantal > 0 && totalenVersie == versie)
+    if (criteria.zoekTekst.empty() && totaalAantal > 0 && totalenVersie == onthoudenVersie)
     {
         const size_t verwacht = static_cast<size_t>(totaalAantal);
         regels.rijNummers.reserve(verwacht);
@@ -270,19 +344,21 @@ int VerelTamsoApp::leesLijstSelektie(const ZoekCriteria& criteria, LijstSelektie
         const RequirementVeld* veld = RequirementVeld::geef(sorteerNaam);
         sleutels = std::make_unique<SorteerSleutels>(veld && veld->isZonderHoofdletters());
     }
+    // A table read through a stand-in has no row ids: its rows keep the
+    // order of the read, and are found again by number.
+    bool rijIdsBetrouwbaar = true;
     Som kosten;
     Som gewicht;
     {
         // A search that lasts lets the window paint meanwhile.
         const LangeLezing lang(*this);
-        // A pass over the whole table reads the file mapped into memory.
-        std::optional<GeheugenLezing> inGeheugen;
-        if (!criteria.zoekTekst.empty() && !laatsteSelektieVernauwd)
-            inGeheugen.emplace(*this);
         SQLite3Lezing rijen(*this, opdracht, false);
         while (rijen.volgende())
         {
-            regels.rijNummers.push_back(rijen.geefGeheel(0));
+            const bool heeftRijId = rijen.geefSoort(0) == SQLite3Lezing::SoortGeheel;
+            rijIdsBetrouwbaar = rijIdsBetrouwbaar && heeftRijId;
+            regels.rijNummers.push_back(heeftRijId ? rijen.geefGeheel(0)
+                                                   : static_cast<long long>(regels.rijNummers.size()));
             regels.nummers.push_back(static_cast<int>(rijen.geefGeheel(1)));
             kosten.telOp(rijen, 2);
             gewicht.telOp(rijen, 3);
@@ -322,15 +398,18 @@ int VerelTamsoApp::leesLijstSelektie(const ZoekCriteria& criteria, LijstSelektie
                                            : sleutels   ? sleutels->sorteer(oplopend)
                                                         : opRijNummer(regels);
     selektie.nummers.reserve(plaatsen.size());
+    if (rijIdsBetrouwbaar)
+        selektie.rijIds.reserve(plaatsen.size());
     for (const uint32_t plaats : plaatsen)
     {
         selektie.nummers.push_back(regels.nummers[plaats]);
+        if (rijIdsBetrouwbaar)
+            selektie.rijIds.push_back(regels.rijNummers[plaats]);
         const Teller& werk = regels.werk[plaats];
         double aandeel = 0.0;
         if (LijstAandeel::werkVerricht.bereken(werk.bestaat, werk.waarde, selektie.gewichtSom, aandeel))
             selektie.voltooiing += aandeel;
     }
-    onthoudLijst(criteria, versie, std::move(regels.rijNummers));
     return 0;
 }
 
@@ -341,31 +420,48 @@ int VerelTamsoApp::leesLijstPagina(const LijstSelektie& selektie, size_t vanaf, 
     if (vanaf >= nummers.size() || aantal == 0)
         return 0;
     const size_t tot = vanaf + std::min(aantal, nummers.size() - vanaf);
-    std::unordered_map<int, size_t> plaatsen;
+    const bool opRijId = selektie.rijIds.size() == nummers.size();
+    // Each key's places on the page, in list order: a number may stand for
+    // more than one row, and each row found takes the first place left.
+    std::vector<long long> sleutels;
+    sleutels.reserve(tot - vanaf);
+    std::unordered_map<long long, std::vector<size_t>> plaatsen;
     for (size_t i = vanaf; i < tot; ++i)
-        plaatsen.emplace(nummers[i], i - vanaf);
+    {
+        const long long sleutel = opRijId ? selektie.rijIds[i] : nummers[i];
+        std::vector<size_t>& bij = plaatsen[sleutel];
+        if (bij.empty())
+            sleutels.push_back(sleutel);
+        bij.push_back(i - vanaf);
+    }
 
     std::vector<std::unique_ptr<Requirement>> pagina(tot - vanaf);
-    const int gelezen =
-        leesLijstRijen(nummers, vanaf, tot,
-                       [&](Requirement& rek, SQLite3Lezing& rij)
-                       {
-                           const auto plaats = plaatsen.find(rek.SR);
-                           if (plaats == plaatsen.end() || pagina[plaats->second])
-                               return;
-                           const double som = selektie.gewichtSom;
-                           double aandeel = 0.0;
-                           const Teller werk = Teller::lees(rij, 0);
-                           const Teller fruit = Teller::lees(rij, 1);
-                           rek.werkVerricht =
-                               LijstAandeel::werkVerricht.bereken(werk.bestaat, werk.waarde, som, aandeel)
+    const int gelezen = leesLijstRijen(
+        sleutels, opRijId,
+        [&](Requirement& rek, SQLite3Lezing& rij)
+        {
+            const long long sleutel = opRijId ? rij.geefGeheel(rij.geefAantalKolommen() - 1) : rek.SR;
+            const auto bij = plaatsen.find(sleutel);
+            if (bij == plaatsen.end())
+                return;
+            const auto vrij =
+                std::find_if(bij->second.begin(), bij->second.end(), [&](size_t plaats) { return !pagina[plaats]; });
+            // A row renumbered since the selection is no longer the row of
+            // that place.
+            if (vrij == bij->second.end() || rek.SR != nummers[vanaf + *vrij])
+                return;
+            const double som = selektie.gewichtSom;
+            double aandeel = 0.0;
+            const Teller werk = Teller::lees(rij, 0);
+            const Teller fruit = Teller::lees(rij, 1);
+            rek.werkVerricht = LijstAandeel::werkVerricht.bereken(werk.bestaat, werk.waarde, som, aandeel)
                                    ? static_cast<float>(aandeel)
                                    : 0.0f;
-                           rek.laagFruit = LijstAandeel::laagFruit.bereken(fruit.bestaat, fruit.waarde, som, aandeel)
-                                               ? static_cast<float>(aandeel)
-                                               : 0.0f;
-                           pagina[plaats->second] = std::make_unique<Requirement>(std::move(rek));
-                       });
+            rek.laagFruit = LijstAandeel::laagFruit.bereken(fruit.bestaat, fruit.waarde, som, aandeel)
+                                ? static_cast<float>(aandeel)
+                                : 0.0f;
+            pagina[*vrij] = std::make_unique<Requirement>(std::move(rek));
+        });
     if (gelezen != 0)
         return 2;
     int resultaat = 0;
@@ -385,7 +481,8 @@ int VerelTamsoApp::leesLijstPagina(const LijstSelektie& selektie, size_t vanaf, 
 int VerelTamsoApp::houdLeesbaar(LijstSelektie& selektie)
 {
     const size_t pagina = 64;
-    std::vector<int> leesbaar;
+    const bool metRijIds = selektie.rijIds.size() == selektie.nummers.size();
+    std::vector<size_t> leesbaar;
     leesbaar.reserve(selektie.nummers.size());
     for (size_t vanaf = 0; vanaf < selektie.nummers.size(); vanaf += pagina)
     {
@@ -393,19 +490,27 @@ int VerelTamsoApp::houdLeesbaar(LijstSelektie& selektie)
         RequirementLijst rijen;
         if (leesLijstPagina(selektie, vanaf, tot - vanaf, rijen) == 0)
         {
-            leesbaar.insert(leesbaar.end(), selektie.nummers.begin() + static_cast<long>(vanaf),
-                            selektie.nummers.begin() + static_cast<long>(tot));
+            for (size_t i = vanaf; i < tot; ++i)
+                leesbaar.push_back(i);
             continue;
         }
         for (size_t i = vanaf; i < tot; ++i)
         {
             RequirementLijst rij;
             if (leesLijstPagina(selektie, i, 1, rij) == 0)
-                leesbaar.push_back(selektie.nummers[i]);
+                leesbaar.push_back(i);
         }
     }
     const bool volledig = leesbaar.size() == selektie.nummers.size();
-    selektie.nummers = std::move(leesbaar);
+    for (size_t i = 0; i < leesbaar.size(); ++i)
+    {
+        selektie.nummers[i] = selektie.nummers[leesbaar[i]];
+        if (metRijIds)
+            selektie.rijIds[i] = selektie.rijIds[leesbaar[i]];
+    }
+    selektie.nummers.resize(leesbaar.size());
+    if (metRijIds)
+        selektie.rijIds.resize(leesbaar.size());
     return volledig ? 0 : 1;
 }
 

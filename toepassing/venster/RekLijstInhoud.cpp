@@ -54,18 +54,21 @@ const RekLijstInhoud::Pagina* RekLijstInhoud::leesPagina(long index)
     const int resultaat = lezer(selektie, vanaf, aantal, gelezen);
     if (resultaat == 1)
         verouderd = true;
-    // Placed by number: a row that is gone, or a page that failed (reported
-    // once by the reader and kept empty), shows empty cells.
-    std::unordered_map<int, size_t> opNummer;
-    for (size_t i = 0; i < gelezen.size(); ++i)
-        opNummer.emplace(gelezen[i].SR, i);
+    // Placed by number, the rows of one number in the order given (a file
+    // of another tool may give two rows one number): a row that is gone, or
+    // a page that failed (reported once by the reader and kept empty), shows
+    // empty cells.
+    std::unordered_map<int, std::vector<size_t>> opNummer;
+    for (size_t i = gelezen.size(); i-- > 0;)
+        opNummer[gelezen[i].SR].push_back(i);
     Pagina pagina{index, std::vector<Requirement>(aantal), std::vector<bool>(aantal, false)};
     for (size_t i = 0; i < aantal && (resultaat == 0 || resultaat == 1); ++i)
     {
         const auto rek = opNummer.find(selektie.nummers[vanaf + i]);
-        if (rek == opNummer.end())
+        if (rek == opNummer.end() || rek->second.empty())
             continue;
-        pagina.rijen[i] = std::move(gelezen[rek->second]);
+        pagina.rijen[i] = std::move(gelezen[rek->second.back()]);
+        rek->second.pop_back();
         pagina.aanwezig[i] = true;
     }
     if (paginas.size() >= bewaardePaginas)

@@ -388,6 +388,10 @@ private:
     // value changed): the list follows the value once.
     void volgPrioriteit();
     int gevolgdePrioriteit = -1;
+    // A page of the list that could not be read asks for one refill, unless
+    // the list was read from the project as it is now: a refill would meet
+    // the same failure, and ask again without end.
+    void meldPaginaFout(int resultaat);
     void toonStatistiek(unsigned long long aantal, long long totaal, long long kosten, long long totaleKosten,
                         double voltooiing);
     void toonStatistiekTeksten(unsigned long long aantal, long long totaal, long long kosten, long long totaleKosten,
@@ -418,6 +422,10 @@ private:
     // The list's selection is being read: the connection is busy, and what
     // runs while the search lets the window paint touches no project.
     bool lijstWordtGelezen;
+    // The project as the list shown was read from it, and whether it was
+    // known damaged then.
+    SQLite3Basis::InhoudVersie lijstVersie;
+    bool lijstBeschadigd = false;
     // The hand-over of a search that lasts: the window paints, sizes and
     // shows what its list keeps; GTK keeps the keys and clicks of the user
     // for after the search, in their order.

@@ -105,6 +105,8 @@ void VerelTamsoVenster::verversLijst()
     app->zetZoektermMoetExactOvereenkomen(exactKnop->GetValue());
     LijstSelektie selektie;
     bool gelezen = false;
+    // Before the read: a change made meanwhile makes the list stale.
+    lijstVersie = app->geefInhoudVersie();
     {
         const LijstLezing lezing(lijstWordtGelezen, rekLijst->geefInhoud(), *app, [this] { laatSchilderen(); });
         gelezen = app->leesLijstSelektie(geefZoekCriteria(), selektie) == 0;
@@ -124,6 +126,7 @@ void VerelTamsoVenster::verversLijst()
     long long totaleKosten = -1;
     if (app->leesProjektTotalen(totaal, totaleKosten) != 0)
         totaal = totaleKosten = -1;
+    lijstBeschadigd = app->isBeschadigd();
 
     const unsigned long long aantal = selektie.geefAantal();
     const long long kosten = selektie.kostenSom;
@@ -133,10 +136,7 @@ void VerelTamsoVenster::verversLijst()
                        [this](const LijstSelektie& s, size_t vanaf, size_t aantalRijen, RequirementLijst& rijen)
                        {
                            const int resultaat = app->leesLijstPagina(s, vanaf, aantalRijen, rijen);
-                           // Rows that are gone, or found damaged: what the list shows is no
-                           // longer the project.
-                           if (resultaat == 1 || (resultaat != 0 && app->isBeschadigd()))
-                               vraagLijstVerversen();
+                           meldPaginaFout(resultaat);
                            return resultaat;
                        }));
     rekLijst->pasKolomBreedtesAan();
@@ -226,6 +226,27 @@ void VerelTamsoVenster::vraagLijstVerversen()
             lijstVerversenGevraagd = false;
             verversLijst();
         });
+}
+
+namespace
+{
+// Also when the version is not known: two unknown ones are the same state.
+bool isZelfdeInhoud(const SQLite3Basis::InhoudVersie& a, const SQLite3Basis::InhoudVersie& b)
+{
+    return a.verbinding == b.verbinding && a.opening == b.opening && a.eigenWijzigingen == b.eigenWijzigingen &&
+           a.rijWijzigingen == b.rijWijzigingen && a.dataVersie == b.dataVersie;
+}
+} // namespace
+
+// Rows that are gone, or found damaged: what the list shows is no longer
+// the project, unless the list was read from the project as it is.
+void VerelTamsoVenster::meldPaginaFout(int resultaat)
+{
+    if (resultaat == 0 || (resultaat != 1 && !app->isBeschadigd()))
+        return;
+    if (isZelfdeInhoud(app->geefInhoudVersie(), lijstVersie) && app->isBeschadigd() == lijstBeschadigd)
+        return;
+    vraagLijstVerversen();
 }
 
 void VerelTamsoVenster::zetSortering() const

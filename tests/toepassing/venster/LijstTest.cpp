@@ -3,6 +3,7 @@
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/VensterHulp.h"
+#include "tests/ondersteuning/Waakhond.h"
 #include "tests/ondersteuning/XTestMuis.h"
 
 #include <cstring>
@@ -341,4 +342,73 @@ TEST_F(VensterTest, EenToetsTijdensEenLangeZoektochtGaatNietVerloren)
     verwerkGebeurtenissen();
     EXPECT_EQ(venster->geefRekLijst()->GetItemCount(), 111);
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+}
+
+namespace
+{
+// The connection open to the test, to count the statements it runs.
+class TelApp : public VensterApp
+{
+public:
+    using VensterApp::GetDatabaseHandle;
+};
+
+int telOpdracht(unsigned int, void* aantal, void*, void*)
+{
+    ++*static_cast<int*>(aantal);
+    return 0;
+}
+} // namespace
+
+// A file of another tool whose table lets two rows share a number, read
+// as it is and through a stand-in for the columns it lacks: the window
+// lists every row and then rests, reading nothing more.
+TEST(VensterDubbel, TweeRijenMetEenNummerWordenBeideGetoondEnHetVensterRust)
+{
+    const char* const tabellen[] = {
+        "create table Requirements as select * from Oud where 0",
+        "create table Requirements (naam text,SR integer,prioriteit integer default 1,totaleKosten integer default 1)"};
+    for (size_t soort = 0; soort < std::size(tabellen); ++soort)
+    {
+        const char* tabel = tabellen[soort];
+        SCOPED_TRACE(tabel);
+        const wxString pad = testPad(wxString::Format("dubbel%zu.vtd", soort));
+        {
+            VApp maker;
+            ASSERT_EQ(maker->openProject(pad), 0);
+        }
+        {
+            wxSQLite3Database ander;
+            ander.Open(pad);
+            ander.ExecuteUpdate("alter table Requirements rename to Oud");
+            ander.ExecuteUpdate(tabel);
+            ander.ExecuteUpdate("drop table Oud");
+            ander.ExecuteUpdate(
+                "insert into Requirements (naam,SR,prioriteit,totaleKosten) values ('a',1,1,1),('b',2,1,1),"
+                "('c',2,1,1),('d',3,1,1),('e',2,1,1)");
+        }
+        // A window that refills without end never returns to the test.
+        const Waakhond waakhond("the window on a file whose rows share a number");
+        TijdelijkeApp<TelApp> app;
+        ASSERT_EQ(app->openProject(pad, true), 0);
+        VerelTamsoVenster* venster = maakVenster(*app);
+        const VensterSluiter sluiter{venster};
+        venster->start();
+        venster->Show();
+        ASSERT_TRUE(wachtOp([&] { return venster->IsShownOnScreen(); }));
+        verwerkGebeurtenissen();
+        EXPECT_EQ(nummersInLijst(*venster), (Nummers{"3", "2", "2", "2", "1"}));
+        std::vector<wxString> titels;
+        for (long rij = 0; rij < venster->geefRekLijst()->GetItemCount(); ++rij)
+            titels.push_back(rijTeksten(*venster, rij)[VerelTamsoApp::KolomTitel]);
+        EXPECT_EQ(titels, (std::vector<wxString>{"d", "b", "c", "e", "a"}));
+
+        // At rest nothing is read.
+        verwerkGebeurtenissen();
+        int opdrachten = 0;
+        sqlite3_trace_v2(static_cast<sqlite3*>(app->GetDatabaseHandle()), SQLITE_TRACE_STMT, telOpdracht, &opdrachten);
+        verwerkGebeurtenissen(500);
+        sqlite3_trace_v2(static_cast<sqlite3*>(app->GetDatabaseHandle()), 0, nullptr, nullptr);
+        EXPECT_EQ(opdrachten, 0);
+    }
 }

@@ -517,7 +517,6 @@ protected:
 private:
     friend class SQLite3Lezing;
     friend class LangeLezing;
-    friend class GeheugenLezing;
     friend class TijdelijkeWijziging;
 
     // Statements prepared once and kept until the connection closes, by text.

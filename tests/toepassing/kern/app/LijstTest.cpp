@@ -1,12 +1,14 @@
 // The list as a virtual list reads it: the selection once, then pages of
-// rows by number. It must show exactly what the list showed when it was
+// rows by position. It must show exactly what the list showed when it was
 // read whole through the view RekZicht: the same rows, in the same order,
 // with the same two percentages.
 #include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/LogVanger.h"
 
+#include <chrono>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 
 namespace
 {
@@ -359,4 +361,91 @@ TEST(LijstOud, DeOudeIndexWordtVervangenMaarNietAlleenLezend)
     EXPECT_EQ(app->tel(indexen), aantalIndexen);
     ASSERT_EQ(app->leesLijstSelektie(criteria, uit), 0);
     EXPECT_EQ(uit.nummers, (std::vector<int>{3, 2, 1}));
+}
+
+// A text typed again (a key taken back) gives its list kept, unread; but
+// only while the project and everything that decides the list are as they
+// were when it was kept.
+TEST_F(Lijst, EenTekstOpnieuwGetyptToontWatHetProjectNuHoudt)
+{
+    Criteria criteria;
+    criteria.zoekTekst = "r1";
+    const auto lijst = [&] { return selektie(criteria).nummers; };
+    const std::vector<int> eerst = lijst();
+    criteria.zoekTekst = "r12";
+    lijst();
+    criteria.zoekTekst = "r1";
+    EXPECT_EQ(lijst(), eerst);
+    EXPECT_TRUE(app->isLaatsteSelektieOnthouden());
+
+    wxSQLite3Database ander;
+    ander.Open(pad);
+    const struct
+    {
+        const char* naam;
+        std::function<void()> voor;
+        std::function<void()> verandering;
+    } gevallen[] = {
+        {"own change", [] {},
+         [&] {
+             voegRijenToe(*app, {{100, "r1 new"}});
+         }},
+        {"undo",
+         [&]
+         {
+             ASSERT_EQ(app->startTransaktie(), 0);
+             ASSERT_EQ(app->executeUpdate("delete from Requirements where SR==100"), 0);
+         },
+         [&] { ASSERT_EQ(app->rolTerugTransaktie(wxString()), 0); }},
+        {"another program", [] {}, [&] { ander.ExecuteUpdate("delete from Requirements where SR==100"); }},
+        {"filter", [] {}, [&] { criteria.status = Requirement::StatusGedefinieerd; }},
+        {"case", [] {}, [&] { app->zetHoofdletterGevoeligheid(true); }},
+        {"exact match", [] {}, [&] { app->zetZoektermMoetExactOvereenkomen(true); }},
+        {"another project", [] {}, [&] { ASSERT_EQ(app->openProject(testPad("leeg.vtd")), 0); }},
+    };
+    for (const auto& geval : gevallen)
+    {
+        geval.voor();
+        const std::vector<int> voor = lijst();
+        geval.verandering();
+        const std::vector<int> nu = lijst();
+        app->vergeetVorigeLijst();
+        const std::vector<int> waarheid = lijst();
+        EXPECT_EQ(nu, waarheid) << geval.naam;
+        EXPECT_NE(voor, waarheid) << geval.naam << ": the list did not change";
+    }
+}
+
+// Another program truncates the file in place while a search reads it, as
+// a copy over it does: the search fails and says so, and the program lives
+// on (a file read mapped into memory ends it).
+TEST(LijstAfgekapt, EenBestandDatTijdensEenZoektochtKrimptLaatHetProgrammaLeven)
+{
+    App app;
+    const wxString pad = testPad("groot.vtd");
+    ASSERT_EQ(app->openProject(pad), 0);
+    voerUit(*app, {"with recursive n(i) as (select 1 union all select i+1 from n where i<4000) insert into "
+                   "Requirements (SR,naam,beschrijving) select i,'Req '||i,hex(randomblob(1500)) from n"});
+    EXPECT_EQ(app->tel("pragma wal_checkpoint(truncate)"), 0);
+    const std::string kop = leesBytes(pad).substr(0, 8192);
+    const SQLite3Basis::TussendoorTijden tijden =
+        SQLite3Basis::zetTussendoorTijden({std::chrono::milliseconds(0), std::chrono::milliseconds(0)});
+    bool afgekapt = false;
+    app->zetTussendoor(
+        [&]
+        {
+            if (!afgekapt)
+                schrijfBytes(pad, kop);
+            afgekapt = true;
+        });
+    Criteria criteria;
+    criteria.zoekTekst = "needle";
+    LijstSelektie uit;
+    EXPECT_EQ(app->leesLijstSelektie(criteria, uit), 2);
+    app->zetTussendoor(nullptr);
+    SQLite3Basis::zetTussendoorTijden(tijden);
+    EXPECT_TRUE(afgekapt);
+    EXPECT_GT(logVanger().geefAantal(wxLOG_Error), 0u);
+    // Nor is any other read mapped.
+    EXPECT_EQ(app->tel("pragma mmap_size"), 0);
 }
