@@ -236,7 +236,8 @@ public:
     // The number of requirements of the whole project and their total cost,
     // counted again only after the project changed.
     [[nodiscard]] int leesProjektTotalen(long long& aantal, long long& kosten);
-    // Every person named anywhere in the project, once, sorted.
+    // Every person named anywhere in the project, once, sorted. Read again
+    // only after the project changed.
     [[nodiscard]] int leesAlleWerknemers(wxArrayString& namen);
 
     // The whole list at once: the selection and all its pages. The
@@ -320,6 +321,10 @@ private:
     InhoudVersie totalenVersie;
     long long totaalAantal = -1;
     long long totaalKosten = -1;
+    // The people of the project, and the version of the project they were
+    // read in: every dialog of a requirement shows them.
+    InhoudVersie personenVersie;
+    wxArrayString personen;
     // The list index leads with the I.D number: the list without a search
     // text is read in number order and needs no sort.
     bool lijstIndexOpNummer = false;
