@@ -342,6 +342,12 @@ private:
     // A file named on the command line opens writable, in place of the
     // project of the configuration.
     void openCommandoRegelBestand(wxFileName bestand);
+    // The language dialog over the main window: the language chosen, or
+    // nothing when the user cancelled.
+    std::optional<wxLanguage> vraagTaal();
+    // Nothing open to commit, and no project in memory that holds a
+    // requirement.
+    bool isNietsTeVerliezen();
     void laatGeweigerdBestandLos();
     void leesKleuren();
     void leesFont();
