@@ -244,6 +244,11 @@ void BM_EigenschappenOpenen(benchmark::State& state)
         wxCommandEvent bewerk(wxEVT_MENU, VerelTamsoVenster::ID_BEWERKITEM);
         const auto start = std::chrono::steady_clock::now();
         venster->GetEventHandler()->ProcessEvent(bewerk);
+        if (opening.getekend < start)
+        {
+            state.SkipWithError("the dialog did not open");
+            break;
+        }
         state.SetIterationTime(std::chrono::duration<double>(opening.gemaakt - start).count());
         getekend += std::chrono::duration<double, std::milli>(opening.getekend - start).count();
         verwerkEnTeken();
