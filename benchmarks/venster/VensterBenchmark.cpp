@@ -1,9 +1,8 @@
 // The main window on projects of 10,000 and 100,000 requirements with about
 // 2 KB of rich text each, shown on the X server: a key typed into the search
 // field until the list has painted its rows again, a click on the sorted
-// column's header (a refill without a search text) until the same, the
-// properties dialog of the edit command until it has painted, and what the
-// list costs in memory.
+// column's header (a refill without a search text) until the same, and what
+// the list costs in memory.
 #include "benchmarks/kern/BenchProject.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 #include "toepassing/venster/VerelTamsoVenster.h"

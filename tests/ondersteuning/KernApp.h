@@ -16,8 +16,8 @@ class KernApp : public VerelTamsoApp
 public:
     using VerelTamsoApp::zoekVoorwaarde;
     using VerelTamsoApp::zoekVoorwaardeVeranderd;
-    // SQLite's own connection, to watch what the store runs on it.
-    using wxSQLite3Database::GetDatabaseHandle;
+    // SQLite's own connection, for what the layer does not offer (a trace).
+    using VerelTamsoApp::GetDatabaseHandle;
 
     // Closes what is open, opens the project file (an empty one is made when
     // it is missing) and starts it as the main window would. The result of
