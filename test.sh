@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything twice (plain and with
 # -fsanitize=address,undefined), runs every test in both, builds the fuzz
-# targets with clang and runs each for a minute (VT_FUZZ_TIJD seconds; ten
-# with --quick), and ends with CTest's summary of the plain build and what
-# the fuzzers found. Exits non-zero on any failure.
+# targets with clang and runs each for a minute with leak detection
+# (VT_FUZZ_TIJD seconds; ten with --quick), and ends with CTest's summary
+# of the plain build and what the fuzzers found. Exits non-zero on any failure.
 #
 #   ./test.sh           both builds and the fuzzing, as CI runs it
 #   ./test.sh --quick   the plain build and a short fuzzing, for daily work
@@ -77,7 +77,7 @@ echo "== Tests =="
 (cd build-test && ctest --output-on-failure -j "$banen")
 gewoon=$?
 
-echo "== Fuzzing, ${fuzzTijd} seconds a target =="
+echo "== Fuzzing with leak detection, ${fuzzTijd} seconds a target =="
 fuzz=1
 if [ -n "$fuzzer" ]; then
     wait "$fuzzer"

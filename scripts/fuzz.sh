@@ -5,7 +5,7 @@
 # faults among them), then on inputs it makes itself, with the byte
 # sequences of tests/toepassing/kern/fuzz/woordenboek.dict. The targets run
 # at once, so the time is the time of the whole run. Exits non-zero when a
-# target finds a crash, a hang, a leak of memory without end or a broken
+# target finds a crash, a hang, a leak, memory without end or a broken
 # property; the input that did it is kept in <build>/fuzz/<target>/.
 #
 #   scripts/fuzz.sh <build folder> <seconds per target>
@@ -22,10 +22,11 @@ pids=()
 for doel in "${doelen[@]}"; do
     uit="$bouw/fuzz/$doel"
     mkdir -p "$uit/nieuw"
-    # Leaks are the sanitizer build's to find; here they would only be the
-    # toolkit's caches.
-    ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
-        "$bouw/bin/fuzz_$doel" -max_total_time="$tijd" -timeout=10 -rss_limit_mb=2048 -detect_leaks=0 \
+    # With leak detection: memory lost to an input, and at the end what the
+    # target and the toolkit left behind. What the toolkit keeps in its
+    # caches is still reachable and is no leak.
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        "$bouw/bin/fuzz_$doel" -max_total_time="$tijd" -timeout=10 -rss_limit_mb=2048 -detect_leaks=1 \
         -dict="$woordenboek" -artifact_prefix="$uit/" "$uit/nieuw" "$korpus/$doel" >"$uit/log.txt" 2>&1 &
     pids+=($!)
 done

@@ -8,9 +8,12 @@
 #include "toepassing/venster/VerelTamsoVenster.h"
 
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <malloc.h>
 #include <wx/app.h>
+#include <wx/dialog.h>
 #include <wx/image.h>
+#include <wx/modalhook.h>
 #include <wx/srchctrl.h>
 #include <wx/utils.h>
 
@@ -232,6 +235,71 @@ void BM_KopKlik(benchmark::State& state)
     }
 }
 BENCHMARK(BM_KopKlik)->ArgsProduct({{grootten[0], grootten[1]}})->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The dialog of the edit command: when it was made, filled and sized (as
+// it is handed to the screen) and when it had painted there; it is then
+// cancelled.
+class DialoogOpening : public wxModalDialogHook
+{
+public:
+    std::chrono::steady_clock::time_point gemaakt;
+    std::chrono::steady_clock::time_point getekend;
+
+protected:
+    int Enter(wxDialog* dialoog) override
+    {
+        gemaakt = std::chrono::steady_clock::now();
+        dialoog->CallAfter(
+            [this, dialoog]
+            {
+                dialoog->Update();
+                getekend = std::chrono::steady_clock::now();
+                dialoog->EndModal(wxID_CANCEL);
+            });
+        return wxID_NONE;
+    }
+    void Exit(wxDialog*) override {}
+};
+
+// The edit command on a requirement in the middle of the list, until the
+// dialog is ready to show: the whole requirement read, the dialog made and
+// filled (the people of the project in its four boxes among it) and fitted
+// to the display. The counter "getekend_ms": until the dialog has painted
+// on the screen, GTK's first showing included.
+void BM_EigenschappenOpenen(benchmark::State& state)
+{
+    if (!opent(state))
+        return;
+    RekLijstCtrl* lijst = venster->geefRekLijst();
+    const long rij = lijst->GetItemCount() / 2;
+    lijst->SetItemState(rij, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
+                        wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
+    verwerkEnTeken();
+    DialoogOpening opening;
+    opening.Register();
+    double getekend = 0.0;
+    for (auto _ : state)
+    {
+        wxCommandEvent bewerk(wxEVT_MENU, VerelTamsoVenster::ID_BEWERKITEM);
+        const auto start = std::chrono::steady_clock::now();
+        venster->GetEventHandler()->ProcessEvent(bewerk);
+        if (opening.getekend < start)
+        {
+            state.SkipWithError("the dialog did not open");
+            break;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(opening.gemaakt - start).count());
+        getekend += std::chrono::duration<double, std::milli>(opening.getekend - start).count();
+        verwerkEnTeken();
+    }
+    opening.Unregister();
+    state.counters["getekend_ms"] = benchmark::Counter(getekend, benchmark::Counter::kAvgIterations);
+    lijst->SetItemState(rij, 0, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
+}
+BENCHMARK(BM_EigenschappenOpenen)
+    ->ArgsProduct({{grootten[0], grootten[1]}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime();
 
 // The window's share of memory: the heap from the open project to the list
 // shown, in MiB. One pass: the window is made once.

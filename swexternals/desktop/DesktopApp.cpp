@@ -80,7 +80,7 @@ wxArrayString geefMakers()
 
 DesktopApp::DesktopApp(const wxString& applikatieNaam, const wxString& extensie)
     : wxApp(), DesktopAppBasis(applikatieNaam, extensie), hoofdVenster(), toolTips(StandUit), easyPrinting(),
-      secretStoreAlGevraagd(false), secretStoreToegangToegestaan(false)
+      secretStoreAlGevraagd(false), secretStoreToegangToegestaan(false), ontbrekendeLocaleGetoond(false)
 {
     SetAppName(applikatieNaam);
     SetAppDisplayName(applikatieNaam);
@@ -107,6 +107,10 @@ bool DesktopApp::CallOnInit()
     const bool gestart = wxApp::CallOnInit();
     if (vroeg)
         vroeg->Flush();
+    // What the construction could only say on standard error, the user is
+    // shown now that the main window is up.
+    if (gestart)
+        toonOntbrekendeLocale();
     return gestart;
 }
 
@@ -206,17 +210,22 @@ bool DesktopApp::isTaalGekozen() const
     return taalGekozen;
 }
 
+// Stored, a language without catalogues would be lost at the next start
+// without the user knowing why.
+bool DesktopApp::isTaalKiesbaar(wxLanguage nieuweTaal) const
+{
+    if (isTaalBeschikbaar(nieuweTaal))
+        return true;
+    DesktopFunkties::wxErrorVeilig(_("The interface language") +
+                                   DesktopFunkties::dubbeleQuotes(wxLocale::GetLanguageName(nieuweTaal), true) +
+                                   _("cannot be used: its message catalogues were not found."));
+    return false;
+}
+
 void DesktopApp::zetTaal(wxLanguage nieuweTaal)
 {
-    // Stored, a language without catalogues would be lost at the next start
-    // without the user knowing why.
-    if (!isTaalBeschikbaar(nieuweTaal))
-    {
-        DesktopFunkties::wxErrorVeilig(_("The interface language") +
-                                       DesktopFunkties::dubbeleQuotes(wxLocale::GetLanguageName(nieuweTaal), true) +
-                                       _("cannot be used: its message catalogues were not found."));
+    if (!isTaalKiesbaar(nieuweTaal))
         return;
-    }
     const wxString bericht = _("A new application language was selected.") + vr +
                              _("Do you want to proceed (any unsaved data might be lost)?") + vr +
                              _("Please select YES to put the changes into effect and restart the application.") + vr;
@@ -229,6 +238,22 @@ void DesktopApp::zetTaal(wxLanguage nieuweTaal)
     if (zetLokaliteit(nieuweTaal, true) != 0)
         return;
     startApplikatieOpnieuw(true);
+}
+
+void DesktopApp::zetEersteTaal(wxLanguage nieuweTaal)
+{
+    if (!isTaalKiesbaar(nieuweTaal) || zetLokaliteit(nieuweTaal, true) != 0)
+        return;
+    startApplikatieStilOpnieuw();
+}
+
+void DesktopApp::toonOntbrekendeLocale()
+{
+    const wxString melding = procesLokaliteit.geefMelding();
+    if (melding.empty() || ontbrekendeLocaleGetoond)
+        return;
+    ontbrekendeLocaleGetoond = true;
+    DesktopVraag::geef().stelVraag(melding, _("Locale not installed"), wxOK | wxICON_WARNING, hoofdVenster.get());
 }
 
 void DesktopApp::toonOpslagStatusMacOSX(Stand stand)

@@ -64,6 +64,16 @@ public:
     // window (which may refuse), stores the language and restarts. A
     // language whose catalogues are missing is refused with an error.
     void zetTaal(wxLanguage nieuweTaal) override;
+    // The language chosen at the first start, when nothing can be lost:
+    // stored, and the application restarted at once, without a question and
+    // without word of the restart afterwards. A language whose catalogues
+    // are missing is refused as by zetTaal.
+    void zetEersteTaal(wxLanguage nieuweTaal);
+    // The start's report of a missing locale (ProcesLokaliteit), which only
+    // standard error had, in a message box over the main window (through
+    // DesktopVraag); once. CallOnInit shows it once OnInit has put the main
+    // window up.
+    void toonOntbrekendeLocale();
     // The main window's unsaved-changes mark: off, on, toggle; unknown
     // leaves it.
     void toonOpslagStatusMacOSX(Stand stand);
@@ -125,6 +135,8 @@ protected:
 private:
     // False, with the user told why, when the store cannot be used.
     bool isSleutelBibliotheekBruikbaar();
+    // False, reported, for a language whose catalogues are missing.
+    bool isTaalKiesbaar(wxLanguage nieuweTaal) const;
     static bool pastOpScherm(long x, long y, long breedte, long hoogte, const wxSize& scherm);
 
     // Weak: the window is owned by the toolkit and may go before we do.
@@ -133,6 +145,7 @@ private:
     std::unique_ptr<wxHtmlEasyPrinting> easyPrinting;
     bool secretStoreAlGevraagd;
     bool secretStoreToegangToegestaan;
+    bool ontbrekendeLocaleGetoond;
 };
 
 #endif

@@ -30,6 +30,8 @@ const wxString sleutelTaal = "/Gebruikersinstellingen/Encoding";
 const wxString sleutelTaalGekozen = "/Operationeel/EersteKeer/TaalGekozen";
 const wxString sleutelDataPad = "/Operationeel/LaatsteDataPad";
 const wxString sleutelEigenHerstart = "/Operationeel/EigenHerstart";
+// A restart the user was not asked about: the new instance says nothing of it.
+const wxString sleutelStilleHerstart = "/Operationeel/StilleHerstart";
 const wxString sleutelStartDatum = "/Statistiek/StartDatum";
 const wxString sleutelStartTijd = "/Statistiek/StartTijd";
 const wxString sleutelStopDatum = "/Statistiek/StopDatum";
@@ -374,8 +376,11 @@ int DesktopAppBasis::onInitRoutines(const wxSize& minimaleSchermGrootte, bool we
     if (eigenHerstart)
     {
         config.Write(sleutelEigenHerstart, false);
-        wxLogMessage("%s", _("Application") + naam + _("was restarted successfully."));
+        if (!config.ReadBool(sleutelStilleHerstart, false))
+            wxLogMessage("%s", _("Application") + naam + _("was restarted successfully."));
     }
+    if (config.HasEntry(sleutelStilleHerstart))
+        config.DeleteEntry(sleutelStilleHerstart);
     if (!isGUIApplikatie())
         return 0;
     const wxSize scherm = wxGetDisplaySize();
@@ -402,6 +407,12 @@ void DesktopAppBasis::startApplikatieOpnieuw(bool stopHuidige)
     wxAppConsole* applikatie = wxAppConsole::GetInstance();
     if (stopHuidige && applikatie && applikatie->IsMainLoopRunning())
         applikatie->ExitMainLoop();
+}
+
+void DesktopAppBasis::startApplikatieStilOpnieuw()
+{
+    config.Write(sleutelStilleHerstart, true);
+    startApplikatieOpnieuw(true);
 }
 
 // The new instance starts when everything of this one is in the file.

@@ -88,6 +88,9 @@ public:
     // so that it never reads a file that is still to change; with
     // `stopHuidige` this instance ends its main loop now.
     void startApplikatieOpnieuw(bool stopHuidige);
+    // The same, ending this instance, for a restart the user was not asked
+    // about: the new instance does not report it.
+    void startApplikatieStilOpnieuw();
     // True once a restart was asked for: a start-up that asks for one before
     // the main loop runs must end itself, nothing else will.
     bool isHerstartGevraagd() const { return !herstartProgramma.empty(); }

@@ -110,10 +110,11 @@ void ProcesLokaliteit::meldOntbrekend(const wxString& localeNaam)
     gemeld = true;
     const wxString& vr = DesktopAppBasis::vr;
     const wxString opdracht = "sudo sh -c 'echo \"" + localeNaam + " UTF-8\" >> /etc/locale.gen && locale-gen'";
-    DesktopFunkties::wxWaarschuwingVeilig(
-        _("The locale") + DesktopFunkties::dubbeleQuotes(localeNaam, true) + _("is not installed on this system.") +
-        vr +
-        _("The program shows its own texts in the chosen language, but the buttons and dialogs of the desktop "
-          "may show another language.") +
-        vr + _("To add the locale, run as administrator:") + vr + opdracht + vr + _("Then start the program again."));
+    melding = _("The locale") + DesktopFunkties::dubbeleQuotes(localeNaam, true) +
+              _("is not installed on this system.") + vr +
+              _("The program shows its own texts in the chosen language, but the buttons and dialogs of the desktop "
+                "may show another language.") +
+              vr + _("To add the locale, run as administrator:") + vr + opdracht + vr +
+              _("Then start the program again.");
+    DesktopFunkties::wxWaarschuwingVeilig(melding);
 }

@@ -38,6 +38,10 @@ public:
     // for a language wxWidgets does not know.
     static wxString geefLocaleNaam(wxLanguage taal);
 
+    // The report of a missing locale, in the language of the moment it was
+    // made; empty while none was missing.
+    const wxString& geefMelding() const { return melding; }
+
 private:
     void bewaarVorige();
     void meldOntbrekend(const wxString& localeNaam);
@@ -49,6 +53,7 @@ private:
     bool hadLcAll;
     std::string vorigeLcAll;
     bool gemeld;
+    wxString melding;
 };
 
 #endif

@@ -11,6 +11,12 @@
 
 namespace
 {
+bool isExtensieVan(const wxFileName& bestand, wxRichTextFileType soort)
+{
+    const wxRichTextFileHandler* handler = wxRichTextBuffer::FindHandler(soort);
+    return handler && bestand.HasExt() && bestand.GetExt().IsSameAs(handler->GetExtension(), false);
+}
+
 // Marks that belong to the character before them.
 bool isCombinerend(wxUniChar teken)
 {
@@ -82,17 +88,22 @@ BestandsVoorstel::vraagRijkBewaarBestand(const wxString& titel, const wxString& 
         _("Choose a filename"), map, maakNaam(titel), filter, wxFD_SAVE, ouder);
     if (gekozen.pad.empty() || soorten.empty())
         return std::nullopt;
-    const wxFileName getypt(gekozen.pad);
-    const wxRichTextFileHandler* handler = wxRichTextBuffer::FindHandler(getypt.GetExt(), wxRICHTEXT_TYPE_ANY);
-    if (!getypt.GetExt().empty() && handler && handler->CanSave())
-        return RijkBestand{getypt, static_cast<wxRichTextFileType>(handler->GetType())};
     const size_t index = gekozen.filter >= 0 && static_cast<size_t>(gekozen.filter) < soorten.size()
                              ? static_cast<size_t>(gekozen.filter)
                              : 0;
+    wxFileName getypt(gekozen.pad);
+    // The dialog gives the proposed name the extension of the filter it
+    // opens with, and keeps it when the user picks another filter: that
+    // extension is the dialog's, the filter is the user's.
+    if (index != 0 && isExtensieVan(getypt, soorten[0]))
+        getypt.ClearExt();
+    const wxRichTextFileHandler* handler = wxRichTextBuffer::FindHandler(getypt.GetExt(), wxRICHTEXT_TYPE_ANY);
+    if (!getypt.GetExt().empty() && handler && handler->CanSave())
+        return RijkBestand{getypt, static_cast<wxRichTextFileType>(handler->GetType())};
     handler = wxRichTextBuffer::FindHandler(soorten[index]);
     if (!handler)
         return std::nullopt;
-    return RijkBestand{metExtensie(gekozen.pad, handler->GetExtension()), soorten[index]};
+    return RijkBestand{metExtensie(getypt.GetFullPath(), handler->GetExtension()), soorten[index]};
 }
 
 bool BestandsVoorstel::magSchrijven(const wxFileName& bestand, wxWindow* ouder)

@@ -45,7 +45,9 @@ public:
     // title as the name in the folder. The format is the one of the chosen
     // filter, and the name gets its extension; a name typed with the
     // extension of another format that can be saved says that format
-    // instead. Nothing when the user cancelled.
+    // instead. The extension of the filter the dialog opens with, which the
+    // dialog itself puts on the proposed name, gives way to another filter
+    // chosen. Nothing when the user cancelled.
     static std::optional<RijkBestand> vraagRijkBewaarBestand(const wxString& titel, const wxString& map,
                                                              wxWindow* ouder);
     // The chosen path with the extension added unless it has it already.

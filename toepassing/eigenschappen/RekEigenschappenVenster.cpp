@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <map>
 #include <wx/bmpbuttn.h>
 #include <wx/choice.h>
 #include <wx/collpane.h>
@@ -619,9 +620,18 @@ void RekEigenschappenVenster::zetFont(bool opnieuwSchikken)
         Layout();
 }
 
+// Decoded once in the run: every dialog shows them all. Never deleted, so
+// that no bitmap outlives the toolkit's end.
 wxBitmap RekEigenschappenVenster::GetBitmapResource(const wxString& naam)
 {
-    return isBekendBeeld(naam) ? DesktopBeeldLader::leesBitmap(naam) : wxNullBitmap;
+    static auto* gelezen = new std::map<wxString, wxBitmap>;
+    const auto bekend = gelezen->find(naam);
+    if (bekend != gelezen->end())
+        return bekend->second;
+    const wxBitmap beeld = isBekendBeeld(naam) ? DesktopBeeldLader::leesBitmap(naam) : wxNullBitmap;
+    if (beeld.IsOk())
+        gelezen->emplace(naam, beeld);
+    return beeld;
 }
 
 wxIcon RekEigenschappenVenster::GetIconResource(const wxString& naam)

@@ -247,7 +247,8 @@ public:
     // The number of requirements of the whole project and their total cost,
     // counted again only after the project changed.
     [[nodiscard]] int leesProjektTotalen(long long& aantal, long long& kosten);
-    // Every person named anywhere in the project, once, sorted.
+    // Every person named anywhere in the project, once, sorted. Read again
+    // only after the project changed.
     [[nodiscard]] int leesAlleWerknemers(wxArrayString& namen);
 
     // The whole list at once: the selection and all its pages. The
@@ -335,6 +336,10 @@ private:
     InhoudVersie totalenVersie;
     long long totaalAantal = -1;
     long long totaalKosten = -1;
+    // The people of the project, and the version of the project they were
+    // read in: every dialog of a requirement shows them.
+    InhoudVersie personenVersie;
+    wxArrayString personen;
     // The list index leads with the I.D number: the list without a search
     // text is read in number order and needs no sort.
     bool lijstIndexOpNummer = false;
@@ -358,6 +363,12 @@ private:
     // A file named on the command line opens writable, in place of the
     // project of the configuration.
     void openCommandoRegelBestand(wxFileName bestand);
+    // The language dialog over the main window: the language chosen, or
+    // nothing when the user cancelled.
+    std::optional<wxLanguage> vraagTaal();
+    // Nothing open to commit, and no project in memory that holds a
+    // requirement.
+    bool isNietsTeVerliezen();
     void laatGeweigerdBestandLos();
     void leesKleuren();
     void leesFont();

@@ -565,6 +565,16 @@ int VerelTamsoApp::leesAlleWerknemers(wxArrayString& namen)
         return tekst + " order by a asc";
     }();
     namen.clear();
+    // Known while the project is as it was when they were read: any change,
+    // an undo and another program's commit included, gives another version.
+    const InhoudVersie versie = geefInhoudVersie();
+    if (versie == personenVersie)
+    {
+        namen = personen;
+        return 0;
+    }
+    personenVersie = InhoudVersie();
+    personen.clear();
     wxSQLite3ResultSet rij;
     if (executeQueryExternResultaat(opdracht, rij) != 0)
         return 2;
@@ -576,6 +586,8 @@ int VerelTamsoApp::leesAlleWerknemers(wxArrayString& namen)
             if (!naam.empty())
                 namen.Add(naam);
         }
+        personen = namen;
+        personenVersie = versie;
         return 0;
     }
     catch (const wxSQLite3Exception& fout)

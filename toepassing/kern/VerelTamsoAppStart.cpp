@@ -198,7 +198,15 @@ bool VerelTamsoApp::OnInit()
         openCommandoRegelBestand(wxFileName(parser.GetParam(0)));
     else if (!isTaalGekozen())
     {
-        toonTaalDialoog();
+        // Before the window started the project, nothing the user made can
+        // be lost: the chosen language needs no question and no save.
+        if (const std::optional<wxLanguage> gekozen = vraagTaal())
+        {
+            if (isNietsTeVerliezen())
+                zetEersteTaal(*gekozen);
+            else
+                zetTaal(*gekozen);
+        }
         // The new instance starts once this one has gone; a main loop that
         // has not run yet cannot be asked to end, so the start-up ends here.
         if (isHerstartGevraagd())
@@ -245,6 +253,21 @@ void VerelTamsoApp::laatGeweigerdBestandLos()
 
 void VerelTamsoApp::toonTaalDialoog()
 {
+    if (const std::optional<wxLanguage> gekozen = vraagTaal())
+        zetTaal(*gekozen);
+}
+
+bool VerelTamsoApp::isNietsTeVerliezen()
+{
+    if (!isDBOpen())
+        return true;
+    if (rolTerugMogelijk() || isSavePointBezig())
+        return false;
+    return !isMemoryDB() || !bestaatTabel(TamsoTabelNaam, wxString()) || geefAantalRequirements() == 0;
+}
+
+std::optional<wxLanguage> VerelTamsoApp::vraagTaal()
+{
     static const wxLanguage VerelTamsoAppTalen[] = {
         wxLANGUAGE_GERMAN,  wxLANGUAGE_ENGLISH, wxLANGUAGE_DUTCH,    wxLANGUAGE_FRENCH, wxLANGUAGE_ITALIAN,
         wxLANGUAGE_SPANISH, wxLANGUAGE_SWEDISH, wxLANGUAGE_JAPANESE, wxLANGUAGE_KOREAN, wxLANGUAGE_RUSSIAN};
@@ -256,8 +279,9 @@ void VerelTamsoApp::toonTaalDialoog()
     TaalKeuzeDialoog dialoog(ouder, talen, wxID_ANY, _("Please select the language for using this application"),
                              wxDefaultPosition, wxSize(200, 150),
                              wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxRESIZE_BORDER | wxTAB_TRAVERSAL);
-    if (dialoog.ShowModal() == wxID_OK)
-        zetTaal(dialoog.geefTaal());
+    if (dialoog.ShowModal() != wxID_OK)
+        return std::nullopt;
+    return dialoog.geefTaal();
 }
 
 void VerelTamsoApp::MacOpenFiles(const wxArrayString& bestanden)

@@ -115,8 +115,8 @@ TEST(VensterStart, TheFirstLanguageChoiceRestartsWithoutStartingTheWindow)
                 venster = maakVenster(static_cast<VensterApp&>(a));
                 return venster;
             });
-        // The dialog's list: pick Dutch and press OK; then yes to the restart
-        // and no to saving the project in memory that the close offers.
+        // The dialog's list: pick Dutch and press OK. Nothing can be lost
+        // yet: no question, no offer to save the empty project in memory.
         dialoogBeantwoorder().verwacht(
             [](wxDialog& dialoog)
             {
@@ -129,9 +129,8 @@ TEST(VensterStart, TheFirstLanguageChoiceRestartsWithoutStartingTheWindow)
                 return static_cast<int>(wxID_OK);
             });
         VraagBeantwoorder vragen;
-        vragen.antwoord(wxYES);
-        vragen.antwoord(wxNO);
         EXPECT_FALSE(app->OnInit());
+        EXPECT_TRUE(vragen.geefGesteld().empty());
         eindStatus = VerelTamsoApp::geefEindStatus().value_or(-1);
         ASSERT_TRUE(venster);
         EXPECT_TRUE(wxTheApp->IsScheduledForDestruction(venster));
@@ -144,6 +143,10 @@ TEST(VensterStart, TheFirstLanguageChoiceRestartsWithoutStartingTheWindow)
     EXPECT_FALSE(gestart);
     ASSERT_EQ(herstart.geefProgrammas().size(), 1u);
     EXPECT_EQ(herstart.geefKonfigBijStart().ReadLong("/Gebruikersinstellingen/Encoding", -1), wxLANGUAGE_DUTCH);
+    // The new instance starts without word of the restart.
+    VApp nieuw;
+    EXPECT_EQ(nieuw->onInitRoutines(wxSize(800, 600), false), 0);
+    EXPECT_FALSE(logVanger().bevat("opnieuw gestart")) << logVanger().geefAlles();
 }
 
 TEST_F(VensterTest, TheReadOnlyIndicationFollowsTheStand)

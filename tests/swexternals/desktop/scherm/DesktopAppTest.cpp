@@ -17,6 +17,7 @@
 #include <wx/aboutdlg.h>
 #include <wx/frame.h>
 #include <wx/icon.h>
+#include <wx/log.h>
 #include <wx/splash.h>
 #include <wx/statusbr.h>
 
@@ -219,6 +220,35 @@ TEST(Taalwissel, JaSluitHetVensterEnHerstartAlsAllesGeschrevenIs)
     EXPECT_EQ(nieuw->geefTaal(), wxLANGUAGE_DUTCH);
     EXPECT_EQ(nieuw->onInitRoutines(wxSize(800, 600), false), 0);
     EXPECT_TRUE(logVanger().bevat("Toepassing \"VerelTamso\" is met succes opnieuw gestart.", wxLOG_Message));
+}
+
+// A start in a language whose locale the system lacks: the construction
+// could say so on standard error only.
+class ZonderLocaleApp : public DesktopApp
+{
+public:
+    ZonderLocaleApp() : DesktopApp("VerelTamso", "vtd") { procesLokaliteit.zet(geefTaal(), "xx_XX.UTF-8"); }
+    bool OnInit() override { return true; }
+};
+
+TEST(Taalwissel, EenOntbrekendeLocaleZietDeGebruikerEenmaalNaDeStartInZijnTaal)
+{
+    openKonfigBestand()->Write("/Gebruikersinstellingen/Encoding", static_cast<long>(wxLANGUAGE_DUTCH));
+    TijdelijkeApp<ZonderLocaleApp> app;
+    VraagBeantwoorder vragen;
+    vragen.antwoord(wxOK);
+    // The start puts its own log target in place; the test's comes back.
+    wxLog* vanger = wxLog::SetActiveTarget(new wxLogBuffer);
+    EXPECT_TRUE(app->CallOnInit());
+    delete wxLog::SetActiveTarget(vanger);
+    ASSERT_EQ(vragen.geefVragen().size(), 1u);
+    const VraagBeantwoorder::Gevraagd vraag = vragen.geefVragen()[0];
+    EXPECT_EQ(vraag.titel, wxString::FromUTF8("Locale niet ge\xC3\xAFnstalleerd"));
+    EXPECT_TRUE(vraag.bericht.StartsWith("De locale \"xx_XX.UTF-8\"")) << vraag.bericht;
+    EXPECT_TRUE(vraag.bericht.Contains("locale-gen")) << vraag.bericht;
+    EXPECT_EQ(vraag.stijl, wxOK | wxICON_WARNING);
+    app->toonOntbrekendeLocale();
+    EXPECT_EQ(vragen.geefVragen().size(), 1u);
 }
 
 TEST(OverVenster, NoemtProductPlatformToolkitCreditsEnMakers)

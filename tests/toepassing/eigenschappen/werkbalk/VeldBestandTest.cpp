@@ -140,6 +140,34 @@ TEST_F(WerkbalkTest, OpslaanAlsInElkFormaatMetZijnExtensie)
     EXPECT_EQ(leesBestand(testPad("contact.txt")), "Reed contact.");
 }
 
+// The file dialog gives the proposed name back with the extension of the
+// filter it opened with: a filter chosen then wins, and the file gets its
+// extension. An extension the user typed wins over any filter.
+TEST_F(WerkbalkTest, DeGekozenFilterWintVanDeVoorgesteldeExtensie)
+{
+    wxRichTextCtrl& rijk = beschrijvingRijk(toon(metDeur()));
+    neemFocusWegBijElkeVraag();
+    std::vector<wxRichTextFileType> soorten;
+    BestandsVoorstel::maakRijkFilter(soorten);
+    const wxString voorgesteld = "Door_sensor." + wxRichTextBuffer::FindHandler(soorten[0])->GetExtension();
+    const auto bevat = [](wxRichTextFileType soort) {
+        return soort == wxRICHTEXT_TYPE_XML ? "<richtext" : soort == wxRICHTEXT_TYPE_HTML ? "<html" : "Reports";
+    };
+    for (size_t filter = 0; filter < soorten.size(); ++filter)
+    {
+        const wxString extensie = wxRichTextBuffer::FindHandler(soorten[filter])->GetExtension();
+        vragen.kies(testPad(voorgesteld), static_cast<int>(filter));
+        gebruik(rijk, wxID_SAVEAS);
+        const wxString bewaard = leesBestand(testPad("Door_sensor." + extensie));
+        EXPECT_TRUE(bewaard.Contains(bevat(soorten[filter]))) << extensie << ": " << bewaard.Left(80);
+        vragen.kies(testPad("getypt.txt"), static_cast<int>(filter));
+        gebruik(rijk, wxID_SAVEAS);
+        EXPECT_EQ(leesBestand(testPad("getypt.txt")), "Reports an open door.") << extensie;
+        wxRemoveFile(testPad("getypt.txt"));
+    }
+    EXPECT_TRUE(leesBestand(testPad(voorgesteld)).Contains("<richtext"));
+}
+
 TEST_F(WerkbalkTest, AfdrukkenMetTitelKopEnVoet)
 {
     ASSERT_EQ(app->zetProjektNaam("Alarm system"), 0);

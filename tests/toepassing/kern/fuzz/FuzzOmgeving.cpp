@@ -60,10 +60,14 @@ void start(int* argc, char*** argv)
     setenv("HOME", map.c_str(), 1);
 }
 
+// Asked for, the active target would be made on demand when there is none,
+// and then never deleted: the target replaced is taken as it is, and
+// deleted. The toolkit's end deletes ours.
 void vangLog()
 {
-    if (wxLog::GetActiveTarget() != teller)
-        wxLog::SetActiveTarget(teller);
+    wxLog* vorige = wxLog::SetActiveTarget(teller);
+    if (vorige != teller)
+        delete vorige;
 }
 
 wxString pad(const wxString& naam)
