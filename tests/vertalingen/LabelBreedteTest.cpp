@@ -3,7 +3,8 @@
 // windows at the size they open with, the language started as a user's
 // earlier choice starts it. A label that gets less room than it asks for is
 // cut by the toolkit (the first letters of a static box's caption, the end
-// of a header), which no other test would notice.
+// of a header), which no other test would notice; a header may be
+// shortened only where its whole text shows as a tool tip.
 #include "tests/ondersteuning/DialoogBeantwoorder.h"
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/TestOmgeving.h"
@@ -129,15 +130,36 @@ void zoekAfgesneden(const wxWindow& venster, wxArrayString& afgesneden)
     }
 }
 
-// Every column of the list whose header's text does not fit it. The
-// header is the list's one window beside the rows' window, which it scrolls
-// (the header's class is not registered).
-void zoekAfgesnedenKoppen(const wxGenericListCtrl& lijst, wxArrayString& afgesneden)
+// The list's header window: its one window beside the rows' window.
+wxWindow* geefKop(const wxGenericListCtrl& lijst)
 {
-    const wxWindow* kop = nullptr;
-    for (const wxWindow* kind : lijst.GetChildren())
+    wxWindow* kop = nullptr;
+    for (wxWindow* kind : lijst.GetChildren())
         if (kind != lijst.GetTargetWindow())
             kop = kind;
+    return kop;
+}
+
+// A header too narrow for its text shows the whole text as the tool tip
+// of the pointer resting on it.
+wxString tipBovenKop(const wxGenericListCtrl& lijst, int kolom)
+{
+    wxWindow* kop = geefKop(lijst);
+    int x = 0;
+    for (int k = 0; k < kolom; ++k)
+        x += lijst.GetColumnWidth(k);
+    wxMouseEvent beweging(wxEVT_MOTION);
+    beweging.SetPosition(wxPoint(x + lijst.GetColumnWidth(kolom) / 2, kop->GetClientSize().GetHeight() / 2));
+    beweging.SetEventObject(kop);
+    kop->GetEventHandler()->ProcessEvent(beweging);
+    return kop->GetToolTipText();
+}
+
+// Every column of the list whose header's text does not fit it and does
+// not show it whole as a tool tip either.
+void zoekAfgesnedenKoppen(const wxGenericListCtrl& lijst, wxArrayString& afgesneden)
+{
+    const wxWindow* kop = geefKop(lijst);
     ASSERT_NE(kop, nullptr);
     for (int kolom = 0; kolom < lijst.GetColumnCount(); ++kolom)
     {
@@ -146,10 +168,23 @@ void zoekAfgesnedenKoppen(const wxGenericListCtrl& lijst, wxArrayString& afgesne
         lijst.GetColumn(kolom, item);
         const int nodig = tekstBreedte(*kop, item.GetText(), kop->GetFont()) + kopMarge;
         const int gekregen = lijst.GetColumnWidth(kolom);
-        if (nodig > gekregen)
+        if (nodig > gekregen && tipBovenKop(lijst, kolom) != item.GetText())
             afgesneden.Add(wxString::Format("header \"%s\" needs %d pixels, gets %d", item.GetText(), nodig, gekregen));
     }
 }
+
+// The columns whose cells are figures, dates or a status: a cut one is lost.
+bool isVast(int kolom)
+{
+    return kolom != VerelTamsoApp::KolomTitel && kolom != VerelTamsoApp::KolomAuteur &&
+           kolom != VerelTamsoApp::KolomImplementatie && kolom != VerelTamsoApp::KolomTestValidatie;
+}
+
+// Room a cell's text has beside it: the generic list draws it that far
+// within its column.
+const int celMarge = 8;
+// The title keeps room for about this many characters of a title.
+const int titelTekens = 30;
 
 class LabelBreedteTest : public ::testing::TestWithParam<Taal>
 {
@@ -209,6 +244,77 @@ TEST_P(LabelBreedteTest, ElkLabelEnElkeKopIsHeel)
         false);
     stuurMenu(*venster, VerelTamsoVenster::ID_BEWERKITEM);
     EXPECT_TRUE(gezien);
+}
+
+// The list at the first size in the language, at each list font size up to
+// the list's own 14 points: the title keeps room for about thirty
+// characters, no figure, date or status is cut, every column lies within
+// the list, and a header shortened for want of room shows its whole text
+// as a tool tip.
+TEST_P(LabelBreedteTest, DeTitelHoudtRuimteEnGeenGetalWordtAfgesneden)
+{
+    kiesTaal(GetParam().taal);
+    VApp app;
+    ASSERT_EQ(app->openProject(testPad("kolommen.vtd")), 0);
+    voerUit(*app, {"with recursive n(i) as (select 1 union all select i+1 from n where i<25) insert into Requirements "
+                   "(SR,naam,prioriteit,totaleKosten,status,auteur,implementatieIngenieur,testIngenieur,datum) "
+                   "select i*10,'Open and close the roof vents of zone '||i,101-i*4,100000000+i*31234567,i%5,"
+                   "'Ingrid Bakker','Tomás Ruiz','Jan de Vries','2026-12-31' from n"});
+    VerelTamsoVenster* venster = maakVenster(*app);
+    const VensterSluiter sluiter{venster};
+    venster->Show();
+    venster->start();
+    ASSERT_TRUE(wachtOp([&] { return venster->IsShownOnScreen(); }));
+    ASSERT_EQ(venster->GetSize(), venster->FromDIP(wxSize(1200, 800)));
+    RekLijstCtrl& lijst = *venster->geefRekLijst();
+
+    for (int punten = 8; punten <= 14; ++punten)
+    {
+        app->lijstFont = wxFont(wxFontInfo(punten).FaceName("Arial"));
+        venster->zetFont(true);
+        verwerkGebeurtenissen();
+        wxString geval = wxString::Format("%d points (width %d, character %d):", punten, lijst.GetSize().GetWidth(),
+                                          lijst.GetCharWidth());
+        for (int kolom = 0; kolom < lijst.GetColumnCount(); ++kolom)
+            geval += wxString::Format(" %d", lijst.GetColumnWidth(kolom));
+        const int rijen = lijst.GetTargetWindow()->GetClientSize().GetWidth();
+        int totaal = 0;
+        for (int kolom = 0; kolom < lijst.GetColumnCount(); ++kolom)
+            totaal += lijst.GetColumnWidth(kolom);
+        EXPECT_LE(totaal, rijen) << geval;
+        const wxString titel = lijst.GetItemText(0, VerelTamsoApp::KolomTitel).Left(titelTekens);
+        EXPECT_GE(lijst.GetColumnWidth(VerelTamsoApp::KolomTitel),
+                  tekstBreedte(lijst, titel, lijst.GetFont()) + celMarge)
+            << geval;
+        const long eerste = lijst.GetTopItem();
+        const long laatste = std::min<long>(lijst.GetItemCount(), eerste + lijst.GetCountPerPage());
+        for (int kolom = 0; kolom < lijst.GetColumnCount(); ++kolom)
+        {
+            wxString breedste;
+            for (long rij = eerste; isVast(kolom) && rij < laatste; ++rij)
+                if (tekstBreedte(lijst, lijst.GetItemText(rij, kolom), lijst.GetFont()) >
+                    tekstBreedte(lijst, breedste, lijst.GetFont()))
+                    breedste = lijst.GetItemText(rij, kolom);
+            EXPECT_LE(tekstBreedte(lijst, breedste, lijst.GetFont()) + celMarge, lijst.GetColumnWidth(kolom))
+                << geval << ": \"" << breedste << "\" in column " << kolom;
+            // The whole header, and the one the list draws.
+            wxListItem kop;
+            kop.SetMask(wxLIST_MASK_TEXT);
+            lijst.GetColumn(kolom, kop);
+            wxListItem getoond;
+            getoond.SetMask(wxLIST_MASK_TEXT);
+            lijst.wxGenericListCtrl::GetColumn(kolom, getoond);
+            const wxWindow& kopVenster = *geefKop(lijst);
+            EXPECT_LE(tekstBreedte(kopVenster, getoond.GetText(), kopVenster.GetFont()) + kopMarge,
+                      lijst.GetColumnWidth(kolom))
+                << geval << ": header \"" << getoond.GetText() << "\"";
+            if (getoond.GetText() != kop.GetText())
+            {
+                EXPECT_TRUE(getoond.GetText().Contains(wxString::FromUTF8("\xE2\x80\xA6"))) << getoond.GetText();
+                EXPECT_EQ(tipBovenKop(lijst, kolom), kop.GetText()) << geval;
+            }
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Talen, LabelBreedteTest, ::testing::ValuesIn(talen), naamVan);
