@@ -186,6 +186,85 @@ const int celMarge = 8;
 // The title keeps room for about this many characters of a title.
 const int titelTekens = 30;
 
+// Every column of the list beyond its rows' window, every figure, date or
+// status of the rows in view that its column cuts, and every header the
+// list draws cut, or shortened without its whole text as tool tip.
+void zoekAfgesnedenCellen(const wxGenericListCtrl& lijst, wxArrayString& fouten)
+{
+    int totaal = 0;
+    for (int kolom = 0; kolom < lijst.GetColumnCount(); ++kolom)
+        totaal += lijst.GetColumnWidth(kolom);
+    if (totaal > lijst.GetTargetWindow()->GetClientSize().GetWidth())
+        fouten.Add(wxString::Format("the columns take %d pixels of %d", totaal,
+                                    lijst.GetTargetWindow()->GetClientSize().GetWidth()));
+    const long eerste = lijst.GetTopItem();
+    const long laatste = std::min<long>(lijst.GetItemCount(), eerste + lijst.GetCountPerPage());
+    const wxWindow& kopVenster = *geefKop(lijst);
+    for (int kolom = 0; kolom < lijst.GetColumnCount(); ++kolom)
+    {
+        for (long rij = eerste; isVast(kolom) && rij < laatste; ++rij)
+        {
+            const wxString tekst = lijst.GetItemText(rij, kolom);
+            if (tekstBreedte(lijst, tekst, lijst.GetFont()) + celMarge > lijst.GetColumnWidth(kolom))
+            {
+                fouten.Add(wxString::Format("\"%s\" is cut by its column %d", tekst, kolom));
+                break;
+            }
+        }
+        // The whole header, and the one the list draws.
+        wxListItem kop;
+        kop.SetMask(wxLIST_MASK_TEXT);
+        lijst.GetColumn(kolom, kop);
+        wxListItem getoond;
+        getoond.SetMask(wxLIST_MASK_TEXT);
+        lijst.wxGenericListCtrl::GetColumn(kolom, getoond);
+        if (tekstBreedte(kopVenster, getoond.GetText(), kopVenster.GetFont()) + kopMarge > lijst.GetColumnWidth(kolom))
+            fouten.Add("the header \"" + getoond.GetText() + "\" is cut");
+        if (getoond.GetText() != kop.GetText() && (!getoond.GetText().Contains(wxString::FromUTF8("\xE2\x80\xA6")) ||
+                                                   tipBovenKop(lijst, kolom) != kop.GetText()))
+            fouten.Add("the header \"" + kop.GetText() + "\" is shortened to \"" + getoond.GetText() +
+                       "\" without its tool tip");
+    }
+}
+
+// A project of 25 requirements at every status, of the costs `basis` +
+// i x `stap`, opened.
+void vulProjekt(VensterApp& app, long long basis, long long stap)
+{
+    ASSERT_EQ(app.openProject(testPad("vol.vtd")), 0);
+    voerUit(app,
+            {wxString::Format("with recursive n(i) as (select 1 union all select i+1 from n where i<25) insert into "
+                              "Requirements (SR,naam,prioriteit,totaleKosten,status,auteur,"
+                              "implementatieIngenieur,testIngenieur,datum) select i*10,'Open and close the roof "
+                              "vents of zone '||i,101-i*4,%lld+i*%lld,i%%5,'Ingrid Bakker','Tomás Ruiz',"
+                              "'Jan de Vries','2026-12-31' from n",
+                              basis, stap)});
+}
+
+// Every shown window of the tree that reaches beyond its parent or covers a
+// sibling.
+void zoekOverlap(const wxWindow& venster, wxArrayString& fouten)
+{
+    std::vector<const wxWindow*> kinderen;
+    for (const wxWindow* kind : venster.GetChildren())
+        if (kind->IsShown() && !kind->IsTopLevel())
+            kinderen.push_back(kind);
+    const auto naam = [](const wxWindow& v)
+    { return wxString::Format("%s \"%s\"", v.GetClassInfo()->GetClassName(), v.GetLabel()); };
+    for (size_t i = 0; i < kinderen.size(); ++i)
+    {
+        const wxRect plek = kinderen[i]->GetRect();
+        if (!wxRect(venster.GetClientSize()).Contains(plek))
+            fouten.Add(wxString::Format("%s at %d,%d %dx%d lies beyond %s of %dx%d", naam(*kinderen[i]), plek.x, plek.y,
+                                        plek.width, plek.height, naam(venster), venster.GetClientSize().GetWidth(),
+                                        venster.GetClientSize().GetHeight()));
+        for (size_t j = i + 1; j < kinderen.size(); ++j)
+            if (plek.Intersects(kinderen[j]->GetRect()))
+                fouten.Add(naam(*kinderen[i]) + " covers " + naam(*kinderen[j]));
+        zoekOverlap(*kinderen[i], fouten);
+    }
+}
+
 class LabelBreedteTest : public ::testing::TestWithParam<Taal>
 {
 };
@@ -255,11 +334,7 @@ TEST_P(LabelBreedteTest, DeTitelHoudtRuimteEnGeenGetalWordtAfgesneden)
 {
     kiesTaal(GetParam().taal);
     VApp app;
-    ASSERT_EQ(app->openProject(testPad("kolommen.vtd")), 0);
-    voerUit(*app, {"with recursive n(i) as (select 1 union all select i+1 from n where i<25) insert into Requirements "
-                   "(SR,naam,prioriteit,totaleKosten,status,auteur,implementatieIngenieur,testIngenieur,datum) "
-                   "select i*10,'Open and close the roof vents of zone '||i,101-i*4,100000000+i*31234567,i%5,"
-                   "'Ingrid Bakker','Tomás Ruiz','Jan de Vries','2026-12-31' from n"});
+    vulProjekt(*app, 100000000, 31234567);
     VerelTamsoVenster* venster = maakVenster(*app);
     const VensterSluiter sluiter{venster};
     venster->Show();
@@ -277,43 +352,53 @@ TEST_P(LabelBreedteTest, DeTitelHoudtRuimteEnGeenGetalWordtAfgesneden)
                                           lijst.GetCharWidth());
         for (int kolom = 0; kolom < lijst.GetColumnCount(); ++kolom)
             geval += wxString::Format(" %d", lijst.GetColumnWidth(kolom));
-        const int rijen = lijst.GetTargetWindow()->GetClientSize().GetWidth();
-        int totaal = 0;
-        for (int kolom = 0; kolom < lijst.GetColumnCount(); ++kolom)
-            totaal += lijst.GetColumnWidth(kolom);
-        EXPECT_LE(totaal, rijen) << geval;
         const wxString titel = lijst.GetItemText(0, VerelTamsoApp::KolomTitel).Left(titelTekens);
         EXPECT_GE(lijst.GetColumnWidth(VerelTamsoApp::KolomTitel),
                   tekstBreedte(lijst, titel, lijst.GetFont()) + celMarge)
             << geval;
-        const long eerste = lijst.GetTopItem();
-        const long laatste = std::min<long>(lijst.GetItemCount(), eerste + lijst.GetCountPerPage());
-        for (int kolom = 0; kolom < lijst.GetColumnCount(); ++kolom)
-        {
-            wxString breedste;
-            for (long rij = eerste; isVast(kolom) && rij < laatste; ++rij)
-                if (tekstBreedte(lijst, lijst.GetItemText(rij, kolom), lijst.GetFont()) >
-                    tekstBreedte(lijst, breedste, lijst.GetFont()))
-                    breedste = lijst.GetItemText(rij, kolom);
-            EXPECT_LE(tekstBreedte(lijst, breedste, lijst.GetFont()) + celMarge, lijst.GetColumnWidth(kolom))
-                << geval << ": \"" << breedste << "\" in column " << kolom;
-            // The whole header, and the one the list draws.
-            wxListItem kop;
-            kop.SetMask(wxLIST_MASK_TEXT);
-            lijst.GetColumn(kolom, kop);
-            wxListItem getoond;
-            getoond.SetMask(wxLIST_MASK_TEXT);
-            lijst.wxGenericListCtrl::GetColumn(kolom, getoond);
-            const wxWindow& kopVenster = *geefKop(lijst);
-            EXPECT_LE(tekstBreedte(kopVenster, getoond.GetText(), kopVenster.GetFont()) + kopMarge,
-                      lijst.GetColumnWidth(kolom))
-                << geval << ": header \"" << getoond.GetText() << "\"";
-            if (getoond.GetText() != kop.GetText())
-            {
-                EXPECT_TRUE(getoond.GetText().Contains(wxString::FromUTF8("\xE2\x80\xA6"))) << getoond.GetText();
-                EXPECT_EQ(tipBovenKop(lijst, kolom), kop.GetText()) << geval;
-            }
-        }
+        wxArrayString fouten;
+        zoekAfgesnedenCellen(lijst, fouten);
+        EXPECT_TRUE(fouten.empty()) << geval << "\n" << wxJoin(fouten, '\n');
+    }
+}
+
+// The main window with 9-digit totals at the first size, at 1024 x 768 and
+// at the smallest size it takes: it takes each, no label or figure is cut,
+// no control covers another and every one lies within the window.
+TEST_P(LabelBreedteTest, BijElkeMaatIsAllesHeelEnZichtbaar)
+{
+    kiesTaal(GetParam().taal);
+    VApp app;
+    vulProjekt(*app, 20000000, 123456);
+    VerelTamsoVenster* venster = maakVenster(*app);
+    const VensterSluiter sluiter{venster};
+    venster->Show();
+    venster->start();
+    ASSERT_TRUE(wachtOp([&] { return venster->IsShownOnScreen(); }));
+    ASSERT_TRUE(labelVan(*venster, VerelTamsoVenster::ID_KOSTEN_LABEL).Matches("*540??????*540??????"))
+        << labelVan(*venster, VerelTamsoVenster::ID_KOSTEN_LABEL);
+
+    const wxSize maten[] = {venster->FromDIP(wxSize(1200, 800)), venster->FromDIP(wxSize(1024, 768)), wxSize()};
+    for (wxSize maat : maten)
+    {
+        if (maat == wxSize())
+            maat = venster->GetMinSize();
+        venster->SetSize(maat);
+        wachtOp([&] { return venster->GetSize() == maat; });
+        verwerkGebeurtenissen();
+        const auto alsTekst = [](wxSize m) { return wxString::Format("%dx%d", m.GetWidth(), m.GetHeight()); };
+        EXPECT_EQ(alsTekst(venster->GetSize()), alsTekst(maat));
+        wxArrayString fouten;
+        zoekAfgesneden(*venster, fouten);
+        const wxWindow* paneel = venster->FindWindow(VerelTamsoVenster::ID_HOOFDPANEEL);
+        ASSERT_NE(paneel, nullptr);
+        if (!wxRect(venster->GetClientSize()).Contains(paneel->GetRect()))
+            fouten.Add("the panel lies beyond the window");
+        zoekOverlap(*paneel, fouten);
+        zoekAfgesnedenCellen(*venster->geefRekLijst(), fouten);
+        EXPECT_TRUE(fouten.empty()) << "main window at " << venster->GetSize().GetWidth() << "x"
+                                    << venster->GetSize().GetHeight() << ":\n"
+                                    << wxJoin(fouten, '\n');
     }
 }
 

@@ -76,8 +76,9 @@ long long krimp(std::vector<int>& breedtes, const std::vector<int>& naar, long l
 } // namespace
 
 RekLijstCtrl::RekLijstCtrl(wxWindow* ouder, wxWindowID id, const wxPoint& positie, const wxSize& grootte, long stijl)
-    : wxGenericListCtrl(ouder, id, positie, grootte, stijl | wxLC_VIRTUAL | wxLC_REPORT), gemetenVanaf(-1),
-      gemetenTot(-1), titelBegin(0), statusNamen(VerelTamsoApp::geefAlleStatusAanduidingen()), statusKleuren(false)
+    : wxGenericListCtrl(ouder, id, positie, grootte, stijl | wxLC_VIRTUAL | wxLC_REPORT), sorteerKolom(-1),
+      gemetenVanaf(-1), gemetenTot(-1), titelBegin(0), statusNamen(VerelTamsoApp::geefAlleStatusAanduidingen()),
+      statusKleuren(false)
 {
     Bind(wxEVT_SIZE, &RekLijstCtrl::OnGrootte, this);
     if (wxWindow* kop = geefKopVenster())
@@ -163,6 +164,11 @@ wxItemAttr* RekLijstCtrl::OnGetItemAttr(long rij) const
             attribuut.SetBackgroundColour(geefStatusKleur(rek->status));
     }
     return &attribuut;
+}
+
+void RekLijstCtrl::zetSorteerKolom(int kolom)
+{
+    sorteerKolom = kolom;
 }
 
 long RekLijstCtrl::DoInsertColumn(long kolom, const wxListItem& item)
@@ -334,35 +340,63 @@ void RekLijstCtrl::OnKopBeweging(wxMouseEvent& gebeurtenis)
 // the names of people; figures, dates and the status never. Where even that
 // leaves too little, the title keeps ten characters and the list scrolls
 // sideways.
-void RekLijstCtrl::verdeelBreedte()
+void RekLijstCtrl::geefGrenzen(Grenzen& grenzen) const
 {
     const size_t titel = VerelTamsoApp::KolomTitel;
     const size_t aantal = std::min(static_cast<size_t>(GetColumnCount()), kolomMaten.size());
-    if (aantal <= titel)
-        return;
-    int breedte = GetClientSize().GetWidth() - 1;
-    if (GetItemCount() > GetCountPerPage())
-        breedte -= wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this);
     const int teken = geefTekenBreedte(this);
     const wxWindow* kopVenster = geefKopVenster();
     const int kopTeken = kopVenster ? geefTekenBreedte(kopVenster) : teken;
+    grenzen.nodig.assign(aantal, 0);
+    grenzen.kortKop.assign(aantal, 0);
+    grenzen.kortNaam.assign(aantal, 0);
+    grenzen.kortsteTitel = kortsteTitelTekens * teken + celMarge;
     // The beginning of the titles in view, or of a title as wide as most.
-    const int titelRuimte = titelBegin > 0 ? titelBegin : titelTekens * teken + celMarge;
-
-    std::vector<int> nodig(aantal, 0);
-    std::vector<int> kortKop(aantal, 0);
-    std::vector<int> kortNaam(aantal, 0);
+    grenzen.titelRuimte = titelBegin > 0 ? titelBegin : titelTekens * teken + celMarge;
     for (size_t kolom = 0; kolom < aantal; ++kolom)
     {
         if (kolom == titel)
             continue;
         const KolomMaat& maat = kolomMaten[kolom];
-        const int kop = std::min(maat.kop, kortsteKopTekens * kopTeken + kopMarge);
-        nodig[kolom] = std::max(maat.cel, maat.kop);
-        kortKop[kolom] = std::max(maat.cel, kop);
-        kortNaam[kolom] =
-            isNaam(kolom) ? std::max(std::min(maat.cel, kortsteNaamTekens * teken + celMarge), kop) : kortKop[kolom];
+        const int kop = static_cast<int>(kolom) == sorteerKolom
+                            ? maat.kop
+                            : std::min(maat.kop, kortsteKopTekens * kopTeken + kopMarge);
+        grenzen.nodig[kolom] = std::max(maat.cel, maat.kop);
+        grenzen.kortKop[kolom] = std::max(maat.cel, kop);
+        grenzen.kortNaam[kolom] = isNaam(kolom)
+                                      ? std::max(std::min(maat.cel, kortsteNaamTekens * teken + celMarge), kop)
+                                      : grenzen.kortKop[kolom];
     }
+}
+
+int RekLijstCtrl::geefKleinsteBreedte() const
+{
+    Grenzen grenzen;
+    geefGrenzen(grenzen);
+    if (grenzen.kortNaam.size() <= VerelTamsoApp::KolomTitel)
+        return 0;
+    int breedte = grenzen.kortsteTitel + 1 + wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this);
+    for (int b : grenzen.kortNaam)
+        breedte += b;
+    return breedte + GetSize().GetWidth() - GetClientSize().GetWidth();
+}
+
+void RekLijstCtrl::verdeelBreedte()
+{
+    const size_t titel = VerelTamsoApp::KolomTitel;
+    Grenzen grenzen;
+    geefGrenzen(grenzen);
+    const size_t aantal = grenzen.nodig.size();
+    if (aantal <= titel)
+        return;
+    int breedte = GetClientSize().GetWidth() - 1;
+    if (GetItemCount() > GetCountPerPage())
+        breedte -= wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this);
+    const std::vector<int>& nodig = grenzen.nodig;
+    const std::vector<int>& kortKop = grenzen.kortKop;
+    const std::vector<int>& kortNaam = grenzen.kortNaam;
+    const int titelRuimte = grenzen.titelRuimte;
+
     std::vector<int> breedtes = nodig;
     long long overig = 0;
     for (int b : breedtes)
@@ -373,7 +407,7 @@ void RekLijstCtrl::verdeelBreedte()
     overig = 0;
     for (int b : breedtes)
         overig += b;
-    breedtes[titel] = std::max(kortsteTitelTekens * teken + celMarge, static_cast<int>(breedte - overig));
+    breedtes[titel] = std::max(grenzen.kortsteTitel, static_cast<int>(breedte - overig));
 
     for (size_t kolom = 0; kolom < aantal; ++kolom)
         if (GetColumnWidth(static_cast<int>(kolom)) != breedtes[kolom])

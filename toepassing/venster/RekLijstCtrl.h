@@ -30,6 +30,10 @@ public:
     // shortened first, then the names of people, never a figure, a date or
     // a status.
     void pasKolomBreedtesAan();
+    // The narrowest the list shows every figure, date and status whole in:
+    // the headers and names at their shortest, the title at ten
+    // characters.
+    int geefKleinsteBreedte() const;
     // Clears the selection of every row.
     void wisSelektie();
 
@@ -38,6 +42,8 @@ public:
     // The text of one cell, as the list shows it.
     static wxString geefCelTekst(const Requirement& rek, long kolom, const wxArrayString& statusNamen);
 
+    // The sort column's header, with its arrow, stays whole.
+    void zetSorteerKolom(int kolom);
     // A header keeps its whole text, which GetColumn gives; it shows it
     // shortened by an ellipsis in its middle where its column is narrower.
     bool SetColumn(int kolom, const wxListItem& item) override;
@@ -63,6 +69,17 @@ private:
     // Measures the rows in view, beside those measured before unless the
     // list was filled anew.
     void meetRijen(bool opnieuw);
+    // What each column needs whole, with its header shortened, and with the
+    // names shortened too; what the title keeps at best and at least.
+    struct Grenzen
+    {
+        std::vector<int> nodig;
+        std::vector<int> kortKop;
+        std::vector<int> kortNaam;
+        int titelRuimte = 0;
+        int kortsteTitel = 0;
+    };
+    void geefGrenzen(Grenzen& grenzen) const;
     // Shares the list's width out among the measured columns.
     void verdeelBreedte();
     wxWindow* geefKopVenster() const;
@@ -72,6 +89,7 @@ private:
 
     std::vector<KolomMaat> kolomMaten;
     wxArrayString kopTeksten;
+    int sorteerKolom;
     // The rows in view when they were measured.
     long gemetenVanaf;
     long gemetenTot;

@@ -174,7 +174,7 @@ void VerelTamsoVenster::vraagProjektNaam()
         app->synchroniseerWindowMetDBTransaktieStatus();
     }
     // What is stored, also when storing failed (reported by the store).
-    projektNaamLabel->SetLabelText(app->geefProjektNaam());
+    toonProjektNaam(app->geefProjektNaam());
 }
 
 void VerelTamsoVenster::OnZetProjektNaamIDUpdate(wxUpdateUIEvent& gebeurtenis)
