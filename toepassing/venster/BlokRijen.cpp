@@ -25,6 +25,27 @@ int BlokRijen::geefSmalsteBreedte() const
     return smalst;
 }
 
+wxSize BlokRijen::geefMaat(int breedte) const
+{
+    const std::vector<size_t> indeling = geefRijen(breedte);
+    std::vector<wxSize> rijMaten;
+    for (size_t b = 0; b < blokken.size(); ++b)
+    {
+        if (rijMaten.size() <= indeling[b])
+            rijMaten.resize(indeling[b] + 1);
+        const wxSize blok = blokken[b]->GetMinSize() + wxSize(2 * rand, 2 * rand);
+        rijMaten[indeling[b]].x += blok.x;
+        rijMaten[indeling[b]].y = std::max(rijMaten[indeling[b]].y, blok.y);
+    }
+    wxSize maat;
+    for (const wxSize& rij : rijMaten)
+    {
+        maat.x = std::max(maat.x, rij.x);
+        maat.y += rij.y;
+    }
+    return maat;
+}
+
 // Each block in the first row that still has room for it, else in a new
 // row below: a narrow block further on fills the room a wide one left.
 std::vector<size_t> BlokRijen::geefRijen(int breedte) const

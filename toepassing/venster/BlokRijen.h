@@ -19,6 +19,8 @@ public:
     bool orden(int breedte);
     // The widest block with its border: the narrowest the rows can be.
     int geefSmalsteBreedte() const;
+    // The room the rows need at that width.
+    wxSize geefMaat(int breedte) const;
 
 private:
     // The row of each block at that width.

@@ -281,10 +281,15 @@ void VerelTamsoVenster::pasIndelingAan()
 {
     pasProjektNaamAan(0);
     pasLijstMinimumAan();
-    const int smalst = std::max({titelRijen->geefSmalsteBreedte(), besturingRijen->geefSmalsteBreedte(),
-                                 rekLijst->GetMinSize().GetWidth() + 2});
-    ordenBesturing(smalst);
-    const wxSize minimum = hoofdPaneel->GetSizer()->GetMinSize() + hoofdPaneel->GetWindowBorderSize();
+    const wxSize lijst = rekLijst->GetMinSize() + wxSize(2, 2);
+    const int smalst =
+        std::max({titelRijen->geefSmalsteBreedte(), besturingRijen->geefSmalsteBreedte(), lijst.GetWidth()});
+    pasProjektNaamAan(smalst);
+    const wxSize titel = titelRijen->geefMaat(smalst);
+    const wxSize besturing = besturingRijen->geefMaat(smalst);
+    const wxSize minimum = wxSize(std::max({titel.GetWidth(), besturing.GetWidth(), lijst.GetWidth()}) + 2 * inhoudRand,
+                                  titel.GetHeight() + lijst.GetHeight() + besturing.GetHeight() + 2 * inhoudRand) +
+                           hoofdPaneel->GetWindowBorderSize();
     SetMinClientSize(minimum);
     ordenBesturing(geefInhoudBreedte());
     const wxSize client = GetClientSize();
