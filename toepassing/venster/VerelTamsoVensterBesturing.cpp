@@ -290,7 +290,9 @@ void VerelTamsoVenster::pasIndelingAan()
     const wxSize minimum = wxSize(std::max({titel.GetWidth(), besturing.GetWidth(), lijst.GetWidth()}) + 2 * inhoudRand,
                                   titel.GetHeight() + lijst.GetHeight() + besturing.GetHeight() + 2 * inhoudRand) +
                            hoofdPaneel->GetWindowBorderSize();
-    SetMinClientSize(minimum);
+    // GTK is told only of a change.
+    if (GetMinSize() != ClientToWindowSize(minimum))
+        SetMinClientSize(minimum);
     ordenBesturing(geefInhoudBreedte());
     const wxSize client = GetClientSize();
     if (client.GetWidth() < minimum.GetWidth() || client.GetHeight() < minimum.GetHeight())
