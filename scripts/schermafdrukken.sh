@@ -3,7 +3,10 @@
 # on a demo project at the size of a first start, the properties dialog of
 # one of its requirements with every section open, the main window in
 # German, and in each of the ten languages the properties dialog with the
-# question that closing it after a change asks (eigenschappen-vraag-<ll>.png).
+# question that closing it after a change asks (eigenschappen-vraag-<ll>.png);
+# then the main window on the demo project with costs of nine digits in all,
+# at the first size in Dutch and in Russian and at 1024 x 768 in English
+# (hoofdvenster-groot-<ll>.png).
 # Run it when a window changed, and look at every picture before committing
 # it:
 #
@@ -19,6 +22,8 @@ doelMap="$hier/docs/afbeeldingen"
 # The numbers wxWidgets 3.2 gives the languages in the stored setting.
 engels=175
 duits=373
+nederlands=161
+russisch=643
 # Every language of the program, as "code:number".
 talen=(en:175 de:373 nl:161 fr:301 it:423 es:735 sv:771 ja:428 ko:475 ru:643)
 
@@ -47,9 +52,10 @@ programma=
 pid=
 
 schrijfKonfiguratie() {
-    local taal=$1 richting=$2
+    local taal=$1 richting=$2 breedte=${3:-} hoogte=${4:-}
     # What earlier sessions of a user would have left: a language chosen and
-    # the list sorted on its I.D column; the window keeps its first size.
+    # the list sorted on its I.D column; the window keeps its first size,
+    # or takes the size given.
     cat >"$HOME/.VerelTamso" <<EOF
 [Gebruikersinstellingen]
 Encoding=$taal
@@ -59,6 +65,15 @@ GeselekteerdeKolomRichting=$richting
 [Operationeel/EersteKeer]
 TaalGekozen=1
 EOF
+    if [ -n "$breedte" ]; then
+        cat >>"$HOME/.VerelTamso" <<EOF
+[Gebruikersinstellingen/Venster]
+KoordinaatX=0
+KoordinaatY=0
+GrootteX=$breedte
+GrootteY=$hoogte
+EOF
+    fi
 }
 
 # The program's windows that are shown, larger than a pixel: "id w h" each.
@@ -71,9 +86,13 @@ getoondeVensters() {
     return 0
 }
 
-# Once the splash screen has gone, the main window is the one window shown.
+# Once the splash screen has gone, the main window is the one window shown;
+# the splash alone, before the main window is mapped, is not it (it goes,
+# and a picture of a window that went never comes).
 alleenHoofdVenster() {
-    [ "$(getoondeVensters | wc -l)" -eq 1 ]
+    local vensters
+    vensters=$(getoondeVensters)
+    [ -n "$vensters" ] && [ "$(wc -l <<<"$vensters")" -eq 1 ] && [ "$(cut -d' ' -f3 <<<"$vensters")" -gt 400 ]
 }
 
 hoofdVenster=
@@ -172,13 +191,33 @@ fotografeer() {
     fout "the picture $bestand did not come to rest"
 }
 
-# The main window as a first start shows it, at its first size.
+# The main window as a first start shows it, at its first size, or at the
+# size given.
 hoofdVensterFoto() {
     local taal=$1 bestand=$2
-    schrijfKonfiguratie "$taal" 1
+    schrijfKonfiguratie "$taal" 1 "${3:-}" "${4:-}"
     start
     fotografeer "$bestand" -window "$hoofdVenster"
     stop
+}
+
+# A copy of the demo project whose costs are ten thousand times as high:
+# nine digits in all, the longest figures the statistics show.
+maakGrootDemo() {
+    mkdir -p "$(dirname "$grootDemo")"
+    cp "$demo" "$grootDemo"
+    "$python" - "$grootDemo" <<'EOF'
+import sqlite3
+import sys
+
+verbinding = sqlite3.connect(sys.argv[1])
+with verbinding:
+    verbinding.execute("update Requirements set totaleKosten = totaleKosten * 10000")
+totaal = verbinding.execute("select sum(totaleKosten) from Requirements").fetchone()[0]
+verbinding.close()
+if len(str(totaal)) != 9:
+    sys.exit(f"the costs add up to {totaal}, not a figure of nine digits")
+EOF
 }
 
 dialoog=
@@ -377,6 +416,12 @@ opScherm() {
     for taal in "${talen[@]}"; do
         vraagFoto "${taal#*:}" "$doelMap/eigenschappen-vraag-${taal%%:*}.png"
     done
+    grootDemo="$HOME/groot/GC-4.vtd"
+    maakGrootDemo || fout "the demo project with large costs could not be made"
+    demo="$grootDemo"
+    hoofdVensterFoto "$nederlands" "$doelMap/hoofdvenster-groot-nl.png"
+    hoofdVensterFoto "$russisch" "$doelMap/hoofdvenster-groot-ru.png"
+    hoofdVensterFoto "$engels" "$doelMap/hoofdvenster-groot-en-1024.png" 1024 768
 }
 
 if [ "${1:-}" = --op-scherm ]; then

@@ -1,6 +1,5 @@
 #include "swexternals/desktop/DesktopApp.h"
 
-#include "resources/Hulpbronnen.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/DesktopLogMelder.h"
 #include "swexternals/desktop/DesktopVraag.h"
@@ -11,12 +10,14 @@
 #include <algorithm>
 #include <wx/aboutdlg.h>
 #include <wx/bitmap.h>
+#include <wx/dcscreen.h>
 #include <wx/filename.h>
 #include <wx/html/htmprint.h>
 #include <wx/icon.h>
 #include <wx/image.h>
 #include <wx/intl.h>
 #include <wx/log.h>
+#include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/splash.h>
 #include <wx/statusbr.h>
@@ -41,6 +42,8 @@ const wxString sleutelVensterHoogte = "/Gebruikersinstellingen/Venster/GrootteY"
 const wxString toolkitAdres = "https://www.wxwidgets.org";
 const long toolTipTijdMs = 2000;
 const int kleinsteBewaardeMaat = 101;
+// The widest credit line of the about box, in average characters.
+const int creditTekens = 60;
 
 void schakelToolTips(bool aan)
 {
@@ -69,12 +72,68 @@ wxImage verbreed(const wxImage& beeld, int breedte)
     return breed;
 }
 
+// Who made the image sets compiled into the program, one line per set of
+// resources/CREDITS.md, in the user's language.
 wxArrayString geefMakers()
 {
     wxArrayString makers;
-    for (std::size_t i = 0; i < geefAantalMakers(); ++i)
-        makers.Add(wxString::FromUTF8(geefMaker(i)));
+    makers.Add(_("Flags: the \"famfamfam flag icons\" by Mark James, free for any use."));
+    makers.Add(_("Icons: the \"Silk icon set\" by Mark James, under the Creative Commons Attribution 2.5 licence."));
+    makers.Add(_("Icons: the icon theme of the Tango Desktop Project, in the public domain."));
+    makers.Add(_("The logos, the splash picture and the pictures of the currency dialogs are drawn for this program."));
     return makers;
+}
+
+// GTK's about box shows each credit line on one line, as wide as the text:
+// a long line, or a long translation, would widen the box past the screen.
+// Broken at blanks, so that no line is wider than `breedte` where a word
+// allows; a word wider than that alone (a line of Japanese has no blanks) is
+// broken between its characters, a web address never (the box makes the
+// text before it a link to it).
+wxString breekAf(const wxString& regel, const wxDC& dc, int breedte)
+{
+    const auto past = [&dc, breedte](const wxString& tekst)
+    { return dc.GetMultiLineTextExtent(tekst).GetWidth() <= breedte; };
+    wxString uit;
+    wxString huidig;
+    const auto sluitRegel = [&uit, &huidig]
+    {
+        uit += huidig + "\n";
+        huidig.clear();
+    };
+    for (const wxString& woord : wxSplit(regel, ' ', '\0'))
+    {
+        if (huidig.empty() ? past(woord) : past(huidig + " " + woord))
+        {
+            huidig += huidig.empty() ? woord : " " + woord;
+            continue;
+        }
+        if (!huidig.empty())
+            sluitRegel();
+        if (past(woord) || woord.Contains("://"))
+        {
+            huidig = woord;
+            continue;
+        }
+        for (const wxUniChar teken : woord)
+        {
+            if (!huidig.empty() && !past(huidig + teken))
+                sluitRegel();
+            huidig += teken;
+        }
+    }
+    return uit + huidig;
+}
+
+wxArrayString breekAf(const wxArrayString& regels)
+{
+    wxScreenDC dc;
+    dc.SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
+    const int breedte = creditTekens * dc.GetCharWidth();
+    wxArrayString uit;
+    for (const wxString& regel : regels)
+        uit.Add(breekAf(regel, dc, breedte));
+    return uit;
 }
 } // namespace
 
@@ -316,12 +375,12 @@ void DesktopApp::toonCopyright(wxAboutDialogInfo& info, const wxString& beschrij
 {
     info.SetDescription(geefPlatformBeschrijving(true) + "\n\n" + beschrijving);
     wxArrayString ontwikkelaars;
-    ontwikkelaars.Add(_("The wxWidgets cross-platform GUI toolkit.") +
-                      DesktopFunkties::haken(toolkitAdres + " ", true));
+    // A web address after a text: GTK's box shows the text as a link to it.
+    ontwikkelaars.Add(_("The wxWidgets cross-platform GUI toolkit.") + DesktopAppBasis::sp + toolkitAdres);
     for (const wxString& regel : credits)
         ontwikkelaars.Add("\n" + regel);
-    info.SetDevelopers(ontwikkelaars);
-    info.SetArtists(geefMakers());
+    info.SetDevelopers(breekAf(ontwikkelaars));
+    info.SetArtists(breekAf(geefMakers()));
     DesktopVraag::geef().toonAboutBox(info, hoofdVenster.get());
 }
 

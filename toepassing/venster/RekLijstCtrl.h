@@ -24,10 +24,16 @@ public:
     // Rows in the colour of their status, else in the list's background.
     void zetStatusKleuren(bool aan) { statusKleuren = aan; }
     void zetTekstKleur(const wxColour& kleur);
-    // Fits every column but the title to its header and the rows in view;
+    // Fits every column but the title to the rows in view and its header;
     // the title takes the width that is left (as the window's width changes
-    // too).
+    // too), and keeps room for about thirty characters: headers are
+    // shortened first, then the names of people, never a figure, a date or
+    // a status.
     void pasKolomBreedtesAan();
+    // The narrowest the list shows every figure, date and status whole in:
+    // the headers and names at their shortest, the title at ten
+    // characters.
+    int geefKleinsteBreedte() const;
     // Clears the selection of every row.
     void wisSelektie();
 
@@ -36,24 +42,59 @@ public:
     // The text of one cell, as the list shows it.
     static wxString geefCelTekst(const Requirement& rek, long kolom, const wxArrayString& statusNamen);
 
+    // The sort column's header, with its arrow, stays whole.
+    void zetSorteerKolom(int kolom);
+    // A header keeps its whole text, which GetColumn gives; it shows it
+    // shortened by an ellipsis in its middle where its column is narrower.
+    bool SetColumn(int kolom, const wxListItem& item) override;
+    bool GetColumn(int kolom, wxListItem& item) const override;
+
 protected:
+    long DoInsertColumn(long kolom, const wxListItem& item) override;
     wxString OnGetItemText(long rij, long kolom) const override;
     wxItemAttr* OnGetItemAttr(long rij) const override;
+    void OnInternalIdle() override;
 
 private:
-    // What a column needs for its header and the rows in view (`nodig`),
-    // and for its header alone (`kop`, all that it keeps in a narrow
-    // window).
+    // What a column needs for the widest of the rows seen since the list was
+    // filled (`cel`) and for its header (`kop`).
     struct KolomMaat
     {
-        int nodig;
+        int cel;
         int kop;
     };
     void OnGrootte(wxSizeEvent& gebeurtenis);
+    // A header too narrow for its text shows it whole as a tool tip.
+    void OnKopBeweging(wxMouseEvent& gebeurtenis);
+    // Measures the rows in view, beside those measured before unless the
+    // list was filled anew.
+    void meetRijen(bool opnieuw);
+    // What each column needs whole, with its header shortened, and with the
+    // names shortened too; what the title keeps at best and at least.
+    struct Grenzen
+    {
+        std::vector<int> nodig;
+        std::vector<int> kortKop;
+        std::vector<int> kortNaam;
+        int titelRuimte = 0;
+        int kortsteTitel = 0;
+    };
+    void geefGrenzen(Grenzen& grenzen) const;
     // Shares the list's width out among the measured columns.
     void verdeelBreedte();
+    wxWindow* geefKopVenster() const;
+    // The header's text as its column has room for it.
+    wxString geefGetoondeKop(int kolom) const;
+    void toonKoppen();
 
     std::vector<KolomMaat> kolomMaten;
+    wxArrayString kopTeksten;
+    int sorteerKolom;
+    // The rows in view when they were measured.
+    long gemetenVanaf;
+    long gemetenTot;
+    // What the beginning of the widest title seen needs.
+    int titelBegin;
     // The content is read lazily: painting fills its page cache.
     mutable RekLijstInhoud inhoud;
     wxArrayString statusNamen;

@@ -3,6 +3,7 @@
 #include "swexternals/desktop/DesktopBeeldLader.h"
 #include "swexternals/desktop/platform/Platform.h"
 #include "toepassing/kern/RequirementDropTarget.h"
+#include "toepassing/venster/BlokRijen.h"
 #include "toepassing/venster/MenuSneltoets.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 
@@ -143,13 +144,12 @@ bool VerelTamsoVenster::Create(wxWindow* ouder, int id, const wxString& titel, c
     wxFrame::Create(ouder, id, titel, positie, grootte, stijl);
     CreateControls();
     SetIcon(GetIconResource(vensterIcoon));
-    if (GetSizer())
-        GetSizer()->SetSizeHints(this);
+    pasIndelingAan();
     // The smallest size shows a handful of rows: a first start (no stored
     // geometry) gets room for the list, within the display.
     if (grootte == wxDefaultSize)
     {
-        wxSize maat = GetBestSize();
+        wxSize maat = GetMinSize();
         maat.IncTo(FromDIP(standaardGrootte));
         maat.DecTo(wxGetClientDisplayRect().GetSize());
         SetSize(maat);
@@ -317,17 +317,16 @@ void VerelTamsoVenster::start()
         return;
     }
     schakelSlechtsLezenKnoppen(app->isAlleenLezenDB() ? StandAan : StandUit);
-    projektNaamLabel->SetLabelText(app->geefProjektNaam());
     zetStatusTekst(app->geefDBPadVoorBeschrijving());
     zetSortering();
     verversLijst();
     verversWerknemers();
-    Layout();
+    toonProjektNaam(app->geefProjektNaam());
 }
 
 void VerelTamsoVenster::toonGeenProjekt()
 {
-    projektNaamLabel->SetLabel(_("No project"));
+    toonProjektNaam(_("No project"));
     zetStatusTekst(_("No project is opened."));
 }
 
@@ -387,10 +386,11 @@ void VerelTamsoVenster::zetFont(bool verversen)
     const wxFont font = app->geefFont();
     if (font.IsOk())
         rekLijst->SetFont(font);
+    pasLijstMinimumAan();
     if (!verversen)
         return;
     verversLijst();
-    Layout();
+    pasIndelingAan();
 }
 
 wxIcon VerelTamsoVenster::GetIconResource(const wxString& naam)

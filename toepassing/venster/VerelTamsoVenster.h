@@ -21,11 +21,13 @@
 #include <wx/dynarray.h>
 #include <wx/frame.h>
 
+class BlokRijen;
 class RekEigenschappenVenster;
 class RekLijstCtrl;
 class RequirementDataObjekt;
 class wxBitmapButton;
 class wxBitmapToggleButton;
+class wxBoxSizer;
 class wxChoice;
 class wxComboBox;
 class wxGauge;
@@ -34,6 +36,8 @@ class wxMenu;
 class wxPanel;
 class wxScrollEvent;
 class wxSearchCtrl;
+class wxSizer;
+class wxSizeEvent;
 class wxSlider;
 class wxStaticText;
 class wxStatusBar;
@@ -143,6 +147,13 @@ public:
     // The list gets the application's list font; with `verversen` the list is
     // filled again and the window laid out.
     void zetFont(bool verversen);
+    // The project's name in the title row, shortened where the row has no
+    // room for it (the tool tip shows it whole).
+    void toonProjektNaam(const wxString& naam);
+    // The controls in rows for the window's width, and the window's
+    // smallest size from what they need now: called when their texts
+    // change.
+    void pasIndelingAan();
 
     // --- The list (VerelTamsoVensterLijst.cpp) ---
 
@@ -332,6 +343,10 @@ protected:
     wxMenu* databaseMenu;
     wxMenu* requirementsMenu;
     wxStatusBar* statusBalk;
+    // The title with the project's name, and the blocks of controls below
+    // the list, in as many rows as the width needs.
+    std::unique_ptr<BlokRijen> titelRijen;
+    std::unique_ptr<BlokRijen> besturingRijen;
 
     // Not owned.
     VerelTamsoApp* app;
@@ -375,11 +390,19 @@ private:
     bool voerOpdrachtUit(int opdracht);
 
     void maakMenus();
-    void maakTitelRij(wxSizer* doel);
-    void maakKnoppen(wxSizer* doel);
-    void maakStatistiek(wxSizer* doel);
-    void maakFilters(wxSizer* doel);
-    void maakZoeken(wxSizer* doel);
+    // The blocks of controls, each for a place in the rows.
+    void maakTitelRij(wxBoxSizer* doel);
+    wxSizer* maakKnoppen();
+    wxSizer* maakStatistiek();
+    wxSizer* maakFilters();
+    wxSizer* maakZoeken();
+    // The rows for the width the panel gives its content.
+    void ordenBesturing(int breedte);
+    int geefInhoudBreedte() const;
+    void pasProjektNaamAan(int breedte);
+    // The list shows its header and a few rows at least.
+    void pasLijstMinimumAan();
+    void OnPaneelGrootte(wxSizeEvent& gebeurtenis);
 
     // Typed keys are taken together: the list is filled once, after the
     // newest key that came in while a fill was waiting.

@@ -1,9 +1,11 @@
 #include "swexternals/desktop/DesktopBeeldLader.h"
 #include "swexternals/desktop/DesktopDoosSizer.h"
+#include "toepassing/venster/BlokRijen.h"
 #include "toepassing/venster/MenuSneltoets.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 #include "toepassing/venster/VerelTamsoVenster.h"
 
+#include <algorithm>
 #include <wx/bmpbuttn.h>
 #include <wx/choice.h>
 #include <wx/combobox.h>
@@ -142,6 +144,12 @@ wxEND_EVENT_TABLE()
     const wxColour projektKleur(0, 0, 255);
     const wxColour statistiekKleur(128, 0, 128);
 
+    // Borders in pixels: around the content, around each block of controls.
+    const int inhoudRand = 3;
+    const int blokRand = 1;
+    // The list shows its header and this many rows at least.
+    const int kleinsteLijstRijen = 4;
+
     struct MenuItem
     {
         int id;
@@ -197,22 +205,28 @@ void VerelTamsoVenster::CreateControls()
     auto* paneelSizer = new wxBoxSizer(wxVERTICAL);
     hoofdPaneel->SetSizer(paneelSizer);
     auto* inhoud = new wxBoxSizer(wxVERTICAL);
-    paneelSizer->Add(inhoud, 1, wxEXPAND | wxALL, 3);
+    paneelSizer->Add(inhoud, 1, wxEXPAND | wxALL, inhoudRand);
 
-    maakTitelRij(inhoud);
+    auto* titel = new wxBoxSizer(wxVERTICAL);
+    inhoud->Add(titel, 0, wxEXPAND);
+    maakTitelRij(titel);
 
     rekLijst = new RekLijstCtrl(hoofdPaneel, ID_REKLIJST, wxDefaultPosition,
                                 hoofdPaneel->ConvertDialogToPixels(wxSize(100, 120)), wxLC_REPORT | wxLC_HRULES);
     rekLijst->SetBackgroundColour(*wxWHITE);
     rekLijst->SetFont(wxFont(wxFontInfo(14).FaceName("Arial")));
     inhoud->Add(rekLijst, 1, wxEXPAND | wxALL, 1);
+    pasLijstMinimumAan();
 
-    auto* raster = new wxFlexGridSizer(2, 2, 0, 0);
-    inhoud->Add(raster, 0, wxALIGN_CENTER_HORIZONTAL | wxALL, 1);
-    maakKnoppen(raster);
-    maakStatistiek(raster);
-    maakFilters(raster);
-    maakZoeken(raster);
+    // Beside each other where the width allows, else below each other.
+    auto* besturing = new wxBoxSizer(wxVERTICAL);
+    inhoud->Add(besturing, 0, wxEXPAND);
+    besturingRijen = std::make_unique<BlokRijen>(besturing, blokRand);
+    besturingRijen->voegToe(maakKnoppen());
+    besturingRijen->voegToe(maakStatistiek());
+    besturingRijen->voegToe(maakFilters());
+    besturingRijen->voegToe(maakZoeken());
+    hoofdPaneel->Bind(wxEVT_SIZE, &VerelTamsoVenster::OnPaneelGrootte, this);
 
     statusBalk = new wxStatusBar(this, ID_STATUSBALK, wxSTB_SIZEGRIP | wxNO_BORDER);
     statusBalk->SetFieldsCount(2);
@@ -222,6 +236,85 @@ void VerelTamsoVenster::CreateControls()
 
     if (app)
         werkVoortgang = std::make_unique<WerkVoortgang>(*this, *app, *rekLijst);
+}
+
+int VerelTamsoVenster::geefInhoudBreedte() const
+{
+    return hoofdPaneel->GetClientSize().GetWidth() - 2 * inhoudRand;
+}
+
+void VerelTamsoVenster::OnPaneelGrootte(wxSizeEvent& gebeurtenis)
+{
+    // Before the panel lays out its content (its own handler, after this).
+    ordenBesturing(geefInhoudBreedte());
+    gebeurtenis.Skip();
+}
+
+void VerelTamsoVenster::ordenBesturing(int breedte)
+{
+    pasProjektNaamAan(breedte);
+    titelRijen->orden(breedte);
+    besturingRijen->orden(breedte);
+}
+
+// A name longer than the row has room for ends in an ellipsis; its whole
+// text is then the tool tip.
+void VerelTamsoVenster::pasProjektNaamAan(int breedte)
+{
+    projektNaamLabel->SetMinSize(wxDefaultSize);
+    projektNaamLabel->InvalidateBestSize();
+    const int nodig = projektNaamLabel->GetBestSize().GetWidth();
+    const int ruimte = std::max(0, breedte - 2 * blokRand);
+    if (nodig <= ruimte)
+    {
+        projektNaamLabel->UnsetToolTip();
+        return;
+    }
+    projektNaamLabel->SetMinSize(wxSize(ruimte, -1));
+    projektNaamLabel->SetToolTip(projektNaamLabel->GetLabelText());
+}
+
+void VerelTamsoVenster::toonProjektNaam(const wxString& naam)
+{
+    projektNaamLabel->SetLabelText(naam);
+    pasIndelingAan();
+}
+
+// The smallest size is that of the narrowest rows: each block as wide as
+// the widest, the rows as many as that takes. A window as small as that
+// still shows every control whole.
+void VerelTamsoVenster::pasIndelingAan()
+{
+    pasProjektNaamAan(0);
+    pasLijstMinimumAan();
+    const wxSize lijst = rekLijst->GetMinSize() + wxSize(2, 2);
+    const int smalst =
+        std::max({titelRijen->geefSmalsteBreedte(), besturingRijen->geefSmalsteBreedte(), lijst.GetWidth()});
+    pasProjektNaamAan(smalst);
+    const wxSize titel = titelRijen->geefMaat(smalst);
+    const wxSize besturing = besturingRijen->geefMaat(smalst);
+    const wxSize minimum = wxSize(std::max({titel.GetWidth(), besturing.GetWidth(), lijst.GetWidth()}) + 2 * inhoudRand,
+                                  titel.GetHeight() + lijst.GetHeight() + besturing.GetHeight() + 2 * inhoudRand) +
+                           hoofdPaneel->GetWindowBorderSize();
+    // GTK is told only of a change.
+    if (GetMinSize() != ClientToWindowSize(minimum))
+        SetMinClientSize(minimum);
+    ordenBesturing(geefInhoudBreedte());
+    const wxSize client = GetClientSize();
+    if (client.GetWidth() < minimum.GetWidth() || client.GetHeight() < minimum.GetHeight())
+        SetClientSize(
+            wxSize(std::max(client.GetWidth(), minimum.GetWidth()), std::max(client.GetHeight(), minimum.GetHeight())));
+    hoofdPaneel->Layout();
+}
+
+// As wide as its figures, dates and status need whole, and its header and
+// a few rows high.
+void VerelTamsoVenster::pasLijstMinimumAan()
+{
+    const int regel = rekLijst->GetCharHeight() + 8;
+    rekLijst->SetMinSize(
+        wxSize(std::max(hoofdPaneel->ConvertDialogToPixels(wxSize(100, 0)).GetWidth(), rekLijst->geefKleinsteBreedte()),
+               (kleinsteLijstRijen + 1) * regel));
 }
 
 void VerelTamsoVenster::maakMenus()
@@ -300,11 +393,9 @@ void VerelTamsoVenster::maakMenus()
     SetMenuBar(balk);
 }
 
-void VerelTamsoVenster::maakTitelRij(wxSizer* doel)
+void VerelTamsoVenster::maakTitelRij(wxBoxSizer* doel)
 {
     auto* rij = new wxBoxSizer(wxHORIZONTAL);
-    doel->Add(rij, 0, wxALIGN_CENTER_HORIZONTAL | wxALL, 1);
-
     auto* logo = new wxBitmapButton(hoofdPaneel, ID_BEZOEKTRIVANEWEBSITE, GetBitmapResource(makerLogo));
     if (ShowToolTips())
         logo->SetToolTip(_("Please visit the Trivane Embedded Systemen web site by clicking this button!"));
@@ -314,15 +405,25 @@ void VerelTamsoVenster::maakTitelRij(wxSizer* doel)
     titel->SetFont(wxFont(wxFontInfo(24).FaceName("Arial")));
     rij->Add(titel, 0, wxALIGN_CENTER_VERTICAL | wxALL, 2);
 
-    projektNaamLabel = maakTekst(hoofdPaneel, ID_PROJEKTNAAM_LABEL, _("A generic project"), projektKleur);
+    // The name is the user's, as long as it was typed: beside the title
+    // where the row has room, else below it, shortened where even that
+    // row is too narrow.
+    projektNaamLabel = new wxStaticText(hoofdPaneel, ID_PROJEKTNAAM_LABEL, _("A generic project"), wxDefaultPosition,
+                                        wxDefaultSize, wxST_ELLIPSIZE_END);
+    projektNaamLabel->SetForegroundColour(projektKleur);
     projektNaamLabel->SetFont(wxFont(wxFontInfo(24).FaceName("Arial").Italic().Bold()));
-    rij->Add(projektNaamLabel, 0, wxALIGN_CENTER_VERTICAL | wxALL, 2);
+    auto* naam = new wxBoxSizer(wxHORIZONTAL);
+    naam->Add(projektNaamLabel, 0, wxALIGN_CENTER_VERTICAL | wxALL, 2);
+
+    titelRijen = std::make_unique<BlokRijen>(doel, blokRand);
+    titelRijen->voegToe(rij);
+    titelRijen->voegToe(naam);
 }
 
-void VerelTamsoVenster::maakKnoppen(wxSizer* doel)
+wxSizer* VerelTamsoVenster::maakKnoppen()
 {
-    auto* knoppen = new wxGridSizer(2, 9, 0, 0);
-    doel->Add(knoppen, 0, wxALIGN_CENTER_HORIZONTAL | wxALIGN_CENTER_VERTICAL | wxALL, 1);
+    // One row: an empty second one would only take height from the list.
+    auto* knoppen = new wxGridSizer(1, 9, 0, 0);
     struct Knop
     {
         int id;
@@ -345,15 +446,18 @@ void VerelTamsoVenster::maakKnoppen(wxSizer* doel)
             slechtsLezenKnop = knopje;
         knoppen->Add(knopje, 0, wxALIGN_CENTER_HORIZONTAL | wxALIGN_CENTER_VERTICAL | wxALL, 1);
     }
+    return knoppen;
 }
 
-void VerelTamsoVenster::maakStatistiek(wxSizer* doel)
+// The figures on lines of their own and the completion below them: the
+// longest line, a cost of nine digits against a total of nine, sets the
+// box's width, not the completion text beside it.
+wxSizer* VerelTamsoVenster::maakStatistiek()
 {
-    auto* doos = new DesktopDoosSizer(wxHORIZONTAL, hoofdPaneel, _("Statistics of the shown list"));
-    doel->Add(doos, 0, wxALIGN_CENTER_HORIZONTAL | wxALIGN_CENTER_VERTICAL | wxALL, 1);
+    auto* doos = new DesktopDoosSizer(wxVERTICAL, hoofdPaneel, _("Statistics of the shown list"));
     wxWindow* ouder = doos->GetStaticBox();
-    auto* raster = new wxFlexGridSizer(3, 2, 2, 2);
-    doos->Add(raster, 0, wxALIGN_CENTER_VERTICAL | wxALL, 1);
+    auto* raster = new wxFlexGridSizer(2, 2, 2, 2);
+    doos->Add(raster, 0, wxALL, 1);
 
     raster->Add(new wxStaticText(ouder, wxID_STATIC, _("Number of requirements")), 0, wxALIGN_CENTER_VERTICAL);
     aantalRekLabel = maakTekst(ouder, ID_AANTALREK_LABEL, _("none"), statistiekKleur);
@@ -361,23 +465,25 @@ void VerelTamsoVenster::maakStatistiek(wxSizer* doel)
     raster->Add(new wxStaticText(ouder, wxID_STATIC, _("Accumulated costs")), 0, wxALIGN_CENTER_VERTICAL);
     kostenLabel = maakTekst(ouder, ID_KOSTEN_LABEL, _("none"), statistiekKleur);
     raster->Add(kostenLabel, 0, wxALIGN_CENTER_VERTICAL);
+
+    auto* voltooiing = new wxBoxSizer(wxHORIZONTAL);
+    doos->Add(voltooiing, 0, wxEXPAND | wxALL, 1);
     voltooiingLabel = new wxStaticText(ouder, ID_VOLTOOIING_LABEL, _("Completion of listed items"));
-    raster->Add(voltooiingLabel, 0, wxALIGN_CENTER_VERTICAL);
+    voltooiing->Add(voltooiingLabel, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 2);
     voltooiingMeter =
         new wxGauge(ouder, ID_VOLTOOIING_METER, 100, wxDefaultPosition,
                     wxSize(ouder->ConvertDialogToPixels(wxSize(100, -1)).x, -1), wxGA_HORIZONTAL | wxGA_SMOOTH);
     voltooiingMeter->SetValue(50);
-    raster->Add(voltooiingMeter, 0, wxALIGN_CENTER_VERTICAL);
+    voltooiing->Add(voltooiingMeter, 1, wxALIGN_CENTER_VERTICAL);
+    return doos;
 }
 
-void VerelTamsoVenster::maakFilters(wxSizer* doel)
+wxSizer* VerelTamsoVenster::maakFilters()
 {
     auto* doos = new DesktopDoosSizer(wxHORIZONTAL, hoofdPaneel, _("Curb the shown requirements list:"));
-    doel->Add(doos, 0, wxALIGN_CENTER_HORIZONTAL | wxALL, 1);
     wxWindow* ouder = doos->GetStaticBox();
     auto* kolom = new wxBoxSizer(wxVERTICAL);
     doos->Add(kolom, 0, wxALIGN_CENTER_VERTICAL | wxALL, 1);
-
     const auto maakKeuze = [&](int id, std::initializer_list<const char*> teksten)
     {
         wxArrayString items;
@@ -409,12 +515,12 @@ void VerelTamsoVenster::maakFilters(wxSizer* doel)
                      wxSL_HORIZONTAL | wxSL_LABELS | wxSL_MIN_MAX_LABELS | wxSL_AUTOTICKS);
     prioriteitSchuif->SetFont(wxFont(wxFontInfo(10).FaceName(".SF NS Text")));
     drempel->Add(prioriteitSchuif, 0, wxEXPAND | wxALL, 1);
+    return doos;
 }
 
-void VerelTamsoVenster::maakZoeken(wxSizer* doel)
+wxSizer* VerelTamsoVenster::maakZoeken()
 {
     auto* rij = new wxBoxSizer(wxHORIZONTAL);
-    doel->Add(rij, 0, wxALIGN_CENTER_HORIZONTAL | wxALIGN_CENTER_VERTICAL | wxALL, 1);
     auto* kolom = new wxBoxSizer(wxVERTICAL);
     rij->Add(kolom, 1, wxALIGN_CENTER_VERTICAL | wxALL, 1);
 
@@ -449,4 +555,5 @@ void VerelTamsoVenster::maakZoeken(wxSizer* doel)
         over->SetToolTip(_("Hello! I am Verel Tamso, your humble servant. Shall we take a look at your requirements? "
                            "Mmm, you are almost there. Keep on going and you will certainly win the contract!"));
     rij->Add(over, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 5);
+    return rij;
 }

@@ -26,9 +26,11 @@ const wxString makerAdres = "https://www.trivane.nl";
 // How long the update check waits for the server's first answer.
 const unsigned short updateWachtMs = 10000;
 
+// The about box shows the text as a link to the address; the address in
+// brackets would leave the brackets standing beside the link.
 wxString credit(const wxString& tekst, const wxString& adres)
 {
-    return tekst + DesktopFunkties::haken(adres, true);
+    return tekst + DesktopAppBasis::sp + adres;
 }
 } // namespace
 
@@ -186,7 +188,7 @@ void VerelTamsoVenster::vraagProjektNaam()
         app->synchroniseerWindowMetDBTransaktieStatus();
     }
     // What is stored, also when storing failed (reported by the store).
-    projektNaamLabel->SetLabelText(app->geefProjektNaam());
+    toonProjektNaam(app->geefProjektNaam());
 }
 
 void VerelTamsoVenster::OnZetProjektNaamIDUpdate(wxUpdateUIEvent& gebeurtenis)

@@ -96,6 +96,7 @@ void VerelTamsoVenster::verversLijst()
         voltooiingLabel->SetLabel(_("Project completion"));
         aantalRekLabel->SetLabel(_("none"));
         kostenLabel->SetLabel(_("none"));
+        pasIndelingAan();
         return;
     }
     rekLijst->zetTekstKleur(app->geefTekstKleur());
@@ -185,15 +186,16 @@ void VerelTamsoVenster::toonLeesFout(long long totaal, long long totaleKosten)
                           alsGetal(totaleKosten));
     voltooiingLabel->SetLabel(_("No completion"));
     voltooiingMeter->SetValue(0);
-    hoofdPaneel->Layout();
+    pasIndelingAan();
 }
 
 void VerelTamsoVenster::toonStatistiek(unsigned long long aantal, long long totaal, long long kosten,
                                        long long totaleKosten, double voltooiing)
 {
     toonStatistiekTeksten(aantal, totaal, kosten, totaleKosten, voltooiing);
-    // Longer texts need room the window gave to others.
-    hoofdPaneel->Layout();
+    // Longer texts need room the window gave to others, and may need
+    // another row or a larger window.
+    pasIndelingAan();
 }
 
 void VerelTamsoVenster::toonStatistiekTeksten(unsigned long long aantal, long long totaal, long long kosten,
@@ -252,6 +254,7 @@ void VerelTamsoVenster::meldPaginaFout(int resultaat)
 void VerelTamsoVenster::zetSortering() const
 {
     const unsigned int kolom = geselekteerdeKolom.waarde;
+    rekLijst->zetSorteerKolom(static_cast<int>(kolom));
     wxListItem kop;
     kop.SetMask(wxLIST_MASK_TEXT);
     kop.SetText(pijlRechts +

@@ -28,11 +28,10 @@ void verwijderUitGeschiedenis(wxFileHistory& geschiedenis, const wxFileName& bes
 void VerelTamsoVenster::toonProjekt()
 {
     schakelSlechtsLezenKnoppen(app->isAlleenLezenDB() ? StandAan : StandUit);
-    projektNaamLabel->SetLabelText(app->geefProjektNaam());
     zetStatusTekst(app->geefDBPadVoorBeschrijving());
     verversLijst();
     verversWerknemers();
-    Layout();
+    toonProjektNaam(app->geefProjektNaam());
 }
 
 void VerelTamsoVenster::toonNaMislukking()
@@ -170,7 +169,7 @@ void VerelTamsoVenster::OnSaveasClick(wxCommandEvent&)
     // The layer has gone on in the saved file (or, for a file project the
     // user kept where it was, stayed); either way it is started.
     toonProjekt();
-    projektNaamLabel->SetLabelText(app->geefDBNaamVoorBeschrijving(true));
+    toonProjektNaam(app->geefDBNaamVoorBeschrijving(true));
     app->zetLaatsteAppDataDir(doel);
 }
 

@@ -268,7 +268,7 @@ TEST(OverVenster, NoemtProductPlatformToolkitCreditsEnMakers)
     EXPECT_EQ(info.GetWebSiteURL(), "https://www.trivane.nl");
     EXPECT_TRUE(
         info.GetDescription().StartsWith(app->geefPlatformBeschrijving(true) + "\n\nVerel Tamso is the dull but "));
-    const wxString toolkit = "The wxWidgets cross-platform GUI toolkit. (https://www.wxwidgets.org ) ";
+    const wxString toolkit = "The wxWidgets cross-platform GUI toolkit. https://www.wxwidgets.org";
     EXPECT_EQ(info.GetDevelopers(), wxArrayString(1, &toolkit));
     const wxArrayString ontwikkelaars = vragen.geefAboutBoxen()[1].GetDevelopers();
     ASSERT_EQ(ontwikkelaars.size(), 3u);
