@@ -4,6 +4,7 @@
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
+#include <cstring>
 #include <sqlite3.h>
 #include <wx/crt.h>
 #include <wx/intl.h>
@@ -129,6 +130,40 @@ int SQLite3Basis::voerUit(const std::function<long long()>& voerDoor, const std:
     }
 }
 
+namespace
+{
+// A prepared statement as it ran, its values written into its text: what
+// the record of the open transaction keeps. The wrapper's own
+// GetExpandedSQL does not give back what SQLite made for it, a copy of the
+// whole text at every run; so the statement is found among the
+// connection's own by its text. Empty where it cannot be told for certain
+// (two statements of that text bound apart) or SQLite could not write it.
+wxString geefUitgeschreven(sqlite3* db, wxSQLite3Statement& voorbereid)
+{
+    const wxString sql = voorbereid.GetSQL();
+    const wxScopedCharBuffer tekst = sql.utf8_str();
+    wxString gevonden;
+    bool eerste = true;
+    for (sqlite3_stmt* kandidaat = sqlite3_next_stmt(db, nullptr); kandidaat != nullptr;
+         kandidaat = sqlite3_next_stmt(db, kandidaat))
+    {
+        const char* zijnTekst = sqlite3_sql(kandidaat);
+        if (zijnTekst == nullptr || std::strcmp(zijnTekst, tekst.data()) != 0)
+            continue;
+        char* uitgeschreven = sqlite3_expanded_sql(kandidaat);
+        if (uitgeschreven == nullptr)
+            return wxString();
+        const wxString dezeTekst = wxString::FromUTF8(uitgeschreven);
+        sqlite3_free(uitgeschreven);
+        if (!eerste && dezeTekst != gevonden)
+            return wxString();
+        gevonden = dezeTekst;
+        eerste = false;
+    }
+    return gevonden;
+}
+} // namespace
+
 int SQLite3Basis::bereidVoor(const wxString& opdracht, wxSQLite3Statement& voorbereid)
 {
     try
@@ -157,7 +192,7 @@ int SQLite3Basis::executeUpdate(wxSQLite3Statement& voorbereid, const std::funct
             bind(voorbereid);
             return static_cast<long long>(voorbereid.ExecuteUpdate());
         },
-        [&] { return voorbereid.GetExpandedSQL(); }, verwacht);
+        [&] { return geefUitgeschreven(static_cast<sqlite3*>(GetDatabaseHandle()), voorbereid); }, verwacht);
 }
 
 wxSQLite3ResultSet SQLite3Basis::executeQuery(const wxString& opdracht, bool loggen)

@@ -5,8 +5,13 @@ void TransaktieVerslag::neemOp(const wxString& opdracht, bool begint, unsigned l
     if (begint || opening_ != opening)
     {
         opdrachten.clear();
+        onvolledig = false;
         opening = opening_;
     }
+    // A statement whose text is not known cannot be run again: the record
+    // no longer opens the transaction as it stood.
+    if (opdracht.empty())
+        onvolledig = true;
     opdrachten.push_back(opdracht);
 }
 
@@ -24,9 +29,10 @@ void TransaktieVerslag::rolTerugNaar(const wxString& savepoint)
 void TransaktieVerslag::wis()
 {
     opdrachten.clear();
+    onvolledig = false;
 }
 
 std::vector<wxString> TransaktieVerslag::geefOpdrachten(unsigned long long opening_) const
 {
-    return opening_ == opening ? opdrachten : std::vector<wxString>();
+    return opening_ == opening && !onvolledig ? opdrachten : std::vector<wxString>();
 }

@@ -21,12 +21,14 @@ public:
     void rolTerugNaar(const wxString& savepoint);
     void wis();
     // The statements that open the transaction again as it stood; none when
-    // the record is of another opening.
+    // the record is of another opening, or one of its statements is not
+    // known (an empty text taken in).
     std::vector<wxString> geefOpdrachten(unsigned long long opening) const;
 
 private:
     std::vector<wxString> opdrachten;
     unsigned long long opening = 0;
+    bool onvolledig = false;
 };
 
 #endif

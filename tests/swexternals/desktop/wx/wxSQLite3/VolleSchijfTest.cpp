@@ -37,9 +37,13 @@ TEST_F(VolleSchijf, EenCommitZonderRuimteHoudtDeWijzigingOpen)
         bool veilig;
         std::function<int(SQLite3Basis&)> commit;
         const char* daarna;
+        // The large change through a prepared statement with a bound value,
+        // as an added requirement is stored.
+        bool voorbereid = false;
     };
     const Weg wegen[] = {
         {"commit", false, [](SQLite3Basis& db) { return db.stopTransaktie(); }, ""},
+        {"commit of a prepared statement", false, [](SQLite3Basis& db) { return db.stopTransaktie(); }, "", true},
         {"the next change", false, [](SQLite3Basis& db) { return db.startTransaktie(); },
          "The previous change could not be committed, so this change was not made.\nIt is still open: commit or "
          "undo it."},
@@ -63,7 +67,17 @@ TEST_F(VolleSchijf, EenCommitZonderRuimteHoudtDeWijzigingOpen)
             ASSERT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, veilig), 0);
         }
         ASSERT_EQ(verbinding.startTransaktie(), 0);
-        ASSERT_EQ(verbinding.executeUpdate("insert into T (naam) values (" + grooteTekst + ")"), 0);
+        if (weg.voorbereid)
+        {
+            wxSQLite3Statement opdracht;
+            ASSERT_EQ(verbinding.bereidVoor("insert into T (naam) values (?)", opdracht), 0);
+            ASSERT_EQ(verbinding.executeUpdate(opdracht, [](wxSQLite3Statement& s) { s.Bind(1, wxString('x', 200000)); }),
+                      0);
+        }
+        else
+        {
+            ASSERT_EQ(verbinding.executeUpdate("insert into T (naam) values (" + grooteTekst + ")"), 0);
+        }
 
         schijf.beperk(3 * 4096);
         logVanger().wis();
