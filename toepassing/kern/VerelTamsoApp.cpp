@@ -1,6 +1,7 @@
 #include "toepassing/kern/VerelTamsoApp.h"
 
 #include "swexternals/desktop/DesktopFunkties.h"
+#include "toepassing/kern/LangWerk.h"
 #include "toepassing/kern/VensterKoppeling.h"
 
 #include <utility>
@@ -114,6 +115,13 @@ VerelTamsoApp::VerelTamsoApp()
     // Every project holds its requirements; a database of another program
     // that lacks them is not opened as one.
     zetKenmerkTabel(TamsoTabelNaam);
+    // Whoever commits, the commit of a long change shows that it is written.
+    zetCommitOmhulsel(
+        [this](const std::function<int()>& commit)
+        {
+            const LangWerk werk(*this, _("Committing changes..."));
+            return commit();
+        });
     leesKleuren();
 }
 

@@ -3,7 +3,6 @@
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/DesktopVraag.h"
 #include "swexternals/desktop/ValutaKeuzeDialoog.h"
-#include "toepassing/kern/LangWerk.h"
 #include "toepassing/kern/VerelTamsoFTPUpdater.h"
 #include "toepassing/venster/KleurKiezerDialoog.h"
 #include "toepassing/venster/RekLijstCtrl.h"
@@ -48,14 +47,9 @@ void VerelTamsoVenster::OnUndoUpdate(wxUpdateUIEvent& gebeurtenis)
 
 void VerelTamsoVenster::OnSaveClick(wxCommandEvent&)
 {
-    int resultaat = 0;
-    {
-        const LangWerk werk(*app, _("Committing changes..."));
-        resultaat = app->stopTransaktie();
-    }
     // A commit that failed keeps the change open where the layer could put
     // it back; where it could not, the list must not show it any more.
-    if (resultaat != 0)
+    if (app->stopTransaktie() != 0)
         verversLijst();
     app->synchroniseerWindowMetDBTransaktieStatus();
 }

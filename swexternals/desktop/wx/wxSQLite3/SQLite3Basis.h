@@ -266,6 +266,13 @@ public:
     void zetTussendoor(std::function<void()> nieuw) { tussendoor = std::move(nieuw); }
     // True while the hand-over runs: no handler may touch the project then.
     bool isTussendoorBezig() const { return tussendoorBezig; }
+    // What runs every statement that may commit (a commit, the release of a
+    // savepoint), whoever asked for it: the user's own commit, the next
+    // change, closing the project. A commit tells nothing while it runs, so
+    // the program shows before it that a large change is being written.
+    // Empty: the statement runs as it is.
+    using CommitOmhulsel = std::function<int(const std::function<int()>& commit)>;
+    void zetCommitOmhulsel(CommitOmhulsel nieuw) { commitOmhulsel = std::move(nieuw); }
 
     // --- Journal and synchronisation ---
 
@@ -528,6 +535,7 @@ private:
     unsigned long long eigenWijzigingen = 0;
     int tijdelijkeWijzigingen = 0;
     std::function<void()> tussendoor;
+    CommitOmhulsel commitOmhulsel;
     bool tussendoorBezig = false;
     bool langeLezingBezig = false;
     std::chrono::steady_clock::time_point volgendeTussendoor;

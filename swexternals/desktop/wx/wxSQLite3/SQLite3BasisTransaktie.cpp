@@ -24,7 +24,9 @@ const wxString rollback = "rollback";
 // the way out of it.
 int SQLite3Basis::voerTransaktieUit(const wxString& opdracht)
 {
-    return voerUit(opdracht, -1);
+    const auto voerDoor = [&] { return voerUit(opdracht, -1); };
+    const bool kanCommitten = opdracht == commitTransaktie || opdracht.StartsWith("release ");
+    return kanCommitten && commitOmhulsel ? commitOmhulsel(voerDoor) : voerDoor();
 }
 
 void SQLite3Basis::onthoudOpdracht(const std::function<wxString()>& tekst, bool wasOpen)

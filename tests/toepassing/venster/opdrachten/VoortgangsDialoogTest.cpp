@@ -58,11 +58,21 @@ TEST_F(OpdrachtTest, LongWorkShowsWhatItDoesAndItsCommitToo)
         EXPECT_EQ(kijker.getoond, Teksten{"Reassigning the I.D numbers of the requirements..."});
         ASSERT_EQ(rijenInBestand(pad), "Boil=1,Pour=3,Serve=5");
     }
-    // The work was long, so is its commit: said before it starts.
+    // The work was long, so is its commit: said before it starts, whether
+    // the user commits or the next change does.
     kijker.getoond.clear();
     klik(wxID_SAVE);
     EXPECT_EQ(kijker.getoond, Teksten{"Committing changes..."});
     EXPECT_EQ(rijenInBestand(pad), "Boil=1,Pour=2,Serve=3");
+    voerUit(*app, {"update Requirements set SR=SR+10"});
+    {
+        const Drempel geen(std::chrono::milliseconds(0));
+        klik(V::ID_STRAKTREKKEN);
+    }
+    kijker.getoond.clear();
+    ASSERT_EQ(app->zetProjektNaam("Kettle"), 0);
+    EXPECT_EQ(kijker.getoond, Teksten{"Committing changes..."});
+    ASSERT_EQ(app->stopTransaktie(), 0);
 
     // A small change commits at once.
     kijker.getoond.clear();
