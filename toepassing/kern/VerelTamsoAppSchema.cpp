@@ -12,6 +12,7 @@
 #include <vector>
 #include <wx/filedlg.h>
 #include <wx/intl.h>
+#include <wx/log.h>
 
 namespace
 {
@@ -308,6 +309,13 @@ int VerelTamsoApp::zetProjektValuta(const DesktopValuta& valuta)
 
 int VerelTamsoApp::zetKonfiguratie(const wxString& kolom, const wxString& waarde)
 {
+    // Refused before a transaction opens: one that SQLite refuses to write
+    // into would still count as an open change.
+    if (isAlleenLezenDB())
+    {
+        wxLogWarning("%s", _("You cannot change the project's name or currency, because the database is read-only."));
+        return 1;
+    }
     // A change whose transaction did not start would land in the wrong one.
     if (startTransaktie() != 0)
         return 2;

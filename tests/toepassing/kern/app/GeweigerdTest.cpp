@@ -49,7 +49,8 @@ const Wijziging wijzigingen[] = {
      },
      1, "You cannot modify this requirement"},
     {"close gaps", [](KernApp& app) { return app.srStrakTrekken(); }, 1, "You cannot modify this requirement"},
-    {"project name", [](KernApp& app) { return app.zetProjektNaam("Renamed"); }, 2, nullptr},
+    {"project name", [](KernApp& app) { return app.zetProjektNaam("Renamed"); }, 1,
+     "You cannot change the project's name or currency"},
 };
 } // namespace
 
@@ -76,6 +77,8 @@ TEST(Geweigerd, EenAlleenLezenProjectWeigertElkeWijzigingMetEenWaarschuwing)
     EXPECT_EQ(nummers(*app), "a=1,b=2,e=5");
     EXPECT_EQ(kolommen(*app, 2, "prioriteit"), "1");
     EXPECT_EQ(app->geefProjektNaam(), "A new project");
+    // Nothing was left open for the window to show as a change.
+    EXPECT_FALSE(app->rolTerugMogelijk());
 }
 
 TEST(Geweigerd, GeenWijzigingZonderEigenTransaktie)
