@@ -127,6 +127,9 @@ VerelTamsoApp::VerelTamsoApp()
 
 VerelTamsoApp::~VerelTamsoApp()
 {
+    // The bases close the project after this object is gone: their commit
+    // must not call back into it.
+    zetCommitOmhulsel(nullptr);
     bewaarKleuren();
     // A start that ended before the toolkit was up never read the font:
     // the stored one stays as it is.
