@@ -13,7 +13,6 @@
 #include <limits>
 #include <memory>
 #include <numeric>
-#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -158,19 +157,6 @@ std::vector<uint32_t> opRijNummer(const Regels& regels)
         std::sort(plaatsen.begin(), plaatsen.end(),
                   [&](uint32_t a, uint32_t b) { return regels.rijNummers[a] < regels.rijNummers[b]; });
     return plaatsen;
-}
-
-wxString alsLijst(const std::vector<long long>& getallen)
-{
-    std::string tekst;
-    tekst.reserve(getallen.size() * 7);
-    for (const long long getal : getallen)
-    {
-        if (!tekst.empty())
-            tekst += ',';
-        tekst += std::to_string(getal);
-    }
-    return wxString::FromAscii(tekst.c_str(), tekst.size());
 }
 } // namespace
 
@@ -318,7 +304,7 @@ int VerelTamsoApp::leesSelektie(const ZoekCriteria& criteria, const OnthoudenLij
     wxString bron = " from " + TamsoTabelNaam;
     wxString voorwaarde = zoekVoorwaarde;
     if (ruimer)
-        voorwaarde = "rowid in (" + alsLijst(ruimer->selektie.rijIds) + ") and (" + zoekVoorwaarde + ")";
+        voorwaarde = "rowid in (" + getallenLijst(ruimer->selektie.rijIds) + ") and (" + zoekVoorwaarde + ")";
     else if (!criteria.zoekTekst.empty())
         bron += " not indexed";
     const bool inNummerVolgorde = criteria.zoekTekst.empty() && lijstIndexOpNummer;

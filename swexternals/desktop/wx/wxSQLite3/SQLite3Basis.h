@@ -406,6 +406,10 @@ public:
     // identifiers; a table or view name may carry its database before a ".".
     static wxString naamQuotes(const wxString& naam);
     static wxString tabelQuotes(const wxString& naam);
+    // Whole numbers as the list of an "in (...)": those at `vanaf` up to
+    // `tot` (to the end when beyond it), separated by commas.
+    static wxString getallenLijst(const std::vector<long long>& getallen, size_t vanaf = 0,
+                                  size_t tot = static_cast<size_t>(-1));
 
     // Creates the table when it is missing, else adds the columns it lacks;
     // nothing is removed. 0 done, 1 refused (read-only), 2 failed.

@@ -31,14 +31,6 @@ bool isBeschadiging(int kode)
     return (kode & 0xff) == SQLITE_CORRUPT || (kode & 0xff) == SQLITE_NOTADB;
 }
 
-wxString alsLijst(const std::vector<long long>& getallen, size_t vanaf, size_t tot)
-{
-    wxString tekst;
-    for (size_t i = vanaf; i < tot; ++i)
-        tekst += wxString::Format(i == vanaf ? "%lld" : ",%lld", getallen[i]);
-    return tekst;
-}
-
 // Pragmas that write into the file; the others set the connection, or read.
 bool isSchrijvendePragma(const char* naam, const char* waarde)
 {
@@ -227,7 +219,7 @@ void SQLite3Basis::kopieerLeesbareRijen(const wxString& tabel, const wxArrayStri
     {
         try
         {
-            ExecuteUpdate(begin + alsLijst(rijen, vanaf, tot) + ")");
+            ExecuteUpdate(begin + getallenLijst(rijen, vanaf, tot) + ")");
             return 0;
         }
         catch (const wxSQLite3Exception& fout)

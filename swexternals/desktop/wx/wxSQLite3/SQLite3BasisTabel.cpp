@@ -6,6 +6,8 @@
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 #include "swexternals/desktop/wx/wxSQLite3/SavepointBewaker.h"
 
+#include <algorithm>
+#include <string>
 #include <wx/intl.h>
 #include <wx/log.h>
 
@@ -36,6 +38,20 @@ wxString SQLite3Basis::naamQuotes(const wxString& naam)
     wxString veilig = naam;
     veilig.Replace("\"", "\"\"");
     return "\"" + veilig + "\"";
+}
+
+wxString SQLite3Basis::getallenLijst(const std::vector<long long>& getallen, size_t vanaf, size_t tot)
+{
+    tot = std::min(tot, getallen.size());
+    std::string tekst;
+    tekst.reserve((tot > vanaf ? tot - vanaf : 0) * 7);
+    for (size_t i = vanaf; i < tot; ++i)
+    {
+        if (i != vanaf)
+            tekst += ',';
+        tekst += std::to_string(getallen[i]);
+    }
+    return wxString::FromAscii(tekst.c_str(), tekst.size());
 }
 
 wxString SQLite3Basis::tabelQuotes(const wxString& naam)
