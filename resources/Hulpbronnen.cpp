@@ -5,8 +5,6 @@
 // Filled by the generated source.
 extern const Hulpbron hulpbronnen[];
 extern const unsigned long long aantalHulpbronnen;
-extern const char* const hulpbronMakers[];
-extern const unsigned long long aantalHulpbronMakers;
 
 const Hulpbron* vindHulpbron(const char* naam)
 {
@@ -16,14 +14,4 @@ const Hulpbron* vindHulpbron(const char* naam)
         if (std::strcmp(hulpbronnen[i].naam, naam) == 0)
             return &hulpbronnen[i];
     return nullptr;
-}
-
-std::size_t geefAantalMakers()
-{
-    return static_cast<std::size_t>(aantalHulpbronMakers);
-}
-
-const char* geefMaker(std::size_t index)
-{
-    return index < aantalHulpbronMakers ? hulpbronMakers[index] : nullptr;
 }

@@ -15,10 +15,4 @@ struct Hulpbron
 // The resource of that name, or null when the program has none.
 const Hulpbron* vindHulpbron(const char* naam);
 
-// Who made the image sets and on what terms, one line per set as
-// resources/CREDITS.md names them (UTF-8), for the about box.
-std::size_t geefAantalMakers();
-// Null beyond the last line.
-const char* geefMaker(std::size_t index);
-
 #endif

@@ -4,8 +4,7 @@
 Reads the list of resources (one per line: relative name, source, options),
 takes each image from a Debian icon or flag package, pads it to the size it is
 shown at, or draws it here where no package has one, and writes the bytes with
-a table that finds them by their relative name. The credit lines of the image
-sets (the items of CREDITS.md) go along, for the about box.
+a table that finds them by their relative name.
 """
 import io
 import math
@@ -206,32 +205,7 @@ def lees_lijst(pad):
         yield delen[0], delen[1], opties
 
 
-def lees_makers(pad):
-    """The items of the credits file: each "- " line with its indented continuations."""
-    makers = []
-    for regel in open(pad, encoding="utf-8"):
-        if regel.startswith("- "):
-            makers.append(regel[2:].strip())
-        elif makers and regel.startswith("  ") and regel.strip():
-            makers[-1] += " " + regel.strip()
-    return makers
-
-
-def c_tekst(tekst):
-    """A C++ string literal of the text's UTF-8 bytes."""
-    delen = []
-    for byte in tekst.encode("utf-8"):
-        teken = chr(byte)
-        if teken in "\\\"":
-            delen.append("\\" + teken)
-        elif 32 <= byte < 127:
-            delen.append(teken)
-        else:
-            delen.append(f"\\{byte:03o}")
-    return '"' + "".join(delen) + '"'
-
-
-def schrijf_cpp(items, makers, uit):
+def schrijf_cpp(items, uit):
     regels = ["// Generated at build time from resources/hulpbronnen.txt; do not edit.",
               '#include "resources/Hulpbronnen.h"', "", "namespace", "{"]
     for index, (_, data) in enumerate(items):
@@ -243,17 +217,14 @@ def schrijf_cpp(items, makers, uit):
     for index, (naam, _) in enumerate(items):
         regels.append(f'    {{"{naam}", data{index}, sizeof data{index}}},')
     regels += ["};", f"extern const unsigned long long aantalHulpbronnen = {len(items)};", ""]
-    regels.append("extern const char* const hulpbronMakers[] = {")
-    regels += [f"    {c_tekst(maker)}," for maker in makers]
-    regels += ["    nullptr,", "};", f"extern const unsigned long long aantalHulpbronMakers = {len(makers)};", ""]
     with open(uit, "w", encoding="utf-8") as bestand:
         bestand.write("\n".join(regels))
 
 
 def main():
-    lijst, credits, uit = sys.argv[1], sys.argv[2], sys.argv[3]
+    lijst, uit = sys.argv[1], sys.argv[2]
     items = [(naam, maak(naam, bron, opties)) for naam, bron, opties in lees_lijst(lijst)]
-    schrijf_cpp(items, lees_makers(credits), uit)
+    schrijf_cpp(items, uit)
 
 
 if __name__ == "__main__":

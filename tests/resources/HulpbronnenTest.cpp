@@ -50,13 +50,3 @@ TEST(Hulpbronnen, ElkeVlagIsOpgevuldTotVierentwintigVierkant)
         EXPECT_EQ(vlag.GetAlpha(12, 12), wxIMAGE_ALPHA_OPAQUE) << naam;
     }
 }
-
-TEST(Hulpbronnen, DeMakersStaanErZoalsDeCreditsZeNoemen)
-{
-    ASSERT_EQ(geefAantalMakers(), 4u);
-    EXPECT_EQ(std::string(geefMaker(0)), "Flags: \"famfamfam flag icons\" by Mark James (famfamfam.com), from Debian's "
-                                         "package famfamfam-flag-png; free for any use.");
-    // A line that continues in the file is one line here.
-    EXPECT_NE(std::string(geefMaker(3)).find("are drawn by resources/maakHulpbronnen.py."), std::string::npos);
-    EXPECT_EQ(geefMaker(4), nullptr);
-}
