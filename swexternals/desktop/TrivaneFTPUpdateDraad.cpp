@@ -249,8 +249,8 @@ int TrivaneFTPUpdateDraad::zetPaden()
 
 void TrivaneFTPUpdateDraad::meldNietGevonden() const
 {
-    DesktopFunkties::wxErrorVeilig(_("FTP: could not find the requested file") +
-                                   DesktopFunkties::dubbeleQuotes(installerOpServer, true) + ".");
+    DesktopFunkties::wxErrorVeilig(_("FTP: could not find the requested file") + DesktopAppBasis::sp +
+                                   DesktopFunkties::dubbeleQuotes(installerOpServer, false) + ".");
 }
 
 int TrivaneFTPUpdateDraad::bepaalDownloadGrootte()
@@ -350,8 +350,7 @@ int TrivaneFTPUpdateDraad::controleerGrootte()
     if (geefVrijeRuimte(installerMap.geefPad()) < uitkomst.grootte + maxHandtekeningLengte)
     {
         DesktopFunkties::wxErrorVeilig(_("There is not enough free space for the update package in the folder") + " " +
-                                       DesktopFunkties::dubbeleQuotes(tijdelijkeMap) +
-                                       _(": it was not downloaded."));
+                                       DesktopFunkties::dubbeleQuotes(tijdelijkeMap) + _(": it was not downloaded."));
         return kcFout;
     }
     return kcOk;

@@ -304,7 +304,9 @@ void TrivaneFTPUpdater::meldMislukt(int gewacht) const
 
 int TrivaneFTPUpdater::bespreekUitkomst(int gevonden)
 {
-    const wxString eigen = DesktopFunkties::haken(TrivaneFTPUpdateDraad::geefEigenVersie(), true);
+    // The full stop follows the bracket directly.
+    const wxString eigen =
+        DesktopAppBasis::sp + DesktopFunkties::haken(TrivaneFTPUpdateDraad::geefEigenVersie(), false);
     const wxString& vr = DesktopAppBasis::vr;
     if (gevonden == kcOk)
     {

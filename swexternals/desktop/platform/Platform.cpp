@@ -283,8 +283,8 @@ bool Platform::openWebAdres(const wxString& adres)
     const WebOpener& opener = huidigeWebOpener();
     if (opener ? opener(schoon) : openMetStandaardProgramma(schoon))
         return true;
-    DesktopFunkties::wxErrorVeilig(_("No program could be started to open the address") +
-                                   DesktopFunkties::dubbeleQuotes(schoon, true) + ".");
+    DesktopFunkties::wxErrorVeilig(_("No program could be started to open the address") + DesktopFunkties::sp +
+                                   DesktopFunkties::dubbeleQuotes(schoon, false) + ".");
     return false;
 }
 

@@ -277,7 +277,7 @@ TEST_F(Laden, EenOntbrekendeInstallerWordtGemeld)
         ProefUpdater updater(*app, server.geefAdres(), server.geefPubliekeSleutel());
         EXPECT_EQ(updater.ga(5000), 2);
         EXPECT_TRUE(logVanger().bevat("FTP: could not find the requested file "
-                                      "\"/pub/VerelTamso/Versie_1.4.1/VerelTamso_1.4.1_Linux_x86_64.deb\" .",
+                                      "\"/pub/VerelTamso/Versie_1.4.1/VerelTamso_1.4.1_Linux_x86_64.deb\".",
                                       wxLOG_Error))
             << logVanger().geefAlles();
         EXPECT_TRUE(priveMappen().empty());
