@@ -46,11 +46,12 @@ std::optional<std::chrono::steady_clock::time_point> deadlineVoor(unsigned short
     return std::chrono::steady_clock::now() + std::chrono::milliseconds(milliSeconden);
 }
 
-// Half a minute, and the package at 10 KiB a second: a slow line makes it,
-// a server that trickles does not.
+// Half a minute, and the package at 10 KiB a second, and 10 KiB a second
+// over any half minute: a slow line makes it, a server that trickles does
+// not.
 TrivaneFTPUpdater::DownloadTermijn& huidigeTermijn()
 {
-    static TrivaneFTPUpdater::DownloadTermijn termijn{std::chrono::seconds(30), 10 * 1024};
+    static TrivaneFTPUpdater::DownloadTermijn termijn{std::chrono::seconds(30), 10 * 1024, std::chrono::seconds(30)};
     return termijn;
 }
 
@@ -205,7 +206,15 @@ TrivaneFTPUpdater::volgDraad(wxProgressDialog* dialoog,
     {
         if (afloop != Afloop::Klaar)
             return;
-        if (deadline && std::chrono::steady_clock::now() >= *deadline)
+        // The package's own checks come after the transfer, each with its
+        // own time limit and its own message.
+        if (gedeeld && gedeeld->isOverdrachtKlaar())
+        {
+            deadline.reset();
+            tempo.reset();
+        }
+        const auto nu = std::chrono::steady_clock::now();
+        if ((deadline && nu >= *deadline) || (tempo && tempo->isTeTraag(nu, gedeeld->geefOntvangen())))
         {
             stopDraad(Afloop::Verlopen);
             return;
@@ -265,6 +274,7 @@ int TrivaneFTPUpdater::zoekNieuweVersie(unsigned short milliSeconden)
     }
     draadGestart = true;
     deadline = deadlineVoor(milliSeconden);
+    tempo.reset();
     maximum = 0;
     bool gemeld = false;
     TrivaneFTPUpdateGedeeld::Uitkomst gevonden;
@@ -370,20 +380,24 @@ int TrivaneFTPUpdater::laadInstaller(unsigned short milliSeconden)
     }
     draadGestart = true;
     deadline = deadlineVoor(milliSeconden);
+    tempo.reset();
     int vrijgaven = 0;
-    const Afloop afloop = volgDraad(&*dialoog,
-                                    [&](const TrivaneFTPUpdateGedeeld::Uitkomst& uitkomst)
-                                    {
-                                        // The first release: the size is known and the transfer begins,
-                                        // bounded by its size and by the worker's wait for each piece.
-                                        if (++vrijgaven != 1 || uitkomst.code != kcOk)
-                                            return;
-                                        deadline = deadlineVoorOverdracht(uitkomst.grootte);
-                                        grootte = uitkomst.grootte;
-                                        maximum = grootte / 1000;
-                                        installer = uitkomst.installer;
-                                        dialoog->SetRange(alsDialoogWaarde(std::max<std::uint64_t>(maximum, 1)));
-                                    });
+    const Afloop afloop =
+        volgDraad(&*dialoog,
+                  [&](const TrivaneFTPUpdateGedeeld::Uitkomst& uitkomst)
+                  {
+                      // The first release: the size is known and the transfer begins,
+                      // bounded by its size and by the worker's wait for each piece.
+                      if (++vrijgaven != 1 || uitkomst.code != kcOk)
+                          return;
+                      deadline = deadlineVoorOverdracht(uitkomst.grootte);
+                      const DownloadTermijn& termijn = huidigeTermijn();
+                      tempo.emplace(termijn.venster, termijn.laagsteSnelheid, std::chrono::steady_clock::now());
+                      grootte = uitkomst.grootte;
+                      maximum = grootte / 1000;
+                      installer = uitkomst.installer;
+                      dialoog->SetRange(alsDialoogWaarde(std::max<std::uint64_t>(maximum, 1)));
+                  });
     // The dialog is gone before the worker's end is awaited or anything is
     // asked.
     dialoog.reset();

@@ -5,6 +5,7 @@
 #include "swexternals/desktop/DesktopPriveMap.h"
 #include "swexternals/desktop/TrivaneDesktopFTPLogin.h"
 #include "swexternals/desktop/TrivaneFTPUpdateGedeeld.h"
+#include "swexternals/desktop/TrivaneFTPUpdateTempo.h"
 
 #include <chrono>
 #include <cstdint>
@@ -49,14 +50,19 @@ public:
     // anonymous, no password.
     static TrivaneDesktopFTPLogin maakLogin(wxConfigBase& konfig);
 
-    // How long a download may take once its size is known: `basis` and the
-    // size at `laagsteSnelheid` bytes a second. A server that sends each
-    // piece just within the wait for one (a byte now and then) is given up
-    // then. Tests shorten it; the previous one is returned.
+    // How long the transfer of a package may take once its size is known:
+    // `basis` and the size at `laagsteSnelheid` bytes a second; and once it
+    // has run for `venster`, it must bring `laagsteSnelheid` over every
+    // last `venster`. Whichever fails first stops it: a server that sends
+    // each piece just within the wait for one (a byte now and then) is given
+    // up, however large a size it announced. Only the transfer: the checks
+    // of the package after it have time limits of their own. Tests shorten
+    // it; the previous one is returned.
     struct DownloadTermijn
     {
         std::chrono::milliseconds basis;
         std::uint64_t laagsteSnelheid;
+        std::chrono::milliseconds venster{std::chrono::seconds(30)};
     };
     static DownloadTermijn zetDownloadTermijn(DownloadTermijn termijn);
 
@@ -153,8 +159,11 @@ private:
     TrivaneCode code = kcOk;
     unsigned int verbindingsTijdslimiet;
     // Until when the worker may take: the search and the download's start
-    // by the caller's time, the transfer by its size.
+    // by the caller's time, the transfer by its size; none once the transfer
+    // has ended.
     std::optional<std::chrono::steady_clock::time_point> deadline;
+    // The pace the transfer must keep, while it runs.
+    std::optional<TrivaneFTPUpdateTempo> tempo;
     // The first failed take of a release (1 or 2), else 0.
     int wachtFout = 0;
     // The installer's size in bytes and, as the dialog counts, in thousands.

@@ -4,12 +4,15 @@
 // progress dialog; handed to the package installer only once the program's
 // own questions allow it to end, and checked.
 #include "swexternals/desktop/DesktopPriveMap.h"
+#include "swexternals/desktop/TrivaneFTPUpdateDraad.h"
+#include "swexternals/desktop/platform/DebPakket.h"
 #include "tests/ondersteuning/FTPTestServer.h"
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/VraagBeantwoorder.h"
 #include "tests/swexternals/desktop/ftp/UpdateHulp.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -242,21 +245,68 @@ TEST_F(Laden, EenInstallerDieNietWordtGestartWordtBewaardOfOpgeruimd)
 
 TEST_F(Laden, EenServerDieDruppeltWordtNaDeTermijnVanDeDownloadOpgegeven)
 {
-    // About a kilobyte a second, each piece well within the wait for one;
-    // the term: half a second and the package at 100 KB a second.
+    // About a kilobyte a second, each piece well within the wait for one.
     FTPTestServer server(FTPTestServer::Soort::Traag, "1000");
     server.zetVersieBestand("Version:1.4.1\n");
     server.zetInstaller("1.4.1", FTPTestServer::Pakket::metGrootte(30000));
-    const TrivaneFTPUpdater::DownloadTermijn vorige =
-        TrivaneFTPUpdater::zetDownloadTermijn({std::chrono::milliseconds(500), 100000});
+    const struct
+    {
+        const char* wat;
+        TrivaneFTPUpdater::DownloadTermijn termijn;
+    } gevallen[] = {
+        {"half a second and the package at 100 KB a second",
+         {std::chrono::milliseconds(500), 100000, std::chrono::seconds(30)}},
+        // By its size it would have 23 s.
+        {"20 s and the package at 10 KB a second, but 10 KB a second over any second",
+         {std::chrono::seconds(20), 10000, std::chrono::seconds(1)}},
+    };
+    for (const auto& geval : gevallen)
+    {
+        SCOPED_TRACE(geval.wat);
+        logVanger().wis();
+        const TrivaneFTPUpdater::DownloadTermijn vorige = TrivaneFTPUpdater::zetDownloadTermijn(geval.termijn);
+        vragen.antwoord(wxYES);
+        ProefUpdater updater(*app, server.geefAdres(), server.geefPubliekeSleutel());
+        const auto begin = std::chrono::steady_clock::now();
+        const int uitkomst = updater.ga(10000);
+        const auto duur = std::chrono::steady_clock::now() - begin;
+        TrivaneFTPUpdater::zetDownloadTermijn(vorige);
+        EXPECT_EQ(uitkomst, 1);
+        EXPECT_LT(duur, std::chrono::seconds(8));
+        EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 1u) << logVanger().geefAlles();
+        EXPECT_TRUE(logVanger().bevat("The download of the update was stopped: the server sent it too slowly.\n"
+                                      "Please try again later.",
+                                      wxLOG_Error))
+            << logVanger().geefAlles();
+        EXPECT_TRUE(installaties.paden.empty());
+        EXPECT_TRUE(priveMappen().empty());
+    }
+}
+
+TEST_F(Laden, DeTermijnVanDeDownloadLooptNietDoorInDeControleVanHetPakket)
+{
+    // The transfer takes moments and has a second; dpkg-deb hangs until its
+    // own time limit ends it.
+    FTPTestServer server;
+    server.zetVersieBestand("Version:1.4.1\n");
+    server.zetInstaller("1.4.1");
+    const std::filesystem::path hangt = testMap() / "dpkg-deb";
+    std::ofstream(hangt) << "#!/bin/sh\nexec sleep 60\n";
+    std::filesystem::permissions(hangt, std::filesystem::perms::owner_all);
+    const std::string vorigProgramma = DebPakket::zetProgramma(hangt.string());
+    const auto vorigeLeesTijd = TrivaneFTPUpdateDraad::zetPakketLeesTijd(std::chrono::milliseconds(2500));
+    const TrivaneFTPUpdater::DownloadTermijn vorigeTermijn =
+        TrivaneFTPUpdater::zetDownloadTermijn({std::chrono::seconds(1), 1000000, std::chrono::seconds(30)});
     vragen.antwoord(wxYES);
     ProefUpdater updater(*app, server.geefAdres(), server.geefPubliekeSleutel());
     const int uitkomst = updater.ga(10000);
-    TrivaneFTPUpdater::zetDownloadTermijn(vorige);
-    EXPECT_EQ(uitkomst, 1);
-    EXPECT_TRUE(logVanger().bevat("The download of the update was stopped: the server sent it too slowly.\nPlease "
-                                  "try again later.",
-                                  wxLOG_Error))
+    TrivaneFTPUpdater::zetDownloadTermijn(vorigeTermijn);
+    TrivaneFTPUpdateDraad::zetPakketLeesTijd(vorigeLeesTijd);
+    DebPakket::zetProgramma(vorigProgramma);
+    // One message, the true one.
+    EXPECT_EQ(uitkomst, 2);
+    ASSERT_EQ(logVanger().geefRegels().size(), 1u) << logVanger().geefAlles();
+    EXPECT_TRUE(logVanger().bevat(geweigerd + "The package's control data could not be read.", wxLOG_Error))
         << logVanger().geefAlles();
     EXPECT_TRUE(installaties.paden.empty());
     EXPECT_TRUE(priveMappen().empty());
