@@ -5,6 +5,7 @@
 #include "swexternals/desktop/DesktopPriveMap.h"
 #include "swexternals/desktop/TrivaneDesktopFTPLogin.h"
 #include "swexternals/desktop/TrivaneFTPUpdateGedeeld.h"
+#include "swexternals/desktop/TrivaneFTPUpdateKopie.h"
 #include "swexternals/desktop/TrivaneFTPUpdateTempo.h"
 
 #include <chrono>
@@ -12,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 #include <wx/event.h>
 #include <wx/string.h>
 
@@ -134,10 +136,18 @@ private:
     void toonVoortgang(wxProgressDialog& dialoog) const;
     // Waits for the worker that was told to stop or has ended, and deletes it.
     void beeindigDraad();
+    // Copies the package into the folder the user chooses, replacing a file
+    // of its name there; true when it is there or the user chose none.
     [[nodiscard]] bool bewaarInstaller();
-    // Moves the package the user is to install to the user's download
-    // folder; where it is then.
+    // Copies the package the user is to install into the user's download
+    // folder, Documents or home, the first that takes it, else leaves it in
+    // the temporary folder out of reach of the next check's clean up: says
+    // where it is (and why not in the user's folders).
     wxString bewaarVoorGebruiker();
+    // Copies the package into the first of `mappen` that takes it, off the
+    // GUI thread, with the windows kept painted meanwhile.
+    TrivaneFTPUpdateKopie::Uitkomst kopieerInstaller(const std::vector<wxString>& mappen, bool vervang);
+    static wxString beschrijfFouten(const TrivaneFTPUpdateKopie::Uitkomst& uitkomst);
     [[nodiscard]] bool verwijderInstaller();
     void meldMislukt(int gewacht) const;
     wxWindow* geefHoofdVenster() const;
@@ -150,8 +160,11 @@ private:
     bool stil;
     bool meldFouten;
     wxString publiekeSleutel;
-    // Receives the worker's events.
+    // Receives the worker's events and the copy's.
     wxEvtHandler ontvanger;
+    // The copy of the package for the user, while it runs: stopped, and
+    // what it wrote removed, when the updater goes.
+    std::unique_ptr<TrivaneFTPUpdateKopie> lopendeKopie;
     std::shared_ptr<TrivaneFTPUpdateGedeeld> gedeeld;
     std::unique_ptr<TrivaneFTPUpdateDraad> draad;
     bool draadGestart = false;
