@@ -9,6 +9,7 @@
 #include <chrono>
 #include <string>
 #include <sys/statvfs.h>
+#include <utility>
 #include <wx/convauto.h>
 #include <wx/file.h>
 #include <wx/filename.h>
@@ -30,8 +31,13 @@ const std::size_t maxRegelLengte = 256;
 const size_t maxVersieDeelLengte = 9;
 // A signature file is a few hundred bytes.
 const std::size_t maxHandtekeningLengte = 8192;
-// dpkg-deb reads the control data at the start of the package.
-const std::chrono::seconds pakketLeesTijd(30);
+// dpkg-deb reads the control data at the start of the package: half a
+// minute is plenty.
+std::chrono::milliseconds& huidigePakketLeesTijd()
+{
+    static std::chrono::milliseconds tijd = std::chrono::seconds(30);
+    return tijd;
+}
 
 // Whatever way the worker ends, the driver hears of it last.
 class EindMelding
@@ -71,6 +77,11 @@ TrivaneFTPUpdateDraad::TrivaneFTPUpdateDraad(DesktopApp* app, const TrivaneDeskt
 }
 
 TrivaneFTPUpdateDraad::~TrivaneFTPUpdateDraad() = default;
+
+std::chrono::milliseconds TrivaneFTPUpdateDraad::zetPakketLeesTijd(std::chrono::milliseconds tijd)
+{
+    return std::exchange(huidigePakketLeesTijd(), tijd);
+}
 
 wxString TrivaneFTPUpdateDraad::geefEigenVersie()
 {
@@ -249,8 +260,8 @@ int TrivaneFTPUpdateDraad::zetPaden()
 
 void TrivaneFTPUpdateDraad::meldNietGevonden() const
 {
-    DesktopFunkties::wxErrorVeilig(_("FTP: could not find the requested file") +
-                                   DesktopFunkties::dubbeleQuotes(installerOpServer, true) + ".");
+    DesktopFunkties::wxErrorVeilig(_("FTP: could not find the requested file") + DesktopAppBasis::sp +
+                                   DesktopFunkties::dubbeleQuotes(installerOpServer, false) + ".");
 }
 
 int TrivaneFTPUpdateDraad::bepaalDownloadGrootte()
@@ -326,6 +337,7 @@ int TrivaneFTPUpdateDraad::laadUpdate()
     code = haalHandtekening();
     if (code == kcOk)
         code = haalInstaller();
+    gedeeld->zetOverdrachtKlaar();
     if (code == kcOk)
         code = controleerInstaller();
     if (code != kcOk && isGestopt())
@@ -350,8 +362,7 @@ int TrivaneFTPUpdateDraad::controleerGrootte()
     if (geefVrijeRuimte(installerMap.geefPad()) < uitkomst.grootte + maxHandtekeningLengte)
     {
         DesktopFunkties::wxErrorVeilig(_("There is not enough free space for the update package in the folder") + " " +
-                                       DesktopFunkties::dubbeleQuotes(tijdelijkeMap) +
-                                       _(": it was not downloaded."));
+                                       DesktopFunkties::dubbeleQuotes(tijdelijkeMap) + _(": it was not downloaded."));
         return kcFout;
     }
     return kcOk;
@@ -490,7 +501,7 @@ int TrivaneFTPUpdateDraad::controleerInstaller()
     }
     // Signed by the maker: only now is the package itself read.
     const std::optional<DebPakket::Gegevens> gegevens =
-        DebPakket::leesGegevens(uitkomst.installer, pakketLeesTijd, gestopt);
+        DebPakket::leesGegevens(uitkomst.installer, huidigePakketLeesTijd(), gestopt);
     if (isGestopt())
         return kcWaarschuwing;
     if (!gegevens)

@@ -6,6 +6,7 @@
 #include "swexternals/desktop/TrivaneDesktopFTPThread.h"
 #include "swexternals/desktop/TrivaneFTPUpdateGedeeld.h"
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -71,6 +72,11 @@ public:
     // What is on disk of the installer so far, while it comes in.
     std::uint64_t geefHuidigeGrootte() const;
     wxString geefOpslagPad();
+
+    // How long dpkg-deb may take to read the package's control data (30 s);
+    // it is then ended and the package refused. Tests shorten it; the
+    // previous one is returned.
+    static std::chrono::milliseconds zetPakketLeesTijd(std::chrono::milliseconds tijd);
 
     // The version this program is.
     static wxString geefEigenVersie();

@@ -67,6 +67,10 @@ public:
     // the worker writes.
     void zetOntvangen(std::uint64_t aantal) { ontvangen = aantal; }
     std::uint64_t geefOntvangen() const { return ontvangen; }
+    // Worker: the transfer from the server has ended, however; what follows
+    // (the checks of the package) does not wait on the server.
+    void zetOverdrachtKlaar() { overdrachtKlaar = true; }
+    bool isOverdrachtKlaar() const { return overdrachtKlaar; }
 
 private:
     void stuur(Gebeurtenis gebeurtenis);
@@ -76,6 +80,7 @@ private:
     Uitkomst uitkomst;
     DesktopPriveMap map;
     std::atomic<std::uint64_t> ontvangen{0};
+    std::atomic<bool> overdrachtKlaar{false};
 };
 
 #endif

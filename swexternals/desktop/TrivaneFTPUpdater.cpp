@@ -46,11 +46,12 @@ std::optional<std::chrono::steady_clock::time_point> deadlineVoor(unsigned short
     return std::chrono::steady_clock::now() + std::chrono::milliseconds(milliSeconden);
 }
 
-// Half a minute, and the package at 10 KiB a second: a slow line makes it,
-// a server that trickles does not.
+// Half a minute, and the package at 10 KiB a second, and 10 KiB a second
+// over any half minute: a slow line makes it, a server that trickles does
+// not.
 TrivaneFTPUpdater::DownloadTermijn& huidigeTermijn()
 {
-    static TrivaneFTPUpdater::DownloadTermijn termijn{std::chrono::seconds(30), 10 * 1024};
+    static TrivaneFTPUpdater::DownloadTermijn termijn{std::chrono::seconds(30), 10 * 1024, std::chrono::seconds(30)};
     return termijn;
 }
 
@@ -205,7 +206,15 @@ TrivaneFTPUpdater::volgDraad(wxProgressDialog* dialoog,
     {
         if (afloop != Afloop::Klaar)
             return;
-        if (deadline && std::chrono::steady_clock::now() >= *deadline)
+        // The package's own checks come after the transfer, each with its
+        // own time limit and its own message.
+        if (gedeeld && gedeeld->isOverdrachtKlaar())
+        {
+            deadline.reset();
+            tempo.reset();
+        }
+        const auto nu = std::chrono::steady_clock::now();
+        if ((deadline && nu >= *deadline) || (tempo && tempo->isTeTraag(nu, gedeeld->geefOntvangen())))
         {
             stopDraad(Afloop::Verlopen);
             return;
@@ -265,6 +274,7 @@ int TrivaneFTPUpdater::zoekNieuweVersie(unsigned short milliSeconden)
     }
     draadGestart = true;
     deadline = deadlineVoor(milliSeconden);
+    tempo.reset();
     maximum = 0;
     bool gemeld = false;
     TrivaneFTPUpdateGedeeld::Uitkomst gevonden;
@@ -304,7 +314,9 @@ void TrivaneFTPUpdater::meldMislukt(int gewacht) const
 
 int TrivaneFTPUpdater::bespreekUitkomst(int gevonden)
 {
-    const wxString eigen = DesktopFunkties::haken(TrivaneFTPUpdateDraad::geefEigenVersie(), true);
+    // The full stop follows the bracket directly.
+    const wxString eigen =
+        DesktopAppBasis::sp + DesktopFunkties::haken(TrivaneFTPUpdateDraad::geefEigenVersie(), false);
     const wxString& vr = DesktopAppBasis::vr;
     if (gevonden == kcOk)
     {
@@ -368,20 +380,24 @@ int TrivaneFTPUpdater::laadInstaller(unsigned short milliSeconden)
     }
     draadGestart = true;
     deadline = deadlineVoor(milliSeconden);
+    tempo.reset();
     int vrijgaven = 0;
-    const Afloop afloop = volgDraad(&*dialoog,
-                                    [&](const TrivaneFTPUpdateGedeeld::Uitkomst& uitkomst)
-                                    {
-                                        // The first release: the size is known and the transfer begins,
-                                        // bounded by its size and by the worker's wait for each piece.
-                                        if (++vrijgaven != 1 || uitkomst.code != kcOk)
-                                            return;
-                                        deadline = deadlineVoorOverdracht(uitkomst.grootte);
-                                        grootte = uitkomst.grootte;
-                                        maximum = grootte / 1000;
-                                        installer = uitkomst.installer;
-                                        dialoog->SetRange(alsDialoogWaarde(std::max<std::uint64_t>(maximum, 1)));
-                                    });
+    const Afloop afloop =
+        volgDraad(&*dialoog,
+                  [&](const TrivaneFTPUpdateGedeeld::Uitkomst& uitkomst)
+                  {
+                      // The first release: the size is known and the transfer begins,
+                      // bounded by its size and by the worker's wait for each piece.
+                      if (++vrijgaven != 1 || uitkomst.code != kcOk)
+                          return;
+                      deadline = deadlineVoorOverdracht(uitkomst.grootte);
+                      const DownloadTermijn& termijn = huidigeTermijn();
+                      tempo.emplace(termijn.venster, termijn.laagsteSnelheid, std::chrono::steady_clock::now());
+                      grootte = uitkomst.grootte;
+                      maximum = grootte / 1000;
+                      installer = uitkomst.installer;
+                      dialoog->SetRange(alsDialoogWaarde(std::max<std::uint64_t>(maximum, 1)));
+                  });
     // The dialog is gone before the worker's end is awaited or anything is
     // asked.
     dialoog.reset();
@@ -453,10 +469,9 @@ void TrivaneFTPUpdater::installeer()
         }
         // The user is to install it: where the next check's clean-up does
         // not reach.
-        const wxString bewaard = bewaarVoorGebruiker();
         DesktopFunkties::wxErrorVeilig(
             _("The desktop could not open the update package: no package installer took it.") + vr +
-            _("The program keeps running. You can install the package yourself; it is in:") + vr + bewaard);
+            bewaarVoorGebruiker());
         code = kcFout;
         return;
     }
@@ -482,37 +497,83 @@ bool TrivaneFTPUpdater::bewaarInstaller()
         _("Please select the path where the installer executable will be stored."), documenten, geefHoofdVenster());
     if (map.empty())
         return true;
-    const wxFileName doel(map, wxFileName(installer).GetFullName());
-    if (wxCopyFile(installer, doel.GetFullPath(), true))
+    const TrivaneFTPUpdateKopie::Uitkomst kopie = kopieerInstaller({map}, true);
+    if (!kopie.doel.empty())
         return true;
-    DesktopFunkties::wxErrorVeilig(_("The installer could not be stored in") +
-                                   DesktopFunkties::dubbeleQuotes(map, true));
+    DesktopFunkties::wxErrorVeilig(_("The installer could not be stored in") + DesktopAppBasis::sp +
+                                   DesktopFunkties::dubbeleQuotes(map, false) + "." + beschrijfFouten(kopie));
     return false;
 }
 
 wxString TrivaneFTPUpdater::bewaarVoorGebruiker()
 {
     const wxStandardPaths& paden = app ? app->geefStdPaden() : wxStandardPaths::Get();
-    wxString map;
+    // Without a download folder of their own the toolkit names the home
+    // folder for it: each folder once.
+    std::vector<wxString> mappen;
     for (const wxString& kandidaat :
          {paden.GetUserDir(wxStandardPaths::Dir_Downloads), paden.GetDocumentsDir(), wxGetHomeDir()})
-        if (map.empty() && !kandidaat.empty() && wxDirExists(kandidaat))
-            map = kandidaat;
-    // Another file of that name is the user's: the package gets a number.
-    const wxFileName bron(installer);
-    wxFileName doel(map, bron.GetFullName());
-    for (int nummer = 2; doel.Exists() && nummer < 100; ++nummer)
-        doel.SetName(bron.GetName() + wxString::Format("-%d", nummer));
-    if (!map.empty() && !doel.Exists() && wxCopyFile(installer, doel.GetFullPath(), false))
+        if (!kandidaat.empty() && wxDirExists(kandidaat) &&
+            std::find(mappen.begin(), mappen.end(), kandidaat) == mappen.end())
+            mappen.push_back(kandidaat);
+    const TrivaneFTPUpdateKopie::Uitkomst kopie = kopieerInstaller(mappen, false);
+    const wxString& vr = DesktopAppBasis::vr;
+    if (!kopie.doel.empty())
     {
         static_cast<void>(verwijderInstaller());
-        return doel.GetFullPath();
+        return _("The program keeps running. You can install the package yourself; it is in:") + vr + kopie.doel;
     }
-    DesktopFunkties::wxErrorVeilig(_("The installer could not be stored in") +
-                                   DesktopFunkties::dubbeleQuotes(map, true));
-    // Better where it is than nowhere.
-    installerMap.behoud();
-    return installer;
+    // Out of its own folder, which the next check removes, into the
+    // temporary folder itself, which it leaves alone: a new name on the same
+    // disk, which needs no room.
+    wxString bewaard = TrivaneFTPUpdateKopie::verplaats(installer, geefTijdelijkeMap());
+    if (bewaard.empty())
+    {
+        installerMap.behoud();
+        bewaard = installer;
+    }
+    else
+        static_cast<void>(installerMap.verwijder());
+    return _("The program keeps running. The package could not be copied to your download folder, your documents "
+             "folder or your home folder; it was kept in the temporary folder, which may be emptied when the "
+             "computer restarts. You can install it yourself from there:") +
+           vr + bewaard + beschrijfFouten(kopie);
+}
+
+TrivaneFTPUpdateKopie::Uitkomst TrivaneFTPUpdater::kopieerInstaller(const std::vector<wxString>& mappen, bool vervang)
+{
+    wxGUIEventLoop lus;
+    bool klaar = false;
+    const auto opKlaar = [&](wxThreadEvent&)
+    {
+        klaar = true;
+        lus.ScheduleExit();
+    };
+    ontvanger.Bind(EVT_TRIVANE_FTP_KOPIE, opKlaar);
+    lopendeKopie = std::make_unique<TrivaneFTPUpdateKopie>(installer, mappen, vervang, &ontvanger);
+    {
+        // The windows are painted meanwhile, and nothing is done in them.
+        const wxWindowDisabler uit;
+        const wxBusyCursor bezig;
+        lus.Run();
+    }
+    ontvanger.Unbind(EVT_TRIVANE_FTP_KOPIE, opKlaar);
+    // A loop that ended before the copy did: the program is ending, and
+    // the copy goes with it.
+    if (!klaar)
+        lopendeKopie->stop();
+    const TrivaneFTPUpdateKopie::Uitkomst uitkomst = lopendeKopie->wacht();
+    lopendeKopie.reset();
+    return uitkomst;
+}
+
+wxString TrivaneFTPUpdater::beschrijfFouten(const TrivaneFTPUpdateKopie::Uitkomst& uitkomst)
+{
+    // Details after the message: each folder with the system's reason.
+    wxString tekst;
+    for (const TrivaneFTPUpdateKopie::Fout& fout : uitkomst.fouten)
+        tekst += DesktopAppBasis::vr + fout.map + ": " + wxSysErrorMsgStr(static_cast<unsigned long>(fout.nummer));
+    return tekst.empty() ? tekst : DesktopAppBasis::vr + tekst;
 }
 
 bool TrivaneFTPUpdater::verwijderInstaller()

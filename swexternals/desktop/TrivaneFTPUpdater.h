@@ -5,12 +5,15 @@
 #include "swexternals/desktop/DesktopPriveMap.h"
 #include "swexternals/desktop/TrivaneDesktopFTPLogin.h"
 #include "swexternals/desktop/TrivaneFTPUpdateGedeeld.h"
+#include "swexternals/desktop/TrivaneFTPUpdateKopie.h"
+#include "swexternals/desktop/TrivaneFTPUpdateTempo.h"
 
 #include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 #include <wx/event.h>
 #include <wx/string.h>
 
@@ -49,14 +52,19 @@ public:
     // anonymous, no password.
     static TrivaneDesktopFTPLogin maakLogin(wxConfigBase& konfig);
 
-    // How long a download may take once its size is known: `basis` and the
-    // size at `laagsteSnelheid` bytes a second. A server that sends each
-    // piece just within the wait for one (a byte now and then) is given up
-    // then. Tests shorten it; the previous one is returned.
+    // How long the transfer of a package may take once its size is known:
+    // `basis` and the size at `laagsteSnelheid` bytes a second; and once it
+    // has run for `venster`, it must bring `laagsteSnelheid` over every
+    // last `venster`. Whichever fails first stops it: a server that sends
+    // each piece just within the wait for one (a byte now and then) is given
+    // up, however large a size it announced. Only the transfer: the checks
+    // of the package after it have time limits of their own. Tests shorten
+    // it; the previous one is returned.
     struct DownloadTermijn
     {
         std::chrono::milliseconds basis;
         std::uint64_t laagsteSnelheid;
+        std::chrono::milliseconds venster{std::chrono::seconds(30)};
     };
     static DownloadTermijn zetDownloadTermijn(DownloadTermijn termijn);
 
@@ -128,10 +136,18 @@ private:
     void toonVoortgang(wxProgressDialog& dialoog) const;
     // Waits for the worker that was told to stop or has ended, and deletes it.
     void beeindigDraad();
+    // Copies the package into the folder the user chooses, replacing a file
+    // of its name there; true when it is there or the user chose none.
     [[nodiscard]] bool bewaarInstaller();
-    // Moves the package the user is to install to the user's download
-    // folder; where it is then.
+    // Copies the package the user is to install into the user's download
+    // folder, Documents or home, the first that takes it, else leaves it in
+    // the temporary folder out of reach of the next check's clean up: says
+    // where it is (and why not in the user's folders).
     wxString bewaarVoorGebruiker();
+    // Copies the package into the first of `mappen` that takes it, off the
+    // GUI thread, with the windows kept painted meanwhile.
+    TrivaneFTPUpdateKopie::Uitkomst kopieerInstaller(const std::vector<wxString>& mappen, bool vervang);
+    static wxString beschrijfFouten(const TrivaneFTPUpdateKopie::Uitkomst& uitkomst);
     [[nodiscard]] bool verwijderInstaller();
     void meldMislukt(int gewacht) const;
     wxWindow* geefHoofdVenster() const;
@@ -144,8 +160,11 @@ private:
     bool stil;
     bool meldFouten;
     wxString publiekeSleutel;
-    // Receives the worker's events.
+    // Receives the worker's events and the copy's.
     wxEvtHandler ontvanger;
+    // The copy of the package for the user, while it runs: stopped, and
+    // what it wrote removed, when the updater goes.
+    std::unique_ptr<TrivaneFTPUpdateKopie> lopendeKopie;
     std::shared_ptr<TrivaneFTPUpdateGedeeld> gedeeld;
     std::unique_ptr<TrivaneFTPUpdateDraad> draad;
     bool draadGestart = false;
@@ -153,8 +172,11 @@ private:
     TrivaneCode code = kcOk;
     unsigned int verbindingsTijdslimiet;
     // Until when the worker may take: the search and the download's start
-    // by the caller's time, the transfer by its size.
+    // by the caller's time, the transfer by its size; none once the transfer
+    // has ended.
     std::optional<std::chrono::steady_clock::time_point> deadline;
+    // The pace the transfer must keep, while it runs.
+    std::optional<TrivaneFTPUpdateTempo> tempo;
     // The first failed take of a release (1 or 2), else 0.
     int wachtFout = 0;
     // The installer's size in bytes and, as the dialog counts, in thousands.

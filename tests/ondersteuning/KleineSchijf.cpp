@@ -61,6 +61,12 @@ void KleineSchijf::maakLeeg()
     unlink(vulling.c_str());
 }
 
+bool KleineSchijf::zetAlleenLezen()
+{
+    return gekoppeld &&
+           mount(nullptr, map.c_str(), nullptr, MS_REMOUNT | MS_RDONLY | MS_NOSUID | MS_NODEV, nullptr) == 0;
+}
+
 size_t KleineSchijf::geefVrij() const
 {
     struct statvfs schijf;

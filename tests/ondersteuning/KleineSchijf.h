@@ -26,6 +26,8 @@ public:
     bool vul(size_t vrij);
     // Gives the room taken by vul back.
     void maakLeeg();
+    // Makes the disk read-only, for root too (which ignores file modes).
+    bool zetAlleenLezen();
     // The bytes a user may still write.
     size_t geefVrij() const;
 

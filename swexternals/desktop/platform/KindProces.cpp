@@ -130,11 +130,23 @@ pid_t KindProces::start(const std::vector<std::string>& argumenten, const Opties
     if (opties.stil)
         posix_spawn_file_actions_addopen(acties.geef(), STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     Attributen attributen;
+    // What this program ignores or blocks is its own affair: the child
+    // starts as a program started from a shell does. Every signal, also the
+    // two that the C library keeps for its threads and sigfillset leaves
+    // out: posix_spawn would hand those on ignored.
+    sigset_t alle;
+    std::memset(&alle, 0xff, sizeof alle);
+    posix_spawnattr_setsigdefault(attributen.geef(), &alle);
+    sigset_t geen;
+    sigemptyset(&geen);
+    posix_spawnattr_setsigmask(attributen.geef(), &geen);
+    short vlaggen = POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK;
     if (opties.eigenGroep)
     {
         posix_spawnattr_setpgroup(attributen.geef(), 0);
-        posix_spawnattr_setflags(attributen.geef(), POSIX_SPAWN_SETPGROUP);
+        vlaggen |= POSIX_SPAWN_SETPGROUP;
     }
+    posix_spawnattr_setflags(attributen.geef(), vlaggen);
     pid_t kind = 0;
     if (posix_spawn(&kind, argumentLijst[0], acties.geef(), attributen.geef(), argumentLijst.data(),
                     omgevingLijst.data()) != 0)
@@ -147,16 +159,30 @@ bool KindProces::startLos(const std::vector<std::string>& argumenten)
     const pid_t kind = start(argumenten, Opties());
     if (kind == 0)
         return false;
+    laatOogsten(kind);
+    return true;
+}
+
+void KindProces::laatOogsten(pid_t kind)
+{
+    if (kind <= 0)
+        return;
     try
     {
-        std::thread([kind] { waitpid(kind, nullptr, 0); }).detach();
+        std::thread(
+            [kind]
+            {
+                while (waitpid(kind, nullptr, 0) < 0 && errno == EINTR)
+                {
+                }
+            })
+            .detach();
     }
     catch (const std::system_error&)
     {
         // No thread to spare: the child stays a zombie until this program
         // ends, which harms nobody.
     }
-    return true;
 }
 
 bool KindProces::beeindigGroep(pid_t kind)

@@ -12,7 +12,10 @@
 // gets the user's environment and not what this program set for itself: it
 // puts LANGUAGE and LC_ALL to its own interface language, and a browser or an
 // installer started with those would speak the program's language instead of
-// the user's.
+// the user's. Nor does a child get this program's signal handling: every
+// signal starts at its default and none is blocked (this program ignores
+// SIGPIPE, and a child that inherited that would not end when its reader
+// goes).
 class KindProces
 {
 public:
@@ -46,6 +49,9 @@ public:
     // The same for a program nobody waits for: it is reaped when it ends.
     // True when it was started.
     static bool startLos(const std::vector<std::string>& argumenten);
+    // A child started with `start` that the caller no longer waits for: it
+    // is reaped when it ends, so that it does not stay behind as a zombie.
+    static void laatOogsten(pid_t kind);
     // Ends a child started with eigenGroep and everything it started, and
     // waits for the child. False when it could not be waited for.
     static bool beeindigGroep(pid_t kind);

@@ -122,7 +122,6 @@ bool Platform::openEnWachtOpOordeel(const wxString& pad)
     // with an error when there is none or it fails. Some desktops let it
     // wait for the handler: one still running after the wait has taken the
     // package.
-    const std::chrono::seconds wachttijd(5);
     const std::chrono::milliseconds kijkInterval(20);
     wxString pathVariabele;
     wxString xdgOpen;
@@ -134,7 +133,7 @@ bool Platform::openEnWachtOpOordeel(const wxString& pad)
         return false;
     // Meanwhile the windows are painted, and nothing else is done in them.
     const wxWindowDisabler uit;
-    const auto einde = std::chrono::steady_clock::now() + wachttijd;
+    const auto einde = std::chrono::steady_clock::now() + huidigeOordeelWachttijd();
     for (;;)
     {
         int status = 0;
@@ -144,7 +143,11 @@ bool Platform::openEnWachtOpOordeel(const wxString& pad)
         if (geeindigd < 0 && errno != EINTR)
             return false;
         if (std::chrono::steady_clock::now() >= einde)
+        {
+            // Nobody waits for it any more here.
+            KindProces::laatOogsten(opener);
             return true;
+        }
         if (wxEventLoopBase* lus = wxEventLoopBase::GetActive())
             lus->YieldFor(wxEVT_CATEGORY_UI);
         wxMilliSleep(static_cast<unsigned long>(kijkInterval.count()));
@@ -160,6 +163,17 @@ Platform::Installeerder& Platform::huidigeInstalleerder()
 {
     static Installeerder installeerder;
     return installeerder;
+}
+
+std::chrono::milliseconds Platform::zetOordeelWachttijd(std::chrono::milliseconds wachttijd)
+{
+    return std::exchange(huidigeOordeelWachttijd(), wachttijd);
+}
+
+std::chrono::milliseconds& Platform::huidigeOordeelWachttijd()
+{
+    static std::chrono::milliseconds wachttijd = std::chrono::seconds(5);
+    return wachttijd;
 }
 
 bool Platform::startOpnieuw(const wxString& programma)
@@ -269,8 +283,8 @@ bool Platform::openWebAdres(const wxString& adres)
     const WebOpener& opener = huidigeWebOpener();
     if (opener ? opener(schoon) : openMetStandaardProgramma(schoon))
         return true;
-    DesktopFunkties::wxErrorVeilig(_("No program could be started to open the address") +
-                                   DesktopFunkties::dubbeleQuotes(schoon, true) + ".");
+    DesktopFunkties::wxErrorVeilig(_("No program could be started to open the address") + DesktopFunkties::sp +
+                                   DesktopFunkties::dubbeleQuotes(schoon, false) + ".");
     return false;
 }
 

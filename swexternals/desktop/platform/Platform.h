@@ -1,6 +1,7 @@
 #ifndef SWEXTERNALS_DESKTOP_PLATFORM_PLATFORM_H
 #define SWEXTERNALS_DESKTOP_PLATFORM_PLATFORM_H
 
+#include <chrono>
 #include <functional>
 #include <wx/string.h>
 
@@ -38,6 +39,10 @@ public:
     // function puts the desktop's own back.
     using Installeerder = std::function<bool(const wxString& pakket)>;
     static Installeerder zetInstalleerder(Installeerder installeerder);
+    // How long installeerPakket waits for the opener's verdict (5 s); an
+    // opener still running then is reaped when it ends. Tests shorten it;
+    // the previous one is returned.
+    static std::chrono::milliseconds zetOordeelWachttijd(std::chrono::milliseconds wachttijd);
 
     // Starts the program anew as a process of its own, the executable given
     // as it stands (no shell, no arguments), without waiting for it. The
@@ -104,6 +109,7 @@ private:
     static bool startProces(const wxString& programma);
     static Starter& huidigeStarter();
     static Installeerder& huidigeInstalleerder();
+    static std::chrono::milliseconds& huidigeOordeelWachttijd();
 };
 
 #endif

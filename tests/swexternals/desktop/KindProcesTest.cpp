@@ -9,8 +9,12 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
+#include <pthread.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <wx/utils.h>
 
 namespace fs = std::filesystem;
@@ -147,4 +151,57 @@ TEST(DebPakket, AlleenDeEigenDpkgDebTeltEnEenDieHangtGaatMetAllesWeg)
     EXPECT_FALSE(leeft());
     if (leeft())
         kill(nummer, SIGKILL);
+}
+
+TEST(KindProces, ElkKindBegintMetDeGewoneSignalenEnWordtGeoogst)
+{
+    // This program ignores SIGPIPE; this thread blocks SIGUSR1 as well.
+    const auto vorigePijp = std::signal(SIGPIPE, SIG_IGN);
+    sigset_t usr1;
+    sigemptyset(&usr1);
+    sigaddset(&usr1, SIGUSR1);
+    sigset_t vorigMasker;
+    pthread_sigmask(SIG_BLOCK, &usr1, &vorigMasker);
+    int uitvoer[2];
+    ASSERT_EQ(pipe2(uitvoer, O_CLOEXEC), 0);
+    KindProces::Opties opties;
+    opties.uitvoer = uitvoer[1];
+    const pid_t kind = KindProces::start({"/bin/cat", "/proc/self/status"}, opties);
+    close(uitvoer[1]);
+    pthread_sigmask(SIG_SETMASK, &vorigMasker, nullptr);
+    std::signal(SIGPIPE, vorigePijp);
+    ASSERT_GT(kind, 0);
+    std::string status;
+    char buffer[4096];
+    for (ssize_t gelezen; (gelezen = read(uitvoer[0], buffer, sizeof buffer)) > 0;)
+        status.append(buffer, static_cast<std::size_t>(gelezen));
+    close(uitvoer[0]);
+    waitpid(kind, nullptr, 0);
+    for (const char* veld : {"SigIgn:\t0000000000000000\n", "SigBlk:\t0000000000000000\n"})
+        EXPECT_NE(status.find(veld), std::string::npos) << veld << status;
+
+    // The desktop's opener, still busy after the wait for its verdict, is
+    // reaped once it ends: no zombie stays behind.
+    BasisApp app;
+    const fs::path bin = testMap() / "bin";
+    fs::create_directories(bin);
+    const fs::path nummer = testMap() / "opener.pid";
+    std::ofstream(bin / "xdg-open") << "#!/bin/sh\necho $$ > '" << nummer.string() << ".tmp'\nmv '" << nummer.string()
+                                    << ".tmp' '" << nummer.string() << "'\nwhile [ ! -e '" << testMap().string()
+                                    << "/klaar' ]; do sleep 0.02; done\n";
+    fs::permissions(bin / "xdg-open", fs::perms::owner_all);
+    const Variabele pad("PATH", (bin.string() + ":" + std::getenv("PATH")).c_str());
+    std::ofstream(testMap() / "pakket.deb") << "a package";
+    const auto vorigeWachttijd = Platform::zetOordeelWachttijd(std::chrono::milliseconds(100));
+    const bool overgedragen = Platform::installeerPakket(alsWx(testMap() / "pakket.deb"));
+    Platform::zetOordeelWachttijd(vorigeWachttijd);
+    EXPECT_TRUE(overgedragen);
+    for (int poging = 0; poging < 500 && !fs::exists(nummer); ++poging)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_TRUE(fs::exists(nummer));
+    const fs::path proces = "/proc/" + leesTekst(nummer).substr(0, leesTekst(nummer).find('\n'));
+    std::ofstream(testMap() / "klaar").flush();
+    for (int poging = 0; poging < 500 && fs::exists(proces); ++poging)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_FALSE(fs::exists(proces)) << leesTekst(proces / "stat");
 }

@@ -61,7 +61,7 @@ TEST(WebAdres, AlleenWebEnMailGaanDoorDeRestWordtGeweigerdMetEenReden)
     opnemer.laatMislukken();
     EXPECT_FALSE(Platform::openWebAdres("https://www.trivane.nl"));
     EXPECT_TRUE(
-        logVanger().bevat("No program could be started to open the address \"https://www.trivane.nl\" .", wxLOG_Error));
+        logVanger().bevat("No program could be started to open the address \"https://www.trivane.nl\".", wxLOG_Error));
 }
 
 TEST(WebAdres, DeWeigeringStaatInDeTaalVanDeGebruiker)

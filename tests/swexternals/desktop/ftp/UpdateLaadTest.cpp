@@ -4,16 +4,25 @@
 // progress dialog; handed to the package installer only once the program's
 // own questions allow it to end, and checked.
 #include "swexternals/desktop/DesktopPriveMap.h"
+#include "swexternals/desktop/TrivaneFTPUpdateDraad.h"
+#include "swexternals/desktop/TrivaneFTPUpdateKopie.h"
+#include "swexternals/desktop/platform/DebPakket.h"
 #include "tests/ondersteuning/FTPTestServer.h"
 #include "tests/ondersteuning/GuiHulp.h"
+#include "tests/ondersteuning/KleineSchijf.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/VraagBeantwoorder.h"
+#include "tests/ondersteuning/Waakhond.h"
 #include "tests/swexternals/desktop/ftp/UpdateHulp.h"
 
+#include <chrono>
 #include <cstdlib>
+#include <fcntl.h>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <wx/regex.h>
 #include <wx/stdpaths.h>
 
@@ -240,23 +249,175 @@ TEST_F(Laden, EenInstallerDieNietWordtGestartWordtBewaardOfOpgeruimd)
     EXPECT_FALSE(venster->isGesloten());
 }
 
+TEST_F(Laden, EenPakketDatNiemandNeemtKomtHeelInDeEersteMapDieHetNeemt)
+{
+    // The user's download folder, Documents and home each on a small disk
+    // of their own, full or read-only; the temporary folder is the test's.
+    enum class Staat
+    {
+        Goed,
+        Vol,
+        AlleenLezen
+    };
+    FTPTestServer server;
+    server.zetVersieBestand("Version:1.4.1\n");
+    const std::string inhoud = server.zetInstaller("1.4.1", FTPTestServer::Pakket::metGrootte(40000));
+    const std::filesystem::path konfig = testMap() / "config";
+    std::filesystem::create_directory(konfig);
+    std::ofstream(konfig / "user-dirs.dirs")
+        << "XDG_DOWNLOAD_DIR=\"" << (testMap() / "Downloads").string() << "\"\nXDG_DOCUMENTS_DIR=\""
+        << (testMap() / "Documents").string() << "\"\n";
+    const char* vorigeKonfig = std::getenv("XDG_CONFIG_HOME");
+    const std::string vorigThuis = std::getenv("HOME");
+    setenv("XDG_CONFIG_HOME", konfig.c_str(), 1);
+    setenv("HOME", (testMap() / "thuis").c_str(), 1);
+    const char* namen[] = {"Downloads", "Documents", "thuis"};
+    struct Geval
+    {
+        Staat staat[3];
+        const char* doel; // the folder that takes it
+    };
+    for (const Geval& geval : {Geval{{Staat::Vol, Staat::Goed, Staat::Goed}, "Documents"},
+                               Geval{{Staat::AlleenLezen, Staat::Vol, Staat::Goed}, "thuis"},
+                               Geval{{Staat::AlleenLezen, Staat::Vol, Staat::AlleenLezen}, ""}})
+    {
+        SCOPED_TRACE(*geval.doel ? geval.doel : "none of them");
+        logVanger().wis();
+        std::vector<std::unique_ptr<KleineSchijf>> schijven;
+        for (int i = 0; i < 3; ++i)
+        {
+            schijven.push_back(std::make_unique<KleineSchijf>((testMap() / namen[i]).string(), 64 * 1024));
+            if (!schijven.back()->isGekoppeld())
+                GTEST_SKIP() << schijven.back()->waarom();
+            if (geval.staat[i] == Staat::Vol)
+            {
+                ASSERT_TRUE(schijven.back()->vul(4096));
+            }
+            if (geval.staat[i] == Staat::AlleenLezen)
+            {
+                ASSERT_TRUE(schijven.back()->zetAlleenLezen());
+            }
+        }
+        installaties.gelukt = false;
+        for (int antwoord : {wxYES, wxYES, wxNO})
+            vragen.antwoord(antwoord);
+        ProefUpdater updater(*app, server.geefAdres(), server.geefPubliekeSleutel());
+        EXPECT_EQ(updater.ga(5000), 2);
+        // One message, which says where the package is.
+        ASSERT_EQ(logVanger().geefRegels().size(), 1u) << logVanger().geefAlles();
+        const wxString melding = logVanger().geefRegels().front().tekst;
+        const std::filesystem::path map = *geval.doel ? testMap() / geval.doel : testMap();
+        const std::filesystem::path pakket = map / installerNaam.utf8_string();
+        EXPECT_TRUE(melding.Contains(":\n" + alsWx(pakket))) << melding;
+        EXPECT_EQ(melding.Contains("it was kept in the temporary folder"), *geval.doel == '\0') << melding;
+        // Whole where it is, and out of the next check's reach; nothing of
+        // it in the folders that did not take it.
+        DesktopPriveMap::ruimOp(alsWx(testMap()), "VerelTamso");
+        EXPECT_TRUE(InstallatieOpnemer::leesBestand(pakket) == inhoud);
+        for (const char* naam : namen)
+            for (const auto& deel : std::filesystem::directory_iterator(testMap() / naam))
+                EXPECT_TRUE(deel.path() == pakket || deel.path().filename() == ".vulling") << deel.path();
+        std::filesystem::remove(pakket);
+    }
+    setenv("HOME", vorigThuis.c_str(), 1);
+    if (vorigeKonfig)
+        setenv("XDG_CONFIG_HOME", vorigeKonfig, 1);
+    else
+        unsetenv("XDG_CONFIG_HOME");
+}
+
+TEST(PakketKopie, EenGestopteKopieLaatNietsAchter)
+{
+    // A package that comes in slowly: the copy waits for it on its own
+    // thread, while this one goes on.
+    const std::filesystem::path bron = testMap() / installerNaam.utf8_string();
+    const std::filesystem::path map = testMap() / "Downloads";
+    std::filesystem::create_directory(map);
+    ASSERT_EQ(mkfifo(bron.c_str(), 0600), 0);
+    const int schrijver = open(bron.c_str(), O_RDWR | O_CLOEXEC);
+    ASSERT_GE(schrijver, 0);
+    const std::string begin(4096, 'p');
+    ASSERT_EQ(write(schrijver, begin.data(), begin.size()), static_cast<ssize_t>(begin.size()));
+    const Waakhond waakhond("the copy of the package", std::chrono::seconds(20));
+    TrivaneFTPUpdateKopie kopie(alsWx(bron), {alsWx(map)}, false, nullptr);
+    const auto halfGeschreven = [&]
+    {
+        for (const auto& deel : std::filesystem::directory_iterator(map))
+            if (deel.file_size() == begin.size())
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(wachtOp(halfGeschreven));
+    kopie.stop();
+    close(schrijver);
+    EXPECT_TRUE(kopie.wacht().doel.empty());
+    EXPECT_TRUE(std::filesystem::is_empty(map));
+}
+
 TEST_F(Laden, EenServerDieDruppeltWordtNaDeTermijnVanDeDownloadOpgegeven)
 {
-    // About a kilobyte a second, each piece well within the wait for one;
-    // the term: half a second and the package at 100 KB a second.
+    // About a kilobyte a second, each piece well within the wait for one.
     FTPTestServer server(FTPTestServer::Soort::Traag, "1000");
     server.zetVersieBestand("Version:1.4.1\n");
     server.zetInstaller("1.4.1", FTPTestServer::Pakket::metGrootte(30000));
-    const TrivaneFTPUpdater::DownloadTermijn vorige =
-        TrivaneFTPUpdater::zetDownloadTermijn({std::chrono::milliseconds(500), 100000});
+    const struct
+    {
+        const char* wat;
+        TrivaneFTPUpdater::DownloadTermijn termijn;
+    } gevallen[] = {
+        {"half a second and the package at 100 KB a second",
+         {std::chrono::milliseconds(500), 100000, std::chrono::seconds(30)}},
+        // By its size it would have 23 s.
+        {"20 s and the package at 10 KB a second, but 10 KB a second over any second",
+         {std::chrono::seconds(20), 10000, std::chrono::seconds(1)}},
+    };
+    for (const auto& geval : gevallen)
+    {
+        SCOPED_TRACE(geval.wat);
+        logVanger().wis();
+        const TrivaneFTPUpdater::DownloadTermijn vorige = TrivaneFTPUpdater::zetDownloadTermijn(geval.termijn);
+        vragen.antwoord(wxYES);
+        ProefUpdater updater(*app, server.geefAdres(), server.geefPubliekeSleutel());
+        const auto begin = std::chrono::steady_clock::now();
+        const int uitkomst = updater.ga(10000);
+        const auto duur = std::chrono::steady_clock::now() - begin;
+        TrivaneFTPUpdater::zetDownloadTermijn(vorige);
+        EXPECT_EQ(uitkomst, 1);
+        EXPECT_LT(duur, std::chrono::seconds(8));
+        EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 1u) << logVanger().geefAlles();
+        EXPECT_TRUE(logVanger().bevat("The download of the update was stopped: the server sent it too slowly.\n"
+                                      "Please try again later.",
+                                      wxLOG_Error))
+            << logVanger().geefAlles();
+        EXPECT_TRUE(installaties.paden.empty());
+        EXPECT_TRUE(priveMappen().empty());
+    }
+}
+
+TEST_F(Laden, DeTermijnVanDeDownloadLooptNietDoorInDeControleVanHetPakket)
+{
+    // The transfer takes moments and has a second; dpkg-deb hangs until its
+    // own time limit ends it.
+    FTPTestServer server;
+    server.zetVersieBestand("Version:1.4.1\n");
+    server.zetInstaller("1.4.1");
+    const std::filesystem::path hangt = testMap() / "dpkg-deb";
+    std::ofstream(hangt) << "#!/bin/sh\nexec sleep 60\n";
+    std::filesystem::permissions(hangt, std::filesystem::perms::owner_all);
+    const std::string vorigProgramma = DebPakket::zetProgramma(hangt.string());
+    const auto vorigeLeesTijd = TrivaneFTPUpdateDraad::zetPakketLeesTijd(std::chrono::milliseconds(2500));
+    const TrivaneFTPUpdater::DownloadTermijn vorigeTermijn =
+        TrivaneFTPUpdater::zetDownloadTermijn({std::chrono::seconds(1), 1000000, std::chrono::seconds(30)});
     vragen.antwoord(wxYES);
     ProefUpdater updater(*app, server.geefAdres(), server.geefPubliekeSleutel());
     const int uitkomst = updater.ga(10000);
-    TrivaneFTPUpdater::zetDownloadTermijn(vorige);
-    EXPECT_EQ(uitkomst, 1);
-    EXPECT_TRUE(logVanger().bevat("The download of the update was stopped: the server sent it too slowly.\nPlease "
-                                  "try again later.",
-                                  wxLOG_Error))
+    TrivaneFTPUpdater::zetDownloadTermijn(vorigeTermijn);
+    TrivaneFTPUpdateDraad::zetPakketLeesTijd(vorigeLeesTijd);
+    DebPakket::zetProgramma(vorigProgramma);
+    // One message, the true one.
+    EXPECT_EQ(uitkomst, 2);
+    ASSERT_EQ(logVanger().geefRegels().size(), 1u) << logVanger().geefAlles();
+    EXPECT_TRUE(logVanger().bevat(geweigerd + "The package's control data could not be read.", wxLOG_Error))
         << logVanger().geefAlles();
     EXPECT_TRUE(installaties.paden.empty());
     EXPECT_TRUE(priveMappen().empty());
@@ -277,7 +438,7 @@ TEST_F(Laden, EenOntbrekendeInstallerWordtGemeld)
         ProefUpdater updater(*app, server.geefAdres(), server.geefPubliekeSleutel());
         EXPECT_EQ(updater.ga(5000), 2);
         EXPECT_TRUE(logVanger().bevat("FTP: could not find the requested file "
-                                      "\"/pub/VerelTamso/Versie_1.4.1/VerelTamso_1.4.1_Linux_x86_64.deb\" .",
+                                      "\"/pub/VerelTamso/Versie_1.4.1/VerelTamso_1.4.1_Linux_x86_64.deb\".",
                                       wxLOG_Error))
             << logVanger().geefAlles();
         EXPECT_TRUE(priveMappen().empty());

@@ -9,15 +9,16 @@
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/VraagBeantwoorder.h"
 #include "tests/swexternals/desktop/ftp/UpdateHulp.h"
+#include "tests/vertalingen/Talen.h"
 
 #include <chrono>
 #include <gtest/gtest.h>
 
 namespace
 {
-const wxString nieuwer = "A newer version is available!\nYou are using version (1.4.0) .\nA newer version (";
+const wxString nieuwer = "A newer version is available!\nYou are using version (1.4.0).\nA newer version (";
 const wxString opnieuw = "Would you like to download the installer again?\nYou are already using the latest "
-                         "version: (1.4.0) .\nHowever, you can download the installer again if you want that.";
+                         "version: (1.4.0).\nHowever, you can download the installer again if you want that.";
 const wxString versieOnleesbaar = "The application version information could not be retrieved from the server.";
 const wxString nietGelukt = "Checking for a new version could not be carried out properly.";
 
@@ -268,6 +269,47 @@ TEST_F(Zoeken, EenStilleControleMeldtGeenMislukking)
     EXPECT_EQ(zoek(server.geefAdres(), 5000, true), 2);
     EXPECT_FALSE(logVanger().bevat(nietGelukt));
     EXPECT_TRUE(logVanger().bevat(versieOnleesbaar, wxLOG_Error));
+}
+
+TEST(Zoekteksten, GeenBlancoVoorEenLeesteken)
+{
+    // The texts are joined from translated pieces and the versions and
+    // paths between them: a full stop follows directly.
+    FTPTestServer server;
+    const struct
+    {
+        wxLanguage taal;
+        const char* eigenVersie; // as the first question puts it
+    } talen[] = {{wxLANGUAGE_ENGLISH, "You are using version (1.4.0)."},
+                 {wxLANGUAGE_GERMAN, "Sie verwenden die Version (1.4.0)."},
+                 {wxLANGUAGE_FRENCH, "Vous utilisez la version (1.4.0)."}};
+    for (const auto& taal : talen)
+    {
+        SCOPED_TRACE(taal.eigenVersie);
+        kiesTaal(taal.taal);
+        App app;
+        auto* venster = new ProjectVenster(*app);
+        VraagBeantwoorder vragen;
+        logVanger().wis();
+        // Newer, to be downloaded but not there; then the same version again.
+        server.zetVersieBestand("Version:1.4.1\n");
+        vragen.antwoord(wxYES);
+        EXPECT_EQ(ProefUpdater(*app, server.geefAdres(), wxString()).ga(5000), 2);
+        server.zetVersieBestand("Version:1.4.0\n");
+        vragen.antwoord(wxNO);
+        EXPECT_EQ(ProefUpdater(*app, server.geefAdres(), wxString()).ga(5000), 1);
+        ASSERT_EQ(vragen.geefGesteld().size(), 2u);
+        EXPECT_TRUE(vragen.geefGesteld()[0].Contains(taal.eigenVersie)) << vragen.geefGesteld()[0];
+        EXPECT_TRUE(vragen.geefGesteld()[1].Contains("(1.4.0).")) << vragen.geefGesteld()[1];
+        ASSERT_EQ(logVanger().geefAantal(wxLOG_Error), 1u) << logVanger().geefAlles();
+        std::vector<wxString> teksten = vragen.geefGesteld();
+        for (const LogVanger::Regel& regel : logVanger().geefRegels())
+            teksten.push_back(regel.tekst);
+        for (const wxString& tekst : teksten)
+            EXPECT_FALSE(tekst.Contains(" .")) << tekst;
+        venster->Destroy();
+        verwerkGebeurtenissen(30);
+    }
 }
 
 TEST(FTPVerbinding, VerbindenEnVerbrekenPassenBijDeToestand)

@@ -1,0 +1,83 @@
+#ifndef SWEXTERNALS_DESKTOP_TRIVANEFTPUPDATEKOPIE_H
+#define SWEXTERNALS_DESKTOP_TRIVANEFTPUPDATEKOPIE_H
+
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+#include <wx/event.h>
+#include <wx/string.h>
+
+// Sent to the receiver of a copy when it has ended, however it ended.
+wxDECLARE_EVENT(EVT_TRIVANE_FTP_KOPIE, wxThreadEvent);
+
+// A copy of the downloaded package for the user, made on a thread of its
+// own: a package of a few hundred megabytes would hold the window while it
+// is written. The folders are tried in turn, until one takes the package
+// whole. In each the copy is written under a hidden name of its own and
+// gets the package's name only once it is whole, so that no folder is ever
+// left with part of a package under the package's name: a copy that fails
+// (a full disk, a folder that cannot be written) or is stopped is removed.
+class TrivaneFTPUpdateKopie
+{
+public:
+    struct Fout
+    {
+        wxString map;
+        // The system's error number.
+        int nummer;
+    };
+
+    struct Uitkomst
+    {
+        // The copy; empty when no folder took it.
+        wxString doel;
+        // Why the folders before it did not take it.
+        std::vector<Fout> fouten;
+    };
+
+    // Starts the copy of `bron`, under its own name, into the first of
+    // `mappen` that takes it. With `vervang` a file of that name there is
+    // replaced; else the copy gets a number ("-2" and on). `ontvanger` (may
+    // be null) gets EVT_TRIVANE_FTP_KOPIE at the end; it must outlive this
+    // object.
+    TrivaneFTPUpdateKopie(const wxString& bron, const std::vector<wxString>& mappen, bool vervang,
+                          wxEvtHandler* ontvanger);
+    // Stops the copy and waits for it.
+    ~TrivaneFTPUpdateKopie();
+
+    TrivaneFTPUpdateKopie(const TrivaneFTPUpdateKopie&) = delete;
+    TrivaneFTPUpdateKopie& operator=(const TrivaneFTPUpdateKopie&) = delete;
+
+    // Any thread: the copy ends after the piece it writes, and what it wrote
+    // goes. A copy that was whole already stays.
+    void stop();
+    // Waits until the copy has ended: its outcome.
+    Uitkomst wacht();
+
+    // Moves the file `bron` into `map` under its own name, or a number when
+    // that is taken: a new name on the same disk, no copy, so it needs no
+    // room. Its new path; empty when it could not be moved.
+    static wxString verplaats(const wxString& bron, const wxString& map);
+
+private:
+    struct Poging
+    {
+        std::string map;
+        std::string doel;
+        int fout = 0;
+    };
+
+    void kopieer();
+    bool kopieerNaar(Poging& poging);
+    bool schrijfAlles(int bron, int doel, int& fout);
+
+    std::string bron;
+    std::vector<Poging> pogingen;
+    bool vervang;
+    wxEvtHandler* ontvanger;
+    std::atomic<bool> gestopt{false};
+    std::thread draad;
+};
+
+#endif
