@@ -298,6 +298,69 @@ TEST_F(OpdrachtTest, AReadOnlyProjectStaysAsItWasAndListsEveryRow)
         }
 }
 
+// A table of another tool that this version cannot be brought up to (it
+// lacks the row id column, which SQLite cannot add) is shown by every way of
+// opening as Open read-only shows it: read-only, every row listed, and the
+// reason is what the user reads first when it was opened to be written. The
+// file stays as it was.
+TEST_F(OpdrachtTest, AForeignTableThatCannotBeUpgradedIsShownReadOnlyByEveryWay)
+{
+    const std::pair<const char*, std::function<void(const wxString&)>> wegen[] = {
+        {"the command line",
+         [&](const wxString& pad)
+         {
+             app->sluitDB();
+             ASSERT_EQ(app->open(wxFileName(pad), false, wxString()), 0u);
+             venster->start();
+         }},
+        {"Open",
+         [&](const wxString& pad)
+         {
+             vragen.kies(pad);
+             klik(wxID_OPEN);
+         }},
+        {"a recent file",
+         [&](const wxString& pad)
+         {
+             zetRecenteBestanden({pad});
+             vragen.antwoord(wxNO); // not read-only
+             klik(V::ID_RECENT_EERSTE);
+         }},
+        {"Open read-only",
+         [&](const wxString& pad)
+         {
+             vragen.kies(pad);
+             klik(V::ID_OPENSLECHTSLEZENDB);
+         }},
+    };
+    for (const auto& [weg, open] : wegen)
+    {
+        SCOPED_TRACE(weg);
+        const wxString pad = testPad(wxString("foreign, ") + weg + ".vtd");
+        {
+            wxSQLite3Database ander;
+            ander.Open(pad);
+            ander.ExecuteUpdate("create table Requirements (SR integer, naam text, prioriteit integer)");
+            ander.ExecuteUpdate("insert into Requirements values (1,'Boil',2),(2,'Pour',1)");
+        }
+        const std::string bytes = leesBytes(pad);
+        logVanger().wis();
+        open(pad);
+        verwerkGebeurtenissen();
+        ASSERT_TRUE(app->isDBOpen()) << logVanger().geefAlles();
+        EXPECT_TRUE(app->isAlleenLezenDB());
+        EXPECT_EQ(menuLabel(V::ID_SCHAKELDBOMNAARSLECHTSLEZEN), "Switch current database to read+write mode\tCtrl+T");
+        EXPECT_EQ(titels(), std::vector<wxString>({"Pour", "Boil"}));
+        EXPECT_EQ(meldingKop().StartsWith("The database file \"" + pad + "\" cannot be brought up to date"),
+                  std::string(weg) != "Open read-only")
+            << logVanger().geefAlles();
+        EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+        klik(wxID_CLOSE);
+        EXPECT_TRUE(leesBytes(pad) == bytes);
+        EXPECT_TRUE(laatNietsAchter(pad));
+    }
+}
+
 // A page of the requirements' table is damaged: the first read that meets
 // it, or the check before the start would switch the journal of a file with
 // a rollback journal, says so, and that is what the user reads first, not a
