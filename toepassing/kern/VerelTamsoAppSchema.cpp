@@ -178,8 +178,8 @@ int VerelTamsoApp::controleerProjektOpwaardering(wxString& beletsel)
                        " collate nocase)") != 0)
     {
         beletsel =
-            wxString::Format(_("The name \"%s\" of the list's index is in use in the file by another table, view "
-                               "or index."),
+            wxString::Format(_("The name \"%s\" of the requirement list's index is in use in the file by another "
+                               "table, view or index."),
                              lijstIndexNaam());
         return 1;
     }
@@ -199,8 +199,8 @@ int VerelTamsoApp::controleerKonfiguratieRij(wxString& beletsel)
         false);
     if (verplicht.empty())
         return 0;
-    beletsel = wxString::Format(_("The table \"%s\" cannot take the project's settings: its column \"%s\" needs a "
-                                  "value that the program does not have."),
+    beletsel = wxString::Format(_("The table \"%s\" cannot take the project's name and currency: its column \"%s\" "
+                                  "needs a value that the program does not have."),
                                 ConfigTabelNaam, verplicht[0]);
     return 1;
 }

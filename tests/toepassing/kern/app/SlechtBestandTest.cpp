@@ -249,9 +249,11 @@ TEST(SlechtBestand, EenVreemdBestandDatNietBijTeWerkenIsWordtAlleenGelezen)
          "The name \"Configuratie\" is in use in the file by a view, an index or a table of another kind."},
         {"settings that need a value", "id integer primary key,",
          "create table Configuratie (id integer primary key, naam text, valuta text, eigenaar text not null)",
-         "The table \"Configuratie\" cannot take the project's settings: its column \"eigenaar\" needs a value"},
+         "The table \"Configuratie\" cannot take the project's name and currency: its column \"eigenaar\" needs a "
+         "value"},
         {"the list index's name taken", "id integer primary key,", "create table RequirementsLijst (x)",
-         "The name \"RequirementsLijst\" of the list's index is in use in the file by another table, view or index."},
+         "The name \"RequirementsLijst\" of the requirement list's index is in use in the file by another table, view "
+         "or index."},
     };
     VraagBeantwoorder vragen;
     for (const Geval& geval : gevallen)
