@@ -245,6 +245,9 @@ TEST(SlechtBestand, EenVreemdBestandDatNietBijTeWerkenIsWordtAlleenGelezen)
         {"no row id", "", "",
          "The table \"Requirements\" lacks the column \"id\", which cannot be added to it.\n"
          "SQLite3 error: \"Cannot add a PRIMARY KEY column\""},
+        {"no row id, WAL", "", "pragma journal_mode=wal",
+         "The table \"Requirements\" lacks the column \"id\", which cannot be added to it.\n"
+         "SQLite3 error: \"Cannot add a PRIMARY KEY column\""},
         {"settings as a view", "id integer primary key,", "create view Configuratie as select 'Kettle' as naam",
          "The name \"Configuratie\" is in use in the file by a view, an index or a table of another kind."},
         {"settings that need a value", "id integer primary key,",
