@@ -109,7 +109,9 @@ BeschadigdProject maakBeschadigdProject(KernApp& app, const wxString& pad, bool 
     wxSQLite3Table rijen;
     EXPECT_EQ(app.leesTabelMetQuery("select id,SR,naam from Requirements", rijen), 0);
     if (!metLog)
+    {
         EXPECT_EQ(app.schakelMode(SQLite3Basis::JournaalDelete, SQLite3Basis::SynchronisatieFull), 0);
+    }
     app.sluitDB();
     EXPECT_GT(blad, 0);
     BeschadigdProject project{leesBytes(pad), {}};
