@@ -381,6 +381,19 @@ private:
     bool isLijstIndexInOrde();
     // Whether a writable start adds a table, columns or the list index.
     bool moetSchemaVeranderen();
+    // Whether a writable start writes into the file at all.
+    bool moetSchrijven();
+    // Before a start writes: a file that cannot be brought up to date is
+    // opened again read-only, saying why; one that can is checked whole.
+    // 0 go on; 2 failed (reported).
+    [[nodiscard]] int controleerVoorSchrijven();
+    // What keeps the project's tables, the list index or the configuration
+    // row from being made: as SQLite3Basis::controleerOpwaardering.
+    [[nodiscard]] int controleerProjektOpwaardering(wxString& beletsel);
+    [[nodiscard]] int controleerKonfiguratieRij(wxString& beletsel);
+    // The tables with the list index and the configuration row, whole or
+    // not at all. 0 done; 2 failed (reported), nothing written.
+    [[nodiscard]] int maakProjektTabellen();
     // A table of another tool may give one I.D number to several
     // requirements: such a project is damaged, and said to be.
     void controleerHerhaaldeNummers();

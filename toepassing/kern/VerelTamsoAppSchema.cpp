@@ -111,16 +111,15 @@ int VerelTamsoApp::startDatabase()
     if (controleerKenmerkTabel() != 0)
         return 2;
     // A damaged project is said first and shown read-only; nothing is
-    // written into it. A file the program is about to change for the first
-    // time is checked whole; one it changed before, not again.
+    // written into it.
     controleerHerhaaldeNummers();
-    if (!isAlleenLezenDB() && !isMemoryDB() && moetSchemaVeranderen() && controleerBestand() != 0 && !isBeschadigd())
+    if (controleerVoorSchrijven() != 0)
         return 2;
+    if (maakProjektTabellen() != 0)
+        return 2;
+    // Last: SQLite changes no journal inside a transaction, and a file whose
+    // upgrade was taken back stays in the journal it had.
     if (schakelMode(JournaalWAL, SynchronisatieFull) == 2)
-        return 2;
-    if (maakKonfiguratieTabel() == 2)
-        return 2;
-    if (maakRequirementsTabel() == 2)
         return 2;
     if (maakLeesbaarDeel() == 2)
         return 2;
@@ -129,6 +128,101 @@ int VerelTamsoApp::startDatabase()
     if (maakRekZicht() == 2)
         return 2;
     return schakelHandmatigeTransaktie(StandAan, wxString());
+}
+
+// Nothing is written at a start before the file is known to take it: a file
+// that cannot be brought up to date is shown read-only as it is, and one
+// that can is checked whole first. A file that needs no write, a project of
+// this version in WAL mode, was checked when it got there and is not read
+// whole again; a file opened read-only that is not there yet is checked as
+// the writable start would check it.
+int VerelTamsoApp::controleerVoorSchrijven()
+{
+    if (isMemoryDB() || isBeschadigd() || !moetSchrijven())
+        return 0;
+    if (!isAlleenLezenDB())
+    {
+        wxString beletsel;
+        if (controleerProjektOpwaardering(beletsel) == 2)
+            return 2;
+        if (!beletsel.empty() && heropenAlleenLezen(beletsel) != 0)
+            return 2;
+    }
+    if (controleerBestand() != 0 && !isBeschadigd())
+        return 2;
+    return 0;
+}
+
+// The writes of a writable start: the journal switched to the log, a table,
+// columns or the list index added, the configuration row made. (The
+// synchronous setting is the connection's, and the views are temporary.)
+bool VerelTamsoApp::moetSchrijven()
+{
+    return leesHuidigeJournaalMode() != JournaalWAL || moetSchemaVeranderen() ||
+           executeSkalair("select exists(select 1 from main." + ConfigTabelNaam + ")") != 1;
+}
+
+int VerelTamsoApp::controleerProjektOpwaardering(wxString& beletsel)
+{
+    for (const ProjektTabel& tabel : projektTabellen())
+    {
+        const int gekontroleerd =
+            controleerOpwaardering(tabel.naam, tabel.definitie.namen, tabel.definitie.types, beletsel);
+        if (gekontroleerd != 0)
+            return gekontroleerd;
+    }
+    // The list index is dropped and made anew under its name: nothing else
+    // of that name is the program's to drop.
+    if (executeSkalair("select count(*) from main.sqlite_master where name==" + quotes(lijstIndexNaam()) +
+                       " collate nocase and not (type=='index' and tbl_name==" + quotes(TamsoTabelNaam) +
+                       " collate nocase)") != 0)
+    {
+        beletsel =
+            wxString::Format(_("The name \"%s\" of the requirement list's index is in use in the file by another "
+                               "table, view or index."),
+                             lijstIndexNaam());
+        return 1;
+    }
+    return controleerKonfiguratieRij(beletsel);
+}
+
+// The project's settings are one row made of the defaults alone: a column of
+// another tool's table that must be given a value keeps it out.
+int VerelTamsoApp::controleerKonfiguratieRij(wxString& beletsel)
+{
+    const wxString tabel = "main." + ConfigTabelNaam;
+    if (!bestaatTabel(ConfigTabelNaam, "main") || executeSkalair("select exists(select 1 from " + tabel + ")") != 0)
+        return 0;
+    const wxArrayString verplicht = executeStringKolomQuery(
+        "select name from main.pragma_table_info(" + quotes(ConfigTabelNaam) +
+            ") where \"notnull\" and dflt_value is null and not (pk and lower(type)=='integer')",
+        false);
+    if (verplicht.empty())
+        return 0;
+    beletsel = wxString::Format(_("The table \"%s\" cannot take the project's name and currency: its column \"%s\" "
+                                  "needs a value that the program does not have."),
+                                ConfigTabelNaam, verplicht[0]);
+    return 1;
+}
+
+// Tables, columns, the list index and the configuration row: written whole
+// or not at all, in a transaction of their own. Whatever fails, it is rolled
+// back and the file is as it was, to the byte: a savepoint that opened the
+// transaction would commit it all the same, empty, and count that commit in
+// the file's header. A read-only project gets its stand-ins, which are the
+// connection's own.
+int VerelTamsoApp::maakProjektTabellen()
+{
+    if (isAlleenLezenDB())
+        return maakKonfiguratieTabel() == 2 || maakRequirementsTabel() == 2 ? 2 : 0;
+    if (schakelHandmatigeTransaktie(StandAan, wxString()) != 0 || startTransaktie() != 0)
+        return 2;
+    if (maakKonfiguratieTabel() == 2 || maakRequirementsTabel() == 2)
+    {
+        static_cast<void>(rolTerugTransaktie(wxString()));
+        return 2;
+    }
+    return stopTransaktie();
 }
 
 bool VerelTamsoApp::moetSchemaVeranderen()

@@ -156,9 +156,10 @@ public:
     // Says that the open file is damaged, for the reason given, unless that
     // was said already: from now on nothing more is written into it.
     void meldBeschadigd(const wxString& reden);
-    // SQLite's quick check of the whole file, once per open: before an open
-    // writes into a file it did not write before. 0 sound; 2 damaged (said,
-    // as meldBeschadigd) or the check failed (reported).
+    // SQLite's quick check of the whole file, once per open: before a start
+    // writes into a file, or shows read-only one it would have to write.
+    // 0 sound; 2 damaged (said, as meldBeschadigd) or the check failed
+    // (reported).
     [[nodiscard]] int controleerBestand();
     // For a file in which SQLite found part unreadable: a temporary table of
     // the table's name stands in for it in every read, with the rows that
@@ -182,6 +183,10 @@ public:
     // The file must carry the path's extension (case-sensitive), else 2.
     [[nodiscard]] unsigned int open(const wxFileName& bestand, bool alleenLezenVerzoek, const wxString& sleutel);
     [[nodiscard]] unsigned int nieuweMemDB(const wxString& sleutel);
+    // For a file the program must not change: says why (`reden`, after a
+    // first line of its own), closes it and opens it again read-only, as an
+    // open that asked for that. 0 opened; otherwise open's code (reported).
+    [[nodiscard]] unsigned int heropenAlleenLezen(const wxString& reden);
     // Commits what is open, closes; nothing happens without a connection.
     virtual void sluitDB();
     // Closes the connection as the wrapper does, after the statements the
@@ -418,6 +423,12 @@ public:
                                 bool alsNietBestaat);
     [[nodiscard]] int maakTabel(const wxString& tabel, const wxArrayString& lijst, const wxArrayString& constraints,
                                 wxString& insertTekst, bool tijdelijk, bool eerstVerwijderen, bool metEerste);
+    // Whether maakTabel can make the table, or bring it up to the definition
+    // by adding what it lacks, found before anything is written. 0 it can;
+    // 1 it cannot, and `beletsel` says why in the program's words; 2 the
+    // file could not be read (reported).
+    [[nodiscard]] int controleerOpwaardering(const wxString& tabel, const wxArrayString& namen,
+                                             const wxArrayString& types, wxString& beletsel);
     bool bestaatTabel(const wxString& tabel, const wxString& database);
     wxArrayString geefKolomNamen(const wxString& tabel, bool metEerste);
     long long geefAantalKolommen(const wxString& tabel, bool metEerste);

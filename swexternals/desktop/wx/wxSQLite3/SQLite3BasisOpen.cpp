@@ -285,8 +285,9 @@ unsigned int SQLite3Basis::controleerDatabaseBestand()
 
 void SQLite3Basis::meldGeenProjekt(const wxString& naam, const wxString& sqliteBericht)
 {
-    wxString tekst = _("The file") + DesktopFunkties::dubbeleQuotes(naam, true) + _("is not a project database, or it is damaged.") +
-                     DesktopAppBasis::vr + _("It was closed and left unchanged.");
+    wxString tekst = _("The file") + DesktopFunkties::dubbeleQuotes(naam, true) +
+                     _("is not a project database, or it is damaged.") + DesktopAppBasis::vr +
+                     _("It was closed and left unchanged.");
     if (!sqliteBericht.empty())
         tekst += DesktopAppBasis::vr + _("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(sqliteBericht, true);
     DesktopFunkties::wxErrorVeilig(tekst);
@@ -336,6 +337,19 @@ unsigned int SQLite3Basis::nieuweMemDB(const wxString& sleutel)
         return 1;
     dbPad.SetName(geheugenNaam);
     return open(false, sleutel);
+}
+
+unsigned int SQLite3Basis::heropenAlleenLezen(const wxString& reden)
+{
+    const wxFileName pad = dbPad;
+    DesktopFunkties::wxWaarschuwingVeilig(
+        _("The database file") + DesktopFunkties::dubbeleQuotes(pad.GetFullPath(), true) +
+        _("cannot be brought up to date for this version of the program. It is opened in read-only mode and left "
+          "as it is.") +
+        DesktopAppBasis::vr + reden);
+    sluitDB();
+    dbPad = pad;
+    return open(true, wxString());
 }
 
 void SQLite3Basis::sluitDB()

@@ -5,6 +5,7 @@
 #include "swexternals/desktop/ToonbareTekst.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 #include "swexternals/desktop/wx/wxSQLite3/SavepointBewaker.h"
+#include "swexternals/desktop/wx/wxSQLite3/TijdelijkeWijziging.h"
 
 #include <algorithm>
 #include <string>
@@ -15,12 +16,33 @@ namespace
 {
 const wxString kopieNaam = "tabelKopie";
 const wxString vernieuwPunt = "VernieuwTabel";
+const wxString opwaardeerPunt = "TabelOpwaardering";
+const wxString proefTabel = "temp.\"OpwaardeerProef\"";
 const wxString aanhakerVoorloop = "TijdelijkeAanhaker_";
 
 wxString leesAlleenHerstel()
 {
     return DesktopAppBasis::vr +
            _("Please close and reopen the database in read-write mode in order to accomplish this.");
+}
+
+// The positions of the names the table does not hold, compared exactly.
+wxArrayInt geefOntbrekend(const wxArrayString& opgeslagen, const wxArrayString& namen)
+{
+    wxArrayInt ontbrekend;
+    for (size_t i = 0; i < namen.size(); ++i)
+        if (opgeslagen.Index(namen[i], true) == wxNOT_FOUND)
+            ontbrekend.Add(static_cast<int>(i));
+    return ontbrekend;
+}
+
+// The statement that adds the column as the upgrade adds it. SQLite adds no
+// column whose default is a time of the moment: such a column is added bare
+// and its rows get the moment of the upgrade afterwards.
+wxString kolomToevoeging(const wxString& tabel, const wxString& naam, const wxString& type)
+{
+    const wxString toevoeging = "alter table " + tabel + " add column " + SQLite3Basis::naamQuotes(naam);
+    return type.Lower().Contains("current_") ? toevoeging : toevoeging + " " + type;
 }
 
 // The names from the second on (or all), each a quoted identifier, joined by ",".
@@ -30,6 +52,40 @@ wxString gequoteLijst(const wxArrayString& namen, bool metEerste)
     for (size_t i = metEerste ? 0 : 1; i < namen.size(); ++i)
         lijst += (lijst.empty() ? "" : ",") + SQLite3Basis::naamQuotes(namen[i]);
     return lijst;
+}
+
+// Adds the missing columns, as the upgrade would, to a stand-in in the
+// connection's temporary database that holds the table's names and, when
+// the table has rows, one row. 0 all taken; 1 `beletsel` names the first
+// that SQLite refuses, in its words; 2 the stand-in failed (reported).
+int probeerKolommen(SQLite3Basis& db, const wxString& tabel, const wxArrayString& opgeslagen, bool metRij,
+                    const wxArrayString& namen, const wxArrayString& types, const wxArrayInt& ontbrekend,
+                    wxString& beletsel)
+{
+    const TijdelijkeWijziging alleenTijdelijk(db);
+    if (db.executeUpdate("drop table if exists " + proefTabel, -1) != 0 ||
+        db.executeUpdate("create temporary table " + proefTabel + " (" + gequoteLijst(opgeslagen, true) + ")", -1) !=
+            0 ||
+        (metRij && db.executeUpdate("insert into " + proefTabel + " default values", -1) != 0))
+        return 2;
+    int resultaat = 0;
+    for (const int i : ontbrekend)
+    {
+        try
+        {
+            db.ExecuteUpdate(kolomToevoeging(proefTabel, namen[i], types[i]));
+        }
+        catch (const wxSQLite3Exception& fout)
+        {
+            beletsel = wxString::Format(_("The table \"%s\" lacks the column \"%s\", which cannot be added to it."),
+                                        tabel, namen[i]) +
+                       DesktopAppBasis::vr + _("SQLite3 error:") + DesktopAppBasis::sp +
+                       DesktopFunkties::dubbeleQuotes(SQLite3Basis::sqliteBericht(fout));
+            resultaat = 1;
+            break;
+        }
+    }
+    return db.executeUpdate("drop table " + proefTabel, -1) != 0 ? 2 : resultaat;
 }
 } // namespace
 
@@ -92,10 +148,7 @@ int SQLite3Basis::maakTabel(const wxString& tabel, const wxArrayString& namen, c
     const int gelezen = leesKolomNamen(tabel, opgeslagen);
     if (gelezen != 0)
         return gelezen;
-    wxArrayInt ontbrekend;
-    for (size_t i = 0; i < namen.size(); ++i)
-        if (opgeslagen.Index(namen[i], true) == wxNOT_FOUND)
-            ontbrekend.Add(static_cast<int>(i));
+    const wxArrayInt ontbrekend = geefOntbrekend(opgeslagen, namen);
     if (ontbrekend.empty())
         return 0;
     if (!tijdelijk && isAlleenLezenDB())
@@ -104,38 +157,71 @@ int SQLite3Basis::maakTabel(const wxString& tabel, const wxArrayString& namen, c
                           leesAlleenHerstel());
         return 1;
     }
-    // Every column is tried; one that fails makes the whole upgrade fail. A
-    // cause outside the column (a lock another program holds, a full disk)
-    // would stop each of the others too, after its wait and with its own
-    // message: the first ends the upgrade.
-    int resultaat = 0;
+    // Whole or not at all: a table with half its new columns would be a
+    // table of no version, and the next start would try again on it.
+    SavepointBewaker geheel(*this, opwaardeerPunt);
+    if (!geheel.isGezet())
+        return 2;
     for (const int i : ontbrekend)
         if (voegKolomToe(tabel, namen[i], types[i]) != 0)
-        {
-            resultaat = 2;
-            if (isFoutUitgelegd())
-                break;
-        }
+            return 2;
+    if (geheel.bewaar() != 0)
+        return 2;
     dbVeranderd = true;
-    return resultaat;
+    return 0;
 }
 
-// SQLite adds no column whose default is a time of the moment: such a column
-// is added bare and its rows get the moment of the upgrade.
 int SQLite3Basis::voegKolomToe(const wxString& tabel, const wxString& naam, const wxString& type)
 {
     static const wxString momenten[3] = {"current_timestamp", "current_time", "current_date"};
     const wxString kleinType = type.Lower();
-    const wxString toevoeging = "alter table " + tabelQuotes(tabel) + " add column " + naamQuotes(naam);
-    if (!kleinType.Contains("current_"))
-        return executeUpdate(toevoeging + " " + type, -1);
-    const int toegevoegd = executeUpdate(toevoeging, -1);
-    if (toegevoegd != 0)
+    const int toegevoegd = executeUpdate(kolomToevoeging(tabelQuotes(tabel), naam, type), -1);
+    if (toegevoegd != 0 || !kleinType.Contains("current_"))
         return toegevoegd;
     for (const wxString& moment : momenten)
         if (kleinType.Contains(moment))
             return executeUpdate("update " + tabelQuotes(tabel) + " set " + naamQuotes(naam) + "=" + moment, -1);
     return 0;
+}
+
+// What SQLite adds to a table depends on the column (no primary key, nothing
+// unique, a constant default, "not null" only with a default or to an empty
+// table) and on the names the table holds. Each column the table lacks is
+// added first to a stand-in of the connection's own, with the table's names
+// and, as the table has them, a row: the file is only read.
+int SQLite3Basis::controleerOpwaardering(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types,
+                                         wxString& beletsel)
+{
+    beletsel.clear();
+    wxString soort;
+    wxString definitie;
+    if (!leesWaarden("select type,sql from main.sqlite_master where type in ('table','view','index') and name==" +
+                         quotes(tabel) + " collate nocase",
+                     true,
+                     [&](wxSQLite3ResultSet& rij, int kolom)
+                     { (kolom == 0 ? soort : definitie) = leesTekst(rij, kolom); }))
+        return 2;
+    if (soort.empty())
+        return 0;
+    // A view or an index takes no columns, a virtual table is another
+    // module's, and a table of this name cannot be made beside either.
+    if (soort != "table" || definitie.Upper().StartsWith("CREATE VIRTUAL TABLE"))
+    {
+        beletsel = wxString::Format(_("The name \"%s\" is in use in the file by a view, an index or a table of another "
+                                      "kind."),
+                                    tabel);
+        return 1;
+    }
+    wxArrayString opgeslagen;
+    if (leesKolomNamen("main." + tabel, opgeslagen) != 0)
+        return 2;
+    const wxArrayInt ontbrekend = geefOntbrekend(opgeslagen, namen);
+    if (ontbrekend.empty())
+        return 0;
+    const long long rijen = executeSkalair("select exists(select 1 from main." + naamQuotes(tabel) + ")");
+    if (rijen < 0)
+        return 2;
+    return probeerKolommen(*this, tabel, opgeslagen, rijen > 0, namen, types, ontbrekend, beletsel);
 }
 
 int SQLite3Basis::maakNieuweTabel(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types,

@@ -5,6 +5,8 @@
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/VraagBeantwoorder.h"
 
+#include <string>
+
 using Schema = ProjectTest;
 
 TEST_F(Schema, EenNieuwProjectKrijgtBeideTabellenEnEenKonfiguratieRij)
@@ -56,7 +58,9 @@ TEST(SchemaOud, EenOuderProjectKrijgtDeOntbrekendeKolommenMetHunStandaard)
 }
 
 // A project whose configuration row cannot be made does not start: its
-// name and currency would be missing without a word.
+// name and currency would be missing without a word. What the start had
+// written before (the column the table lacked) is taken back, and the
+// journal is as it was.
 TEST(SchemaWeigering, EenGeweigerdeKonfiguratieRijIsEenMislukteStart)
 {
     const wxString pad = testPad("weigert.vtd");
@@ -64,13 +68,17 @@ TEST(SchemaWeigering, EenGeweigerdeKonfiguratieRijIsEenMislukteStart)
         wxSQLite3Database oud;
         oud.Open(pad);
         oud.ExecuteUpdate("create table Requirements (id integer primary key)");
-        oud.ExecuteUpdate("create table Configuratie (id integer primary key, naam text, valuta text)");
+        oud.ExecuteUpdate("create table Configuratie (id integer primary key, naam text)");
         oud.ExecuteUpdate("create trigger weiger before insert on Configuratie begin select raise(abort,'no rows "
                           "here'); end");
     }
+    const std::string bytes = leesBytes(pad);
     App app;
     EXPECT_EQ(app->openProject(pad), 2);
     EXPECT_TRUE(logVanger().bevat("no rows here", wxLOG_Error)) << logVanger().geefAlles();
+    app->sluitDB();
+    EXPECT_TRUE(leesBytes(pad) == bytes);
+    EXPECT_TRUE(laatNietsAchter(pad));
 }
 
 TEST_F(Schema, EenProjectZonderKonfiguratieRijOpentAlleenLezenZonderFout)

@@ -14,25 +14,35 @@
 namespace
 {
 // A project of three requirements, closed as the program closes it; as an
-// older version left it, without its list index, or up to date.
-std::string maakProject(const wxString& pad, bool metLijstIndex = true)
+// older version left it, without its list index, or up to date; in WAL mode,
+// or as another tool may leave it, with a rollback journal.
+std::string maakProject(const wxString& pad, bool metLijstIndex = true, bool metLog = true)
 {
-    App app;
-    EXPECT_EQ(app->openProject(pad), 0);
-    voegRijenToe(*app, {{1, "een"}, {2, "twee"}, {3, "drie"}});
-    if (!metLijstIndex)
-        voerUit(*app, {"drop index RequirementsLijst"});
-    app->sluitDB();
+    {
+        App app;
+        EXPECT_EQ(app->openProject(pad), 0);
+        voegRijenToe(*app, {{1, "een"}, {2, "twee"}, {3, "drie"}});
+        if (!metLijstIndex)
+            voerUit(*app, {"drop index RequirementsLijst"});
+        app->sluitDB();
+    }
+    if (!metLog)
+    {
+        wxSQLite3Database bestand;
+        bestand.Open(pad);
+        bestand.ExecuteQuery("pragma journal_mode=delete").NextRow();
+    }
     return leesBytes(pad);
 }
 
 // The same project with the first page of a table or index overwritten:
 // the requirements, or the index of their titles.
-std::function<std::string(const wxString&)> metBeschadigdePagina(const char* naam, bool metLijstIndex = true)
+std::function<std::string(const wxString&)> metBeschadigdePagina(const char* naam, bool metLijstIndex = true,
+                                                                 bool metLog = true)
 {
     return [=](const wxString& pad)
     {
-        std::string bytes = maakProject(pad, metLijstIndex);
+        std::string bytes = maakProject(pad, metLijstIndex, metLog);
         wxSQLite3Database bestand;
         bestand.Open(pad, wxString(), WXSQLITE_OPEN_READONLY);
         const int pagina =
@@ -105,7 +115,8 @@ int openEnStart(std::optional<App>& app, VraagBeantwoorder& vragen, Weg weg, con
         app.emplace();
         (*app)->sluitDB();
         (*app)->zetDBPad(wxFileName(pad));
-        app.reset(); // its end leaves the path as the project of the next start
+        (*app)->schakelAlleenLezen(false);
+        app.reset(); // its end leaves the path as the writable project of the next start
         app.emplace();
         return (*app)->isDBOpen() ? (*app)->startDatabase() : 100;
     }
@@ -138,8 +149,10 @@ TEST(SlechtBestand, ElkSlechtProjectBestandGeeftZijnMeldingEnBlijftZoAlsHetWas)
     const Geval gevallen[] = {
         {"damaged page", metBeschadigdePagina("Requirements"), true, "is damaged: part of it cannot be read.", 1, true,
          true},
+        {"damaged page, rollback journal", metBeschadigdePagina("Requirements", true, false), true,
+         "is damaged: part of it cannot be read.", 1, true, true},
         {"damaged index, older project", metBeschadigdePagina("sqlite_autoindex_Requirements_1", false), true,
-         "is damaged: part of it cannot be read.", 1, true, false},
+         "is damaged: part of it cannot be read.", 1, true, true},
         {"damaged index", metBeschadigdePagina("sqlite_autoindex_Requirements_1"), true,
          "is damaged: part of it cannot be read.", 1, true, false},
         {"numbers used twice", metNummers({1, 3, 3, 5, 7, 7, 7}), true,
@@ -211,6 +224,73 @@ TEST(SlechtBestand, ElkSlechtProjectBestandGeeftZijnMeldingEnBlijftZoAlsHetWas)
                 // Nor in a log beside it.
                 EXPECT_TRUE(laatNietsAchter(pad));
             }
+        }
+    EXPECT_EQ(vragen.geefOnbeantwoord(), 0u);
+}
+
+// Files of another tool that this version cannot be brought up to: found
+// before anything is written, and shown read-only by every way as Open
+// read-only shows them, with the reason when they were opened to be written.
+// The file stays as it was.
+TEST(SlechtBestand, EenVreemdBestandDatNietBijTeWerkenIsWordtAlleenGelezen)
+{
+    struct Geval
+    {
+        const char* naam;
+        const char* rijId;    // the row id column of the table of requirements
+        const char* opdracht; // after that table
+        const char* reden;
+    };
+    const Geval gevallen[] = {
+        {"no row id", "", "",
+         "The table \"Requirements\" lacks the column \"id\", which cannot be added to it.\n"
+         "SQLite3 error: \"Cannot add a PRIMARY KEY column\""},
+        {"no row id, WAL", "", "pragma journal_mode=wal",
+         "The table \"Requirements\" lacks the column \"id\", which cannot be added to it.\n"
+         "SQLite3 error: \"Cannot add a PRIMARY KEY column\""},
+        {"settings as a view", "id integer primary key,", "create view Configuratie as select 'Kettle' as naam",
+         "The name \"Configuratie\" is in use in the file by a view, an index or a table of another kind."},
+        {"settings that need a value", "id integer primary key,",
+         "create table Configuratie (id integer primary key, naam text, valuta text, eigenaar text not null)",
+         "The table \"Configuratie\" cannot take the project's name and currency: its column \"eigenaar\" needs a "
+         "value"},
+        {"the list index's name taken", "id integer primary key,", "create table RequirementsLijst (x)",
+         "The name \"RequirementsLijst\" of the requirement list's index is in use in the file by another table, view "
+         "or index."},
+    };
+    VraagBeantwoorder vragen;
+    for (const Geval& geval : gevallen)
+        for (const Weg weg : {Weg::Bestand, Weg::OpenDialoog, Weg::Start, Weg::AlleenLezen})
+        {
+            SCOPED_TRACE(std::string(geval.naam) + ", " + naam(weg));
+            const wxString pad = testPad(wxString::Format("%s %s.vtd", geval.naam, naam(weg)));
+            {
+                wxSQLite3Database ander;
+                ander.Open(pad);
+                ander.ExecuteUpdate(wxString::Format(
+                    "create table Requirements (%s SR integer, naam text, prioriteit integer)", geval.rijId));
+                ander.ExecuteUpdate("insert into Requirements (SR,naam,prioriteit) values (4,'Boil',2),(9,'Pour',1)");
+                if (*geval.opdracht)
+                    ander.ExecuteUpdate(geval.opdracht);
+            }
+            const std::string bytes = leesBytes(pad);
+            std::optional<App> app;
+            logVanger().wis();
+            ASSERT_EQ(openEnStart(app, vragen, weg, pad), 0) << logVanger().geefAlles();
+            EXPECT_TRUE((*app)->isAlleenLezenDB());
+            EXPECT_EQ(nummers((*app)->zoekAlles()), (std::vector<int>{4, 9}));
+            EXPECT_EQ((*app)->voegToe(opgeslagen("nieuw", 99)), 1);
+            EXPECT_EQ(logVanger().bevat("\"" + pad +
+                                            "\" cannot be brought up to date for this version of the program. It is "
+                                            "opened in read-only mode and left as it is.\n" +
+                                            geval.reden,
+                                        wxLOG_Warning),
+                      weg != Weg::AlleenLezen)
+                << logVanger().geefAlles();
+            EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+            app.reset();
+            EXPECT_TRUE(leesBytes(pad) == bytes);
+            EXPECT_TRUE(laatNietsAchter(pad));
         }
     EXPECT_EQ(vragen.geefOnbeantwoord(), 0u);
 }

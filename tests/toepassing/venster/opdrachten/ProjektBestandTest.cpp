@@ -10,6 +10,7 @@
 #include "tests/ondersteuning/TestOmgeving.h"
 #include "tests/ondersteuning/VensterHulp.h"
 
+#include <algorithm>
 #include <functional>
 #include <iostream>
 #include <string>
@@ -47,10 +48,47 @@ void maakProjectZonderIndex(KernApp& app, const wxString& pad)
     app.sluitDB();
 }
 
-// The bytes of a project of 30 requirements with 1.5 KB of text each, a
-// page of their table overwritten; with its list index, or as an older
-// version left it.
-std::string maakBeschadigdProject(KernApp& app, const wxString& pad, bool metLijstIndex)
+// The row ids of a leaf page of a table, from its cells: each begins with
+// two varints, the size of its record and its row id. Any other page holds
+// no row of its own.
+std::vector<long long> rijenOpBlad(const std::string& bytes, size_t begin)
+{
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(bytes[begin + i]); };
+    const auto varint = [&](size_t& i)
+    {
+        long long waarde = 0;
+        for (int n = 0; n < 8; ++n)
+        {
+            const unsigned char b = byte(i++);
+            waarde = waarde << 7 | (b & 0x7f);
+            if ((b & 0x80) == 0)
+                return waarde;
+        }
+        return waarde << 8 | byte(i++);
+    };
+    std::vector<long long> rijen;
+    const size_t tabelBlad = 13;
+    for (size_t cel = 0; byte(0) == tabelBlad && cel < static_cast<size_t>(byte(3) << 8 | byte(4)); ++cel)
+    {
+        size_t i = static_cast<size_t>(byte(8 + 2 * cel) << 8 | byte(9 + 2 * cel));
+        varint(i);
+        rijen.push_back(varint(i));
+    }
+    return rijen;
+}
+
+// A project of 30 requirements with 1.5 KB of text each, a page overwritten:
+// a leaf of their table, or the index of their titles; with its list index
+// or as an older version left it; in WAL mode or with a rollback journal.
+// Its bytes, and the requirements that lie on the sound pages ("I.D title").
+struct BeschadigdProject
+{
+    std::string bytes;
+    std::vector<wxString> leesbaar;
+};
+
+BeschadigdProject maakBeschadigdProject(KernApp& app, const wxString& pad, bool metLijstIndex,
+                                        const wxString& beschadigd = "Requirements", bool metLog = true)
 {
     EXPECT_EQ(app.openProject(pad), 0);
     EXPECT_EQ(app.startTransaktie(), 0);
@@ -64,14 +102,42 @@ std::string maakBeschadigdProject(KernApp& app, const wxString& pad, bool metLij
         EXPECT_EQ(app.executeUpdate("drop index RequirementsLijst"), 0);
     }
     EXPECT_EQ(app.stopTransaktie(), 0);
-    const long long blad = app.tel("select pageno from dbstat where name=='Requirements' and pagetype=='leaf' "
-                                   "order by pageno limit 1 offset 2");
+    const wxString bladen = "from dbstat where name==" + SQLite3Basis::quotes(beschadigd) + " and pagetype=='leaf'";
+    const long long blad = app.tel("select pageno " + bladen +
+                                   " order by pageno limit 1 offset (select min(2,count(*)-1) " + bladen + ")");
     const long long grootte = app.tel("pragma page_size");
+    wxSQLite3Table rijen;
+    EXPECT_EQ(app.leesTabelMetQuery("select id,SR,naam from Requirements", rijen), 0);
+    if (!metLog)
+    {
+        EXPECT_EQ(app.schakelMode(SQLite3Basis::JournaalDelete, SQLite3Basis::SynchronisatieFull), 0);
+    }
     app.sluitDB();
     EXPECT_GT(blad, 0);
-    std::string bytes = leesBytes(pad);
-    bytes.replace(static_cast<size_t>((blad - 1) * grootte), 16, 16, '\xff');
-    return bytes;
+    BeschadigdProject project{leesBytes(pad), {}};
+    const std::vector<long long> verloren = rijenOpBlad(project.bytes, static_cast<size_t>((blad - 1) * grootte));
+    for (int rij = 0; rij < rijen.GetRowCount(); ++rij)
+    {
+        rijen.SetRow(rij);
+        if (std::find(verloren.begin(), verloren.end(), rijen.GetInt64(0).GetValue()) == verloren.end())
+            project.leesbaar.push_back(rijen.GetString(1) + " " + rijen.GetString(2));
+    }
+    std::sort(project.leesbaar.begin(), project.leesbaar.end());
+    project.bytes.replace(static_cast<size_t>((blad - 1) * grootte), 16, 16, '\xff');
+    return project;
+}
+
+// What the list shows, as BeschadigdProject gives it.
+std::vector<wxString> getoondeRijen(VerelTamsoVenster& venster)
+{
+    std::vector<wxString> rijen;
+    for (long rij = 0; rij < venster.geefRekLijst()->GetItemCount(); ++rij)
+    {
+        const std::vector<wxString> teksten = rijTeksten(venster, rij);
+        rijen.push_back(teksten[VerelTamsoApp::KolomID] + " " + teksten[VerelTamsoApp::KolomTitel]);
+    }
+    std::sort(rijen.begin(), rijen.end());
+    return rijen;
 }
 
 // The commands as the window enables them without a project.
@@ -234,53 +300,119 @@ TEST_F(OpdrachtTest, AReadOnlyProjectStaysAsItWasAndListsEveryRow)
         }
 }
 
-// A page of the requirements' table is damaged: the first read that meets
-// it says so, and that is what the user reads first, not a read that was
-// abandoned. The window shows the project read-only, with the rows that can
-// still be read, no blank ones, and their figures; the file stays as it was.
-TEST_F(OpdrachtTest, ADamagedProjectIsSaidFirstAndShownReadOnly)
+// A table of another tool that this version cannot be brought up to (it
+// lacks the row id column, which SQLite cannot add) is shown by every way of
+// opening as Open read-only shows it: read-only, every row listed, and the
+// reason is what the user reads first when it was opened to be written. The
+// file stays as it was.
+TEST_F(OpdrachtTest, AForeignTableThatCannotBeUpgradedIsShownReadOnlyByEveryWay)
 {
-    const wxString pad = testPad("damaged.vtd");
-    const std::string bytes = maakBeschadigdProject(*app, pad, true);
-    schrijfBytes(pad, bytes);
-
-    logVanger().wis();
-    vragen.kies(pad);
-    klik(wxID_OPEN);
-    verwerkGebeurtenissen();
-    ASSERT_TRUE(app->isDBOpen());
-    EXPECT_TRUE(meldingKop().StartsWith("The database file \"" + pad +
-                                        "\" is damaged: part of it cannot be read.\n"
-                                        "Nothing more is written into it. Use a backup copy"))
-        << logVanger().geefAlles();
-    EXPECT_FALSE(logVanger().bevat("Error reading requirements")) << logVanger().geefAlles();
-
-    const std::vector<wxString> getoond = titels();
-    EXPECT_FALSE(getoond.empty());
-    EXPECT_LT(getoond.size(), 30u);
-    for (const wxString& titel : getoond)
-        EXPECT_FALSE(titel.empty());
-    EXPECT_EQ(statistiek(), wxString::Format("%zu out of a total of %zu", getoond.size(), getoond.size()));
-    EXPECT_EQ(lijstKleur(), app->slechtsLeesAchtergrondKleur);
-    EXPECT_TRUE(statusTekst().EndsWith("[read-only mode]")) << statusTekst();
-    EXPECT_EQ(menuLabel(V::ID_SCHAKELDBOMNAARSLECHTSLEZEN), "Switch current database to read+write mode\tCtrl+T");
-    for (const int id : {static_cast<int>(wxID_ADD), static_cast<int>(V::ID_SCHAKELDBOMNAARSLECHTSLEZEN),
-                         static_cast<int>(V::ID_STRAKTREKKEN), static_cast<int>(V::ID_STARTSTOPVEILIGEMODUS)})
-        EXPECT_FALSE(isAan(id)) << id;
-
-    klik(wxID_CLOSE);
-    EXPECT_TRUE(leesBytes(pad) == bytes);
+    const std::pair<const char*, std::function<void(const wxString&)>> wegen[] = {
+        {"the command line",
+         [&](const wxString& pad)
+         {
+             app->sluitDB();
+             ASSERT_EQ(app->open(wxFileName(pad), false, wxString()), 0u);
+             venster->start();
+         }},
+        {"Open",
+         [&](const wxString& pad)
+         {
+             vragen.kies(pad);
+             klik(wxID_OPEN);
+         }},
+        {"a recent file",
+         [&](const wxString& pad)
+         {
+             zetRecenteBestanden({pad});
+             vragen.antwoord(wxNO); // not read-only
+             klik(V::ID_RECENT_EERSTE);
+         }},
+        {"Open read-only",
+         [&](const wxString& pad)
+         {
+             vragen.kies(pad);
+             klik(V::ID_OPENSLECHTSLEZENDB);
+         }},
+    };
+    for (const auto& [weg, open] : wegen)
+    {
+        SCOPED_TRACE(weg);
+        const wxString pad = testPad(wxString("foreign, ") + weg + ".vtd");
+        {
+            wxSQLite3Database ander;
+            ander.Open(pad);
+            ander.ExecuteUpdate("create table Requirements (SR integer, naam text, prioriteit integer)");
+            ander.ExecuteUpdate("insert into Requirements values (1,'Boil',2),(2,'Pour',1)");
+        }
+        const std::string bytes = leesBytes(pad);
+        logVanger().wis();
+        open(pad);
+        verwerkGebeurtenissen();
+        ASSERT_TRUE(app->isDBOpen()) << logVanger().geefAlles();
+        EXPECT_TRUE(app->isAlleenLezenDB());
+        EXPECT_EQ(menuLabel(V::ID_SCHAKELDBOMNAARSLECHTSLEZEN), "Switch current database to read+write mode\tCtrl+T");
+        EXPECT_EQ(titels(), std::vector<wxString>({"Pour", "Boil"}));
+        EXPECT_EQ(meldingKop().StartsWith("The database file \"" + pad + "\" cannot be brought up to date"),
+                  std::string(weg) != "Open read-only")
+            << logVanger().geefAlles();
+        EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+        klik(wxID_CLOSE);
+        EXPECT_TRUE(leesBytes(pad) == bytes);
+        EXPECT_TRUE(laatNietsAchter(pad));
+    }
 }
 
-// An older project (no list index yet) with a damaged page of requirements,
-// named on the command line or opened read-only: said first and shown
-// read-only, with the rows that can still be read and the figures of those;
-// nothing is said of changes that were never made, the file stays as it
-// was, and nothing stays beside it once it is closed.
+// A page of the requirements' table is damaged: the first read that meets
+// it, or the check before the start would switch the journal of a file with
+// a rollback journal, says so, and that is what the user reads first, not a
+// read that was abandoned. The window shows the project read-only, with the
+// rows of the sound pages and their figures; the file stays as it was, its
+// header too, and nothing stays beside it.
+TEST_F(OpdrachtTest, ADamagedProjectIsSaidFirstAndShownReadOnly)
+{
+    for (const bool metLog : {true, false})
+    {
+        SCOPED_TRACE(metLog ? "WAL" : "rollback journal");
+        const wxString pad = testPad(metLog ? "damaged.vtd" : "damaged, rollback journal.vtd");
+        const BeschadigdProject project = maakBeschadigdProject(*app, pad, true, "Requirements", metLog);
+        schrijfBytes(pad, project.bytes);
+
+        logVanger().wis();
+        vragen.kies(pad);
+        klik(wxID_OPEN);
+        verwerkGebeurtenissen();
+        ASSERT_TRUE(app->isDBOpen());
+        EXPECT_TRUE(meldingKop().StartsWith("The database file \"" + pad +
+                                            "\" is damaged: part of it cannot be read.\n"
+                                            "Nothing more is written into it. Use a backup copy"))
+            << logVanger().geefAlles();
+        EXPECT_FALSE(logVanger().bevat("Error reading requirements")) << logVanger().geefAlles();
+
+        EXPECT_EQ(getoondeRijen(*venster), project.leesbaar);
+        EXPECT_EQ(statistiek(),
+                  wxString::Format("%zu out of a total of %zu", project.leesbaar.size(), project.leesbaar.size()));
+        EXPECT_EQ(lijstKleur(), app->slechtsLeesAchtergrondKleur);
+        EXPECT_TRUE(statusTekst().EndsWith("[read-only mode]")) << statusTekst();
+        EXPECT_EQ(menuLabel(V::ID_SCHAKELDBOMNAARSLECHTSLEZEN), "Switch current database to read+write mode\tCtrl+T");
+        for (const int id : {static_cast<int>(wxID_ADD), static_cast<int>(V::ID_SCHAKELDBOMNAARSLECHTSLEZEN),
+                             static_cast<int>(V::ID_STRAKTREKKEN), static_cast<int>(V::ID_STARTSTOPVEILIGEMODUS)})
+            EXPECT_FALSE(isAan(id)) << id;
+
+        klik(wxID_CLOSE);
+        EXPECT_TRUE(leesBytes(pad) == project.bytes);
+        EXPECT_TRUE(laatNietsAchter(pad));
+    }
+}
+
+// An older project (no list index yet) with a damaged page, of its
+// requirements or of the index of their titles, named on the command line or
+// opened read-only: said first and shown read-only, with the rows of the
+// sound pages and the figures of those; nothing is said of changes that were
+// never made, the file stays as it was, and nothing stays beside it once it
+// is closed.
 TEST_F(OpdrachtTest, ADamagedOlderProjectListsWhatCanBeReadByEveryWay)
 {
-    const std::string bytes = maakBeschadigdProject(*app, testPad("source.vtd"), false);
-
     const std::pair<const char*, std::function<void(const wxString&)>> wegen[] = {
         {"the command line",
          [&](const wxString& pad)
@@ -296,27 +428,30 @@ TEST_F(OpdrachtTest, ADamagedOlderProjectListsWhatCanBeReadByEveryWay)
              klik(V::ID_OPENSLECHTSLEZENDB);
          }},
     };
-    for (const auto& [weg, open] : wegen)
+    for (const char* beschadigd : {"Requirements", "sqlite_autoindex_Requirements_1"})
     {
-        SCOPED_TRACE(weg);
-        const wxString pad = testPad(wxString(weg) + ".vtd");
-        schrijfBytes(pad, bytes);
-        logVanger().wis();
-        open(pad);
-        verwerkGebeurtenissen();
-        ASSERT_TRUE(app->isDBOpen()) << logVanger().geefAlles();
-        EXPECT_TRUE(app->isAlleenLezenDB());
-        EXPECT_TRUE(meldingKop().StartsWith("The database file \"" + pad + "\" is damaged: part of it cannot be read."))
-            << logVanger().geefAlles();
-        const std::vector<wxString> getoond = titels();
-        EXPECT_GT(getoond.size(), 20u);
-        EXPECT_LT(getoond.size(), 30u);
-        for (const wxString& titel : getoond)
-            EXPECT_FALSE(titel.empty());
-        EXPECT_EQ(statistiek(), wxString::Format("%zu out of a total of %zu", getoond.size(), getoond.size()));
-        klik(wxID_CLOSE);
-        EXPECT_FALSE(logVanger().bevat("could not be committed")) << logVanger().geefAlles();
-        EXPECT_TRUE(leesBytes(pad) == bytes);
-        EXPECT_TRUE(laatNietsAchter(pad));
+        const BeschadigdProject project =
+            maakBeschadigdProject(*app, testPad(wxString("source ") + beschadigd + ".vtd"), false, beschadigd);
+        for (const auto& [weg, open] : wegen)
+        {
+            SCOPED_TRACE(std::string(beschadigd) + ", " + weg);
+            const wxString pad = testPad(wxString(beschadigd) + ", " + weg + ".vtd");
+            schrijfBytes(pad, project.bytes);
+            logVanger().wis();
+            open(pad);
+            verwerkGebeurtenissen();
+            ASSERT_TRUE(app->isDBOpen()) << logVanger().geefAlles();
+            EXPECT_TRUE(app->isAlleenLezenDB());
+            EXPECT_TRUE(
+                meldingKop().StartsWith("The database file \"" + pad + "\" is damaged: part of it cannot be read."))
+                << logVanger().geefAlles();
+            EXPECT_EQ(getoondeRijen(*venster), project.leesbaar);
+            EXPECT_EQ(statistiek(),
+                      wxString::Format("%zu out of a total of %zu", project.leesbaar.size(), project.leesbaar.size()));
+            klik(wxID_CLOSE);
+            EXPECT_FALSE(logVanger().bevat("could not be committed")) << logVanger().geefAlles();
+            EXPECT_TRUE(leesBytes(pad) == project.bytes);
+            EXPECT_TRUE(laatNietsAchter(pad));
+        }
     }
 }

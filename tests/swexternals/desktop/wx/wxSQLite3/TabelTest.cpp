@@ -1,6 +1,7 @@
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/swexternals/desktop/wx/wxSQLite3/DatabaseHulp.h"
 
+#include <string>
 #include <wx/datetime.h>
 
 namespace
@@ -64,13 +65,59 @@ TEST_F(Tabel, EenLeesProjectWordtNietVeranderdEnEenMisluktUpgradeWordtGemeld)
     EXPECT_EQ(lezen.maakTabel("Tijdelijk", namen, types, {}, true, false, true), 0);
     stop();
 
-    // "naam2" is the stored "Naam2" to SQLite: that column fails while the
-    // last one works, and the upgrade says it failed.
+    // "naam2" is the stored "Naam2" to SQLite: that column fails, and the
+    // upgrade is taken back whole, the column added before it too.
     SQLite3Basis& verbinding = openBestand(pad);
-    EXPECT_EQ(verbinding.maakTabel("T", lijst({"id", "naam2", "nieuw"}), lijst({"integer", "text", "text"}), {}, false,
+    EXPECT_EQ(verbinding.maakTabel("T", lijst({"id", "nieuw", "naam2"}), lijst({"integer", "text", "text"}), {}, false,
                                    false, true),
               2);
-    EXPECT_EQ(verbinding.geefKolomNamen("T", false), lijst({"naam", "getal", "Naam2", "nieuw"}));
+    EXPECT_EQ(verbinding.geefKolomNamen("T", false), lijst({"naam", "getal", "Naam2"}));
+}
+
+// What SQLite cannot add is found before anything is written, as SQLite
+// itself finds it: a column's constraints, "not null" without a default on
+// a table with rows, a name the table holds in other letters, a view.
+TEST_F(Tabel, WatNietKanWordenBijgewerktWordtVoorafGevonden)
+{
+    maakProjectBestand(pad, {"een"},
+                       {"alter table T add column Naam2 text", "create table Leeg (id integer primary key)",
+                        "create view Zicht as select naam from T"});
+    const std::string bytes = leesBytes(pad);
+    struct Geval
+    {
+        const char* tabel;
+        const char* type;
+        const char* beletsel; // what SQLite says, or nothing when it can add the column
+    };
+    const Geval gevallen[] = {
+        {"T", "integer not null default 1", nullptr},
+        {"T", "text default current_timestamp", nullptr},
+        {"Leeg", "integer not null", nullptr},
+        {"Nieuw", "integer primary key", nullptr},
+        {"T", "integer primary key", "Cannot add a PRIMARY KEY column"},
+        {"T", "text unique", "Cannot add a UNIQUE column"},
+        {"T", "integer not null", "Cannot add a NOT NULL column with default value NULL"},
+        {"Zicht", "text", "The name \"Zicht\" is in use in the file by a view, an index or a table of another kind."},
+    };
+    SQLite3Basis& verbinding = openBestand(pad);
+    for (const Geval& geval : gevallen)
+    {
+        SCOPED_TRACE(std::string(geval.tabel) + " " + geval.type);
+        wxString beletsel;
+        EXPECT_EQ(verbinding.controleerOpwaardering(geval.tabel, lijst({"id", "naam", "getal", "nieuw"}),
+                                                    lijst({"integer primary key", "text", "integer", geval.type}),
+                                                    beletsel),
+                  geval.beletsel ? 1 : 0);
+        EXPECT_TRUE(beletsel.Contains(geval.beletsel ? geval.beletsel : "")) << beletsel;
+    }
+    wxString beletsel;
+    EXPECT_EQ(verbinding.controleerOpwaardering("T", lijst({"naam2"}), lijst({"text"}), beletsel), 1);
+    EXPECT_EQ(beletsel, "The table \"T\" lacks the column \"naam2\", which cannot be added to it.\n"
+                        "SQLite3 error: \"duplicate column name: naam2\"");
+    EXPECT_EQ(verbinding.executeSkalair("select count(*) from sqlite_temp_master"), 0);
+    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+    stop();
+    EXPECT_TRUE(leesBytes(pad) == bytes);
 }
 
 TEST_F(Tabel, NamenWordenNamenEnGeenSQL)
