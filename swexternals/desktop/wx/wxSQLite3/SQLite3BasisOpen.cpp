@@ -226,7 +226,8 @@ unsigned int SQLite3Basis::openMetVlaggen(const wxString& naam, const wxString& 
     {
         const wxString wat =
             dbPad.FileExists() ? _("Could not open the database:") : _("Could not create the database:");
-        DesktopFunkties::wxErrorVeilig(wat + DesktopFunkties::dubbeleQuotes(naam, true) + ".");
+        // The full stop follows the quote directly.
+        DesktopFunkties::wxErrorVeilig(wat + DesktopAppBasis::sp + DesktopFunkties::dubbeleQuotes(naam, false) + ".");
         return 2;
     }
     SetBusyTimeout(static_cast<int>(wachtTijden.slot.count()));
