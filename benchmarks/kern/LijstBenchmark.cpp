@@ -124,6 +124,21 @@ void BM_SelektieVernauwd(benchmark::State& state)
 }
 BENCHMARK(BM_SelektieVernauwd)->Apply(grootteArgumenten)->Iterations(10);
 
+// Before a list kept is narrowed, its search text is looked for in the new
+// one, pasted here at 10,000 and 60,000 characters: a run of one letter
+// whose kept part ends in another, the worst case of a plain search, which
+// grows with the product of the lengths.
+void BM_VernauwToetsLangeZoekTekst(benchmark::State& state)
+{
+    const auto lengte = static_cast<size_t>(state.range(0));
+    const wxString bewaard = wxString(wxUniChar('a'), lengte / 2 - 1) + "b";
+    const wxString nieuw(wxUniChar('a'), lengte);
+    const VerelTamsoApp& app = BenchProject::app();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(app.omvatZoekTerm(bewaard, nieuw));
+}
+BENCHMARK(BM_VernauwToetsLangeZoekTekst)->Arg(10000)->Arg(60000)->Unit(benchmark::kMicrosecond);
+
 // One page of 50 rows at a random place of a list sorted on the title, so
 // that the numbers of a page lie anywhere in the file.
 void BM_PaginaVan50(benchmark::State& state)

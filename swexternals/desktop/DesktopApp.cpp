@@ -84,6 +84,18 @@ wxArrayString geefMakers()
     return makers;
 }
 
+// Who translated the program's texts into the language shown: its maker.
+// GTK's about box names a translator of its own accord, unless told one: it
+// looks "translator-credits" up in every catalogue loaded, wxWidgets' own
+// among them, and would name that catalogue's translators, or show its
+// placeholder. In English nothing is translated, and none is named.
+wxString geefVertaler()
+{
+    const wxString bron = wxTRANSLATE("%s, the maker of this program");
+    const wxString vertaald = wxGetTranslation(bron);
+    return vertaald == bron ? wxString() : wxString::Format(vertaald, DesktopApp::bedrijfsNaam);
+}
+
 // GTK's about box shows each credit line on one line, as wide as the text:
 // a long line, or a long translation, would widen the box past the screen.
 // Broken at blanks, so that no line is wider than `breedte` where a word
@@ -381,6 +393,9 @@ void DesktopApp::toonCopyright(wxAboutDialogInfo& info, const wxString& beschrij
         ontwikkelaars.Add("\n" + regel);
     info.SetDevelopers(breekAf(ontwikkelaars));
     info.SetArtists(breekAf(geefMakers()));
+    const wxString vertaler = geefVertaler();
+    if (!vertaler.empty())
+        info.SetTranslators(breekAf(wxArrayString(1, &vertaler)));
     DesktopVraag::geef().toonAboutBox(info, hoofdVenster.get());
 }
 

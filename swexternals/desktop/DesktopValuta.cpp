@@ -41,6 +41,31 @@ wxString DesktopValuta::exportTabVersie() const
     return kode + tweeTabs + beschrijving + tweeTabs + symbool;
 }
 
+namespace
+{
+wxString getoondOnbepaaldSymbool()
+{
+    // TRANSLATORS: The symbol of a currency not yet defined, shown where
+    // the user defines it: at most five characters.
+    return wxGETTEXT_IN_CONTEXT("currency symbol", "Undef");
+}
+} // namespace
+
+wxString DesktopValuta::geefGetoondSymbool() const
+{
+    return symbool == onbepaaldSymbool ? getoondOnbepaaldSymbool() : symbool;
+}
+
+wxString DesktopValuta::geefGetoondeTabVersie() const
+{
+    return DesktopValuta(kode, beschrijving, geefGetoondSymbool(), konversieNaarUSD).exportTabVersie();
+}
+
+wxString DesktopValuta::alsOpgeslagenSymbool(const wxString& getoond)
+{
+    return getoond == getoondOnbepaaldSymbool() ? onbepaaldSymbool : getoond;
+}
+
 // Cuts what stands before the first tab into the field and leaves what
 // follows that tab; without a tab the whole rest is the field.
 bool DesktopValuta::snijTotTab(wxString& rest, wxString& veld)

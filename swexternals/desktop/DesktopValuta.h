@@ -27,6 +27,14 @@ public:
     void zetKonversieNaarUSD(float nieuw) { konversieNaarUSD = nieuw; }
 
     wxString exportTabVersie() const;
+    // The symbol as a dialog shows it: the placeholder's in the user's
+    // language, where the stored one stays "Undef". And the tab text with
+    // that symbol, as a list line shows the currency.
+    wxString geefGetoondSymbool() const;
+    wxString geefGetoondeTabVersie() const;
+    // A symbol as the user sees it, as it is stored: the placeholder's shown
+    // symbol is the placeholder's.
+    static wxString alsOpgeslagenSymbool(const wxString& getoond);
     // 0 when read whole and every field is within its length, else 2; each
     // field is kept the moment it is cut out, so a bad text fills the
     // fields before the fault.

@@ -64,7 +64,7 @@ VoegValutaToe::VoegValutaToe(wxWindow* ouder, DesktopValutaLijst* lijst, int id,
     Create(ouder, id, titel, positie, grootte, stijl);
     if (lijst)
         for (size_t i = 0; i < lijst->GetCount(); ++i)
-            lijstVak->Append(lijst->Item(i).exportTabVersie());
+            lijstVak->Append(lijst->Item(i).geefGetoondeTabVersie());
 }
 
 void VoegValutaToe::Init()
@@ -167,12 +167,19 @@ void VoegValutaToe::toon(const DesktopValuta& valuta)
     // Without text events: showing a currency is no edit.
     kodeVeld->ChangeValue(valuta.geefKode());
     naamVeld->ChangeValue(valuta.geefBeschrijving());
-    symboolVeld->ChangeValue(valuta.geefSymbool());
+    symboolVeld->ChangeValue(valuta.geefGetoondSymbool());
+}
+
+// The placeholder's symbol shows in the user's language; the currency
+// keeps the one it stores.
+wxString VoegValutaToe::geefSymbool() const
+{
+    return DesktopValuta::alsOpgeslagenSymbool(symboolVeld->GetValue());
 }
 
 void VoegValutaToe::toetsVelden()
 {
-    veldenGeldig = DesktopValuta(kodeVeld->GetValue(), naamVeld->GetValue(), symboolVeld->GetValue(), 1.0f).isGeldig();
+    veldenGeldig = DesktopValuta(kodeVeld->GetValue(), naamVeld->GetValue(), geefSymbool(), 1.0f).isGeldig();
 }
 
 void VoegValutaToe::OnEigenValutaSoortenListboxIDSelected(wxCommandEvent&)
@@ -197,7 +204,7 @@ void VoegValutaToe::OnEigenValutaSoortenListboxIDDoubleClicked(wxCommandEvent&)
     valuta = DesktopValuta();
     veldenGeldig = false;
     // The line and the fields show what the slot holds now.
-    lijstVak->SetString(regel, valuta.exportTabVersie());
+    lijstVak->SetString(regel, valuta.geefGetoondeTabVersie());
     toon(valuta);
 }
 
@@ -227,8 +234,8 @@ void VoegValutaToe::OnApplyClick(wxCommandEvent&)
     DesktopValuta& valuta = lijst->Item(regel);
     valuta.zetKode(kodeVeld->GetValue());
     valuta.zetBeschrijving(naamVeld->GetValue());
-    valuta.zetSymbool(symboolVeld->GetValue());
-    lijstVak->SetString(regel, valuta.exportTabVersie());
+    valuta.zetSymbool(geefSymbool());
+    lijstVak->SetString(regel, valuta.geefGetoondeTabVersie());
 }
 
 void VoegValutaToe::OnOmrekenenClick(wxCommandEvent&)

@@ -65,6 +65,7 @@ private:
 
     void toon(const DesktopValuta& valuta);
     void toetsVelden();
+    wxString geefSymbool() const;
 
     wxListBox* lijstVak;
     wxTextCtrl* kodeVeld;

@@ -1,7 +1,8 @@
 // The about box in each of the ten languages: GTK's own about dialog, its
 // credits shown, fits the smallest display the program accepts; the credits
 // are whole (a web address becomes a link on the name before it, leaving no
-// brackets), in the language, and name no file of the source tree.
+// brackets), in the language, and name no file of the source tree. The
+// translation is the maker's; in English none is named.
 #include "tests/ondersteuning/TestOmgeving.h"
 #include "tests/ondersteuning/VensterHulp.h"
 #include "tests/vertalingen/Talen.h"
@@ -101,6 +102,12 @@ TEST_P(OverVensterTest, PastOpHetSchermEnNoemtDeMakersInDeTaal)
     int breedte = 0;
     gtk_widget_get_preferred_width(dialoog, &kleinste, &breedte);
     EXPECT_LE(breedte, kleinsteScherm);
+    const gchar* vertalers = gtk_about_dialog_get_translator_credits(GTK_ABOUT_DIALOG(dialoog));
+    if (GetParam().taal == wxLANGUAGE_ENGLISH)
+        EXPECT_EQ(vertalers, nullptr);
+    else
+        EXPECT_TRUE(vertalers && wxString::FromUTF8(vertalers).StartsWith("Trivane Embedded Systemen"))
+            << (vertalers ? vertalers : "(none)");
     gtk_dialog_response(GTK_DIALOG(dialoog), GTK_RESPONSE_CLOSE);
     verwerkGebeurtenissen();
     EXPECT_EQ(vindOverDialoog(), nullptr);

@@ -467,6 +467,12 @@ void RekEigenschappenVenster::vulVelden(const Requirement& rek)
     aangeraakt = 0;
     gewijzigd = false;
     geweigerdGetoond = false;
+    // The controls the level leaves off are off before the dialog shows,
+    // not from the next idle time on: the focus goes to the first control
+    // that takes it, and one turned off with the focus in it (the title
+    // above the first level) would leave the dialog without any, deaf to
+    // every key, Escape too.
+    UpdateWindowUI(wxUPDATE_UI_RECURSE);
 }
 
 void RekEigenschappenVenster::toonGeweigerd(const Requirement& rek)

@@ -466,9 +466,10 @@ private:
     int du(int dialoogEenheden) const;
     wxSize du(int breedte, int hoogte) const;
     void maakWerkBalk(wxSizer* doel);
-    void maakTitelRij(wxSizer* raster);
+    // Returns the row of the title and date.
+    wxSizer* maakTitelRij(wxSizer* raster);
     void maakAttribuutRij(wxSizer* raster);
-    void maakKlassifikatieRij(wxSizer* raster);
+    void maakKlassifikatieRij(wxSizer* raster, int titelBreedte);
     void maakRolRij(wxSizer* raster, int rol);
     void maakReferentieRij(wxSizer* raster);
     void maakKommentaarRij(wxSizer* raster);

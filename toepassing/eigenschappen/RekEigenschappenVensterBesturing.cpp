@@ -29,6 +29,12 @@ namespace
 {
 const wxString pijl = DesktopBeeldLader::ikoon(32, "arrow_right_black.png");
 
+// The widest a label of the first column may be, in dialog units: a row
+// heading or a role's line wider than that (in a language with long words
+// for them) takes two lines, so that the column leaves the rows their room
+// on a display 1024 pixels wide.
+const int kopBreedte = 105;
+
 const wxColour paneelKleur(140, 161, 255);
 const wxColour werkBalkKleur(112, 233, 255);
 const wxColour wit(255, 255, 255);
@@ -160,9 +166,9 @@ void RekEigenschappenVenster::CreateControls()
     auto* raster = new wxFlexGridSizer(9, 3, du(2, 2).GetHeight(), du(2));
     raster->AddGrowableCol(2);
     veldenSizer->Add(raster, 0, wxEXPAND | wxALL, du(1));
-    maakTitelRij(raster);
+    wxSizer* titelRij = maakTitelRij(raster);
     maakAttribuutRij(raster);
-    maakKlassifikatieRij(raster);
+    maakKlassifikatieRij(raster, titelRij->CalcMin().GetWidth());
     for (int rol = 0; rol < 3; ++rol)
         maakRolRij(raster, rol);
     maakReferentieRij(raster);
@@ -203,13 +209,15 @@ void RekEigenschappenVenster::maakWerkBalk(wxSizer* doel)
 wxSizer* RekEigenschappenVenster::maakKop(wxWindow* ouder, const wxString& tekst)
 {
     auto* kop = new wxBoxSizer(wxHORIZONTAL);
-    kop->Add(new wxStaticText(ouder, wxID_STATIC, tekst), 0, wxALIGN_CENTER_VERTICAL);
+    auto* label = new wxStaticText(ouder, wxID_STATIC, tekst);
+    label->Wrap(du(kopBreedte));
+    kop->Add(label, 0, wxALIGN_CENTER_VERTICAL);
     kop->Add(new wxStaticBitmap(ouder, wxID_STATIC, GetBitmapResource(pijl), wxDefaultPosition, du(16, 17)), 0,
              wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, du(3));
     return kop;
 }
 
-void RekEigenschappenVenster::maakTitelRij(wxSizer* raster)
+wxSizer* RekEigenschappenVenster::maakTitelRij(wxSizer* raster)
 {
     raster->Add(maakKop(veldenGebied, _("Title and date")), 0, wxALIGN_CENTER | wxLEFT | wxRIGHT, du(3));
     raster->Add(du(5, 5).GetWidth(), du(5, 5).GetHeight());
@@ -221,6 +229,7 @@ void RekEigenschappenVenster::maakTitelRij(wxSizer* raster)
     datumKiezer = new wxDatePickerCtrl(veldenGebied, ID_REKDATUM, wxDateTime(), wxDefaultPosition, wxDefaultSize,
                                        wxDP_DEFAULT, wxDefaultValidator, "datectrl");
     rij->Add(datumKiezer, 0, wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, du(3));
+    return rij;
 }
 
 void RekEigenschappenVenster::maakAttribuutRij(wxSizer* raster)
@@ -251,21 +260,23 @@ void RekEigenschappenVenster::maakAttribuutRij(wxSizer* raster)
     prioriteitDoos->Add(prioriteitSchuif, 0, wxEXPAND);
 }
 
-void RekEigenschappenVenster::maakKlassifikatieRij(wxSizer* raster)
+void RekEigenschappenVenster::maakKlassifikatieRij(wxSizer* raster, int titelBreedte)
 {
     raster->Add(maakKop(veldenGebied, _("Classification")), 0, wxALIGN_CENTER | wxLEFT | wxRIGHT, du(3));
     raster->Add(du(5, 5).GetWidth(), du(5, 5).GetHeight());
     auto* rij = new wxBoxSizer(wxHORIZONTAL);
     raster->Add(rij, 0, wxALIGN_CENTER_VERTICAL | wxALL, du(3));
 
+    auto* keuzes = new wxBoxSizer(wxHORIZONTAL);
+    rij->Add(keuzes, 0, wxALIGN_CENTER_VERTICAL);
     const wxString types[] = {_("Business requirement"), _("User requirement"), _("System requirement")};
     typeKeuze = new wxChoice(veldenGebied, ID_REKTYPE, wxDefaultPosition, wxDefaultSize, WXSIZEOF(types), types);
-    rij->Add(typeKeuze, 0, wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, du(2));
+    keuzes->Add(typeKeuze, 0, wxEXPAND | wxLEFT | wxRIGHT, du(2));
     const wxString funkTypes[] = {_("Functional requirement"), _("Performance requirement"), _("Quality requirement"),
                                   _("Constraint requirement")};
     funkTypeKeuze = new wxChoice(veldenGebied, ID_REKFUNKTIONEELTYPE, wxDefaultPosition, wxDefaultSize,
                                  WXSIZEOF(funkTypes), funkTypes);
-    rij->Add(funkTypeKeuze, 0, wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, du(2));
+    keuzes->Add(funkTypeKeuze, 0, wxEXPAND | wxLEFT | wxRIGHT, du(2));
 
     auto* kostenDoos = new DesktopDoosSizer(wxHORIZONTAL, veldenGebied, _("Estimated total cost"));
     rij->Add(kostenDoos, 0, wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, du(2));
@@ -274,6 +285,12 @@ void RekEigenschappenVenster::maakKlassifikatieRij(wxSizer* raster)
     kostenSpin = new wxSpinCtrl(kostenDoos->GetStaticBox(), ID_REKTOTALEKOSTEN, wxEmptyString, wxDefaultPosition,
                                 wxDefaultSize, wxSP_ARROW_KEYS, 0, 1000000, 0, "wxSpinCtrl");
     kostenDoos->Add(kostenSpin, 1, wxALIGN_CENTER_VERTICAL);
+
+    // Where the names of the kinds are long, the two choices side by side
+    // would widen the column beyond the title row: one stands above the
+    // other then.
+    if (rij->CalcMin().GetWidth() > titelBreedte)
+        keuzes->SetOrientation(wxVERTICAL);
 }
 
 void RekEigenschappenVenster::maakRolRij(wxSizer* raster, int index)

@@ -244,6 +244,11 @@ void VerelTamsoVenster::OnDuplicateClick(wxCommandEvent&)
     {
         Requirement voorbereid = leesRequirement(static_cast<unsigned long long>(rij));
         voorbereid.naam = _("This must be altered:") + voorbereid.naam;
+        // The copy is a new requirement, and starts where a new one does:
+        // in development, the one level at which its title, which must
+        // change, and its number take input. Its texts come along; its
+        // level, and with it any sign-off, are the original's alone.
+        voorbereid.status = Requirement::StatusOntwikkeling;
         if (isAutomatischNummer())
             voorbereid.SR = geefToonbaarNummer(app->geefEerstvolgendeSRNummer() + geaccepteerd);
         auto dialoog = std::make_unique<RekEigenschappenVenster>(

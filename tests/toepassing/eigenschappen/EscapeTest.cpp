@@ -70,3 +70,37 @@ TEST_F(DialoogTest, EscapeInEenPopupSluitAlleenDiePopup)
     EXPECT_EQ(open(rek).ShowModal(), wxID_OK);
     EXPECT_EQ(dialoog->leesVelden().naam, "Drum brake");
 }
+
+// Escape in the dialog itself closes it as Cancel does, at every level,
+// also where the title takes no input and where the dialog only shows a
+// requirement (the project read-only, OK off): the dialog opens with the
+// focus on a control that takes it.
+TEST_F(DialoogTest, EscapeSluitDeDialoogZoalsCancel)
+{
+    const struct
+    {
+        bool alleenLezen;
+        Requirement::Status status;
+    } gevallen[] = {{false, Requirement::StatusOntwikkeling},
+                    {false, Requirement::StatusGeimplementeerd},
+                    {true, Requirement::StatusOntwikkeling},
+                    {true, Requirement::StatusKlaar}};
+    for (const auto& geval : gevallen)
+    {
+        ASSERT_EQ(app->openProject(pad, geval.alleenLezen), 0);
+        Requirement rek;
+        rek.naam = "Pump";
+        rek.status = geval.status;
+        RekEigenschappenVenster& d = open(rek);
+        dialoogBeantwoorder().klikOK(
+            [](wxDialog& dialoog)
+            {
+                // Asked of GTK: wx knows no focus in the slider's scale.
+                wachtOp([&dialoog] { return gtk_window_get_focus(GTK_WINDOW(dialoog.GetHandle())) != nullptr; });
+                wxUIActionSimulator().Char(WXK_ESCAPE);
+                wachtOp([&dialoog] { return !dialoog.IsModal(); });
+            },
+            false);
+        EXPECT_EQ(d.ShowModal(), wxID_CANCEL) << "read-only " << geval.alleenLezen << ", level " << geval.status;
+    }
+}

@@ -9,6 +9,7 @@
 #include "tests/ondersteuning/VraagBeantwoorder.h"
 #include "toepassing/eigenschappen/RekEigenschappenVenster.h"
 
+#include <algorithm>
 #include <wx/spinctrl.h>
 
 namespace
@@ -189,6 +190,29 @@ TEST_F(VensterTest, DupliceerDrieMetEenBotsing)
     EXPECT_EQ(kolommen(*app, 51, "naam,SR_ouder,SR_gerelateerd"), "Pour copy|7|9");
     EXPECT_EQ(kolommen(*app, 52, "naam,SR_ouder,SR_gerelateerd"), "Grind copy|7|9");
     EXPECT_EQ(app->tel("select count(*) from Requirements"), 7);
+}
+
+// A copy of a requirement at any level can be stored: it starts in
+// development, where its title, which must change, takes input.
+TEST_F(VensterTest, DupliceerOpElkNiveau)
+{
+    const int nummers[] = {10, 20, 30, 40, 50};
+    for (int i = 0; i < 5; ++i)
+    {
+        ASSERT_EQ(venster->selekteerRequirement(metNummer(nummers[i]), StandAan), 0);
+        const wxString kopie = wxString::Format("Copy %d", nummers[i]);
+        dialoogBeantwoorder().klikOK(
+            [&kopie](wxDialog& d)
+            {
+                EXPECT_TRUE(isControlIngeschakeld(d, Dialoog::ID_REKTITEL) && titel(d).IsEditable()) << kopie;
+                typ(titel(d), kopie);
+            });
+        stuurMenu(*venster, wxID_DUPLICATE);
+        EXPECT_EQ(kolommen(*app, 51 + i, "naam,status"), kopie + "|0");
+        const std::vector<wxString> getoond = nummersInLijst(*venster);
+        EXPECT_NE(std::find(getoond.begin(), getoond.end(), wxString::Format("%d", 51 + i)), getoond.end()) << kopie;
+    }
+    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
 }
 
 TEST_F(VensterTest, VerwijderenZonderVraagEnEenMislukkingEenmaalGemeld)

@@ -1,6 +1,7 @@
 // Search terms: what the user typed becomes an exact, a case-sensitive or a
 // case-insensitive condition over one or more columns.
 #include "swexternals/desktop/DesktopFunkties.h"
+#include "swexternals/desktop/wx/wxSQLite3/DeelTekst.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
 #include <array>
@@ -639,5 +640,5 @@ bool SQLite3Basis::omvatZoekTerm(const wxString& ruim, const wxString& nauw) con
     std::u32string nauwTekens;
     if (!alsTekens(ruim, vouwen, ruimTekens) || !alsTekens(nauw, vouwen, nauwTekens))
         return false;
-    return nauwTekens.find(ruimTekens) != std::u32string::npos;
+    return bevatDeelTekst(nauwTekens, ruimTekens, [](char32_t a, char32_t b) { return a == b; });
 }

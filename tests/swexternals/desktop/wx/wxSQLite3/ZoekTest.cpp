@@ -1,3 +1,4 @@
+#include "swexternals/desktop/wx/wxSQLite3/DeelTekst.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/swexternals/desktop/wx/wxSQLite3/DatabaseHulp.h"
 
@@ -273,4 +274,34 @@ TEST_F(Zoeken, LangeTekstenEnNulTekensWordenGewoonGezocht)
             }
     }
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+}
+
+// A search text typed on after a longer one narrows the lists kept, each
+// looked for in the new text: in comparisons that grow with the lengths,
+// not with their product, whatever the texts hold. A plain search takes a
+// quarter of the product on one long run of a letter whose shorter part ends
+// in another.
+TEST(DeelTekst, VergelijktHooguitTweemaalDeLengtes)
+{
+    const std::u32string a(60000, U'a');
+    const std::u32string ab = std::u32string(29999, U'a') + U'b';
+    const struct
+    {
+        std::u32string tekst;
+        std::u32string deel;
+        bool bevat;
+    } gevallen[] = {{U"abcabd", U"abd", true}, {U"abcabd", U"abe", false}, {U"aabaabaaab", U"aaab", true},
+                    {U"x", U"", true},         {U"", U"x", false},         {a, ab, false},
+                    {a + U'b', ab, true}};
+    for (const auto& geval : gevallen)
+    {
+        size_t vergelijkingen = 0;
+        const auto gelijk = [&vergelijkingen](char32_t x, char32_t y)
+        {
+            ++vergelijkingen;
+            return x == y;
+        };
+        EXPECT_EQ(bevatDeelTekst(geval.tekst, geval.deel, gelijk), geval.bevat) << geval.tekst.size();
+        EXPECT_LE(vergelijkingen, 2 * (geval.tekst.size() + geval.deel.size())) << geval.tekst.size();
+    }
 }
