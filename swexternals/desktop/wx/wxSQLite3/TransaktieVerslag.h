@@ -63,7 +63,6 @@ public:
     // other connection could commit until it ended.
     void zetDataVersie(long long versie) { dataVersie = versie; }
     bool heeftDataVersie() const { return dataVersie >= 0; }
-    size_t geefGrootte() const { return inhoud.size(); }
     // The record holds the whole open transaction of this opening.
     bool isVolledig(unsigned long long opening_) const;
     // Runs the record again on the connection, which has no transaction
