@@ -603,6 +603,7 @@ private:
     // code, or an I/O error of a full disk.
     bool isSchijfVol(int kode) const;
     void meldSchijfVol(const wxString& sqlite, bool bijOpenen);
+    wxString geefWatBleef() const;
     // After an open that failed: the log and index that open made, empty,
     // go again.
     void verwijderGemaakteBijbestanden(const wxString& naam) const;
@@ -612,8 +613,9 @@ private:
     void ruimLeesBijbestandenOp(const wxString& naam) const;
     [[nodiscard]] int voerUit(const wxString& opdracht, long long verwacht);
     // Runs `voerDoor`, which gives the number of changed rows, with the
-    // layer's reports; `geefTekst` gives the statement as it ran.
-    [[nodiscard]] int voerUit(const std::function<long long()>& voerDoor, const std::function<wxString()>& geefTekst,
+    // layer's reports; `neemOp` takes the statement as it ran into the
+    // record of the open transaction.
+    [[nodiscard]] int voerUit(const std::function<long long()>& voerDoor, const std::function<void()>& neemOp,
                               long long verwacht);
     // After a failed commit: reported, and true.
     bool isWijzigingGeweigerd() const;
@@ -623,7 +625,12 @@ private:
     // What ran in the open transaction, to open it again after SQLite took
     // it back whole at a failure (a commit on a full disk).
     TransaktieVerslag transaktieVerslag;
-    void onthoudOpdracht(const std::function<wxString()>& tekst, bool wasOpen);
+    // What became of the transaction that the statement failing now took
+    // with it, for the report of the failure.
+    TransaktieVerslag::Herstel herstel = TransaktieVerslag::Herstel::Geen;
+    void onthoudOpdracht(const std::function<void()>& neemOp, bool wasOpen);
+    // A prepared statement that ran, with the values it ran with.
+    void onthoudVoorbereid(wxSQLite3Statement& voorbereid);
     // After a failed statement: when SQLite took back the transaction that
     // was open before it, that transaction is opened again as it stood, so
     // that the message about the failure can say what became of it.

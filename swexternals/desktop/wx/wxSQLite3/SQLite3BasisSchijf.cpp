@@ -67,13 +67,30 @@ void SQLite3Basis::meldSchijfVol(const wxString& sqlite, bool bijOpenen)
         tekst += _("It cannot be opened: SQLite must write beside it. Nothing in it was changed or lost.") + vr +
                  _("Make room on the disk, then open it again.");
     else
-        tekst += (isSchrijfTransaktieOpen() ? _("Nothing was lost: the open changes are kept. Commit them once there "
-                                                "is room on the disk.")
-                                            : _("Nothing stored in the database was lost; only the change that was "
-                                                "being written was taken back.")) +
-                 vr + _("Make room on the disk, then try again.");
+        tekst += geefWatBleef() + vr + _("Make room on the disk, then try again.");
     foutUitgelegd = true;
     DesktopFunkties::wxErrorVeilig(tekst + vr + sqlite);
+}
+
+// What became of the open changes when SQLite took back the transaction
+// that the disk had no room for: put back, or lost, and why.
+wxString SQLite3Basis::geefWatBleef() const
+{
+    using Herstel = TransaktieVerslag::Herstel;
+    if (isSchrijfTransaktieOpen())
+        return _("Nothing was lost: the open changes are kept. Commit them once there is room on the disk.");
+    if (herstel == Herstel::Geen || herstel == Herstel::Hersteld)
+        return _("Nothing stored in the database was lost; only the change that was being written was taken back.");
+    wxString tekst = _("The open changes could not be kept: SQLite took them back. Nothing committed before them "
+                       "was lost.");
+    if (herstel == Herstel::Onvolledig)
+        tekst += DesktopAppBasis::vr + _("No complete record of them was kept, for instance because they were too "
+                                         "large.");
+    else if (herstel == Herstel::Gewijzigd)
+        tekst += DesktopAppBasis::vr + _("Another program changed the database file in the meantime.");
+    else if (herstel == Herstel::Vergrendeld)
+        tekst += DesktopAppBasis::vr + _("Another program held the database file locked.");
+    return tekst;
 }
 
 // An index in use has its first region, and a log in use that holds

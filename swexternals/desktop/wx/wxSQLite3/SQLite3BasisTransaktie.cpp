@@ -29,12 +29,25 @@ int SQLite3Basis::voerTransaktieUit(const wxString& opdracht)
     return kanCommitten && commitOmhulsel ? commitOmhulsel(voerDoor) : voerDoor();
 }
 
-void SQLite3Basis::onthoudOpdracht(const std::function<wxString()>& tekst, bool wasOpen)
+// The version of the file is taken once the transaction holds the write
+// lock: from then on no other connection commits until it ends.
+void SQLite3Basis::onthoudOpdracht(const std::function<void()>& neemOp, bool wasOpen)
 {
-    if (isTransaktieOpenInDB())
-        transaktieVerslag.neemOp(tekst(), !wasOpen, openingen);
-    else
+    // Ended (committed, undone, or taken back by SQLite): what ran in it is
+    // never run again. An undo ends it even where its rollback failed:
+    // SQLite does not report that of a plain rollback.
+    if (!isTransaktieOpenInDB())
+    {
         transaktieVerslag.wis();
+        return;
+    }
+    if (!wasOpen)
+        transaktieVerslag.begin(openingen);
+    if (transaktieVerslag.isOnvolledig())
+        return;
+    neemOp();
+    if (!transaktieVerslag.heeftDataVersie() && isSchrijfTransaktieOpen())
+        transaktieVerslag.zetDataVersie(geefInhoudVersie().dataVersie);
 }
 
 // SQLite takes back the whole transaction when its commit fails for want of
@@ -45,6 +58,7 @@ void SQLite3Basis::onthoudOpdracht(const std::function<wxString()>& tekst, bool 
 void SQLite3Basis::herstelNaFout(bool wasOpen, const wxSQLite3Exception& fout)
 {
     const int kode = fout.GetErrorCode() & 0xff;
+    herstel = TransaktieVerslag::Herstel::Geen;
     if (!wasOpen || houdtWijzigingen() || kode == SQLITE_CORRUPT || kode == SQLITE_NOTADB)
         return;
     herstelTransaktie();
@@ -58,41 +72,47 @@ bool SQLite3Basis::houdtWijzigingen()
 // The statements run again in memory, in SQLite's cache, without writing:
 // the room the disk lacks is needed only at the commit. A change larger than
 // the cache would spill into the log on the way, so the cache takes it whole
-// for once. Half put back is worse than not at all: a statement that fails
-// now takes all of it back.
+// for once. They run only onto the file as it stood before: between SQLite's
+// rollback and the new transaction another program may have committed, and
+// a statement that found its row by a number the rollback gave back would
+// then change that program's row. Half put back is worse than not at all: a
+// statement that fails now takes all of it back. What is not put back is
+// gone, savepoints included.
 void SQLite3Basis::herstelTransaktie()
 {
-    const std::vector<wxString> opdrachten = transaktieVerslag.geefOpdrachten(openingen);
-    transaktieVerslag.wis();
-    if (opdrachten.empty())
-        return;
-    bool hersteld = false;
+    TransaktieVerslag verslag;
+    std::swap(verslag, transaktieVerslag);
+    herstel = TransaktieVerslag::Herstel::Onvolledig;
     try
     {
-        const int overloop = ExecuteScalar("pragma cache_spill");
-        ExecuteUpdate(wxString::Format("pragma cache_spill=%d", INT_MAX));
-        try
+        // What SQLite left open holds nothing of the user's.
+        if (isTransaktieOpenInDB())
+            ExecuteUpdate(rollback);
+        if (verslag.isVolledig(openingen))
         {
-            if (isTransaktieOpenInDB())
+            const int overloop = ExecuteScalar("pragma cache_spill");
+            ExecuteUpdate(wxString::Format("pragma cache_spill=%d", INT_MAX));
+            herstel = verslag.speelAf(static_cast<sqlite3*>(GetDatabaseHandle()),
+                                      [this] { return geefInhoudVersie().dataVersie; });
+            if (herstel != TransaktieVerslag::Herstel::Hersteld && isTransaktieOpenInDB())
                 ExecuteUpdate(rollback);
-            for (const wxString& opdracht : opdrachten)
-                ExecuteUpdate(opdracht);
-            hersteld = true;
+            ExecuteUpdate(wxString::Format("pragma cache_spill=%d", overloop));
         }
-        catch (const wxSQLite3Exception&)
-        {
-            if (isTransaktieOpenInDB())
-                ExecuteUpdate(rollback);
-        }
-        ExecuteUpdate(wxString::Format("pragma cache_spill=%d", overloop));
     }
     catch (const wxSQLite3Exception&)
     {
         // Closing the connection takes back what is left.
+        if (herstel != TransaktieVerslag::Herstel::Hersteld)
+            herstel = TransaktieVerslag::Herstel::Mislukt;
     }
-    if (hersteld)
-        for (size_t i = 0; i < opdrachten.size(); ++i)
-            transaktieVerslag.neemOp(opdrachten[i], i == 0, openingen);
+    if (herstel == TransaktieVerslag::Herstel::Hersteld)
+    {
+        std::swap(verslag, transaktieVerslag);
+        return;
+    }
+    savePointNamen.clear();
+    if (transaktieMode == TransaktieSavePoint)
+        transaktieMode = TransaktieAutoCommit;
 }
 
 bool SQLite3Basis::isTransaktieOpenInDB() const
@@ -177,9 +197,6 @@ int SQLite3Basis::rolTerugTransaktie(const wxString& naam)
     {
         if (!isTransaktieOpenInDB())
             return 2;
-        // What the user takes back is never put back, not even when the
-        // rollback itself fails.
-        transaktieVerslag.wis();
         const int resultaat = voerTransaktieUit(rollback);
         if (!isTransaktieOpenInDB())
             wijzigingGeblokkeerd = false;
@@ -330,20 +347,18 @@ int SQLite3Basis::rolGeheelTerug(const wxString& naam)
 }
 
 // What is taken back is never put back, not even when the rollback itself
-// fails and SQLite takes back the whole transaction.
+// fails and SQLite takes back the whole transaction; nor does it take room
+// in the record.
 int SQLite3Basis::rolTerugNaarSavePoint(const wxString& naam)
 {
-    transaktieVerslag.rolTerugNaar(naam);
-    const int resultaat = voerTransaktieUit("rollback transaction to " + naam);
-    transaktieVerslag.rolTerugNaar(naam);
-    return resultaat;
+    transaktieVerslag.rolTerugNaar(naam.utf8_string());
+    return voerTransaktieUit("rollback transaction to " + naam);
 }
 
 void SQLite3Basis::resetTransaktie()
 {
     if (transaktieMode == TransaktieSavePoint || !isTransaktieOpenInDB())
         return;
-    transaktieVerslag.wis();
     // A rollback that fails (reported) keeps changes refused.
     if (voerTransaktieUit(rollback) == 0)
         wijzigingGeblokkeerd = false;

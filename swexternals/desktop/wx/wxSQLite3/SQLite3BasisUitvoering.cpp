@@ -94,10 +94,11 @@ bool SQLite3Basis::isWijzigingGeweigerd() const
 
 int SQLite3Basis::voerUit(const wxString& opdracht, long long verwacht)
 {
-    return voerUit([&] { return static_cast<long long>(ExecuteUpdate(opdracht)); }, [&] { return opdracht; }, verwacht);
+    return voerUit([&] { return static_cast<long long>(ExecuteUpdate(opdracht)); },
+                   [&] { transaktieVerslag.neemOp(opdracht.utf8_string()); }, verwacht);
 }
 
-int SQLite3Basis::voerUit(const std::function<long long()>& voerDoor, const std::function<wxString()>& geefTekst,
+int SQLite3Basis::voerUit(const std::function<long long()>& voerDoor, const std::function<void()>& neemOp,
                           long long verwacht)
 {
     // Counted before it runs: one that fails may have changed something.
@@ -107,7 +108,7 @@ int SQLite3Basis::voerUit(const std::function<long long()>& voerDoor, const std:
     try
     {
         const long long veranderd = voerDoor();
-        onthoudOpdracht(geefTekst, wasOpen);
+        onthoudOpdracht(neemOp, wasOpen);
         if (verwacht != -1 && veranderd != verwacht)
         {
             const wxString tekst = _("Database Execute Error");
@@ -121,6 +122,7 @@ int SQLite3Basis::voerUit(const std::function<long long()>& voerDoor, const std:
     {
         herstelNaFout(wasOpen, fout);
         meldFout(fout);
+        herstel = TransaktieVerslag::Herstel::Geen;
         return 2;
     }
     catch (FoutMelding fout)
@@ -132,37 +134,67 @@ int SQLite3Basis::voerUit(const std::function<long long()>& voerDoor, const std:
 
 namespace
 {
-// A prepared statement as it ran, its values written into its text: what
-// the record of the open transaction keeps. The wrapper's own
-// GetExpandedSQL does not give back what SQLite made for it, a copy of the
-// whole text at every run; so the statement is found among the
-// connection's own by its text. Empty where it cannot be told for certain
-// (two statements of that text bound apart) or SQLite could not write it.
-wxString geefUitgeschreven(sqlite3* db, wxSQLite3Statement& voorbereid)
+// The statement of the connection with this text, when there is one and
+// only one: the wrapper does not give its own. Null where it cannot be told.
+sqlite3_stmt* zoekOpdracht(sqlite3* db, const char* tekst)
 {
-    const wxString sql = voorbereid.GetSQL();
-    const wxScopedCharBuffer tekst = sql.utf8_str();
-    wxString gevonden;
-    bool eerste = true;
+    sqlite3_stmt* gevonden = nullptr;
     for (sqlite3_stmt* kandidaat = sqlite3_next_stmt(db, nullptr); kandidaat != nullptr;
          kandidaat = sqlite3_next_stmt(db, kandidaat))
     {
         const char* zijnTekst = sqlite3_sql(kandidaat);
-        if (zijnTekst == nullptr || std::strcmp(zijnTekst, tekst.data()) != 0)
+        if (zijnTekst == nullptr || std::strcmp(zijnTekst, tekst) != 0)
             continue;
-        char* uitgeschreven = sqlite3_expanded_sql(kandidaat);
-        if (uitgeschreven == nullptr)
-            return wxString();
-        const wxString dezeTekst = wxString::FromUTF8(uitgeschreven);
-        sqlite3_free(uitgeschreven);
-        if (!eerste && dezeTekst != gevonden)
-            return wxString();
-        gevonden = dezeTekst;
-        eerste = false;
+        if (gevonden != nullptr || sqlite3_stmt_busy(kandidaat))
+            return nullptr;
+        gevonden = kandidaat;
     }
     return gevonden;
 }
+
+// A select of every parameter of a statement of `aantal` of them.
+wxString geefWaardenVraag(int aantal)
+{
+    wxString vraag = "select ?1";
+    for (int plaats = 2; plaats <= aantal; ++plaats)
+        vraag << ",?" << plaats;
+    return vraag;
+}
 } // namespace
+
+// SQLite offers no way to read a bound value but to move the values over to
+// a statement that selects them: moved back after, the statement is as it
+// was. Its text with the values written in (sqlite3_expanded_sql) would
+// round a real number to 15 digits.
+void SQLite3Basis::onthoudVoorbereid(wxSQLite3Statement& voorbereid)
+{
+    sqlite3* db = static_cast<sqlite3*>(GetDatabaseHandle());
+    const std::string tekst = voorbereid.GetSQL().utf8_string();
+    sqlite3_stmt* opdracht = zoekOpdracht(db, tekst.c_str());
+    if (opdracht == nullptr)
+    {
+        transaktieVerslag.markeerOnvolledig();
+        return;
+    }
+    const int aantal = sqlite3_bind_parameter_count(opdracht);
+    if (aantal == 0)
+    {
+        transaktieVerslag.neemOp(tekst.c_str(), nullptr);
+        return;
+    }
+    sqlite3_stmt* waarden = geefBewaardeOpdracht(geefWaardenVraag(aantal));
+    if (waarden == nullptr || sqlite3_transfer_bindings(opdracht, waarden) != SQLITE_OK)
+    {
+        transaktieVerslag.markeerOnvolledig();
+        return;
+    }
+    if (sqlite3_step(waarden) == SQLITE_ROW)
+        transaktieVerslag.neemOp(tekst.c_str(), waarden);
+    else
+        transaktieVerslag.markeerOnvolledig();
+    sqlite3_reset(waarden);
+    static_cast<void>(sqlite3_transfer_bindings(waarden, opdracht));
+}
 
 int SQLite3Basis::bereidVoor(const wxString& opdracht, wxSQLite3Statement& voorbereid)
 {
@@ -192,7 +224,7 @@ int SQLite3Basis::executeUpdate(wxSQLite3Statement& voorbereid, const std::funct
             bind(voorbereid);
             return static_cast<long long>(voorbereid.ExecuteUpdate());
         },
-        [&] { return geefUitgeschreven(static_cast<sqlite3*>(GetDatabaseHandle()), voorbereid); }, verwacht);
+        [&] { onthoudVoorbereid(voorbereid); }, verwacht);
 }
 
 wxSQLite3ResultSet SQLite3Basis::executeQuery(const wxString& opdracht, bool loggen)

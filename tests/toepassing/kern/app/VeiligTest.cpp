@@ -3,6 +3,8 @@
 #include "tests/ondersteuning/KernApp.h"
 #include "tests/ondersteuning/LogVanger.h"
 
+#include <algorithm>
+#include <malloc.h>
 #include <wx/regex.h>
 
 namespace
@@ -84,4 +86,56 @@ TEST_F(Veilig, UitschakelenMaaktAlleWijzigingenInEenKeerBlijvend)
     EXPECT_EQ(app->rollTerugNaarSafePoint(), 2);
     EXPECT_TRUE(
         logVanger().bevat("Error in database safe mode rollback. Please save and exit the database now.", wxLOG_Error));
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+// The sanitizer's own count (its header does not come with the compiler here).
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
+#endif
+
+namespace
+{
+// The allocations in use, not what the allocator keeps of the freed ones.
+long long heapInGebruik()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    return static_cast<long long>(__sanitizer_get_current_allocated_bytes());
+#else
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<long long>(info.uordblks + info.hblkhd);
+#endif
+}
+} // namespace
+
+// A long description edited 40 times under safe operation: what the layer
+// keeps to put the open changes back after a commit that a full disk
+// refused stays bounded, and the record of a few goes with their commit.
+TEST_F(Veilig, VeertigGroteBewerkingenHoudenHetGeheugenBeperkt)
+{
+    Requirement oud = opgeslagen("Pump", 1);
+    const auto bewerk = [&](int keer)
+    {
+        Requirement nieuw = oud;
+        nieuw.beschrijving = wxString(static_cast<wxChar>('a' + keer % 26), 1024 * 1024);
+        ASSERT_EQ(app->verander(oud, nieuw, true), 0);
+        oud = nieuw;
+    };
+    const auto groeiBij = [&](int aantal)
+    {
+        EXPECT_EQ(app->schakelSafePoint(StandAan), 0);
+        bewerk(0); // what every edit reuses: SQLite's cache, the statements
+        const long long voor = heapInGebruik();
+        long long groei = 0;
+        for (int keer = 1; keer <= aantal; ++keer)
+        {
+            bewerk(keer);
+            groei = std::max(groei, heapInGebruik() - voor);
+        }
+        EXPECT_EQ(app->schakelSafePoint(StandUit), 0);
+        return std::make_pair(groei, heapInGebruik() - voor);
+    };
+    EXPECT_LT(groeiBij(40).first, 96LL * 1024 * 1024);
+    const auto [groei, daarna] = groeiBij(10);
+    EXPECT_GT(groei, 8LL * 1024 * 1024);
+    EXPECT_LT(daarna, 2LL * 1024 * 1024);
 }

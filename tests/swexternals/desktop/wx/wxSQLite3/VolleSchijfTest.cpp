@@ -9,6 +9,10 @@
 #include "tests/swexternals/desktop/wx/wxSQLite3/DatabaseHulp.h"
 
 #include <functional>
+#include <sqlite3.h>
+#include <string>
+#include <utility>
+#include <vector>
 #include <wx/filefn.h>
 
 namespace
@@ -21,6 +25,43 @@ wxString volleSchijf(const wxString& pad)
 }
 
 const wxString grooteTekst = SQLite3Basis::quotes(wxString('x', 200000));
+
+// Every row of the file as "id=naam:getal", a long name cut short.
+wxString rijenVan(const wxString& pad)
+{
+    return inBestand(pad, "select group_concat(id || '=' || substr(naam, 1, 6) || ':' || ifnull(getal, 'null'), ',') "
+                          "from T");
+}
+
+// Another program on the file, through a connection that the full disk
+// leaves alone: it runs its statements the moment SQLite takes back the
+// transaction of the connection it watches.
+class AnderProgramma : public wxSQLite3Hook
+{
+public:
+    AnderProgramma(const wxString& pad, SQLite3Basis& bewaakt_, std::string opdracht_)
+        : bewaakt(bewaakt_), opdracht(std::move(opdracht_))
+    {
+        sqlite3_open_v2(pad.utf8_str(), &db, SQLITE_OPEN_READWRITE, "unix");
+        bewaakt.SetRollbackHook(this);
+    }
+    ~AnderProgramma() override
+    {
+        if (bewaakt.isDBOpen())
+            bewaakt.SetRollbackHook(nullptr);
+        sqlite3_exec(db, "commit", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+    }
+    void RollbackCallback() override
+    {
+        sqlite3_exec(db, std::exchange(opdracht, std::string()).c_str(), nullptr, nullptr, nullptr);
+    }
+
+private:
+    SQLite3Basis& bewaakt;
+    std::string opdracht;
+    sqlite3* db = nullptr;
+};
 } // namespace
 
 // The commit of a change runs out of room after a few pages of its log, and
@@ -70,8 +111,14 @@ TEST_F(VolleSchijf, EenCommitZonderRuimteHoudtDeWijzigingOpen)
         if (weg.voorbereid)
         {
             wxSQLite3Statement opdracht;
-            ASSERT_EQ(verbinding.bereidVoor("insert into T (naam) values (?)", opdracht), 0);
-            ASSERT_EQ(verbinding.executeUpdate(opdracht, [](wxSQLite3Statement& s) { s.Bind(1, wxString('x', 200000)); }),
+            // A real number that 15 digits would round.
+            ASSERT_EQ(verbinding.bereidVoor("insert into T (naam, getal) values (?, ?)", opdracht), 0);
+            ASSERT_EQ(verbinding.executeUpdate(opdracht,
+                                               [](wxSQLite3Statement& s)
+                                               {
+                                                   s.Bind(1, wxString('x', 200000));
+                                                   s.Bind(2, 0.1 + 0.2);
+                                               }),
                       0);
         }
         else
@@ -102,6 +149,7 @@ TEST_F(VolleSchijf, EenCommitZonderRuimteHoudtDeWijzigingOpen)
         EXPECT_TRUE(laatNietsAchter(bestand));
         EXPECT_EQ(inBestand(bestand, "pragma integrity_check"), "ok");
         EXPECT_EQ(inBestand(bestand, "select count(*) from T where length(naam)==200000"), "1");
+        EXPECT_EQ(inBestand(bestand, "select count(*) from T where getal==0.1+0.2"), weg.voorbereid ? "1" : "0");
         EXPECT_EQ(rijenIn(bestand), 4);
     }
 }
@@ -178,4 +226,125 @@ TEST_F(VolleSchijf, EenBijnaVolleSchijfWeigertDeWijzigingMetZijnNaam)
     schijf.maakLeeg();
     EXPECT_EQ(inBestand(bestand, "pragma integrity_check"), "ok");
     EXPECT_EQ(rijenIn(bestand), 2);
+}
+
+// A commit that the full disk refuses, after which the open changes cannot
+// be put back as they stood: they are said to be lost, and nothing of them
+// comes back. Another program commits or takes the lock the moment SQLite
+// takes them back (an update of row 3, a number the rollback gave back,
+// would change that program's row), whichever way the commit comes; the
+// record is past its limit; the transaction was begun outside the layer
+// after a change that was undone, committed, or made before the file was
+// opened again. What a rollback to the savepoint took back no longer
+// counts against the limit.
+TEST_F(VolleSchijf, WatNietTeruggezetKanWordtVerlorenGemeld)
+{
+    KorteWachtTijden kort;
+    const wxString veilig = "VerelTamsoSafePoint";
+    using Stap = std::function<void(SQLite3Basis&)>;
+    const Stap wijzig = [](SQLite3Basis& db)
+    {
+        const wxString opdrachten[] = {"insert into T (naam) values ('drie')", "update T set getal=33 where id==3",
+                                       "insert into T (naam) values (" + grooteTekst + ")"};
+        for (const wxString& opdracht : opdrachten)
+            ASSERT_EQ(db.executeUpdate(opdracht), 0);
+    };
+    const auto blobs = [](std::vector<size_t> groottes)
+    {
+        return [=](SQLite3Basis& db)
+        {
+            wxSQLite3Statement opdracht;
+            ASSERT_EQ(db.bereidVoor("insert into T (naam) values (?)", opdracht), 0);
+            for (const size_t grootte : groottes)
+            {
+                const std::vector<unsigned char> bytes(grootte, 'b'); // none: back to the savepoint
+                ASSERT_EQ(grootte == 0 ? db.rolTerugTransaktie("VerelTamsoSafePoint")
+                                       : db.executeUpdate(opdracht, [&](wxSQLite3Statement& s)
+                                                          { s.Bind(1, bytes.data(), static_cast<int>(grootte)); }),
+                          0);
+            }
+        };
+    };
+    const auto buitenOm = [](const std::function<void(SQLite3Basis&)>& daarna)
+    {
+        return [=](SQLite3Basis& db)
+        {
+            ASSERT_EQ(db.executeUpdate("insert into T (naam) values ('weg')"), 0);
+            daarna(db);
+            db.ExecuteUpdate("begin immediate");
+            db.ExecuteUpdate("insert into T (naam) values (" + grooteTekst + ")");
+        };
+    };
+    const Stap commit = [](SQLite3Basis& db) { EXPECT_EQ(db.stopTransaktie(), 2); };
+    const Stap houd = [&](SQLite3Basis& db) { EXPECT_EQ(db.schakelHandmatigeTransaktie(StandUit, veilig), 2); };
+    const std::string schrijf = "begin immediate; insert into T (naam) values ('vreemd');";
+    const wxString gewijzigd = "Another program changed the database file in the meantime.";
+    const wxString onvolledig = "No complete record of them was kept, for instance because they were too large.";
+    const size_t groot = TransaktieVerslag::grens / 10 * 6;
+    const char* vreemd = "1=een:1,2=twee:2,3=vreemd:null";
+    struct Weg
+    {
+        const char* naam;
+        bool veilig;
+        Stap wijziging;
+        std::string ander;
+        Stap commit;
+        wxString reden; // empty: kept
+        const char* rijen;
+    };
+    const Weg wegen[] = {
+        {"commit", false, wijzig, schrijf + "commit", commit, gewijzigd, vreemd},
+        {"the next change", false, wijzig, schrijf + "commit",
+         [](SQLite3Basis& db) { EXPECT_EQ(db.startTransaktie(), 2); }, gewijzigd, vreemd},
+        {"the end of safe operation", true, wijzig, schrijf + "commit", houd, gewijzigd, vreemd},
+        {"closing", false, wijzig, schrijf + "commit", [](SQLite3Basis& db) { db.sluitDB(); }, gewijzigd, vreemd},
+        {"the lock taken", false, wijzig, schrijf, commit, "Another program held the database file locked.", vreemd},
+        {"past the limit", true, blobs({TransaktieVerslag::grens}), "", houd, onvolledig, "1=een:1,2=twee:2"},
+        {"back to the savepoint between", true, blobs({groot, 0, groot}), "", houd, "",
+         "1=een:1,2=twee:2,3=bbbbbb:null"},
+        {"undone", false, buitenOm([](SQLite3Basis& db) { EXPECT_EQ(db.rolTerugTransaktie(wxString()), 0); }), "",
+         commit, onvolledig, "1=een:1,2=twee:2"},
+        {"committed", false, buitenOm([](SQLite3Basis& db) { EXPECT_EQ(db.stopTransaktie(), 0); }), "", commit,
+         onvolledig, "1=een:1,2=twee:2,3=weg:null"},
+        {"opened again", false,
+         buitenOm(
+             [](SQLite3Basis& db)
+             {
+                 const wxFileName pad(db.geefDBPad().GetFullPath());
+                 db.Close();
+                 EXPECT_EQ(db.open(pad, false, wxString()), 0u);
+             }),
+         "", commit, onvolledig, "1=een:1,2=twee:2"},
+    };
+    for (const Weg& weg : wegen)
+    {
+        SCOPED_TRACE(weg.naam);
+        const wxString bestand = testPad(wxString(weg.naam) + ".vtd");
+        VolleSchijfVFS schijf;
+        maakProjectBestand(bestand, {"een", "twee"}, {"pragma journal_mode=wal"});
+        SQLite3Basis& verbinding = openBestand(bestand);
+        ASSERT_EQ(verbinding.executeUpdate("pragma cache_size=8"), 0);
+        ASSERT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, weg.veilig ? veilig : wxString()), 0);
+        ASSERT_EQ(verbinding.startTransaktie(), 0);
+        weg.wijziging(verbinding);
+        {
+            AnderProgramma ander(bestand, verbinding, weg.ander);
+            schijf.beperk(3 * 4096);
+            logVanger().wis();
+            weg.commit(verbinding);
+            const wxString bleef = weg.reden.empty() ? "Nothing was lost"
+                                                     : "The open changes could not be kept: SQLite took them back. "
+                                                       "Nothing committed before them was lost.\n" +
+                                                           weg.reden + "\nMake room on the disk, then try again.\n";
+            EXPECT_TRUE(meldingKop().StartsWith(volleSchijf(bestand) + bleef)) << logVanger().geefAlles().Left(999);
+            EXPECT_EQ(verbinding.isSavePointBezig() || verbinding.rolTerugMogelijk(), weg.reden.empty());
+        }
+        schijf.hefOp();
+        if (weg.reden.empty())
+        {
+            EXPECT_EQ(verbinding.schakelHandmatigeTransaktie(StandUit, veilig), 0);
+        }
+        stop();
+        EXPECT_EQ(rijenVan(bestand), weg.rijen);
+    }
 }
