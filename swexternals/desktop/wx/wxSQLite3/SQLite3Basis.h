@@ -508,6 +508,10 @@ protected:
     Synchronisatie huidigeSynchronisatie;
     wxFileConfig* config;
     unsigned int transaktieMode;
+    // The mode before the first savepoint was set: the one a savepoint
+    // transaction that SQLite took back, and that could not be put back,
+    // leaves the connection in.
+    unsigned int modeVoorSavePoint = TransaktieAutoCommit;
     DBStatus dbStatus;
     wxArrayString savePointNamen;
     bool hoofdletterGevoelig;

@@ -112,7 +112,7 @@ void SQLite3Basis::herstelTransaktie()
     }
     savePointNamen.clear();
     if (transaktieMode == TransaktieSavePoint)
-        transaktieMode = TransaktieAutoCommit;
+        transaktieMode = modeVoorSavePoint;
 }
 
 bool SQLite3Basis::isTransaktieOpenInDB() const
@@ -297,6 +297,8 @@ int SQLite3Basis::zetSavePoint(const wxString& naam)
     const int resultaat = voerTransaktieUit("savepoint " + naam);
     if (resultaat == 0)
     {
+        if (savePointNamen.empty())
+            modeVoorSavePoint = transaktieMode;
         savePointNamen.Add(naam);
         transaktieMode = TransaktieSavePoint;
     }
