@@ -154,6 +154,9 @@ public:
     // smallest size from what they need now: called when their texts
     // change.
     void pasIndelingAan();
+    // How often the window was laid out: a refill whose figures fit the
+    // room they had leaves the layout as it was.
+    unsigned long geefAantalIndelingen() const { return aantalIndelingen; }
 
     // --- The list (VerelTamsoVensterLijst.cpp) ---
 
@@ -400,8 +403,9 @@ private:
     void ordenBesturing(int breedte);
     int geefInhoudBreedte() const;
     void pasProjektNaamAan(int breedte);
-    // The list shows its header and a few rows at least.
-    void pasLijstMinimumAan();
+    // The list shows its header and a few rows at least; true when its
+    // smallest size changed.
+    bool pasLijstMinimumAan(bool krimpen);
     void OnPaneelGrootte(wxSizeEvent& gebeurtenis);
 
     // Typed keys are taken together: the list is filled once, after the
@@ -417,8 +421,12 @@ private:
     void meldPaginaFout(int resultaat);
     void toonStatistiek(unsigned long long aantal, long long totaal, long long kosten, long long totaleKosten,
                         double voltooiing);
-    void toonStatistiekTeksten(unsigned long long aantal, long long totaal, long long kosten, long long totaleKosten,
+    // True when a label needs more room than it had.
+    bool toonStatistiekTeksten(unsigned long long aantal, long long totaal, long long kosten, long long totaleKosten,
                                double voltooiing);
+    bool zetStatistiek(wxStaticText& label, const wxString& tekst);
+    void vergeetStatistiekRuimte();
+    void pasIndelingAanNaVerversen(bool labelGegroeid);
     void toonLeesFout(long long totaal, long long totaleKosten);
     void toonBeschadigd();
     void toonGeenProjekt();
@@ -449,6 +457,7 @@ private:
     // known damaged then.
     SQLite3Basis::InhoudVersie lijstVersie;
     bool lijstBeschadigd = false;
+    unsigned long aantalIndelingen = 0;
     // The hand-over of a search that lasts: the window paints, sizes and
     // shows what its list keeps; GTK keeps the keys and clicks of the user
     // for after the search, in their order.
