@@ -106,11 +106,61 @@ void RekLijstCtrl::zetTekstKleur(const wxColour& kleur)
     SetTextColour(kleur);
 }
 
+// A block of thousands of rows is selected after a move, and deselected at
+// the next refill: the texts of each are not formatted (nor their pages
+// read) for an event that tells only the row.
 void RekLijstCtrl::wisSelektie()
 {
+    selekteertRijen = true;
     for (long rij = GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED); rij != -1;
          rij = GetNextItem(rij, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED))
         SetItemState(rij, 0, wxLIST_STATE_SELECTED);
+    selekteertRijen = false;
+}
+
+// The toolkit tells a row's selection by looking it up among all rows
+// selected, one by one: with thousands selected, asking every row of the
+// list takes seconds. A block, as a move or a Shift range leaves it, is
+// found around the row with the focus, and asks only its own rows and
+// the two beside it; other selections are looked for until all are found.
+wxArrayInt RekLijstCtrl::geefGeselekteerdeRijen() const
+{
+    wxArrayInt rijen;
+    const long aantal = GetSelectedItemCount();
+    if (aantal <= 0)
+        return rijen;
+    const long focus = GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_FOCUSED);
+    if (focus >= 0 && GetItemState(focus, wxLIST_STATE_SELECTED) != 0)
+    {
+        long van = focus;
+        long tot = focus;
+        while (van > 0 && GetItemState(van - 1, wxLIST_STATE_SELECTED) != 0)
+            --van;
+        while (tot + 1 < GetItemCount() && GetItemState(tot + 1, wxLIST_STATE_SELECTED) != 0)
+            ++tot;
+        if (tot - van + 1 == aantal)
+        {
+            for (long rij = van; rij <= tot; ++rij)
+                rijen.Add(static_cast<int>(rij));
+            return rijen;
+        }
+    }
+    for (long rij = -1; static_cast<long>(rijen.size()) < aantal;)
+    {
+        rij = GetNextItem(rij, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
+        if (rij == -1)
+            break;
+        rijen.Add(static_cast<int>(rij));
+    }
+    return rijen;
+}
+
+void RekLijstCtrl::selekteer(const std::vector<long>& rijen)
+{
+    selekteertRijen = true;
+    for (const long rij : rijen)
+        SetItemState(rij, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    selekteertRijen = false;
 }
 
 wxColour RekLijstCtrl::geefStatusKleur(int status)
@@ -158,7 +208,7 @@ wxString RekLijstCtrl::geefCelTekst(const Requirement& rek, long kolom, const wx
 // painted: a date or a share is formatted once.
 wxString RekLijstCtrl::OnGetItemText(long rij, long kolom) const
 {
-    if (toolkitSchildert)
+    if (toolkitSchildert || selekteertRijen)
         return wxString();
     auto bekend = celTeksten.find(rij);
     if (bekend == celTeksten.end())
@@ -182,7 +232,7 @@ wxItemAttr* RekLijstCtrl::OnGetItemAttr(long rij) const
 {
     attribuut = wxItemAttr();
     attribuut.SetTextColour(tekstKleur);
-    if (statusKleuren)
+    if (statusKleuren && !selekteertRijen)
     {
         const Requirement* rek = inhoud.geefRequirement(rij);
         if (rek && rek->status >= 0 && rek->status < static_cast<int>(VerelTamsoApp::aantalStatusWaarden))

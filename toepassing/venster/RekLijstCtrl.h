@@ -42,6 +42,10 @@ public:
     int geefKleinsteBreedte() const;
     // Clears the selection of every row.
     void wisSelektie();
+    // Selects these rows besides those selected.
+    void selekteer(const std::vector<long>& rijen);
+    // The selected rows, ascending.
+    wxArrayInt geefGeselekteerdeRijen() const;
 
     // The status colour: red at development to green when ready.
     static wxColour geefStatusKleur(int status);
@@ -123,6 +127,9 @@ private:
     mutable std::unordered_map<long, std::vector<wxString>> celTeksten;
     // The toolkit paints the rows, without their texts.
     bool toolkitSchildert = false;
+    // Rows are selected or deselected by the program: the toolkit reads the
+    // texts and colours of each for its event, which no one reads.
+    bool selekteertRijen = false;
     wxArrayString statusNamen;
     bool statusKleuren;
     mutable wxItemAttr attribuut;

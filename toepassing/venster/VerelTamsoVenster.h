@@ -14,6 +14,7 @@
 #include "toepassing/venster/WerkVoortgang.h"
 
 #include <memory>
+#include <utility>
 #include <vector>
 #include <wx/accel.h>
 #include <wx/datetime.h>
@@ -447,6 +448,15 @@ private:
     // The rows form one block, sorted by number, on a writable project.
     bool isVerplaatsbaar(const wxArrayInt& rijen) const;
     void verplaats(const wxArrayInt& rijen, bool omhoog);
+    // The pages of the rows (ascending): each run of rows that follow each
+    // other, in pieces of a page, as (first row, number of rows).
+    static std::vector<std::pair<long, long>> geefPaginas(const wxArrayInt& rijen);
+    // The list columns of the rows as the list shows them (its numbers and
+    // titles with them), a page at a time, each page a step of the long
+    // work that runs: what a command that changes many rows needs of them.
+    // 0 read; 2 failed or a row is no longer in the project (reported,
+    // with `gevolg`).
+    int leesRijen(const std::vector<std::pair<long, long>>& paginas, const wxString& gevolg, RequirementLijst& rekken);
 
     std::vector<wxAcceleratorEntry> sneltoetsen;
     bool lijstVerversenGevraagd;
