@@ -2,11 +2,13 @@
 // 2 KB of rich text each, shown on the X server: a key typed into the search
 // field, or taken back, until the list has painted its rows again, a click
 // on the sorted column's header (a refill without a search text) until the
-// same, and what the list costs in memory.
+// same, a block of rows moved up, and what the list costs in memory.
 #include "benchmarks/kern/BenchProject.h"
+#include "toepassing/kern/Voortgang.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 #include "toepassing/venster/VerelTamsoVenster.h"
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <malloc.h>
@@ -300,6 +302,96 @@ BENCHMARK(BM_EigenschappenOpenen)
     ->ArgsProduct({{grootten[0], grootten[1]}})
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime();
+
+// Follows long work as the window shows it: when it began, and the longest
+// it went without a report, at which the window's dialog can move its bar
+// and paint.
+class WerkKijker : public Voortgang
+{
+public:
+    explicit WerkKijker(VerelTamsoApp& app_) : app(app_), venster(*app.geefVoortgang()) { app.zetVoortgang(this); }
+    ~WerkKijker() override { app.zetVoortgang(&venster); }
+    WerkKijker(const WerkKijker&) = delete;
+    WerkKijker& operator=(const WerkKijker&) = delete;
+
+    std::chrono::steady_clock::time_point begonnen;
+    double langsteStilteMs = 0;
+
+    void begin(const wxString& wat) override
+    {
+        begonnen = laatste = std::chrono::steady_clock::now();
+        venster.begin(wat);
+    }
+    void meld() override
+    {
+        noteer();
+        venster.meld();
+    }
+    void meldStap(size_t gedaan, size_t totaal) override
+    {
+        noteer();
+        venster.meldStap(gedaan, totaal);
+    }
+    void eind() override
+    {
+        noteer();
+        venster.eind();
+    }
+
+private:
+    void noteer()
+    {
+        const auto nu = std::chrono::steady_clock::now();
+        langsteStilteMs = std::max(langsteStilteMs, std::chrono::duration<double, std::milli>(nu - laatste).count());
+        laatste = nu;
+    }
+
+    VerelTamsoApp& app;
+    Voortgang& venster;
+    std::chrono::steady_clock::time_point laatste;
+};
+
+// Ctrl+Up on a block of 20,000 rows below the first: from the command until
+// the list shows the block one place up, selected. The counters: how long
+// the window waited before the work began (its dialog shows half a second
+// later), and the longest the work went without a report. The move is
+// undone after each pass.
+void BM_BlokOmhoog(benchmark::State& state)
+{
+    if (!opent(state))
+        return;
+    RekLijstCtrl* lijst = venster->geefRekLijst();
+    const long blok = std::min<long>(20000, lijst->GetItemCount() - 1);
+    double totBegin = 0;
+    double stilte = 0;
+    for (auto _ : state)
+    {
+        state.PauseTiming();
+        lijst->wisSelektie();
+        std::vector<long> rijen;
+        for (long rij = 1; rij <= blok; ++rij)
+            rijen.push_back(rij);
+        lijst->selekteer(rijen);
+        verwerkEnTeken();
+        WerkKijker kijker(BenchProject::app());
+        state.ResumeTiming();
+        const auto start = std::chrono::steady_clock::now();
+        wxCommandEvent omhoog(wxEVT_MENU, wxID_UP);
+        venster->GetEventHandler()->ProcessEvent(omhoog);
+        verwerkEnTeken();
+        state.PauseTiming();
+        totBegin += std::chrono::duration<double, std::milli>(kijker.begonnen - start).count();
+        stilte = std::max(stilte, kijker.langsteStilteMs);
+        if (BenchProject::app().rolTerugTransaktie(wxString()) != 0)
+            state.SkipWithError("the move could not be undone");
+        venster->verversLijst();
+        state.ResumeTiming();
+    }
+    state.counters["totBegin_ms"] = benchmark::Counter(totBegin, benchmark::Counter::kAvgIterations);
+    state.counters["stilte_ms"] = stilte;
+    state.counters["blok"] = static_cast<double>(blok);
+}
+BENCHMARK(BM_BlokOmhoog)->Arg(grootten[1])->Iterations(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The window's share of memory: the heap from the open project to the list
 // shown, in MiB. One pass: the window is made once.

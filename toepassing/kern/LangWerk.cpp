@@ -7,11 +7,19 @@ namespace
 {
 // The work of the one GUI thread that is running, the outer one included.
 int lopend = 0;
+// The steps of the outer work: done, and in all (0: not known).
+size_t gedaan = 0;
+size_t totaal = 0;
 } // namespace
 
-LangWerk::LangWerk(VerelTamsoApp& app_, const wxString& wat)
+LangWerk::LangWerk(VerelTamsoApp& app_, const wxString& wat, size_t stappen)
     : app(app_), voortgang(lopend == 0 ? app_.geefVoortgang() : nullptr)
 {
+    if (lopend == 0)
+    {
+        gedaan = 0;
+        totaal = stappen;
+    }
     if (voortgang)
         voortgang->begin(wat);
     ++lopend;
@@ -37,4 +45,20 @@ void LangWerk::meld(VerelTamsoApp& app)
 {
     if (lopend > 0 && app.geefVoortgang())
         app.geefVoortgang()->meld();
+}
+
+void LangWerk::stap(VerelTamsoApp& app)
+{
+    if (lopend == 0)
+        return;
+    ++gedaan;
+    Voortgang* voortgang = app.geefVoortgang();
+    if (!voortgang)
+        return;
+    // More steps than announced: the count was a guess, and the bar stays
+    // short of its end until the work ends.
+    if (totaal > 0)
+        voortgang->meldStap(gedaan < totaal ? gedaan : totaal, totaal);
+    else
+        voortgang->meld();
 }

@@ -3,6 +3,7 @@
 
 #include "swexternals/desktop/wx/wxSQLite3/LangeLezing.h"
 
+#include <cstddef>
 #include <optional>
 #include <wx/string.h>
 
@@ -11,14 +12,17 @@ class VerelTamsoApp;
 
 // Work on the project that may last: while it lives, the application's
 // Voortgang (VerelTamsoApp::zetVoortgang) hears that it began, that it goes
-// on (between its steps through meld, and while one of its statements runs
-// long through the database's hand-over) and, when it goes, that it ended.
-// Work within work is part of the outer work. Without a Voortgang it does
-// nothing.
+// on (between its steps through meld or stap, and while one of its
+// statements runs long through the database's hand-over) and, when it goes,
+// that it ended. Work within work is part of the outer work: its steps are
+// steps of the outer work, of which the outer work announced the number.
+// Without a Voortgang it does nothing.
 class LangWerk
 {
 public:
-    LangWerk(VerelTamsoApp& app, const wxString& wat);
+    // `stappen`: how many steps the work takes (what it reads included),
+    // when it knows; then its follower shows how far it is.
+    LangWerk(VerelTamsoApp& app, const wxString& wat, size_t stappen = 0);
     ~LangWerk();
 
     LangWerk(const LangWerk&) = delete;
@@ -26,6 +30,8 @@ public:
 
     // Between two steps of the work that runs.
     static void meld(VerelTamsoApp& app);
+    // One step of the work that runs is done.
+    static void stap(VerelTamsoApp& app);
 
 private:
     VerelTamsoApp& app;

@@ -51,7 +51,7 @@ int RequirementVerplaatsing::verplaats(VerelTamsoApp& app, Requirement& rek, int
         vrij = naar + 1;
     }
     const int van = rek.SR;
-    const int resultaat = voerGeheelUit(app, [&] { return schuifEnVerplaats(app, rek, naar, vrij); });
+    const int resultaat = voerGeheelUit(app, 3, [&] { return schuifEnVerplaats(app, rek, naar, vrij); });
     if (resultaat != 0)
         rek.SR = van;
     return resultaat;
@@ -60,17 +60,25 @@ int RequirementVerplaatsing::verplaats(VerelTamsoApp& app, Requirement& rek, int
 int RequirementVerplaatsing::draai(VerelTamsoApp& app, Requirement buur, RequirementLijst& blok)
 {
     RequirementLijst gedraaid(blok);
-    const int resultaat = voerGeheelUit(app, [&] { return draaiNummers(app, buur, gedraaid); });
+    const int resultaat =
+        voerGeheelUit(app, geefDraaiStappen(blok.size()), [&] { return draaiNummers(app, buur, gedraaid); });
     if (resultaat == 0)
         blok = gedraaid;
     return resultaat;
 }
 
-int RequirementVerplaatsing::voerGeheelUit(VerelTamsoApp& app, const std::function<int()>& stappen)
+size_t RequirementVerplaatsing::geefDraaiStappen(size_t blok)
+{
+    // `buur` aside, each of the block, and `buur` back.
+    return blok + 2;
+}
+
+int RequirementVerplaatsing::voerGeheelUit(VerelTamsoApp& app, size_t aantalStappen,
+                                           const std::function<int()>& stappen)
 {
     // A block as long as the list, or a move across all of it, takes a while;
     // and the open change is committed first.
-    const LangWerk werk(app, _("Moving requirements..."));
+    const LangWerk werk(app, _("Moving requirements..."), aantalStappen);
     int resultaat = app.startTransaktie();
     if (resultaat == 0)
     {
@@ -89,6 +97,7 @@ int RequirementVerplaatsing::schuifEnVerplaats(VerelTamsoApp& app, Requirement& 
     int resultaat = app.verander(rek, vrij, false);
     if (resultaat != 0)
         return resultaat;
+    LangWerk::stap(app);
     // Towards the old place: up when it moves to a lower number.
     const bool omlaag = van > naar;
     const BegrensdBereik<unsigned int> tussen{static_cast<unsigned int>(omlaag ? naar : van + 1),
@@ -98,8 +107,10 @@ int RequirementVerplaatsing::schuifEnVerplaats(VerelTamsoApp& app, Requirement& 
     const int geschoven = app.schuifRekNummersOp(tussen, omlaag ? 1 : -1, false);
     if (geschoven != 0 && geschoven != 1)
         return 2;
-    LangWerk::meld(app);
-    return app.verander(rek, naar, false);
+    LangWerk::stap(app);
+    resultaat = app.verander(rek, naar, false);
+    LangWerk::stap(app);
+    return resultaat;
 }
 
 int RequirementVerplaatsing::draaiNummers(VerelTamsoApp& app, Requirement& buur, RequirementLijst& blok)
@@ -108,12 +119,17 @@ int RequirementVerplaatsing::draaiNummers(VerelTamsoApp& app, Requirement& buur,
     // numbers one place along.
     int nummer = buur.SR;
     int resultaat = app.verander(buur, tijdelijkNummer, false);
+    LangWerk::stap(app);
     for (size_t i = 0; i < blok.size() && resultaat == 0; ++i)
     {
         const int oud = blok[i].SR;
         resultaat = app.verander(blok[i], nummer, false);
         nummer = oud;
-        LangWerk::meld(app);
+        LangWerk::stap(app);
     }
-    return resultaat == 0 ? app.verander(buur, nummer, false) : resultaat;
+    if (resultaat != 0)
+        return resultaat;
+    resultaat = app.verander(buur, nummer, false);
+    LangWerk::stap(app);
+    return resultaat;
 }

@@ -38,11 +38,15 @@ public:
     // All as stored. 0 done, and `blok` carries the new numbers; otherwise
     // nothing changed (the reason reported).
     [[nodiscard]] static int draai(VerelTamsoApp& app, Requirement buur, RequirementLijst& blok);
+    // The steps of a turn of a block of that size, as long work counts
+    // them.
+    static size_t geefDraaiStappen(size_t blok);
 
 private:
     // Runs the steps in the open transaction under a savepoint of their
-    // own and keeps them only when all succeeded (`stappen` gives 0).
-    static int voerGeheelUit(VerelTamsoApp& app, const std::function<int()>& stappen);
+    // own and keeps them only when all succeeded (`stappen` gives 0); long
+    // work of `aantalStappen` steps.
+    static int voerGeheelUit(VerelTamsoApp& app, size_t aantalStappen, const std::function<int()>& stappen);
     static int schuifEnVerplaats(VerelTamsoApp& app, Requirement& rek, int naar, int vrij);
     static int draaiNummers(VerelTamsoApp& app, Requirement& buur, RequirementLijst& blok);
 };

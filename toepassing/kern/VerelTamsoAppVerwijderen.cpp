@@ -1,6 +1,7 @@
 // Deleting requirements: a row goes only when both its title and its number
 // are still those of the record; all deletes of one command share one
 // transaction, so one undo brings them back together.
+#include "toepassing/kern/LangWerk.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 
 #include <wx/intl.h>
@@ -31,9 +32,13 @@ int VerelTamsoApp::verwijder(const RequirementLijst& lijst)
     }
     if (lijst.IsEmpty())
         return 1;
+    // Each check and each delete a step of the long work that runs.
     for (size_t i = 0; i < lijst.GetCount(); ++i)
+    {
         if (controleerRij(lijst[i], _("Nothing was removed.")) != 0)
             return 2;
+        LangWerk::stap(*this);
+    }
     if (startTransaktie() != 0)
         return 2;
     for (size_t i = 0; i < lijst.GetCount(); ++i)
@@ -41,6 +46,7 @@ int VerelTamsoApp::verwijder(const RequirementLijst& lijst)
         const int resultaat = executeUpdate("delete from " + TamsoTabelNaam + maakRijVoorwaarde(lijst[i]), -1);
         if (resultaat != 0)
             return resultaat;
+        LangWerk::stap(*this);
     }
     return 0;
 }

@@ -1,6 +1,8 @@
 #ifndef TOEPASSING_KERN_VOORTGANG_H
 #define TOEPASSING_KERN_VOORTGANG_H
 
+#include <cstddef>
+
 class wxString;
 
 // Whoever follows long work on the project for the user (the main window
@@ -15,7 +17,11 @@ public:
 
     // `wat` as the user may read it.
     virtual void begin(const wxString& wat) = 0;
+    // It goes on: a statement runs long, or a step of work that does not
+    // know how much there is to do.
     virtual void meld() = 0;
+    // `gedaan` of the `totaal` steps of the work are done.
+    virtual void meldStap(size_t gedaan, size_t totaal) = 0;
     virtual void eind() = 0;
 };
 

@@ -5,10 +5,17 @@
 
 #include <algorithm>
 #include <wx/dcclient.h>
+#include <wx/graphics.h>
 #include <wx/settings.h>
 
 namespace
 {
+// The rows around those in view whose texts are kept.
+constexpr size_t bewaardeRijTeksten = 256;
+// Where the toolkit's list puts a row's texts: the first this far from the
+// row's left edge, each within its column less this margin.
+constexpr int rijBegin = 2;
+constexpr int tekstMarge = 8;
 // Room beside a cell's text, and beside a header's (the header's own
 // margins and a border).
 const int celMarge = 12;
@@ -28,13 +35,6 @@ bool isNaam(size_t kolom)
 {
     return kolom == VerelTamsoApp::KolomAuteur || kolom == VerelTamsoApp::KolomImplementatie ||
            kolom == VerelTamsoApp::KolomTestValidatie;
-}
-
-// The average width of the letters in the window's font.
-int geefTekenBreedte(const wxWindow* venster)
-{
-    static const wxString letters = "abcdefghijklmnopqrstuvwxyz";
-    return std::max(1, venster->GetTextExtent(letters).GetWidth() / static_cast<int>(letters.length()));
 }
 
 // The widths towards `naar` by `tekort` together at most: the ones that
@@ -77,11 +77,15 @@ long long krimp(std::vector<int>& breedtes, const std::vector<int>& naar, long l
 
 RekLijstCtrl::RekLijstCtrl(wxWindow* ouder, wxWindowID id, const wxPoint& positie, const wxSize& grootte, long stijl)
     : wxGenericListCtrl(ouder, id, positie, grootte, stijl | wxLC_VIRTUAL | wxLC_REPORT), sorteerKolom(-1),
-      gemetenVanaf(-1), gemetenTot(-1), titelBegin(0), statusNamen(VerelTamsoApp::geefAlleStatusAanduidingen()),
-      statusKleuren(false)
+      gemetenVanaf(-1), gemetenTot(-1), titelBegin(0), celMaten(*this),
+      statusNamen(VerelTamsoApp::geefAlleStatusAanduidingen()), statusKleuren(false)
 {
     Bind(wxEVT_SIZE, &RekLijstCtrl::OnGrootte, this);
-    if (wxWindow* kop = geefKopVenster())
+    GetTargetWindow()->Bind(wxEVT_PAINT, &RekLijstCtrl::OnRijenSchilderen, this);
+    // The header draws in a font of its own.
+    wxWindow* kop = geefKopVenster();
+    kopMaten = std::make_unique<TekstMaten>(kop ? *kop : static_cast<wxWindow&>(*this));
+    if (kop)
         kop->Bind(wxEVT_MOTION, &RekLijstCtrl::OnKopBeweging, this);
 }
 
@@ -89,8 +93,11 @@ void RekLijstCtrl::zetInhoud(RekLijstInhoud nieuw)
 {
     wisSelektie();
     inhoud = std::move(nieuw);
+    celTeksten.clear();
     SetItemCount(inhoud.geefAantal());
-    Refresh();
+    // The rows only: the list's own Refresh draws its header again too,
+    // which the new rows leave as it was.
+    GetTargetWindow()->Refresh();
 }
 
 void RekLijstCtrl::zetTekstKleur(const wxColour& kleur)
@@ -99,11 +106,61 @@ void RekLijstCtrl::zetTekstKleur(const wxColour& kleur)
     SetTextColour(kleur);
 }
 
+// A block of thousands of rows is selected after a move, and deselected at
+// the next refill: the texts of each are not formatted (nor their pages
+// read) for an event that tells only the row.
 void RekLijstCtrl::wisSelektie()
 {
+    selekteertRijen = true;
     for (long rij = GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED); rij != -1;
          rij = GetNextItem(rij, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED))
         SetItemState(rij, 0, wxLIST_STATE_SELECTED);
+    selekteertRijen = false;
+}
+
+// The toolkit tells a row's selection by looking it up among all rows
+// selected, one by one: with thousands selected, asking every row of the
+// list takes seconds. A block, as a move or a Shift range leaves it, is
+// found around the row with the focus, and asks only its own rows and
+// the two beside it; other selections are looked for until all are found.
+wxArrayInt RekLijstCtrl::geefGeselekteerdeRijen() const
+{
+    wxArrayInt rijen;
+    const long aantal = GetSelectedItemCount();
+    if (aantal <= 0)
+        return rijen;
+    const long focus = GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_FOCUSED);
+    if (focus >= 0 && GetItemState(focus, wxLIST_STATE_SELECTED) != 0)
+    {
+        long van = focus;
+        long tot = focus;
+        while (van > 0 && GetItemState(van - 1, wxLIST_STATE_SELECTED) != 0)
+            --van;
+        while (tot + 1 < GetItemCount() && GetItemState(tot + 1, wxLIST_STATE_SELECTED) != 0)
+            ++tot;
+        if (tot - van + 1 == aantal)
+        {
+            for (long rij = van; rij <= tot; ++rij)
+                rijen.Add(static_cast<int>(rij));
+            return rijen;
+        }
+    }
+    for (long rij = -1; static_cast<long>(rijen.size()) < aantal;)
+    {
+        rij = GetNextItem(rij, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
+        if (rij == -1)
+            break;
+        rijen.Add(static_cast<int>(rij));
+    }
+    return rijen;
+}
+
+void RekLijstCtrl::selekteer(const std::vector<long>& rijen)
+{
+    selekteertRijen = true;
+    for (const long rij : rijen)
+        SetItemState(rij, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    selekteertRijen = false;
 }
 
 wxColour RekLijstCtrl::geefStatusKleur(int status)
@@ -147,17 +204,35 @@ wxString RekLijstCtrl::geefCelTekst(const Requirement& rek, long kolom, const wx
     }
 }
 
+// A row's texts are asked for when it is measured and each time it is
+// painted: a date or a share is formatted once.
 wxString RekLijstCtrl::OnGetItemText(long rij, long kolom) const
 {
-    const Requirement* rek = inhoud.geefRequirement(rij);
-    return rek ? geefCelTekst(*rek, kolom, statusNamen) : wxString();
+    if (toolkitSchildert || selekteertRijen)
+        return wxString();
+    auto bekend = celTeksten.find(rij);
+    if (bekend == celTeksten.end())
+    {
+        const Requirement* rek = inhoud.geefRequirement(rij);
+        // Not kept: its page may be read later.
+        if (!rek)
+            return wxString();
+        if (celTeksten.size() >= bewaardeRijTeksten)
+            celTeksten.clear();
+        std::vector<wxString> teksten;
+        for (long k = 0; k < GetColumnCount(); ++k)
+            teksten.push_back(geefCelTekst(*rek, k, statusNamen));
+        bekend = celTeksten.emplace(rij, std::move(teksten)).first;
+    }
+    return kolom >= 0 && static_cast<size_t>(kolom) < bekend->second.size() ? bekend->second[static_cast<size_t>(kolom)]
+                                                                            : wxString();
 }
 
 wxItemAttr* RekLijstCtrl::OnGetItemAttr(long rij) const
 {
     attribuut = wxItemAttr();
     attribuut.SetTextColour(tekstKleur);
-    if (statusKleuren)
+    if (statusKleuren && !selekteertRijen)
     {
         const Requirement* rek = inhoud.geefRequirement(rij);
         if (rek && rek->status >= 0 && rek->status < static_cast<int>(VerelTamsoApp::aantalStatusWaarden))
@@ -203,7 +278,8 @@ wxString RekLijstCtrl::geefGetoondeKop(int kolom) const
     const wxString& tekst = kopTeksten[static_cast<size_t>(kolom)];
     const wxWindow* kop = geefKopVenster();
     const int ruimte = GetColumnWidth(kolom) - kopMarge;
-    if (!kop || kop->GetTextExtent(tekst).GetWidth() <= ruimte)
+    kopMaten->volgFont();
+    if (!kop || kopMaten->geef(tekst) <= ruimte)
         return tekst;
     // Shortened in the middle: the end keeps the unit, "(%)", and the sort
     // column's arrow.
@@ -248,8 +324,8 @@ void RekLijstCtrl::pasKolomBreedtesAan()
 // figure is cut after a scroll either.
 void RekLijstCtrl::meetRijen(bool opnieuw)
 {
-    wxClientDC dc(this);
-    dc.SetFont(GetFont());
+    celMaten.volgFont();
+    kopMaten->volgFont();
     const long eerste = std::max(0L, GetTopItem());
     const long laatste =
         std::min(static_cast<long>(GetItemCount()), eerste + static_cast<long>(std::max(1, GetCountPerPage())) + 1);
@@ -269,16 +345,133 @@ void RekLijstCtrl::meetRijen(bool opnieuw)
         for (long rij = eerste; rij < laatste; ++rij)
         {
             const wxString tekst = OnGetItemText(rij, kolom);
-            maat.cel = std::max(maat.cel, dc.GetTextExtent(tekst).GetWidth() + celMarge);
+            // Only the beginning of a title counts: its column never
+            // takes its whole width.
             if (kolom == VerelTamsoApp::KolomTitel)
-                titelBegin = std::max(titelBegin, dc.GetTextExtent(tekst.Left(titelTekens)).GetWidth() + celMarge);
+                titelBegin = std::max(titelBegin, celMaten.geef(tekst.Left(titelTekens)) + celMarge);
+            else
+                maat.cel = std::max(maat.cel, celMaten.geef(tekst) + celMarge);
         }
-        // The header draws in a font of its own.
-        const wxWindow* kopVenster = geefKopVenster();
-        maat.kop =
-            (kopVenster ? kopVenster->GetTextExtent(kop.GetText()) : dc.GetTextExtent(kop.GetText())).GetWidth() +
-            kopMarge;
+        maat.kop = kopMaten->geef(kop.GetText()) + kopMarge;
     }
+}
+
+// The toolkit's list measures every text it paints, and its drawing of a
+// text measures it again: three times the shaping of each text at every
+// paint. It paints the rows here, their colours, the selection, the rules
+// and the focus, without texts; the list then draws each text once, at the
+// place the toolkit would, from the sizes it keeps.
+void RekLijstCtrl::OnRijenSchilderen(wxPaintEvent& gebeurtenis)
+{
+    if (toolkitSchildert)
+    {
+        gebeurtenis.Skip();
+        return;
+    }
+    toolkitSchildert = true;
+    GetTargetWindow()->ProcessWindowEventLocally(gebeurtenis);
+    toolkitSchildert = false;
+    tekenTeksten();
+}
+
+void RekLijstCtrl::tekenTeksten()
+{
+    wxWindow& rijen = *GetTargetWindow();
+    wxPaintDC dc(&rijen);
+    wxRect eerste;
+    if (GetItemCount() == 0 || !GetItemRect(GetTopItem(), eerste) || eerste.GetHeight() <= 0)
+        return;
+    PrepareDC(dc);
+    wxGraphicsContext* gc = dc.GetGraphicsContext();
+    if (!gc)
+        return;
+    // The rows of the region to paint.
+    const int regel = eerste.GetHeight();
+    const wxRect gebied = rijen.GetUpdateRegion().GetBox();
+    int boven = 0;
+    int onder = 0;
+    CalcUnscrolledPosition(0, gebied.GetTop(), nullptr, &boven);
+    CalcUnscrolledPosition(0, gebied.GetBottom(), nullptr, &onder);
+    const long van = std::max(0, boven / regel);
+    const long tot = std::min(static_cast<long>(GetItemCount()) - 1, static_cast<long>(onder / regel));
+
+    std::vector<int> breedtes;
+    std::vector<int> uitlijningen;
+    for (int kolom = 0; kolom < GetColumnCount(); ++kolom)
+    {
+        wxListItem item;
+        item.SetMask(wxLIST_MASK_FORMAT | wxLIST_MASK_WIDTH);
+        wxGenericListCtrl::GetColumn(kolom, item);
+        breedtes.push_back(item.GetWidth());
+        uitlijningen.push_back(item.GetAlign());
+    }
+    const wxColour gewoon = tekstKleur.IsOk() ? tekstKleur : GetForegroundColour();
+    const wxColour geselekteerd =
+        wxSystemSettings::GetColour(HasFocus() ? wxSYS_COLOUR_HIGHLIGHTTEXT : wxSYS_COLOUR_LISTBOXHIGHLIGHTTEXT);
+    celMaten.volgFont();
+    bool fontGezet = false;
+    bool fontGeselekteerd = false;
+    for (long rij = van; rij <= tot; ++rij)
+    {
+        const bool isGeselekteerd = GetItemState(rij, wxLIST_STATE_SELECTED) != 0;
+        if (!fontGezet || isGeselekteerd != fontGeselekteerd)
+        {
+            gc->SetFont(GetFont(), isGeselekteerd ? geselekteerd : gewoon);
+            fontGezet = true;
+            fontGeselekteerd = isGeselekteerd;
+        }
+        const int midden = static_cast<int>(rij) * regel + regel / 2;
+        int x = rijBegin;
+        for (size_t kolom = 0; kolom < breedtes.size(); ++kolom)
+        {
+            const Cel cel{x, breedtes[kolom] - tekstMarge, midden, uitlijningen[kolom]};
+            tekenCel(dc, *gc, OnGetItemText(rij, static_cast<long>(kolom)), cel);
+            x += breedtes[kolom];
+        }
+    }
+}
+
+// Centred (or as the column aligns) where it fits; else as much of its
+// beginning as fits with an ellipsis after it, as the toolkit shortens it.
+void RekLijstCtrl::tekenCel(wxDC& dc, wxGraphicsContext& gc, wxString tekst, const Cel& cel)
+{
+    const int ruimte = cel.ruimte;
+    if (tekst.empty() || ruimte <= 0)
+        return;
+    // One line: the toolkit's list shows no more.
+    tekst.Replace("\n", " ");
+    const wxSize maat = celMaten.geefMaat(tekst);
+    const int y = cel.midden - (maat.GetHeight() + 1) / 2;
+    int x = cel.x;
+    if (maat.GetWidth() <= ruimte)
+    {
+        if (cel.uitlijning == wxLIST_FORMAT_CENTRE)
+            x += (ruimte - maat.GetWidth()) / 2;
+        else if (cel.uitlijning == wxLIST_FORMAT_RIGHT)
+            x += ruimte - maat.GetWidth();
+        gc.DrawText(tekst, x, y);
+        return;
+    }
+    wxString beletsel = "...";
+    int beletselBreedte = celMaten.geef(beletsel);
+    int breedte = maat.GetWidth();
+    wxString begin = tekst;
+    while (begin.length() > 1)
+    {
+        breedte -= celMaten.geef(begin.Last());
+        begin.RemoveLast();
+        if (breedte + beletselBreedte <= ruimte)
+            break;
+    }
+    while (!beletsel.empty() && breedte + beletselBreedte > ruimte)
+    {
+        beletsel.RemoveLast();
+        beletselBreedte = celMaten.geef(beletsel);
+    }
+    const wxDCClipper binnen(dc, x, y, ruimte, maat.GetHeight());
+    gc.DrawText(begin, x, y);
+    if (!beletsel.empty())
+        gc.DrawText(beletsel, x + breedte, y);
 }
 
 void RekLijstCtrl::OnInternalIdle()
@@ -344,9 +537,10 @@ void RekLijstCtrl::geefGrenzen(Grenzen& grenzen) const
 {
     const size_t titel = VerelTamsoApp::KolomTitel;
     const size_t aantal = std::min(static_cast<size_t>(GetColumnCount()), kolomMaten.size());
-    const int teken = geefTekenBreedte(this);
-    const wxWindow* kopVenster = geefKopVenster();
-    const int kopTeken = kopVenster ? geefTekenBreedte(kopVenster) : teken;
+    celMaten.volgFont();
+    kopMaten->volgFont();
+    const int teken = celMaten.geefTekenBreedte();
+    const int kopTeken = kopMaten->geefTekenBreedte();
     grenzen.nodig.assign(aantal, 0);
     grenzen.kortKop.assign(aantal, 0);
     grenzen.kortNaam.assign(aantal, 0);

@@ -2,11 +2,17 @@
 #define TOEPASSING_VENSTER_REKLIJSTCTRL_H
 
 #include "toepassing/venster/RekLijstInhoud.h"
+#include "toepassing/venster/TekstMaten.h"
 
+#include <memory>
+#include <unordered_map>
 #include <vector>
 #include <wx/arrstr.h>
 #include <wx/listbase.h>
 #include <wx/listctrl.h>
+
+class wxDC;
+class wxGraphicsContext;
 
 // The requirement list: a virtual report list that asks its content for the
 // rows it paints, so that filling it costs the visible rows only. Each row
@@ -36,6 +42,10 @@ public:
     int geefKleinsteBreedte() const;
     // Clears the selection of every row.
     void wisSelektie();
+    // Selects these rows besides those selected.
+    void selekteer(const std::vector<long>& rijen);
+    // The selected rows, ascending.
+    wxArrayInt geefGeselekteerdeRijen() const;
 
     // The status colour: red at development to green when ready.
     static wxColour geefStatusKleur(int status);
@@ -64,6 +74,19 @@ private:
         int kop;
     };
     void OnGrootte(wxSizeEvent& gebeurtenis);
+    void OnRijenSchilderen(wxPaintEvent& gebeurtenis);
+    // The texts of the rows in the region painted.
+    void tekenTeksten();
+    // Where a cell's text goes: its room from `x`, the middle of its row
+    // and the column's alignment.
+    struct Cel
+    {
+        int x;
+        int ruimte;
+        int midden;
+        int uitlijning;
+    };
+    void tekenCel(wxDC& dc, wxGraphicsContext& gc, wxString tekst, const Cel& cel);
     // A header too narrow for its text shows it whole as a tool tip.
     void OnKopBeweging(wxMouseEvent& gebeurtenis);
     // Measures the rows in view, beside those measured before unless the
@@ -95,8 +118,18 @@ private:
     long gemetenTot;
     // What the beginning of the widest title seen needs.
     int titelBegin;
+    // What the texts of the rows and of the header need.
+    mutable TekstMaten celMaten;
+    std::unique_ptr<TekstMaten> kopMaten;
     // The content is read lazily: painting fills its page cache.
     mutable RekLijstInhoud inhoud;
+    // The texts of rows painted or measured, by row.
+    mutable std::unordered_map<long, std::vector<wxString>> celTeksten;
+    // The toolkit paints the rows, without their texts.
+    bool toolkitSchildert = false;
+    // Rows are selected or deselected by the program: the toolkit reads the
+    // texts and colours of each for its event, which no one reads.
+    bool selekteertRijen = false;
     wxArrayString statusNamen;
     bool statusKleuren;
     mutable wxItemAttr attribuut;

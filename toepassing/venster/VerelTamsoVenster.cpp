@@ -319,6 +319,8 @@ void VerelTamsoVenster::start()
     schakelSlechtsLezenKnoppen(app->isAlleenLezenDB() ? StandAan : StandUit);
     zetStatusTekst(app->geefDBPadVoorBeschrijving());
     zetSortering();
+    // The figures of another project have their own widths.
+    vergeetStatistiekRuimte();
     verversLijst();
     verversWerknemers();
     toonProjektNaam(app->geefProjektNaam());
@@ -386,7 +388,7 @@ void VerelTamsoVenster::zetFont(bool verversen)
     const wxFont font = app->geefFont();
     if (font.IsOk())
         rekLijst->SetFont(font);
-    pasLijstMinimumAan();
+    (void)pasLijstMinimumAan(true);
     if (!verversen)
         return;
     verversLijst();

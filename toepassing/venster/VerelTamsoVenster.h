@@ -14,6 +14,7 @@
 #include "toepassing/venster/WerkVoortgang.h"
 
 #include <memory>
+#include <utility>
 #include <vector>
 #include <wx/accel.h>
 #include <wx/datetime.h>
@@ -154,6 +155,9 @@ public:
     // smallest size from what they need now: called when their texts
     // change.
     void pasIndelingAan();
+    // How often the window was laid out: a refill whose figures fit the
+    // room they had leaves the layout as it was.
+    unsigned long geefAantalIndelingen() const { return aantalIndelingen; }
 
     // --- The list (VerelTamsoVensterLijst.cpp) ---
 
@@ -400,8 +404,9 @@ private:
     void ordenBesturing(int breedte);
     int geefInhoudBreedte() const;
     void pasProjektNaamAan(int breedte);
-    // The list shows its header and a few rows at least.
-    void pasLijstMinimumAan();
+    // The list shows its header and a few rows at least; true when its
+    // smallest size changed.
+    bool pasLijstMinimumAan(bool krimpen);
     void OnPaneelGrootte(wxSizeEvent& gebeurtenis);
 
     // Typed keys are taken together: the list is filled once, after the
@@ -417,8 +422,12 @@ private:
     void meldPaginaFout(int resultaat);
     void toonStatistiek(unsigned long long aantal, long long totaal, long long kosten, long long totaleKosten,
                         double voltooiing);
-    void toonStatistiekTeksten(unsigned long long aantal, long long totaal, long long kosten, long long totaleKosten,
+    // True when a label needs more room than it had.
+    bool toonStatistiekTeksten(unsigned long long aantal, long long totaal, long long kosten, long long totaleKosten,
                                double voltooiing);
+    bool zetStatistiek(wxStaticText& label, const wxString& tekst);
+    void vergeetStatistiekRuimte();
+    void pasIndelingAanNaVerversen(bool labelGegroeid);
     void toonLeesFout(long long totaal, long long totaleKosten);
     void toonBeschadigd();
     void toonGeenProjekt();
@@ -439,6 +448,15 @@ private:
     // The rows form one block, sorted by number, on a writable project.
     bool isVerplaatsbaar(const wxArrayInt& rijen) const;
     void verplaats(const wxArrayInt& rijen, bool omhoog);
+    // The pages of the rows (ascending): each run of rows that follow each
+    // other, in pieces of a page, as (first row, number of rows).
+    static std::vector<std::pair<long, long>> geefPaginas(const wxArrayInt& rijen);
+    // The list columns of the rows as the list shows them (its numbers and
+    // titles with them), a page at a time, each page a step of the long
+    // work that runs: what a command that changes many rows needs of them.
+    // 0 read; 2 failed or a row is no longer in the project (reported,
+    // with `gevolg`).
+    int leesRijen(const std::vector<std::pair<long, long>>& paginas, const wxString& gevolg, RequirementLijst& rekken);
 
     std::vector<wxAcceleratorEntry> sneltoetsen;
     bool lijstVerversenGevraagd;
@@ -449,6 +467,7 @@ private:
     // known damaged then.
     SQLite3Basis::InhoudVersie lijstVersie;
     bool lijstBeschadigd = false;
+    unsigned long aantalIndelingen = 0;
     // The hand-over of a search that lasts: the window paints, sizes and
     // shows what its list keeps; GTK keeps the keys and clicks of the user
     // for after the search, in their order.

@@ -179,9 +179,9 @@ wxEND_EVENT_TABLE()
         }
     }
 
-    wxStaticText* maakTekst(wxWindow * ouder, int id, const wxString& tekst, const wxColour& kleur)
+    wxStaticText* maakTekst(wxWindow * ouder, int id, const wxString& tekst, const wxColour& kleur, long stijl = 0)
     {
-        auto* label = new wxStaticText(ouder, id, tekst);
+        auto* label = new wxStaticText(ouder, id, tekst, wxDefaultPosition, wxDefaultSize, stijl);
         label->SetForegroundColour(kleur);
         return label;
     }
@@ -216,7 +216,7 @@ void VerelTamsoVenster::CreateControls()
     rekLijst->SetBackgroundColour(*wxWHITE);
     rekLijst->SetFont(wxFont(wxFontInfo(14).FaceName("Arial")));
     inhoud->Add(rekLijst, 1, wxEXPAND | wxALL, 1);
-    pasLijstMinimumAan();
+    (void)pasLijstMinimumAan(true);
 
     // Beside each other where the width allows, else below each other.
     auto* besturing = new wxBoxSizer(wxVERTICAL);
@@ -285,8 +285,9 @@ void VerelTamsoVenster::toonProjektNaam(const wxString& naam)
 // still shows every control whole.
 void VerelTamsoVenster::pasIndelingAan()
 {
+    ++aantalIndelingen;
     pasProjektNaamAan(0);
-    pasLijstMinimumAan();
+    pasLijstMinimumAan(true);
     const wxSize lijst = rekLijst->GetMinSize() + wxSize(2, 2);
     const int smalst =
         std::max({titelRijen->geefSmalsteBreedte(), besturingRijen->geefSmalsteBreedte(), lijst.GetWidth()});
@@ -308,13 +309,21 @@ void VerelTamsoVenster::pasIndelingAan()
 }
 
 // As wide as its figures, dates and status need whole, and its header and
-// a few rows high.
-void VerelTamsoVenster::pasLijstMinimumAan()
+// a few rows high. Without `krimpen` it keeps a width it had: the rows of
+// one refill and the next need a few pixels more or less, and each change
+// would lay the window out again.
+bool VerelTamsoVenster::pasLijstMinimumAan(bool krimpen)
 {
     const int regel = rekLijst->GetCharHeight() + 8;
-    rekLijst->SetMinSize(
-        wxSize(std::max(hoofdPaneel->ConvertDialogToPixels(wxSize(100, 0)).GetWidth(), rekLijst->geefKleinsteBreedte()),
-               (kleinsteLijstRijen + 1) * regel));
+    wxSize minimum(
+        std::max(hoofdPaneel->ConvertDialogToPixels(wxSize(100, 0)).GetWidth(), rekLijst->geefKleinsteBreedte()),
+        (kleinsteLijstRijen + 1) * regel);
+    if (!krimpen)
+        minimum.IncTo(rekLijst->GetMinSize());
+    if (minimum == rekLijst->GetMinSize())
+        return false;
+    rekLijst->SetMinSize(minimum);
+    return true;
 }
 
 void VerelTamsoVenster::maakMenus()
@@ -460,15 +469,16 @@ wxSizer* VerelTamsoVenster::maakStatistiek()
     doos->Add(raster, 0, wxALL, 1);
 
     raster->Add(new wxStaticText(ouder, wxID_STATIC, _("Number of requirements")), 0, wxALIGN_CENTER_VERTICAL);
-    aantalRekLabel = maakTekst(ouder, ID_AANTALREK_LABEL, _("none"), statistiekKleur);
+    aantalRekLabel = maakTekst(ouder, ID_AANTALREK_LABEL, _("none"), statistiekKleur, wxST_NO_AUTORESIZE);
     raster->Add(aantalRekLabel, 0, wxALIGN_CENTER_VERTICAL);
     raster->Add(new wxStaticText(ouder, wxID_STATIC, _("Accumulated costs")), 0, wxALIGN_CENTER_VERTICAL);
-    kostenLabel = maakTekst(ouder, ID_KOSTEN_LABEL, _("none"), statistiekKleur);
+    kostenLabel = maakTekst(ouder, ID_KOSTEN_LABEL, _("none"), statistiekKleur, wxST_NO_AUTORESIZE);
     raster->Add(kostenLabel, 0, wxALIGN_CENTER_VERTICAL);
 
     auto* voltooiing = new wxBoxSizer(wxHORIZONTAL);
     doos->Add(voltooiing, 0, wxEXPAND | wxALL, 1);
-    voltooiingLabel = new wxStaticText(ouder, ID_VOLTOOIING_LABEL, _("Completion of listed items"));
+    voltooiingLabel = new wxStaticText(ouder, ID_VOLTOOIING_LABEL, _("Completion of listed items"), wxDefaultPosition,
+                                       wxDefaultSize, wxST_NO_AUTORESIZE);
     voltooiing->Add(voltooiingLabel, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 2);
     voltooiingMeter =
         new wxGauge(ouder, ID_VOLTOOIING_METER, 100, wxDefaultPosition,

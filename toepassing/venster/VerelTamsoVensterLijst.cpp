@@ -93,9 +93,10 @@ void VerelTamsoVenster::verversLijst()
     {
         rekLijst->zetInhoud(RekLijstInhoud());
         voltooiingMeter->SetValue(0);
-        voltooiingLabel->SetLabel(_("Project completion"));
-        aantalRekLabel->SetLabel(_("none"));
-        kostenLabel->SetLabel(_("none"));
+        vergeetStatistiekRuimte();
+        zetStatistiek(*voltooiingLabel, _("Project completion"));
+        zetStatistiek(*aantalRekLabel, _("none"));
+        zetStatistiek(*kostenLabel, _("none"));
         pasIndelingAan();
         return;
     }
@@ -180,41 +181,73 @@ VerelTamsoApp::ZoekCriteria VerelTamsoVenster::geefZoekCriteria() const
 void VerelTamsoVenster::toonLeesFout(long long totaal, long long totaleKosten)
 {
     const wxString& sp = DesktopAppBasis::sp;
-    aantalRekLabel->SetLabel(_("error") + sp + _("out of a total of") + sp + alsGetal(totaal));
+    bool gegroeid = zetStatistiek(*aantalRekLabel, _("error") + sp + _("out of a total of") + sp + alsGetal(totaal));
     const wxString symbool = app->geefProjektValuta().geefSymbool();
-    kostenLabel->SetLabel(symbool + sp + _("error") + sp + _("out of a total of") + sp + symbool + sp +
-                          alsGetal(totaleKosten));
-    voltooiingLabel->SetLabel(_("No completion"));
+    gegroeid |= zetStatistiek(*kostenLabel, symbool + sp + _("error") + sp + _("out of a total of") + sp + symbool +
+                                                sp + alsGetal(totaleKosten));
+    gegroeid |= zetStatistiek(*voltooiingLabel, _("No completion"));
     voltooiingMeter->SetValue(0);
-    pasIndelingAan();
+    pasIndelingAanNaVerversen(gegroeid);
 }
 
 void VerelTamsoVenster::toonStatistiek(unsigned long long aantal, long long totaal, long long kosten,
                                        long long totaleKosten, double voltooiing)
 {
-    toonStatistiekTeksten(aantal, totaal, kosten, totaleKosten, voltooiing);
-    // Longer texts need room the window gave to others, and may need
-    // another row or a larger window.
-    pasIndelingAan();
+    pasIndelingAanNaVerversen(toonStatistiekTeksten(aantal, totaal, kosten, totaleKosten, voltooiing));
 }
 
-void VerelTamsoVenster::toonStatistiekTeksten(unsigned long long aantal, long long totaal, long long kosten,
+bool VerelTamsoVenster::toonStatistiekTeksten(unsigned long long aantal, long long totaal, long long kosten,
                                               long long totaleKosten, double voltooiing)
 {
     const wxString& sp = DesktopAppBasis::sp;
-    aantalRekLabel->SetLabel(wxString::Format("%llu", aantal) + sp + _("out of a total of") + sp + alsGetal(totaal));
+    bool gegroeid = zetStatistiek(*aantalRekLabel, wxString::Format("%llu", aantal) + sp + _("out of a total of") + sp +
+                                                       alsGetal(totaal));
     const wxString symbool = app->geefProjektValuta().geefSymbool();
-    kostenLabel->SetLabel(symbool + sp + alsGetal(kosten) + sp + _("out of a total of") + sp + symbool + sp +
-                          alsGetal(totaleKosten));
+    gegroeid |= zetStatistiek(*kostenLabel, symbool + sp + alsGetal(kosten) + sp + _("out of a total of") + sp +
+                                                symbool + sp + alsGetal(totaleKosten));
     if (voltooiing == 0)
     {
-        voltooiingLabel->SetLabel(_("No completion"));
         voltooiingMeter->SetValue(0);
-        return;
+        return zetStatistiek(*voltooiingLabel, _("No completion")) || gegroeid;
     }
-    voltooiingLabel->SetLabel(_("Completion of listed items") + ": " +
-                              DesktopFunkties::print(static_cast<float>(voltooiing), 2) + " % ");
     voltooiingMeter->SetValue(binnenMeter(voltooiing, voltooiingMeter->GetRange()));
+    return zetStatistiek(*voltooiingLabel, _("Completion of listed items") + ": " +
+                                               DesktopFunkties::print(static_cast<float>(voltooiing), 2) + " % ") ||
+           gegroeid;
+}
+
+// A label keeps the width of its widest text since the project was
+// opened: the next figures, as a rule as wide or narrower, then fit
+// without measuring and laying out the whole window again.
+bool VerelTamsoVenster::zetStatistiek(wxStaticText& label, const wxString& tekst)
+{
+    if (label.GetLabel() == tekst)
+        return false;
+    label.SetLabel(tekst);
+    label.InvalidateBestSize();
+    const int nodig = label.GetBestSize().GetWidth();
+    if (nodig <= label.GetMinSize().GetWidth())
+        return false;
+    label.SetMinSize(wxSize(nodig, -1));
+    return true;
+}
+
+void VerelTamsoVenster::vergeetStatistiekRuimte()
+{
+    for (wxStaticText* label : {aantalRekLabel, kostenLabel, voltooiingLabel})
+    {
+        label->SetMinSize(wxDefaultSize);
+        label->InvalidateBestSize();
+    }
+}
+
+// Laying the window out measures every control in it, and takes longer
+// than the rest of a refill: only a figure that needs more room than its
+// label has, or rows in view that need a wider list, call for it.
+void VerelTamsoVenster::pasIndelingAanNaVerversen(bool labelGegroeid)
+{
+    if (pasLijstMinimumAan(false) || labelGegroeid)
+        pasIndelingAan();
 }
 
 void VerelTamsoVenster::vraagLijstVerversen()

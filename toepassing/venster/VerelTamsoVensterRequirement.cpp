@@ -5,6 +5,7 @@
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "toepassing/eigenschappen/RekEigenschappenVenster.h"
+#include "toepassing/kern/LangWerk.h"
 #include "toepassing/kern/RequirementVerplaatsing.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 #include "toepassing/venster/ToonRequirement.h"
@@ -172,10 +173,14 @@ void VerelTamsoVenster::OnDeleteClick(wxCommandEvent&)
         resultaat = app->verwijder(leesRequirement(static_cast<unsigned long long>(rijen[0])));
     else
     {
+        // Many rows take a while to read, to check and to remove: all of it
+        // is the work the user sees going on.
+        const auto paginas = geefPaginas(rijen);
+        const LangWerk werk(*app, _("Removing requirements..."), paginas.size() + 2 * rijen.size());
         RequirementLijst lijst;
-        for (int rij : rijen)
-            lijst.Add(leesRequirement(static_cast<unsigned long long>(rij)));
-        resultaat = app->verwijder(lijst);
+        resultaat = leesRijen(paginas, _("Nothing was removed."), lijst);
+        if (resultaat == 0)
+            resultaat = app->verwijder(lijst);
     }
     if (resultaat != 0)
         return;
@@ -294,12 +299,31 @@ bool VerelTamsoVenster::isVerplaatsbaar(const wxArrayInt& rijen) const
 // the number of the block's far end. All of it happens, or none.
 void VerelTamsoVenster::verplaats(const wxArrayInt& rijen, bool omhoog)
 {
-    const int buurRij = omhoog ? rijen[0] - 1 : rijen[rijen.size() - 1] + 1;
-    const Requirement buur = leesRequirement(static_cast<unsigned long long>(buurRij));
+    // The block with the row beside it, in list order.
+    wxArrayInt allemaal(rijen);
+    if (omhoog)
+        allemaal.insert(allemaal.begin(), rijen[0] - 1);
+    else
+        allemaal.Add(rijen[rijen.size() - 1] + 1);
+    const auto paginas = geefPaginas(allemaal);
     RequirementLijst blok;
-    for (size_t i = 0; i < rijen.size(); ++i)
-        blok.Add(leesRequirement(static_cast<unsigned long long>(rijen[omhoog ? i : rijen.size() - 1 - i])));
-    const int resultaat = RequirementVerplaatsing::draai(*app, buur, blok);
+    int resultaat = 0;
+    {
+        // A block as long as the list takes a while to read as well: the
+        // read is part of the work the user sees going on.
+        const LangWerk werk(*app, _("Moving requirements..."),
+                            paginas.size() + RequirementVerplaatsing::geefDraaiStappen(rijen.size()));
+        RequirementLijst gelezen;
+        resultaat = leesRijen(paginas, _("Nothing was changed."), gelezen);
+        if (resultaat == 0)
+        {
+            // The block from the end next to `buur`.
+            const Requirement buur = omhoog ? gelezen[0] : gelezen[gelezen.size() - 1];
+            for (size_t i = 0; i < rijen.size(); ++i)
+                blok.Add(gelezen[omhoog ? i + 1 : rijen.size() - 1 - i]);
+            resultaat = RequirementVerplaatsing::draai(*app, buur, blok);
+        }
+    }
     if (resultaat != 0)
         wxLogError("%s", _("Moving the requirement was not possible."));
     verversLijst();

@@ -1,4 +1,6 @@
+#include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
+#include "toepassing/kern/LangWerk.h"
 #include "toepassing/kern/RequirementDataObjekt.h"
 #include "toepassing/kern/RequirementDropTarget.h"
 #include "toepassing/venster/RekLijstCtrl.h"
@@ -11,11 +13,7 @@
 
 wxArrayInt VerelTamsoVenster::geefGeselekteerdeRijen() const
 {
-    wxArrayInt rijen;
-    for (long rij = rekLijst->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED); rij != -1;
-         rij = rekLijst->GetNextItem(rij, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED))
-        rijen.Add(static_cast<int>(rij));
-    return rijen;
+    return rekLijst->geefGeselekteerdeRijen();
 }
 
 Requirement VerelTamsoVenster::leesRequirement(unsigned long long rij)
@@ -23,6 +21,54 @@ Requirement VerelTamsoVenster::leesRequirement(unsigned long long rij)
     // By number: the list knows the number of every row without reading it.
     const int nummer = rekLijst->geefInhoud().geefNummer(static_cast<long>(rij));
     return app->geefRequirement(nummer);
+}
+
+std::vector<std::pair<long, long>> VerelTamsoVenster::geefPaginas(const wxArrayInt& rijen)
+{
+    std::vector<std::pair<long, long>> paginas;
+    for (const int rij : rijen)
+    {
+        if (!paginas.empty() && paginas.back().first + paginas.back().second == rij &&
+            paginas.back().second < RekLijstInhoud::paginaGrootte)
+            ++paginas.back().second;
+        else
+            paginas.emplace_back(rij, 1);
+    }
+    return paginas;
+}
+
+int VerelTamsoVenster::leesRijen(const std::vector<std::pair<long, long>>& paginas, const wxString& gevolg,
+                                 RequirementLijst& rekken)
+{
+    rekken.Clear();
+    const LijstSelektie& selektie = rekLijst->geefInhoud().geefSelektie();
+    for (const auto& [van, aantal] : paginas)
+    {
+        RequirementLijst pagina;
+        const int resultaat =
+            app->leesLijstPagina(selektie, static_cast<size_t>(van), static_cast<size_t>(aantal), pagina);
+        // A row renumbered or removed since the list was read is not the
+        // row the user chose: the first of them is named.
+        if (resultaat == 1)
+        {
+            size_t rij = 0;
+            while (rij < pagina.size() && pagina[rij].SR == selektie.nummers[static_cast<size_t>(van) + rij])
+                ++rij;
+            DesktopFunkties::wxErrorVeilig(
+                _("This requirement is no longer in the database as it was read; it was changed or removed "
+                  "meanwhile:") +
+                " " +
+                DesktopFunkties::haken(
+                    _("I.D") + " " + DesktopFunkties::print(selektie.nummers[static_cast<size_t>(van) + rij]), false) +
+                DesktopAppBasis::vr + gevolg);
+        }
+        if (resultaat != 0)
+            return 2;
+        for (size_t i = 0; i < pagina.size(); ++i)
+            rekken.Add(pagina[i]);
+        LangWerk::stap(*app);
+    }
+    return 0;
 }
 
 int VerelTamsoVenster::selekteerRequirement(const Requirement& rek, Stand)
@@ -42,12 +88,18 @@ int VerelTamsoVenster::selekteerRequirements(const RequirementLijst& lijst, Stan
     if (lijst.empty())
         return 1;
     rekLijst->wisSelektie();
+    std::vector<long> rijen;
     for (size_t i = 0; i < lijst.size(); ++i)
     {
         const long rij = geefLijstIndexVanRek(lijst[i]);
         if (rij >= 0)
-            rekLijst->SetItemState(rij, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+            rijen.push_back(rij);
     }
+    rekLijst->selekteer(rijen);
+    // The focus on the block, as a Shift range leaves it: the next command
+    // finds the block from there.
+    if (!rijen.empty())
+        rekLijst->SetItemState(rijen.front(), wxLIST_STATE_FOCUSED, wxLIST_STATE_FOCUSED);
     const long eerste = geefLijstIndexVanRek(lijst[0]);
     const long laatste = geefLijstIndexVanRek(lijst[lijst.size() - 1]);
     if (eerste >= 0 && laatste >= 0)
@@ -91,22 +143,24 @@ int VerelTamsoVenster::leesRequirementOpPunt(const wxPoint& punt, Requirement& r
     return 0;
 }
 
+// In their place, found by halving: a block of thousands of rows selected
+// after a move comes one event per row, and sorting the rows again at
+// each would take the window minutes.
 void VerelTamsoVenster::OnRekLijstIDSelected(wxListEvent& gebeurtenis)
 {
     const int rij = static_cast<int>(gebeurtenis.GetIndex());
-    if (geselekteerdeRijen.Index(rij) != wxNOT_FOUND)
+    const auto plaats = std::lower_bound(geselekteerdeRijen.begin(), geselekteerdeRijen.end(), rij);
+    if (plaats != geselekteerdeRijen.end() && *plaats == rij)
         return;
-    geselekteerdeRijen.Add(rij);
-    geselekteerdeRijen.Sort(vergelijkInt);
+    geselekteerdeRijen.insert(plaats, rij);
 }
 
 void VerelTamsoVenster::OnRekLijstIDDeselected(wxListEvent& gebeurtenis)
 {
     const int rij = static_cast<int>(gebeurtenis.GetIndex());
-    if (geselekteerdeRijen.Index(rij) == wxNOT_FOUND)
-        return;
-    geselekteerdeRijen.Remove(rij);
-    geselekteerdeRijen.Sort(vergelijkInt);
+    const auto plaats = std::lower_bound(geselekteerdeRijen.begin(), geselekteerdeRijen.end(), rij);
+    if (plaats != geselekteerdeRijen.end() && *plaats == rij)
+        geselekteerdeRijen.erase(plaats);
 }
 
 void VerelTamsoVenster::OnRekLijstIDBeginDrag(wxListEvent& gebeurtenis)

@@ -3,6 +3,7 @@
 #include "toepassing/kern/VerelTamsoApp.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 
+#include <algorithm>
 #include <utility>
 #include <wx/intl.h>
 #include <wx/progdlg.h>
@@ -11,7 +12,9 @@ namespace
 {
 std::chrono::milliseconds drempel{500};
 // The bar moves at this pace: each move lets the window paint.
-constexpr std::chrono::milliseconds pulsTijd{50};
+std::chrono::milliseconds tussenpoos{50};
+// The bar's steps: fine enough to move with a work of many steps.
+constexpr int bereik = 1000;
 } // namespace
 
 WerkVoortgang::WerkVoortgang(wxWindow& venster_, VerelTamsoApp& app_, RekLijstCtrl& lijst_)
@@ -31,6 +34,11 @@ std::chrono::milliseconds WerkVoortgang::zetDrempel(std::chrono::milliseconds ni
     return std::exchange(drempel, nieuw);
 }
 
+std::chrono::milliseconds WerkVoortgang::zetTussenpoos(std::chrono::milliseconds nieuw)
+{
+    return std::exchange(tussenpoos, nieuw);
+}
+
 void WerkVoortgang::begin(const wxString& wat_)
 {
     wat = wat_;
@@ -44,17 +52,34 @@ void WerkVoortgang::begin(const wxString& wat_)
 
 void WerkVoortgang::meld()
 {
+    if (isGetoond() && isBeurt())
+        dialoog->Pulse();
+}
+
+void WerkVoortgang::meldStap(size_t gedaan, size_t totaal)
+{
+    if (!isGetoond() || !isBeurt() || totaal == 0)
+        return;
+    // Short of the end: the dialog would take the end for the end of the
+    // work, and close.
+    const double deel = static_cast<double>(gedaan) / static_cast<double>(totaal);
+    dialoog->Update(std::min(bereik - 1, static_cast<int>(deel * bereik)));
+}
+
+bool WerkVoortgang::isGetoond()
+{
+    if (!dialoog && std::chrono::steady_clock::now() - begonnen >= drempel)
+        toon();
+    return dialoog != nullptr;
+}
+
+bool WerkVoortgang::isBeurt()
+{
     const auto nu = std::chrono::steady_clock::now();
-    if (!dialoog)
-    {
-        if (nu - begonnen >= drempel)
-            toon();
-        return;
-    }
-    if (nu - laatstGemeld < pulsTijd)
-        return;
+    if (nu - laatstGemeld < tussenpoos)
+        return false;
     laatstGemeld = nu;
-    dialoog->Pulse();
+    return true;
 }
 
 void WerkVoortgang::eind()
@@ -67,7 +92,7 @@ void WerkVoortgang::eind()
 
 void WerkVoortgang::toon()
 {
-    dialoog = std::make_unique<wxProgressDialog>(_("Please wait"), wat, 100, &venster, wxPD_AUTO_HIDE);
+    dialoog = std::make_unique<wxProgressDialog>(_("Please wait"), wat, bereik, &venster, wxPD_AUTO_HIDE);
     // Drawn at once, before the work goes on.
     dialoog->Pulse();
     dialoog->Update();

@@ -15,7 +15,8 @@ class wxWindow;
 
 // Shows the application's long work in the main window: once work has gone
 // on for longer than a moment (the threshold), a dialog over the window with
-// a moving bar says what it does, until it ends. Meanwhile the list shows
+// a moving bar says what it does, until it ends. Work that counts its steps
+// fills the bar as far as it is; a statement that runs long makes it pulse. Meanwhile the list shows
 // only the rows it keeps: the work holds the project's connection while the
 // window paints. Registered with the application for its own life.
 class WerkVoortgang : public Voortgang
@@ -29,14 +30,21 @@ public:
 
     void begin(const wxString& wat) override;
     void meld() override;
+    void meldStap(size_t gedaan, size_t totaal) override;
     void eind() override;
 
     // How long work goes on before it is shown: tests make it 0. Returns the
     // threshold that held before.
     static std::chrono::milliseconds zetDrempel(std::chrono::milliseconds nieuw);
+    // How often at most the bar moves: tests make it 0, to see every step.
+    static std::chrono::milliseconds zetTussenpoos(std::chrono::milliseconds nieuw);
 
 private:
     void toon();
+    // Shown once the work has lasted beyond the threshold; false while not.
+    bool isGetoond();
+    // Time for the bar to move again: its moves are paced.
+    bool isBeurt();
     // The change left open is the one of work that lasted: committing it
     // (by itself, or first thing in the next change) takes long as well.
     bool isLangeWijzigingOpen();

@@ -227,6 +227,30 @@ TEST_F(VensterTest, LargeCostsAndStrangeValuesStayReadable)
     EXPECT_LE(voltooiingMeter(*venster).GetValue(), 100);
 }
 
+// Laying the window out measures every control in it: a refill whose
+// figures fit the room their labels have leaves the layout as it was, and
+// one whose figures grow a digit gets their room.
+TEST_F(VensterTest, OnlyFiguresThatNeedMoreRoomLayTheWindowOut)
+{
+    venster->Show();
+    ASSERT_TRUE(wachtOp([&] { return venster->IsShownOnScreen(); }));
+    const unsigned long voor = venster->geefAantalIndelingen();
+    for (int keer = 0; keer < 3; ++keer)
+        stuurMenu(*venster, wxID_REFRESH);
+    EXPECT_EQ(venster->geefAantalIndelingen(), voor);
+
+    voegRijenToe(*app, {{60, "Dry", 5, 9000}, {70, "Stack", 5}, {80, "Wipe", 5}, {90, "Store", 5}, {95, "Rest", 5}});
+    stuurMenu(*venster, wxID_REFRESH);
+    ASSERT_EQ(labelVan(*venster, V::ID_AANTALREK_LABEL), "10 out of a total of 10");
+    EXPECT_GT(venster->geefAantalIndelingen(), voor);
+    for (int id : {V::ID_AANTALREK_LABEL, V::ID_KOSTEN_LABEL, V::ID_VOLTOOIING_LABEL})
+    {
+        auto& label = vind<wxStaticText>(*venster, id);
+        label.InvalidateBestSize();
+        EXPECT_GE(label.GetSize().GetWidth(), label.GetBestSize().GetWidth()) << label.GetLabel();
+    }
+}
+
 TEST(Venster, WithoutAProjectTheListIsEmptyAndTheFiltersRest)
 {
     VApp app;

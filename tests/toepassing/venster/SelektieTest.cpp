@@ -46,6 +46,28 @@ TEST_F(VensterTest, TheSelectedRowsAreInOrder)
     EXPECT_TRUE(venster->geefGeselekteerdeRijen().empty());
 }
 
+// A block is found from the row with the focus; whatever the focus, the
+// rows are those selected.
+TEST_F(VensterTest, TheSelectedRowsWhereverTheFocusIs)
+{
+    RekLijstCtrl& lijst = *venster->geefRekLijst();
+    struct Geval
+    {
+        std::vector<int> geselekteerd;
+        long focus;
+    };
+    const Geval gevallen[] = {{{1, 2, 3}, 1}, {{1, 2, 3}, 3}, {{1, 2, 3}, 2}, {{1, 2, 3}, 0},
+                              {{0, 1, 3}, 1}, {{0, 1, 3}, 3}, {{4}, 4},       {{2, 4}, 2}};
+    for (const Geval& geval : gevallen)
+    {
+        lijst.wisSelektie();
+        for (const int rij : geval.geselekteerd)
+            lijst.SetItemState(rij, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+        lijst.SetItemState(geval.focus, wxLIST_STATE_FOCUSED, wxLIST_STATE_FOCUSED);
+        EXPECT_EQ(alsVector(venster->geefGeselekteerdeRijen()), geval.geselekteerd) << "focus " << geval.focus;
+    }
+}
+
 TEST_F(VensterTest, RequirementsAreFoundAndSelectedByTheirNumber)
 {
     // Rows in descending order: 50, 40, 30, 20, 10.

@@ -20,6 +20,7 @@ struct Volger : Voortgang
 
     void begin(const wxString& wat) override { begonnen.push_back(wat); }
     void meld() override { ++meldingen; }
+    void meldStap(size_t, size_t) override { ++meldingen; }
     void eind() override { ++geeindigd; }
 };
 } // namespace

@@ -1,11 +1,15 @@
 // Work that lasts shows a dialog over the window that says what it does; the
 // commit of the change it left shows one before it starts, as it tells
-// nothing while it runs.
+// nothing while it runs. Work on many rows reads them within the work, and
+// its bar grows as it goes.
 #include "tests/ondersteuning/VensterHulp.h"
 #include "toepassing/kern/Voortgang.h"
 #include "toepassing/venster/WerkVoortgang.h"
 
+#include <algorithm>
 #include <chrono>
+#include <set>
+#include <sqlite3.h>
 #include <wx/progdlg.h>
 
 namespace
@@ -31,6 +35,7 @@ public:
                 getoond.push_back(dialoog->GetMessage());
     }
     void meld() override { venster.meld(); }
+    void meldStap(size_t gedaan, size_t totaal) override { venster.meldStap(gedaan, totaal); }
     void eind() override { venster.eind(); }
 
 private:
@@ -43,6 +48,84 @@ struct Drempel
     std::chrono::milliseconds vorige;
     explicit Drempel(std::chrono::milliseconds ms) : vorige(WerkVoortgang::zetDrempel(ms)) {}
     ~Drempel() { WerkVoortgang::zetDrempel(vorige); }
+};
+
+wxGenericProgressDialog* geefDialoog()
+{
+    for (wxWindow* tlw : wxTopLevelWindows)
+        if (auto* dialoog = dynamic_cast<wxGenericProgressDialog*>(tlw); dialoog && dialoog->IsShown())
+            return dialoog;
+    return nullptr;
+}
+
+// Follows the work as the window shows it: where the dialog's bar stood at
+// each report of the work, and the statements the project's connection ran
+// before the work began and, at most, between two reports.
+class Meter : public Voortgang
+{
+public:
+    explicit Meter(KernApp& app_)
+        : app(app_), venster(*app.geefVoortgang()), verbinding(static_cast<sqlite3*>(app_.GetDatabaseHandle()))
+    {
+        app.zetVoortgang(this);
+        sqlite3_trace_v2(verbinding, SQLITE_TRACE_STMT, &tel, this);
+    }
+    ~Meter() override
+    {
+        sqlite3_trace_v2(verbinding, 0, nullptr, nullptr);
+        app.zetVoortgang(&venster);
+    }
+    Meter(const Meter&) = delete;
+    Meter& operator=(const Meter&) = delete;
+
+    Teksten begonnen;
+    int voorBegin = 0;
+    int meesteTussen = 0;
+    int naEind = 0;
+    std::vector<int> standen;
+
+    void begin(const wxString& wat) override
+    {
+        begonnen.push_back(wat);
+        venster.begin(wat);
+    }
+    void meld() override
+    {
+        venster.meld();
+        noteer();
+    }
+    void meldStap(size_t gedaan, size_t totaal) override
+    {
+        venster.meldStap(gedaan, totaal);
+        noteer();
+    }
+    void eind() override
+    {
+        noteer();
+        venster.eind();
+        geeindigd = true;
+    }
+
+private:
+    void noteer()
+    {
+        meesteTussen = std::max(meesteTussen, tussen);
+        tussen = 0;
+        if (wxGenericProgressDialog* dialoog = geefDialoog())
+            standen.push_back(dialoog->GetValue());
+    }
+    static int tel(unsigned int, void* meter, void*, void*)
+    {
+        auto& m = *static_cast<Meter*>(meter);
+        ++(m.begonnen.empty() ? m.voorBegin : m.geeindigd ? m.naEind : m.tussen);
+        return 0;
+    }
+
+    VerelTamsoApp& app;
+    Voortgang& venster;
+    sqlite3* verbinding;
+    int tussen = 0;
+    bool geeindigd = false;
 };
 } // namespace
 
@@ -89,4 +172,48 @@ TEST_F(OpdrachtTest, LongWorkShowsWhatItDoesAndItsCommitToo)
     EXPECT_EQ(kijker.getoond, Teksten{"Moving requirements..."});
     // One row higher in the list, which runs from the highest number down.
     EXPECT_EQ(titels(), (Teksten{"Pour", "Serve", "Boil"}));
+}
+
+// A block as long as the list moved, and as many rows removed: the rows are
+// read within the work, whose dialog is up before the first of them, and
+// whose bar grows as the rows are read, checked and changed; the window
+// never waits on more than a few statements without the dialog going on,
+// nor after the work on the rows it selects and deselects.
+TEST_F(OpdrachtTest, ManyRowsAreReadWithinTheWorkWhoseBarGrows)
+{
+    openProject(testPad("veel.vtd"));
+    voerUit(*app, {"with recursive n(i) as (select 1 union all select i+1 from n where i<600) insert into "
+                   "Requirements (SR,naam) select i,'Step '||i from n"});
+    klik(wxID_REFRESH);
+    const Drempel geen(std::chrono::milliseconds(0));
+    struct Tussenpoos
+    {
+        std::chrono::milliseconds vorige = WerkVoortgang::zetTussenpoos(std::chrono::milliseconds(0));
+        ~Tussenpoos() { WerkVoortgang::zetTussenpoos(vorige); }
+    } elkeStap;
+    const std::pair<int, const char*> opdrachten[] = {{wxID_UP, "Moving requirements..."},
+                                                      {wxID_DELETE, "Removing requirements..."}};
+    for (const auto& [opdracht, wat] : opdrachten)
+    {
+        // Every row but the first.
+        RekLijstCtrl& lijst = *venster->geefRekLijst();
+        lijst.wisSelektie();
+        for (long rij = 1; rij < lijst.GetItemCount(); ++rij)
+            lijst.SetItemState(rij, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+        Meter meter(*app);
+        klik(opdracht);
+        EXPECT_EQ(meter.begonnen, Teksten{wat});
+        EXPECT_EQ(meter.voorBegin, 0) << wat;
+        // A step's statements, or the start of its transaction and savepoint.
+        EXPECT_LE(meter.meesteTussen, 5) << wat;
+        EXPECT_TRUE(std::is_sorted(meter.standen.begin(), meter.standen.end())) << wat;
+        EXPECT_GE(std::set<int>(meter.standen.begin(), meter.standen.end()).size(), 100u) << wat;
+        EXPECT_GE(meter.standen.empty() ? 0 : meter.standen.back(), 900) << wat;
+        // After it the refill with its few reads, and the rows changed
+        // selected without reading each one's page for its event.
+        EXPECT_LE(meter.naEind, 16) << wat;
+    }
+    // The block took the numbers one place up, the highest went to the
+    // lowest number; then all but the first row went.
+    EXPECT_EQ(titels(), Teksten{"Step 599"});
 }
