@@ -17,7 +17,21 @@
 
 namespace
 {
-using VolleSchijf = DatabaseTest;
+class VolleSchijf : public DatabaseTest
+{
+protected:
+    // A project of two rows for the case of that name, opened in manual
+    // mode, with a cache so small that a large change spills into the log.
+    SQLite3Basis& openProject(const char* naam)
+    {
+        const wxString bestand = testPad(wxString(naam) + ".vtd");
+        maakProjectBestand(bestand, {"een", "twee"}, {"pragma journal_mode=wal"});
+        SQLite3Basis& verbinding = openBestand(bestand);
+        EXPECT_EQ(verbinding.executeUpdate("pragma cache_size=8"), 0);
+        EXPECT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, wxString()), 0);
+        return verbinding;
+    }
+};
 
 wxString volleSchijf(const wxString& pad)
 {
@@ -94,13 +108,10 @@ TEST_F(VolleSchijf, EenCommitZonderRuimteHoudtDeWijzigingOpen)
     for (const Weg& weg : wegen)
     {
         SCOPED_TRACE(weg.naam);
-        const wxString bestand = testPad(wxString(weg.naam) + ".vtd");
         VolleSchijfVFS schijf;
-        maakProjectBestand(bestand, {"een", "twee"}, {"pragma journal_mode=wal"});
-        SQLite3Basis& verbinding = openBestand(bestand);
         // A change larger than SQLite's cache, which spills it into the log.
-        ASSERT_EQ(verbinding.executeUpdate("pragma cache_size=8"), 0);
-        ASSERT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, wxString()), 0);
+        SQLite3Basis& verbinding = openProject(weg.naam);
+        const wxString bestand = verbinding.geefDBPad().GetFullPath();
         ASSERT_EQ(verbinding.startTransaktie(), 0);
         ASSERT_EQ(verbinding.executeUpdate("insert into T (naam) values ('drie')"), 0);
         if (weg.veilig)
@@ -319,12 +330,9 @@ TEST_F(VolleSchijf, WatNietTeruggezetKanWordtVerlorenGemeld)
     for (const Weg& weg : wegen)
     {
         SCOPED_TRACE(weg.naam);
-        const wxString bestand = testPad(wxString(weg.naam) + ".vtd");
         VolleSchijfVFS schijf;
-        maakProjectBestand(bestand, {"een", "twee"}, {"pragma journal_mode=wal"});
-        SQLite3Basis& verbinding = openBestand(bestand);
-        ASSERT_EQ(verbinding.executeUpdate("pragma cache_size=8"), 0);
-        ASSERT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, wxString()), 0);
+        SQLite3Basis& verbinding = openProject(weg.naam);
+        const wxString bestand = verbinding.geefDBPad().GetFullPath();
         if (weg.veilig)
             ASSERT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, veilig), 0);
         ASSERT_EQ(verbinding.startTransaktie(), 0);
