@@ -4,6 +4,7 @@
 # /dev/null, the fastest and the middle time in milliseconds. Beside them a
 # thousand pages of 50 rows in one call of the tool, timed whole, and the
 # list index made anew in one transaction on a copy of the file.
+# Needs sqlite3 (Debian: sqlite3), python3 and /usr/bin/time.
 #   benchmarks/vergelijkMetSqlite3.sh [project file]
 set -eu
 bestand=${1:-/tmp/vt-bench/project_100000_2048.vtd}
