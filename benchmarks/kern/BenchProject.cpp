@@ -26,6 +26,12 @@ void BenchProject::beeindig()
     openPad.clear();
 }
 
+void BenchProject::sluit()
+{
+    app().sluitDB();
+    openPad.clear();
+}
+
 wxString BenchProject::pad(long aantal, long richTekst)
 {
     return map + wxString::Format("/project_%ld_%ld.vtd", aantal, richTekst);

@@ -22,6 +22,8 @@ public:
     // bytes of rich text each, numbered 1 to `aantal`, as the main window
     // starts it. False when it cannot be made.
     static bool open(long aantal, long richTekst = 2048);
+    // Closes the open project; the next open() opens it anew.
+    static void sluit();
     static wxString pad(long aantal, long richTekst);
     // Rich text of about `lengte` bytes in the stored form of the editor;
     // the word "needle" appears in one requirement of every hundred.
