@@ -1,5 +1,6 @@
 // The store's operations on projects of 1,000, 10,000 and 100,000
 // requirements with about 2 KB of rich text each.
+#include "benchmarks/kern/BenchGrootten.h"
 #include "benchmarks/kern/BenchProject.h"
 
 #include <benchmark/benchmark.h>
@@ -8,15 +9,6 @@
 
 namespace
 {
-const long grootten[] = {1000, 10000, 100000};
-
-void grootteArgumenten(benchmark::internal::Benchmark* b)
-{
-    for (const long aantal : grootten)
-        b->Arg(aantal);
-    b->Unit(benchmark::kMillisecond);
-}
-
 void kleineArgumenten(benchmark::internal::Benchmark* b)
 {
     for (const long aantal : grootten)

@@ -3,6 +3,7 @@
 // rich text each: the selection of a refill (the numbers in list order with
 // the figures under the list), one page of rows by number, the project's
 // own figures and its people, and the memory of one refill.
+#include "benchmarks/kern/BenchGrootten.h"
 #include "benchmarks/kern/BenchProject.h"
 
 #include <algorithm>
@@ -14,15 +15,6 @@
 namespace
 {
 using Criteria = VerelTamsoApp::ZoekCriteria;
-
-const long grootten[] = {1000, 10000, 100000};
-
-void grootteArgumenten(benchmark::internal::Benchmark* b)
-{
-    for (const long aantal : grootten)
-        b->Arg(aantal);
-    b->Unit(benchmark::kMillisecond);
-}
 
 bool opent(benchmark::State& state)
 {

@@ -3,21 +3,13 @@
 // this version in WAL mode, which the start need not write, and the same file
 // in rollback-journal mode, which the start checks whole before it switches
 // it to WAL.
+#include "benchmarks/kern/BenchGrootten.h"
 #include "benchmarks/kern/BenchProject.h"
 
 #include <benchmark/benchmark.h>
 
 namespace
 {
-const long grootten[] = {1000, 10000, 100000};
-
-void grootteArgumenten(benchmark::internal::Benchmark* b)
-{
-    for (const long aantal : grootten)
-        b->Arg(aantal);
-    b->Unit(benchmark::kMillisecond);
-}
-
 // The journal of the closed project set with a connection of its own.
 bool zetJournaal(const wxString& bestand, const wxString& mode)
 {

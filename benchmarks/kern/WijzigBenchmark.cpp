@@ -2,6 +2,7 @@
 // requirements: one add with its commit, closing the gaps in the numbers,
 // and shifting the numbers of the whole project. Each leaves the project as
 // it found it, numbered 1 to its size.
+#include "benchmarks/kern/BenchGrootten.h"
 #include "benchmarks/kern/BenchProject.h"
 
 #include <algorithm>
@@ -11,15 +12,6 @@
 
 namespace
 {
-const long grootten[] = {1000, 10000, 100000};
-
-void grootteArgumenten(benchmark::internal::Benchmark* b)
-{
-    for (const long aantal : grootten)
-        b->Arg(aantal);
-    b->Unit(benchmark::kMillisecond);
-}
-
 bool opent(benchmark::State& state, long richTekst = 2048)
 {
     if (BenchProject::open(state.range(0), richTekst))
