@@ -26,6 +26,7 @@
 #include <wx/richtext/richtextprint.h>
 #include <wx/richtext/richtextstyles.h>
 #include <wx/settings.h>
+#include <wx/sizer.h>
 #include <wx/slider.h>
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
@@ -219,6 +220,7 @@ void RekEigenschappenVenster::Init()
     hoofdPaneel = nullptr;
     werkBalk = nullptr;
     veldenGebied = nullptr;
+    veldenRaster = nullptr;
     naamTekst = nullptr;
     datumKiezer = nullptr;
     srSpin = nullptr;
@@ -400,13 +402,41 @@ void RekEigenschappenVenster::pasVeldenAan()
     veldenGebied->InvalidateBestSize();
     const int vrij = geefVrijeHoogte();
     if (inhoud.GetHeight() <= vrij)
+    {
         veldenGebied->SetMinSize(inhoud);
-    else
-        // The scroll bar takes its width beside the rows; a display too low
-        // for even a row keeps one in view.
-        veldenGebied->SetMinSize(wxSize(inhoud.GetWidth() + wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, veldenGebied),
-                                        std::max(vrij, du(20))));
+        veldenGebied->InvalidateBestSize();
+        return;
+    }
+    // The scroll bar takes its width beside the rows. The area ends below
+    // the last row that fits wholly: one cut there would lie half under the
+    // bottom row, as if that hid it. A display too low for even a row keeps
+    // part of one in view.
+    const int heleRijen = geefHeleRijenHoogte(vrij);
+    veldenGebied->SetMinSize(wxSize(inhoud.GetWidth() + wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, veldenGebied),
+                                    heleRijen > 0 ? heleRijen : std::max(vrij, du(20))));
     veldenGebied->InvalidateBestSize();
+}
+
+// The grid's rows as it measured them for its smallest size, which it
+// takes: none of them grows.
+int RekEigenschappenVenster::geefHeleRijenHoogte(int ruimte) const
+{
+    const wxSizerItem* plaats = veldenGebied->GetSizer()->GetItem(veldenRaster);
+    int onder = plaats ? plaats->GetBorder() : 0;
+    int heel = 0;
+    bool eerste = true;
+    for (const int hoogte : veldenRaster->GetRowHeights())
+    {
+        // A row with nothing shown takes no room, nor a gap.
+        if (hoogte < 0)
+            continue;
+        onder += (eerste ? 0 : veldenRaster->GetVGap()) + hoogte;
+        eerste = false;
+        if (onder > ruimte)
+            break;
+        heel = onder;
+    }
+    return heel;
 }
 
 void RekEigenschappenVenster::pasInScherm()

@@ -20,6 +20,7 @@ class wxDateEvent;
 class wxDatePickerCtrl;
 class wxFileDirPickerEvent;
 class wxFilePickerCtrl;
+class wxFlexGridSizer;
 class wxImage;
 class wxPanel;
 class wxRichTextCtrl;
@@ -372,6 +373,8 @@ protected:
     // Holds the rows of fields between the tool bar and the bottom row; it
     // scrolls where the display is too low for them.
     wxScrolledWindow* veldenGebied;
+    // The grid of those rows, owned by the field area.
+    wxFlexGridSizer* veldenRaster;
     wxTextCtrl* naamTekst;
     wxDatePickerCtrl* datumKiezer;
     wxSpinCtrl* srSpin;
@@ -453,6 +456,9 @@ private:
     // for them beside the rest of the dialog.
     int geefVeldenHoogte() const;
     int geefVrijeHoogte() const;
+    // The height from the top of the field area to the end of the last row
+    // that fits wholly in `ruimte`; 0 when not even the first one does.
+    int geefHeleRijenHoogte(int ruimte) const;
     void leesInstellingen();
     void vulPersonen(const wxArrayString& namen);
     void vulRijk(wxRichTextCtrl* rijk, const wxString& tekst);

@@ -2,6 +2,7 @@
 #include "swexternals/desktop/DesktopBeeldLader.h"
 #include "swexternals/desktop/DesktopDoosSizer.h"
 #include "toepassing/eigenschappen/RekEigenschappenVenster.h"
+#include "toepassing/eigenschappen/SchuifBalkStijl.h"
 #include "toepassing/eigenschappen/WerkBalkStijl.h"
 
 #include <wx/bmpbuttn.h>
@@ -160,20 +161,21 @@ void RekEigenschappenVenster::CreateControls()
                                         wxVSCROLL | wxTAB_TRAVERSAL | wxBORDER_NONE);
     veldenGebied->SetBackgroundColour(paneelKleur);
     veldenGebied->SetScrollRate(0, du(5, 5).GetHeight());
+    SchuifBalkStijl::maakVast(*veldenGebied);
     paneelSizer->Add(veldenGebied, 1, wxEXPAND);
     auto* veldenSizer = new wxBoxSizer(wxVERTICAL);
     veldenGebied->SetSizer(veldenSizer);
-    auto* raster = new wxFlexGridSizer(9, 3, du(2, 2).GetHeight(), du(2));
-    raster->AddGrowableCol(2);
-    veldenSizer->Add(raster, 0, wxEXPAND | wxALL, du(1));
-    wxSizer* titelRij = maakTitelRij(raster);
-    maakAttribuutRij(raster);
-    maakKlassifikatieRij(raster, titelRij->CalcMin().GetWidth());
+    veldenRaster = new wxFlexGridSizer(9, 3, du(2, 2).GetHeight(), du(2));
+    veldenRaster->AddGrowableCol(2);
+    veldenSizer->Add(veldenRaster, 0, wxEXPAND | wxALL, du(1));
+    wxSizer* titelRij = maakTitelRij(veldenRaster);
+    maakAttribuutRij(veldenRaster);
+    maakKlassifikatieRij(veldenRaster, titelRij->CalcMin().GetWidth());
     for (int rol = 0; rol < 3; ++rol)
-        maakRolRij(raster, rol);
-    maakReferentieRij(raster);
-    maakKommentaarRij(raster);
-    maakAftekenRij(raster);
+        maakRolRij(veldenRaster, rol);
+    maakReferentieRij(veldenRaster);
+    maakKommentaarRij(veldenRaster);
+    maakAftekenRij(veldenRaster);
     maakOnderRij(paneelSizer);
     pasVeldenAan();
 

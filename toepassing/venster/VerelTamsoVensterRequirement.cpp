@@ -252,8 +252,13 @@ void VerelTamsoVenster::OnDuplicateClick(wxCommandEvent&)
         // The copy is a new requirement, and starts where a new one does:
         // in development, the one level at which its title, which must
         // change, and its number take input. Its texts come along; its
-        // level, and with it any sign-off, are the original's alone.
+        // level, and with it any sign-off, are the original's alone: the
+        // dialog shows the copy without a signer or a sign-off date, as a
+        // new requirement has them and as the copy is stored.
         voorbereid.status = Requirement::StatusOntwikkeling;
+        const Requirement nieuw;
+        voorbereid.aftekenaar = nieuw.aftekenaar;
+        voorbereid.afgetekendDatum = nieuw.afgetekendDatum;
         if (isAutomatischNummer())
             voorbereid.SR = geefToonbaarNummer(app->geefEerstvolgendeSRNummer() + geaccepteerd);
         auto dialoog = std::make_unique<RekEigenschappenVenster>(

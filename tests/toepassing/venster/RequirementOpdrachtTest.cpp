@@ -10,6 +10,7 @@
 #include "toepassing/eigenschappen/RekEigenschappenVenster.h"
 
 #include <algorithm>
+#include <wx/datectrl.h>
 #include <wx/spinctrl.h>
 
 namespace
@@ -40,6 +41,19 @@ void activeer(VerelTamsoVenster& venster)
     wxListEvent gebeurtenis(wxEVT_LIST_ITEM_ACTIVATED, VerelTamsoVenster::ID_REKLIJST);
     gebeurtenis.SetEventObject(venster.geefRekLijst());
     venster.geefRekLijst()->GetEventHandler()->ProcessEvent(gebeurtenis);
+}
+
+// The sign-off as the dialog shows it: the name, the flag shown, the date
+// and the dates the picker offers.
+wxString aftekening(wxDialog& dialoog)
+{
+    const auto& datum = vind<wxDatePickerCtrl>(dialoog, Dialoog::ID_REKAFTEKENDATUM);
+    wxDateTime van;
+    wxDateTime tot;
+    datum.GetRange(&van, &tot);
+    return vind<wxComboBox>(dialoog, Dialoog::ID_REKAFTEKENNAAM).GetValue() + "|" +
+           (dialoog.FindWindow(Dialoog::ID_AFGETEKENDVLAG)->IsShown() ? "signed" : "not signed") + "|" +
+           datum.GetValue().FormatISODate() + "|" + van.FormatISODate() + ".." + tot.FormatISODate();
 }
 
 // A statement of the kind that the condition picks fails.
@@ -213,6 +227,26 @@ TEST_F(VensterTest, DupliceerOpElkNiveau)
         EXPECT_NE(std::find(getoond.begin(), getoond.end(), wxString::Format("%d", 51 + i)), getoond.end()) << kopie;
     }
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+}
+
+// A copy of a signed-off requirement shows the sign-off as the copy is
+// stored, without it: as a dialog on the stored copy shows it.
+TEST_F(VensterTest, DeKopieVanEenAfgetekendeToontZichZonderAftekening)
+{
+    voerUit(*app, {"update Requirements set aftekenaar='Eva',afgetekendDatum='2020-03-04' where SR==50"});
+    ASSERT_EQ(venster->selekteerRequirement(metNummer(50), StandAan), 0);
+    wxString getoond;
+    dialoogBeantwoorder().klikOK(
+        [&getoond](wxDialog& d)
+        {
+            getoond = aftekening(d);
+            typ(titel(d), "Copy");
+        });
+    stuurMenu(*venster, wxID_DUPLICATE);
+    ASSERT_EQ(kolommen(*app, 51, "naam,aftekenaar"), "Copy|");
+    Dialoog opgeslagen(nullptr, app->geefRequirement(51), &*app);
+    EXPECT_EQ(getoond, aftekening(opgeslagen));
+    EXPECT_TRUE(getoond.StartsWith("|not signed|")) << getoond;
 }
 
 TEST_F(VensterTest, VerwijderenZonderVraagEnEenMislukkingEenmaalGemeld)
