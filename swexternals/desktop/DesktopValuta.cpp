@@ -56,9 +56,14 @@ wxString DesktopValuta::geefGetoondSymbool() const
     return symbool == onbepaaldSymbool ? getoondOnbepaaldSymbool() : symbool;
 }
 
+wxString DesktopValuta::geefGetoondeBeschrijving() const
+{
+    return kode == onbepaaldeKode ? onbepaaldeBeschrijving() : beschrijving;
+}
+
 wxString DesktopValuta::geefGetoondeTabVersie() const
 {
-    return DesktopValuta(kode, beschrijving, geefGetoondSymbool(), konversieNaarUSD).exportTabVersie();
+    return DesktopValuta(kode, geefGetoondeBeschrijving(), geefGetoondSymbool(), konversieNaarUSD).exportTabVersie();
 }
 
 wxString DesktopValuta::alsOpgeslagenSymbool(const wxString& getoond)

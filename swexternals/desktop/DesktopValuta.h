@@ -28,9 +28,12 @@ public:
 
     wxString exportTabVersie() const;
     // The symbol as a dialog shows it: the placeholder's in the user's
-    // language, where the stored one stays "Undef". And the tab text with
-    // that symbol, as a list line shows the currency.
+    // language, where the stored one stays "Undef". The name likewise: a
+    // placeholder keeps the name of the language it was written in, and
+    // shows the one of now. And the tab text with those, as a list line
+    // shows the currency.
     wxString geefGetoondSymbool() const;
+    wxString geefGetoondeBeschrijving() const;
     wxString geefGetoondeTabVersie() const;
     // A symbol as the user sees it, as it is stored: the placeholder's shown
     // symbol is the placeholder's.

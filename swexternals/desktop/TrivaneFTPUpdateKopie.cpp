@@ -2,7 +2,11 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -16,6 +20,17 @@ namespace
 const std::size_t kopieStuk = 1024 * 1024;
 // As many files of the package's name as a user may keep.
 const int maxKopieNummer = 99;
+// What mkostemp puts after the hidden name: a dot and six letters or digits.
+const std::size_t tijdelijkEinde = 7;
+
+// Set by SIGTERM while a copy runs: all that a signal handler may do.
+std::atomic<bool> beeindigd{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "a signal handler may only set a lock-free flag");
+
+void bijBeeindiging(int)
+{
+    beeindigd = true;
+}
 
 std::string alsKopiePad(const wxString& pad)
 {
@@ -40,6 +55,77 @@ std::string geefNaamMetNummer(const std::string& naam, int nummer)
     const std::size_t punt = naam.rfind('.');
     const std::size_t einde = punt == std::string::npos || punt == 0 ? naam.size() : punt;
     return naam.substr(0, einde) + "-" + std::to_string(nummer) + naam.substr(einde);
+}
+
+// A downloaded file's mode: read and write for everyone, less the user's
+// umask. Read, not set and set back: the other threads would meanwhile make
+// their files without it. A kernel that does not tell gets the usual one.
+mode_t geefDownloadRechten()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string regel; std::getline(status, regel);)
+        if (regel.rfind("Umask:", 0) == 0)
+            return 0666 & ~static_cast<mode_t>(std::strtoul(regel.c_str() + 6, nullptr, 8));
+    return 0644;
+}
+
+bool isLetterOfCijfer(char teken)
+{
+    return (teken >= '0' && teken <= '9') || (teken >= 'a' && teken <= 'z') || (teken >= 'A' && teken <= 'Z');
+}
+
+// ".<package>.XXXXXX", as a copy names its hidden file.
+bool isTijdelijkeNaam(const std::string& naam, const std::function<bool(const wxString&)>& isPakket)
+{
+    if (naam.size() <= tijdelijkEinde + 1 || naam.front() != '.' || naam[naam.size() - tijdelijkEinde] != '.')
+        return false;
+    for (std::size_t i = naam.size() - tijdelijkEinde + 1; i < naam.size(); ++i)
+        if (!isLetterOfCijfer(naam[i]))
+            return false;
+    return isPakket(wxString(naam.substr(1, naam.size() - tijdelijkEinde - 1).c_str(), *wxConvFileName));
+}
+
+// The hidden file of a copy into `map`, locked while the copy writes it, so
+// that the clean-up of another run leaves it alone; -1 with errno set when
+// it cannot be made. One such clean-up may come between the making and the
+// lock: then it is made anew.
+int maakTijdelijk(const std::string& map, const std::string& naam, std::string& tijdelijk)
+{
+    for (int poging = 1;; ++poging)
+    {
+        tijdelijk = map + "/." + naam + ".XXXXXX";
+        const int uitvoer = mkostemp(tijdelijk.data(), O_CLOEXEC);
+        if (uitvoer < 0)
+            return -1;
+        struct stat status
+        {
+        };
+        // A disk without locks is written all the same.
+        if (flock(uitvoer, LOCK_EX) != 0 || fstat(uitvoer, &status) != 0 || status.st_nlink > 0 || poging == 3)
+            return uitvoer;
+        close(uitvoer);
+    }
+}
+
+// A hidden copy left behind: only a file of this user, no link or anything
+// else, and none that a copy holds now.
+bool verwijderRest(const std::string& pad)
+{
+    struct stat gezien
+    {
+    };
+    if (lstat(pad.c_str(), &gezien) != 0 || !S_ISREG(gezien.st_mode) || gezien.st_uid != geteuid())
+        return false;
+    const int rest = open(pad.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (rest < 0)
+        return false;
+    struct stat geopend
+    {
+    };
+    const bool weg = fstat(rest, &geopend) == 0 && geopend.st_dev == gezien.st_dev && geopend.st_ino == gezien.st_ino &&
+                     flock(rest, LOCK_EX | LOCK_NB) == 0 && unlink(pad.c_str()) == 0;
+    close(rest);
+    return weg;
 }
 
 // Renames without replacing what is there; where the disk cannot do that
@@ -91,6 +177,16 @@ TrivaneFTPUpdateKopie::TrivaneFTPUpdateKopie(const wxString& bron, const std::ve
 {
     for (const wxString& map : mappen)
         pogingen.push_back({alsKopiePad(map), std::string(), 0});
+    // The session's end (SIGTERM) would otherwise kill the program in the
+    // middle of the copy, and leave the part written.
+    beeindigd = false;
+    struct sigaction actie
+    {
+    };
+    actie.sa_handler = bijBeeindiging;
+    sigemptyset(&actie.sa_mask);
+    actie.sa_flags = SA_RESTART;
+    beeindigingOmgeleid = sigaction(SIGTERM, &actie, &vorigeBeeindiging) == 0;
     try
     {
         draad = std::thread(&TrivaneFTPUpdateKopie::kopieer, this);
@@ -107,6 +203,7 @@ TrivaneFTPUpdateKopie::~TrivaneFTPUpdateKopie()
     stop();
     if (draad.joinable())
         draad.join();
+    herstelBeeindiging();
 }
 
 void TrivaneFTPUpdateKopie::stop()
@@ -114,11 +211,26 @@ void TrivaneFTPUpdateKopie::stop()
     gestopt = true;
 }
 
+bool TrivaneFTPUpdateKopie::isGestopt() const
+{
+    return gestopt || beeindigd;
+}
+
+void TrivaneFTPUpdateKopie::herstelBeeindiging()
+{
+    if (beeindigingOmgeleid)
+        static_cast<void>(sigaction(SIGTERM, &vorigeBeeindiging, nullptr));
+    beeindigingOmgeleid = false;
+}
+
 TrivaneFTPUpdateKopie::Uitkomst TrivaneFTPUpdateKopie::wacht()
 {
     if (draad.joinable())
         draad.join();
+    // A SIGTERM from now on is the program's own again; one before is told.
+    herstelBeeindiging();
     Uitkomst uitkomst;
+    uitkomst.beeindigd = beeindigd;
     for (const Poging& poging : pogingen)
     {
         if (!poging.doel.empty())
@@ -141,10 +253,29 @@ wxString TrivaneFTPUpdateKopie::verplaats(const wxString& bron, const wxString& 
                                                                                             : wxString();
 }
 
+int TrivaneFTPUpdateKopie::ruimOp(const std::vector<wxString>& mappen,
+                                  const std::function<bool(const wxString&)>& isPakket)
+{
+    int verwijderd = 0;
+    for (const wxString& map : mappen)
+    {
+        std::error_code fout;
+        std::vector<std::filesystem::path> resten;
+        for (std::filesystem::directory_iterator deel(alsKopiePad(map), fout), einde; !fout && deel != einde;
+             deel.increment(fout))
+            if (isTijdelijkeNaam(deel->path().filename().string(), isPakket))
+                resten.push_back(deel->path());
+        for (const std::filesystem::path& rest : resten)
+            if (verwijderRest(rest.string()))
+                ++verwijderd;
+    }
+    return verwijderd;
+}
+
 void TrivaneFTPUpdateKopie::kopieer()
 {
     for (Poging& poging : pogingen)
-        if (gestopt || kopieerNaar(poging))
+        if (isGestopt() || kopieerNaar(poging))
             break;
     if (ontvanger)
         wxQueueEvent(ontvanger, new wxThreadEvent(EVT_TRIVANE_FTP_KOPIE));
@@ -158,13 +289,10 @@ bool TrivaneFTPUpdateKopie::kopieerNaar(Poging& poging)
         poging.fout = errno;
         return false;
     }
-    struct stat status
-    {
-    };
-    const bool gemeten = fstat(invoer, &status) == 0;
-    // Hidden, with a name nobody else can have taken, open to this user only.
-    std::string tijdelijk = poging.map + "/." + geefBestandsNaam(bron) + ".XXXXXX";
-    const int uitvoer = mkostemp(tijdelijk.data(), O_CLOEXEC);
+    // Hidden, with a name nobody else can have taken, open to this user only
+    // while it is written.
+    std::string tijdelijk;
+    const int uitvoer = maakTijdelijk(poging.map, geefBestandsNaam(bron), tijdelijk);
     if (uitvoer < 0)
     {
         poging.fout = errno;
@@ -173,27 +301,32 @@ bool TrivaneFTPUpdateKopie::kopieerNaar(Poging& poging)
     }
     bool gelukt = schrijfAlles(invoer, uitvoer, poging.fout);
     close(invoer);
-    // The package's own permissions, as the user would get them from a copy.
-    if (gelukt && gemeten)
-        static_cast<void>(fchmod(uitvoer, status.st_mode & 0777));
+    // As the user's downloads are, not as the package was left for the
+    // installer: executable, and for its owner only.
+    if (gelukt)
+        static_cast<void>(fchmod(uitvoer, geefDownloadRechten()));
     // On disk before it has its name: a crash never leaves an empty package.
     if (gelukt && fsync(uitvoer) != 0)
     {
         poging.fout = errno;
         gelukt = false;
     }
-    if (close(uitvoer) != 0 && gelukt)
-    {
-        poging.fout = errno;
-        gelukt = false;
-    }
-    if (gelukt && gestopt)
+    if (gelukt && isGestopt())
     {
         poging.fout = ECANCELED;
         gelukt = false;
     }
     if (gelukt)
         gelukt = geefKopiePlaats(tijdelijk, poging.map, geefBestandsNaam(bron), vervang, poging.doel, poging.fout);
+    // Closed only once it has its name: until then its lock keeps the
+    // clean-up of another run off it.
+    if (close(uitvoer) != 0 && gelukt)
+    {
+        poging.fout = errno;
+        unlink(poging.doel.c_str());
+        poging.doel.clear();
+        gelukt = false;
+    }
     if (!gelukt)
         unlink(tijdelijk.c_str());
     return gelukt;
@@ -204,7 +337,7 @@ bool TrivaneFTPUpdateKopie::schrijfAlles(int invoer, int uitvoer, int& fout)
     std::vector<char> stuk(kopieStuk);
     for (;;)
     {
-        if (gestopt)
+        if (isGestopt())
         {
             fout = ECANCELED;
             return false;

@@ -2,6 +2,8 @@
 #define SWEXTERNALS_DESKTOP_TRIVANEFTPUPDATEKOPIE_H
 
 #include <atomic>
+#include <csignal>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -18,6 +20,9 @@ wxDECLARE_EVENT(EVT_TRIVANE_FTP_KOPIE, wxThreadEvent);
 // gets the package's name only once it is whole, so that no folder is ever
 // left with part of a package under the package's name: a copy that fails
 // (a full disk, a folder that cannot be written) or is stopped is removed.
+// The end of the session (SIGTERM) stops it too, and its owner hears of it
+// to end the program; what a program killed outright leaves, ruimOp
+// removes later. One copy at a time.
 class TrivaneFTPUpdateKopie
 {
 public:
@@ -34,6 +39,8 @@ public:
         wxString doel;
         // Why the folders before it did not take it.
         std::vector<Fout> fouten;
+        // The program was told to end (SIGTERM) while the copy ran.
+        bool beeindigd = false;
     };
 
     // Starts the copy of `bron`, under its own name, into the first of
@@ -60,6 +67,12 @@ public:
     // room. Its new path; empty when it could not be moved.
     static wxString verplaats(const wxString& bron, const wxString& map);
 
+    // Removes from `mappen` what copies left there when the program was
+    // ended while they wrote: files of this user under the hidden name a
+    // copy gives a package whose name `isPakket` accepts, that no copy
+    // writes now. The number removed.
+    static int ruimOp(const std::vector<wxString>& mappen, const std::function<bool(const wxString&)>& isPakket);
+
 private:
     struct Poging
     {
@@ -71,12 +84,19 @@ private:
     void kopieer();
     bool kopieerNaar(Poging& poging);
     bool schrijfAlles(int bron, int doel, int& fout);
+    bool isGestopt() const;
+    void herstelBeeindiging();
 
     std::string bron;
     std::vector<Poging> pogingen;
     bool vervang;
     wxEvtHandler* ontvanger;
     std::atomic<bool> gestopt{false};
+    // How SIGTERM was handled before the copy, until it is handled so again.
+    struct sigaction vorigeBeeindiging
+    {
+    };
+    bool beeindigingOmgeleid = false;
     std::thread draad;
 };
 

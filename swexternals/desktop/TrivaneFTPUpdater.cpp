@@ -151,15 +151,21 @@ void TrivaneFTPUpdater::beeindigDraad()
 int TrivaneFTPUpdater::ga(unsigned short milliSeconden)
 {
     overgedragen = false;
+    stopVoorbereid = false;
+    beeindigd = false;
     versie.clear();
     // Packages of earlier checks (handed over, or left in the temporary
-    // folder) are of no use any more.
+    // folder) are of no use any more, nor is what a copy for the user left
+    // when the program was ended in the middle of it.
     DesktopPriveMap::ruimOp(geefTijdelijkeMap(), TrivaneFTPUpdateDraad::productNaam);
+    TrivaneFTPUpdateKopie::ruimOp(geefGebruikersMappen(), &TrivaneFTPUpdateDraad::isInstallerNaam);
     verbindingsTijdslimiet = tijdslimietVoor(milliSeconden);
     code = static_cast<TrivaneCode>(zoekNieuweVersie(milliSeconden));
     if (code != kcOk || versie.empty())
         return code;
     code = static_cast<TrivaneCode>(laadInstaller(milliSeconden));
+    if (beeindigd)
+        return code = static_cast<TrivaneCode>(stopNaBeeindiging());
     // Only now: the package is with the package installer, the progress
     // dialog is gone and the project was closed.
     if (code == kcOk && overgedragen)
@@ -459,6 +465,7 @@ void TrivaneFTPUpdater::installeer()
             code = verwijderInstaller() ? kcWaarschuwing : kcFout;
             return;
         }
+        stopVoorbereid = true;
         overgedragen = Platform::installeerPakket(installer);
         if (overgedragen)
         {
@@ -469,9 +476,10 @@ void TrivaneFTPUpdater::installeer()
         }
         // The user is to install it: where the next check's clean-up does
         // not reach.
-        DesktopFunkties::wxErrorVeilig(
-            _("The desktop could not open the update package: no package installer took it.") + vr +
-            bewaarVoorGebruiker());
+        const wxString bewaard = bewaarVoorGebruiker();
+        if (!beeindigd)
+            DesktopFunkties::wxErrorVeilig(
+                _("The desktop could not open the update package: no package installer took it.") + vr + bewaard);
         code = kcFout;
         return;
     }
@@ -498,14 +506,14 @@ bool TrivaneFTPUpdater::bewaarInstaller()
     if (map.empty())
         return true;
     const TrivaneFTPUpdateKopie::Uitkomst kopie = kopieerInstaller({map}, true);
-    if (!kopie.doel.empty())
+    if (!kopie.doel.empty() || kopie.beeindigd)
         return true;
     DesktopFunkties::wxErrorVeilig(_("The installer could not be stored in") + DesktopAppBasis::sp +
                                    DesktopFunkties::dubbeleQuotes(map, false) + "." + beschrijfFouten(kopie));
     return false;
 }
 
-wxString TrivaneFTPUpdater::bewaarVoorGebruiker()
+std::vector<wxString> TrivaneFTPUpdater::geefGebruikersMappen() const
 {
     const wxStandardPaths& paden = app ? app->geefStdPaden() : wxStandardPaths::Get();
     // Without a download folder of their own the toolkit names the home
@@ -516,24 +524,36 @@ wxString TrivaneFTPUpdater::bewaarVoorGebruiker()
         if (!kandidaat.empty() && wxDirExists(kandidaat) &&
             std::find(mappen.begin(), mappen.end(), kandidaat) == mappen.end())
             mappen.push_back(kandidaat);
-    const TrivaneFTPUpdateKopie::Uitkomst kopie = kopieerInstaller(mappen, false);
+    return mappen;
+}
+
+wxString TrivaneFTPUpdater::bewaarVoorGebruiker()
+{
+    const TrivaneFTPUpdateKopie::Uitkomst kopie = kopieerInstaller(geefGebruikersMappen(), false);
     const wxString& vr = DesktopAppBasis::vr;
-    if (!kopie.doel.empty())
+    if (!kopie.doel.empty() || kopie.beeindigd)
     {
         static_cast<void>(verwijderInstaller());
-        return _("The program keeps running. You can install the package yourself; it is in:") + vr + kopie.doel;
+        return kopie.beeindigd
+                   ? wxString()
+                   : _("The program keeps running. You can install the package yourself; it is in:") + vr + kopie.doel;
     }
     // Out of its own folder, which the next check removes, into the
     // temporary folder itself, which it leaves alone: a new name on the same
     // disk, which needs no room.
-    wxString bewaard = TrivaneFTPUpdateKopie::verplaats(installer, geefTijdelijkeMap());
+    const wxString bewaard = TrivaneFTPUpdateKopie::verplaats(installer, geefTijdelijkeMap());
     if (bewaard.empty())
     {
+        // Every name there is taken: it stays where the next check removes
+        // it, and the user is told so.
         installerMap.behoud();
-        bewaard = installer;
+        return _("The program keeps running. The package could not be copied to your download folder, your "
+                 "documents folder or your home folder, nor kept in the temporary folder itself: it stays in the "
+                 "update check's own folder there, which the next check for updates removes. Until then you can "
+                 "install it yourself from there:") +
+               vr + installer + beschrijfFouten(kopie);
     }
-    else
-        static_cast<void>(installerMap.verwijder());
+    static_cast<void>(installerMap.verwijder());
     return _("The program keeps running. The package could not be copied to your download folder, your documents "
              "folder or your home folder; it was kept in the temporary folder, which may be emptied when the "
              "computer restarts. You can install it yourself from there:") +
@@ -564,7 +584,15 @@ TrivaneFTPUpdateKopie::Uitkomst TrivaneFTPUpdater::kopieerInstaller(const std::v
         lopendeKopie->stop();
     const TrivaneFTPUpdateKopie::Uitkomst uitkomst = lopendeKopie->wacht();
     lopendeKopie.reset();
+    beeindigd = beeindigd || uitkomst.beeindigd;
     return uitkomst;
+}
+
+int TrivaneFTPUpdater::stopNaBeeindiging()
+{
+    if (stopVoorbereid || bereidStopVoor())
+        static_cast<void>(stopHoofdProgramma());
+    return kcWaarschuwing;
 }
 
 wxString TrivaneFTPUpdater::beschrijfFouten(const TrivaneFTPUpdateKopie::Uitkomst& uitkomst)

@@ -89,7 +89,9 @@ public:
     // Results:
     //   0 the package was handed over and the program asked to close,
     //   1 nothing to do: up to date, a question declined, timed out,
-    //     cancelled, or the package kept or removed,
+    //     cancelled, or the package kept or removed; or the session ended
+    //     (SIGTERM) while the package was copied, and the program was asked
+    //     to close,
     //   2 failed or refused (reported), 3 the wait during the download
     //     failed, 5 the downloaded file's size is not the announced one.
     [[nodiscard]] int ga(unsigned short milliSeconden);
@@ -141,13 +143,20 @@ private:
     [[nodiscard]] bool bewaarInstaller();
     // Copies the package the user is to install into the user's download
     // folder, Documents or home, the first that takes it, else leaves it in
-    // the temporary folder out of reach of the next check's clean up: says
-    // where it is (and why not in the user's folders).
+    // the temporary folder out of reach of the next check's clean up, or,
+    // where no name is free there, in its own folder, which the next check
+    // removes: says where it is (and why not in the user's folders).
     wxString bewaarVoorGebruiker();
+    // The user's download folder, Documents and home, those that are there,
+    // each once.
+    std::vector<wxString> geefGebruikersMappen() const;
     // Copies the package into the first of `mappen` that takes it, off the
     // GUI thread, with the windows kept painted meanwhile.
     TrivaneFTPUpdateKopie::Uitkomst kopieerInstaller(const std::vector<wxString>& mappen, bool vervang);
     static wxString beschrijfFouten(const TrivaneFTPUpdateKopie::Uitkomst& uitkomst);
+    // The session ended while the package was copied: the program ends as
+    // Quit ends it, its project closed first unless that was done already.
+    int stopNaBeeindiging();
     [[nodiscard]] bool verwijderInstaller();
     void meldMislukt(int gewacht) const;
     wxWindow* geefHoofdVenster() const;
@@ -185,6 +194,10 @@ private:
     wxString installer;
     DesktopPriveMap installerMap;
     bool overgedragen = false;
+    // The first half of the program's stop was done.
+    bool stopVoorbereid = false;
+    // The session ended (SIGTERM) while the package was copied.
+    bool beeindigd = false;
 };
 
 #endif

@@ -166,7 +166,7 @@ void VoegValutaToe::toon(const DesktopValuta& valuta)
 {
     // Without text events: showing a currency is no edit.
     kodeVeld->ChangeValue(valuta.geefKode());
-    naamVeld->ChangeValue(valuta.geefBeschrijving());
+    naamVeld->ChangeValue(valuta.geefGetoondeBeschrijving());
     symboolVeld->ChangeValue(valuta.geefGetoondSymbool());
 }
 

@@ -1,8 +1,11 @@
 // The own-currency dialog in each of the ten languages: an empty slot shows
 // the placeholder currency in the language, its symbol too, and what the
 // user sees of it is never taken for a currency; the slot stores the same
-// placeholder whatever the language.
+// placeholder whatever the language, and shows it in the language of the
+// moment, whichever it was stored in.
+#include "swexternals/desktop/ValutaKeuzeDialoog.h"
 #include "swexternals/desktop/VoegValutaToe.h"
+#include "tests/ondersteuning/DialoogBeantwoorder.h"
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/VensterHulp.h"
 #include "tests/vertalingen/Talen.h"
@@ -51,6 +54,41 @@ TEST_P(OnbepaaldeValutaTest, DeLegePlaatsSpreektDeTaal)
     dialoog.UpdateWindowUI(wxUPDATE_UI_RECURSE);
     EXPECT_FALSE(dialoog.FindWindow(wxID_APPLY)->IsEnabled());
     EXPECT_EQ(lijst[0].geefSymbool(), "Undef");
+}
+
+TEST(OnbepaaldeValuta, EenLegePlaatsInEenAndereTaalBewaardSpreektDeTaalVanNu)
+{
+    const wxString sleutel = "/Configuratie/EigenTalen/taal0";
+    kiesTaal(wxLANGUAGE_GERMAN);
+    {
+        VApp app;
+        ValutaKeuzeDialoog keuze(nullptr, DesktopValuta(), &app->geefAppConfigRef());
+        dialoogBeantwoorder().verwacht(wxID_CANCEL);
+        EXPECT_EQ(keuze.ShowModal(), wxID_CANCEL);
+    }
+    // Stored as it was written.
+    EXPECT_TRUE(openKonfigBestand()->Read(sleutel).Contains("Nicht festgelegt"));
+
+    kiesTaal(wxLANGUAGE_ENGLISH);
+    VApp app;
+    ValutaKeuzeDialoog keuze(nullptr, DesktopValuta(), &app->geefAppConfigRef());
+    dialoogBeantwoorder().verwacht(
+        [](wxDialog& eigen)
+        {
+            auto& regels = vind<wxListBox>(eigen, VoegValutaToe::ID_EIGEN_VALUTA_SOORTEN);
+            for (unsigned int regel = 0; regel < regels.GetCount(); ++regel)
+                EXPECT_EQ(regels.GetString(regel), "ZZZ\t\tUndefined\t\tUndef");
+            regels.SetSelection(0);
+            wxCommandEvent gekozen(wxEVT_LISTBOX, regels.GetId());
+            gekozen.SetEventObject(&regels);
+            regels.GetEventHandler()->ProcessEvent(gekozen);
+            EXPECT_EQ(vind<wxTextCtrl>(eigen, VoegValutaToe::ID_VALUTA_NAAM).GetValue(), "Undefined");
+            return wxID_CANCEL;
+        });
+    wxCommandEvent nieuw(wxEVT_BUTTON, wxID_NEW);
+    nieuw.SetEventObject(keuze.FindWindow(wxID_NEW));
+    keuze.GetEventHandler()->ProcessEvent(nieuw);
+    EXPECT_EQ(dialoogBeantwoorder().geefOpenAntwoorden(), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Talen, OnbepaaldeValutaTest, ::testing::ValuesIn(talen), naamVan);

@@ -16,15 +16,18 @@
 #include "tests/swexternals/desktop/ftp/UpdateHulp.h"
 
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <wx/regex.h>
 #include <wx/stdpaths.h>
+#include <wx/timer.h>
 
 namespace
 {
@@ -276,12 +279,25 @@ TEST_F(Laden, EenPakketDatNiemandNeemtKomtHeelInDeEersteMapDieHetNeemt)
     {
         Staat staat[3];
         const char* doel; // the folder that takes it
+        // The package's name and -2 to -99 taken in the temporary folder:
+        // it stays in the download's own folder there.
+        bool namenBezet = false;
     };
     for (const Geval& geval : {Geval{{Staat::Vol, Staat::Goed, Staat::Goed}, "Documents"},
                                Geval{{Staat::AlleenLezen, Staat::Vol, Staat::Goed}, "thuis"},
-                               Geval{{Staat::AlleenLezen, Staat::Vol, Staat::AlleenLezen}, ""}})
+                               Geval{{Staat::AlleenLezen, Staat::Vol, Staat::AlleenLezen}, ""},
+                               Geval{{Staat::AlleenLezen, Staat::Vol, Staat::AlleenLezen}, "", true}})
     {
-        SCOPED_TRACE(*geval.doel ? geval.doel : "none of them");
+        SCOPED_TRACE(*geval.doel ? geval.doel : geval.namenBezet ? "none, nor the temporary folder" : "none of them");
+        std::vector<std::filesystem::path> bezet;
+        for (int nummer = 1; geval.namenBezet && nummer <= 99; ++nummer)
+        {
+            bezet.push_back(testMap() / (nummer == 1
+                                             ? installerNaam
+                                             : installerNaam.BeforeLast('.') + wxString::Format("-%d.deb", nummer))
+                                            .utf8_string());
+            std::ofstream(bezet.back()) << "the user's";
+        }
         logVanger().wis();
         std::vector<std::unique_ptr<KleineSchijf>> schijven;
         for (int i = 0; i < 3; ++i)
@@ -306,14 +322,23 @@ TEST_F(Laden, EenPakketDatNiemandNeemtKomtHeelInDeEersteMapDieHetNeemt)
         // One message, which says where the package is.
         ASSERT_EQ(logVanger().geefRegels().size(), 1u) << logVanger().geefAlles();
         const wxString melding = logVanger().geefRegels().front().tekst;
-        const std::filesystem::path map = *geval.doel ? testMap() / geval.doel : testMap();
+        const std::vector<std::filesystem::path> eigen = priveMappen();
+        ASSERT_EQ(eigen.size(), geval.namenBezet ? 1u : 0u);
+        const std::filesystem::path map = *geval.doel        ? testMap() / geval.doel
+                                          : geval.namenBezet ? eigen.front()
+                                                             : testMap();
         const std::filesystem::path pakket = map / installerNaam.utf8_string();
         EXPECT_TRUE(melding.Contains(":\n" + alsWx(pakket))) << melding;
-        EXPECT_EQ(melding.Contains("it was kept in the temporary folder"), *geval.doel == '\0') << melding;
-        // Whole where it is, and out of the next check's reach; nothing of
-        // it in the folders that did not take it.
-        DesktopPriveMap::ruimOp(alsWx(testMap()), "VerelTamso");
+        EXPECT_EQ(melding.Contains("it was kept in the temporary folder"), !*geval.doel && !geval.namenBezet)
+            << melding;
+        EXPECT_EQ(melding.Contains("which the next check for updates removes"), geval.namenBezet) << melding;
+        // Whole where it is, and out of the next check's reach unless it
+        // says otherwise; nothing of it in the folders that did not take it.
         EXPECT_TRUE(InstallatieOpnemer::leesBestand(pakket) == inhoud);
+        DesktopPriveMap::ruimOp(alsWx(testMap()), "VerelTamso");
+        EXPECT_EQ(std::filesystem::exists(pakket), !geval.namenBezet);
+        for (const std::filesystem::path& naam : bezet)
+            std::filesystem::remove(naam);
         for (const char* naam : namen)
             for (const auto& deel : std::filesystem::directory_iterator(testMap() / naam))
                 EXPECT_TRUE(deel.path() == pakket || deel.path().filename() == ".vulling") << deel.path();
@@ -348,10 +373,101 @@ TEST(PakketKopie, EenGestopteKopieLaatNietsAchter)
         return false;
     };
     EXPECT_TRUE(wachtOp(halfGeschreven));
+    // The clean-up of another run leaves a copy that is being written.
+    EXPECT_EQ(TrivaneFTPUpdateKopie::ruimOp({alsWx(map)}, [](const wxString&) { return true; }), 0);
+    EXPECT_TRUE(halfGeschreven());
     kopie.stop();
     close(schrijver);
     EXPECT_TRUE(kopie.wacht().doel.empty());
     EXPECT_TRUE(std::filesystem::is_empty(map));
+}
+
+TEST(PakketKopie, DeKopieKrijgtDeRechtenVanEenGedownloadBestand)
+{
+    // The package as the download leaves it for the installer: executable,
+    // and for its owner only.
+    const std::filesystem::path bron = testMap() / installerNaam.utf8_string();
+    std::ofstream(bron) << "a package";
+    std::filesystem::permissions(bron, std::filesystem::perms::owner_all);
+    const std::filesystem::path map = testMap() / "Downloads";
+    std::filesystem::create_directory(map);
+    for (const auto& [masker, verwacht] : {std::pair<mode_t, mode_t>{022, 0644}, {077, 0600}})
+    {
+        const mode_t vorig = umask(masker);
+        TrivaneFTPUpdateKopie kopie(alsWx(bron), {alsWx(map)}, true, nullptr);
+        const wxString doel = kopie.wacht().doel;
+        umask(vorig);
+        EXPECT_EQ(rechten(std::filesystem::path(doel.utf8_string())), verwacht) << std::oct << masker;
+    }
+}
+
+TEST_F(Laden, EenEindeVanDeSessieTijdensDeKopieLaatNietsAchterEnSluitHetProgramma)
+{
+    FTPTestServer server;
+    server.zetVersieBestand("Version:1.4.1\n");
+    server.zetInstaller("1.4.1", FTPTestServer::Pakket::metGrootte(3000));
+    // Where the session's end would end the test program, it does nothing.
+    struct sigaction negeer = {};
+    struct sigaction vorige = {};
+    negeer.sa_handler = [](int) {};
+    sigaction(SIGTERM, &negeer, &vorige);
+    // No installer takes the package; the package to copy then comes in
+    // slowly: half now, the rest once the session has ended.
+    const std::string half(4096, 'p');
+    int schrijver = -1;
+    const Platform::Installeerder vorigeInstalleerder = Platform::zetInstalleerder(
+        [&](const wxString& pakket)
+        {
+            const std::string pad = pakket.utf8_string();
+            std::filesystem::remove(pad);
+            EXPECT_EQ(mkfifo(pad.c_str(), 0600), 0);
+            schrijver = open(pad.c_str(), O_RDWR | O_CLOEXEC);
+            EXPECT_EQ(write(schrijver, half.data(), half.size()), static_cast<ssize_t>(half.size()));
+            return false;
+        });
+    const std::filesystem::path downloads(
+        wxStandardPaths::Get().GetUserDir(wxStandardPaths::Dir_Downloads).utf8_string());
+    const auto vanDeKopie = [&]
+    {
+        std::vector<std::filesystem::path> gevonden;
+        for (const auto& deel : std::filesystem::directory_iterator(downloads))
+            if (deel.path().filename().string().find("VerelTamso_") != std::string::npos)
+                gevonden.push_back(deel.path());
+        return gevonden;
+    };
+    wxTimer sessie;
+    sessie.Bind(wxEVT_TIMER,
+                [&](wxTimerEvent&)
+                {
+                    const std::vector<std::filesystem::path> deel = vanDeKopie();
+                    if (deel.size() != 1 || std::filesystem::file_size(deel.front()) != half.size())
+                        return;
+                    sessie.Stop();
+                    raise(SIGTERM);
+                    close(schrijver);
+                });
+    sessie.Start(10);
+    for (int antwoord : {wxYES, wxYES, wxNO})
+        vragen.antwoord(antwoord);
+    const Waakhond waakhond("the copy at the session's end", std::chrono::seconds(20));
+    ProefUpdater updater(*app, server.geefAdres(), server.geefPubliekeSleutel());
+    const int uitkomst = updater.ga(5000);
+    sessie.Stop();
+    Platform::zetInstalleerder(vorigeInstalleerder);
+    struct sigaction daarna = {};
+    sigaction(SIGTERM, &vorige, &daarna);
+
+    // Nothing of the copy; the program ends as Quit ends it, its project
+    // closed once, without a word in between.
+    EXPECT_EQ(uitkomst, 1);
+    EXPECT_TRUE(vanDeKopie().empty());
+    EXPECT_TRUE(priveMappen().empty());
+    EXPECT_EQ(updater.voorbereidingen, 1);
+    EXPECT_EQ(updater.stops, 1);
+    EXPECT_TRUE(venster->isGesloten());
+    EXPECT_TRUE(logVanger().geefRegels().empty()) << logVanger().geefAlles();
+    // The signal is the program's own again.
+    EXPECT_EQ(daarna.sa_handler, negeer.sa_handler);
 }
 
 TEST_F(Laden, EenServerDieDruppeltWordtNaDeTermijnVanDeDownloadOpgegeven)
@@ -561,14 +677,45 @@ TEST_F(Laden, PakketMappenVanEerdereKeerWordenBijDeVolgendeControleOpgeruimd)
                                          std::filesystem::perms::others_exec);
     // Held by a check that runs now.
     DesktopPriveMap bezig(alsWx(testMap()), "VerelTamso");
+
+    // In the user's folders, what a copy for the user left when the program
+    // was ended during it; beside it the user's own files, and the copy that
+    // another run of the program writes now.
+    const std::filesystem::path downloads(
+        wxStandardPaths::Get().GetUserDir(wxStandardPaths::Dir_Downloads).utf8_string());
+    const std::filesystem::path documenten(wxStandardPaths::Get().GetDocumentsDir().utf8_string());
+    std::filesystem::create_directories(documenten);
+    const struct
+    {
+        std::filesystem::path pad;
+        bool blijft;
+    } bestanden[] = {
+        {downloads / ".VerelTamso_1.4.0_Linux_x86_64.deb.a1B2c3", false},
+        {documenten / ".VerelTamso_1.4.0.7_Linux_x86_64.deb.Zz9xy0", false},
+        {downloads / "VerelTamso_1.4.0_Linux_x86_64.deb.a1B2c3", true},
+        {downloads / ".VerelTamso_1.4.0_Linux_x86_64.deb.a1B2c", true},
+        {downloads / ".VerelTamso_1.4.0_Linux_x86_64.deb.a1-2c3", true},
+        {downloads / ".VerelTamso_notes_Linux_x86_64.deb.a1B2c3", true},
+        {downloads / ".VerelTamso_1.4.0_Linux_x86_64.deb", true},
+        {downloads / ".Ander_1.4.0_Linux_x86_64.deb.a1B2c3", true},
+        {downloads / ".VerelTamso_1.4.1_Linux_x86_64.deb.bEzIg1", true},
+    };
+    for (const auto& bestand : bestanden)
+        std::ofstream(bestand.pad) << "part of a package";
+    const int schrijvend = open(bestanden[std::size(bestanden) - 1].pad.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(flock(schrijvend, LOCK_EX), 0);
+
     FTPTestServer server;
     server.zetVersieBestand("Version:1.4.0\n");
     vragen.antwoord(wxNO);
     ProefUpdater updater(*app, server.geefAdres(), server.geefPubliekeSleutel());
     EXPECT_EQ(updater.ga(5000), 1);
+    close(schrijvend);
     EXPECT_FALSE(std::filesystem::exists(oud));
     EXPECT_TRUE(std::filesystem::exists(vreemd));
     EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(bezig.geefPad().utf8_string())));
+    for (const auto& bestand : bestanden)
+        EXPECT_EQ(std::filesystem::exists(bestand.pad), bestand.blijft) << bestand.pad;
 }
 
 TEST(PakketInstallatie, HetOordeelVanDeOpenerTelt)
