@@ -383,17 +383,23 @@ private:
     bool moetSchemaVeranderen();
     // Whether a writable start writes into the file at all.
     bool moetSchrijven();
-    // Before a start writes: a file that cannot be brought up to date is
-    // opened again read-only, saying why; one that can is checked whole.
-    // 0 go on; 2 failed (reported).
+    // Before a start writes: the file is checked whole, and one that cannot
+    // be brought up to date, or has no room for it, is opened again
+    // read-only, saying why. 0 go on; 2 failed (reported).
     [[nodiscard]] int controleerVoorSchrijven();
     // What keeps the project's tables, the list index or the configuration
-    // row from being made: as SQLite3Basis::controleerOpwaardering.
+    // row from being made, or the program's rows from being written into
+    // them: as SQLite3Basis::controleerOpwaardering, and 4 as
+    // SQLite3Basis::probeerOpwaardering.
     [[nodiscard]] int controleerProjektOpwaardering(wxString& beletsel);
     [[nodiscard]] int controleerKonfiguratieRij(wxString& beletsel);
     // The tables with the list index and the configuration row, whole or
-    // not at all. 0 done; 2 failed (reported), nothing written.
+    // not at all. 0 done; 2 failed (reported), nothing written; 4 the disk
+    // had no room, nothing written (not said).
     [[nodiscard]] int maakProjektTabellen();
+    // The start of a file whose upgrade the disk had no room for: read-only,
+    // as it is.
+    [[nodiscard]] int startZonderRuimte();
     // A table of another tool may give one I.D number to several
     // requirements: such a project is damaged, and said to be.
     void controleerHerhaaldeNummers();

@@ -4,6 +4,7 @@
 #include "swexternals/desktop/DesktopVraag.h"
 #include "swexternals/desktop/wx/wxSQLite3/SavepointBewaker.h"
 #include "swexternals/desktop/wx/wxSQLite3/TijdelijkeWijziging.h"
+#include "toepassing/kern/LangWerk.h"
 #include "toepassing/kern/LijstAandeel.h"
 #include "toepassing/kern/ProjektBestandsNaam.h"
 #include "toepassing/kern/RequirementVeld.h"
@@ -93,6 +94,46 @@ const wxString& lijstIndexNaam()
 const char* const lijstIndexKolommen = "SR,prioriteit,status,type,funkType,totaleKosten,naam,auteur,"
                                        "implementatieIngenieur,testIngenieur,aftekenaar,datum";
 
+// What the program writes into the configuration: its row when the table
+// has none, and its name and currency.
+wxArrayString konfiguratieProeven()
+{
+    const wxString tabel = "main." + VerelTamsoApp::ConfigTabelNaam;
+    wxArrayString opdrachten;
+    opdrachten.Add("insert into " + tabel + " (id) select null where not exists (select 1 from " + tabel + ")");
+    opdrachten.Add("update " + tabel + " set naam=naam,valuta=valuta");
+    return opdrachten;
+}
+
+// A new requirement as an add writes it, with the next number and a title
+// of its own, and every field of it changed as an edit writes it.
+wxArrayString requirementProeven()
+{
+    const wxString tabel = "main." + VerelTamsoApp::TamsoTabelNaam;
+    const wxString nummer = "(select coalesce(max(SR),0)+1 from " + tabel + ")";
+    wxString kolommen;
+    wxString waarden;
+    wxString veranderingen;
+    const Requirement nieuw;
+    for (const RequirementVeld& veld : RequirementVeld::alle())
+    {
+        const wxString kolom = veld.kolom;
+        wxString waarde = veld.alsSQL(nieuw);
+        if (kolom == "SR")
+            waarde = nummer;
+        else if (kolom == "naam")
+            waarde = "'VerelTamso '||hex(randomblob(8))";
+        kolommen += (kolommen.empty() ? "" : ",") + kolom;
+        waarden += (waarden.empty() ? "" : ",") + waarde;
+        if (kolom != "SR" && kolom != "naam")
+            veranderingen += (veranderingen.empty() ? "" : ",") + kolom + "=" + waarde;
+    }
+    wxArrayString opdrachten;
+    opdrachten.Add("insert into " + tabel + " (" + kolommen + ") values (" + waarden + ")");
+    opdrachten.Add("update " + tabel + " set " + veranderingen + " where SR==" + nummer + "-1");
+    return opdrachten;
+}
+
 wxString rekZichtSelect(const wxString& voorwaarde)
 {
     const wxString& tabel = VerelTamsoApp::TamsoTabelNaam;
@@ -113,14 +154,24 @@ int VerelTamsoApp::startDatabase()
     // A damaged project is said first and shown read-only; nothing is
     // written into it.
     controleerHerhaaldeNummers();
-    if (controleerVoorSchrijven() != 0)
-        return 2;
-    if (maakProjektTabellen() != 0)
-        return 2;
-    // Last: SQLite changes no journal inside a transaction, and a file whose
-    // upgrade was taken back stays in the journal it had.
-    if (schakelMode(JournaalWAL, SynchronisatieFull) == 2)
-        return 2;
+    {
+        const LangWerk werk(*this, _("Checking the project file..."));
+        if (controleerVoorSchrijven() != 0)
+            return 2;
+        const int opgewaardeerd = maakProjektTabellen();
+        if (opgewaardeerd == 4)
+            return startZonderRuimte();
+        if (opgewaardeerd != 0)
+            return 2;
+        // Last: SQLite changes no journal inside a transaction, and a file
+        // whose upgrade was taken back stays in the journal it had.
+        const int gelogd =
+            voerOpwaarderingUit([this] { return schakelMode(JournaalWAL, SynchronisatieFull) == 2 ? 2 : 0; }, false);
+        if (gelogd == 4)
+            return startZonderRuimte();
+        if (gelogd != 0)
+            return 2;
+    }
     if (maakLeesbaarDeel() == 2)
         return 2;
     // Every read through the view works from the start, not only after the
@@ -130,27 +181,36 @@ int VerelTamsoApp::startDatabase()
     return schakelHandmatigeTransaktie(StandAan, wxString());
 }
 
-// Nothing is written at a start before the file is known to take it: a file
-// that cannot be brought up to date is shown read-only as it is, and one
-// that can is checked whole first. A file that needs no write, a project of
-// this version in WAL mode, was checked when it got there and is not read
-// whole again; a file opened read-only that is not there yet is checked as
-// the writable start would check it.
+// Nothing is written at a start before the file is known to take it. Every
+// file is checked whole first, whether it is to be written or only shown:
+// a file of this version that needs no write may have been damaged since
+// it got there, and the first commit would write into it. A file that
+// cannot be brought up to date is then shown read-only as it is.
 int VerelTamsoApp::controleerVoorSchrijven()
 {
-    if (isMemoryDB() || isBeschadigd() || !moetSchrijven())
+    if (isMemoryDB() || isBeschadigd())
         return 0;
-    if (!isAlleenLezenDB())
-    {
-        wxString beletsel;
-        if (controleerProjektOpwaardering(beletsel) == 2)
-            return 2;
-        if (!beletsel.empty() && heropenAlleenLezen(beletsel) != 0)
-            return 2;
-    }
-    if (controleerBestand() != 0 && !isBeschadigd())
+    if (controleerBestand() != 0)
+        return isBeschadigd() ? 0 : 2;
+    if (isAlleenLezenDB() || !moetSchrijven())
+        return 0;
+    wxString beletsel;
+    const int gekontroleerd = controleerProjektOpwaardering(beletsel);
+    if (gekontroleerd == 2)
+        return 2;
+    if (gekontroleerd == 4)
+        return heropenZonderRuimte() != 0 ? 2 : 0;
+    if (!beletsel.empty() && heropenAlleenLezen(beletsel) != 0)
         return 2;
     return 0;
+}
+
+// The disk took no upgrade: the project is shown as it is, read-only.
+int VerelTamsoApp::startZonderRuimte()
+{
+    if (heropenZonderRuimte() != 0)
+        return 2;
+    return startDatabase();
 }
 
 // The writes of a writable start: the journal switched to the log, a table,
@@ -183,7 +243,13 @@ int VerelTamsoApp::controleerProjektOpwaardering(wxString& beletsel)
                              lijstIndexNaam());
         return 1;
     }
-    return controleerKonfiguratieRij(beletsel);
+    const int rij = controleerKonfiguratieRij(beletsel);
+    if (rij != 0)
+        return rij;
+    return probeerOpwaardering(
+        {{ConfigTabelNaam, konfiguratieDefinitie().namen, konfiguratieDefinitie().types, konfiguratieProeven()},
+         {TamsoTabelNaam, requirementsDefinitie().namen, requirementsDefinitie().types, requirementProeven()}},
+        beletsel);
 }
 
 // The project's settings are one row made of the defaults alone: a column of
@@ -213,16 +279,12 @@ int VerelTamsoApp::controleerKonfiguratieRij(wxString& beletsel)
 // connection's own.
 int VerelTamsoApp::maakProjektTabellen()
 {
+    const auto maak = [this] { return maakKonfiguratieTabel() == 2 || maakRequirementsTabel() == 2 ? 2 : 0; };
     if (isAlleenLezenDB())
-        return maakKonfiguratieTabel() == 2 || maakRequirementsTabel() == 2 ? 2 : 0;
-    if (schakelHandmatigeTransaktie(StandAan, wxString()) != 0 || startTransaktie() != 0)
+        return maak();
+    if (schakelHandmatigeTransaktie(StandAan, wxString()) != 0)
         return 2;
-    if (maakKonfiguratieTabel() == 2 || maakRequirementsTabel() == 2)
-    {
-        static_cast<void>(rolTerugTransaktie(wxString()));
-        return 2;
-    }
-    return stopTransaktie();
+    return voerOpwaarderingUit(maak, true);
 }
 
 bool VerelTamsoApp::moetSchemaVeranderen()

@@ -156,8 +156,8 @@ public:
     // Says that the open file is damaged, for the reason given, unless that
     // was said already: from now on nothing more is written into it.
     void meldBeschadigd(const wxString& reden);
-    // SQLite's quick check of the whole file, once per open: before a start
-    // writes into a file, or shows read-only one it would have to write.
+    // SQLite's check of the whole file, its indexes against their tables
+    // included, once per open, before anything is written into it.
     // 0 sound; 2 damaged (said, as meldBeschadigd) or the check failed
     // (reported).
     [[nodiscard]] int controleerBestand();
@@ -187,6 +187,9 @@ public:
     // first line of its own), closes it and opens it again read-only, as an
     // open that asked for that. 0 opened; otherwise open's code (reported).
     [[nodiscard]] unsigned int heropenAlleenLezen(const wxString& reden);
+    // The same for a file whose upgrade the disk had no room for (the code
+    // 4 of voerOpwaarderingUit or probeerOpwaardering).
+    [[nodiscard]] unsigned int heropenZonderRuimte();
     // Commits what is open, closes; nothing happens without a connection.
     virtual void sluitDB();
     // Closes the connection as the wrapper does, after the statements the
@@ -429,6 +432,26 @@ public:
     // file could not be read (reported).
     [[nodiscard]] int controleerOpwaardering(const wxString& tabel, const wxArrayString& namen,
                                              const wxArrayString& types, wxString& beletsel);
+    // A table as the upgrade will leave it (the columns of the definition)
+    // and what the program writes into it then.
+    struct OpwaardeerProef
+    {
+        wxString tabel;
+        wxArrayString namen;
+        wxArrayString types;
+        wxArrayString opdrachten;
+    };
+    // After controleerOpwaardering: whether the tables, given their columns,
+    // take the program's statements, with the file's own triggers, checks
+    // and NOT NULL columns in force. Nothing stays of the trial. 0 they do;
+    // 1 one refuses, and `beletsel` says which, SQLite's text after; 2 it
+    // could not be tried (reported); 4 the disk has no room (not said).
+    [[nodiscard]] int probeerOpwaardering(const std::vector<OpwaardeerProef>& proeven, wxString& beletsel);
+    // The upgrade of a file at its start: `werk`, in a transaction of its own
+    // when asked, taken back whole at any failure. It is no change of the
+    // user's: nothing of it is kept to be put back. 0 done; 2 failed
+    // (reported); 4 the disk had no room, nothing written (not said).
+    [[nodiscard]] int voerOpwaarderingUit(const std::function<int()>& werk, bool inTransaktie);
     bool bestaatTabel(const wxString& tabel, const wxString& database);
     wxArrayString geefKolomNamen(const wxString& tabel, bool metEerste);
     long long geefAantalKolommen(const wxString& tabel, bool metEerste);
@@ -578,8 +601,20 @@ private:
     bool beschadigd;
     // Part of it cannot be read, as SQLite found.
     bool onleesbaar = false;
-    // The quick check of this open has run.
+    // The check of the whole file of this open has run.
     bool bestandGekontroleerd = false;
+    // The upgrade that runs: a failure of one of its statements is noted
+    // here, said only when it is not for want of room.
+    struct Opwaardering
+    {
+        bool bezig = false;
+        bool mislukt = false;
+        bool vol = false;
+        wxString sqliteBericht;
+    };
+    Opwaardering opwaardering;
+    void noteerOpwaarderingsFout(const wxSQLite3Exception& fout);
+    [[nodiscard]] unsigned int heropenMetWaarschuwing(const wxString& tekst);
     bool foutUitgelegd;
     wxString kenmerkTabel;
     // Whether the log and its index lay beside the file when it was opened:

@@ -116,9 +116,10 @@ void SQLite3Basis::zegBeschadigd(const wxString& wat, const wxString& details, b
     DesktopFunkties::wxErrorVeilig(tekst);
 }
 
-// A page that no read of the program happens to meet is found here, before
-// the open writes anything into the file; a read of every page, so not at
-// every start.
+// A page that no read of the program happens to meet, and an index that no
+// longer matches its table (which the list would read from), are found here,
+// before anything is written into the file: a read of every page and every
+// index entry, once per open.
 int SQLite3Basis::controleerBestand()
 {
     if (!IsOpen() || isMemoryDB() || bestandGekontroleerd)
@@ -126,7 +127,7 @@ int SQLite3Basis::controleerBestand()
     bestandGekontroleerd = true;
     try
     {
-        wxSQLite3ResultSet rij = ExecuteQuery("pragma main.quick_check(1)");
+        wxSQLite3ResultSet rij = ExecuteQuery("pragma main.integrity_check(1)");
         wxString uitkomst = rij.NextRow() ? rij.GetAsString(0) : wxString();
         rij.Finalize();
         if (uitkomst == "ok")

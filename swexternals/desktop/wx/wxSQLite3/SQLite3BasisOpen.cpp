@@ -342,12 +342,30 @@ unsigned int SQLite3Basis::nieuweMemDB(const wxString& sleutel)
 
 unsigned int SQLite3Basis::heropenAlleenLezen(const wxString& reden)
 {
-    const wxFileName pad = dbPad;
-    DesktopFunkties::wxWaarschuwingVeilig(
-        _("The database file") + DesktopFunkties::dubbeleQuotes(pad.GetFullPath(), true) +
+    return heropenMetWaarschuwing(
+        _("The database file") + DesktopFunkties::dubbeleQuotes(dbPad.GetFullPath(), true) +
         _("cannot be brought up to date for this version of the program. It is opened in read-only mode and left "
           "as it is.") +
         DesktopAppBasis::vr + reden);
+}
+
+unsigned int SQLite3Basis::heropenZonderRuimte()
+{
+    wxString tekst = wxString::Format(_("There is not enough room on the disk to bring the project \"%s\" up to date "
+                                        "for this version of the program. It is opened in read-only mode and left as "
+                                        "it is."),
+                                      dbPad.GetFullPath()) +
+                     DesktopAppBasis::vr + _("Make room on the disk, then open it again.");
+    if (!opwaardering.sqliteBericht.empty())
+        tekst += DesktopAppBasis::vr + _("SQLite3 error:") + DesktopAppBasis::sp +
+                 DesktopFunkties::dubbeleQuotes(opwaardering.sqliteBericht);
+    return heropenMetWaarschuwing(tekst);
+}
+
+unsigned int SQLite3Basis::heropenMetWaarschuwing(const wxString& tekst)
+{
+    const wxFileName pad = dbPad;
+    DesktopFunkties::wxWaarschuwingVeilig(tekst);
     sluitDB();
     dbPad = pad;
     return open(true, wxString());

@@ -8,6 +8,7 @@
 #include "swexternals/desktop/wx/wxSQLite3/TijdelijkeWijziging.h"
 
 #include <algorithm>
+#include <sqlite3.h>
 #include <string>
 #include <wx/intl.h>
 #include <wx/log.h>
@@ -19,6 +20,12 @@ const wxString vernieuwPunt = "VernieuwTabel";
 const wxString opwaardeerPunt = "TabelOpwaardering";
 const wxString proefTabel = "temp.\"OpwaardeerProef\"";
 const wxString aanhakerVoorloop = "TijdelijkeAanhaker_";
+const wxString proefBegin = "begin transaction";
+const wxString proefEinde = "rollback";
+// As every change of the program: another program's lock refuses it at
+// once, with nothing left open.
+const wxString opwaardeerBegin = "begin immediate transaction";
+const wxString opwaardeerCommit = "commit transaction";
 
 wxString leesAlleenHerstel()
 {
@@ -52,6 +59,14 @@ wxString gequoteLijst(const wxArrayString& namen, bool metEerste)
     for (size_t i = metEerste ? 0 : 1; i < namen.size(); ++i)
         lijst += (lijst.empty() ? "" : ",") + SQLite3Basis::naamQuotes(namen[i]);
     return lijst;
+}
+
+// What the schema or a rule of the table says against a statement, as
+// opposed to a lock, the disk or damage.
+bool isWeigering(int kode)
+{
+    return kode == SQLITE_CONSTRAINT || kode == SQLITE_ERROR || kode == SQLITE_MISMATCH || kode == SQLITE_TOOBIG ||
+           kode == SQLITE_RANGE;
 }
 
 // Adds the missing columns, as the upgrade would, to a stand-in in the
@@ -218,10 +233,138 @@ int SQLite3Basis::controleerOpwaardering(const wxString& tabel, const wxArrayStr
     const wxArrayInt ontbrekend = geefOntbrekend(opgeslagen, namen);
     if (ontbrekend.empty())
         return 0;
+    // SQLite would take it for the column it holds, and add nothing.
+    for (const int i : ontbrekend)
+    {
+        const int anders = opgeslagen.Index(namen[i], false);
+        if (anders == wxNOT_FOUND)
+            continue;
+        beletsel = wxString::Format(_("The table \"%s\" holds the column \"%s\" in other letters, as \"%s\", and the "
+                                      "program cannot add it as it names it."),
+                                    tabel, namen[i], opgeslagen[anders]);
+        return 1;
+    }
     const long long rijen = executeSkalair("select exists(select 1 from main." + naamQuotes(tabel) + ")");
     if (rijen < 0)
         return 2;
     return probeerKolommen(*this, tabel, opgeslagen, rijen > 0, namen, types, ontbrekend, beletsel);
+}
+
+// On the file itself, so that its triggers and checks see what the program
+// will write: in a transaction that is always rolled back, never committed
+// (SQLite would count even an empty commit in the file's header). A row or
+// two stay in SQLite's cache until the rollback; a rollback journal made on
+// the way goes with it.
+int SQLite3Basis::probeerOpwaardering(const std::vector<OpwaardeerProef>& proeven, wxString& beletsel)
+{
+    beletsel.clear();
+    opwaardering = Opwaardering();
+    int resultaat = 0;
+    wxString tabel;
+    try
+    {
+        ExecuteUpdate(proefBegin);
+        for (const OpwaardeerProef& proef : proeven)
+        {
+            tabel = proef.tabel;
+            wxArrayString opgeslagen;
+            if (!bestaatTabel(tabel, "main") || leesKolomNamen("main." + tabel, opgeslagen) != 0)
+                continue;
+            for (const int i : geefOntbrekend(opgeslagen, proef.namen))
+                ExecuteUpdate(kolomToevoeging("main." + naamQuotes(tabel), proef.namen[i], proef.types[i]));
+            for (const wxString& opdracht : proef.opdrachten)
+                ExecuteUpdate(opdracht);
+        }
+    }
+    catch (const wxSQLite3Exception& fout)
+    {
+        const int kode = fout.GetErrorCode() & 0xff;
+        if (isSchijfVol(fout.GetErrorCode()))
+        {
+            opwaardering.vol = true;
+            opwaardering.sqliteBericht = sqliteBericht(fout);
+            resultaat = 4;
+        }
+        else if (tabel.empty() || !isWeigering(kode))
+        {
+            meldFout(fout);
+            resultaat = 2;
+        }
+        else
+        {
+            beletsel =
+                wxString::Format(_("The table \"%s\" refuses the rows that the program writes into it."), tabel) +
+                DesktopAppBasis::vr + _("SQLite3 error:") + DesktopAppBasis::sp +
+                DesktopFunkties::dubbeleQuotes(sqliteBericht(fout));
+            resultaat = 1;
+        }
+    }
+    if (isTransaktieOpenInDB())
+    {
+        try
+        {
+            ExecuteUpdate(proefEinde);
+        }
+        catch (const wxSQLite3Exception& fout)
+        {
+            meldFout(fout);
+            resultaat = 2;
+        }
+    }
+    return resultaat;
+}
+
+void SQLite3Basis::noteerOpwaarderingsFout(const wxSQLite3Exception& fout)
+{
+    // What fails after the first failure follows from it.
+    if (opwaardering.mislukt)
+        return;
+    opwaardering.mislukt = true;
+    if (!isSchijfVol(fout.GetErrorCode()))
+    {
+        meldFout(fout);
+        return;
+    }
+    opwaardering.vol = true;
+    opwaardering.sqliteBericht = sqliteBericht(fout);
+    foutUitgelegd = true;
+}
+
+// SQLite takes back a transaction itself at some failures (a disk that is
+// full among them): what it left open is taken back here, so the file is
+// as it was in either case.
+int SQLite3Basis::voerOpwaarderingUit(const std::function<int()>& werk, bool inTransaktie)
+{
+    opwaardering = Opwaardering();
+    opwaardering.bezig = true;
+    int resultaat = 2;
+    try
+    {
+        if (inTransaktie)
+            ExecuteUpdate(opwaardeerBegin);
+        resultaat = werk();
+        if (inTransaktie && resultaat == 0 && !opwaardering.mislukt)
+            ExecuteUpdate(opwaardeerCommit);
+    }
+    catch (const wxSQLite3Exception& fout)
+    {
+        noteerOpwaarderingsFout(fout);
+    }
+    if (inTransaktie && isTransaktieOpenInDB())
+    {
+        try
+        {
+            ExecuteUpdate(proefEinde);
+        }
+        catch (const wxSQLite3Exception& fout)
+        {
+            noteerOpwaarderingsFout(fout);
+        }
+    }
+    opwaardering.bezig = false;
+    if (opwaardering.vol)
+        return 4;
+    return resultaat != 0 || opwaardering.mislukt ? 2 : 0;
 }
 
 int SQLite3Basis::maakNieuweTabel(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types,

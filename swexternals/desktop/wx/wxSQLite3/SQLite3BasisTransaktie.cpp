@@ -338,6 +338,9 @@ int SQLite3Basis::rolGeheelTerug(const wxString& naam)
 {
     if (rolTerugNaarSavePoint(naam) != 0)
     {
+        // An upgrade that failed is taken back whole at its end.
+        if (opwaardering.bezig)
+            return 2;
         wijzigingGeblokkeerd = true;
         DesktopFunkties::wxErrorVeilig(_("The change could not be taken back whole.") + DesktopAppBasis::vr +
                                        _("Undo the open changes before you go on."));

@@ -120,6 +120,13 @@ int SQLite3Basis::voerUit(const std::function<long long()>& voerDoor, const std:
     }
     catch (const wxSQLite3Exception& fout)
     {
+        // The upgrade of a start is taken back whole and said once, by
+        // voerOpwaarderingUit: the user changed nothing that could be kept.
+        if (opwaardering.bezig)
+        {
+            noteerOpwaarderingsFout(fout);
+            return 2;
+        }
         herstelNaFout(wasOpen, fout);
         meldFout(fout);
         herstel = TransaktieVerslag::Herstel::Geen;

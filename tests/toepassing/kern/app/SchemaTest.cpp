@@ -57,11 +57,11 @@ TEST(SchemaOud, EenOuderProjectKrijgtDeOntbrekendeKolommenMetHunStandaard)
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
 }
 
-// A project whose configuration row cannot be made does not start: its
-// name and currency would be missing without a word. What the start had
-// written before (the column the table lacked) is taken back, and the
-// journal is as it was.
-TEST(SchemaWeigering, EenGeweigerdeKonfiguratieRijIsEenMislukteStart)
+// A project whose configuration row cannot be made is found before the
+// start writes anything: its name and currency would be missing without a
+// word. It is shown read-only with the reason, SQLite's text after the
+// program's; the file and its journal are as they were.
+TEST(SchemaWeigering, EenGeweigerdeKonfiguratieRijWordtAlleenGelezen)
 {
     const wxString pad = testPad("weigert.vtd");
     {
@@ -74,8 +74,13 @@ TEST(SchemaWeigering, EenGeweigerdeKonfiguratieRijIsEenMislukteStart)
     }
     const std::string bytes = leesBytes(pad);
     App app;
-    EXPECT_EQ(app->openProject(pad), 2);
-    EXPECT_TRUE(logVanger().bevat("no rows here", wxLOG_Error)) << logVanger().geefAlles();
+    EXPECT_EQ(app->openProject(pad), 0);
+    EXPECT_TRUE(app->isAlleenLezenDB());
+    EXPECT_TRUE(logVanger().bevat("The table \"Configuratie\" refuses the rows that the program writes into it.\n"
+                                  "SQLite3 error: \"no rows here\"",
+                                  wxLOG_Warning))
+        << logVanger().geefAlles();
+    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
     app->sluitDB();
     EXPECT_TRUE(leesBytes(pad) == bytes);
     EXPECT_TRUE(laatNietsAchter(pad));

@@ -2,6 +2,7 @@
 // way of opening: each gives its message, none crashes or hangs, and a file
 // that must stay as it was stays so, byte for byte.
 #include "tests/ondersteuning/KernApp.h"
+#include "tests/ondersteuning/KleineSchijf.h"
 #include "tests/ondersteuning/KorteWachtTijden.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/VraagBeantwoorder.h"
@@ -52,6 +53,53 @@ std::function<std::string(const wxString&)> metBeschadigdePagina(const char* naa
         bytes.replace(static_cast<size_t>(pagina - 1) * grootte, 16, 16, '\xff');
         return bytes;
     };
+}
+
+// A project of this version in WAL mode with 400 requirements: a leaf of
+// theirs overwritten, which neither the list (read from its index) nor an
+// add meets; or the index of another tool on their authors with one
+// author changed in it alone, which no page of the file says.
+std::string maakGrootProject(const wxString& pad, const wxString& extra)
+{
+    {
+        App app;
+        EXPECT_EQ(app->openProject(pad), 0);
+        voerUit(*app, {"with recursive n(i) as (select 1 union all select i+1 from n where i<400) insert into "
+                       "Requirements (naam,SR,auteur,beschrijving) select 'Step '||i,i,'Author '||i,"
+                       "printf('%.*c',200,'x') from n",
+                       extra});
+        app->sluitDB();
+    }
+    return leesBytes(pad);
+}
+
+size_t geefPagina(const wxString& pad, const wxString& vraag)
+{
+    wxSQLite3Database bestand;
+    bestand.Open(pad, wxString(), WXSQLITE_OPEN_READONLY);
+    const long long pagina = bestand.ExecuteScalar(vraag);
+    const long long grootte = bestand.ExecuteScalar("pragma page_size");
+    return static_cast<size_t>((pagina - 1) * grootte);
+}
+
+std::string metBeschadigdBlad(const wxString& pad)
+{
+    std::string bytes = maakGrootProject(pad, "select 1");
+    const size_t blad = geefPagina(pad, "select pageno from dbstat where name=='Requirements' and pagetype=='leaf' "
+                                        "order by pageno limit 1 offset 5");
+    bytes.replace(blad, 16, 16, '\xff');
+    return bytes;
+}
+
+std::string metAfwijkendeIndex(const wxString& pad)
+{
+    std::string bytes = maakGrootProject(pad, "create index ByAuthor on Requirements (auteur)");
+    // The last author in the index's order stays the last.
+    const size_t begin = geefPagina(pad, "select max(pageno) from dbstat where name=='ByAuthor'");
+    const size_t plaats = bytes.find("Author 99", begin);
+    EXPECT_LT(plaats, begin + 4096);
+    bytes.replace(plaats, 9, "Author 9z");
+    return bytes;
 }
 
 // Another tool's project, without the rule that an I.D number is unique:
@@ -154,7 +202,9 @@ TEST(SlechtBestand, ElkSlechtProjectBestandGeeftZijnMeldingEnBlijftZoAlsHetWas)
         {"damaged index, older project", metBeschadigdePagina("sqlite_autoindex_Requirements_1", false), true,
          "is damaged: part of it cannot be read.", 1, true, true},
         {"damaged index", metBeschadigdePagina("sqlite_autoindex_Requirements_1"), true,
-         "is damaged: part of it cannot be read.", 1, true, false},
+         "is damaged: part of it cannot be read.", 1, true, true},
+        {"damaged leaf", metBeschadigdBlad, true, "is damaged: part of it cannot be read.", 1, true, true},
+        {"index unlike its table", metAfwijkendeIndex, true, "is damaged: part of it cannot be read.", 1, true, true},
         {"numbers used twice", metNummers({1, 3, 3, 5, 7, 7, 7}), true,
          "is damaged: these I.D numbers are used more than once: 3, 7\n", 1, true, true},
         {"many numbers used twice", metNummers({1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7}), true,
@@ -187,6 +237,9 @@ TEST(SlechtBestand, ElkSlechtProjectBestandGeeftZijnMeldingEnBlijftZoAlsHetWas)
             logVanger().wis();
             Waakhond waakhond(std::string(geval.naam) + ", " + naam(weg));
             const int gestart = openEnStart(app, vragen, weg, pad);
+            // Found by the start, before the list reads a row or anything
+            // is written.
+            EXPECT_TRUE(gestart != 0 || !geval.melding || (*app)->isAlleenLezenDB()) << logVanger().geefAlles();
             EXPECT_EQ(gestart == 0, geval.start) << gestart << "\n" << logVanger().geefAlles();
             if (gestart == 0)
             {
@@ -240,7 +293,11 @@ TEST(SlechtBestand, EenVreemdBestandDatNietBijTeWerkenIsWordtAlleenGelezen)
         const char* rijId;    // the row id column of the table of requirements
         const char* opdracht; // after that table
         const char* reden;
+        bool eigenaar = false; // that table has an owner of each row, with its rule
+        const char* regel = "";
     };
+    const char* const geweigerd = "The table \"Requirements\" refuses the rows that the program writes into it.\n"
+                                  "SQLite3 error: ";
     const Geval gevallen[] = {
         {"no row id", "", "",
          "The table \"Requirements\" lacks the column \"id\", which cannot be added to it.\n"
@@ -257,6 +314,20 @@ TEST(SlechtBestand, EenVreemdBestandDatNietBijTeWerkenIsWordtAlleenGelezen)
         {"the list index's name taken", "id integer primary key,", "create table RequirementsLijst (x)",
          "The name \"RequirementsLijst\" of the requirement list's index is in use in the file by another table, view "
          "or index."},
+        {"an owner that must be given", "id integer primary key,", "",
+         "\"NOT NULL constraint failed: Requirements.eigenaar\"", true, "not null"},
+        {"an owner that a check asks for", "id integer primary key,", "",
+         "\"CHECK constraint failed: eigenaar is not null\"", true, "check (eigenaar is not null)"},
+        {"a trigger that refuses an add", "id integer primary key,",
+         "create trigger weiger before insert on Requirements begin select raise(abort,'Only the kettle adds'); end",
+         "\"Only the kettle adds\""},
+        {"settings with a check", "id integer primary key,",
+         "create table Configuratie (id integer primary key, naam text check (naam is not null), valuta text)",
+         "The table \"Configuratie\" refuses the rows that the program writes into it.\n"
+         "SQLite3 error: \"CHECK constraint failed: naam is not null\""},
+        {"a title in other letters", "id integer primary key,", "alter table Requirements rename column naam to NAAM",
+         "The table \"Requirements\" holds the column \"naam\" in other letters, as \"NAAM\", and the program cannot "
+         "add it as it names it."},
     };
     VraagBeantwoorder vragen;
     for (const Geval& geval : gevallen)
@@ -267,9 +338,14 @@ TEST(SlechtBestand, EenVreemdBestandDatNietBijTeWerkenIsWordtAlleenGelezen)
             {
                 wxSQLite3Database ander;
                 ander.Open(pad);
-                ander.ExecuteUpdate(wxString::Format(
-                    "create table Requirements (%s SR integer, naam text, prioriteit integer)", geval.rijId));
-                ander.ExecuteUpdate("insert into Requirements (SR,naam,prioriteit) values (4,'Boil',2),(9,'Pour',1)");
+                const wxString eigenaar = geval.eigenaar ? wxString(", eigenaar text ") + geval.regel : wxString();
+                ander.ExecuteUpdate(
+                    wxString::Format("create table Requirements (%s SR integer, naam text, prioriteit integer%s)",
+                                     geval.rijId, eigenaar));
+                ander.ExecuteUpdate(geval.eigenaar ? "insert into Requirements (SR,naam,prioriteit,eigenaar) values "
+                                                     "(4,'Boil',2,'Eva'),(9,'Pour',1,'Eva')"
+                                                   : "insert into Requirements (SR,naam,prioriteit) values "
+                                                     "(4,'Boil',2),(9,'Pour',1)");
                 if (*geval.opdracht)
                     ander.ExecuteUpdate(geval.opdracht);
             }
@@ -283,7 +359,7 @@ TEST(SlechtBestand, EenVreemdBestandDatNietBijTeWerkenIsWordtAlleenGelezen)
             EXPECT_EQ(logVanger().bevat("\"" + pad +
                                             "\" cannot be brought up to date for this version of the program. It is "
                                             "opened in read-only mode and left as it is.\n" +
-                                            geval.reden,
+                                            (*geval.reden == '"' ? geweigerd : "") + geval.reden,
                                         wxLOG_Warning),
                       weg != Weg::AlleenLezen)
                 << logVanger().geefAlles();
@@ -292,6 +368,71 @@ TEST(SlechtBestand, EenVreemdBestandDatNietBijTeWerkenIsWordtAlleenGelezen)
             EXPECT_TRUE(leesBytes(pad) == bytes);
             EXPECT_TRUE(laatNietsAchter(pad));
         }
+    EXPECT_EQ(vragen.geefOnbeantwoord(), 0u);
+}
+
+// An older project whose upgrade the disk has no room for, wherever the
+// room runs out (the trial before it, the upgrade, its commit, the switch of
+// the journal), in a small project and in one whose new index spills out of
+// SQLite's cache into the file: one plain message, the project shown
+// read-only with all its rows, the file as it was and nothing beside it.
+TEST(SlechtBestand, EenOpwaarderingZonderRuimteOpentAlleenLezen)
+{
+    KleineSchijf schijf((testMap() / "schijf").string(), 12 << 20);
+    if (!schijf.isGekoppeld())
+        GTEST_SKIP() << schijf.waarom();
+    VraagBeantwoorder vragen;
+    for (const int rijen : {3, 5000})
+    {
+        const wxString pad = wxString::Format("%s/old %d.vtd", wxString::FromUTF8(schijf.geefMap()), rijen);
+        {
+            wxSQLite3Database oud;
+            oud.Open(pad);
+            oud.ExecuteUpdate("create table Configuratie (id integer primary key, naam text, valuta text)");
+            oud.ExecuteUpdate("create table Requirements (id integer primary key, naam text not null collate nocase, "
+                              "SR integer not null, unique(naam), unique(SR))");
+            oud.ExecuteUpdate(wxString::Format(
+                "with recursive n(i) as (select 1 union all select i+1 from n where i<%d) insert into Requirements "
+                "(naam,SR) select printf('%%.*c',400,'x')||i,i from n",
+                rijen));
+        }
+        const std::string bytes = leesBytes(pad);
+        for (const Weg weg : {Weg::Bestand, Weg::OpenDialoog, Weg::Start})
+            for (size_t vrij = 0;; vrij = vrij * 2 + 8192)
+            {
+                SCOPED_TRACE(wxString::Format("%d rows, %s, %zu bytes free", rijen, naam(weg), vrij).ToStdString());
+                schrijfBytes(pad, bytes);
+                ASSERT_TRUE(schijf.vul(vrij));
+                std::optional<App> app;
+                logVanger().wis();
+                ASSERT_EQ(openEnStart(app, vragen, weg, pad), 0) << logVanger().geefAlles();
+                if (!(*app)->isAlleenLezenDB())
+                {
+                    EXPECT_EQ(logVanger().geefAantal(wxLOG_Warning), 0u) << logVanger().geefAlles();
+                    EXPECT_GT(vrij, 8192u);
+                    // Room for the log to go into the file at the close.
+                    schijf.maakLeeg();
+                    app.reset();
+                    EXPECT_TRUE(laatNietsAchter(pad));
+                    break;
+                }
+                EXPECT_EQ((*app)->zoekAlles().GetCount(), static_cast<size_t>(rijen));
+                EXPECT_TRUE(logVanger().bevat("There is not enough room on the disk to bring the project \"" + pad +
+                                                  "\" up to date for this version of the program. It is opened in "
+                                                  "read-only mode and left as it is.\nMake room on the disk, then "
+                                                  "open it again.\nSQLite3 error: ",
+                                              wxLOG_Warning))
+                    << logVanger().geefAlles();
+                EXPECT_EQ(logVanger().geefAantal(wxLOG_Warning), 1u) << logVanger().geefAlles();
+                EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+                app.reset();
+                schijf.maakLeeg();
+                EXPECT_TRUE(leesBytes(pad) == bytes);
+                EXPECT_TRUE(laatNietsAchter(pad));
+            }
+        // The next start's project is not on the small disk.
+        EXPECT_EQ(App()->openProject(testPad("elsewhere.vtd")), 0);
+    }
     EXPECT_EQ(vragen.geefOnbeantwoord(), 0u);
 }
 

@@ -159,10 +159,11 @@ const char* const aanZonderProject = "11110000000000";
 } // namespace
 
 // An older project needs its columns at the first start. When another
-// program holds the lock or the disk has no room, the start fails, and the
-// window is without a project in every command: nothing is added behind
-// the user's back, beyond undo, and the file stays as it was. Once the
-// cause is gone the project starts.
+// program holds the lock, the start fails, and the window is without a
+// project in every command: nothing is added behind the user's back, beyond
+// undo. When the disk has no room for them, the project is shown read-only
+// as it is, with that said in plain words. Either way the file stays as it
+// was, and once the cause is gone the project starts.
 TEST_F(OpdrachtTest, AFailedStartLeavesNoProjectOpen)
 {
     const KorteWachtTijden kort;
@@ -175,6 +176,7 @@ TEST_F(OpdrachtTest, AFailedStartLeavesNoProjectOpen)
         const char* melding;
         std::function<void()> begin;
         std::function<void()> einde;
+        bool alleenLezen = false;
     };
     wxSQLite3Database ander;
     const wxString vergrendeld = testPad("locked.vtd");
@@ -188,13 +190,13 @@ TEST_F(OpdrachtTest, AFailedStartLeavesNoProjectOpen)
              ander.ExecuteUpdate("begin immediate");
          },
          [&] { ander.Close(); }},
-        {"a full disk", vol, "is full.",
+        {"a full disk", vol, "There is not enough room on the disk to bring the project",
          [&]
          {
              maakOudProject(vol, false);
              ASSERT_TRUE(schijf.vul(0));
          },
-         [&] { schijf.maakLeeg(); }},
+         [&] { schijf.maakLeeg(); }, true},
     };
     if (!schijf.isGekoppeld())
     {
@@ -232,13 +234,21 @@ TEST_F(OpdrachtTest, AFailedStartLeavesNoProjectOpen)
             SCOPED_TRACE(std::string(oorzaak.naam) + ", " + weg);
             logVanger().wis();
             open();
+            EXPECT_TRUE(meldingKop().Contains(oorzaak.melding)) << logVanger().geefAlles();
+            if (oorzaak.alleenLezen)
+            {
+                EXPECT_TRUE(app->isAlleenLezenDB());
+                EXPECT_EQ(naamLabel(), "Old kettle");
+                EXPECT_EQ(titels(), std::vector<wxString>({"Pour", "Boil"}));
+                EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+                klik(wxID_CLOSE);
+            }
             EXPECT_FALSE(app->isDBOpen());
             EXPECT_EQ(naamLabel(), "No project");
             EXPECT_TRUE(titels().empty());
             for (size_t i = 0; i < std::size(zonderProjectOpdrachten); ++i)
                 EXPECT_EQ(isAan(zonderProjectOpdrachten[i]), aanZonderProject[i] == '1')
                     << "command " << zonderProjectOpdrachten[i];
-            EXPECT_TRUE(meldingKop().Contains(oorzaak.melding)) << logVanger().geefAlles();
             EXPECT_TRUE(leesBytes(oorzaak.pad) == bytes);
         }
         EXPECT_TRUE(vol != oorzaak.pad || laatNietsAchter(vol));
@@ -301,12 +311,25 @@ TEST_F(OpdrachtTest, AReadOnlyProjectStaysAsItWasAndListsEveryRow)
 }
 
 // A table of another tool that this version cannot be brought up to (it
-// lacks the row id column, which SQLite cannot add) is shown by every way of
-// opening as Open read-only shows it: read-only, every row listed, and the
-// reason is what the user reads first when it was opened to be written. The
-// file stays as it was.
+// lacks the row id column, which SQLite cannot add; it or the settings take
+// the columns but refuse the program's rows; it holds the title in other
+// letters) is shown by every way of opening as Open read-only shows it:
+// read-only, every row listed, and the reason is what the user reads first
+// when it was opened to be written. The file stays as it was.
 TEST_F(OpdrachtTest, AForeignTableThatCannotBeUpgradedIsShownReadOnlyByEveryWay)
 {
+    const std::pair<const char*, std::vector<const char*>> bestanden[] = {
+        {"no row id", {"create table Requirements (SR integer, naam text, prioriteit integer)"}},
+        {"a trigger that refuses an add",
+         {"create table Requirements (id integer primary key, SR integer, naam text, prioriteit integer)",
+          "create trigger weiger before insert on Requirements begin select raise(abort,'Only the kettle adds'); "
+          "end"}},
+        {"settings with a check",
+         {"create table Requirements (SR integer, naam text, prioriteit integer, id integer primary key)",
+          "create table Configuratie (id integer primary key, naam text check (naam is not null), valuta text)"}},
+        {"a title in other letters",
+         {"create table Requirements (id integer primary key, SR integer, NAAM text, prioriteit integer)"}},
+    };
     const std::pair<const char*, std::function<void(const wxString&)>> wegen[] = {
         {"the command line",
          [&](const wxString& pad)
@@ -335,32 +358,36 @@ TEST_F(OpdrachtTest, AForeignTableThatCannotBeUpgradedIsShownReadOnlyByEveryWay)
              klik(V::ID_OPENSLECHTSLEZENDB);
          }},
     };
-    for (const auto& [weg, open] : wegen)
-    {
-        SCOPED_TRACE(weg);
-        const wxString pad = testPad(wxString("foreign, ") + weg + ".vtd");
+    for (const auto& [bestand, opdrachten] : bestanden)
+        for (const auto& [weg, open] : wegen)
         {
-            wxSQLite3Database ander;
-            ander.Open(pad);
-            ander.ExecuteUpdate("create table Requirements (SR integer, naam text, prioriteit integer)");
-            ander.ExecuteUpdate("insert into Requirements values (1,'Boil',2),(2,'Pour',1)");
+            SCOPED_TRACE(std::string(bestand) + ", " + weg);
+            const wxString pad = testPad(wxString(bestand) + ", " + weg + ".vtd");
+            {
+                wxSQLite3Database ander;
+                ander.Open(pad);
+                ander.ExecuteUpdate(opdrachten[0]);
+                ander.ExecuteUpdate("insert into Requirements (SR,naam,prioriteit) values (1,'Boil',2),(2,'Pour',1)");
+                for (size_t i = 1; i < opdrachten.size(); ++i)
+                    ander.ExecuteUpdate(opdrachten[i]);
+            }
+            const std::string bytes = leesBytes(pad);
+            logVanger().wis();
+            open(pad);
+            verwerkGebeurtenissen();
+            ASSERT_TRUE(app->isDBOpen()) << logVanger().geefAlles();
+            EXPECT_TRUE(app->isAlleenLezenDB());
+            EXPECT_EQ(menuLabel(V::ID_SCHAKELDBOMNAARSLECHTSLEZEN),
+                      "Switch current database to read+write mode\tCtrl+T");
+            EXPECT_EQ(titels(), std::vector<wxString>({"Pour", "Boil"}));
+            EXPECT_EQ(meldingKop().StartsWith("The database file \"" + pad + "\" cannot be brought up to date"),
+                      std::string(weg) != "Open read-only")
+                << logVanger().geefAlles();
+            EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+            klik(wxID_CLOSE);
+            EXPECT_TRUE(leesBytes(pad) == bytes);
+            EXPECT_TRUE(laatNietsAchter(pad));
         }
-        const std::string bytes = leesBytes(pad);
-        logVanger().wis();
-        open(pad);
-        verwerkGebeurtenissen();
-        ASSERT_TRUE(app->isDBOpen()) << logVanger().geefAlles();
-        EXPECT_TRUE(app->isAlleenLezenDB());
-        EXPECT_EQ(menuLabel(V::ID_SCHAKELDBOMNAARSLECHTSLEZEN), "Switch current database to read+write mode\tCtrl+T");
-        EXPECT_EQ(titels(), std::vector<wxString>({"Pour", "Boil"}));
-        EXPECT_EQ(meldingKop().StartsWith("The database file \"" + pad + "\" cannot be brought up to date"),
-                  std::string(weg) != "Open read-only")
-            << logVanger().geefAlles();
-        EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
-        klik(wxID_CLOSE);
-        EXPECT_TRUE(leesBytes(pad) == bytes);
-        EXPECT_TRUE(laatNietsAchter(pad));
-    }
 }
 
 // A page of the requirements' table is damaged: the first read that meets
