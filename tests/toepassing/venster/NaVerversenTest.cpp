@@ -1,6 +1,7 @@
 // What a refill changes is on the screen at once, without a paint from
 // outside: the header's texts and its columns' borders as a fresh paint of
-// the header shows them.
+// the header shows them, and the gauge right after the completion text, as
+// a freshly made window puts it.
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/VensterHulp.h"
 #include "tests/toepassing/venster/SchermBeeld.h"
@@ -41,6 +42,13 @@ void laatSchilderen(wxWindow& venster)
     venster.Update();
     verwerkGebeurtenissen();
     venster.Update();
+}
+
+// Where the gauge stands from the start of the completion text.
+int meterAfstand(VerelTamsoVenster& venster)
+{
+    return voltooiingMeter(venster).GetPosition().x -
+           vind<wxStaticText>(venster, V::ID_VOLTOOIING_LABEL).GetPosition().x;
 }
 
 void toon(VerelTamsoVenster& venster)
@@ -97,4 +105,15 @@ TEST_F(VensterTest, WhatARefillChangesIsOnTheScreenAtOnce)
         const auto plek = static_cast<int>(anders.first - getoond.begin());
         EXPECT_TRUE(anders.first == getoond.end()) << naam << ", first at " << plek % breedte << "," << plek / breedte;
     }
+
+    // The completion text became shorter: a window made anew on the same
+    // project, sorted and filtered alike, puts the gauge as near.
+    ASSERT_EQ(labelVan(*venster, V::ID_VOLTOOIING_LABEL), "No completion");
+    const int afstand = meterAfstand(*venster);
+    sluitVenster(venster);
+    venster = maakVenster(*app);
+    venster->start();
+    toon(*venster);
+    ASSERT_EQ(labelVan(*venster, V::ID_VOLTOOIING_LABEL), "No completion");
+    EXPECT_EQ(afstand, meterAfstand(*venster));
 }
