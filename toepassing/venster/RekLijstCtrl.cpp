@@ -256,12 +256,24 @@ long RekLijstCtrl::DoInsertColumn(long kolom, const wxListItem& item)
 
 bool RekLijstCtrl::SetColumn(int kolom, const wxListItem& item)
 {
-    if (!(item.GetMask() & wxLIST_MASK_TEXT) || kolom < 0 || static_cast<size_t>(kolom) >= kopTeksten.size())
-        return wxGenericListCtrl::SetColumn(kolom, item);
-    kopTeksten[static_cast<size_t>(kolom)] = item.GetText();
     wxListItem getoond(item);
-    getoond.SetText(geefGetoondeKop(kolom));
-    return wxGenericListCtrl::SetColumn(kolom, getoond);
+    if ((item.GetMask() & wxLIST_MASK_TEXT) && kolom >= 0 && static_cast<size_t>(kolom) < kopTeksten.size())
+    {
+        kopTeksten[static_cast<size_t>(kolom)] = item.GetText();
+        getoond.SetText(geefGetoondeKop(kolom));
+    }
+    if (!wxGenericListCtrl::SetColumn(kolom, getoond))
+        return false;
+    verversKop();
+    return true;
+}
+
+bool RekLijstCtrl::SetColumnWidth(int kolom, int breedte)
+{
+    if (!wxGenericListCtrl::SetColumnWidth(kolom, breedte))
+        return false;
+    verversKop();
+    return true;
 }
 
 bool RekLijstCtrl::GetColumn(int kolom, wxListItem& item) const
@@ -310,6 +322,7 @@ void RekLijstCtrl::toonKoppen()
             continue;
         getoond.SetText(kort);
         wxGenericListCtrl::SetColumn(kolom, getoond);
+        verversKop();
     }
 }
 
@@ -498,6 +511,12 @@ wxWindow* RekLijstCtrl::geefKopVenster() const
         if (kind != GetTargetWindow())
             return kind;
     return nullptr;
+}
+
+void RekLijstCtrl::verversKop()
+{
+    if (wxWindow* kop = geefKopVenster())
+        kop->Refresh();
 }
 
 void RekLijstCtrl::OnKopBeweging(wxMouseEvent& gebeurtenis)

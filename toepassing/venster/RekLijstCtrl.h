@@ -58,6 +58,8 @@ public:
     // shortened by an ellipsis in its middle where its column is narrower.
     bool SetColumn(int kolom, const wxListItem& item) override;
     bool GetColumn(int kolom, wxListItem& item) const override;
+    // The header shows the new width at once, its borders above the cells.
+    bool SetColumnWidth(int kolom, int breedte) override;
 
 protected:
     long DoInsertColumn(long kolom, const wxListItem& item) override;
@@ -106,6 +108,10 @@ private:
     // Shares the list's width out among the measured columns.
     void verdeelBreedte();
     wxWindow* geefKopVenster() const;
+    // The toolkit's list leaves its header as it was painted when a refill
+    // changes a header's text or a column's width: the header is painted
+    // again whenever one of them changes.
+    void verversKop();
     // The header's text as its column has room for it.
     wxString geefGetoondeKop(int kolom) const;
     void toonKoppen();

@@ -122,6 +122,7 @@ void VerelTamsoVenster::Init()
     aantalRekLabel = nullptr;
     kostenLabel = nullptr;
     voltooiingLabel = nullptr;
+    statistiekMaat = nullptr;
     voltooiingMeter = nullptr;
     statusKeuze = nullptr;
     typeKeuze = nullptr;

@@ -333,6 +333,9 @@ protected:
     wxStaticText* aantalRekLabel;
     wxStaticText* kostenLabel;
     wxStaticText* voltooiingLabel;
+    // Never shown: it measures a figure's text as a label that was never
+    // laid out, as in a fresh window.
+    wxStaticText* statistiekMaat;
     wxGauge* voltooiingMeter;
     wxChoice* statusKeuze;
     wxChoice* typeKeuze;

@@ -480,6 +480,9 @@ wxSizer* VerelTamsoVenster::maakStatistiek()
     voltooiingLabel = new wxStaticText(ouder, ID_VOLTOOIING_LABEL, _("Completion of listed items"), wxDefaultPosition,
                                        wxDefaultSize, wxST_NO_AUTORESIZE);
     voltooiing->Add(voltooiingLabel, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 2);
+    statistiekMaat =
+        new wxStaticText(ouder, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxST_NO_AUTORESIZE);
+    statistiekMaat->Hide();
     voltooiingMeter =
         new wxGauge(ouder, ID_VOLTOOIING_METER, 100, wxDefaultPosition,
                     wxSize(ouder->ConvertDialogToPixels(wxSize(100, -1)).x, -1), wxGA_HORIZONTAL | wxGA_SMOOTH);

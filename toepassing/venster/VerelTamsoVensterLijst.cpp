@@ -11,6 +11,7 @@
 #include <wx/evtloop.h>
 #include <wx/gauge.h>
 #include <wx/menu.h>
+#include <wx/sizer.h>
 #include <wx/slider.h>
 #include <wx/srchctrl.h>
 #include <wx/stattext.h>
@@ -216,20 +217,34 @@ bool VerelTamsoVenster::toonStatistiekTeksten(unsigned long long aantal, long lo
            gegroeid;
 }
 
-// A label keeps the width of its widest text since the project was
+// A label's row keeps the room of its widest text since the project was
 // opened: the next figures, as a rule as wide or narrower, then fit
-// without measuring and laying out the whole window again.
+// without measuring and laying out the whole window again. The label
+// itself is as wide as its text, and only its row is laid out again, so
+// that what stands beside it (the gauge after the completion) stands
+// where a fresh layout puts it. True when the row needs more room.
 bool VerelTamsoVenster::zetStatistiek(wxStaticText& label, const wxString& tekst)
 {
     if (label.GetLabel() == tekst)
         return false;
     label.SetLabel(tekst);
-    label.InvalidateBestSize();
-    const int nodig = label.GetBestSize().GetWidth();
-    if (nodig <= label.GetMinSize().GetWidth())
+    // GTK's best size of a label that was laid out is at least the size it
+    // has: no measure of a shorter text.
+    statistiekMaat->SetLabel(tekst);
+    statistiekMaat->InvalidateBestSize();
+    const int nodig = statistiekMaat->GetBestSize().GetWidth();
+    if (nodig == label.GetMinSize().GetWidth())
         return false;
     label.SetMinSize(wxSize(nodig, -1));
-    return true;
+    wxSizer& rij = *label.GetContainingSizer();
+    const int ruimte = rij.CalcMin().GetWidth();
+    if (ruimte > rij.GetSize().GetWidth())
+    {
+        rij.SetMinSize(wxSize(ruimte, -1));
+        return true;
+    }
+    rij.Layout();
+    return false;
 }
 
 void VerelTamsoVenster::vergeetStatistiekRuimte()
@@ -238,6 +253,7 @@ void VerelTamsoVenster::vergeetStatistiekRuimte()
     {
         label->SetMinSize(wxDefaultSize);
         label->InvalidateBestSize();
+        label->GetContainingSizer()->SetMinSize(wxDefaultSize);
     }
 }
 

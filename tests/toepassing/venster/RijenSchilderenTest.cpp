@@ -4,9 +4,8 @@
 // shortened as the toolkit shortens it.
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/VensterHulp.h"
+#include "tests/toepassing/venster/SchermBeeld.h"
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <algorithm>
 #include <wx/frame.h>
 #include <wx/panel.h>
@@ -54,20 +53,7 @@ std::vector<unsigned long> beeldVan(wxGenericListCtrl& lijst)
     plaats.width = 0;
     for (int kolom = 0; kolom < lijst.GetColumnCount(); ++kolom)
         plaats.width += lijst.GetColumnWidth(kolom);
-    std::vector<unsigned long> pixels;
-    Display* scherm = XOpenDisplay(nullptr);
-    if (!scherm)
-        return pixels;
-    XImage* beeld =
-        XGetImage(scherm, DefaultRootWindow(scherm), plaats.x, plaats.y, static_cast<unsigned int>(plaats.width),
-                  static_cast<unsigned int>(plaats.height), AllPlanes, ZPixmap);
-    for (int y = 0; beeld && y < plaats.height; ++y)
-        for (int x = 0; x < plaats.width; ++x)
-            pixels.push_back(XGetPixel(beeld, x, y) & 0xFFFFFF);
-    if (beeld)
-        XDestroyImage(beeld);
-    XCloseDisplay(scherm);
-    return pixels;
+    return schermBeeld(plaats);
 }
 // Rows 1 and 3 below `boven` selected, the second of them the current one,
 // and `boven` the top row in view.
