@@ -2,6 +2,7 @@
 #define SWEXTERNALS_DESKTOP_WX_WXSQLITE3_SQLITE3BASIS_H
 
 #include "base/Stand.h"
+#include "swexternals/desktop/wx/wxSQLite3/BestandsVersie.h"
 #include "swexternals/desktop/wx/wxSQLite3/FoutMelding.h"
 #include "swexternals/desktop/wx/wxSQLite3/Sortering.h"
 #include "swexternals/desktop/wx/wxSQLite3/TransaktieVerslag.h"
@@ -633,6 +634,11 @@ private:
     // with it, for the report of the failure.
     TransaktieVerslag::Herstel herstel = TransaktieVerslag::Herstel::Geen;
     void onthoudOpdracht(const std::function<void()>& neemOp, bool wasOpen);
+    // The version of the file as this connection sees it now; in an open
+    // transaction it takes the read lock that keeps other connections'
+    // commits out, or makes a write on what it read fail, until the
+    // transaction ends.
+    BestandsVersie geefBestandsVersie();
     // A prepared statement that ran, with the values it ran with.
     void onthoudVoorbereid(wxSQLite3Statement& voorbereid);
     // After a failed statement: when SQLite took back the transaction that

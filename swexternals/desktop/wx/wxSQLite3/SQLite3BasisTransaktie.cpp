@@ -30,7 +30,8 @@ int SQLite3Basis::voerTransaktieUit(const wxString& opdracht)
 }
 
 // The version of the file is taken once the transaction holds the write
-// lock: from then on no other connection commits until it ends.
+// lock: from then on no other connection commits until it ends. (The page
+// that holds the change counter stays in SQLite's cache until the commit.)
 void SQLite3Basis::onthoudOpdracht(const std::function<void()>& neemOp, bool wasOpen)
 {
     // Ended (committed, undone, or taken back by SQLite): what ran in it is
@@ -46,8 +47,17 @@ void SQLite3Basis::onthoudOpdracht(const std::function<void()>& neemOp, bool was
     if (transaktieVerslag.isOnvolledig())
         return;
     neemOp();
-    if (!transaktieVerslag.heeftDataVersie() && isSchrijfTransaktieOpen())
-        transaktieVerslag.zetDataVersie(geefInhoudVersie().dataVersie);
+    if (!transaktieVerslag.heeftVersie() && isSchrijfTransaktieOpen())
+        transaktieVerslag.zetVersie(geefBestandsVersie());
+}
+
+// SQLite's data version first: in an open transaction, its read takes the
+// lock.
+BestandsVersie SQLite3Basis::geefBestandsVersie()
+{
+    if (geefInhoudVersie().dataVersie < 0)
+        return BestandsVersie();
+    return BestandsVersie::lees(static_cast<sqlite3*>(GetDatabaseHandle()));
 }
 
 // SQLite takes back the whole transaction when its commit fails for want of
@@ -92,8 +102,8 @@ void SQLite3Basis::herstelTransaktie()
         {
             const int overloop = ExecuteScalar("pragma cache_spill");
             ExecuteUpdate(wxString::Format("pragma cache_spill=%d", INT_MAX));
-            herstel = verslag.speelAf(static_cast<sqlite3*>(GetDatabaseHandle()),
-                                      [this] { return geefInhoudVersie().dataVersie; });
+            herstel =
+                verslag.speelAf(static_cast<sqlite3*>(GetDatabaseHandle()), [this] { return geefBestandsVersie(); });
             if (herstel != TransaktieVerslag::Herstel::Hersteld && isTransaktieOpenInDB())
                 ExecuteUpdate(rollback);
             ExecuteUpdate(wxString::Format("pragma cache_spill=%d", overloop));

@@ -266,9 +266,17 @@ void TransaktieVerslag::wis()
     std::vector<std::pair<std::string, size_t>>().swap(savepoints);
     laatsteSQL = 0;
     laatsteSQLLengte = 0;
-    dataVersie = -1;
+    versie = BestandsVersie();
     begonnen = false;
     onvolledig = false;
+}
+
+void TransaktieVerslag::zetVersie(const BestandsVersie& versie_)
+{
+    if (versie_.isBekend())
+        versie = versie_;
+    else
+        markeerOnvolledig();
 }
 
 bool TransaktieVerslag::isVolledig(unsigned long long opening_) const
@@ -277,7 +285,7 @@ bool TransaktieVerslag::isVolledig(unsigned long long opening_) const
 }
 
 TransaktieVerslag::Herstel TransaktieVerslag::speelAf(sqlite3* db,
-                                                      const std::function<long long()>& leesDataVersie) const
+                                                      const std::function<BestandsVersie()>& leesVersie) const
 {
     Lezer lezer(inhoud.data(), inhoud.size());
     sqlite3_stmt* voorbereid = nullptr;
@@ -288,7 +296,7 @@ TransaktieVerslag::Herstel TransaktieVerslag::speelAf(sqlite3* db,
         // Opened again, the transaction sees the file as it is now: the rest
         // runs only where nobody committed since, as SQLite refuses a write
         // on a view of the file that is no longer the newest.
-        if (eerste && kode == SQLITE_OK && heeftDataVersie() && leesDataVersie() != dataVersie)
+        if (eerste && kode == SQLITE_OK && heeftVersie() && leesVersie() != versie)
             kode = SQLITE_BUSY_SNAPSHOT;
     }
     sqlite3_finalize(voorbereid);

@@ -1,6 +1,8 @@
 #ifndef SWEXTERNALS_DESKTOP_WX_WXSQLITE3_TRANSAKTIEVERSLAG_H
 #define SWEXTERNALS_DESKTOP_WX_WXSQLITE3_TRANSAKTIEVERSLAG_H
 
+#include "swexternals/desktop/wx/wxSQLite3/BestandsVersie.h"
+
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -59,17 +61,18 @@ public:
     void rolTerugNaar(const std::string& savepoint);
     // The transaction ended: the record goes, with the memory it held.
     void wis();
-    // `pragma data_version` while the transaction held the write lock: no
-    // other connection could commit until it ended.
-    void zetDataVersie(long long versie) { dataVersie = versie; }
-    bool heeftDataVersie() const { return dataVersie >= 0; }
+    // The version of the file while the transaction held the write lock:
+    // no other connection could commit until it ended. Unknown, the record
+    // cannot be put back.
+    void zetVersie(const BestandsVersie& versie_);
+    bool heeftVersie() const { return versie.isBekend(); }
     // The record holds the whole open transaction of this opening.
     bool isVolledig(unsigned long long opening_) const;
     // Runs the record again on the connection, which has no transaction
-    // open: first the statement that opened it, then, when `leesDataVersie`
-    // gives what the file's version was, the rest. Hersteld, or why not (the
-    // caller takes back what did run).
-    Herstel speelAf(sqlite3* db, const std::function<long long()>& leesDataVersie) const;
+    // open: first the statement that opened it, then, when `leesVersie`
+    // gives the version the file had when it wrote, the rest. Hersteld, or
+    // why not (the caller takes back what did run).
+    Herstel speelAf(sqlite3* db, const std::function<BestandsVersie()>& leesVersie) const;
 
 private:
     std::vector<unsigned char> inhoud;
@@ -80,7 +83,7 @@ private:
     size_t laatsteSQL = 0;
     size_t laatsteSQLLengte = 0;
     unsigned long long opening = 0;
-    long long dataVersie = -1;
+    BestandsVersie versie;
     bool begonnen = false;
     bool onvolledig = false;
 

@@ -20,18 +20,34 @@ namespace
 class VolleSchijf : public DatabaseTest
 {
 protected:
-    // A project of two rows for the case of that name, opened in manual
-    // mode, with a cache so small that a large change spills into the log.
-    SQLite3Basis& openProject(const char* naam)
+    // A project of two rows for the case of that name, in WAL mode or with
+    // a rollback journal, opened in manual mode, with a cache so small that
+    // a large change spills into the log or the file.
+    SQLite3Basis& openProject(const wxString& naam, const char* journaal = "wal")
     {
-        const wxString bestand = testPad(wxString(naam) + ".vtd");
-        maakProjectBestand(bestand, {"een", "twee"}, {"pragma journal_mode=wal"});
+        const wxString bestand = testPad(naam + "-" + journaal + ".vtd");
+        maakProjectBestand(bestand, {"een", "twee"}, {(std::string("pragma journal_mode=") + journaal).c_str()});
         SQLite3Basis& verbinding = openBestand(bestand);
         EXPECT_EQ(verbinding.executeUpdate("pragma cache_size=8"), 0);
         EXPECT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, wxString()), 0);
         return verbinding;
     }
 };
+
+// WAL, and the rollback journal of every project before its upgrade and of
+// a folder where WAL cannot be used.
+const char* const journalen[] = {"wal", "delete"};
+
+// Each case of a table in each journal.
+template <typename Geval, size_t aantal>
+std::vector<std::pair<const char*, const Geval*>> inElkJournaal(const Geval (&gevallen)[aantal])
+{
+    std::vector<std::pair<const char*, const Geval*>> uit;
+    for (const char* journaal : journalen)
+        for (const Geval& geval : gevallen)
+            uit.emplace_back(journaal, &geval);
+    return uit;
+}
 
 wxString volleSchijf(const wxString& pad)
 {
@@ -105,12 +121,13 @@ TEST_F(VolleSchijf, EenCommitZonderRuimteHoudtDeWijzigingOpen)
         {"the end of safe operation", true,
          [&](SQLite3Basis& db) { return db.schakelHandmatigeTransaktie(StandUit, veilig); }, ""},
     };
-    for (const Weg& weg : wegen)
+    for (const auto& [journaal, geval] : inElkJournaal(wegen))
     {
-        SCOPED_TRACE(weg.naam);
+        const Weg& weg = *geval;
+        SCOPED_TRACE(wxString(journaal) + ", " + weg.naam);
         VolleSchijfVFS schijf;
         // A change larger than SQLite's cache, which spills it into the log.
-        SQLite3Basis& verbinding = openProject(weg.naam);
+        SQLite3Basis& verbinding = openProject(weg.naam, journaal);
         const wxString bestand = verbinding.geefDBPad().GetFullPath();
         ASSERT_EQ(verbinding.startTransaktie(), 0);
         ASSERT_EQ(verbinding.executeUpdate("insert into T (naam) values ('drie')"), 0);
@@ -327,14 +344,17 @@ TEST_F(VolleSchijf, WatNietTeruggezetKanWordtVerlorenGemeld)
              }),
          "", commit, onvolledig, "1=een:1,2=twee:2"},
     };
-    for (const Weg& weg : wegen)
+    for (const auto& [journaal, geval] : inElkJournaal(wegen))
     {
-        SCOPED_TRACE(weg.naam);
+        const Weg& weg = *geval;
+        SCOPED_TRACE(wxString(journaal) + ", " + weg.naam);
         VolleSchijfVFS schijf;
-        SQLite3Basis& verbinding = openProject(weg.naam);
+        SQLite3Basis& verbinding = openProject(weg.naam, journaal);
         const wxString bestand = verbinding.geefDBPad().GetFullPath();
         if (weg.veilig)
+        {
             ASSERT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, veilig), 0);
+        }
         ASSERT_EQ(verbinding.startTransaktie(), 0);
         weg.wijziging(verbinding);
         {
@@ -365,5 +385,35 @@ TEST_F(VolleSchijf, WatNietTeruggezetKanWordtVerlorenGemeld)
         }
         stop();
         EXPECT_EQ(rijenVan(bestand), weg.rijen);
+    }
+}
+
+// A change too large for the room left is refused, and SQLite takes back
+// the changes open before it with it: it drops its cache, which moves its
+// data version as a commit of another program would. What was open is put
+// back, in either journal, and nobody is said to have written.
+TEST_F(VolleSchijf, EenGeweigerdeWijzigingLaatDeOpenWijzigingenStaan)
+{
+    for (const char* journaal : journalen)
+    {
+        SCOPED_TRACE(journaal);
+        VolleSchijfVFS schijf;
+        SQLite3Basis& verbinding = openProject("refused", journaal);
+        const wxString bestand = verbinding.geefDBPad().GetFullPath();
+        ASSERT_EQ(verbinding.startTransaktie(), 0);
+        ASSERT_EQ(verbinding.executeUpdate("insert into T (naam) values ('drie')"), 0);
+
+        schijf.beperk(3 * 4096);
+        logVanger().wis();
+        EXPECT_EQ(verbinding.executeUpdate("insert into T (naam) values (" + grooteTekst + ")"), 2);
+        EXPECT_TRUE(schijf.isVolGeweest());
+        EXPECT_TRUE(meldingKop().StartsWith(volleSchijf(bestand) + "Nothing was lost: the open changes are kept."))
+            << logVanger().geefAlles();
+        EXPECT_TRUE(verbinding.rolTerugMogelijk());
+
+        schijf.hefOp();
+        EXPECT_EQ(verbinding.stopTransaktie(), 0);
+        stop();
+        EXPECT_EQ(rijenVan(bestand), "1=een:1,2=twee:2,3=drie:null");
     }
 }
