@@ -646,6 +646,14 @@ private:
     // that the message about the failure can say what became of it.
     void herstelNaFout(bool wasOpen, const wxSQLite3Exception& fout);
     void herstelTransaktie();
+    // SQLite's cache keeps a change that was put back whole until it ends
+    // (SQLite would otherwise spill it into the file, on a disk that had no
+    // room for it); then it spills as before.
+    void zetOverloopUit();
+    void zetOverloopTerug();
+    // The cache's spill limit before that, of this opening; none: -1.
+    int overloopVoorHerstel = -1;
+    unsigned long long overloopOpening = 0;
     // SQLite holds changes of a transaction that is open (in any schema).
     bool houdtWijzigingen();
     [[nodiscard]] int rolTerugNaarSavePoint(const wxString& naam);

@@ -22,11 +22,15 @@ class VolleSchijf : public DatabaseTest
 protected:
     // A project of two rows for the case of that name, in WAL mode or with
     // a rollback journal, opened in manual mode, with a cache so small that
-    // a large change spills into the log or the file.
+    // a large change spills into the log or the file. Beside it a table of
+    // some pages that nothing changes.
     SQLite3Basis& openProject(const wxString& naam, const char* journaal = "wal")
     {
         const wxString bestand = testPad(naam + "-" + journaal + ".vtd");
-        maakProjectBestand(bestand, {"een", "twee"}, {(std::string("pragma journal_mode=") + journaal).c_str()});
+        maakProjectBestand(bestand, {"een", "twee"},
+                           {(std::string("pragma journal_mode=") + journaal).c_str(), "create table U (x)",
+                            "with recursive r(i) as (select 1 union all select i + 1 from r where i < 40) "
+                            "insert into U select printf('%.1000c', 'u') from r"});
         SQLite3Basis& verbinding = openBestand(bestand);
         EXPECT_EQ(verbinding.executeUpdate("pragma cache_size=8"), 0);
         EXPECT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, wxString()), 0);
@@ -96,9 +100,10 @@ private:
 
 // The commit of a change runs out of room after a few pages of its log, and
 // SQLite takes the change back: it is put back open, as it was, and says so;
-// nothing committed before it is touched. Once there is room, committing it
-// stores it. Whether the user commits, the next change commits it (and is
-// refused), or the end of safe operation keeps its changes.
+// nothing committed before it is touched, also when it is refused again.
+// Once there is room, committing it stores it. Whether the user commits, the
+// next change commits it (and is refused), or the end of safe operation
+// keeps its changes; in WAL mode and with a rollback journal.
 TEST_F(VolleSchijf, EenCommitZonderRuimteHoudtDeWijzigingOpen)
 {
     const wxString veilig = "VerelTamsoSafePoint";
@@ -154,6 +159,7 @@ TEST_F(VolleSchijf, EenCommitZonderRuimteHoudtDeWijzigingOpen)
             ASSERT_EQ(verbinding.executeUpdate("insert into T (naam) values (" + grooteTekst + ")"), 0);
         }
 
+        const long long overloop = verbinding.executeSkalair("pragma cache_spill");
         schijf.beperk(3 * 4096);
         logVanger().wis();
         EXPECT_EQ(weg.commit(verbinding), 2);
@@ -170,9 +176,20 @@ TEST_F(VolleSchijf, EenCommitZonderRuimteHoudtDeWijzigingOpen)
         EXPECT_TRUE(weg.veilig ? verbinding.isSavePointBezig() : verbinding.rolTerugMogelijk());
         EXPECT_EQ(tel(), 4);
 
+        // The window reads what it shows while the disk is still full: the
+        // change open again stays in SQLite's cache and is not written into
+        // the file to make room, so it is there at the next commit.
+        schijf.beperk(0);
+        EXPECT_EQ(verbinding.executeSkalair("select count(*) from U"), 40);
+        EXPECT_EQ(weg.commit(verbinding), 2);
+        EXPECT_TRUE(weg.veilig ? verbinding.isSavePointBezig() : verbinding.rolTerugMogelijk());
+        EXPECT_EQ(tel(), 4);
+
         schijf.hefOp();
         EXPECT_EQ(weg.commit(verbinding), 0);
         EXPECT_EQ(verbinding.stopTransaktie(), 0);
+        // Committed, the next large change spills again.
+        EXPECT_EQ(verbinding.executeSkalair("pragma cache_spill"), overloop);
         stop();
         EXPECT_TRUE(laatNietsAchter(bestand));
         EXPECT_EQ(inBestand(bestand, "pragma integrity_check"), "ok");
