@@ -2,6 +2,7 @@
 #define SWEXTERNALS_DESKTOP_WX_WXSQLITE3_TRANSAKTIEVERSLAG_H
 
 #include "swexternals/desktop/wx/wxSQLite3/BestandsVersie.h"
+#include "swexternals/desktop/wx/wxSQLite3/VerslagBlok.h"
 
 #include <cstddef>
 #include <functional>
@@ -21,8 +22,8 @@ struct sqlite3_stmt;
 //
 // One block of bytes: the texts in UTF-8, a prepared statement's values as
 // SQLite held them, so that a value comes back as it went in (a number
-// written out as text would come back rounded). It is given back whole when
-// the transaction ends.
+// written out as text would come back rounded). Each is copied into it once;
+// it is given back whole, to the system, when the transaction ends.
 class TransaktieVerslag
 {
 public:
@@ -42,13 +43,16 @@ public:
     // for a whole session, a renumbering runs a statement per row) while
     // only a disk that fills up at the commit ever needs it. What is open
     // then cannot be put back, and the program says so.
-    static const size_t grens;
+    static size_t geefGrens();
+    // Tests make it small. Returns the limit that held before.
+    static size_t zetGrens(size_t nieuw);
 
     // A statement of the connection's opening `opening` opened a
     // transaction: the record starts anew.
     void begin(unsigned long long opening);
-    // A statement that ran in the open transaction, as SQLite got it.
-    void neemOp(const std::string& opdracht);
+    // A statement that ran in the open transaction, as SQLite got it: its
+    // UTF-8 text of `lengte` bytes.
+    void neemOp(const char* opdracht, size_t lengte);
     // A prepared statement that ran, with its values: the one row of
     // `waarden` (a select of its parameters, stepped).
     void neemOp(const char* sql, sqlite3_stmt* waarden);
@@ -75,7 +79,7 @@ public:
     Herstel speelAf(sqlite3* db, const std::function<BestandsVersie()>& leesVersie) const;
 
 private:
-    std::vector<unsigned char> inhoud;
+    VerslagBlok inhoud;
     // Where each savepoint that is still set ends in the record, oldest first.
     std::vector<std::pair<std::string, size_t>> savepoints;
     // The text of the prepared statement written last, at this place in the

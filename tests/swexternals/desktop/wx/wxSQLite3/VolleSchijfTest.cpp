@@ -325,7 +325,7 @@ TEST_F(VolleSchijf, WatNietTeruggezetKanWordtVerlorenGemeld)
     const std::string schrijf = "begin immediate; insert into T (naam) values ('vreemd');";
     const wxString gewijzigd = "Another program changed the database file in the meantime.";
     const wxString onvolledig = "No complete record of them was kept, for instance because they were too large.";
-    const size_t groot = TransaktieVerslag::grens / 10 * 6;
+    const size_t groot = TransaktieVerslag::geefGrens() / 10 * 6;
     const char* vreemd = "1=een:1,2=twee:2,3=vreemd:null";
     struct Weg
     {
@@ -344,7 +344,7 @@ TEST_F(VolleSchijf, WatNietTeruggezetKanWordtVerlorenGemeld)
         {"the end of safe operation", true, wijzig, schrijf + "commit", houd, gewijzigd, vreemd},
         {"closing", false, wijzig, schrijf + "commit", [](SQLite3Basis& db) { db.sluitDB(); }, gewijzigd, vreemd},
         {"the lock taken", false, wijzig, schrijf, commit, "Another program held the database file locked.", vreemd},
-        {"past the limit", true, blobs({TransaktieVerslag::grens}), "", houd, onvolledig, "1=een:1,2=twee:2"},
+        {"past the limit", true, blobs({TransaktieVerslag::geefGrens()}), "", houd, onvolledig, "1=een:1,2=twee:2"},
         {"back to the savepoint between", true, blobs({groot, 0, groot}), "", houd, "",
          "1=een:1,2=twee:2,3=bbbbbb:null"},
         {"undone", false, buitenOm([](SQLite3Basis& db) { EXPECT_EQ(db.rolTerugTransaktie(wxString()), 0); }), "",
