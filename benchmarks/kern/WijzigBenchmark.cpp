@@ -141,4 +141,48 @@ void BM_SchuifNummersOp(benchmark::State& state)
         state.SkipWithError("the project could not be numbered back");
 }
 BENCHMARK(BM_SchuifNummersOp)->Apply(grootteArgumenten);
+
+// A long description edited 40 times under safe operation, each edit its
+// own change of 1 MiB, then safe operation ended: its changes committed at
+// once. Beside the time, the peak of the memory it took beyond what the
+// process held before, and what it still held after.
+void BM_VeertigGroteBewerkingenVeilig(benchmark::State& state)
+{
+    if (!opent(state))
+        return;
+    VerelTamsoApp& app = BenchProject::app();
+    const Requirement begin = app.geefRequirement(1);
+    long piek = 0;
+    long daarna = 0;
+    for (auto _ : state)
+    {
+        state.PauseTiming();
+        resetGeheugenPiek();
+        const long voor = geheugen("VmRSS:");
+        state.ResumeTiming();
+        Requirement oud = begin;
+        bool gelukt = app.schakelSafePoint(StandAan) == 0;
+        for (int keer = 1; gelukt && keer <= 40; ++keer)
+        {
+            Requirement nieuw = oud;
+            nieuw.beschrijving = wxString(static_cast<wxChar>('a' + keer % 26), 1024 * 1024);
+            gelukt = app.verander(oud, nieuw, true) == 0;
+            oud = nieuw;
+        }
+        // Back to the description it had, in the same commit.
+        gelukt = gelukt && app.verander(oud, begin, true) == 0 && app.schakelSafePoint(StandUit) == 0;
+        if (!gelukt)
+        {
+            state.SkipWithError("an edit failed");
+            break;
+        }
+        state.PauseTiming();
+        piek = std::max(piek, geheugen("VmHWM:") - voor);
+        daarna = std::max(daarna, geheugen("VmRSS:") - voor);
+        state.ResumeTiming();
+    }
+    state.counters["piek_KiB"] = static_cast<double>(piek);
+    state.counters["daarna_KiB"] = static_cast<double>(daarna);
+}
+BENCHMARK(BM_VeertigGroteBewerkingenVeilig)->Arg(1000)->MinTime(3)->Unit(benchmark::kMillisecond);
 } // namespace

@@ -1,7 +1,9 @@
 #include "tests/ondersteuning/VolleSchijfVFS.h"
 
+#include <algorithm>
 #include <sqlite3.h>
 #include <stdexcept>
+#include <sys/stat.h>
 
 namespace
 {
@@ -33,23 +35,40 @@ int lees(sqlite3_file* bestand, void* buffer, int aantal, sqlite3_int64 plaats)
     return echt(bestand)->pMethods->xRead(echt(bestand), buffer, aantal, plaats);
 }
 
+// Only what grows a file takes room: a full disk still lets a file's own
+// blocks be written again, as a rollback journal puts pages back.
 int schrijf(sqlite3_file* bestand, const void* buffer, int aantal, sqlite3_int64 plaats)
 {
-    if (ruimte >= 0)
+    sqlite3_int64 grootte = 0;
+    if (ruimte >= 0 && echt(bestand)->pMethods->xFileSize(echt(bestand), &grootte) == SQLITE_OK)
     {
-        if (aantal > ruimte)
+        const sqlite3_int64 groei = std::max<sqlite3_int64>(0, plaats + aantal - grootte);
+        if (groei > ruimte)
         {
             volGeweest = true;
             return SQLITE_FULL;
         }
-        ruimte -= aantal;
+        ruimte -= groei;
     }
     return echt(bestand)->pMethods->xWrite(echt(bestand), buffer, aantal, plaats);
 }
 
+// What a file gives up is room again, as a rollback journal's truncated
+// file and deleted journal give it back.
+void geefTerug(sqlite3_int64 bytes)
+{
+    if (ruimte >= 0 && bytes > 0)
+        ruimte += bytes;
+}
+
 int kort(sqlite3_file* bestand, sqlite3_int64 grootte)
 {
-    return echt(bestand)->pMethods->xTruncate(echt(bestand), grootte);
+    sqlite3_int64 was = 0;
+    const bool bekend = echt(bestand)->pMethods->xFileSize(echt(bestand), &was) == SQLITE_OK;
+    const int resultaat = echt(bestand)->pMethods->xTruncate(echt(bestand), grootte);
+    if (bekend && resultaat == SQLITE_OK)
+        geefTerug(was - grootte);
+    return resultaat;
 }
 
 int synchroniseer(sqlite3_file* bestand, int vlaggen)
@@ -157,6 +176,16 @@ sqlite3_io_methods maakMethoden(int versie)
 
 const sqlite3_io_methods methoden[3] = {maakMethoden(1), maakMethoden(2), maakMethoden(3)};
 
+int verwijder(sqlite3_vfs*, const char* naam, int synchroon)
+{
+    struct stat info;
+    const sqlite3_int64 grootte = stat(naam, &info) == 0 ? info.st_size : 0;
+    const int resultaat = echteVFS->xDelete(echteVFS, naam, synchroon);
+    if (resultaat == SQLITE_OK)
+        geefTerug(grootte);
+    return resultaat;
+}
+
 int open(sqlite3_vfs*, const char* naam, sqlite3_file* bestand, int vlaggen, int* uitVlaggen)
 {
     auto* schijfBestand = reinterpret_cast<SchijfBestand*>(bestand);
@@ -185,6 +214,7 @@ VolleSchijfVFS::VolleSchijfVFS()
     schijfVFS.zName = "vt-volle-schijf";
     schijfVFS.pNext = nullptr;
     schijfVFS.xOpen = open;
+    schijfVFS.xDelete = verwijder;
     ruimte = -1;
     volGeweest = false;
     sqlite3_vfs_register(&schijfVFS, 1);

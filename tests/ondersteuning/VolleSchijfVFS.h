@@ -5,7 +5,9 @@
 // one: a VFS that wraps the default one, registered as the default for the
 // connections opened while it lives. Once it is limited, a write that would
 // pass the limit of bytes written since fails with SQLITE_FULL, as a full
-// disk's would; unlimited it only passes everything on. One at a time.
+// disk's would. As on a real disk, a write within a file's present size
+// takes no room, and what a file gives up (truncated or deleted) is room
+// again. Unlimited it only passes everything on. One at a time.
 class VolleSchijfVFS
 {
 public:
@@ -15,7 +17,8 @@ public:
     VolleSchijfVFS(const VolleSchijfVFS&) = delete;
     VolleSchijfVFS& operator=(const VolleSchijfVFS&) = delete;
 
-    // From now on at most this many bytes are written; then the disk is full.
+    // From now on the files grow by at most this many bytes; then the disk
+    // is full.
     void beperk(long long bytes);
     void hefOp();
     // A write failed for want of room since the last limit.

@@ -2,6 +2,7 @@
 #define SWEXTERNALS_DESKTOP_WX_WXSQLITE3_SQLITE3BASIS_H
 
 #include "base/Stand.h"
+#include "swexternals/desktop/wx/wxSQLite3/BestandsVersie.h"
 #include "swexternals/desktop/wx/wxSQLite3/FoutMelding.h"
 #include "swexternals/desktop/wx/wxSQLite3/Sortering.h"
 #include "swexternals/desktop/wx/wxSQLite3/TransaktieVerslag.h"
@@ -668,6 +669,11 @@ private:
     // with it, for the report of the failure.
     TransaktieVerslag::Herstel herstel = TransaktieVerslag::Herstel::Geen;
     void onthoudOpdracht(const std::function<void()>& neemOp, bool wasOpen);
+    // The version of the file as this connection sees it now; in an open
+    // transaction it takes the read lock that keeps other connections'
+    // commits out, or makes a write on what it read fail, until the
+    // transaction ends.
+    BestandsVersie geefBestandsVersie();
     // A prepared statement that ran, with the values it ran with.
     void onthoudVoorbereid(wxSQLite3Statement& voorbereid);
     // After a failed statement: when SQLite took back the transaction that
@@ -675,6 +681,14 @@ private:
     // that the message about the failure can say what became of it.
     void herstelNaFout(bool wasOpen, const wxSQLite3Exception& fout);
     void herstelTransaktie();
+    // SQLite's cache keeps a change that was put back whole until it ends
+    // (SQLite would otherwise spill it into the file, on a disk that had no
+    // room for it); then it spills as before.
+    void zetOverloopUit();
+    void zetOverloopTerug();
+    // The cache's spill limit before that, of this opening; none: -1.
+    int overloopVoorHerstel = -1;
+    unsigned long long overloopOpening = 0;
     // SQLite holds changes of a transaction that is open (in any schema).
     bool houdtWijzigingen();
     [[nodiscard]] int rolTerugNaarSavePoint(const wxString& naam);

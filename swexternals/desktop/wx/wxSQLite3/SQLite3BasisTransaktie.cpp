@@ -7,6 +7,7 @@
 
 #include <climits>
 #include <sqlite3.h>
+#include <utility>
 #include <wx/intl.h>
 
 namespace
@@ -30,7 +31,8 @@ int SQLite3Basis::voerTransaktieUit(const wxString& opdracht)
 }
 
 // The version of the file is taken once the transaction holds the write
-// lock: from then on no other connection commits until it ends.
+// lock: from then on no other connection commits until it ends. (The page
+// that holds the change counter stays in SQLite's cache until the commit.)
 void SQLite3Basis::onthoudOpdracht(const std::function<void()>& neemOp, bool wasOpen)
 {
     // Ended (committed, undone, or taken back by SQLite): what ran in it is
@@ -39,6 +41,7 @@ void SQLite3Basis::onthoudOpdracht(const std::function<void()>& neemOp, bool was
     if (!isTransaktieOpenInDB())
     {
         transaktieVerslag.wis();
+        zetOverloopTerug();
         return;
     }
     if (!wasOpen)
@@ -46,8 +49,17 @@ void SQLite3Basis::onthoudOpdracht(const std::function<void()>& neemOp, bool was
     if (transaktieVerslag.isOnvolledig())
         return;
     neemOp();
-    if (!transaktieVerslag.heeftDataVersie() && isSchrijfTransaktieOpen())
-        transaktieVerslag.zetDataVersie(geefInhoudVersie().dataVersie);
+    if (!transaktieVerslag.heeftVersie() && isSchrijfTransaktieOpen())
+        transaktieVerslag.zetVersie(geefBestandsVersie());
+}
+
+// SQLite's data version first: in an open transaction, its read takes the
+// lock.
+BestandsVersie SQLite3Basis::geefBestandsVersie()
+{
+    if (geefInhoudVersie().dataVersie < 0)
+        return BestandsVersie();
+    return BestandsVersie::lees(static_cast<sqlite3*>(GetDatabaseHandle()));
 }
 
 // SQLite takes back the whole transaction when its commit fails for want of
@@ -72,7 +84,10 @@ bool SQLite3Basis::houdtWijzigingen()
 // The statements run again in memory, in SQLite's cache, without writing:
 // the room the disk lacks is needed only at the commit. A change larger than
 // the cache would spill into the log on the way, so the cache takes it whole
-// for once. They run only onto the file as it stood before: between SQLite's
+// until it ends: a read that needed room in the cache would otherwise write
+// it into the file, and with a rollback journal SQLite takes the whole
+// change back when that write finds the disk still full. They run only onto
+// the file as it stood before: between SQLite's
 // rollback and the new transaction another program may have committed, and
 // a statement that found its row by a number the rollback gave back would
 // then change that program's row. Half put back is worse than not at all: a
@@ -90,13 +105,11 @@ void SQLite3Basis::herstelTransaktie()
             ExecuteUpdate(rollback);
         if (verslag.isVolledig(openingen))
         {
-            const int overloop = ExecuteScalar("pragma cache_spill");
-            ExecuteUpdate(wxString::Format("pragma cache_spill=%d", INT_MAX));
-            herstel = verslag.speelAf(static_cast<sqlite3*>(GetDatabaseHandle()),
-                                      [this] { return geefInhoudVersie().dataVersie; });
+            zetOverloopUit();
+            herstel =
+                verslag.speelAf(static_cast<sqlite3*>(GetDatabaseHandle()), [this] { return geefBestandsVersie(); });
             if (herstel != TransaktieVerslag::Herstel::Hersteld && isTransaktieOpenInDB())
                 ExecuteUpdate(rollback);
-            ExecuteUpdate(wxString::Format("pragma cache_spill=%d", overloop));
         }
     }
     catch (const wxSQLite3Exception&)
@@ -110,9 +123,35 @@ void SQLite3Basis::herstelTransaktie()
         std::swap(verslag, transaktieVerslag);
         return;
     }
+    zetOverloopTerug();
     savePointNamen.clear();
     if (transaktieMode == TransaktieSavePoint)
         transaktieMode = modeVoorSavePoint;
+}
+
+void SQLite3Basis::zetOverloopUit()
+{
+    if (overloopVoorHerstel < 0 || overloopOpening != openingen)
+    {
+        overloopVoorHerstel = ExecuteScalar("pragma cache_spill");
+        overloopOpening = openingen;
+    }
+    ExecuteUpdate(wxString::Format("pragma cache_spill=%d", INT_MAX));
+}
+
+void SQLite3Basis::zetOverloopTerug()
+{
+    const int overloop = std::exchange(overloopVoorHerstel, -1);
+    if (overloop < 0 || overloopOpening != openingen || !IsOpen())
+        return;
+    try
+    {
+        ExecuteUpdate(wxString::Format("pragma cache_spill=%d", overloop));
+    }
+    catch (const wxSQLite3Exception&)
+    {
+        // The cache keeps what it has until the connection closes.
+    }
 }
 
 bool SQLite3Basis::isTransaktieOpenInDB() const

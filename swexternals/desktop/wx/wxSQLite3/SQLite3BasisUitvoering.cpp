@@ -92,10 +92,13 @@ bool SQLite3Basis::isWijzigingGeweigerd() const
     return true;
 }
 
+// Converted once, for SQLite and for the record alike: a statement may hold
+// a description of megabytes.
 int SQLite3Basis::voerUit(const wxString& opdracht, long long verwacht)
 {
-    return voerUit([&] { return static_cast<long long>(ExecuteUpdate(opdracht)); },
-                   [&] { transaktieVerslag.neemOp(opdracht.utf8_string()); }, verwacht);
+    const wxScopedCharBuffer tekst = opdracht.utf8_str();
+    return voerUit([&] { return static_cast<long long>(ExecuteUpdate(tekst.data())); },
+                   [&] { transaktieVerslag.neemOp(tekst.data(), tekst.length()); }, verwacht);
 }
 
 int SQLite3Basis::voerUit(const std::function<long long()>& voerDoor, const std::function<void()>& neemOp,

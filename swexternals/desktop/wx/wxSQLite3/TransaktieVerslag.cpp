@@ -4,14 +4,16 @@
 #include <cstdint>
 #include <cstring>
 #include <sqlite3.h>
-
-// A few times the largest change a user makes by hand (a requirement with a
-// pasted description of some hundreds of KB), a small part of what the
-// program holds besides.
-const size_t TransaktieVerslag::grens = 32 * 1024 * 1024;
+#include <string_view>
+#include <utility>
 
 namespace
 {
+// A few times the largest change a user makes by hand (a requirement with a
+// pasted description of some hundreds of KB), a small part of what the
+// program holds besides.
+size_t grens = 32 * 1024 * 1024;
+
 // How a statement is written into the record: its kind, then
 //   tekst:      length, the UTF-8 text, a closing 0 (for sqlite3_exec);
 //   voorbereid: length, the UTF-8 text, a closing 0, then its values;
@@ -26,8 +28,8 @@ enum Soort : unsigned char
     SoortHerhaald = 'H'
 };
 
-const std::string savepointBegin = "savepoint ";
-const std::string releaseBegin = "release ";
+constexpr std::string_view savepointBegin = "savepoint ";
+constexpr std::string_view releaseBegin = "release ";
 
 size_t geefWaardeGrootte(sqlite3_stmt* waarden, int kolom)
 {
@@ -159,6 +161,16 @@ TransaktieVerslag::Herstel geefHerstel(int kode)
 }
 } // namespace
 
+size_t TransaktieVerslag::geefGrens()
+{
+    return grens;
+}
+
+size_t TransaktieVerslag::zetGrens(size_t nieuw)
+{
+    return std::exchange(grens, nieuw);
+}
+
 void TransaktieVerslag::begin(unsigned long long opening_)
 {
     wis();
@@ -166,24 +178,26 @@ void TransaktieVerslag::begin(unsigned long long opening_)
     begonnen = true;
 }
 
-void TransaktieVerslag::neemOp(const std::string& opdracht)
+void TransaktieVerslag::neemOp(const char* tekst, size_t lengte)
 {
     // A statement whose text is not known cannot be run again.
-    if (opdracht.empty() || !begonnen)
+    if (lengte == 0 || !begonnen)
         markeerOnvolledig();
-    if (onvolledig || !maakRuimte(1 + sizeof(uint32_t) + opdracht.size() + 1))
+    if (onvolledig || !maakRuimte(1 + sizeof(uint32_t) + lengte + 1))
         return;
+    const std::string_view opdracht(tekst, lengte);
     const unsigned char soort = SoortTekst;
     schrijf(&soort, 1);
-    schrijfLengte(opdracht.size());
-    schrijf(opdracht.c_str(), opdracht.size() + 1);
-    if (opdracht.compare(0, savepointBegin.size(), savepointBegin) == 0)
-        savepoints.emplace_back(opdracht.substr(savepointBegin.size()), inhoud.size());
-    else if (opdracht.compare(0, releaseBegin.size(), releaseBegin) == 0)
+    schrijfLengte(lengte);
+    schrijf(tekst, lengte);
+    schrijf("", 1);
+    if (opdracht.substr(0, savepointBegin.size()) == savepointBegin)
+        savepoints.emplace_back(opdracht.substr(savepointBegin.size()), inhoud.geefGrootte());
+    else if (opdracht.substr(0, releaseBegin.size()) == releaseBegin)
     {
         // Released, it ends with those set after it; a rollback to its name
         // goes to one set before it.
-        const std::string naam = opdracht.substr(releaseBegin.size());
+        const std::string_view naam = opdracht.substr(releaseBegin.size());
         const auto gevonden = std::find_if(savepoints.rbegin(), savepoints.rend(),
                                            [&](const auto& savepoint) { return savepoint.first == naam; });
         if (gevonden != savepoints.rend())
@@ -198,8 +212,8 @@ void TransaktieVerslag::neemOp(const char* sql, sqlite3_stmt* waarden)
     if (onvolledig)
         return;
     const size_t sqlLengte = std::strlen(sql);
-    const bool herhaald = laatsteSQLLengte == sqlLengte && laatsteSQL + sqlLengte <= inhoud.size() &&
-                          std::memcmp(inhoud.data() + laatsteSQL, sql, sqlLengte) == 0;
+    const bool herhaald = laatsteSQLLengte == sqlLengte && laatsteSQL + sqlLengte <= inhoud.geefGrootte() &&
+                          std::memcmp(inhoud.geefBegin() + laatsteSQL, sql, sqlLengte) == 0;
     const int aantal = waarden == nullptr ? 0 : sqlite3_column_count(waarden);
     size_t grootte = 1 + (herhaald ? 0 : sizeof(uint32_t) + sqlLengte + 1) + sizeof(uint32_t);
     for (int kolom = 0; kolom < aantal; ++kolom)
@@ -211,7 +225,7 @@ void TransaktieVerslag::neemOp(const char* sql, sqlite3_stmt* waarden)
     if (!herhaald)
     {
         schrijfLengte(sqlLengte);
-        laatsteSQL = inhoud.size();
+        laatsteSQL = inhoud.geefGrootte();
         laatsteSQLLengte = sqlLengte;
         schrijf(sql, sqlLengte + 1);
     }
@@ -256,19 +270,27 @@ void TransaktieVerslag::rolTerugNaar(const std::string& savepoint)
                                        [&](const auto& gezet) { return gezet.first == savepoint; });
     if (gevonden == savepoints.rend())
         return;
-    inhoud.resize(gevonden->second);
+    inhoud.kort(gevonden->second);
     vergeetSavepointsNa(gevonden->second);
 }
 
 void TransaktieVerslag::wis()
 {
-    std::vector<unsigned char>().swap(inhoud);
+    inhoud.geefTerug();
     std::vector<std::pair<std::string, size_t>>().swap(savepoints);
     laatsteSQL = 0;
     laatsteSQLLengte = 0;
-    dataVersie = -1;
+    versie = BestandsVersie();
     begonnen = false;
     onvolledig = false;
+}
+
+void TransaktieVerslag::zetVersie(const BestandsVersie& versie_)
+{
+    if (versie_.isBekend())
+        versie = versie_;
+    else
+        markeerOnvolledig();
 }
 
 bool TransaktieVerslag::isVolledig(unsigned long long opening_) const
@@ -277,9 +299,9 @@ bool TransaktieVerslag::isVolledig(unsigned long long opening_) const
 }
 
 TransaktieVerslag::Herstel TransaktieVerslag::speelAf(sqlite3* db,
-                                                      const std::function<long long()>& leesDataVersie) const
+                                                      const std::function<BestandsVersie()>& leesVersie) const
 {
-    Lezer lezer(inhoud.data(), inhoud.size());
+    Lezer lezer(inhoud.geefBegin(), inhoud.geefGrootte());
     sqlite3_stmt* voorbereid = nullptr;
     int kode = SQLITE_OK;
     for (bool eerste = true; kode == SQLITE_OK && !lezer.isKlaar(); eerste = false)
@@ -288,7 +310,7 @@ TransaktieVerslag::Herstel TransaktieVerslag::speelAf(sqlite3* db,
         // Opened again, the transaction sees the file as it is now: the rest
         // runs only where nobody committed since, as SQLite refuses a write
         // on a view of the file that is no longer the newest.
-        if (eerste && kode == SQLITE_OK && heeftDataVersie() && leesDataVersie() != dataVersie)
+        if (eerste && kode == SQLITE_OK && heeftVersie() && leesVersie() != versie)
             kode = SQLITE_BUSY_SNAPSHOT;
     }
     sqlite3_finalize(voorbereid);
@@ -297,21 +319,15 @@ TransaktieVerslag::Herstel TransaktieVerslag::speelAf(sqlite3* db,
 
 bool TransaktieVerslag::maakRuimte(size_t extra)
 {
-    if (inhoud.size() + extra > grens)
-    {
-        markeerOnvolledig();
-        return false;
-    }
-    // Grown within the limit, never past it as a doubling would.
-    if (inhoud.size() + extra > inhoud.capacity())
-        inhoud.reserve(std::min(grens, std::max({inhoud.size() + extra, 2 * inhoud.capacity(), size_t(4096)})));
-    return true;
+    if (inhoud.maakRuimte(extra, grens))
+        return true;
+    markeerOnvolledig();
+    return false;
 }
 
 void TransaktieVerslag::schrijf(const void* bytes, size_t aantal)
 {
-    const auto* begin = static_cast<const unsigned char*>(bytes);
-    inhoud.insert(inhoud.end(), begin, begin + aantal);
+    inhoud.schrijf(bytes, aantal);
 }
 
 void TransaktieVerslag::schrijfLengte(size_t lengte)

@@ -1,6 +1,9 @@
 #ifndef SWEXTERNALS_DESKTOP_WX_WXSQLITE3_TRANSAKTIEVERSLAG_H
 #define SWEXTERNALS_DESKTOP_WX_WXSQLITE3_TRANSAKTIEVERSLAG_H
 
+#include "swexternals/desktop/wx/wxSQLite3/BestandsVersie.h"
+#include "swexternals/desktop/wx/wxSQLite3/VerslagBlok.h"
+
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -19,8 +22,8 @@ struct sqlite3_stmt;
 //
 // One block of bytes: the texts in UTF-8, a prepared statement's values as
 // SQLite held them, so that a value comes back as it went in (a number
-// written out as text would come back rounded). It is given back whole when
-// the transaction ends.
+// written out as text would come back rounded). Each is copied into it once;
+// it is given back whole, to the system, when the transaction ends.
 class TransaktieVerslag
 {
 public:
@@ -40,13 +43,16 @@ public:
     // for a whole session, a renumbering runs a statement per row) while
     // only a disk that fills up at the commit ever needs it. What is open
     // then cannot be put back, and the program says so.
-    static const size_t grens;
+    static size_t geefGrens();
+    // Tests make it small. Returns the limit that held before.
+    static size_t zetGrens(size_t nieuw);
 
     // A statement of the connection's opening `opening` opened a
     // transaction: the record starts anew.
     void begin(unsigned long long opening);
-    // A statement that ran in the open transaction, as SQLite got it.
-    void neemOp(const std::string& opdracht);
+    // A statement that ran in the open transaction, as SQLite got it: its
+    // UTF-8 text of `lengte` bytes.
+    void neemOp(const char* opdracht, size_t lengte);
     // A prepared statement that ran, with its values: the one row of
     // `waarden` (a select of its parameters, stepped).
     void neemOp(const char* sql, sqlite3_stmt* waarden);
@@ -59,20 +65,21 @@ public:
     void rolTerugNaar(const std::string& savepoint);
     // The transaction ended: the record goes, with the memory it held.
     void wis();
-    // `pragma data_version` while the transaction held the write lock: no
-    // other connection could commit until it ended.
-    void zetDataVersie(long long versie) { dataVersie = versie; }
-    bool heeftDataVersie() const { return dataVersie >= 0; }
+    // The version of the file while the transaction held the write lock:
+    // no other connection could commit until it ended. Unknown, the record
+    // cannot be put back.
+    void zetVersie(const BestandsVersie& versie_);
+    bool heeftVersie() const { return versie.isBekend(); }
     // The record holds the whole open transaction of this opening.
     bool isVolledig(unsigned long long opening_) const;
     // Runs the record again on the connection, which has no transaction
-    // open: first the statement that opened it, then, when `leesDataVersie`
-    // gives what the file's version was, the rest. Hersteld, or why not (the
-    // caller takes back what did run).
-    Herstel speelAf(sqlite3* db, const std::function<long long()>& leesDataVersie) const;
+    // open: first the statement that opened it, then, when `leesVersie`
+    // gives the version the file had when it wrote, the rest. Hersteld, or
+    // why not (the caller takes back what did run).
+    Herstel speelAf(sqlite3* db, const std::function<BestandsVersie()>& leesVersie) const;
 
 private:
-    std::vector<unsigned char> inhoud;
+    VerslagBlok inhoud;
     // Where each savepoint that is still set ends in the record, oldest first.
     std::vector<std::pair<std::string, size_t>> savepoints;
     // The text of the prepared statement written last, at this place in the
@@ -80,7 +87,7 @@ private:
     size_t laatsteSQL = 0;
     size_t laatsteSQLLengte = 0;
     unsigned long long opening = 0;
-    long long dataVersie = -1;
+    BestandsVersie versie;
     bool begonnen = false;
     bool onvolledig = false;
 

@@ -1,6 +1,9 @@
 #include "swexternals/desktop/wx/wxSQLite3/SavepointBewaker.h"
 #include "tests/ondersteuning/LogVanger.h"
+#include "tests/ondersteuning/ResidentGeheugen.h"
 #include "tests/swexternals/desktop/wx/wxSQLite3/DatabaseHulp.h"
+
+#include <vector>
 
 namespace
 {
@@ -181,4 +184,59 @@ TEST_F(Transaktie, EenGeheleWijzigingGebeurtHeelOfNietEnLaatDeModusStaan)
     EXPECT_FALSE(fout.isGezet());
     EXPECT_EQ(fout.bewaar(), 2);
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 1u) << logVanger().geefAlles();
+}
+
+namespace
+{
+// The record's limit for one test.
+class RecordGrens
+{
+public:
+    explicit RecordGrens(size_t grens) : vorige(TransaktieVerslag::zetGrens(grens)) {}
+    ~RecordGrens() { TransaktieVerslag::zetGrens(vorige); }
+
+private:
+    size_t vorige;
+};
+} // namespace
+
+// A change of 1,000,000 one-row updates in one transaction, twice. What the
+// layer keeps of it, to put it back after a commit that a full disk
+// refused, takes the memory it holds and no more, within its limit, and
+// gives it back to the system at the commit: the second change takes no
+// more than the first did, and after each the process holds what it held
+// before.
+TEST_F(Transaktie, EenMiljoenWijzigingenGevenHunGeheugenTerug)
+{
+    if (!isResidentGeheugenTeMeten)
+        GTEST_SKIP() << "the sanitizer holds freed memory";
+    const long long MiB = 1024 * 1024;
+    const RecordGrens grens(4 * MiB);
+    SQLite3Basis& verbinding =
+        project({"with recursive r(i) as (select 2 union all select i + 1 from r where i < 1000000) "
+                 "insert into T (id, getal) select i, i from r"});
+    wxSQLite3Statement opdracht;
+    ASSERT_EQ(verbinding.bereidVoor("update T set getal=getal+1 where id==?", opdracht), 0);
+    // SQLite's cache filled first: it stays as full.
+    ASSERT_EQ(verbinding.executeSkalair("select count(*) from T where getal>0"), 1000000);
+    const long long voor = geefResidentGeheugen();
+    std::vector<long long> eerste;
+    for (int ronde = 1; ronde <= 2; ++ronde)
+    {
+        ASSERT_EQ(verbinding.startTransaktie(), 0);
+        for (int id = 1; id <= 1000000; ++id)
+        {
+            ASSERT_EQ(verbinding.executeUpdate(opdracht, [&](wxSQLite3Statement& s) { s.Bind(1, id); }), 0);
+            if (id % 50000 != 0)
+                continue;
+            const long long nu = geefResidentGeheugen() - voor;
+            if (ronde == 1)
+                eerste.push_back(nu);
+            else
+                EXPECT_LE(nu, eerste[id / 50000 - 1] + MiB) << id;
+            EXPECT_LT(nu, 5 * MiB) << id;
+        }
+        ASSERT_EQ(verbinding.stopTransaktie(), 0);
+        EXPECT_LT(geefResidentGeheugen() - voor, MiB) << ronde;
+    }
 }

@@ -20,18 +20,38 @@ namespace
 class VolleSchijf : public DatabaseTest
 {
 protected:
-    // A project of two rows for the case of that name, opened in manual
-    // mode, with a cache so small that a large change spills into the log.
-    SQLite3Basis& openProject(const char* naam)
+    // A project of two rows for the case of that name, in WAL mode or with
+    // a rollback journal, opened in manual mode, with a cache so small that
+    // a large change spills into the log or the file. Beside it a table of
+    // some pages that nothing changes.
+    SQLite3Basis& openProject(const wxString& naam, const char* journaal = "wal")
     {
-        const wxString bestand = testPad(wxString(naam) + ".vtd");
-        maakProjectBestand(bestand, {"een", "twee"}, {"pragma journal_mode=wal"});
+        const wxString bestand = testPad(naam + "-" + journaal + ".vtd");
+        maakProjectBestand(bestand, {"een", "twee"},
+                           {(std::string("pragma journal_mode=") + journaal).c_str(), "create table U (x)",
+                            "with recursive r(i) as (select 1 union all select i + 1 from r where i < 40) "
+                            "insert into U select printf('%.1000c', 'u') from r"});
         SQLite3Basis& verbinding = openBestand(bestand);
         EXPECT_EQ(verbinding.executeUpdate("pragma cache_size=8"), 0);
         EXPECT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, wxString()), 0);
         return verbinding;
     }
 };
+
+// WAL, and the rollback journal of every project before its upgrade and of
+// a folder where WAL cannot be used.
+const char* const journalen[] = {"wal", "delete"};
+
+// Each case of a table in each journal.
+template <typename Geval, size_t aantal>
+std::vector<std::pair<const char*, const Geval*>> inElkJournaal(const Geval (&gevallen)[aantal])
+{
+    std::vector<std::pair<const char*, const Geval*>> uit;
+    for (const char* journaal : journalen)
+        for (const Geval& geval : gevallen)
+            uit.emplace_back(journaal, &geval);
+    return uit;
+}
 
 wxString volleSchijf(const wxString& pad)
 {
@@ -80,9 +100,10 @@ private:
 
 // The commit of a change runs out of room after a few pages of its log, and
 // SQLite takes the change back: it is put back open, as it was, and says so;
-// nothing committed before it is touched. Once there is room, committing it
-// stores it. Whether the user commits, the next change commits it (and is
-// refused), or the end of safe operation keeps its changes.
+// nothing committed before it is touched, also when it is refused again.
+// Once there is room, committing it stores it. Whether the user commits, the
+// next change commits it (and is refused), or the end of safe operation
+// keeps its changes; in WAL mode and with a rollback journal.
 TEST_F(VolleSchijf, EenCommitZonderRuimteHoudtDeWijzigingOpen)
 {
     const wxString veilig = "VerelTamsoSafePoint";
@@ -105,12 +126,13 @@ TEST_F(VolleSchijf, EenCommitZonderRuimteHoudtDeWijzigingOpen)
         {"the end of safe operation", true,
          [&](SQLite3Basis& db) { return db.schakelHandmatigeTransaktie(StandUit, veilig); }, ""},
     };
-    for (const Weg& weg : wegen)
+    for (const auto& [journaal, geval] : inElkJournaal(wegen))
     {
-        SCOPED_TRACE(weg.naam);
+        const Weg& weg = *geval;
+        SCOPED_TRACE(wxString(journaal) + ", " + weg.naam);
         VolleSchijfVFS schijf;
         // A change larger than SQLite's cache, which spills it into the log.
-        SQLite3Basis& verbinding = openProject(weg.naam);
+        SQLite3Basis& verbinding = openProject(weg.naam, journaal);
         const wxString bestand = verbinding.geefDBPad().GetFullPath();
         ASSERT_EQ(verbinding.startTransaktie(), 0);
         ASSERT_EQ(verbinding.executeUpdate("insert into T (naam) values ('drie')"), 0);
@@ -137,6 +159,7 @@ TEST_F(VolleSchijf, EenCommitZonderRuimteHoudtDeWijzigingOpen)
             ASSERT_EQ(verbinding.executeUpdate("insert into T (naam) values (" + grooteTekst + ")"), 0);
         }
 
+        const long long overloop = verbinding.executeSkalair("pragma cache_spill");
         schijf.beperk(3 * 4096);
         logVanger().wis();
         EXPECT_EQ(weg.commit(verbinding), 2);
@@ -153,9 +176,20 @@ TEST_F(VolleSchijf, EenCommitZonderRuimteHoudtDeWijzigingOpen)
         EXPECT_TRUE(weg.veilig ? verbinding.isSavePointBezig() : verbinding.rolTerugMogelijk());
         EXPECT_EQ(tel(), 4);
 
+        // The window reads what it shows while the disk is still full: the
+        // change open again stays in SQLite's cache and is not written into
+        // the file to make room, so it is there at the next commit.
+        schijf.beperk(0);
+        EXPECT_EQ(verbinding.executeSkalair("select count(*) from U"), 40);
+        EXPECT_EQ(weg.commit(verbinding), 2);
+        EXPECT_TRUE(weg.veilig ? verbinding.isSavePointBezig() : verbinding.rolTerugMogelijk());
+        EXPECT_EQ(tel(), 4);
+
         schijf.hefOp();
         EXPECT_EQ(weg.commit(verbinding), 0);
         EXPECT_EQ(verbinding.stopTransaktie(), 0);
+        // Committed, the next large change spills again.
+        EXPECT_EQ(verbinding.executeSkalair("pragma cache_spill"), overloop);
         stop();
         EXPECT_TRUE(laatNietsAchter(bestand));
         EXPECT_EQ(inBestand(bestand, "pragma integrity_check"), "ok");
@@ -291,7 +325,7 @@ TEST_F(VolleSchijf, WatNietTeruggezetKanWordtVerlorenGemeld)
     const std::string schrijf = "begin immediate; insert into T (naam) values ('vreemd');";
     const wxString gewijzigd = "Another program changed the database file in the meantime.";
     const wxString onvolledig = "No complete record of them was kept, for instance because they were too large.";
-    const size_t groot = TransaktieVerslag::grens / 10 * 6;
+    const size_t groot = TransaktieVerslag::geefGrens() / 10 * 6;
     const char* vreemd = "1=een:1,2=twee:2,3=vreemd:null";
     struct Weg
     {
@@ -310,7 +344,7 @@ TEST_F(VolleSchijf, WatNietTeruggezetKanWordtVerlorenGemeld)
         {"the end of safe operation", true, wijzig, schrijf + "commit", houd, gewijzigd, vreemd},
         {"closing", false, wijzig, schrijf + "commit", [](SQLite3Basis& db) { db.sluitDB(); }, gewijzigd, vreemd},
         {"the lock taken", false, wijzig, schrijf, commit, "Another program held the database file locked.", vreemd},
-        {"past the limit", true, blobs({TransaktieVerslag::grens}), "", houd, onvolledig, "1=een:1,2=twee:2"},
+        {"past the limit", true, blobs({TransaktieVerslag::geefGrens()}), "", houd, onvolledig, "1=een:1,2=twee:2"},
         {"back to the savepoint between", true, blobs({groot, 0, groot}), "", houd, "",
          "1=een:1,2=twee:2,3=bbbbbb:null"},
         {"undone", false, buitenOm([](SQLite3Basis& db) { EXPECT_EQ(db.rolTerugTransaktie(wxString()), 0); }), "",
@@ -327,14 +361,17 @@ TEST_F(VolleSchijf, WatNietTeruggezetKanWordtVerlorenGemeld)
              }),
          "", commit, onvolledig, "1=een:1,2=twee:2"},
     };
-    for (const Weg& weg : wegen)
+    for (const auto& [journaal, geval] : inElkJournaal(wegen))
     {
-        SCOPED_TRACE(weg.naam);
+        const Weg& weg = *geval;
+        SCOPED_TRACE(wxString(journaal) + ", " + weg.naam);
         VolleSchijfVFS schijf;
-        SQLite3Basis& verbinding = openProject(weg.naam);
+        SQLite3Basis& verbinding = openProject(weg.naam, journaal);
         const wxString bestand = verbinding.geefDBPad().GetFullPath();
         if (weg.veilig)
+        {
             ASSERT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, veilig), 0);
+        }
         ASSERT_EQ(verbinding.startTransaktie(), 0);
         weg.wijziging(verbinding);
         {
@@ -365,5 +402,35 @@ TEST_F(VolleSchijf, WatNietTeruggezetKanWordtVerlorenGemeld)
         }
         stop();
         EXPECT_EQ(rijenVan(bestand), weg.rijen);
+    }
+}
+
+// A change too large for the room left is refused, and SQLite takes back
+// the changes open before it with it: it drops its cache, which moves its
+// data version as a commit of another program would. What was open is put
+// back, in either journal, and nobody is said to have written.
+TEST_F(VolleSchijf, EenGeweigerdeWijzigingLaatDeOpenWijzigingenStaan)
+{
+    for (const char* journaal : journalen)
+    {
+        SCOPED_TRACE(journaal);
+        VolleSchijfVFS schijf;
+        SQLite3Basis& verbinding = openProject("refused", journaal);
+        const wxString bestand = verbinding.geefDBPad().GetFullPath();
+        ASSERT_EQ(verbinding.startTransaktie(), 0);
+        ASSERT_EQ(verbinding.executeUpdate("insert into T (naam) values ('drie')"), 0);
+
+        schijf.beperk(3 * 4096);
+        logVanger().wis();
+        EXPECT_EQ(verbinding.executeUpdate("insert into T (naam) values (" + grooteTekst + ")"), 2);
+        EXPECT_TRUE(schijf.isVolGeweest());
+        EXPECT_TRUE(meldingKop().StartsWith(volleSchijf(bestand) + "Nothing was lost: the open changes are kept."))
+            << logVanger().geefAlles();
+        EXPECT_TRUE(verbinding.rolTerugMogelijk());
+
+        schijf.hefOp();
+        EXPECT_EQ(verbinding.stopTransaktie(), 0);
+        stop();
+        EXPECT_EQ(rijenVan(bestand), "1=een:1,2=twee:2,3=drie:null");
     }
 }

@@ -1,0 +1,68 @@
+#include "swexternals/desktop/wx/wxSQLite3/BestandsVersie.h"
+
+#include <cstring>
+#include <sqlite3.h>
+
+namespace
+{
+// Where the database file's header keeps its file format's versions (2 in
+// WAL mode) and its change counter.
+const int formaatPlaats = 18;
+const int tellerPlaats = 24;
+// SQLite keeps the header of the log's index twice at the start of the
+// shared memory and writes the second copy first: two equal copies are
+// one whole header.
+const size_t logKopGrootte = 48;
+const int indexRegio = 32768;
+
+bool leesLogKop(sqlite3_file* bestand, unsigned char* kop)
+{
+    const sqlite3_io_methods* methoden = bestand->pMethods;
+    void volatile* gedeeld = nullptr;
+    if (methoden->iVersion < 2 || methoden->xShmMap == nullptr ||
+        methoden->xShmMap(bestand, 0, indexRegio, 0, &gedeeld) != SQLITE_OK || gedeeld == nullptr)
+        return false;
+    const auto* bytes = static_cast<const volatile unsigned char*>(gedeeld);
+    unsigned char tweede[logKopGrootte];
+    for (size_t i = 0; i < logKopGrootte; ++i)
+        kop[i] = bytes[i];
+    methoden->xShmBarrier(bestand);
+    for (size_t i = 0; i < logKopGrootte; ++i)
+        tweede[i] = bytes[logKopGrootte + i];
+    return std::memcmp(kop, tweede, logKopGrootte) == 0;
+}
+} // namespace
+
+BestandsVersie BestandsVersie::lees(sqlite3* db)
+{
+    BestandsVersie versie;
+    sqlite3_file* bestand = nullptr;
+    if (db == nullptr || sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &bestand) != SQLITE_OK ||
+        bestand == nullptr)
+        return versie;
+    if (bestand->pMethods == nullptr)
+    {
+        versie.bekend = true;
+        return versie;
+    }
+    // A file shorter than its header has nothing committed: SQLite gives
+    // the missing bytes as zeros.
+    unsigned char bestandsKop[tellerPlaats + 4] = {};
+    const int gelezen = bestand->pMethods->xRead(bestand, bestandsKop, sizeof bestandsKop, 0);
+    if (gelezen != SQLITE_OK && gelezen != SQLITE_IOERR_SHORT_READ)
+        return versie;
+    versie.wal = bestandsKop[formaatPlaats] == 2;
+    if (versie.wal)
+        versie.bekend = leesLogKop(bestand, versie.kop.data());
+    else
+    {
+        std::memcpy(versie.kop.data(), bestandsKop + tellerPlaats, 4);
+        versie.bekend = true;
+    }
+    return versie;
+}
+
+bool BestandsVersie::operator==(const BestandsVersie& ander) const
+{
+    return bekend && ander.bekend && wal == ander.wal && kop == ander.kop;
+}

@@ -1,0 +1,38 @@
+#ifndef SWEXTERNALS_DESKTOP_WX_WXSQLITE3_BESTANDSVERSIE_H
+#define SWEXTERNALS_DESKTOP_WX_WXSQLITE3_BESTANDSVERSIE_H
+
+#include <array>
+
+struct sqlite3;
+
+// What tells whether another connection committed to a database file since
+// it was read: what every commit changes and a rollback leaves as it was.
+// SQLite's data version will not do: it moves as well when the connection
+// itself rolled back from its journal or dropped its cache after a failed
+// write. With a rollback journal it is the change counter in the file's
+// header; in WAL mode, where that counter stands still, the header of the
+// log's index, which each commit rewrites and a rollback does not touch.
+class BestandsVersie
+{
+public:
+    // Unknown: equal to none.
+    BestandsVersie() = default;
+    // The version of the main database of the connection now. Read through
+    // the connection's own file: another opening of it would take POSIX
+    // locks of this process that its closing drops, this connection's
+    // included. A database in memory has one version: no other connection
+    // writes into it.
+    static BestandsVersie lees(sqlite3* db);
+
+    bool isBekend() const { return bekend; }
+    bool operator==(const BestandsVersie& ander) const;
+    bool operator!=(const BestandsVersie& ander) const { return !(*this == ander); }
+
+private:
+    // The bytes that tell: the change counter, or the log index's header.
+    std::array<unsigned char, 48> kop{};
+    bool wal = false;
+    bool bekend = false;
+};
+
+#endif
