@@ -1,7 +1,9 @@
 // A project on a disk that is nearly full: a requirement with a long pasted
 // description fits in the open change, but not on the disk when it is
 // committed. Nothing the user entered is lost: the change stays open, the
-// messages say so, and once there is room Commit stores it.
+// messages say so, and once there is room Commit stores it. The same in
+// WAL mode and with the rollback journal of a project that could not be
+// switched to WAL, where SQLite itself rolls the file back from its journal.
 #include "tests/ondersteuning/KleineSchijf.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/Melding.h"
@@ -12,8 +14,9 @@ namespace
 {
 using V = VerelTamsoVenster;
 
-// A project of one requirement on a disk of its own.
-class VolleSchijf : public OpdrachtTest
+// A project of one requirement on a disk of its own, in the journal of the
+// parameter.
+class VolleSchijf : public OpdrachtTest, public testing::WithParamInterface<SQLite3Basis::Journaal>
 {
 protected:
     KleineSchijf schijf{(testMap() / "schijf").string(), 1024 * 1024};
@@ -25,6 +28,8 @@ protected:
         if (!schijf.isGekoppeld())
             GTEST_SKIP() << schijf.waarom();
         openProject(pad, {{1, "Boil"}});
+        ASSERT_NE(app->schakelMode(GetParam(), SQLite3Basis::SynchronisatieFull), 2);
+        ASSERT_EQ(app->leesHuidigeJournaalMode(), GetParam());
     }
 
     // The disk fills up; then the user adds a requirement with a long
@@ -41,7 +46,7 @@ protected:
 };
 } // namespace
 
-TEST_F(VolleSchijf, EenCommitHoudtDeWijzigingOpen)
+TEST_P(VolleSchijf, EenCommitHoudtDeWijzigingOpen)
 {
     voegLangToe();
 
@@ -59,6 +64,7 @@ TEST_F(VolleSchijf, EenCommitHoudtDeWijzigingOpen)
         EXPECT_TRUE(meldingKop().StartsWith("The disk that holds the database file")) << logVanger().geefAlles();
         EXPECT_TRUE(logVanger().bevat(melding, wxLOG_Error)) << logVanger().geefAlles();
         EXPECT_FALSE(logVanger().bevat("taken back")) << logVanger().geefAlles();
+        EXPECT_FALSE(logVanger().bevat("Another program")) << logVanger().geefAlles();
         ASSERT_TRUE(app->isDBOpen()) << id;
         EXPECT_TRUE(isGewijzigd()) << id;
         EXPECT_TRUE(isAan(wxID_SAVE) && isAan(wxID_UNDO)) << id;
@@ -74,7 +80,7 @@ TEST_F(VolleSchijf, EenCommitHoudtDeWijzigingOpen)
 
 // Safe operation kept at its end: on the full disk it goes on with every
 // change, and the report does not call them committed.
-TEST_F(VolleSchijf, HetEindeVanVeiligWerkenHoudtDeWijzigingen)
+TEST_P(VolleSchijf, HetEindeVanVeiligWerkenHoudtDeWijzigingen)
 {
     klik(V::ID_STARTSTOPVEILIGEMODUS);
     voegLangToe();
@@ -82,6 +88,7 @@ TEST_F(VolleSchijf, HetEindeVanVeiligWerkenHoudtDeWijzigingen)
     klik(V::ID_STARTSTOPVEILIGEMODUS);
     EXPECT_TRUE(meldingKop().StartsWith("The disk that holds the database file")) << logVanger().geefAlles();
     EXPECT_FALSE(logVanger().bevat("committed to the database")) << logVanger().geefAlles();
+    EXPECT_FALSE(logVanger().bevat("Another program")) << logVanger().geefAlles();
     EXPECT_TRUE(app->isSavePointBezig());
     EXPECT_EQ(menuLabel(V::ID_STARTSTOPVEILIGEMODUS), "Stop Safe Operation");
     EXPECT_EQ(titels(), (std::vector<wxString>{"Filter", "Boil"}));
@@ -93,3 +100,8 @@ TEST_F(VolleSchijf, HetEindeVanVeiligWerkenHoudtDeWijzigingen)
     EXPECT_FALSE(app->isSavePointBezig());
     EXPECT_EQ(rijenInBestand(pad), "Boil=1,Filter=2");
 }
+
+INSTANTIATE_TEST_SUITE_P(Journalen, VolleSchijf,
+                         testing::Values(SQLite3Basis::JournaalWAL, SQLite3Basis::JournaalDelete),
+                         [](const testing::TestParamInfo<SQLite3Basis::Journaal>& info)
+                         { return info.param == SQLite3Basis::JournaalWAL ? "WAL" : "Delete"; });
