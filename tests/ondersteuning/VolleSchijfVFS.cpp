@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 #include <stdexcept>
+#include <utility>
 
 namespace
 {
@@ -10,6 +11,7 @@ sqlite3_vfs schijfVFS;
 // Negative: no limit.
 long long ruimte = -1;
 bool volGeweest = false;
+std::function<void()> voorSync;
 
 // The file as SQLite sees it, with the default VFS's own file after it.
 struct SchijfBestand
@@ -54,6 +56,8 @@ int kort(sqlite3_file* bestand, sqlite3_int64 grootte)
 
 int synchroniseer(sqlite3_file* bestand, int vlaggen)
 {
+    if (voorSync)
+        voorSync();
     return echt(bestand)->pMethods->xSync(echt(bestand), vlaggen);
 }
 
@@ -195,6 +199,7 @@ VolleSchijfVFS::~VolleSchijfVFS()
     sqlite3_vfs_unregister(&schijfVFS);
     echteVFS = nullptr;
     ruimte = -1;
+    voorSync = nullptr;
 }
 
 void VolleSchijfVFS::beperk(long long bytes)
@@ -211,4 +216,9 @@ void VolleSchijfVFS::hefOp()
 bool VolleSchijfVFS::isVolGeweest() const
 {
     return volGeweest;
+}
+
+void VolleSchijfVFS::zetVoorSync(std::function<void()> wacht)
+{
+    voorSync = std::move(wacht);
 }

@@ -92,9 +92,9 @@ bool SQLite3Basis::isWijzigingGeweigerd() const
     return true;
 }
 
-int SQLite3Basis::voerUit(const wxString& opdracht, long long verwacht)
+int SQLite3Basis::voerUit(const wxString& opdracht, long long verwacht, bool mogelijkCommit)
 {
-    return voerUit([&] { return static_cast<long long>(ExecuteUpdate(opdracht)); },
+    return voerUit([&] { return mogelijkCommit ? voerUitNaastTussendoor(opdracht) : ExecuteUpdate(opdracht); },
                    [&] { transaktieVerslag.neemOp(opdracht.utf8_string()); }, verwacht);
 }
 
