@@ -98,8 +98,9 @@ public:
     static WachtTijden geefWachtTijden();
 
     // When a long read (LangeLezing) hands over to the program: first once
-    // it has lasted `eerste`, then at most every `daarna`. Tests make them
-    // short. Returns the times that held before.
+    // it has lasted `eerste`, then `daarna` after the start of the one
+    // before, and half of `daarna` after its end at the soonest. Tests make
+    // them short. Returns the times that held before.
     struct TussendoorTijden
     {
         std::chrono::milliseconds eerste{100};

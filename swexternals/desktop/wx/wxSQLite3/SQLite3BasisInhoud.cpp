@@ -3,6 +3,7 @@
 // the commits within them) that let the program's window paint meanwhile.
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
+#include <algorithm>
 #include <exception>
 #include <future>
 #include <sqlite3.h>
@@ -135,7 +136,8 @@ int SQLite3Basis::opVoortgang(void* verbinding)
 // the program's event loop.
 void SQLite3Basis::geefTussendoor()
 {
-    if (tussendoorBezig || !tussendoor || std::chrono::steady_clock::now() < volgendeTussendoor)
+    const auto begin = std::chrono::steady_clock::now();
+    if (tussendoorBezig || !tussendoor || begin < volgendeTussendoor)
         return;
     tussendoorBezig = true;
     try
@@ -154,7 +156,11 @@ void SQLite3Basis::geefTussendoor()
         return;
     }
     tussendoorBezig = false;
-    volgendeTussendoor = std::chrono::steady_clock::now() + tussendoorTijden.daarna;
+    // Paced from its start: the time the window takes to paint does not
+    // stretch the pace. The read keeps half a pace to itself, however long
+    // a paint takes.
+    volgendeTussendoor =
+        std::max(begin + tussendoorTijden.daarna, std::chrono::steady_clock::now() + tussendoorTijden.daarna / 2);
 }
 
 namespace
