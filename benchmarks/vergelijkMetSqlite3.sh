@@ -2,8 +2,9 @@
 # The list's statements in the sqlite3 command-line tool, on a seeded project
 # of kern_benchmark, read-only: each seven times with its output to
 # /dev/null, the fastest and the middle time in milliseconds. Beside them a
-# thousand pages of 50 rows in one call of the tool, timed whole, and the
-# list index made anew in one transaction on a copy of the file.
+# thousand pages of 50 rows in one call of the tool, timed whole, the list
+# index made anew in one transaction on a copy of the file, and where the time
+# of a large commit goes, on the same copy.
 # Needs sqlite3 (Debian: sqlite3), python3 and /usr/bin/time.
 #   benchmarks/vergelijkMetSqlite3.sh [project file]
 set -eu
@@ -77,3 +78,14 @@ cp "$bestand" "$kopie"
 maak=$(sqlite3 -readonly "$bestand" "select sql from sqlite_master where name=='RequirementsLijst'")
 (echo ".timer on"; echo "begin;"; echo "drop index RequirementsLijst;"; echo "$maak;"; echo "commit;") |
     sqlite3 "$kopie" | grep "Run Time" | awk '{s+=$4} END {printf "the list index made anew in one transaction: %.2f s\n", s}'
+
+# Where the time of a large commit goes, on the copy: every number shifted in
+# one transaction, synchronous as the program has it; the commit with the
+# automatic checkpoint left out (the log written and synced), then that
+# checkpoint alone (the log's pages copied into the file, which is synced).
+(echo "pragma synchronous=full;"; echo "pragma wal_autocheckpoint=0;"; echo "begin immediate;"
+ echo "update Requirements set SR=SR+1000000000;"; echo "update Requirements set SR=SR-1000000000;"
+ echo ".timer on"; echo "commit;"; echo "pragma wal_checkpoint;") |
+    sqlite3 "$kopie" | grep "Run Time" |
+    awk 'NR==1 {printf "the commit of every number shifted, without its checkpoint: %.2f s\n", $4}
+         NR==2 {printf "the checkpoint of that commit: %.2f s\n", $4}'

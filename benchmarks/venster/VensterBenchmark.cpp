@@ -1,8 +1,10 @@
 // The main window on projects of 10,000 and 100,000 requirements with about
 // 2 KB of rich text each, shown on the X server: a key typed into the search
-// field, or taken back, until the list has painted its rows again, a click
+// field, or taken back, until the list has painted its rows again, how long
+// a search of the whole project leaves the window without painting, a click
 // on the sorted column's header (a refill without a search text) until the
-// same, a block of rows moved up, and what the list costs in memory.
+// same, a block of rows moved up, the commit of long work's change, and what
+// the list costs in memory.
 #include "benchmarks/kern/BenchProject.h"
 #include "toepassing/kern/Voortgang.h"
 #include "toepassing/venster/RekLijstCtrl.h"
@@ -14,8 +16,10 @@
 #include <malloc.h>
 #include <wx/app.h>
 #include <wx/dialog.h>
+#include <wx/eventfilter.h>
 #include <wx/image.h>
 #include <wx/modalhook.h>
+#include <wx/progdlg.h>
 #include <wx/srchctrl.h>
 #include <wx/utils.h>
 
@@ -219,6 +223,83 @@ BENCHMARK(BM_TypVernauwdTiende)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
+// The paints of the list's parts (its header and its rows) while it is
+// measured: each one asks for the next, as something moving in the list
+// would, so that the window paints at every turn it gets.
+class Verfteller : public wxEventFilter
+{
+public:
+    explicit Verfteller(wxWindow& lijst_) : lijst(lijst_)
+    {
+        wxEvtHandler::AddFilter(this);
+        for (wxWindow* deel : lijst.GetChildren())
+            deel->Refresh();
+    }
+    ~Verfteller() override { wxEvtHandler::RemoveFilter(this); }
+    Verfteller(const Verfteller&) = delete;
+    Verfteller& operator=(const Verfteller&) = delete;
+
+    std::vector<std::chrono::steady_clock::time_point> keren;
+
+    int FilterEvent(wxEvent& gebeurtenis) override
+    {
+        auto* deel = dynamic_cast<wxWindow*>(gebeurtenis.GetEventObject());
+        if (gebeurtenis.GetEventType() == wxEVT_PAINT && deel && deel->GetParent() == &lijst)
+        {
+            keren.push_back(std::chrono::steady_clock::now());
+            deel->Refresh();
+        }
+        return Event_Skip;
+    }
+
+private:
+    wxWindow& lijst;
+};
+
+// "nee" typed after "ne", the whole project searched (one requirement in a
+// hundred found), with the list painting at every turn: the first paint
+// after the key ("eerste_ms"), the longest the window went without painting
+// after that until the list had painted the rows found ("daarna_ms"), and
+// the paints ("verven").
+void BM_ZoekVerfPauze(benchmark::State& state)
+{
+    if (!opent(state))
+        return;
+    double daarna = 0;
+    double eerste = 0;
+    double verven = 0;
+    for (auto _ : state)
+    {
+        state.PauseTiming();
+        BenchProject::app().vergeetVorigeLijst();
+        typ(wxString());
+        typ("ne");
+        state.ResumeTiming();
+        Verfteller teller(*venster->geefRekLijst());
+        const auto toets = std::chrono::steady_clock::now();
+        typ("nee");
+        state.PauseTiming();
+        auto vorige = toets;
+        for (const auto keer : teller.keren)
+        {
+            const double tussen = std::chrono::duration<double, std::milli>(keer - vorige).count();
+            if (vorige == toets)
+                eerste += tussen;
+            else
+                daarna = std::max(daarna, tussen);
+            vorige = keer;
+        }
+        verven += static_cast<double>(teller.keren.size());
+        state.ResumeTiming();
+    }
+    state.counters["daarna_ms"] = daarna;
+    state.counters["eerste_ms"] = benchmark::Counter(eerste, benchmark::Counter::kAvgIterations);
+    state.counters["verven"] = benchmark::Counter(verven, benchmark::Counter::kAvgIterations);
+    state.counters["rijen"] = static_cast<double>(venster->geefRekLijst()->GetItemCount());
+    typ(wxString());
+}
+BENCHMARK(BM_ZoekVerfPauze)->Arg(grootten[1])->Iterations(8)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // A click on the header of the sorted column turns the order round: the
 // whole list anew, without a search text.
 void BM_KopKlik(benchmark::State& state)
@@ -316,11 +397,14 @@ public:
 
     std::chrono::steady_clock::time_point begonnen;
     double langsteStilteMs = 0;
+    // From the start of the work until its dialog was seen up.
+    double totDialoogMs = -1;
 
     void begin(const wxString& wat) override
     {
         begonnen = laatste = std::chrono::steady_clock::now();
         venster.begin(wat);
+        kijkNaarDialoog();
     }
     void meld() override
     {
@@ -344,6 +428,16 @@ private:
         const auto nu = std::chrono::steady_clock::now();
         langsteStilteMs = std::max(langsteStilteMs, std::chrono::duration<double, std::milli>(nu - laatste).count());
         laatste = nu;
+        kijkNaarDialoog();
+    }
+    void kijkNaarDialoog()
+    {
+        if (totDialoogMs >= 0)
+            return;
+        for (wxWindow* tlw : wxTopLevelWindows)
+            if (auto* dialoog = dynamic_cast<wxGenericProgressDialog*>(tlw); dialoog && dialoog->IsShown())
+                totDialoogMs =
+                    std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begonnen).count();
     }
 
     VerelTamsoApp& app;
@@ -392,6 +486,100 @@ void BM_BlokOmhoog(benchmark::State& state)
     state.counters["blok"] = static_cast<double>(blok);
 }
 BENCHMARK(BM_BlokOmhoog)->Arg(grootten[1])->Iterations(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The commit of the change that long work left open on 100,000
+// requirements, from "Commit changes" until the window has painted after
+// it; the work itself, and what puts the project back after, outside the
+// measured time. The work: 0 the numbers 2, 4, 6 ... reassigned without
+// gaps, 1 every number shifted one up (one down at the next pass), 2 a
+// block of 20,000 rows moved one place up (and down again after the
+// pass). The counters: the longest the commit went without a report, at
+// which the window gets its turn ("stilte_ms", its start and end
+// included), and when its dialog was up ("totDialoog_ms").
+void BM_CommitNaWerk(benchmark::State& state)
+{
+    if (!opent(state))
+        return;
+    VerelTamsoApp& app = BenchProject::app();
+    RekLijstCtrl* lijst = venster->geefRekLijst();
+    const unsigned int aantal = static_cast<unsigned int>(lijst->GetItemCount());
+    const long werk = state.range(1);
+    const auto selekteerBlok = [&](long eerste)
+    {
+        lijst->wisSelektie();
+        std::vector<long> rijen;
+        for (long rij = eerste; rij < eerste + 20000; ++rij)
+            rijen.push_back(rij);
+        lijst->selekteer(rijen);
+        verwerkEnTeken();
+    };
+    const auto commando = [&](int id)
+    {
+        wxCommandEvent opdracht(wxEVT_MENU, id);
+        venster->GetEventHandler()->ProcessEvent(opdracht);
+        verwerkEnTeken();
+    };
+    bool omhoog = true;
+    double stilte = 0;
+    double totDialoog = 0;
+    for (auto _ : state)
+    {
+        state.PauseTiming();
+        int resultaat = 0;
+        if (werk == 0)
+        {
+            resultaat = app.startTransaktie() == 0 && app.executeUpdate("update Requirements set SR=-SR") == 0 &&
+                                app.executeUpdate("update Requirements set SR=-2*SR") == 0 && app.stopTransaktie() == 0
+                            ? app.srStrakTrekken()
+                            : 2;
+            venster->verversLijst();
+        }
+        else if (werk == 1)
+        {
+            resultaat = omhoog ? app.schuifRekNummersOp({1, aantal}, 1, true)
+                               : app.schuifRekNummersOp({2, aantal + 1}, -1, true);
+            omhoog = !omhoog;
+            venster->verversLijst();
+        }
+        else
+        {
+            selekteerBlok(1);
+            commando(wxID_UP);
+        }
+        verwerkEnTeken();
+        if (resultaat != 0 || !app.rolTerugMogelijk())
+        {
+            state.SkipWithError("the work failed");
+            break;
+        }
+        WerkKijker kijker(app);
+        state.ResumeTiming();
+        commando(wxID_SAVE);
+        state.PauseTiming();
+        stilte = std::max(stilte, kijker.langsteStilteMs);
+        totDialoog += kijker.totDialoogMs;
+        if (app.rolTerugMogelijk())
+            state.SkipWithError("the commit failed");
+        if (werk == 2)
+        {
+            selekteerBlok(0);
+            commando(wxID_DOWN);
+            commando(wxID_SAVE);
+        }
+        state.ResumeTiming();
+    }
+    // Numbered 1 to n again for what comes after.
+    if (werk == 1 && !omhoog && (app.schuifRekNummersOp({2, aantal + 1}, -1, true) != 0 || app.stopTransaktie() != 0))
+        state.SkipWithError("the project could not be numbered back");
+    venster->verversLijst();
+    state.counters["stilte_ms"] = stilte;
+    state.counters["totDialoog_ms"] = benchmark::Counter(totDialoog, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_CommitNaWerk)
+    ->ArgsProduct({{grootten[1]}, {0, 1, 2}})
+    ->Iterations(2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // The window's share of memory: the heap from the open project to the list
 // shown, in MiB. One pass: the window is made once.

@@ -4,6 +4,7 @@
 #include <sqlite3.h>
 #include <stdexcept>
 #include <sys/stat.h>
+#include <utility>
 
 namespace
 {
@@ -12,6 +13,7 @@ sqlite3_vfs schijfVFS;
 // Negative: no limit.
 long long ruimte = -1;
 bool volGeweest = false;
+std::function<void()> voorSync;
 
 // The file as SQLite sees it, with the default VFS's own file after it.
 struct SchijfBestand
@@ -73,6 +75,8 @@ int kort(sqlite3_file* bestand, sqlite3_int64 grootte)
 
 int synchroniseer(sqlite3_file* bestand, int vlaggen)
 {
+    if (voorSync)
+        voorSync();
     return echt(bestand)->pMethods->xSync(echt(bestand), vlaggen);
 }
 
@@ -225,6 +229,7 @@ VolleSchijfVFS::~VolleSchijfVFS()
     sqlite3_vfs_unregister(&schijfVFS);
     echteVFS = nullptr;
     ruimte = -1;
+    voorSync = nullptr;
 }
 
 void VolleSchijfVFS::beperk(long long bytes)
@@ -241,4 +246,9 @@ void VolleSchijfVFS::hefOp()
 bool VolleSchijfVFS::isVolGeweest() const
 {
     return volGeweest;
+}
+
+void VolleSchijfVFS::zetVoorSync(std::function<void()> wacht)
+{
+    voorSync = std::move(wacht);
 }

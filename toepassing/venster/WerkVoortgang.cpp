@@ -44,8 +44,8 @@ void WerkVoortgang::begin(const wxString& wat_)
     wat = wat_;
     begonnen = std::chrono::steady_clock::now();
     lijst.geefInhoud().zetAlleenBewaard(true);
-    // A commit is one statement, which tells nothing while it runs: the
-    // dialog must be up before it.
+    // The commit of a change that took long work takes long as well: its
+    // dialog is up at once.
     if (drempel.count() <= 0 || isLangeWijzigingOpen())
         toon();
 }

@@ -99,8 +99,9 @@ public:
     static WachtTijden geefWachtTijden();
 
     // When a long read (LangeLezing) hands over to the program: first once
-    // it has lasted `eerste`, then at most every `daarna`. Tests make them
-    // short. Returns the times that held before.
+    // it has lasted `eerste`, then `daarna` after the start of the one
+    // before, and half of `daarna` after its end at the soonest. Tests make
+    // them short. Returns the times that held before.
     struct TussendoorTijden
     {
         std::chrono::milliseconds eerste{100};
@@ -269,9 +270,10 @@ public:
 
     // --- Long reads: the program's window stays alive ---
 
-    // What a long read runs now and then (LangeLezing): the program lets its
-    // window paint. It must not use this connection, nor start anything
-    // that does: SQLite forbids that while a statement runs. Empty: nothing.
+    // What a long read runs now and then (LangeLezing), also while a commit
+    // within it writes: the program lets its window paint. It must not use
+    // this connection, nor start anything that does: SQLite forbids that
+    // while a statement runs. Empty: nothing.
     void zetTussendoor(std::function<void()> nieuw) { tussendoor = std::move(nieuw); }
     // True while the hand-over runs: no handler may touch the project then.
     bool isTussendoorBezig() const { return tussendoorBezig; }
@@ -593,6 +595,13 @@ private:
     void eindigLangeLezing();
     // SQLite's progress handler during a long read.
     static int opVoortgang(void* verbinding);
+    // The hand-over, when it is due.
+    void geefTussendoor();
+    // Runs the statement as the wrapper runs it. In a long read SQLite calls
+    // no progress handler while it writes, syncs and checkpoints a commit:
+    // the statement then runs on a thread of its own while this one goes on
+    // handing over, and nothing else uses the connection meanwhile.
+    long long voerUitNaastTussendoor(const char* opdracht);
 
     // Set when a change could not be started (its predecessor would not
     // commit); executeUpdate refuses changes until a transaction operation
@@ -651,7 +660,8 @@ private:
     // and its index for reading, and only a connection that may write takes
     // them away at its close.
     void ruimLeesBijbestandenOp(const wxString& naam) const;
-    [[nodiscard]] int voerUit(const wxString& opdracht, long long verwacht);
+    // `mogelijkCommit`: the statement may commit (voerUitNaastTussendoor).
+    [[nodiscard]] int voerUit(const wxString& opdracht, long long verwacht, bool mogelijkCommit = false);
     // Runs `voerDoor`, which gives the number of changed rows, with the
     // layer's reports; `neemOp` takes the statement as it ran into the
     // record of the open transaction.

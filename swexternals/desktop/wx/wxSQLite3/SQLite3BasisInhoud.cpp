@@ -1,10 +1,14 @@
 // What the database holds as a version that tells when it changed, the
-// statements the layer keeps for reads of many rows, and long reads that
-// let the program's window paint meanwhile.
+// statements the layer keeps for reads of many rows, and long reads (and
+// the commits within them) that let the program's window paint meanwhile.
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
+#include <algorithm>
 #include <exception>
+#include <future>
 #include <sqlite3.h>
+#include <string>
+#include <system_error>
 #include <utility>
 #include <wx/app.h>
 
@@ -120,19 +124,25 @@ void SQLite3Basis::eindigLangeLezing()
         sqlite3_progress_handler(static_cast<sqlite3*>(GetDatabaseHandle()), 0, nullptr, nullptr);
 }
 
+int SQLite3Basis::opVoortgang(void* verbinding)
+{
+    static_cast<SQLite3Basis*>(verbinding)->geefTussendoor();
+    return 0;
+}
+
 // Never interrupts the read. No exception may leave this function, with
 // SQLite's own frames between it and the read: one is kept, as wxWidgets
 // keeps those of its handlers, and thrown again once control is back in
 // the program's event loop.
-int SQLite3Basis::opVoortgang(void* verbinding)
+void SQLite3Basis::geefTussendoor()
 {
-    SQLite3Basis& db = *static_cast<SQLite3Basis*>(verbinding);
-    if (db.tussendoorBezig || !db.tussendoor || std::chrono::steady_clock::now() < db.volgendeTussendoor)
-        return 0;
-    db.tussendoorBezig = true;
+    const auto begin = std::chrono::steady_clock::now();
+    if (tussendoorBezig || !tussendoor || begin < volgendeTussendoor)
+        return;
+    tussendoorBezig = true;
     try
     {
-        db.tussendoor();
+        tussendoor();
     }
     catch (...)
     {
@@ -140,12 +150,78 @@ int SQLite3Basis::opVoortgang(void* verbinding)
         // throw it again.
         if (!wxTheApp || !wxTheApp->StoreCurrentException())
             std::terminate();
-        db.tussendoorBezig = false;
+        tussendoorBezig = false;
         // No more hand-overs in this read.
-        db.volgendeTussendoor = std::chrono::steady_clock::time_point::max();
-        return 0;
+        volgendeTussendoor = std::chrono::steady_clock::time_point::max();
+        return;
     }
-    db.tussendoorBezig = false;
-    db.volgendeTussendoor = std::chrono::steady_clock::now() + tussendoorTijden.daarna;
-    return 0;
+    tussendoorBezig = false;
+    // Paced from its start: the time the window takes to paint does not
+    // stretch the pace. The read keeps half a pace to itself, however long
+    // a paint takes.
+    volgendeTussendoor =
+        std::max(begin + tussendoorTijden.daarna, std::chrono::steady_clock::now() + tussendoorTijden.daarna / 2);
+}
+
+namespace
+{
+struct Uitkomst
+{
+    int kode = SQLITE_OK;
+    std::string fout;
+    long long veranderd = 0;
+};
+
+// Only SQLite runs on the other thread: the wrapper's exception, with its
+// texts, is made on the program's own.
+Uitkomst voerUitInSQLite(sqlite3* verbinding, const char* opdracht)
+{
+    Uitkomst uitkomst;
+    char* fout = nullptr;
+    uitkomst.kode = sqlite3_exec(verbinding, opdracht, nullptr, nullptr, &fout);
+    if (fout != nullptr)
+        uitkomst.fout = fout;
+    sqlite3_free(fout);
+    uitkomst.veranderd = sqlite3_changes(verbinding);
+    return uitkomst;
+}
+
+bool isKlaar(const std::future<Uitkomst>& klaar, std::chrono::steady_clock::time_point tot)
+{
+    if (tot == std::chrono::steady_clock::time_point::max())
+    {
+        klaar.wait();
+        return true;
+    }
+    return klaar.wait_until(tot) == std::future_status::ready;
+}
+} // namespace
+
+// Within a hand-over nothing is handed over: the statement runs here.
+long long SQLite3Basis::voerUitNaastTussendoor(const char* opdracht)
+{
+    if (!langeLezingBezig || !tussendoor || tussendoorBezig || !IsOpen())
+        return ExecuteUpdate(opdracht);
+    sqlite3* verbinding = static_cast<sqlite3*>(GetDatabaseHandle());
+    // It would hand over on the other thread.
+    sqlite3_progress_handler(verbinding, 0, nullptr, nullptr);
+    std::future<Uitkomst> klaar;
+    try
+    {
+        klaar = std::async(std::launch::async, voerUitInSQLite, verbinding, opdracht);
+    }
+    catch (const std::system_error&)
+    {
+        // No thread to be had: the statement runs here, as it always may.
+        sqlite3_progress_handler(verbinding, voortgangStappen, &SQLite3Basis::opVoortgang, this);
+        return ExecuteUpdate(opdracht);
+    }
+    // A hand-over that took itself off leaves nothing to wait for.
+    while (!isKlaar(klaar, tussendoor ? volgendeTussendoor : std::chrono::steady_clock::time_point::max()))
+        geefTussendoor();
+    sqlite3_progress_handler(verbinding, voortgangStappen, &SQLite3Basis::opVoortgang, this);
+    const Uitkomst uitkomst = klaar.get();
+    if (uitkomst.kode != SQLITE_OK)
+        throw wxSQLite3Exception(uitkomst.kode, wxString::FromUTF8(uitkomst.fout));
+    return uitkomst.veranderd;
 }

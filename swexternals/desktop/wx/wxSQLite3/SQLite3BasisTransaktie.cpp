@@ -25,8 +25,8 @@ const wxString rollback = "rollback";
 // the way out of it.
 int SQLite3Basis::voerTransaktieUit(const wxString& opdracht)
 {
-    const auto voerDoor = [&] { return voerUit(opdracht, -1); };
     const bool kanCommitten = opdracht == commitTransaktie || opdracht.StartsWith("release ");
+    const auto voerDoor = [&] { return voerUit(opdracht, -1, kanCommitten); };
     return kanCommitten && commitOmhulsel ? commitOmhulsel(voerDoor) : voerDoor();
 }
 

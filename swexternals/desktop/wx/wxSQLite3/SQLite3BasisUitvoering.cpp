@@ -94,11 +94,15 @@ bool SQLite3Basis::isWijzigingGeweigerd() const
 
 // Converted once, for SQLite and for the record alike: a statement may hold
 // a description of megabytes.
-int SQLite3Basis::voerUit(const wxString& opdracht, long long verwacht)
+int SQLite3Basis::voerUit(const wxString& opdracht, long long verwacht, bool mogelijkCommit)
 {
     const wxScopedCharBuffer tekst = opdracht.utf8_str();
-    return voerUit([&] { return static_cast<long long>(ExecuteUpdate(tekst.data())); },
-                   [&] { transaktieVerslag.neemOp(tekst.data(), tekst.length()); }, verwacht);
+    return voerUit(
+        [&] {
+            return mogelijkCommit ? voerUitNaastTussendoor(tekst.data())
+                                  : static_cast<long long>(ExecuteUpdate(tekst.data()));
+        },
+        [&] { transaktieVerslag.neemOp(tekst.data(), tekst.length()); }, verwacht);
 }
 
 int SQLite3Basis::voerUit(const std::function<long long()>& voerDoor, const std::function<void()>& neemOp,

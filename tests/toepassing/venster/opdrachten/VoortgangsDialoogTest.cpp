@@ -1,15 +1,23 @@
 // Work that lasts shows a dialog over the window that says what it does; the
-// commit of the change it left shows one before it starts, as it tells
-// nothing while it runs. Work on many rows reads them within the work, and
-// its bar grows as it goes.
+// commit of the change it left shows one before it starts. Work on many rows
+// reads them within the work, and its bar grows as it goes. A commit that
+// lasts, whatever change it commits, shows the dialog too, and the window
+// paints meanwhile.
+#include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/VensterHulp.h"
+#include "tests/ondersteuning/VolleSchijfVFS.h"
 #include "toepassing/kern/Voortgang.h"
 #include "toepassing/venster/WerkVoortgang.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <set>
 #include <sqlite3.h>
+#include <thread>
+#include <wx/eventfilter.h>
 #include <wx/progdlg.h>
 
 namespace
@@ -216,4 +224,154 @@ TEST_F(OpdrachtTest, ManyRowsAreReadWithinTheWorkWhoseBarGrows)
     // The block took the numbers one place up, the highest went to the
     // lowest number; then all but the first row went.
     EXPECT_EQ(titels(), Teksten{"Step 599"});
+}
+
+namespace
+{
+// Follows a commit as the window shows it, and is the disk's patience: the
+// disk syncs the commit only once the window has had its turns meanwhile (a
+// few hand-overs, the dialog up, the list painted), or after five seconds.
+class CommitKijker : public Voortgang, public wxEventFilter
+{
+public:
+    CommitKijker(VerelTamsoApp& app_, wxWindow& lijst_, std::function<void()> eerste)
+        : app(app_), venster(*app.geefVoortgang()), lijst(lijst_), eersteBeurt(std::move(eerste))
+    {
+        app.zetVoortgang(this);
+        wxEvtHandler::AddFilter(this);
+    }
+    ~CommitKijker() override
+    {
+        wxEvtHandler::RemoveFilter(this);
+        app.zetVoortgang(&venster);
+    }
+    CommitKijker(const CommitKijker&) = delete;
+    CommitKijker& operator=(const CommitKijker&) = delete;
+
+    int beurten = 0;
+    bool dialoogGezien = false;
+    int geschilderd = 0;
+
+    void begin(const wxString& wat) override { venster.begin(wat); }
+    void meld() override
+    {
+        if (beurten == 0)
+            eersteBeurt();
+        venster.meld();
+        tel(
+            [this]
+            {
+                ++beurten;
+                dialoogGezien = dialoogGezien || geefDialoog() != nullptr;
+            });
+    }
+    void meldStap(size_t gedaan, size_t totaal) override { venster.meldStap(gedaan, totaal); }
+    void eind() override { venster.eind(); }
+
+    int FilterEvent(wxEvent& gebeurtenis) override
+    {
+        const auto* geverfd = dynamic_cast<wxWindow*>(gebeurtenis.GetEventObject());
+        if (gebeurtenis.GetEventType() == wxEVT_PAINT && beurten > 0 && geverfd && geverfd->GetParent() == &lijst)
+            tel([this] { ++geschilderd; });
+        return Event_Skip;
+    }
+    // On the thread that syncs.
+    void wachtOpBeurten()
+    {
+        std::unique_lock<std::mutex> slot(wacht);
+        klaar.wait_for(slot, std::chrono::seconds(5),
+                       [this] { return beurten >= 3 && dialoogGezien && geschilderd > 0; });
+    }
+
+private:
+    void tel(const std::function<void()>& wat)
+    {
+        const std::lock_guard<std::mutex> slot(wacht);
+        wat();
+        klaar.notify_all();
+    }
+
+    VerelTamsoApp& app;
+    Voortgang& venster;
+    wxWindow& lijst;
+    std::function<void()> eersteBeurt;
+    std::mutex wacht;
+    std::condition_variable klaar;
+};
+} // namespace
+
+// A change whose commit lasts (the disk is slow to sync it): the window gets
+// its turns meanwhile, on its own thread, shows the dialog once the commit
+// has lasted beyond the threshold and paints, whether the user commits, the
+// next change commits it, safe operation ends or the project is closed.
+// Another program meanwhile reads the rows as they were and cannot write.
+TEST_F(OpdrachtTest, EenCommitDieDuurtToontZijnDialoogEnLaatHetVensterSchilderen)
+{
+    VolleSchijfVFS schijf;
+    const wxString pad = testPad("traag.vtd");
+    openProject(pad, {{1, "Boil"}});
+    venster->Show();
+    ASSERT_TRUE(wachtOp([&] { return venster->IsShownOnScreen(); }));
+    const Drempel kort(std::chrono::milliseconds(20));
+    struct Tijden
+    {
+        SQLite3Basis::TussendoorTijden vorige =
+            SQLite3Basis::zetTussendoorTijden({std::chrono::milliseconds(5), std::chrono::milliseconds(5)});
+        ~Tijden() { SQLite3Basis::zetTussendoorTijden(vorige); }
+    } tijden;
+    sqlite3* ander = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(pad.utf8_str(), &ander, SQLITE_OPEN_READWRITE, "unix"), SQLITE_OK);
+    const std::thread::id hoofdDraad = std::this_thread::get_id();
+
+    const std::pair<const char*, std::function<void()>> wegen[] = {
+        {"Commit", [&] { klik(wxID_SAVE); }},
+        {"Next", [&] { ASSERT_EQ(app->zetProjektNaam("Pan"), 0); }},
+        {"Safe",
+         [&]
+         {
+             vragen.antwoord(wxYES);
+             klik(V::ID_STARTSTOPVEILIGEMODUS);
+         }},
+        {"Close", [&] { klik(wxID_CLOSE); }}};
+    wxString vorige = "Boil=1";
+    for (const auto& [wat, commit] : wegen)
+    {
+        SCOPED_TRACE(wat);
+        if (std::string(wat) == "Safe")
+            klik(V::ID_STARTSTOPVEILIGEMODUS);
+        ASSERT_EQ(app->startTransaktie(), 0);
+        ASSERT_EQ(app->executeUpdate(wxString::Format("update Requirements set naam='%s' where SR==1", wat)), 0);
+        logVanger().wis();
+        wxString gezien;
+        int schrijven = SQLITE_OK;
+        CommitKijker kijker(*app, *venster->geefRekLijst(),
+                            [&]
+                            {
+                                EXPECT_EQ(std::this_thread::get_id(), hoofdDraad);
+                                gezien = rijenInBestand(pad);
+                                schrijven = sqlite3_exec(ander, "delete from Requirements", nullptr, nullptr, nullptr);
+                                // As when a window over it goes.
+                                venster->geefRekLijst()->Refresh();
+                            });
+        std::atomic<bool> traag{true};
+        schijf.zetVoorSync(
+            [&]
+            {
+                if (traag.exchange(false))
+                    kijker.wachtOpBeurten();
+            });
+        commit();
+        schijf.zetVoorSync(nullptr);
+        EXPECT_FALSE(traag);
+        EXPECT_GE(kijker.beurten, 3);
+        EXPECT_TRUE(kijker.dialoogGezien);
+        EXPECT_GT(kijker.geschilderd, 0);
+        EXPECT_EQ(gezien, vorige);
+        EXPECT_EQ(schrijven, SQLITE_BUSY);
+        EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+        vorige = wxString(wat) + "=1";
+        EXPECT_EQ(rijenInBestand(pad), vorige);
+    }
+    EXPECT_FALSE(app->isDBOpen());
+    sqlite3_close(ander);
 }
