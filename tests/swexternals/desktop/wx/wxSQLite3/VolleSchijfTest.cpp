@@ -42,17 +42,6 @@ protected:
 // a folder where WAL cannot be used.
 const char* const journalen[] = {"wal", "delete"};
 
-// Each case of a table in each journal.
-template <typename Geval, size_t aantal>
-std::vector<std::pair<const char*, const Geval*>> inElkJournaal(const Geval (&gevallen)[aantal])
-{
-    std::vector<std::pair<const char*, const Geval*>> uit;
-    for (const char* journaal : journalen)
-        for (const Geval& geval : gevallen)
-            uit.emplace_back(journaal, &geval);
-    return uit;
-}
-
 wxString volleSchijf(const wxString& pad)
 {
     return "The disk that holds the database file \"" + pad + "\" is full.\n";
@@ -126,9 +115,10 @@ TEST_F(VolleSchijf, EenCommitZonderRuimteHoudtDeWijzigingOpen)
         {"the end of safe operation", true,
          [&](SQLite3Basis& db) { return db.schakelHandmatigeTransaktie(StandUit, veilig); }, ""},
     };
-    for (const auto& [journaal, geval] : inElkJournaal(wegen))
+    for (size_t geval = 0; geval < std::size(journalen) * std::size(wegen); ++geval)
     {
-        const Weg& weg = *geval;
+        const char* journaal = journalen[geval / std::size(wegen)];
+        const Weg& weg = wegen[geval % std::size(wegen)];
         SCOPED_TRACE(wxString(journaal) + ", " + weg.naam);
         VolleSchijfVFS schijf;
         // A change larger than SQLite's cache, which spills it into the log.
@@ -361,9 +351,10 @@ TEST_F(VolleSchijf, WatNietTeruggezetKanWordtVerlorenGemeld)
              }),
          "", commit, onvolledig, "1=een:1,2=twee:2"},
     };
-    for (const auto& [journaal, geval] : inElkJournaal(wegen))
+    for (size_t geval = 0; geval < std::size(journalen) * std::size(wegen); ++geval)
     {
-        const Weg& weg = *geval;
+        const char* journaal = journalen[geval / std::size(wegen)];
+        const Weg& weg = wegen[geval % std::size(wegen)];
         SCOPED_TRACE(wxString(journaal) + ", " + weg.naam);
         VolleSchijfVFS schijf;
         SQLite3Basis& verbinding = openProject(weg.naam, journaal);
