@@ -2,6 +2,7 @@
 // of the data: never taken for a damaged file, never SQLite's bare words.
 // The disks are real (a small tmpfs of the test, mounted as root) or run
 // out of room in the middle of a commit (a VFS of the test).
+#include "swexternals/desktop/wx/wxSQLite3/LangeLezing.h"
 #include "tests/ondersteuning/KleineSchijf.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/Melding.h"
@@ -9,8 +10,10 @@
 #include "tests/swexternals/desktop/wx/wxSQLite3/DatabaseHulp.h"
 
 #include <functional>
+#include <optional>
 #include <sqlite3.h>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 #include <wx/filefn.h>
@@ -84,6 +87,17 @@ private:
     SQLite3Basis& bewaakt;
     std::string opdracht;
     sqlite3* db = nullptr;
+};
+
+// Which thread SQLite committed on.
+struct CommitDraad : wxSQLite3Hook
+{
+    std::thread::id draad;
+    bool CommitCallback() override
+    {
+        draad = std::this_thread::get_id();
+        return false;
+    }
 };
 } // namespace
 
@@ -424,4 +438,44 @@ TEST_F(VolleSchijf, EenGeweigerdeWijzigingLaatDeOpenWijzigingenStaan)
         stop();
         EXPECT_EQ(rijenVan(bestand), "1=een:1,2=twee:2,3=drie:null");
     }
+}
+
+// A commit within a long read runs on a thread of its own while the program
+// gets its turns; on a full disk it ends as it ends without the hand-over:
+// the same words, the change put back open; with room it is stored.
+TEST_F(VolleSchijf, EenLangeCommitEindigtAlsZonderTussendoor)
+{
+    wxString meldingen[2];
+    for (const bool metTussendoor : {false, true})
+    {
+        SCOPED_TRACE(metTussendoor);
+        VolleSchijfVFS schijf;
+        SQLite3Basis& verbinding = openProject(metTussendoor ? "long read" : "short read");
+        const wxString bestand = verbinding.geefDBPad().GetFullPath();
+        ASSERT_EQ(verbinding.startTransaktie(), 0);
+        ASSERT_EQ(verbinding.executeUpdate("insert into T (naam) values (" + grooteTekst + ")"), 0);
+        CommitDraad commit;
+        verbinding.SetCommitHook(&commit);
+        verbinding.zetTussendoor([] {});
+        std::optional<LangeLezing> lang;
+        if (metTussendoor)
+            lang.emplace(verbinding);
+
+        logVanger().wis();
+        schijf.beperk(3 * 4096);
+        EXPECT_EQ(verbinding.stopTransaktie(), 2);
+        EXPECT_EQ(commit.draad != std::this_thread::get_id(), metTussendoor);
+        meldingen[metTussendoor] = logVanger().geefAlles();
+        meldingen[metTussendoor].Replace(bestand, "the file");
+        EXPECT_TRUE(verbinding.rolTerugMogelijk());
+        schijf.hefOp();
+        EXPECT_EQ(verbinding.stopTransaktie(), 0);
+        lang.reset();
+        verbinding.SetCommitHook(nullptr);
+        stop();
+        EXPECT_EQ(inBestand(bestand, "pragma integrity_check"), "ok");
+        EXPECT_EQ(rijenIn(bestand), 3);
+    }
+    EXPECT_TRUE(meldingen[0].Contains("Nothing was lost")) << meldingen[0];
+    EXPECT_EQ(meldingen[0], meldingen[1]);
 }
