@@ -401,10 +401,8 @@ TEST_F(Laden, EenEindeVanDeSessieTijdensDeKopieLaatNietsAchterEnSluitHetProgramm
     server.zetVersieBestand("Version:1.4.1\n");
     server.zetInstaller("1.4.1", FTPTestServer::Pakket::metGrootte(3000));
     // Where the session's end would end the test program, it does nothing.
-    struct sigaction negeer = {};
-    struct sigaction vorige = {};
-    negeer.sa_handler = [](int) {};
-    sigaction(SIGTERM, &negeer, &vorige);
+    void (*const negeer)(int) = [](int) {};
+    const auto vorige = std::signal(SIGTERM, negeer);
     // No installer takes the package; the package to copy then comes in
     // slowly: half now, the rest once the session has ended.
     const std::string half(4096, 'p');
@@ -448,8 +446,7 @@ TEST_F(Laden, EenEindeVanDeSessieTijdensDeKopieLaatNietsAchterEnSluitHetProgramm
     const int uitkomst = updater.ga(5000);
     sessie.Stop();
     Platform::zetInstalleerder(vorigeInstalleerder);
-    struct sigaction daarna = {};
-    sigaction(SIGTERM, &vorige, &daarna);
+    const auto daarna = std::signal(SIGTERM, vorige);
 
     // Nothing of the copy; the program ends as Quit ends it, its project
     // closed once, without a word in between.
@@ -461,7 +458,7 @@ TEST_F(Laden, EenEindeVanDeSessieTijdensDeKopieLaatNietsAchterEnSluitHetProgramm
     EXPECT_TRUE(venster->isGesloten());
     EXPECT_TRUE(logVanger().geefRegels().empty()) << logVanger().geefAlles();
     // The signal is the program's own again.
-    EXPECT_EQ(daarna.sa_handler, negeer.sa_handler);
+    EXPECT_EQ(daarna, negeer);
 }
 
 TEST_F(Laden, EenServerDieDruppeltWordtNaDeTermijnVanDeDownloadOpgegeven)
