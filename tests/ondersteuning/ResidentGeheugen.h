@@ -1,22 +1,17 @@
 #ifndef TESTS_ONDERSTEUNING_RESIDENTGEHEUGEN_H
 #define TESTS_ONDERSTEUNING_RESIDENTGEHEUGEN_H
 
-#include <cstdio>
+#include <fstream>
 #include <unistd.h>
 
 // What the process holds in memory, as the system counts it: memory that
-// went back to the allocator but not to the system still counts. -1 when
-// it cannot be read.
+// went back to the allocator but not to the system still counts.
 inline long long geefResidentGeheugen()
 {
     long long paginas = 0;
     long long resident = 0;
-    FILE* statm = std::fopen("/proc/self/statm", "r");
-    if (statm == nullptr)
-        return -1;
-    const bool gelezen = std::fscanf(statm, "%lld %lld", &paginas, &resident) == 2;
-    std::fclose(statm);
-    return gelezen ? resident * sysconf(_SC_PAGESIZE) : -1;
+    std::ifstream("/proc/self/statm") >> paginas >> resident;
+    return resident * sysconf(_SC_PAGESIZE);
 }
 
 // The address sanitizer keeps what is freed aside for a while, resident:

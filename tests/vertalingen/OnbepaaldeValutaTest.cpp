@@ -5,6 +5,7 @@
 // moment, whichever it was stored in.
 #include "swexternals/desktop/ValutaKeuzeDialoog.h"
 #include "swexternals/desktop/VoegValutaToe.h"
+#include "tests/ondersteuning/Bediening.h"
 #include "tests/ondersteuning/DialoogBeantwoorder.h"
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/VensterHulp.h"
@@ -58,7 +59,6 @@ TEST_P(OnbepaaldeValutaTest, DeLegePlaatsSpreektDeTaal)
 
 TEST(OnbepaaldeValuta, EenLegePlaatsInEenAndereTaalBewaardSpreektDeTaalVanNu)
 {
-    const wxString sleutel = "/Configuratie/EigenTalen/taal0";
     kiesTaal(wxLANGUAGE_GERMAN);
     {
         VApp app;
@@ -67,7 +67,7 @@ TEST(OnbepaaldeValuta, EenLegePlaatsInEenAndereTaalBewaardSpreektDeTaalVanNu)
         EXPECT_EQ(keuze.ShowModal(), wxID_CANCEL);
     }
     // Stored as it was written.
-    EXPECT_TRUE(openKonfigBestand()->Read(sleutel).Contains("Nicht festgelegt"));
+    EXPECT_TRUE(openKonfigBestand()->Read("/Configuratie/EigenTalen/taal0").Contains("Nicht festgelegt"));
 
     kiesTaal(wxLANGUAGE_ENGLISH);
     VApp app;
@@ -85,9 +85,7 @@ TEST(OnbepaaldeValuta, EenLegePlaatsInEenAndereTaalBewaardSpreektDeTaalVanNu)
             EXPECT_EQ(vind<wxTextCtrl>(eigen, VoegValutaToe::ID_VALUTA_NAAM).GetValue(), "Undefined");
             return wxID_CANCEL;
         });
-    wxCommandEvent nieuw(wxEVT_BUTTON, wxID_NEW);
-    nieuw.SetEventObject(keuze.FindWindow(wxID_NEW));
-    keuze.GetEventHandler()->ProcessEvent(nieuw);
+    klik(keuze, wxID_NEW);
     EXPECT_EQ(dialoogBeantwoorder().geefOpenAntwoorden(), 0u);
 }
 

@@ -279,8 +279,8 @@ TEST_F(Laden, EenPakketDatNiemandNeemtKomtHeelInDeEersteMapDieHetNeemt)
     {
         Staat staat[3];
         const char* doel; // the folder that takes it
-        // The package's name and -2 to -99 taken in the temporary folder:
-        // it stays in the download's own folder there.
+        // The package's name and -2 to -99 taken in the temporary folder
+        // (from this case on): it stays in the download's own folder there.
         bool namenBezet = false;
     };
     for (const Geval& geval : {Geval{{Staat::Vol, Staat::Goed, Staat::Goed}, "Documents"},
@@ -289,14 +289,10 @@ TEST_F(Laden, EenPakketDatNiemandNeemtKomtHeelInDeEersteMapDieHetNeemt)
                                Geval{{Staat::AlleenLezen, Staat::Vol, Staat::AlleenLezen}, "", true}})
     {
         SCOPED_TRACE(*geval.doel ? geval.doel : geval.namenBezet ? "none, nor the temporary folder" : "none of them");
-        std::vector<std::filesystem::path> bezet;
         for (int nummer = 1; geval.namenBezet && nummer <= 99; ++nummer)
         {
-            bezet.push_back(testMap() / (nummer == 1
-                                             ? installerNaam
-                                             : installerNaam.BeforeLast('.') + wxString::Format("-%d.deb", nummer))
-                                            .utf8_string());
-            std::ofstream(bezet.back()) << "the user's";
+            const wxString naam = installerNaam.BeforeLast('.') + (nummer > 1 ? wxString::Format("-%d", nummer) : "");
+            std::ofstream(testMap() / (naam + ".deb").utf8_string()) << "the user's";
         }
         logVanger().wis();
         std::vector<std::unique_ptr<KleineSchijf>> schijven;
@@ -337,8 +333,6 @@ TEST_F(Laden, EenPakketDatNiemandNeemtKomtHeelInDeEersteMapDieHetNeemt)
         EXPECT_TRUE(InstallatieOpnemer::leesBestand(pakket) == inhoud);
         DesktopPriveMap::ruimOp(alsWx(testMap()), "VerelTamso");
         EXPECT_EQ(std::filesystem::exists(pakket), !geval.namenBezet);
-        for (const std::filesystem::path& naam : bezet)
-            std::filesystem::remove(naam);
         for (const char* naam : namen)
             for (const auto& deel : std::filesystem::directory_iterator(testMap() / naam))
                 EXPECT_TRUE(deel.path() == pakket || deel.path().filename() == ".vulling") << deel.path();
@@ -407,10 +401,8 @@ TEST_F(Laden, EenEindeVanDeSessieTijdensDeKopieLaatNietsAchterEnSluitHetProgramm
     server.zetVersieBestand("Version:1.4.1\n");
     server.zetInstaller("1.4.1", FTPTestServer::Pakket::metGrootte(3000));
     // Where the session's end would end the test program, it does nothing.
-    struct sigaction negeer = {};
-    struct sigaction vorige = {};
-    negeer.sa_handler = [](int) {};
-    sigaction(SIGTERM, &negeer, &vorige);
+    void (*const negeer)(int) = [](int) {};
+    const auto vorige = std::signal(SIGTERM, negeer);
     // No installer takes the package; the package to copy then comes in
     // slowly: half now, the rest once the session has ended.
     const std::string half(4096, 'p');
@@ -454,8 +446,7 @@ TEST_F(Laden, EenEindeVanDeSessieTijdensDeKopieLaatNietsAchterEnSluitHetProgramm
     const int uitkomst = updater.ga(5000);
     sessie.Stop();
     Platform::zetInstalleerder(vorigeInstalleerder);
-    struct sigaction daarna = {};
-    sigaction(SIGTERM, &vorige, &daarna);
+    const auto daarna = std::signal(SIGTERM, vorige);
 
     // Nothing of the copy; the program ends as Quit ends it, its project
     // closed once, without a word in between.
@@ -467,7 +458,7 @@ TEST_F(Laden, EenEindeVanDeSessieTijdensDeKopieLaatNietsAchterEnSluitHetProgramm
     EXPECT_TRUE(venster->isGesloten());
     EXPECT_TRUE(logVanger().geefRegels().empty()) << logVanger().geefAlles();
     // The signal is the program's own again.
-    EXPECT_EQ(daarna.sa_handler, negeer.sa_handler);
+    EXPECT_EQ(daarna, negeer);
 }
 
 TEST_F(Laden, EenServerDieDruppeltWordtNaDeTermijnVanDeDownloadOpgegeven)

@@ -55,51 +55,38 @@ std::function<std::string(const wxString&)> metBeschadigdePagina(const char* naa
     };
 }
 
-// A project of this version in WAL mode with 400 requirements: a leaf of
-// theirs overwritten, which neither the list (read from its index) nor an
-// add meets; or the index of another tool on their authors with one
-// author changed in it alone, which no page of the file says.
-std::string maakGrootProject(const wxString& pad, const wxString& extra)
+// A project of this version in WAL mode with 400 requirements, spoilt
+// where neither the list (read from its index) nor an add meets it: a leaf
+// of theirs overwritten, or in the index of another tool on their authors
+// one author changed, which no page of the file says.
+std::function<std::string(const wxString&)> metVerborgenSchade(bool inIndex)
 {
+    return [=](const wxString& pad)
     {
-        App app;
-        EXPECT_EQ(app->openProject(pad), 0);
-        voerUit(*app, {"with recursive n(i) as (select 1 union all select i+1 from n where i<400) insert into "
-                       "Requirements (naam,SR,auteur,beschrijving) select 'Step '||i,i,'Author '||i,"
-                       "printf('%.*c',200,'x') from n",
-                       extra});
-        app->sluitDB();
-    }
-    return leesBytes(pad);
-}
-
-size_t geefPagina(const wxString& pad, const wxString& vraag)
-{
-    wxSQLite3Database bestand;
-    bestand.Open(pad, wxString(), WXSQLITE_OPEN_READONLY);
-    const long long pagina = bestand.ExecuteScalar(vraag);
-    const long long grootte = bestand.ExecuteScalar("pragma page_size");
-    return static_cast<size_t>((pagina - 1) * grootte);
-}
-
-std::string metBeschadigdBlad(const wxString& pad)
-{
-    std::string bytes = maakGrootProject(pad, "select 1");
-    const size_t blad = geefPagina(pad, "select pageno from dbstat where name=='Requirements' and pagetype=='leaf' "
-                                        "order by pageno limit 1 offset 5");
-    bytes.replace(blad, 16, 16, '\xff');
-    return bytes;
-}
-
-std::string metAfwijkendeIndex(const wxString& pad)
-{
-    std::string bytes = maakGrootProject(pad, "create index ByAuthor on Requirements (auteur)");
-    // The last author in the index's order stays the last.
-    const size_t begin = geefPagina(pad, "select max(pageno) from dbstat where name=='ByAuthor'");
-    const size_t plaats = bytes.find("Author 99", begin);
-    EXPECT_LT(plaats, begin + 4096);
-    bytes.replace(plaats, 9, "Author 9z");
-    return bytes;
+        {
+            App app;
+            EXPECT_EQ(app->openProject(pad), 0);
+            voerUit(*app, {"with recursive n(i) as (select 1 union all select i+1 from n where i<400) insert into "
+                           "Requirements (naam,SR,auteur,beschrijving) select 'Step '||i,i,'Author '||i,"
+                           "printf('%.*c',200,'x') from n",
+                           inIndex ? "create index ByAuthor on Requirements (auteur)" : "select 1"});
+            app->sluitDB();
+        }
+        std::string bytes = leesBytes(pad);
+        wxSQLite3Database bestand;
+        bestand.Open(pad, wxString(), WXSQLITE_OPEN_READONLY);
+        const wxString vraag = inIndex ? "select max(pageno) from dbstat where name=='ByAuthor'"
+                                       : "select pageno from dbstat where name=='Requirements' and pagetype=='leaf' "
+                                         "order by pageno limit 1 offset 5";
+        const auto pagina =
+            static_cast<size_t>((bestand.ExecuteScalar(vraag) - 1) * bestand.ExecuteScalar("pragma page_size"));
+        if (!inIndex)
+            return bytes.replace(pagina, 16, 16, '\xff');
+        // The last author in the index's order stays the last.
+        const size_t plaats = bytes.find("Author 99", pagina);
+        EXPECT_LT(plaats, pagina + 4096);
+        return bytes.replace(plaats, 9, "Author 9z");
+    };
 }
 
 // Another tool's project, without the rule that an I.D number is unique:
@@ -203,8 +190,9 @@ TEST(SlechtBestand, ElkSlechtProjectBestandGeeftZijnMeldingEnBlijftZoAlsHetWas)
          "is damaged: part of it cannot be read.", 1, true, true},
         {"damaged index", metBeschadigdePagina("sqlite_autoindex_Requirements_1"), true,
          "is damaged: part of it cannot be read.", 1, true, true},
-        {"damaged leaf", metBeschadigdBlad, true, "is damaged: part of it cannot be read.", 1, true, true},
-        {"index unlike its table", metAfwijkendeIndex, true, "is damaged: part of it cannot be read.", 1, true, true},
+        {"damaged leaf", metVerborgenSchade(false), true, "is damaged: part of it cannot be read.", 1, true, true},
+        {"index unlike its table", metVerborgenSchade(true), true, "is damaged: part of it cannot be read.", 1, true,
+         true},
         {"numbers used twice", metNummers({1, 3, 3, 5, 7, 7, 7}), true,
          "is damaged: these I.D numbers are used more than once: 3, 7\n", 1, true, true},
         {"many numbers used twice", metNummers({1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7}), true,
@@ -293,8 +281,7 @@ TEST(SlechtBestand, EenVreemdBestandDatNietBijTeWerkenIsWordtAlleenGelezen)
         const char* rijId;    // the row id column of the table of requirements
         const char* opdracht; // after that table
         const char* reden;
-        bool eigenaar = false; // that table has an owner of each row, with its rule
-        const char* regel = "";
+        const char* eigenaar = ""; // the rule of that table's owner of each row
     };
     const char* const geweigerd = "The table \"Requirements\" refuses the rows that the program writes into it.\n"
                                   "SQLite3 error: ";
@@ -315,9 +302,9 @@ TEST(SlechtBestand, EenVreemdBestandDatNietBijTeWerkenIsWordtAlleenGelezen)
          "The name \"RequirementsLijst\" of the requirement list's index is in use in the file by another table, view "
          "or index."},
         {"an owner that must be given", "id integer primary key,", "",
-         "\"NOT NULL constraint failed: Requirements.eigenaar\"", true, "not null"},
+         "\"NOT NULL constraint failed: Requirements.eigenaar\"", "not null"},
         {"an owner that a check asks for", "id integer primary key,", "",
-         "\"CHECK constraint failed: eigenaar is not null\"", true, "check (eigenaar is not null)"},
+         "\"CHECK constraint failed: eigenaar is not null\"", "check (eigenaar is not null)"},
         {"a trigger that refuses an add", "id integer primary key,",
          "create trigger weiger before insert on Requirements begin select raise(abort,'Only the kettle adds'); end",
          "\"Only the kettle adds\""},
@@ -338,14 +325,11 @@ TEST(SlechtBestand, EenVreemdBestandDatNietBijTeWerkenIsWordtAlleenGelezen)
             {
                 wxSQLite3Database ander;
                 ander.Open(pad);
-                const wxString eigenaar = geval.eigenaar ? wxString(", eigenaar text ") + geval.regel : wxString();
-                ander.ExecuteUpdate(
-                    wxString::Format("create table Requirements (%s SR integer, naam text, prioriteit integer%s)",
-                                     geval.rijId, eigenaar));
-                ander.ExecuteUpdate(geval.eigenaar ? "insert into Requirements (SR,naam,prioriteit,eigenaar) values "
-                                                     "(4,'Boil',2,'Eva'),(9,'Pour',1,'Eva')"
-                                                   : "insert into Requirements (SR,naam,prioriteit) values "
-                                                     "(4,'Boil',2),(9,'Pour',1)");
+                ander.ExecuteUpdate(wxString::Format(
+                    "create table Requirements (%s SR integer, naam text, prioriteit integer, eigenaar text %s)",
+                    geval.rijId, geval.eigenaar));
+                ander.ExecuteUpdate("insert into Requirements (SR,naam,prioriteit,eigenaar) values "
+                                    "(4,'Boil',2,'Eva'),(9,'Pour',1,'Eva')");
                 if (*geval.opdracht)
                     ander.ExecuteUpdate(geval.opdracht);
             }
@@ -406,29 +390,27 @@ TEST(SlechtBestand, EenOpwaarderingZonderRuimteOpentAlleenLezen)
                 std::optional<App> app;
                 logVanger().wis();
                 ASSERT_EQ(openEnStart(app, vragen, weg, pad), 0) << logVanger().geefAlles();
-                if (!(*app)->isAlleenLezenDB())
+                const bool alleenLezen = (*app)->isAlleenLezenDB();
+                EXPECT_TRUE(alleenLezen || vrij > 8192u);
+                EXPECT_EQ(logVanger().geefAantal(wxLOG_Warning), alleenLezen ? 1u : 0u) << logVanger().geefAlles();
+                if (alleenLezen)
                 {
-                    EXPECT_EQ(logVanger().geefAantal(wxLOG_Warning), 0u) << logVanger().geefAlles();
-                    EXPECT_GT(vrij, 8192u);
-                    // Room for the log to go into the file at the close.
-                    schijf.maakLeeg();
-                    app.reset();
-                    EXPECT_TRUE(laatNietsAchter(pad));
-                    break;
+                    EXPECT_EQ((*app)->zoekAlles().GetCount(), static_cast<size_t>(rijen));
+                    EXPECT_TRUE(logVanger().bevat("There is not enough room on the disk to bring the project \"" + pad +
+                                                      "\" up to date for this version of the program. It is opened "
+                                                      "in read-only mode and left as it is.\nMake room on the disk, "
+                                                      "then open it again.\nSQLite3 error: ",
+                                                  wxLOG_Warning))
+                        << logVanger().geefAlles();
+                    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
                 }
-                EXPECT_EQ((*app)->zoekAlles().GetCount(), static_cast<size_t>(rijen));
-                EXPECT_TRUE(logVanger().bevat("There is not enough room on the disk to bring the project \"" + pad +
-                                                  "\" up to date for this version of the program. It is opened in "
-                                                  "read-only mode and left as it is.\nMake room on the disk, then "
-                                                  "open it again.\nSQLite3 error: ",
-                                              wxLOG_Warning))
-                    << logVanger().geefAlles();
-                EXPECT_EQ(logVanger().geefAantal(wxLOG_Warning), 1u) << logVanger().geefAlles();
-                EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
-                app.reset();
+                // Room for the log to go into the file at the close.
                 schijf.maakLeeg();
-                EXPECT_TRUE(leesBytes(pad) == bytes);
+                app.reset();
                 EXPECT_TRUE(laatNietsAchter(pad));
+                if (!alleenLezen)
+                    break;
+                EXPECT_TRUE(leesBytes(pad) == bytes);
             }
         // The next start's project is not on the small disk.
         EXPECT_EQ(App()->openProject(testPad("elsewhere.vtd")), 0);

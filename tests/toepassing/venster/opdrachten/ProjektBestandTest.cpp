@@ -311,13 +311,14 @@ TEST_F(OpdrachtTest, AReadOnlyProjectStaysAsItWasAndListsEveryRow)
 }
 
 // A table of another tool that this version cannot be brought up to (it
-// lacks the row id column, which SQLite cannot add; it or the settings take
-// the columns but refuse the program's rows; it holds the title in other
-// letters) is shown by every way of opening as Open read-only shows it:
-// read-only, every row listed, and the reason is what the user reads first
-// when it was opened to be written. The file stays as it was.
+// lacks the row id column, which SQLite cannot add) is shown by every way of
+// opening as Open read-only shows it: read-only, every row listed, and the
+// reason is what the user reads first when it was opened to be written. The
+// file stays as it was.
 TEST_F(OpdrachtTest, AForeignTableThatCannotBeUpgradedIsShownReadOnlyByEveryWay)
 {
+    // So are tables that take the columns but refuse the program's rows, or
+    // hold the title in other letters.
     const std::pair<const char*, std::vector<const char*>> bestanden[] = {
         {"no row id", {"create table Requirements (SR integer, naam text, prioriteit integer)"}},
         {"a trigger that refuses an add",
@@ -358,36 +359,36 @@ TEST_F(OpdrachtTest, AForeignTableThatCannotBeUpgradedIsShownReadOnlyByEveryWay)
              klik(V::ID_OPENSLECHTSLEZENDB);
          }},
     };
-    for (const auto& [bestand, opdrachten] : bestanden)
-        for (const auto& [weg, open] : wegen)
+    for (size_t geval = 0; geval < std::size(bestanden) * std::size(wegen); ++geval)
+    {
+        const auto& [bestand, opdrachten] = bestanden[geval / std::size(wegen)];
+        const auto& [weg, open] = wegen[geval % std::size(wegen)];
+        SCOPED_TRACE(std::string(bestand) + ", " + weg);
+        const wxString pad = testPad(wxString(bestand) + ", " + weg + ".vtd");
         {
-            SCOPED_TRACE(std::string(bestand) + ", " + weg);
-            const wxString pad = testPad(wxString(bestand) + ", " + weg + ".vtd");
-            {
-                wxSQLite3Database ander;
-                ander.Open(pad);
-                ander.ExecuteUpdate(opdrachten[0]);
-                ander.ExecuteUpdate("insert into Requirements (SR,naam,prioriteit) values (1,'Boil',2),(2,'Pour',1)");
-                for (size_t i = 1; i < opdrachten.size(); ++i)
-                    ander.ExecuteUpdate(opdrachten[i]);
-            }
-            const std::string bytes = leesBytes(pad);
-            logVanger().wis();
-            open(pad);
-            verwerkGebeurtenissen();
-            ASSERT_TRUE(app->isDBOpen()) << logVanger().geefAlles();
-            EXPECT_TRUE(app->isAlleenLezenDB());
-            EXPECT_EQ(menuLabel(V::ID_SCHAKELDBOMNAARSLECHTSLEZEN),
-                      "Switch current database to read+write mode\tCtrl+T");
-            EXPECT_EQ(titels(), std::vector<wxString>({"Pour", "Boil"}));
-            EXPECT_EQ(meldingKop().StartsWith("The database file \"" + pad + "\" cannot be brought up to date"),
-                      std::string(weg) != "Open read-only")
-                << logVanger().geefAlles();
-            EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
-            klik(wxID_CLOSE);
-            EXPECT_TRUE(leesBytes(pad) == bytes);
-            EXPECT_TRUE(laatNietsAchter(pad));
+            wxSQLite3Database ander;
+            ander.Open(pad);
+            ander.ExecuteUpdate(opdrachten[0]);
+            ander.ExecuteUpdate("insert into Requirements (SR,naam,prioriteit) values (1,'Boil',2),(2,'Pour',1)");
+            for (size_t i = 1; i < opdrachten.size(); ++i)
+                ander.ExecuteUpdate(opdrachten[i]);
         }
+        const std::string bytes = leesBytes(pad);
+        logVanger().wis();
+        open(pad);
+        verwerkGebeurtenissen();
+        ASSERT_TRUE(app->isDBOpen()) << logVanger().geefAlles();
+        EXPECT_TRUE(app->isAlleenLezenDB());
+        EXPECT_EQ(menuLabel(V::ID_SCHAKELDBOMNAARSLECHTSLEZEN), "Switch current database to read+write mode\tCtrl+T");
+        EXPECT_EQ(titels(), std::vector<wxString>({"Pour", "Boil"}));
+        EXPECT_EQ(meldingKop().StartsWith("The database file \"" + pad + "\" cannot be brought up to date"),
+                  std::string(weg) != "Open read-only")
+            << logVanger().geefAlles();
+        EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+        klik(wxID_CLOSE);
+        EXPECT_TRUE(leesBytes(pad) == bytes);
+        EXPECT_TRUE(laatNietsAchter(pad));
+    }
 }
 
 // A page of the requirements' table is damaged: the first read that meets

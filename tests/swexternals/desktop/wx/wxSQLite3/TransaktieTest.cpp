@@ -186,20 +186,6 @@ TEST_F(Transaktie, EenGeheleWijzigingGebeurtHeelOfNietEnLaatDeModusStaan)
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 1u) << logVanger().geefAlles();
 }
 
-namespace
-{
-// The record's limit for one test.
-class RecordGrens
-{
-public:
-    explicit RecordGrens(size_t grens) : vorige(TransaktieVerslag::zetGrens(grens)) {}
-    ~RecordGrens() { TransaktieVerslag::zetGrens(vorige); }
-
-private:
-    size_t vorige;
-};
-} // namespace
-
 // A change of 1,000,000 one-row updates in one transaction, twice. What the
 // layer keeps of it, to put it back after a commit that a full disk
 // refused, takes the memory it holds and no more, within its limit, and
@@ -211,7 +197,11 @@ TEST_F(Transaktie, EenMiljoenWijzigingenGevenHunGeheugenTerug)
     if (!isResidentGeheugenTeMeten)
         GTEST_SKIP() << "the sanitizer holds freed memory";
     const long long MiB = 1024 * 1024;
-    const RecordGrens grens(4 * MiB);
+    const struct Grens
+    {
+        size_t vorige = TransaktieVerslag::zetGrens(4 * MiB);
+        ~Grens() { TransaktieVerslag::zetGrens(vorige); }
+    } grens;
     SQLite3Basis& verbinding =
         project({"with recursive r(i) as (select 2 union all select i + 1 from r where i < 1000000) "
                  "insert into T (id, getal) select i, i from r"});

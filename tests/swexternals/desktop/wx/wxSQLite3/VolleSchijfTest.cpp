@@ -2,6 +2,7 @@
 // of the data: never taken for a damaged file, never SQLite's bare words.
 // The disks are real (a small tmpfs of the test, mounted as root) or run
 // out of room in the middle of a commit (a VFS of the test).
+#include "swexternals/desktop/wx/wxSQLite3/LangeLezing.h"
 #include "tests/ondersteuning/KleineSchijf.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/Melding.h"
@@ -11,6 +12,7 @@
 #include <functional>
 #include <sqlite3.h>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 #include <wx/filefn.h>
@@ -41,17 +43,6 @@ protected:
 // WAL, and the rollback journal of every project before its upgrade and of
 // a folder where WAL cannot be used.
 const char* const journalen[] = {"wal", "delete"};
-
-// Each case of a table in each journal.
-template <typename Geval, size_t aantal>
-std::vector<std::pair<const char*, const Geval*>> inElkJournaal(const Geval (&gevallen)[aantal])
-{
-    std::vector<std::pair<const char*, const Geval*>> uit;
-    for (const char* journaal : journalen)
-        for (const Geval& geval : gevallen)
-            uit.emplace_back(journaal, &geval);
-    return uit;
-}
 
 wxString volleSchijf(const wxString& pad)
 {
@@ -96,6 +87,17 @@ private:
     std::string opdracht;
     sqlite3* db = nullptr;
 };
+
+// Which thread SQLite committed on.
+struct CommitDraad : wxSQLite3Hook
+{
+    std::thread::id draad;
+    bool CommitCallback() override
+    {
+        draad = std::this_thread::get_id();
+        return false;
+    }
+};
 } // namespace
 
 // The commit of a change runs out of room after a few pages of its log, and
@@ -125,10 +127,25 @@ TEST_F(VolleSchijf, EenCommitZonderRuimteHoudtDeWijzigingOpen)
          "undo it."},
         {"the end of safe operation", true,
          [&](SQLite3Basis& db) { return db.schakelHandmatigeTransaktie(StandUit, veilig); }, ""},
+        // On a thread of its own, while the program gets its turns.
+        {"commit within a long read", false,
+         [](SQLite3Basis& db)
+         {
+             CommitDraad commit;
+             db.SetCommitHook(&commit);
+             db.zetTussendoor([] {});
+             const LangeLezing lang(db);
+             const int uitkomst = db.stopTransaktie();
+             db.SetCommitHook(nullptr);
+             EXPECT_NE(commit.draad, std::this_thread::get_id());
+             return uitkomst;
+         },
+         ""},
     };
-    for (const auto& [journaal, geval] : inElkJournaal(wegen))
+    for (size_t geval = 0; geval < std::size(journalen) * std::size(wegen); ++geval)
     {
-        const Weg& weg = *geval;
+        const char* journaal = journalen[geval / std::size(wegen)];
+        const Weg& weg = wegen[geval % std::size(wegen)];
         SCOPED_TRACE(wxString(journaal) + ", " + weg.naam);
         VolleSchijfVFS schijf;
         // A change larger than SQLite's cache, which spills it into the log.
@@ -360,10 +377,18 @@ TEST_F(VolleSchijf, WatNietTeruggezetKanWordtVerlorenGemeld)
                  EXPECT_EQ(db.open(pad, false, wxString()), 0u);
              }),
          "", commit, onvolledig, "1=een:1,2=twee:2"},
+        // SQLite takes back the changes open before it too, and drops its
+        // cache, which moves its data version as another program's commit
+        // would; nobody wrote.
+        {"a change refused", false,
+         [](SQLite3Basis& db) { ASSERT_EQ(db.executeUpdate("insert into T (naam) values ('drie')"), 0); }, "",
+         [](SQLite3Basis& db) { EXPECT_EQ(db.executeUpdate("insert into T (naam) values (" + grooteTekst + ")"), 2); },
+         "", "1=een:1,2=twee:2,3=drie:null"},
     };
-    for (const auto& [journaal, geval] : inElkJournaal(wegen))
+    for (size_t geval = 0; geval < std::size(journalen) * std::size(wegen); ++geval)
     {
-        const Weg& weg = *geval;
+        const char* journaal = journalen[geval / std::size(wegen)];
+        const Weg& weg = wegen[geval % std::size(wegen)];
         SCOPED_TRACE(wxString(journaal) + ", " + weg.naam);
         VolleSchijfVFS schijf;
         SQLite3Basis& verbinding = openProject(weg.naam, journaal);
@@ -389,7 +414,8 @@ TEST_F(VolleSchijf, WatNietTeruggezetKanWordtVerlorenGemeld)
         schijf.hefOp();
         if (weg.reden.empty())
         {
-            EXPECT_EQ(verbinding.schakelHandmatigeTransaktie(StandUit, veilig), 0);
+            EXPECT_EQ(
+                weg.veilig ? verbinding.schakelHandmatigeTransaktie(StandUit, veilig) : verbinding.stopTransaktie(), 0);
         }
         else if (weg.veilig)
         {
@@ -402,35 +428,5 @@ TEST_F(VolleSchijf, WatNietTeruggezetKanWordtVerlorenGemeld)
         }
         stop();
         EXPECT_EQ(rijenVan(bestand), weg.rijen);
-    }
-}
-
-// A change too large for the room left is refused, and SQLite takes back
-// the changes open before it with it: it drops its cache, which moves its
-// data version as a commit of another program would. What was open is put
-// back, in either journal, and nobody is said to have written.
-TEST_F(VolleSchijf, EenGeweigerdeWijzigingLaatDeOpenWijzigingenStaan)
-{
-    for (const char* journaal : journalen)
-    {
-        SCOPED_TRACE(journaal);
-        VolleSchijfVFS schijf;
-        SQLite3Basis& verbinding = openProject("refused", journaal);
-        const wxString bestand = verbinding.geefDBPad().GetFullPath();
-        ASSERT_EQ(verbinding.startTransaktie(), 0);
-        ASSERT_EQ(verbinding.executeUpdate("insert into T (naam) values ('drie')"), 0);
-
-        schijf.beperk(3 * 4096);
-        logVanger().wis();
-        EXPECT_EQ(verbinding.executeUpdate("insert into T (naam) values (" + grooteTekst + ")"), 2);
-        EXPECT_TRUE(schijf.isVolGeweest());
-        EXPECT_TRUE(meldingKop().StartsWith(volleSchijf(bestand) + "Nothing was lost: the open changes are kept."))
-            << logVanger().geefAlles();
-        EXPECT_TRUE(verbinding.rolTerugMogelijk());
-
-        schijf.hefOp();
-        EXPECT_EQ(verbinding.stopTransaktie(), 0);
-        stop();
-        EXPECT_EQ(rijenVan(bestand), "1=een:1,2=twee:2,3=drie:null");
     }
 }
