@@ -13,24 +13,31 @@
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <cstdlib>
+#include <fstream>
 #include <malloc.h>
+#include <string>
 #include <wx/app.h>
+#include <wx/choice.h>
 #include <wx/dialog.h>
 #include <wx/eventfilter.h>
+#include <wx/evtloop.h>
 #include <wx/image.h>
 #include <wx/modalhook.h>
 #include <wx/progdlg.h>
 #include <wx/srchctrl.h>
+#include <wx/timer.h>
 #include <wx/utils.h>
 
 namespace
 {
 const long grootten[] = {10000, 100000};
 
-// The window with its search field and list in reach.
+// The window with its search field, list and filter in reach.
 class MeetVenster : public VerelTamsoVenster
 {
 public:
+    using VerelTamsoVenster::statusKeuze;
     using VerelTamsoVenster::VerelTamsoVenster;
     using VerelTamsoVenster::zoekVeld;
 };
@@ -595,4 +602,107 @@ void BM_LijstGeheugen(benchmark::State& state)
     sluitVenster();
 }
 BENCHMARK(BM_LijstGeheugen)->Arg(grootten[1])->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+long residentKiB()
+{
+    std::ifstream status("/proc/self/status");
+    std::string regel;
+    while (std::getline(status, regel))
+        if (regel.compare(0, 6, "VmRSS:") == 0)
+            return std::stol(regel.substr(6));
+    return 0;
+}
+
+// A quiet moment: the event loop runs with nothing to do, as the program's
+// does while the user reads. The program's loop tells its application
+// object that it is idle; here that object stands beside the runner's.
+void rust()
+{
+    wxIdleEvent stil;
+    BenchProject::app().ProcessEvent(stil);
+    wxEventLoop lus;
+    wxTimer wekker;
+    wekker.Bind(wxEVT_TIMER, [&lus](wxTimerEvent&) { lus.Exit(); });
+    wekker.StartOnce(3000);
+    lus.Run();
+}
+
+void kiesStatus(int keuze)
+{
+    venster->statusKeuze->SetSelection(keuze);
+    wxCommandEvent gekozen(wxEVT_CHOICE, VerelTamsoVenster::ID_BEPERKREKZOEKENMETSTATUS);
+    gekozen.SetEventObject(venster->statusKeuze);
+    gekozen.SetInt(keuze);
+    venster->GetEventHandler()->ProcessEvent(gekozen);
+    verwerkEnTeken();
+}
+
+void klikKop(int kolom)
+{
+    wxListEvent klik(wxEVT_LIST_COL_CLICK, VerelTamsoVenster::ID_REKLIJST);
+    klik.SetEventObject(venster->geefRekLijst());
+    klik.m_col = kolom;
+    venster->geefRekLijst()->GetEventHandler()->ProcessEvent(klik);
+    verwerkEnTeken();
+}
+
+// An ordinary session with the window, in a process of its own: 20 texts
+// typed key by key and cleared, each column sorted both ways, every status filter set
+// and cleared, 20 properties dialogs opened and cancelled. The counters:
+// resident memory after the project was shown ("rust_MiB") and after the
+// session ("sessie_MiB"), each after a quiet moment, in which the program
+// gives back what it kept for work that came fast.
+void BM_SessieGeheugen(benchmark::State& state)
+{
+    sluitVenster();
+    if (!opent(state))
+        return;
+    rust();
+    const long inRust = residentKiB();
+    RekLijstCtrl* lijst = venster->geefRekLijst();
+    DialoogOpening opening;
+    opening.Register();
+    for (auto _ : state)
+    {
+        for (int tekst = 0; tekst < 20; ++tekst)
+        {
+            const wxString woord = wxString::Format("ent %d", tekst * 7);
+            for (size_t lengte = 1; lengte <= woord.length(); ++lengte)
+                typ(woord.Left(lengte));
+            typ(wxString());
+        }
+        for (int kolom = 0; kolom < static_cast<int>(VerelTamsoApp::aantalKolommen); ++kolom)
+        {
+            klikKop(kolom);
+            klikKop(kolom);
+        }
+        for (int status = 0; status <= 5; ++status)
+            kiesStatus(status);
+        for (int dialoog = 0; dialoog < 20; ++dialoog)
+        {
+            const long rij = lijst->GetItemCount() * dialoog / 20;
+            lijst->SetItemState(rij, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
+                                wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
+            wxCommandEvent bewerk(wxEVT_MENU, VerelTamsoVenster::ID_BEWERKITEM);
+            venster->GetEventHandler()->ProcessEvent(bewerk);
+            verwerkEnTeken();
+            lijst->SetItemState(rij, 0, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
+        }
+    }
+    opening.Unregister();
+    rust();
+    state.counters["rust_MiB"] = static_cast<double>(inRust) / 1024.0;
+    state.counters["sessie_MiB"] = static_cast<double>(residentKiB()) / 1024.0;
+    sluitVenster();
+}
+
+// 1,000,000 requirements (4 GB, minutes to seed) only when asked for with
+// VT_BENCH_MILJOEN=1.
+void sessieGrootten(benchmark::internal::Benchmark* b)
+{
+    b->Arg(grootten[1]);
+    if (std::getenv("VT_BENCH_MILJOEN") != nullptr)
+        b->Arg(1000000);
+}
+BENCHMARK(BM_SessieGeheugen)->Apply(sessieGrootten)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 } // namespace

@@ -51,9 +51,11 @@ wxString getoondOnbepaaldSymbool()
 }
 } // namespace
 
+// A placeholder is never a currency of the user's, whatever symbol an
+// older version stored with it: it shows the placeholder's of now.
 wxString DesktopValuta::geefGetoondSymbool() const
 {
-    return symbool == onbepaaldSymbool ? getoondOnbepaaldSymbool() : symbool;
+    return kode == onbepaaldeKode || symbool == onbepaaldSymbool ? getoondOnbepaaldSymbool() : symbool;
 }
 
 wxString DesktopValuta::geefGetoondeBeschrijving() const

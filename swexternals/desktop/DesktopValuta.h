@@ -29,8 +29,8 @@ public:
     wxString exportTabVersie() const;
     // The symbol as a dialog shows it: the placeholder's in the user's
     // language, where the stored one stays "Undef". The name likewise: a
-    // placeholder keeps the name of the language it was written in, and
-    // shows the one of now. And the tab text with those, as a list line
+    // placeholder keeps the name (and, stored by an older version, the
+    // symbol) of the language it was written in, and shows those of now. And the tab text with those, as a list line
     // shows the currency.
     wxString geefGetoondSymbool() const;
     wxString geefGetoondeBeschrijving() const;

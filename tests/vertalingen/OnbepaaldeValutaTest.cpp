@@ -66,8 +66,12 @@ TEST(OnbepaaldeValuta, EenLegePlaatsInEenAndereTaalBewaardSpreektDeTaalVanNu)
         dialoogBeantwoorder().verwacht(wxID_CANCEL);
         EXPECT_EQ(keuze.ShowModal(), wxID_CANCEL);
     }
-    // Stored as it was written.
-    EXPECT_TRUE(openKonfigBestand()->Read("/Configuratie/EigenTalen/taal0").Contains("Nicht festgelegt"));
+    // Stored as it was written; an older version stored the symbol so too.
+    {
+        auto konfig = openKonfigBestand();
+        EXPECT_TRUE(konfig->Read("/Configuratie/EigenTalen/taal0").Contains("Nicht festgelegt"));
+        konfig->Write("/Configuratie/EigenTalen/taal1", "ZZZ\t\tNicht festgelegt\t\tk. A.");
+    }
 
     kiesTaal(wxLANGUAGE_ENGLISH);
     VApp app;

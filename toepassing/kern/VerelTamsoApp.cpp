@@ -5,29 +5,9 @@
 #include "toepassing/kern/VensterKoppeling.h"
 
 #include <utility>
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
 #include <wx/fontdata.h>
 #include <wx/intl.h>
 #include <wx/settings.h>
-
-namespace
-{
-// A pasted description of megabytes passes through several copies at each
-// change: the statement's text, its UTF-8, SQLite's own. By default the C
-// library's allocator gives such blocks back to the system when they are
-// freed and takes them again at the next change, page by page, which costs
-// more than the copies: it keeps them for reuse now, up to 64 MiB free at
-// the top of its heap.
-void houdGroteBlokkenAan()
-{
-#if defined(__GLIBC__)
-    mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
-    mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
-#endif
-}
-} // namespace
 
 const wxString VerelTamsoApp::ConfigTabelNaam = "Configuratie";
 const wxString VerelTamsoApp::ConfigTabelZicht = "KonfZicht";
@@ -130,9 +110,9 @@ wxString VerelTamsoApp::geefStatusAanduiding(Requirement::Status status)
 VerelTamsoApp::VerelTamsoApp()
     : SQLite3App(applikatieNaam, "vtd", false, wxString()), vorigeZoekStatus(Requirement::Status(7)),
       vorigeZoekType(Requirement::Type(5)), vorigeZoekFunkType(Requirement::FunkType(6)), vorigeMinPrioriteit(1),
-      vorigeHoofdletterGevoelig(false), vorigeExactOvereenkomen(false), zoekVoorwaardeVeranderd(false)
+      vorigeHoofdletterGevoelig(false), vorigeExactOvereenkomen(false), zoekVoorwaardeVeranderd(false),
+      geheugenTeruggave(*this)
 {
-    houdGroteBlokkenAan();
     // Every project holds its requirements; a database of another program
     // that lacks them is not opened as one.
     zetKenmerkTabel(TamsoTabelNaam);

@@ -7,6 +7,7 @@
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3App.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Lezing.h"
 #include "swexternals/desktop/wx/wxSQLite3/Sortering.h"
+#include "toepassing/kern/GeheugenTeruggave.h"
 #include "toepassing/kern/LijstSelektie.h"
 #include "toepassing/kern/Requirement.h"
 #include "toepassing/kern/RequirementLijst.h"
@@ -490,6 +491,7 @@ private:
     bool heeftNieuwe(const RequirementLijst& lijst);
     [[nodiscard]] int hernummerViaVrijeNummers(const wxString& naarVrij, const wxString& naarNieuw);
     Voortgang* voortgang = nullptr;
+    GeheugenTeruggave geheugenTeruggave;
 };
 
 #endif

@@ -239,8 +239,8 @@ int SQLite3Basis::controleerOpwaardering(const wxString& tabel, const wxArrayStr
         const int anders = opgeslagen.Index(namen[i], false);
         if (anders == wxNOT_FOUND)
             continue;
-        beletsel = wxString::Format(_("The table \"%s\" holds the column \"%s\" in other letters, as \"%s\", and the "
-                                      "program cannot add it as it names it."),
+        beletsel = wxString::Format(_("The table \"%s\" cannot get the column \"%s\": it has the column \"%s\" "
+                                      "already, whose name differs only in upper and lower case."),
                                     tabel, namen[i], opgeslagen[anders]);
         return 1;
     }

@@ -313,8 +313,8 @@ TEST(SlechtBestand, EenVreemdBestandDatNietBijTeWerkenIsWordtAlleenGelezen)
          "The table \"Configuratie\" refuses the rows that the program writes into it.\n"
          "SQLite3 error: \"CHECK constraint failed: naam is not null\""},
         {"a title in other letters", "id integer primary key,", "alter table Requirements rename column naam to NAAM",
-         "The table \"Requirements\" holds the column \"naam\" in other letters, as \"NAAM\", and the program cannot "
-         "add it as it names it."},
+         "The table \"Requirements\" cannot get the column \"naam\": it has the column \"NAAM\" already, whose name "
+         "differs only in upper and lower case."},
     };
     VraagBeantwoorder vragen;
     for (const Geval& geval : gevallen)

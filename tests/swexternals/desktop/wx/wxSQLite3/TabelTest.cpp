@@ -112,8 +112,8 @@ TEST_F(Tabel, WatNietKanWordenBijgewerktWordtVoorafGevonden)
     }
     wxString beletsel;
     EXPECT_EQ(verbinding.controleerOpwaardering("T", lijst({"naam2"}), lijst({"text"}), beletsel), 1);
-    EXPECT_EQ(beletsel, "The table \"T\" holds the column \"naam2\" in other letters, as \"Naam2\", and the program "
-                        "cannot add it as it names it.");
+    EXPECT_EQ(beletsel, "The table \"T\" cannot get the column \"naam2\": it has the column \"Naam2\" already, whose "
+                        "name differs only in upper and lower case.");
     EXPECT_EQ(verbinding.executeSkalair("select count(*) from sqlite_temp_master"), 0);
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
     stop();
