@@ -189,13 +189,6 @@ bool TrivaneFTPUpdateDraad::isGeldigeVersie(const wxString& versie)
     return !leesVersieDelen(versie).empty();
 }
 
-bool TrivaneFTPUpdateDraad::isInstallerNaam(const wxString& naam)
-{
-    wxString rest;
-    wxString versie;
-    return naam.StartsWith(productNaam + "_", &rest) && rest.EndsWith(PlatformNaam, &versie) && isGeldigeVersie(versie);
-}
-
 std::vector<unsigned long> TrivaneFTPUpdateDraad::leesVersieDelen(const wxString& versie)
 {
     std::vector<unsigned long> delen;

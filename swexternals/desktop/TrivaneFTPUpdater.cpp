@@ -158,7 +158,7 @@ int TrivaneFTPUpdater::ga(unsigned short milliSeconden)
     // folder) are of no use any more, nor is what a copy for the user left
     // when the program was ended in the middle of it.
     DesktopPriveMap::ruimOp(geefTijdelijkeMap(), TrivaneFTPUpdateDraad::productNaam);
-    TrivaneFTPUpdateKopie::ruimOp(geefGebruikersMappen(), &TrivaneFTPUpdateDraad::isInstallerNaam);
+    TrivaneFTPUpdateKopie::ruimOp(geefGebruikersMappen());
     verbindingsTijdslimiet = tijdslimietVoor(milliSeconden);
     code = static_cast<TrivaneCode>(zoekNieuweVersie(milliSeconden));
     if (code != kcOk || versie.empty())
