@@ -25,7 +25,8 @@ const int maxKopieNummer = 99;
 // A copy's hidden file ends in a dot, six letters or digits that mkostemps
 // chooses, and this ending: its own, for sync tools and editors name their
 // temporary files ".<name>.XXXXXX", and the clean-up must never take a file
-// of theirs for a copy's.
+// of theirs for a copy's. No object with a destructor: the clean-up may
+// still run while the program ends.
 constexpr char kopieEinde[] = ".kopie";
 constexpr std::size_t kopieEindeLengte = sizeof(kopieEinde) - 1;
 constexpr std::size_t willekeurigeLengte = 6;
@@ -262,15 +263,14 @@ wxString TrivaneFTPUpdateKopie::verplaats(const wxString& bron, const wxString& 
                                                                                             : wxString();
 }
 
-int TrivaneFTPUpdateKopie::ruimOp(const std::vector<wxString>& mappen)
+int TrivaneFTPUpdateKopie::ruimOp(const std::vector<std::string>& mappen)
 {
     int verwijderd = 0;
-    for (const wxString& map : mappen)
+    for (const std::string& map : mappen)
     {
         std::error_code fout;
         std::vector<std::filesystem::path> resten;
-        for (std::filesystem::directory_iterator deel(alsKopiePad(map), fout), einde; !fout && deel != einde;
-             deel.increment(fout))
+        for (std::filesystem::directory_iterator deel(map, fout), einde; !fout && deel != einde; deel.increment(fout))
             if (isTijdelijkeNaam(deel->path().filename().string()))
                 resten.push_back(deel->path());
         for (const std::filesystem::path& rest : resten)

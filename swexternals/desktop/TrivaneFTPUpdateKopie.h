@@ -69,8 +69,9 @@ public:
     // Removes from `mappen` what copies left there when the program was
     // ended while they wrote: files of this user, of no other name, under
     // the hidden name a copy gives its file, that no copy writes now. The
-    // number removed.
-    static int ruimOp(const std::vector<wxString>& mappen);
+    // folders in the system's form: it needs nothing of the toolkit, so that
+    // it may run on while the program ends. The number removed.
+    static int ruimOp(const std::vector<std::string>& mappen);
 
 private:
     struct Poging

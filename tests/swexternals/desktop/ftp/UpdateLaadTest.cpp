@@ -368,7 +368,7 @@ TEST(PakketKopie, EenGestopteKopieLaatNietsAchter)
     };
     EXPECT_TRUE(wachtOp(halfGeschreven));
     // The clean-up of another run leaves a copy that is being written.
-    EXPECT_EQ(TrivaneFTPUpdateKopie::ruimOp({alsWx(map)}), 0);
+    EXPECT_EQ(TrivaneFTPUpdateKopie::ruimOp({map.string()}), 0);
     EXPECT_TRUE(halfGeschreven());
     kopie.stop();
     close(schrijver);
@@ -709,6 +709,10 @@ TEST_F(Laden, PakketMappenVanEerdereKeerWordenBijDeVolgendeControleOpgeruimd)
     EXPECT_FALSE(std::filesystem::exists(oud));
     EXPECT_TRUE(std::filesystem::exists(vreemd));
     EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(bezig.geefPad().utf8_string())));
+    // The user's folders are cleared beside the check.
+    EXPECT_TRUE(wachtOp(
+        [&] { return !std::filesystem::exists(bestanden[0].pad) && !std::filesystem::exists(bestanden[1].pad); },
+        20000));
     for (const auto& bestand : bestanden)
         EXPECT_EQ(std::filesystem::exists(bestand.pad), bestand.blijft) << bestand.pad;
     close(schrijvend);
