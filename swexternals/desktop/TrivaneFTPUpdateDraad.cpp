@@ -91,6 +91,11 @@ wxString TrivaneFTPUpdateDraad::geefEigenVersie()
 wxThread::ExitCode TrivaneFTPUpdateDraad::Entry()
 {
     const EindMelding eind(*gedeeld);
+    // Packages of earlier checks (handed over, or left in the temporary
+    // folder) are of no use any more. Here, not on the GUI thread, and
+    // before a download of this check makes its own folder there.
+    if (fase == Fase::Zoeken)
+        DesktopPriveMap::ruimOp(tijdelijkeMap, productNaam);
     const int verbonden = verbind(StandAan);
     if (verbonden != 0)
     {
@@ -187,13 +192,6 @@ bool TrivaneFTPUpdateDraad::leesEersteRegel(wxString& regel)
 bool TrivaneFTPUpdateDraad::isGeldigeVersie(const wxString& versie)
 {
     return !leesVersieDelen(versie).empty();
-}
-
-bool TrivaneFTPUpdateDraad::isInstallerNaam(const wxString& naam)
-{
-    wxString rest;
-    wxString versie;
-    return naam.StartsWith(productNaam + "_", &rest) && rest.EndsWith(PlatformNaam, &versie) && isGeldigeVersie(versie);
 }
 
 std::vector<unsigned long> TrivaneFTPUpdateDraad::leesVersieDelen(const wxString& versie)

@@ -80,9 +80,6 @@ public:
 
     // The version this program is.
     static wxString geefEigenVersie();
-    // Whether `naam` is the name of an installer of some version, as the
-    // download names it.
-    static bool isInstallerNaam(const wxString& naam);
     // Below 0, 0 or above 0 as `a` is older than, the same as or newer than
     // `b`, part by part as numbers; both must be plain versions.
     static int vergelijkVersies(const wxString& a, const wxString& b);

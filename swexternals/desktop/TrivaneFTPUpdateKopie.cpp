@@ -1,6 +1,8 @@
 #include "swexternals/desktop/TrivaneFTPUpdateKopie.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -20,8 +22,14 @@ namespace
 const std::size_t kopieStuk = 1024 * 1024;
 // As many files of the package's name as a user may keep.
 const int maxKopieNummer = 99;
-// What mkostemp puts after the hidden name: a dot and six letters or digits.
-const std::size_t tijdelijkEinde = 7;
+// A copy's hidden file ends in a dot, six letters or digits that mkostemps
+// chooses, and this ending: its own, for sync tools and editors name their
+// temporary files ".<name>.XXXXXX", and the clean-up must never take a file
+// of theirs for a copy's. No object with a destructor: the clean-up may
+// still run while the program ends.
+constexpr char kopieEinde[] = ".kopie";
+constexpr std::size_t kopieEindeLengte = sizeof(kopieEinde) - 1;
+constexpr std::size_t willekeurigeLengte = 6;
 
 // Set by SIGTERM while a copy runs: all that a signal handler may do.
 std::atomic<bool> beeindigd{false};
@@ -74,15 +82,15 @@ bool isLetterOfCijfer(char teken)
     return (teken >= '0' && teken <= '9') || (teken >= 'a' && teken <= 'z') || (teken >= 'A' && teken <= 'Z');
 }
 
-// ".<package>.XXXXXX", as a copy names its hidden file.
-bool isTijdelijkeNaam(const std::string& naam, const std::function<bool(const wxString&)>& isPakket)
+// ".<package>.XXXXXX.kopie", as a copy names its hidden file.
+bool isTijdelijkeNaam(const std::string& naam)
 {
-    if (naam.size() <= tijdelijkEinde + 1 || naam.front() != '.' || naam[naam.size() - tijdelijkEinde] != '.')
+    const std::size_t staart = 1 + willekeurigeLengte + kopieEindeLengte;
+    if (naam.size() <= staart + 1 || naam.front() != '.' || naam[naam.size() - staart] != '.' ||
+        naam.compare(naam.size() - kopieEindeLengte, kopieEindeLengte, kopieEinde) != 0)
         return false;
-    for (std::size_t i = naam.size() - tijdelijkEinde + 1; i < naam.size(); ++i)
-        if (!isLetterOfCijfer(naam[i]))
-            return false;
-    return isPakket(wxString(naam.substr(1, naam.size() - tijdelijkEinde - 1).c_str(), *wxConvFileName));
+    const auto willekeurig = naam.end() - static_cast<std::ptrdiff_t>(staart - 1);
+    return std::all_of(willekeurig, willekeurig + willekeurigeLengte, isLetterOfCijfer);
 }
 
 // The hidden file of a copy into `map`, locked while the copy writes it, so
@@ -93,8 +101,8 @@ int maakTijdelijk(const std::string& map, const std::string& naam, std::string& 
 {
     for (int poging = 1;; ++poging)
     {
-        tijdelijk = map + "/." + naam + ".XXXXXX";
-        const int uitvoer = mkostemp(tijdelijk.data(), O_CLOEXEC);
+        tijdelijk = map + "/." + naam + ".XXXXXX" + kopieEinde;
+        const int uitvoer = mkostemps(tijdelijk.data(), kopieEindeLengte, O_CLOEXEC);
         if (uitvoer < 0)
             return -1;
         struct stat status
@@ -108,13 +116,15 @@ int maakTijdelijk(const std::string& map, const std::string& naam, std::string& 
 }
 
 // A hidden copy left behind: only a file of this user, no link or anything
-// else, and none that a copy holds now.
+// else, and none that a copy holds now. A file of more names than this one
+// is no copy's rest, whatever this name: a user's file linked under it.
 bool verwijderRest(const std::string& pad)
 {
     struct stat gezien
     {
     };
-    if (lstat(pad.c_str(), &gezien) != 0 || !S_ISREG(gezien.st_mode) || gezien.st_uid != geteuid())
+    if (lstat(pad.c_str(), &gezien) != 0 || !S_ISREG(gezien.st_mode) || gezien.st_uid != geteuid() ||
+        gezien.st_nlink != 1)
         return false;
     const int rest = open(pad.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (rest < 0)
@@ -123,7 +133,7 @@ bool verwijderRest(const std::string& pad)
     {
     };
     const bool weg = fstat(rest, &geopend) == 0 && geopend.st_dev == gezien.st_dev && geopend.st_ino == gezien.st_ino &&
-                     flock(rest, LOCK_EX | LOCK_NB) == 0 && unlink(pad.c_str()) == 0;
+                     geopend.st_nlink == 1 && flock(rest, LOCK_EX | LOCK_NB) == 0 && unlink(pad.c_str()) == 0;
     close(rest);
     return weg;
 }
@@ -253,17 +263,15 @@ wxString TrivaneFTPUpdateKopie::verplaats(const wxString& bron, const wxString& 
                                                                                             : wxString();
 }
 
-int TrivaneFTPUpdateKopie::ruimOp(const std::vector<wxString>& mappen,
-                                  const std::function<bool(const wxString&)>& isPakket)
+int TrivaneFTPUpdateKopie::ruimOp(const std::vector<std::string>& mappen)
 {
     int verwijderd = 0;
-    for (const wxString& map : mappen)
+    for (const std::string& map : mappen)
     {
         std::error_code fout;
         std::vector<std::filesystem::path> resten;
-        for (std::filesystem::directory_iterator deel(alsKopiePad(map), fout), einde; !fout && deel != einde;
-             deel.increment(fout))
-            if (isTijdelijkeNaam(deel->path().filename().string(), isPakket))
+        for (std::filesystem::directory_iterator deel(map, fout), einde; !fout && deel != einde; deel.increment(fout))
+            if (isTijdelijkeNaam(deel->path().filename().string()))
                 resten.push_back(deel->path());
         for (const std::filesystem::path& rest : resten)
             if (verwijderRest(rest.string()))

@@ -3,7 +3,6 @@
 
 #include <atomic>
 #include <csignal>
-#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -68,10 +67,11 @@ public:
     static wxString verplaats(const wxString& bron, const wxString& map);
 
     // Removes from `mappen` what copies left there when the program was
-    // ended while they wrote: files of this user under the hidden name a
-    // copy gives a package whose name `isPakket` accepts, that no copy
-    // writes now. The number removed.
-    static int ruimOp(const std::vector<wxString>& mappen, const std::function<bool(const wxString&)>& isPakket);
+    // ended while they wrote: files of this user, of no other name, under
+    // the hidden name a copy gives its file, that no copy writes now. The
+    // folders in the system's form: it needs nothing of the toolkit, so that
+    // it may run on while the program ends. The number removed.
+    static int ruimOp(const std::vector<std::string>& mappen);
 
 private:
     struct Poging

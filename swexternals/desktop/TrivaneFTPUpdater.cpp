@@ -9,6 +9,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <string>
+#include <system_error>
+#include <thread>
 #include <utility>
 #include <wx/config.h>
 #include <wx/evtloop.h>
@@ -61,6 +64,12 @@ std::chrono::steady_clock::time_point deadlineVoorOverdracht(std::uint64_t groot
     const std::uint64_t snelheid = std::max<std::uint64_t>(termijn.laagsteSnelheid, 1);
     return std::chrono::steady_clock::now() + termijn.basis +
            std::chrono::milliseconds(grootte / snelheid * 1000 + grootte % snelheid * 1000 / snelheid);
+}
+
+std::function<void()>& huidigeOpruimRem()
+{
+    static std::function<void()> rem;
+    return rem;
 }
 
 int alsDialoogWaarde(std::uint64_t waarde)
@@ -154,11 +163,7 @@ int TrivaneFTPUpdater::ga(unsigned short milliSeconden)
     stopVoorbereid = false;
     beeindigd = false;
     versie.clear();
-    // Packages of earlier checks (handed over, or left in the temporary
-    // folder) are of no use any more, nor is what a copy for the user left
-    // when the program was ended in the middle of it.
-    DesktopPriveMap::ruimOp(geefTijdelijkeMap(), TrivaneFTPUpdateDraad::productNaam);
-    TrivaneFTPUpdateKopie::ruimOp(geefGebruikersMappen(), &TrivaneFTPUpdateDraad::isInstallerNaam);
+    ruimGebruikersMappenOp();
     verbindingsTijdslimiet = tijdslimietVoor(milliSeconden);
     code = static_cast<TrivaneCode>(zoekNieuweVersie(milliSeconden));
     if (code != kcOk || versie.empty())
@@ -521,15 +526,52 @@ std::vector<wxString> TrivaneFTPUpdater::geefGebruikersMappen() const
     std::vector<wxString> mappen;
     for (const wxString& kandidaat :
          {paden.GetUserDir(wxStandardPaths::Dir_Downloads), paden.GetDocumentsDir(), wxGetHomeDir()})
-        if (!kandidaat.empty() && wxDirExists(kandidaat) &&
-            std::find(mappen.begin(), mappen.end(), kandidaat) == mappen.end())
+        if (!kandidaat.empty() && std::find(mappen.begin(), mappen.end(), kandidaat) == mappen.end())
             mappen.push_back(kandidaat);
     return mappen;
 }
 
+void TrivaneFTPUpdater::ruimGebruikersMappenOp() const
+{
+    // What a copy for the user left when the program was ended in the middle
+    // of it is of no use. Only the folders' names are made here: whether
+    // they are there and what is in them is asked on a thread of its own,
+    // for a network share may take seconds to answer. Neither the check nor
+    // the program's end waits for it. It cannot take this check's own copy,
+    // which is locked while it is written, and it holds copies of all it
+    // uses, so that the program may end while it runs.
+    std::vector<std::string> mappen;
+    for (const wxString& map : geefGebruikersMappen())
+        mappen.emplace_back(map.fn_str());
+    try
+    {
+        std::thread(
+            [mappen, rem = huidigeOpruimRem()]
+            {
+                if (rem)
+                    rem();
+                TrivaneFTPUpdateKopie::ruimOp(mappen);
+            })
+            .detach();
+    }
+    catch (const std::system_error&)
+    {
+        // No thread to spare: the next check clears them.
+    }
+}
+
+std::function<void()> TrivaneFTPUpdater::zetOpruimRem(std::function<void()> rem)
+{
+    return std::exchange(huidigeOpruimRem(), std::move(rem));
+}
+
 wxString TrivaneFTPUpdater::bewaarVoorGebruiker()
 {
-    const TrivaneFTPUpdateKopie::Uitkomst kopie = kopieerInstaller(geefGebruikersMappen(), false);
+    // Only the folders that are there: a missing one is no failure to report.
+    std::vector<wxString> mappen = geefGebruikersMappen();
+    mappen.erase(std::remove_if(mappen.begin(), mappen.end(), [](const wxString& map) { return !wxDirExists(map); }),
+                 mappen.end());
+    const TrivaneFTPUpdateKopie::Uitkomst kopie = kopieerInstaller(mappen, false);
     const wxString& vr = DesktopAppBasis::vr;
     if (!kopie.doel.empty() || kopie.beeindigd)
     {

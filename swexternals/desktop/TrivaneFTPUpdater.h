@@ -35,7 +35,9 @@ class wxWindow;
 // events while the GUI thread runs its event loop, and a Cancel (a dialog
 // offers it at every stage) or the check's deadline stops the worker at
 // once. Made by its caller for one check and destroyed after `ga` returns;
-// `ga` never returns while a worker it started is still running.
+// `ga` never returns while a worker it started is still running. Only the
+// clean-up of the user's folders, which touches nothing of the updater's,
+// may outlast it.
 class TrivaneFTPUpdater
 {
 public:
@@ -67,6 +69,11 @@ public:
         std::chrono::milliseconds venster{std::chrono::seconds(30)};
     };
     static DownloadTermijn zetDownloadTermijn(DownloadTermijn termijn);
+
+    // The clean-up of the user's folders that every check starts runs on a
+    // thread of its own; tests hold it up here before it reads a folder, as
+    // a folder that answers slowly would. The previous one is returned.
+    static std::function<void()> zetOpruimRem(std::function<void()> rem);
 
     // `app` must have its main window while `ga` runs (the dialogs are put
     // over it). Silent: no dialog while the server is asked, no message when
@@ -147,9 +154,10 @@ private:
     // where no name is free there, in its own folder, which the next check
     // removes: says where it is (and why not in the user's folders).
     wxString bewaarVoorGebruiker();
-    // The user's download folder, Documents and home, those that are there,
-    // each once.
+    // The user's download folder, Documents and home, each once.
     std::vector<wxString> geefGebruikersMappen() const;
+    // Starts the removal of what copies for the user left, beside the check.
+    void ruimGebruikersMappenOp() const;
     // Copies the package into the first of `mappen` that takes it, off the
     // GUI thread, with the windows kept painted meanwhile.
     TrivaneFTPUpdateKopie::Uitkomst kopieerInstaller(const std::vector<wxString>& mappen, bool vervang);

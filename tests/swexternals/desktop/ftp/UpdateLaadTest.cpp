@@ -368,7 +368,7 @@ TEST(PakketKopie, EenGestopteKopieLaatNietsAchter)
     };
     EXPECT_TRUE(wachtOp(halfGeschreven));
     // The clean-up of another run leaves a copy that is being written.
-    EXPECT_EQ(TrivaneFTPUpdateKopie::ruimOp({alsWx(map)}, [](const wxString&) { return true; }), 0);
+    EXPECT_EQ(TrivaneFTPUpdateKopie::ruimOp({map.string()}), 0);
     EXPECT_TRUE(halfGeschreven());
     kopie.stop();
     close(schrijver);
@@ -670,7 +670,8 @@ TEST_F(Laden, PakketMappenVanEerdereKeerWordenBijDeVolgendeControleOpgeruimd)
     DesktopPriveMap bezig(alsWx(testMap()), "VerelTamso");
 
     // In the user's folders, what a copy for the user left when the program
-    // was ended during it; beside it the user's own files, and the copy that
+    // was ended during it; beside it the user's own files (one also under a
+    // copy's name), a sync tool's file that it writes now, and the copy that
     // another run of the program writes now.
     const std::filesystem::path downloads(
         wxStandardPaths::Get().GetUserDir(wxStandardPaths::Dir_Downloads).utf8_string());
@@ -681,18 +682,22 @@ TEST_F(Laden, PakketMappenVanEerdereKeerWordenBijDeVolgendeControleOpgeruimd)
         std::filesystem::path pad;
         bool blijft;
     } bestanden[] = {
-        {downloads / ".VerelTamso_1.4.0_Linux_x86_64.deb.a1B2c3", false},
-        {documenten / ".VerelTamso_1.4.0.7_Linux_x86_64.deb.Zz9xy0", false},
-        {downloads / "VerelTamso_1.4.0_Linux_x86_64.deb.a1B2c3", true},
-        {downloads / ".VerelTamso_1.4.0_Linux_x86_64.deb.a1B2c", true},
-        {downloads / ".VerelTamso_1.4.0_Linux_x86_64.deb.a1-2c3", true},
-        {downloads / ".VerelTamso_notes_Linux_x86_64.deb.a1B2c3", true},
-        {downloads / ".VerelTamso_1.4.0_Linux_x86_64.deb", true},
-        {downloads / ".Ander_1.4.0_Linux_x86_64.deb.a1B2c3", true},
-        {downloads / ".VerelTamso_1.4.1_Linux_x86_64.deb.bEzIg1", true},
+        {downloads / ".VerelTamso_1.4.0_Linux_x86_64.deb.a1B2c3.kopie", false},
+        {documenten / ".VerelTamso_1.4.0.7_Linux_x86_64.deb.Zz9xy0.kopie", false},
+        {downloads / "VerelTamso_1.4.0_Linux_x86_64.deb.a1B2c3.kopie", true},
+        {downloads / ".VerelTamso_1.4.0_Linux_x86_64.deb.a1B2c.kopie", true},
+        {downloads / ".VerelTamso_1.4.0_Linux_x86_64.deb.a1-2c3.kopie", true},
+        {downloads / ".VerelTamso_1.4.0_Linux_x86_64.deb.kopie", true},
+        {downloads / ".VerelTamso_1.4.0_Linux_x86_64.deb.a1B2c3", true},
+        {downloads / ".VerelTamso_1.4.0_Linux_x86_64.deb.n0T3s1.kopie", true},
+        {downloads / ".VerelTamso_1.4.1_Linux_x86_64.deb.bEzIg1.kopie", true},
     };
     for (const auto& bestand : bestanden)
         std::ofstream(bestand.pad) << "part of a package";
+    // The user's file, linked under a copy's name.
+    std::filesystem::remove(bestanden[7].pad);
+    std::ofstream(downloads / "notes.txt") << "the user's";
+    std::filesystem::create_hard_link(downloads / "notes.txt", bestanden[7].pad);
     const int schrijvend = open(bestanden[std::size(bestanden) - 1].pad.c_str(), O_RDONLY | O_CLOEXEC);
     ASSERT_EQ(flock(schrijvend, LOCK_EX), 0);
 
@@ -701,12 +706,16 @@ TEST_F(Laden, PakketMappenVanEerdereKeerWordenBijDeVolgendeControleOpgeruimd)
     vragen.antwoord(wxNO);
     ProefUpdater updater(*app, server.geefAdres(), server.geefPubliekeSleutel());
     EXPECT_EQ(updater.ga(5000), 1);
-    close(schrijvend);
     EXPECT_FALSE(std::filesystem::exists(oud));
     EXPECT_TRUE(std::filesystem::exists(vreemd));
     EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(bezig.geefPad().utf8_string())));
+    // The user's folders are cleared beside the check.
+    EXPECT_TRUE(wachtOp(
+        [&] { return !std::filesystem::exists(bestanden[0].pad) && !std::filesystem::exists(bestanden[1].pad); },
+        20000));
     for (const auto& bestand : bestanden)
         EXPECT_EQ(std::filesystem::exists(bestand.pad), bestand.blijft) << bestand.pad;
+    close(schrijvend);
 }
 
 TEST(PakketInstallatie, HetOordeelVanDeOpenerTelt)

@@ -12,6 +12,10 @@
 #include "tests/vertalingen/Talen.h"
 
 #include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <future>
 #include <gtest/gtest.h>
 
 namespace
@@ -227,6 +231,14 @@ TEST_F(Zoeken, EenServerDieElkAntwoordLaatGeeftWordtOpTijdOpgegeven)
 
 TEST_F(Zoeken, AnnulerenBeeindigtElkeFaseVanHetZoeken)
 {
+    // Also while the user's folders answer only once the searches are over,
+    // as a network share may take seconds: what a copy for the user left in
+    // them is removed then.
+    std::promise<void> antwoord;
+    const std::function<void()> vorige = TrivaneFTPUpdater::zetOpruimRem([later = antwoord.get_future().share()]
+                                                                         { later.wait_for(std::chrono::seconds(30)); });
+    const std::filesystem::path rest = testMap() / ".VerelTamso_1.4.0_Linux_x86_64.deb.a1B2c3.kopie";
+    std::ofstream(rest) << "part of a package";
     struct Geval
     {
         const char* fase;
@@ -259,8 +271,12 @@ TEST_F(Zoeken, AnnulerenBeeindigtElkeFaseVanHetZoeken)
         EXPECT_EQ(bericht, "Connecting to the Trivane FTP server. Please wait...");
         EXPECT_TRUE(logVanger().geefRegels().empty()) << logVanger().geefAlles();
         EXPECT_EQ(vindVoortgangDialoog(), nullptr);
+        EXPECT_TRUE(std::filesystem::exists(rest));
     }
     EXPECT_TRUE(vragen.geefGesteld().empty());
+    TrivaneFTPUpdater::zetOpruimRem(vorige);
+    antwoord.set_value();
+    EXPECT_TRUE(wachtOp([&] { return !std::filesystem::exists(rest); }, 20000));
 }
 
 TEST_F(Zoeken, EenStilleControleMeldtGeenMislukking)
