@@ -229,7 +229,13 @@ TEST_F(VolleSchijf, EenCommitZonderRuimteHoudtDeWijzigingOpen)
         EXPECT_TRUE(weg.veilig ? verbinding.isSavePointBezig() : verbinding.rolTerugMogelijk());
         EXPECT_EQ(tel(), 4);
 
+        // Safe operation goes on, and its later changes spill again: SQLite's
+        // cache keeps a few pages of them, not every page.
         schijf.hefOp();
+        const sqlite3_int64 geheugen = sqlite3_memory_used();
+        for (int keer = 0; weg.veilig && keer < 5; ++keer)
+            EXPECT_EQ(verbinding.executeUpdate("insert into U values (printf('%.200000c', 'v'))"), 0);
+        EXPECT_LT(sqlite3_memory_used() - geheugen, 200000);
         EXPECT_EQ(weg.commit(verbinding), 0);
         EXPECT_EQ(verbinding.stopTransaktie(), 0);
         // Committed, the next large change spills again.
