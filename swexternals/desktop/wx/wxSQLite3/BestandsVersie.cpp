@@ -14,6 +14,17 @@ const int tellerPlaats = 24;
 // one whole header.
 const size_t logKopGrootte = 48;
 const int indexRegio = 32768;
+// What the header says of the log itself: its length in frames (at 16)
+// and, from 32 on, its salts and the header's own checksum. The first write
+// after a checkpoint of the whole log begins the log again and rewrites
+// them without a commit: this connection's own, while it holds the write
+// lock, and they stay so when SQLite takes its transaction back. They are
+// left out of the comparison: every commit moves the commit counter and the
+// checksum of its last frame, which a new beginning leaves as they were, and
+// an index rebuilt after another program's commit holds that commit's frame
+// checksum.
+const size_t logLengtePlaats = 16;
+const size_t logZoutPlaats = 32;
 
 bool leesLogKop(sqlite3_file* bestand, unsigned char* kop)
 {
@@ -29,7 +40,11 @@ bool leesLogKop(sqlite3_file* bestand, unsigned char* kop)
     methoden->xShmBarrier(bestand);
     for (size_t i = 0; i < logKopGrootte; ++i)
         tweede[i] = bytes[logKopGrootte + i];
-    return std::memcmp(kop, tweede, logKopGrootte) == 0;
+    if (std::memcmp(kop, tweede, logKopGrootte) != 0)
+        return false;
+    std::memset(kop + logLengtePlaats, 0, 4);
+    std::memset(kop + logZoutPlaats, 0, logKopGrootte - logZoutPlaats);
+    return true;
 }
 } // namespace
 

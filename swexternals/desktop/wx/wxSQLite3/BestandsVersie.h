@@ -11,7 +11,8 @@ struct sqlite3;
 // itself rolled back from its journal or dropped its cache after a failed
 // write. With a rollback journal it is the change counter in the file's
 // header; in WAL mode, where that counter stands still, the header of the
-// log's index, which each commit rewrites and a rollback does not touch.
+// log's index, which each commit rewrites and a rollback does not touch,
+// less what a new beginning of the log rewrites without a commit.
 class BestandsVersie
 {
 public:

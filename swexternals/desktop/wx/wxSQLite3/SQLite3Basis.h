@@ -693,9 +693,11 @@ private:
     void herstelTransaktie();
     // SQLite's cache keeps a change that was put back whole until it ends
     // (SQLite would otherwise spill it into the file, on a disk that had no
-    // room for it); then it spills as before.
+    // room for it); then it spills as before. A statement that writes may
+    // spill it (schrijfMetOverloop).
     void zetOverloopUit();
     void zetOverloopTerug();
+    long long schrijfMetOverloop(const std::function<long long()>& voerDoor);
     // The cache's spill limit before that, of this opening; none: -1.
     int overloopVoorHerstel = -1;
     unsigned long long overloopOpening = 0;

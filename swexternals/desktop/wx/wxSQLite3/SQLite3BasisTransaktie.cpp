@@ -139,6 +139,31 @@ void SQLite3Basis::zetOverloopUit()
     ExecuteUpdate(wxString::Format("pragma cache_spill=%d", INT_MAX));
 }
 
+// The change put back stays whole in the cache while the program reads: a
+// read that wrote it into the file to make room, on a disk still full, would
+// have SQLite take it all back unseen. A statement of the layer's own may
+// spill it, so that later changes keep the cache within its limit: where the
+// disk still has no room, that statement fails and what was open is put
+// back again, as after any change refused for want of room.
+long long SQLite3Basis::schrijfMetOverloop(const std::function<long long()>& voerDoor)
+{
+    if (overloopVoorHerstel < 0 || overloopOpening != openingen)
+        return voerDoor();
+    ExecuteUpdate(wxString::Format("pragma cache_spill=%d", overloopVoorHerstel));
+    long long veranderd = 0;
+    try
+    {
+        veranderd = voerDoor();
+    }
+    catch (...)
+    {
+        zetOverloopUit();
+        throw;
+    }
+    zetOverloopUit();
+    return veranderd;
+}
+
 void SQLite3Basis::zetOverloopTerug()
 {
     const int overloop = std::exchange(overloopVoorHerstel, -1);

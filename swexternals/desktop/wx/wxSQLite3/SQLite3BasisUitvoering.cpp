@@ -114,7 +114,7 @@ int SQLite3Basis::voerUit(const std::function<long long()>& voerDoor, const std:
     const bool wasOpen = isTransaktieOpenInDB();
     try
     {
-        const long long veranderd = voerDoor();
+        const long long veranderd = schrijfMetOverloop(voerDoor);
         onthoudOpdracht(neemOp, wasOpen);
         if (verwacht != -1 && veranderd != verwacht)
         {

@@ -3,7 +3,10 @@
 // committed. Nothing the user entered is lost: the change stays open, the
 // messages say so, and once there is room Commit stores it. The same in
 // WAL mode and with the rollback journal of a project that could not be
-// switched to WAL, where SQLite itself rolls the file back from its journal.
+// switched to WAL, where SQLite itself rolls the file back from its journal;
+// in WAL mode also after the log was checkpointed whole, by a checkpoint or
+// by SQLite's own after a large commit, when the change's commit begins the
+// log again.
 #include "tests/ondersteuning/KleineSchijf.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/Melding.h"
@@ -14,9 +17,18 @@ namespace
 {
 using V = VerelTamsoVenster;
 
+enum class Checkpoint
+{
+    Geen,
+    Gevraagd,
+    // SQLite's own, after a commit past its limit (lowered from 1,000 pages).
+    Eigen
+};
+
 // A project of one requirement on a disk of its own, in the journal of the
-// parameter.
-class VolleSchijf : public OpdrachtTest, public testing::WithParamInterface<SQLite3Basis::Journaal>
+// parameter, with its log checkpointed as the parameter says.
+class VolleSchijf : public OpdrachtTest,
+                    public testing::WithParamInterface<std::pair<SQLite3Basis::Journaal, Checkpoint>>
 {
 protected:
     KleineSchijf schijf{(testMap() / "schijf").string(), 1024 * 1024};
@@ -27,9 +39,20 @@ protected:
         OpdrachtTest::SetUp();
         if (!schijf.isGekoppeld())
             GTEST_SKIP() << schijf.waarom();
+        const auto [journaal, checkpoint] = GetParam();
         openProject(pad, {{1, "Boil"}});
-        ASSERT_NE(app->schakelMode(GetParam(), SQLite3Basis::SynchronisatieFull), 2);
-        ASSERT_EQ(app->leesHuidigeJournaalMode(), GetParam());
+        ASSERT_NE(app->schakelMode(journaal, SQLite3Basis::SynchronisatieFull), 2);
+        ASSERT_EQ(app->leesHuidigeJournaalMode(), journaal);
+        if (checkpoint == Checkpoint::Geen)
+            return;
+        // A commit, after which the log is checkpointed whole.
+        ASSERT_EQ(app->executeUpdate("pragma wal_autocheckpoint=8"), 0);
+        Requirement boil = app->geefRequirement(1);
+        Requirement lang = boil;
+        lang.beschrijving = wxString('b', checkpoint == Checkpoint::Eigen ? 64 * 1024 : 1);
+        ASSERT_EQ(app->verander(boil, lang, true), 0);
+        ASSERT_EQ(app->stopTransaktie(), 0);
+        ASSERT_EQ(checkpoint == Checkpoint::Gevraagd ? app->doeWALCheckpoint() : 0, 0);
     }
 
     // The disk fills up; then the user adds a requirement with a long
@@ -44,6 +67,13 @@ protected:
         logVanger().wis();
     }
 };
+
+std::string geefNaam(const testing::TestParamInfo<VolleSchijf::ParamType>& info)
+{
+    const char* const namen[] = {"", "NaCheckpoint", "NaEigenCheckpoint"};
+    return (info.param.first == SQLite3Basis::JournaalWAL ? "WAL" : "Delete") +
+           std::string(namen[static_cast<int>(info.param.second)]);
+}
 } // namespace
 
 TEST_P(VolleSchijf, EenCommitHoudtDeWijzigingOpen)
@@ -102,6 +132,8 @@ TEST_P(VolleSchijf, HetEindeVanVeiligWerkenHoudtDeWijzigingen)
 }
 
 INSTANTIATE_TEST_SUITE_P(Journalen, VolleSchijf,
-                         testing::Values(SQLite3Basis::JournaalWAL, SQLite3Basis::JournaalDelete),
-                         [](const testing::TestParamInfo<SQLite3Basis::Journaal>& info)
-                         { return info.param == SQLite3Basis::JournaalWAL ? "WAL" : "Delete"; });
+                         testing::Values(std::pair(SQLite3Basis::JournaalWAL, Checkpoint::Geen),
+                                         std::pair(SQLite3Basis::JournaalDelete, Checkpoint::Geen),
+                                         std::pair(SQLite3Basis::JournaalWAL, Checkpoint::Gevraagd),
+                                         std::pair(SQLite3Basis::JournaalWAL, Checkpoint::Eigen)),
+                         geefNaam);

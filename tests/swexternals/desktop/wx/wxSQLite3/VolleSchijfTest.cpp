@@ -9,6 +9,7 @@
 #include "tests/ondersteuning/VolleSchijfVFS.h"
 #include "tests/swexternals/desktop/wx/wxSQLite3/DatabaseHulp.h"
 
+#include <fstream>
 #include <functional>
 #include <sqlite3.h>
 #include <string>
@@ -60,12 +61,14 @@ wxString rijenVan(const wxString& pad)
 
 // Another program on the file, through a connection that the full disk
 // leaves alone: it runs its statements the moment SQLite takes back the
-// transaction of the connection it watches.
+// transaction of the connection it watches; then, if asked, it spoils the
+// header of the log's index, which the next connection to read rebuilds from
+// the log, as after a program that stopped in the middle of writing it.
 class AnderProgramma : public wxSQLite3Hook
 {
 public:
-    AnderProgramma(const wxString& pad, SQLite3Basis& bewaakt_, std::string opdracht_)
-        : bewaakt(bewaakt_), opdracht(std::move(opdracht_))
+    AnderProgramma(const wxString& pad, SQLite3Basis& bewaakt_, std::string opdracht_, bool herbouwIndex_ = false)
+        : bewaakt(bewaakt_), opdracht(std::move(opdracht_)), index(herbouwIndex_ ? pad + "-shm" : wxString())
     {
         sqlite3_open_v2(pad.utf8_str(), &db, SQLITE_OPEN_READWRITE, "unix");
         bewaakt.SetRollbackHook(this);
@@ -80,11 +83,14 @@ public:
     void RollbackCallback() override
     {
         sqlite3_exec(db, std::exchange(opdracht, std::string()).c_str(), nullptr, nullptr, nullptr);
+        std::fstream kop(index.utf8_string(), std::ios::in | std::ios::out | std::ios::binary);
+        kop.write(std::string(96, '\0').data(), 96);
     }
 
 private:
     SQLite3Basis& bewaakt;
     std::string opdracht;
+    wxString index;
     sqlite3* db = nullptr;
 };
 
@@ -118,15 +124,34 @@ TEST_F(VolleSchijf, EenCommitZonderRuimteHoudtDeWijzigingOpen)
         // The large change through a prepared statement with a bound value,
         // as an added requirement is stored.
         bool voorbereid = false;
+        // What came before it: the log checkpointed whole, so that the
+        // change's first write begins the log again.
+        std::function<void(SQLite3Basis&)> vooraf = [](SQLite3Basis&) {};
     };
+    const auto checkpoint = [](SQLite3Basis& db) { EXPECT_EQ(db.doeWALCheckpoint(), 0); };
+    // SQLite's own checkpoint, after a commit that leaves more pages in the
+    // log than its limit (lowered here from 1,000).
+    const auto eigenCheckpoint = [](SQLite3Basis& db)
+    {
+        EXPECT_EQ(db.executeUpdate("pragma wal_autocheckpoint=8"), 0);
+        EXPECT_EQ(db.startTransaktie(), 0);
+        EXPECT_EQ(db.executeUpdate("update U set x = upper(x)"), 0);
+        EXPECT_EQ(db.stopTransaktie(), 0);
+    };
+    const auto commit = [](SQLite3Basis& db) { return db.stopTransaktie(); };
+    const auto volgende = [](SQLite3Basis& db) { return db.startTransaktie(); };
+    const auto houd = [&](SQLite3Basis& db) { return db.schakelHandmatigeTransaktie(StandUit, veilig); };
+    const char* nietGemaakt =
+        "The previous change could not be committed, so this change was not made.\nIt is still open: commit or "
+        "undo it.";
     const Weg wegen[] = {
-        {"commit", false, [](SQLite3Basis& db) { return db.stopTransaktie(); }, ""},
-        {"commit of a prepared statement", false, [](SQLite3Basis& db) { return db.stopTransaktie(); }, "", true},
-        {"the next change", false, [](SQLite3Basis& db) { return db.startTransaktie(); },
-         "The previous change could not be committed, so this change was not made.\nIt is still open: commit or "
-         "undo it."},
-        {"the end of safe operation", true,
-         [&](SQLite3Basis& db) { return db.schakelHandmatigeTransaktie(StandUit, veilig); }, ""},
+        {"commit", false, commit, ""},
+        {"commit of a prepared statement", false, commit, "", true},
+        {"the next change", false, volgende, nietGemaakt},
+        {"the end of safe operation", true, houd, ""},
+        {"commit after a checkpoint", false, commit, "", false, checkpoint},
+        {"the next change after a checkpoint", false, volgende, nietGemaakt, false, checkpoint},
+        {"commit after SQLite's own checkpoint", false, commit, "", false, eigenCheckpoint},
         // On a thread of its own, while the program gets its turns.
         {"commit within a long read", false,
          [](SQLite3Basis& db)
@@ -153,6 +178,8 @@ TEST_F(VolleSchijf, EenCommitZonderRuimteHoudtDeWijzigingOpen)
         const wxString bestand = verbinding.geefDBPad().GetFullPath();
         ASSERT_EQ(verbinding.startTransaktie(), 0);
         ASSERT_EQ(verbinding.executeUpdate("insert into T (naam) values ('drie')"), 0);
+        ASSERT_EQ(verbinding.stopTransaktie(), 0);
+        weg.vooraf(verbinding);
         if (weg.veilig)
         {
             ASSERT_EQ(verbinding.schakelHandmatigeTransaktie(StandAan, veilig), 0);
@@ -202,7 +229,13 @@ TEST_F(VolleSchijf, EenCommitZonderRuimteHoudtDeWijzigingOpen)
         EXPECT_TRUE(weg.veilig ? verbinding.isSavePointBezig() : verbinding.rolTerugMogelijk());
         EXPECT_EQ(tel(), 4);
 
+        // Safe operation goes on, and its later changes spill again: SQLite's
+        // cache keeps a few pages of them, not every page.
         schijf.hefOp();
+        const sqlite3_int64 geheugen = sqlite3_memory_used();
+        for (int keer = 0; weg.veilig && keer < 5; ++keer)
+            EXPECT_EQ(verbinding.executeUpdate("insert into U values (printf('%.200000c', 'v'))"), 0);
+        EXPECT_LT(sqlite3_memory_used() - geheugen, 200000);
         EXPECT_EQ(weg.commit(verbinding), 0);
         EXPECT_EQ(verbinding.stopTransaktie(), 0);
         // Committed, the next large change spills again.
@@ -353,6 +386,7 @@ TEST_F(VolleSchijf, WatNietTeruggezetKanWordtVerlorenGemeld)
         Stap commit;
         wxString reden; // empty: kept
         const char* rijen;
+        bool herbouwIndex = false;
     };
     const Weg wegen[] = {
         {"commit", false, wijzig, schrijf + "commit", commit, gewijzigd, vreemd},
@@ -360,6 +394,8 @@ TEST_F(VolleSchijf, WatNietTeruggezetKanWordtVerlorenGemeld)
          [](SQLite3Basis& db) { EXPECT_EQ(db.startTransaktie(), 2); }, gewijzigd, vreemd},
         {"the end of safe operation", true, wijzig, schrijf + "commit", houd, gewijzigd, vreemd},
         {"closing", false, wijzig, schrijf + "commit", [](SQLite3Basis& db) { db.sluitDB(); }, gewijzigd, vreemd},
+        {"commit, the log's index rebuilt after it", false, wijzig, schrijf + "commit", commit, gewijzigd, vreemd,
+         true},
         {"the lock taken", false, wijzig, schrijf, commit, "Another program held the database file locked.", vreemd},
         {"past the limit", true, blobs({TransaktieVerslag::geefGrens()}), "", houd, onvolledig, "1=een:1,2=twee:2"},
         {"back to the savepoint between", true, blobs({groot, 0, groot}), "", houd, "",
@@ -400,7 +436,7 @@ TEST_F(VolleSchijf, WatNietTeruggezetKanWordtVerlorenGemeld)
         ASSERT_EQ(verbinding.startTransaktie(), 0);
         weg.wijziging(verbinding);
         {
-            AnderProgramma ander(bestand, verbinding, weg.ander);
+            AnderProgramma ander(bestand, verbinding, weg.ander, weg.herbouwIndex);
             schijf.beperk(3 * 4096);
             logVanger().wis();
             weg.commit(verbinding);
