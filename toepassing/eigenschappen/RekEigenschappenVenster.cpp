@@ -407,36 +407,49 @@ void RekEigenschappenVenster::pasVeldenAan()
         veldenGebied->InvalidateBestSize();
         return;
     }
-    // The scroll bar takes its width beside the rows. The area ends below
-    // the last row that fits wholly: one cut there would lie half under the
-    // bottom row, as if that hid it. A display too low for even a row keeps
-    // part of one in view.
-    const int heleRijen = geefHeleRijenHoogte(vrij);
+    // The scroll bar takes its width beside the rows. A display too low for
+    // even a row keeps part of one in view.
+    const int zicht = geefZichtHoogte(vrij);
     veldenGebied->SetMinSize(wxSize(inhoud.GetWidth() + wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, veldenGebied),
-                                    heleRijen > 0 ? heleRijen : std::max(vrij, du(20))));
+                                    zicht > 0 ? zicht : std::max(vrij, du(20))));
     veldenGebied->InvalidateBestSize();
 }
 
 // The grid's rows as it measured them for its smallest size, which it
-// takes: none of them grows.
-int RekEigenschappenVenster::geefHeleRijenHoogte(int ruimte) const
+// takes: none of them grows. The row the room ends in shows its top, down
+// to below its heading; one whose heading the end would cut stays out of
+// view, as a heading half under the bottom row looks hidden by it.
+int RekEigenschappenVenster::geefZichtHoogte(int ruimte) const
 {
     const wxSizerItem* plaats = veldenGebied->GetSizer()->GetItem(veldenRaster);
     int onder = plaats ? plaats->GetBorder() : 0;
     int heel = 0;
     bool eerste = true;
-    for (const int hoogte : veldenRaster->GetRowHeights())
+    const wxArrayInt hoogtes = veldenRaster->GetRowHeights();
+    for (size_t rij = 0; rij < hoogtes.size(); ++rij)
     {
         // A row with nothing shown takes no room, nor a gap.
-        if (hoogte < 0)
+        if (hoogtes[rij] < 0)
             continue;
-        onder += (eerste ? 0 : veldenRaster->GetVGap()) + hoogte;
+        const int boven = onder + (eerste ? 0 : veldenRaster->GetVGap());
+        onder = boven + hoogtes[rij];
         eerste = false;
         if (onder > ruimte)
-            break;
+            return boven + (hoogtes[rij] + geefKopHoogte(rij, hoogtes[rij])) / 2 <= ruimte ? ruimte : heel;
         heel = onder;
     }
     return heel;
+}
+
+// A row's heading label lies in the middle of the row; a role's box fills
+// its row, which then shows whole or not at all.
+int RekEigenschappenVenster::geefKopHoogte(size_t rij, int rijHoogte) const
+{
+    const wxSizerItem* cel = veldenRaster->GetItem(rij * veldenRaster->GetCols());
+    wxSizer* kop = cel ? cel->GetSizer() : nullptr;
+    if (!kop || dynamic_cast<const wxStaticBoxSizer*>(kop) || kop->IsEmpty())
+        return rijHoogte;
+    return kop->GetItem(size_t{0})->GetMinSize().GetHeight();
 }
 
 void RekEigenschappenVenster::pasInScherm()
@@ -688,6 +701,16 @@ int RekEigenschappenVenster::laadTekst(const wxString& tekst, wxRichTextCtrl* ri
 int RekEigenschappenVenster::bewaarTekst(wxString& tekst, wxRichTextCtrl* rijk)
 {
     return RichFunkties::bewaarTekst(tekst, rijk);
+}
+
+// GTK gives the controls their theme's measures, the title its font's,
+// only as the dialog shows: the rows measured before that may not fit the
+// area they were given.
+void RekEigenschappenVenster::OnShow(wxShowEvent& gebeurtenis)
+{
+    if (gebeurtenis.IsShown())
+        pasInScherm();
+    gebeurtenis.Skip();
 }
 
 void RekEigenschappenVenster::OnIdle(wxIdleEvent& gebeurtenis)

@@ -205,6 +205,9 @@ protected:
     // --- Construction and closing (RekEigenschappenVenster.cpp) ---
     void OnCloseWindow(wxCloseEvent& gebeurtenis);
     void OnIdle(wxIdleEvent& gebeurtenis);
+    // As the dialog shows, its rows measured again and their area fitted
+    // to them.
+    void OnShow(wxShowEvent& gebeurtenis);
     // Escape in a pop-up of the dialog (the calendar of a date picker)
     // closes that pop-up only, never the dialog.
     void OnCharHook(wxKeyEvent& gebeurtenis);
@@ -456,9 +459,13 @@ private:
     // for them beside the rest of the dialog.
     int geefVeldenHoogte() const;
     int geefVrijeHoogte() const;
-    // The height from the top of the field area to the end of the last row
-    // that fits wholly in `ruimte`; 0 when not even the first one does.
-    int geefHeleRijenHoogte(int ruimte) const;
+    // The height of the field area where its rows do not fit in `ruimte`:
+    // all of that room, or where its end would cut a row's heading, the end
+    // of the row above; 0 when not even the first row's heading fits.
+    int geefZichtHoogte(int ruimte) const;
+    // The height of the heading of the grid's row `rij`, `rijHoogte` high,
+    // that must show whole.
+    int geefKopHoogte(size_t rij, int rijHoogte) const;
     void leesInstellingen();
     void vulPersonen(const wxArrayString& namen);
     void vulRijk(wxRichTextCtrl* rijk, const wxString& tekst);

@@ -476,6 +476,7 @@ void RekEigenschappenVenster::maakOnderRij(wxSizer* doel)
 wxBEGIN_EVENT_TABLE(RekEigenschappenVenster, wxDialog)
     EVT_CLOSE(RekEigenschappenVenster::OnCloseWindow)
     EVT_IDLE(RekEigenschappenVenster::OnIdle)
+    EVT_SHOW(RekEigenschappenVenster::OnShow)
 
     // The tool bar
     EVT_MENU(ID_LINKSUITLIJNING, RekEigenschappenVenster::OnLinksUitlijningIDClick)
