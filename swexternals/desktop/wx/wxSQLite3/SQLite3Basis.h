@@ -291,8 +291,9 @@ public:
     Journaal geefHuidigeJournaalMode() const { return huidigeJournaalMode; }
     Synchronisatie leesHuidigeSynchronisatie();
     Synchronisatie geefHuidigeSynchronisatie() const { return huidigeSynchronisatie; }
-    // 0 done; 1 the journal cannot change (memory or read-only) and nothing
-    // else had to; 2 a setting failed; 5 nothing to change.
+    // 0 done; 1 the journal cannot change (memory, read-only, or WAL without
+    // room for its index) and nothing else had to; 2 a setting failed;
+    // 5 nothing to change.
     [[nodiscard]] int schakelMode(Journaal journaal, Synchronisatie synchronisatie);
     [[nodiscard]] int zetGoedeSynchronisatieBijJournalling();
     [[nodiscard]] int doeWALCheckpoint();
@@ -652,6 +653,8 @@ private:
     // code, or an I/O error of a full disk.
     bool isSchijfVol(int kode) const;
     void meldSchijfVol(const wxString& sqlite, bool bijOpenen);
+    // Room on the file's disk for the first region of a log's index.
+    bool heeftRuimteVoorLogIndex() const;
     wxString geefWatBleef() const;
     // After an open that failed: the log and index that open made, empty,
     // go again.
