@@ -19,6 +19,7 @@
 #include <wx/string.h>
 #include <wx/wxsqlite3.h>
 
+class Opwaardering;
 class wxFileConfig;
 class wxImage;
 struct sqlite3_stmt;
@@ -452,10 +453,10 @@ public:
     // could not be tried (reported); 4 the disk has no room (not said).
     [[nodiscard]] int probeerOpwaardering(const std::vector<OpwaardeerProef>& proeven, wxString& beletsel);
     // The upgrade of a file at its start: `werk`, in a transaction of its own
-    // when asked, taken back whole at any failure. It is no change of the
+    // (Opwaardering), taken back whole at any failure. It is no change of the
     // user's: nothing of it is kept to be put back. 0 done; 2 failed
     // (reported); 4 the disk had no room, nothing written (not said).
-    [[nodiscard]] int voerOpwaarderingUit(const std::function<int()>& werk, bool inTransaktie);
+    [[nodiscard]] int voerOpwaarderingUit(const std::function<int()>& werk);
     bool bestaatTabel(const wxString& tabel, const wxString& database);
     wxArrayString geefKolomNamen(const wxString& tabel, bool metEerste);
     long long geefAantalKolommen(const wxString& tabel, bool metEerste);
@@ -570,6 +571,7 @@ protected:
 private:
     friend class SQLite3Lezing;
     friend class LangeLezing;
+    friend class Opwaardering;
     friend class TijdelijkeWijziging;
 
     // Statements prepared once and kept until the connection closes, by text.
@@ -614,17 +616,12 @@ private:
     bool onleesbaar = false;
     // The check of the whole file of this open has run.
     bool bestandGekontroleerd = false;
-    // The upgrade that runs: a failure of one of its statements is noted
-    // here, said only when it is not for want of room.
-    struct Opwaardering
-    {
-        bool bezig = false;
-        bool mislukt = false;
-        bool vol = false;
-        wxString sqliteBericht;
-    };
-    Opwaardering opwaardering;
-    void noteerOpwaarderingsFout(const wxSQLite3Exception& fout);
+    // The upgrade that runs, if one does: every failing statement of the
+    // connection goes to it.
+    Opwaardering* opwaardering = nullptr;
+    // What SQLite said when the disk had no room for the last upgrade or
+    // its trial: the last line of heropenZonderRuimte's message.
+    wxString zonderRuimteBericht;
     [[nodiscard]] unsigned int heropenMetWaarschuwing(const wxString& tekst);
     bool foutUitgelegd;
     wxString kenmerkTabel;

@@ -358,9 +358,9 @@ unsigned int SQLite3Basis::heropenZonderRuimte()
     // TRANSLATORS: "it" is the project of the sentence before, where the
     // same text without this context follows one about the database file.
     tekst += DesktopAppBasis::vr + wxGETTEXT_IN_CONTEXT("project", "Make room on the disk, then open it again.");
-    if (!opwaardering.sqliteBericht.empty())
+    if (!zonderRuimteBericht.empty())
         tekst += DesktopAppBasis::vr + _("SQLite3 error:") + DesktopAppBasis::sp +
-                 DesktopFunkties::dubbeleQuotes(opwaardering.sqliteBericht);
+                 DesktopFunkties::dubbeleQuotes(zonderRuimteBericht);
     return heropenMetWaarschuwing(tekst);
 }
 

@@ -402,8 +402,8 @@ int SQLite3Basis::rolGeheelTerug(const wxString& naam)
 {
     if (rolTerugNaarSavePoint(naam) != 0)
     {
-        // An upgrade that failed is taken back whole at its end.
-        if (opwaardering.bezig)
+        // Within an upgrade, its scope takes back all of it as it ends.
+        if (opwaardering != nullptr)
             return 2;
         wijzigingGeblokkeerd = true;
         DesktopFunkties::wxErrorVeilig(_("The change could not be taken back whole.") + DesktopAppBasis::vr +

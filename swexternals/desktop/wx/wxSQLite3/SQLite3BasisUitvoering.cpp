@@ -2,6 +2,7 @@
 // end and become a result code and one error line in the log.
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
+#include "swexternals/desktop/wx/wxSQLite3/Opwaardering.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
 #include <cstring>
@@ -127,11 +128,11 @@ int SQLite3Basis::voerUit(const std::function<long long()>& voerDoor, const std:
     }
     catch (const wxSQLite3Exception& fout)
     {
-        // The upgrade of a start is taken back whole and said once, by
-        // voerOpwaarderingUit: the user changed nothing that could be kept.
-        if (opwaardering.bezig)
+        // The upgrade of a start is taken back whole and said as a whole,
+        // by its scope: the user changed nothing that could be kept.
+        if (opwaardering != nullptr)
         {
-            noteerOpwaarderingsFout(fout);
+            opwaardering->noteer(fout);
             return 2;
         }
         herstelNaFout(wasOpen, fout);
