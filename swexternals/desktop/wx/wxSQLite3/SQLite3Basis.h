@@ -278,11 +278,12 @@ public:
     void zetTussendoor(std::function<void()> nieuw) { tussendoor = std::move(nieuw); }
     // True while the hand-over runs: no handler may touch the project then.
     bool isTussendoorBezig() const { return tussendoorBezig; }
-    // What runs every statement that may commit (a commit, the release of a
-    // savepoint), whoever asked for it: the user's own commit, the next
-    // change, closing the project. A commit tells nothing while it runs, so
-    // the program shows before it that a large change is being written.
-    // Empty: the statement runs as it is.
+    // What runs every commit (a commit, the release of the savepoint that
+    // began the transaction), whoever asked for it: the user's own commit,
+    // the next change, the end of safe operation, closing the project. A
+    // commit tells nothing while it runs, so the program shows before it
+    // that a large change is being written. Empty: the statement runs as it
+    // is.
     using CommitOmhulsel = std::function<int(const std::function<int()>& commit)>;
     void zetCommitOmhulsel(CommitOmhulsel nieuw) { commitOmhulsel = std::move(nieuw); }
 
@@ -660,8 +661,8 @@ private:
     // and its index for reading, and only a connection that may write takes
     // them away at its close.
     void ruimLeesBijbestandenOp(const wxString& naam) const;
-    // `mogelijkCommit`: the statement may commit (voerUitNaastTussendoor).
-    [[nodiscard]] int voerUit(const wxString& opdracht, long long verwacht, bool mogelijkCommit = false);
+    // `commit`: the caller commits with it (voerCommitUit).
+    [[nodiscard]] int voerUit(const wxString& opdracht, long long verwacht, bool commit = false);
     // Runs `voerDoor`, which gives the number of changed rows, with the
     // layer's reports; `neemOp` takes the statement as it ran into the
     // record of the open transaction.
@@ -670,6 +671,11 @@ private:
     // After a failed commit: reported, and true.
     bool isWijzigingGeweigerd() const;
     [[nodiscard]] int voerTransaktieUit(const wxString& opdracht);
+    // A statement that commits what the transaction holds: a commit, or the
+    // release of the savepoint that began it. It tells nothing while it
+    // writes: it runs in the commit wrapper, and within a long read on a
+    // thread of its own (voerUitNaastTussendoor).
+    [[nodiscard]] int voerCommitUit(const wxString& opdracht);
 
     bool isTransaktieOpenInDB() const;
     // What ran in the open transaction, to open it again after SQLite took

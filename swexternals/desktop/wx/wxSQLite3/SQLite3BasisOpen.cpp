@@ -385,7 +385,7 @@ void SQLite3Basis::sluitDB()
     static_cast<void>(sluitAfTransakties());
     // Whatever SQLite still holds (a change whose commit failed before) is
     // committed now or reported as lost; closing would roll it back unseen.
-    if (isTransaktieOpenInDB() && voerTransaktieUit("commit transaction") != 0)
+    if (isTransaktieOpenInDB() && voerCommitUit("commit transaction") != 0)
         DesktopFunkties::wxErrorVeilig(_("The last changes could not be committed before closing; they are lost."));
     try
     {
@@ -415,8 +415,12 @@ int SQLite3Basis::sluitAfTransakties()
     else if (transaktieMode == TransaktieAutoCommit || transaktieMode == TransaktieSavePoint)
     {
         for (size_t i = savePointNamen.size(); i > 0; --i)
-            if (voerTransaktieUit("release " + savePointNamen[i - 1]) != 0)
+        {
+            // The first began the transaction: its release commits it.
+            const wxString opdracht = "release " + savePointNamen[i - 1];
+            if ((i == 1 ? voerCommitUit(opdracht) : voerTransaktieUit(opdracht)) != 0)
                 resultaat = 2;
+        }
         savePointNamen.clear();
     }
     transaktieMode = TransaktieAutoCommit;

@@ -95,14 +95,12 @@ bool SQLite3Basis::isWijzigingGeweigerd() const
 
 // Converted once, for SQLite and for the record alike: a statement may hold
 // a description of megabytes.
-int SQLite3Basis::voerUit(const wxString& opdracht, long long verwacht, bool mogelijkCommit)
+int SQLite3Basis::voerUit(const wxString& opdracht, long long verwacht, bool commit)
 {
     const wxScopedCharBuffer tekst = opdracht.utf8_str();
     return voerUit(
-        [&] {
-            return mogelijkCommit ? voerUitNaastTussendoor(tekst.data())
-                                  : static_cast<long long>(ExecuteUpdate(tekst.data()));
-        },
+        [&]
+        { return commit ? voerUitNaastTussendoor(tekst.data()) : static_cast<long long>(ExecuteUpdate(tekst.data())); },
         [&] { transaktieVerslag.neemOp(tekst.data(), tekst.length()); }, verwacht);
 }
 
