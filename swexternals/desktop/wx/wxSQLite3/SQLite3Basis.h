@@ -604,7 +604,8 @@ private:
     // Runs the statement as the wrapper runs it. In a long read SQLite calls
     // no progress handler while it writes, syncs and checkpoints a commit:
     // the statement then runs on a thread of its own while this one goes on
-    // handing over, and nothing else uses the connection meanwhile.
+    // handing over, and nothing else uses the connection meanwhile (a
+    // statement on this thread asserts).
     long long voerUitNaastTussendoor(const char* opdracht);
 
     // Set when a change could not be started (its predecessor would not

@@ -218,9 +218,10 @@ unsigned int SQLite3Basis::openMetVlaggen(const wxString& naam, const wxString& 
     const wxString pad = dbPad.GetFullPath();
     logWasEr = isMemoryDB() || wxFileExists(pad + "-wal");
     indexWasEr = isMemoryDB() || wxFileExists(pad + "-shm");
-    // The connection is used by one thread only, the GUI thread, so SQLite
-    // need not take its lock at every call: a list of 100,000 rows makes a
-    // million of them.
+    // The connection is used by one thread at a time, the GUI thread or a
+    // commit's own while the GUI thread leaves it alone (which a debug build
+    // checks), so SQLite need not take its lock at every call: a list of
+    // 100,000 rows makes a million of them.
     Open(naam, sleutel, vlaggen | WXSQLITE_OPEN_NOMUTEX);
     if (!IsOpen())
     {
