@@ -165,11 +165,7 @@ int VerelTamsoApp::startDatabase()
             return 2;
         // Last: SQLite changes no journal inside a transaction, and a file
         // whose upgrade was taken back stays in the journal it had.
-        const int gelogd =
-            voerOpwaarderingUit([this] { return schakelMode(JournaalWAL, SynchronisatieFull) == 2 ? 2 : 0; }, false);
-        if (gelogd == 4)
-            return startZonderRuimte();
-        if (gelogd != 0)
+        if (schakelMode(JournaalWAL, SynchronisatieFull) == 2)
             return 2;
     }
     if (maakLeesbaarDeel() == 2)
@@ -284,7 +280,7 @@ int VerelTamsoApp::maakProjektTabellen()
         return maak();
     if (schakelHandmatigeTransaktie(StandAan, wxString()) != 0)
         return 2;
-    return voerOpwaarderingUit(maak, true);
+    return voerOpwaarderingUit(maak);
 }
 
 bool VerelTamsoApp::moetSchemaVeranderen()

@@ -19,6 +19,7 @@
 #include <wx/string.h>
 #include <wx/wxsqlite3.h>
 
+class Opwaardering;
 class wxFileConfig;
 class wxImage;
 struct sqlite3_stmt;
@@ -277,11 +278,12 @@ public:
     void zetTussendoor(std::function<void()> nieuw) { tussendoor = std::move(nieuw); }
     // True while the hand-over runs: no handler may touch the project then.
     bool isTussendoorBezig() const { return tussendoorBezig; }
-    // What runs every statement that may commit (a commit, the release of a
-    // savepoint), whoever asked for it: the user's own commit, the next
-    // change, closing the project. A commit tells nothing while it runs, so
-    // the program shows before it that a large change is being written.
-    // Empty: the statement runs as it is.
+    // What runs every commit (a commit, the release of the savepoint that
+    // began the transaction), whoever asked for it: the user's own commit,
+    // the next change, the end of safe operation, closing the project. A
+    // commit tells nothing while it runs, so the program shows before it
+    // that a large change is being written. Empty: the statement runs as it
+    // is.
     using CommitOmhulsel = std::function<int(const std::function<int()>& commit)>;
     void zetCommitOmhulsel(CommitOmhulsel nieuw) { commitOmhulsel = std::move(nieuw); }
 
@@ -291,8 +293,9 @@ public:
     Journaal geefHuidigeJournaalMode() const { return huidigeJournaalMode; }
     Synchronisatie leesHuidigeSynchronisatie();
     Synchronisatie geefHuidigeSynchronisatie() const { return huidigeSynchronisatie; }
-    // 0 done; 1 the journal cannot change (memory or read-only) and nothing
-    // else had to; 2 a setting failed; 5 nothing to change.
+    // 0 done; 1 the journal cannot change (memory, read-only, or WAL without
+    // room for its index) and nothing else had to; 2 a setting failed;
+    // 5 nothing to change.
     [[nodiscard]] int schakelMode(Journaal journaal, Synchronisatie synchronisatie);
     [[nodiscard]] int zetGoedeSynchronisatieBijJournalling();
     [[nodiscard]] int doeWALCheckpoint();
@@ -451,10 +454,10 @@ public:
     // could not be tried (reported); 4 the disk has no room (not said).
     [[nodiscard]] int probeerOpwaardering(const std::vector<OpwaardeerProef>& proeven, wxString& beletsel);
     // The upgrade of a file at its start: `werk`, in a transaction of its own
-    // when asked, taken back whole at any failure. It is no change of the
+    // (Opwaardering), taken back whole at any failure. It is no change of the
     // user's: nothing of it is kept to be put back. 0 done; 2 failed
     // (reported); 4 the disk had no room, nothing written (not said).
-    [[nodiscard]] int voerOpwaarderingUit(const std::function<int()>& werk, bool inTransaktie);
+    [[nodiscard]] int voerOpwaarderingUit(const std::function<int()>& werk);
     bool bestaatTabel(const wxString& tabel, const wxString& database);
     wxArrayString geefKolomNamen(const wxString& tabel, bool metEerste);
     long long geefAantalKolommen(const wxString& tabel, bool metEerste);
@@ -569,6 +572,7 @@ protected:
 private:
     friend class SQLite3Lezing;
     friend class LangeLezing;
+    friend class Opwaardering;
     friend class TijdelijkeWijziging;
 
     // Statements prepared once and kept until the connection closes, by text.
@@ -600,7 +604,8 @@ private:
     // Runs the statement as the wrapper runs it. In a long read SQLite calls
     // no progress handler while it writes, syncs and checkpoints a commit:
     // the statement then runs on a thread of its own while this one goes on
-    // handing over, and nothing else uses the connection meanwhile.
+    // handing over, and nothing else uses the connection meanwhile (a
+    // statement on this thread asserts).
     long long voerUitNaastTussendoor(const char* opdracht);
 
     // Set when a change could not be started (its predecessor would not
@@ -613,17 +618,12 @@ private:
     bool onleesbaar = false;
     // The check of the whole file of this open has run.
     bool bestandGekontroleerd = false;
-    // The upgrade that runs: a failure of one of its statements is noted
-    // here, said only when it is not for want of room.
-    struct Opwaardering
-    {
-        bool bezig = false;
-        bool mislukt = false;
-        bool vol = false;
-        wxString sqliteBericht;
-    };
-    Opwaardering opwaardering;
-    void noteerOpwaarderingsFout(const wxSQLite3Exception& fout);
+    // The upgrade that runs, if one does: every failing statement of the
+    // connection goes to it.
+    Opwaardering* opwaardering = nullptr;
+    // What SQLite said when the disk had no room for the last upgrade or
+    // its trial: the last line of heropenZonderRuimte's message.
+    wxString zonderRuimteBericht;
     [[nodiscard]] unsigned int heropenMetWaarschuwing(const wxString& tekst);
     bool foutUitgelegd;
     wxString kenmerkTabel;
@@ -652,6 +652,8 @@ private:
     // code, or an I/O error of a full disk.
     bool isSchijfVol(int kode) const;
     void meldSchijfVol(const wxString& sqlite, bool bijOpenen);
+    // Room on the file's disk for the first region of a log's index.
+    bool heeftRuimteVoorLogIndex() const;
     wxString geefWatBleef() const;
     // After an open that failed: the log and index that open made, empty,
     // go again.
@@ -660,8 +662,8 @@ private:
     // and its index for reading, and only a connection that may write takes
     // them away at its close.
     void ruimLeesBijbestandenOp(const wxString& naam) const;
-    // `mogelijkCommit`: the statement may commit (voerUitNaastTussendoor).
-    [[nodiscard]] int voerUit(const wxString& opdracht, long long verwacht, bool mogelijkCommit = false);
+    // `commit`: the caller commits with it (voerCommitUit).
+    [[nodiscard]] int voerUit(const wxString& opdracht, long long verwacht, bool commit = false);
     // Runs `voerDoor`, which gives the number of changed rows, with the
     // layer's reports; `neemOp` takes the statement as it ran into the
     // record of the open transaction.
@@ -670,6 +672,11 @@ private:
     // After a failed commit: reported, and true.
     bool isWijzigingGeweigerd() const;
     [[nodiscard]] int voerTransaktieUit(const wxString& opdracht);
+    // A statement that commits what the transaction holds: a commit, or the
+    // release of the savepoint that began it. It tells nothing while it
+    // writes: it runs in the commit wrapper, and within a long read on a
+    // thread of its own (voerUitNaastTussendoor).
+    [[nodiscard]] int voerCommitUit(const wxString& opdracht);
 
     bool isTransaktieOpenInDB() const;
     // What ran in the open transaction, to open it again after SQLite took

@@ -9,8 +9,10 @@
 #include <sqlite3.h>
 #include <string>
 #include <system_error>
+#include <thread>
 #include <utility>
 #include <wx/app.h>
+#include <wx/debug.h>
 
 namespace
 {
@@ -186,6 +188,17 @@ Uitkomst voerUitInSQLite(sqlite3* verbinding, const char* opdracht)
     return uitkomst;
 }
 
+// The connection takes no lock of SQLite's (it is opened without one): while
+// its commit runs on a thread of its own, the thread that waits for it must
+// leave it alone. SQLite calls this at every step of every statement of the
+// connection meanwhile, on whichever thread runs it.
+int bewaakCommit(void* wachtendeDraad)
+{
+    wxASSERT_MSG(std::this_thread::get_id() != *static_cast<const std::thread::id*>(wachtendeDraad),
+                 "a statement ran on the connection while its commit ran on a thread of its own");
+    return 0;
+}
+
 bool isKlaar(const std::future<Uitkomst>& klaar, std::chrono::steady_clock::time_point tot)
 {
     if (tot == std::chrono::steady_clock::time_point::max())
@@ -203,8 +216,9 @@ long long SQLite3Basis::voerUitNaastTussendoor(const char* opdracht)
     if (!langeLezingBezig || !tussendoor || tussendoorBezig || !IsOpen())
         return ExecuteUpdate(opdracht);
     sqlite3* verbinding = static_cast<sqlite3*>(GetDatabaseHandle());
-    // It would hand over on the other thread.
-    sqlite3_progress_handler(verbinding, 0, nullptr, nullptr);
+    // It would hand over on the other thread; it watches this one instead.
+    std::thread::id dezeDraad = std::this_thread::get_id();
+    sqlite3_progress_handler(verbinding, 1, &bewaakCommit, &dezeDraad);
     std::future<Uitkomst> klaar;
     try
     {

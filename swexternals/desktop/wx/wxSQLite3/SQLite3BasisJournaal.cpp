@@ -68,8 +68,12 @@ int SQLite3Basis::schakelMode(Journaal journaal, Synchronisatie synchronisatie)
     if (huidigeJournaalMode != journaal)
     {
         // A database in memory keeps its MEMORY journal, and a read-only one
-        // cannot change its file's journal.
-        if ((isMemoryDB() && journaal != JournaalMemory) || isAlleenLezenDB())
+        // cannot change its file's journal. Nor does a file go into WAL mode
+        // without room for the log's index: the switch itself would be
+        // written, and nothing could be read after it. It keeps its journal
+        // until a start with room.
+        if ((isMemoryDB() && journaal != JournaalMemory) || isAlleenLezenDB() ||
+            (journaal == JournaalWAL && !heeftRuimteVoorLogIndex()))
             journaalResultaat = 1;
         else
             journaalResultaat = zetJournaal(journaal);

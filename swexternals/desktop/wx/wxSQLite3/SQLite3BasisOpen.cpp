@@ -218,9 +218,10 @@ unsigned int SQLite3Basis::openMetVlaggen(const wxString& naam, const wxString& 
     const wxString pad = dbPad.GetFullPath();
     logWasEr = isMemoryDB() || wxFileExists(pad + "-wal");
     indexWasEr = isMemoryDB() || wxFileExists(pad + "-shm");
-    // The connection is used by one thread only, the GUI thread, so SQLite
-    // need not take its lock at every call: a list of 100,000 rows makes a
-    // million of them.
+    // The connection is used by one thread at a time, the GUI thread or a
+    // commit's own while the GUI thread leaves it alone (which a debug build
+    // checks), so SQLite need not take its lock at every call: a list of
+    // 100,000 rows makes a million of them.
     Open(naam, sleutel, vlaggen | WXSQLITE_OPEN_NOMUTEX);
     if (!IsOpen())
     {
@@ -358,9 +359,9 @@ unsigned int SQLite3Basis::heropenZonderRuimte()
     // TRANSLATORS: "it" is the project of the sentence before, where the
     // same text without this context follows one about the database file.
     tekst += DesktopAppBasis::vr + wxGETTEXT_IN_CONTEXT("project", "Make room on the disk, then open it again.");
-    if (!opwaardering.sqliteBericht.empty())
+    if (!zonderRuimteBericht.empty())
         tekst += DesktopAppBasis::vr + _("SQLite3 error:") + DesktopAppBasis::sp +
-                 DesktopFunkties::dubbeleQuotes(opwaardering.sqliteBericht);
+                 DesktopFunkties::dubbeleQuotes(zonderRuimteBericht);
     return heropenMetWaarschuwing(tekst);
 }
 
@@ -385,7 +386,7 @@ void SQLite3Basis::sluitDB()
     static_cast<void>(sluitAfTransakties());
     // Whatever SQLite still holds (a change whose commit failed before) is
     // committed now or reported as lost; closing would roll it back unseen.
-    if (isTransaktieOpenInDB() && voerTransaktieUit("commit transaction") != 0)
+    if (isTransaktieOpenInDB() && voerCommitUit("commit transaction") != 0)
         DesktopFunkties::wxErrorVeilig(_("The last changes could not be committed before closing; they are lost."));
     try
     {
@@ -415,8 +416,12 @@ int SQLite3Basis::sluitAfTransakties()
     else if (transaktieMode == TransaktieAutoCommit || transaktieMode == TransaktieSavePoint)
     {
         for (size_t i = savePointNamen.size(); i > 0; --i)
-            if (voerTransaktieUit("release " + savePointNamen[i - 1]) != 0)
+        {
+            // The first began the transaction: its release commits it.
+            const wxString opdracht = "release " + savePointNamen[i - 1];
+            if ((i == 1 ? voerCommitUit(opdracht) : voerTransaktieUit(opdracht)) != 0)
                 resultaat = 2;
+        }
         savePointNamen.clear();
     }
     transaktieMode = TransaktieAutoCommit;

@@ -58,6 +58,17 @@ bool SQLite3Basis::isSchijfVol(int kode) const
     return heeftGeenRuimte(map.empty() ? wxString(".") : map);
 }
 
+// SQLite makes the index at the first read in WAL mode, and without it
+// reads nothing of the file.
+bool SQLite3Basis::heeftRuimteVoorLogIndex() const
+{
+    const wxString map = dbPad.GetPath(wxPATH_GET_VOLUME);
+    struct statvfs schijf;
+    return statvfs((map.empty() ? wxString(".") : map).fn_str(), &schijf) == 0 &&
+           static_cast<unsigned long long>(schijf.f_bavail) * schijf.f_frsize >=
+               static_cast<unsigned long long>(indexRegio);
+}
+
 void SQLite3Basis::meldSchijfVol(const wxString& sqlite, bool bijOpenen)
 {
     const wxString& vr = DesktopAppBasis::vr;

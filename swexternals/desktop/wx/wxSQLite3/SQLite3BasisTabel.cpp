@@ -3,6 +3,7 @@
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/ToonbareTekst.h"
+#include "swexternals/desktop/wx/wxSQLite3/Opwaardering.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 #include "swexternals/desktop/wx/wxSQLite3/SavepointBewaker.h"
 #include "swexternals/desktop/wx/wxSQLite3/TijdelijkeWijziging.h"
@@ -21,11 +22,9 @@ const wxString opwaardeerPunt = "TabelOpwaardering";
 const wxString proefTabel = "temp.\"OpwaardeerProef\"";
 const wxString aanhakerVoorloop = "TijdelijkeAanhaker_";
 const wxString proefBegin = "begin transaction";
-const wxString proefEinde = "rollback";
 // As every change of the program: another program's lock refuses it at
 // once, with nothing left open.
 const wxString opwaardeerBegin = "begin immediate transaction";
-const wxString opwaardeerCommit = "commit transaction";
 
 wxString leesAlleenHerstel()
 {
@@ -258,113 +257,46 @@ int SQLite3Basis::controleerOpwaardering(const wxString& tabel, const wxArrayStr
 int SQLite3Basis::probeerOpwaardering(const std::vector<OpwaardeerProef>& proeven, wxString& beletsel)
 {
     beletsel.clear();
-    opwaardering = Opwaardering();
-    int resultaat = 0;
+    Opwaardering proef(*this, proefBegin);
+    if (proef.isMislukt())
+        return proef.geefUitkomst(0);
     wxString tabel;
     try
     {
-        ExecuteUpdate(proefBegin);
-        for (const OpwaardeerProef& proef : proeven)
+        for (const OpwaardeerProef& stap : proeven)
         {
-            tabel = proef.tabel;
+            tabel = stap.tabel;
             wxArrayString opgeslagen;
             if (!bestaatTabel(tabel, "main") || leesKolomNamen("main." + tabel, opgeslagen) != 0)
                 continue;
-            for (const int i : geefOntbrekend(opgeslagen, proef.namen))
-                ExecuteUpdate(kolomToevoeging("main." + naamQuotes(tabel), proef.namen[i], proef.types[i]));
-            for (const wxString& opdracht : proef.opdrachten)
+            for (const int i : geefOntbrekend(opgeslagen, stap.namen))
+                ExecuteUpdate(kolomToevoeging("main." + naamQuotes(tabel), stap.namen[i], stap.types[i]));
+            for (const wxString& opdracht : stap.opdrachten)
                 ExecuteUpdate(opdracht);
         }
     }
     catch (const wxSQLite3Exception& fout)
     {
-        const int kode = fout.GetErrorCode() & 0xff;
-        if (isSchijfVol(fout.GetErrorCode()))
-        {
-            opwaardering.vol = true;
-            opwaardering.sqliteBericht = sqliteBericht(fout);
-            resultaat = 4;
-        }
-        else if (tabel.empty() || !isWeigering(kode))
-        {
-            meldFout(fout);
-            resultaat = 2;
-        }
+        if (tabel.empty() || !isWeigering(fout.GetErrorCode() & 0xff))
+            proef.noteer(fout);
         else
         {
             beletsel =
                 wxString::Format(_("The table \"%s\" refuses the rows that the program writes into it."), tabel) +
                 DesktopAppBasis::vr + _("SQLite3 error:") + DesktopAppBasis::sp +
                 DesktopFunkties::dubbeleQuotes(sqliteBericht(fout));
-            resultaat = 1;
+            return 1;
         }
     }
-    if (isTransaktieOpenInDB())
-    {
-        try
-        {
-            ExecuteUpdate(proefEinde);
-        }
-        catch (const wxSQLite3Exception& fout)
-        {
-            meldFout(fout);
-            resultaat = 2;
-        }
-    }
-    return resultaat;
+    proef.rolTerug();
+    return proef.geefUitkomst(0);
 }
 
-void SQLite3Basis::noteerOpwaarderingsFout(const wxSQLite3Exception& fout)
+int SQLite3Basis::voerOpwaarderingUit(const std::function<int()>& werk)
 {
-    // What fails after the first failure follows from it.
-    if (opwaardering.mislukt)
-        return;
-    opwaardering.mislukt = true;
-    if (!isSchijfVol(fout.GetErrorCode()))
-    {
-        meldFout(fout);
-        return;
-    }
-    opwaardering.vol = true;
-    opwaardering.sqliteBericht = sqliteBericht(fout);
-    foutUitgelegd = true;
-}
-
-// SQLite takes back a transaction itself at some failures (a disk that is
-// full among them): what it left open is taken back here, so the file is
-// as it was in either case.
-int SQLite3Basis::voerOpwaarderingUit(const std::function<int()>& werk, bool inTransaktie)
-{
-    opwaardering = Opwaardering();
-    opwaardering.bezig = true;
-    int resultaat = 2;
-    try
-    {
-        if (inTransaktie)
-            ExecuteUpdate(opwaardeerBegin);
-        resultaat = werk();
-        if (inTransaktie && resultaat == 0 && !opwaardering.mislukt)
-            ExecuteUpdate(opwaardeerCommit);
-    }
-    catch (const wxSQLite3Exception& fout)
-    {
-        noteerOpwaarderingsFout(fout);
-    }
-    if (inTransaktie && isTransaktieOpenInDB())
-    {
-        try
-        {
-            ExecuteUpdate(proefEinde);
-        }
-        catch (const wxSQLite3Exception& fout)
-        {
-            noteerOpwaarderingsFout(fout);
-        }
-    }
-    opwaardering.bezig = false;
-    if (opwaardering.vol)
-        return 4;
-    return resultaat != 0 || opwaardering.mislukt ? 2 : 0;
+    Opwaardering opwaardering(*this, opwaardeerBegin);
+    const int gedaan = opwaardering.isMislukt() ? 2 : werk();
+    return opwaardering.geefUitkomst(gedaan == 0 ? opwaardering.bewaar() : gedaan);
 }
 
 int SQLite3Basis::maakNieuweTabel(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types,

@@ -25,9 +25,13 @@ const wxString rollback = "rollback";
 // the way out of it.
 int SQLite3Basis::voerTransaktieUit(const wxString& opdracht)
 {
-    const bool kanCommitten = opdracht == commitTransaktie || opdracht.StartsWith("release ");
-    const auto voerDoor = [&] { return voerUit(opdracht, -1, kanCommitten); };
-    return kanCommitten && commitOmhulsel ? commitOmhulsel(voerDoor) : voerDoor();
+    return voerUit(opdracht, -1);
+}
+
+int SQLite3Basis::voerCommitUit(const wxString& opdracht)
+{
+    const auto commit = [&] { return voerUit(opdracht, -1, true); };
+    return commitOmhulsel ? commitOmhulsel(commit) : commit();
 }
 
 // The version of the file is taken once the transaction holds the write
@@ -218,7 +222,7 @@ int SQLite3Basis::startTransaktie()
                                        _("is damaged. Nothing more is written into it."));
         return 2;
     }
-    if (isTransaktieOpenInDB() && voerTransaktieUit(commitTransaktie) != 0)
+    if (isTransaktieOpenInDB() && voerCommitUit(commitTransaktie) != 0)
     {
         // The failure has been reported, a full disk with what became of the
         // previous change; the new one is refused in so many words.
@@ -249,7 +253,7 @@ int SQLite3Basis::stopTransaktie()
         wijzigingGeblokkeerd = false;
         return 0;
     }
-    const int resultaat = voerTransaktieUit(commitTransaktie);
+    const int resultaat = voerCommitUit(commitTransaktie);
     if (resultaat == 0)
         wijzigingGeblokkeerd = false;
     return resultaat;
@@ -373,7 +377,9 @@ int SQLite3Basis::geefSavePointVrij(const wxString& naam)
 {
     if (!controleerSavePointNaam(naam))
         return 2;
-    const int resultaat = voerTransaktieUit("release " + naam);
+    // The first savepoint began the transaction: its release commits it.
+    const wxString opdracht = "release " + naam;
+    const int resultaat = savePointNamen.Index(naam) == 0 ? voerCommitUit(opdracht) : voerTransaktieUit(opdracht);
     if (resultaat != 0)
         return resultaat;
     vergeetSavePointsNa(naam, true);
@@ -402,8 +408,8 @@ int SQLite3Basis::rolGeheelTerug(const wxString& naam)
 {
     if (rolTerugNaarSavePoint(naam) != 0)
     {
-        // An upgrade that failed is taken back whole at its end.
-        if (opwaardering.bezig)
+        // Within an upgrade, its scope takes back all of it as it ends.
+        if (opwaardering != nullptr)
             return 2;
         wijzigingGeblokkeerd = true;
         DesktopFunkties::wxErrorVeilig(_("The change could not be taken back whole.") + DesktopAppBasis::vr +

@@ -2,6 +2,7 @@
 // end and become a result code and one error line in the log.
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
+#include "swexternals/desktop/wx/wxSQLite3/Opwaardering.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
 #include <cstring>
@@ -94,14 +95,12 @@ bool SQLite3Basis::isWijzigingGeweigerd() const
 
 // Converted once, for SQLite and for the record alike: a statement may hold
 // a description of megabytes.
-int SQLite3Basis::voerUit(const wxString& opdracht, long long verwacht, bool mogelijkCommit)
+int SQLite3Basis::voerUit(const wxString& opdracht, long long verwacht, bool commit)
 {
     const wxScopedCharBuffer tekst = opdracht.utf8_str();
     return voerUit(
-        [&] {
-            return mogelijkCommit ? voerUitNaastTussendoor(tekst.data())
-                                  : static_cast<long long>(ExecuteUpdate(tekst.data()));
-        },
+        [&]
+        { return commit ? voerUitNaastTussendoor(tekst.data()) : static_cast<long long>(ExecuteUpdate(tekst.data())); },
         [&] { transaktieVerslag.neemOp(tekst.data(), tekst.length()); }, verwacht);
 }
 
@@ -127,11 +126,11 @@ int SQLite3Basis::voerUit(const std::function<long long()>& voerDoor, const std:
     }
     catch (const wxSQLite3Exception& fout)
     {
-        // The upgrade of a start is taken back whole and said once, by
-        // voerOpwaarderingUit: the user changed nothing that could be kept.
-        if (opwaardering.bezig)
+        // The upgrade of a start is taken back whole and said as a whole,
+        // by its scope: the user changed nothing that could be kept.
+        if (opwaardering != nullptr)
         {
-            noteerOpwaarderingsFout(fout);
+            opwaardering->noteer(fout);
             return 2;
         }
         herstelNaFout(wasOpen, fout);

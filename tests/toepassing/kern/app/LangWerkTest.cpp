@@ -66,6 +66,12 @@ TEST_F(ProjectTest, LongWorkTellsItsFollowerThatItBeginsGoesOnAndEnds)
         EXPECT_GE(volger.meldingen, minstens) << wat;
         EXPECT_EQ(volger.geeindigd, 1) << wat;
     }
+    // A swap releases a savepoint within the change it opens: that commits
+    // nothing, and nothing tells of a commit.
+    ASSERT_EQ(app->stopTransaktie(), 0);
+    volger = Volger();
+    EXPECT_EQ(app->verwisselSR(opgeslagen("Vessel 450", 450), opgeslagen("Vessel 500", 500), true), 0);
+    EXPECT_EQ(volger.begonnen, std::vector<wxString>());
     app->zetVoortgang(nullptr);
 }
 

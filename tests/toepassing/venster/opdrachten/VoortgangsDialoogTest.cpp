@@ -56,6 +56,18 @@ struct Drempel
     ~Drempel() { WerkVoortgang::zetDrempel(vorige); }
 };
 
+// How many of wxWidgets' asserts `wat` meets.
+int telAsserts(const std::function<void()>& wat)
+{
+    static int geteld = 0;
+    geteld = 0;
+    const wxAssertHandler_t vorige =
+        wxSetAssertHandler([](const wxString&, int, const wxString&, const wxString&, const wxString&) { ++geteld; });
+    wat();
+    wxSetAssertHandler(vorige);
+    return geteld;
+}
+
 wxGenericProgressDialog* geefDialoog()
 {
     for (wxWindow* tlw : wxTopLevelWindows)
@@ -233,7 +245,7 @@ class CommitKijker : public Kijker, public wxEventFilter
 {
 public:
     CommitKijker(VerelTamsoApp& app, VolleSchijfVFS& schijf_, wxWindow& lijst_, std::function<void()> eerste)
-        : Kijker(app), schijf(schijf_), lijst(lijst_), eersteBeurt(std::move(eerste))
+        : Kijker(app), db(app), schijf(schijf_), lijst(lijst_), eersteBeurt(std::move(eerste))
     {
         wxEvtHandler::AddFilter(this);
         schijf.zetVoorSync([this] { wachtOpBeurten(); });
@@ -248,6 +260,8 @@ public:
     bool dialoogGezien = false;
     int geschilderd = 0;
     bool gewacht = false;
+    // What a read of the project met while its commit waited on the disk.
+    int asserts = -1;
 
     void meld() override
     {
@@ -259,6 +273,10 @@ public:
             {
                 ++beurten;
                 dialoogGezien = dialoogGezien || geefDialoog() != nullptr;
+                // The commit waits while this holds the lock: the connection is
+                // its own meanwhile, and a read of it here asserts.
+                if (gewacht && asserts < 0)
+                    asserts = telAsserts([this] { static_cast<void>(db.executeSkalair("select 1")); });
             });
     }
     int FilterEvent(wxEvent& gebeurtenis) override
@@ -276,7 +294,7 @@ private:
         std::unique_lock<std::mutex> slot(wacht);
         if (!std::exchange(gewacht, true))
             klaar.wait_for(slot, std::chrono::seconds(5),
-                           [this] { return beurten >= 3 && dialoogGezien && geschilderd > 0; });
+                           [this] { return beurten >= 3 && dialoogGezien && geschilderd > 0 && asserts >= 0; });
     }
     void tel(const std::function<void()>& wat)
     {
@@ -285,6 +303,7 @@ private:
         klaar.notify_all();
     }
 
+    VerelTamsoApp& db;
     VolleSchijfVFS& schijf;
     wxWindow& lijst;
     std::function<void()> eersteBeurt;
@@ -351,6 +370,7 @@ TEST_F(OpdrachtTest, EenCommitDieDuurtToontZijnDialoogEnLaatHetVensterSchilderen
         EXPECT_GE(kijker.beurten, 3);
         EXPECT_TRUE(kijker.dialoogGezien);
         EXPECT_GT(kijker.geschilderd, 0);
+        EXPECT_GT(kijker.asserts, 0);
         EXPECT_EQ(gezien, vorige);
         EXPECT_EQ(schrijven, SQLITE_BUSY);
         EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();

@@ -1,6 +1,7 @@
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/swexternals/desktop/wx/wxSQLite3/DatabaseHulp.h"
 
+#include <stdexcept>
 #include <string>
 #include <wx/datetime.h>
 
@@ -72,6 +73,21 @@ TEST_F(Tabel, EenLeesProjectWordtNietVeranderdEnEenMisluktUpgradeWordtGemeld)
                                    false, true),
               2);
     EXPECT_EQ(verbinding.geefKolomNamen("T", false), lijst({"naam", "getal", "Naam2"}));
+
+    // Failed, then left by an exception of the program's, an upgrade is
+    // taken back too, and a failure after it is said again.
+    EXPECT_THROW(static_cast<void>(verbinding.voerOpwaarderingUit(
+                     [&]() -> int
+                     {
+                         EXPECT_EQ(verbinding.executeUpdate("insert into T (naam) values ('half')"), 0);
+                         EXPECT_EQ(verbinding.executeUpdate("insert into Nergens values (1)"), 2);
+                         throw std::runtime_error("stopped");
+                     })),
+                 std::runtime_error);
+    EXPECT_EQ(verbinding.executeSkalair("select count(*) from T where naam=='half'"), 0);
+    logVanger().wis();
+    EXPECT_EQ(verbinding.executeUpdate("insert into Nergens values (1)"), 2);
+    EXPECT_TRUE(logVanger().bevat("no such table: Nergens", wxLOG_Error)) << logVanger().geefAlles();
 }
 
 // What SQLite cannot add is found before anything is written, as SQLite
