@@ -471,10 +471,6 @@ private:
     SQLite3Basis::InhoudVersie lijstVersie;
     bool lijstBeschadigd = false;
     unsigned long aantalIndelingen = 0;
-    // The hand-over of a search that lasts: the window paints, sizes and
-    // shows what its list keeps; GTK keeps the keys and clicks of the user
-    // for after the search, in their order.
-    void laatSchilderen();
 };
 
 #endif

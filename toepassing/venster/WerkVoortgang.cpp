@@ -5,13 +5,14 @@
 
 #include <algorithm>
 #include <utility>
+#include <wx/evtloop.h>
 #include <wx/intl.h>
 #include <wx/progdlg.h>
 
 namespace
 {
 std::chrono::milliseconds drempel{500};
-// The bar moves at this pace: each move lets the window paint.
+// The window's turns, and the bar's moves with them, come at this pace.
 std::chrono::milliseconds tussenpoos{50};
 // The bar's steps: fine enough to move with a work of many steps.
 constexpr int bereik = 1000;
@@ -43,6 +44,7 @@ void WerkVoortgang::begin(const wxString& wat_)
 {
     wat = wat_;
     begonnen = std::chrono::steady_clock::now();
+    laatstGemeld = std::chrono::steady_clock::time_point();
     lijst.geefInhoud().zetAlleenBewaard(true);
     // The commit of a change that took long work takes long as well: its
     // dialog is up at once.
@@ -50,20 +52,44 @@ void WerkVoortgang::begin(const wxString& wat_)
         toon();
 }
 
+// Before its dialog is up, the work gives the window its turns all the
+// same.
 void WerkVoortgang::meld()
 {
-    if (isGetoond() && isBeurt())
+    const bool getoond = isGetoond();
+    if (!isBeurt())
+        return;
+    if (getoond)
         dialoog->Pulse();
+    else
+        laatSchilderen();
 }
 
 void WerkVoortgang::meldStap(size_t gedaan, size_t totaal)
 {
-    if (!isGetoond() || !isBeurt() || totaal == 0)
+    const bool getoond = isGetoond();
+    if (!isBeurt())
         return;
+    if (!getoond || totaal == 0)
+    {
+        laatSchilderen();
+        return;
+    }
     // Short of the end: the dialog would take the end for the end of the
     // work, and close.
     const double deel = static_cast<double>(gedaan) / static_cast<double>(totaal);
     dialoog->Update(std::min(bereik - 1, static_cast<int>(deel * bereik)));
+}
+
+void WerkVoortgang::laatSchilderen()
+{
+    // The program's own loop, or one for the moment when none runs yet.
+    wxEventLoopBase* lus = wxEventLoopBase::GetActive();
+    wxEventLoop tijdelijk;
+    if (lus == nullptr)
+        lus = &tijdelijk;
+    if (!lus->IsYielding())
+        lus->YieldFor(wxEVT_CATEGORY_UI);
 }
 
 bool WerkVoortgang::isGetoond()
