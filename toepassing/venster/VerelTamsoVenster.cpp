@@ -417,6 +417,15 @@ void VerelTamsoVenster::OnCloseWindow(wxCloseEvent& gebeurtenis)
         CallAfter([this] { Close(); });
         return;
     }
+    // Asked while long work gave the window its turn (a commit that
+    // lasts): closed once the work has ended, with the usual questions.
+    if (werkVoortgang && werkVoortgang->isBezig())
+    {
+        if (gebeurtenis.CanVeto())
+            gebeurtenis.Veto();
+        werkVoortgang->doeNaWerk([this] { Close(); });
+        return;
+    }
     if (!app->isDBOpen())
     {
         Destroy();

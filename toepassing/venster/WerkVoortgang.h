@@ -5,11 +5,15 @@
 #include "toepassing/kern/Voortgang.h"
 
 #include <chrono>
+#include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 #include <wx/string.h>
 
 class RekLijstCtrl;
 class VerelTamsoApp;
+class wxGauge;
 class wxProgressDialog;
 class wxWindow;
 
@@ -35,6 +39,11 @@ public:
     void meldStap(size_t gedaan, size_t totaal) override;
     void eind() override;
 
+    // Whether work runs: what the window is asked meanwhile that would use
+    // the project waits for its end (doeNaWerk).
+    bool isBezig() const { return bezig; }
+    // Done once the work has ended, as if asked then.
+    void doeNaWerk(std::function<void()> wat) { naWerk.push_back(std::move(wat)); }
     // The window's turn while work or a read holds the project: it paints,
     // sizes and shows what its list keeps; GTK keeps the user's keys and
     // clicks for after the work, in their order.
@@ -53,6 +62,8 @@ private:
     // Time for the window's turn: the turns are paced, the first one due
     // at the work's first report.
     bool isBeurt();
+    // The dialog's bar once it is shown; null before.
+    wxGauge* geefMeter();
     // The change left open is the one of work that lasted: committing it
     // (by itself, or first thing in the next change) takes long as well.
     bool isLangeWijzigingOpen();
@@ -66,6 +77,8 @@ private:
     std::unique_ptr<wxProgressDialog> dialoog;
     // What the project held after the last work that was shown.
     SQLite3Basis::InhoudVersie naLangWerk;
+    bool bezig = false;
+    std::vector<std::function<void()>> naWerk;
 };
 
 #endif

@@ -1,17 +1,18 @@
 // Work that lasts shows a dialog over the window that says what it does; the
 // commit of the change it left shows one before it starts, as it tells
 // nothing while it runs. Work on many rows reads them within the work, and
-// its bar grows as it goes.
+// its bar grows as it goes. A close asked meanwhile waits for its end.
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/VensterHulp.h"
 #include "tests/ondersteuning/VolleSchijfVFS.h"
+#include "tests/ondersteuning/XTestMuis.h"
 #include "toepassing/kern/Voortgang.h"
 #include "toepassing/venster/WerkVoortgang.h"
 
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
-#include <glib.h>
+#include <gtk/gtk.h>
 #include <mutex>
 #include <set>
 #include <sqlite3.h>
@@ -55,6 +56,13 @@ struct Drempel
     std::chrono::milliseconds vorige;
     explicit Drempel(std::chrono::milliseconds ms) : vorige(WerkVoortgang::zetDrempel(ms)) {}
     ~Drempel() { WerkVoortgang::zetDrempel(vorige); }
+};
+
+// Every report of the work is a turn of the window.
+struct ElkeStap
+{
+    std::chrono::milliseconds vorige = WerkVoortgang::zetTussenpoos(std::chrono::milliseconds(0));
+    ~ElkeStap() { WerkVoortgang::zetTussenpoos(vorige); }
 };
 
 // How many of wxWidgets' asserts `wat` meets.
@@ -205,11 +213,7 @@ TEST_F(OpdrachtTest, ManyRowsAreReadWithinTheWorkWhoseBarGrows)
                    "Requirements (SR,naam) select i,'Step '||i from n"});
     klik(wxID_REFRESH);
     const Drempel geen(std::chrono::milliseconds(0));
-    struct Tussenpoos
-    {
-        std::chrono::milliseconds vorige = WerkVoortgang::zetTussenpoos(std::chrono::milliseconds(0));
-        ~Tussenpoos() { WerkVoortgang::zetTussenpoos(vorige); }
-    } elkeStap;
+    const ElkeStap elkeStap;
     const std::pair<int, const char*> opdrachten[] = {{wxID_UP, "Moving requirements..."},
                                                       {wxID_DELETE, "Removing requirements..."}};
     for (const auto& [opdracht, wat] : opdrachten)
@@ -438,4 +442,53 @@ TEST_F(OpdrachtTest, EenCommitDieDuurtToontZijnDialoogEnLaatHetVensterSchilderen
     }
     EXPECT_FALSE(app->isDBOpen());
     sqlite3_close(ander);
+}
+
+// The close box or Ctrl+Q while a commit lasts, its dialog up: the window
+// takes no input meanwhile, and closes once the commit has ended, as if
+// asked then, with the change kept; the close box closes the project, Quit
+// the program as well.
+TEST_F(OpdrachtTest, ACloseDuringACommitIsCarriedOutOnceItHasEnded)
+{
+    XTestMuis hand;
+    ASSERT_TRUE(hand.isBruikbaar());
+    VolleSchijfVFS schijf;
+    const Drempel geen(std::chrono::milliseconds(0));
+    const ElkeStap elkeStap;
+    const Tijden tijden;
+    const std::pair<wxString, std::function<void()>> wegen[] = {
+        {"close box",
+         [&]
+         {
+             GdkEvent* sluiten = gdk_event_new(GDK_DELETE);
+             sluiten->any.window = GDK_WINDOW(g_object_ref(gtk_widget_get_window(venster->GetHandle())));
+             gdk_event_put(sluiten);
+             gdk_event_free(sluiten);
+         }},
+        {"Ctrl+Q", [&]
+         {
+             hand.drukCtrl(true);
+             hand.tik('q');
+             hand.drukCtrl(false);
+         }}};
+    for (const auto& [wat, sluit] : wegen)
+    {
+        const wxString pad = testPad(wat + ".vtd");
+        openProject(pad, {{1, "Boil"}});
+        venster->Show();
+        venster->Raise();
+        // Without a window manager the keys go to the window under the
+        // pointer: the list's corner, beside the dialog.
+        const wxRect lijst = venster->geefRekLijst()->GetScreenRect();
+        hand.beweeg(lijst.x + 20, lijst.y + 40);
+        ASSERT_TRUE(wachtOp([&] { return venster->IsShownOnScreen() && venster->IsActive(); })) << wat;
+        ASSERT_EQ(app->zetProjektNaam("Pan"), 0);
+        {
+            CommitKijker kijker(*app, schijf, *venster->geefRekLijst(), sluit);
+            klik(wxID_SAVE);
+            EXPECT_TRUE(app->isDBOpen()) << wat;
+        }
+        EXPECT_TRUE(wachtOp([&] { return !app->isDBOpen(); })) << wat;
+        EXPECT_EQ(!venster, wat == "Ctrl+Q") << wat;
+    }
 }
