@@ -393,8 +393,8 @@ BENCHMARK(BM_EigenschappenOpenen)
     ->UseManualTime();
 
 // Follows long work as the window shows it: when it began, and the longest
-// it went without a report, at which the window's dialog can move its bar
-// and paint.
+// it went without a report, at which the window gets its turn and its
+// dialog, once up, moves its bar.
 class WerkKijker : public Voortgang
 {
 public:
