@@ -7,6 +7,7 @@
 #include "toepassing/venster/MenuSneltoets.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 
+#include <memory>
 #include <wx/bmpbuttn.h>
 #include <wx/choice.h>
 #include <wx/confbase.h>
@@ -417,13 +418,11 @@ void VerelTamsoVenster::OnCloseWindow(wxCloseEvent& gebeurtenis)
         CallAfter([this] { Close(); });
         return;
     }
-    // Asked while long work gave the window its turn (a commit that
-    // lasts): closed once the work has ended, with the usual questions.
-    if (werkVoortgang && werkVoortgang->isBezig())
+    // With the usual questions, once the work has ended.
+    if (isUitgesteld(gebeurtenis))
     {
         if (gebeurtenis.CanVeto())
             gebeurtenis.Veto();
-        werkVoortgang->doeNaWerk([this] { Close(); });
         return;
     }
     if (!app->isDBOpen())
@@ -432,6 +431,15 @@ void VerelTamsoVenster::OnCloseWindow(wxCloseEvent& gebeurtenis)
         return;
     }
     (void)sluitProjekt();
+}
+
+bool VerelTamsoVenster::isUitgesteld(const wxEvent& gebeurtenis)
+{
+    if (!werkVoortgang || !werkVoortgang->isBezig())
+        return false;
+    werkVoortgang->doeNaWerk([this, kopie = std::shared_ptr<wxEvent>(gebeurtenis.Clone())]
+                             { ProcessWindowEvent(*kopie); });
+    return true;
 }
 
 void VerelTamsoVenster::OnBezoekTrivaneWebsiteIDClick(wxCommandEvent&)

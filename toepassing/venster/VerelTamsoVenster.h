@@ -382,6 +382,10 @@ protected:
     std::unique_ptr<WerkVoortgang> werkVoortgang;
 
 private:
+    // Asked while long work gave the window its turn (a commit that lasts):
+    // the same again once the work has ended, as if asked then. True when
+    // put off.
+    bool isUitgesteld(const wxEvent& gebeurtenis);
     void leesInstellingen();
     void bewaarInstellingen();
     void maakKolommen();
