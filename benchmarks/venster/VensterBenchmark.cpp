@@ -3,8 +3,9 @@
 // field, or taken back, until the list has painted its rows again, how long
 // a search of the whole project leaves the window without painting, a click
 // on the sorted column's header (a refill without a search text) until the
-// same, a block of rows moved up, the commit of long work's change, and what
-// the list costs in memory.
+// same, a block of rows moved up, the commit of long work's change, how long
+// long work leaves the window without painting from the key, and what the
+// list costs in memory.
 #include "benchmarks/kern/BenchProject.h"
 #include "toepassing/kern/Voortgang.h"
 #include "toepassing/venster/RekLijstCtrl.h"
@@ -392,8 +393,8 @@ BENCHMARK(BM_EigenschappenOpenen)
     ->UseManualTime();
 
 // Follows long work as the window shows it: when it began, and the longest
-// it went without a report, at which the window's dialog can move its bar
-// and paint.
+// it went without a report, at which the window gets its turn and its
+// dialog, once up, moves its bar.
 class WerkKijker : public Voortgang
 {
 public:
@@ -583,6 +584,113 @@ void BM_CommitNaWerk(benchmark::State& state)
     state.counters["totDialoog_ms"] = benchmark::Counter(totDialoog, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_CommitNaWerk)
+    ->ArgsProduct({{grootten[1]}, {0, 1, 2}})
+    ->Iterations(2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// Answers "Yes" to the question that ends safe operation, at once, and
+// notes when.
+class JaOpVraag : public wxModalDialogHook
+{
+public:
+    std::chrono::steady_clock::time_point beantwoord;
+
+protected:
+    int Enter(wxDialog*) override
+    {
+        beantwoord = std::chrono::steady_clock::now();
+        return wxID_YES;
+    }
+    void Exit(wxDialog*) override {}
+};
+
+// Long work from the user's key (for the end of safe operation from "Yes")
+// until the list has painted after it, on 100,000 requirements, with the
+// list painting at every turn the window gets: 0 the end of safe operation
+// that keeps every number shifted one place, 1 Up on a block of 20,000 rows
+// (as BM_BlokOmhoog), 2 the numbers 2, 4, 6 ... reassigned without gaps;
+// what puts the project back after, outside the measured time. The
+// counters: the first paint after the key ("eerste_ms"), and the longest
+// the window went without painting from the key on ("langste_ms").
+void BM_WerkVerfPauze(benchmark::State& state)
+{
+    if (!opent(state))
+        return;
+    VerelTamsoApp& app = BenchProject::app();
+    RekLijstCtrl* lijst = venster->geefRekLijst();
+    const unsigned int aantal = static_cast<unsigned int>(lijst->GetItemCount());
+    const long werk = state.range(1);
+    const int opdrachten[] = {VerelTamsoVenster::ID_STARTSTOPVEILIGEMODUS, wxID_UP, VerelTamsoVenster::ID_STRAKTREKKEN};
+    const auto commando = [&](int id)
+    {
+        wxCommandEvent opdracht(wxEVT_MENU, id);
+        venster->GetEventHandler()->ProcessEvent(opdracht);
+        verwerkEnTeken();
+    };
+    // With gaps for the reassignment to close; each pass is undone.
+    if (werk == 2 && (app.startTransaktie() != 0 || app.executeUpdate("update Requirements set SR=-SR") != 0 ||
+                      app.executeUpdate("update Requirements set SR=-2*SR") != 0 || app.stopTransaktie() != 0))
+        state.SkipWithError("the gaps could not be made");
+    venster->verversLijst();
+    JaOpVraag ja;
+    ja.Register();
+    bool omhoog = true;
+    double eerste = 0;
+    double langste = 0;
+    for (auto _ : state)
+    {
+        state.PauseTiming();
+        if (werk == 0)
+        {
+            commando(VerelTamsoVenster::ID_STARTSTOPVEILIGEMODUS);
+            const int resultaat = omhoog ? app.schuifRekNummersOp({1, aantal}, 1, true)
+                                         : app.schuifRekNummersOp({2, aantal + 1}, -1, true);
+            omhoog = !omhoog;
+            if (resultaat != 0 || !app.isSavePointBezig())
+                state.SkipWithError("the work under safe operation failed");
+            venster->verversLijst();
+        }
+        else if (werk == 1)
+        {
+            lijst->wisSelektie();
+            std::vector<long> rijen;
+            for (long rij = 1; rij <= 20000; ++rij)
+                rijen.push_back(rij);
+            lijst->selekteer(rijen);
+        }
+        verwerkEnTeken();
+        Verfteller teller(*lijst);
+        state.ResumeTiming();
+        auto vorige = std::chrono::steady_clock::now();
+        commando(opdrachten[werk]);
+        state.PauseTiming();
+        if (werk == 0)
+            vorige = ja.beantwoord;
+        const auto toets = vorige;
+        for (const auto keer : teller.keren)
+        {
+            const double tussen = std::chrono::duration<double, std::milli>(keer - vorige).count();
+            if (vorige == toets)
+                eerste += tussen;
+            langste = std::max(langste, tussen);
+            vorige = keer;
+        }
+        if (werk == 0 ? app.isSavePointBezig() || app.rolTerugMogelijk() : app.rolTerugTransaktie(wxString()) != 0)
+            state.SkipWithError("the work did not end as it should");
+        venster->verversLijst();
+        state.ResumeTiming();
+    }
+    ja.Unregister();
+    // Numbered 1 to n again for what comes after.
+    if ((werk == 0 && !omhoog && app.schuifRekNummersOp({2, aantal + 1}, -1, true) != 0) ||
+        (werk == 2 && app.srStrakTrekken() != 0) || app.stopTransaktie() != 0)
+        state.SkipWithError("the project could not be numbered back");
+    venster->verversLijst();
+    state.counters["eerste_ms"] = benchmark::Counter(eerste, benchmark::Counter::kAvgIterations);
+    state.counters["langste_ms"] = langste;
+}
+BENCHMARK(BM_WerkVerfPauze)
     ->ArgsProduct({{grootten[1]}, {0, 1, 2}})
     ->Iterations(2)
     ->Unit(benchmark::kMillisecond)

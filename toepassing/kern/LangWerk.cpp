@@ -26,9 +26,11 @@ LangWerk::LangWerk(VerelTamsoApp& app_, const wxString& wat, size_t stappen)
     if (!voortgang)
         return;
     // The hand-over that lets a long read paint the window serves a long
-    // write as well: SQLite's progress handler runs in any statement.
+    // write as well: SQLite's progress handler runs in any statement. The
+    // work is known to last: the window gets its turns from its start, also
+    // when what came before the work kept it waiting.
     app.zetTussendoor([volger = voortgang] { volger->meld(); });
-    lezing.emplace(app);
+    lezing.emplace(app, true);
 }
 
 LangWerk::~LangWerk()

@@ -7,6 +7,7 @@
 #include "toepassing/venster/MenuSneltoets.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 
+#include <memory>
 #include <wx/bmpbuttn.h>
 #include <wx/choice.h>
 #include <wx/confbase.h>
@@ -417,12 +418,28 @@ void VerelTamsoVenster::OnCloseWindow(wxCloseEvent& gebeurtenis)
         CallAfter([this] { Close(); });
         return;
     }
+    // With the usual questions, once the work has ended.
+    if (isUitgesteld(gebeurtenis))
+    {
+        if (gebeurtenis.CanVeto())
+            gebeurtenis.Veto();
+        return;
+    }
     if (!app->isDBOpen())
     {
         Destroy();
         return;
     }
     (void)sluitProjekt();
+}
+
+bool VerelTamsoVenster::isUitgesteld(const wxEvent& gebeurtenis)
+{
+    if (!werkVoortgang || !werkVoortgang->isBezig())
+        return false;
+    werkVoortgang->doeNaWerk([this, kopie = std::shared_ptr<wxEvent>(gebeurtenis.Clone())]
+                             { ProcessWindowEvent(*kopie); });
+    return true;
 }
 
 void VerelTamsoVenster::OnBezoekTrivaneWebsiteIDClick(wxCommandEvent&)

@@ -382,6 +382,10 @@ protected:
     std::unique_ptr<WerkVoortgang> werkVoortgang;
 
 private:
+    // Asked while long work gave the window its turn (a commit that lasts):
+    // the same again once the work has ended, as if asked then. True when
+    // put off.
+    bool isUitgesteld(const wxEvent& gebeurtenis);
     void leesInstellingen();
     void bewaarInstellingen();
     void maakKolommen();
@@ -471,10 +475,6 @@ private:
     SQLite3Basis::InhoudVersie lijstVersie;
     bool lijstBeschadigd = false;
     unsigned long aantalIndelingen = 0;
-    // The hand-over of a search that lasts: the window paints, sizes and
-    // shows what its list keeps; GTK keeps the keys and clicks of the user
-    // for after the search, in their order.
-    void laatSchilderen();
 };
 
 #endif

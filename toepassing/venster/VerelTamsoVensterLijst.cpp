@@ -2,13 +2,13 @@
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 #include "toepassing/venster/VerelTamsoVenster.h"
+#include "toepassing/venster/WerkVoortgang.h"
 
 #include <functional>
 #include <memory>
 #include <utility>
 #include <wx/choice.h>
 #include <wx/combobox.h>
-#include <wx/evtloop.h>
 #include <wx/gauge.h>
 #include <wx/menu.h>
 #include <wx/sizer.h>
@@ -65,17 +65,6 @@ private:
 };
 } // namespace
 
-void VerelTamsoVenster::laatSchilderen()
-{
-    // The program's own loop, or one for the moment when none runs yet.
-    wxEventLoopBase* lus = wxEventLoopBase::GetActive();
-    wxEventLoop tijdelijk;
-    if (lus == nullptr)
-        lus = &tijdelijk;
-    if (!lus->IsYielding())
-        lus->YieldFor(wxEVT_CATEGORY_UI);
-}
-
 void VerelTamsoVenster::verversLijst()
 {
     // A refill asked for by what ran while a search let the window paint:
@@ -111,7 +100,7 @@ void VerelTamsoVenster::verversLijst()
     // Before the read: a change made meanwhile makes the list stale.
     lijstVersie = app->geefInhoudVersie();
     {
-        const LijstLezing lezing(lijstWordtGelezen, rekLijst->geefInhoud(), *app, [this] { laatSchilderen(); });
+        const LijstLezing lezing(lijstWordtGelezen, rekLijst->geefInhoud(), *app, &WerkVoortgang::laatSchilderen);
         gelezen = app->leesLijstSelektie(geefZoekCriteria(), selektie) == 0;
     }
     // A damaged project lists the rows it can still read, none of them

@@ -240,8 +240,10 @@ void VerelTamsoVenster::OnCloseUpdate(wxUpdateUIEvent& gebeurtenis)
     gebeurtenis.Enable(app->isDBOpen());
 }
 
-void VerelTamsoVenster::OnExitClick(wxCommandEvent&)
+void VerelTamsoVenster::OnExitClick(wxCommandEvent& gebeurtenis)
 {
+    if (isUitgesteld(gebeurtenis))
+        return;
     if (!app->isDBOpen() || sluitProjekt() == 0)
         Destroy();
 }

@@ -3,15 +3,16 @@
 #include "toepassing/kern/VerelTamsoApp.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 
-#include <algorithm>
 #include <utility>
+#include <wx/evtloop.h>
+#include <wx/gauge.h>
 #include <wx/intl.h>
 #include <wx/progdlg.h>
 
 namespace
 {
 std::chrono::milliseconds drempel{500};
-// The bar moves at this pace: each move lets the window paint.
+// The window's turns, and the bar's moves with them, come at this pace.
 std::chrono::milliseconds tussenpoos{50};
 // The bar's steps: fine enough to move with a work of many steps.
 constexpr int bereik = 1000;
@@ -42,7 +43,9 @@ std::chrono::milliseconds WerkVoortgang::zetTussenpoos(std::chrono::milliseconds
 void WerkVoortgang::begin(const wxString& wat_)
 {
     wat = wat_;
+    bezig = true;
     begonnen = std::chrono::steady_clock::now();
+    laatstGemeld = std::chrono::steady_clock::time_point();
     lijst.geefInhoud().zetAlleenBewaard(true);
     // The commit of a change that took long work takes long as well: its
     // dialog is up at once.
@@ -50,20 +53,38 @@ void WerkVoortgang::begin(const wxString& wat_)
         toon();
 }
 
+// Before its dialog is up, the work gives the window its turns all the
+// same. The bar moves by itself: the dialog's Pulse and Update would let
+// the user's input through, for buttons it does not have.
 void WerkVoortgang::meld()
 {
-    if (isGetoond() && isBeurt())
-        dialoog->Pulse();
+    wxGauge* meter = geefMeter();
+    if (!isBeurt())
+        return;
+    if (meter)
+        meter->Pulse();
+    laatSchilderen();
 }
 
 void WerkVoortgang::meldStap(size_t gedaan, size_t totaal)
 {
-    if (!isGetoond() || !isBeurt() || totaal == 0)
+    wxGauge* meter = geefMeter();
+    if (!isBeurt())
         return;
-    // Short of the end: the dialog would take the end for the end of the
-    // work, and close.
-    const double deel = static_cast<double>(gedaan) / static_cast<double>(totaal);
-    dialoog->Update(std::min(bereik - 1, static_cast<int>(deel * bereik)));
+    if (meter && totaal > 0)
+        meter->SetValue(static_cast<int>(static_cast<double>(gedaan) / static_cast<double>(totaal) * bereik));
+    laatSchilderen();
+}
+
+void WerkVoortgang::laatSchilderen()
+{
+    // The program's own loop, or one for the moment when none runs yet.
+    wxEventLoopBase* lus = wxEventLoopBase::GetActive();
+    wxEventLoop tijdelijk;
+    if (lus == nullptr)
+        lus = &tijdelijk;
+    if (!lus->IsYielding())
+        lus->YieldFor(wxEVT_CATEGORY_UI);
 }
 
 bool WerkVoortgang::isGetoond()
@@ -88,15 +109,36 @@ void WerkVoortgang::eind()
     dialoog.reset();
     lijst.geefInhoud().zetAlleenBewaard(false);
     naLangWerk = getoond ? app.geefInhoudVersie() : SQLite3Basis::InhoudVersie();
+    bezig = false;
+    // Through the window's queue: whatever ran the work finishes first.
+    for (std::function<void()>& wat : naWerk)
+        venster.CallAfter(std::move(wat));
+    naWerk.clear();
 }
 
 void WerkVoortgang::toon()
 {
     dialoog = std::make_unique<wxProgressDialog>(_("Please wait"), wat, bereik, &venster, wxPD_AUTO_HIDE);
+    // The dialog disables the window, which would then drop its close box
+    // (and a key pressed in it): the window takes no input all the same, as
+    // its turns let it paint only.
+    venster.Enable();
     // Drawn at once, before the work goes on.
-    dialoog->Pulse();
+    if (wxGauge* meter = geefMeter())
+        meter->Pulse();
+    laatSchilderen();
     dialoog->Update();
     laatstGemeld = std::chrono::steady_clock::now();
+}
+
+wxGauge* WerkVoortgang::geefMeter()
+{
+    if (!isGetoond())
+        return nullptr;
+    for (wxWindow* deel : dialoog->GetChildren())
+        if (auto* meter = dynamic_cast<wxGauge*>(deel))
+            return meter;
+    return nullptr;
 }
 
 bool WerkVoortgang::isLangeWijzigingOpen()

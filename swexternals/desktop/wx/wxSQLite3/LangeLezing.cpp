@@ -2,7 +2,7 @@
 
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
-LangeLezing::LangeLezing(SQLite3Basis& db_) : db(db_), actief(db.beginLangeLezing()) {}
+LangeLezing::LangeLezing(SQLite3Basis& db_, bool meteen) : db(db_), actief(db.beginLangeLezing(meteen)) {}
 
 LangeLezing::~LangeLezing()
 {

@@ -11,7 +11,10 @@ class SQLite3Basis;
 class LangeLezing
 {
 public:
-    explicit LangeLezing(SQLite3Basis& db);
+    // `meteen`: the read is part of work known to last, which hands over at
+    // its first chance and then at the pace; the first wait spares the
+    // window's turns to reads that end soon.
+    explicit LangeLezing(SQLite3Basis& db, bool meteen = false);
     ~LangeLezing();
 
     LangeLezing(const LangeLezing&) = delete;

@@ -100,9 +100,10 @@ public:
     static WachtTijden geefWachtTijden();
 
     // When a long read (LangeLezing) hands over to the program: first once
-    // it has lasted `eerste`, then `daarna` after the start of the one
-    // before, and half of `daarna` after its end at the soonest. Tests make
-    // them short. Returns the times that held before.
+    // it has lasted `eerste` (in work known to last, at its first chance),
+    // then `daarna` after the start of the one before, and half of `daarna`
+    // after its end at the soonest. Tests make them short. Returns the times
+    // that held before.
     struct TussendoorTijden
     {
         std::chrono::milliseconds eerste{100};
@@ -595,7 +596,7 @@ private:
     sqlite3_stmt* geefBewaardeOpdracht(const wxString& opdracht);
     void vergeetBewaardeOpdrachten();
     // For LangeLezing: false when there is nothing to hand over to.
-    bool beginLangeLezing();
+    bool beginLangeLezing(bool meteen);
     void eindigLangeLezing();
     // SQLite's progress handler during a long read.
     static int opVoortgang(void* verbinding);

@@ -108,12 +108,14 @@ SQLite3Basis::InhoudVersie SQLite3Basis::geefInhoudVersie()
     return versie;
 }
 
-bool SQLite3Basis::beginLangeLezing()
+bool SQLite3Basis::beginLangeLezing(bool meteen)
 {
     if (!tussendoor || langeLezingBezig || !IsOpen())
         return false;
     langeLezingBezig = true;
-    volgendeTussendoor = std::chrono::steady_clock::now() + tussendoorTijden.eerste;
+    volgendeTussendoor = std::chrono::steady_clock::now();
+    if (!meteen)
+        volgendeTussendoor += tussendoorTijden.eerste;
     sqlite3_progress_handler(static_cast<sqlite3*>(GetDatabaseHandle()), voortgangStappen, &SQLite3Basis::opVoortgang,
                              this);
     return true;

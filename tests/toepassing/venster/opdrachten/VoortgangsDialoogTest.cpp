@@ -1,16 +1,18 @@
 // Work that lasts shows a dialog over the window that says what it does; the
 // commit of the change it left shows one before it starts, as it tells
 // nothing while it runs. Work on many rows reads them within the work, and
-// its bar grows as it goes.
+// its bar grows as it goes. A close asked meanwhile waits for its end.
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/VensterHulp.h"
 #include "tests/ondersteuning/VolleSchijfVFS.h"
+#include "tests/ondersteuning/XTestMuis.h"
 #include "toepassing/kern/Voortgang.h"
 #include "toepassing/venster/WerkVoortgang.h"
 
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
+#include <gtk/gtk.h>
 #include <mutex>
 #include <set>
 #include <sqlite3.h>
@@ -54,6 +56,13 @@ struct Drempel
     std::chrono::milliseconds vorige;
     explicit Drempel(std::chrono::milliseconds ms) : vorige(WerkVoortgang::zetDrempel(ms)) {}
     ~Drempel() { WerkVoortgang::zetDrempel(vorige); }
+};
+
+// Every report of the work is a turn of the window.
+struct ElkeStap
+{
+    std::chrono::milliseconds vorige = WerkVoortgang::zetTussenpoos(std::chrono::milliseconds(0));
+    ~ElkeStap() { WerkVoortgang::zetTussenpoos(vorige); }
 };
 
 // How many of wxWidgets' asserts `wat` meets.
@@ -204,11 +213,7 @@ TEST_F(OpdrachtTest, ManyRowsAreReadWithinTheWorkWhoseBarGrows)
                    "Requirements (SR,naam) select i,'Step '||i from n"});
     klik(wxID_REFRESH);
     const Drempel geen(std::chrono::milliseconds(0));
-    struct Tussenpoos
-    {
-        std::chrono::milliseconds vorige = WerkVoortgang::zetTussenpoos(std::chrono::milliseconds(0));
-        ~Tussenpoos() { WerkVoortgang::zetTussenpoos(vorige); }
-    } elkeStap;
+    const ElkeStap elkeStap;
     const std::pair<int, const char*> opdrachten[] = {{wxID_UP, "Moving requirements..."},
                                                       {wxID_DELETE, "Removing requirements..."}};
     for (const auto& [opdracht, wat] : opdrachten)
@@ -238,9 +243,11 @@ TEST_F(OpdrachtTest, ManyRowsAreReadWithinTheWorkWhoseBarGrows)
 
 namespace
 {
-// Follows a commit as the window shows it, and is the disk's patience: the
-// disk syncs the commit only once the window has had its turns meanwhile (a
-// few hand-overs, the dialog up, the list painted), or after five seconds.
+// Follows long work as the window shows it (the list's turns and paints
+// while it runs), and a commit's as the disk's patience: the disk syncs the
+// commit only once the window has had its turns meanwhile (a few
+// hand-overs, the dialog up where it is due, the list painted), or after
+// five seconds.
 class CommitKijker : public Kijker, public wxEventFilter
 {
 public:
@@ -252,17 +259,30 @@ public:
     }
     ~CommitKijker() override
     {
+        if (lus != 0)
+            g_source_remove(lus);
         schijf.zetVoorSync(nullptr);
         wxEvtHandler::RemoveFilter(this);
     }
 
+    bool dialoogVerwacht = true;
     int beurten = 0;
     bool dialoogGezien = false;
+    // The toolkit's loop ran during the work: the window had a turn.
+    bool beurtGehad = false;
     int geschilderd = 0;
     bool gewacht = false;
     // What a read of the project met while its commit waited on the disk.
     int asserts = -1;
 
+    // As when a window over the list goes.
+    void begin(const wxString& wat) override
+    {
+        bezig = true;
+        lijst.Refresh();
+        lus = g_idle_add(&CommitKijker::opBeurt, this);
+        Kijker::begin(wat);
+    }
     void meld() override
     {
         if (beurten == 0)
@@ -279,22 +299,35 @@ public:
                     asserts = telAsserts([this] { static_cast<void>(db.executeSkalair("select 1")); });
             });
     }
+    void eind() override
+    {
+        Kijker::eind();
+        bezig = false;
+    }
     int FilterEvent(wxEvent& gebeurtenis) override
     {
-        const auto* geverfd = dynamic_cast<wxWindow*>(gebeurtenis.GetEventObject());
-        if (gebeurtenis.GetEventType() == wxEVT_PAINT && beurten > 0 && geverfd && geverfd->GetParent() == &lijst)
+        const auto* deel = dynamic_cast<wxWindow*>(gebeurtenis.GetEventObject());
+        if (gebeurtenis.GetEventType() == wxEVT_PAINT && bezig && deel && deel->GetParent() == &lijst)
             tel([this] { ++geschilderd; });
         return Event_Skip;
     }
 
 private:
+    static gboolean opBeurt(gpointer kijker)
+    {
+        auto& k = *static_cast<CommitKijker*>(kijker);
+        k.beurtGehad = k.beurtGehad || k.bezig;
+        k.lus = 0;
+        return G_SOURCE_REMOVE;
+    }
     // On the thread that syncs; only the commit's first sync waits.
     void wachtOpBeurten()
     {
         std::unique_lock<std::mutex> slot(wacht);
         if (!std::exchange(gewacht, true))
-            klaar.wait_for(slot, std::chrono::seconds(5),
-                           [this] { return beurten >= 3 && dialoogGezien && geschilderd > 0 && asserts >= 0; });
+            klaar.wait_for(
+                slot, std::chrono::seconds(5),
+                [this] { return beurten >= 3 && dialoogGezien == dialoogVerwacht && geschilderd > 0 && asserts >= 0; });
     }
     void tel(const std::function<void()>& wat)
     {
@@ -307,16 +340,50 @@ private:
     VolleSchijfVFS& schijf;
     wxWindow& lijst;
     std::function<void()> eersteBeurt;
+    bool bezig = false;
+    guint lus = 0;
     std::mutex wacht;
     std::condition_variable klaar;
 };
 } // namespace
 
+// The time after which a read hands over never comes: only work known to
+// last gives the window its turns, from its start.
+struct Tijden
+{
+    SQLite3Basis::TussendoorTijden vorige =
+        SQLite3Basis::zetTussendoorTijden({std::chrono::hours(1), std::chrono::milliseconds(5)});
+    ~Tijden() { SQLite3Basis::zetTussendoorTijden(vorige); }
+};
+
+// Work that begins by reading gives the window its turns from its start on,
+// before its dialog is up: a block moved, the numbers reassigned.
+TEST_F(OpdrachtTest, WorkThatBeginsByReadingGivesTheWindowItsTurnsBeforeItsDialog)
+{
+    openProject(testPad("p.vtd"), {{1, "Boil"}, {3, "Pour"}, {5, "Serve"}});
+    // Not the project's disk: nothing here waits for a sync.
+    VolleSchijfVFS schijf;
+    venster->Show();
+    ASSERT_TRUE(wachtOp([&] { return venster->IsShownOnScreen(); }));
+    const Drempel nooit(std::chrono::hours(1));
+    const Tijden tijden;
+    ASSERT_EQ(venster->selekteerRequirement(opgeslagen("Pour", 3), StandAan), 0);
+    for (const int opdracht : {static_cast<int>(wxID_UP), static_cast<int>(V::ID_STRAKTREKKEN)})
+    {
+        CommitKijker kijker(*app, schijf, *venster->geefRekLijst(), [] {});
+        klik(opdracht);
+        EXPECT_TRUE(kijker.beurtGehad) << opdracht;
+        EXPECT_FALSE(kijker.dialoogGezien) << opdracht;
+    }
+    EXPECT_EQ(titels(), (Teksten{"Pour", "Serve", "Boil"}));
+}
+
 // A change whose commit lasts (the disk is slow to sync it): the window gets
-// its turns meanwhile, on its own thread, shows the dialog once the commit
-// has lasted beyond the threshold and paints, whether the user commits, the
-// next change commits it, safe operation ends or the project is closed.
-// Another program meanwhile reads the rows as they were and cannot write.
+// its turns meanwhile, on its own thread, from the start, shows the dialog
+// once the commit has lasted beyond the threshold and paints, whether the
+// user commits, the next change commits it, safe operation ends (painting
+// before its dialog is due) or the project is closed. Another program
+// meanwhile reads the rows as they were and cannot write.
 TEST_F(OpdrachtTest, EenCommitDieDuurtToontZijnDialoogEnLaatHetVensterSchilderen)
 {
     VolleSchijfVFS schijf;
@@ -324,13 +391,7 @@ TEST_F(OpdrachtTest, EenCommitDieDuurtToontZijnDialoogEnLaatHetVensterSchilderen
     openProject(pad, {{1, "Boil"}});
     venster->Show();
     ASSERT_TRUE(wachtOp([&] { return venster->IsShownOnScreen(); }));
-    const Drempel kort(std::chrono::milliseconds(20));
-    struct Tijden
-    {
-        SQLite3Basis::TussendoorTijden vorige =
-            SQLite3Basis::zetTussendoorTijden({std::chrono::milliseconds(5), std::chrono::milliseconds(5)});
-        ~Tijden() { SQLite3Basis::zetTussendoorTijden(vorige); }
-    } tijden;
+    const Tijden tijden;
     sqlite3* ander = nullptr;
     ASSERT_EQ(sqlite3_open_v2(pad.utf8_str(), &ander, SQLITE_OPEN_READWRITE, "unix"), SQLITE_OK);
     const std::thread::id hoofdDraad = std::this_thread::get_id();
@@ -349,7 +410,10 @@ TEST_F(OpdrachtTest, EenCommitDieDuurtToontZijnDialoogEnLaatHetVensterSchilderen
     for (const auto& [wat, commit] : wegen)
     {
         SCOPED_TRACE(wat);
-        if (std::string(wat) == "Safe")
+        const bool veilig = std::string(wat) == "Safe";
+        const Drempel drempel(veilig ? std::chrono::milliseconds(std::chrono::hours(1))
+                                     : std::chrono::milliseconds(20));
+        if (veilig)
             klik(V::ID_STARTSTOPVEILIGEMODUS);
         ASSERT_EQ(app->startTransaktie(), 0);
         ASSERT_EQ(app->executeUpdate(wxString::Format("update Requirements set naam='%s' where SR==1", wat)), 0);
@@ -362,13 +426,12 @@ TEST_F(OpdrachtTest, EenCommitDieDuurtToontZijnDialoogEnLaatHetVensterSchilderen
                                 EXPECT_EQ(std::this_thread::get_id(), hoofdDraad);
                                 gezien = rijenInBestand(pad);
                                 schrijven = sqlite3_exec(ander, "delete from Requirements", nullptr, nullptr, nullptr);
-                                // As when a window over it goes.
-                                venster->geefRekLijst()->Refresh();
                             });
+        kijker.dialoogVerwacht = !veilig;
         commit();
         EXPECT_TRUE(kijker.gewacht);
         EXPECT_GE(kijker.beurten, 3);
-        EXPECT_TRUE(kijker.dialoogGezien);
+        EXPECT_EQ(kijker.dialoogGezien, !veilig);
         EXPECT_GT(kijker.geschilderd, 0);
         EXPECT_GT(kijker.asserts, 0);
         EXPECT_EQ(gezien, vorige);
@@ -379,4 +442,56 @@ TEST_F(OpdrachtTest, EenCommitDieDuurtToontZijnDialoogEnLaatHetVensterSchilderen
     }
     EXPECT_FALSE(app->isDBOpen());
     sqlite3_close(ander);
+}
+
+// The close box, Quit or Ctrl+Q while a commit lasts, its dialog up: the
+// window takes no input meanwhile, and closes once the commit has ended, as
+// if asked then, with the change kept; the close box closes the project,
+// Quit the program as well.
+TEST_F(OpdrachtTest, ACloseDuringACommitIsCarriedOutOnceItHasEnded)
+{
+    XTestMuis hand;
+    ASSERT_TRUE(hand.isBruikbaar());
+    VolleSchijfVFS schijf;
+    const Drempel geen(std::chrono::milliseconds(0));
+    const ElkeStap elkeStap;
+    const Tijden tijden;
+    const std::pair<wxString, std::function<void()>> wegen[] = {
+        {"close box",
+         [&]
+         {
+             GdkEvent* sluiten = gdk_event_new(GDK_DELETE);
+             sluiten->any.window = GDK_WINDOW(g_object_ref(gtk_widget_get_window(venster->GetHandle())));
+             gdk_event_put(sluiten);
+             gdk_event_free(sluiten);
+         }},
+        {"Quit", [&] { klik(wxID_EXIT); }},
+        {"Ctrl+Q", [&]
+         {
+             hand.drukCtrl(true);
+             hand.tik('q');
+             hand.drukCtrl(false);
+         }}};
+    for (const auto& [wat, sluit] : wegen)
+    {
+        if (!venster)
+            venster = maakVenster(*app);
+        const wxString pad = testPad(wat + ".vtd");
+        openProject(pad, {{1, "Boil"}});
+        venster->Show();
+        venster->Raise();
+        // Without a window manager the keys go to the window under the
+        // pointer: the list's corner, beside the dialog.
+        const wxRect lijst = venster->geefRekLijst()->GetScreenRect();
+        hand.beweeg(lijst.x + 20, lijst.y + 40);
+        ASSERT_TRUE(wachtOp([&] { return venster->IsShownOnScreen() && venster->IsActive(); })) << wat;
+        ASSERT_EQ(app->zetProjektNaam("Pan"), 0);
+        {
+            CommitKijker kijker(*app, schijf, *venster->geefRekLijst(), sluit);
+            klik(wxID_SAVE);
+            EXPECT_TRUE(app->isDBOpen()) << wat;
+        }
+        EXPECT_TRUE(wachtOp([&] { return !app->isDBOpen(); })) << wat;
+        EXPECT_EQ(!venster, wat != "close box") << wat;
+    }
 }
