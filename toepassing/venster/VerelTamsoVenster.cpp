@@ -370,6 +370,7 @@ void VerelTamsoVenster::zetStatusTekst(const wxString& tekst)
 
 void VerelTamsoVenster::schakelSlechtsLezenKnoppen(Stand stand)
 {
+    alleenLezenGetoond = stand == StandAan;
     wxMenuItem* item = gedragMenu->FindItem(ID_SCHAKELDBOMNAARSLECHTSLEZEN);
     if (stand == StandAan)
     {

@@ -34,6 +34,20 @@ void VerelTamsoVenster::toonProjekt()
     toonProjektNaam(app->geefProjektNaam());
 }
 
+// The idle time that follows the end of the check of the whole file: what
+// it found is taken over here, unless a write took it over before. The list
+// of another opening than the one open has not been started yet.
+void VerelTamsoVenster::OnIdle(wxIdleEvent& gebeurtenis)
+{
+    gebeurtenis.Skip();
+    if (!app || !app->isDBOpen() || !app->isKontroleKlaar())
+        return;
+    static_cast<void>(app->controleerBestand());
+    if ((app->isAlleenLezenDB() != alleenLezenGetoond || app->isBeschadigd() != lijstBeschadigd) &&
+        app->geefInhoudVersie().opening == lijstVersie.opening)
+        toonProjekt();
+}
+
 void VerelTamsoVenster::toonNaMislukking()
 {
     if (app->isDBOpen())
