@@ -290,6 +290,7 @@ TEST(SlechtBestand, EenSchrijvendeWijzigingWachtOpDeKontroleVanHetHeleBestand)
     std::condition_variable vrij;
     bool vasthouden = false;
     bool losgelaten = false;
+    std::chrono::steady_clock::time_point uiterlijk;
     // What the waiting write reports lets the check go on.
     struct Loslater : Voortgang
     {
@@ -322,12 +323,15 @@ TEST(SlechtBestand, EenSchrijvendeWijzigingWachtOpDeKontroleVanHetHeleBestand)
                 {
                     std::unique_lock<std::mutex> wacht(slot);
                     if (vasthouden && std::this_thread::get_id() != hoofdDraad)
-                        vrij.wait_for(wacht, std::chrono::seconds(10), [&] { return losgelaten; });
+                        vrij.wait_until(wacht, uiterlijk, [&] { return losgelaten; });
                 });
             App app;
             app->sluitDB();
             vasthouden = true;
             losgelaten = false;
+            // Held five seconds at the most: the test fails then rather than
+            // hang.
+            uiterlijk = std::chrono::steady_clock::now() + std::chrono::seconds(5);
             logVanger().wis();
             if (!schrijf)
                 app->zetVoortgang(&loslater);
