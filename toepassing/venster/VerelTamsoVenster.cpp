@@ -318,14 +318,10 @@ void VerelTamsoVenster::start()
         toonNaMislukking();
         return;
     }
-    schakelSlechtsLezenKnoppen(app->isAlleenLezenDB() ? StandAan : StandUit);
-    zetStatusTekst(app->geefDBPadVoorBeschrijving());
     zetSortering();
     // The figures of another project have their own widths.
     vergeetStatistiekRuimte();
-    verversLijst();
-    verversWerknemers();
-    toonProjektNaam(app->geefProjektNaam());
+    toonProjekt();
 }
 
 void VerelTamsoVenster::toonGeenProjekt()

@@ -167,7 +167,7 @@ public:
     // The arrows in the header of the sort column.
     void zetSortering() const;
     // The people of the project in the engineer box, its text kept.
-    void verversWerknemers() const override;
+    void verversWerknemers() override;
 
     // --- Selection and rows (VerelTamsoVensterSelektie.cpp) ---
 

@@ -2,9 +2,11 @@
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/DesktopVraag.h"
+#include "swexternals/desktop/wx/wxSQLite3/LangeLezing.h"
 #include "toepassing/kern/ProjektBestandsNaam.h"
 #include "toepassing/venster/VerelTamsoVenster.h"
 
+#include <optional>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/stattext.h>
@@ -17,6 +19,27 @@
 
 namespace
 {
+// The reads of a project just opened, its list, its figures and its
+// people: the window gets its turns from their start on, at the pace of
+// long work, where a refill's read first waits whether it lasts. The pace
+// runs on from one read to the next; the hand-over itself each read sets
+// while the list shows only what it keeps, and takes off again.
+class ProjektLezing
+{
+public:
+    explicit ProjektLezing(SQLite3Basis& db)
+    {
+        db.zetTussendoor(&WerkVoortgang::laatSchilderen);
+        lezing.emplace(db, true);
+        db.zetTussendoor(nullptr);
+    }
+    ProjektLezing(const ProjektLezing&) = delete;
+    ProjektLezing& operator=(const ProjektLezing&) = delete;
+
+private:
+    std::optional<LangeLezing> lezing;
+};
+
 void verwijderUitGeschiedenis(wxFileHistory& geschiedenis, const wxFileName& bestand)
 {
     for (size_t i = geschiedenis.GetCount(); i-- > 0;)
@@ -29,6 +52,7 @@ void VerelTamsoVenster::toonProjekt()
 {
     schakelSlechtsLezenKnoppen(app->isAlleenLezenDB() ? StandAan : StandUit);
     zetStatusTekst(app->geefDBPadVoorBeschrijving());
+    const ProjektLezing lezing(*app);
     verversLijst();
     verversWerknemers();
     toonProjektNaam(app->geefProjektNaam());

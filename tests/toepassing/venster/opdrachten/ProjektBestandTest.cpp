@@ -669,3 +669,73 @@ TEST_F(OpdrachtTest, AChangeWaitsForTheCheckOfTheFileAndTheUserMayCancelIt)
     EXPECT_TRUE(leesBytes(pad) == bytes);
     EXPECT_TRUE(laatNietsAchter(pad));
 }
+
+// The reads of a project just opened (its list, its figures, its people)
+// give the window its turns from their start, where a refill's read first
+// waits whether it lasts: here longer than any read of the test. The list,
+// asking for a paint at each paint as something moving in it would, paints
+// during Open and during the start of the command line, also once it has
+// its rows, while the people are read.
+TEST_F(OpdrachtTest, AnOpeningPaintsTheWindowFromTheStartOfItsReads)
+{
+    const wxString pad = testPad("p.vtd");
+    openProject(pad);
+    // Enough for reads that last a few of the toolkit's frames, at which
+    // alone the window paints.
+    voerUit(*app, {"with recursive n(i) as (select 1 union all select i+1 from n where i<40000) insert into "
+                   "Requirements (naam,SR,auteur,testIngenieur) select 'Step '||i,i,'Author '||(i%20),'Tester '||(i%20) from n"});
+    venster->Show();
+    ASSERT_TRUE(wachtOp([&] { return venster->IsShownOnScreen(); }));
+    struct Tijden
+    {
+        SQLite3Basis::TussendoorTijden vorige =
+            SQLite3Basis::zetTussendoorTijden({std::chrono::seconds(10), std::chrono::milliseconds(0)});
+        ~Tijden() { SQLite3Basis::zetTussendoorTijden(vorige); }
+    } tijden;
+    // The list's paints at a turn that a read gives, before the list has
+    // its rows and after.
+    struct Verven : wxEventFilter
+    {
+        VerelTamsoApp& app;
+        RekLijstCtrl& lijst;
+        int voor = 0;
+        int metRijen = 0;
+        Verven(VerelTamsoApp& app_, RekLijstCtrl& lijst_) : app(app_), lijst(lijst_) { wxEvtHandler::AddFilter(this); }
+        ~Verven() override { wxEvtHandler::RemoveFilter(this); }
+        int FilterEvent(wxEvent& gebeurtenis) override
+        {
+            auto* deel = dynamic_cast<wxWindow*>(gebeurtenis.GetEventObject());
+            if (gebeurtenis.GetEventType() != wxEVT_PAINT || !deel || deel->GetParent() != &lijst)
+                return Event_Skip;
+            if (app.isTussendoorBezig())
+                ++(lijst.GetItemCount() == 40000 ? metRijen : voor);
+            deel->Refresh();
+            return Event_Skip;
+        }
+    };
+    const std::pair<const char*, std::function<void()>> wegen[] = {
+        {"Open",
+         [&]
+         {
+             vragen.kies(pad);
+             klik(wxID_OPEN);
+         }},
+        {"the command line", [&]
+         {
+             ASSERT_EQ(app->open(wxFileName(pad), false, wxString()), 0u);
+             venster->start();
+         }}};
+    for (const auto& [weg, open] : wegen)
+    {
+        SCOPED_TRACE(weg);
+        klik(wxID_CLOSE);
+        verwerkGebeurtenissen();
+        Verven verven(*app, *venster->geefRekLijst());
+        for (wxWindow* deel : venster->geefRekLijst()->GetChildren())
+            deel->Refresh();
+        open();
+        EXPECT_GT(verven.voor, 0);
+        EXPECT_GT(verven.metRijen, 0);
+    }
+    klik(wxID_CLOSE);
+}
