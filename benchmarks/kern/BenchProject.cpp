@@ -114,6 +114,10 @@ bool BenchProject::open(long aantal, long richTekst)
     db.sluitDB();
     if (db.open(wxFileName(bestand), false, wxString()) != 0 || db.startDatabase() != 0)
         return false;
+    // The measurements that follow do not share the disk with the check of
+    // the whole file, nor wait for it at their first write.
+    if (db.controleerBestand() != 0)
+        return false;
     db.zetHoofdletterGevoeligheid(false);
     db.zetZoektermMoetExactOvereenkomen(false);
     openPad = bestand;

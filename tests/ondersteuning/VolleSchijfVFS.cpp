@@ -14,6 +14,7 @@ sqlite3_vfs schijfVFS;
 long long ruimte = -1;
 bool volGeweest = false;
 std::function<void()> voorSync;
+std::function<void()> voorLezen;
 
 // The file as SQLite sees it, with the default VFS's own file after it.
 struct SchijfBestand
@@ -34,6 +35,8 @@ int sluit(sqlite3_file* bestand)
 
 int lees(sqlite3_file* bestand, void* buffer, int aantal, sqlite3_int64 plaats)
 {
+    if (voorLezen)
+        voorLezen();
     return echt(bestand)->pMethods->xRead(echt(bestand), buffer, aantal, plaats);
 }
 
@@ -230,6 +233,7 @@ VolleSchijfVFS::~VolleSchijfVFS()
     echteVFS = nullptr;
     ruimte = -1;
     voorSync = nullptr;
+    voorLezen = nullptr;
 }
 
 void VolleSchijfVFS::beperk(long long bytes)
@@ -251,4 +255,9 @@ bool VolleSchijfVFS::isVolGeweest() const
 void VolleSchijfVFS::zetVoorSync(std::function<void()> wacht)
 {
     voorSync = std::move(wacht);
+}
+
+void VolleSchijfVFS::zetVoorLezen(std::function<void()> wacht)
+{
+    voorLezen = std::move(wacht);
 }

@@ -29,6 +29,10 @@ public:
     // What runs before every sync of a file, on the thread that asks for
     // it: a disk slow to sync keeps a commit waiting. Empty: nothing.
     void zetVoorSync(std::function<void()> wacht);
+    // The same before every read: a disk slow to read keeps the check of a
+    // whole file, on a thread of its own, from its end. Set before the files
+    // are opened.
+    void zetVoorLezen(std::function<void()> wacht);
 };
 
 #endif

@@ -12,7 +12,11 @@ size_t gedaan = 0;
 size_t totaal = 0;
 } // namespace
 
-LangWerk::LangWerk(VerelTamsoApp& app_, const wxString& wat, size_t stappen)
+LangWerk::LangWerk(VerelTamsoApp& app_, const wxString& wat, size_t stappen) : LangWerk(app_, wat, stappen, false) {}
+
+LangWerk::LangWerk(VerelTamsoApp& app_, const wxString& wat, Afbreekbaar) : LangWerk(app_, wat, 0, true) {}
+
+LangWerk::LangWerk(VerelTamsoApp& app_, const wxString& wat, size_t stappen, bool afbreekbaar)
     : app(app_), voortgang(lopend == 0 ? app_.geefVoortgang() : nullptr)
 {
     if (lopend == 0)
@@ -20,7 +24,9 @@ LangWerk::LangWerk(VerelTamsoApp& app_, const wxString& wat, size_t stappen)
         gedaan = 0;
         totaal = stappen;
     }
-    if (voortgang)
+    if (voortgang && afbreekbaar)
+        voortgang->beginAfbreekbaar(wat);
+    else if (voortgang)
         voortgang->begin(wat);
     ++lopend;
     if (!voortgang)
@@ -63,4 +69,19 @@ void LangWerk::stap(VerelTamsoApp& app)
         voortgang->meldStap(gedaan < totaal ? gedaan : totaal, totaal);
     else
         voortgang->meld();
+}
+
+void LangWerk::meldStand(size_t klaar, size_t alles) const
+{
+    if (!voortgang)
+        meld(app);
+    else if (alles > 0)
+        voortgang->meldStap(klaar < alles ? klaar : alles - 1, alles);
+    else
+        voortgang->meld();
+}
+
+bool LangWerk::isAfgebroken() const
+{
+    return voortgang && voortgang->isAfgebroken();
 }

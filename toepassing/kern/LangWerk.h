@@ -23,6 +23,12 @@ public:
     // `stappen`: how many steps the work takes (what it reads included),
     // when it knows; then its follower shows how far it is.
     LangWerk(VerelTamsoApp& app, const wxString& wat, size_t stappen = 0);
+    // Work that the user may stop (isAfgebroken), and that tells how far it
+    // is itself (meldStand).
+    struct Afbreekbaar
+    {
+    };
+    LangWerk(VerelTamsoApp& app, const wxString& wat, Afbreekbaar);
     ~LangWerk();
 
     LangWerk(const LangWerk&) = delete;
@@ -32,8 +38,15 @@ public:
     static void meld(VerelTamsoApp& app);
     // One step of the work that runs is done.
     static void stap(VerelTamsoApp& app);
+    // This work has done `gedaan` of about `totaal` (0: not known). Within
+    // other work: that work goes on.
+    void meldStand(size_t gedaan, size_t totaal) const;
+    // The user asked to stop this work.
+    bool isAfgebroken() const;
 
 private:
+    LangWerk(VerelTamsoApp& app, const wxString& wat, size_t stappen, bool afbreekbaar);
+
     VerelTamsoApp& app;
     // Null for work within work.
     Voortgang* voortgang;

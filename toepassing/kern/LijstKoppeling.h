@@ -30,7 +30,7 @@ public:
     virtual int leesRequirementOpPunt(const wxPoint& punt, Requirement& rek) = 0;
     // After a change: the rows and the people of the project shown anew.
     virtual void verversLijst() = 0;
-    virtual void verversWerknemers() const = 0;
+    virtual void verversWerknemers() = 0;
     // 0 selected; 1 the list has no row of it (of the last one).
     virtual int selekteerRequirement(const Requirement& rek, Stand stand) = 0;
     virtual int selekteerRequirements(const RequirementLijst& lijst, Stand stand) = 0;

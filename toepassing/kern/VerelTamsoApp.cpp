@@ -4,6 +4,7 @@
 #include "toepassing/kern/LangWerk.h"
 #include "toepassing/kern/VensterKoppeling.h"
 
+#include <chrono>
 #include <utility>
 #include <wx/fontdata.h>
 #include <wx/intl.h>
@@ -123,14 +124,29 @@ VerelTamsoApp::VerelTamsoApp()
             const LangWerk werk(*this, _("Committing changes..."));
             return commit();
         });
+    // A write that comes before the check of the whole file has ended waits
+    // for it, as work the user may stop, the window painting meanwhile.
+    zetKontroleWachter(
+        [this](BestandsKontrole& kontrole)
+        {
+            const LangWerk werk(*this, _("Checking the project file..."), LangWerk::Afbreekbaar());
+            while (!kontrole.wacht(std::chrono::steady_clock::now() + std::chrono::milliseconds(50)))
+            {
+                const BestandsKontrole::Stand stand = kontrole.geefStand();
+                werk.meldStand(stand.gedaan, stand.totaal);
+                if (werk.isAfgebroken())
+                    kontrole.onderbreek();
+            }
+        });
     leesKleuren();
 }
 
 VerelTamsoApp::~VerelTamsoApp()
 {
     // The bases close the project after this object is gone: their commit
-    // must not call back into it.
+    // must not call back into it, nor a write that waits for the check.
     zetCommitOmhulsel(nullptr);
+    zetKontroleWachter(nullptr);
     bewaarKleuren();
     // A start that ended before the toolkit was up never read the font:
     // the stored one stays as it is.

@@ -384,9 +384,9 @@ private:
     bool moetSchemaVeranderen();
     // Whether a writable start writes into the file at all.
     bool moetSchrijven();
-    // Before a start writes: the file is checked whole, and one that cannot
-    // be brought up to date, or has no room for it, is opened again
-    // read-only, saying why. 0 go on; 2 failed (reported).
+    // Before a start writes: a file that cannot be brought up to date, or
+    // has no room for it, is opened again read-only, saying why. 0 go on;
+    // 2 failed (reported).
     [[nodiscard]] int controleerVoorSchrijven();
     // What keeps the project's tables, the list index or the configuration
     // row from being made, or the program's rows from being written into

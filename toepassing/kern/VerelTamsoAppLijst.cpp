@@ -561,6 +561,8 @@ int VerelTamsoApp::leesAlleWerknemers(wxArrayString& namen)
     }
     personenVersie = InhoudVersie();
     personen.clear();
+    // Every row's people: a read that lets the window paint when it lasts.
+    const LangeLezing lang(*this);
     wxSQLite3ResultSet rij;
     if (executeQueryExternResultaat(opdracht, rij) != 0)
         return 2;

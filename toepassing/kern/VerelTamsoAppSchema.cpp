@@ -154,6 +154,11 @@ int VerelTamsoApp::startDatabase()
     // A damaged project is said first and shown read-only; nothing is
     // written into it.
     controleerHerhaaldeNummers();
+    // Nor into one that is not known to be sound: a start that writes waits
+    // for the check of the whole file, which the user may stop. One that
+    // does not write is listed at once while the check runs.
+    if (!isAlleenLezenDB() && moetSchrijven())
+        static_cast<void>(controleerBestand());
     {
         const LangWerk werk(*this, _("Checking the project file..."));
         if (controleerVoorSchrijven() != 0)
@@ -177,18 +182,11 @@ int VerelTamsoApp::startDatabase()
     return schakelHandmatigeTransaktie(StandAan, wxString());
 }
 
-// Nothing is written at a start before the file is known to take it. Every
-// file is checked whole first, whether it is to be written or only shown:
-// a file of this version that needs no write may have been damaged since
-// it got there, and the first commit would write into it. A file that
-// cannot be brought up to date is then shown read-only as it is.
+// Nothing is written at a start before the file is known to take it: one
+// that cannot be brought up to date is shown read-only as it is.
 int VerelTamsoApp::controleerVoorSchrijven()
 {
-    if (isMemoryDB() || isBeschadigd())
-        return 0;
-    if (controleerBestand() != 0)
-        return isBeschadigd() ? 0 : 2;
-    if (isAlleenLezenDB() || !moetSchrijven())
+    if (isMemoryDB() || isAlleenLezenDB() || !moetSchrijven())
         return 0;
     wxString beletsel;
     const int gekontroleerd = controleerProjektOpwaardering(beletsel);

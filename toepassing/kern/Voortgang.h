@@ -17,6 +17,10 @@ public:
 
     // `wat` as the user may read it.
     virtual void begin(const wxString& wat) = 0;
+    // As begin, for work that the user may stop: isAfgebroken says when the
+    // user asked to, until the work ends.
+    virtual void beginAfbreekbaar(const wxString& wat) { begin(wat); }
+    virtual bool isAfgebroken() const { return false; }
     // It goes on: a statement runs long, or a step of work that does not
     // know how much there is to do.
     virtual void meld() = 0;

@@ -318,14 +318,10 @@ void VerelTamsoVenster::start()
         toonNaMislukking();
         return;
     }
-    schakelSlechtsLezenKnoppen(app->isAlleenLezenDB() ? StandAan : StandUit);
-    zetStatusTekst(app->geefDBPadVoorBeschrijving());
     zetSortering();
     // The figures of another project have their own widths.
     vergeetStatistiekRuimte();
-    verversLijst();
-    verversWerknemers();
-    toonProjektNaam(app->geefProjektNaam());
+    toonProjekt();
 }
 
 void VerelTamsoVenster::toonGeenProjekt()
@@ -370,6 +366,7 @@ void VerelTamsoVenster::zetStatusTekst(const wxString& tekst)
 
 void VerelTamsoVenster::schakelSlechtsLezenKnoppen(Stand stand)
 {
+    alleenLezenGetoond = stand == StandAan;
     wxMenuItem* item = gedragMenu->FindItem(ID_SCHAKELDBOMNAARSLECHTSLEZEN);
     if (stand == StandAan)
     {

@@ -167,7 +167,7 @@ public:
     // The arrows in the header of the sort column.
     void zetSortering() const;
     // The people of the project in the engineer box, its text kept.
-    void verversWerknemers() const override;
+    void verversWerknemers() override;
 
     // --- Selection and rows (VerelTamsoVensterSelektie.cpp) ---
 
@@ -212,6 +212,9 @@ protected:
     // field, which keeps only the keys it uses itself (MenuSneltoets), and
     // in the list, which takes Ctrl+Up and Ctrl+Down itself otherwise.
     void OnCharHook(wxKeyEvent& gebeurtenis);
+    // What the check of the whole project file found, once it has ended: a
+    // project that turned read-only is shown so (VerelTamsoVensterProjekt.cpp).
+    void OnIdle(wxIdleEvent& gebeurtenis);
 
     // --- List, filters and search (VerelTamsoVensterLijst.cpp) ---
     void OnRekLijstIDColLeftClick(wxListEvent& gebeurtenis);
@@ -474,6 +477,8 @@ private:
     // known damaged then.
     SQLite3Basis::InhoudVersie lijstVersie;
     bool lijstBeschadigd = false;
+    // Whether the window shows the project read-only.
+    bool alleenLezenGetoond = false;
     unsigned long aantalIndelingen = 0;
 };
 

@@ -24,6 +24,7 @@
 wxBEGIN_EVENT_TABLE(VerelTamsoVenster, wxFrame)
     EVT_CLOSE(VerelTamsoVenster::OnCloseWindow)
     EVT_CHAR_HOOK(VerelTamsoVenster::OnCharHook)
+    EVT_IDLE(VerelTamsoVenster::OnIdle)
 
     // File
     EVT_MENU(wxID_NEW, VerelTamsoVenster::OnNewClick)

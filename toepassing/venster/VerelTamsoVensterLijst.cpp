@@ -99,9 +99,14 @@ void VerelTamsoVenster::verversLijst()
     bool gelezen = false;
     // Before the read: a change made meanwhile makes the list stale.
     lijstVersie = app->geefInhoudVersie();
+    long long totaal = -1;
+    long long totaleKosten = -1;
     {
         const LijstLezing lezing(lijstWordtGelezen, rekLijst->geefInhoud(), *app, &WerkVoortgang::laatSchilderen);
         gelezen = app->leesLijstSelektie(geefZoekCriteria(), selektie) == 0;
+        // The whole project's figures, a read of every row as well.
+        if (app->leesProjektTotalen(totaal, totaleKosten) != 0)
+            totaal = totaleKosten = -1;
     }
     // A damaged project lists the rows it can still read, none of them
     // blank; the figures then say that they are not the project's.
@@ -114,10 +119,6 @@ void VerelTamsoVenster::verversLijst()
         verversLijst();
         return;
     }
-    long long totaal = -1;
-    long long totaleKosten = -1;
-    if (app->leesProjektTotalen(totaal, totaleKosten) != 0)
-        totaal = totaleKosten = -1;
     lijstBeschadigd = app->isBeschadigd();
 
     const unsigned long long aantal = selektie.geefAantal();
@@ -301,13 +302,19 @@ void VerelTamsoVenster::zetSortering() const
     rekLijst->SetColumn(static_cast<int>(kolom), kop);
 }
 
-void VerelTamsoVenster::verversWerknemers() const
+void VerelTamsoVenster::verversWerknemers()
 {
     const wxString tekst = werknemerKeuze->GetValue();
     werknemerKeuze->Clear();
     wxArrayString namen;
+    int gelezen = 2;
+    {
+        // Every row's people: a read that may last, as the list's.
+        const LijstLezing lezing(lijstWordtGelezen, rekLijst->geefInhoud(), *app, &WerkVoortgang::laatSchilderen);
+        gelezen = app->leesAlleWerknemers(namen);
+    }
     // A failure is reported by the store; the box then offers no names.
-    if (app->leesAlleWerknemers(namen) == 0 && !namen.empty())
+    if (gelezen == 0 && !namen.empty())
         werknemerKeuze->Append(namen);
     werknemerKeuze->ChangeValue(tekst);
 }

@@ -2,9 +2,11 @@
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/DesktopVraag.h"
+#include "swexternals/desktop/wx/wxSQLite3/LangeLezing.h"
 #include "toepassing/kern/ProjektBestandsNaam.h"
 #include "toepassing/venster/VerelTamsoVenster.h"
 
+#include <optional>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/stattext.h>
@@ -17,6 +19,27 @@
 
 namespace
 {
+// The reads of a project just opened, its list, its figures and its
+// people: the window gets its turns from their start on, at the pace of
+// long work, where a refill's read first waits whether it lasts. The pace
+// runs on from one read to the next; the hand-over itself each read sets
+// while the list shows only what it keeps, and takes off again.
+class ProjektLezing
+{
+public:
+    explicit ProjektLezing(SQLite3Basis& db)
+    {
+        db.zetTussendoor(&WerkVoortgang::laatSchilderen);
+        lezing.emplace(db, true);
+        db.zetTussendoor(nullptr);
+    }
+    ProjektLezing(const ProjektLezing&) = delete;
+    ProjektLezing& operator=(const ProjektLezing&) = delete;
+
+private:
+    std::optional<LangeLezing> lezing;
+};
+
 void verwijderUitGeschiedenis(wxFileHistory& geschiedenis, const wxFileName& bestand)
 {
     for (size_t i = geschiedenis.GetCount(); i-- > 0;)
@@ -29,9 +52,24 @@ void VerelTamsoVenster::toonProjekt()
 {
     schakelSlechtsLezenKnoppen(app->isAlleenLezenDB() ? StandAan : StandUit);
     zetStatusTekst(app->geefDBPadVoorBeschrijving());
+    const ProjektLezing lezing(*app);
     verversLijst();
     verversWerknemers();
     toonProjektNaam(app->geefProjektNaam());
+}
+
+// The idle time that follows the end of the check of the whole file: what
+// it found is taken over here, unless a write took it over before. The list
+// of another opening than the one open has not been started yet.
+void VerelTamsoVenster::OnIdle(wxIdleEvent& gebeurtenis)
+{
+    gebeurtenis.Skip();
+    if (!app || !app->isDBOpen() || !app->isKontroleKlaar())
+        return;
+    static_cast<void>(app->controleerBestand());
+    if ((app->isAlleenLezenDB() != alleenLezenGetoond || app->isBeschadigd() != lijstBeschadigd) &&
+        app->geefInhoudVersie().opening == lijstVersie.opening)
+        toonProjekt();
 }
 
 void VerelTamsoVenster::toonNaMislukking()

@@ -3,6 +3,7 @@
 #include "toepassing/kern/VerelTamsoApp.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 
+#include <algorithm>
 #include <utility>
 #include <wx/evtloop.h>
 #include <wx/gauge.h>
@@ -53,6 +54,12 @@ void WerkVoortgang::begin(const wxString& wat_)
         toon();
 }
 
+void WerkVoortgang::beginAfbreekbaar(const wxString& wat_)
+{
+    afbreekbaar = true;
+    begin(wat_);
+}
+
 // Before its dialog is up, the work gives the window its turns all the
 // same. The bar moves by itself: the dialog's Pulse and Update would let
 // the user's input through, for buttons it does not have.
@@ -61,19 +68,31 @@ void WerkVoortgang::meld()
     wxGauge* meter = geefMeter();
     if (!isBeurt())
         return;
-    if (meter)
+    if (meter && !afbreekbaar)
         meter->Pulse();
-    laatSchilderen();
+    if (meter && afbreekbaar)
+        afgebroken = !dialoog->Pulse() || afgebroken;
+    else
+        laatSchilderen();
 }
 
+// Work that may be stopped has its Cancel: the dialog's own turns let the
+// press through, and only that (toon).
 void WerkVoortgang::meldStap(size_t gedaan, size_t totaal)
 {
     wxGauge* meter = geefMeter();
     if (!isBeurt())
         return;
-    if (meter && totaal > 0)
-        meter->SetValue(static_cast<int>(static_cast<double>(gedaan) / static_cast<double>(totaal) * bereik));
-    laatSchilderen();
+    const int stand =
+        totaal > 0 ? static_cast<int>(static_cast<double>(gedaan) / static_cast<double>(totaal) * bereik) : 0;
+    if (meter && !afbreekbaar && totaal > 0)
+        meter->SetValue(stand);
+    // Short of the end: the dialog would take the end for the end of the
+    // work, and close.
+    if (meter && afbreekbaar)
+        afgebroken = !(totaal > 0 ? dialoog->Update(std::min(bereik - 1, stand)) : dialoog->Pulse()) || afgebroken;
+    else
+        laatSchilderen();
 }
 
 void WerkVoortgang::laatSchilderen()
@@ -107,6 +126,8 @@ void WerkVoortgang::eind()
 {
     const bool getoond = dialoog != nullptr;
     dialoog.reset();
+    afbreekbaar = false;
+    afgebroken = false;
     lijst.geefInhoud().zetAlleenBewaard(false);
     naLangWerk = getoond ? app.geefInhoudVersie() : SQLite3Basis::InhoudVersie();
     bezig = false;
@@ -118,11 +139,15 @@ void WerkVoortgang::eind()
 
 void WerkVoortgang::toon()
 {
-    dialoog = std::make_unique<wxProgressDialog>(_("Please wait"), wat, bereik, &venster, wxPD_AUTO_HIDE);
+    dialoog = std::make_unique<wxProgressDialog>(_("Please wait"), wat, bereik, &venster,
+                                                 wxPD_AUTO_HIDE | (afbreekbaar ? wxPD_CAN_ABORT : 0));
     // The dialog disables the window, which would then drop its close box
     // (and a key pressed in it): the window takes no input all the same, as
-    // its turns let it paint only.
-    venster.Enable();
+    // its turns let it paint only. Work that may be stopped keeps it
+    // disabled: the turns that let the Cancel through would let the
+    // window's input through as well.
+    if (!afbreekbaar)
+        venster.Enable();
     // Drawn at once, before the work goes on.
     if (wxGauge* meter = geefMeter())
         meter->Pulse();

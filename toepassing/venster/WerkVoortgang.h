@@ -35,6 +35,8 @@ public:
     WerkVoortgang& operator=(const WerkVoortgang&) = delete;
 
     void begin(const wxString& wat) override;
+    void beginAfbreekbaar(const wxString& wat) override;
+    bool isAfgebroken() const override { return afgebroken; }
     void meld() override;
     void meldStap(size_t gedaan, size_t totaal) override;
     void eind() override;
@@ -79,6 +81,9 @@ private:
     SQLite3Basis::InhoudVersie naLangWerk;
     bool bezig = false;
     std::vector<std::function<void()>> naWerk;
+    // The work that runs may be stopped: its dialog offers Cancel; pressed.
+    bool afbreekbaar = false;
+    bool afgebroken = false;
 };
 
 #endif

@@ -273,6 +273,9 @@ unsigned int SQLite3App::verplaatsDB()
     const wxFileName oud = dbPad;
     if (stopTransaktie() != 0)
         return 2;
+    // A check still reading would keep the checkpoint from emptying the log;
+    // the file is checked anew at its new place.
+    stopKontrole();
     if (!wasAlleenLezen && inWAL && executeUpdate("pragma wal_checkpoint(TRUNCATE)", -1) != 0)
         return 2;
     sluitDB();

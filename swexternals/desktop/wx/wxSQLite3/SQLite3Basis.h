@@ -2,6 +2,7 @@
 #define SWEXTERNALS_DESKTOP_WX_WXSQLITE3_SQLITE3BASIS_H
 
 #include "base/Stand.h"
+#include "swexternals/desktop/wx/wxSQLite3/BestandsKontrole.h"
 #include "swexternals/desktop/wx/wxSQLite3/BestandsVersie.h"
 #include "swexternals/desktop/wx/wxSQLite3/FoutMelding.h"
 #include "swexternals/desktop/wx/wxSQLite3/Sortering.h"
@@ -9,6 +10,7 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -152,8 +154,9 @@ public:
 
     void laadConfigGegevens();
     void bewaarConfigGegevens() const;
-    // Read-only as opened, or since SQLite found the file damaged.
-    bool isAlleenLezenDB() const { return alleenLezen || beschadigd; }
+    // Read-only as opened, since SQLite found the file damaged, or since
+    // its check was stopped or failed.
+    bool isAlleenLezenDB() const { return alleenLezen || beschadigd || ongekontroleerd; }
     // SQLite found part of the file damaged: nothing more is written into it
     // until another file is opened.
     bool isBeschadigd() const { return beschadigd; }
@@ -161,10 +164,23 @@ public:
     // was said already: from now on nothing more is written into it.
     void meldBeschadigd(const wxString& reden);
     // SQLite's check of the whole file, its indexes against their tables
-    // included, once per open, before anything is written into it.
-    // 0 sound; 2 damaged (said, as meldBeschadigd) or the check failed
-    // (reported).
+    // included, runs from every open of a file on beside the program, on a
+    // connection of its own (BestandsKontrole). Before anything is written
+    // into the file this waits for its end, the program showing the wait
+    // (zetKontroleWachter), and takes over what it found, once. 0 sound, or
+    // nothing to check; 2 damaged (said, as meldBeschadigd), or the check
+    // was stopped by the user or failed (said): read-only from then on.
     [[nodiscard]] int controleerBestand();
+    // The check of this open has ended, or none runs: controleerBestand
+    // does not wait. The program's idle time follows the end of a check.
+    bool isKontroleKlaar() const { return !kontrole || kontrole->isKlaar(); }
+    // What a write that must wait for the check runs: it shows the wait and
+    // waits (BestandsKontrole::wacht), giving the program its turns, and
+    // stops the check (BestandsKontrole::onderbreek) when the user will not
+    // wait. Nothing may use this connection meanwhile. Empty: the write
+    // waits without a turn.
+    using KontroleWachter = std::function<void(BestandsKontrole& kontrole)>;
+    void zetKontroleWachter(KontroleWachter nieuw) { kontroleWachter = std::move(nieuw); }
     // For a file in which SQLite found part unreadable: a temporary table of
     // the table's name stands in for it in every read, with the rows that
     // can still be read, the columns of the definition that it lacks at
@@ -566,6 +582,10 @@ protected:
     static bool isKopieGoed(const wxString& pad);
     // An open that creates the file when it is missing, with the checks of every open.
     [[nodiscard]] unsigned int openOfMaak(const wxFileName& bestand, const wxString& sleutel);
+    // Stops the check of the whole file and closes its connection: before
+    // the project's own closes, or writes into its file as the program
+    // leaves it. Unchecked, the file is read-only from then on.
+    void stopKontrole();
     // The in-use marker of this process, without the application object.
     static unsigned int geefGebruiksMarker();
     bool isSchrijfTransaktieOpen() const;
@@ -617,8 +637,16 @@ private:
     bool beschadigd;
     // Part of it cannot be read, as SQLite found.
     bool onleesbaar = false;
-    // The check of the whole file of this open has run.
-    bool bestandGekontroleerd = false;
+    // The check of the whole file of this open, until what it found is
+    // taken over.
+    std::unique_ptr<BestandsKontrole> kontrole;
+    KontroleWachter kontroleWachter;
+    // The check of this open was stopped or failed: nothing is written into
+    // a file that is not known to be sound.
+    bool ongekontroleerd = false;
+    // Says what the check found that was not a sound file, and makes the
+    // project read-only.
+    void zegKontroleUitkomst(const BestandsKontrole& klaar);
     // The upgrade that runs, if one does: every failing statement of the
     // connection goes to it.
     Opwaardering* opwaardering = nullptr;

@@ -52,7 +52,8 @@ bool isSchrijvendePragma(const char* naam, const char* waarde)
 int SQLite3Basis::magSchrijven(void* verbinding, int actie, const char* eerste, const char* tweede,
                                const char* database, const char*)
 {
-    if (!static_cast<const SQLite3Basis*>(verbinding)->beschadigd)
+    const auto* db = static_cast<const SQLite3Basis*>(verbinding);
+    if (!db->beschadigd && !db->ongekontroleerd)
         return SQLITE_OK;
     switch (actie)
     {
@@ -73,8 +74,10 @@ int SQLite3Basis::magSchrijven(void* verbinding, int actie, const char* eerste, 
         return isHoofdDatabase(database) ? SQLITE_DENY : SQLITE_OK;
     case SQLITE_ALTER_TABLE:
         return isHoofdDatabase(eerste) ? SQLITE_DENY : SQLITE_OK;
+    // A file not checked whole may still have what its log holds copied
+    // into it, as its close would: it was committed before.
     case SQLITE_PRAGMA:
-        return isSchrijvendePragma(eerste, tweede) ? SQLITE_DENY : SQLITE_OK;
+        return db->beschadigd && isSchrijvendePragma(eerste, tweede) ? SQLITE_DENY : SQLITE_OK;
     default:
         return SQLITE_OK;
     }
@@ -117,32 +120,64 @@ void SQLite3Basis::zegBeschadigd(const wxString& wat, const wxString& details, b
 }
 
 // A page that no read of the program happens to meet, and an index that no
-// longer matches its table (which the list would read from), are found here,
-// before anything is written into the file: a read of every page and every
-// index entry, once per open.
+// longer matches its table (which the list would read from), are found by
+// the check before anything is written into the file: a read of every page
+// and every index entry, once per open. Nothing waits for it but a write.
 int SQLite3Basis::controleerBestand()
 {
-    if (!IsOpen() || isMemoryDB() || bestandGekontroleerd)
-        return beschadigd ? 2 : 0;
-    bestandGekontroleerd = true;
-    try
+    if (!kontrole)
+        return beschadigd || ongekontroleerd ? 2 : 0;
+    if (!kontrole->isKlaar() && kontroleWachter)
     {
-        wxSQLite3ResultSet rij = ExecuteQuery("pragma main.integrity_check(1)");
-        wxString uitkomst = rij.NextRow() ? rij.GetAsString(0) : wxString();
-        rij.Finalize();
-        if (uitkomst == "ok")
-            return 0;
+        // Whatever the program does meanwhile leaves the project alone.
+        struct Wacht
+        {
+            bool& bezig;
+            explicit Wacht(bool& bezig_) : bezig(bezig_) { bezig = true; }
+            ~Wacht() { bezig = false; }
+        } wacht(tussendoorBezig);
+        kontroleWachter(*kontrole);
+    }
+    kontrole->wacht(std::chrono::steady_clock::time_point::max());
+    const std::unique_ptr<BestandsKontrole> klaar = std::move(kontrole);
+    if (klaar->geefUitkomst() != BestandsKontrole::Uitkomst::Gaaf)
+        zegKontroleUitkomst(*klaar);
+    return beschadigd || ongekontroleerd ? 2 : 0;
+}
+
+void SQLite3Basis::zegKontroleUitkomst(const BestandsKontrole& klaar)
+{
+    wxString uitkomst = klaar.geefBericht();
+    switch (klaar.geefUitkomst())
+    {
+    case BestandsKontrole::Uitkomst::Beschadigd:
         // Its first line names the database that was checked.
         if (uitkomst.StartsWith("*** "))
             uitkomst = uitkomst.AfterFirst('\n');
         zegBeschadigd(_("is damaged: part of it cannot be read."),
                       _("SQLite3 error:") + DesktopFunkties::dubbeleQuotes(uitkomst, true), true);
+        return;
+    case BestandsKontrole::Uitkomst::Onderbroken:
+        ongekontroleerd = true;
+        DesktopFunkties::wxWaarschuwingVeilig(
+            wxString::Format(_("The check of the database file \"%s\" was cancelled, so it is opened in read-only "
+                               "mode and nothing is written into it."),
+                             dbPad.GetFullPath()) +
+            DesktopAppBasis::vr + _("Open it again to check it and to change it."));
+        return;
+    default:
+        ongekontroleerd = true;
+        meldFout(wxSQLite3Exception(klaar.geefKode(), uitkomst));
+        return;
     }
-    catch (const wxSQLite3Exception& fout)
-    {
-        meldFout(fout);
-    }
-    return 2;
+}
+
+void SQLite3Basis::stopKontrole()
+{
+    if (!kontrole)
+        return;
+    kontrole.reset();
+    ongekontroleerd = true;
 }
 
 int SQLite3Basis::maakLeesbareKopie(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types)

@@ -37,6 +37,8 @@ SQLite3Basis::TussendoorTijden SQLite3Basis::zetTussendoorTijden(const Tussendoo
 
 void SQLite3Basis::Close()
 {
+    // Its connection first: the last one to close takes the log away.
+    kontrole.reset();
     vergeetBewaardeOpdrachten();
     wxSQLite3Database::Close();
 }

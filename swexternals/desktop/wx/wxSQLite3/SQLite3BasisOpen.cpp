@@ -213,7 +213,7 @@ unsigned int SQLite3Basis::openMetVlaggen(const wxString& naam, const wxString& 
 {
     beschadigd = false;
     onleesbaar = false;
-    bestandGekontroleerd = false;
+    ongekontroleerd = false;
     foutUitgelegd = false;
     const wxString pad = dbPad.GetFullPath();
     logWasEr = isMemoryDB() || wxFileExists(pad + "-wal");
@@ -239,6 +239,12 @@ unsigned int SQLite3Basis::openMetVlaggen(const wxString& naam, const wxString& 
         gekontroleerd = controleerKenmerkTabel();
     if (gekontroleerd != 0)
         return gekontroleerd;
+    // Read whole beside the program, which lists the project meanwhile:
+    // only a write waits for it (controleerBestand).
+    if (!isMemoryDB())
+    {
+        kontrole = std::make_unique<BestandsKontrole>(naam, sleutel, vlaggen, wachtTijden.slot);
+    }
     dbStatus = DBStatusOpen;
     wijzigingGeblokkeerd = false;
     return 0;
@@ -404,6 +410,7 @@ void SQLite3Basis::sluitDB()
     wijzigingGeblokkeerd = false;
     beschadigd = false;
     onleesbaar = false;
+    ongekontroleerd = false;
 }
 
 int SQLite3Basis::sluitAfTransakties()

@@ -5,11 +5,16 @@
 #include "tests/ondersteuning/KleineSchijf.h"
 #include "tests/ondersteuning/KorteWachtTijden.h"
 #include "tests/ondersteuning/LogVanger.h"
+#include "tests/ondersteuning/VolleSchijfVFS.h"
 #include "tests/ondersteuning/VraagBeantwoorder.h"
 #include "tests/ondersteuning/Waakhond.h"
+#include "toepassing/kern/Voortgang.h"
 
+#include <condition_variable>
+#include <mutex>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace
@@ -58,8 +63,9 @@ std::function<std::string(const wxString&)> metBeschadigdePagina(const char* naa
 // A project of this version in WAL mode with 400 requirements, spoilt
 // where neither the list (read from its index) nor an add meets it: a leaf
 // of theirs overwritten, or in the index of another tool on their authors
-// one author changed, which no page of the file says.
-std::function<std::string(const wxString&)> metVerborgenSchade(bool inIndex)
+// one author changed, which no page of the file says. Or as an older
+// version left it, without its list index.
+std::function<std::string(const wxString&)> metVerborgenSchade(bool inIndex, bool metLijstIndex = true)
 {
     return [=](const wxString& pad)
     {
@@ -69,7 +75,8 @@ std::function<std::string(const wxString&)> metVerborgenSchade(bool inIndex)
             voerUit(*app, {"with recursive n(i) as (select 1 union all select i+1 from n where i<400) insert into "
                            "Requirements (naam,SR,auteur,beschrijving) select 'Step '||i,i,'Author '||i,"
                            "printf('%.*c',200,'x') from n",
-                           inIndex ? "create index ByAuthor on Requirements (auteur)" : "select 1"});
+                           inIndex ? "create index ByAuthor on Requirements (auteur)" : "select 1",
+                           metLijstIndex ? "select 1" : "drop index RequirementsLijst"});
             app->sluitDB();
         }
         std::string bytes = leesBytes(pad);
@@ -225,9 +232,10 @@ TEST(SlechtBestand, ElkSlechtProjectBestandGeeftZijnMeldingEnBlijftZoAlsHetWas)
             logVanger().wis();
             Waakhond waakhond(std::string(geval.naam) + ", " + naam(weg));
             const int gestart = openEnStart(app, vragen, weg, pad);
-            // Found by the start, before the list reads a row or anything
-            // is written.
-            EXPECT_TRUE(gestart != 0 || !geval.melding || (*app)->isAlleenLezenDB()) << logVanger().geefAlles();
+            // Found by the start or by the check of the whole file, whose end
+            // the program hears of, before anything is written.
+            EXPECT_TRUE(gestart != 0 || !geval.melding || (*app)->controleerBestand() != 0) << logVanger().geefAlles();
+            EXPECT_TRUE(gestart != 0 || !geval.melding || (*app)->isAlleenLezenDB());
             EXPECT_EQ(gestart == 0, geval.start) << gestart << "\n" << logVanger().geefAlles();
             if (gestart == 0)
             {
@@ -267,6 +275,81 @@ TEST(SlechtBestand, ElkSlechtProjectBestandGeeftZijnMeldingEnBlijftZoAlsHetWas)
             }
         }
     EXPECT_EQ(vragen.geefOnbeantwoord(), 0u);
+}
+
+// A write that comes while the check of the whole file runs (the disk holds
+// the check's reads until the write is seen waiting) waits for its end: the
+// check finds damage that no read of the program meets, says it once, and
+// the write is refused, the project read-only from then on, nothing left
+// open to commit. An older file's start, which writes, waits alike and
+// shows the project read-only. The file stays as it was.
+TEST(SlechtBestand, EenSchrijvendeWijzigingWachtOpDeKontroleVanHetHeleBestand)
+{
+    const std::thread::id hoofdDraad = std::this_thread::get_id();
+    std::mutex slot;
+    std::condition_variable vrij;
+    bool vasthouden = false;
+    bool losgelaten = false;
+    std::chrono::steady_clock::time_point uiterlijk;
+    // What the waiting write reports lets the check go on.
+    struct Loslater : Voortgang
+    {
+        std::function<void()> laatLos;
+        void begin(const wxString&) override {}
+        void meld() override { laatLos(); }
+        void meldStap(size_t, size_t) override { laatLos(); }
+        void eind() override {}
+    } loslater;
+    loslater.laatLos = [&]
+    {
+        const std::lock_guard<std::mutex> vast(slot);
+        losgelaten = true;
+        vrij.notify_all();
+    };
+    const std::pair<const char*, std::function<int(KernApp&)>> wegen[] = {
+        {"an add", [](KernApp& app) { return app.voegToe(opgeslagen("nieuw", 999)); }},
+        {"safe operation", [](KernApp& app) { return app.schakelSafePoint(StandAan); }},
+        {"the start of an older file", nullptr}};
+    for (const auto& [weg, schrijf] : wegen)
+    {
+        SCOPED_TRACE(weg);
+        const wxString pad = testPad(wxString(weg) + ".vtd");
+        const std::string bytes = metVerborgenSchade(false, schrijf != nullptr)(pad);
+        schrijfBytes(pad, bytes);
+        {
+            VolleSchijfVFS schijf;
+            schijf.zetVoorLezen(
+                [&]
+                {
+                    std::unique_lock<std::mutex> wacht(slot);
+                    if (vasthouden && std::this_thread::get_id() != hoofdDraad)
+                        vrij.wait_until(wacht, uiterlijk, [&] { return losgelaten; });
+                });
+            App app;
+            app->sluitDB();
+            vasthouden = true;
+            losgelaten = false;
+            // Held five seconds at the most: the test fails then rather than
+            // hang.
+            uiterlijk = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+            logVanger().wis();
+            if (!schrijf)
+                app->zetVoortgang(&loslater);
+            ASSERT_EQ(app->openProject(pad), 0) << logVanger().geefAlles();
+            app->zetVoortgang(&loslater);
+            if (schrijf)
+            {
+                EXPECT_EQ(schrijf(*app), 2) << logVanger().geefAlles();
+            }
+            EXPECT_TRUE(losgelaten);
+            EXPECT_TRUE(app->isAlleenLezenDB());
+            EXPECT_FALSE(app->rolTerugMogelijk());
+            EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 1u) << logVanger().geefAlles();
+            EXPECT_TRUE(logVanger().bevat("\"" + pad + "\" is damaged: part of it cannot be read.", wxLOG_Error));
+        }
+        EXPECT_TRUE(leesBytes(pad) == bytes);
+        EXPECT_TRUE(laatNietsAchter(pad));
+    }
 }
 
 // Files of another tool that this version cannot be brought up to: found

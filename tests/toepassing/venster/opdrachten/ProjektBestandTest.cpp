@@ -9,13 +9,22 @@
 #include "tests/ondersteuning/Melding.h"
 #include "tests/ondersteuning/TestOmgeving.h"
 #include "tests/ondersteuning/VensterHulp.h"
+#include "tests/ondersteuning/VolleSchijfVFS.h"
+#include "tests/ondersteuning/Waakhond.h"
+#include "toepassing/kern/Voortgang.h"
+#include "toepassing/venster/WerkVoortgang.h"
 
 #include <algorithm>
+#include <condition_variable>
 #include <functional>
 #include <iostream>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
+#include <wx/eventfilter.h>
 #include <wx/filefn.h>
+#include <wx/progdlg.h>
 
 namespace
 {
@@ -409,6 +418,7 @@ TEST_F(OpdrachtTest, ADamagedProjectIsSaidFirstAndShownReadOnly)
         logVanger().wis();
         vragen.kies(pad);
         klik(wxID_OPEN);
+        ASSERT_TRUE(wachtOp([this] { return app->isKontroleKlaar(); }));
         verwerkGebeurtenissen();
         ASSERT_TRUE(app->isDBOpen());
         EXPECT_TRUE(meldingKop().StartsWith("The database file \"" + pad +
@@ -467,6 +477,7 @@ TEST_F(OpdrachtTest, ADamagedOlderProjectListsWhatCanBeReadByEveryWay)
             schrijfBytes(pad, project.bytes);
             logVanger().wis();
             open(pad);
+            ASSERT_TRUE(wachtOp([this] { return app->isKontroleKlaar(); }));
             verwerkGebeurtenissen();
             ASSERT_TRUE(app->isDBOpen()) << logVanger().geefAlles();
             EXPECT_TRUE(app->isAlleenLezenDB());
@@ -482,4 +493,249 @@ TEST_F(OpdrachtTest, ADamagedOlderProjectListsWhatCanBeReadByEveryWay)
             EXPECT_TRUE(laatNietsAchter(pad));
         }
     }
+}
+
+namespace
+{
+// Stands between the work and the window's display of it, and answers the
+// dialog that waits for the check of the whole file as the user does who
+// will not wait: Cancel, once the window has painted meanwhile. The check,
+// held by the disk till then, goes on once the window has heard it.
+class Ongeduld : public Voortgang, public wxEventFilter
+{
+public:
+    Ongeduld(VerelTamsoApp& app_, wxWindow& lijst_, std::function<void()> laatLos_)
+        : app(app_), venster(*app.geefVoortgang()), lijst(lijst_), laatLos(std::move(laatLos_))
+    {
+        app.zetVoortgang(this);
+        wxEvtHandler::AddFilter(this);
+    }
+    ~Ongeduld() override
+    {
+        wxEvtHandler::RemoveFilter(this);
+        app.zetVoortgang(&venster);
+    }
+    Ongeduld(const Ongeduld&) = delete;
+    Ongeduld& operator=(const Ongeduld&) = delete;
+
+    int geschilderd = 0;
+    bool metAnnuleren = false;
+
+    void begin(const wxString& wat) override { venster.begin(wat); }
+    void beginAfbreekbaar(const wxString& wat) override
+    {
+        venster.beginAfbreekbaar(wat);
+        lijst.Refresh();
+    }
+    bool isAfgebroken() const override { return venster.isAfgebroken(); }
+    void meld() override
+    {
+        venster.meld();
+        antwoord();
+    }
+    void meldStap(size_t gedaan, size_t totaal) override
+    {
+        venster.meldStap(gedaan, totaal);
+        antwoord();
+    }
+    void eind() override { venster.eind(); }
+    int FilterEvent(wxEvent& gebeurtenis) override
+    {
+        const auto* geverfd = dynamic_cast<wxWindow*>(gebeurtenis.GetEventObject());
+        if (gebeurtenis.GetEventType() == wxEVT_PAINT && geverfd && geverfd->GetParent() == &lijst)
+            ++geschilderd;
+        return Event_Skip;
+    }
+
+private:
+    void antwoord()
+    {
+        if (gezien)
+        {
+            laatLos();
+            return;
+        }
+        gezien = venster.isAfgebroken();
+        wxWindow* knop = nullptr;
+        for (wxWindow* tlw : wxTopLevelWindows)
+            if (auto* dialoog = dynamic_cast<wxGenericProgressDialog*>(tlw); dialoog && dialoog->IsShown())
+                knop = dialoog->FindWindow(wxID_CANCEL);
+        metAnnuleren = metAnnuleren || (knop && knop->IsEnabled());
+        if (knop && geschilderd > 0 && !gezien)
+        {
+            wxCommandEvent klik(wxEVT_BUTTON, wxID_CANCEL);
+            klik.SetEventObject(knop);
+            knop->GetEventHandler()->ProcessEvent(klik);
+        }
+    }
+
+    VerelTamsoApp& app;
+    Voortgang& venster;
+    wxWindow& lijst;
+    std::function<void()> laatLos;
+    bool gezien = false;
+};
+} // namespace
+
+// The list shows a project opened from the menu at once, while the check of
+// its whole file still runs (the disk holds the check's reads). A change
+// waits for the check under a dialog that offers Cancel, the window
+// painting meanwhile; cancelled, the change is not made, the project is
+// shown read-only and the user reads why. Closing while a check reads (a
+// slow disk) ends it at once and leaves nothing beside the file.
+TEST_F(OpdrachtTest, AChangeWaitsForTheCheckOfTheFileAndTheUserMayCancelIt)
+{
+    const wxString pad = testPad("p.vtd");
+    maakProjectBestand(pad, {{1, "Boil"}, {2, "Pour"}});
+    ASSERT_EQ(app->openProject(pad), 0);
+    voerUit(*app, {"with recursive n(i) as (select 3 union all select i+1 from n where i<300) insert into "
+                   "Requirements (naam,SR,beschrijving) select 'Step '||i,i,printf('%.*c',3000,'x') from n"});
+    app->sluitDB();
+    const std::string bytes = leesBytes(pad);
+    venster->Show();
+    ASSERT_TRUE(wachtOp([&] { return venster->IsShownOnScreen(); }));
+    struct Drempel
+    {
+        std::chrono::milliseconds vorige = WerkVoortgang::zetDrempel(std::chrono::milliseconds(0));
+        ~Drempel() { WerkVoortgang::zetDrempel(vorige); }
+    } geen;
+    VolleSchijfVFS schijf;
+    const std::thread::id hoofdDraad = std::this_thread::get_id();
+    std::mutex slot;
+    std::condition_variable vrij;
+    bool losgelaten = false;
+    bool traag = false;
+    // Held five seconds at the most: the test fails then rather than hang.
+    const auto uiterlijk = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    schijf.zetVoorLezen(
+        [&]
+        {
+            std::unique_lock<std::mutex> wacht(slot);
+            if (std::this_thread::get_id() == hoofdDraad)
+                return;
+            if (traag)
+                vrij.wait_for(wacht, std::chrono::milliseconds(25), [] { return false; });
+            else
+                vrij.wait_until(wacht, uiterlijk, [&] { return losgelaten; });
+        });
+    // Closed before the disk goes, also when the test stops half-way.
+    struct Sluiter
+    {
+        VensterApp& app;
+        ~Sluiter() { app.sluitDB(); }
+    } sluiter{*app};
+    const auto laatLos = [&]
+    {
+        const std::lock_guard<std::mutex> vast(slot);
+        losgelaten = true;
+        vrij.notify_all();
+    };
+
+    vragen.kies(pad);
+    klik(wxID_OPEN);
+    EXPECT_EQ(titels().size(), 300u);
+    EXPECT_FALSE(app->isKontroleKlaar());
+    logVanger().wis();
+    {
+        Ongeduld ongeduld(*app, *venster->geefRekLijst(), laatLos);
+        vragen.antwoordTekst("Pan");
+        klik(V::ID_ZETPROJEKTNAAM);
+        EXPECT_TRUE(ongeduld.metAnnuleren);
+        EXPECT_GT(ongeduld.geschilderd, 0);
+    }
+    EXPECT_TRUE(losgelaten);
+    verwerkGebeurtenissen();
+    EXPECT_EQ(meldingKop(), "The check of the database file \"" + pad +
+                                "\" was cancelled, so it is opened in read-only mode and nothing is written into "
+                                "it.\nOpen it again to check it and to change it.")
+        << logVanger().geefAlles();
+    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+    EXPECT_EQ(naamLabel(), "Kettle");
+    EXPECT_FALSE(app->rolTerugMogelijk());
+    EXPECT_TRUE(statusTekst().EndsWith("[read-only mode]")) << statusTekst();
+    EXPECT_EQ(menuLabel(V::ID_SCHAKELDBOMNAARSLECHTSLEZEN), "Switch current database to read+write mode\tCtrl+T");
+
+    // Opened again, and closed while the check reads on.
+    klik(wxID_CLOSE);
+    traag = true;
+    vragen.kies(pad);
+    klik(wxID_OPEN);
+    ASSERT_FALSE(app->isKontroleKlaar());
+    {
+        const Waakhond waakhond("closing while the check reads", std::chrono::seconds(3));
+        klik(wxID_CLOSE);
+    }
+    EXPECT_FALSE(app->isDBOpen());
+    EXPECT_TRUE(leesBytes(pad) == bytes);
+    EXPECT_TRUE(laatNietsAchter(pad));
+}
+
+// The reads of a project just opened (its list, its figures, its people)
+// give the window its turns from their start, where a refill's read first
+// waits whether it lasts: here longer than any read of the test. The list,
+// asking for a paint at each paint as something moving in it would, paints
+// during Open and during the start of the command line, also once it has
+// its rows, while the people are read.
+TEST_F(OpdrachtTest, AnOpeningPaintsTheWindowFromTheStartOfItsReads)
+{
+    const wxString pad = testPad("p.vtd");
+    openProject(pad);
+    // Enough for reads that last a few of the toolkit's frames, at which
+    // alone the window paints.
+    voerUit(*app, {"with recursive n(i) as (select 1 union all select i+1 from n where i<40000) insert into "
+                   "Requirements (naam,SR,auteur,testIngenieur) select 'Step '||i,i,'Author '||(i%20),'Tester '||(i%20) from n"});
+    venster->Show();
+    ASSERT_TRUE(wachtOp([&] { return venster->IsShownOnScreen(); }));
+    struct Tijden
+    {
+        SQLite3Basis::TussendoorTijden vorige =
+            SQLite3Basis::zetTussendoorTijden({std::chrono::seconds(10), std::chrono::milliseconds(0)});
+        ~Tijden() { SQLite3Basis::zetTussendoorTijden(vorige); }
+    } tijden;
+    // The list's paints at a turn that a read gives, before the list has
+    // its rows and after.
+    struct Verven : wxEventFilter
+    {
+        VerelTamsoApp& app;
+        RekLijstCtrl& lijst;
+        int voor = 0;
+        int metRijen = 0;
+        Verven(VerelTamsoApp& app_, RekLijstCtrl& lijst_) : app(app_), lijst(lijst_) { wxEvtHandler::AddFilter(this); }
+        ~Verven() override { wxEvtHandler::RemoveFilter(this); }
+        int FilterEvent(wxEvent& gebeurtenis) override
+        {
+            auto* deel = dynamic_cast<wxWindow*>(gebeurtenis.GetEventObject());
+            if (gebeurtenis.GetEventType() != wxEVT_PAINT || !deel || deel->GetParent() != &lijst)
+                return Event_Skip;
+            if (app.isTussendoorBezig())
+                ++(lijst.GetItemCount() == 40000 ? metRijen : voor);
+            deel->Refresh();
+            return Event_Skip;
+        }
+    };
+    const std::pair<const char*, std::function<void()>> wegen[] = {
+        {"Open",
+         [&]
+         {
+             vragen.kies(pad);
+             klik(wxID_OPEN);
+         }},
+        {"the command line", [&]
+         {
+             ASSERT_EQ(app->open(wxFileName(pad), false, wxString()), 0u);
+             venster->start();
+         }}};
+    for (const auto& [weg, open] : wegen)
+    {
+        SCOPED_TRACE(weg);
+        klik(wxID_CLOSE);
+        verwerkGebeurtenissen();
+        Verven verven(*app, *venster->geefRekLijst());
+        for (wxWindow* deel : venster->geefRekLijst()->GetChildren())
+            deel->Refresh();
+        open();
+        EXPECT_GT(verven.voor, 0);
+        EXPECT_GT(verven.metRijen, 0);
+    }
+    klik(wxID_CLOSE);
 }

@@ -1,0 +1,234 @@
+// Opening a project of 100,000 requirements with about 2 KB of rich text
+// each in the main window, shown on the X server: from opening the file as
+// the command line does, through the window's start, until the list has
+// painted its rows; and during an Open from the menu, with the list asking
+// for a paint at each of its paints, the longest the window goes without
+// painting. With VT_BENCH_MILJOEN set, also on 1,000,000 requirements (about
+// 4 GB, seeded once in some minutes).
+#include "benchmarks/kern/BenchProject.h"
+#include "swexternals/desktop/DesktopVraag.h"
+#include "toepassing/venster/RekLijstCtrl.h"
+#include "toepassing/venster/VerelTamsoVenster.h"
+
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdlib>
+#include <vector>
+#include <wx/app.h>
+#include <wx/eventfilter.h>
+#include <wx/evtloop.h>
+#include <wx/image.h>
+
+namespace
+{
+using Klok = std::chrono::steady_clock;
+
+void grootteArgumenten(benchmark::internal::Benchmark* b)
+{
+    b->Arg(100000);
+    if (std::getenv("VT_BENCH_MILJOEN"))
+        b->Arg(1000000);
+    b->Iterations(3)->Unit(benchmark::kMillisecond)->UseManualTime();
+}
+
+// The Open command's file dialog, answered with the project's file; no
+// other question is asked.
+class BestandKiezer : public DesktopVraag
+{
+public:
+    explicit BestandKiezer(const wxString& pad_) : pad(pad_), vorige(DesktopVraag::zet(this)) {}
+    ~BestandKiezer() override { DesktopVraag::zet(vorige); }
+    BestandKiezer(const BestandKiezer&) = delete;
+    BestandKiezer& operator=(const BestandKiezer&) = delete;
+
+    int stelVraag(const wxString&, const wxString&, long, wxWindow*, const Knoppen&) override { return wxCANCEL; }
+    GekozenBestand kiesBestandEnFilter(const wxString&, const wxString&, const wxString&, const wxString&, long,
+                                       wxWindow*) override
+    {
+        return {pad, 0};
+    }
+    wxString kiesMap(const wxString&, const wxString&, wxWindow*) override { return wxString(); }
+    std::optional<wxString> vraagTekst(const wxString&, const wxString&, const wxString&, wxWindow*) override
+    {
+        return std::nullopt;
+    }
+    std::optional<long> vraagGetal(const wxString&, const wxString&, const wxString&, long, long, long,
+                                   wxWindow*) override
+    {
+        return std::nullopt;
+    }
+    std::optional<wxColour> kiesKleur(const wxColour&, const wxString&, wxWindow*) override { return std::nullopt; }
+    std::optional<wxFont> kiesFont(const wxFont&, const wxString&, wxWindow*) override { return std::nullopt; }
+    std::optional<Symbool> kiesSymbool(const wxString&, const wxString&, const wxString&, const wxString&,
+                                       wxWindow*) override
+    {
+        return std::nullopt;
+    }
+    std::optional<int> kiesUitLijst(const wxString&, const wxString&, const wxArrayString&, int, wxWindow*) override
+    {
+        return std::nullopt;
+    }
+    void toonAboutBox(const wxAboutDialogInfo&, wxWindow*) override {}
+
+private:
+    wxString pad;
+    DesktopVraag* vorige;
+};
+
+// The times the list's parts (its header and its rows) painted while it
+// lives; each paint asks for the next, as something moving in the list
+// would, so that the window paints at every turn it gets.
+class Verven : public wxEventFilter
+{
+public:
+    explicit Verven(wxWindow& lijst_, bool steeds_) : lijst(lijst_), steeds(steeds_)
+    {
+        wxEvtHandler::AddFilter(this);
+        if (steeds)
+            for (wxWindow* deel : lijst.GetChildren())
+                deel->Refresh();
+    }
+    ~Verven() override { wxEvtHandler::RemoveFilter(this); }
+    Verven(const Verven&) = delete;
+    Verven& operator=(const Verven&) = delete;
+
+    std::vector<Klok::time_point> keren;
+
+    int FilterEvent(wxEvent& gebeurtenis) override
+    {
+        auto* deel = dynamic_cast<wxWindow*>(gebeurtenis.GetEventObject());
+        if (gebeurtenis.GetEventType() == wxEVT_PAINT && deel && deel->GetParent() == &lijst)
+        {
+            keren.push_back(Klok::now());
+            if (steeds)
+                deel->Refresh();
+        }
+        return Event_Skip;
+    }
+
+private:
+    wxWindow& lijst;
+    bool steeds;
+};
+
+// The window without a project, shown, as the program shows it before it
+// opens one.
+VerelTamsoVenster* maakVenster()
+{
+    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
+        wxInitAllImageHandlers();
+    auto* venster = new VerelTamsoVenster(nullptr, &BenchProject::app(), VerelTamsoVenster::ID_VERELTAMSOVENSTER,
+                                          "Verel Tamso", wxDefaultPosition, wxSize(1280, 1000));
+    venster->Show();
+    return venster;
+}
+
+// What the event loop has waiting, as the program's loop would run it, until
+// the list has painted once more.
+void verwerkTotGeverfd(VerelTamsoVenster& venster, const Verven& verven)
+{
+    const size_t voor = verven.keren.size();
+    // The measurement runs no event loop of its own: GTK's events come
+    // through one for the moment, the window's paints among them.
+    wxEventLoop lus;
+    do
+    {
+        wxTheApp->ProcessPendingEvents();
+        lus.YieldFor(wxEVT_CATEGORY_UI);
+        venster.geefRekLijst()->Update();
+    } while (verven.keren.size() == voor);
+}
+
+double ms(Klok::duration tijd)
+{
+    return std::chrono::duration<double, std::milli>(tijd).count();
+}
+
+// The project closed outside the measured time, as the Close command leaves
+// the window; the file stays in the system's cache.
+void sluitProjekt(VerelTamsoVenster& venster)
+{
+    BenchProject::sluit();
+    venster.verversLijst();
+    wxTheApp->ProcessPendingEvents();
+    wxEventLoop().YieldFor(wxEVT_CATEGORY_UI);
+}
+
+// From the open of the file, as the command line opens it, until the list
+// has painted its rows after the window's start.
+void BM_StartTotLijst(benchmark::State& state)
+{
+    const long aantal = state.range(0);
+    if (!BenchProject::open(aantal))
+    {
+        state.SkipWithError("the project could not be made or opened");
+        return;
+    }
+    VerelTamsoApp& app = BenchProject::app();
+    const wxString bestand = BenchProject::pad(aantal, 2048);
+    VerelTamsoVenster* venster = maakVenster();
+    for (auto _ : state)
+    {
+        sluitProjekt(*venster);
+        const Klok::time_point begin = Klok::now();
+        app.sluitDB();
+        if (app.open(wxFileName(bestand), false, wxString()) != 0)
+        {
+            state.SkipWithError("the project could not be opened");
+            break;
+        }
+        venster->start();
+        // Painted already within the start or not, its rows are painted now.
+        Verven verven(*venster->geefRekLijst(), false);
+        for (wxWindow* deel : venster->geefRekLijst()->GetChildren())
+            deel->Refresh();
+        verwerkTotGeverfd(*venster, verven);
+        state.SetIterationTime(std::chrono::duration<double>(verven.keren.front() - begin).count());
+    }
+    state.counters["rijen"] = static_cast<double>(venster->geefRekLijst()->GetItemCount());
+    delete venster;
+    BenchProject::sluit();
+}
+BENCHMARK(BM_StartTotLijst)->Apply(grootteArgumenten);
+
+// Open from the menu, the file chosen, until the list has painted its rows:
+// the longest the window went without painting ("langste_ms", the time
+// from the command to the first paint included), and when the rows were
+// painted (the measured time).
+void BM_OpenVerfPauze(benchmark::State& state)
+{
+    const long aantal = state.range(0);
+    if (!BenchProject::open(aantal))
+    {
+        state.SkipWithError("the project could not be made or opened");
+        return;
+    }
+    const BestandKiezer kiezer(BenchProject::pad(aantal, 2048));
+    VerelTamsoVenster* venster = maakVenster();
+    double langste = 0;
+    for (auto _ : state)
+    {
+        sluitProjekt(*venster);
+        Verven verven(*venster->geefRekLijst(), true);
+        const Klok::time_point begin = Klok::now();
+        wxCommandEvent open(wxEVT_MENU, wxID_OPEN);
+        venster->GetEventHandler()->ProcessEvent(open);
+        // The paints waiting, and the first one of the rows.
+        verwerkTotGeverfd(*venster, verven);
+        Klok::time_point vorige = begin;
+        for (const Klok::time_point keer : verven.keren)
+        {
+            langste = std::max(langste, ms(keer - vorige));
+            vorige = keer;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(verven.keren.back() - begin).count());
+        if (venster->geefRekLijst()->GetItemCount() != aantal)
+            state.SkipWithError("the list does not show the project");
+    }
+    state.counters["langste_ms"] = langste;
+    delete venster;
+    BenchProject::sluit();
+}
+BENCHMARK(BM_OpenVerfPauze)->Apply(grootteArgumenten);
+} // namespace
