@@ -16,9 +16,15 @@ LangWerk::LangWerk(VerelTamsoApp& app_, const wxString& wat, size_t stappen) : L
 
 LangWerk::LangWerk(VerelTamsoApp& app_, const wxString& wat, Afbreekbaar) : LangWerk(app_, wat, 0, true) {}
 
-LangWerk::LangWerk(VerelTamsoApp& app_, const wxString& wat, size_t stappen, bool afbreekbaar)
-    : app(app_), voortgang(lopend == 0 ? app_.geefVoortgang() : nullptr)
+LangWerk::LangWerk(VerelTamsoApp& app_, const wxString& wat, size_t stappen, bool afbreekbaar) : app(app_)
 {
+    // Long work writes into the project. Where the check of the whole file
+    // still reads, the wait for it comes first, with its own dialog and its
+    // Cancel: within the work it would wait under the work's dialog, which
+    // has no Cancel.
+    if (lopend == 0 && !afbreekbaar && !app.isKontroleKlaar() && !app.isAlleenLezenDB())
+        static_cast<void>(app.controleerBestand());
+    voortgang = lopend == 0 ? app.geefVoortgang() : nullptr;
     if (lopend == 0)
     {
         gedaan = 0;

@@ -49,7 +49,7 @@ private:
 
     VerelTamsoApp& app;
     // Null for work within work.
-    Voortgang* voortgang;
+    Voortgang* voortgang = nullptr;
     std::optional<LangeLezing> lezing;
 };
 
