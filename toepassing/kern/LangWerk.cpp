@@ -12,17 +12,22 @@ size_t gedaan = 0;
 size_t totaal = 0;
 } // namespace
 
-LangWerk::LangWerk(VerelTamsoApp& app_, const wxString& wat, size_t stappen) : LangWerk(app_, wat, stappen, false) {}
+LangWerk::LangWerk(VerelTamsoApp& app_, const wxString& wat, size_t stappen)
+    : LangWerk(app_, wat, stappen, Soort::Gewoon)
+{
+}
 
-LangWerk::LangWerk(VerelTamsoApp& app_, const wxString& wat, Afbreekbaar) : LangWerk(app_, wat, 0, true) {}
+LangWerk::LangWerk(VerelTamsoApp& app_, const wxString& wat, Afbreekbaar) : LangWerk(app_, wat, 0, Soort::Afbreekbaar) {}
 
-LangWerk::LangWerk(VerelTamsoApp& app_, const wxString& wat, size_t stappen, bool afbreekbaar) : app(app_)
+LangWerk::LangWerk(VerelTamsoApp& app_, const wxString& wat, NaKontrole) : LangWerk(app_, wat, 0, Soort::NaKontrole) {}
+
+LangWerk::LangWerk(VerelTamsoApp& app_, const wxString& wat, size_t stappen, Soort soort) : app(app_)
 {
     // Long work writes into the project. Where the check of the whole file
     // still reads, the wait for it comes first, with its own dialog and its
     // Cancel: within the work it would wait under the work's dialog, which
     // has no Cancel.
-    if (lopend == 0 && !afbreekbaar && !app.isKontroleKlaar() && !app.isAlleenLezenDB())
+    if (lopend == 0 && soort == Soort::Gewoon && !app.isKontroleKlaar() && !app.isAlleenLezenDB())
         static_cast<void>(app.controleerBestand());
     voortgang = lopend == 0 ? app.geefVoortgang() : nullptr;
     if (lopend == 0)
@@ -30,7 +35,7 @@ LangWerk::LangWerk(VerelTamsoApp& app_, const wxString& wat, size_t stappen, boo
         gedaan = 0;
         totaal = stappen;
     }
-    if (voortgang && afbreekbaar)
+    if (voortgang && soort == Soort::Afbreekbaar)
         voortgang->beginAfbreekbaar(wat);
     else if (voortgang)
         voortgang->begin(wat);

@@ -29,6 +29,12 @@ public:
     {
     };
     LangWerk(VerelTamsoApp& app, const wxString& wat, Afbreekbaar);
+    // Other work waits for the check of the whole project file before it
+    // begins, as it writes; the start writes only after it has waited itself.
+    struct NaKontrole
+    {
+    };
+    LangWerk(VerelTamsoApp& app, const wxString& wat, NaKontrole);
     ~LangWerk();
 
     LangWerk(const LangWerk&) = delete;
@@ -45,7 +51,13 @@ public:
     bool isAfgebroken() const;
 
 private:
-    LangWerk(VerelTamsoApp& app, const wxString& wat, size_t stappen, bool afbreekbaar);
+    enum class Soort
+    {
+        Gewoon,
+        Afbreekbaar,
+        NaKontrole
+    };
+    LangWerk(VerelTamsoApp& app, const wxString& wat, size_t stappen, Soort soort);
 
     VerelTamsoApp& app;
     // Null for work within work.

@@ -160,7 +160,7 @@ int VerelTamsoApp::startDatabase()
     if (!isAlleenLezenDB() && moetSchrijven())
         static_cast<void>(controleerBestand());
     {
-        const LangWerk werk(*this, _("Checking the project file..."));
+        const LangWerk werk(*this, _("Checking the project file..."), LangWerk::NaKontrole());
         if (controleerVoorSchrijven() != 0)
             return 2;
         const int opgewaardeerd = maakProjektTabellen();
