@@ -52,10 +52,11 @@ void VerelTamsoVenster::toonProjekt()
 {
     schakelSlechtsLezenKnoppen(app->isAlleenLezenDB() ? StandAan : StandUit);
     zetStatusTekst(app->geefDBPadVoorBeschrijving());
+    // Before the reads, during which the window paints.
+    toonProjektNaam(app->geefProjektNaam());
     const ProjektLezing lezing(*app);
     verversLijst();
     verversWerknemers();
-    toonProjektNaam(app->geefProjektNaam());
 }
 
 // The idle time that follows the end of the check of the whole file: what
