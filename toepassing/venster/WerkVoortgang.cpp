@@ -60,24 +60,17 @@ void WerkVoortgang::beginAfbreekbaar(const wxString& wat_)
     begin(wat_);
 }
 
-// Before its dialog is up, the work gives the window its turns all the
-// same. The bar moves by itself: the dialog's Pulse and Update would let
-// the user's input through, for buttons it does not have.
 void WerkVoortgang::meld()
 {
-    wxGauge* meter = geefMeter();
-    if (!isBeurt())
-        return;
-    if (meter && !afbreekbaar)
-        meter->Pulse();
-    if (meter && afbreekbaar)
-        afgebroken = !dialoog->Pulse() || afgebroken;
-    else
-        laatSchilderen();
+    meldStap(0, 0);
 }
 
-// Work that may be stopped has its Cancel: the dialog's own turns let the
-// press through, and only that (toon).
+// Before its dialog is up, the work gives the window its turns all the
+// same. The bar moves by itself, to and fro while the work does not know
+// how far it is: the dialog's Pulse and Update would let the user's input
+// through, for buttons it does not have. Work that may be stopped has its
+// Cancel: there the dialog's own turns let the press through, and only
+// that (toon).
 void WerkVoortgang::meldStap(size_t gedaan, size_t totaal)
 {
     wxGauge* meter = geefMeter();
@@ -85,14 +78,18 @@ void WerkVoortgang::meldStap(size_t gedaan, size_t totaal)
         return;
     const int stand =
         totaal > 0 ? static_cast<int>(static_cast<double>(gedaan) / static_cast<double>(totaal) * bereik) : 0;
-    if (meter && !afbreekbaar && totaal > 0)
-        meter->SetValue(stand);
-    // Short of the end: the dialog would take the end for the end of the
-    // work, and close.
     if (meter && afbreekbaar)
+    {
+        // Short of the end: the dialog would take the end for the end of
+        // the work, and close.
         afgebroken = !(totaal > 0 ? dialoog->Update(std::min(bereik - 1, stand)) : dialoog->Pulse()) || afgebroken;
-    else
-        laatSchilderen();
+        return;
+    }
+    if (meter && totaal > 0)
+        meter->SetValue(stand);
+    else if (meter)
+        meter->Pulse();
+    laatSchilderen();
 }
 
 void WerkVoortgang::laatSchilderen()
