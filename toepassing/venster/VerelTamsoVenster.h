@@ -320,6 +320,22 @@ protected:
     void toonNaMislukking();
     // A project that opened but does not start is closed for good.
     void sluitOnstartbaarProjekt();
+    // Close and the close box leave the program running, Quit ends it: the
+    // question after a refused commit names which.
+    enum class Afsluiting
+    {
+        Sluiten,
+        Stoppen
+    };
+    // The Close command on its way to this end; its results.
+    [[nodiscard]] int sluitProjekt(Afsluiting afsluiting);
+    // Safe operation ended, a project in memory offered for saving, the
+    // open change committed: 0 when the project may close.
+    [[nodiscard]] int bewaarVoorSluiten();
+    // After the database refused to commit the open changes: asks whether
+    // to stay with them or leave without them; true when they were left and
+    // taken back.
+    bool laatGeweigerdeWijzigingenAchter(Afsluiting afsluiting);
     void openRecentBestand(size_t index);
     // The name dialog; the label shows the stored name after it.
     void vraagProjektNaam();

@@ -4,11 +4,13 @@
 #include "swexternals/desktop/DesktopVraag.h"
 #include "swexternals/desktop/wx/wxSQLite3/LangeLezing.h"
 #include "toepassing/kern/ProjektBestandsNaam.h"
+#include "toepassing/venster/RekLijstCtrl.h"
 #include "toepassing/venster/VerelTamsoVenster.h"
 
 #include <optional>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
+#include <wx/log.h>
 #include <wx/stattext.h>
 #include <wx/utils.h>
 
@@ -250,20 +252,18 @@ void VerelTamsoVenster::OnCloseClick(wxCommandEvent&)
 
 int VerelTamsoVenster::sluitProjekt()
 {
+    return sluitProjekt(Afsluiting::Sluiten);
+}
+
+int VerelTamsoVenster::sluitProjekt(Afsluiting afsluiting)
+{
     if (!app->isDBOpen())
         return 1;
-    if (app->isSavePointBezig())
-    {
-        const int gestopt = schakelSafePoint(StandUit);
-        if (gestopt != 0)
-            return gestopt;
-    }
-    // A project in memory is offered for saving here; a cancel keeps it.
-    const int resultaat = app->stopDatabase();
-    if (resultaat != 0)
+    const int bewaard = bewaarVoorSluiten();
+    if (bewaard != 0 && !(app->isCommitGeweigerd() && laatGeweigerdeWijzigingenAchter(afsluiting)))
     {
         toonNaMislukking();
-        return resultaat;
+        return bewaard;
     }
     app->synchroniseerWindowMetDBTransaktieStatus();
     if (!app->isMemoryDB())
@@ -272,6 +272,42 @@ int VerelTamsoVenster::sluitProjekt()
     toonGeenProjekt();
     verversLijst();
     return 0;
+}
+
+int VerelTamsoVenster::bewaarVoorSluiten()
+{
+    if (app->isSavePointBezig())
+    {
+        const int gestopt = schakelSafePoint(StandUit);
+        if (gestopt != 0)
+            return gestopt;
+    }
+    // A project in memory is offered for saving here; a cancel keeps it.
+    return app->stopDatabase();
+}
+
+bool VerelTamsoVenster::laatGeweigerdeWijzigingenAchter(Afsluiting afsluiting)
+{
+    const wxString& vr = DesktopAppBasis::vr;
+    const bool stoppen = afsluiting == Afsluiting::Stoppen;
+    // Why the commit failed, and that nothing was lost, comes first.
+    wxLog::FlushActive();
+    const int antwoord = DesktopVraag::geef().stelVraag(
+        _("The open changes could not be committed. Stay, and they remain open: commit them once the cause has "
+          "gone, for instance once there is room on the disk.") +
+            vr +
+            (stoppen ? _("Quit without them, and they are lost; what was committed before them stays in the file.")
+                     : _("Close the project without them, and they are lost; what was committed before them stays "
+                         "in the file.")),
+        _("Open changes not committed"), wxYES_NO | wxYES_DEFAULT | wxCENTRE | wxICON_WARNING, this,
+        DesktopVraag::Knoppen{_("Stay"), stoppen ? _("Quit without them") : _("Close without them"), wxString()});
+    // Only a clear choice leaves them; a box closed otherwise keeps them.
+    if (antwoord != wxNO || app->verwerpOpenWijzigingen() != 0)
+        return false;
+    // Safe operation, if it ran, has ended with them.
+    toonVeiligeModus();
+    rekLijst->SetBackgroundColour(app->geefAchtergrondKleur());
+    return true;
 }
 
 void VerelTamsoVenster::OnCloseUpdate(wxUpdateUIEvent& gebeurtenis)
@@ -283,7 +319,7 @@ void VerelTamsoVenster::OnExitClick(wxCommandEvent& gebeurtenis)
 {
     if (isUitgesteld(gebeurtenis))
         return;
-    if (!app->isDBOpen() || sluitProjekt() == 0)
+    if (!app->isDBOpen() || sluitProjekt(Afsluiting::Stoppen) == 0)
         Destroy();
 }
 

@@ -348,6 +348,15 @@ public:
     bool rolTerugMogelijk() const;
     bool isSavePointBezig() const { return transaktieMode == TransaktieSavePoint; }
 
+    // --- Leaving changes behind whose commit was refused ---
+
+    // The last commit of what is open failed, and it is all still open.
+    bool isCommitGeweigerd() const { return commitGeweigerd && isTransaktieOpenInDB(); }
+    // Takes back all that is open, the savepoints of safe operation with it,
+    // so that closing has nothing left to commit. 0 done (also when nothing
+    // was open); 2 the rollback failed (reported), and all stays open.
+    [[nodiscard]] int verwerpOpenWijzigingen();
+
     // --- Reading tables, columns and rows ---
 
     // 0 done, 2 no valid table, 3 SQLite error.
@@ -708,6 +717,9 @@ private:
     [[nodiscard]] int voerCommitUit(const wxString& opdracht);
 
     bool isTransaktieOpenInDB() const;
+    // Set by a commit that failed, of the transaction still open; a
+    // transaction that begins or ends clears it.
+    bool commitGeweigerd = false;
     // What ran in the open transaction, to open it again after SQLite took
     // it back whole at a failure (a commit on a full disk).
     TransaktieVerslag transaktieVerslag;

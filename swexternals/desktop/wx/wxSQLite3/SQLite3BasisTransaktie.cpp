@@ -31,7 +31,9 @@ int SQLite3Basis::voerTransaktieUit(const wxString& opdracht)
 int SQLite3Basis::voerCommitUit(const wxString& opdracht)
 {
     const auto commit = [&] { return voerUit(opdracht, -1, true); };
-    return commitOmhulsel ? commitOmhulsel(commit) : commit();
+    const int resultaat = commitOmhulsel ? commitOmhulsel(commit) : commit();
+    commitGeweigerd = resultaat != 0 && isTransaktieOpenInDB();
+    return resultaat;
 }
 
 // The version of the file is taken once the transaction holds the write
@@ -46,10 +48,14 @@ void SQLite3Basis::onthoudOpdracht(const std::function<void()>& neemOp, bool was
     {
         transaktieVerslag.wis();
         zetOverloopTerug();
+        commitGeweigerd = false;
         return;
     }
     if (!wasOpen)
+    {
         transaktieVerslag.begin(openingen);
+        commitGeweigerd = false;
+    }
     if (transaktieVerslag.isOnvolledig())
         return;
     neemOp();
@@ -441,4 +447,20 @@ void SQLite3Basis::resetTransaktie()
     // A rollback that fails (reported) keeps changes refused.
     if (voerTransaktieUit(rollback) == 0)
         wijzigingGeblokkeerd = false;
+}
+
+// One rollback ends the transaction in every mode, its savepoints with it.
+int SQLite3Basis::verwerpOpenWijzigingen()
+{
+    if (!isTransaktieOpenInDB())
+        return 0;
+    // A failure has been reported; what counts is whether anything stays.
+    static_cast<void>(voerTransaktieUit(rollback));
+    if (isTransaktieOpenInDB())
+        return 2;
+    savePointNamen.clear();
+    if (transaktieMode == TransaktieSavePoint)
+        transaktieMode = modeVoorSavePoint;
+    wijzigingGeblokkeerd = false;
+    return 0;
 }

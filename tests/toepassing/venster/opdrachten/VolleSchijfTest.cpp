@@ -89,7 +89,10 @@ TEST_P(VolleSchijf, EenCommitHoudtDeWijzigingOpen)
     {
         if (id == wxID_ADD)
             EXPECT_EQ(app->voegToe(opgeslagen("Pour", 3)), 2);
-        else
+        // Closing asks what becomes of the change: it stays.
+        if (id == wxID_CLOSE)
+            vragen.antwoord(wxYES);
+        if (id != wxID_ADD)
             klik(id);
         EXPECT_TRUE(meldingKop().StartsWith("The disk that holds the database file")) << logVanger().geefAlles();
         EXPECT_TRUE(logVanger().bevat(melding, wxLOG_Error)) << logVanger().geefAlles();
@@ -106,6 +109,41 @@ TEST_P(VolleSchijf, EenCommitHoudtDeWijzigingOpen)
     klik(wxID_SAVE);
     EXPECT_FALSE(isGewijzigd());
     EXPECT_EQ(rijenInBestand(pad), "Boil=1,Filter=2");
+}
+
+// Quit, the close box and Close after the disk refused a commit ask what
+// becomes of the open change. Kept, the window and the change stay; left,
+// the program ends its project with what was committed before, and nothing
+// stays beside the file.
+TEST_P(VolleSchijf, AfsluitenNaEenGeweigerdeCommitVraagtNaarDeWijziging)
+{
+    voegLangToe();
+    klik(wxID_SAVE);
+    const std::pair<int, const char*> afsluitingen[] = {
+        {wxID_EXIT, "[Quit without them]"}, {wxID_CLOSE, "[Close without them]"}, {wxID_NONE, "[Close without them]"}};
+    for (const auto& [id, knop] : afsluitingen)
+    {
+        vragen.antwoord(wxYES);
+        if (id == wxID_NONE)
+            sluitVenster();
+        else
+            klik(id);
+        ASSERT_FALSE(vragen.geefGesteld().empty()) << id;
+        EXPECT_TRUE(vragen.geefGesteld().back().Contains(knop)) << vragen.geefGesteld().back();
+        ASSERT_TRUE(venster && app->isDBOpen()) << id;
+        EXPECT_TRUE(isGewijzigd()) << id;
+        EXPECT_EQ(titels(), (std::vector<wxString>{"Filter", "Boil"})) << id;
+    }
+
+    vragen.antwoord(wxNO);
+    logVanger().wis();
+    klik(wxID_EXIT);
+    // The refusal of the commit that Quit tries first, and nothing after.
+    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 1u) << logVanger().geefAlles();
+    EXPECT_TRUE(wachtOp([this] { return !venster; }));
+    EXPECT_FALSE(app->isDBOpen());
+    EXPECT_EQ(rijenInBestand(pad), "Boil=1");
+    EXPECT_TRUE(laatNietsAchter(pad));
 }
 
 // Safe operation kept at its end: on the full disk it goes on with every
