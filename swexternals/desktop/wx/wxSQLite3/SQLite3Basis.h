@@ -311,8 +311,8 @@ public:
     Synchronisatie leesHuidigeSynchronisatie();
     Synchronisatie geefHuidigeSynchronisatie() const { return huidigeSynchronisatie; }
     // 0 done; 1 the journal cannot change (memory, read-only, or WAL without
-    // room for its index) and nothing else had to; 2 a setting failed;
-    // 5 nothing to change.
+    // room for it and a first change) and nothing else had to; 2 a setting
+    // failed; 5 nothing to change.
     [[nodiscard]] int schakelMode(Journaal journaal, Synchronisatie synchronisatie);
     [[nodiscard]] int zetGoedeSynchronisatieBijJournalling();
     [[nodiscard]] int doeWALCheckpoint();
@@ -690,8 +690,9 @@ private:
     // code, or an I/O error of a full disk.
     bool isSchijfVol(int kode) const;
     void meldSchijfVol(const wxString& sqlite, bool bijOpenen);
-    // Room on the file's disk for the first region of a log's index.
-    bool heeftRuimteVoorLogIndex() const;
+    // Room on the file's disk for a log, its index and its first change
+    // (LogRuimte); false when it cannot be told (reported).
+    bool heeftRuimteVoorLog();
     wxString geefWatBleef() const;
     // After an open that failed: the log and index that open made, empty,
     // go again.

@@ -69,11 +69,12 @@ int SQLite3Basis::schakelMode(Journaal journaal, Synchronisatie synchronisatie)
     {
         // A database in memory keeps its MEMORY journal, and a read-only one
         // cannot change its file's journal. Nor does a file go into WAL mode
-        // without room for the log's index: the switch itself would be
-        // written, and nothing could be read after it. It keeps its journal
-        // until a start with room.
+        // without room for the log's index, where nothing could be read
+        // after the switch, or for its first change, which the journal it
+        // has would take with less. It keeps its journal until a start
+        // with room.
         if ((isMemoryDB() && journaal != JournaalMemory) || isAlleenLezenDB() ||
-            (journaal == JournaalWAL && !heeftRuimteVoorLogIndex()))
+            (journaal == JournaalWAL && !heeftRuimteVoorLog()))
             journaalResultaat = 1;
         else
             journaalResultaat = zetJournaal(journaal);

@@ -3,6 +3,7 @@
 // database for a look that fails or that may not write do not stay behind.
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
+#include "swexternals/desktop/wx/wxSQLite3/LogRuimte.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
 #include <cerrno>
@@ -59,14 +60,22 @@ bool SQLite3Basis::isSchijfVol(int kode) const
 }
 
 // SQLite makes the index at the first read in WAL mode, and without it
-// reads nothing of the file.
-bool SQLite3Basis::heeftRuimteVoorLogIndex() const
+// reads nothing of the file; and the log must take the first change.
+bool SQLite3Basis::heeftRuimteVoorLog()
 {
     const wxString map = dbPad.GetPath(wxPATH_GET_VOLUME);
     struct statvfs schijf;
-    return statvfs((map.empty() ? wxString(".") : map).fn_str(), &schijf) == 0 &&
-           static_cast<unsigned long long>(schijf.f_bavail) * schijf.f_frsize >=
-               static_cast<unsigned long long>(indexRegio);
+    if (statvfs((map.empty() ? wxString(".") : map).fn_str(), &schijf) != 0)
+        return false;
+    // The trees of the table with the most: a first change adds a row to one.
+    const long long paginaGrootte = executeSkalair("pragma page_size");
+    const long long bomen = executeSkalair("select ifnull(max(aantal),0) from (select count(*) as aantal from "
+                                           "sqlite_master where rootpage>0 group by tbl_name)");
+    if (paginaGrootte <= 0 || bomen < 0)
+        return false;
+    const LogRuimte log(static_cast<unsigned long long>(paginaGrootte), static_cast<unsigned long long>(bomen),
+                        schijf.f_frsize);
+    return static_cast<unsigned long long>(schijf.f_bavail) * schijf.f_frsize >= log.geefNodig();
 }
 
 void SQLite3Basis::meldSchijfVol(const wxString& sqlite, bool bijOpenen)

@@ -501,6 +501,59 @@ TEST(SlechtBestand, EenOpwaarderingZonderRuimteOpentAlleenLezen)
     EXPECT_EQ(vragen.geefOnbeantwoord(), 0u);
 }
 
+// A project in a rollback journal started on a disk with little room, then
+// its first change: more room never gives a worse result. A start that
+// switches to the write-ahead log leaves room for the log to take the
+// change; with less, the project keeps its journal, which takes it. A
+// project of this version, and an older one that the start brings up to
+// date.
+TEST(SlechtBestand, MeerRuimteMaaktDeEersteWijzigingNooitSlechter)
+{
+    KleineSchijf schijf((testMap() / "schijf").string(), 4 << 20);
+    if (!schijf.isGekoppeld())
+        GTEST_SKIP() << schijf.waarom();
+    const auto maakOud = [](const wxString& pad)
+    {
+        {
+            wxSQLite3Database oud;
+            oud.Open(pad);
+            oud.ExecuteUpdate("create table Requirements (id integer primary key, naam text not null collate nocase, "
+                              "SR integer not null, unique(naam), unique(SR))");
+            oud.ExecuteUpdate("insert into Requirements (naam,SR) values ('een',1),('twee',2),('drie',3)");
+        }
+        return leesBytes(pad);
+    };
+    for (const bool oud : {false, true})
+    {
+        const wxString pad = wxString::FromUTF8(schijf.geefMap()) + (oud ? "/old.vtd" : "/p.vtd");
+        const std::string bytes = oud ? maakOud(pad) : maakProject(pad, true, false);
+        bool eerderBewaard = false;
+        for (size_t vrij = 20 * 1024; vrij <= 80 * 1024; vrij += 4096)
+        {
+            SCOPED_TRACE(wxString::Format("%s, %zu bytes free", pad, vrij).ToStdString());
+            schrijfBytes(pad, bytes);
+            ASSERT_TRUE(schijf.vul(vrij));
+            bool log = false;
+            {
+                App app;
+                ASSERT_EQ(app->openProject(pad), 0) << logVanger().geefAlles();
+                log = app->geefHuidigeJournaalMode() == SQLite3Basis::JournaalWAL;
+                if (app->voegToe(opgeslagen("vier", 4)) == 0)
+                    static_cast<void>(app->stopTransaktie());
+            }
+            schijf.maakLeeg();
+            EXPECT_TRUE(laatNietsAchter(pad));
+            wxSQLite3Database bestand;
+            bestand.Open(pad);
+            const bool bewaard = bestand.ExecuteScalar("select count(*) from Requirements where SR==4") == 1;
+            EXPECT_TRUE(bewaard || !log) << "the log refused the first change";
+            EXPECT_TRUE(bewaard || !eerderBewaard) << "less room stored it";
+            eerderBewaard = eerderBewaard || bewaard;
+        }
+        EXPECT_TRUE(eerderBewaard);
+    }
+}
+
 // Another program holds the project's write lock while the user adds a
 // requirement: the add is refused with the message, nothing stays open to
 // undo, the change before it stays committed, and the list shows what the
