@@ -77,10 +77,14 @@ EOF
 }
 
 # The program's windows that are shown, larger than a pixel: "id w h" each.
+# A window that went between the search and the question for its size (a
+# splash screen, a question answered) is not shown any more: left out.
 getoondeVensters() {
-    local venster
+    local venster maat WIDTH HEIGHT
     for venster in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
-        eval "$(xdotool getwindowgeometry --shell "$venster")"
+        maat=$(xdotool getwindowgeometry --shell "$venster" 2>/dev/null) || continue
+        WIDTH=0 HEIGHT=0
+        eval "$maat"
         [ "$WIDTH" -gt 1 ] && [ "$HEIGHT" -gt 1 ] && echo "$venster $WIDTH $HEIGHT"
     done
     return 0
@@ -398,7 +402,9 @@ vraagFoto() {
     xdotool mousemove 0 0
     vraagSluiten "$dialoog" || fout "the dialog could not be asked to close"
     wachtOp heeftVraag || fout "closing the changed dialog asked nothing"
-    eval "$(xdotool getwindowgeometry --shell "$dialoog")"
+    local maat
+    maat=$(xdotool getwindowgeometry --shell "$dialoog") || fout "the dialog went before its picture was taken"
+    eval "$maat"
     fotografeer "$bestand" -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage
     stop
 }

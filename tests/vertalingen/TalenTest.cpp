@@ -72,7 +72,7 @@ TEST_P(TaalTest, HetProgrammaSpreektDeGekozenTaal)
     VApp app;
     ASSERT_EQ(app->geefTaal(), GetParam().taal);
     ASSERT_EQ(app->openProject(testPad("taal.vtd")), 0);
-    voegRijenToe(*app, {{10, "Boil water"}});
+    voegRijenToe(*app, {{10, "Boil water", 1, 1, 2}});
     VerelTamsoVenster* venster = maakVenster(*app);
     const VensterSluiter sluiter{venster};
     venster->start();
@@ -83,6 +83,11 @@ TEST_P(TaalTest, HetProgrammaSpreektDeGekozenTaal)
     ASSERT_NE(menu, wxNOT_FOUND);
     EXPECT_NE(balk.GetMenu(static_cast<size_t>(menu))->FindItem(VerelTamsoVenster::ID_BEWERKITEM), nullptr);
     EXPECT_EQ(kopTekst(*venster, 1), vertaling("Title", toepassing));
+    // A label and its figure: the translation carries the colon as its
+    // language writes it.
+    EXPECT_TRUE(labelVan(*venster, VerelTamsoVenster::ID_VOLTOOIING_LABEL)
+                    .StartsWith(vertaling("Completion of listed items:", toepassing) + " "))
+        << labelVan(*venster, VerelTamsoVenster::ID_VOLTOOIING_LABEL);
 
     // The properties dialog of a requirement: its title, a section title
     // and a label.

@@ -11,7 +11,6 @@
 #include "toepassing/kern/VerelTamsoApp.h"
 
 #include <vector>
-#include <wx/filedlg.h>
 #include <wx/intl.h>
 #include <wx/log.h>
 
@@ -386,14 +385,13 @@ int VerelTamsoApp::vraagBewarenVanGeheugenDB()
         return 1;
     if (antwoord != wxYES)
         return 3;
-    // Proposed and completed as Save as does. The save itself asks before
-    // it overwrites a file.
-    const wxString pad = DesktopVraag::geef().kiesBestand(
-        _("Save the project"), geefLaatsteAppDataDir(wxString()).GetPath(wxPATH_GET_VOLUME),
-        ProjektBestandsNaam::maakVoorstel(geefProjektNaam()), maakWildCard(), wxFD_SAVE, geefHoofdVenster());
-    if (pad.empty())
+    // Asked and named as Save as does.
+    const wxFileName doel =
+        ProjektBestandsNaam::kies(_("Save the project"), geefLaatsteAppDataDir(wxString()).GetPath(wxPATH_GET_VOLUME),
+                                  geefProjektNaam(), maakWildCard(), geefBestandExtensie(), geefHoofdVenster());
+    if (!doel.IsOk())
         return 5;
-    return static_cast<int>(slaOpAls(ProjektBestandsNaam::metExtensie(pad, geefBestandExtensie()), true));
+    return static_cast<int>(slaOpAls(doel, true));
 }
 
 wxString VerelTamsoApp::maakRekZichtOpdracht() const

@@ -137,13 +137,12 @@ void ToonRequirement::schrijfKop(wxRichTextCtrl& rijk, const wxString& kop, bool
     // New lines take the paragraph style of the one they split, so the
     // heading gets its own explicitly: bold, centred, large.
     const long begin = rijk.GetInsertionPoint() + 2;
-    const wxString tekst = kop + ":";
-    rijk.WriteText("\n\n" + tekst + (regelEinde ? "\n" : ""));
+    rijk.WriteText("\n\n" + kop + (regelEinde ? "\n" : ""));
     wxRichTextAttr stijl;
     stijl.SetFontWeight(wxFONTWEIGHT_BOLD);
     stijl.SetFontSize(kopGrootte);
     stijl.SetAlignment(wxTEXT_ALIGNMENT_CENTRE);
-    rijk.SetStyleEx(wxRichTextRange(begin, begin + static_cast<long>(tekst.length()) - 1), stijl);
+    rijk.SetStyleEx(wxRichTextRange(begin, begin + static_cast<long>(kop.length()) - 1), stijl);
 }
 
 void ToonRequirement::voegToe(wxRichTextCtrl& doel, wxRichTextCtrl& bron)
@@ -164,15 +163,15 @@ void ToonRequirement::toonAlleDrie()
         new wxRichTextCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxRE_MULTILINE);
     toonVeld(rek.beschrijving);
     rijkVeld->SetInsertionPoint(0);
-    schrijfKop(*rijkVeld, _("Specification"), true);
+    schrijfKop(*rijkVeld, _("Specification:"), true);
     // At an end the heading is a paragraph of its own already: what is
     // appended after it starts the next.
     rijkVeld->SetInsertionPointEnd();
-    schrijfKop(*rijkVeld, _("Implementation"), false);
+    schrijfKop(*rijkVeld, _("Implementation:"), false);
 
     (void)RichFunkties::laadTekst(rek.implementatie, implementatie);
     implementatie->SetInsertionPointEnd();
-    schrijfKop(*implementatie, _("Validation"), false);
+    schrijfKop(*implementatie, _("Validation:"), false);
     voegToe(*rijkVeld, *implementatie);
     (void)RichFunkties::laadTekst(rek.validatie_test, validatie);
     voegToe(*rijkVeld, *validatie);

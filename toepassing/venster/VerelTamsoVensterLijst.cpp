@@ -202,7 +202,7 @@ bool VerelTamsoVenster::toonStatistiekTeksten(unsigned long long aantal, long lo
         return zetStatistiek(*voltooiingLabel, _("No completion")) || gegroeid;
     }
     voltooiingMeter->SetValue(binnenMeter(voltooiing, voltooiingMeter->GetRange()));
-    return zetStatistiek(*voltooiingLabel, _("Completion of listed items") + ": " +
+    return zetStatistiek(*voltooiingLabel, _("Completion of listed items:") + sp +
                                                DesktopFunkties::print(static_cast<float>(voltooiing), 2) + " % ") ||
            gegroeid;
 }

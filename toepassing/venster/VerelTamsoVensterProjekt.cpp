@@ -8,7 +8,6 @@
 #include "toepassing/venster/VerelTamsoVenster.h"
 
 #include <optional>
-#include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/log.h>
 #include <wx/stattext.h>
@@ -193,15 +192,11 @@ void VerelTamsoVenster::OnSaveasClick(wxCommandEvent&)
 {
     if (!app->isDBOpen())
         return;
-    const wxString extensie = app->geefBestandExtensie();
-    // No overwrite prompt here: the layer asks before it replaces a file,
-    // also one whose name only got its extension afterwards.
-    const wxString gekozen = DesktopVraag::geef().kiesBestand(
+    const wxFileName doel = ProjektBestandsNaam::kies(
         _("Save the project"), app->geefLaatsteAppDataDir(wxString()).GetPath(wxPATH_GET_VOLUME),
-        ProjektBestandsNaam::maakVoorstel(app->geefProjektNaam()), app->maakWildCard(), wxFD_SAVE, this);
-    if (gekozen.empty())
+        app->geefProjektNaam(), app->maakWildCard(), app->geefBestandExtensie(), this);
+    if (!doel.IsOk())
         return;
-    const wxFileName doel = ProjektBestandsNaam::metExtensie(gekozen, extensie);
     if (app->slaOpAls(doel, true) != 0)
     {
         toonNaMislukking();

@@ -6,6 +6,8 @@
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/VensterHulp.h"
 
+#include <ctime>
+#include <wx/file.h>
 #include <wx/filefn.h>
 #include <wx/menu.h>
 
@@ -18,6 +20,26 @@ const wxString alleenLezenLabel = "Switch current database to read-only mode\tCt
 const wxString leesSchrijfLabel = "Switch current database to read+write mode\tCtrl+T";
 const wxString slotOpen = DesktopBeeldLader::ikoon(48, "slot-open.png");
 const wxString slotDicht = DesktopBeeldLader::ikoon(48, "slot-dicht.png");
+
+// A save dialog that makes the chosen file, empty, before it returns, as a
+// desktop's portal does, or, as GTK's own, not.
+class MakendeDialoog : public VraagBeantwoorder
+{
+public:
+    bool maakt = true;
+
+    GekozenBestand kiesBestandEnFilter(const wxString& bericht, const wxString& map, const wxString& naam,
+                                       const wxString& wildcard, long stijl, wxWindow* ouder) override
+    {
+        const GekozenBestand gekozen =
+            VraagBeantwoorder::kiesBestandEnFilter(bericht, map, naam, wildcard, stijl, ouder);
+        if (maakt && !wxFileExists(gekozen.pad))
+        {
+            EXPECT_TRUE(wxFile().Create(gekozen.pad)) << gekozen.pad;
+        }
+        return gekozen;
+    }
+};
 } // namespace
 
 TEST_F(OpdrachtTest, EveryCommandIsEnabledByTheStateOfTheProject)
@@ -201,6 +223,45 @@ TEST_F(OpdrachtTest, SaveAsWritesACleanlyNamedFileAsksBeforeReplacingOneAndGoesO
         EXPECT_TRUE(vragen.geefVragen().back().bericht.Contains("already exists")) << antwoord;
         EXPECT_EQ(app->isMemoryDB(), antwoord == wxNO);
         EXPECT_EQ(rijenInBestand(bestand), antwoord == wxNO ? "Boil=1,Pour=2" : "Stir=1");
+    }
+}
+
+TEST_F(OpdrachtTest, SaveAsKeepsTheNameTypedAndLeavesNothingBeside)
+{
+    // An empty file of the user's, there before the dialog opened.
+    const wxString eigen = testPad("notes");
+    ASSERT_TRUE(wxFile().Create(eigen));
+    ASSERT_TRUE(wxMkdir(testPad("folder.vtd")));
+    MakendeDialoog dialoog;
+    // What is typed, the file the project is saved as (none: the save
+    // fails) and whether the dialog makes the file typed. The test's folder
+    // tells "VTD" from "vtd", as Linux's own file systems do.
+    const std::tuple<wxString, wxString, bool> gevallen[] = {
+        {"first.vtd", "first.vtd", true},        {"second", "second.vtd", true}, {"third.VTD", "third.VTD.vtd", true},
+        {"fourth.Vtd", "fourth.Vtd.vtd", false}, {"folder", "", true},           {"notes", "notes.vtd", true}};
+    for (const auto& [getypt, bewaard, maakt] : gevallen)
+    {
+        if (getypt == "notes")
+        {
+            wxDateTime veranderd;
+            ASSERT_TRUE(wxFileName(eigen).GetTimes(nullptr, nullptr, &veranderd));
+            ASSERT_TRUE(wachtOp([&] { return std::time(nullptr) > veranderd.GetTicks(); }));
+        }
+        dialoog.maakt = maakt;
+        dialoog.antwoordTekst(wxString("Plan"));
+        klik(wxID_NEW);
+        ASSERT_EQ(app->voegToe(opgeslagen("Boil", 1)), 0);
+        dialoog.kies(testPad(getypt));
+        klik(wxID_SAVEAS);
+        EXPECT_EQ(app->isMemoryDB(), bewaard.empty()) << getypt;
+        if (bewaard.empty())
+            dialoog.antwoord(wxNO); // "Do you want to save it in a file?"
+        klik(wxID_CLOSE);
+        EXPECT_EQ(wxFileExists(testPad(getypt)), getypt == bewaard || getypt == "notes") << getypt;
+        if (!bewaard.empty())
+        {
+            EXPECT_EQ(rijenInBestand(testPad(bewaard)), "Boil=1") << getypt;
+        }
     }
 }
 
