@@ -96,7 +96,9 @@ DesktopAppBasis::DesktopAppBasis(const wxString& applikatieNaam, const wxString&
     const wxLanguage systeemTaal = geefSysteemTaal();
     long voorkeur = systeemTaal;
     config.Read(sleutelTaal, &voorkeur, static_cast<long>(systeemTaal));
-    LaatsteDataPad = config.Read(sleutelDataPad, stdPaden.GetDocumentsDir());
+    // Documents only once a dialog asks for it: the toolkit looks for it on
+    // disk, and a share that does not answer would hold the start.
+    config.Read(sleutelDataPad, &LaatsteDataPad);
 
     config.Write(sleutelStartDatum, start.FormatISODate());
     config.Write(sleutelStartTijd, start.FormatISOTime());
@@ -437,6 +439,8 @@ int DesktopAppBasis::OnExit()
 void DesktopAppBasis::bewaarInstellingen()
 {
     config.Write(sleutelTaal, static_cast<long>(taal));
+    // Empty when no dialog asked for it: the next start takes Documents
+    // again, and this end does not look for it.
     config.Write(sleutelDataPad, LaatsteDataPad);
     const wxDateTime stop = wxDateTime::Now();
     config.Write(sleutelStopDatum, stop.FormatISODate());
@@ -588,6 +592,8 @@ void DesktopAppBasis::zetLaatsteAppDataDir(const wxFileName& naam)
 
 wxFileName DesktopAppBasis::geefLaatsteAppDataDir(const wxString& bestandsNaam) const
 {
+    if (LaatsteDataPad.empty())
+        LaatsteDataPad = stdPaden.GetDocumentsDir();
     return wxFileName(LaatsteDataPad, bestandsNaam, wxPATH_NATIVE);
 }
 

@@ -128,6 +128,7 @@ public:
     static unsigned int geefProcIDUitKombi(unsigned int kombi);
 
     // The folder last used for data files; file dialogs start in it.
+    // Documents until one is used.
     void zetLaatsteAppDataDir(const wxString& map);
     void zetLaatsteAppDataDir(const wxFileName& naam);
     wxFileName geefLaatsteAppDataDir(const wxString& bestandsNaam) const;
@@ -148,7 +149,9 @@ protected:
     wxStandardPaths& stdPaden;
     SimpelRTOS rtos;
     IntelProcessor processor;
-    wxString LaatsteDataPad;
+    // Empty until it is set, read or asked for (then Documents); empty in
+    // the file, it stands for Documents too.
+    mutable wxString LaatsteDataPad;
     wxArrayString extensies;
     wxArrayString extensieBeschrijvingen;
     wxSingleInstanceChecker eenInstantieKontrole;

@@ -1,14 +1,15 @@
 #include "swexternals/desktop/TrivaneFTPUpdateKopie.h"
 
-#include <algorithm>
+#include "swexternals/desktop/TrivaneFTPUpdateRest.h"
+
 #include <cerrno>
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
-#include <filesystem>
 #include <fstream>
 #include <sys/file.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -22,18 +23,15 @@ namespace
 const std::size_t kopieStuk = 1024 * 1024;
 // As many files of the package's name as a user may keep.
 const int maxKopieNummer = 99;
-// A copy's hidden file ends in a dot, six letters or digits that mkostemps
-// chooses, and this ending: its own, for sync tools and editors name their
-// temporary files ".<name>.XXXXXX", and the clean-up must never take a file
-// of theirs for a copy's. No object with a destructor: the clean-up may
-// still run while the program ends.
-constexpr char kopieEinde[] = ".kopie";
-constexpr std::size_t kopieEindeLengte = sizeof(kopieEinde) - 1;
-constexpr std::size_t willekeurigeLengte = 6;
+const int maxNaamPogingen = 100;
+constexpr char kopieTekens[] = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
 // Set by SIGTERM while a copy runs: all that a signal handler may do.
 std::atomic<bool> beeindigd{false};
 static_assert(std::atomic<bool>::is_always_lock_free, "a signal handler may only set a lock-free flag");
+
+// Tests take the way of a disk that cannot hold a file without a name.
+std::atomic<bool> naamloosToegestaan{true};
 
 void bijBeeindiging(int)
 {
@@ -77,32 +75,32 @@ mode_t geefDownloadRechten()
     return 0644;
 }
 
-bool isLetterOfCijfer(char teken)
+// A file in `map` that has no name until it is whole, so that nothing is
+// left of it whatever ends the program meanwhile; -1 with errno set where
+// the disk cannot make one (or the names of open files cannot be reached to
+// give it one), and `kanNiet` set then.
+int maakNaamloos(const std::string& map, bool& kanNiet)
 {
-    return (teken >= '0' && teken <= '9') || (teken >= 'a' && teken <= 'z') || (teken >= 'A' && teken <= 'Z');
+    kanNiet = !naamloosToegestaan || access("/proc/self/fd", X_OK) != 0;
+    if (kanNiet)
+        return -1;
+    const int uitvoer = open(map.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    // What a disk or a kernel without such files says.
+    kanNiet = uitvoer < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL || errno == ENOTSUP);
+    return uitvoer;
 }
 
-// ".<package>.XXXXXX.kopie", as a copy names its hidden file.
-bool isTijdelijkeNaam(const std::string& naam)
-{
-    const std::size_t staart = 1 + willekeurigeLengte + kopieEindeLengte;
-    if (naam.size() <= staart + 1 || naam.front() != '.' || naam[naam.size() - staart] != '.' ||
-        naam.compare(naam.size() - kopieEindeLengte, kopieEindeLengte, kopieEinde) != 0)
-        return false;
-    const auto willekeurig = naam.end() - static_cast<std::ptrdiff_t>(staart - 1);
-    return std::all_of(willekeurig, willekeurig + willekeurigeLengte, isLetterOfCijfer);
-}
-
-// The hidden file of a copy into `map`, locked while the copy writes it, so
-// that the clean-up of another run leaves it alone; -1 with errno set when
-// it cannot be made. One such clean-up may come between the making and the
-// lock: then it is made anew.
+// The hidden file of a copy into `map`, where the disk cannot give a file
+// without a name, locked while the copy writes it, so that the clean-up of
+// another run leaves it alone; -1 with errno set when it cannot be made.
+// One such clean-up may come between the making and the lock: then it is
+// made anew.
 int maakTijdelijk(const std::string& map, const std::string& naam, std::string& tijdelijk)
 {
     for (int poging = 1;; ++poging)
     {
-        tijdelijk = map + "/." + naam + ".XXXXXX" + kopieEinde;
-        const int uitvoer = mkostemps(tijdelijk.data(), kopieEindeLengte, O_CLOEXEC);
+        tijdelijk = map + "/" + TrivaneFTPUpdateRest::maakSjabloon(naam);
+        const int uitvoer = mkostemps(tijdelijk.data(), TrivaneFTPUpdateRest::sjabloonEindeLengte, O_CLOEXEC);
         if (uitvoer < 0)
             return -1;
         struct stat status
@@ -115,27 +113,33 @@ int maakTijdelijk(const std::string& map, const std::string& naam, std::string& 
     }
 }
 
-// A hidden copy left behind: only a file of this user, no link or anything
-// else, and none that a copy holds now. A file of more names than this one
-// is no copy's rest, whatever this name: a user's file linked under it.
-bool verwijderRest(const std::string& pad)
+// Gives the open file `bestand` the name `pad`, never over another.
+bool geefNaam(int bestand, const std::string& pad)
 {
-    struct stat gezien
+    const std::string open = "/proc/self/fd/" + std::to_string(bestand);
+    return linkat(AT_FDCWD, open.c_str(), AT_FDCWD, pad.c_str(), AT_SYMLINK_FOLLOW) == 0;
+}
+
+// A hidden name in `map` for the whole copy of `naam` on its way over a file
+// of that name: as a copy's rest is named, so that the clean-up takes it
+// should the program end before it is renamed.
+bool geefVerborgenNaam(int bestand, const std::string& map, const std::string& naam, std::string& verborgen)
+{
+    for (int poging = 0; poging < maxNaamPogingen; ++poging)
     {
-    };
-    if (lstat(pad.c_str(), &gezien) != 0 || !S_ISREG(gezien.st_mode) || gezien.st_uid != geteuid() ||
-        gezien.st_nlink != 1)
-        return false;
-    const int rest = open(pad.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (rest < 0)
-        return false;
-    struct stat geopend
-    {
-    };
-    const bool weg = fstat(rest, &geopend) == 0 && geopend.st_dev == gezien.st_dev && geopend.st_ino == gezien.st_ino &&
-                     geopend.st_nlink == 1 && flock(rest, LOCK_EX | LOCK_NB) == 0 && unlink(pad.c_str()) == 0;
-    close(rest);
-    return weg;
+        verborgen = map + "/" + TrivaneFTPUpdateRest::maakSjabloon(naam);
+        unsigned char willekeurig[6];
+        if (getrandom(willekeurig, sizeof(willekeurig), 0) != static_cast<ssize_t>(sizeof(willekeurig)))
+            return false;
+        const std::size_t begin = verborgen.size() - TrivaneFTPUpdateRest::sjabloonEindeLengte - sizeof(willekeurig);
+        for (std::size_t i = 0; i < sizeof(willekeurig); ++i)
+            verborgen[begin + i] = kopieTekens[willekeurig[i] % (sizeof(kopieTekens) - 1)];
+        if (geefNaam(bestand, verborgen))
+            return true;
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
 }
 
 // Renames without replacing what is there; where the disk cannot do that
@@ -152,17 +156,30 @@ bool hernoemZonderVervangen(const std::string& van, const std::string& naar)
     return true;
 }
 
-// Gives the file `van` the name `naam` in `map`; without `vervang` a file
-// of that name stays and the next free number is taken. True with `doel`
-// set, else false with the error number in `fout`.
-bool geefKopiePlaats(const std::string& van, const std::string& map, const std::string& naam, bool vervang,
+// Gives the whole copy, open as `bestand` under the name `tijdelijk` (empty:
+// none yet), the name `naam` in `map`; without `vervang` a file of that
+// name stays and the next free number is taken. True with `doel` set, and
+// `tijdelijk` emptied once it is gone; else false with the error number in
+// `fout`.
+bool geefKopiePlaats(int bestand, std::string& tijdelijk, const std::string& map, const std::string& naam, bool vervang,
                      std::string& doel, int& fout)
 {
     if (vervang)
     {
+        // A name is replaced in one step, by a file that has one: until
+        // then the name is the old file's, and never part of the new one's.
+        if (tijdelijk.empty() && !geefVerborgenNaam(bestand, map, naam, tijdelijk))
+        {
+            fout = errno;
+            tijdelijk.clear();
+            return false;
+        }
         doel = map + "/" + naam;
-        if (std::rename(van.c_str(), doel.c_str()) == 0)
+        if (std::rename(tijdelijk.c_str(), doel.c_str()) == 0)
+        {
+            tijdelijk.clear();
             return true;
+        }
         fout = errno;
         doel.clear();
         return false;
@@ -170,8 +187,11 @@ bool geefKopiePlaats(const std::string& van, const std::string& map, const std::
     for (int nummer = 1; nummer <= maxKopieNummer; ++nummer)
     {
         doel = map + "/" + geefNaamMetNummer(naam, nummer);
-        if (hernoemZonderVervangen(van, doel))
+        if (tijdelijk.empty() ? geefNaam(bestand, doel) : hernoemZonderVervangen(tijdelijk, doel))
+        {
+            tijdelijk.clear();
             return true;
+        }
         fout = errno;
         if (fout != EEXIST)
             break;
@@ -256,28 +276,21 @@ TrivaneFTPUpdateKopie::Uitkomst TrivaneFTPUpdateKopie::wacht()
 
 wxString TrivaneFTPUpdateKopie::verplaats(const wxString& bron, const wxString& map)
 {
-    const std::string van = alsKopiePad(bron);
+    std::string van = alsKopiePad(bron);
+    const std::string naam = geefBestandsNaam(van);
     std::string doel;
     int fout = 0;
-    return geefKopiePlaats(van, alsKopiePad(map), geefBestandsNaam(van), false, doel, fout) ? alsKopieTekst(doel)
-                                                                                            : wxString();
+    return geefKopiePlaats(-1, van, alsKopiePad(map), naam, false, doel, fout) ? alsKopieTekst(doel) : wxString();
 }
 
 int TrivaneFTPUpdateKopie::ruimOp(const std::vector<std::string>& mappen)
 {
-    int verwijderd = 0;
-    for (const std::string& map : mappen)
-    {
-        std::error_code fout;
-        std::vector<std::filesystem::path> resten;
-        for (std::filesystem::directory_iterator deel(map, fout), einde; !fout && deel != einde; deel.increment(fout))
-            if (isTijdelijkeNaam(deel->path().filename().string()))
-                resten.push_back(deel->path());
-        for (const std::filesystem::path& rest : resten)
-            if (verwijderRest(rest.string()))
-                ++verwijderd;
-    }
-    return verwijderd;
+    return TrivaneFTPUpdateRest().ruimOp(mappen);
+}
+
+bool TrivaneFTPUpdateKopie::zetNaamloosToegestaan(bool toegestaan)
+{
+    return naamloosToegestaan.exchange(toegestaan);
 }
 
 void TrivaneFTPUpdateKopie::kopieer()
@@ -297,10 +310,16 @@ bool TrivaneFTPUpdateKopie::kopieerNaar(Poging& poging)
         poging.fout = errno;
         return false;
     }
-    // Hidden, with a name nobody else can have taken, open to this user only
-    // while it is written.
+    // Without a name, else hidden under a name nobody else can have taken;
+    // open to this user only while it is written.
     std::string tijdelijk;
-    const int uitvoer = maakTijdelijk(poging.map, geefBestandsNaam(bron), tijdelijk);
+    bool kanNiet = false;
+    int uitvoer = maakNaamloos(poging.map, kanNiet);
+    if (kanNiet)
+        uitvoer = maakTijdelijk(poging.map, geefBestandsNaam(bron), tijdelijk);
+    // Its hidden name on its way over another file is held as the other's.
+    else if (uitvoer >= 0)
+        static_cast<void>(flock(uitvoer, LOCK_EX));
     if (uitvoer < 0)
     {
         poging.fout = errno;
@@ -325,9 +344,10 @@ bool TrivaneFTPUpdateKopie::kopieerNaar(Poging& poging)
         gelukt = false;
     }
     if (gelukt)
-        gelukt = geefKopiePlaats(tijdelijk, poging.map, geefBestandsNaam(bron), vervang, poging.doel, poging.fout);
+        gelukt =
+            geefKopiePlaats(uitvoer, tijdelijk, poging.map, geefBestandsNaam(bron), vervang, poging.doel, poging.fout);
     // Closed only once it has its name: until then its lock keeps the
-    // clean-up of another run off it.
+    // clean-up of another run off a hidden name.
     if (close(uitvoer) != 0 && gelukt)
     {
         poging.fout = errno;
@@ -335,7 +355,7 @@ bool TrivaneFTPUpdateKopie::kopieerNaar(Poging& poging)
         poging.doel.clear();
         gelukt = false;
     }
-    if (!gelukt)
+    if (!gelukt && !tijdelijk.empty())
         unlink(tijdelijk.c_str());
     return gelukt;
 }

@@ -15,13 +15,16 @@ wxDECLARE_EVENT(EVT_TRIVANE_FTP_KOPIE, wxThreadEvent);
 // A copy of the downloaded package for the user, made on a thread of its
 // own: a package of a few hundred megabytes would hold the window while it
 // is written. The folders are tried in turn, until one takes the package
-// whole. In each the copy is written under a hidden name of its own and
-// gets the package's name only once it is whole, so that no folder is ever
-// left with part of a package under the package's name: a copy that fails
-// (a full disk, a folder that cannot be written) or is stopped is removed.
-// The end of the session (SIGTERM) stops it too, and its owner hears of it
-// to end the program; what a program killed outright leaves, ruimOp
-// removes later. One copy at a time.
+// whole. In each the copy is written as a file without a name, which
+// nothing outlasts, and gets the package's name only once it is whole, so
+// that no folder is ever left with part of a package, under any name: a
+// copy that fails (a full disk, a folder that cannot be written) or is
+// stopped is gone. Where a disk cannot hold a file without a name, it is
+// written under a hidden name that carries the package's
+// (TrivaneFTPUpdateRest) and removed when it fails. The end of the session
+// (SIGTERM) stops it too, and its owner hears of it to end the program; what
+// a program killed outright leaves under a hidden name, ruimOp removes
+// later. One copy at a time.
 class TrivaneFTPUpdateKopie
 {
 public:
@@ -67,11 +70,13 @@ public:
     static wxString verplaats(const wxString& bron, const wxString& map);
 
     // Removes from `mappen` what copies left there when the program was
-    // ended while they wrote: files of this user, of no other name, under
-    // the hidden name a copy gives its file, that no copy writes now. The
-    // folders in the system's form: it needs nothing of the toolkit, so that
-    // it may run on while the program ends. The number removed.
+    // ended while they wrote (TrivaneFTPUpdateRest). The folders in the
+    // system's form. The number removed.
     static int ruimOp(const std::vector<std::string>& mappen);
+
+    // Tests write as on a disk that cannot hold a file without a name. The
+    // previous setting is returned.
+    static bool zetNaamloosToegestaan(bool toegestaan);
 
 private:
     struct Poging

@@ -3,15 +3,15 @@
 #include "swexternals/desktop/DesktopApp.h"
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
+#include "swexternals/desktop/DesktopGebruikersMappen.h"
 #include "swexternals/desktop/DesktopVraag.h"
 #include "swexternals/desktop/TrivaneFTPUpdateDraad.h"
+#include "swexternals/desktop/TrivaneFTPUpdateOpruimer.h"
 #include "swexternals/desktop/platform/Platform.h"
 
 #include <algorithm>
 #include <climits>
 #include <string>
-#include <system_error>
-#include <thread>
 #include <utility>
 #include <wx/config.h>
 #include <wx/evtloop.h>
@@ -64,12 +64,6 @@ std::chrono::steady_clock::time_point deadlineVoorOverdracht(std::uint64_t groot
     const std::uint64_t snelheid = std::max<std::uint64_t>(termijn.laagsteSnelheid, 1);
     return std::chrono::steady_clock::now() + termijn.basis +
            std::chrono::milliseconds(grootte / snelheid * 1000 + grootte % snelheid * 1000 / snelheid);
-}
-
-std::function<void()>& huidigeOpruimRem()
-{
-    static std::function<void()> rem;
-    return rem;
 }
 
 int alsDialoogWaarde(std::uint64_t waarde)
@@ -534,35 +528,16 @@ std::vector<wxString> TrivaneFTPUpdater::geefGebruikersMappen() const
 void TrivaneFTPUpdater::ruimGebruikersMappenOp() const
 {
     // What a copy for the user left when the program was ended in the middle
-    // of it is of no use. Only the folders' names are made here: whether
-    // they are there and what is in them is asked on a thread of its own,
-    // for a network share may take seconds to answer. Neither the check nor
-    // the program's end waits for it. It cannot take this check's own copy,
-    // which is locked while it is written, and it holds copies of all it
-    // uses, so that the program may end while it runs.
-    std::vector<std::string> mappen;
-    for (const wxString& map : geefGebruikersMappen())
-        mappen.emplace_back(map.fn_str());
-    try
-    {
-        std::thread(
-            [mappen, rem = huidigeOpruimRem()]
-            {
-                if (rem)
-                    rem();
-                TrivaneFTPUpdateKopie::ruimOp(mappen);
-            })
-            .detach();
-    }
-    catch (const std::system_error&)
-    {
-        // No thread to spare: the next check clears them.
-    }
+    // of it is of no use. Only what the environment names is taken here:
+    // the folders are looked up and read beside the check, for a network
+    // share may take seconds to answer, and neither the check nor the
+    // program's end waits for them. It cannot take this check's own copy.
+    TrivaneFTPUpdateOpruimer::vraag(DesktopGebruikersMappen());
 }
 
 std::function<void()> TrivaneFTPUpdater::zetOpruimRem(std::function<void()> rem)
 {
-    return std::exchange(huidigeOpruimRem(), std::move(rem));
+    return TrivaneFTPUpdateOpruimer::zetRem(std::move(rem));
 }
 
 wxString TrivaneFTPUpdater::bewaarVoorGebruiker()

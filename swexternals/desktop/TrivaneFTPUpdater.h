@@ -37,7 +37,7 @@ class wxWindow;
 // once. Made by its caller for one check and destroyed after `ga` returns;
 // `ga` never returns while a worker it started is still running. Only the
 // clean-up of the user's folders, which touches nothing of the updater's,
-// may outlast it.
+// may outlast it, and the program too.
 class TrivaneFTPUpdater
 {
 public:
@@ -70,9 +70,10 @@ public:
     };
     static DownloadTermijn zetDownloadTermijn(DownloadTermijn termijn);
 
-    // The clean-up of the user's folders that every check starts runs on a
-    // thread of its own; tests hold it up here before it reads a folder, as
-    // a folder that answers slowly would. The previous one is returned.
+    // The clean-up of the user's folders that every check starts runs beside
+    // it (TrivaneFTPUpdateOpruimer); tests hold it up here before it looks
+    // for a folder, as a folder that answers slowly would. The previous one
+    // is returned.
     static std::function<void()> zetOpruimRem(std::function<void()> rem);
 
     // `app` must have its main window while `ga` runs (the dialogs are put

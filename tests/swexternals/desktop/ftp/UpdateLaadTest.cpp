@@ -6,6 +6,7 @@
 #include "swexternals/desktop/DesktopPriveMap.h"
 #include "swexternals/desktop/TrivaneFTPUpdateDraad.h"
 #include "swexternals/desktop/TrivaneFTPUpdateKopie.h"
+#include "swexternals/desktop/TrivaneFTPUpdateRest.h"
 #include "swexternals/desktop/platform/DebPakket.h"
 #include "tests/ondersteuning/FTPTestServer.h"
 #include "tests/ondersteuning/GuiHulp.h"
@@ -17,14 +18,18 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdint>
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <memory>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 #include <wx/regex.h>
 #include <wx/stdpaths.h>
 #include <wx/timer.h>
@@ -62,6 +67,13 @@ protected:
 wxString alsWx(const std::filesystem::path& pad)
 {
     return wxString::FromUTF8(pad.string());
+}
+
+// Whatever was written into the pipe has been read.
+bool isLeeggelezen(int pijp)
+{
+    int ongelezen = -1;
+    return ioctl(pijp, FIONREAD, &ongelezen) == 0 && ongelezen == 0;
 }
 
 mode_t rechten(const std::filesystem::path& pad)
@@ -348,51 +360,85 @@ TEST_F(Laden, EenPakketDatNiemandNeemtKomtHeelInDeEersteMapDieHetNeemt)
 TEST(PakketKopie, EenGestopteKopieLaatNietsAchter)
 {
     // A package that comes in slowly: the copy waits for it on its own
-    // thread, while this one goes on.
+    // thread, while this one goes on. Where the disk can, it writes a file
+    // without a name; else a hidden one, which the clean-up of another run
+    // leaves while it is written.
     const std::filesystem::path bron = testMap() / installerNaam.utf8_string();
     const std::filesystem::path map = testMap() / "Downloads";
     std::filesystem::create_directory(map);
-    ASSERT_EQ(mkfifo(bron.c_str(), 0600), 0);
-    const int schrijver = open(bron.c_str(), O_RDWR | O_CLOEXEC);
-    ASSERT_GE(schrijver, 0);
-    const std::string begin(4096, 'p');
-    ASSERT_EQ(write(schrijver, begin.data(), begin.size()), static_cast<ssize_t>(begin.size()));
-    const Waakhond waakhond("the copy of the package", std::chrono::seconds(20));
-    TrivaneFTPUpdateKopie kopie(alsWx(bron), {alsWx(map)}, false, nullptr);
-    const auto halfGeschreven = [&]
+    for (const bool naamloos : {true, false})
     {
-        for (const auto& deel : std::filesystem::directory_iterator(map))
-            if (deel.file_size() == begin.size())
-                return true;
-        return false;
-    };
-    EXPECT_TRUE(wachtOp(halfGeschreven));
-    // The clean-up of another run leaves a copy that is being written.
-    EXPECT_EQ(TrivaneFTPUpdateKopie::ruimOp({map.string()}), 0);
-    EXPECT_TRUE(halfGeschreven());
-    kopie.stop();
-    close(schrijver);
-    EXPECT_TRUE(kopie.wacht().doel.empty());
-    EXPECT_TRUE(std::filesystem::is_empty(map));
+        SCOPED_TRACE(naamloos ? "without a name" : "hidden");
+        const bool vorige = TrivaneFTPUpdateKopie::zetNaamloosToegestaan(naamloos);
+        ASSERT_EQ(mkfifo(bron.c_str(), 0600), 0);
+        const int schrijver = open(bron.c_str(), O_RDWR | O_CLOEXEC);
+        ASSERT_GE(schrijver, 0);
+        const std::string begin(4096, 'p');
+        ASSERT_EQ(write(schrijver, begin.data(), begin.size()), static_cast<ssize_t>(begin.size()));
+        const Waakhond waakhond("the copy of the package", std::chrono::seconds(20));
+        TrivaneFTPUpdateKopie kopie(alsWx(bron), {alsWx(map)}, false, nullptr);
+        const auto inMap = [&]
+        {
+            std::vector<std::uintmax_t> groottes;
+            for (const auto& deel : std::filesystem::directory_iterator(map))
+                groottes.push_back(deel.file_size());
+            return groottes;
+        };
+        const std::vector<std::uintmax_t> halfGeschreven =
+            naamloos ? std::vector<std::uintmax_t>{} : std::vector<std::uintmax_t>{begin.size()};
+        EXPECT_TRUE(wachtOp([&] { return isLeeggelezen(schrijver) && inMap() == halfGeschreven; }));
+        EXPECT_EQ(TrivaneFTPUpdateKopie::ruimOp({map.string()}), 0);
+        EXPECT_EQ(inMap(), halfGeschreven);
+        kopie.stop();
+        close(schrijver);
+        EXPECT_TRUE(kopie.wacht().doel.empty());
+        EXPECT_TRUE(std::filesystem::is_empty(map));
+        std::filesystem::remove(bron);
+        TrivaneFTPUpdateKopie::zetNaamloosToegestaan(vorige);
+    }
 }
 
-TEST(PakketKopie, DeKopieKrijgtDeRechtenVanEenGedownloadBestand)
+TEST(PakketKopie, DeKopieKrijgtDeRechtenVanEenGedownloadBestandEnVervangtInEenStap)
 {
     // The package as the download leaves it for the installer: executable,
-    // and for its owner only.
+    // and for its owner only. It replaces the file of its name, with or
+    // without a name while it is written, and leaves nothing beside it.
     const std::filesystem::path bron = testMap() / installerNaam.utf8_string();
     std::ofstream(bron) << "a package";
     std::filesystem::permissions(bron, std::filesystem::perms::owner_all);
     const std::filesystem::path map = testMap() / "Downloads";
     std::filesystem::create_directory(map);
-    for (const auto& [masker, verwacht] : {std::pair<mode_t, mode_t>{022, 0644}, {077, 0600}})
-    {
-        const mode_t vorig = umask(masker);
-        TrivaneFTPUpdateKopie kopie(alsWx(bron), {alsWx(map)}, true, nullptr);
-        const wxString doel = kopie.wacht().doel;
-        umask(vorig);
-        EXPECT_EQ(rechten(std::filesystem::path(doel.utf8_string())), verwacht) << std::oct << masker;
-    }
+    for (const bool naamloos : {true, false})
+        for (const auto& [masker, verwacht] : {std::pair<mode_t, mode_t>{022, 0644}, {077, 0600}})
+        {
+            const bool vorige = TrivaneFTPUpdateKopie::zetNaamloosToegestaan(naamloos);
+            std::ofstream(map / installerNaam.utf8_string()) << "an old package";
+            const mode_t vorig = umask(masker);
+            TrivaneFTPUpdateKopie kopie(alsWx(bron), {alsWx(map)}, true, nullptr);
+            const std::filesystem::path doel(kopie.wacht().doel.utf8_string());
+            umask(vorig);
+            TrivaneFTPUpdateKopie::zetNaamloosToegestaan(vorige);
+            EXPECT_EQ(rechten(doel), verwacht) << std::oct << masker << " " << naamloos;
+            EXPECT_EQ(InstallatieOpnemer::leesBestand(doel), "a package");
+            EXPECT_EQ(std::distance(std::filesystem::directory_iterator(map), {}), 1);
+        }
+}
+
+TEST(PakketKopie, DeOpruimingNeemtAlleenHetBestandDatZeControleerde)
+{
+    // The user puts a file of their own under a rest's name just after the
+    // clean-up has checked and locked the rest.
+    const std::filesystem::path map = testMap() / "Downloads";
+    std::filesystem::create_directory(map);
+    const std::filesystem::path rest = map / ".VerelTamso_1.4.0_Linux_x86_64.deb.a1B2c3.kopie";
+    std::ofstream(rest) << "part of a package";
+    std::ofstream(map / "notes.txt") << "the user's";
+    const auto vorige = TrivaneFTPUpdateRest::zetHaak([&](const char* naam)
+                                                      { std::filesystem::rename(map / "notes.txt", map / naam); });
+    EXPECT_EQ(TrivaneFTPUpdateKopie::ruimOp({map.string()}), 0);
+    TrivaneFTPUpdateRest::zetHaak(vorige);
+    EXPECT_EQ(InstallatieOpnemer::leesBestand(rest), "the user's");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(map), {}), 1);
 }
 
 TEST_F(Laden, EenEindeVanDeSessieTijdensDeKopieLaatNietsAchterEnSluitHetProgramma)
@@ -431,8 +477,8 @@ TEST_F(Laden, EenEindeVanDeSessieTijdensDeKopieLaatNietsAchterEnSluitHetProgramm
     sessie.Bind(wxEVT_TIMER,
                 [&](wxTimerEvent&)
                 {
-                    const std::vector<std::filesystem::path> deel = vanDeKopie();
-                    if (deel.size() != 1 || std::filesystem::file_size(deel.front()) != half.size())
+                    // Half of it copied, and nothing of it to be seen.
+                    if (schrijver < 0 || !isLeeggelezen(schrijver) || !vanDeKopie().empty())
                         return;
                     sessie.Stop();
                     raise(SIGTERM);
@@ -669,14 +715,24 @@ TEST_F(Laden, PakketMappenVanEerdereKeerWordenBijDeVolgendeControleOpgeruimd)
     // Held by a check that runs now.
     DesktopPriveMap bezig(alsWx(testMap()), "VerelTamso");
 
-    // In the user's folders, what a copy for the user left when the program
-    // was ended during it; beside it the user's own files (one also under a
-    // copy's name), a sync tool's file that it writes now, and the copy that
-    // another run of the program writes now.
+    // In the user's folders, as the desktop names them, what a copy for the
+    // user left when the program was ended during it; beside it the user's
+    // own files (one also under a copy's name, others of a like shape), a
+    // sync tool's file that it writes now, and the copy that another run of
+    // the program writes now.
+    const std::filesystem::path thuis = testMap();
+    std::filesystem::create_directories(thuis / ".config");
+    std::ofstream(thuis / ".config/user-dirs.dirs")
+        << "XDG_DOWNLOAD_DIR=\"$HOME/Downloads\"\nXDG_DOCUMENTS_DIR=\"$HOME/Documents\"\n";
+    for (const char* map : {"Downloads", "Documents"})
+        std::filesystem::create_directories(thuis / map);
     const std::filesystem::path downloads(
         wxStandardPaths::Get().GetUserDir(wxStandardPaths::Dir_Downloads).utf8_string());
     const std::filesystem::path documenten(wxStandardPaths::Get().GetDocumentsDir().utf8_string());
-    std::filesystem::create_directories(documenten);
+    ASSERT_EQ(downloads, thuis / "Downloads");
+    ASSERT_EQ(documenten, thuis / "Documents");
+    const std::filesystem::path gelinkt = downloads / ".VerelTamso_1.4.0_Linux_x86_64.deb.n0T3s1.kopie";
+    const std::filesystem::path schrijvend = downloads / ".VerelTamso_1.4.1_Linux_x86_64.deb.bEzIg1.kopie";
     const struct
     {
         std::filesystem::path pad;
@@ -684,22 +740,28 @@ TEST_F(Laden, PakketMappenVanEerdereKeerWordenBijDeVolgendeControleOpgeruimd)
     } bestanden[] = {
         {downloads / ".VerelTamso_1.4.0_Linux_x86_64.deb.a1B2c3.kopie", false},
         {documenten / ".VerelTamso_1.4.0.7_Linux_x86_64.deb.Zz9xy0.kopie", false},
+        {thuis / ".VerelTamso_12.0_Linux_x86_64.deb.Qq1Ww2.kopie", false},
         {downloads / "VerelTamso_1.4.0_Linux_x86_64.deb.a1B2c3.kopie", true},
         {downloads / ".VerelTamso_1.4.0_Linux_x86_64.deb.a1B2c.kopie", true},
         {downloads / ".VerelTamso_1.4.0_Linux_x86_64.deb.a1-2c3.kopie", true},
         {downloads / ".VerelTamso_1.4.0_Linux_x86_64.deb.kopie", true},
         {downloads / ".VerelTamso_1.4.0_Linux_x86_64.deb.a1B2c3", true},
-        {downloads / ".VerelTamso_1.4.0_Linux_x86_64.deb.n0T3s1.kopie", true},
-        {downloads / ".VerelTamso_1.4.1_Linux_x86_64.deb.bEzIg1.kopie", true},
+        {downloads / ".VerelTamso_1.4._Linux_x86_64.deb.a1B2c3.kopie", true},
+        {downloads / ".VerelTamso_1.4.0_Linux_x86_64.dob.a1B2c3.kopie", true},
+        {thuis / ".bashrc.backup.kopie", true},
+        {documenten / ".scriptie.docx.versie.kopie", true},
+        {downloads / ".notes.txt.AbC123.kopie", true},
+        {gelinkt, true},
+        {schrijvend, true},
     };
     for (const auto& bestand : bestanden)
         std::ofstream(bestand.pad) << "part of a package";
     // The user's file, linked under a copy's name.
-    std::filesystem::remove(bestanden[7].pad);
+    std::filesystem::remove(gelinkt);
     std::ofstream(downloads / "notes.txt") << "the user's";
-    std::filesystem::create_hard_link(downloads / "notes.txt", bestanden[7].pad);
-    const int schrijvend = open(bestanden[std::size(bestanden) - 1].pad.c_str(), O_RDONLY | O_CLOEXEC);
-    ASSERT_EQ(flock(schrijvend, LOCK_EX), 0);
+    std::filesystem::create_hard_link(downloads / "notes.txt", gelinkt);
+    const int slot = open(schrijvend.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(flock(slot, LOCK_EX), 0);
 
     FTPTestServer server;
     server.zetVersieBestand("Version:1.4.0\n");
@@ -709,13 +771,11 @@ TEST_F(Laden, PakketMappenVanEerdereKeerWordenBijDeVolgendeControleOpgeruimd)
     EXPECT_FALSE(std::filesystem::exists(oud));
     EXPECT_TRUE(std::filesystem::exists(vreemd));
     EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(bezig.geefPad().utf8_string())));
-    // The user's folders are cleared beside the check.
-    EXPECT_TRUE(wachtOp(
-        [&] { return !std::filesystem::exists(bestanden[0].pad) && !std::filesystem::exists(bestanden[1].pad); },
-        20000));
+    // The user's folders are cleared beside the check, home last.
+    EXPECT_TRUE(wachtOp([&] { return !std::filesystem::exists(bestanden[2].pad); }, 20000));
     for (const auto& bestand : bestanden)
         EXPECT_EQ(std::filesystem::exists(bestand.pad), bestand.blijft) << bestand.pad;
-    close(schrijvend);
+    close(slot);
 }
 
 TEST(PakketInstallatie, HetOordeelVanDeOpenerTelt)

@@ -4,19 +4,25 @@
 // Cancel ends the search at every stage.
 #include "swexternals/desktop/TrivaneDesktopFTPThread.h"
 #include "swexternals/desktop/TrivaneFTPUpdateDraad.h"
+#include "swexternals/desktop/platform/KindProces.h"
 #include "tests/ondersteuning/FTPTestServer.h"
 #include "tests/ondersteuning/GuiHulp.h"
+#include "tests/ondersteuning/HangendeSchijf.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/VraagBeantwoorder.h"
 #include "tests/swexternals/desktop/ftp/UpdateHulp.h"
 #include "tests/vertalingen/Talen.h"
 
+#include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <future>
 #include <gtest/gtest.h>
+#include <memory>
+#include <sys/wait.h>
 
 namespace
 {
@@ -233,10 +239,16 @@ TEST_F(Zoeken, AnnulerenBeeindigtElkeFaseVanHetZoeken)
 {
     // Also while the user's folders answer only once the searches are over,
     // as a network share may take seconds: what a copy for the user left in
-    // them is removed then.
+    // them is removed then, by one clean-up at a time, not one per check.
     std::promise<void> antwoord;
-    const std::function<void()> vorige = TrivaneFTPUpdater::zetOpruimRem([later = antwoord.get_future().share()]
-                                                                         { later.wait_for(std::chrono::seconds(30)); });
+    // Shared: the request kept runs after the test, with this.
+    const auto opruimingen = std::make_shared<std::atomic<int>>(0);
+    const std::function<void()> vorige = TrivaneFTPUpdater::zetOpruimRem(
+        [opruimingen, later = antwoord.get_future().share()]
+        {
+            ++*opruimingen;
+            later.wait_for(std::chrono::seconds(30));
+        });
     const std::filesystem::path rest = testMap() / ".VerelTamso_1.4.0_Linux_x86_64.deb.a1B2c3.kopie";
     std::ofstream(rest) << "part of a package";
     struct Geval
@@ -274,9 +286,44 @@ TEST_F(Zoeken, AnnulerenBeeindigtElkeFaseVanHetZoeken)
         EXPECT_TRUE(std::filesystem::exists(rest));
     }
     EXPECT_TRUE(vragen.geefGesteld().empty());
+    EXPECT_EQ(*opruimingen, 1);
     TrivaneFTPUpdater::zetOpruimRem(vorige);
     antwoord.set_value();
     EXPECT_TRUE(wachtOp([&] { return !std::filesystem::exists(rest); }, 20000));
+}
+
+TEST(ControleEnStop, EenMapDieNietAntwoordtHoudtDeStartDeControleNochHetEindeOp)
+{
+    // Documents on a network share that hangs: the program starts, checks
+    // for updates and ends at Quit within the time, while the clean-up of
+    // the user's folders waits for the share.
+    HangendeSchijf schijf((testMap() / "share").string());
+    if (!schijf.isGekoppeld())
+        GTEST_SKIP() << schijf.waarom();
+    const std::filesystem::path konfig = testMap() / "config";
+    std::filesystem::create_directory(konfig);
+    std::ofstream(konfig / "user-dirs.dirs")
+        << "XDG_DOCUMENTS_DIR=\"" << (testMap() / "share/Documents").string() << "\"\n";
+    const char* vorigeKonfig = std::getenv("XDG_CONFIG_HOME");
+    setenv("XDG_CONFIG_HOME", konfig.c_str(), 1);
+    // Nothing answers on the first port: the search fails at once.
+    const pid_t programma = KindProces::start({VT_CONTROLE_PROGRAMMA, "127.0.0.1:1"}, KindProces::Opties{});
+    if (vorigeKonfig)
+        setenv("XDG_CONFIG_HOME", vorigeKonfig, 1);
+    else
+        unsetenv("XDG_CONFIG_HOME");
+    ASSERT_GT(programma, 0);
+    int status = -1;
+    const bool geeindigd = wachtOp([&] { return waitpid(programma, &status, WNOHANG) == programma; }, 20000);
+    EXPECT_TRUE(geeindigd) << "the program was still there 20 s after it was started";
+    EXPECT_GT(schijf.geefVragen(), 0) << "nothing went to the share";
+    // Whatever waited on the share now goes on, and ends.
+    schijf.laatLos();
+    if (!geeindigd)
+    {
+        EXPECT_EQ(waitpid(programma, &status, 0), programma);
+    }
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
 TEST_F(Zoeken, EenStilleControleMeldtGeenMislukking)
