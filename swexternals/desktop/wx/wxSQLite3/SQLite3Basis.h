@@ -689,7 +689,8 @@ private:
 
     void meldFout(const wxString& formaat, FoutMelding fout);
     // A failure that SQLite met because the disk has no room left: its own
-    // code, or an I/O error of a full disk.
+    // code, or an I/O error of a full disk. meldSchijfVol says which disk:
+    // the file's, or that of SQLite's temporary folder.
     bool isSchijfVol(int kode) const;
     void meldSchijfVol(const wxString& sqlite, bool bijOpenen);
     // Room on the file's disk for the first region of a log's index.
@@ -809,6 +810,10 @@ private:
     // The value a column gets from its definition's "default" ("integer
     // default -1": -1); null without one.
     static wxString standaardWaarde(const wxString& type);
+    // A statement that found no room was refused by SQLite's temporary
+    // folder, not by the file's disk; said as such.
+    bool isTijdelijkeRuimteVol() const;
+    void meldTijdelijkeRuimteVol(const wxString& sqlite);
     // SQLite's authorizer: refuses writes into a damaged file.
     static int magSchrijven(void* verbinding, int actie, const char* eerste, const char* tweede, const char* database,
                             const char* trigger);
