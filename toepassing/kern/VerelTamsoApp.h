@@ -345,6 +345,13 @@ private:
     // text is read in number order and needs no sort.
     bool lijstIndexOpNummer = false;
 
+    // What maakLeesbaarDeel does for one table: the scan that finds what can
+    // still be read begins once what SQLite found has reached the user, and
+    // runs as long work the user may stop; of the requirements, what the list
+    // then holds is said (zegLeesbaar).
+    [[nodiscard]] int maakLeesbaar(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types);
+    void zegLeesbaar(const LeesbaarBereik& bereik);
+
     // A list kept of exactly these criteria, or null.
     const OnthoudenLijst* zoekOnthouden(const ZoekCriteria& criteria);
     // The smallest list kept whose rows hold every requirement these

@@ -3,7 +3,10 @@
 // from before, while the project is as it was), then the rows it shows, a
 // page at a time, by their row ids; the project's own figures and the
 // people named in it.
+#include "swexternals/desktop/DesktopAppBasis.h"
+#include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/wx/wxSQLite3/LangeLezing.h"
+#include "toepassing/kern/LangWerk.h"
 #include "toepassing/kern/LijstAandeel.h"
 #include "toepassing/kern/RequirementVeld.h"
 #include "toepassing/kern/SorteerSleutels.h"
@@ -13,8 +16,11 @@
 #include <limits>
 #include <memory>
 #include <numeric>
+#include <optional>
 #include <unordered_map>
 #include <vector>
+#include <wx/intl.h>
+#include <wx/log.h>
 
 namespace
 {
@@ -498,6 +504,71 @@ int VerelTamsoApp::houdLeesbaar(LijstSelektie& selektie)
     if (metRijIds)
         selektie.rijIds.resize(leesbaar.size());
     return volledig ? 0 : 1;
+}
+
+// The scan reads the whole table, which lasts on a large project. What was
+// logged the toolkit shows at its next idle time, once the handler that runs
+// this has ended: the damage is shown first, not after the scan.
+int VerelTamsoApp::maakLeesbaar(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types)
+{
+    std::optional<LangWerk> werk;
+    const auto melder = [&](double aandeel)
+    {
+        if (!werk)
+        {
+            wxLog::FlushActive();
+            werk.emplace(*this, _("Reading what can still be read of the project..."), LangWerk::Afbreekbaar());
+        }
+        const size_t stappen = 1000;
+        if (aandeel < 0)
+            werk->meldStand(0, 0);
+        else
+            werk->meldStand(static_cast<size_t>(aandeel * stappen), stappen);
+        return !werk->isAfgebroken();
+    };
+    LeesbaarBereik bereik;
+    const int gemaakt = maakLeesbaarZicht(tabel, namen, types, melder, bereik);
+    werk.reset();
+    if (gemaakt != 0 || tabel != TamsoTabelNaam)
+        return gemaakt;
+    // No index serves the stand-in: the list is sorted in the program, not
+    // in SQLite's temporary files.
+    lijstIndexOpNummer = false;
+    zegLeesbaar(bereik);
+    return 0;
+}
+
+// Never a part for the whole: how many can be read, and which, and when the
+// reading stopped early, that the list holds only part.
+void VerelTamsoApp::zegLeesbaar(const LeesbaarBereik& bereik)
+{
+    using Einde = LeesbaarBereik::Einde;
+    if (bereik.einde == Einde::Volledig && bereik.heel)
+    {
+        wxLogMessage("%s", wxString::Format(_("All requirements can still be read: %llu."), bereik.vooraan));
+        return;
+    }
+    if (bereik.einde == Einde::Volledig)
+    {
+        DesktopFunkties::wxWaarschuwingVeilig(
+            wxString::Format(_("Requirements that can still be read: %llu, the first %llu and the last %llu in the "
+                               "order they were added. Those in the damaged part of the file between them are "
+                               "missing."),
+                             bereik.geefAantal(), bereik.vooraan, bereik.achteraan));
+        return;
+    }
+    wxString tekst =
+        bereik.achteraan == 0
+            ? wxString::Format(_("The list shows only part of the project: of the requirements in the order they were "
+                                 "added, the first %llu."),
+                               bereik.vooraan)
+            : wxString::Format(_("The list shows only part of the project: of the requirements in the order they were "
+                                 "added, the first %llu and the last %llu."),
+                               bereik.vooraan, bereik.achteraan);
+    tekst += DesktopAppBasis::vr + (bereik.einde == Einde::Afgebroken
+                                        ? _("Reading what can still be read was cancelled.")
+                                        : _("Reading what can still be read stopped at an error."));
+    DesktopFunkties::wxWaarschuwingVeilig(tekst);
 }
 
 int VerelTamsoApp::leesProjektTotalen(long long& aantal, long long& kosten)

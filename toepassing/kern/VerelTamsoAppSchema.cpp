@@ -297,7 +297,7 @@ int VerelTamsoApp::maakLeesbaarDeel()
     int resultaat = 1;
     for (const ProjektTabel& tabel : projektTabellen())
     {
-        const int gemaakt = maakLeesbareKopie(tabel.naam, tabel.definitie.namen, tabel.definitie.types);
+        const int gemaakt = maakLeesbaar(tabel.naam, tabel.definitie.namen, tabel.definitie.types);
         if (gemaakt == 2)
             return 2;
         if (gemaakt == 0)

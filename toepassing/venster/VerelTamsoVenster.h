@@ -456,6 +456,7 @@ private:
     void pasIndelingAanNaVerversen(bool labelGegroeid);
     void toonLeesFout(long long totaal, long long totaleKosten);
     void toonBeschadigd();
+    bool maakLeesbaar();
     void toonGeenProjekt();
     VerelTamsoApp::ZoekCriteria geefZoekCriteria() const;
 

@@ -95,6 +95,7 @@ void VerelTamsoVenster::verversLijst()
 
     app->zetHoofdletterGevoeligheid(hoofdletterKnop->GetValue());
     app->zetZoektermMoetExactOvereenkomen(exactKnop->GetValue());
+    static_cast<void>(maakLeesbaar());
     LijstSelektie selektie;
     bool gelezen = false;
     // Before the read: a change made meanwhile makes the list stale.
@@ -112,9 +113,8 @@ void VerelTamsoVenster::verversLijst()
     // blank; the figures then say that they are not the project's.
     if (gelezen && app->isBeschadigd() && app->houdLeesbaar(selektie) != 0)
         gelezen = false;
-    // Found damaged: from now on the list reads what can still be read of
-    // the project, with the figures of that; this refill too.
-    if (app->isBeschadigd() && app->maakLeesbaarDeel() == 0)
+    // Found damaged by this read: it reads again what can still be read.
+    if (maakLeesbaar())
     {
         verversLijst();
         return;
@@ -141,6 +141,19 @@ void VerelTamsoVenster::verversLijst()
     if (app->isBeschadigd())
         toonBeschadigd();
     app->synchroniseerWindowMetDBTransaktieStatus();
+}
+
+// Found damaged: from now on the list reads what can still be read of the
+// project, with the figures of that. A refill asked for while the damage is
+// shown, or while the scan that finds what can be read lets the window
+// paint, comes after this one. True when the list reads another table now.
+bool VerelTamsoVenster::maakLeesbaar()
+{
+    if (!app->isBeschadigd())
+        return false;
+    lijstBeschadigd = true;
+    const LijstLezing lezing(lijstWordtGelezen, rekLijst->geefInhoud(), *app, &WerkVoortgang::laatSchilderen);
+    return app->maakLeesbaarDeel() == 0;
 }
 
 // Found damaged while it was read: from now on the project is read-only,

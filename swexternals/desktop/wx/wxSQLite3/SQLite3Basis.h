@@ -5,6 +5,7 @@
 #include "swexternals/desktop/wx/wxSQLite3/BestandsKontrole.h"
 #include "swexternals/desktop/wx/wxSQLite3/BestandsVersie.h"
 #include "swexternals/desktop/wx/wxSQLite3/FoutMelding.h"
+#include "swexternals/desktop/wx/wxSQLite3/LeesbaarBereik.h"
 #include "swexternals/desktop/wx/wxSQLite3/Sortering.h"
 #include "swexternals/desktop/wx/wxSQLite3/TransaktieVerslag.h"
 
@@ -181,12 +182,22 @@ public:
     // waits without a turn.
     using KontroleWachter = std::function<void(BestandsKontrole& kontrole)>;
     void zetKontroleWachter(KontroleWachter nieuw) { kontroleWachter = std::move(nieuw); }
-    // For a file in which SQLite found part unreadable: a temporary table of
-    // the table's name stands in for it in every read, with the rows that
-    // can still be read, the columns of the definition that it lacks at
-    // their defaults. The file stays as it is. 0 made; 1 nothing to do (not
-    // damaged so, made already, or no such table); 2 failed (reported).
-    [[nodiscard]] int maakLeesbareKopie(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types);
+    // What a scan that may last reports: how far it is (0 to 1; below 0 not
+    // known), once before it begins and now and then after. False stops it.
+    using LeesMelder = std::function<bool(double aandeel)>;
+    // For a file in which SQLite found part unreadable: a temporary view of
+    // the table's name stands in for it in every read, over the rows that a
+    // scan in row id order reaches from either end (LeesbaarBereik), read
+    // from the file without an index (an index may be the damaged part, or
+    // no longer match its table). Nothing is copied: each read seeks its
+    // rows, and none touches the damaged pages. The view gives the row id
+    // as its column "rowid"; the columns of the definition that the file
+    // lacks come at their defaults. The file stays as it is. 0 made
+    // (`bereik` says what it holds: only part when the scan was stopped or
+    // failed); 1 nothing to do (not damaged so, made already, or no such
+    // table); 2 failed (reported).
+    [[nodiscard]] int maakLeesbaarZicht(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types,
+                                        const LeesMelder& melder, LeesbaarBereik& bereik);
     bool isVersleuteldeDB() const { return versleuteld; }
     bool isDBVeranderd() const { return dbVeranderd; }
     void resetDBVeranderd() { dbVeranderd = false; }
@@ -687,7 +698,8 @@ private:
 
     void meldFout(const wxString& formaat, FoutMelding fout);
     // A failure that SQLite met because the disk has no room left: its own
-    // code, or an I/O error of a full disk.
+    // code, or an I/O error of a full disk. meldSchijfVol says which disk:
+    // the file's, or that of SQLite's temporary folder.
     bool isSchijfVol(int kode) const;
     void meldSchijfVol(const wxString& sqlite, bool bijOpenen);
     // Room on the file's disk for a log, its index and its first change
@@ -792,10 +804,29 @@ private:
     // Marks the file damaged and says so, once: what is damaged, what to do,
     // then `details` (SQLite's own words) when there are any.
     void zegBeschadigd(const wxString& wat, const wxString& details, bool onleesbaarDeel);
-    // The row ids of the table that a scan reaches, from its start up to the
-    // damage and from its end back to it.
-    std::vector<long long> leesBereikbareRijen(const wxString& bron);
-    void kopieerLeesbareRijen(const wxString& tabel, const wxArrayString& kolommen);
+    // The tables that maakLeesbaarZicht stands in for, in the opening
+    // `leesbaarOpening`.
+    wxArrayString leesbareTabellen;
+    unsigned long long leesbaarOpening = 0;
+    // The scans of maakLeesbaarZicht over `bron`, the table without its
+    // indexes: from the start, and from the end unless the first met no
+    // damage.
+    void leesBereik(const wxString& bron, const LeesMelder& melder, LeesbaarBereik& bereik);
+    // One scan, counting in `aantal` the rows it reaches and keeping the
+    // last row id in `laatste`; `verder` gives the share done from that row
+    // id. `heel`: it reached the table's end, not the damage.
+    LeesbaarBereik::Einde scanRijen(const wxString& bron, bool achteruit, const LeesMelder& melder,
+                                    const std::function<double(long long)>& verder, unsigned long long& aantal,
+                                    long long& laatste, bool& heel);
+    wxString maakLeesbaarSelect(const wxString& tabel, const wxArrayString& opgeslagen, const wxArrayString& namen,
+                                const wxArrayString& types, const LeesbaarBereik& bereik) const;
+    // The value a column gets from its definition's "default" ("integer
+    // default -1": -1); null without one.
+    static wxString standaardWaarde(const wxString& type);
+    // A statement that found no room was refused by SQLite's temporary
+    // folder, not by the file's disk; said as such.
+    bool isTijdelijkeRuimteVol() const;
+    void meldTijdelijkeRuimteVol(const wxString& sqlite);
     // SQLite's authorizer: refuses writes into a damaged file.
     static int magSchrijven(void* verbinding, int actie, const char* eerste, const char* tweede, const char* database,
                             const char* trigger);

@@ -1,12 +1,11 @@
 // A damaged file: once SQLite reports damage, nothing more is written into
 // it, so what can still be read stays as it is. SQLite itself refuses the
 // writes, whoever asks for them. What can still be read of a damaged table
-// is read from a copy of the connection's own.
+// is read through a stand-in of the connection's own (SQLite3BasisLeesbaar).
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
-#include <algorithm>
 #include <cstring>
 #include <sqlite3.h>
 #include <wx/intl.h>
@@ -24,11 +23,6 @@ bool isSchemaTabel(const char* tabel)
 {
     return tabel != nullptr &&
            (sqlite3_stricmp(tabel, "sqlite_master") == 0 || sqlite3_stricmp(tabel, "sqlite_schema") == 0);
-}
-
-bool isBeschadiging(int kode)
-{
-    return (kode & 0xff) == SQLITE_CORRUPT || (kode & 0xff) == SQLITE_NOTADB;
 }
 
 // Pragmas that write into the file; the others set the connection, or read.
@@ -178,102 +172,4 @@ void SQLite3Basis::stopKontrole()
         return;
     kontrole.reset();
     ongekontroleerd = true;
-}
-
-int SQLite3Basis::maakLeesbareKopie(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types)
-{
-    if (!onleesbaar || !IsOpen() || isMemoryDB() ||
-        executeSkalair("select count(*) from sqlite_temp_master where type=='table' and name==" + quotes(tabel)) != 0)
-        return 1;
-    // The table as it was made: its titles compare as they did, and its
-    // unique columns keep their index.
-    static const wxString maak = "CREATE TABLE ";
-    const wxArrayString definitie = executeStringKolomQuery(
-        "select sql from main.sqlite_master where type=='table' and name==" + quotes(tabel), false);
-    if (definitie.size() != 1 || !definitie[0].StartsWith(maak))
-        return 1;
-    wxArrayString kolommen;
-    if (leesKolomNamen("main." + tabel, kolommen) != 0)
-        return 2;
-    // It stands in for the view that stood in for an older table.
-    const wxString kopie = "temp." + naamQuotes(tabel);
-    if (voerUit("drop view if exists " + kopie, -1) != 0 ||
-        voerUit("create temporary table " + definitie[0].Mid(maak.length()), -1) != 0)
-        return 2;
-    for (size_t i = 0; i < namen.size() && i < types.size(); ++i)
-        if (kolommen.Index(namen[i], false) == wxNOT_FOUND &&
-            voerUit("alter table " + kopie + " add column " + naamQuotes(namen[i]) + " " + types[i], -1) != 0)
-            return 2;
-    kopieerLeesbareRijen(tabel, kolommen);
-    return 0;
-}
-
-// SQLite reaches a row by the pages above it: a scan stops at a damaged
-// page, from either end, and what lies beyond it is found from the other.
-std::vector<long long> SQLite3Basis::leesBereikbareRijen(const wxString& bron)
-{
-    std::vector<long long> rijen;
-    for (const char* richting : {"", " desc"})
-    {
-        try
-        {
-            wxSQLite3ResultSet rij =
-                ExecuteQuery("select rowid from " + bron + " not indexed order by rowid" + richting);
-            while (rij.NextRow())
-                rijen.push_back(rij.GetInt64(0).GetValue());
-            break;
-        }
-        catch (const wxSQLite3Exception& fout)
-        {
-            if (!isBeschadiging(fout.GetErrorCode()))
-            {
-                meldFout(fout);
-                break;
-            }
-        }
-    }
-    std::sort(rijen.begin(), rijen.end());
-    rijen.erase(std::unique(rijen.begin(), rijen.end()), rijen.end());
-    return rijen;
-}
-
-// In blocks, and a block that meets a damaged page row by row. The damage
-// has been said; any other failure is said once and ends the copy.
-void SQLite3Basis::kopieerLeesbareRijen(const wxString& tabel, const wxArrayString& kolommen)
-{
-    wxArrayString namen;
-    for (const wxString& kolom : kolommen)
-        namen.Add(naamQuotes(kolom));
-    const wxString lijst = wxJoin(namen, ',', '\0');
-    const wxString bron = "main." + naamQuotes(tabel);
-    const wxString begin = "insert or ignore into temp." + naamQuotes(tabel) + " (" + lijst + ") select " + lijst +
-                           " from " + bron + " where rowid in (";
-    const std::vector<long long> rijen = leesBereikbareRijen(bron);
-    // What the connection reads has changed.
-    ++eigenWijzigingen;
-    const auto kopieer = [&](size_t vanaf, size_t tot)
-    {
-        try
-        {
-            ExecuteUpdate(begin + getallenLijst(rijen, vanaf, tot) + ")");
-            return 0;
-        }
-        catch (const wxSQLite3Exception& fout)
-        {
-            if (isBeschadiging(fout.GetErrorCode()))
-                return 1;
-            meldFout(fout);
-            return 2;
-        }
-    };
-    const size_t blok = 256;
-    for (size_t vanaf = 0; vanaf < rijen.size(); vanaf += blok)
-    {
-        const size_t tot = std::min(rijen.size(), vanaf + blok);
-        int gekopieerd = kopieer(vanaf, tot);
-        for (size_t i = vanaf; gekopieerd == 1 && i < tot; ++i)
-            gekopieerd = kopieer(i, i + 1) == 2 ? 2 : 1;
-        if (gekopieerd == 2)
-            return;
-    }
 }

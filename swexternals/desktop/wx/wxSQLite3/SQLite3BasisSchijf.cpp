@@ -7,9 +7,11 @@
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <unistd.h>
 #include <wx/filefn.h>
 #include <wx/intl.h>
 #include <wx/log.h>
@@ -36,6 +38,30 @@ bool heeftGeenRuimte(const wxString& map)
 {
     struct statvfs schijf;
     return statvfs(map.fn_str(), &schijf) == 0 && schijf.f_bavail == 0;
+}
+
+// The folder of SQLite's temporary files, chosen as SQLite chooses it on
+// Unix: the first of these that is a folder it may write into. (SQLite
+// reads the environment once, at its start; the program leaves it as it is.)
+wxString tijdelijkeMap()
+{
+    const char* const kandidaten[] = {
+        sqlite3_temp_directory, std::getenv("SQLITE_TMPDIR"), std::getenv("TMPDIR"), "/var/tmp", "/usr/tmp", "/tmp"};
+    for (const char* kandidaat : kandidaten)
+    {
+        struct stat info;
+        if (kandidaat != nullptr && stat(kandidaat, &info) == 0 && S_ISDIR(info.st_mode) &&
+            access(kandidaat, W_OK | X_OK) == 0)
+            return wxString::FromUTF8(kandidaat);
+    }
+    return ".";
+}
+
+bool isZelfdeSchijf(const wxString& een, const wxString& ander)
+{
+    struct stat eerste;
+    struct stat tweede;
+    return stat(een.fn_str(), &eerste) == 0 && stat(ander.fn_str(), &tweede) == 0 && eerste.st_dev == tweede.st_dev;
 }
 } // namespace
 
@@ -78,8 +104,41 @@ bool SQLite3Basis::heeftRuimteVoorLog()
     return static_cast<unsigned long long>(schijf.f_bavail) * schijf.f_frsize >= log.geefNodig();
 }
 
+// SQLite writes into its temporary folder what a statement sorts or keeps
+// aside. A file that this connection does not write into, or a database in
+// memory, fills no disk of its own. Otherwise only the disks can tell, and
+// only while the temporary folder is still full: a file that SQLite rolled
+// back from its journal has room again on its own disk.
+bool SQLite3Basis::isTijdelijkeRuimteVol() const
+{
+    if (isAlleenLezenDB() || isMemoryDB())
+        return true;
+    const wxString map = dbPad.GetPath(wxPATH_GET_VOLUME);
+    const wxString bestandsMap = map.empty() ? wxString(".") : map;
+    const wxString tijdelijk = tijdelijkeMap();
+    return !isZelfdeSchijf(bestandsMap, tijdelijk) && heeftGeenRuimte(tijdelijk) && !heeftGeenRuimte(bestandsMap);
+}
+
+void SQLite3Basis::meldTijdelijkeRuimteVol(const wxString& sqlite)
+{
+    const wxString& vr = DesktopAppBasis::vr;
+    const wxString naam = isMemoryDB() ? dbPad.GetName() : dbPad.GetFullPath();
+    foutUitgelegd = true;
+    DesktopFunkties::wxErrorVeilig(
+        wxString::Format(_("The folder for temporary files \"%s\" has no room left for what SQLite needed for the "
+                           "database file \"%s\"."),
+                         tijdelijkeMap(), naam) +
+        vr + (isAlleenLezenDB() ? _("Nothing in the database file was changed.") : geefWatBleef()) + vr +
+        _("Make room in that folder, then try again.") + vr + sqlite);
+}
+
 void SQLite3Basis::meldSchijfVol(const wxString& sqlite, bool bijOpenen)
 {
+    if (!bijOpenen && isTijdelijkeRuimteVol())
+    {
+        meldTijdelijkeRuimteVol(sqlite);
+        return;
+    }
     const wxString& vr = DesktopAppBasis::vr;
     wxString tekst = _("The disk that holds the database file") +
                      DesktopFunkties::dubbeleQuotes(dbPad.GetFullPath(), true) + _("is full.") + vr;

@@ -103,12 +103,10 @@ int SQLite3Basis::maakZicht(const wxString& zicht, const wxString& select, bool 
     return resultaat;
 }
 
-namespace
-{
 // The default of a column definition ("integer default -1", "text not null
 // collate nocase default 'x'"): what follows its first "default"; null
 // without one.
-wxString standaardWaarde(const wxString& type)
+wxString SQLite3Basis::standaardWaarde(const wxString& type)
 {
     const wxString klein = type.Lower();
     const size_t plaats = klein.find("default ");
@@ -117,7 +115,6 @@ wxString standaardWaarde(const wxString& type)
     const wxString waarde = type.Mid(plaats + 8).Strip(wxString::both);
     return waarde.empty() ? wxString("null") : waarde;
 }
-} // namespace
 
 // The view's name comes before the table's in every statement that does
 // not name the database; the table itself is read as "main".

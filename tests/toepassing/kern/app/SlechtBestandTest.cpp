@@ -10,8 +10,10 @@
 #include "tests/ondersteuning/Waakhond.h"
 #include "toepassing/kern/Voortgang.h"
 
+#include <algorithm>
 #include <condition_variable>
 #include <mutex>
+#include <numeric>
 #include <optional>
 #include <string>
 #include <thread>
@@ -60,21 +62,25 @@ std::function<std::string(const wxString&)> metBeschadigdePagina(const char* naa
     };
 }
 
-// A project of this version in WAL mode with 400 requirements, spoilt
-// where neither the list (read from its index) nor an add meets it: a leaf
-// of theirs overwritten, or in the index of another tool on their authors
-// one author changed, which no page of the file says. Or as an older
-// version left it, without its list index.
-std::function<std::string(const wxString&)> metVerborgenSchade(bool inIndex, bool metLijstIndex = true)
+// A project of this version in WAL mode with 400 requirements (or
+// `rijen`), spoilt where neither the list (read from its index) nor an add
+// meets it: a leaf of theirs overwritten (the one after the first `blad`
+// by page number), or in the index of another tool on their authors one
+// author changed, which no page of the file says. Or as an older version
+// left it, without its list index.
+std::function<std::string(const wxString&)> metVerborgenSchade(bool inIndex, bool metLijstIndex = true, int rijen = 400,
+                                                               int blad = 5)
 {
     return [=](const wxString& pad)
     {
         {
             App app;
             EXPECT_EQ(app->openProject(pad), 0);
-            voerUit(*app, {"with recursive n(i) as (select 1 union all select i+1 from n where i<400) insert into "
-                           "Requirements (naam,SR,auteur,beschrijving) select 'Step '||i,i,'Author '||i,"
-                           "printf('%.*c',200,'x') from n",
+            voerUit(*app, {wxString::Format("with recursive n(i) as (select 1 union all select i+1 from n where "
+                                            "i<%d) insert into "
+                                            "Requirements (naam,SR,auteur,beschrijving) select 'Step '||i,i,"
+                                            "'Author '||i,printf('%%.*c',200,'x') from n",
+                                            rijen),
                            inIndex ? "create index ByAuthor on Requirements (auteur)" : "select 1",
                            metLijstIndex ? "select 1" : "drop index RequirementsLijst"});
             app->sluitDB();
@@ -82,9 +88,10 @@ std::function<std::string(const wxString&)> metVerborgenSchade(bool inIndex, boo
         std::string bytes = leesBytes(pad);
         wxSQLite3Database bestand;
         bestand.Open(pad, wxString(), WXSQLITE_OPEN_READONLY);
-        const wxString vraag = inIndex ? "select max(pageno) from dbstat where name=='ByAuthor'"
-                                       : "select pageno from dbstat where name=='Requirements' and pagetype=='leaf' "
-                                         "order by pageno limit 1 offset 5";
+        const wxString vraag = inIndex ? wxString("select max(pageno) from dbstat where name=='ByAuthor'")
+                                       : wxString::Format("select pageno from dbstat where name=='Requirements' "
+                                                          "and pagetype=='leaf' order by pageno limit 1 offset %d",
+                                                          blad);
         const auto pagina =
             static_cast<size_t>((bestand.ExecuteScalar(vraag) - 1) * bestand.ExecuteScalar("pragma page_size"));
         if (!inIndex)
@@ -234,7 +241,8 @@ TEST(SlechtBestand, ElkSlechtProjectBestandGeeftZijnMeldingEnBlijftZoAlsHetWas)
             const int gestart = openEnStart(app, vragen, weg, pad);
             // Found by the start or by the check of the whole file, whose end
             // the program hears of, before anything is written.
-            EXPECT_TRUE(gestart != 0 || !geval.melding || (*app)->controleerBestand() != 0) << logVanger().geefAlles();
+            const int gekontroleerd = (*app)->controleerBestand();
+            EXPECT_TRUE(gestart != 0 || !geval.melding || gekontroleerd != 0) << logVanger().geefAlles();
             EXPECT_TRUE(gestart != 0 || !geval.melding || (*app)->isAlleenLezenDB());
             EXPECT_EQ(gestart == 0, geval.start) << gestart << "\n" << logVanger().geefAlles();
             if (gestart == 0)
@@ -350,6 +358,70 @@ TEST(SlechtBestand, EenSchrijvendeWijzigingWachtOpDeKontroleVanHetHeleBestand)
         EXPECT_TRUE(leesBytes(pad) == bytes);
         EXPECT_TRUE(laatNietsAchter(pad));
     }
+}
+
+// What can still be read of a damaged project is read through its stand-in
+// by every sort, in both directions, with and without a search text, and
+// one requirement at a time on either side of the damage: none of these
+// reads meets the damage again.
+TEST(SlechtBestand, WatLeesbaarIsWordtGelezenZonderDeSchadeNogTeRaken)
+{
+    const wxString pad = testPad("damaged.vtd");
+    schrijfBytes(pad, metVerborgenSchade(false, true, 1000, 40)(pad));
+    App app;
+    ASSERT_EQ(app->openProject(pad), 0);
+    ASSERT_EQ(app->controleerBestand(), 2);
+    ASSERT_EQ(app->maakLeesbaarDeel(), 0);
+    const std::vector<int> leesbaar = nummers(app->zoekAlles());
+    ASSERT_GT(leesbaar.size(), 900u);
+    ASSERT_LT(leesbaar.size(), 1000u);
+    logVanger().wis();
+    for (unsigned int kolom = 0; kolom < VerelTamsoApp::aantalKolommen; ++kolom)
+        for (const Sortering richting : {SorteringOplopend, SorteringAflopend})
+            for (const wxString zoekTekst : {"", "Step 99"})
+                EXPECT_EQ(app->zoek(static_cast<VerelTamsoApp::Kolommen>(kolom), richting, zoekTekst, wxString(),
+                                    Requirement::StatusAlle, Requirement::TypeAlle, Requirement::FunkTypeAlle, 1)
+                              .GetCount(),
+                          zoekTekst.empty() ? leesbaar.size() : 11u)
+                    << kolom << " " << zoekTekst;
+    const auto gat = std::adjacent_find(leesbaar.begin(), leesbaar.end(), [](int a, int b) { return b != a + 1; });
+    ASSERT_NE(gat, leesbaar.end());
+    for (const int SR : {leesbaar.front(), *gat, *(gat + 1), leesbaar.back()})
+        EXPECT_EQ(app->geefRequirement(SR).SR, SR);
+    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+}
+
+// Reading what can still be read of a damaged project, stopped by the user
+// once its first rows are read: the list holds those, and the user is told
+// that it holds only part of the project, and which part.
+TEST(SlechtBestand, EenAfgebrokenLezingVanWatLeesbaarIsZegtWelkDeelDeLijstToont)
+{
+    const wxString pad = testPad("damaged.vtd");
+    schrijfBytes(pad, metVerborgenSchade(false, true, 1000, 40)(pad));
+    // Cancel, pressed once the work has told of itself a second time.
+    struct Ongeduld : Voortgang
+    {
+        int meldingen = 0;
+        void begin(const wxString&) override { meldingen = 0; }
+        bool isAfgebroken() const override { return meldingen >= 2; }
+        void meld() override { ++meldingen; }
+        void meldStap(size_t, size_t) override { ++meldingen; }
+        void eind() override {}
+    } ongeduld;
+    App app;
+    ASSERT_EQ(app->openProject(pad), 0);
+    ASSERT_EQ(app->controleerBestand(), 2);
+    app->zetVoortgang(&ongeduld);
+    logVanger().wis();
+    EXPECT_EQ(app->maakLeesbaarDeel(), 0);
+    app->zetVoortgang(nullptr);
+    std::vector<int> eerste(256);
+    std::iota(eerste.begin(), eerste.end(), 1);
+    EXPECT_EQ(nummers(app->zoekAlles()), eerste);
+    EXPECT_TRUE(logVanger().bevat("The list shows only part of the project: of the requirements in the order they were "
+                                  "added, the first 256.\nReading what can still be read was cancelled.",
+                                  wxLOG_Warning))
+        << logVanger().geefAlles();
 }
 
 // Files of another tool that this version cannot be brought up to: found

@@ -15,10 +15,12 @@
 #include "toepassing/venster/WerkVoortgang.h"
 
 #include <algorithm>
+#include <atomic>
 #include <condition_variable>
 #include <functional>
 #include <iostream>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -86,7 +88,8 @@ std::vector<long long> rijenOpBlad(const std::string& bytes, size_t begin)
     return rijen;
 }
 
-// A project of 30 requirements with 1.5 KB of text each, a page overwritten:
+// A project of 30 requirements (or `aantal`) with 1.5 KB of text each, a
+// page overwritten:
 // a leaf of their table, or the index of their titles; with its list index
 // or as an older version left it; in WAL mode or with a rollback journal.
 // Its bytes, and the requirements that lie on the sound pages ("I.D title").
@@ -97,11 +100,12 @@ struct BeschadigdProject
 };
 
 BeschadigdProject maakBeschadigdProject(KernApp& app, const wxString& pad, bool metLijstIndex,
-                                        const wxString& beschadigd = "Requirements", bool metLog = true)
+                                        const wxString& beschadigd = "Requirements", bool metLog = true,
+                                        int aantal = 30)
 {
     EXPECT_EQ(app.openProject(pad), 0);
     EXPECT_EQ(app.startTransaktie(), 0);
-    for (int SR = 1; SR <= 30; ++SR)
+    for (int SR = 1; SR <= aantal; ++SR)
         EXPECT_EQ(app.executeUpdate(wxString::Format("insert into Requirements (naam,SR,beschrijving) values "
                                                      "('Step %d',%d,'%s')",
                                                      SR, SR, wxString('x', 1500))),
@@ -497,6 +501,90 @@ TEST_F(OpdrachtTest, ADamagedOlderProjectListsWhatCanBeReadByEveryWay)
 
 namespace
 {
+// The log as the toolkit's own target shows it: what is logged waits for
+// the log's flush, at the window's idle time or when the program asks for
+// it. Counts the reads of the project file on the window's thread between
+// the damage logged and its showing.
+class GetoondeSchade : public LogVanger
+{
+public:
+    explicit GetoondeSchade(const std::atomic<size_t>& gelezen_)
+        : gelezen(gelezen_), vorige(wxLog::SetActiveTarget(this))
+    {
+    }
+    ~GetoondeSchade() override { wxLog::SetActiveTarget(vorige); }
+    GetoondeSchade(const GetoondeSchade&) = delete;
+    GetoondeSchade& operator=(const GetoondeSchade&) = delete;
+
+    void Flush() override
+    {
+        if (gelogd && !getoond)
+            getoond = gelezen - *gelogd;
+        LogVanger::Flush();
+    }
+    // The reads between; none while the damage has not been shown.
+    std::optional<size_t> geefTussenGelezen() const { return getoond; }
+
+protected:
+    void DoLogRecord(wxLogLevel niveau, const wxString& tekst, const wxLogRecordInfo& info) override
+    {
+        if (!gelogd && tekst.Contains("is damaged"))
+            gelogd = gelezen.load();
+        LogVanger::DoLogRecord(niveau, tekst, info);
+    }
+
+private:
+    const std::atomic<size_t>& gelezen;
+    wxLog* vorige;
+    std::optional<size_t> gelogd;
+    std::optional<size_t> getoond;
+};
+} // namespace
+
+// A damaged project of 2,000 requirements with long texts, where SQLite's
+// temporary folder has no room at all: the user is shown the damage before
+// what can still be read is read, which copies nothing and needs no room.
+// The list and its figures then hold every row that can be read, the user
+// is told how many they are, nothing is said of a full disk, and no
+// temporary table holds room.
+TEST_F(OpdrachtTest, ADamagedProjectIsShownBeforeWhatCanBeReadIsReadWithoutACopy)
+{
+    std::atomic<size_t> gelezen{0};
+    const std::thread::id hoofdDraad = std::this_thread::get_id();
+    VolleSchijfVFS schijf;
+    schijf.zetVoorLezen(
+        [&]
+        {
+            if (std::this_thread::get_id() == hoofdDraad)
+                ++gelezen;
+        });
+    const wxString pad = testPad("damaged.vtd");
+    const BeschadigdProject project = maakBeschadigdProject(*app, pad, true, "Requirements", true, 2000);
+    schrijfBytes(pad, project.bytes);
+    GetoondeSchade log(gelezen);
+    schijf.beperk(0);
+    vragen.kies(pad);
+    klik(wxID_OPEN);
+    ASSERT_TRUE(wachtOp([this] { return app->isKontroleKlaar(); }));
+    verwerkGebeurtenissen();
+
+    ASSERT_TRUE(log.geefTussenGelezen()) << log.geefAlles();
+    EXPECT_LT(*log.geefTussenGelezen(), 64u);
+    EXPECT_FALSE(schijf.isVolGeweest());
+    EXPECT_EQ(getoondeRijen(*venster), project.leesbaar);
+    const size_t aantal = project.leesbaar.size();
+    EXPECT_EQ(statistiek(), wxString::Format("%zu out of a total of %zu", aantal, aantal));
+    EXPECT_TRUE(
+        log.bevat(wxString::Format("Requirements that can still be read: %zu, the first ", aantal), wxLOG_Warning))
+        << log.geefAlles();
+    EXPECT_FALSE(log.bevat("is full")) << log.geefAlles();
+    EXPECT_EQ(app->tel("select count(*) from sqlite_temp_master where type=='table'"), 0);
+    klik(wxID_CLOSE);
+    EXPECT_TRUE(leesBytes(pad) == project.bytes);
+}
+
+namespace
+{
 // Stands between the work and the window's display of it, and answers the
 // dialog that waits for the check of the whole file as the user does who
 // will not wait: Cancel, once the window has painted meanwhile. The check,
@@ -702,8 +790,10 @@ TEST_F(OpdrachtTest, AnOpeningPaintsTheWindowFromTheStartOfItsReads)
     openProject(pad);
     // Enough for reads that last a few of the toolkit's frames, at which
     // alone the window paints.
-    voerUit(*app, {"with recursive n(i) as (select 1 union all select i+1 from n where i<40000) insert into "
-                   "Requirements (naam,SR,auteur,testIngenieur) select 'Step '||i,i,'Author '||(i%20),'Tester '||(i%20) from n"});
+    voerUit(
+        *app,
+        {"with recursive n(i) as (select 1 union all select i+1 from n where i<40000) insert into "
+         "Requirements (naam,SR,auteur,testIngenieur) select 'Step '||i,i,'Author '||(i%20),'Tester '||(i%20) from n"});
     venster->Show();
     ASSERT_TRUE(wachtOp([&] { return venster->IsShownOnScreen(); }));
     struct Tijden

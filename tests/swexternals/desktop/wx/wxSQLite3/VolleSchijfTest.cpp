@@ -295,6 +295,32 @@ TEST_F(VolleSchijf, EenVolleSchijfBijHetOpenenIsGeenBeschadigdBestand)
     EXPECT_EQ(tel(), 2);
 }
 
+// SQLite's temporary folder full where the connection writes nothing into
+// the file (opened read-only, or found damaged): a sort that spills out of
+// SQLite's cache is refused. Said of that folder, not of the file's disk,
+// and nothing is said to be taken back.
+TEST_F(VolleSchijf, EenVolleTijdelijkeMapIsGeenVolleSchijfVanHetBestand)
+{
+    maakProjectBestand(pad, {"een"},
+                       {"create table U (x)", "with recursive r(i) as (select 1 union all select i + 1 from r where "
+                                              "i < 2000) insert into U select printf('%.500c', 'u') || i from r"});
+    VolleSchijfVFS schijf;
+    SQLite3Basis& verbinding = openBestand(pad, true);
+    ASSERT_TRUE(verbinding.isDBOpen());
+    EXPECT_EQ(verbinding.executeUpdate("pragma cache_size=8"), 0);
+    schijf.beperk(0);
+    logVanger().wis();
+    EXPECT_TRUE(verbinding.executeStringKolomQuery("select x from U order by x desc").empty());
+    EXPECT_TRUE(schijf.isVolGeweest());
+    EXPECT_TRUE(meldingKop().StartsWith("The folder for temporary files \""));
+    EXPECT_TRUE(logVanger().bevat("has no room left for what SQLite needed for the database file \"" + pad +
+                                      "\".\nNothing in the database file was changed.\nMake room in that folder, then "
+                                      "try again.\nSQLite3 error: ",
+                                  wxLOG_Error))
+        << logVanger().geefAlles();
+    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 1u) << logVanger().geefAlles();
+}
+
 // A few bytes left: the project opens, and a change that needs more room
 // than there is gets the words of a full disk, not SQLite's.
 TEST_F(VolleSchijf, EenBijnaVolleSchijfWeigertDeWijzigingMetZijnNaam)
