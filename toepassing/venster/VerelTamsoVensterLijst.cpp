@@ -204,11 +204,14 @@ bool VerelTamsoVenster::toonStatistiekTeksten(unsigned long long aantal, long lo
                                               long long totaleKosten, double voltooiing)
 {
     const wxString& sp = DesktopAppBasis::sp;
-    bool gegroeid = zetStatistiek(*aantalRekLabel, wxString::Format("%llu", aantal) + sp + _("out of a total of") + sp +
-                                                       alsGetal(totaal));
+    // Of a damaged project that is read only in part, the totals are those
+    // of the part: the project holds at least as much.
+    const wxString vanTotaal = app->isLeesbaarDeel() ? _("out of at least") : _("out of a total of");
+    bool gegroeid =
+        zetStatistiek(*aantalRekLabel, wxString::Format("%llu", aantal) + sp + vanTotaal + sp + alsGetal(totaal));
     const wxString symbool = app->geefProjektValuta().geefSymbool();
-    gegroeid |= zetStatistiek(*kostenLabel, symbool + sp + alsGetal(kosten) + sp + _("out of a total of") + sp +
-                                                symbool + sp + alsGetal(totaleKosten));
+    gegroeid |= zetStatistiek(*kostenLabel, symbool + sp + alsGetal(kosten) + sp + vanTotaal + sp + symbool + sp +
+                                                alsGetal(totaleKosten));
     if (voltooiing == 0)
     {
         voltooiingMeter->SetValue(0);

@@ -198,6 +198,10 @@ public:
     // table); 2 failed (reported).
     [[nodiscard]] int maakLeesbaarZicht(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types,
                                         const LeesMelder& melder, LeesbaarBereik& bereik);
+    // A stand-in of this opening holds less than its whole table: rows lie
+    // in the damaged part, or its scan was stopped. Its figures are then
+    // those of a part, never of the project.
+    bool isLeesbaarDeel() const { return leesbaarOpening == openingen && leesbaarDeel; }
     bool isVersleuteldeDB() const { return versleuteld; }
     bool isDBVeranderd() const { return dbVeranderd; }
     void resetDBVeranderd() { dbVeranderd = false; }
@@ -808,6 +812,7 @@ private:
     // `leesbaarOpening`.
     wxArrayString leesbareTabellen;
     unsigned long long leesbaarOpening = 0;
+    bool leesbaarDeel = false;
     // The scans of maakLeesbaarZicht over `bron`, the table without its
     // indexes: from the start, and from the end unless the first met no
     // damage.

@@ -36,6 +36,7 @@ int SQLite3Basis::maakLeesbaarZicht(const wxString& tabel, const wxArrayString& 
     {
         leesbareTabellen.Clear();
         leesbaarOpening = openingen;
+        leesbaarDeel = false;
     }
     if (!onleesbaar || !IsOpen() || isMemoryDB() || leesbareTabellen.Index(tabel, false) != wxNOT_FOUND ||
         !bestaatTabel(tabel, "main"))
@@ -51,6 +52,7 @@ int SQLite3Basis::maakLeesbaarZicht(const wxString& tabel, const wxArrayString& 
                 -1) != 0)
         return 2;
     leesbareTabellen.Add(tabel);
+    leesbaarDeel = leesbaarDeel || !bereik.heel || bereik.einde != LeesbaarBereik::Einde::Volledig;
     return 0;
 }
 

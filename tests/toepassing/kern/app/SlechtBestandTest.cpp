@@ -415,6 +415,7 @@ TEST(SlechtBestand, EenAfgebrokenLezingVanWatLeesbaarIsZegtWelkDeelDeLijstToont)
     logVanger().wis();
     EXPECT_EQ(app->maakLeesbaarDeel(), 0);
     app->zetVoortgang(nullptr);
+    EXPECT_TRUE(app->isLeesbaarDeel());
     std::vector<int> eerste(256);
     std::iota(eerste.begin(), eerste.end(), 1);
     EXPECT_EQ(nummers(app->zoekAlles()), eerste);
