@@ -396,8 +396,9 @@ private:
     [[nodiscard]] int controleerKonfiguratieRij(wxString& beletsel);
     // The tables with the list index and the configuration row, whole or
     // not at all. 0 done; 2 failed (reported), nothing written; 4 the disk
-    // had no room, nothing written (not said).
-    [[nodiscard]] int maakProjektTabellen();
+    // had no room, nothing written (not said). A start that writes nothing
+    // (moetSchrijven) reads them without a transaction.
+    [[nodiscard]] int maakProjektTabellen(bool schrijven);
     // The start of a file whose upgrade the disk had no room for: read-only,
     // as it is.
     [[nodiscard]] int startZonderRuimte();

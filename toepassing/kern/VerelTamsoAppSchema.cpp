@@ -10,6 +10,7 @@
 #include "toepassing/kern/RequirementVeld.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 
+#include <optional>
 #include <vector>
 #include <wx/filedlg.h>
 #include <wx/intl.h>
@@ -154,16 +155,18 @@ int VerelTamsoApp::startDatabase()
     // A damaged project is said first and shown read-only; nothing is
     // written into it.
     controleerHerhaaldeNummers();
-    // Nor into one that is not known to be sound: a start that writes waits
-    // for the check of the whole file, which the user may stop. One that
-    // does not write is listed at once while the check runs.
-    if (!isAlleenLezenDB() && moetSchrijven())
-        static_cast<void>(controleerBestand());
+    // A start that writes brings the file up to date as long work, which
+    // first waits for the check of the whole file, under its own dialog that
+    // the user may stop. One that writes nothing is listed at once while
+    // the check reads.
+    const bool schrijven = !isAlleenLezenDB() && moetSchrijven();
     {
-        const LangWerk werk(*this, _("Checking the project file..."), LangWerk::NaKontrole());
+        std::optional<LangWerk> werk;
+        if (schrijven)
+            werk.emplace(*this, _("Bringing the project up to date..."));
         if (controleerVoorSchrijven() != 0)
             return 2;
-        const int opgewaardeerd = maakProjektTabellen();
+        const int opgewaardeerd = maakProjektTabellen(schrijven);
         if (opgewaardeerd == 4)
             return startZonderRuimte();
         if (opgewaardeerd != 0)
@@ -271,10 +274,10 @@ int VerelTamsoApp::controleerKonfiguratieRij(wxString& beletsel)
 // transaction would commit it all the same, empty, and count that commit in
 // the file's header. A read-only project gets its stand-ins, which are the
 // connection's own.
-int VerelTamsoApp::maakProjektTabellen()
+int VerelTamsoApp::maakProjektTabellen(bool schrijven)
 {
     const auto maak = [this] { return maakKonfiguratieTabel() == 2 || maakRequirementsTabel() == 2 ? 2 : 0; };
-    if (isAlleenLezenDB())
+    if (isAlleenLezenDB() || !schrijven)
         return maak();
     if (schakelHandmatigeTransaktie(StandAan, wxString()) != 0)
         return 2;

@@ -9,6 +9,12 @@ Opwaardering::Opwaardering(SQLite3Basis& db_, const wxString& begin) : db(db_)
     wxASSERT_MSG(db.opwaardering == nullptr, "one upgrade at a time");
     db.opwaardering = this;
     db.zonderRuimteBericht.clear();
+    // Refused before the file was known to be sound: the check has said why.
+    if (db.wachtVoorSchrijven(begin.utf8_str()) != 0)
+    {
+        mislukt = true;
+        return;
+    }
     try
     {
         db.ExecuteUpdate(begin);

@@ -165,15 +165,18 @@ public:
     void meldBeschadigd(const wxString& reden);
     // SQLite's check of the whole file, its indexes against their tables
     // included, runs from every open of a file on beside the program, on a
-    // connection of its own (BestandsKontrole). Before anything is written
-    // into the file this waits for its end, the program showing the wait
-    // (zetKontroleWachter), and takes over what it found, once. 0 sound, or
+    // connection of its own (BestandsKontrole). Every statement that writes
+    // into the file waits for its end here (the layer's gate), the program
+    // showing the wait (zetKontroleWachter); this takes over what it found,
+    // once. A caller may wait before its work begins. 0 sound, or
     // nothing to check; 2 damaged (said, as meldBeschadigd), or the check
     // was stopped by the user or failed (said): read-only from then on.
     [[nodiscard]] int controleerBestand();
     // The check of this open has ended, or none runs: controleerBestand
     // does not wait. The program's idle time follows the end of a check.
     bool isKontroleKlaar() const { return !kontrole || kontrole->isKlaar(); }
+    // What the check of this open found has not been taken over yet.
+    bool isKontroleOpen() const { return kontrole != nullptr; }
     // What a write that must wait for the check runs: it shows the wait and
     // waits (BestandsKontrole::wacht), giving the program its turns, and
     // stops the check (BestandsKontrole::onderbreek) when the user will not
@@ -586,6 +589,9 @@ protected:
     // the project's own closes, or writes into its file as the program
     // leaves it. Unchecked, the file is read-only from then on.
     void stopKontrole();
+    // Before the project's own closes: a check that found the file sound is
+    // taken over, any other one stopped. Nothing written at the close waits.
+    void laatKontroleLos();
     // The in-use marker of this process, without the application object.
     static unsigned int geefGebruiksMarker();
     bool isSchrijfTransaktieOpen() const;
@@ -647,6 +653,20 @@ private:
     // Says what the check found that was not a sound file, and makes the
     // project read-only.
     void zegKontroleUitkomst(const BestandsKontrole& klaar);
+
+    // --- The gate before every write into the file ---
+
+    // Before every statement the layer runs: one that writes into the
+    // project's file (SchrijfOpdracht) waits for the check of the whole file
+    // while it runs (controleerBestand), and is refused when the file is not
+    // known to be sound, then or before: the check has said why. 0 it may
+    // run; 2 refused.
+    [[nodiscard]] int wachtVoorSchrijven(const char* tekst);
+    [[nodiscard]] int wachtVoorSchrijven(sqlite3_stmt* opdracht);
+    // Whether the gate has to look at a statement at all: a check runs, or
+    // its end has not been taken over, or it was stopped.
+    bool isPoortBewaakt() const { return kontrole || ongekontroleerd; }
+    [[nodiscard]] int wachtOpKontrole();
     // The upgrade that runs, if one does: every failing statement of the
     // connection goes to it.
     Opwaardering* opwaardering = nullptr;

@@ -384,6 +384,7 @@ void SQLite3Basis::sluitDB()
 {
     if (!IsOpen())
         return;
+    laatKontroleLos();
     // A damaged file is closed as after a look: the log and its index that
     // this connection made, empty, go.
     const bool leesBlik = (alleenLezen || beschadigd) && !isMemoryDB() && isSchrijfbaarOpSchijf();
