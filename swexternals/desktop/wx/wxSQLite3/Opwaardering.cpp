@@ -70,10 +70,12 @@ int Opwaardering::bewaar()
     {
         db.ExecuteUpdate("commit transaction");
         begonnen = false;
+        db.neemCommitOp();
         return 0;
     }
     catch (const wxSQLite3Exception& fout)
     {
+        db.neemCommitOp();
         noteer(fout);
         return 2;
     }

@@ -5,12 +5,14 @@
 #include "swexternals/desktop/wx/wxSQLite3/BestandsKontrole.h"
 #include "swexternals/desktop/wx/wxSQLite3/BestandsVersie.h"
 #include "swexternals/desktop/wx/wxSQLite3/FoutMelding.h"
+#include "swexternals/desktop/wx/wxSQLite3/KontroleGeheugen.h"
 #include "swexternals/desktop/wx/wxSQLite3/Sortering.h"
 #include "swexternals/desktop/wx/wxSQLite3/TransaktieVerslag.h"
 
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -165,7 +167,8 @@ public:
     void meldBeschadigd(const wxString& reden);
     // SQLite's check of the whole file, its indexes against their tables
     // included, runs from every open of a file on beside the program, on a
-    // connection of its own (BestandsKontrole). Every statement that writes
+    // connection of its own (BestandsKontrole), unless the program remembers
+    // the file's bytes as sound (KontroleGeheugen). Every statement that writes
     // into the file waits for its end here (the layer's gate), the program
     // showing the wait (zetKontroleWachter); this takes over what it found,
     // once. A caller may wait before its work begins. 0 sound, or
@@ -667,6 +670,39 @@ private:
     // its end has not been taken over, or it was stopped.
     bool isPoortBewaakt() const { return kontrole || ongekontroleerd; }
     [[nodiscard]] int wachtOpKontrole();
+
+    // --- What the program remembers of files found sound ---
+
+    // Starts the check of the whole file just opened, unless the program
+    // remembers its bytes as sound (KontroleGeheugen); from then on this
+    // hears of the connection's commits.
+    void beginKontrole(const wxString& naam, const wxString& sleutel, int vlaggen);
+    // The check found the file sound: so it is known from the version it
+    // began at, when no commit came since.
+    void neemGaafOver();
+    // The file is known sound at this version: by the check of this open or
+    // by what the program remembered, and changed since by this
+    // connection's own commits alone. Unknown: not known sound.
+    BestandsVersie gaafVersie;
+    // The version the check of this open began at.
+    BestandsVersie kontroleVersie;
+    // A commit of this connection ran, and the version before it, read in
+    // SQLite's commit hook while the commit held the lock that keeps the
+    // commits of others out.
+    bool commitGezien = false;
+    BestandsVersie voorCommit;
+    static int opCommit(void* verbinding);
+    // After a statement, or before a close: what its commit did to the
+    // file's version is taken over.
+    void neemCommitOp();
+    // Remembers what identifies the file's bytes now, as sound; `naDeTik`:
+    // once a change after it would show (BestandsKenmerk::leesNaDeTik).
+    void onthoudGaaf(bool naDeTik);
+    // Not known sound any more; `vergeten`: nor remembered so.
+    void vergeetGaaf(bool vergeten);
+    // The memory of this program's user; none without a configuration.
+    std::optional<KontroleGeheugen> geefGeheugen() const;
+    void meldGeheugenFout(bool geschreven);
     // The upgrade that runs, if one does: every failing statement of the
     // connection goes to it.
     Opwaardering* opwaardering = nullptr;

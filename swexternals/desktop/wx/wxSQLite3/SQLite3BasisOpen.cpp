@@ -2,6 +2,7 @@
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/DesktopVraag.h"
+#include "swexternals/desktop/wx/wxSQLite3/BestandsKenmerk.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
 #include <sqlite3.h>
@@ -240,11 +241,9 @@ unsigned int SQLite3Basis::openMetVlaggen(const wxString& naam, const wxString& 
     if (gekontroleerd != 0)
         return gekontroleerd;
     // Read whole beside the program, which lists the project meanwhile:
-    // only a write waits for it (controleerBestand).
-    if (!isMemoryDB())
-    {
-        kontrole = std::make_unique<BestandsKontrole>(naam, sleutel, vlaggen, wachtTijden.slot);
-    }
+    // only a write waits for it (controleerBestand). Not again while its
+    // bytes are as they were when it was known sound.
+    beginKontrole(naam, sleutel, vlaggen);
     dbStatus = DBStatusOpen;
     wijzigingGeblokkeerd = false;
     return 0;
@@ -395,6 +394,11 @@ void SQLite3Basis::sluitDB()
     // committed now or reported as lost; closing would roll it back unseen.
     if (isTransaktieOpenInDB() && voerCommitUit("commit transaction") != 0)
         DesktopFunkties::wxErrorVeilig(_("The last changes could not be committed before closing; they are lost."));
+    // Known sound up to now, it is remembered so as the close leaves it: the
+    // log folded into the file.
+    neemCommitOp();
+    const bool gaaf = !beschadigd && gaafVersie.isBekend() &&
+                      BestandsVersie::lees(static_cast<sqlite3*>(GetDatabaseHandle())) == gaafVersie;
     try
     {
         Close();
@@ -406,6 +410,10 @@ void SQLite3Basis::sluitDB()
     // Read-only leaves the folder as it was too.
     if (leesBlik && !IsOpen())
         ruimLeesBijbestandenOp(dbPad.GetFullPath());
+    const std::optional<KontroleGeheugen> geheugen = geefGeheugen();
+    if (gaaf && !IsOpen() && geheugen)
+        meldGeheugenFout(
+            geheugen->onthoud(dbPad.GetFullPath(), BestandsKenmerk::leesNaDeTik(dbPad.GetFullPath()).geefTekst()));
     dbVeranderd = false;
     dbStatus = DBStatusGesloten;
     wijzigingGeblokkeerd = false;

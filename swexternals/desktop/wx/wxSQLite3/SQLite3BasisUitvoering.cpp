@@ -117,6 +117,7 @@ int SQLite3Basis::voerUit(const std::function<long long()>& voerDoor, const std:
     try
     {
         const long long veranderd = schrijfMetOverloop(voerDoor);
+        neemCommitOp();
         onthoudOpdracht(neemOp, wasOpen);
         if (verwacht != -1 && veranderd != verwacht)
         {
@@ -129,6 +130,7 @@ int SQLite3Basis::voerUit(const std::function<long long()>& voerDoor, const std:
     }
     catch (const wxSQLite3Exception& fout)
     {
+        neemCommitOp();
         // The upgrade of a start is taken back whole and said as a whole,
         // by its scope: the user changed nothing that could be kept.
         if (opwaardering != nullptr)

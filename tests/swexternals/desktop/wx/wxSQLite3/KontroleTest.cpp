@@ -1,14 +1,19 @@
 // Every statement that writes into the project's file waits for the check
 // of the whole file while it runs, whatever way the layer runs it; one on
 // the connection's temporary objects does not. A file the check finds
-// damaged gets nothing written.
+// damaged gets nothing written; one it finds sound is not checked again
+// until something else may have changed it.
 #include "tests/ondersteuning/VolleSchijfVFS.h"
 #include "tests/swexternals/desktop/wx/wxSQLite3/DatabaseHulp.h"
 
 #include <condition_variable>
+#include <cstdio>
+#include <fcntl.h>
 #include <functional>
 #include <mutex>
+#include <sys/stat.h>
 #include <thread>
+#include <vector>
 
 namespace
 {
@@ -106,4 +111,74 @@ TEST_F(DatabaseTest, ElkeSchrijvendeOpdrachtWachtOpDeKontroleVanHetHeleBestand)
             else
                 EXPECT_EQ(rijenIn(bestand), 3);
         }
+}
+
+namespace
+{
+// The bytes as they were, written again in place with the modification
+// time they had: only the time of the file's own change tells.
+void schrijfTerugMetZelfdeTijd(const wxString& pad)
+{
+    struct stat info;
+    ASSERT_EQ(stat(pad.fn_str(), &info), 0);
+    schrijfBytes(pad, leesBytes(pad));
+    const timespec tijden[2] = {info.st_atim, info.st_mtim};
+    ASSERT_EQ(utimensat(AT_FDCWD, pad.fn_str(), tijden, 0), 0);
+}
+
+// The same bytes in another file, put in its place.
+void vervangDoorKopie(const wxString& pad)
+{
+    schrijfBytes(pad + ".kopie", leesBytes(pad));
+    ASSERT_EQ(std::rename((pad + ".kopie").fn_str(), pad.fn_str()), 0);
+}
+} // namespace
+
+// A file found sound is not read whole again at its next opening, nor after
+// the program's own changes; it is when anything else may have changed it,
+// and the program remembers only the files it used last.
+TEST_F(DatabaseTest, EenGaafBevondenBestandWordtPasNaEenAndereWijzigingWeerGekontroleerd)
+{
+    const auto isGekontroleerd = [this](const wxString& bestand)
+    {
+        SQLite3Basis& verbinding = openBestand(bestand);
+        const bool kontrole = verbinding.isKontroleOpen();
+        EXPECT_EQ(verbinding.controleerBestand(), 0);
+        stop();
+        return kontrole;
+    };
+    const std::pair<const char*, std::function<void(const wxString&)>> wijzigingen[] = {
+        {"nothing", nullptr},
+        {"a change of the program's own",
+         [this](const wxString& bestand) { EXPECT_EQ(openBestand(bestand).executeUpdate("update T set getal=7"), 0); }},
+        {"a commit of another program",
+         [](const wxString& bestand) { inBestand(bestand, "update T set getal=8 returning id"); }},
+        {"the same bytes written again", schrijfTerugMetZelfdeTijd},
+        {"a copy in its place", vervangDoorKopie}};
+    for (const bool wal : {true, false})
+        for (const auto& [wat, wijzig] : wijzigingen)
+        {
+            SCOPED_TRACE(std::string(wat) + (wal ? ", WAL" : ", rollback journal"));
+            const wxString bestand = testPad(wxString::Format("%s %d.vtd", wat, wal));
+            maakProjectBestand(bestand, {"a", "b"}, {wal ? "pragma journal_mode=wal" : "pragma journal_mode=delete"});
+            EXPECT_TRUE(isGekontroleerd(bestand));
+            if (wijzig)
+                wijzig(bestand);
+            stop();
+            const bool eigen = !wijzig || std::string(wat) == "a change of the program's own";
+            EXPECT_EQ(isGekontroleerd(bestand), !eigen);
+            EXPECT_FALSE(isGekontroleerd(bestand));
+        }
+
+    // The eight files used last, each found sound, are remembered: the
+    // first of nine is forgotten.
+    std::vector<wxString> bestanden;
+    for (size_t i = 0; i < 9; ++i)
+    {
+        bestanden.push_back(testPad(wxString::Format("%zu.vtd", i)));
+        maakProjectBestand(bestanden.back(), {"a"});
+        EXPECT_TRUE(isGekontroleerd(bestanden.back()));
+    }
+    EXPECT_FALSE(isGekontroleerd(bestanden.back()));
+    EXPECT_TRUE(isGekontroleerd(bestanden.front()));
 }
