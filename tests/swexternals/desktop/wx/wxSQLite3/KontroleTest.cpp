@@ -153,6 +153,14 @@ TEST_F(DatabaseTest, EenGaafBevondenBestandWordtPasNaEenAndereWijzigingWeerGekon
          [this](const wxString& bestand) { EXPECT_EQ(openBestand(bestand).executeUpdate("update T set getal=7"), 0); }},
         {"a commit of another program",
          [](const wxString& bestand) { inBestand(bestand, "update T set getal=8 returning id"); }},
+        {"a commit of another program between two of its own",
+         [this](const wxString& bestand)
+         {
+             SQLite3Basis& verbinding = openBestand(bestand);
+             EXPECT_EQ(verbinding.executeUpdate("update T set getal=7"), 0);
+             inBestand(bestand, "update T set getal=8 returning id");
+             EXPECT_EQ(verbinding.executeUpdate("update T set getal=9"), 0);
+         }},
         {"the same bytes written again", schrijfTerugMetZelfdeTijd},
         {"a copy in its place", vervangDoorKopie}};
     for (const bool wal : {true, false})
