@@ -2,18 +2,19 @@
 
 #include <cerrno>
 #include <chrono>
-#include <fcntl.h>
 #include <optional>
+#include <sqlite3.h>
 #include <sys/stat.h>
 #include <thread>
-#include <unistd.h>
 
 namespace
 {
 // The file's header of 100 bytes, the change counter among them; the log's
 // header of 32 bytes, its salts and checksums among them.
-constexpr size_t bestandsKop = 100;
-constexpr size_t logKop = 32;
+constexpr int bestandsKop = 100;
+constexpr int logKop = 32;
+// Where the file's header says that it is in WAL mode.
+constexpr int formaatPlaats = 18;
 // Longer than any tick of the clock that times the changes of files.
 constexpr std::chrono::milliseconds langsteTik{50};
 
@@ -30,64 +31,81 @@ bool isLater(const timespec& a, const timespec& b)
     return a.tv_sec > b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec > b.tv_nsec);
 }
 
-struct Deel
+// The file's identity and times; none when it is not there or holds
+// nothing, nor when it cannot be asked (`fout`).
+std::optional<struct stat> leesStaat(const wxString& pad, bool& fout)
 {
-    wxString tekst;
-    timespec veranderd{};
-};
-
-// The file's identity and times, then its header; empty for a file that is
-// not there or holds nothing, none when it cannot be read.
-std::optional<Deel> leesDeel(const wxString& pad, size_t kop)
-{
-    const int bestand = open(pad.fn_str(), O_RDONLY | O_CLOEXEC);
-    if (bestand < 0)
-        return errno == ENOENT ? std::optional<Deel>(Deel()) : std::nullopt;
     struct stat info;
-    unsigned char bytes[bestandsKop] = {};
-    ssize_t gelezen = 0;
-    const bool bekend =
-        fstat(bestand, &info) == 0 && (info.st_size == 0 || (gelezen = pread(bestand, bytes, kop, 0)) > 0);
-    close(bestand);
-    if (!bekend)
+    if (stat(pad.fn_str(), &info) != 0)
+    {
+        fout = errno != ENOENT;
         return std::nullopt;
+    }
     if (info.st_size == 0)
-        return Deel();
-    Deel deel;
-    deel.veranderd = info.st_ctim;
-    deel.tekst =
-        wxString::Format("%llx.%llx.%llx.%lld.%09ld.%lld.%09ld.", static_cast<unsigned long long>(info.st_dev),
-                         static_cast<unsigned long long>(info.st_ino), static_cast<unsigned long long>(info.st_size),
-                         static_cast<long long>(info.st_mtim.tv_sec), info.st_mtim.tv_nsec,
-                         static_cast<long long>(info.st_ctim.tv_sec), info.st_ctim.tv_nsec) +
-        alsHex(bytes, static_cast<size_t>(gelezen));
-    return deel;
+        return std::nullopt;
+    return info;
+}
+
+wxString alsTekst(const struct stat& info, const unsigned char* kop, size_t lengte)
+{
+    return wxString::Format("%llx.%llx.%llx.%lld.%09ld.%lld.%09ld.", static_cast<unsigned long long>(info.st_dev),
+                            static_cast<unsigned long long>(info.st_ino), static_cast<unsigned long long>(info.st_size),
+                            static_cast<long long>(info.st_mtim.tv_sec), info.st_mtim.tv_nsec,
+                            static_cast<long long>(info.st_ctim.tv_sec), info.st_ctim.tv_nsec) +
+           alsHex(kop, lengte);
+}
+
+bool leesKop(sqlite3_file* bestand, unsigned char* kop, int lengte)
+{
+    if (bestand == nullptr || bestand->pMethods == nullptr)
+        return false;
+    const int kode = bestand->pMethods->xRead(bestand, kop, lengte, 0);
+    return kode == SQLITE_OK || kode == SQLITE_IOERR_SHORT_READ;
 }
 } // namespace
 
-BestandsKenmerk BestandsKenmerk::lees(const wxString& pad)
+BestandsKenmerk BestandsKenmerk::lees(sqlite3* db, const wxString& pad)
 {
     BestandsKenmerk kenmerk;
-    const std::optional<Deel> bestand = leesDeel(pad, bestandsKop);
-    const std::optional<Deel> log = leesDeel(pad + "-wal", logKop);
-    if (!bestand || bestand->tekst.empty() || !log)
+    sqlite3_file* bestand = nullptr;
+    sqlite3_file* log = nullptr;
+    if (db == nullptr || sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &bestand) != SQLITE_OK)
         return kenmerk;
-    kenmerk.tekst = bestand->tekst + "/" + (log->tekst.empty() ? wxString("-") : log->tekst);
-    kenmerk.laatst = isLater(log->veranderd, bestand->veranderd) ? log->veranderd : bestand->veranderd;
+    bool fout = false;
+    const std::optional<struct stat> bestandsStaat = leesStaat(pad, fout);
+    const std::optional<struct stat> logStaat = leesStaat(pad + "-wal", fout);
+    unsigned char kop[bestandsKop] = {};
+    if (!bestandsStaat || fout || !leesKop(bestand, kop, bestandsKop))
+        return kenmerk;
+    kenmerk.tekst = alsTekst(*bestandsStaat, kop, bestandsKop) + "/";
+    kenmerk.laatst = bestandsStaat->st_ctim;
+    if (!logStaat)
+    {
+        kenmerk.tekst += "-";
+        return kenmerk;
+    }
+    // A log that holds something is the connection's own only in WAL mode.
+    unsigned char logKopBytes[logKop] = {};
+    if (kop[formaatPlaats] != 2 || sqlite3_file_control(db, "main", SQLITE_FCNTL_JOURNAL_POINTER, &log) != SQLITE_OK ||
+        !leesKop(log, logKopBytes, logKop))
+        return BestandsKenmerk();
+    kenmerk.tekst += alsTekst(*logStaat, logKopBytes, logKop);
+    if (isLater(logStaat->st_ctim, kenmerk.laatst))
+        kenmerk.laatst = logStaat->st_ctim;
     return kenmerk;
 }
 
-BestandsKenmerk BestandsKenmerk::leesNaDeTik(const wxString& pad)
+BestandsKenmerk BestandsKenmerk::leesNaDeTik(sqlite3* db, const wxString& pad)
 {
     const auto uiterlijk = std::chrono::steady_clock::now() + langsteTik;
-    BestandsKenmerk kenmerk = lees(pad);
+    BestandsKenmerk kenmerk = lees(db, pad);
     timespec nu{};
     while (!kenmerk.isLeeg() && clock_gettime(CLOCK_REALTIME_COARSE, &nu) == 0 && !isLater(nu, kenmerk.laatst))
     {
         if (std::chrono::steady_clock::now() >= uiterlijk)
             return BestandsKenmerk();
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        kenmerk = lees(pad);
+        kenmerk = lees(db, pad);
     }
     return kenmerk;
 }

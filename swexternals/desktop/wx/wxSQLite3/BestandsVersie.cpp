@@ -43,6 +43,31 @@ uint32_t leesTeller(const std::array<unsigned char, 48>& kop, bool wal)
            static_cast<uint32_t>(kop[2]) << 8 | static_cast<uint32_t>(kop[3]);
 }
 
+// The first bytes of a log that holds something, in either order of its
+// checksums.
+const uint32_t logMagie = 0x377f0682;
+
+// Only where the connection has its log open is the index mapped: the index
+// of a file read as it lies on the disk would be made anew. The file of the
+// connection's journal is its log in WAL mode; while it leaves WAL mode, the
+// header still says so, and the journal that the switch writes is another.
+bool isLogOpen(sqlite3* db)
+{
+    sqlite3_file* log = nullptr;
+    sqlite3_int64 grootte = 0;
+    if (sqlite3_file_control(db, "main", SQLITE_FCNTL_JOURNAL_POINTER, &log) != SQLITE_OK || log == nullptr ||
+        log->pMethods == nullptr || log->pMethods->xFileSize(log, &grootte) != SQLITE_OK)
+        return false;
+    if (grootte == 0)
+        return true;
+    unsigned char begin[4] = {};
+    if (grootte < 4 || log->pMethods->xRead(log, begin, sizeof begin, 0) != SQLITE_OK)
+        return false;
+    const uint32_t magie = static_cast<uint32_t>(begin[0]) << 24 | static_cast<uint32_t>(begin[1]) << 16 |
+                           static_cast<uint32_t>(begin[2]) << 8 | static_cast<uint32_t>(begin[3]);
+    return (magie & ~uint32_t(1)) == logMagie;
+}
+
 bool leesLogKop(sqlite3_file* bestand, unsigned char* kop)
 {
     const sqlite3_io_methods* methoden = bestand->pMethods;
@@ -84,12 +109,8 @@ BestandsVersie BestandsVersie::lees(sqlite3* db)
     if (gelezen != SQLITE_OK && gelezen != SQLITE_IOERR_SHORT_READ)
         return versie;
     versie.wal = bestandsKop[formaatPlaats] == 2;
-    // Only where the connection has its log open is the index mapped: the
-    // index of a file read as it lies on the disk would be made anew.
-    sqlite3_file* log = nullptr;
     if (versie.wal)
-        versie.bekend = sqlite3_file_control(db, "main", SQLITE_FCNTL_JOURNAL_POINTER, &log) == SQLITE_OK &&
-                        log != nullptr && log->pMethods != nullptr && leesLogKop(bestand, versie.kop.data());
+        versie.bekend = isLogOpen(db) && leesLogKop(bestand, versie.kop.data());
     else
     {
         std::memcpy(versie.kop.data(), bestandsKop + tellerPlaats, 4);

@@ -2,6 +2,7 @@
 #define SWEXTERNALS_DESKTOP_WX_WXSQLITE3_SQLITE3BASIS_H
 
 #include "base/Stand.h"
+#include "swexternals/desktop/wx/wxSQLite3/BestandsKenmerk.h"
 #include "swexternals/desktop/wx/wxSQLite3/BestandsKontrole.h"
 #include "swexternals/desktop/wx/wxSQLite3/BestandsVersie.h"
 #include "swexternals/desktop/wx/wxSQLite3/FoutMelding.h"
@@ -695,6 +696,9 @@ private:
     // After a statement, or before a close: what its commit did to the
     // file's version is taken over.
     void neemCommitOp();
+    // What identifies the file's bytes as its close will leave them, when it
+    // is known sound.
+    BestandsKenmerk leesKenmerkVoorSluiten();
     // Remembers what identifies the file's bytes now, as sound; `naDeTik`:
     // once a change after it would show (BestandsKenmerk::leesNaDeTik).
     void onthoudGaaf(bool naDeTik);

@@ -33,10 +33,10 @@ void SQLite3Basis::beginKontrole(const wxString& naam, const wxString& sleutel, 
         return;
     // The version first: a commit after it changes what identifies the
     // bytes, and one after those were read is met at the next commit.
-    const BestandsVersie versie = BestandsVersie::lees(db);
+    const BestandsVersie versie = geefBestandsVersie();
     const std::optional<KontroleGeheugen> geheugen = geefGeheugen();
     if (geheugen && versie.isBekend() &&
-        geheugen->isGaaf(dbPad.GetFullPath(), BestandsKenmerk::lees(dbPad.GetFullPath()).geefTekst()))
+        geheugen->isGaaf(dbPad.GetFullPath(), BestandsKenmerk::lees(db, dbPad.GetFullPath()).geefTekst()))
     {
         gaafVersie = versie;
         return;
@@ -49,7 +49,7 @@ void SQLite3Basis::beginKontrole(const wxString& naam, const wxString& sleutel, 
 // commit came since: then it is sound for this open, but not known sound.
 void SQLite3Basis::neemGaafOver()
 {
-    if (!IsOpen() || BestandsVersie::lees(static_cast<sqlite3*>(GetDatabaseHandle())) != kontroleVersie)
+    if (!IsOpen() || geefBestandsVersie() != kontroleVersie)
         return;
     gaafVersie = kontroleVersie;
     onthoudGaaf(true);
@@ -71,6 +71,8 @@ int SQLite3Basis::opCommit(void* verbinding)
 // A commit that wrote nothing into the file (an empty transaction, a
 // temporary table) leaves its version as it was. A switch of the journal is
 // the one commit that changes the kind of version: it takes the file whole.
+// After a switch into the log the version is read through a statement,
+// which opens the log.
 void SQLite3Basis::neemCommitOp()
 {
     if (!commitGezien)
@@ -78,7 +80,9 @@ void SQLite3Basis::neemCommitOp()
     commitGezien = false;
     if (!gaafVersie.isBekend() || !IsOpen())
         return;
-    const BestandsVersie na = BestandsVersie::lees(static_cast<sqlite3*>(GetDatabaseHandle()));
+    BestandsVersie na = BestandsVersie::lees(static_cast<sqlite3*>(GetDatabaseHandle()));
+    if (!na.isBekend())
+        na = geefBestandsVersie();
     if (voorCommit != gaafVersie)
         vergeetGaaf(false);
     else if (na == voorCommit)
@@ -102,8 +106,9 @@ void SQLite3Basis::onthoudGaaf(bool naDeTik)
     if (!geheugen || !gaafVersie.isBekend() || isMemoryDB())
         return;
     const wxString pad = dbPad.GetFullPath();
-    const BestandsKenmerk kenmerk = naDeTik ? BestandsKenmerk::leesNaDeTik(pad) : BestandsKenmerk::lees(pad);
-    if (BestandsVersie::lees(static_cast<sqlite3*>(GetDatabaseHandle())) != gaafVersie)
+    auto* db = static_cast<sqlite3*>(GetDatabaseHandle());
+    const BestandsKenmerk kenmerk = naDeTik ? BestandsKenmerk::leesNaDeTik(db, pad) : BestandsKenmerk::lees(db, pad);
+    if (geefBestandsVersie() != gaafVersie)
         return;
     meldGeheugenFout(geheugen->onthoud(pad, kenmerk.geefTekst()));
 }
@@ -136,4 +141,26 @@ void SQLite3Basis::meldGeheugenFout(bool geschreven)
         wxString::Format(_("It could not be noted that the database file \"%s\" was found sound, so the next opening "
                            "checks it again."),
                          dbPad.GetFullPath()));
+}
+
+// The close folds the log into the file and removes it, as the last
+// connection to it: that is done here first, without waiting for another
+// program that reads, so that what identifies the bytes can be read through
+// this connection as the close leaves them. Empty when the file is not known
+// sound, or another program keeps the log.
+BestandsKenmerk SQLite3Basis::leesKenmerkVoorSluiten()
+{
+    neemCommitOp();
+    if (beschadigd || isMemoryDB() || !gaafVersie.isBekend() || geefBestandsVersie() != gaafVersie)
+        return BestandsKenmerk();
+    auto* db = static_cast<sqlite3*>(GetDatabaseHandle());
+    if (!isAlleenLezenDB() && leesHuidigeJournaalMode() == JournaalWAL)
+    {
+        sqlite3_busy_timeout(db, 0);
+        const int kode = sqlite3_wal_checkpoint_v2(db, "main", SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr);
+        SetBusyTimeout(static_cast<int>(geefWachtTijden().slot.count()));
+        if (kode != SQLITE_OK || geefBestandsVersie() != gaafVersie)
+            return BestandsKenmerk();
+    }
+    return BestandsKenmerk::leesNaDeTik(db, dbPad.GetFullPath());
 }

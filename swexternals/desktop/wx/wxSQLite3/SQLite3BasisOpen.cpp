@@ -396,9 +396,7 @@ void SQLite3Basis::sluitDB()
         DesktopFunkties::wxErrorVeilig(_("The last changes could not be committed before closing; they are lost."));
     // Known sound up to now, it is remembered so as the close leaves it: the
     // log folded into the file.
-    neemCommitOp();
-    const bool gaaf = !beschadigd && gaafVersie.isBekend() &&
-                      BestandsVersie::lees(static_cast<sqlite3*>(GetDatabaseHandle())) == gaafVersie;
+    const BestandsKenmerk gaaf = leesKenmerkVoorSluiten();
     try
     {
         Close();
@@ -411,9 +409,8 @@ void SQLite3Basis::sluitDB()
     if (leesBlik && !IsOpen())
         ruimLeesBijbestandenOp(dbPad.GetFullPath());
     const std::optional<KontroleGeheugen> geheugen = geefGeheugen();
-    if (gaaf && !IsOpen() && geheugen)
-        meldGeheugenFout(
-            geheugen->onthoud(dbPad.GetFullPath(), BestandsKenmerk::leesNaDeTik(dbPad.GetFullPath()).geefTekst()));
+    if (!gaaf.isLeeg() && !IsOpen() && geheugen)
+        meldGeheugenFout(geheugen->onthoud(dbPad.GetFullPath(), gaaf.geefTekst()));
     dbVeranderd = false;
     dbStatus = DBStatusGesloten;
     wijzigingGeblokkeerd = false;
