@@ -144,6 +144,9 @@ public:
     // the configuration row and manual transactions. 0 done; 1 no database
     // open; 2 a step failed.
     [[nodiscard]] int startDatabase() override;
+    // The start reads the project for the window while it waits for the
+    // check of the whole file: it writes nothing then.
+    bool isVoorlopig() const { return voorlopig; }
     // Offers to save a project in memory, then commits. 0 done; 1 no
     // database or cancelled; 5 the save dialog cancelled; 3 another answer;
     // otherwise the failed save's code.
@@ -384,6 +387,11 @@ private:
     bool moetSchemaVeranderen();
     // Whether a writable start writes into the file at all.
     bool moetSchrijven();
+    // Before a start that writes waits for the check of the whole file: the
+    // window shows the project as it can be read meanwhile.
+    void toonTijdensKontrole();
+    // While that is read: the start writes nothing, as a read-only one.
+    bool voorlopig = false;
     // Before a start writes: a file that cannot be brought up to date, or
     // has no room for it, is opened again read-only, saying why. 0 go on;
     // 2 failed (reported).
