@@ -4,6 +4,7 @@
 #include <chrono>
 #include <optional>
 #include <sqlite3.h>
+#include <string>
 #include <sys/stat.h>
 #include <thread>
 
@@ -18,12 +19,17 @@ constexpr int formaatPlaats = 18;
 // Longer than any tick of the clock that times the changes of files.
 constexpr std::chrono::milliseconds langsteTik{50};
 
+// At every commit: without a format per byte.
 wxString alsHex(const unsigned char* bytes, size_t aantal)
 {
-    wxString tekst;
+    static const char cijfers[] = "0123456789abcdef";
+    std::string tekst(2 * aantal, '0');
     for (size_t i = 0; i < aantal; ++i)
-        tekst << wxString::Format("%02x", bytes[i]);
-    return tekst;
+    {
+        tekst[2 * i] = cijfers[bytes[i] >> 4];
+        tekst[2 * i + 1] = cijfers[bytes[i] & 0xf];
+    }
+    return wxString::FromAscii(tekst.c_str());
 }
 
 bool isLater(const timespec& a, const timespec& b)

@@ -54,14 +54,15 @@ const uint32_t logMagie = 0x377f0682;
 bool isLogOpen(sqlite3* db)
 {
     sqlite3_file* log = nullptr;
-    sqlite3_int64 grootte = 0;
     if (sqlite3_file_control(db, "main", SQLITE_FCNTL_JOURNAL_POINTER, &log) != SQLITE_OK || log == nullptr ||
-        log->pMethods == nullptr || log->pMethods->xFileSize(log, &grootte) != SQLITE_OK)
+        log->pMethods == nullptr)
         return false;
-    if (grootte == 0)
-        return true;
+    // A log that holds nothing yet reads short.
     unsigned char begin[4] = {};
-    if (grootte < 4 || log->pMethods->xRead(log, begin, sizeof begin, 0) != SQLITE_OK)
+    const int gelezen = log->pMethods->xRead(log, begin, sizeof begin, 0);
+    if (gelezen == SQLITE_IOERR_SHORT_READ)
+        return true;
+    if (gelezen != SQLITE_OK)
         return false;
     const uint32_t magie = static_cast<uint32_t>(begin[0]) << 24 | static_cast<uint32_t>(begin[1]) << 16 |
                            static_cast<uint32_t>(begin[2]) << 8 | static_cast<uint32_t>(begin[3]);

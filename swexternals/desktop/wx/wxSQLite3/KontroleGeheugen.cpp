@@ -1,11 +1,12 @@
 #include "swexternals/desktop/wx/wxSQLite3/KontroleGeheugen.h"
 
 #include <algorithm>
-#include <wx/ffile.h>
+#include <fcntl.h>
+#include <string>
+#include <unistd.h>
 #include <wx/filename.h>
 #include <wx/log.h>
 #include <wx/stdpaths.h>
-#include <wx/tokenzr.h>
 
 namespace
 {
@@ -18,39 +19,53 @@ KontroleGeheugen::KontroleGeheugen(const wxString& appNaam)
 {
 }
 
-// One file a line: what identified it, a tab, its absolute path.
+// One file a line: what identified it, a tab, its absolute path, the end of
+// the line. Only whole lines count: a write cut short leaves one without
+// its end, or none.
 KontroleGeheugen::Regels KontroleGeheugen::lees() const
 {
     Regels regels;
-    wxString inhoud;
-    wxFFile invoer;
+    const int invoer = open(bestand.fn_str(), O_RDONLY | O_CLOEXEC);
+    if (invoer < 0)
+        return regels;
+    std::string inhoud;
+    char blok[4096];
+    ssize_t gelezen = 0;
+    while ((gelezen = read(invoer, blok, sizeof blok)) > 0)
+        inhoud.append(blok, static_cast<size_t>(gelezen));
+    close(invoer);
+    size_t begin = 0;
+    for (size_t einde = inhoud.find('\n'); einde != std::string::npos && regels.size() < meeste;
+         begin = einde + 1, einde = inhoud.find('\n', begin))
     {
-        const wxLogNull stil;
-        if (!wxFileName::FileExists(bestand) || !invoer.Open(bestand, "r") || !invoer.ReadAll(&inhoud))
-            return regels;
-    }
-    wxStringTokenizer lijst(inhoud, "\n", wxTOKEN_STRTOK);
-    while (lijst.HasMoreTokens() && regels.size() < meeste)
-    {
-        const wxString regel = lijst.GetNextToken();
-        const int tab = regel.Find('\t');
-        if (tab > 0)
-            regels.emplace_back(regel.Mid(static_cast<size_t>(tab) + 1), regel.Left(static_cast<size_t>(tab)));
+        const size_t tab = inhoud.find('\t', begin);
+        if (tab > begin && tab < einde)
+            regels.emplace_back(wxString::FromUTF8(inhoud.data() + tab + 1, einde - tab - 1),
+                                wxString::FromUTF8(inhoud.data() + begin, tab - begin));
     }
     return regels;
 }
 
+// In its place, at every commit: a file made anew each time would cost a
+// new inode. A reader meanwhile finds fewer files remembered, which only
+// costs it a check.
 bool KontroleGeheugen::schrijf(const Regels& regels) const
 {
-    const wxLogNull stil;
     const wxFileName naam(bestand);
-    if (!naam.DirExists() && !wxFileName::Mkdir(naam.GetPath(), 0700, wxPATH_MKDIR_FULL))
-        return false;
-    wxString inhoud;
+    {
+        const wxLogNull stil;
+        if (!naam.DirExists() && !wxFileName::Mkdir(naam.GetPath(), 0700, wxPATH_MKDIR_FULL))
+            return false;
+    }
+    std::string inhoud;
     for (const auto& [pad, kenmerk] : regels)
-        inhoud << kenmerk << '\t' << pad << '\n';
-    wxTempFFile uitvoer;
-    return uitvoer.Open(bestand) && uitvoer.Write(inhoud) && uitvoer.Commit();
+        inhoud += kenmerk.utf8_string() + '\t' + pad.utf8_string() + '\n';
+    const int uitvoer = open(bestand.fn_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    if (uitvoer < 0)
+        return false;
+    const bool geschreven = pwrite(uitvoer, inhoud.data(), inhoud.size(), 0) == static_cast<ssize_t>(inhoud.size()) &&
+                            ftruncate(uitvoer, static_cast<off_t>(inhoud.size())) == 0;
+    return close(uitvoer) == 0 && geschreven;
 }
 
 // Empty for a path that a line cannot hold: such a file is not remembered.

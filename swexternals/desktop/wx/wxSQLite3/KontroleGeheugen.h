@@ -11,9 +11,7 @@
 // check of the whole file at its opening. Kept in a small file of its own in
 // the user's cache folder: what it holds may be lost at any time, at the
 // cost of a check, and writing it at every commit leaves the configuration
-// file, which the program writes as it ends, alone. Each change is written
-// whole beside it and put in its place, so that a reader never meets half
-// of one.
+// file, which the program writes as it ends, alone.
 class KontroleGeheugen
 {
 public:

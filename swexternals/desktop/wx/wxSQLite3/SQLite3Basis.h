@@ -702,10 +702,13 @@ private:
     // Remembers what identifies the file's bytes now, as sound; `naDeTik`:
     // once a change after it would show (BestandsKenmerk::leesNaDeTik).
     void onthoudGaaf(bool naDeTik);
+    // After a commit of its own, the memory is written again from then on.
+    std::chrono::steady_clock::time_point volgendeOnthouding;
     // Not known sound any more; `vergeten`: nor remembered so.
     void vergeetGaaf(bool vergeten);
     // The memory of this program's user; none without a configuration.
-    std::optional<KontroleGeheugen> geefGeheugen() const;
+    const KontroleGeheugen* geefGeheugen();
+    std::optional<KontroleGeheugen> kontroleGeheugen;
     void meldGeheugenFout(bool geschreven);
     // The upgrade that runs, if one does: every failing statement of the
     // connection goes to it.

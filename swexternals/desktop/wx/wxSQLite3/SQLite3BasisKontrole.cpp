@@ -34,7 +34,7 @@ void SQLite3Basis::beginKontrole(const wxString& naam, const wxString& sleutel, 
     // The version first: a commit after it changes what identifies the
     // bytes, and one after those were read is met at the next commit.
     const BestandsVersie versie = geefBestandsVersie();
-    const std::optional<KontroleGeheugen> geheugen = geefGeheugen();
+    const KontroleGeheugen* geheugen = geefGeheugen();
     if (geheugen && versie.isBekend() &&
         geheugen->isGaaf(dbPad.GetFullPath(), BestandsKenmerk::lees(db, dbPad.GetFullPath()).geefTekst()))
     {
@@ -99,12 +99,18 @@ void SQLite3Basis::neemCommitOp()
 // What identifies the bytes is read between two reads of the version: a
 // commit of another program in between would be taken for sound. After a
 // commit of its own the program does not wait for the clock's tick (the
-// close does): the commit wrote just before.
+// close does): the commit wrote just before. Nor does it write the memory at
+// every one of many commits in a row: a second at the most after the one
+// before; the close writes what is left.
 void SQLite3Basis::onthoudGaaf(bool naDeTik)
 {
-    const std::optional<KontroleGeheugen> geheugen = geefGeheugen();
+    const KontroleGeheugen* geheugen = geefGeheugen();
     if (!geheugen || !gaafVersie.isBekend() || isMemoryDB())
         return;
+    const auto nu = std::chrono::steady_clock::now();
+    if (!naDeTik && nu < volgendeOnthouding)
+        return;
+    volgendeOnthouding = nu + std::chrono::seconds(1);
     const wxString pad = dbPad.GetFullPath();
     auto* db = static_cast<sqlite3*>(GetDatabaseHandle());
     const BestandsKenmerk kenmerk = naDeTik ? BestandsKenmerk::leesNaDeTik(db, pad) : BestandsKenmerk::lees(db, pad);
@@ -118,15 +124,17 @@ void SQLite3Basis::vergeetGaaf(bool vergeten)
     gaafVersie = BestandsVersie();
     if (!vergeten || isMemoryDB())
         return;
-    if (const std::optional<KontroleGeheugen> geheugen = geefGeheugen())
+    if (const KontroleGeheugen* geheugen = geefGeheugen())
         meldGeheugenFout(geheugen->vergeet(dbPad.GetFullPath()));
 }
 
-std::optional<KontroleGeheugen> SQLite3Basis::geefGeheugen() const
+const KontroleGeheugen* SQLite3Basis::geefGeheugen()
 {
     if (config == nullptr)
-        return std::nullopt;
-    return KontroleGeheugen(config->GetAppName());
+        return nullptr;
+    if (!kontroleGeheugen)
+        kontroleGeheugen.emplace(config->GetAppName());
+    return &*kontroleGeheugen;
 }
 
 // Once in a program's run: the next opening of the file checks it again,

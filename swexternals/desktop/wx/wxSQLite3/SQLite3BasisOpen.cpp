@@ -408,7 +408,7 @@ void SQLite3Basis::sluitDB()
     // Read-only leaves the folder as it was too.
     if (leesBlik && !IsOpen())
         ruimLeesBijbestandenOp(dbPad.GetFullPath());
-    const std::optional<KontroleGeheugen> geheugen = geefGeheugen();
+    const KontroleGeheugen* geheugen = geefGeheugen();
     if (!gaaf.isLeeg() && !IsOpen() && geheugen)
         meldGeheugenFout(geheugen->onthoud(dbPad.GetFullPath(), gaaf.geefTekst()));
     dbVeranderd = false;
