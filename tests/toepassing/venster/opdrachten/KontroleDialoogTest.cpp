@@ -95,7 +95,7 @@ public:
     {
         begonnen.push_back(wat);
         venster.beginAfbreekbaar(wat);
-        if (geefWachtDialoog())
+        if (wxGenericProgressDialog* dialoog = geefWachtDialoog(); dialoog && dialoog->IsShownOnScreen())
             getoondNa = WachtKlok::now() - daad;
         wachten = true;
         bijWachten();
