@@ -3,10 +3,14 @@
 // the command line does, through the window's start, until the list has
 // painted its rows; the same for an Open from the menu, and during one,
 // with the list asking for a paint at each of its paints, the longest the
-// window goes without painting. With VT_BENCH_MILJOEN set, also on 1,000,000 requirements (about
+// window goes without painting; and the first change after an opening, the
+// first time, when the check of the whole file runs, and the second, when
+// the program remembers the file as sound, with what the second opening
+// reads. With VT_BENCH_MILJOEN set, also on 1,000,000 requirements (about
 // 4 GB, seeded once in some minutes).
 #include "benchmarks/kern/BenchProject.h"
 #include "swexternals/desktop/DesktopVraag.h"
+#include "swexternals/desktop/wx/wxSQLite3/KontroleGeheugen.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 #include "toepassing/venster/VerelTamsoVenster.h"
 
@@ -14,6 +18,8 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
+#include <string>
 #include <vector>
 #include <wx/app.h>
 #include <wx/eventfilter.h>
@@ -247,4 +253,105 @@ void BM_OpenVerfPauze(benchmark::State& state)
     openUitMenu(state, true);
 }
 BENCHMARK(BM_OpenVerfPauze)->Apply(grootteArgumenten);
+
+// Once, at each size: the first measurement checks the whole file.
+void eenmaalPerGrootte(benchmark::internal::Benchmark* b)
+{
+    b->Arg(100000);
+    if (std::getenv("VT_BENCH_MILJOEN"))
+        b->Arg(1000000);
+    b->Iterations(1)->Unit(benchmark::kMillisecond)->UseManualTime();
+}
+
+// What the process has read through its read calls so far, from the
+// system's cache too: /proc/self/io's rchar.
+double gelezenBytes()
+{
+    std::ifstream io("/proc/self/io");
+    std::string sleutel;
+    double waarde = 0;
+    while (io >> sleutel >> waarde)
+        if (sleutel == "rchar:")
+            return waarde;
+    return 0;
+}
+
+// The project opened as the command line opens it, until the list has
+// painted its rows.
+bool openTotLijst(VerelTamsoApp& app, VerelTamsoVenster& venster, const wxString& bestand)
+{
+    app.sluitDB();
+    if (app.open(wxFileName(bestand), false, wxString()) != 0)
+        return false;
+    venster.start();
+    Verven verven(*venster.geefRekLijst(), false);
+    for (wxWindow* deel : venster.geefRekLijst()->GetChildren())
+        deel->Refresh();
+    verwerkTotGeverfd(venster, verven);
+    return app.isDBOpen();
+}
+
+// The first change once the list shows: the project's name set, as its
+// command sets it, and taken back. Negative when it fails.
+double eersteWijziging(VerelTamsoApp& app)
+{
+    const wxString naam = app.geefProjektNaam();
+    const Klok::time_point begin = Klok::now();
+    if (app.zetProjektNaam(naam + " 2") != 0)
+        return -1;
+    const double tijd = ms(Klok::now() - begin);
+    app.resetTransaktie();
+    return tijd;
+}
+
+// The first change after an opening, in the window: the first time the file
+// is checked whole meanwhile (the program has forgotten it), and the change
+// waits for the rest of the check; the second time the file is known sound
+// (the measured time). Also what the second opening reads, until the list
+// has painted its rows, beside the size of the file.
+void BM_EersteWijziging(benchmark::State& state)
+{
+    const long aantal = state.range(0);
+    if (!BenchProject::open(aantal))
+    {
+        state.SkipWithError("the project could not be made or opened");
+        return;
+    }
+    VerelTamsoApp& app = BenchProject::app();
+    const wxString bestand = BenchProject::pad(aantal, 2048);
+    VerelTamsoVenster* venster = maakVenster();
+    for (auto _ : state)
+    {
+        sluitProjekt(*venster);
+        if (!KontroleGeheugen(app.geefAppConfigRef().GetAppName()).vergeet(bestand) ||
+            !openTotLijst(app, *venster, bestand))
+        {
+            state.SkipWithError("the project could not be opened");
+            break;
+        }
+        const double eerste = eersteWijziging(app);
+        sluitProjekt(*venster);
+        const double voor = gelezenBytes();
+        if (!openTotLijst(app, *venster, bestand))
+        {
+            state.SkipWithError("the project could not be opened again");
+            break;
+        }
+        const double gelezen = gelezenBytes() - voor;
+        const double tweede = eersteWijziging(app);
+        if (eerste < 0 || tweede < 0)
+        {
+            state.SkipWithError("the change could not be made");
+            break;
+        }
+        state.SetIterationTime(tweede / 1000);
+        state.counters["eerste_ms"] = eerste;
+        state.counters["tweede_ms"] = tweede;
+        state.counters["gelezen_MB"] = gelezen / 1e6;
+        state.counters["bestand_MB"] = static_cast<double>(wxFileName(bestand).GetSize().GetValue()) / 1e6;
+    }
+    delete venster;
+    BenchProject::sluit();
+}
+BENCHMARK(BM_EersteWijziging)->Apply(eenmaalPerGrootte);
 } // namespace

@@ -85,6 +85,8 @@ void TestOmgeving::OnTestStart(const ::testing::TestInfo& info)
     huidigeMap = maakLegeMap(info);
     setenv("HOME", huidigeMap.c_str(), 1);
     setenv("TMPDIR", huidigeMap.c_str(), 1);
+    // The user's cache folder lies in HOME as well.
+    unsetenv("XDG_CACHE_HOME");
     huidigeVanger = new LogVanger;
     vorigDoel = wxLog::SetActiveTarget(huidigeVanger);
 }

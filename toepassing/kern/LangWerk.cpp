@@ -17,17 +17,17 @@ LangWerk::LangWerk(VerelTamsoApp& app_, const wxString& wat, size_t stappen)
 {
 }
 
-LangWerk::LangWerk(VerelTamsoApp& app_, const wxString& wat, Afbreekbaar) : LangWerk(app_, wat, 0, Soort::Afbreekbaar) {}
-
-LangWerk::LangWerk(VerelTamsoApp& app_, const wxString& wat, NaKontrole) : LangWerk(app_, wat, 0, Soort::NaKontrole) {}
+LangWerk::LangWerk(VerelTamsoApp& app_, const wxString& wat, Afbreekbaar) : LangWerk(app_, wat, 0, Soort::Afbreekbaar)
+{
+}
 
 LangWerk::LangWerk(VerelTamsoApp& app_, const wxString& wat, size_t stappen, Soort soort) : app(app_)
 {
-    // Long work writes into the project. Where the check of the whole file
-    // still reads, the wait for it comes first, with its own dialog and its
-    // Cancel: within the work it would wait under the work's dialog, which
-    // has no Cancel.
-    if (lopend == 0 && soort == Soort::Gewoon && !app.isKontroleKlaar() && !app.isAlleenLezenDB())
+    // Long work writes into the project. Its first write would wait for the
+    // check of the whole file in the layer, under the work's dialog, which
+    // has no Cancel: where the check's end has not been taken over, the
+    // wait comes first, with its own dialog and its Cancel.
+    if (lopend == 0 && soort == Soort::Gewoon && app.isKontroleOpen() && !app.isAlleenLezenDB())
         static_cast<void>(app.controleerBestand());
     voortgang = lopend == 0 ? app.geefVoortgang() : nullptr;
     if (lopend == 0)

@@ -29,12 +29,6 @@ public:
     {
     };
     LangWerk(VerelTamsoApp& app, const wxString& wat, Afbreekbaar);
-    // Other work waits for the check of the whole project file before it
-    // begins, as it writes; the start writes only after it has waited itself.
-    struct NaKontrole
-    {
-    };
-    LangWerk(VerelTamsoApp& app, const wxString& wat, NaKontrole);
     ~LangWerk();
 
     LangWerk(const LangWerk&) = delete;
@@ -54,8 +48,7 @@ private:
     enum class Soort
     {
         Gewoon,
-        Afbreekbaar,
-        NaKontrole
+        Afbreekbaar
     };
     LangWerk(VerelTamsoApp& app, const wxString& wat, size_t stappen, Soort soort);
 

@@ -16,6 +16,9 @@ public:
     virtual wxFrame& geefFrame() = 0;
     // Shows the open project (or that none is open).
     virtual void start() = 0;
+    // Shows the project as it can be read while its start waits before it
+    // brings the file up to date; the start shows it again once it is.
+    virtual void toonVoorlopig() {}
     // Before the open project is closed by someone other than the window:
     // 0 when it may be closed; else the user kept it (a cancelled save of a
     // project in memory) or it could not be saved, and it stays open.

@@ -132,8 +132,8 @@ VerelTamsoApp::VerelTamsoApp()
             const LangWerk werk(*this, _("Checking the project file..."), LangWerk::Afbreekbaar());
             while (!kontrole.wacht(std::chrono::steady_clock::now() + std::chrono::milliseconds(50)))
             {
-                // SQLite's first pass over the pages tells nothing: the bar
-                // moves to and fro until the count begins.
+                // The bar counts what the check has read; it moves to and
+                // fro only until its first read.
                 const BestandsKontrole::Stand stand = kontrole.geefStand();
                 werk.meldStand(stand.gedaan, stand.gedaan > 0 ? stand.totaal : 0);
                 if (werk.isAfgebroken())

@@ -144,6 +144,9 @@ public:
     // the configuration row and manual transactions. 0 done; 1 no database
     // open; 2 a step failed.
     [[nodiscard]] int startDatabase() override;
+    // The start reads the project for the window while it waits for the
+    // check of the whole file: it writes nothing then.
+    bool isVoorlopig() const { return voorlopig; }
     // Offers to save a project in memory, then commits. 0 done; 1 no
     // database or cancelled; 5 the save dialog cancelled; 3 another answer;
     // otherwise the failed save's code.
@@ -391,6 +394,11 @@ private:
     bool moetSchemaVeranderen();
     // Whether a writable start writes into the file at all.
     bool moetSchrijven();
+    // Before a start that writes waits for the check of the whole file: the
+    // window shows the project as it can be read meanwhile.
+    void toonTijdensKontrole();
+    // While that is read: the start writes nothing, as a read-only one.
+    bool voorlopig = false;
     // Before a start writes: a file that cannot be brought up to date, or
     // has no room for it, is opened again read-only, saying why. 0 go on;
     // 2 failed (reported).
@@ -403,8 +411,9 @@ private:
     [[nodiscard]] int controleerKonfiguratieRij(wxString& beletsel);
     // The tables with the list index and the configuration row, whole or
     // not at all. 0 done; 2 failed (reported), nothing written; 4 the disk
-    // had no room, nothing written (not said).
-    [[nodiscard]] int maakProjektTabellen();
+    // had no room, nothing written (not said). A start that writes nothing
+    // (moetSchrijven) reads them without a transaction.
+    [[nodiscard]] int maakProjektTabellen(bool schrijven);
     // The start of a file whose upgrade the disk had no room for: read-only,
     // as it is.
     [[nodiscard]] int startZonderRuimte();

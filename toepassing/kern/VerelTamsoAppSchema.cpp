@@ -8,8 +8,10 @@
 #include "toepassing/kern/LijstAandeel.h"
 #include "toepassing/kern/ProjektBestandsNaam.h"
 #include "toepassing/kern/RequirementVeld.h"
+#include "toepassing/kern/VensterKoppeling.h"
 #include "toepassing/kern/VerelTamsoApp.h"
 
+#include <optional>
 #include <vector>
 #include <wx/intl.h>
 #include <wx/log.h>
@@ -76,10 +78,11 @@ std::vector<ProjektTabel> projektTabellen()
 }
 
 // A read-only project keeps its file as it is: a table it lacks, or lacks
-// columns of, is read through a stand-in with the definition's defaults.
+// columns of, is read through a stand-in with the definition's defaults. So
+// is one that is shown while its start waits.
 int maakProjektTabel(VerelTamsoApp& app, const wxString& naam, const TabelDefinitie& definitie)
 {
-    if (app.isAlleenLezenDB())
+    if (app.isAlleenLezenDB() || app.isVoorlopig())
         return app.maakVervangendZicht(naam, definitie.namen, definitie.types);
     return app.maakTabel(naam, definitie.namen, definitie.types, definitie.beperkingen, false, false, true);
 }
@@ -153,16 +156,20 @@ int VerelTamsoApp::startDatabase()
     // A damaged project is said first and shown read-only; nothing is
     // written into it.
     controleerHerhaaldeNummers();
-    // Nor into one that is not known to be sound: a start that writes waits
-    // for the check of the whole file, which the user may stop. One that
-    // does not write is listed at once while the check runs.
-    if (!isAlleenLezenDB() && moetSchrijven())
-        static_cast<void>(controleerBestand());
+    // A start that writes brings the file up to date as long work, which
+    // first waits for the check of the whole file, under its own dialog that
+    // the user may stop. One that writes nothing is listed at once while
+    // the check reads.
+    const bool schrijven = !isAlleenLezenDB() && moetSchrijven();
+    if (schrijven)
+        toonTijdensKontrole();
     {
-        const LangWerk werk(*this, _("Checking the project file..."), LangWerk::NaKontrole());
+        std::optional<LangWerk> werk;
+        if (schrijven)
+            werk.emplace(*this, _("Bringing the project up to date..."));
         if (controleerVoorSchrijven() != 0)
             return 2;
-        const int opgewaardeerd = maakProjektTabellen();
+        const int opgewaardeerd = maakProjektTabellen(schrijven);
         if (opgewaardeerd == 4)
             return startZonderRuimte();
         if (opgewaardeerd != 0)
@@ -179,6 +186,25 @@ int VerelTamsoApp::startDatabase()
     if (maakRekZicht() == 2)
         return 2;
     return schakelHandmatigeTransaktie(StandAan, wxString());
+}
+
+// The check of the whole file may keep a start that writes waiting for
+// long: meanwhile the window shows the project as a read-only start shows
+// it, through stand-ins for what the file lacks, which go again before the
+// start goes on. Nothing is written into the file for it.
+void VerelTamsoApp::toonTijdensKontrole()
+{
+    VensterKoppeling* venster = geefVenster();
+    if (!venster || isKontroleKlaar())
+        return;
+    voorlopig = true;
+    const bool leesbaar = maakProjektTabellen(false) == 0 && maakRekZicht() != 2;
+    voorlopig = false;
+    if (leesbaar)
+        venster->toonVoorlopig();
+    const TijdelijkeWijziging alleenTijdelijk(*this);
+    for (const ProjektTabel& tabel : projektTabellen())
+        static_cast<void>(executeUpdate("drop view if exists temp." + naamQuotes(tabel.naam)));
 }
 
 // Nothing is written at a start before the file is known to take it: one
@@ -270,10 +296,10 @@ int VerelTamsoApp::controleerKonfiguratieRij(wxString& beletsel)
 // transaction would commit it all the same, empty, and count that commit in
 // the file's header. A read-only project gets its stand-ins, which are the
 // connection's own.
-int VerelTamsoApp::maakProjektTabellen()
+int VerelTamsoApp::maakProjektTabellen(bool schrijven)
 {
     const auto maak = [this] { return maakKonfiguratieTabel() == 2 || maakRequirementsTabel() == 2 ? 2 : 0; };
-    if (isAlleenLezenDB())
+    if (isAlleenLezenDB() || !schrijven)
         return maak();
     if (schakelHandmatigeTransaktie(StandAan, wxString()) != 0)
         return 2;
@@ -318,7 +344,7 @@ int VerelTamsoApp::maakKonfiguratieTabel()
         return 2;
     // A failed count (-1) is not an empty table. A read-only project cannot
     // take the row; its name then reads as empty.
-    if (!isAlleenLezenDB() && executeSkalair("select count(*) from " + ConfigTabelZicht) == 0 &&
+    if (!isAlleenLezenDB() && !voorlopig && executeSkalair("select count(*) from " + ConfigTabelZicht) == 0 &&
         executeUpdate("insert into " + ConfigTabelNaam + " (id) values(null)") != 0)
         return 2;
     return 0;
@@ -345,7 +371,7 @@ int VerelTamsoApp::maakRequirementsTabel()
 int VerelTamsoApp::maakLijstIndex()
 {
     lijstIndexOpNummer = isLijstIndexInOrde();
-    if (lijstIndexOpNummer || isAlleenLezenDB())
+    if (lijstIndexOpNummer || isAlleenLezenDB() || voorlopig)
         return 0;
     const wxString maak =
         "create index " + lijstIndexNaam() + " on " + TamsoTabelNaam + " (" + lijstIndexKolommen + ")";

@@ -129,6 +129,8 @@ public:
     wxFrame& geefFrame() override { return *this; }
     // Shows the open project: the read-only indication, name, path, list.
     void start() override;
+    // The project's name, path and list, shown read as they are.
+    void toonVoorlopig() override;
     // Offers to save a project in memory and commits, then empties the list.
     // Non-zero when the project stays open (the user cancelled, or the save
     // or the commit failed): the list then keeps it.

@@ -60,6 +60,11 @@ void VerelTamsoVenster::toonProjekt()
     verversWerknemers();
 }
 
+void VerelTamsoVenster::toonVoorlopig()
+{
+    toonProjekt();
+}
+
 // The idle time that follows the end of the check of the whole file: what
 // it found is taken over here, unless a write took it over before. The list
 // of another opening than the one open has not been started yet.

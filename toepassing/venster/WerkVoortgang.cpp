@@ -48,9 +48,10 @@ void WerkVoortgang::begin(const wxString& wat_)
     begonnen = std::chrono::steady_clock::now();
     laatstGemeld = std::chrono::steady_clock::time_point();
     lijst.geefInhoud().zetAlleenBewaard(true);
-    // The commit of a change that took long work takes long as well: its
-    // dialog is up at once.
-    if (drempel.count() <= 0 || isLangeWijzigingOpen())
+    // The commit of a change that took long work takes long as well, and a
+    // wait that the user may stop comes in the middle of what the user did:
+    // their dialog is up at once, and says why nothing happens meanwhile.
+    if (drempel.count() <= 0 || afbreekbaar || isLangeWijzigingOpen())
         toon();
 }
 
@@ -142,9 +143,12 @@ void WerkVoortgang::toon()
     // (and a key pressed in it): the window takes no input all the same, as
     // its turns let it paint only. Work that may be stopped keeps it
     // disabled: the turns that let the Cancel through would let the
-    // window's input through as well.
+    // window's input through as well. Its dialog takes the keys, Escape
+    // for Cancel.
     if (!afbreekbaar)
         venster.Enable();
+    else
+        neemToetsen();
     // Drawn at once, before the work goes on.
     if (wxGauge* meter = geefMeter())
         meter->Pulse();
@@ -166,4 +170,21 @@ wxGauge* WerkVoortgang::geefMeter()
 bool WerkVoortgang::isLangeWijzigingOpen()
 {
     return app.rolTerugMogelijk() && app.geefInhoudVersie() == naLangWerk;
+}
+
+// The dialog's own Escape reaches it only while it has the keys, which a
+// window that appears does not always get: it asks for them.
+void WerkVoortgang::neemToetsen()
+{
+    dialoog->Bind(wxEVT_CHAR_HOOK,
+                  [this](wxKeyEvent& toets)
+                  {
+                      if (toets.GetKeyCode() == WXK_ESCAPE)
+                          afgebroken = true;
+                      else
+                          toets.Skip();
+                  });
+    dialoog->Raise();
+    if (wxWindow* annuleren = dialoog->FindWindow(wxID_CANCEL))
+        annuleren->SetFocus();
 }

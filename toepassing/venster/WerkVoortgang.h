@@ -59,6 +59,9 @@ public:
 
 private:
     void toon();
+    // Work that may be stopped: its dialog takes the keys, Escape as its
+    // Cancel.
+    void neemToetsen();
     // Shown once the work has lasted beyond the threshold; false while not.
     bool isGetoond();
     // Time for the window's turn: the turns are paced, the first one due

@@ -22,7 +22,9 @@ BestandsKontrole::BestandsKontrole(const wxString& naam, const wxString& sleutel
 {
     try
     {
-        verbinding.Open(naam, sleutel, WXSQLITE_OPEN_READONLY | (vlaggen & WXSQLITE_OPEN_URI) | WXSQLITE_OPEN_NOMUTEX);
+        int uriVlag = vlaggen & WXSQLITE_OPEN_URI;
+        const wxString metTelling = geefNaamMetTelling(naam, uriVlag);
+        verbinding.Open(metTelling, sleutel, WXSQLITE_OPEN_READONLY | uriVlag | WXSQLITE_OPEN_NOMUTEX);
         verbinding.SetBusyTimeout(static_cast<int>(wachtTijd.count()));
         db = static_cast<sqlite3*>(verbinding.GetDatabaseHandle());
     }
@@ -68,7 +70,8 @@ BestandsKontrole::~BestandsKontrole()
 void BestandsKontrole::voerUit()
 {
     sqlite3_stmt* vraag = nullptr;
-    if (sqlite3_prepare_v2(db, "pragma main.page_count", -1, &vraag, nullptr) == SQLITE_OK &&
+    if (sqlite3_prepare_v2(db, "select page_count*page_size from pragma_page_count,pragma_page_size", -1, &vraag,
+                           nullptr) == SQLITE_OK &&
         sqlite3_step(vraag) == SQLITE_ROW)
         teLezen = 2 * static_cast<size_t>(sqlite3_column_int64(vraag, 0));
     sqlite3_finalize(vraag);
@@ -111,15 +114,35 @@ void BestandsKontrole::voerUit()
     wxWakeUpIdle();
 }
 
-// On the check's own thread: the pages it has read from the file so far.
 int BestandsKontrole::opVoortgang(void* kontrole)
 {
-    auto& k = *static_cast<BestandsKontrole*>(kontrole);
-    int misser = 0;
-    int hoogste = 0;
-    if (sqlite3_db_status(k.db, SQLITE_DBSTATUS_CACHE_MISS, &misser, &hoogste, 0) == SQLITE_OK)
-        k.gelezen = static_cast<size_t>(misser);
-    return k.onderbroken ? 1 : 0;
+    return static_cast<BestandsKontrole*>(kontrole)->onderbroken ? 1 : 0;
+}
+
+// A URI keeps the parameters it has; a path becomes one, its own ?, # and %
+// written as such.
+wxString BestandsKontrole::geefNaamMetTelling(const wxString& naam, int& vlaggen) const
+{
+    const std::string& vfs = telling.geefNaam();
+    if (vfs.empty())
+        return naam;
+    const wxString parameter = "vfs=" + wxString::FromUTF8(vfs);
+    if ((vlaggen & WXSQLITE_OPEN_URI) != 0)
+        return naam + (naam.Contains("?") ? "&" : "?") + parameter;
+    vlaggen |= WXSQLITE_OPEN_URI;
+    wxString pad;
+    for (const wxUniChar teken : naam)
+    {
+        if (teken == '%')
+            pad += "%25";
+        else if (teken == '?')
+            pad += "%3f";
+        else if (teken == '#')
+            pad += "%23";
+        else
+            pad += teken;
+    }
+    return (pad.StartsWith("/") ? "file://" : "file:") + pad + "?" + parameter;
 }
 
 bool BestandsKontrole::wacht(std::chrono::steady_clock::time_point tot)
@@ -143,7 +166,7 @@ void BestandsKontrole::onderbreek()
 
 BestandsKontrole::Stand BestandsKontrole::geefStand() const
 {
-    return {gelezen, teLezen};
+    return {telling.geefGelezen(), teLezen};
 }
 
 BestandsKontrole::Uitkomst BestandsKontrole::geefUitkomst() const

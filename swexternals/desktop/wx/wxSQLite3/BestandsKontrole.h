@@ -1,6 +1,8 @@
 #ifndef SWEXTERNALS_DESKTOP_WX_WXSQLITE3_BESTANDSKONTROLE_H
 #define SWEXTERNALS_DESKTOP_WX_WXSQLITE3_BESTANDSKONTROLE_H
 
+#include "swexternals/desktop/wx/wxSQLite3/TellendeVFS.h"
+
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -31,7 +33,7 @@ public:
         Mislukt
     };
 
-    // How far it is: `gedaan` of about `totaal` pages read (the check reads
+    // How far it is: `gedaan` of about `totaal` bytes read (the check reads
     // most pages twice); 0 of 0 while it does not know.
     struct Stand
     {
@@ -68,6 +70,12 @@ public:
 private:
     void voerUit();
     static int opVoortgang(void* kontrole);
+    // The file as a URI that SQLite opens with the file system that counts
+    // what the check reads; the flags then say that it is a URI.
+    wxString geefNaamMetTelling(const wxString& naam, int& vlaggen) const;
+
+    // First: its connection closes before it goes.
+    TellendeVFS telling;
 
     // The wrapper keeps SQLite's own connection to its heirs.
     struct Verbinding : wxSQLite3Database
@@ -77,7 +85,6 @@ private:
     Verbinding verbinding;
     sqlite3* db = nullptr;
     std::atomic<bool> onderbroken{false};
-    std::atomic<size_t> gelezen{0};
     std::atomic<size_t> teLezen{0};
     mutable std::mutex slot;
     std::condition_variable klaar;

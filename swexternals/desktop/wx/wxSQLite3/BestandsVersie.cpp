@@ -1,5 +1,6 @@
 #include "swexternals/desktop/wx/wxSQLite3/BestandsVersie.h"
 
+#include <cstdint>
 #include <cstring>
 #include <sqlite3.h>
 
@@ -25,6 +26,48 @@ const int indexRegio = 32768;
 // checksum.
 const size_t logLengtePlaats = 16;
 const size_t logZoutPlaats = 32;
+// The count of commits in the log index's header, in the machine's own
+// order; the change counter of the file's header, from its first byte on,
+// in big-endian order.
+const size_t logTellerPlaats = 8;
+
+uint32_t leesTeller(const std::array<unsigned char, 48>& kop, bool wal)
+{
+    if (wal)
+    {
+        uint32_t teller = 0;
+        std::memcpy(&teller, kop.data() + logTellerPlaats, sizeof teller);
+        return teller;
+    }
+    return static_cast<uint32_t>(kop[0]) << 24 | static_cast<uint32_t>(kop[1]) << 16 |
+           static_cast<uint32_t>(kop[2]) << 8 | static_cast<uint32_t>(kop[3]);
+}
+
+// The first bytes of a log that holds something, in either order of its
+// checksums.
+const uint32_t logMagie = 0x377f0682;
+
+// Only where the connection has its log open is the index mapped: the index
+// of a file read as it lies on the disk would be made anew. The file of the
+// connection's journal is its log in WAL mode; while it leaves WAL mode, the
+// header still says so, and the journal that the switch writes is another.
+bool isLogOpen(sqlite3* db)
+{
+    sqlite3_file* log = nullptr;
+    if (sqlite3_file_control(db, "main", SQLITE_FCNTL_JOURNAL_POINTER, &log) != SQLITE_OK || log == nullptr ||
+        log->pMethods == nullptr)
+        return false;
+    // A log that holds nothing yet reads short.
+    unsigned char begin[4] = {};
+    const int gelezen = log->pMethods->xRead(log, begin, sizeof begin, 0);
+    if (gelezen == SQLITE_IOERR_SHORT_READ)
+        return true;
+    if (gelezen != SQLITE_OK)
+        return false;
+    const uint32_t magie = static_cast<uint32_t>(begin[0]) << 24 | static_cast<uint32_t>(begin[1]) << 16 |
+                           static_cast<uint32_t>(begin[2]) << 8 | static_cast<uint32_t>(begin[3]);
+    return (magie & ~uint32_t(1)) == logMagie;
+}
 
 bool leesLogKop(sqlite3_file* bestand, unsigned char* kop)
 {
@@ -68,7 +111,7 @@ BestandsVersie BestandsVersie::lees(sqlite3* db)
         return versie;
     versie.wal = bestandsKop[formaatPlaats] == 2;
     if (versie.wal)
-        versie.bekend = leesLogKop(bestand, versie.kop.data());
+        versie.bekend = isLogOpen(db) && leesLogKop(bestand, versie.kop.data());
     else
     {
         std::memcpy(versie.kop.data(), bestandsKop + tellerPlaats, 4);
@@ -80,4 +123,10 @@ BestandsVersie BestandsVersie::lees(sqlite3* db)
 bool BestandsVersie::operator==(const BestandsVersie& ander) const
 {
     return bekend && ander.bekend && wal == ander.wal && kop == ander.kop;
+}
+
+bool BestandsVersie::isEenCommitNa(const BestandsVersie& vorige) const
+{
+    return bekend && vorige.bekend && wal == vorige.wal &&
+           leesTeller(kop, wal) == static_cast<uint32_t>(leesTeller(vorige.kop, wal) + 1);
 }

@@ -22,10 +22,17 @@ public:
     // the connection's own file: another opening of it would take POSIX
     // locks of this process that its closing drops, this connection's
     // included. A database in memory has one version: no other connection
-    // writes into it.
+    // writes into it. Unknown in WAL mode while the connection has not
+    // opened the log (a file read as it lies on the disk).
     static BestandsVersie lees(sqlite3* db);
 
     bool isBekend() const { return bekend; }
+    // In WAL mode; the other kind of version after a switch of the journal.
+    bool isLog() const { return wal; }
+    // This version follows `vorige` by exactly one commit: the file's change
+    // counter, or the count of commits in the log index's header, is one
+    // higher. Every commit adds one to it, whoever makes it.
+    bool isEenCommitNa(const BestandsVersie& vorige) const;
     bool operator==(const BestandsVersie& ander) const;
     bool operator!=(const BestandsVersie& ander) const { return !(*this == ander); }
 

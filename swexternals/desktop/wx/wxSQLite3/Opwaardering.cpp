@@ -9,6 +9,12 @@ Opwaardering::Opwaardering(SQLite3Basis& db_, const wxString& begin) : db(db_)
     wxASSERT_MSG(db.opwaardering == nullptr, "one upgrade at a time");
     db.opwaardering = this;
     db.zonderRuimteBericht.clear();
+    // Refused before the file was known to be sound: the check has said why.
+    if (db.wachtVoorSchrijven(begin.utf8_str()) != 0)
+    {
+        mislukt = true;
+        return;
+    }
     try
     {
         db.ExecuteUpdate(begin);
@@ -64,10 +70,12 @@ int Opwaardering::bewaar()
     {
         db.ExecuteUpdate("commit transaction");
         begonnen = false;
+        db.neemCommitOp();
         return 0;
     }
     catch (const wxSQLite3Exception& fout)
     {
+        db.neemCommitOp();
         noteer(fout);
         return 2;
     }

@@ -114,6 +114,7 @@ unsigned int SQLite3App::openGekozen(const wxFileName& bestand, bool alleenLezen
 
 void SQLite3App::sluitDB()
 {
+    laatKontroleLos();
     // A mark that cannot be cleared (reported) is met by the next open,
     // which asks what to do; the close goes on.
     if (IsOpen() && !isAlleenLezenDB() && static_cast<unsigned int>(geefUserVersion()) == maakOpsProcIDKombi())

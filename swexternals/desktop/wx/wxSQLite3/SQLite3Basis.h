@@ -2,9 +2,11 @@
 #define SWEXTERNALS_DESKTOP_WX_WXSQLITE3_SQLITE3BASIS_H
 
 #include "base/Stand.h"
+#include "swexternals/desktop/wx/wxSQLite3/BestandsKenmerk.h"
 #include "swexternals/desktop/wx/wxSQLite3/BestandsKontrole.h"
 #include "swexternals/desktop/wx/wxSQLite3/BestandsVersie.h"
 #include "swexternals/desktop/wx/wxSQLite3/FoutMelding.h"
+#include "swexternals/desktop/wx/wxSQLite3/KontroleGeheugen.h"
 #include "swexternals/desktop/wx/wxSQLite3/LeesbaarBereik.h"
 #include "swexternals/desktop/wx/wxSQLite3/Sortering.h"
 #include "swexternals/desktop/wx/wxSQLite3/TransaktieVerslag.h"
@@ -12,6 +14,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -166,15 +169,19 @@ public:
     void meldBeschadigd(const wxString& reden);
     // SQLite's check of the whole file, its indexes against their tables
     // included, runs from every open of a file on beside the program, on a
-    // connection of its own (BestandsKontrole). Before anything is written
-    // into the file this waits for its end, the program showing the wait
-    // (zetKontroleWachter), and takes over what it found, once. 0 sound, or
+    // connection of its own (BestandsKontrole), unless the program remembers
+    // the file's bytes as sound (KontroleGeheugen). Every statement that writes
+    // into the file waits for its end here (the layer's gate), the program
+    // showing the wait (zetKontroleWachter); this takes over what it found,
+    // once. A caller may wait before its work begins. 0 sound, or
     // nothing to check; 2 damaged (said, as meldBeschadigd), or the check
     // was stopped by the user or failed (said): read-only from then on.
     [[nodiscard]] int controleerBestand();
     // The check of this open has ended, or none runs: controleerBestand
     // does not wait. The program's idle time follows the end of a check.
     bool isKontroleKlaar() const { return !kontrole || kontrole->isKlaar(); }
+    // What the check of this open found has not been taken over yet.
+    bool isKontroleOpen() const { return kontrole != nullptr; }
     // What a write that must wait for the check runs: it shows the wait and
     // waits (BestandsKontrole::wacht), giving the program its turns, and
     // stops the check (BestandsKontrole::onderbreek) when the user will not
@@ -610,6 +617,9 @@ protected:
     // the project's own closes, or writes into its file as the program
     // leaves it. Unchecked, the file is read-only from then on.
     void stopKontrole();
+    // Before the project's own closes: a check that found the file sound is
+    // taken over, any other one stopped. Nothing written at the close waits.
+    void laatKontroleLos();
     // The in-use marker of this process, without the application object.
     static unsigned int geefGebruiksMarker();
     bool isSchrijfTransaktieOpen() const;
@@ -671,6 +681,59 @@ private:
     // Says what the check found that was not a sound file, and makes the
     // project read-only.
     void zegKontroleUitkomst(const BestandsKontrole& klaar);
+
+    // --- The gate before every write into the file ---
+
+    // Before every statement the layer runs: one that writes into the
+    // project's file (SchrijfOpdracht) waits for the check of the whole file
+    // while it runs (controleerBestand), and is refused when the file is not
+    // known to be sound, then or before: the check has said why. 0 it may
+    // run; 2 refused.
+    [[nodiscard]] int wachtVoorSchrijven(const char* tekst);
+    [[nodiscard]] int wachtVoorSchrijven(sqlite3_stmt* opdracht);
+    // Whether the gate has to look at a statement at all: a check runs, or
+    // its end has not been taken over, or it was stopped.
+    bool isPoortBewaakt() const { return kontrole || ongekontroleerd; }
+    [[nodiscard]] int wachtOpKontrole();
+
+    // --- What the program remembers of files found sound ---
+
+    // Starts the check of the whole file just opened, unless the program
+    // remembers its bytes as sound (KontroleGeheugen); from then on this
+    // hears of the connection's commits.
+    void beginKontrole(const wxString& naam, const wxString& sleutel, int vlaggen);
+    // The check found the file sound: so it is known from the version it
+    // began at, when no commit came since.
+    void neemGaafOver();
+    // The file is known sound at this version: by the check of this open or
+    // by what the program remembered, and changed since by this
+    // connection's own commits alone. Unknown: not known sound.
+    BestandsVersie gaafVersie;
+    // The version the check of this open began at.
+    BestandsVersie kontroleVersie;
+    // A commit of this connection ran, and the version before it, read in
+    // SQLite's commit hook while the commit held the lock that keeps the
+    // commits of others out.
+    bool commitGezien = false;
+    BestandsVersie voorCommit;
+    static int opCommit(void* verbinding);
+    // After a statement, or before a close: what its commit did to the
+    // file's version is taken over.
+    void neemCommitOp();
+    // What identifies the file's bytes as its close will leave them, when it
+    // is known sound.
+    BestandsKenmerk leesKenmerkVoorSluiten();
+    // Remembers what identifies the file's bytes now, as sound; `naDeTik`:
+    // once a change after it would show (BestandsKenmerk::leesNaDeTik).
+    void onthoudGaaf(bool naDeTik);
+    // After a commit of its own, the memory is written again from then on.
+    std::chrono::steady_clock::time_point volgendeOnthouding;
+    // Not known sound any more; `vergeten`: nor remembered so.
+    void vergeetGaaf(bool vergeten);
+    // The memory of this program's user; none without a configuration.
+    const KontroleGeheugen* geefGeheugen();
+    std::optional<KontroleGeheugen> kontroleGeheugen;
+    void meldGeheugenFout(bool geschreven);
     // The upgrade that runs, if one does: every failing statement of the
     // connection goes to it.
     Opwaardering* opwaardering = nullptr;

@@ -83,6 +83,7 @@ void SQLite3Basis::markeerBeschadigd(bool onleesbaarDeel)
     if (beschadigd || !IsOpen())
         return;
     beschadigd = true;
+    vergeetGaaf(true);
     sqlite3* verbinding = static_cast<sqlite3*>(GetDatabaseHandle());
     // The log holds committed changes; copying them into a damaged file
     // could spread the damage, so they stay in the log.
@@ -136,6 +137,8 @@ int SQLite3Basis::controleerBestand()
     const std::unique_ptr<BestandsKontrole> klaar = std::move(kontrole);
     if (klaar->geefUitkomst() != BestandsKontrole::Uitkomst::Gaaf)
         zegKontroleUitkomst(*klaar);
+    else
+        neemGaafOver();
     return beschadigd || ongekontroleerd ? 2 : 0;
 }
 

@@ -39,6 +39,8 @@ void SQLite3Basis::Close()
 {
     // Its connection first: the last one to close takes the log away.
     kontrole.reset();
+    gaafVersie = BestandsVersie();
+    commitGezien = false;
     vergeetBewaardeOpdrachten();
     wxSQLite3Database::Close();
 }

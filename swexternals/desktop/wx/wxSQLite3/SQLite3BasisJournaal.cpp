@@ -96,10 +96,6 @@ int SQLite3Basis::schakelMode(Journaal journaal, Synchronisatie synchronisatie)
 // without an error: the mode read back decides whether it worked.
 int SQLite3Basis::zetJournaal(Journaal journaal)
 {
-    // The switch writes into the file: it waits for the check of the whole
-    // file, whose reading would keep it out besides.
-    if (controleerBestand() != 0)
-        return 2;
     // What the log holds goes into the file first; a checkpoint that fails
     // (reported) leaves the journal as it is.
     if (huidigeJournaalMode == JournaalWAL && doeWALCheckpoint() != 0)

@@ -2,6 +2,7 @@
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/DesktopVraag.h"
+#include "swexternals/desktop/wx/wxSQLite3/BestandsKenmerk.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
 #include <sqlite3.h>
@@ -240,11 +241,9 @@ unsigned int SQLite3Basis::openMetVlaggen(const wxString& naam, const wxString& 
     if (gekontroleerd != 0)
         return gekontroleerd;
     // Read whole beside the program, which lists the project meanwhile:
-    // only a write waits for it (controleerBestand).
-    if (!isMemoryDB())
-    {
-        kontrole = std::make_unique<BestandsKontrole>(naam, sleutel, vlaggen, wachtTijden.slot);
-    }
+    // only a write waits for it (controleerBestand). Not again while its
+    // bytes are as they were when it was known sound.
+    beginKontrole(naam, sleutel, vlaggen);
     dbStatus = DBStatusOpen;
     wijzigingGeblokkeerd = false;
     return 0;
@@ -384,6 +383,7 @@ void SQLite3Basis::sluitDB()
 {
     if (!IsOpen())
         return;
+    laatKontroleLos();
     // A damaged file is closed as after a look: the log and its index that
     // this connection made, empty, go.
     const bool leesBlik = (alleenLezen || beschadigd) && !isMemoryDB() && isSchrijfbaarOpSchijf();
@@ -394,6 +394,9 @@ void SQLite3Basis::sluitDB()
     // committed now or reported as lost; closing would roll it back unseen.
     if (isTransaktieOpenInDB() && voerCommitUit("commit transaction") != 0)
         DesktopFunkties::wxErrorVeilig(_("The last changes could not be committed before closing; they are lost."));
+    // Known sound up to now, it is remembered so as the close leaves it: the
+    // log folded into the file.
+    const BestandsKenmerk gaaf = leesKenmerkVoorSluiten();
     try
     {
         Close();
@@ -405,6 +408,9 @@ void SQLite3Basis::sluitDB()
     // Read-only leaves the folder as it was too.
     if (leesBlik && !IsOpen())
         ruimLeesBijbestandenOp(dbPad.GetFullPath());
+    const KontroleGeheugen* geheugen = geefGeheugen();
+    if (!gaaf.isLeeg() && !IsOpen() && geheugen)
+        meldGeheugenFout(geheugen->onthoud(dbPad.GetFullPath(), gaaf.geefTekst()));
     dbVeranderd = false;
     dbStatus = DBStatusGesloten;
     wijzigingGeblokkeerd = false;

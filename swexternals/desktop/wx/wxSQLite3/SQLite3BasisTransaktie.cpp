@@ -228,10 +228,6 @@ int SQLite3Basis::startTransaktie()
                                        _("is damaged. Nothing more is written into it."));
         return 2;
     }
-    // Nor into a file not yet known to be sound: the change waits for the
-    // check of the whole file, which says what it found.
-    if (controleerBestand() != 0)
-        return 2;
     if (isTransaktieOpenInDB() && voerCommitUit(commitTransaktie) != 0)
     {
         // The failure has been reported, a full disk with what became of the
@@ -366,7 +362,7 @@ void SQLite3Basis::vergeetSavePointsNa(const wxString& naam, bool zelfOok)
 
 int SQLite3Basis::zetSavePoint(const wxString& naam)
 {
-    if (!controleerSavePointNaam(naam) || controleerBestand() != 0)
+    if (!controleerSavePointNaam(naam))
         return 2;
     // The change left open is committed first; when that fails (reported),
     // no savepoint is set, or the change would fall under it.

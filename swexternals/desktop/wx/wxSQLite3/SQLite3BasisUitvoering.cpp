@@ -4,6 +4,7 @@
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/wx/wxSQLite3/Opwaardering.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
+#include "swexternals/desktop/wx/wxSQLite3/SchrijfOpdracht.h"
 
 #include <cstring>
 #include <sqlite3.h>
@@ -98,6 +99,8 @@ bool SQLite3Basis::isWijzigingGeweigerd() const
 int SQLite3Basis::voerUit(const wxString& opdracht, long long verwacht, bool commit)
 {
     const wxScopedCharBuffer tekst = opdracht.utf8_str();
+    if (wachtVoorSchrijven(tekst.data()) != 0)
+        return 2;
     return voerUit(
         [&]
         { return commit ? voerUitNaastTussendoor(tekst.data()) : static_cast<long long>(ExecuteUpdate(tekst.data())); },
@@ -114,6 +117,7 @@ int SQLite3Basis::voerUit(const std::function<long long()>& voerDoor, const std:
     try
     {
         const long long veranderd = schrijfMetOverloop(voerDoor);
+        neemCommitOp();
         onthoudOpdracht(neemOp, wasOpen);
         if (verwacht != -1 && veranderd != verwacht)
         {
@@ -126,6 +130,7 @@ int SQLite3Basis::voerUit(const std::function<long long()>& voerDoor, const std:
     }
     catch (const wxSQLite3Exception& fout)
     {
+        neemCommitOp();
         // The upgrade of a start is taken back whole and said as a whole,
         // by its scope: the user changed nothing that could be kept.
         if (opwaardering != nullptr)
@@ -228,6 +233,9 @@ int SQLite3Basis::executeUpdate(wxSQLite3Statement& voorbereid, const std::funct
 {
     if (isWijzigingGeweigerd())
         return 2;
+    // Kept and run again, a statement passes the gate at every run.
+    if (isPoortBewaakt() && wachtVoorSchrijven(voorbereid.GetSQL().utf8_str()) != 0)
+        return 2;
     // A failed run leaves the statement as it was bound; the next run binds
     // all its values anew.
     return voerUit(
@@ -247,6 +255,8 @@ wxSQLite3ResultSet SQLite3Basis::executeQuery(const wxString& opdracht, bool log
     {
         if (loggen)
             DesktopFunkties::wxLogVeilig("(SQLite3Basis::executeQuery) sql commando = " + opdracht);
+        if (isPoortBewaakt() && wachtVoorSchrijven(opdracht.utf8_str()) != 0)
+            return resultaat;
         resultaat = ExecuteQuery(opdracht);
         if (!resultaat.IsOk())
         {
@@ -275,6 +285,8 @@ int SQLite3Basis::executeQueryExternResultaat(const wxString& opdracht, wxSQLite
         DesktopFunkties::wxLogVeilig(
             "(SQLite3Basis::executeQueryExternResultaat) sql commando = " +
             DesktopFunkties::dubbeleQuotes(DesktopFunkties::maakSchoonPrintNaam(opdracht), false));
+        if (isPoortBewaakt() && wachtVoorSchrijven(opdracht.utf8_str()) != 0)
+            return 2;
         wxSQLite3ResultSet nieuw = ExecuteQuery(opdracht);
         resultaat = nieuw;
         if (resultaat.IsOk())
@@ -296,6 +308,8 @@ int SQLite3Basis::executeQueryExternResultaat(const wxString& opdracht, wxSQLite
 // sums can grow past them.
 long long SQLite3Basis::executeSkalair(const wxString& opdracht)
 {
+    if (isPoortBewaakt() && wachtVoorSchrijven(opdracht.utf8_str()) != 0)
+        return -1;
     try
     {
         wxSQLite3ResultSet resultaat = ExecuteQuery(opdracht);
@@ -335,4 +349,38 @@ wxArrayString SQLite3Basis::executeStringKolomQuery(const wxString& opdracht, bo
         waarden.clear();
     }
     return waarden;
+}
+
+// The one gate: while the check of the whole file has not been taken over,
+// or was stopped, a statement that writes into the file waits for it or is
+// refused, whoever runs it and however it was prepared. Once the file is
+// known to be sound, every statement passes at the cost of one test. A file
+// found damaged meanwhile needs no wait: SQLite refuses every write into it
+// (magSchrijven), and the refusal is said as such.
+int SQLite3Basis::wachtVoorSchrijven(const char* tekst)
+{
+    if (!isPoortBewaakt() || beschadigd || !IsOpen())
+        return 0;
+    if (!SchrijfOpdracht::isSchrijvend(static_cast<sqlite3*>(GetDatabaseHandle()), tekst))
+        return 0;
+    return wachtOpKontrole();
+}
+
+int SQLite3Basis::wachtVoorSchrijven(sqlite3_stmt* opdracht)
+{
+    if (!isPoortBewaakt() || beschadigd || !IsOpen())
+        return 0;
+    if (!SchrijfOpdracht::isSchrijvend(static_cast<sqlite3*>(GetDatabaseHandle()), opdracht))
+        return 0;
+    return wachtOpKontrole();
+}
+
+// What the check found, or that it was stopped, has been said: the refused
+// statement adds no words of its own.
+int SQLite3Basis::wachtOpKontrole()
+{
+    const int gekontroleerd = controleerBestand();
+    if (gekontroleerd != 0)
+        foutUitgelegd = true;
+    return gekontroleerd;
 }

@@ -8,14 +8,9 @@
 SQLite3Lezing::SQLite3Lezing(SQLite3Basis& db_, const wxString& tekst, bool bewaren)
     : db(db_), opdracht(nullptr), bewaard(bewaren), mislukt(false)
 {
-    if (bewaren)
-    {
-        opdracht = db.geefBewaardeOpdracht(tekst);
-        mislukt = opdracht == nullptr;
-        return;
-    }
-    opdracht = db.bereidRuwVoor(tekst);
-    mislukt = opdracht == nullptr;
+    opdracht = bewaren ? db.geefBewaardeOpdracht(tekst) : db.bereidRuwVoor(tekst);
+    // A kept statement passes the gate before writes at every run.
+    mislukt = opdracht == nullptr || db.wachtVoorSchrijven(opdracht) != 0;
 }
 
 SQLite3Lezing::~SQLite3Lezing()

@@ -687,6 +687,12 @@ TEST_F(OpdrachtTest, AChangeWaitsForTheCheckOfTheFileAndTheUserMayCancelIt)
     voerUit(*app, {"with recursive n(i) as (select 3 union all select i+1 from n where i<300) insert into "
                    "Requirements (naam,SR,beschrijving) select 'Step '||i,i,printf('%.*c',3000,'x') from n"});
     app->sluitDB();
+    // Changed by another program since: checked again at every opening.
+    {
+        wxSQLite3Database ander;
+        ander.Open(pad);
+        ander.ExecuteUpdate("update Requirements set naam=naam where SR==1");
+    }
     const std::string bytes = leesBytes(pad);
     venster->Show();
     ASSERT_TRUE(wachtOp([&] { return venster->IsShownOnScreen(); }));
