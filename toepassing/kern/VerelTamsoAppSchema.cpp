@@ -202,6 +202,11 @@ void VerelTamsoApp::toonTijdensKontrole()
     voorlopig = false;
     if (leesbaar)
         venster->toonVoorlopig();
+    // Found damaged meanwhile, the file is written no more: the start goes
+    // on as a read-only start, whose stand-ins these are, one of them now
+    // over what can still be read.
+    if (isBeschadigd())
+        return;
     const TijdelijkeWijziging alleenTijdelijk(*this);
     for (const ProjektTabel& tabel : projektTabellen())
         static_cast<void>(executeUpdate("drop view if exists temp." + naamQuotes(tabel.naam)));
