@@ -130,19 +130,7 @@ wxString BestandsKontrole::geefNaamMetTelling(const wxString& naam, int& vlaggen
     if ((vlaggen & WXSQLITE_OPEN_URI) != 0)
         return naam + (naam.Contains("?") ? "&" : "?") + parameter;
     vlaggen |= WXSQLITE_OPEN_URI;
-    wxString pad;
-    for (const wxUniChar teken : naam)
-    {
-        if (teken == '%')
-            pad += "%25";
-        else if (teken == '?')
-            pad += "%3f";
-        else if (teken == '#')
-            pad += "%23";
-        else
-            pad += teken;
-    }
-    return (pad.StartsWith("/") ? "file://" : "file:") + pad + "?" + parameter;
+    return SQLite3Basis::maakBestandsURI(naam, parameter);
 }
 
 bool BestandsKontrole::wacht(std::chrono::steady_clock::time_point tot)

@@ -277,6 +277,9 @@ public:
     void meldFout(const wxSQLite3Exception& fout);
     // SQLite's own message of the failure, without the wrapper's additions.
     static wxString sqliteBericht(const wxSQLite3Exception& fout);
+    // A path as a URI that SQLite opens with `parameter` ("name=value"), its
+    // own ?, # and % written as such.
+    static wxString maakBestandsURI(const wxString& pad, const wxString& parameter);
     // The last failure reported was one the layer explained in full: what
     // happened and what the user can do (a damaged file, a lock another
     // program holds, a full disk). A caller then adds no words of its own:

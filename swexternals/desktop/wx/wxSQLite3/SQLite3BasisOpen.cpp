@@ -65,24 +65,6 @@ void geefEigenaarSchrijfrecht(const wxString& pad)
         chmod(pad.fn_str(), (info.st_mode & 07777) | S_IWUSR);
 }
 
-// The database as a URI that SQLite reads as it lies on the disk, without
-// the files beside it: for a folder in which none can be made.
-wxString alsOnveranderlijk(const wxString& naam)
-{
-    wxString pad;
-    for (const wxUniChar teken : naam)
-    {
-        if (teken == '%')
-            pad += "%25";
-        else if (teken == '?')
-            pad += "%3f";
-        else if (teken == '#')
-            pad += "%23";
-        else
-            pad += teken;
-    }
-    return (pad.StartsWith("/") ? "file://" : "file:") + pad + "?immutable=1";
-}
 } // namespace
 
 SQLite3Basis::WachtTijden SQLite3Basis::zetWachtTijden(const WachtTijden& nieuw)
@@ -198,7 +180,9 @@ unsigned int SQLite3Basis::openAlleenLezen(const wxString& naam, const wxString&
     const bool indexBestaat = wxFileExists(naam + "-shm");
     const bool nietTeMaken = !isSchrijfbaarPad(map.empty() ? wxString(".") : map) || isSchrijfBeveiligd(naam);
     if (isWALDatabase(naam) && nietTeMaken && !(logBestaat && indexBestaat) && isLeegOfAfwezig(naam + "-wal"))
-        return openMetVlaggen(alsOnveranderlijk(naam), sleutel, vlagAlleenLezen | WXSQLITE_OPEN_URI);
+        // Read as it lies on the disk, without the files beside it, which
+        // this folder cannot take.
+        return openMetVlaggen(maakBestandsURI(naam, "immutable=1"), sleutel, vlagAlleenLezen | WXSQLITE_OPEN_URI);
     const unsigned int geopend = openMetVlaggen(naam, sleutel, vlagAlleenLezen);
     if (geopend == 0)
     {
@@ -560,4 +544,21 @@ wxString SQLite3Basis::geefDBPadVoorBeschrijving() const
     if (isMemoryDB())
         return _("A memory database");
     return geefDBPadString(true);
+}
+
+wxString SQLite3Basis::maakBestandsURI(const wxString& pad, const wxString& parameter)
+{
+    wxString uri;
+    for (const wxUniChar teken : pad)
+    {
+        if (teken == '%')
+            uri += "%25";
+        else if (teken == '?')
+            uri += "%3f";
+        else if (teken == '#')
+            uri += "%23";
+        else
+            uri += teken;
+    }
+    return (uri.StartsWith("/") ? "file://" : "file:") + uri + "?" + parameter;
 }

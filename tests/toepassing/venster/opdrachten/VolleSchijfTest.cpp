@@ -88,7 +88,9 @@ TEST_P(VolleSchijf, EenCommitHoudtDeWijzigingOpen)
     for (const auto& [id, melding] : commits)
     {
         if (id == wxID_ADD)
+        {
             EXPECT_EQ(app->voegToe(opgeslagen("Pour", 3)), 2);
+        }
         // Closing asks what becomes of the change: it stays.
         if (id == wxID_CLOSE)
             vragen.antwoord(wxYES);
