@@ -19,6 +19,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 #include <wx/app.h>
@@ -161,6 +162,25 @@ void sluitProjekt(VerelTamsoVenster& venster)
     wxEventLoop().YieldFor(wxEVT_CATEGORY_UI);
 }
 
+// The project opened as the command line opens it, through the window's
+// start, until the list has painted its rows: the moment of their first
+// paint; none when it did not open.
+std::optional<Klok::time_point> openTotLijst(VerelTamsoApp& app, VerelTamsoVenster& venster, const wxString& bestand)
+{
+    app.sluitDB();
+    if (app.open(wxFileName(bestand), false, wxString()) != 0)
+        return std::nullopt;
+    venster.start();
+    // Painted already within the start or not, its rows are painted now.
+    Verven verven(*venster.geefRekLijst(), false);
+    for (wxWindow* deel : venster.geefRekLijst()->GetChildren())
+        deel->Refresh();
+    verwerkTotGeverfd(venster, verven);
+    if (!app.isDBOpen())
+        return std::nullopt;
+    return verven.keren.front();
+}
+
 // From the open of the file, as the command line opens it, until the list
 // has painted its rows after the window's start.
 void BM_StartTotLijst(benchmark::State& state)
@@ -178,19 +198,13 @@ void BM_StartTotLijst(benchmark::State& state)
     {
         sluitProjekt(*venster);
         const Klok::time_point begin = Klok::now();
-        app.sluitDB();
-        if (app.open(wxFileName(bestand), false, wxString()) != 0)
+        const std::optional<Klok::time_point> geverfd = openTotLijst(app, *venster, bestand);
+        if (!geverfd)
         {
             state.SkipWithError("the project could not be opened");
             break;
         }
-        venster->start();
-        // Painted already within the start or not, its rows are painted now.
-        Verven verven(*venster->geefRekLijst(), false);
-        for (wxWindow* deel : venster->geefRekLijst()->GetChildren())
-            deel->Refresh();
-        verwerkTotGeverfd(*venster, verven);
-        state.SetIterationTime(std::chrono::duration<double>(verven.keren.front() - begin).count());
+        state.SetIterationTime(std::chrono::duration<double>(*geverfd - begin).count());
     }
     state.counters["rijen"] = static_cast<double>(venster->geefRekLijst()->GetItemCount());
     delete venster;
@@ -274,21 +288,6 @@ double gelezenBytes()
         if (sleutel == "rchar:")
             return waarde;
     return 0;
-}
-
-// The project opened as the command line opens it, until the list has
-// painted its rows.
-bool openTotLijst(VerelTamsoApp& app, VerelTamsoVenster& venster, const wxString& bestand)
-{
-    app.sluitDB();
-    if (app.open(wxFileName(bestand), false, wxString()) != 0)
-        return false;
-    venster.start();
-    Verven verven(*venster.geefRekLijst(), false);
-    for (wxWindow* deel : venster.geefRekLijst()->GetChildren())
-        deel->Refresh();
-    verwerkTotGeverfd(venster, verven);
-    return app.isDBOpen();
 }
 
 // The first change once the list shows: the project's name set, as its
