@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <mutex>
 #include <optional>
 #include <sys/wait.h>
@@ -31,11 +32,28 @@ Staat& geefStaat()
     return *staat;
 }
 
+// The process split off lets go of the program's terminal or pipes and of
+// its working folder, which a clean-up held by a share that does not answer
+// would otherwise keep beyond the program's end: whoever reads the
+// program's output would wait for it, and the working folder's disk could
+// not be unmounted.
+void laatProgrammaLos()
+{
+    const int leeg = open("/dev/null", O_RDWR);
+    for (int bestand = 0; bestand < 3; ++bestand)
+        if (leeg < 0)
+            close(bestand);
+        else if (leeg != bestand)
+            static_cast<void>(dup2(leeg, bestand));
+    static_cast<void>(chdir("/"));
+}
+
 // In the process split off, where only the kernel's calls are safe: the
 // program's windows, locks and files are closed, its signals its own, and
 // nothing of it is ever run again.
 [[noreturn]] void ruimOpInKind(const TrivaneFTPUpdateRest& rest, const std::vector<std::string>& mappen)
 {
+    laatProgrammaLos();
     if (close_range(3, ~0U, 0) != 0)
         for (int bestand = 3; bestand < 65536; ++bestand)
             close(bestand);

@@ -14,8 +14,9 @@
 // cannot end, and its windows stay on the screen, dead. So the folders are
 // looked up on a thread of its own, and touched only by a process of its
 // own, split off from the program: the window never waits for it, and the
-// program ends without it. One at a time: a request while one runs is kept
-// (the last one) and carried out after it.
+// program ends without it, and without its output or its working folder,
+// which that process lets go of as it starts. One at a time: a request while
+// one runs is kept (the last one) and carried out after it.
 class TrivaneFTPUpdateOpruimer
 {
 public:

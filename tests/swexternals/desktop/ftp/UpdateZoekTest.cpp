@@ -2,8 +2,10 @@
 // version is compared as numbers, anything but a plain version is refused
 // before it is used, a dead or slow server never holds the program, and
 // Cancel ends the search at every stage.
+#include "swexternals/desktop/DesktopGebruikersMappen.h"
 #include "swexternals/desktop/TrivaneDesktopFTPThread.h"
 #include "swexternals/desktop/TrivaneFTPUpdateDraad.h"
+#include "swexternals/desktop/TrivaneFTPUpdateOpruimer.h"
 #include "swexternals/desktop/platform/KindProces.h"
 #include "tests/ondersteuning/FTPTestServer.h"
 #include "tests/ondersteuning/GuiHulp.h"
@@ -23,6 +25,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace
 {
@@ -324,6 +327,43 @@ TEST(ControleEnStop, EenMapDieNietAntwoordtHoudtDeStartDeControleNochHetEindeOp)
         EXPECT_EQ(waitpid(programma, &status, 0), programma);
     }
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+}
+
+TEST(ControleEnStop, DeOpruimingLaatDeUitvoerEnDeWerkmapVanHetProgrammaLos)
+{
+    // The download folder on a share that hangs holds the clean-up's process
+    // split off from the program: meanwhile it holds neither the program's
+    // output nor its working folder.
+    HangendeSchijf schijf((testMap() / "share").string());
+    if (!schijf.isGekoppeld())
+        GTEST_SKIP() << schijf.waarom();
+    const std::filesystem::path konfig = testMap() / "config";
+    std::filesystem::create_directory(konfig);
+    std::ofstream(konfig / "user-dirs.dirs")
+        << "XDG_DOWNLOAD_DIR=\"" << (testMap() / "share/Downloads").string() << "\"\n";
+    TrivaneFTPUpdateOpruimer::vraag(DesktopGebruikersMappen(testMap().string(), konfig.string()));
+    ASSERT_TRUE(wachtOp([&] { return schijf.geefVragen() > 0; }, 20000)) << "nothing went to the share";
+    // The processes split off from this one: they run this very program.
+    const std::filesystem::path programma = std::filesystem::read_symlink("/proc/self/exe");
+    int gezien = 0;
+    for (const auto& proces : std::filesystem::directory_iterator("/proc"))
+    {
+        std::ifstream status(proces.path() / "status");
+        std::string regel;
+        while (std::getline(status, regel) && regel.rfind("PPid:", 0) != 0)
+        {
+        }
+        std::error_code fout;
+        if (regel != "PPid:\t" + std::to_string(getpid()) ||
+            std::filesystem::read_symlink(proces.path() / "exe", fout) != programma)
+            continue;
+        ++gezien;
+        for (const char* bestand : {"fd/0", "fd/1", "fd/2"})
+            EXPECT_EQ(std::filesystem::read_symlink(proces.path() / bestand, fout).string(), "/dev/null") << bestand;
+        EXPECT_EQ(std::filesystem::read_symlink(proces.path() / "cwd", fout).string(), "/");
+    }
+    EXPECT_GT(gezien, 0);
+    schijf.laatLos();
 }
 
 TEST_F(Zoeken, EenStilleControleMeldtGeenMislukking)
