@@ -1,5 +1,6 @@
 #include "swexternals/desktop/TrivaneFTPUpdateKopie.h"
 
+#include "swexternals/desktop/TrivaneFTPUpdateHernoeming.h"
 #include "swexternals/desktop/TrivaneFTPUpdateRest.h"
 
 #include <cerrno>
@@ -142,20 +143,6 @@ bool geefVerborgenNaam(int bestand, const std::string& map, const std::string& n
     return false;
 }
 
-// Renames without replacing what is there; where the disk cannot do that
-// in one step, a second name is made and the first removed.
-bool hernoemZonderVervangen(const std::string& van, const std::string& naar)
-{
-    if (renameat2(AT_FDCWD, van.c_str(), AT_FDCWD, naar.c_str(), RENAME_NOREPLACE) == 0)
-        return true;
-    if (errno != EINVAL && errno != ENOSYS)
-        return false;
-    if (link(van.c_str(), naar.c_str()) != 0)
-        return false;
-    unlink(van.c_str());
-    return true;
-}
-
 // Gives the whole copy, open as `bestand` under the name `tijdelijk` (empty:
 // none yet), the name `naam` in `map`; without `vervang` a file of that
 // name stays and the next free number is taken. True with `doel` set, and
@@ -187,7 +174,9 @@ bool geefKopiePlaats(int bestand, std::string& tijdelijk, const std::string& map
     for (int nummer = 1; nummer <= maxKopieNummer; ++nummer)
     {
         doel = map + "/" + geefNaamMetNummer(naam, nummer);
-        if (tijdelijk.empty() ? geefNaam(bestand, doel) : hernoemZonderVervangen(tijdelijk, doel))
+        if (tijdelijk.empty() ? geefNaam(bestand, doel)
+                              : TrivaneFTPUpdateHernoeming::hernoemZonderVervangen(AT_FDCWD, tijdelijk.c_str(),
+                                                                                   AT_FDCWD, doel.c_str()))
         {
             tijdelijk.clear();
             return true;

@@ -1,6 +1,7 @@
 #include "swexternals/desktop/TrivaneFTPUpdateRest.h"
 
 #include "swexternals/desktop/TrivaneFTPUpdateDraad.h"
+#include "swexternals/desktop/TrivaneFTPUpdateHernoeming.h"
 
 #include <cerrno>
 #include <climits>
@@ -30,7 +31,17 @@ constexpr int maxResten = 32;
 // ever takes what lies under it.
 constexpr std::size_t eigenNaamStaart = 1 + restWillekeurigeLengte;
 
-std::function<void(const char*)> opruimHaak;
+// What a FUSE disk whose server does not give its files' numbers in its
+// listings (sshfs) names every entry: such a listing cannot be compared.
+constexpr ino_t onbekendNummer = 0xffffffff;
+
+std::function<void(TrivaneFTPUpdateRest::Stap, const char*)> opruimHaak;
+
+void haak(TrivaneFTPUpdateRest::Stap stap, const char* naam)
+{
+    if (opruimHaak)
+        opruimHaak(stap, naam);
+}
 
 bool isCijfer(char teken)
 {
@@ -68,23 +79,11 @@ bool isZelfdeBestand(const struct stat& een, const struct stat& ander)
     return een.st_dev == ander.st_dev && een.st_ino == ander.st_ino;
 }
 
-// Renames within `map` without replacing what is there; where the disk
-// cannot do that in one step, only onto a name that is free.
-bool hernoemInMap(int map, const char* van, const char* naar)
+// The file the listing named is the one under the name now, as far as the
+// listing tells.
+bool isGelijst(const struct stat& status, ino_t gelijst)
 {
-    if (renameat2(map, van, map, naar, RENAME_NOREPLACE) == 0)
-        return true;
-    if (errno != EINVAL && errno != ENOSYS)
-        return false;
-    struct stat bezet
-    {
-    };
-    if (fstatat(map, naar, &bezet, AT_SYMLINK_NOFOLLOW) == 0)
-    {
-        errno = EEXIST;
-        return false;
-    }
-    return errno == ENOENT && renameat(map, van, map, naar) == 0;
+    return gelijst == 0 || gelijst == onbekendNummer || status.st_ino == gelijst;
 }
 
 // Moves the rest `naam` to a free name of the clean-up's own, `eigen`.
@@ -104,7 +103,7 @@ bool verplaatsNaarEigenNaam(int map, const char* naam, const struct stat& status
             eigen[lengte + i] = naamTekens[zaad % (sizeof(naamTekens) - 1)];
             zaad = zaad / (sizeof(naamTekens) - 1) + 7919ULL * (zaad % 7 + 1) + static_cast<unsigned>(poging);
         }
-        if (hernoemInMap(map, naam, eigen))
+        if (TrivaneFTPUpdateHernoeming::hernoemZonderVervangen(map, naam, map, eigen))
             return true;
         if (errno != EEXIST)
             return false;
@@ -146,7 +145,8 @@ int TrivaneFTPUpdateRest::ruimOp(const std::vector<std::string>& mappen) const
     return verwijderd;
 }
 
-std::function<void(const char*)> TrivaneFTPUpdateRest::zetHaak(std::function<void(const char*)> haak)
+std::function<void(TrivaneFTPUpdateRest::Stap, const char*)>
+TrivaneFTPUpdateRest::zetHaak(std::function<void(Stap, const char*)> haak)
 {
     return std::exchange(opruimHaak, std::move(haak));
 }
@@ -159,8 +159,9 @@ int TrivaneFTPUpdateRest::ruimMapOp(const char* pad) const
     if (map < 0)
         return 0;
     // First the names, then the removals: a name that the clean-up put back
-    // is not taken up a second time.
+    // is not taken up a second time. With each name the file it named then.
     char resten[maxResten][NAME_MAX + 1];
+    ino_t nummers[maxResten];
     int aantal = 0;
     alignas(struct dirent64) char blok[4096];
     for (long gelezen; aantal < maxResten && (gelezen = getdents64(map, blok, sizeof(blok))) > 0;)
@@ -169,34 +170,41 @@ int TrivaneFTPUpdateRest::ruimMapOp(const char* pad) const
             const auto* deel = reinterpret_cast<const struct dirent64*>(blok + plaats);
             plaats += deel->d_reclen;
             if ((deel->d_type == DT_REG || deel->d_type == DT_UNKNOWN) && isRest(deel->d_name))
+            {
+                nummers[aantal] = static_cast<ino_t>(deel->d_ino);
                 std::strcpy(resten[aantal++], deel->d_name);
+            }
         }
     int verwijderd = 0;
     for (int i = 0; i < aantal; ++i)
-        if (verwijder(map, resten[i]))
+        if (verwijder(map, resten[i], nummers[i]))
             ++verwijderd;
     close(map);
     return verwijderd;
 }
 
-bool TrivaneFTPUpdateRest::verwijder(int map, const char* naam) const
+bool TrivaneFTPUpdateRest::verwijder(int map, const char* naam, ino_t gelijst) const
 {
     // Looked at before it is opened: a pipe or a device under the name is
-    // left unopened.
+    // left unopened. Each step takes only the file the step before saw: a
+    // file the user renamed onto the name in between is left alone.
+    haak(Stap::Gelijst, naam);
     struct stat gezien
     {
     };
-    if (fstatat(map, naam, &gezien, AT_SYMLINK_NOFOLLOW) != 0 || !isEigenBestand(gezien))
+    if (fstatat(map, naam, &gezien, AT_SYMLINK_NOFOLLOW) != 0 || !isEigenBestand(gezien) || !isGelijst(gezien, gelijst))
         return false;
+    haak(Stap::Bekeken, naam);
     const int rest = openat(map, naam, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (rest < 0)
         return false;
     struct stat geopend
     {
     };
-    bool weg = fstat(rest, &geopend) == 0 && isEigenBestand(geopend) && flock(rest, LOCK_EX | LOCK_NB) == 0;
-    if (weg && opruimHaak)
-        opruimHaak(naam);
+    bool weg = fstat(rest, &geopend) == 0 && isZelfdeBestand(geopend, gezien) && isEigenBestand(geopend) &&
+               flock(rest, LOCK_EX | LOCK_NB) == 0;
+    if (weg)
+        haak(Stap::Vergrendeld, naam);
     weg = weg && verwijderGecontroleerd(map, naam, geopend);
     close(rest);
     return weg;
@@ -215,6 +223,6 @@ bool TrivaneFTPUpdateRest::verwijderGecontroleerd(int map, const char* naam, con
     // Another file came under the name since it was checked: back it goes,
     // over nothing. Where the name was taken again meanwhile it stays under
     // the clean-up's name, which no clean-up takes.
-    static_cast<void>(hernoemInMap(map, eigen, naam));
+    static_cast<void>(TrivaneFTPUpdateHernoeming::hernoemZonderVervangen(map, eigen, map, naam));
     return false;
 }

@@ -13,11 +13,13 @@
 // written. A program killed meanwhile leaves it, and ruimOp removes it later.
 //
 // Only such a name is taken, and under it only the very file that was
-// checked: of this user, one link, a regular file no copy holds locked. It
-// is moved to a name of the clean-up's own first, so that a file the user
-// puts under the name meanwhile is never removed in its place: when what now
-// lies under the clean-up's name is not the file checked, it goes back under
-// its name and nothing is removed.
+// listed and checked: of this user, one link, a regular file no copy holds
+// locked. A file the user puts under the name meanwhile is never removed in
+// its place: the file looked at must be the one listed, the file opened the
+// one looked at, and the file is moved to a name of the clean-up's own
+// before it is removed; when what lies under the clean-up's name is not the
+// file checked, it goes back under its name, over nothing, and nothing is
+// removed.
 class TrivaneFTPUpdateRest
 {
 public:
@@ -38,13 +40,22 @@ public:
     // off from the program. The number removed.
     int ruimOp(const std::vector<std::string>& mappen) const;
 
-    // Tests act here, with the rest's name, once it has been checked and
-    // locked and before it is moved away. The previous one is returned.
-    static std::function<void(const char* naam)> zetHaak(std::function<void(const char* naam)> haak);
+    // The steps of a rest's removal between which tests act.
+    enum class Stap
+    {
+        Gelijst,     // listed, not yet looked at
+        Bekeken,     // looked at, not yet opened
+        Vergrendeld, // opened, checked and locked, not yet moved away
+    };
+
+    // Tests act here, with the step and the rest's name. The previous one is
+    // returned.
+    static std::function<void(Stap stap, const char* naam)>
+    zetHaak(std::function<void(Stap stap, const char* naam)> haak);
 
 private:
     int ruimMapOp(const char* map) const;
-    bool verwijder(int map, const char* naam) const;
+    bool verwijder(int map, const char* naam, ino_t gelijst) const;
     bool verwijderGecontroleerd(int map, const char* naam, const struct stat& gecontroleerd) const;
 
     // ".VerelTamso_" and "_Linux_x86_64.deb.", around the version.

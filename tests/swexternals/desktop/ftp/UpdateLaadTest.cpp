@@ -5,6 +5,7 @@
 // own questions allow it to end, and checked.
 #include "swexternals/desktop/DesktopPriveMap.h"
 #include "swexternals/desktop/TrivaneFTPUpdateDraad.h"
+#include "swexternals/desktop/TrivaneFTPUpdateHernoeming.h"
 #include "swexternals/desktop/TrivaneFTPUpdateKopie.h"
 #include "swexternals/desktop/TrivaneFTPUpdateRest.h"
 #include "swexternals/desktop/platform/DebPakket.h"
@@ -25,6 +26,7 @@
 #include <gtest/gtest.h>
 #include <iterator>
 #include <memory>
+#include <set>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -426,19 +428,77 @@ TEST(PakketKopie, DeKopieKrijgtDeRechtenVanEenGedownloadBestandEnVervangtInEenSt
 
 TEST(PakketKopie, DeOpruimingNeemtAlleenHetBestandDatZeControleerde)
 {
-    // The user puts a file of their own under a rest's name just after the
-    // clean-up has checked and locked the rest.
+    // The user renames a file of their own onto a rest's name at a step of
+    // the clean-up; on a disk that renames in two steps (sshfs, NFS) a
+    // second file of theirs takes the name while the clean-up puts the first
+    // back. Each stays, and so does the copy's package beside a file that
+    // takes its name as it is named.
+    using Stap = TrivaneFTPUpdateRest::Stap;
     const std::filesystem::path map = testMap() / "Downloads";
+    const std::string restNaam = ".VerelTamso_1.4.0_Linux_x86_64.deb.a1B2c3.kopie";
+    const struct
+    {
+        const char* wat;
+        Stap stap;
+        bool tweeStappen;
+    } gevallen[] = {
+        {"listed, before it is looked at", Stap::Gelijst, false},
+        {"looked at, before it is opened", Stap::Bekeken, false},
+        {"locked, before it is moved away", Stap::Vergrendeld, false},
+        {"locked, and another as it is put back", Stap::Vergrendeld, true},
+    };
+    const auto inhoud = [&]
+    {
+        std::multiset<std::string> bestanden;
+        for (const auto& deel : std::filesystem::directory_iterator(map))
+            bestanden.insert(InstallatieOpnemer::leesBestand(deel.path()));
+        return bestanden;
+    };
+    for (const auto& geval : gevallen)
+    {
+        SCOPED_TRACE(geval.wat);
+        std::filesystem::remove_all(map);
+        std::filesystem::create_directory(map);
+        std::ofstream(map / restNaam) << "part of a package";
+        std::ofstream(map / "notes.txt") << "the user's";
+        std::ofstream(map / "other.txt") << "the user's other";
+        const auto vorige = TrivaneFTPUpdateRest::zetHaak(
+            [&](Stap stap, const char* naam)
+            {
+                if (stap == geval.stap)
+                    std::filesystem::rename(map / "notes.txt", map / naam);
+            });
+        const auto vorigeTweeStappen = TrivaneFTPUpdateHernoeming::zetTweeStappenHaak(
+            !geval.tweeStappen ? std::function<void(const char*)>()
+                               : [&](const char* naar)
+            {
+                if (naar == restNaam)
+                    std::filesystem::rename(map / "other.txt", map / naar);
+            });
+        EXPECT_EQ(TrivaneFTPUpdateKopie::ruimOp({map.string()}), 0);
+        TrivaneFTPUpdateHernoeming::zetTweeStappenHaak(vorigeTweeStappen);
+        TrivaneFTPUpdateRest::zetHaak(vorige);
+        EXPECT_EQ(InstallatieOpnemer::leesBestand(map / restNaam),
+                  geval.tweeStappen ? "the user's other" : "the user's");
+        EXPECT_EQ(inhoud(), (std::multiset<std::string>{"the user's", "the user's other"}));
+    }
+    const std::filesystem::path bron = testMap() / installerNaam.utf8_string();
+    std::ofstream(bron) << "a package";
+    std::filesystem::remove_all(map);
     std::filesystem::create_directory(map);
-    const std::filesystem::path rest = map / ".VerelTamso_1.4.0_Linux_x86_64.deb.a1B2c3.kopie";
-    std::ofstream(rest) << "part of a package";
-    std::ofstream(map / "notes.txt") << "the user's";
-    const auto vorige = TrivaneFTPUpdateRest::zetHaak([&](const char* naam)
-                                                      { std::filesystem::rename(map / "notes.txt", map / naam); });
-    EXPECT_EQ(TrivaneFTPUpdateKopie::ruimOp({map.string()}), 0);
-    TrivaneFTPUpdateRest::zetHaak(vorige);
-    EXPECT_EQ(InstallatieOpnemer::leesBestand(rest), "the user's");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(map), {}), 1);
+    const bool vorigNaamloos = TrivaneFTPUpdateKopie::zetNaamloosToegestaan(false);
+    const auto vorigeTweeStappen = TrivaneFTPUpdateHernoeming::zetTweeStappenHaak(
+        [&](const char* naar)
+        {
+            if (std::filesystem::path(naar).filename() == installerNaam.utf8_string())
+                std::ofstream(naar) << "the user's";
+        });
+    TrivaneFTPUpdateKopie kopie(alsWx(bron), {alsWx(map)}, false, nullptr);
+    const std::filesystem::path doel(kopie.wacht().doel.utf8_string());
+    TrivaneFTPUpdateHernoeming::zetTweeStappenHaak(vorigeTweeStappen);
+    TrivaneFTPUpdateKopie::zetNaamloosToegestaan(vorigNaamloos);
+    EXPECT_EQ(doel.filename(), "VerelTamso_1.4.1_Linux_x86_64-2.deb");
+    EXPECT_EQ(inhoud(), (std::multiset<std::string>{"a package", "the user's"}));
 }
 
 TEST_F(Laden, EenEindeVanDeSessieTijdensDeKopieLaatNietsAchterEnSluitHetProgramma)
