@@ -49,6 +49,16 @@ wxString alsKopieTekst(const std::string& pad)
     return wxString(pad.c_str(), *wxConvFileName);
 }
 
+// As the toolkit takes a folder to be there: whatever cannot be looked at
+// is not.
+bool isMap(const std::string& pad)
+{
+    struct stat status
+    {
+    };
+    return stat(pad.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
 std::string geefBestandsNaam(const std::string& pad)
 {
     return pad.substr(pad.rfind('/') + 1);
@@ -195,7 +205,19 @@ TrivaneFTPUpdateKopie::TrivaneFTPUpdateKopie(const wxString& bron, const std::ve
     : bron(alsKopiePad(bron)), vervang(vervang), ontvanger(ontvanger)
 {
     for (const wxString& map : mappen)
-        pogingen.push_back({alsKopiePad(map), std::string(), 0});
+        pogingen.push_back({alsKopiePad(map), std::string(), 0, false});
+    start();
+}
+
+TrivaneFTPUpdateKopie::TrivaneFTPUpdateKopie(const wxString& bron, const DesktopGebruikersMappen& gebruikersMappen,
+                                             wxEvtHandler* ontvanger)
+    : bron(alsKopiePad(bron)), gebruikersMappen(gebruikersMappen), vervang(false), ontvanger(ontvanger)
+{
+    start();
+}
+
+void TrivaneFTPUpdateKopie::start()
+{
     // The session's end (SIGTERM) would otherwise kill the program in the
     // middle of the copy, and leave the part written.
     beeindigd = false;
@@ -284,6 +306,9 @@ bool TrivaneFTPUpdateKopie::zetNaamloosToegestaan(bool toegestaan)
 
 void TrivaneFTPUpdateKopie::kopieer()
 {
+    if (gebruikersMappen)
+        for (const std::string& map : gebruikersMappen->geefMappen())
+            pogingen.push_back({map, std::string(), 0, true});
     for (Poging& poging : pogingen)
         if (isGestopt() || kopieerNaar(poging))
             break;
@@ -293,6 +318,8 @@ void TrivaneFTPUpdateKopie::kopieer()
 
 bool TrivaneFTPUpdateKopie::kopieerNaar(Poging& poging)
 {
+    if (poging.alleenAlsErIs && !isMap(poging.map))
+        return false;
     const int invoer = open(bron.c_str(), O_RDONLY | O_CLOEXEC);
     if (invoer < 0)
     {

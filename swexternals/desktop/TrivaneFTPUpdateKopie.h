@@ -1,8 +1,11 @@
 #ifndef SWEXTERNALS_DESKTOP_TRIVANEFTPUPDATEKOPIE_H
 #define SWEXTERNALS_DESKTOP_TRIVANEFTPUPDATEKOPIE_H
 
+#include "swexternals/desktop/DesktopGebruikersMappen.h"
+
 #include <atomic>
 #include <csignal>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -52,6 +55,12 @@ public:
     // object.
     TrivaneFTPUpdateKopie(const wxString& bron, const std::vector<wxString>& mappen, bool vervang,
                           wxEvtHandler* ontvanger);
+    // The same into the user's download folder, Documents or home, looked up
+    // on the copy's own thread, as a share that does not answer may hold
+    // whoever looks; a folder that is not there is passed over. A file of
+    // the package's name is never replaced.
+    TrivaneFTPUpdateKopie(const wxString& bron, const DesktopGebruikersMappen& gebruikersMappen,
+                          wxEvtHandler* ontvanger);
     // Stops the copy and waits for it.
     ~TrivaneFTPUpdateKopie();
 
@@ -84,8 +93,11 @@ private:
         std::string map;
         std::string doel;
         int fout = 0;
+        // A folder that is not there is passed over, not reported.
+        bool alleenAlsErIs = false;
     };
 
+    void start();
     void kopieer();
     bool kopieerNaar(Poging& poging);
     bool schrijfAlles(int bron, int doel, int& fout);
@@ -94,6 +106,8 @@ private:
 
     std::string bron;
     std::vector<Poging> pogingen;
+    // Looked up by the copy, into pogingen.
+    std::optional<DesktopGebruikersMappen> gebruikersMappen;
     bool vervang;
     wxEvtHandler* ontvanger;
     std::atomic<bool> gestopt{false};

@@ -504,25 +504,13 @@ bool TrivaneFTPUpdater::bewaarInstaller()
         _("Please select the path where the installer executable will be stored."), documenten, geefHoofdVenster());
     if (map.empty())
         return true;
-    const TrivaneFTPUpdateKopie::Uitkomst kopie = kopieerInstaller({map}, true);
+    const TrivaneFTPUpdateKopie::Uitkomst kopie = kopieerInstaller(
+        std::make_unique<TrivaneFTPUpdateKopie>(installer, std::vector<wxString>{map}, true, &ontvanger));
     if (!kopie.doel.empty() || kopie.beeindigd)
         return true;
     DesktopFunkties::wxErrorVeilig(_("The installer could not be stored in") + DesktopAppBasis::sp +
                                    DesktopFunkties::dubbeleQuotes(map, false) + "." + beschrijfFouten(kopie));
     return false;
-}
-
-std::vector<wxString> TrivaneFTPUpdater::geefGebruikersMappen() const
-{
-    const wxStandardPaths& paden = app ? app->geefStdPaden() : wxStandardPaths::Get();
-    // Without a download folder of their own the toolkit names the home
-    // folder for it: each folder once.
-    std::vector<wxString> mappen;
-    for (const wxString& kandidaat :
-         {paden.GetUserDir(wxStandardPaths::Dir_Downloads), paden.GetDocumentsDir(), wxGetHomeDir()})
-        if (!kandidaat.empty() && std::find(mappen.begin(), mappen.end(), kandidaat) == mappen.end())
-            mappen.push_back(kandidaat);
-    return mappen;
 }
 
 void TrivaneFTPUpdater::ruimGebruikersMappenOp() const
@@ -542,11 +530,11 @@ std::function<void()> TrivaneFTPUpdater::zetOpruimRem(std::function<void()> rem)
 
 wxString TrivaneFTPUpdater::bewaarVoorGebruiker()
 {
-    // Only the folders that are there: a missing one is no failure to report.
-    std::vector<wxString> mappen = geefGebruikersMappen();
-    mappen.erase(std::remove_if(mappen.begin(), mappen.end(), [](const wxString& map) { return !wxDirExists(map); }),
-                 mappen.end());
-    const TrivaneFTPUpdateKopie::Uitkomst kopie = kopieerInstaller(mappen, false);
+    // The folders are looked up as the clean-up looks them up, and only by
+    // the copy: a share that does not answer holds its thread, not the
+    // window's.
+    const TrivaneFTPUpdateKopie::Uitkomst kopie =
+        kopieerInstaller(std::make_unique<TrivaneFTPUpdateKopie>(installer, DesktopGebruikersMappen(), &ontvanger));
     const wxString& vr = DesktopAppBasis::vr;
     if (!kopie.doel.empty() || kopie.beeindigd)
     {
@@ -577,7 +565,7 @@ wxString TrivaneFTPUpdater::bewaarVoorGebruiker()
            vr + bewaard + beschrijfFouten(kopie);
 }
 
-TrivaneFTPUpdateKopie::Uitkomst TrivaneFTPUpdater::kopieerInstaller(const std::vector<wxString>& mappen, bool vervang)
+TrivaneFTPUpdateKopie::Uitkomst TrivaneFTPUpdater::kopieerInstaller(std::unique_ptr<TrivaneFTPUpdateKopie> kopie)
 {
     wxGUIEventLoop lus;
     bool klaar = false;
@@ -586,8 +574,9 @@ TrivaneFTPUpdateKopie::Uitkomst TrivaneFTPUpdater::kopieerInstaller(const std::v
         klaar = true;
         lus.ScheduleExit();
     };
+    // Its end waits in the receiver's queue until the loop runs.
     ontvanger.Bind(EVT_TRIVANE_FTP_KOPIE, opKlaar);
-    lopendeKopie = std::make_unique<TrivaneFTPUpdateKopie>(installer, mappen, vervang, &ontvanger);
+    lopendeKopie = std::move(kopie);
     {
         // The windows are painted meanwhile, and nothing is done in them.
         const wxWindowDisabler uit;

@@ -155,13 +155,11 @@ private:
     // where no name is free there, in its own folder, which the next check
     // removes: says where it is (and why not in the user's folders).
     wxString bewaarVoorGebruiker();
-    // The user's download folder, Documents and home, each once.
-    std::vector<wxString> geefGebruikersMappen() const;
     // Starts the removal of what copies for the user left, beside the check.
     void ruimGebruikersMappenOp() const;
-    // Copies the package into the first of `mappen` that takes it, off the
-    // GUI thread, with the windows kept painted meanwhile.
-    TrivaneFTPUpdateKopie::Uitkomst kopieerInstaller(const std::vector<wxString>& mappen, bool vervang);
+    // Runs the copy `kopie` of the package, made for `ontvanger`, off the GUI
+    // thread, with the windows kept painted meanwhile.
+    TrivaneFTPUpdateKopie::Uitkomst kopieerInstaller(std::unique_ptr<TrivaneFTPUpdateKopie> kopie);
     static wxString beschrijfFouten(const TrivaneFTPUpdateKopie::Uitkomst& uitkomst);
     // The session ended while the package was copied: the program ends as
     // Quit ends it, its project closed first unless that was done already.

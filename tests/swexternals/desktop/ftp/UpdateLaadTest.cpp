@@ -11,25 +11,32 @@
 #include "swexternals/desktop/platform/DebPakket.h"
 #include "tests/ondersteuning/FTPTestServer.h"
 #include "tests/ondersteuning/GuiHulp.h"
+#include "tests/ondersteuning/HangendeSchijf.h"
 #include "tests/ondersteuning/KleineSchijf.h"
 #include "tests/ondersteuning/LogVanger.h"
 #include "tests/ondersteuning/VraagBeantwoorder.h"
 #include "tests/ondersteuning/Waakhond.h"
 #include "tests/swexternals/desktop/ftp/UpdateHulp.h"
 
+#include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <csignal>
 #include <cstdint>
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <future>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <set>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 #include <wx/regex.h>
@@ -357,6 +364,84 @@ TEST_F(Laden, EenPakketDatNiemandNeemtKomtHeelInDeEersteMapDieHetNeemt)
         setenv("XDG_CONFIG_HOME", vorigeKonfig, 1);
     else
         unsetenv("XDG_CONFIG_HOME");
+}
+
+TEST_F(Laden, EenMapDieNietAntwoordtHoudtHetVensterNietVastBijDeKopieVoorDeGebruiker)
+{
+    // The download folder on a share that hangs: no installer takes the
+    // package, and its copy for the user waits for the share while the
+    // window handles an event posted after that; once the share lets go,
+    // the package lands in home.
+    HangendeSchijf schijf((testMap() / "share").string());
+    if (!schijf.isGekoppeld())
+        GTEST_SKIP() << schijf.waarom();
+    const std::filesystem::path konfig = testMap() / "config";
+    std::filesystem::create_directory(konfig);
+    std::ofstream(konfig / "user-dirs.dirs")
+        << "XDG_DOWNLOAD_DIR=\"" << (testMap() / "share/Downloads").string() << "\"\n";
+    const char* vorigeKonfig = std::getenv("XDG_CONFIG_HOME");
+    const std::string vorigKonfig = vorigeKonfig ? vorigeKonfig : "";
+    ASSERT_EQ(setenv("XDG_CONFIG_HOME", konfig.c_str(), 1), 0);
+    // The check's clean-up stays off the share meanwhile.
+    std::promise<void> opruimen;
+    const auto vorigeRem = TrivaneFTPUpdater::zetOpruimRem([later = opruimen.get_future().share()]
+                                                           { later.wait_for(std::chrono::seconds(30)); });
+    std::atomic<bool> geweigerd{false};
+    const Platform::Installeerder vorigeInstalleerder = Platform::zetInstalleerder(
+        [&](const wxString&)
+        {
+            geweigerd = true;
+            return false;
+        });
+    struct Volgorde
+    {
+        std::mutex slot;
+        std::condition_variable afgehandeld;
+        bool losgelaten = false;
+        std::optional<bool> terwijlVast;
+    };
+    const auto volgorde = std::make_shared<Volgorde>();
+    // Lets go of the share once the window has handled the event, or has
+    // not for so long that it never will.
+    std::thread redder(
+        [&]
+        {
+            const auto grens = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+            while (!(geweigerd && schijf.geefVragen() > 0) && std::chrono::steady_clock::now() < grens)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            wxTheApp->CallAfter(
+                [volgorde]
+                {
+                    const std::lock_guard<std::mutex> slot(volgorde->slot);
+                    volgorde->terwijlVast = !volgorde->losgelaten;
+                    volgorde->afgehandeld.notify_all();
+                });
+            std::unique_lock<std::mutex> slot(volgorde->slot);
+            volgorde->afgehandeld.wait_until(slot, grens, [&] { return volgorde->terwijlVast.has_value(); });
+            volgorde->losgelaten = true;
+            slot.unlock();
+            schijf.laatLos();
+        });
+    FTPTestServer server;
+    server.zetVersieBestand("Version:1.4.1\n");
+    const std::string inhoud = server.zetInstaller("1.4.1");
+    for (int antwoord : {wxYES, wxYES, wxNO})
+        vragen.antwoord(antwoord);
+    ProefUpdater updater(*app, server.geefAdres(), server.geefPubliekeSleutel());
+    EXPECT_EQ(updater.ga(5000), 2);
+    redder.join();
+    Platform::zetInstalleerder(vorigeInstalleerder);
+    TrivaneFTPUpdater::zetOpruimRem(vorigeRem);
+    opruimen.set_value();
+    if (vorigeKonfig)
+        setenv("XDG_CONFIG_HOME", vorigKonfig.c_str(), 1);
+    else
+        unsetenv("XDG_CONFIG_HOME");
+    EXPECT_GT(schijf.geefVragen(), 0) << "nothing went to the share";
+    EXPECT_TRUE(volgorde->terwijlVast.value_or(false)) << "the window handled nothing while the share held the copy";
+    const std::filesystem::path pakket = testMap() / installerNaam.utf8_string();
+    EXPECT_TRUE(logVanger().bevat(":\n" + alsWx(pakket), wxLOG_Error)) << logVanger().geefAlles();
+    EXPECT_TRUE(InstallatieOpnemer::leesBestand(pakket) == inhoud);
 }
 
 TEST(PakketKopie, EenGestopteKopieLaatNietsAchter)
