@@ -76,7 +76,9 @@ private:
     // Starts the project just opened; one that does not start is closed for
     // good. 0 started; 2 not (reported).
     [[nodiscard]] unsigned int startGeopend();
-    [[nodiscard]] static bool verplaatsBestand(const wxFileName& van, const wxFileName& naar);
+    // The file and its log; `zoalsHetLigt`: the log is not folded into the
+    // file first.
+    [[nodiscard]] static bool verplaatsBestand(const wxFileName& van, const wxFileName& naar, bool zoalsHetLigt);
 };
 
 #endif

@@ -40,7 +40,8 @@ bool hernoem(const wxString& van, const wxString& naar)
 
 // Folds what a write-ahead log still holds into its file. The close of a
 // read-only connection cannot; a writable connection of its own can, and as
-// the last one to close it removes the log.
+// the last one to close it removes the log. Never for a damaged file: the
+// program said that nothing more is written into it.
 void vouwLogIn(const wxString& pad)
 {
     if (!wxFileExists(pad + "-wal"))
@@ -238,6 +239,8 @@ unsigned int SQLite3App::verplaatsDB()
     if (weigerBijVeiligeModus())
         return 2;
     const bool wasAlleenLezen = isAlleenLezenDB();
+    // A damaged file moves as it lies, with its log.
+    const bool zoalsHetLigt = isBeschadigd();
     const wxString gekozen = DesktopVraag::geef().kiesBestand(
         _("Select the new directory for moving the") + DesktopFunkties::dubbeleQuotes(geefApplikatieNaam(), true) +
             _("database."),
@@ -280,7 +283,7 @@ unsigned int SQLite3App::verplaatsDB()
         return 2;
     sluitDB();
     // A reopen that fails as well has been reported by the open.
-    if (!verplaatsBestand(oud, doel))
+    if (!verplaatsBestand(oud, doel, zoalsHetLigt))
     {
         wxLogError("%s", _("Moving the database failed. Please check the new location for any obstructions."));
         static_cast<void>(heropen(oud, wasAlleenLezen));
@@ -291,7 +294,7 @@ unsigned int SQLite3App::verplaatsDB()
     {
         wxLogError("%s", _("Opening the database at the new location failed. Please check the new location for any "
                            "obstructions."));
-        if (!IsOpen() && verplaatsBestand(doel, oud))
+        if (!IsOpen() && verplaatsBestand(doel, oud, zoalsHetLigt))
             static_cast<void>(heropen(oud, wasAlleenLezen));
         return geopend;
     }
@@ -300,11 +303,12 @@ unsigned int SQLite3App::verplaatsDB()
     return 0;
 }
 
-bool SQLite3App::verplaatsBestand(const wxFileName& van, const wxFileName& naar)
+bool SQLite3App::verplaatsBestand(const wxFileName& van, const wxFileName& naar, bool zoalsHetLigt)
 {
     const wxString oud = van.GetFullPath();
     const wxString nieuw = naar.GetFullPath();
-    vouwLogIn(oud);
+    if (!zoalsHetLigt)
+        vouwLogIn(oud);
     // The logs of a file that is replaced belong to that file.
     for (const wxString& bij : bijBestanden)
         if (wxFileExists(nieuw + bij))

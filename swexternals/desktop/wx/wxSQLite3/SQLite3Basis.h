@@ -8,6 +8,7 @@
 #include "swexternals/desktop/wx/wxSQLite3/FoutMelding.h"
 #include "swexternals/desktop/wx/wxSQLite3/KontroleGeheugen.h"
 #include "swexternals/desktop/wx/wxSQLite3/LeesbaarBereik.h"
+#include "swexternals/desktop/wx/wxSQLite3/SchrijfOpdracht.h"
 #include "swexternals/desktop/wx/wxSQLite3/Sortering.h"
 #include "swexternals/desktop/wx/wxSQLite3/TransaktieVerslag.h"
 
@@ -694,6 +695,9 @@ private:
     // run; 2 refused.
     [[nodiscard]] int wachtVoorSchrijven(const char* tekst);
     [[nodiscard]] int wachtVoorSchrijven(sqlite3_stmt* opdracht);
+    // Hears from the connection's authorizer (magSchrijven) what each
+    // statement asks for.
+    SchrijfOpdracht schrijfOpdracht;
     // Whether the gate has to look at a statement at all: a check runs, or
     // its end has not been taken over, or it was stopped.
     bool isPoortBewaakt() const { return kontrole || ongekontroleerd; }
@@ -898,7 +902,8 @@ private:
     // folder, not by the file's disk; said as such.
     bool isTijdelijkeRuimteVol() const;
     void meldTijdelijkeRuimteVol(const wxString& sqlite);
-    // SQLite's authorizer: refuses writes into a damaged file.
+    // SQLite's authorizer: refuses writes into a damaged file, and tells
+    // the gate before writes what a statement asks for.
     static int magSchrijven(void* verbinding, int actie, const char* eerste, const char* tweede, const char* database,
                             const char* trigger);
 };

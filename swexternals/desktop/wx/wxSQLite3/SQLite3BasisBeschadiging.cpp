@@ -46,7 +46,8 @@ bool isSchrijvendePragma(const char* naam, const char* waarde)
 int SQLite3Basis::magSchrijven(void* verbinding, int actie, const char* eerste, const char* tweede,
                                const char* database, const char*)
 {
-    const auto* db = static_cast<const SQLite3Basis*>(verbinding);
+    auto* db = static_cast<SQLite3Basis*>(verbinding);
+    db->schrijfOpdracht.neemWaar(actie, eerste, tweede, database);
     if (!db->beschadigd && !db->ongekontroleerd)
         return SQLITE_OK;
     switch (actie)

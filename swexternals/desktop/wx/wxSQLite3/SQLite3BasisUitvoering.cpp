@@ -4,7 +4,6 @@
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/wx/wxSQLite3/Opwaardering.h"
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
-#include "swexternals/desktop/wx/wxSQLite3/SchrijfOpdracht.h"
 
 #include <cstring>
 #include <sqlite3.h>
@@ -361,7 +360,7 @@ int SQLite3Basis::wachtVoorSchrijven(const char* tekst)
 {
     if (!isPoortBewaakt() || beschadigd || !IsOpen())
         return 0;
-    if (!SchrijfOpdracht::isSchrijvend(static_cast<sqlite3*>(GetDatabaseHandle()), tekst))
+    if (!schrijfOpdracht.isSchrijvend(static_cast<sqlite3*>(GetDatabaseHandle()), tekst))
         return 0;
     return wachtOpKontrole();
 }
@@ -370,7 +369,7 @@ int SQLite3Basis::wachtVoorSchrijven(sqlite3_stmt* opdracht)
 {
     if (!isPoortBewaakt() || beschadigd || !IsOpen())
         return 0;
-    if (!SchrijfOpdracht::isSchrijvend(static_cast<sqlite3*>(GetDatabaseHandle()), opdracht))
+    if (!schrijfOpdracht.isSchrijvend(static_cast<sqlite3*>(GetDatabaseHandle()), opdracht))
         return 0;
     return wachtOpKontrole();
 }

@@ -197,6 +197,42 @@ TEST_F(AppBestand, EenAlleenLezenProjectVerhuistMetWatNogInZijnLogStaat)
     EXPECT_EQ(rijenIn(testPad("alleen.vtd")), 2);
 }
 
+TEST_F(AppBestand, EenBeschadigdProjectVerhuistZoalsHetLigtMetZijnLog)
+{
+    // Another program's commit still in the log of a file whose index
+    // does not match its table.
+    const wxString bron = testPad("bron.vtd");
+    maakProjectBestand(bron, {"een", "twee"},
+                       {"create index I on T (naam)", "pragma writable_schema=1",
+                        "update sqlite_master set sql='CREATE INDEX I ON T (getal)' where name=='I'"});
+    {
+        wxSQLite3Database ander;
+        ander.Open(bron);
+        ander.ExecuteUpdate("pragma journal_mode=WAL");
+        ander.ExecuteUpdate("pragma wal_autocheckpoint=0");
+        ander.ExecuteUpdate("insert into T (naam) values ('van een ander')");
+        ASSERT_TRUE(wxCopyFile(bron, pad));
+        ASSERT_TRUE(wxCopyFile(bron + "-wal", pad + "-wal"));
+    }
+    const std::string bestand = leesBytes(pad);
+    const std::string log = leesBytes(pad + "-wal");
+    App app;
+    vragen.antwoord(wxYES);
+    ASSERT_EQ(app->openDB(wxFileName(pad), false, ""), 0u);
+    ASSERT_EQ(app->controleerBestand(), 2);
+    ASSERT_TRUE(app->isBeschadigd());
+
+    const wxString nieuw = testPad("verplaatst.vtd");
+    vragen.kies(nieuw);
+    vragen.antwoord(wxYES);
+    ASSERT_EQ(app->verplaatsDB(), 0u);
+    EXPECT_TRUE(app->isAlleenLezenDB());
+    EXPECT_FALSE(wxFileExists(pad));
+    app.beeindig();
+    EXPECT_TRUE(leesBytes(nieuw) == bestand);
+    EXPECT_TRUE(leesBytes(nieuw + "-wal") == log);
+}
+
 TEST_F(AppBestand, EenMisluktVerplaatsenLaatHetProjectWaarHetWas)
 {
     maakProjectBestand(pad, {"een"});
