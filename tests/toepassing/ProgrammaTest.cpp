@@ -141,12 +141,13 @@ TEST(Programma, AFileThatIsNoProjectLeavesTheWindowWithoutOne)
     }
 }
 
-// A project on a disk without a byte left, named on the command line: the
-// program says that the disk is full, for that file, and that nothing was
-// lost, not that the file is no project; and nothing stays beside it.
+// A project in WAL mode (made while its disk had room for the log) on a disk
+// without a byte left, named on the command line: the program says that the
+// disk is full, for that file, and that nothing was lost, not that the file
+// is no project; and nothing stays beside it.
 TEST(Programma, AProjectOnAFullDiskIsNotCalledABadFile)
 {
-    KleineSchijf schijf((testMap() / "schijf").string(), 256 * 1024);
+    KleineSchijf schijf((testMap() / "schijf").string(), 1024 * 1024);
     if (!schijf.isGekoppeld())
         GTEST_SKIP() << schijf.waarom();
     const wxString pad = wxString::FromUTF8(schijf.geefMap()) + "/project.vtd";

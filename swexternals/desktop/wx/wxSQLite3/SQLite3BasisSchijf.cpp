@@ -93,14 +93,16 @@ bool SQLite3Basis::heeftRuimteVoorLog()
     struct statvfs schijf;
     if (statvfs((map.empty() ? wxString(".") : map).fn_str(), &schijf) != 0)
         return false;
-    // The trees of the table with the most: a first change adds a row to one.
+    // The trees of the table with the most, and the levels of the one with
+    // the most: a first change adds a row to one.
     const long long paginaGrootte = executeSkalair("pragma page_size");
-    const long long bomen = executeSkalair("select ifnull(max(aantal),0) from (select count(*) as aantal from "
-                                           "sqlite_master where rootpage>0 group by tbl_name)");
-    if (paginaGrootte <= 0 || bomen < 0)
+    const wxString perTabel = LogRuimte::geefBomenPerTabel(executeSkalair("pragma page_count"));
+    const long long bomen = executeSkalair("select ifnull(max(bomen),0) from (" + perTabel + ")");
+    const long long lagen = executeSkalair("select ifnull(max(lagen),0) from (" + perTabel + ")");
+    if (paginaGrootte <= 0 || bomen < 0 || lagen < 0)
         return false;
     const LogRuimte log(static_cast<unsigned long long>(paginaGrootte), static_cast<unsigned long long>(bomen),
-                        schijf.f_frsize);
+                        static_cast<unsigned long long>(lagen), schijf.f_frsize);
     return static_cast<unsigned long long>(schijf.f_bavail) * schijf.f_frsize >= log.geefNodig();
 }
 

@@ -18,6 +18,7 @@
 #include <string>
 #include <thread>
 #include <vector>
+#include <wx/filefn.h>
 
 namespace
 {
@@ -580,52 +581,87 @@ TEST(SlechtBestand, EenOpwaarderingZonderRuimteOpentAlleenLezen)
 // switches to the write-ahead log leaves room for the log to take the
 // change; with less, the project keeps its journal, which takes it. A
 // project of this version, and an older one that the start brings up to
-// date.
+// date; a first change that adds a short requirement, one whose long title
+// splits the full leaves of the table and of two of its indexes, and one
+// with a long text.
 TEST(SlechtBestand, MeerRuimteMaaktDeEersteWijzigingNooitSlechter)
 {
     KleineSchijf schijf((testMap() / "schijf").string(), 4 << 20);
     if (!schijf.isGekoppeld())
         GTEST_SKIP() << schijf.waarom();
-    const auto maakOud = [](const wxString& pad)
+    struct Wijziging
     {
-        {
-            wxSQLite3Database oud;
-            oud.Open(pad);
-            oud.ExecuteUpdate("create table Requirements (id integer primary key, naam text not null collate nocase, "
-                              "SR integer not null, unique(naam), unique(SR))");
-            oud.ExecuteUpdate("insert into Requirements (naam,SR) values ('een',1),('twee',2),('drie',3)");
-        }
-        return leesBytes(pad);
+        const char* naam;
+        int rijen;
+        int titel;
+        int tekst;
+        // Pages that the change adds to the file at least.
+        long long groei;
     };
+    const Wijziging wijzigingen[] = {{"a short add", 3, 1, 0, 0},
+                                     {"an add that splits full leaves", 4, 900, 0, 6},
+                                     {"an add with a 20 KB text", 3, 1, 20 * 1024, 5}};
     for (const bool oud : {false, true})
-    {
-        const wxString pad = wxString::FromUTF8(schijf.geefMap()) + (oud ? "/old.vtd" : "/p.vtd");
-        const std::string bytes = oud ? maakOud(pad) : maakProject(pad, true, false);
-        bool eerderBewaard = false;
-        for (size_t vrij = 20 * 1024; vrij <= 80 * 1024; vrij += 4096)
+        for (const Wijziging& wijziging : wijzigingen)
         {
-            SCOPED_TRACE(wxString::Format("%s, %zu bytes free", pad, vrij).ToStdString());
-            schrijfBytes(pad, bytes);
-            ASSERT_TRUE(schijf.vul(vrij));
-            bool log = false;
+            const wxString pad = wxString::FromUTF8(schijf.geefMap()) + (oud ? "/old.vtd" : "/p.vtd");
+            if (wxFileExists(pad))
+                wxRemoveFile(pad);
+            const wxString rijen = wxString::Format(
+                "with recursive n(i) as (select 1 union all select i+1 from n where i<%d) insert into Requirements "
+                "(naam,SR) select printf('%%.*c',%d,'n')||i,i from n",
+                wijziging.rijen, wijziging.titel);
+            if (!oud)
             {
                 App app;
-                ASSERT_EQ(app->openProject(pad), 0) << logVanger().geefAlles();
-                log = app->geefHuidigeJournaalMode() == SQLite3Basis::JournaalWAL;
-                if (app->voegToe(opgeslagen("vier", 4)) == 0)
-                    static_cast<void>(app->stopTransaktie());
+                ASSERT_EQ(app->openProject(pad), 0);
+                voerUit(*app, {rijen});
             }
-            schijf.maakLeeg();
-            EXPECT_TRUE(laatNietsAchter(pad));
-            wxSQLite3Database bestand;
-            bestand.Open(pad);
-            const bool bewaard = bestand.ExecuteScalar("select count(*) from Requirements where SR==4") == 1;
-            EXPECT_TRUE(bewaard || !log) << "the log refused the first change";
-            EXPECT_TRUE(bewaard || !eerderBewaard) << "less room stored it";
-            eerderBewaard = eerderBewaard || bewaard;
+            {
+                wxSQLite3Database bestand;
+                bestand.Open(pad);
+                if (oud)
+                {
+                    bestand.ExecuteUpdate("create table Requirements (id integer primary key, naam text not null "
+                                          "collate nocase, SR integer not null, unique(naam), unique(SR))");
+                    bestand.ExecuteUpdate(rijen);
+                }
+                else
+                    bestand.ExecuteQuery("pragma journal_mode=delete").NextRow();
+            }
+            const std::string bytes = leesBytes(pad);
+            Requirement nieuw = opgeslagen("New", wijziging.rijen + 1);
+            nieuw.naam = wxString('z', wijziging.titel);
+            nieuw.beschrijving = wxString('y', wijziging.tekst);
+            bool eerderBewaard = false;
+            bool eerderLog = false;
+            for (size_t vrij = 16 * 1024; vrij <= 320 * 1024; vrij += 8192)
+            {
+                SCOPED_TRACE(wxString::Format("%s, %s, %zu bytes free", pad, wijziging.naam, vrij).ToStdString());
+                schrijfBytes(pad, bytes);
+                ASSERT_TRUE(schijf.vul(vrij));
+                bool log = false;
+                {
+                    App app;
+                    ASSERT_EQ(app->openProject(pad), 0) << logVanger().geefAlles();
+                    log = app->geefHuidigeJournaalMode() == SQLite3Basis::JournaalWAL;
+                    if (app->voegToe(nieuw) == 0)
+                        static_cast<void>(app->stopTransaktie());
+                }
+                schijf.maakLeeg();
+                EXPECT_TRUE(laatNietsAchter(pad));
+                wxSQLite3Database bestand;
+                bestand.Open(pad);
+                const bool bewaard = bestand.ExecuteScalar(wxString::Format(
+                                         "select count(*) from Requirements where SR==%d", wijziging.rijen + 1)) == 1;
+                EXPECT_TRUE(bewaard || !log) << "the log refused the first change";
+                EXPECT_TRUE(bewaard || !eerderBewaard) << "less room stored it";
+                EXPECT_TRUE(!bewaard || leesBytes(pad).size() >= bytes.size() + wijziging.groei * 4096);
+                eerderBewaard = eerderBewaard || bewaard;
+                eerderLog = eerderLog || log;
+            }
+            EXPECT_TRUE(eerderBewaard && eerderLog) << wijziging.naam;
         }
-        EXPECT_TRUE(eerderBewaard);
-    }
 }
 
 // Another program holds the project's write lock while the user adds a
