@@ -559,8 +559,8 @@ private:
 // what can still be read is read, which copies nothing and needs no room;
 // meanwhile the figures, read of the whole file before, are not shown as the
 // project's. The list and its figures then hold every row that can be read,
-// as a part of the project, the user is told how many they are, nothing is
-// said of a full disk, and no temporary table holds room.
+// as a part of the project, the user is told how many they are and which,
+// nothing is said of a full disk, and no temporary table holds room.
 TEST_F(OpdrachtTest, ADamagedProjectIsShownBeforeWhatCanBeReadIsReadWithoutACopy)
 {
     std::atomic<size_t> gelezen{0};
@@ -594,8 +594,9 @@ TEST_F(OpdrachtTest, ADamagedProjectIsShownBeforeWhatCanBeReadIsReadWithoutACopy
     ASSERT_GT(aantal, 1000u);
     const wxString gegroepeerd = wxString::Format("%zu,%03zu", aantal / 1000, aantal % 1000);
     EXPECT_EQ(statistiek(), gegroepeerd + " out of at least " + gegroepeerd);
-    EXPECT_TRUE(
-        log.bevat(wxString::Format("Requirements that can still be read: %zu, the first ", aantal), wxLOG_Warning))
+    EXPECT_TRUE(log.bevat("Requirements that can still be read: " + gegroepeerd + ", the first ", wxLOG_Warning))
+        << log.geefAlles();
+    EXPECT_TRUE(log.bevat(" in the order they were added. Those added between them are missing.", wxLOG_Warning))
         << log.geefAlles();
     EXPECT_FALSE(log.bevat("is full")) << log.geefAlles();
     EXPECT_EQ(app->tel("select count(*) from sqlite_temp_master where type=='table'"), 0);
