@@ -15,8 +15,10 @@
 #include <mutex>
 #include <numeric>
 #include <optional>
+#include <sqlite3.h>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace
@@ -619,6 +621,52 @@ TEST(SlechtBestand, EenOpwaarderingZonderRuimteOpentAlleenLezen)
         // The next start's project is not on the small disk.
         EXPECT_EQ(App()->openProject(testPad("elsewhere.vtd")), 0);
     }
+    EXPECT_EQ(vragen.geefOnbeantwoord(), 0u);
+}
+
+// The same upgrade with room on the project's disk, where SQLite's folder
+// for temporary files, on a disk of its own, has none for the sort of the
+// new index: the message names that folder, not the disk, and the project
+// is shown read-only with all its rows, the file as it was.
+TEST(SlechtBestand, EenOpwaarderingZonderTijdelijkeRuimteNoemtDieMap)
+{
+    KleineSchijf schijf((testMap() / "tijdelijk").string(), 1 << 20);
+    if (!schijf.isGekoppeld())
+        GTEST_SKIP() << schijf.waarom();
+    const wxString pad = testPad("old.vtd");
+    {
+        wxSQLite3Database oud;
+        oud.Open(pad);
+        oud.ExecuteUpdate("create table Requirements (id integer primary key, naam text not null collate nocase, "
+                          "SR integer not null, unique(naam), unique(SR))");
+        oud.ExecuteUpdate("with recursive n(i) as (select 1 union all select i+1 from n where i<10000) insert into "
+                          "Requirements (naam,SR) select printf('%.*c',400,'x')||i,i from n");
+    }
+    const std::string bytes = leesBytes(pad);
+    // Where SQLite makes its temporary files, before its environment.
+    struct TijdelijkeMap
+    {
+        char* vorige = sqlite3_temp_directory;
+        explicit TijdelijkeMap(const std::string& map) { sqlite3_temp_directory = sqlite3_mprintf("%s", map.c_str()); }
+        ~TijdelijkeMap() { sqlite3_free(std::exchange(sqlite3_temp_directory, vorige)); }
+    } tijdelijk(schijf.geefMap());
+    ASSERT_TRUE(schijf.vul(0));
+    VraagBeantwoorder vragen;
+    std::optional<App> app;
+    logVanger().wis();
+    ASSERT_EQ(openEnStart(app, vragen, Weg::Bestand, pad), 0) << logVanger().geefAlles();
+    EXPECT_TRUE((*app)->isAlleenLezenDB());
+    EXPECT_EQ((*app)->zoekAlles().GetCount(), 10000u);
+    EXPECT_TRUE(logVanger().bevat("The folder for temporary files \"" + wxString::FromUTF8(schijf.geefMap()) +
+                                      "\" has no room left to bring the project \"" + pad +
+                                      "\" up to date for this version of the program. It is opened in read-only "
+                                      "mode and left as it is.\nMake room in that folder, then open the project "
+                                      "again.\nSQLite3 error: ",
+                                  wxLOG_Warning))
+        << logVanger().geefAlles();
+    EXPECT_FALSE(logVanger().bevat("on the disk")) << logVanger().geefAlles();
+    app.reset();
+    EXPECT_TRUE(leesBytes(pad) == bytes);
     EXPECT_EQ(vragen.geefOnbeantwoord(), 0u);
 }
 
