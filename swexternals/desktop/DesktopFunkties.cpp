@@ -135,6 +135,16 @@ wxString DesktopFunkties::print(unsigned int waarde)
     return wxString::Format("%u", waarde);
 }
 
+wxString DesktopFunkties::printGegroepeerd(long long waarde)
+{
+    return wxNumberFormatter::ToString(static_cast<wxLongLong_t>(waarde), wxNumberFormatter::Style_WithThousandsSep);
+}
+
+wxString DesktopFunkties::printGegroepeerd(unsigned long long waarde)
+{
+    return wxNumberFormatter::ToString(static_cast<wxULongLong_t>(waarde), wxNumberFormatter::Style_WithThousandsSep);
+}
+
 float DesktopFunkties::leesFloat(const wxString& tekst, bool& geaccepteerd)
 {
     geaccepteerd = true;

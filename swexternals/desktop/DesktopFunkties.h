@@ -50,11 +50,15 @@ public:
     static wxString maakWildCard(const wxString& extensie, const wxString& beschrijving);
 
     // Numbers: the float printer and the readers follow the current locale,
-    // the integer printers never do.
+    // the integer printers never do: their figures are read back, or stand
+    // for a number the user typed. A count or a sum only to be read is
+    // grouped in thousands as the locale writes them.
     static wxString printFloatFormaat(unsigned long long decimalen);
     static wxString print(float waarde, unsigned long long decimalen);
     static wxString print(int waarde);
     static wxString print(unsigned int waarde);
+    static wxString printGegroepeerd(long long waarde);
+    static wxString printGegroepeerd(unsigned long long waarde);
     static float leesFloat(const wxString& tekst, bool& geaccepteerd);
     static float leesFloat(const wxString& tekst);
     static unsigned int leesInteger(const wxString& tekst);

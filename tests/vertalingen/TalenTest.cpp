@@ -18,6 +18,7 @@
 #include <wx/dialog.h>
 #include <wx/image.h>
 #include <wx/menu.h>
+#include <wx/regex.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/translation.h>
@@ -72,7 +73,7 @@ TEST_P(TaalTest, HetProgrammaSpreektDeGekozenTaal)
     VApp app;
     ASSERT_EQ(app->geefTaal(), GetParam().taal);
     ASSERT_EQ(app->openProject(testPad("taal.vtd")), 0);
-    voegRijenToe(*app, {{10, "Boil water", 1, 1, 2}});
+    voegRijenToe(*app, {{10, "Boil water", 1, 1234567, 2}});
     VerelTamsoVenster* venster = maakVenster(*app);
     const VensterSluiter sluiter{venster};
     venster->start();
@@ -88,6 +89,10 @@ TEST_P(TaalTest, HetProgrammaSpreektDeGekozenTaal)
     EXPECT_TRUE(labelVan(*venster, VerelTamsoVenster::ID_VOLTOOIING_LABEL)
                     .StartsWith(vertaling("Completion of listed items:", toepassing) + " "))
         << labelVan(*venster, VerelTamsoVenster::ID_VOLTOOIING_LABEL);
+    // A sum in the language's groups of thousands, as its decimals are
+    // written, whatever stands between the groups.
+    const wxString kosten = labelVan(*venster, VerelTamsoVenster::ID_KOSTEN_LABEL);
+    EXPECT_TRUE(wxRegEx("(^|[^0-9])1[^0-9]+234[^0-9]+567([^0-9]|$)").Matches(kosten)) << kosten;
 
     // The properties dialog of a requirement: its title, a section title
     // and a label.

@@ -538,6 +538,60 @@ int VerelTamsoApp::maakLeesbaar(const wxString& tabel, const wxArrayString& name
     return 0;
 }
 
+namespace
+{
+wxString alsLeesbaarAantal(unsigned long long waarde)
+{
+    return DesktopFunkties::printGegroepeerd(waarde);
+}
+
+// The rows the stand-in holds from the end: none where the ranges of the
+// two scans overlap, as it then holds those from the start alone.
+unsigned long long geefAchteraan(const LeesbaarBereik& bereik)
+{
+    return bereik.achteraan > 0 && (bereik.vooraan == 0 || bereik.vanafRijId > bereik.totRijId) ? bereik.achteraan : 0;
+}
+
+// Both scans ran to the damage: which requirements are missing follows from
+// the parts they reached, the first of the order of addition, the last, or
+// both with those between them missing.
+wxString zegGevondenDeel(unsigned long long vooraan, unsigned long long achteraan)
+{
+    if (vooraan > 0 && achteraan > 0)
+        return wxString::Format(_("Requirements that can still be read: %s, the first %s and the last %s in the order "
+                                  "they were added. Those added between them are missing."),
+                                alsLeesbaarAantal(vooraan + achteraan), alsLeesbaarAantal(vooraan),
+                                alsLeesbaarAantal(achteraan));
+    if (vooraan > 0)
+        return wxString::Format(_("Requirements that can still be read: the first %s in the order they were added. "
+                                  "Those added after them are missing."),
+                                alsLeesbaarAantal(vooraan));
+    if (achteraan > 0)
+        return wxString::Format(_("Requirements that can still be read: the last %s in the order they were added. "
+                                  "Those added before them are missing."),
+                                alsLeesbaarAantal(achteraan));
+    return _("No requirement can still be read.");
+}
+
+// The reading stopped before it reached the damage from both sides.
+wxString zegGelezenDeel(unsigned long long vooraan, unsigned long long achteraan)
+{
+    if (vooraan > 0 && achteraan > 0)
+        return wxString::Format(_("The list shows only part of the project: of the requirements in the order they "
+                                  "were added, the first %s and the last %s."),
+                                alsLeesbaarAantal(vooraan), alsLeesbaarAantal(achteraan));
+    if (vooraan > 0)
+        return wxString::Format(_("The list shows only part of the project: of the requirements in the order they "
+                                  "were added, the first %s."),
+                                alsLeesbaarAantal(vooraan));
+    if (achteraan > 0)
+        return wxString::Format(_("The list shows only part of the project: of the requirements in the order they "
+                                  "were added, the last %s."),
+                                alsLeesbaarAantal(achteraan));
+    return _("The list shows none of the requirements of the project.");
+}
+} // namespace
+
 // Never a part for the whole: how many can be read, and which, and when the
 // reading stopped early, that the list holds only part.
 void VerelTamsoApp::zegLeesbaar(const LeesbaarBereik& bereik)
@@ -545,30 +599,20 @@ void VerelTamsoApp::zegLeesbaar(const LeesbaarBereik& bereik)
     using Einde = LeesbaarBereik::Einde;
     if (bereik.einde == Einde::Volledig && bereik.heel)
     {
-        wxLogMessage("%s", wxString::Format(_("All requirements can still be read: %llu."), bereik.vooraan));
+        wxLogMessage("%s",
+                     wxString::Format(_("All requirements can still be read: %s."), alsLeesbaarAantal(bereik.vooraan)));
         return;
     }
+    const unsigned long long achteraan = geefAchteraan(bereik);
     if (bereik.einde == Einde::Volledig)
     {
-        DesktopFunkties::wxWaarschuwingVeilig(
-            wxString::Format(_("Requirements that can still be read: %llu, the first %llu and the last %llu in the "
-                               "order they were added. Those in the damaged part of the file between them are "
-                               "missing."),
-                             bereik.geefAantal(), bereik.vooraan, bereik.achteraan));
+        DesktopFunkties::wxWaarschuwingVeilig(zegGevondenDeel(bereik.vooraan, achteraan));
         return;
     }
-    wxString tekst =
-        bereik.achteraan == 0
-            ? wxString::Format(_("The list shows only part of the project: of the requirements in the order they were "
-                                 "added, the first %llu."),
-                               bereik.vooraan)
-            : wxString::Format(_("The list shows only part of the project: of the requirements in the order they were "
-                                 "added, the first %llu and the last %llu."),
-                               bereik.vooraan, bereik.achteraan);
-    tekst += DesktopAppBasis::vr + (bereik.einde == Einde::Afgebroken
-                                        ? _("Reading what can still be read was cancelled.")
-                                        : _("Reading what can still be read stopped at an error."));
-    DesktopFunkties::wxWaarschuwingVeilig(tekst);
+    DesktopFunkties::wxWaarschuwingVeilig(zegGelezenDeel(bereik.vooraan, achteraan) + DesktopAppBasis::vr +
+                                          (bereik.einde == Einde::Afgebroken
+                                               ? _("Reading what can still be read was cancelled.")
+                                               : _("Reading what can still be read stopped at an error.")));
 }
 
 int VerelTamsoApp::leesProjektTotalen(long long& aantal, long long& kosten)

@@ -157,6 +157,9 @@ bool VerelTamsoVenster::Create(wxWindow* ouder, int id, const wxString& titel, c
         SetSize(maat);
     }
     Centre();
+    // The keys go to the list from the start, not to the first control in
+    // the window's order: the maker's logo, which Return would open.
+    rekLijst->SetFocus();
     return true;
 }
 

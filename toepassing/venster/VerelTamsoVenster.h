@@ -457,6 +457,9 @@ private:
     void vergeetStatistiekRuimte();
     void pasIndelingAanNaVerversen(bool labelGegroeid);
     void toonLeesFout(long long totaal, long long totaleKosten);
+    // While the figures are being read, and while those of a project found
+    // damaged wait for what can still be read: none is shown as whole.
+    void toonStatistiekOnbekend();
     void toonBeschadigd();
     bool maakLeesbaar();
     void toonGeenProjekt();

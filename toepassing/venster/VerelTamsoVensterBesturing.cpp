@@ -469,16 +469,18 @@ wxSizer* VerelTamsoVenster::maakStatistiek()
     auto* raster = new wxFlexGridSizer(2, 2, 2, 2);
     doos->Add(raster, 0, wxALL, 1);
 
+    // Nothing is known until a project is read, or found to be missing.
+    const wxString onbekend = _("not known yet");
     raster->Add(new wxStaticText(ouder, wxID_STATIC, _("Number of requirements")), 0, wxALIGN_CENTER_VERTICAL);
-    aantalRekLabel = maakTekst(ouder, ID_AANTALREK_LABEL, _("none"), statistiekKleur, wxST_NO_AUTORESIZE);
+    aantalRekLabel = maakTekst(ouder, ID_AANTALREK_LABEL, onbekend, statistiekKleur, wxST_NO_AUTORESIZE);
     raster->Add(aantalRekLabel, 0, wxALIGN_CENTER_VERTICAL);
     raster->Add(new wxStaticText(ouder, wxID_STATIC, _("Accumulated costs")), 0, wxALIGN_CENTER_VERTICAL);
-    kostenLabel = maakTekst(ouder, ID_KOSTEN_LABEL, _("none"), statistiekKleur, wxST_NO_AUTORESIZE);
+    kostenLabel = maakTekst(ouder, ID_KOSTEN_LABEL, onbekend, statistiekKleur, wxST_NO_AUTORESIZE);
     raster->Add(kostenLabel, 0, wxALIGN_CENTER_VERTICAL);
 
     auto* voltooiing = new wxBoxSizer(wxHORIZONTAL);
     doos->Add(voltooiing, 0, wxEXPAND | wxALL, 1);
-    voltooiingLabel = new wxStaticText(ouder, ID_VOLTOOIING_LABEL, _("Completion of listed items"), wxDefaultPosition,
+    voltooiingLabel = new wxStaticText(ouder, ID_VOLTOOIING_LABEL, _("Completion of listed items:"), wxDefaultPosition,
                                        wxDefaultSize, wxST_NO_AUTORESIZE);
     voltooiing->Add(voltooiingLabel, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 2);
     statistiekMaat =
@@ -487,7 +489,6 @@ wxSizer* VerelTamsoVenster::maakStatistiek()
     voltooiingMeter =
         new wxGauge(ouder, ID_VOLTOOIING_METER, 100, wxDefaultPosition,
                     wxSize(ouder->ConvertDialogToPixels(wxSize(100, -1)).x, -1), wxGA_HORIZONTAL | wxGA_SMOOTH);
-    voltooiingMeter->SetValue(50);
     voltooiing->Add(voltooiingMeter, 1, wxALIGN_CENTER_VERTICAL);
     return doos;
 }

@@ -147,14 +147,20 @@ int VerelTamsoVenster::stopVeiligeModus()
     {
         // Releasing the savepoint now would keep the very changes the user
         // chose to drop: safe operation stays on.
-        wxLogMessage("%s", verslag);
         DesktopFunkties::wxErrorVeilig(
             _("Safe operation stays on: its changes could not be undone, and ending it now would keep them."));
         return 2;
     }
     // Said to be kept once they are: a full disk refuses the commit of the
-    // release, and safe operation goes on with every change.
+    // release, and safe operation goes on with every change. The store has
+    // said why, and that nothing was lost.
     const int resultaat = app->schakelSafePoint(StandUit);
+    if (resultaat != 0 && app->isSavePointBezig())
+    {
+        DesktopFunkties::wxErrorVeilig(_("Safe operation goes on, with all its changes. Stop it again once the cause "
+                                         "has gone, for instance once there is room on the disk."));
+        return resultaat;
+    }
     if (houden && resultaat == 0)
         verslag += vr + _("All database changes since the start of safe mode were committed to the database.");
     wxLogMessage("%s", verslag);

@@ -34,7 +34,7 @@ int binnenMeter(double waarde, int bereik)
 
 wxString alsGetal(long long waarde)
 {
-    return waarde < 0 ? _("error") : wxString::Format("%lld", waarde);
+    return waarde < 0 ? _("error") : DesktopFunkties::printGegroepeerd(waarde);
 }
 
 // While the selection is read: the window knows it, the list shows only
@@ -151,6 +151,10 @@ bool VerelTamsoVenster::maakLeesbaar()
 {
     if (!app->isBeschadigd())
         return false;
+    // The figures shown are those of the whole file, read before the damage
+    // was found: not for the time its message and the scan take.
+    if (!lijstBeschadigd)
+        toonStatistiekOnbekend();
     lijstBeschadigd = true;
     const LijstLezing lezing(lijstWordtGelezen, rekLijst->geefInhoud(), *app, &WerkVoortgang::laatSchilderen);
     return app->maakLeesbaarDeel() == 0;
@@ -194,6 +198,18 @@ void VerelTamsoVenster::toonLeesFout(long long totaal, long long totaleKosten)
     pasIndelingAanNaVerversen(gegroeid);
 }
 
+void VerelTamsoVenster::toonStatistiekOnbekend()
+{
+    const wxString onbekend = _("not known yet");
+    bool gegroeid = zetStatistiek(*aantalRekLabel, onbekend);
+    gegroeid |= zetStatistiek(*kostenLabel, onbekend);
+    // No figure beside it: a longer text would widen the box for as long as
+    // the project is open.
+    gegroeid |= zetStatistiek(*voltooiingLabel, _("Completion of listed items:"));
+    voltooiingMeter->SetValue(0);
+    pasIndelingAanNaVerversen(gegroeid);
+}
+
 void VerelTamsoVenster::toonStatistiek(unsigned long long aantal, long long totaal, long long kosten,
                                        long long totaleKosten, double voltooiing)
 {
@@ -207,8 +223,8 @@ bool VerelTamsoVenster::toonStatistiekTeksten(unsigned long long aantal, long lo
     // Of a damaged project that is read only in part, the totals are those
     // of the part: the project holds at least as much.
     const wxString vanTotaal = app->isLeesbaarDeel() ? _("out of at least") : _("out of a total of");
-    bool gegroeid =
-        zetStatistiek(*aantalRekLabel, wxString::Format("%llu", aantal) + sp + vanTotaal + sp + alsGetal(totaal));
+    bool gegroeid = zetStatistiek(*aantalRekLabel,
+                                  DesktopFunkties::printGegroepeerd(aantal) + sp + vanTotaal + sp + alsGetal(totaal));
     const wxString symbool = app->geefProjektValuta().geefSymbool();
     gegroeid |= zetStatistiek(*kostenLabel, symbool + sp + alsGetal(kosten) + sp + vanTotaal + sp + symbool + sp +
                                                 alsGetal(totaleKosten));

@@ -55,6 +55,7 @@ void VerelTamsoVenster::toonProjekt()
     zetStatusTekst(app->geefDBPadVoorBeschrijving());
     // Before the reads, during which the window paints.
     toonProjektNaam(app->geefProjektNaam());
+    toonStatistiekOnbekend();
     const ProjektLezing lezing(*app);
     verversLijst();
     verversWerknemers();

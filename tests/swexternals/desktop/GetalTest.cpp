@@ -19,10 +19,11 @@ TEST(Getallen, BedragenVolgenDeLocaleEnGeheleGetallenNooit)
         const char* metScheiding;
         const char* negatief;
         const char* duizend;
+        const char* miljoen;
     };
     for (const Geval& geval :
-         {Geval{wxLANGUAGE_ENGLISH_US, "1,234.50", "-1,234,567.25", "1,000,000.25", "-0.3", "1,234"},
-          Geval{wxLANGUAGE_DUTCH, "1.234,50", "-1.234.567,25", "1.000.000,25", "-0,3", "1.234"}})
+         {Geval{wxLANGUAGE_ENGLISH_US, "1,234.50", "-1,234,567.25", "1,000,000.25", "-0.3", "1,234", "1,000,000"},
+          Geval{wxLANGUAGE_DUTCH, "1.234,50", "-1.234.567,25", "1.000.000,25", "-0,3", "1.234", "1.000.000"}})
     {
         SCOPED_TRACE(geval.geprint);
         {
@@ -50,6 +51,10 @@ TEST(Getallen, BedragenVolgenDeLocaleEnGeheleGetallenNooit)
             EXPECT_EQ(F::leesInteger("-1"), 4294967295u);
             EXPECT_EQ(F::leesSignedInteger("-1"), -1);
             EXPECT_EQ(F::leesSignedInteger("2147483648"), -2147483647 - 1);
+            // Only a count to be read is grouped as the locale writes it.
+            EXPECT_EQ(F::printGegroepeerd(1000000LL), geval.miljoen);
+            EXPECT_EQ(F::printGegroepeerd(1000000ULL), geval.miljoen);
+            EXPECT_EQ(F::printGegroepeerd(999LL), "999");
             EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
 
             // Beyond 64 bits nothing is read: 0 and a reported error.

@@ -218,7 +218,7 @@ TEST_F(VensterTest, LargeCostsAndStrangeValuesStayReadable)
                    "update Requirements set status=9 where SR==50"});
     stuurMenu(*venster, wxID_REFRESH);
     EXPECT_EQ(labelVan(*venster, V::ID_KOSTEN_LABEL),
-              wxString::FromUTF8("€ 6442451016 out of a total of € 6442451016"));
+              wxString::FromUTF8("€ 6,442,451,016 out of a total of € 6,442,451,016"));
     const long rij = venster->geefLijstIndexVanRek(opgeslagen("Clean up", 50));
     ASSERT_GE(rij, 0);
     EXPECT_EQ(venster->geefRekLijst()->GetItemText(rij, VerelTamsoApp::KolomStatus), "9");
@@ -256,10 +256,12 @@ TEST(Venster, WithoutAProjectTheListIsEmptyAndTheFiltersRest)
     VApp app;
     app->sluitDB();
     VerelTamsoVenster* venster = maakVenster(*app);
-    // Before a start the window says it is not showing anything yet.
+    // Before a start the window says it is not showing anything yet: no
+    // figure, not even the completion's.
     EXPECT_EQ(labelVan(*venster, V::ID_PROJEKTNAAM_LABEL), "A generic project");
-    EXPECT_EQ(labelVan(*venster, V::ID_AANTALREK_LABEL), "none");
-    EXPECT_EQ(voltooiingMeter(*venster).GetValue(), 50);
+    EXPECT_EQ(labelVan(*venster, V::ID_AANTALREK_LABEL), "not known yet");
+    EXPECT_EQ(labelVan(*venster, V::ID_VOLTOOIING_LABEL), "Completion of listed items:");
+    EXPECT_EQ(voltooiingMeter(*venster).GetValue(), 0);
 
     venster->start();
     EXPECT_EQ(labelVan(*venster, V::ID_PROJEKTNAAM_LABEL), "No project");

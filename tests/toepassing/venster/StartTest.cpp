@@ -135,7 +135,7 @@ TEST(VensterStart, TheFirstLanguageChoiceRestartsWithoutStartingTheWindow)
         ASSERT_TRUE(venster);
         EXPECT_TRUE(wxTheApp->IsScheduledForDestruction(venster));
         // Not started: the window was never filled from a project.
-        gestart = labelVan(*venster, V::ID_AANTALREK_LABEL) != "none";
+        gestart = labelVan(*venster, V::ID_AANTALREK_LABEL) != "not known yet";
         verwerkGebeurtenissen();
         VerelTamsoApp::zetVensterMaker({});
     }

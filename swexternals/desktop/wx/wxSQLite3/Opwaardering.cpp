@@ -9,6 +9,7 @@ Opwaardering::Opwaardering(SQLite3Basis& db_, const wxString& begin) : db(db_)
     wxASSERT_MSG(db.opwaardering == nullptr, "one upgrade at a time");
     db.opwaardering = this;
     db.zonderRuimteBericht.clear();
+    db.zonderTijdelijkeRuimte = false;
     // Refused before the file was known to be sound: the check has said why.
     if (db.wachtVoorSchrijven(begin.utf8_str()) != 0)
     {
@@ -59,6 +60,8 @@ void Opwaardering::noteer(const wxSQLite3Exception& fout)
     }
     vol = true;
     db.zonderRuimteBericht = SQLite3Basis::sqliteBericht(fout);
+    // Asked now, while the folder is still as full as SQLite found it.
+    db.zonderTijdelijkeRuimte = db.isTijdelijkeRuimteVol();
     db.foutUitgelegd = true;
 }
 

@@ -745,8 +745,10 @@ private:
     // connection goes to it.
     Opwaardering* opwaardering = nullptr;
     // What SQLite said when the disk had no room for the last upgrade or
-    // its trial: the last line of heropenZonderRuimte's message.
+    // its trial: the last line of heropenZonderRuimte's message. And whether
+    // that was SQLite's temporary folder rather than the file's disk.
     wxString zonderRuimteBericht;
+    bool zonderTijdelijkeRuimte = false;
     [[nodiscard]] unsigned int heropenMetWaarschuwing(const wxString& tekst);
     bool foutUitgelegd;
     wxString kenmerkTabel;
@@ -902,6 +904,7 @@ private:
     // folder, not by the file's disk; said as such.
     bool isTijdelijkeRuimteVol() const;
     void meldTijdelijkeRuimteVol(const wxString& sqlite);
+    static wxString geefTijdelijkeMap();
     // SQLite's authorizer: refuses writes into a damaged file, and tells
     // the gate before writes what a statement asks for.
     static int magSchrijven(void* verbinding, int actie, const char* eerste, const char* tweede, const char* database,

@@ -146,8 +146,8 @@ void SQLite3Basis::meldGeheugenFout(bool geschreven)
         return;
     gemeld = true;
     DesktopFunkties::wxWaarschuwingVeilig(
-        wxString::Format(_("It could not be noted that the database file \"%s\" was found sound, so the next opening "
-                           "checks it again."),
+        wxString::Format(_("The database file \"%s\" is sound, but this could not be remembered: it is checked "
+                           "again the next time it is opened."),
                          dbPad.GetFullPath()));
 }
 

@@ -341,13 +341,23 @@ unsigned int SQLite3Basis::heropenAlleenLezen(const wxString& reden)
 
 unsigned int SQLite3Basis::heropenZonderRuimte()
 {
-    wxString tekst = wxString::Format(_("There is not enough room on the disk to bring the project \"%s\" up to date "
-                                        "for this version of the program. It is opened in read-only mode and left as "
-                                        "it is."),
-                                      dbPad.GetFullPath());
-    // TRANSLATORS: "it" is the project of the sentence before, where the
-    // same text without this context follows one about the database file.
-    tekst += DesktopAppBasis::vr + wxGETTEXT_IN_CONTEXT("project", "Make room on the disk, then open it again.");
+    wxString tekst;
+    if (zonderTijdelijkeRuimte)
+        tekst = wxString::Format(_("The folder for temporary files \"%s\" has no room left to bring the project \"%s\" "
+                                   "up to date for this version of the program. It is opened in read-only mode and "
+                                   "left as it is."),
+                                 geefTijdelijkeMap(), dbPad.GetFullPath()) +
+                DesktopAppBasis::vr + _("Make room in that folder, then open the project again.");
+    else
+    {
+        tekst = wxString::Format(_("There is not enough room on the disk to bring the project \"%s\" up to date "
+                                   "for this version of the program. It is opened in read-only mode and left as it "
+                                   "is."),
+                                 dbPad.GetFullPath());
+        // TRANSLATORS: "it" is the project of the sentence before, where the
+        // same text without this context follows one about the database file.
+        tekst += DesktopAppBasis::vr + wxGETTEXT_IN_CONTEXT("project", "Make room on the disk, then open it again.");
+    }
     if (!zonderRuimteBericht.empty())
         tekst += DesktopAppBasis::vr + _("SQLite3 error:") + DesktopAppBasis::sp +
                  DesktopFunkties::dubbeleQuotes(zonderRuimteBericht);

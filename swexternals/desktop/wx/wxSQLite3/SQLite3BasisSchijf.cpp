@@ -121,14 +121,19 @@ bool SQLite3Basis::isTijdelijkeRuimteVol() const
     return !isZelfdeSchijf(bestandsMap, tijdelijk) && heeftGeenRuimte(tijdelijk) && !heeftGeenRuimte(bestandsMap);
 }
 
+wxString SQLite3Basis::geefTijdelijkeMap()
+{
+    return tijdelijkeMap();
+}
+
 void SQLite3Basis::meldTijdelijkeRuimteVol(const wxString& sqlite)
 {
     const wxString& vr = DesktopAppBasis::vr;
     const wxString naam = isMemoryDB() ? dbPad.GetName() : dbPad.GetFullPath();
     foutUitgelegd = true;
     DesktopFunkties::wxErrorVeilig(
-        wxString::Format(_("The folder for temporary files \"%s\" has no room left for what SQLite needed for the "
-                           "database file \"%s\"."),
+        wxString::Format(_("The folder for temporary files \"%s\" has no room left for the work on the database "
+                           "file \"%s\"."),
                          tijdelijkeMap(), naam) +
         vr + (isAlleenLezenDB() ? _("Nothing in the database file was changed.") : geefWatBleef()) + vr +
         _("Make room in that folder, then try again.") + vr + sqlite);

@@ -15,8 +15,10 @@
 #include <mutex>
 #include <numeric>
 #include <optional>
+#include <sqlite3.h>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 #include <wx/filefn.h>
 
@@ -66,11 +68,11 @@ std::function<std::string(const wxString&)> metBeschadigdePagina(const char* naa
 // A project of this version in WAL mode with 400 requirements (or
 // `rijen`), spoilt where neither the list (read from its index) nor an add
 // meets it: a leaf of theirs overwritten (the one after the first `blad`
-// by page number), or in the index of another tool on their authors one
-// author changed, which no page of the file says. Or as an older version
-// left it, without its list index.
+// by page number, and the last one as well when `ookLaatste`), or in the
+// index of another tool on their authors one author changed, which no page
+// of the file says. Or as an older version left it, without its list index.
 std::function<std::string(const wxString&)> metVerborgenSchade(bool inIndex, bool metLijstIndex = true, int rijen = 400,
-                                                               int blad = 5)
+                                                               int blad = 5, bool ookLaatste = false)
 {
     return [=](const wxString& pad)
     {
@@ -95,6 +97,12 @@ std::function<std::string(const wxString&)> metVerborgenSchade(bool inIndex, boo
                                                           blad);
         const auto pagina =
             static_cast<size_t>((bestand.ExecuteScalar(vraag) - 1) * bestand.ExecuteScalar("pragma page_size"));
+        if (!inIndex && ookLaatste)
+            bytes.replace(static_cast<size_t>((bestand.ExecuteScalar("select max(pageno) from dbstat where "
+                                                                     "name=='Requirements' and pagetype=='leaf'") -
+                                               1) *
+                                              bestand.ExecuteScalar("pragma page_size")),
+                          16, 16, '\xff');
         if (!inIndex)
             return bytes.replace(pagina, 16, 16, '\xff');
         // The last author in the index's order stays the last.
@@ -393,6 +401,47 @@ TEST(SlechtBestand, WatLeesbaarIsWordtGelezenZonderDeSchadeNogTeRaken)
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
 }
 
+// Of a damaged project the user is told which requirements can still be
+// read, true to where the damage lies: at the table's start, only the last
+// ones added; in its middle, the first and the last with those between them
+// missing; in its middle and at its end, only the first, with all after them
+// missing, those on sound pages beyond the damage too. In thousands as
+// English groups them.
+TEST(SlechtBestand, WatLeesbaarIsZegtWelkDeelOntbreekt)
+{
+    const int rijen = 1200;
+    const auto groep = [](size_t n)
+    { return n < 1000 ? wxString::Format("%zu", n) : wxString::Format("%zu,%03zu", n / 1000, n % 1000); };
+    const std::pair<int, bool> schades[] = {{0, false}, {40, false}, {40, true}};
+    for (const auto& [blad, ookLaatste] : schades)
+    {
+        SCOPED_TRACE(wxString::Format("leaf %d%s", blad, ookLaatste ? " and the last" : "").ToStdString());
+        const wxString pad = testPad(wxString::Format("damaged %d %d.vtd", blad, ookLaatste));
+        schrijfBytes(pad, metVerborgenSchade(false, true, rijen, blad, ookLaatste)(pad));
+        App app;
+        ASSERT_EQ(app->openProject(pad), 0);
+        ASSERT_EQ(app->controleerBestand(), 2);
+        logVanger().wis();
+        ASSERT_EQ(app->maakLeesbaarDeel(), 0);
+        const std::vector<int> leesbaar = nummers(app->zoekAlles());
+        size_t eerste = 0;
+        while (eerste < leesbaar.size() && leesbaar[eerste] == static_cast<int>(eerste) + 1)
+            ++eerste;
+        const size_t laatste = leesbaar.size() - eerste;
+        ASSERT_EQ(eerste > 0, blad > 0);
+        ASSERT_EQ(laatste > 0, !ookLaatste);
+        const wxString verwacht =
+            eerste > 0 && laatste > 0 ? "Requirements that can still be read: " + groep(leesbaar.size()) +
+                                            ", the first " + groep(eerste) + " and the last " + groep(laatste) +
+                                            " in the order they were added. Those added between them are missing."
+            : eerste > 0 ? "Requirements that can still be read: the first " + groep(eerste) +
+                               " in the order they were added. Those added after them are missing."
+                         : "Requirements that can still be read: the last " + groep(laatste) +
+                               " in the order they were added. Those added before them are missing.";
+        EXPECT_TRUE(logVanger().bevat(verwacht, wxLOG_Warning)) << logVanger().geefAlles();
+    }
+}
+
 // Reading what can still be read of a damaged project, stopped by the user
 // once its first rows are read: the list holds those, and the user is told
 // that it holds only part of the project, and which part.
@@ -573,6 +622,52 @@ TEST(SlechtBestand, EenOpwaarderingZonderRuimteOpentAlleenLezen)
         // The next start's project is not on the small disk.
         EXPECT_EQ(App()->openProject(testPad("elsewhere.vtd")), 0);
     }
+    EXPECT_EQ(vragen.geefOnbeantwoord(), 0u);
+}
+
+// The same upgrade with room on the project's disk, where SQLite's folder
+// for temporary files, on a disk of its own, has none for the sort of the
+// new index: the message names that folder, not the disk, and the project
+// is shown read-only with all its rows, the file as it was.
+TEST(SlechtBestand, EenOpwaarderingZonderTijdelijkeRuimteNoemtDieMap)
+{
+    KleineSchijf schijf((testMap() / "tijdelijk").string(), 1 << 20);
+    if (!schijf.isGekoppeld())
+        GTEST_SKIP() << schijf.waarom();
+    const wxString pad = testPad("old.vtd");
+    {
+        wxSQLite3Database oud;
+        oud.Open(pad);
+        oud.ExecuteUpdate("create table Requirements (id integer primary key, naam text not null collate nocase, "
+                          "SR integer not null, unique(naam), unique(SR))");
+        oud.ExecuteUpdate("with recursive n(i) as (select 1 union all select i+1 from n where i<10000) insert into "
+                          "Requirements (naam,SR) select printf('%.*c',400,'x')||i,i from n");
+    }
+    const std::string bytes = leesBytes(pad);
+    // Where SQLite makes its temporary files, before its environment.
+    struct TijdelijkeMap
+    {
+        char* vorige = sqlite3_temp_directory;
+        explicit TijdelijkeMap(const std::string& map) { sqlite3_temp_directory = sqlite3_mprintf("%s", map.c_str()); }
+        ~TijdelijkeMap() { sqlite3_free(std::exchange(sqlite3_temp_directory, vorige)); }
+    } tijdelijk(schijf.geefMap());
+    ASSERT_TRUE(schijf.vul(0));
+    VraagBeantwoorder vragen;
+    std::optional<App> app;
+    logVanger().wis();
+    ASSERT_EQ(openEnStart(app, vragen, Weg::Bestand, pad), 0) << logVanger().geefAlles();
+    EXPECT_TRUE((*app)->isAlleenLezenDB());
+    EXPECT_EQ((*app)->zoekAlles().GetCount(), 10000u);
+    EXPECT_TRUE(logVanger().bevat("The folder for temporary files \"" + wxString::FromUTF8(schijf.geefMap()) +
+                                      "\" has no room left to bring the project \"" + pad +
+                                      "\" up to date for this version of the program. It is opened in read-only "
+                                      "mode and left as it is.\nMake room in that folder, then open the project "
+                                      "again.\nSQLite3 error: ",
+                                  wxLOG_Warning))
+        << logVanger().geefAlles();
+    EXPECT_FALSE(logVanger().bevat("on the disk")) << logVanger().geefAlles();
+    app.reset();
+    EXPECT_TRUE(leesBytes(pad) == bytes);
     EXPECT_EQ(vragen.geefOnbeantwoord(), 0u);
 }
 

@@ -21,8 +21,10 @@
 #include <iostream>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 #include <wx/eventfilter.h>
 #include <wx/filefn.h>
@@ -511,12 +513,12 @@ namespace
 // The log as the toolkit's own target shows it: what is logged waits for
 // the log's flush, at the window's idle time or when the program asks for
 // it. Counts the reads of the project file on the window's thread between
-// the damage logged and its showing.
+// the damage logged and its showing, and runs `bijTonen` as it shows.
 class GetoondeSchade : public LogVanger
 {
 public:
-    explicit GetoondeSchade(const std::atomic<size_t>& gelezen_)
-        : gelezen(gelezen_), vorige(wxLog::SetActiveTarget(this))
+    GetoondeSchade(const std::atomic<size_t>& gelezen_, std::function<void()> bijTonen_)
+        : gelezen(gelezen_), bijTonen(std::move(bijTonen_)), vorige(wxLog::SetActiveTarget(this))
     {
     }
     ~GetoondeSchade() override { wxLog::SetActiveTarget(vorige); }
@@ -526,7 +528,10 @@ public:
     void Flush() override
     {
         if (gelogd && !getoond)
+        {
             getoond = gelezen - *gelogd;
+            bijTonen();
+        }
         LogVanger::Flush();
     }
     // The reads between; none while the damage has not been shown.
@@ -542,6 +547,7 @@ protected:
 
 private:
     const std::atomic<size_t>& gelezen;
+    std::function<void()> bijTonen;
     wxLog* vorige;
     std::optional<size_t> gelogd;
     std::optional<size_t> getoond;
@@ -550,10 +556,11 @@ private:
 
 // A damaged project of 2,000 requirements with long texts, where SQLite's
 // temporary folder has no room at all: the user is shown the damage before
-// what can still be read is read, which copies nothing and needs no room.
-// The list and its figures then hold every row that can be read, as a part
-// of the project, the user is told how many they are, nothing is said of a
-// full disk, and no temporary table holds room.
+// what can still be read is read, which copies nothing and needs no room;
+// meanwhile the figures, read of the whole file before, are not shown as the
+// project's. The list and its figures then hold every row that can be read,
+// as a part of the project, the user is told how many they are and which,
+// nothing is said of a full disk, and no temporary table holds room.
 TEST_F(OpdrachtTest, ADamagedProjectIsShownBeforeWhatCanBeReadIsReadWithoutACopy)
 {
     std::atomic<size_t> gelezen{0};
@@ -568,7 +575,8 @@ TEST_F(OpdrachtTest, ADamagedProjectIsShownBeforeWhatCanBeReadIsReadWithoutACopy
     const wxString pad = testPad("damaged.vtd");
     const BeschadigdProject project = maakBeschadigdProject(*app, pad, true, "Requirements", true, 2000);
     schrijfBytes(pad, project.bytes);
-    GetoondeSchade log(gelezen);
+    wxString bijSchade;
+    GetoondeSchade log(gelezen, [&] { bijSchade = statistiek(); });
     schijf.beperk(0);
     vragen.kies(pad);
     klik(wxID_OPEN);
@@ -577,13 +585,18 @@ TEST_F(OpdrachtTest, ADamagedProjectIsShownBeforeWhatCanBeReadIsReadWithoutACopy
 
     ASSERT_TRUE(log.geefTussenGelezen()) << log.geefAlles();
     EXPECT_LT(*log.geefTussenGelezen(), 64u);
+    EXPECT_EQ(bijSchade, "not known yet");
     EXPECT_FALSE(schijf.isVolGeweest());
     EXPECT_EQ(getoondeRijen(*venster), project.leesbaar);
+    // Rows lie in the damaged part between the first and the last: the
+    // project holds at least those read. In thousands, as English groups.
     const size_t aantal = project.leesbaar.size();
-    // Rows lie in the damaged part: the project holds at least those read.
-    EXPECT_EQ(statistiek(), wxString::Format("%zu out of at least %zu", aantal, aantal));
-    EXPECT_TRUE(
-        log.bevat(wxString::Format("Requirements that can still be read: %zu, the first ", aantal), wxLOG_Warning))
+    ASSERT_GT(aantal, 1000u);
+    const wxString gegroepeerd = wxString::Format("%zu,%03zu", aantal / 1000, aantal % 1000);
+    EXPECT_EQ(statistiek(), gegroepeerd + " out of at least " + gegroepeerd);
+    EXPECT_TRUE(log.bevat("Requirements that can still be read: " + gegroepeerd + ", the first ", wxLOG_Warning))
+        << log.geefAlles();
+    EXPECT_TRUE(log.bevat(" in the order they were added. Those added between them are missing.", wxLOG_Warning))
         << log.geefAlles();
     EXPECT_FALSE(log.bevat("is full")) << log.geefAlles();
     EXPECT_EQ(app->tel("select count(*) from sqlite_temp_master where type=='table'"), 0);
@@ -797,7 +810,8 @@ TEST_F(OpdrachtTest, AChangeWaitsForTheCheckOfTheFileAndTheUserMayCancelIt)
 // waits whether it lasts: here longer than any read of the test. The list,
 // asking for a paint at each paint as something moving in it would, paints
 // during Open and during the start of the command line, also once it has
-// its rows, while the people are read.
+// its rows, while the people are read. Its figures meanwhile are either not
+// known yet or the project's, never those of the window before.
 TEST_F(OpdrachtTest, AnOpeningPaintsTheWindowFromTheStartOfItsReads)
 {
     const wxString pad = testPad("p.vtd");
@@ -821,10 +835,16 @@ TEST_F(OpdrachtTest, AnOpeningPaintsTheWindowFromTheStartOfItsReads)
     struct Verven : wxEventFilter
     {
         VerelTamsoApp& app;
+        VerelTamsoVenster& venster;
         RekLijstCtrl& lijst;
         int voor = 0;
         int metRijen = 0;
-        Verven(VerelTamsoApp& app_, RekLijstCtrl& lijst_) : app(app_), lijst(lijst_) { wxEvtHandler::AddFilter(this); }
+        std::set<wxString> cijfers;
+        Verven(VerelTamsoApp& app_, VerelTamsoVenster& venster_)
+            : app(app_), venster(venster_), lijst(*venster.geefRekLijst())
+        {
+            wxEvtHandler::AddFilter(this);
+        }
         ~Verven() override { wxEvtHandler::RemoveFilter(this); }
         int FilterEvent(wxEvent& gebeurtenis) override
         {
@@ -832,7 +852,11 @@ TEST_F(OpdrachtTest, AnOpeningPaintsTheWindowFromTheStartOfItsReads)
             if (gebeurtenis.GetEventType() != wxEVT_PAINT || !deel || deel->GetParent() != &lijst)
                 return Event_Skip;
             if (app.isTussendoorBezig())
+            {
                 ++(lijst.GetItemCount() == 40000 ? metRijen : voor);
+                for (const int id : {V::ID_AANTALREK_LABEL, V::ID_VOLTOOIING_LABEL})
+                    cijfers.insert(labelVan(venster, id));
+            }
             deel->Refresh();
             return Event_Skip;
         }
@@ -854,12 +878,15 @@ TEST_F(OpdrachtTest, AnOpeningPaintsTheWindowFromTheStartOfItsReads)
         SCOPED_TRACE(weg);
         klik(wxID_CLOSE);
         verwerkGebeurtenissen();
-        Verven verven(*app, *venster->geefRekLijst());
+        Verven verven(*app, *venster);
         for (wxWindow* deel : venster->geefRekLijst()->GetChildren())
             deel->Refresh();
         open();
         EXPECT_GT(verven.voor, 0);
         EXPECT_GT(verven.metRijen, 0);
+        const wxString voltooiing = labelVan(*venster, V::ID_VOLTOOIING_LABEL);
+        EXPECT_EQ(verven.cijfers, (std::set<wxString>{"not known yet", "40,000 out of a total of 40,000",
+                                                      "Completion of listed items:", voltooiing}));
     }
     klik(wxID_CLOSE);
 }

@@ -5,6 +5,7 @@
 // stock shortcut of a stock item is no shortcut of ours.
 #include "tests/ondersteuning/GuiHulp.h"
 #include "tests/ondersteuning/VensterHulp.h"
+#include "tests/ondersteuning/WebOpnemer.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 
 #include <gtk/gtk.h>
@@ -76,6 +77,28 @@ TEST_F(OpdrachtTest, CtrlZTypedIntoATextFieldStaysInTheField)
     EXPECT_TRUE(wachtOp([this] { return !app->rolTerugMogelijk(); }));
     // Only the newest change is undone.
     EXPECT_EQ(app->geefProjektNaam(), wxString::Format("Pot %d", VerelTamsoVenster::ID_ZOEKREKVELD));
+}
+
+// The window as it first shows gives the keys to the list, not to the
+// maker's logo before it, where Return would open a web browser. The
+// Ctrl+Z after the Return, which the list leaves to the command, tells that
+// the Return has been handled.
+TEST_F(OpdrachtTest, AtTheStartTheKeysGoToTheList)
+{
+    openProject(testPad("p.vtd"));
+    WebOpnemer browser;
+    venster->Show();
+    venster->Raise();
+    ASSERT_TRUE(wachtOp([this] { return venster->IsShownOnScreen() && venster->IsActive(); }));
+    wxWindow& lijst = *venster->geefRekLijst();
+    EXPECT_TRUE(wachtOp([&] { return wxWindow::FindFocus() == &lijst || lijst.IsDescendant(wxWindow::FindFocus()); }));
+
+    ASSERT_EQ(app->zetProjektNaam("Tea"), 0);
+    wxUIActionSimulator simulator;
+    simulator.Char(WXK_RETURN);
+    simulator.Char('z', wxMOD_CONTROL);
+    ASSERT_TRUE(wachtOp([this] { return !app->rolTerugMogelijk(); }));
+    EXPECT_TRUE(browser.geefAdressen().empty());
 }
 
 TEST_F(OpdrachtTest, CtrlUpAndDownMoveTheBlockWhileTheListHasTheFocus)

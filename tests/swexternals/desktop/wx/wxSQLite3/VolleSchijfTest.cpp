@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 #include <wx/filefn.h>
+#include <wx/filename.h>
 
 namespace
 {
@@ -313,12 +314,31 @@ TEST_F(VolleSchijf, EenVolleTijdelijkeMapIsGeenVolleSchijfVanHetBestand)
     EXPECT_TRUE(verbinding.executeStringKolomQuery("select x from U order by x desc").empty());
     EXPECT_TRUE(schijf.isVolGeweest());
     EXPECT_TRUE(meldingKop().StartsWith("The folder for temporary files \""));
-    EXPECT_TRUE(logVanger().bevat("has no room left for what SQLite needed for the database file \"" + pad +
+    EXPECT_TRUE(logVanger().bevat("has no room left for the work on the database file \"" + pad +
                                       "\".\nNothing in the database file was changed.\nMake room in that folder, then "
                                       "try again.\nSQLite3 error: ",
                                   wxLOG_Error))
         << logVanger().geefAlles();
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 1u) << logVanger().geefAlles();
+}
+
+// Where the user's cache folder keeps which files were found sound, a file
+// stands in the way of the program's folder: that a file was found sound
+// cannot be noted, and the user is told what that costs, once.
+TEST_F(VolleSchijf, EenGaafBestandDatNietOnthoudenKanWordenWordtGezegd)
+{
+    maakProjectBestand(pad, {"een"});
+    ASSERT_TRUE(wxFileName::Mkdir(testPad(".cache")));
+    schrijfBytes(testPad(".cache/VerelTamso"), "in the way");
+    logVanger().wis();
+    EXPECT_EQ(openBestand(pad).controleerBestand(), 0);
+    stop();
+    EXPECT_TRUE(logVanger().bevat("The database file \"" + pad +
+                                      "\" is sound, but this could not be remembered: it is checked again the next "
+                                      "time it is opened.",
+                                  wxLOG_Warning))
+        << logVanger().geefAlles();
+    EXPECT_EQ(logVanger().geefAantal(wxLOG_Warning), 1u) << logVanger().geefAlles();
 }
 
 // A few bytes left: the project opens, and a change that needs more room
