@@ -52,6 +52,14 @@ std::optional<struct stat> leesStaat(const wxString& pad, bool& fout)
     return info;
 }
 
+// Both times of the file in whole seconds: its file system keeps no part
+// of one (a time that falls on a whole second of a finer one is rare, and
+// only costs a check).
+bool isHeleSeconden(const struct stat& info)
+{
+    return info.st_mtim.tv_nsec == 0 && info.st_ctim.tv_nsec == 0;
+}
+
 wxString alsTekst(const struct stat& info, const unsigned char* kop, size_t lengte)
 {
     return wxString::Format("%llx.%llx.%llx.%lld.%09ld.%lld.%09ld.", static_cast<unsigned long long>(info.st_dev),
@@ -81,7 +89,7 @@ BestandsKenmerk BestandsKenmerk::lees(sqlite3* db, const wxString& pad)
     const std::optional<struct stat> bestandsStaat = leesStaat(pad, fout);
     const std::optional<struct stat> logStaat = leesStaat(pad + "-wal", fout);
     unsigned char kop[bestandsKop] = {};
-    if (!bestandsStaat || fout || !leesKop(bestand, kop, bestandsKop))
+    if (!bestandsStaat || fout || isHeleSeconden(*bestandsStaat) || !leesKop(bestand, kop, bestandsKop))
         return kenmerk;
     kenmerk.tekst = alsTekst(*bestandsStaat, kop, bestandsKop) + "/";
     kenmerk.laatst = bestandsStaat->st_ctim;
@@ -101,17 +109,30 @@ BestandsKenmerk BestandsKenmerk::lees(sqlite3* db, const wxString& pad)
     return kenmerk;
 }
 
+// The clock is read before the file: a change after that read is timed
+// at least as late as the clock was then.
 BestandsKenmerk BestandsKenmerk::leesNaDeTik(sqlite3* db, const wxString& pad)
 {
     const auto uiterlijk = std::chrono::steady_clock::now() + langsteTik;
-    BestandsKenmerk kenmerk = lees(db, pad);
-    timespec nu{};
-    while (!kenmerk.isLeeg() && clock_gettime(CLOCK_REALTIME_COARSE, &nu) == 0 && !isLater(nu, kenmerk.laatst))
+    const BestandsKenmerk kenmerk = lees(db, pad);
+    if (kenmerk.isLeeg())
+        return kenmerk;
+    while (!kenmerk.isNaDeTik())
     {
         if (std::chrono::steady_clock::now() >= uiterlijk)
             return BestandsKenmerk();
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        kenmerk = lees(db, pad);
     }
-    return kenmerk;
+    return lees(db, pad) == kenmerk ? kenmerk : BestandsKenmerk();
+}
+
+bool BestandsKenmerk::isNaDeTik() const
+{
+    timespec nu{};
+    return clock_gettime(CLOCK_REALTIME_COARSE, &nu) == 0 && isLater(nu, laatst);
+}
+
+wxString BestandsKenmerk::geefBestandsDeel() const
+{
+    return tekst.BeforeFirst('/');
 }

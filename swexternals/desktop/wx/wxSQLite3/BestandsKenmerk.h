@@ -13,7 +13,10 @@ struct sqlite3;
 // time changes it), and the header that SQLite rewrites at every commit (the
 // change counter) or at every new beginning of the log. A log that holds
 // nothing counts as none: SQLite makes it empty at an opening, and removes
-// it at the close of the last connection.
+// it at the close of the last connection. Times that carry no part of a
+// second identify nothing: a file system that keeps whole seconds (ext4 with
+// small inodes, FAT, some network shares) leaves them as they were at a
+// write in the same second, so such a file is never identified.
 class BestandsKenmerk
 {
 public:
@@ -25,13 +28,21 @@ public:
     static BestandsKenmerk lees(sqlite3* db, const wxString& pad);
     // The system times a change of a file by a clock that moves in ticks:
     // a change in the tick of the last one would leave the times as they
-    // were. This reads them once that tick has passed, so that every change
-    // after it shows; a tick at the most later. Empty when the clock does
-    // not pass it.
+    // were. This reads them, waits until that tick has passed, and reads
+    // them again, so that every change after it shows; a tick at the most
+    // later. Empty when the clock does not pass it, and when the second read
+    // differs from the first: something changed the file meanwhile.
     static BestandsKenmerk leesNaDeTik(sqlite3* db, const wxString& pad);
 
     const wxString& geefTekst() const { return tekst; }
+    // What identifies the file alone, its log left out.
+    wxString geefBestandsDeel() const;
     bool isLeeg() const { return tekst.empty(); }
+    // The clock has passed the tick of the latest change named here: a
+    // change from now on shows.
+    bool isNaDeTik() const;
+    bool operator==(const BestandsKenmerk& ander) const { return tekst == ander.tekst; }
+    bool operator!=(const BestandsKenmerk& ander) const { return tekst != ander.tekst; }
 
 private:
     wxString tekst;
