@@ -1,12 +1,17 @@
 // What the program remembers of the files it found sound vouches only for
 // what it saw: a file whose times cannot tell a later write is not
-// remembered, and a record names only changes that a later one would differ
-// from.
+// remembered, a record names only changes that a later one would differ
+// from, and the memory's own file is trusted no more than any file of the
+// user's.
 #include "tests/ondersteuning/SecondenSchijf.h"
 #include "tests/swexternals/desktop/wx/wxSQLite3/DatabaseHulp.h"
 
+#include <atomic>
+#include <condition_variable>
 #include <ctime>
 #include <fcntl.h>
+#include <functional>
+#include <mutex>
 #include <sstream>
 #include <sys/stat.h>
 #include <thread>
@@ -58,6 +63,46 @@ timespec geefLaatsteGenoemd(const std::string& pad)
     return laatst;
 }
 
+// Ends the wait of a program that opens a pipe and waits for its other
+// end: five seconds on, until it goes, it opens and closes that end again
+// and again, so that an opening that waits fails the test rather than hang
+// it.
+class PijpOntstopper
+{
+public:
+    explicit PijpOntstopper(std::string pad_) : pad(std::move(pad_)), draad([this] { loop(); }) {}
+    ~PijpOntstopper()
+    {
+        {
+            const std::lock_guard<std::mutex> vast(slot);
+            klaar = true;
+        }
+        gedaan.notify_all();
+        draad.join();
+    }
+    PijpOntstopper(const PijpOntstopper&) = delete;
+    PijpOntstopper& operator=(const PijpOntstopper&) = delete;
+
+private:
+    void loop()
+    {
+        std::unique_lock<std::mutex> wacht(slot);
+        if (gedaan.wait_for(wacht, std::chrono::seconds(5), [this] { return klaar; }))
+            return;
+        while (!gedaan.wait_for(wacht, std::chrono::milliseconds(10), [this] { return klaar; }))
+        {
+            const int einde = open(pad.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+            if (einde >= 0)
+                close(einde);
+        }
+    }
+
+    std::string pad;
+    std::mutex slot;
+    std::condition_variable gedaan;
+    bool klaar = false;
+    std::thread draad;
+};
 } // namespace
 
 // On a file system that keeps whole seconds, a write in the second of the
@@ -102,4 +147,43 @@ TEST_F(DatabaseTest, HetGeheugenNoemtAlleenWijzigingenWaarvanDeTikVoorbijIs)
             EXPECT_TRUE(isLater(geefWijzigingsTijd(geheugenPad()), geefLaatsteGenoemd(pad)));
             EXPECT_FALSE(isGekontroleerd(bestand));
         }
+}
+
+// Made a link to a user's document, a pipe, or a file far larger than its
+// list: the program reads nothing through it and writes its own list in
+// its place, and the document stays as it was.
+TEST_F(DatabaseTest, HetGeheugenVertrouwtZijnEigenBestandNietBlind)
+{
+    const std::string document = testPad("brief.txt").utf8_string();
+    const std::pair<const char*, std::function<void(const wxString& bestand)>> plaatsers[] = {
+        {"a link to a document",
+         [&](const wxString&) { EXPECT_EQ(symlink(document.c_str(), geheugenPad().c_str()), 0); }},
+        {"a pipe", [](const wxString&) { EXPECT_EQ(mkfifo(geheugenPad().c_str(), 0600), 0); }},
+        {"a file larger than its list can be, the file remembered at its start", [this](const wxString& bestand)
+         {
+             EXPECT_TRUE(isGekontroleerd(bestand));
+             EXPECT_EQ(truncate(geheugenPad().c_str(), 1 << 20), 0);
+         }}};
+    for (const auto& [wat, plaats] : plaatsers)
+    {
+        SCOPED_TRACE(wat);
+        schrijfBytes(wxString::FromUTF8(document), "Dear reader,\n");
+        const wxString bestand = testPad(wxString(wat) + ".vtd");
+        maakProjectBestand(bestand, {"a"});
+        unlink(geheugenPad().c_str());
+        wxFileName::Mkdir(wxString::FromUTF8(geheugenPad()).BeforeLast('/'), 0700, wxPATH_MKDIR_FULL);
+        plaats(bestand);
+        {
+            const PijpOntstopper ontstopper(geheugenPad());
+            EXPECT_TRUE(isGekontroleerd(bestand));
+            EXPECT_FALSE(isGekontroleerd(bestand));
+        }
+        struct stat info
+        {
+        };
+        EXPECT_EQ(lstat(geheugenPad().c_str(), &info), 0);
+        EXPECT_TRUE(S_ISREG(info.st_mode));
+        EXPECT_LT(info.st_size, 4096);
+        EXPECT_EQ(leesBytes(wxString::FromUTF8(document)), "Dear reader,\n");
+    }
 }
