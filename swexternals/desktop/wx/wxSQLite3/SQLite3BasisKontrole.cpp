@@ -134,7 +134,10 @@ void SQLite3Basis::neemCommitOp()
     if (voorCommit != gaafVersie || !voorCommitEigen)
         vergeetGaaf(true);
     else if (na == voorCommit)
-        return;
+    {
+        if (onthoudingOpen)
+            onthoudGaaf(false);
+    }
     else if (na.isEenCommitNa(voorCommit) || (na.isBekend() && na.isLog() != voorCommit.isLog()))
     {
         gaafVersie = na;
@@ -156,6 +159,10 @@ void SQLite3Basis::onthoudGaaf(bool naDeTik)
     onthoudingOpen = false;
     const KontroleGeheugen* geheugen = geefGeheugen();
     if (!geheugen || !gaafVersie.isBekend() || isMemoryDB())
+        return;
+    // Pages that a transaction wrote before its commit are not what the
+    // program left: its commit takes them over.
+    if (!naDeTik && geefOverloop() != eigenOverloop)
         return;
     const auto nu = std::chrono::steady_clock::now();
     if (!naDeTik && (nu < volgendeOnthouding || !eigenKenmerk.isNaDeTik()))

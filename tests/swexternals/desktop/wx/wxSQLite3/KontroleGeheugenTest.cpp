@@ -63,6 +63,21 @@ timespec geefLaatsteGenoemd(const std::string& pad)
     return laatst;
 }
 
+// Until the clock has passed the last change of the file and of its log.
+void wachtTotNaDeTik(const std::string& pad)
+{
+    for (const std::string& deel : {pad, pad + "-wal"})
+    {
+        struct stat info
+        {
+        };
+        if (stat(deel.c_str(), &info) != 0)
+            continue;
+        for (timespec nu{}; clock_gettime(CLOCK_REALTIME_COARSE, &nu) == 0 && !isLater(nu, info.st_ctim);)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
 // Ends the wait of a program that opens a pipe and waits for its other
 // end: five seconds on, until it goes, it opens and closes that end again
 // and again, so that an opening that waits fails the test rather than hang
@@ -141,7 +156,14 @@ TEST_F(DatabaseTest, HetGeheugenNoemtAlleenWijzigingenWaarvanDeTikVoorbijIs)
             EXPECT_TRUE(isGekontroleerd(bestand));
             const std::string pad = bestand.utf8_string();
             SQLite3Basis& verbinding = openBestand(bestand);
+            const std::string voor = leesBytes(wxString::FromUTF8(geheugenPad()));
             EXPECT_EQ(verbinding.executeUpdate("update T set getal=7"), 0);
+            EXPECT_TRUE(isLater(geefWijzigingsTijd(geheugenPad()), geefLaatsteGenoemd(pad)));
+            // Once that tick has passed, the next statement remembers the
+            // commit.
+            wachtTotNaDeTik(pad);
+            EXPECT_EQ(verbinding.executeUpdate("create temporary table V (a)"), 0);
+            EXPECT_NE(leesBytes(wxString::FromUTF8(geheugenPad())), voor);
             EXPECT_TRUE(isLater(geefWijzigingsTijd(geheugenPad()), geefLaatsteGenoemd(pad)));
             stop();
             EXPECT_TRUE(isLater(geefWijzigingsTijd(geheugenPad()), geefLaatsteGenoemd(pad)));
