@@ -1,6 +1,7 @@
 #ifndef SWEXTERNALS_DESKTOP_WX_WXSQLITE3_BESTANDSKENMERK_H
 #define SWEXTERNALS_DESKTOP_WX_WXSQLITE3_BESTANDSKENMERK_H
 
+#include <array>
 #include <ctime>
 #include <wx/string.h>
 
@@ -34,18 +35,37 @@ public:
     // differs from the first: something changed the file meanwhile.
     static BestandsKenmerk leesNaDeTik(sqlite3* db, const wxString& pad);
 
-    const wxString& geefTekst() const { return tekst; }
-    // What identifies the file alone, its log left out.
-    wxString geefBestandsDeel() const;
-    bool isLeeg() const { return tekst.empty(); }
+    // As the memory keeps it; empty when nothing was read.
+    wxString geefTekst() const;
+    bool isLeeg() const { return !gelezen; }
     // The clock has passed the tick of the latest change named here: a
     // change from now on shows.
     bool isNaDeTik() const;
-    bool operator==(const BestandsKenmerk& ander) const { return tekst == ander.tekst; }
-    bool operator!=(const BestandsKenmerk& ander) const { return tekst != ander.tekst; }
+    // Compared at every commit: without making the text.
+    bool operator==(const BestandsKenmerk& ander) const;
+    bool operator!=(const BestandsKenmerk& ander) const { return !(*this == ander); }
+    // The file alone is identified alike, its log left out.
+    bool isBestandGelijk(const BestandsKenmerk& ander) const;
 
 private:
-    wxString tekst;
+    // What identifies one file, without its header.
+    struct Staat
+    {
+        unsigned long long apparaat = 0;
+        unsigned long long inode = 0;
+        unsigned long long grootte = 0;
+        timespec gewijzigd{};
+        timespec veranderd{};
+        bool operator==(const Staat& ander) const;
+    };
+    static wxString alsTekst(const Staat& staat, const unsigned char* kop, size_t lengte);
+
+    bool gelezen = false;
+    Staat bestand;
+    std::array<unsigned char, 100> kop{};
+    bool metLog = false;
+    Staat logDeel;
+    std::array<unsigned char, 32> logKop{};
     // The latest change of the file or its log itself.
     timespec laatst{};
 };

@@ -92,7 +92,7 @@ bool SQLite3Basis::isEigenKenmerk(bool wal)
     const BestandsKenmerk nu = BestandsKenmerk::lees(static_cast<sqlite3*>(GetDatabaseHandle()), gaafPad);
     if (geefOverloop() == eigenOverloop)
         return nu == eigenKenmerk;
-    return wal && !nu.isLeeg() && nu.geefBestandsDeel() == eigenKenmerk.geefBestandsDeel();
+    return wal && nu.isBestandGelijk(eigenKenmerk);
 }
 
 // Runs in the commit, on whichever thread runs it, before the commit
