@@ -6,7 +6,6 @@
 #include "tests/ondersteuning/SecondenSchijf.h"
 #include "tests/swexternals/desktop/wx/wxSQLite3/DatabaseHulp.h"
 
-#include <atomic>
 #include <condition_variable>
 #include <ctime>
 #include <fcntl.h>
@@ -28,9 +27,7 @@ std::string geheugenPad()
 
 timespec geefWijzigingsTijd(const std::string& pad)
 {
-    struct stat info
-    {
-    };
+    struct stat info = {};
     EXPECT_EQ(stat(pad.c_str(), &info), 0) << pad;
     return info.st_mtim;
 }
@@ -68,9 +65,7 @@ void wachtTotNaDeTik(const std::string& pad)
 {
     for (const std::string& deel : {pad, pad + "-wal"})
     {
-        struct stat info
-        {
-        };
+        struct stat info = {};
         if (stat(deel.c_str(), &info) != 0)
             continue;
         for (timespec nu{}; clock_gettime(CLOCK_REALTIME_COARSE, &nu) == 0 && !isLater(nu, info.st_ctim);)
@@ -200,9 +195,7 @@ TEST_F(DatabaseTest, HetGeheugenVertrouwtZijnEigenBestandNietBlind)
             EXPECT_TRUE(isGekontroleerd(bestand));
             EXPECT_FALSE(isGekontroleerd(bestand));
         }
-        struct stat info
-        {
-        };
+        struct stat info = {};
         EXPECT_EQ(lstat(geheugenPad().c_str(), &info), 0);
         EXPECT_TRUE(S_ISREG(info.st_mode));
         EXPECT_LT(info.st_size, 4096);
