@@ -46,6 +46,11 @@ fi
 if $voorTest; then
     pakketten+=(libx11-dev desktop-file-utils libxml2-utils shared-mime-info)
 fi
+# A disk of a test's own that keeps the times of its files in whole
+# seconds: an ext4 image with small inodes, mounted through a loop device.
+if $voorTest; then
+    pakketten+=(e2fsprogs mount)
+fi
 # The program's Debian package (cpack -G DEB), made by a test: dpkg-shlibdeps
 # declares the libraries it needs, file finds the programs among its files.
 if $voorTest; then

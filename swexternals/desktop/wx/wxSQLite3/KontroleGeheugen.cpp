@@ -1,8 +1,10 @@
 #include "swexternals/desktop/wx/wxSQLite3/KontroleGeheugen.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <wx/filename.h>
 #include <wx/log.h>
@@ -11,6 +13,9 @@
 namespace
 {
 const wxString bestandsNaam = "gaaf-gekontroleerd";
+// Eight lines of a path and what identified its file take a few kilobytes:
+// a larger file is not the program's own, and is not read.
+constexpr off_t grootste = 64 * 1024;
 } // namespace
 
 KontroleGeheugen::KontroleGeheugen(const wxString& appNaam)
@@ -21,18 +26,24 @@ KontroleGeheugen::KontroleGeheugen(const wxString& appNaam)
 
 // One file a line: what identified it, a tab, its absolute path, the end of
 // the line. Only whole lines count: a write cut short leaves one without
-// its end, or none.
+// its end, or none. Only a file of the program's own kind is read: not
+// through a link, not a pipe or a device that would keep the opening
+// waiting, not one larger than the memory can be.
 KontroleGeheugen::Regels KontroleGeheugen::lees() const
 {
     Regels regels;
-    const int invoer = open(bestand.fn_str(), O_RDONLY | O_CLOEXEC);
+    const int invoer = open(bestand.fn_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (invoer < 0)
         return regels;
     std::string inhoud;
-    char blok[4096];
-    ssize_t gelezen = 0;
-    while ((gelezen = read(invoer, blok, sizeof blok)) > 0)
-        inhoud.append(blok, static_cast<size_t>(gelezen));
+    struct stat info;
+    if (fstat(invoer, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= grootste)
+    {
+        char blok[4096];
+        ssize_t gelezen = 0;
+        while (inhoud.size() <= static_cast<size_t>(grootste) && (gelezen = read(invoer, blok, sizeof blok)) > 0)
+            inhoud.append(blok, static_cast<size_t>(gelezen));
+    }
     close(invoer);
     size_t begin = 0;
     for (size_t einde = inhoud.find('\n'); einde != std::string::npos && regels.size() < meeste;
@@ -46,9 +57,9 @@ KontroleGeheugen::Regels KontroleGeheugen::lees() const
     return regels;
 }
 
-// In its place, at every commit: a file made anew each time would cost a
-// new inode. A reader meanwhile finds fewer files remembered, which only
-// costs it a check.
+// A new file beside it, renamed over it: whatever lies at its name (a link
+// to a user's document, a pipe) is replaced, never written through, and a
+// reader finds the list before or after, whole.
 bool KontroleGeheugen::schrijf(const Regels& regels) const
 {
     const wxFileName naam(bestand);
@@ -60,12 +71,16 @@ bool KontroleGeheugen::schrijf(const Regels& regels) const
     std::string inhoud;
     for (const auto& [pad, kenmerk] : regels)
         inhoud += kenmerk.utf8_string() + '\t' + pad.utf8_string() + '\n';
-    const int uitvoer = open(bestand.fn_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    const std::string doel(bestand.fn_str());
+    std::string nieuw = doel + ".XXXXXX";
+    const int uitvoer = mkostemp(nieuw.data(), O_CLOEXEC);
     if (uitvoer < 0)
         return false;
-    const bool geschreven = pwrite(uitvoer, inhoud.data(), inhoud.size(), 0) == static_cast<ssize_t>(inhoud.size()) &&
-                            ftruncate(uitvoer, static_cast<off_t>(inhoud.size())) == 0;
-    return close(uitvoer) == 0 && geschreven;
+    const bool geschreven = write(uitvoer, inhoud.data(), inhoud.size()) == static_cast<ssize_t>(inhoud.size());
+    if (close(uitvoer) == 0 && geschreven && std::rename(nieuw.c_str(), doel.c_str()) == 0)
+        return true;
+    unlink(nieuw.c_str());
+    return false;
 }
 
 // Empty for a path that a line cannot hold: such a file is not remembered.

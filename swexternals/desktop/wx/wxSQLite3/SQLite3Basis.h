@@ -716,13 +716,29 @@ private:
     // by what the program remembered, and changed since by this
     // connection's own commits alone. Unknown: not known sound.
     BestandsVersie gaafVersie;
-    // The version the check of this open began at.
+    // The version, and what identified the bytes, the check of this open
+    // began at.
     BestandsVersie kontroleVersie;
+    BestandsKenmerk kontroleKenmerk;
+    // What identified the bytes as the program itself left them: at the
+    // opening, or after its last commit. Before each of its commits and at
+    // the close they must be so still, or something else wrote into the
+    // file: a write beside SQLite leaves every version as it was. Empty:
+    // nothing is vouched for. With the count of the connection's pages
+    // written before their commit then (geefOverloop).
+    BestandsKenmerk eigenKenmerk;
+    int eigenOverloop = 0;
+    wxString gaafPad;
+    void neemEigenKenmerkOp(const BestandsKenmerk& kenmerk);
+    bool isEigenKenmerk(bool wal);
+    int geefOverloop();
     // A commit of this connection ran, and the version before it, read in
     // SQLite's commit hook while the commit held the lock that keeps the
-    // commits of others out.
+    // commits of others out, and whether the bytes were the program's own
+    // then.
     bool commitGezien = false;
     BestandsVersie voorCommit;
+    bool voorCommitEigen = false;
     static int opCommit(void* verbinding);
     // After a statement, or before a close: what its commit did to the
     // file's version is taken over.
@@ -730,10 +746,14 @@ private:
     // What identifies the file's bytes as its close will leave them, when it
     // is known sound.
     BestandsKenmerk leesKenmerkVoorSluiten();
-    // Remembers what identifies the file's bytes now, as sound; `naDeTik`:
-    // once a change after it would show (BestandsKenmerk::leesNaDeTik).
+    // Remembers what identifies the file's bytes now, as sound, when they
+    // are the program's own; `naDeTik`: waiting until a change after it
+    // would show (BestandsKenmerk::leesNaDeTik). Without it, after a commit,
+    // the memory is written only once a change after it would show, and a
+    // second at the most after the one before: until then it is left open
+    // for a later statement or the close.
     void onthoudGaaf(bool naDeTik);
-    // After a commit of its own, the memory is written again from then on.
+    bool onthoudingOpen = false;
     std::chrono::steady_clock::time_point volgendeOnthouding;
     // Not known sound any more; `vergeten`: nor remembered so.
     void vergeetGaaf(bool vergeten);

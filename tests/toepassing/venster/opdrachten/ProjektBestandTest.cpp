@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
+#include <fcntl.h>
 #include <functional>
 #include <iostream>
 #include <mutex>
@@ -24,6 +25,7 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 #include <wx/eventfilter.h>
@@ -889,4 +891,61 @@ TEST_F(OpdrachtTest, AnOpeningPaintsTheWindowFromTheStartOfItsReads)
                                                       "Completion of listed items:", voltooiing}));
     }
     klik(wxID_CLOSE);
+}
+
+// A project found sound, and so remembered, a page of which another
+// program overwrites in place while it is open: whether the user then
+// commits a change or only closes it, the next opening checks the whole
+// file and says the damage, which no read of the list meets.
+TEST_F(OpdrachtTest, DamageWrittenBesideTheProgramWhileTheProjectIsOpenIsFoundAtItsNextOpening)
+{
+    for (const bool commit : {true, false})
+    {
+        SCOPED_TRACE(commit ? "a change committed" : "only closed");
+        const wxString pad = testPad(commit ? "committed.vtd" : "closed.vtd");
+        ASSERT_EQ(app->openProject(pad), 0);
+        EXPECT_EQ(app->startTransaktie(), 0);
+        for (int SR = 1; SR <= 300; ++SR)
+            EXPECT_EQ(app->executeUpdate(wxString::Format("insert into Requirements (naam,SR,beschrijving) values "
+                                                          "('Step %d',%d,'%s')",
+                                                          SR, SR, wxString('x', 1500))),
+                      0);
+        EXPECT_EQ(app->stopTransaktie(), 0);
+        // Requirements halfway, far below what the list shows.
+        const wxString bladen = "from dbstat where name=='Requirements' and pagetype=='leaf'";
+        const long long blad =
+            app->tel("select pageno " + bladen + " order by pageno limit 1 offset (select count(*)/2 " + bladen + ")");
+        const long long grootte = app->tel("pragma page_size");
+        app->sluitDB();
+        for (int keer = 0; keer < 2; ++keer)
+        {
+            vragen.kies(pad);
+            klik(wxID_OPEN);
+            ASSERT_TRUE(wachtOp([this] { return app->isKontroleKlaar(); }));
+            verwerkGebeurtenissen();
+            if (keer == 0)
+                klik(wxID_CLOSE);
+        }
+
+        const int bestand = open(pad.fn_str(), O_WRONLY | O_CLOEXEC);
+        ASSERT_GE(bestand, 0);
+        const std::string schade(16, '\xff');
+        EXPECT_EQ(pwrite(bestand, schade.data(), schade.size(), (blad - 1) * grootte),
+                  static_cast<ssize_t>(schade.size()));
+        close(bestand);
+        if (commit)
+        {
+            vragen.antwoordTekst("Pan");
+            klik(V::ID_ZETPROJEKTNAAM);
+            klik(wxID_SAVE);
+        }
+        klik(wxID_CLOSE);
+
+        vragen.kies(pad);
+        klik(wxID_OPEN);
+        ASSERT_TRUE(wachtOp([this] { return app->isKontroleKlaar(); }));
+        verwerkGebeurtenissen();
+        EXPECT_TRUE(app->isBeschadigd());
+        klik(wxID_CLOSE);
+    }
 }

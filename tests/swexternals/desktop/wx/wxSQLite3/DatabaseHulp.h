@@ -7,9 +7,11 @@
 #include "tests/ondersteuning/KorteWachtTijden.h"
 #include "tests/ondersteuning/TestOmgeving.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <unistd.h>
 
 inline wxArrayString lijst(std::initializer_list<const char*> teksten)
 {
@@ -50,6 +52,18 @@ inline void maakProjectBestand(const wxString& pad, std::initializer_list<const 
         bestand.ExecuteUpdate(opdracht);
 }
 
+// A page of the file written in place, beside SQLite, as another program
+// writes it: its own bytes again, which no version of SQLite's shows.
+inline void schrijfPaginaTerug(const wxString& pad)
+{
+    const int bestand = open(pad.fn_str(), O_RDWR | O_CLOEXEC);
+    ASSERT_GE(bestand, 0);
+    char pagina[4096];
+    EXPECT_EQ(pread(bestand, pagina, sizeof pagina, sizeof pagina), static_cast<ssize_t>(sizeof pagina));
+    EXPECT_EQ(pwrite(bestand, pagina, sizeof pagina, sizeof pagina), static_cast<ssize_t>(sizeof pagina));
+    close(bestand);
+}
+
 // The application's configuration file and the connection it opens; the
 // connection ends first and writes its group.
 class DatabaseTest : public ::testing::Test
@@ -87,6 +101,16 @@ protected:
     {
         zetKonfig(pad, alleenLezen);
         return start();
+    }
+    // Opened and closed again: whether the opening checked the whole file,
+    // which then found it sound.
+    bool isGekontroleerd(const wxString& bestand)
+    {
+        SQLite3Basis& verbinding = openBestand(bestand);
+        const bool kontrole = verbinding.isKontroleOpen();
+        EXPECT_EQ(verbinding.controleerBestand(), 0);
+        stop();
+        return kontrole;
     }
     long long tel(const wxString& voorwaarde = wxString())
     {
