@@ -117,6 +117,11 @@ public:
         std::chrono::milliseconds daarna{50};
     };
     static TussendoorTijden zetTussendoorTijden(const TussendoorTijden& nieuw);
+    // The clock that paces the hand-overs: the steady clock, or in a test
+    // one that moves only as the test moves it, so that the pace is known
+    // however busy the machine. Returns the one that held before.
+    using TussendoorKlok = std::chrono::steady_clock::time_point (*)();
+    static TussendoorKlok zetTussendoorKlok(TussendoorKlok nieuw);
 
     // What the open database holds as this connection sees it, at one
     // moment. Two equal versions hold the same rows: every change run

