@@ -15,6 +15,7 @@
 #include <functional>
 #include <list>
 #include <optional>
+#include <set>
 #include <vector>
 #include <wx/arrstr.h>
 #include <wx/colour.h>
@@ -254,6 +255,18 @@ public:
     // Every person named anywhere in the project, once, sorted. Read again
     // only after the project changed.
     [[nodiscard]] int leesAlleWerknemers(wxArrayString& namen);
+    // One part of the same read (WerknemerLezing): the people of the rows
+    // of at most about `aantal` numbers after `naNummer` (from the first
+    // when it is null) join `namen`, and `laatste` becomes the last number
+    // read. 0 a part was read and rows may be left; 1 no row is left; 2 a
+    // failure (reported).
+    [[nodiscard]] int leesWerknemersDeel(const long long* naNummer, long long aantal, std::set<wxString>& namen,
+                                         long long& laatste);
+    // The people as last read, when the project is as it was then.
+    [[nodiscard]] bool geefBekendeWerknemers(wxArrayString& namen);
+    // The people of every row, read in parts while the project was as
+    // `versie` tells: known as those of leesAlleWerknemers are.
+    void onthoudWerknemers(const wxArrayString& namen, const InhoudVersie& versie);
 
     // The whole list at once: the selection and all its pages. The
     // requirements that pass the filters, with their shares of the passing

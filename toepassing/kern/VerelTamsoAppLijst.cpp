@@ -17,6 +17,7 @@
 #include <memory>
 #include <numeric>
 #include <optional>
+#include <set>
 #include <unordered_map>
 #include <vector>
 #include <wx/intl.h>
@@ -654,17 +655,24 @@ long long VerelTamsoApp::geefTotaleKosten()
     return leesProjektTotalen(aantal, kosten) == 0 ? kosten : -1;
 }
 
+namespace
+{
+// Every person of the rows the condition admits, once, sorted.
+wxString werknemerOpdracht(const wxString& rijen)
+{
+    const wxString personen[4] = {"auteur", "aftekenaar", "implementatieIngenieur", "testIngenieur"};
+    wxString tekst;
+    for (const wxString& kolom : personen)
+        tekst += (tekst.empty() ? "" : " union ") +
+                 ("select distinct " + kolom + " as a from " + VerelTamsoApp::TamsoTabelNaam + " where " + rijen +
+                  kolom + " is not null");
+    return tekst + " order by a asc";
+}
+} // namespace
+
 int VerelTamsoApp::leesAlleWerknemers(wxArrayString& namen)
 {
-    static const wxString opdracht = []
-    {
-        const wxString personen[4] = {"auteur", "aftekenaar", "implementatieIngenieur", "testIngenieur"};
-        wxString tekst;
-        for (const wxString& kolom : personen)
-            tekst += (tekst.empty() ? "" : " union ") +
-                     ("select distinct " + kolom + " as a from " + TamsoTabelNaam + " where " + kolom + " is not null");
-        return tekst + " order by a asc";
-    }();
+    static const wxString opdracht = werknemerOpdracht(wxString());
     namen.clear();
     // Known while the project is as it was when they were read: any change,
     // an undo and another program's commit included, gives another version.
@@ -699,6 +707,61 @@ int VerelTamsoApp::leesAlleWerknemers(wxArrayString& namen)
         namen.clear();
         return 2;
     }
+}
+
+// Parts of the list index's order, which holds every person: the read
+// stays in the index, as the whole read does. A number that is not a whole
+// one (or none) is met in the last part only, which reads the rest.
+int VerelTamsoApp::leesWerknemersDeel(const long long* naNummer, long long aantal, std::set<wxString>& namen,
+                                      long long& laatste)
+{
+    const wxString na = naNummer ? wxString::Format("SR > %lld", *naNummer) : wxString();
+    wxSQLite3ResultSet grens;
+    if (executeQueryExternResultaat(wxString::Format("select max(SR), count(*), typeof(max(SR)) from (select SR "
+                                                     "from %s %s order by SR limit %lld)",
+                                                     TamsoTabelNaam, na.empty() ? wxString() : "where " + na, aantal),
+                                    grens) != 0)
+        return 2;
+    try
+    {
+        if (!grens.NextRow())
+            return 1;
+        const bool rest = grens.GetInt64(1).GetValue() >= aantal && grens.GetAsString(2) == "integer";
+        if (rest)
+            laatste = grens.GetInt64(0).GetValue();
+        grens.Finalize();
+        wxString rijen;
+        if (rest)
+            rijen = (na.empty() ? wxString() : na + " and ") + wxString::Format("SR <= %lld and ", laatste);
+        else if (!na.empty())
+            rijen = "(" + na + " or SR is null) and ";
+        wxSQLite3ResultSet rij;
+        if (executeQueryExternResultaat(werknemerOpdracht(rijen), rij) != 0)
+            return 2;
+        while (rij.NextRow())
+            if (const wxString naam = leesTekst(rij, 0); !naam.empty())
+                namen.insert(naam);
+        return rest ? 0 : 1;
+    }
+    catch (const wxSQLite3Exception& fout)
+    {
+        meldFout(fout);
+        return 2;
+    }
+}
+
+bool VerelTamsoApp::geefBekendeWerknemers(wxArrayString& namen)
+{
+    if (!(geefInhoudVersie() == personenVersie))
+        return false;
+    namen = personen;
+    return true;
+}
+
+void VerelTamsoApp::onthoudWerknemers(const wxArrayString& namen, const InhoudVersie& versie)
+{
+    personen = namen;
+    personenVersie = versie;
 }
 
 wxArrayString VerelTamsoApp::leesAlleWerknemers()

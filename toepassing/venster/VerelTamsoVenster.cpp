@@ -3,6 +3,7 @@
 #include "swexternals/desktop/DesktopBeeldLader.h"
 #include "swexternals/desktop/platform/Platform.h"
 #include "toepassing/kern/RequirementDropTarget.h"
+#include "toepassing/kern/WerknemerLezing.h"
 #include "toepassing/venster/BlokRijen.h"
 #include "toepassing/venster/MenuSneltoets.h"
 #include "toepassing/venster/RekLijstCtrl.h"

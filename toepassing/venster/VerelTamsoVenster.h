@@ -25,6 +25,7 @@
 class BlokRijen;
 class RekEigenschappenVenster;
 class RekLijstCtrl;
+class WerknemerLezing;
 class RequirementDataObjekt;
 class wxBitmapButton;
 class wxBitmapToggleButton;
@@ -170,6 +171,9 @@ public:
     void zetSortering() const;
     // The people of the project in the engineer box, its text kept.
     void verversWerknemers() override;
+    // The next part of the people's read; the names once it is complete.
+    void leesWerknemersDeel();
+    void toonWerknemers(const wxArrayString& namen);
 
     // --- Selection and rows (VerelTamsoVensterSelektie.cpp) ---
 
@@ -401,6 +405,8 @@ protected:
     wxDateTime veiligeModusStart;
     // Shows the application's long work over the window.
     std::unique_ptr<WerkVoortgang> werkVoortgang;
+    // The people's read while it lasts: a part at a time, at idle time.
+    std::unique_ptr<WerknemerLezing> werknemerLezing;
 
 private:
     // Asked while long work gave the window its turn (a commit that lasts):

@@ -1,5 +1,6 @@
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
+#include "toepassing/kern/WerknemerLezing.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 #include "toepassing/venster/VerelTamsoVenster.h"
 #include "toepassing/venster/WerkVoortgang.h"
@@ -334,19 +335,37 @@ void VerelTamsoVenster::zetSortering() const
     rekLijst->SetColumn(static_cast<int>(kolom), kop);
 }
 
+// Every row's people, read a part at a time: what the user does between
+// two parts is taken at once. The first part now, so that a project of
+// fewer rows shows its people as soon as its list.
 void VerelTamsoVenster::verversWerknemers()
+{
+    werknemerLezing = std::make_unique<WerknemerLezing>(*app);
+    leesWerknemersDeel();
+    if (werknemerLezing)
+        toonWerknemers(wxArrayString());
+}
+
+void VerelTamsoVenster::leesWerknemersDeel()
+{
+    int gelezen = 2;
+    {
+        // A part may last too, on a slow disk: the window paints meanwhile.
+        const LijstLezing lezing(lijstWordtGelezen, rekLijst->geefInhoud(), *app, &WerkVoortgang::laatSchilderen);
+        gelezen = werknemerLezing->leesDeel();
+    }
+    if (gelezen == 0)
+        return;
+    // A failure is reported by the store; the box then offers no names.
+    toonWerknemers(gelezen == 1 ? werknemerLezing->geefNamen() : wxArrayString());
+    werknemerLezing.reset();
+}
+
+void VerelTamsoVenster::toonWerknemers(const wxArrayString& namen)
 {
     const wxString tekst = werknemerKeuze->GetValue();
     werknemerKeuze->Clear();
-    wxArrayString namen;
-    int gelezen = 2;
-    {
-        // Every row's people: a read that may last, as the list's.
-        const LijstLezing lezing(lijstWordtGelezen, rekLijst->geefInhoud(), *app, &WerkVoortgang::laatSchilderen);
-        gelezen = app->leesAlleWerknemers(namen);
-    }
-    // A failure is reported by the store; the box then offers no names.
-    if (gelezen == 0 && !namen.empty())
+    if (!namen.empty())
         werknemerKeuze->Append(namen);
     werknemerKeuze->ChangeValue(tekst);
 }

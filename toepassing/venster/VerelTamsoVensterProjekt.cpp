@@ -4,6 +4,7 @@
 #include "swexternals/desktop/DesktopVraag.h"
 #include "swexternals/desktop/wx/wxSQLite3/LangeLezing.h"
 #include "toepassing/kern/ProjektBestandsNaam.h"
+#include "toepassing/kern/WerknemerLezing.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 #include "toepassing/venster/VerelTamsoVenster.h"
 
@@ -66,12 +67,21 @@ void VerelTamsoVenster::toonVoorlopig()
     toonProjekt();
 }
 
-// The idle time that follows the end of the check of the whole file: what
-// it found is taken over here, unless a write took it over before. The list
-// of another opening than the one open has not been started yet.
+// The idle time: a part of the people's read at each, never within a read
+// that gave the window its turn. And the idle time that follows the end of
+// the check of the whole file: what it found is taken over here, unless a
+// write took it over before. The list of another opening than the one open
+// has not been started yet.
 void VerelTamsoVenster::OnIdle(wxIdleEvent& gebeurtenis)
 {
     gebeurtenis.Skip();
+    // The people's read goes on a part at each turn, until it is complete.
+    if (werknemerLezing && !app->isDBOpen())
+        werknemerLezing.reset();
+    if (werknemerLezing && !lijstWordtGelezen && !app->isTussendoorBezig())
+        leesWerknemersDeel();
+    if (werknemerLezing)
+        gebeurtenis.RequestMore();
     if (!app || !app->isDBOpen() || !app->isKontroleKlaar())
         return;
     static_cast<void>(app->controleerBestand());

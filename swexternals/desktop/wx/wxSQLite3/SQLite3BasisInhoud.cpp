@@ -173,8 +173,7 @@ void SQLite3Basis::geefTussendoor()
     // Paced from its start: the time the window takes to paint does not
     // stretch the pace. The read keeps half a pace to itself, however long
     // a paint takes.
-    volgendeTussendoor =
-        std::max(begin + tussendoorTijden.daarna, tussendoorKlok() + tussendoorTijden.daarna / 2);
+    volgendeTussendoor = std::max(begin + tussendoorTijden.daarna, tussendoorKlok() + tussendoorTijden.daarna / 2);
 }
 
 namespace

@@ -12,6 +12,7 @@
 #include "tests/ondersteuning/VolleSchijfVFS.h"
 #include "tests/ondersteuning/Waakhond.h"
 #include "toepassing/kern/Voortgang.h"
+#include "toepassing/kern/WerknemerLezing.h"
 #include "toepassing/venster/WerkVoortgang.h"
 
 #include <algorithm>
@@ -28,6 +29,7 @@
 #include <unistd.h>
 #include <utility>
 #include <vector>
+#include <wx/combobox.h>
 #include <wx/eventfilter.h>
 #include <wx/filefn.h>
 #include <wx/progdlg.h>
@@ -891,6 +893,50 @@ TEST_F(OpdrachtTest, AnOpeningPaintsTheWindowFromTheStartOfItsReads)
                                                       "Completion of listed items:", voltooiing}));
     }
     klik(wxID_CLOSE);
+}
+
+// The people of a project opened are read a part at a time: a key that
+// comes while they are read is taken before their read has ended, and the
+// person box then offers every person of the project, once, sorted.
+TEST_F(OpdrachtTest, AKeyWhileThePeopleAreReadIsTakenBeforeTheirReadEnds)
+{
+    const wxString pad = testPad("p.vtd");
+    openProject(pad, {});
+    voerUit(*app, {"with recursive n(i) as (select 1 union all select i+1 from n where i<40) insert into "
+                   "Requirements (naam,SR,auteur,testIngenieur) select 'Step '||i,i,'Author '||(i%20),"
+                   "'Tester '||(i%7) from n",
+                   "update Requirements set aftekenaar='Ann' where SR==40"});
+    klik(wxID_CLOSE);
+    wxArrayString iedereen;
+    for (int i = 0; i < 20; ++i)
+        iedereen.Add(wxString::Format("Author %d", i));
+    iedereen.Add("Ann");
+    for (int i = 0; i < 7; ++i)
+        iedereen.Add(wxString::Format("Tester %d", i));
+    iedereen.Sort();
+    struct Delen
+    {
+        long long vorige = WerknemerLezing::zetDeelGrootte(4);
+        ~Delen() { WerknemerLezing::zetDeelGrootte(vorige); }
+    } delen;
+    // The number of people the box offered when the key was taken.
+    std::optional<unsigned int> bijToets;
+    wxWindow& lijst = *venster->geefRekLijst();
+    const auto neem = [&](wxKeyEvent&) { bijToets = werknemerVeld(*venster).GetCount(); };
+    lijst.Bind(wxEVT_KEY_DOWN, neem);
+    vragen.kies(pad);
+    klik(wxID_OPEN);
+    // A key as the window shows the project.
+    wxKeyEvent toets(wxEVT_KEY_DOWN);
+    toets.m_keyCode = WXK_SHIFT;
+    wxQueueEvent(&lijst, toets.Clone());
+    EXPECT_TRUE(wachtOp([&] { return bijToets && werknemerVeld(*venster).GetCount() == iedereen.size(); }, 60000))
+        << "the read of the people hung";
+    lijst.Unbind(wxEVT_KEY_DOWN, neem);
+    ASSERT_TRUE(bijToets);
+    EXPECT_LT(*bijToets, iedereen.size()) << "the key waited for the whole read";
+    EXPECT_EQ(werknemerVeld(*venster).GetStrings(), iedereen);
+    EXPECT_EQ(app->leesAlleWerknemers(), iedereen);
 }
 
 // A project found sound, and so remembered, a page of which another
