@@ -6,7 +6,9 @@
 // window goes without painting; and the first change after an opening, the
 // first time, when the check of the whole file runs, and the second, when
 // the program remembers the file as sound, with what the second opening
-// reads. With VT_BENCH_MILJOEN set, also on 1,000,000 requirements (about
+// reads; the time from a change while the check runs to its wait's dialog
+// on screen; and the time a key that comes as the list first shows its rows
+// waits while the start reads the people. With VT_BENCH_MILJOEN set, also on 1,000,000 requirements (about
 // 4 GB, seeded once in some minutes).
 #include "benchmarks/kern/BenchProject.h"
 #include "swexternals/desktop/DesktopVraag.h"
@@ -26,6 +28,7 @@
 #include <wx/eventfilter.h>
 #include <wx/evtloop.h>
 #include <wx/image.h>
+#include <wx/progdlg.h>
 
 namespace
 {
@@ -354,4 +357,155 @@ void BM_EersteWijziging(benchmark::State& state)
     BenchProject::sluit();
 }
 BENCHMARK(BM_EersteWijziging)->Apply(eenmaalPerGrootte);
+// The answer to the question of the project's name; the Open command's
+// file dialog as BestandKiezer answers it.
+class NaamGever : public BestandKiezer
+{
+public:
+    using BestandKiezer::BestandKiezer;
+    std::optional<wxString> vraagTekst(const wxString&, const wxString&, const wxString&, wxWindow*) override
+    {
+        return wxString("Bench");
+    }
+};
+
+// When the wait's dialog was first on screen.
+class WachtDialoogKijker : public wxEventFilter
+{
+public:
+    WachtDialoogKijker() { wxEvtHandler::AddFilter(this); }
+    ~WachtDialoogKijker() override { wxEvtHandler::RemoveFilter(this); }
+    WachtDialoogKijker(const WachtDialoogKijker&) = delete;
+    WachtDialoogKijker& operator=(const WachtDialoogKijker&) = delete;
+
+    std::optional<Klok::time_point> getoond;
+
+    int FilterEvent(wxEvent& gebeurtenis) override
+    {
+        if (!getoond && gebeurtenis.GetEventType() == wxEVT_SHOW &&
+            dynamic_cast<wxGenericProgressDialog*>(gebeurtenis.GetEventObject()) &&
+            static_cast<wxShowEvent&>(gebeurtenis).IsShown())
+            getoond = Klok::now();
+        return Event_Skip;
+    }
+};
+
+// A change of the project's name from its command while the check of the
+// whole file runs (the program has forgotten the file): from the command
+// to its wait's dialog on screen.
+void BM_WachtDialoog(benchmark::State& state)
+{
+    const long aantal = state.range(0);
+    if (!BenchProject::open(aantal))
+    {
+        state.SkipWithError("the project could not be made or opened");
+        return;
+    }
+    VerelTamsoApp& app = BenchProject::app();
+    const wxString bestand = BenchProject::pad(aantal, 2048);
+    const NaamGever naam(bestand);
+    VerelTamsoVenster* venster = maakVenster();
+    for (auto _ : state)
+    {
+        sluitProjekt(*venster);
+        if (!KontroleGeheugen(app.geefAppConfigRef().GetAppName()).vergeet(bestand) ||
+            !openTotLijst(app, *venster, bestand))
+        {
+            state.SkipWithError("the project could not be opened");
+            break;
+        }
+        const WachtDialoogKijker kijker;
+        const Klok::time_point begin = Klok::now();
+        wxCommandEvent wijzig(wxEVT_MENU, VerelTamsoVenster::ID_ZETPROJEKTNAAM);
+        venster->GetEventHandler()->ProcessEvent(wijzig);
+        app.resetTransaktie();
+        if (!kijker.getoond)
+        {
+            state.SkipWithError("the check had ended before the change");
+            break;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(*kijker.getoond - begin).count());
+    }
+    delete venster;
+    BenchProject::sluit();
+}
+BENCHMARK(BM_WachtDialoog)->Apply(grootteArgumenten);
+
+// A key that comes as the list first paints its rows after an Open, while
+// the start reads the people: the moment it was queued and the moment the
+// window took it.
+class ToetsBijRijen : public wxEventFilter
+{
+public:
+    explicit ToetsBijRijen(RekLijstCtrl& lijst_) : lijst(lijst_)
+    {
+        wxEvtHandler::AddFilter(this);
+        lijst.Bind(wxEVT_KEY_DOWN, &ToetsBijRijen::neem, this);
+    }
+    ~ToetsBijRijen() override
+    {
+        lijst.Unbind(wxEVT_KEY_DOWN, &ToetsBijRijen::neem, this);
+        wxEvtHandler::RemoveFilter(this);
+    }
+    ToetsBijRijen(const ToetsBijRijen&) = delete;
+    ToetsBijRijen& operator=(const ToetsBijRijen&) = delete;
+
+    std::optional<Klok::time_point> gekomen;
+    std::optional<Klok::time_point> genomen;
+
+    int FilterEvent(wxEvent& gebeurtenis) override
+    {
+        auto* deel = dynamic_cast<wxWindow*>(gebeurtenis.GetEventObject());
+        if (!gekomen && gebeurtenis.GetEventType() == wxEVT_PAINT && deel && deel->GetParent() == &lijst &&
+            lijst.GetItemCount() > 0)
+        {
+            wxKeyEvent toets(wxEVT_KEY_DOWN);
+            toets.m_keyCode = WXK_SHIFT;
+            wxQueueEvent(&lijst, toets.Clone());
+            gekomen = Klok::now();
+        }
+        return Event_Skip;
+    }
+
+private:
+    void neem(wxKeyEvent&)
+    {
+        if (!genomen)
+            genomen = Klok::now();
+    }
+    RekLijstCtrl& lijst;
+};
+
+void BM_ToetsTijdensStart(benchmark::State& state)
+{
+    const long aantal = state.range(0);
+    if (!BenchProject::open(aantal))
+    {
+        state.SkipWithError("the project could not be made or opened");
+        return;
+    }
+    const BestandKiezer kiezer(BenchProject::pad(aantal, 2048));
+    VerelTamsoVenster* venster = maakVenster();
+    for (auto _ : state)
+    {
+        sluitProjekt(*venster);
+        ToetsBijRijen toets(*venster->geefRekLijst());
+        wxCommandEvent open(wxEVT_MENU, wxID_OPEN);
+        venster->GetEventHandler()->ProcessEvent(open);
+        for (wxWindow* deel : venster->geefRekLijst()->GetChildren())
+            deel->Refresh();
+        // The program's own loop: every event, idle time included.
+        wxEventLoop lus;
+        while (!toets.genomen)
+        {
+            wxTheApp->ProcessPendingEvents();
+            lus.YieldFor(wxEVT_CATEGORY_ALL);
+            venster->geefRekLijst()->Update();
+        }
+        state.SetIterationTime(std::chrono::duration<double>(*toets.genomen - *toets.gekomen).count());
+    }
+    delete venster;
+    BenchProject::sluit();
+}
+BENCHMARK(BM_ToetsTijdensStart)->Apply(grootteArgumenten);
 } // namespace
