@@ -13,8 +13,10 @@ class wxWindow;
 void verwerkGebeurtenissen(int millisecondenMax = 200);
 
 // Handles events until the condition holds, for at most the given time, as
-// a user's session would between clicks. Whether the condition holds.
-bool wachtOp(const std::function<bool()>& voorwaarde, int millisecondenMax = 5000);
+// a user's session would between clicks. Whether the condition holds. The
+// time is only there to end a test that hangs: a busy machine (a sanitizer
+// build, many tests at once) never takes half a minute.
+bool wachtOp(const std::function<bool()>& voorwaarde, int millisecondenMax = 30000);
 
 // The window with this id among the windows in `venster` (not in another
 // top-level window such as a dialog over it) for which `isSoort` holds;

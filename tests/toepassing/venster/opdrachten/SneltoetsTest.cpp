@@ -180,7 +180,7 @@ TEST_F(OpdrachtTest, EveryShortcutIsItsCommandWhereverTheFocusIs)
         {
             const size_t voor = opdrachten.size();
             simulator.Char(sneltoets.toets, sneltoets.modifiers);
-            const bool aangekomen = wachtOp([&] { return opdrachten.size() > voor; }, 2000);
+            const bool aangekomen = wachtOp([&] { return opdrachten.size() > voor; });
             EXPECT_TRUE(aangekomen) << veld->GetId() << ": " << static_cast<char>(sneltoets.toets);
             EXPECT_EQ(aangekomen ? opdrachten.back() : wxID_NONE, sneltoets.opdracht) << veld->GetId();
         }

@@ -326,7 +326,7 @@ private:
         std::unique_lock<std::mutex> slot(wacht);
         if (!std::exchange(gewacht, true))
             klaar.wait_for(
-                slot, std::chrono::seconds(5),
+                slot, std::chrono::seconds(60),
                 [this] { return beurten >= 3 && dialoogGezien == dialoogVerwacht && geschilderd > 0 && asserts >= 0; });
     }
     void tel(const std::function<void()>& wat)

@@ -97,7 +97,7 @@ private:
     void loop()
     {
         std::unique_lock<std::mutex> wacht(slot);
-        if (gedaan.wait_for(wacht, std::chrono::seconds(5), [this] { return klaar; }))
+        if (gedaan.wait_for(wacht, std::chrono::seconds(60), [this] { return klaar; }))
             return;
         while (!gedaan.wait_for(wacht, std::chrono::milliseconds(10), [this] { return klaar; }))
         {

@@ -47,7 +47,7 @@ public:
 private:
     VolleSchijfVFS schijf;
     const std::thread::id hoofdDraad = std::this_thread::get_id();
-    const std::chrono::steady_clock::time_point uiterlijk = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    const std::chrono::steady_clock::time_point uiterlijk = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     std::mutex slot;
     std::condition_variable vrij;
     bool losgelaten = false;

@@ -79,7 +79,7 @@ TEST_F(Kopie, EenMislukteBackupLaatNietsHalfsAchterEnWachtNooit)
     ander.ExecuteUpdate("begin exclusive");
     const auto begin = std::chrono::steady_clock::now();
     EXPECT_EQ(verbinding.backup(wxFileName(doel), ""), 2);
-    EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::seconds(5));
+    EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::seconds(30)) << "the copy hung";
     ander.ExecuteUpdate("rollback");
     ander.Close();
     EXPECT_EQ(rijenIn(doel), 1);
