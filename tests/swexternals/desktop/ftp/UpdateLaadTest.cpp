@@ -663,11 +663,13 @@ TEST_F(Laden, EenServerDieDruppeltWordtNaDeTermijnVanDeDownloadOpgegeven)
         const char* wat;
         TrivaneFTPUpdater::DownloadTermijn termijn;
     } gevallen[] = {
+        // Each case leaves only its own rule to stop the download: without
+        // it, the package would arrive whole after half a minute, and the
+        // update would go on.
         {"half a second and the package at 100 KB a second",
-         {std::chrono::milliseconds(500), 100000, std::chrono::seconds(30)}},
-        // By its size it would have 23 s.
-        {"20 s and the package at 10 KB a second, but 10 KB a second over any second",
-         {std::chrono::seconds(20), 10000, std::chrono::seconds(1)}},
+         {std::chrono::milliseconds(500), 100000, std::chrono::hours(1)}},
+        {"an hour and the package at 10 KB a second, but 10 KB a second over any second",
+         {std::chrono::hours(1), 10000, std::chrono::seconds(1)}},
     };
     for (const auto& geval : gevallen)
     {
@@ -676,12 +678,9 @@ TEST_F(Laden, EenServerDieDruppeltWordtNaDeTermijnVanDeDownloadOpgegeven)
         const TrivaneFTPUpdater::DownloadTermijn vorige = TrivaneFTPUpdater::zetDownloadTermijn(geval.termijn);
         vragen.antwoord(wxYES);
         ProefUpdater updater(*app, server.geefAdres(), server.geefPubliekeSleutel());
-        const auto begin = std::chrono::steady_clock::now();
         const int uitkomst = updater.ga(10000);
-        const auto duur = std::chrono::steady_clock::now() - begin;
         TrivaneFTPUpdater::zetDownloadTermijn(vorige);
         EXPECT_EQ(uitkomst, 1);
-        EXPECT_LT(duur, std::chrono::seconds(8));
         EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 1u) << logVanger().geefAlles();
         EXPECT_TRUE(logVanger().bevat("The download of the update was stopped: the server sent it too slowly.\n"
                                       "Please try again later.",

@@ -724,6 +724,7 @@ TEST_F(OpdrachtTest, AChangeWaitsForTheCheckOfTheFileAndTheUserMayCancelIt)
     std::condition_variable vrij;
     bool losgelaten = false;
     bool traag = false;
+    int trageLezingen = 0;
     // Held a minute at the most: the test fails then rather than hang; a
     // busy machine is never that slow.
     const auto uiterlijk = std::chrono::steady_clock::now() + std::chrono::seconds(60);
@@ -734,7 +735,10 @@ TEST_F(OpdrachtTest, AChangeWaitsForTheCheckOfTheFileAndTheUserMayCancelIt)
             if (std::this_thread::get_id() == hoofdDraad)
                 return;
             if (traag)
+            {
+                ++trageLezingen;
                 vrij.wait_for(wacht, std::chrono::milliseconds(25), [] { return false; });
+            }
             else
                 vrij.wait_until(wacht, uiterlijk, [&] { return losgelaten; });
         });
@@ -801,9 +805,20 @@ TEST_F(OpdrachtTest, AChangeWaitsForTheCheckOfTheFileAndTheUserMayCancelIt)
     vragen.kies(pad);
     klik(wxID_OPEN);
     ASSERT_FALSE(app->isKontroleKlaar());
+    // The close ends the check where it is, not after the file's hundreds
+    // of pages that it would still read.
+    int voorHetSluiten = 0;
     {
-        const Waakhond waakhond("closing while the check reads", std::chrono::seconds(3));
+        const std::lock_guard<std::mutex> vast(slot);
+        voorHetSluiten = trageLezingen;
+    }
+    {
+        const Waakhond waakhond("closing while the check reads");
         klik(wxID_CLOSE);
+    }
+    {
+        const std::lock_guard<std::mutex> vast(slot);
+        EXPECT_LT(trageLezingen - voorHetSluiten, 20);
     }
     EXPECT_FALSE(app->isDBOpen());
     EXPECT_TRUE(leesBytes(pad) == bytes);
