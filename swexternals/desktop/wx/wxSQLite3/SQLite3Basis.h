@@ -906,15 +906,15 @@ private:
     unsigned long long leesbaarOpening = 0;
     bool leesbaarDeel = false;
     // The scans of maakLeesbaarZicht over `bron`, the table without its
-    // indexes: from the start, and from the end unless the first met no
-    // damage.
-    void leesBereik(const wxString& bron, const LeesMelder& melder, LeesbaarBereik& bereik);
+    // indexes, reading `kolommen` (its columns, quoted, by commas): from the
+    // start, and from the end unless the first met no damage.
+    void leesBereik(const wxString& bron, const wxString& kolommen, const LeesMelder& melder, LeesbaarBereik& bereik);
     // One scan, counting in `aantal` the rows it reaches and keeping the
     // last row id in `laatste`; `verder` gives the share done from that row
     // id. `heel`: it reached the table's end, not the damage.
-    LeesbaarBereik::Einde scanRijen(const wxString& bron, bool achteruit, const LeesMelder& melder,
-                                    const std::function<double(long long)>& verder, unsigned long long& aantal,
-                                    long long& laatste, bool& heel);
+    LeesbaarBereik::Einde scanRijen(const wxString& bron, const wxString& kolommen, bool achteruit,
+                                    const LeesMelder& melder, const std::function<double(long long)>& verder,
+                                    unsigned long long& aantal, long long& laatste, bool& heel);
     wxString maakLeesbaarSelect(const wxString& tabel, const wxArrayString& opgeslagen, const wxArrayString& namen,
                                 const wxArrayString& types, const LeesbaarBereik& bereik) const;
     // The value a column gets from its definition's "default" ("integer

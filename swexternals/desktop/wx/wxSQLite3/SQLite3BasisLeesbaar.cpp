@@ -44,7 +44,10 @@ int SQLite3Basis::maakLeesbaarZicht(const wxString& tabel, const wxArrayString& 
     wxArrayString opgeslagen;
     if (leesKolomNamen("main." + tabel, opgeslagen) != 0)
         return 2;
-    leesBereik("main." + naamQuotes(tabel) + " not indexed", melder, bereik);
+    wxArrayString kolommen;
+    for (const wxString& kolom : opgeslagen)
+        kolommen.Add(naamQuotes(kolom));
+    leesBereik("main." + naamQuotes(tabel) + " not indexed", wxJoin(kolommen, ',', '\0'), melder, bereik);
     // It stands in for the view that stood in for an older table too.
     if (voerUit("drop view if exists temp." + naamQuotes(tabel), -1) != 0 ||
         voerUit("create temporary view " + naamQuotes(tabel) + " as " +
@@ -58,7 +61,8 @@ int SQLite3Basis::maakLeesbaarZicht(const wxString& tabel, const wxArrayString& 
 
 // Only the estimate of the bar needs the row ids of the ends: a seek each,
 // which the damage may stop (the scan then says any other failure).
-void SQLite3Basis::leesBereik(const wxString& bron, const LeesMelder& melder, LeesbaarBereik& bereik)
+void SQLite3Basis::leesBereik(const wxString& bron, const wxString& kolommen, const LeesMelder& melder,
+                              LeesbaarBereik& bereik)
 {
     const auto leesGrens = [this, &bron](const char* welke, long long& grens)
     {
@@ -81,13 +85,13 @@ void SQLite3Basis::leesBereik(const wxString& bron, const LeesMelder& melder, Le
         return;
     }
     bereik.einde = scanRijen(
-        bron, false, melder, [&](long long rij) { return aandeel(vanVoren(rij), 0); }, bereik.vooraan, bereik.totRijId,
-        bereik.heel);
+        bron, kolommen, false, melder, [&](long long rij) { return aandeel(vanVoren(rij), 0); }, bereik.vooraan,
+        bereik.totRijId, bereik.heel);
     if (bereik.heel || bereik.einde != LeesbaarBereik::Einde::Volledig)
         return;
     bool rond = false;
     bereik.einde = scanRijen(
-        bron, true, melder,
+        bron, kolommen, true, melder,
         [&](long long rij)
         {
             const double voor = bereik.vooraan > 0 ? vanVoren(bereik.totRijId) : 0;
@@ -96,12 +100,16 @@ void SQLite3Basis::leesBereik(const wxString& bron, const LeesMelder& melder, Le
         bereik.achteraan, bereik.vanafRijId, rond);
 }
 
-LeesbaarBereik::Einde SQLite3Basis::scanRijen(const wxString& bron, bool achteruit, const LeesMelder& melder,
-                                              const std::function<double(long long)>& verder,
+// A row counts as read once every column of it is: the damage may lie in
+// a record's body or in the overflow pages of a long text, which a scan of
+// row ids alone passes, and which the list or a requirement's properties
+// then meet. A step loads each column it returns, overflow included.
+LeesbaarBereik::Einde SQLite3Basis::scanRijen(const wxString& bron, const wxString& kolommen, bool achteruit,
+                                              const LeesMelder& melder, const std::function<double(long long)>& verder,
                                               unsigned long long& aantal, long long& laatste, bool& heel)
 {
-    const RuweOpdracht scan(
-        bereidRuwVoor("select rowid from " + bron + " order by rowid" + (achteruit ? " desc" : "")));
+    const RuweOpdracht scan(bereidRuwVoor("select rowid" + (kolommen.empty() ? wxString() : "," + kolommen) + " from " +
+                                          bron + " order by rowid" + (achteruit ? " desc" : "")));
     if (!scan)
         return LeesbaarBereik::Einde::Mislukt;
     int kode = SQLITE_ROW;

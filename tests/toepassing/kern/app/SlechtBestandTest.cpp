@@ -442,6 +442,57 @@ TEST(SlechtBestand, WatLeesbaarIsZegtWelkDeelOntbreekt)
     }
 }
 
+// Damage that only the body of one record holds: the chain of overflow
+// pages of a long description, broken at its first page. Its row id, and
+// every other row, still read; its description does not.
+TEST(SlechtBestand, WatLeesbaarIsLaatEenRijMetEenBeschadigdeLangeTekstWeg)
+{
+    const wxString pad = testPad("damaged description.vtd");
+    const int rijen = 400;
+    const int beschadigd = 150;
+    {
+        App app;
+        ASSERT_EQ(app->openProject(pad), 0);
+        voerUit(*app, {wxString::Format("with recursive n(i) as (select 1 union all select i+1 from n where i<%d) "
+                                        "insert into Requirements (naam,SR,auteur,beschrijving) select 'Step '||i,i,"
+                                        "'Author '||i,printf('%%.*c',iif(i==%d,20000,200),'x') from n",
+                                        rijen, beschadigd)});
+        app->sluitDB();
+    }
+    std::string bytes = leesBytes(pad);
+    {
+        wxSQLite3Database bestand;
+        bestand.Open(pad, wxString(), WXSQLITE_OPEN_READONLY);
+        const auto eerste = static_cast<size_t>(bestand.ExecuteScalar("select pageno from dbstat where "
+                                                                      "name=='Requirements' and pagetype=='overflow' "
+                                                                      "and path like '%+000000'") -
+                                                1) *
+                            static_cast<size_t>(bestand.ExecuteScalar("pragma page_size"));
+        // The number of the next page of the chain: one beyond the file.
+        bytes.replace(eerste, 4, 4, '\xff');
+    }
+    schrijfBytes(pad, bytes);
+    App app;
+    ASSERT_EQ(app->openProject(pad), 0);
+    ASSERT_EQ(app->controleerBestand(), 2);
+    logVanger().wis();
+    ASSERT_EQ(app->maakLeesbaarDeel(), 0);
+    EXPECT_TRUE(app->isLeesbaarDeel());
+    std::vector<int> verwacht(rijen - 1);
+    std::iota(verwacht.begin(), verwacht.end(), 1);
+    std::for_each(verwacht.begin() + beschadigd - 1, verwacht.end(), [](int& SR) { ++SR; });
+    const std::vector<int> leesbaar = nummers(app->zoekAlles());
+    EXPECT_EQ(leesbaar, verwacht);
+    EXPECT_TRUE(
+        logVanger().bevat("Requirements that can still be read: 399, the first 149 and the last 250", wxLOG_Warning))
+        << logVanger().geefAlles();
+    // What the properties of each requirement show, and the people.
+    for (const int SR : leesbaar)
+        EXPECT_EQ(app->geefRequirement(SR).beschrijving.size(), 200u) << SR;
+    EXPECT_EQ(app->leesAlleWerknemers().size(), static_cast<size_t>(rijen - 1));
+    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+}
+
 // Reading what can still be read of a damaged project, stopped by the user
 // once its first rows are read: the list holds those, and the user is told
 // that it holds only part of the project, and which part.
