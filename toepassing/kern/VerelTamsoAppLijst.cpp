@@ -6,6 +6,7 @@
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/wx/wxSQLite3/LangeLezing.h"
+#include "toepassing/kern/BeschadigdeLezing.h"
 #include "toepassing/kern/LangWerk.h"
 #include "toepassing/kern/LijstAandeel.h"
 #include "toepassing/kern/RequirementVeld.h"
@@ -343,6 +344,7 @@ int VerelTamsoApp::leesSelektie(const ZoekCriteria& criteria, const OnthoudenLij
     Som gewicht;
     {
         // A search that lasts lets the window paint meanwhile.
+        const BeschadigdeLezing beschadigd(*this);
         const LangeLezing lang(*this);
         SQLite3Lezing rijen(*this, opdracht, false);
         while (rijen.volgende())
@@ -476,7 +478,9 @@ int VerelTamsoApp::houdLeesbaar(LijstSelektie& selektie)
     const bool metRijIds = selektie.rijIds.size() == selektie.nummers.size();
     std::vector<size_t> leesbaar;
     leesbaar.reserve(selektie.nummers.size());
-    for (size_t vanaf = 0; vanaf < selektie.nummers.size(); vanaf += pagina)
+    const BeschadigdeLezing beschadigd(*this);
+    // Stopped by the user: the rows read so far are the list.
+    for (size_t vanaf = 0; vanaf < selektie.nummers.size() && !isOnderbroken(); vanaf += pagina)
     {
         const size_t tot = std::min(selektie.nummers.size(), vanaf + pagina);
         RequirementLijst rijen;
@@ -486,7 +490,7 @@ int VerelTamsoApp::houdLeesbaar(LijstSelektie& selektie)
                 leesbaar.push_back(i);
             continue;
         }
-        for (size_t i = vanaf; i < tot; ++i)
+        for (size_t i = vanaf; i < tot && !isOnderbroken(); ++i)
         {
             RequirementLijst rij;
             if (leesLijstPagina(selektie, i, 1, rij) == 0)
@@ -629,6 +633,7 @@ int VerelTamsoApp::leesProjektTotalen(long long& aantal, long long& kosten)
     // The total in floating point, as the list's sums: a sum() of integers
     // fails on a project whose costs pass 64 bits.
     static const wxString opdracht = "select count(*),total(totaleKosten) from " + TamsoTabelNaam;
+    const BeschadigdeLezing beschadigd(*this);
     SQLite3Lezing rij(*this, opdracht, true);
     if (!rij.volgende())
         return 2;
@@ -677,6 +682,7 @@ int VerelTamsoApp::leesAlleWerknemers(wxArrayString& namen)
     personenVersie = InhoudVersie();
     personen.clear();
     // Every row's people: a read that lets the window paint when it lasts.
+    const BeschadigdeLezing beschadigd(*this);
     const LangeLezing lang(*this);
     wxSQLite3ResultSet rij;
     if (executeQueryExternResultaat(opdracht, rij) != 0)

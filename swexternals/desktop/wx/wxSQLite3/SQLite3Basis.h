@@ -321,6 +321,12 @@ public:
     void zetTussendoor(std::function<void()> nieuw) { tussendoor = std::move(nieuw); }
     // True while the hand-over runs: no handler may touch the project then.
     bool isTussendoorBezig() const { return tussendoorBezig; }
+    // Whether the user stopped the long read that runs: asked as often as
+    // the hand-over may run, a true stops the running statement at once
+    // (SQLITE_INTERRUPT), which is then not reported as a failure: whoever
+    // set this says that the read was stopped. Empty: never.
+    void zetOnderbreker(std::function<bool()> nieuw) { onderbreker = std::move(nieuw); }
+    bool isOnderbroken() const { return onderbreker && onderbreker(); }
     // What runs every commit (a commit, the release of the savepoint that
     // began the transaction), whoever asked for it: the user's own commit,
     // the next change, the end of safe operation, closing the project. A
@@ -643,6 +649,7 @@ private:
     unsigned long long eigenWijzigingen = 0;
     int tijdelijkeWijzigingen = 0;
     std::function<void()> tussendoor;
+    std::function<bool()> onderbreker;
     CommitOmhulsel commitOmhulsel;
     bool tussendoorBezig = false;
     bool langeLezingBezig = false;

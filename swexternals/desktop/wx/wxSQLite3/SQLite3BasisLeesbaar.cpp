@@ -128,6 +128,8 @@ LeesbaarBereik::Einde SQLite3Basis::scanRijen(const wxString& bron, const wxStri
     sqlite3* verbinding = sqlite3_db_handle(scan.get());
     if (isBeschadiging(sqlite3_extended_errcode(verbinding)))
         return LeesbaarBereik::Einde::Volledig;
+    if (kode == SQLITE_INTERRUPT && isOnderbroken())
+        return LeesbaarBereik::Einde::Afgebroken;
     meldFout(wxSQLite3Exception(sqlite3_extended_errcode(verbinding), wxString::FromUTF8(sqlite3_errmsg(verbinding))));
     return LeesbaarBereik::Einde::Mislukt;
 }

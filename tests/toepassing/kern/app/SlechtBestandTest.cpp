@@ -518,13 +518,81 @@ TEST(SlechtBestand, EenAfgebrokenLezingVanWatLeesbaarIsZegtWelkDeelDeLijstToont)
     EXPECT_EQ(app->maakLeesbaarDeel(), 0);
     app->zetVoortgang(nullptr);
     EXPECT_TRUE(app->isLeesbaarDeel());
-    std::vector<int> eerste(256);
+    // The Cancel stops the scan's statement itself, within its first block
+    // of rows at the latest.
+    const std::vector<int> gelezen = nummers(app->zoekAlles());
+    ASSERT_FALSE(gelezen.empty());
+    EXPECT_LE(gelezen.size(), 256u);
+    std::vector<int> eerste(gelezen.size());
     std::iota(eerste.begin(), eerste.end(), 1);
-    EXPECT_EQ(nummers(app->zoekAlles()), eerste);
-    EXPECT_TRUE(logVanger().bevat("The list shows only part of the project: of the requirements in the order they were "
-                                  "added, the first 256.\nReading what can still be read was cancelled.",
+    EXPECT_EQ(gelezen, eerste);
+    EXPECT_TRUE(logVanger().bevat(wxString::Format("The list shows only part of the project: of the requirements in "
+                                                   "the order they were added, the first %zu.\nReading what can "
+                                                   "still be read was cancelled.",
+                                                   gelezen.size()),
                                   wxLOG_Warning))
         << logVanger().geefAlles();
+}
+
+// A read of a damaged project is work the user can stop: a Cancel stops
+// the statement that runs, at its next report, for the list, the figures
+// and the people alike; the user hears it was cancelled, not of a failure,
+// and the next read gives everything that can still be read.
+TEST(SlechtBestand, EenAfgebrokenLezingVanEenBeschadigdProjectStoptHaarOpdracht)
+{
+    const wxString pad = testPad("damaged.vtd");
+    schrijfBytes(pad, metVerborgenSchade(false, true, 1000, 40)(pad));
+    // Cancel, pressed as soon as the work first says that it goes on.
+    struct Stop : Voortgang
+    {
+        std::vector<std::string> gebeurd;
+        void begin(const wxString&) override { gebeurd.push_back("begin"); }
+        void beginAfbreekbaar(const wxString&) override { gebeurd.push_back("cancellable"); }
+        bool isAfgebroken() const override { return !gebeurd.empty() && gebeurd.back() != "cancellable"; }
+        void meld() override { gebeurd.push_back("cancel"); }
+        void meldStap(size_t, size_t) override { gebeurd.push_back("cancel"); }
+        void eind() override { gebeurd.push_back("end"); }
+    } stop;
+    App app;
+    ASSERT_EQ(app->openProject(pad), 0);
+    ASSERT_EQ(app->controleerBestand(), 2);
+    ASSERT_EQ(app->maakLeesbaarDeel(), 0);
+    const size_t leesbaar = app->zoekAlles().size();
+    ASSERT_GT(leesbaar, 900u);
+    app->vergeetVorigeLijst();
+    const std::pair<const char*, std::function<bool(VerelTamsoApp&)>> lezingen[] = {
+        {"search",
+         [](VerelTamsoApp& a)
+         {
+             return !a.zoek(VerelTamsoApp::KolomTitel, SorteringOplopend, "Step", wxString(), Requirement::StatusAlle,
+                            Requirement::TypeAlle, Requirement::FunkTypeAlle, 1)
+                         .IsEmpty();
+         }},
+        {"figures",
+         [](VerelTamsoApp& a)
+         {
+             long long aantal = 0;
+             long long kosten = 0;
+             return a.leesProjektTotalen(aantal, kosten) == 0;
+         }},
+        {"people", [](VerelTamsoApp& a) { return !a.leesAlleWerknemers().IsEmpty(); }},
+    };
+    for (const auto& [wat, lees] : lezingen)
+    {
+        SCOPED_TRACE(wat);
+        stop.gebeurd.clear();
+        logVanger().wis();
+        app->zetVoortgang(&stop);
+        EXPECT_FALSE(lees(*app));
+        app->zetVoortgang(nullptr);
+        EXPECT_EQ(stop.gebeurd, (std::vector<std::string>{"cancellable", "cancel", "end"}));
+        EXPECT_TRUE(logVanger().bevat("Reading what can still be read was cancelled.", wxLOG_Warning))
+            << logVanger().geefAlles();
+        EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+        EXPECT_TRUE(lees(*app));
+    }
+    EXPECT_EQ(app->zoekAlles().size(), leesbaar);
+    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
 }
 
 // Files of another tool that this version cannot be brought up to: found
