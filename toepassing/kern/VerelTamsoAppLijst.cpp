@@ -530,9 +530,25 @@ int VerelTamsoApp::maakLeesbaar(const wxString& tabel, const wxArrayString& name
             werk->meldStand(static_cast<size_t>(aandeel * stappen), stappen);
         return !werk->isAfgebroken();
     };
+    // The rich texts stay in the file: they are most of its bytes, and only a
+    // search and a requirement's own read ask for them.
+    static const wxArrayString rijk = []
+    {
+        wxArrayString namen;
+        for (const char* naam : {"beschrijving", "implementatie", "validatie_test", "testLogboek"})
+            namen.Add(naam);
+        return namen;
+    }();
     LeesbaarBereik bereik;
-    const int gemaakt = maakLeesbaarZicht(tabel, namen, types, melder, bereik);
+    const int gemaakt =
+        maakLeesbaarZicht(tabel, namen, types, tabel == TamsoTabelNaam ? rijk : wxArrayString(), melder, bereik);
+    // A requirement is read by its number.
+    const bool geindexeerd = gemaakt != 0 || tabel != TamsoTabelNaam ||
+                             executeUpdate("create index if not exists temp.LeesbaarNummer on " +
+                                           geefLeesbaarKopie(TamsoTabelNaam).AfterFirst('.') + " (SR)") == 0;
     werk.reset();
+    if (!geindexeerd)
+        return 2;
     if (gemaakt != 0 || tabel != TamsoTabelNaam)
         return gemaakt;
     // No index serves the stand-in: the list is sorted in the program, not

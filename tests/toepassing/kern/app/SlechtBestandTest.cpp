@@ -493,6 +493,89 @@ TEST(SlechtBestand, WatLeesbaarIsLaatEenRijMetEenBeschadigdeLangeTekstWeg)
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
 }
 
+// A damaged index, its table whole: every requirement can still be read,
+// in every order and by a search, and the list, a sort, the figures, the
+// people and one requirement each read no more than a small part of the
+// pages of the table (their short columns were copied once), where a read
+// through the table would read them all, as a long project's list would
+// read its whole file for each.
+TEST(SlechtBestand, EenBeschadigdeIndexLaatDeLijstLezenZonderDeHeleTabel)
+{
+    const wxString pad = testPad("damaged index.vtd");
+    const int rijen = 400;
+    {
+        App app;
+        ASSERT_EQ(app->openProject(pad), 0);
+        voerUit(*app, {wxString::Format("with recursive n(i) as (select 1 union all select i+1 from n where i<%d) "
+                                        "insert into Requirements (naam,SR,auteur,beschrijving) select 'Step '||i,i,"
+                                        "'Author '||(i%%7),printf('%%.*c',2000,'x') from n",
+                                        rijen)});
+        app->sluitDB();
+    }
+    std::string bytes = leesBytes(pad);
+    long long tabelPaginas = 0;
+    {
+        wxSQLite3Database bestand;
+        bestand.Open(pad, wxString(), WXSQLITE_OPEN_READONLY);
+        tabelPaginas = bestand.ExecuteScalar("select count(*) from dbstat where name=='Requirements'");
+        const auto index = static_cast<size_t>(bestand.ExecuteScalar("select max(pageno) from dbstat where "
+                                                                     "name=='sqlite_autoindex_Requirements_1'") -
+                                               1) *
+                           static_cast<size_t>(bestand.ExecuteScalar("pragma page_size"));
+        bytes.replace(index, 16, 16, '\xff');
+    }
+    ASSERT_GT(tabelPaginas, 200);
+    schrijfBytes(pad, bytes);
+    App app;
+    ASSERT_EQ(app->openProject(pad), 0);
+    ASSERT_EQ(app->controleerBestand(), 2);
+    logVanger().wis();
+    ASSERT_EQ(app->maakLeesbaarDeel(), 0);
+    EXPECT_TRUE(logVanger().bevat("All requirements can still be read: 400.")) << logVanger().geefAlles();
+    // The pages one read takes from the file, none of them kept from before.
+    auto* db = static_cast<sqlite3*>(app->GetDatabaseHandle());
+    const auto paginas = [db](const std::function<void()>& lees)
+    {
+        sqlite3_db_release_memory(db);
+        int nu = 0;
+        int hoogste = 0;
+        sqlite3_db_status(db, SQLITE_DBSTATUS_CACHE_MISS, &nu, &hoogste, 1);
+        lees();
+        sqlite3_db_status(db, SQLITE_DBSTATUS_CACHE_MISS, &nu, &hoogste, 1);
+        return static_cast<long long>(nu);
+    };
+    const auto zoek = [&](Sortering richting, const wxString& tekst)
+    {
+        app->vergeetVorigeLijst();
+        return nummers(app->zoek(VerelTamsoApp::KolomTitel, richting, tekst, wxString(), Requirement::StatusAlle,
+                                 Requirement::TypeAlle, Requirement::FunkTypeAlle, 1));
+    };
+    std::vector<int> oplopend(rijen);
+    std::iota(oplopend.begin(), oplopend.end(), 1);
+    std::vector<int> lijst;
+    EXPECT_LT(paginas([&] { lijst = nummers(app->zoekAlles()); }), tabelPaginas / 4);
+    EXPECT_EQ(lijst, oplopend);
+    // By title: "Step 1", "Step 10", "Step 100", ...
+    EXPECT_LT(paginas([&] { lijst = zoek(SorteringAflopend, wxString()); }), tabelPaginas / 4);
+    ASSERT_EQ(lijst.size(), static_cast<size_t>(rijen));
+    EXPECT_EQ(std::vector<int>(lijst.begin(), lijst.begin() + 3), (std::vector<int>{99, 98, 97}));
+    long long aantal = 0;
+    long long kosten = 0;
+    EXPECT_LT(paginas([&] { EXPECT_EQ(app->leesProjektTotalen(aantal, kosten), 0); }), tabelPaginas / 4);
+    EXPECT_EQ(aantal, rijen);
+    wxArrayString mensen;
+    EXPECT_LT(paginas([&] { mensen = app->leesAlleWerknemers(); }), tabelPaginas / 4);
+    EXPECT_EQ(mensen.size(), 7u);
+    Requirement een;
+    EXPECT_LT(paginas([&] { een = app->geefRequirement(200); }), tabelPaginas / 4);
+    EXPECT_EQ(een.naam, "Step 200");
+    EXPECT_EQ(een.beschrijving.size(), 2000u);
+    // A search reads the rich texts as well.
+    EXPECT_EQ(zoek(SorteringOplopend, "Step 39"),
+              (std::vector<int>{39, 390, 391, 392, 393, 394, 395, 396, 397, 398, 399}));
+    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+}
+
 // Reading what can still be read of a damaged project, stopped by the user
 // once its first rows are read: the list holds those, and the user is told
 // that it holds only part of the project, and which part.
