@@ -47,6 +47,10 @@ LangWerk::LangWerk(VerelTamsoApp& app_, const wxString& wat, size_t stappen, Soo
     // work is known to last: the window gets its turns from its start, also
     // when what came before the work kept it waiting.
     app.zetTussendoor([volger = voortgang] { volger->meld(); });
+    // Its Cancel stops the statement that runs, not only the work between
+    // two statements: one statement may read a whole large project.
+    if (soort == Soort::Afbreekbaar)
+        app.zetOnderbreker([volger = voortgang] { return volger->isAfgebroken(); });
     lezing.emplace(app, true);
 }
 
@@ -57,6 +61,7 @@ LangWerk::~LangWerk()
         return;
     lezing.reset();
     app.zetTussendoor(nullptr);
+    app.zetOnderbreker(nullptr);
     voortgang->eind();
 }
 

@@ -247,7 +247,7 @@ public:
                                       RequirementLijst& rijen);
     // A damaged project: only the requirements whose list row can still be
     // read stay in the selection, in their order. 0 every one; 1 some were
-    // left out.
+    // left out (also those not yet read when the user stopped the read).
     [[nodiscard]] int houdLeesbaar(LijstSelektie& selektie);
     // The number of requirements of the whole project and their total cost,
     // counted again only after the project changed.

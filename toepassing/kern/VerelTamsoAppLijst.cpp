@@ -6,6 +6,7 @@
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
 #include "swexternals/desktop/wx/wxSQLite3/LangeLezing.h"
+#include "toepassing/kern/BeschadigdeLezing.h"
 #include "toepassing/kern/LangWerk.h"
 #include "toepassing/kern/LijstAandeel.h"
 #include "toepassing/kern/RequirementVeld.h"
@@ -344,6 +345,7 @@ int VerelTamsoApp::leesSelektie(const ZoekCriteria& criteria, const OnthoudenLij
     Som gewicht;
     {
         // A search that lasts lets the window paint meanwhile.
+        const BeschadigdeLezing beschadigd(*this);
         const LangeLezing lang(*this);
         SQLite3Lezing rijen(*this, opdracht, false);
         while (rijen.volgende())
@@ -477,7 +479,9 @@ int VerelTamsoApp::houdLeesbaar(LijstSelektie& selektie)
     const bool metRijIds = selektie.rijIds.size() == selektie.nummers.size();
     std::vector<size_t> leesbaar;
     leesbaar.reserve(selektie.nummers.size());
-    for (size_t vanaf = 0; vanaf < selektie.nummers.size(); vanaf += pagina)
+    const BeschadigdeLezing beschadigd(*this);
+    // Stopped by the user: the rows read so far are the list.
+    for (size_t vanaf = 0; vanaf < selektie.nummers.size() && !isOnderbroken(); vanaf += pagina)
     {
         const size_t tot = std::min(selektie.nummers.size(), vanaf + pagina);
         RequirementLijst rijen;
@@ -487,7 +491,7 @@ int VerelTamsoApp::houdLeesbaar(LijstSelektie& selektie)
                 leesbaar.push_back(i);
             continue;
         }
-        for (size_t i = vanaf; i < tot; ++i)
+        for (size_t i = vanaf; i < tot && !isOnderbroken(); ++i)
         {
             RequirementLijst rij;
             if (leesLijstPagina(selektie, i, 1, rij) == 0)
@@ -527,9 +531,25 @@ int VerelTamsoApp::maakLeesbaar(const wxString& tabel, const wxArrayString& name
             werk->meldStand(static_cast<size_t>(aandeel * stappen), stappen);
         return !werk->isAfgebroken();
     };
+    // The rich texts stay in the file: they are most of its bytes, and only a
+    // search and a requirement's own read ask for them.
+    static const wxArrayString rijk = []
+    {
+        wxArrayString namen;
+        for (const char* naam : {"beschrijving", "implementatie", "validatie_test", "testLogboek"})
+            namen.Add(naam);
+        return namen;
+    }();
     LeesbaarBereik bereik;
-    const int gemaakt = maakLeesbaarZicht(tabel, namen, types, melder, bereik);
+    const int gemaakt =
+        maakLeesbaarZicht(tabel, namen, types, tabel == TamsoTabelNaam ? rijk : wxArrayString(), melder, bereik);
+    // A requirement is read by its number.
+    const bool geindexeerd = gemaakt != 0 || tabel != TamsoTabelNaam ||
+                             executeUpdate("create index if not exists temp.LeesbaarNummer on " +
+                                           geefLeesbaarKopie(TamsoTabelNaam).AfterFirst('.') + " (SR)") == 0;
     werk.reset();
+    if (!geindexeerd)
+        return 2;
     if (gemaakt != 0 || tabel != TamsoTabelNaam)
         return gemaakt;
     // No index serves the stand-in: the list is sorted in the program, not
@@ -630,6 +650,7 @@ int VerelTamsoApp::leesProjektTotalen(long long& aantal, long long& kosten)
     // The total in floating point, as the list's sums: a sum() of integers
     // fails on a project whose costs pass 64 bits.
     static const wxString opdracht = "select count(*),total(totaleKosten) from " + TamsoTabelNaam;
+    const BeschadigdeLezing beschadigd(*this);
     SQLite3Lezing rij(*this, opdracht, true);
     if (!rij.volgende())
         return 2;
@@ -685,6 +706,7 @@ int VerelTamsoApp::leesAlleWerknemers(wxArrayString& namen)
     personenVersie = InhoudVersie();
     personen.clear();
     // Every row's people: a read that lets the window paint when it lasts.
+    const BeschadigdeLezing beschadigd(*this);
     const LangeLezing lang(*this);
     wxSQLite3ResultSet rij;
     if (executeQueryExternResultaat(opdracht, rij) != 0)

@@ -1,5 +1,6 @@
 #include "swexternals/desktop/DesktopAppBasis.h"
 #include "swexternals/desktop/DesktopFunkties.h"
+#include "toepassing/kern/BeschadigdeLezing.h"
 #include "toepassing/kern/WerknemerLezing.h"
 #include "toepassing/venster/RekLijstCtrl.h"
 #include "toepassing/venster/VerelTamsoVenster.h"
@@ -105,15 +106,18 @@ void VerelTamsoVenster::verversLijst()
     long long totaleKosten = -1;
     {
         const LijstLezing lezing(lijstWordtGelezen, rekLijst->geefInhoud(), *app, &WerkVoortgang::laatSchilderen);
+        // In a damaged project one work with one Cancel, which stops what
+        // follows as well.
+        const BeschadigdeLezing beschadigd(*app);
         gelezen = app->leesLijstSelektie(geefZoekCriteria(), selektie) == 0;
         // The whole project's figures, a read of every row as well.
         if (app->leesProjektTotalen(totaal, totaleKosten) != 0)
             totaal = totaleKosten = -1;
+        // A damaged project lists the rows it can still read, none of them
+        // blank; the figures then say that they are not the project's.
+        if (gelezen && app->isBeschadigd() && app->houdLeesbaar(selektie) != 0)
+            gelezen = false;
     }
-    // A damaged project lists the rows it can still read, none of them
-    // blank; the figures then say that they are not the project's.
-    if (gelezen && app->isBeschadigd() && app->houdLeesbaar(selektie) != 0)
-        gelezen = false;
     // Found damaged by this read: it reads again what can still be read.
     if (maakLeesbaar())
     {

@@ -202,15 +202,20 @@ public:
     // the table's name stands in for it in every read, over the rows that a
     // scan in row id order reaches from either end (LeesbaarBereik), read
     // from the file without an index (an index may be the damaged part, or
-    // no longer match its table). Nothing is copied: each read seeks its
-    // rows, and none touches the damaged pages. The view gives the row id
+    // no longer match its table), every column of them. Their columns but
+    // those named in `lang` are copied once into a temporary table
+    // (geefLeesbaarKopie); the long ones each read seeks in the file by row
+    // id, and none touches the damaged pages. The view gives the row id
     // as its column "rowid"; the columns of the definition that the file
     // lacks come at their defaults. The file stays as it is. 0 made
     // (`bereik` says what it holds: only part when the scan was stopped or
     // failed); 1 nothing to do (not damaged so, made already, or no such
     // table); 2 failed (reported).
     [[nodiscard]] int maakLeesbaarZicht(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types,
-                                        const LeesMelder& melder, LeesbaarBereik& bereik);
+                                        const wxArrayString& lang, const LeesMelder& melder, LeesbaarBereik& bereik);
+    // The temporary table of the short columns that maakLeesbaarZicht made
+    // for `tabel`, named for a statement: a caller may index it.
+    static wxString geefLeesbaarKopie(const wxString& tabel);
     // A stand-in of this opening holds less than its whole table: rows lie
     // in the damaged part, or its scan was stopped. Its figures are then
     // those of a part, never of the project.
@@ -326,6 +331,12 @@ public:
     void zetTussendoor(std::function<void()> nieuw) { tussendoor = std::move(nieuw); }
     // True while the hand-over runs: no handler may touch the project then.
     bool isTussendoorBezig() const { return tussendoorBezig; }
+    // Whether the user stopped the long read that runs: asked as often as
+    // the hand-over may run, a true stops the running statement at once
+    // (SQLITE_INTERRUPT), which is then not reported as a failure: whoever
+    // set this says that the read was stopped. Empty: never.
+    void zetOnderbreker(std::function<bool()> nieuw) { onderbreker = std::move(nieuw); }
+    bool isOnderbroken() const { return onderbreker && onderbreker(); }
     // What runs every commit (a commit, the release of the savepoint that
     // began the transaction), whoever asked for it: the user's own commit,
     // the next change, the end of safe operation, closing the project. A
@@ -648,6 +659,7 @@ private:
     unsigned long long eigenWijzigingen = 0;
     int tijdelijkeWijzigingen = 0;
     std::function<void()> tussendoor;
+    std::function<bool()> onderbreker;
     CommitOmhulsel commitOmhulsel;
     bool tussendoorBezig = false;
     bool langeLezingBezig = false;
@@ -911,17 +923,30 @@ private:
     unsigned long long leesbaarOpening = 0;
     bool leesbaarDeel = false;
     // The scans of maakLeesbaarZicht over `bron`, the table without its
-    // indexes: from the start, and from the end unless the first met no
-    // damage.
-    void leesBereik(const wxString& bron, const LeesMelder& melder, LeesbaarBereik& bereik);
+    // indexes, reading `kolommen` (its columns, quoted, by commas): from the
+    // start, and from the end unless the first met no damage.
+    // Copies into the temporary table the short columns of the rows of the
+    // file that meet the condition it is given: false failed (reported).
+    using Kopieer = std::function<bool(const wxString& voorwaarde)>;
+    void leesBereik(const wxString& bron, const wxString& kolommen, const Kopieer& kopieer, const LeesMelder& melder,
+                    LeesbaarBereik& bereik);
     // One scan, counting in `aantal` the rows it reaches and keeping the
     // last row id in `laatste`; `verder` gives the share done from that row
-    // id. `heel`: it reached the table's end, not the damage.
-    LeesbaarBereik::Einde scanRijen(const wxString& bron, bool achteruit, const LeesMelder& melder,
+    // id. `heel`: it reached the table's end, not the damage. What it read
+    // it copies, a block at a time and at its end.
+    LeesbaarBereik::Einde scanRijen(const wxString& bron, const wxString& kolommen, const Kopieer& kopieer,
+                                    bool achteruit, const LeesMelder& melder,
                                     const std::function<double(long long)>& verder, unsigned long long& aantal,
                                     long long& laatste, bool& heel);
+    // The temporary table of geefLeesbaarKopie, empty, of the columns but
+    // `lang`; `kort` their names for a statement, each after a comma. 0
+    // made; 2 failed (reported).
+    [[nodiscard]] int maakLeesbaarKopie(const wxString& tabel, const wxArrayString& opgeslagen,
+                                        const wxArrayString& lang, wxString& kort);
+    // What follows a column's name in the copy's definition.
+    wxString geefKolomSoort(const wxString& tabel, const wxString& kolom);
     wxString maakLeesbaarSelect(const wxString& tabel, const wxArrayString& opgeslagen, const wxArrayString& namen,
-                                const wxArrayString& types, const LeesbaarBereik& bereik) const;
+                                const wxArrayString& types, const wxArrayString& lang) const;
     // The value a column gets from its definition's "default" ("integer
     // default -1": -1); null without one.
     static wxString standaardWaarde(const wxString& type);

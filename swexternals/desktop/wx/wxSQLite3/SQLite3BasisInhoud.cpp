@@ -140,11 +140,12 @@ void SQLite3Basis::eindigLangeLezing()
 
 int SQLite3Basis::opVoortgang(void* verbinding)
 {
-    static_cast<SQLite3Basis*>(verbinding)->geefTussendoor();
-    return 0;
+    SQLite3Basis& db = *static_cast<SQLite3Basis*>(verbinding);
+    db.geefTussendoor();
+    return db.isOnderbroken() ? 1 : 0;
 }
 
-// Never interrupts the read. No exception may leave this function, with
+// Never interrupts the read itself: opVoortgang does, once the user asked. No exception may leave this function, with
 // SQLite's own frames between it and the read: one is kept, as wxWidgets
 // keeps those of its handlers, and thrown again once control is back in
 // the program's event loop.

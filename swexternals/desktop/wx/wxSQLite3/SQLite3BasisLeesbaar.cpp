@@ -1,8 +1,13 @@
-// What can still be read of a damaged file, without a copy of it. SQLite
-// reaches a row by the pages above it: a scan in row id order stops at a
-// damaged page, from either end, and what lies beyond it is reached from the
-// other end. A view over those two ranges of row ids stands in for the
-// table; a read through it seeks its rows and never steps onto the damage.
+// What can still be read of a damaged file. SQLite reaches a row by the
+// pages above it: a scan in row id order stops at a damaged page, from
+// either end, and what lies beyond it is reached from the other end. The
+// short columns of the rows in those two ranges of row ids are copied once
+// into a temporary table under their row ids; a view over it stands in for
+// the table, and takes the long columns from the file by row id, only
+// where a read asks for them. A read through it never steps onto the
+// damage, and none but a search reads the whole file again: a damaged
+// index, with its table whole, would otherwise make every list, sort and
+// count read all of it.
 #include "swexternals/desktop/wx/wxSQLite3/SQLite3Basis.h"
 
 #include <algorithm>
@@ -25,10 +30,20 @@ using RuweOpdracht = std::unique_ptr<sqlite3_stmt, Finaliseer>;
 // The scan reports every so many rows: little beside the rows themselves,
 // often enough for a bar and a Cancel.
 constexpr unsigned long long meldBlok = 256;
+
+wxString geefKopieNaam(const wxString& tabel)
+{
+    return tabel + " leesbaar";
+}
 } // namespace
 
+wxString SQLite3Basis::geefLeesbaarKopie(const wxString& tabel)
+{
+    return "temp." + naamQuotes(geefKopieNaam(tabel));
+}
+
 int SQLite3Basis::maakLeesbaarZicht(const wxString& tabel, const wxArrayString& namen, const wxArrayString& types,
-                                    const LeesMelder& melder, LeesbaarBereik& bereik)
+                                    const wxArrayString& lang, const LeesMelder& melder, LeesbaarBereik& bereik)
 {
     bereik = LeesbaarBereik();
     // A view of the connection's own: gone with the opening it was made in.
@@ -44,11 +59,35 @@ int SQLite3Basis::maakLeesbaarZicht(const wxString& tabel, const wxArrayString& 
     wxArrayString opgeslagen;
     if (leesKolomNamen("main." + tabel, opgeslagen) != 0)
         return 2;
-    leesBereik("main." + naamQuotes(tabel) + " not indexed", melder, bereik);
+    wxArrayString kolommen;
+    for (const wxString& kolom : opgeslagen)
+        kolommen.Add(naamQuotes(kolom));
     // It stands in for the view that stood in for an older table too.
+    wxString kort;
     if (voerUit("drop view if exists temp." + naamQuotes(tabel), -1) != 0 ||
-        voerUit("create temporary view " + naamQuotes(tabel) + " as " +
-                    maakLeesbaarSelect(tabel, opgeslagen, namen, types, bereik),
+        maakLeesbaarKopie(tabel, opgeslagen, lang, kort) != 0)
+        return 2;
+    const wxString bron = "main." + naamQuotes(tabel) + " not indexed";
+    const Kopieer kopieer = [&](const wxString& voorwaarde)
+    {
+        // The user's Cancel stops the scan, not the copy of what it read.
+        std::function<bool()> bewaard;
+        std::swap(bewaard, onderbreker);
+        const bool gekopieerd = voerUit("insert or ignore into " + geefLeesbaarKopie(tabel) + " (rowid" + kort +
+                                            ") select rowid" + kort + " from " + bron + " where " + voorwaarde,
+                                        -1) == 0;
+        std::swap(bewaard, onderbreker);
+        return gekopieerd;
+    };
+    leesBereik(bron, wxJoin(kolommen, ',', '\0'), kopieer, melder, bereik);
+    // A file whose order of row ids is itself damaged could give ranges
+    // that overlap: the rows from the start are then all it shows.
+    if (bereik.achteraan > 0 && bereik.vooraan > 0 && bereik.vanafRijId <= bereik.totRijId &&
+        voerUit(wxString::Format("delete from %s where rowid>%lld", geefLeesbaarKopie(tabel), bereik.totRijId), -1) !=
+            0)
+        return 2;
+    if (voerUit("create temporary view " + naamQuotes(tabel) + " as " +
+                    maakLeesbaarSelect(tabel, opgeslagen, namen, types, lang),
                 -1) != 0)
         return 2;
     leesbareTabellen.Add(tabel);
@@ -58,7 +97,8 @@ int SQLite3Basis::maakLeesbaarZicht(const wxString& tabel, const wxArrayString& 
 
 // Only the estimate of the bar needs the row ids of the ends: a seek each,
 // which the damage may stop (the scan then says any other failure).
-void SQLite3Basis::leesBereik(const wxString& bron, const LeesMelder& melder, LeesbaarBereik& bereik)
+void SQLite3Basis::leesBereik(const wxString& bron, const wxString& kolommen, const Kopieer& kopieer,
+                              const LeesMelder& melder, LeesbaarBereik& bereik)
 {
     const auto leesGrens = [this, &bron](const char* welke, long long& grens)
     {
@@ -81,13 +121,13 @@ void SQLite3Basis::leesBereik(const wxString& bron, const LeesMelder& melder, Le
         return;
     }
     bereik.einde = scanRijen(
-        bron, false, melder, [&](long long rij) { return aandeel(vanVoren(rij), 0); }, bereik.vooraan, bereik.totRijId,
-        bereik.heel);
+        bron, kolommen, kopieer, false, melder, [&](long long rij) { return aandeel(vanVoren(rij), 0); },
+        bereik.vooraan, bereik.totRijId, bereik.heel);
     if (bereik.heel || bereik.einde != LeesbaarBereik::Einde::Volledig)
         return;
     bool rond = false;
     bereik.einde = scanRijen(
-        bron, true, melder,
+        bron, kolommen, kopieer, true, melder,
         [&](long long rij)
         {
             const double voor = bereik.vooraan > 0 ? vanVoren(bereik.totRijId) : 0;
@@ -96,69 +136,116 @@ void SQLite3Basis::leesBereik(const wxString& bron, const LeesMelder& melder, Le
         bereik.achteraan, bereik.vanafRijId, rond);
 }
 
-LeesbaarBereik::Einde SQLite3Basis::scanRijen(const wxString& bron, bool achteruit, const LeesMelder& melder,
+// A row counts as read once every column of it is: the damage may lie in
+// a record's body or in the overflow pages of a long text, which a scan of
+// row ids alone passes, and which the list or a requirement's properties
+// then meet. A step loads each column it returns, overflow included.
+LeesbaarBereik::Einde SQLite3Basis::scanRijen(const wxString& bron, const wxString& kolommen, const Kopieer& kopieer,
+                                              bool achteruit, const LeesMelder& melder,
                                               const std::function<double(long long)>& verder,
                                               unsigned long long& aantal, long long& laatste, bool& heel)
 {
-    const RuweOpdracht scan(
-        bereidRuwVoor("select rowid from " + bron + " order by rowid" + (achteruit ? " desc" : "")));
+    // The rows read since the last copy, up to and with `rij`. No range
+    // reaches past it, which could step onto the damage: that row is sought
+    // by itself.
+    bool begonnen = false;
+    long long gekopieerd = 0;
+    const auto kopieerTot = [&](long long rij)
+    {
+        if (begonnen && rij == gekopieerd)
+            return true;
+        wxString voorwaarde = wxString::Format(achteruit ? "rowid>%lld" : "rowid<%lld", rij);
+        if (begonnen)
+            voorwaarde += wxString::Format(achteruit ? " and rowid<%lld" : " and rowid>%lld", gekopieerd);
+        begonnen = true;
+        gekopieerd = rij;
+        return kopieer(voorwaarde) && kopieer(wxString::Format("rowid=%lld", rij));
+    };
+    const auto kopieerRest = [&](LeesbaarBereik::Einde einde)
+    { return aantal == 0 || kopieerTot(laatste) ? einde : LeesbaarBereik::Einde::Mislukt; };
+    const RuweOpdracht scan(bereidRuwVoor("select rowid" + (kolommen.empty() ? wxString() : "," + kolommen) + " from " +
+                                          bron + " order by rowid" + (achteruit ? " desc" : "")));
     if (!scan)
         return LeesbaarBereik::Einde::Mislukt;
     int kode = SQLITE_ROW;
     while ((kode = sqlite3_step(scan.get())) == SQLITE_ROW)
     {
         laatste = sqlite3_column_int64(scan.get(), 0);
-        if (++aantal % meldBlok == 0 && melder && !melder(verder(laatste)))
+        if (++aantal % meldBlok != 0)
+            continue;
+        if (!kopieerTot(laatste))
+            return LeesbaarBereik::Einde::Mislukt;
+        if (melder && !melder(verder(laatste)))
             return LeesbaarBereik::Einde::Afgebroken;
     }
     if (kode == SQLITE_DONE)
     {
         heel = true;
-        return LeesbaarBereik::Einde::Volledig;
+        return kopieerRest(LeesbaarBereik::Einde::Volledig);
     }
     // The damage has been said; anything else is said here.
     sqlite3* verbinding = sqlite3_db_handle(scan.get());
     if (isBeschadiging(sqlite3_extended_errcode(verbinding)))
-        return LeesbaarBereik::Einde::Volledig;
+        return kopieerRest(LeesbaarBereik::Einde::Volledig);
+    if (kode == SQLITE_INTERRUPT && isOnderbroken())
+        return kopieerRest(LeesbaarBereik::Einde::Afgebroken);
     meldFout(wxSQLite3Exception(sqlite3_extended_errcode(verbinding), wxString::FromUTF8(sqlite3_errmsg(verbinding))));
     return LeesbaarBereik::Einde::Mislukt;
 }
 
+// The temporary table of the short columns, empty; `kort` their names for
+// a statement, each after a comma.
+int SQLite3Basis::maakLeesbaarKopie(const wxString& tabel, const wxArrayString& opgeslagen, const wxArrayString& lang,
+                                    wxString& kort)
+{
+    wxArrayString definitie;
+    kort.clear();
+    for (const wxString& kolom : opgeslagen)
+        if (lang.Index(kolom, false) == wxNOT_FOUND)
+        {
+            kort += "," + naamQuotes(kolom);
+            definitie.Add(naamQuotes(kolom) + geefKolomSoort(tabel, kolom));
+        }
+    return voerUit("drop table if exists " + geefLeesbaarKopie(tabel), -1) != 0 ||
+                   voerUit("create temporary table " + naamQuotes(geefKopieNaam(tabel)) + " (" +
+                               (definitie.empty() ? wxString("leeg") : wxJoin(definitie, ',', '\0')) + ")",
+                           -1) != 0
+               ? 2
+               : 0;
+}
+
+// A column of the copy compares and sorts as in the file: its type, and
+// its collation (titles without regard to case).
+wxString SQLite3Basis::geefKolomSoort(const wxString& tabel, const wxString& kolom)
+{
+    const char* type = nullptr;
+    const char* volgorde = nullptr;
+    if (sqlite3_table_column_metadata(static_cast<sqlite3*>(GetDatabaseHandle()), "main", tabel.utf8_str(),
+                                      kolom.utf8_str(), &type, &volgorde, nullptr, nullptr, nullptr) != SQLITE_OK)
+        return wxString();
+    return (type && *type ? " " + wxString::FromUTF8(type) : wxString()) +
+           (volgorde ? " collate " + naamQuotes(wxString::FromUTF8(volgorde)) : wxString());
+}
+
 // Every column of the file, those of the definition that it lacks at their
 // defaults, and the row id, by which the list finds its rows: a view has
-// none of its own. A range up to the last row a scan reached would step
-// past it onto the damaged page before it ends, so that row is sought by
-// itself; the same at the other side.
+// none of its own. The short columns come from the copy; the long ones from
+// the file, each sought by its row id where a read asks for it: a join
+// would be read by counts and sums that need none of them.
 wxString SQLite3Basis::maakLeesbaarSelect(const wxString& tabel, const wxArrayString& opgeslagen,
                                           const wxArrayString& namen, const wxArrayString& types,
-                                          const LeesbaarBereik& bereik) const
+                                          const wxArrayString& lang) const
 {
     wxArrayString kolommen;
     for (const wxString& kolom : opgeslagen)
-        kolommen.Add(naamQuotes(kolom));
+        kolommen.Add(lang.Index(kolom, false) == wxNOT_FOUND
+                         ? "k." + naamQuotes(kolom)
+                         : "(select t." + naamQuotes(kolom) + " from main." + naamQuotes(tabel) +
+                               " t not indexed where t.rowid=k.rowid) as " + naamQuotes(kolom));
     for (size_t i = 0; i < namen.size() && i < types.size(); ++i)
         if (opgeslagen.Index(namen[i], false) == wxNOT_FOUND)
             kolommen.Add(standaardWaarde(types[i]) + " as " + naamQuotes(namen[i]));
     if (opgeslagen.Index("rowid", false) == wxNOT_FOUND)
-        kolommen.Add("rowid as rowid");
-    const wxString select =
-        "select " + wxJoin(kolommen, ',', '\0') + " from main." + naamQuotes(tabel) + " not indexed where ";
-    if (bereik.heel)
-        return select + "1";
-    wxString delen;
-    const auto voegToe = [&](const char* vergelijking, long long rij)
-    { delen += (delen.empty() ? "" : " union all ") + select + wxString::Format("rowid%s%lld", vergelijking, rij); };
-    if (bereik.vooraan > 0)
-    {
-        voegToe("<", bereik.totRijId);
-        voegToe("=", bereik.totRijId);
-    }
-    // A file whose order of row ids is itself damaged could give ranges
-    // that overlap: the rows from the start are then all it shows.
-    if (bereik.achteraan > 0 && (bereik.vooraan == 0 || bereik.vanafRijId > bereik.totRijId))
-    {
-        voegToe("=", bereik.vanafRijId);
-        voegToe(">", bereik.vanafRijId);
-    }
-    return delen.empty() ? select + "0" : delen;
+        kolommen.Add("k.rowid as rowid");
+    return "select " + wxJoin(kolommen, ',', '\0') + " from " + geefLeesbaarKopie(tabel) + " k";
 }

@@ -35,6 +35,8 @@ void SQLite3Basis::meldFout(const wxSQLite3Exception& fout)
     const wxString naam = DesktopFunkties::dubbeleQuotes(isMemoryDB() ? dbPad.GetName() : dbPad.GetFullPath(), true);
     const int kode = fout.GetErrorCode() & 0xff;
     foutUitgelegd = true;
+    if (kode == SQLITE_INTERRUPT && isOnderbroken())
+        return;
     if (kode == SQLITE_CORRUPT || kode == SQLITE_NOTADB)
     {
         // Said once: every read that meets the damage again would say it

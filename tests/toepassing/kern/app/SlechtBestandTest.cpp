@@ -442,6 +442,140 @@ TEST(SlechtBestand, WatLeesbaarIsZegtWelkDeelOntbreekt)
     }
 }
 
+// Damage that only the body of one record holds: the chain of overflow
+// pages of a long description, broken at its first page. Its row id, and
+// every other row, still read; its description does not.
+TEST(SlechtBestand, WatLeesbaarIsLaatEenRijMetEenBeschadigdeLangeTekstWeg)
+{
+    const wxString pad = testPad("damaged description.vtd");
+    const int rijen = 400;
+    const int beschadigd = 150;
+    {
+        App app;
+        ASSERT_EQ(app->openProject(pad), 0);
+        voerUit(*app, {wxString::Format("with recursive n(i) as (select 1 union all select i+1 from n where i<%d) "
+                                        "insert into Requirements (naam,SR,auteur,beschrijving) select 'Step '||i,i,"
+                                        "'Author '||i,printf('%%.*c',iif(i==%d,20000,200),'x') from n",
+                                        rijen, beschadigd)});
+        app->sluitDB();
+    }
+    std::string bytes = leesBytes(pad);
+    {
+        wxSQLite3Database bestand;
+        bestand.Open(pad, wxString(), WXSQLITE_OPEN_READONLY);
+        const auto eerste = static_cast<size_t>(bestand.ExecuteScalar("select pageno from dbstat where "
+                                                                      "name=='Requirements' and pagetype=='overflow' "
+                                                                      "and path like '%+000000'") -
+                                                1) *
+                            static_cast<size_t>(bestand.ExecuteScalar("pragma page_size"));
+        // The number of the next page of the chain: one beyond the file.
+        bytes.replace(eerste, 4, 4, '\xff');
+    }
+    schrijfBytes(pad, bytes);
+    App app;
+    ASSERT_EQ(app->openProject(pad), 0);
+    ASSERT_EQ(app->controleerBestand(), 2);
+    logVanger().wis();
+    ASSERT_EQ(app->maakLeesbaarDeel(), 0);
+    EXPECT_TRUE(app->isLeesbaarDeel());
+    std::vector<int> verwacht(rijen - 1);
+    std::iota(verwacht.begin(), verwacht.end(), 1);
+    std::for_each(verwacht.begin() + beschadigd - 1, verwacht.end(), [](int& SR) { ++SR; });
+    const std::vector<int> leesbaar = nummers(app->zoekAlles());
+    EXPECT_EQ(leesbaar, verwacht);
+    EXPECT_TRUE(
+        logVanger().bevat("Requirements that can still be read: 399, the first 149 and the last 250", wxLOG_Warning))
+        << logVanger().geefAlles();
+    // What the properties of each requirement show, and the people.
+    for (const int SR : leesbaar)
+        EXPECT_EQ(app->geefRequirement(SR).beschrijving.size(), 200u) << SR;
+    EXPECT_EQ(app->leesAlleWerknemers().size(), static_cast<size_t>(rijen - 1));
+    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+}
+
+// A damaged index, its table whole: every requirement can still be read,
+// in every order and by a search, and the list, a sort, the figures, the
+// people and one requirement each read no more than a small part of the
+// pages of the table (their short columns were copied once), where a read
+// through the table would read them all, as a long project's list would
+// read its whole file for each.
+TEST(SlechtBestand, EenBeschadigdeIndexLaatDeLijstLezenZonderDeHeleTabel)
+{
+    const wxString pad = testPad("damaged index.vtd");
+    const int rijen = 400;
+    {
+        App app;
+        ASSERT_EQ(app->openProject(pad), 0);
+        voerUit(*app, {wxString::Format("with recursive n(i) as (select 1 union all select i+1 from n where i<%d) "
+                                        "insert into Requirements (naam,SR,auteur,beschrijving) select 'Step '||i,i,"
+                                        "'Author '||(i%%7),printf('%%.*c',2000,'x') from n",
+                                        rijen)});
+        app->sluitDB();
+    }
+    std::string bytes = leesBytes(pad);
+    long long tabelPaginas = 0;
+    {
+        wxSQLite3Database bestand;
+        bestand.Open(pad, wxString(), WXSQLITE_OPEN_READONLY);
+        tabelPaginas = bestand.ExecuteScalar("select count(*) from dbstat where name=='Requirements'");
+        const auto index = static_cast<size_t>(bestand.ExecuteScalar("select max(pageno) from dbstat where "
+                                                                     "name=='sqlite_autoindex_Requirements_1'") -
+                                               1) *
+                           static_cast<size_t>(bestand.ExecuteScalar("pragma page_size"));
+        bytes.replace(index, 16, 16, '\xff');
+    }
+    ASSERT_GT(tabelPaginas, 200);
+    schrijfBytes(pad, bytes);
+    App app;
+    ASSERT_EQ(app->openProject(pad), 0);
+    ASSERT_EQ(app->controleerBestand(), 2);
+    logVanger().wis();
+    ASSERT_EQ(app->maakLeesbaarDeel(), 0);
+    EXPECT_TRUE(logVanger().bevat("All requirements can still be read: 400.")) << logVanger().geefAlles();
+    // The pages one read takes from the file, none of them kept from before.
+    auto* db = static_cast<sqlite3*>(app->GetDatabaseHandle());
+    const auto paginas = [db](const std::function<void()>& lees)
+    {
+        sqlite3_db_release_memory(db);
+        int nu = 0;
+        int hoogste = 0;
+        sqlite3_db_status(db, SQLITE_DBSTATUS_CACHE_MISS, &nu, &hoogste, 1);
+        lees();
+        sqlite3_db_status(db, SQLITE_DBSTATUS_CACHE_MISS, &nu, &hoogste, 1);
+        return static_cast<long long>(nu);
+    };
+    const auto zoek = [&](Sortering richting, const wxString& tekst)
+    {
+        app->vergeetVorigeLijst();
+        return nummers(app->zoek(VerelTamsoApp::KolomTitel, richting, tekst, wxString(), Requirement::StatusAlle,
+                                 Requirement::TypeAlle, Requirement::FunkTypeAlle, 1));
+    };
+    std::vector<int> oplopend(rijen);
+    std::iota(oplopend.begin(), oplopend.end(), 1);
+    std::vector<int> lijst;
+    EXPECT_LT(paginas([&] { lijst = nummers(app->zoekAlles()); }), tabelPaginas / 4);
+    EXPECT_EQ(lijst, oplopend);
+    // By title: "Step 1", "Step 10", "Step 100", ...
+    EXPECT_LT(paginas([&] { lijst = zoek(SorteringAflopend, wxString()); }), tabelPaginas / 4);
+    ASSERT_EQ(lijst.size(), static_cast<size_t>(rijen));
+    EXPECT_EQ(std::vector<int>(lijst.begin(), lijst.begin() + 3), (std::vector<int>{99, 98, 97}));
+    long long aantal = 0;
+    long long kosten = 0;
+    EXPECT_LT(paginas([&] { EXPECT_EQ(app->leesProjektTotalen(aantal, kosten), 0); }), tabelPaginas / 4);
+    EXPECT_EQ(aantal, rijen);
+    wxArrayString mensen;
+    EXPECT_LT(paginas([&] { mensen = app->leesAlleWerknemers(); }), tabelPaginas / 4);
+    EXPECT_EQ(mensen.size(), 7u);
+    Requirement een;
+    EXPECT_LT(paginas([&] { een = app->geefRequirement(200); }), tabelPaginas / 4);
+    EXPECT_EQ(een.naam, "Step 200");
+    EXPECT_EQ(een.beschrijving.size(), 2000u);
+    // A search reads the rich texts as well.
+    EXPECT_EQ(zoek(SorteringOplopend, "Step 39"),
+              (std::vector<int>{39, 390, 391, 392, 393, 394, 395, 396, 397, 398, 399}));
+    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+}
+
 // Reading what can still be read of a damaged project, stopped by the user
 // once its first rows are read: the list holds those, and the user is told
 // that it holds only part of the project, and which part.
@@ -467,13 +601,81 @@ TEST(SlechtBestand, EenAfgebrokenLezingVanWatLeesbaarIsZegtWelkDeelDeLijstToont)
     EXPECT_EQ(app->maakLeesbaarDeel(), 0);
     app->zetVoortgang(nullptr);
     EXPECT_TRUE(app->isLeesbaarDeel());
-    std::vector<int> eerste(256);
+    // The Cancel stops the scan's statement itself, within its first block
+    // of rows at the latest.
+    const std::vector<int> gelezen = nummers(app->zoekAlles());
+    ASSERT_FALSE(gelezen.empty());
+    EXPECT_LE(gelezen.size(), 256u);
+    std::vector<int> eerste(gelezen.size());
     std::iota(eerste.begin(), eerste.end(), 1);
-    EXPECT_EQ(nummers(app->zoekAlles()), eerste);
-    EXPECT_TRUE(logVanger().bevat("The list shows only part of the project: of the requirements in the order they were "
-                                  "added, the first 256.\nReading what can still be read was cancelled.",
+    EXPECT_EQ(gelezen, eerste);
+    EXPECT_TRUE(logVanger().bevat(wxString::Format("The list shows only part of the project: of the requirements in "
+                                                   "the order they were added, the first %zu.\nReading what can "
+                                                   "still be read was cancelled.",
+                                                   gelezen.size()),
                                   wxLOG_Warning))
         << logVanger().geefAlles();
+}
+
+// A read of a damaged project is work the user can stop: a Cancel stops
+// the statement that runs, at its next report, for the list, the figures
+// and the people alike; the user hears it was cancelled, not of a failure,
+// and the next read gives everything that can still be read.
+TEST(SlechtBestand, EenAfgebrokenLezingVanEenBeschadigdProjectStoptHaarOpdracht)
+{
+    const wxString pad = testPad("damaged.vtd");
+    schrijfBytes(pad, metVerborgenSchade(false, true, 1000, 40)(pad));
+    // Cancel, pressed as soon as the work first says that it goes on.
+    struct Stop : Voortgang
+    {
+        std::vector<std::string> gebeurd;
+        void begin(const wxString&) override { gebeurd.push_back("begin"); }
+        void beginAfbreekbaar(const wxString&) override { gebeurd.push_back("cancellable"); }
+        bool isAfgebroken() const override { return !gebeurd.empty() && gebeurd.back() != "cancellable"; }
+        void meld() override { gebeurd.push_back("cancel"); }
+        void meldStap(size_t, size_t) override { gebeurd.push_back("cancel"); }
+        void eind() override { gebeurd.push_back("end"); }
+    } stop;
+    App app;
+    ASSERT_EQ(app->openProject(pad), 0);
+    ASSERT_EQ(app->controleerBestand(), 2);
+    ASSERT_EQ(app->maakLeesbaarDeel(), 0);
+    const size_t leesbaar = app->zoekAlles().size();
+    ASSERT_GT(leesbaar, 900u);
+    app->vergeetVorigeLijst();
+    const std::pair<const char*, std::function<bool(VerelTamsoApp&)>> lezingen[] = {
+        {"search",
+         [](VerelTamsoApp& a)
+         {
+             return !a.zoek(VerelTamsoApp::KolomTitel, SorteringOplopend, "Step", wxString(), Requirement::StatusAlle,
+                            Requirement::TypeAlle, Requirement::FunkTypeAlle, 1)
+                         .IsEmpty();
+         }},
+        {"figures",
+         [](VerelTamsoApp& a)
+         {
+             long long aantal = 0;
+             long long kosten = 0;
+             return a.leesProjektTotalen(aantal, kosten) == 0;
+         }},
+        {"people", [](VerelTamsoApp& a) { return !a.leesAlleWerknemers().IsEmpty(); }},
+    };
+    for (const auto& [wat, lees] : lezingen)
+    {
+        SCOPED_TRACE(wat);
+        stop.gebeurd.clear();
+        logVanger().wis();
+        app->zetVoortgang(&stop);
+        EXPECT_FALSE(lees(*app));
+        app->zetVoortgang(nullptr);
+        EXPECT_EQ(stop.gebeurd, (std::vector<std::string>{"cancellable", "cancel", "end"}));
+        EXPECT_TRUE(logVanger().bevat("Reading what can still be read was cancelled.", wxLOG_Warning))
+            << logVanger().geefAlles();
+        EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+        EXPECT_TRUE(lees(*app));
+    }
+    EXPECT_EQ(app->zoekAlles().size(), leesbaar);
+    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
 }
 
 // Files of another tool that this version cannot be brought up to: found

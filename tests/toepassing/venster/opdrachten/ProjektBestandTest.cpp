@@ -560,11 +560,13 @@ private:
 
 // A damaged project of 2,000 requirements with long texts, where SQLite's
 // temporary folder has no room at all: the user is shown the damage before
-// what can still be read is read, which copies nothing and needs no room;
+// what can still be read is read, which copies no file and no long text;
 // meanwhile the figures, read of the whole file before, are not shown as the
 // project's. The list and its figures then hold every row that can be read,
 // as a part of the project, the user is told how many they are and which,
-// nothing is said of a full disk, and no temporary table holds room.
+// nothing is said of a full disk, and a temporary table per table of the
+// project holds the short columns of the rows that can be read, in SQLite's
+// memory.
 TEST_F(OpdrachtTest, ADamagedProjectIsShownBeforeWhatCanBeReadIsReadWithoutACopy)
 {
     std::atomic<size_t> gelezen{0};
@@ -603,7 +605,9 @@ TEST_F(OpdrachtTest, ADamagedProjectIsShownBeforeWhatCanBeReadIsReadWithoutACopy
     EXPECT_TRUE(log.bevat(" in the order they were added. Those added between them are missing.", wxLOG_Warning))
         << log.geefAlles();
     EXPECT_FALSE(log.bevat("is full")) << log.geefAlles();
-    EXPECT_EQ(app->tel("select count(*) from sqlite_temp_master where type=='table'"), 0);
+    EXPECT_EQ(app->tel("select count(*) from sqlite_temp_master where type=='table'"), 2);
+    EXPECT_EQ(app->tel("select count(*) from " + VerelTamsoApp::geefLeesbaarKopie(VerelTamsoApp::TamsoTabelNaam)),
+              static_cast<long long>(aantal));
     klik(wxID_CLOSE);
     EXPECT_TRUE(leesBytes(pad) == project.bytes);
 }
