@@ -567,7 +567,7 @@ private:
 // nothing is said of a full disk, and a temporary table per table of the
 // project holds the short columns of the rows that can be read, in SQLite's
 // memory.
-TEST_F(OpdrachtTest, ADamagedProjectIsShownBeforeWhatCanBeReadIsReadWithoutACopy)
+TEST_F(OpdrachtTest, ADamagedProjectIsShownBeforeWhatCanBeReadIsRead)
 {
     std::atomic<size_t> gelezen{0};
     const std::thread::id hoofdDraad = std::this_thread::get_id();
