@@ -544,7 +544,7 @@ int VerelTamsoApp::maakLeesbaar(const wxString& tabel, const wxArrayString& name
     const int gemaakt =
         maakLeesbaarZicht(tabel, namen, types, tabel == TamsoTabelNaam ? rijk : wxArrayString(), melder, bereik);
     // A requirement is read by its number.
-    const bool geindexeerd = gemaakt != 0 || tabel != TamsoTabelNaam ||
+    const bool geindexeerd = gemaakt != 0 || tabel != TamsoTabelNaam || !bereik.gekopieerd ||
                              executeUpdate("create index if not exists temp.LeesbaarNummer on " +
                                            geefLeesbaarKopie(TamsoTabelNaam).AfterFirst('.') + " (SR)") == 0;
     werk.reset();

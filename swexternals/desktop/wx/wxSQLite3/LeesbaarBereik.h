@@ -25,6 +25,9 @@ struct LeesbaarBereik
     long long totRijId = 0;
     unsigned long long achteraan = 0;
     long long vanafRijId = 0;
+    // Their short columns were copied into a temporary table; not where
+    // SQLite's temporary folder had no room for them.
+    bool gekopieerd = false;
 
     unsigned long long geefAantal() const { return vooraan + achteraan; }
 };

@@ -205,7 +205,9 @@ public:
     // no longer match its table), every column of them. Their columns but
     // those named in `lang` are copied once into a temporary table
     // (geefLeesbaarKopie); the long ones each read seeks in the file by row
-    // id, and none touches the damaged pages. The view gives the row id
+    // id, and none touches the damaged pages. Where SQLite's temporary
+    // folder has no room for the copy, the view reads every column from the
+    // file, over the ranges of row ids (bereik.gekopieerd false). The view gives the row id
     // as its column "rowid"; the columns of the definition that the file
     // lacks come at their defaults. The file stays as it is. 0 made
     // (`bereik` says what it holds: only part when the scan was stopped or
@@ -940,13 +942,17 @@ private:
                                     long long& laatste, bool& heel);
     // The temporary table of geefLeesbaarKopie, empty, of the columns but
     // `lang`; `kort` their names for a statement, each after a comma. 0
-    // made; 2 failed (reported).
+    // made; 1 SQLite's temporary folder has no room for it (unsaid); 2
+    // failed (reported).
     [[nodiscard]] int maakLeesbaarKopie(const wxString& tabel, const wxArrayString& opgeslagen,
                                         const wxArrayString& lang, wxString& kort);
     // What follows a column's name in the copy's definition.
     wxString geefKolomSoort(const wxString& tabel, const wxString& kolom);
     wxString maakLeesbaarSelect(const wxString& tabel, const wxArrayString& opgeslagen, const wxArrayString& namen,
                                 const wxArrayString& types, const wxArrayString& lang) const;
+    wxString maakBereikSelect(const wxString& tabel, const wxArrayString& opgeslagen, const wxArrayString& namen,
+                              const wxArrayString& types, const LeesbaarBereik& bereik) const;
+    int voerTijdelijkUit(const wxString& opdracht);
     // The value a column gets from its definition's "default" ("integer
     // default -1": -1); null without one.
     static wxString standaardWaarde(const wxString& type);

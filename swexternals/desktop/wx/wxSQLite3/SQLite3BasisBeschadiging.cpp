@@ -70,9 +70,13 @@ int SQLite3Basis::magSchrijven(void* verbinding, int actie, const char* eerste, 
     case SQLITE_ALTER_TABLE:
         return isHoofdDatabase(eerste) ? SQLITE_DENY : SQLITE_OK;
     // A file not checked whole may still have what its log holds copied
-    // into it, as its close would: it was committed before.
+    // into it, as its close would: it was committed before. The temporary
+    // database is not the file.
     case SQLITE_PRAGMA:
-        return db->beschadigd && isSchrijvendePragma(eerste, tweede) ? SQLITE_DENY : SQLITE_OK;
+        return db->beschadigd && (database == nullptr || isHoofdDatabase(database)) &&
+                       isSchrijvendePragma(eerste, tweede)
+                   ? SQLITE_DENY
+                   : SQLITE_OK;
     default:
         return SQLITE_OK;
     }

@@ -64,30 +64,49 @@ int SQLite3Basis::maakLeesbaarZicht(const wxString& tabel, const wxArrayString& 
         kolommen.Add(naamQuotes(kolom));
     // It stands in for the view that stood in for an older table too.
     wxString kort;
-    if (voerUit("drop view if exists temp." + naamQuotes(tabel), -1) != 0 ||
-        maakLeesbaarKopie(tabel, opgeslagen, lang, kort) != 0)
+    if (voerUit("drop view if exists temp." + naamQuotes(tabel), -1) != 0)
         return 2;
+    // The copy only spares later reads a scan: where SQLite's temporary
+    // folder has no room for it, the view reads the ranges from the file,
+    // as slowly, but every row that can be read.
+    // Its journal in memory: a copy given up for want of room is then still
+    // dropped, and the view made, in the room it leaves.
+    const int journaal = voerTijdelijkUit("pragma temp.journal_mode=memory");
+    if (journaal != SQLITE_ROW && journaal != SQLITE_DONE)
+        return 2;
+    const int kopie = maakLeesbaarKopie(tabel, opgeslagen, lang, kort);
+    if (kopie == 2)
+        return 2;
+    bool zonderKopie = kopie == 1;
     const wxString bron = "main." + naamQuotes(tabel) + " not indexed";
     const Kopieer kopieer = [&](const wxString& voorwaarde)
     {
-        // The user's Cancel stops the scan, not the copy of what it read.
-        std::function<bool()> bewaard;
-        std::swap(bewaard, onderbreker);
-        const bool gekopieerd = voerUit("insert or ignore into " + geefLeesbaarKopie(tabel) + " (rowid" + kort +
-                                            ") select rowid" + kort + " from " + bron + " where " + voorwaarde,
-                                        -1) == 0;
-        std::swap(bewaard, onderbreker);
-        return gekopieerd;
+        if (zonderKopie)
+            return true;
+        const int kode = voerTijdelijkUit("insert or ignore into " + geefLeesbaarKopie(tabel) + " (rowid" + kort +
+                                         ") select rowid" + kort + " from " + bron + " where " + voorwaarde);
+        zonderKopie = (kode & 0xff) == SQLITE_FULL;
+        return kode == SQLITE_DONE || zonderKopie;
     };
     leesBereik(bron, wxJoin(kolommen, ',', '\0'), kopieer, melder, bereik);
+    bereik.gekopieerd = !zonderKopie;
+    // The part copied goes, where the folder lets it; where not, it stays
+    // unused until the next opening.
+    if (zonderKopie)
+    {
+        const int kode = voerTijdelijkUit("drop table if exists " + geefLeesbaarKopie(tabel));
+        if (kode != SQLITE_DONE && (kode & 0xff) != SQLITE_FULL)
+            return 2;
+    }
     // A file whose order of row ids is itself damaged could give ranges
     // that overlap: the rows from the start are then all it shows.
-    if (bereik.achteraan > 0 && bereik.vooraan > 0 && bereik.vanafRijId <= bereik.totRijId &&
+    if (!zonderKopie && bereik.achteraan > 0 && bereik.vooraan > 0 && bereik.vanafRijId <= bereik.totRijId &&
         voerUit(wxString::Format("delete from %s where rowid>%lld", geefLeesbaarKopie(tabel), bereik.totRijId), -1) !=
             0)
         return 2;
     if (voerUit("create temporary view " + naamQuotes(tabel) + " as " +
-                    maakLeesbaarSelect(tabel, opgeslagen, namen, types, lang),
+                    (zonderKopie ? maakBereikSelect(tabel, opgeslagen, namen, types, bereik)
+                                 : maakLeesbaarSelect(tabel, opgeslagen, namen, types, lang)),
                 -1) != 0)
         return 2;
     leesbareTabellen.Add(tabel);
@@ -194,7 +213,8 @@ LeesbaarBereik::Einde SQLite3Basis::scanRijen(const wxString& bron, const wxStri
 }
 
 // The temporary table of the short columns, empty; `kort` their names for
-// a statement, each after a comma.
+// a statement, each after a comma. 1: SQLite's temporary folder has no
+// room for it.
 int SQLite3Basis::maakLeesbaarKopie(const wxString& tabel, const wxArrayString& opgeslagen, const wxArrayString& lang,
                                     wxString& kort)
 {
@@ -206,12 +226,11 @@ int SQLite3Basis::maakLeesbaarKopie(const wxString& tabel, const wxArrayString& 
             kort += "," + naamQuotes(kolom);
             definitie.Add(naamQuotes(kolom) + geefKolomSoort(tabel, kolom));
         }
-    return voerUit("drop table if exists " + geefLeesbaarKopie(tabel), -1) != 0 ||
-                   voerUit("create temporary table " + naamQuotes(geefKopieNaam(tabel)) + " (" +
-                               (definitie.empty() ? wxString("leeg") : wxJoin(definitie, ',', '\0')) + ")",
-                           -1) != 0
-               ? 2
-               : 0;
+    if (voerUit("drop table if exists " + geefLeesbaarKopie(tabel), -1) != 0)
+        return 2;
+    const int kode = voerTijdelijkUit("create temporary table " + naamQuotes(geefKopieNaam(tabel)) + " (" +
+                                      (definitie.empty() ? wxString("leeg") : wxJoin(definitie, ',', '\0')) + ")");
+    return kode == SQLITE_DONE ? 0 : (kode & 0xff) == SQLITE_FULL ? 1 : 2;
 }
 
 // A column of the copy compares and sorts as in the file: its type, and
@@ -248,4 +267,62 @@ wxString SQLite3Basis::maakLeesbaarSelect(const wxString& tabel, const wxArraySt
     if (opgeslagen.Index("rowid", false) == wxNOT_FOUND)
         kolommen.Add("k.rowid as rowid");
     return "select " + wxJoin(kolommen, ',', '\0') + " from " + geefLeesbaarKopie(tabel) + " k";
+}
+
+// A statement on the temporary objects of the stand-in: the user's Cancel
+// stops the scan, not the copy of what it read. SQLite's code: SQLITE_DONE
+// done; a full temporary folder is the caller's to take, unsaid; any other
+// failure is said.
+int SQLite3Basis::voerTijdelijkUit(const wxString& opdracht)
+{
+    std::function<bool()> bewaard;
+    std::swap(bewaard, onderbreker);
+    const RuweOpdracht kopie(bereidRuwVoor(opdracht));
+    const int kode = kopie ? sqlite3_step(kopie.get()) : SQLITE_ERROR;
+    std::swap(bewaard, onderbreker);
+    if (kopie && kode != SQLITE_DONE && kode != SQLITE_ROW && (kode & 0xff) != SQLITE_FULL)
+    {
+        sqlite3* verbinding = sqlite3_db_handle(kopie.get());
+        meldFout(
+            wxSQLite3Exception(sqlite3_extended_errcode(verbinding), wxString::FromUTF8(sqlite3_errmsg(verbinding))));
+    }
+    return kode;
+}
+
+// The view without a copy: every column from the file, over the ranges of
+// row ids the scans reached. A range up to the last row a scan reached
+// would step past it onto the damaged page before it ends, so that row is
+// sought by itself; the same at the other side.
+wxString SQLite3Basis::maakBereikSelect(const wxString& tabel, const wxArrayString& opgeslagen,
+                                        const wxArrayString& namen, const wxArrayString& types,
+                                        const LeesbaarBereik& bereik) const
+{
+    wxArrayString kolommen;
+    for (const wxString& kolom : opgeslagen)
+        kolommen.Add(naamQuotes(kolom));
+    for (size_t i = 0; i < namen.size() && i < types.size(); ++i)
+        if (opgeslagen.Index(namen[i], false) == wxNOT_FOUND)
+            kolommen.Add(standaardWaarde(types[i]) + " as " + naamQuotes(namen[i]));
+    if (opgeslagen.Index("rowid", false) == wxNOT_FOUND)
+        kolommen.Add("rowid as rowid");
+    const wxString select =
+        "select " + wxJoin(kolommen, ',', '\0') + " from main." + naamQuotes(tabel) + " not indexed where ";
+    if (bereik.heel)
+        return select + "1";
+    wxString delen;
+    const auto voegToe = [&](const char* vergelijking, long long rij)
+    { delen += (delen.empty() ? "" : " union all ") + select + wxString::Format("rowid%s%lld", vergelijking, rij); };
+    if (bereik.vooraan > 0)
+    {
+        voegToe("<", bereik.totRijId);
+        voegToe("=", bereik.totRijId);
+    }
+    // A file whose order of row ids is itself damaged could give ranges
+    // that overlap: the rows from the start are then all it shows.
+    if (bereik.achteraan > 0 && (bereik.vooraan == 0 || bereik.vanafRijId > bereik.totRijId))
+    {
+        voegToe("=", bereik.vanafRijId);
+        voegToe(">", bereik.vanafRijId);
+    }
+    return delen.empty() ? select + "0" : delen;
 }

@@ -370,18 +370,30 @@ TEST(SlechtBestand, EenSchrijvendeWijzigingWachtOpDeKontroleVanHetHeleBestand)
     }
 }
 
-// What can still be read of a damaged project is read through its stand-in
-// by every sort, in both directions, with and without a search text, and
-// one requirement at a time on either side of the damage: none of these
-// reads meets the damage again.
-TEST(SlechtBestand, WatLeesbaarIsWordtGelezenZonderDeSchadeNogTeRaken)
+namespace
 {
-    const wxString pad = testPad("damaged.vtd");
+// With SQLite's temporary folder all but full, and a cache of a few pages for its
+// temporary tables, the copy of what can be read finds no room: the reads
+// then go to the file, and read as much, without a word of the folder.
+void leesLeesbaar(bool tijdelijkVol)
+{
+    const wxString pad = testPad(wxString::Format("damaged %d.vtd", tijdelijkVol));
     schrijfBytes(pad, metVerborgenSchade(false, true, 1000, 40)(pad));
+    VolleSchijfVFS schijf;
     App app;
     ASSERT_EQ(app->openProject(pad), 0);
+    if (tijdelijkVol)
+    {
+        schijf.beperk(16 * 1024);
+        sqlite3_exec(static_cast<sqlite3*>(app->GetDatabaseHandle()), "pragma temp.cache_size=5", nullptr, nullptr,
+                     nullptr);
+    }
     ASSERT_EQ(app->controleerBestand(), 2);
+    logVanger().wis();
     ASSERT_EQ(app->maakLeesbaarDeel(), 0);
+    EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+    EXPECT_EQ(app->tel("select count(*) from sqlite_temp_master where name=='Requirements leesbaar'"),
+              tijdelijkVol ? 0 : 1);
     const std::vector<int> leesbaar = nummers(app->zoekAlles());
     ASSERT_GT(leesbaar.size(), 900u);
     ASSERT_LT(leesbaar.size(), 1000u);
@@ -399,6 +411,21 @@ TEST(SlechtBestand, WatLeesbaarIsWordtGelezenZonderDeSchadeNogTeRaken)
     for (const int SR : {leesbaar.front(), *gat, *(gat + 1), leesbaar.back()})
         EXPECT_EQ(app->geefRequirement(SR).SR, SR);
     EXPECT_EQ(logVanger().geefAantal(wxLOG_Error), 0u) << logVanger().geefAlles();
+}
+
+} // namespace
+
+// What can still be read of a damaged project is read through its stand-in
+// by every sort, in both directions, with and without a search text, and
+// one requirement at a time on either side of the damage: none of these
+// reads meets the damage again.
+TEST(SlechtBestand, WatLeesbaarIsWordtGelezenZonderDeSchadeNogTeRaken)
+{
+    for (const bool tijdelijkVol : {false, true})
+    {
+        SCOPED_TRACE(tijdelijkVol ? "SQLite's temporary folder full" : "with room");
+        leesLeesbaar(tijdelijkVol);
+    }
 }
 
 // Of a damaged project the user is told which requirements can still be
